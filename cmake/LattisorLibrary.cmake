@@ -1,0 +1,28 @@
+# One static library per source folder; its sources are every .cpp/.h/.qrc below it.
+# lattisor_library(<name> <folder> DEPS <libs...>)
+function(lattisor_library name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${folder}/*.cpp ${folder}/*.h ${folder}/*.qrc)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$|\\.qrc$")
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# One GoogleTest executable per test folder: tests_<name>, linked to the libraries given.
+function(lattisor_tests name folder)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h ${folder}/*.qrc)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(tests_${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
+  target_include_directories(tests_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(tests_${name} PRIVATE ${ARG_DEPS} GTest::gtest Qt6::Widgets)
+  gtest_discover_tests(tests_${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/support/lsan.supp;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1;LATTISOR_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+               TIMEOUT 300)
+endfunction()
