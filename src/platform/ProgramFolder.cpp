@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace platform {
 
 namespace {
 
@@ -52,4 +51,3 @@ void SetProgramFolderOverride(const QString& folder)
     overrideFolder() = folder;
 }
 
-} // namespace platform

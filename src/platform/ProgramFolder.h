@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-namespace platform {
 
 // The folder the program keeps its files in: the executable's folder, or the per-user data folder
 // ($XDG_DATA_HOME/lattisor, default ~/.local/share/lattisor) when the executable's folder is not writable.
@@ -17,4 +16,3 @@ QString UserDataFolder();
 // Lets a test run the program against a temporary folder; an empty path restores the default.
 void SetProgramFolderOverride(const QString& folder);
 
-} // namespace platform

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace platform;
 
 TEST(ProgramFolder, WritableExecutableFolderIsUsed)
 {

@@ -1,0 +1,201 @@
+#include "platform/Classes.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <utility>
+
+void TStringList::changed()
+{
+    if (updateCount_ > 0) {
+        changedInUpdate_ = true;
+        return;
+    }
+    if (OnChange)
+        OnChange(this);
+}
+
+void TStringList::EndUpdate()
+{
+    if (updateCount_ > 0 && --updateCount_ == 0 && changedInUpdate_) {
+        changedInUpdate_ = false;
+        changed();
+    }
+}
+
+void TStringList::SetString(int index, const QString& text)
+{
+    items_.at(index).text = text;
+    changed();
+}
+
+void TStringList::SetObject(int index, TObject* object)
+{
+    items_.at(index).object = object;
+    changed();
+}
+
+int TStringList::Add(const QString& text, TObject* object)
+{
+    items_.push_back({text, object});
+    changed();
+    return Count() - 1;
+}
+
+void TStringList::Insert(int index, const QString& text, TObject* object)
+{
+    items_.insert(items_.begin() + index, Item{text, object});
+    changed();
+}
+
+void TStringList::Delete(int index)
+{
+    items_.erase(items_.begin() + index);
+    changed();
+}
+
+void TStringList::Clear()
+{
+    if (items_.empty())
+        return;
+    items_.clear();
+    changed();
+}
+
+void TStringList::Exchange(int a, int b)
+{
+    std::swap(items_.at(a), items_.at(b));
+    changed();
+}
+
+void TStringList::AddStrings(const TStringList& other)
+{
+    BeginUpdate();
+    for (const Item& item : other.items_)
+        Add(item.text, item.object);
+    EndUpdate();
+}
+
+void TStringList::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TStringList*>(&source);
+    if (!other || other == this)
+        return;
+    BeginUpdate();
+    items_ = other->items_;
+    changed();
+    EndUpdate();
+}
+
+int TStringList::IndexOf(const QString& text) const
+{
+    const Qt::CaseSensitivity cs = CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (int i = 0; i < Count(); ++i)
+        if (items_[i].text.compare(text, cs) == 0)
+            return i;
+    return -1;
+}
+
+int TStringList::IndexOfName(const QString& name) const
+{
+    const Qt::CaseSensitivity cs = CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (int i = 0; i < Count(); ++i)
+        if (Names(i).compare(name, cs) == 0)
+            return i;
+    return -1;
+}
+
+int TStringList::IndexOfObject(const TObject* object) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (items_[i].object == object)
+            return i;
+    return -1;
+}
+
+QString TStringList::Names(int index) const
+{
+    const QString& line = items_.at(index).text;
+    const int eq = line.indexOf('=');
+    return eq < 0 ? QString() : line.left(eq);
+}
+
+QString TStringList::Values(const QString& name) const
+{
+    const int i = IndexOfName(name);
+    return i < 0 ? QString() : items_[i].text.mid(items_[i].text.indexOf('=') + 1);
+}
+
+void TStringList::SetValue(const QString& name, const QString& value)
+{
+    const int i = IndexOfName(name);
+    if (value.isEmpty()) {
+        if (i >= 0)
+            Delete(i);
+    } else if (i < 0) {
+        Add(name + '=' + value);
+    } else {
+        SetString(i, name + '=' + value);
+    }
+}
+
+QString TStringList::Text() const
+{
+    QString out;
+    for (const Item& item : items_) {
+        out += item.text;
+        out += '\n';
+    }
+    return out;
+}
+
+void TStringList::SetText(const QString& text)
+{
+    QString normal = text;
+    normal.replace("\r\n", "\n").replace('\r', '\n');
+    QStringList lines = normal.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    SetFrom(lines);
+}
+
+QStringList TStringList::ToQStringList() const
+{
+    QStringList out;
+    out.reserve(Count());
+    for (const Item& item : items_)
+        out << item.text;
+    return out;
+}
+
+void TStringList::SetFrom(const QStringList& list)
+{
+    items_.clear();
+    items_.reserve(list.size());
+    for (const QString& s : list)
+        items_.push_back({s, nullptr});
+    changed();
+}
+
+bool TStringList::LoadFromFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    auto encoding = QStringConverter::encodingForData(bytes);
+    QStringDecoder decode(encoding.value_or(QStringConverter::Utf8));
+    SetText(decode(bytes));
+    return true;
+}
+
+bool TStringList::SaveToFile(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QString text = Text();
+    text.replace('\n', "\r\n");
+    file.write(text.toUtf8());
+    return file.commit();
+}

@@ -1,0 +1,74 @@
+#pragma once
+// Root classes of the layer: TObject, TPersistent, notify events and the string list.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+// An object whose state can be copied from another of its kind.
+class TPersistent : public TObject {
+public:
+    virtual void Assign(const TPersistent& source) { (void)source; }
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// An ordered list of strings, each with an optional object pointer (not owned).
+class TStringList : public TPersistent {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    const QString& operator[](int index) const { return items_.at(index).text; }
+    QString Strings(int index) const { return items_.at(index).text; }
+    void SetString(int index, const QString& text);
+    TObject* Objects(int index) const { return items_.at(index).object; }
+    void SetObject(int index, TObject* object);
+
+    int Add(const QString& text, TObject* object = nullptr);
+    void Insert(int index, const QString& text, TObject* object = nullptr);
+    void Delete(int index);
+    void Clear();
+    void Exchange(int a, int b);
+    void AddStrings(const TStringList& other);
+    void Assign(const TPersistent& source) override;
+
+    // -1 when missing; case-sensitive only when CaseSensitive is set.
+    int IndexOf(const QString& text) const;
+    int IndexOfName(const QString& name) const;
+    int IndexOfObject(const TObject* object) const;
+    bool CaseSensitive = false;
+
+    // "name=value" lines.
+    QString Names(int index) const;
+    QString Values(const QString& name) const;
+    void SetValue(const QString& name, const QString& value);
+
+    // Lines joined with "\n"; setting splits on CR LF, LF or CR.
+    QString Text() const;
+    void SetText(const QString& text);
+    QStringList ToQStringList() const;
+    void SetFrom(const QStringList& list);
+
+    bool LoadFromFile(const QString& path);
+    bool SaveToFile(const QString& path) const;
+
+    // Batches change notifications; OnChange fires once when the outermost update ends.
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    TNotifyEvent OnChange;
+
+private:
+    struct Item {
+        QString text;
+        TObject* object = nullptr;
+    };
+    void changed();
+
+    std::vector<Item> items_;
+    int updateCount_ = 0;
+    bool changedInUpdate_ = false;
+};
