@@ -1,0 +1,101 @@
+#pragma once
+// An XML document object over pugixml: load, build, read and save documents.
+//
+// Saved form: UTF-8 without byte-order mark and without XML declaration; no indentation and no line
+// breaks added, so a document is written on one line as built (the text nodes it holds are kept).
+// Empty elements are written as <name/>. Attributes keep their insertion order.
+//
+// Loaded form: comments are kept as nodes; the XML declaration, processing instructions and
+// white-space-only text are dropped.
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace pugi {
+struct xml_node_struct;
+class xml_document;
+}
+
+enum class XmlNodeType { Null, Document, Element, Text, Comment };
+
+struct XmlAttribute {
+    QString Name;
+    QString Value;
+};
+
+// A handle of one node of a document; valid while the document holds the node. A null handle reads as
+// empty and ignores writes.
+class XmlNode {
+public:
+    XmlNode() = default;
+
+    bool IsNull() const { return node_ == nullptr; }
+    explicit operator bool() const { return !IsNull(); }
+    XmlNodeType NodeType() const;
+    // Element name; "#text" for text, "#comment" for a comment, "#document" for the document.
+    QString NodeName() const;
+
+    // The text content: every text below the node joined in document order (a comment: its text).
+    QString Text() const;
+    // True when the element holds no element children (only text, comments, or nothing).
+    bool IsTextElement() const;
+    // Replaces the element's children by one text node (none for an empty text).
+    void SetText(const QString& text);
+
+    // The attribute's value; no value when the node has no attribute of that name.
+    std::optional<QString> Attribute(const QString& name) const;
+    // Sets the value, appending the attribute after the others when it is new.
+    void SetAttribute(const QString& name, const QString& value);
+    std::vector<XmlAttribute> Attributes() const;
+
+    // The first child element of that name (names compare exactly), or a null node.
+    XmlNode Child(const QString& name) const;
+    // Every child node (elements, texts, comments) in document order.
+    std::vector<XmlNode> ChildNodes() const;
+
+    XmlNode AppendElement(const QString& name);
+    XmlNode AppendComment(const QString& text);
+    void RemoveChildren();
+
+    bool operator==(const XmlNode&) const = default;
+
+private:
+    friend class XmlDocument;
+    explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
+    pugi::xml_node_struct* node_ = nullptr;
+};
+
+struct XmlError {
+    int Code = 0;  // 0 when the last load succeeded
+    int Line = 0;  // line of the fault in the file, from 1; 0 when not a parse fault
+    QString Message;
+};
+
+class XmlDocument {
+public:
+    XmlDocument();
+    ~XmlDocument();
+    XmlDocument(const XmlDocument&) = delete;
+    XmlDocument& operator=(const XmlDocument&) = delete;
+
+    // Replaces the content with the file's. False on a missing, unreadable or malformed file, which
+    // leaves the document empty and sets LastError.
+    bool Load(const QString& path);
+    // Writes the document in the saved form through a temporary file renamed into place; false when
+    // the file can't be written (the old file then stays as it was).
+    bool Save(const QString& path) const;
+
+    // Removes every node.
+    void Clear();
+    // The document itself: its ChildNodes, Child, AppendElement and AppendComment act at the top level.
+    XmlNode Node() const;
+    // The root: the document's first element (the one a project file starts with), or a null node.
+    XmlNode Root() const;
+
+    const XmlError& LastError() const { return error_; }
+
+private:
+    std::unique_ptr<pugi::xml_document> doc_;
+    XmlError error_;
+};
