@@ -1,0 +1,223 @@
+#include "grid/base/VoUtil/VoUtilFilter.h"
+
+#include "grid/base/VoUtil/VoUtilText.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int MaxCompareLength = 255;
+
+bool isOperatorChar(QChar c) { return QStringLiteral("(;^&|").contains(c); }
+
+// The value after an operator ending at index from: spaces skipped; ends at a space, "&" or "|" outside quotes.
+QString valueToken(const QString& c, int from) {
+    int i = from;
+    while (i < c.size() && c.at(i) == ' ')
+        ++i;
+    bool quoted = false;
+    int end = i;
+    for (; end < c.size(); ++end) {
+        const QChar ch = c.at(end);
+        if (ch == '"')
+            quoted = !quoted;
+        else if (!quoted && (ch == ' ' || ch == '&' || ch == '|'))
+            break;
+    }
+    QString token = c.mid(i, end - i);
+    if (token.startsWith('"'))
+        token.remove(0, 1);
+    if (token.endsWith('"'))
+        token.chop(1);
+    return token;
+}
+
+std::optional<double> asNumber(const QString& text) {
+    TDateTime date = 0;
+    if (StrToDateByFormat(text, date))
+        return std::nullopt;
+    bool ok = false;
+    const double value = FilterNumberText(text).toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<TDateTime> asDate(const QString& text) {
+    TDateTime date = 0;
+    return StrToDateByFormat(text, date) ? std::optional<TDateTime>(date) : std::nullopt;
+}
+
+// Sign of cell - value: by number, else by date, else by text.
+int compareCell(const QString& cell, const QString& value) {
+    const auto spaceship = [](auto a, auto b) { return a < b ? -1 : (a > b ? 1 : 0); };
+    const auto cn = asNumber(cell);
+    const auto vn = asNumber(value);
+    if (cn && vn)
+        return spaceship(*cn, *vn);
+    const auto cd = asDate(cell);
+    const auto vd = asDate(value);
+    if (cd && vd)
+        return spaceship(*cd, *vd);
+    return spaceship(QString::compare(cell.left(MaxCompareLength), value.left(MaxCompareLength)), 0);
+}
+
+// Compares against the value after the first occurrence of op; true when the test holds.
+bool comparison(const QString& c, const QString& cell, QChar op) {
+    const int at = c.indexOf(op);
+    const bool orEqual = at + 1 < c.size() && c.at(at + 1) == '=';
+    const int sign = compareCell(cell, valueToken(c, at + (orEqual ? 2 : 1)));
+    const int wanted = op == '>' ? 1 : -1;
+    return sign == wanted || (orEqual && sign == 0);
+}
+
+bool matchPattern(const QString& p, const QString& t) {
+    bool result = true;
+    bool negated = false;
+    int pi = 0;
+    int ti = 0;
+    while (result && (pi < p.size() || ti < t.size())) {
+        if (pi >= p.size()) {
+            result = false;
+            break;
+        }
+        const QChar pc = p.at(pi);
+        if (pc == '!') {
+            negated = true;
+            ++pi;
+        } else if (pc == '"') {
+            ++pi;
+        } else if (pc == '*') {
+            while (pi < p.size() && p.at(pi) == '*')
+                ++pi;
+            const QString rest = p.mid(pi);
+            result = false;
+            for (int start = t.size(); start >= ti && !result; --start)
+                result = MatchFilterCondition(rest, t.mid(start));
+            break;
+        } else {
+            result = ti < t.size() && (pc == '?' || pc == t.at(ti));
+            ++pi;
+            ++ti;
+        }
+    }
+    return negated ? !result : result;
+}
+
+}  // namespace
+
+QChar FindFilterOperator(const QString& text, int& position) {
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && isOperatorChar(c)) {
+            position = i + 1;
+            return c;
+        }
+    }
+    position = 0;
+    return QChar();
+}
+
+QString RemoveSpacesOutsideQuotes(const QString& text) {
+    QString out;
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == '"')
+            quoted = !quoted;
+        if (c != ' ' || quoted)
+            out += c;
+    }
+    return out;
+}
+
+int MatchingBracketPos(const QString& text) {
+    int open = 0;
+    int close = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == '(')
+            ++open;
+        else if (text.at(i) == ')' && ++close == open)
+            return i + 1;
+    }
+    return 0;
+}
+
+QString FilterNumberText(const QString& text) {
+    const TRegionalSettings rs = RegionalSettings();
+    QString out;
+    for (const QChar c : text) {
+        if (c == rs.DecimalSeparator)
+            out += '.';
+        else if (c != rs.ThousandSeparator)
+            out += c;
+    }
+    return out;
+}
+
+bool MatchFilterCondition(const QString& condition, const QString& cellText) {
+    const QString& c = condition;
+    bool greater = true;
+    bool less = true;
+    bool hasGreater = false;
+    bool hasLess = false;
+    if (c.contains('>')) {
+        greater = comparison(c, cellText, '>');
+        hasGreater = true;
+    }
+    if (c.contains('<')) {
+        less = comparison(c, cellText, '<');
+        hasLess = true;
+    }
+    if (c.contains('!')) {
+        hasGreater = hasGreater || !c.contains('>');
+        hasLess = hasLess || !c.contains('<');
+    }
+    if (c.contains('^') && (hasGreater || hasLess))
+        return greater || less;
+    if (c.contains('&') && hasGreater && hasLess)
+        return greater && less;
+    if (c.contains('>') && greater)
+        return true;
+    if (c.contains('<') && less)
+        return true;
+    return matchPattern(c, cellText);
+}
+
+bool MatchFilterOperand(const QString& condition, const QString& cellText, bool caseSensitive) {
+    if (caseSensitive)
+        return MatchFilterCondition(condition, cellText);
+    return MatchFilterCondition(condition.toUpper(), cellText.toUpper());
+}
+
+bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive) {
+    QString e = RemoveSpacesOutsideQuotes(expression.trimmed());
+    if (e.startsWith('='))
+        e.remove(0, 1);
+    bool result = true;
+    QChar previous;
+    const auto combine = [&](bool value) {
+        if (previous.isNull())
+            result = value;
+        else if (previous == '&')
+            result = result && value;
+        else if (previous != '(')
+            result = result || value;
+    };
+    int p = 0;
+    for (QChar op = FindFilterOperator(e, p); !op.isNull(); op = FindFilterOperator(e, p)) {
+        if (e.startsWith('(')) {
+            const int close = MatchingBracketPos(e);
+            if (close == 0)
+                break;  // an unclosed bracket: the rest is one operand
+            combine(MatchFilterExpression(e.mid(1, close - 2), cellText, caseSensitive));
+            e.remove(0, close);
+        } else {
+            combine(MatchFilterOperand(e.left(p - 1), cellText, caseSensitive));
+            e.remove(0, p);
+        }
+        previous = op;
+    }
+    combine(MatchFilterOperand(e, cellText, caseSensitive));
+    return result;
+}

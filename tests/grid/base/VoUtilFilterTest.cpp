@@ -1,0 +1,75 @@
+#include "grid/base/VoUtil/VoUtilFilter.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/base/LocaleGuard.h"
+
+TEST(VoUtilFilter, Expressions) {
+    LocaleGuard g(LocaleGuard::English());
+    const struct {
+        const char* expression;
+        const char* cell;
+        bool caseSensitive;
+        bool match;
+    } cases[] = {
+        {">=10&<20", "15", true, true},
+        {">=10&<20", "20", true, false},
+        {">=10 & <20", "10", true, true},
+        {"<5|>100", "200", true, true},
+        {"<5|>100", "50", true, false},
+        {">9", "10", true, true},  // numbers, not texts
+        {">b", "c", true, true},
+        {"A*", "ABC", true, true},
+        {"*C", "ABC", true, true},
+        {"A*C", "AXXC", true, true},
+        {"A?C", "ABC", true, true},
+        {"A?C", "AC", true, false},
+        {"AB", "ABC", true, false},
+        {"!A*", "ABC", true, false},
+        {"!A*", "XYZ", true, true},
+        {"abc", "ABC", false, true},
+        {"abc", "ABC", true, false},
+        {"=ABC", "ABC", true, true},
+        {"=ABC", "ABCD", true, false},
+        {"\"A&B\"", "A&B", true, true},
+        {"\"A B\"", "A B", true, true},
+        {"(A|B)&C*", "CA", true, false},
+        {"(A|B)&C*", "A", true, false},
+        {"A|B&C", "C", true, false},
+        {"A|B&C", "A", true, false},
+        {"C&(A*|*A)", "C", true, false},
+        {"(A*|*B)", "AB", true, true},
+        {"X;Y", "Y", true, true},
+        {"X^Y", "X", true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchFilterExpression(c.expression, c.cell, c.caseSensitive), c.match)
+            << c.expression << " on " << c.cell;
+}
+
+TEST(VoUtilFilter, DatesCompareAsDates) {
+    LocaleGuard g(LocaleGuard::German());
+    EXPECT_TRUE(MatchFilterExpression(">01.12.2020", "31.01.2021", true));
+    EXPECT_FALSE(MatchFilterExpression("<01.12.2020", "31.01.2021", true));
+    EXPECT_TRUE(MatchFilterExpression(">1,5", "1.234,75", true));  // regional number separators
+}
+
+TEST(VoUtilFilter, UnclosedBracketEndsAsOneOperand) {
+    // The rest after an unclosed "(" is taken literally; evaluation must terminate.
+    EXPECT_TRUE(MatchFilterExpression("(A|B", "(A|B", true));
+    EXPECT_FALSE(MatchFilterExpression("(A|B", "A", true));
+    EXPECT_FALSE(MatchFilterExpression("X|(A&B", "A", true));
+    EXPECT_TRUE(MatchFilterExpression("X|(A*", "(AB", true));
+}
+
+TEST(VoUtilFilter, Helpers) {
+    int p = 0;
+    EXPECT_EQ(FindFilterOperator("\"a&b\"|c", p), QChar('|'));
+    EXPECT_EQ(p, 6);
+    EXPECT_TRUE(FindFilterOperator("abc", p).isNull());
+    EXPECT_EQ(RemoveSpacesOutsideQuotes(" a b \" c d \" "), "ab\" c d \"");
+    EXPECT_EQ(MatchingBracketPos("(a(b)c)d"), 7);
+    EXPECT_EQ(MatchingBracketPos("(a(b)c"), 0);
+    LocaleGuard g(LocaleGuard::German());
+    EXPECT_EQ(FilterNumberText("1.234,5x"), "1234.5x");
+}
