@@ -1,0 +1,225 @@
+#include "platform/Graphics.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+struct Line {
+    QString text;
+    int accelIndex = -1; // the underlined character, -1 when none
+};
+
+// Removes the '&' prefixes: "&&" is a literal '&', "&x" underlines x.
+Line stripPrefix(const QString& text)
+{
+    Line line;
+    line.text.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != u'&')
+                line.accelIndex = static_cast<int>(line.text.size());
+        }
+        line.text += text[i];
+    }
+    return line;
+}
+
+} // namespace
+
+TSize TCanvas::TextExtent(const QString& text)
+{
+    const QFontMetrics fm(font_.ToQFont());
+    return {fm.horizontalAdvance(text), fm.height()};
+}
+
+// One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour.
+void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
+{
+    const QFont font = font_.ToQFont();
+    const QFontMetrics fm(font);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.translate(x, y);
+    if (font_.Orientation() != 0)
+        p.rotate(-font_.Orientation() / 10.0);
+    if (opaque)
+        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ColorToQColor(brush_.Color()));
+    const QColor color = ColorToQColor(font_.Color());
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(0, fm.ascent(), text);
+    if (accelIndex >= 0 && accelIndex < text.size()) {
+        const int left = fm.horizontalAdvance(text.left(accelIndex));
+        const int width = fm.horizontalAdvance(text.at(accelIndex));
+        p.fillRect(QRect(left, fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())), color);
+    }
+    p.restore();
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    if (QPainter* p = Painter())
+        drawTextLine(*p, x, y, text, -1, brush_.Style() != bsClear);
+    penPos_ = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
+{
+    QPainter* p = Painter();
+    if (!p)
+        return;
+    p->save();
+    p->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+    const bool opaque = brush_.Style() != bsClear;
+    if (opaque)
+        fillArea(*p, QRect(r.Left, r.Top, r.Width(), r.Height()));
+    drawTextLine(*p, x, y, text, -1, opaque);
+    p->restore();
+}
+
+namespace {
+
+// Splits at CR LF, LF or CR.
+QStringList paragraphsOf(const QString& text)
+{
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(u'\r', u'\n');
+    return unified.split(u'\n');
+}
+
+// Replaces tabs with spaces up to the next stop, every eight average characters.
+QString expandTabs(const QString& text, const QFontMetrics& fm)
+{
+    const int stop = 8 * std::max(1, fm.averageCharWidth());
+    QString out;
+    for (const QChar c : text) {
+        if (c != u'\t') {
+            out += c;
+            continue;
+        }
+        const int target = (fm.horizontalAdvance(out) / stop + 1) * stop;
+        do
+            out += u' ';
+        while (fm.horizontalAdvance(out) < target);
+    }
+    return out;
+}
+
+// Breaks a line at spaces so that each piece fits the width; a word wider than the width
+// stands alone. The underlined character follows its piece.
+std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm)
+{
+    std::vector<Line> out;
+    const QString& s = line.text;
+    qsizetype start = 0;
+    while (true) {
+        qsizetype end = s.size();
+        if (fm.horizontalAdvance(s.mid(start)) > width) {
+            // The last break whose piece still fits, or the end of the first word.
+            qsizetype fit = -1;
+            for (qsizetype i = start; i < s.size(); ++i)
+                if (s[i] == u' ' && i > start) {
+                    if (fm.horizontalAdvance(s.mid(start, i - start)) > width)
+                        break;
+                    fit = i;
+                }
+            if (fit < 0) {
+                fit = s.indexOf(u' ', start + 1);
+                if (fit < 0)
+                    fit = s.size();
+            }
+            end = fit;
+        }
+        Line piece{s.mid(start, end - start), -1};
+        if (line.accelIndex >= start && line.accelIndex < end)
+            piece.accelIndex = static_cast<int>(line.accelIndex - start);
+        out.push_back(piece);
+        start = end;
+        while (start < s.size() && s[start] == u' ')
+            ++start;
+        if (start >= s.size())
+            break;
+    }
+    return out;
+}
+
+// Cuts the line so that it and "..." fit the width.
+void addEllipsis(Line& line, int width, const QFontMetrics& fm)
+{
+    if (fm.horizontalAdvance(line.text) <= width)
+        return;
+    const QString dots = QStringLiteral("...");
+    QString s = line.text;
+    while (!s.isEmpty() && fm.horizontalAdvance(s + dots) > width)
+        s.chop(1);
+    if (line.accelIndex >= s.size())
+        line.accelIndex = -1;
+    line.text = s + dots;
+}
+
+} // namespace
+
+int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
+{
+    const QFontMetrics fm(font_.ToQFont());
+    const int lineHeight = fm.height();
+    const bool singleLine = flags & DT_SINGLELINE;
+
+    std::vector<Line> lines;
+    QStringList paragraphs = singleLine ? QStringList{text} : paragraphsOf(text);
+    for (QString& paragraph : paragraphs) {
+        if (singleLine)
+            paragraph.remove(u'\r').remove(u'\n');
+        if (flags & DT_EXPANDTABS)
+            paragraph = expandTabs(paragraph, fm);
+        const Line line = (flags & DT_NOPREFIX) ? Line{paragraph, -1} : stripPrefix(paragraph);
+        if ((flags & DT_WORDBREAK) && !singleLine) {
+            for (const Line& piece : wrap(line, r.Width(), fm))
+                lines.push_back(piece);
+        } else {
+            lines.push_back(line);
+        }
+    }
+    if (flags & DT_END_ELLIPSIS)
+        for (Line& line : lines)
+            addEllipsis(line, r.Width(), fm);
+
+    const int height = lineHeight * static_cast<int>(lines.size());
+    int top = r.Top;
+    if (singleLine && (flags & DT_VCENTER))
+        top = r.Top + (r.Height() - lineHeight) / 2;
+    else if (singleLine && (flags & DT_BOTTOM))
+        top = r.Bottom - lineHeight;
+
+    if (flags & DT_CALCRECT) {
+        int widest = 0;
+        for (const Line& line : lines)
+            widest = std::max(widest, fm.horizontalAdvance(line.text));
+        r.Right = r.Left + widest;
+        r.Bottom = r.Top + height;
+        return height;
+    }
+
+    if (QPainter* p = Painter()) {
+        p->save();
+        if (!(flags & DT_NOCLIP))
+            p->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
+        int y = top;
+        for (const Line& line : lines) {
+            const int width = fm.horizontalAdvance(line.text);
+            int x = r.Left;
+            if (flags & DT_CENTER)
+                x = r.Left + (r.Width() - width) / 2;
+            else if (flags & DT_RIGHT)
+                x = r.Right - width;
+            drawTextLine(*p, x, y, line.text, line.accelIndex, bkMode_ == OPAQUE);
+            y += lineHeight;
+        }
+        p->restore();
+    }
+    return top - r.Top + height;
+}

@@ -1,0 +1,259 @@
+#include "platform/Graphics.h"
+
+#include <QFontMetrics>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// The fixed classic palette behind the system colours, indexed by the low byte.
+constexpr std::array<TColor, 31> kSystemPalette = {
+    RGB(212, 208, 200), // scroll bar
+    RGB(58, 110, 165),  // background
+    RGB(10, 36, 106),   // active caption
+    RGB(128, 128, 128), // inactive caption
+    RGB(212, 208, 200), // menu
+    RGB(255, 255, 255), // window
+    RGB(0, 0, 0),       // window frame
+    RGB(0, 0, 0),       // menu text
+    RGB(0, 0, 0),       // window text
+    RGB(255, 255, 255), // caption text
+    RGB(212, 208, 200), // active border
+    RGB(212, 208, 200), // inactive border
+    RGB(128, 128, 128), // application workspace
+    RGB(10, 36, 106),   // highlight
+    RGB(255, 255, 255), // highlight text
+    RGB(212, 208, 200), // button face
+    RGB(128, 128, 128), // button shadow
+    RGB(128, 128, 128), // gray text
+    RGB(0, 0, 0),       // button text
+    RGB(212, 208, 200), // inactive caption text
+    RGB(255, 255, 255), // button highlight
+    RGB(64, 64, 64),    // 3-D dark shadow
+    RGB(212, 208, 200), // 3-D light
+    RGB(0, 0, 0),       // info text
+    RGB(255, 255, 225), // info background
+    RGB(181, 181, 181), // unused
+    RGB(0, 0, 128),     // hot light
+    RGB(166, 202, 240), // gradient active caption
+    RGB(192, 192, 192), // gradient inactive caption
+    RGB(49, 106, 197),  // menu highlight
+    RGB(212, 208, 200), // menu bar
+};
+
+// Rounds a * b / c to the nearest integer, halves away from zero.
+int mulDiv(int a, int b, int c)
+{
+    const long long n = static_cast<long long>(a) * b;
+    const long long q = (std::llabs(n) * 2 + c) / (2LL * c);
+    return static_cast<int>(n < 0 ? -q : q);
+}
+
+} // namespace
+
+TColor ColorToRGB(TColor color)
+{
+    if (static_cast<std::uint32_t>(color) >> 24 == 0xFF) {
+        const auto index = static_cast<std::size_t>(color & 0xFF);
+        return index < kSystemPalette.size() ? kSystemPalette[index] : clBlack;
+    }
+    if (color == clNone || color == clDefault)
+        return clBlack;
+    return color & 0xFFFFFF;
+}
+
+QColor ColorToQColor(TColor color)
+{
+    const TColor c = ColorToRGB(color);
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+TColor QColorToColor(const QColor& color)
+{
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+void TGraphicsObject::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void TFont::SetName(const QString& name)
+{
+    if (name == name_)
+        return;
+    name_ = name;
+    Changed();
+}
+
+int TFont::Size() const
+{
+    return -mulDiv(height_, 72, PixelsPerInch);
+}
+
+void TFont::SetSize(int points)
+{
+    SetHeight(-mulDiv(points, PixelsPerInch, 72));
+}
+
+void TFont::SetHeight(int pixels)
+{
+    if (pixels == height_)
+        return;
+    height_ = pixels;
+    Changed();
+}
+
+void TFont::SetStyle(TFontStyles style)
+{
+    if (style == style_)
+        return;
+    style_ = style;
+    Changed();
+}
+
+void TFont::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    Changed();
+}
+
+void TFont::SetOrientation(int tenths)
+{
+    if (tenths == orientation_)
+        return;
+    orientation_ = tenths;
+    Changed();
+}
+
+void TFont::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TFont*>(&source);
+    if (!other || *other == *this)
+        return;
+    name_ = other->name_;
+    height_ = other->height_;
+    style_ = other->style_;
+    color_ = other->color_;
+    orientation_ = other->orientation_;
+    Changed();
+}
+
+bool TFont::operator==(const TFont& other) const
+{
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_
+        && orientation_ == other.orientation_;
+}
+
+QFont TFont::ToQFont() const
+{
+    QFont font(name_);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    font.setBold(style_ & fsBold);
+    font.setItalic(style_ & fsItalic);
+    font.setUnderline(style_ & fsUnderline);
+    font.setStrikeOut(style_ & fsStrikeOut);
+    constexpr int defaultCharHeight = 11;
+    if (height_ < 0) {
+        font.setPixelSize(-height_);
+    } else if (height_ > 0) {
+        // A positive height is the whole cell: scale the character height to fit it.
+        font.setPixelSize(height_);
+        const int cell = QFontMetrics(font).height();
+        font.setPixelSize(std::max(1, cell > 0 ? mulDiv(height_, height_, cell) : height_));
+    } else {
+        font.setPixelSize(defaultCharHeight);
+    }
+    return font;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void TPen::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    Changed();
+}
+
+void TPen::SetWidth(int width)
+{
+    if (width == width_)
+        return;
+    width_ = width;
+    Changed();
+}
+
+void TPen::SetStyle(TPenStyle style)
+{
+    if (style == style_)
+        return;
+    style_ = style;
+    Changed();
+}
+
+void TPen::SetMode(TPenMode mode)
+{
+    if (mode == mode_)
+        return;
+    mode_ = mode;
+    Changed();
+}
+
+void TPen::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TPen*>(&source);
+    if (!other)
+        return;
+    color_ = other->color_;
+    width_ = other->width_;
+    style_ = other->style_;
+    mode_ = other->mode_;
+    Changed();
+}
+
+void TBrush::SetColor(TColor color)
+{
+    if (color == color_ && style_ == bsSolid)
+        return;
+    color_ = color;
+    // Choosing a colour makes a clear brush solid again.
+    style_ = bsSolid;
+    Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle style)
+{
+    if (style == style_)
+        return;
+    style_ = style;
+    Changed();
+}
+
+void TBrush::SetBitmap(TBitmap* bitmap)
+{
+    if (bitmap == bitmap_)
+        return;
+    bitmap_ = bitmap;
+    Changed();
+}
+
+void TBrush::Assign(const TPersistent& source)
+{
+    const auto* other = dynamic_cast<const TBrush*>(&source);
+    if (!other)
+        return;
+    color_ = other->color_;
+    style_ = other->style_;
+    bitmap_ = other->bitmap_;
+    Changed();
+}
