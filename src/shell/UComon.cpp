@@ -1,4 +1,5 @@
 #include "shell/UComon.h"
+#include "platform/FileUtils.h"
 #include "platform/ProgramFolder.h"
 #include <QDir>
 #include <utility>
@@ -65,7 +66,7 @@ namespace {
 QString SubFolder(const QString& name)
 {
     const QString path = Path_Program + QLatin1Char('/') + name;
-    QDir().mkpath(path);
+    ForceDirectories(path);
     return path;
 }
 

@@ -1,8 +1,8 @@
 #include "shell/ULanguage.h"
 #include "shell/UComon.h"
 #include "shell/UText.h"
+#include "platform/FileUtils.h"
 #include <QDir>
-#include <QFileInfo>
 #include <map>
 
 TStringList Lang_Text;
@@ -80,13 +80,13 @@ void Load_Language()
 {
     Load_Default_Language();
     const QString file = Path_Language + QLatin1Char('/') + Language_Name + QLatin1String(".lng");
-    if (QFileInfo(file).isFile()) {
+    if (FileExists(file)) {
         Load_Language_File(file);
         return;
     }
     Language_Name = QStringLiteral("English");
     const QString english = Path_Language + QLatin1String("/English.lng");
-    if (QFileInfo(english).isFile())
+    if (FileExists(english))
         Load_Language_File(english);
 }
 
