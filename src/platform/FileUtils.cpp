@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -41,6 +42,14 @@ QStringList ListFolders(const QString& folder)
 QStringList ListFiles(const QString& folder, const QString& pattern)
 {
     return entries(folder, {pattern}, QDir::Files);
+}
+
+QString DecodeText(const QByteArray& bytes)
+{
+    const auto bom = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(bom.value_or(QStringConverter::Utf8), QStringConverter::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return bom || !decoder.hasError() ? text : QString::fromLatin1(bytes);
 }
 
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes)

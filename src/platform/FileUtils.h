@@ -15,6 +15,10 @@ QStringList ListFolders(const QString& folder);
 // Names of the files of a folder that match a wildcard such as "*.lng" (case-blind), sorted case-blind.
 QStringList ListFiles(const QString& folder, const QString& pattern);
 
+// A text file's content: UTF-8 or UTF-16 by its byte-order mark; without one UTF-8 when the bytes are
+// valid UTF-8, else Latin-1.
+QString DecodeText(const QByteArray& bytes);
+
 // Writes the bytes to a temporary file beside the target and renames it into place, so a failed write
 // leaves the old file (or none) untouched. False on any failure.
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
