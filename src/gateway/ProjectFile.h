@@ -1,0 +1,45 @@
+#pragma once
+// Reading the project's XML files for the image compiler and the ESI writer: the shared number
+// parser and the error that stops an operation before it writes anything.
+#include <QChar>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// A project file that is malformed, incomplete or refused; its message is shown to the user.
+class EProject_Error : public std::runtime_error {
+public:
+    explicit EProject_Error(const QString& message);
+    QString Message() const { return QString::fromUtf8(what()); }
+};
+
+// An integer as the project files hold it: decimal, or hexadecimal after "$" or "0x", with an
+// optional sign and leading blanks; 64-bit. Empty when the text is not such a number.
+std::optional<int64_t> Parse_Project_Number(const QString& text);
+
+// The number, or fallback when the text is not one.
+int64_t Project_Number_Or(const QString& text, int64_t fallback);
+
+// A real number written with the given decimal separator (blanks around it allowed).
+std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSeparator);
+
+class XmlDocument;
+class XmlNode;
+
+// Loads a project file. False when the file does not exist; a file that can't be read or parsed
+// raises EProject_Error.
+bool Load_Project_File(XmlDocument& doc, const QString& path);
+
+// The root element of a loaded project file.
+XmlNode Project_Root(const XmlDocument& doc, const QString& path);
+
+// The child element of that name; a missing one raises EProject_Error naming the file.
+XmlNode Required_Child(const XmlNode& parent, const QString& name, const QString& path);
+
+// The child elements in document order (comments and text between them are not rows).
+std::vector<XmlNode> Child_Elements(const XmlNode& parent);
+
+// The text of the child element of that name; no value when there is no such element.
+std::optional<QString> Child_Text(const XmlNode& parent, const QString& name);

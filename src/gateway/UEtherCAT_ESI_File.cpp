@@ -1,0 +1,280 @@
+#include "gateway/UEtherCAT_ESI_File.h"
+
+#include "gateway/ProjectFile.h"
+#include "platform/FileUtils.h"
+#include "platform/XmlDocument.h"
+#include "shell/UComon.h"
+
+#include <QDir>
+#include <QFile>
+
+static QString Device_Icon_Hex()
+{
+    Q_INIT_RESOURCE(esi);
+    QFile file(QStringLiteral(":/gateway/esi/Device_Icon.bmp"));
+    file.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(file.readAll().toHex().toUpper());
+}
+
+namespace {
+
+const QString Vendor_Group = QStringLiteral("Orvane Slaves");
+
+QString Hex(uint64_t value, int digits)
+{
+    return QStringLiteral("%1").arg(value, digits, 16, QChar(u'0')).toUpper();
+}
+
+QString Escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+std::pair<QString, int> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int length)
+{
+    struct Entry {
+        const char16_t* Type;
+        const char* DataType;
+        int BitLen;
+    };
+    static constexpr Entry Types[] = {
+        {u"BOOL", "BIT", 1},     {u"INT8", "SINT", 8},     {u"INT16", "INT", 16},   {u"INT32", "DINT", 32},
+        {u"UINT8", "USINT", 8},  {u"UINT16", "UINT", 16},  {u"UINT32", "UDINT", 32}, {u"FLOAT32", "REAL", 32},
+    };
+    const QString key = type.trimmed().toUpper();
+    if (key == u"STRING")
+        return {QStringLiteral("STRING(%1)").arg(length), length * 8};
+    for (const Entry& entry : Types)
+        if (key == QStringView(entry.Type))
+            return {QString::fromLatin1(entry.DataType), entry.BitLen};
+    return {QStringLiteral("BIT"), 1};
+}
+
+QString TEtherCAT_ESI_File::Format_Three_Digits(int number)
+{
+    return QStringLiteral("%1").arg(number, 3, 10, QChar(u'0'));
+}
+
+void TEtherCAT_ESI_File::Build_ESI_File(const QString& fileName)
+{
+    Lines.clear();
+    try {
+        Read_EtherCAT_Slave_Data();
+        Write_ESI_File(fileName);
+    } catch (...) {
+        Lines.clear();
+        throw;
+    }
+    Lines.clear();
+}
+
+void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data()
+{
+    Device_Name = QStringLiteral("EtherCAT Slave");
+    Revision_Number = 0;
+    Station_Alias = 1;
+    XmlDocument doc;
+    if (Load_Project_File(doc, File_ParGen)) {
+        const XmlNode root = Project_Root(doc, File_ParGen);
+        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Revision_Number")))
+            Revision_Number = static_cast<uint32_t>(Project_Number_Or(*text, 0));
+        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Name")))
+            Device_Name = *text;
+        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Node_Address")))
+            Station_Alias = static_cast<uint16_t>(Project_Number_Or(*text, 1));
+    }
+    Alias_Text = Hex(Station_Alias & 0xFF, 2) + Hex(Station_Alias >> 8, 2);
+    Product_Code_Text = QStringLiteral("00000C3B");
+
+    Slave_To_Master.clear();
+    Master_To_Slave.clear();
+    Input_Bytes = 0;
+    if (Load_Project_File(doc, File_EtherCAT_Slave)) {
+        const XmlNode variables = Required_Child(Project_Root(doc, File_EtherCAT_Slave),
+                                                 QStringLiteral("EtherCAT_Slave_Variables"), File_EtherCAT_Slave);
+        Read_Rules(Required_Child(variables, QStringLiteral("EtherCAT_Slave_To_Master"), File_EtherCAT_Slave),
+                   Slave_To_Master, Input_Bytes);
+        int outputBytes = 0;
+        Read_Rules(Required_Child(variables, QStringLiteral("EtherCAT_Master_To_Slave"), File_EtherCAT_Slave),
+                   Master_To_Slave, outputBytes);
+    }
+}
+
+void TEtherCAT_ESI_File::Read_Rules(const XmlNode& table, std::vector<TEtherCAT_Rule>& rules, int& bytes) const
+{
+    int bitsInRun = 0;
+    for (const XmlNode& row : Child_Elements(table)) {
+        if (row.Attribute(QStringLiteral("Enable")) != QStringLiteral("Y"))
+            continue;
+        const int length =
+            static_cast<int>(Project_Number_Or(row.Attribute(QStringLiteral("Length")).value_or(QString()), 0));
+        const auto [dataType, bitLen] =
+            Convert_ESI_Data_Type(row.Attribute(QStringLiteral("Type")).value_or(QString()), length);
+        rules.push_back({dataType, bitLen, row.Attribute(QStringLiteral("Name")).value_or(QString())});
+        if (dataType != u"BIT") {
+            bitsInRun = 0;
+            bytes += length;
+        } else if (bitsInRun++ % 8 == 0) {
+            ++bytes; // the first bit of a run and every ninth one open a byte
+        }
+    }
+}
+
+void TEtherCAT_ESI_File::Add(int level, const QString& text)
+{
+    Lines.append(QString(level * 2, u' ') + text);
+}
+
+void TEtherCAT_ESI_File::Add_Element(int level, const QString& name, const QString& content,
+                                     const QString& attributes)
+{
+    Add(level, QStringLiteral("<%1%2>%3</%1>").arg(name, attributes, content));
+}
+
+void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
+{
+    const QString tag = outputs ? QStringLiteral("RxPdo") : QStringLiteral("TxPdo");
+    const QString sm = outputs ? QStringLiteral("2") : QStringLiteral("3");
+    const int pdoBase = outputs ? 0x1600 : 0x1A00;
+    const QString prefix = outputs ? QStringLiteral("Outputs_") : QStringLiteral("Inputs_");
+    const int entryBase = outputs ? 0x7000 : 0x6000;
+    const QString tab(u'\t');
+    int bits = 8;
+    const int count = static_cast<int>(rules.size());
+    for (int v = 0; v < count; ++v) {
+        const TEtherCAT_Rule& rule = rules[v];
+        if (v % 16 == 0) {
+            const int p = v / 16;
+            Add(4, QStringLiteral("<%1 Mandatory=\"true\" Fixed=\"true\" Sm=\"%2\">").arg(tag, sm));
+            Add_Element(5, QStringLiteral("Index"), QStringLiteral("#x") + Hex(pdoBase + p, 4));
+            Add_Element(5, QStringLiteral("Name"), prefix + Format_Three_Digits(p));
+            Lines.append(QString());
+        }
+        Add(5, QStringLiteral("<Entry>"));
+        Add_Element(6, QStringLiteral("Index"), QStringLiteral("#x") + Hex(entryBase + v, 4));
+        Add_Element(6, QStringLiteral("SubIndex"), QStringLiteral("0"));
+        Add_Element(6, QStringLiteral("BitLen"), QString::number(rule.Length));
+        Add_Element(6, QStringLiteral("Name"), Escaped(rule.Name));
+        Add_Element(6, QStringLiteral("DataType"), Escaped(rule.DataType));
+        Add(5, QStringLiteral("</Entry>"));
+        Lines.append(QString());
+        if (rule.DataType != u"BIT") {
+            bits = 8;
+        } else if (--bits == 0) {
+            bits = 8;
+        } else if (v == count - 1 || rules[v + 1].DataType != u"BIT") {
+            // pads the byte that the run of bits leaves open
+            Lines.append(tab.repeated(5) + QStringLiteral("<Entry>"));
+            Lines.append(tab.repeated(6) + QStringLiteral("<Index>#x0</Index>"));
+            Lines.append(tab.repeated(6) + QStringLiteral("<SubIndex>0</SubIndex>"));
+            Lines.append(tab.repeated(6) + QStringLiteral("<BitLen>%1</BitLen>").arg(bits));
+            Lines.append(tab.repeated(5) + QStringLiteral("</Entry>"));
+            Lines.append(QString());
+            bits = 8;
+        }
+        if (v % 16 == 15)
+            Add(4, QStringLiteral("</%1>").arg(tag));
+    }
+    if (count % 16 != 0)
+        Add(4, QStringLiteral("</%1>").arg(tag));
+}
+
+void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
+{
+    const QString icon = Device_Icon_Hex();
+    const QString name = Escaped(Device_Name);
+    const auto element = [this](int level, const char* tag, const QString& content, const QString& attributes = {}) {
+        Add_Element(level, QString::fromLatin1(tag), content, attributes);
+    };
+    Lines.append(QStringLiteral("<?xml version=\"1.0\"?>"));
+    Add(0, QStringLiteral("<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                          "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">"));
+    Add(1, QStringLiteral("<Vendor>"));
+    element(2, "Id", QStringLiteral("#x00000A4E"));
+    element(2, "Name", QStringLiteral("Orvane"));
+    element(2, "ImageData16x14", icon);
+    Add(1, QStringLiteral("</Vendor>"));
+    Add(1, QStringLiteral("<Descriptions>"));
+    Add(2, QStringLiteral("<Groups>"));
+    Add(3, QStringLiteral("<Group SortOrder=\"0\">"));
+    element(4, "Type", Vendor_Group);
+    element(4, "Name", Vendor_Group, QStringLiteral(" LcId=\"1031\""));
+    element(4, "Name", Vendor_Group, QStringLiteral(" LcId=\"1033\""));
+    element(4, "ImageData16x14", icon);
+    Add(3, QStringLiteral("</Group>"));
+    Add(2, QStringLiteral("</Groups>"));
+    Add(2, QStringLiteral("<Devices>"));
+    Add(3, QStringLiteral("<Device Physics=\"YY\">"));
+    element(4, "Type", name,
+            QStringLiteral(" ProductCode=\"#x%1\" RevisionNo=\"#x%2\"").arg(Product_Code_Text, Hex(Revision_Number, 2)));
+    element(4, "Name", name, QStringLiteral(" LcId=\"1033\""));
+    element(4, "Name", name, QStringLiteral(" LcId=\"1031\""));
+    Add(4, QStringLiteral("<Info>"));
+    Add(5, QStringLiteral("<StateMachine>"));
+    Add(6, QStringLiteral("<Timeout>"));
+    element(7, "PreopTimeout", QStringLiteral("2000"));
+    element(7, "SafeopOpTimeout", QStringLiteral("9000"));
+    element(7, "BackToInitTimeout", QStringLiteral("5000"));
+    element(7, "BackToSafeopTimeout", QStringLiteral("200"));
+    Add(6, QStringLiteral("</Timeout>"));
+    Add(5, QStringLiteral("</StateMachine>"));
+    Add(5, QStringLiteral("<Mailbox>"));
+    Add(6, QStringLiteral("<Timeout>"));
+    element(7, "RequestTimeout", QStringLiteral("100"));
+    element(7, "ResponseTimeout", QStringLiteral("2000"));
+    Add(6, QStringLiteral("</Timeout>"));
+    Add(5, QStringLiteral("</Mailbox>"));
+    element(5, "IdentificationReg134", QStringLiteral("true"));
+    Add(4, QStringLiteral("</Info>"));
+    element(4, "GroupType", Vendor_Group);
+    element(4, "Fmmu", QStringLiteral("Outputs"));
+    element(4, "Fmmu", QStringLiteral("Inputs"));
+    const QString mailboxSm = QStringLiteral(" MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" "
+                                             "ControlByte=\"#x%1\" Enable=\"0\"");
+    element(4, "Sm", QStringLiteral("MBoxOut"), mailboxSm.arg(QStringLiteral("26")));
+    element(4, "Sm", QStringLiteral("MBoxIn"), mailboxSm.arg(QStringLiteral("22")));
+    const int outputsAddress = 0x1000 + ((3 * Input_Bytes + 3) / 4) * 4;
+    element(4, "Sm", QStringLiteral("Outputs"),
+            QStringLiteral(" StartAddress=\"#x%1\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\"")
+                .arg(Hex(static_cast<uint32_t>(outputsAddress), 4)));
+    element(4, "Sm", QStringLiteral("Inputs"),
+            QStringLiteral(" StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\""));
+    Add_Pdo_Blocks(Master_To_Slave, true);
+    Add_Pdo_Blocks(Slave_To_Master, false);
+    Add(4, QStringLiteral("<Mailbox DataLinkLayer=\"true\">"));
+    Add(5, QStringLiteral("<EoE />"));
+    Add(5, QStringLiteral("<CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />"));
+    Add(5, QStringLiteral("<FoE />"));
+    Add(4, QStringLiteral("</Mailbox>"));
+    Add(4, QStringLiteral("<Dc>"));
+    struct Op_Mode {
+        const char* Name;
+        const char* Desc;
+        const char* AssignActivate;
+    };
+    for (const Op_Mode& mode : {Op_Mode{"Synchron", "SM-Synchron", "#x0"}, Op_Mode{"DC", "DC-Synchron", "#x300"}}) {
+        Add(5, QStringLiteral("<OpMode>"));
+        element(6, "Name", QString::fromLatin1(mode.Name));
+        element(6, "Desc", QString::fromLatin1(mode.Desc));
+        element(6, "AssignActivate", QString::fromLatin1(mode.AssignActivate));
+        element(6, "CycleTimeSync0", QStringLiteral("0"), QStringLiteral(" Factor=\"1\""));
+        element(6, "ShiftTimeSync0", QStringLiteral("0"));
+        element(6, "CycleTimeSync1", QStringLiteral("0"), QStringLiteral(" Factor=\"1\""));
+        Add(5, QStringLiteral("</OpMode>"));
+    }
+    Add(4, QStringLiteral("</Dc>"));
+    Add(4, QStringLiteral("<Eeprom>"));
+    element(5, "ByteSize", QStringLiteral("2048"));
+    element(5, "ConfigData", QStringLiteral("800F00CC8813ff00") + Alias_Text + QStringLiteral("00800000"));
+    Add(4, QStringLiteral("</Eeprom>"));
+    element(4, "ImageData16x14", icon);
+    Add(3, QStringLiteral("</Device>"));
+    Add(2, QStringLiteral("</Devices>"));
+    Add(1, QStringLiteral("</Descriptions>"));
+    Add(0, QStringLiteral("</EtherCATInfo>"));
+
+    if (!WriteFileAtomic(fileName, (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()))
+        throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(fileName)));
+}
