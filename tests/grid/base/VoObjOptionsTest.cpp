@@ -80,3 +80,63 @@ TEST(TMouseActions, SettersAndAssign) {
     EXPECT_EQ(dst.FixedComboValues().Count(), 0);
     EXPECT_EQ(dst.WheelAction(), waScroll);
 }
+
+TEST(TBands, LengthsAndEvents) {
+    TBands bands;
+    EXPECT_EQ(bands.TotalLength(), 2);
+    EXPECT_EQ(bands.PrimaryColor(), clInfoBk);
+    int changes = 0;
+    bands.OnChange = [&](TObject*) { ++changes; };
+    bands.SetPrimaryLength(3);
+    bands.SetPrimaryColor(clRed);
+    EXPECT_EQ(bands.TotalLength(), 4);
+    EXPECT_EQ(changes, 0);  // inactive bands fire nothing
+    bands.SetActive(true);
+    bands.SetSecondaryLength(2);
+    bands.SetSecondaryLength(2);
+    bands.SetSecondaryColor(clBlue);
+    EXPECT_EQ(bands.TotalLength(), 5);
+    EXPECT_EQ(changes, 3);
+
+    TBands copy;
+    copy.Assign(bands);
+    EXPECT_TRUE(copy.Active());
+    EXPECT_EQ(copy.TotalLength(), 5);
+    EXPECT_EQ(copy.SecondaryColor(), clBlue);
+    EXPECT_FALSE(copy.OnChange);
+}
+
+TEST(TSearchFooter, CreateSettersAndAssign) {
+    const TSearchFooter plain;
+    EXPECT_EQ(plain.FindNextCaption(), "");
+    EXPECT_EQ(plain.SearchColumn, -1);
+    EXPECT_EQ(plain.ColorTo(), clBtnFace);
+    TSearchFooter footer(true);
+    EXPECT_EQ(footer.FindPrevCaption(), "Find &previous");
+    EXPECT_EQ(footer.HintHighlight(), "Highlight occurrences");
+
+    int changes = 0;
+    footer.OnChange = [&](TObject*) { ++changes; };
+    footer.SetVisible(false);  // unchanged: no event
+    footer.SetVisible(true);
+    footer.SetColor(footer.Color());  // colours notify on every write
+    footer.SetShowClose(true);
+    TFont font;
+    font.SetSize(14);
+    footer.SetFont(font);
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(footer.Font().Size(), 14);
+
+    TSearchFooter source;
+    source.AutoSearch = false;
+    source.SearchHiddenRows = true;
+    source.LastSearch = "x";
+    source.SetHintClose("Shut");
+    footer.Assign(source);
+    EXPECT_TRUE(footer.AutoSearch);
+    EXPECT_EQ(footer.LastSearch, "");
+    EXPECT_TRUE(footer.SearchHiddenRows);
+    EXPECT_FALSE(footer.Visible());
+    EXPECT_EQ(footer.HintClose(), "Shut");
+    EXPECT_EQ(changes, 4);
+}

@@ -109,3 +109,89 @@ void TFocusHelper::Assign(const TPersistent& source) {
     if (const auto* src = dynamic_cast<const TFocusHelper*>(&source))
         Enabled = src->Enabled;
 }
+
+TSearchFooter::TSearchFooter(bool initDesign) {
+    if (!initDesign)
+        return;
+    FFindPrevCaption = QStringLiteral("Find &previous");
+    FFindNextCaption = QStringLiteral("Find &next");
+    FMatchCaseCaption = QStringLiteral("Match case");
+    FHighLightCaption = QStringLiteral("Highlight");
+    FHintClose = QStringLiteral("Close");
+    FHintFindNext = QStringLiteral("Find next occurrence");
+    FHintFindPrev = QStringLiteral("Find previous occurrence");
+    FHintHighlight = QStringLiteral("Highlight occurrences");
+}
+
+void TSearchFooter::changed() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void TSearchFooter::SetFont(const TFont& value) {
+    FFont.Assign(value);
+    changed();
+}
+
+void TSearchFooter::Assign(const TPersistent& source) {
+    const auto* src = dynamic_cast<const TSearchFooter*>(&source);
+    if (!src)
+        return;
+    const bool autoSearch = AutoSearch;
+    const bool searchFixedCells = SearchFixedCells;
+    const bool autoThemeAdapt = FAutoThemeAdapt;
+    const QString lastSearch = LastSearch;
+    TNotifyEvent onChange = std::move(OnChange);
+    TNotifyEvent onFontChange = std::move(FFont.OnChange);
+    *this = *src;
+    AutoSearch = autoSearch;
+    SearchFixedCells = searchFixedCells;
+    FAutoThemeAdapt = autoThemeAdapt;
+    LastSearch = lastSearch;
+    OnChange = std::move(onChange);
+    FFont.OnChange = std::move(onFontChange);
+}
+
+void TBands::Assign(const TPersistent& source) {
+    const auto* src = dynamic_cast<const TBands*>(&source);
+    if (!src)
+        return;
+    TNotifyEvent onChange = std::move(OnChange);
+    *this = *src;
+    FTotalLength = FPrimaryLength + FSecondaryLength;
+    OnChange = std::move(onChange);
+}
+
+void TBands::changedWhileActive() {
+    if (FActive && OnChange)
+        OnChange(this);
+}
+
+void TBands::SetActive(bool value) {
+    if (FActive == value)
+        return;
+    FActive = value;
+    if (OnChange)
+        OnChange(this);
+}
+
+void TBands::setLength(int& field, int value) {
+    if (field == value)
+        return;
+    field = value;
+    FTotalLength = FPrimaryLength + FSecondaryLength;
+    changedWhileActive();
+}
+
+void TBands::SetPrimaryLength(int value) { setLength(FPrimaryLength, value); }
+void TBands::SetSecondaryLength(int value) { setLength(FSecondaryLength, value); }
+
+void TBands::setColor(TColor& field, TColor value) {
+    if (field == value)
+        return;
+    field = value;
+    changedWhileActive();
+}
+
+void TBands::SetPrimaryColor(TColor value) { setColor(FPrimaryColor, value); }
+void TBands::SetSecondaryColor(TColor value) { setColor(FSecondaryColor, value); }
