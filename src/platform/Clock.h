@@ -1,0 +1,13 @@
+#pragma once
+// The millisecond clock and sleeping, behind seams so that a test can run time on its own.
+#include "platform/Seam.h"
+
+#include <cstdint>
+
+// Milliseconds since an arbitrary start; never goes back.
+std::int64_t TickCount();
+// Blocks the calling thread for the given milliseconds.
+void Sleep(int milliseconds);
+
+Seam<std::int64_t()>& TickCountSeam();
+Seam<void(int)>& SleepSeam();

@@ -1,0 +1,11 @@
+#pragma once
+// Opening a link or a file with the desktop's handler for it.
+#include "platform/Seam.h"
+
+#include <QString>
+
+// A text with a scheme ("https://...", "mailto:...") opens as a link, an absolute path as a file.
+// False when nothing could open it.
+bool ShellOpen(const QString& target);
+
+Seam<bool(const QString&)>& ShellOpenSeam();
