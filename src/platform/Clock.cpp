@@ -18,24 +18,24 @@ void realSleep(int milliseconds)
 
 } // namespace
 
-Seam<std::int64_t()>& TickCountSeam()
+TTickCountHook& TickCountHook()
 {
-    static Seam<std::int64_t()> seam(realTickCount);
-    return seam;
+    static TTickCountHook hook;
+    return hook;
 }
 
-Seam<void(int)>& SleepSeam()
+TSleepHook& SleepHook()
 {
-    static Seam<void(int)> seam(realSleep);
-    return seam;
+    static TSleepHook hook;
+    return hook;
 }
 
 std::int64_t TickCount()
 {
-    return TickCountSeam()();
+    return CallHookOr(TickCountHook(), realTickCount);
 }
 
 void Sleep(int milliseconds)
 {
-    SleepSeam()(milliseconds);
+    CallHookOr(SleepHook(), realSleep, milliseconds);
 }

@@ -9,5 +9,7 @@ std::int64_t TickCount();
 // Blocks the calling thread for the given milliseconds.
 void Sleep(int milliseconds);
 
-Seam<std::int64_t()>& TickCountSeam();
-Seam<void(int)>& SleepSeam();
+using TTickCountHook = std::function<std::int64_t()>;
+using TSleepHook = std::function<void(int milliseconds)>;
+TTickCountHook& TickCountHook();
+TSleepHook& SleepHook();

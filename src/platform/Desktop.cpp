@@ -14,13 +14,13 @@ bool realOpen(const QString& target)
 
 } // namespace
 
-Seam<bool(const QString&)>& ShellOpenSeam()
+TShellOpenHook& ShellOpenHook()
 {
-    static Seam<bool(const QString&)> seam(realOpen);
-    return seam;
+    static TShellOpenHook hook;
+    return hook;
 }
 
 bool ShellOpen(const QString& target)
 {
-    return ShellOpenSeam()(target);
+    return CallHookOr(ShellOpenHook(), realOpen, target);
 }

@@ -8,4 +8,5 @@
 // False when nothing could open it.
 bool ShellOpen(const QString& target);
 
-Seam<bool(const QString&)>& ShellOpenSeam();
+using TShellOpenHook = std::function<bool(const QString& target)>;
+TShellOpenHook& ShellOpenHook();

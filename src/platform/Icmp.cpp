@@ -147,13 +147,13 @@ std::optional<int> realEcho(const EchoRequest& request)
 
 } // namespace
 
-Seam<std::optional<int>(const EchoRequest&)>& IcmpEchoSeam()
+TIcmpEchoHook& IcmpEchoHook()
 {
-    static Seam<std::optional<int>(const EchoRequest&)> seam(realEcho);
-    return seam;
+    static TIcmpEchoHook hook;
+    return hook;
 }
 
 std::optional<int> IcmpEcho(const QString& host, const QByteArray& data, quint16 sequence, int timeoutMs)
 {
-    return IcmpEchoSeam()({host, data, sequence, timeoutMs});
+    return CallHookOr(IcmpEchoHook(), realEcho, EchoRequest{host, data, sequence, timeoutMs});
 }

@@ -19,4 +19,5 @@ struct EchoRequest {
 // unprivileged ICMP socket first, a raw socket as the fall-back), or the send fails.
 std::optional<int> IcmpEcho(const QString& host, const QByteArray& data, quint16 sequence, int timeoutMs);
 
-Seam<std::optional<int>(const EchoRequest&)>& IcmpEchoSeam();
+using TIcmpEchoHook = std::function<std::optional<int>(const EchoRequest&)>;
+TIcmpEchoHook& IcmpEchoHook();

@@ -59,13 +59,13 @@ ProcessResult realStart(const ProcessRequest& request)
 
 } // namespace
 
-Seam<ProcessResult(const ProcessRequest&)>& StartProgramSeam()
+TStartProgramHook& StartProgramHook()
 {
-    static Seam<ProcessResult(const ProcessRequest&)> seam(realStart);
-    return seam;
+    static TStartProgramHook hook;
+    return hook;
 }
 
 ProcessResult StartProgramAndWait(const QString& program, const QStringList& arguments, int timeoutMs)
 {
-    return StartProgramSeam()({program, arguments, timeoutMs});
+    return CallHookOr(StartProgramHook(), realStart, ProcessRequest{program, arguments, timeoutMs});
 }

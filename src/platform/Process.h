@@ -24,4 +24,5 @@ struct ProcessRequest {
 // until it ends or TimeoutMs have passed since the start. A program still running then keeps running.
 ProcessResult StartProgramAndWait(const QString& program, const QStringList& arguments, int timeoutMs);
 
-Seam<ProcessResult(const ProcessRequest&)>& StartProgramSeam();
+using TStartProgramHook = std::function<ProcessResult(const ProcessRequest&)>;
+TStartProgramHook& StartProgramHook();

@@ -1,44 +1,27 @@
 #pragma once
-// A replaceable hook in front of something that reaches outside the process (or waits on real time),
-// so that a test can record or answer the calls. ScopedHook installs a replacement for its lifetime.
+// Test seams. A hook is a std::function slot: while a test has installed one, it answers in place of the
+// real thing (a program start, the clock, the network, the desktop) and can record the calls.
 #include <functional>
 #include <type_traits>
 #include <utility>
 
-template <typename Fn>
-class Seam;
-
-template <typename R, typename... Args>
-class Seam<R(Args...)> {
-public:
-    explicit Seam(R (*real)(Args...)) : real_(real) {}
-    Seam(const Seam&) = delete;
-    Seam& operator=(const Seam&) = delete;
-
-    R operator()(Args... args) const
-    {
-        return hook_ ? hook_(std::forward<Args>(args)...) : real_(std::forward<Args>(args)...);
-    }
-
-private:
-    template <typename>
-    friend class ScopedHook;
-    R (*real_)(Args...);
-    std::function<R(Args...)> hook_;
-};
-
-template <typename Fn>
+// Installs a hook for the life of the guard, then puts the previous one back.
+template <typename Hook>
 class ScopedHook {
 public:
-    ScopedHook(Seam<Fn>& seam, std::type_identity_t<std::function<Fn>> hook)
-        : seam_(seam), saved_(std::exchange(seam.hook_, std::move(hook)))
-    {
-    }
-    ~ScopedHook() { seam_.hook_ = std::move(saved_); }
+    ScopedHook(Hook& slot, std::type_identity_t<Hook> hook) : slot_(slot), previous_(std::exchange(slot, std::move(hook))) {}
+    ~ScopedHook() { slot_ = std::move(previous_); }
     ScopedHook(const ScopedHook&) = delete;
     ScopedHook& operator=(const ScopedHook&) = delete;
 
 private:
-    Seam<Fn>& seam_;
-    std::function<Fn> saved_;
+    Hook& slot_;
+    Hook previous_;
 };
+
+// Calls the installed hook, or the real function when none is installed.
+template <typename Hook, typename Real, typename... Args>
+decltype(auto) CallHookOr(const Hook& hook, Real&& real, Args&&... args)
+{
+    return hook ? hook(std::forward<Args>(args)...) : std::forward<Real>(real)(std::forward<Args>(args)...);
+}

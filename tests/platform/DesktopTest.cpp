@@ -13,7 +13,7 @@ TEST(Desktop, RefusesTextThatIsNeitherLinkNorPath)
 TEST(Desktop, SeamTakesTheOpens)
 {
     std::vector<QString> opened;
-    ScopedHook hook(ShellOpenSeam(), [&](const QString& target) {
+    ScopedHook hook(ShellOpenHook(), [&](const QString& target) {
         opened.push_back(target);
         return true;
     });

@@ -19,7 +19,7 @@ TEST(Icmp, UnresolvableHostSendsNothing)
 TEST(Icmp, SeamAnswersForTheNetwork)
 {
     std::vector<quint16> sequences;
-    ScopedHook hook(IcmpEchoSeam(), [&](const EchoRequest& request) -> std::optional<int> {
+    ScopedHook hook(IcmpEchoHook(), [&](const EchoRequest& request) -> std::optional<int> {
         sequences.push_back(request.Sequence);
         return request.Host == "192.168.2.205" ? 0 : 32;
     });

@@ -30,8 +30,8 @@ TEST(Process, GivesUpAtTheTimeOutMeasuredFromTheStart)
 {
     std::int64_t now = 1000;
     std::vector<int> sleeps;
-    ScopedHook tick(TickCountSeam(), [&] { return now; });
-    ScopedHook sleep(SleepSeam(), [&](int ms) {
+    ScopedHook tick(TickCountHook(), [&] { return now; });
+    ScopedHook sleep(SleepHook(), [&](int ms) {
         sleeps.push_back(ms);
         now += ms;
     });
@@ -46,7 +46,7 @@ TEST(Process, SeamRecordsStartsAndAnswers)
 {
     std::vector<ProcessRequest> starts;
     {
-        ScopedHook hook(StartProgramSeam(), [&](const ProcessRequest& request) {
+        ScopedHook hook(StartProgramHook(), [&](const ProcessRequest& request) {
             starts.push_back(request);
             return ProcessResult{ProcessOutcome::Exited, 7};
         });
