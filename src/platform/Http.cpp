@@ -14,9 +14,7 @@ QByteArray requestText(const QUrl& url, const std::vector<HttpHeader>& headers)
         target = "/";
     if (url.hasQuery())
         target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (url.port(DefaultPort) != DefaultPort)
-        host += ':' + QByteArray::number(url.port());
+    const QByteArray host = url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1();
     QByteArray text = "GET " + target + " HTTP/1.0\r\nHost: " + host + "\r\n";
     for (const HttpHeader& header : headers)
         text += header.Name + ": " + header.Value + "\r\n";

@@ -2,6 +2,7 @@
 // An INI file held in memory: read whole when opened, written back whole by UpdateFile.
 // "[Section]" lines open a section; "Name=Value" lines hold values (name and value trimmed); blank lines
 // and lines starting with ";" are skipped. Section and value names compare case-blind. Order is kept.
+// Values are single lines: a caller that stores line breaks encodes them first.
 #include <QString>
 #include <QStringList>
 #include <optional>
