@@ -3,6 +3,7 @@
 #include "shell/UText.h"
 #include "platform/FileUtils.h"
 #include <QDir>
+#include <QFile>
 #include <map>
 
 TStringList Lang_Text;
@@ -69,9 +70,11 @@ void Load_Default_Language()
 
 void Load_Language_File(const QString& path)
 {
-    TStringList lines;
-    if (!lines.LoadFromFile(path))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return;
+    TStringList lines;
+    lines.SetText(DecodeText(file.readAll()));
     for (int i = 0; i < lines.Count(); ++i)
         applyLine(lines[i]);
 }

@@ -94,6 +94,14 @@ TEST_F(Language, EncodingsWithAndWithoutByteOrderMark)
     }
 }
 
+TEST_F(Language, SingleByteFileKeepsItsPilcrows)
+{
+    Load_Default_Language();
+    writeFile(Path_Language + "/Test.lng", "STR317 = \xB6 \xE0 \xB6\n");
+    Load_Language_File(Path_Language + "/Test.lng");
+    EXPECT_EQ(Lang_Text[317], QString::fromUtf8(" \u00e0 "));
+}
+
 TEST_F(Language, SwitchingLanguageStartsFromEnglish)
 {
     writeLanguage("Deutsch", "STR18 = Fehler! Projekt nicht gueltig\n");
