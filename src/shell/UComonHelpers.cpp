@@ -1,7 +1,12 @@
 #include "shell/UComonHelpers.h"
+#include "platform/Locale.h"
+#include "platform/SerialPorts.h"
 #include "shell/UComon.h"
 #include "shell/UText.h"
+#include <QLocale>
+#include <QProcess>
 #include <array>
+#include <cmath>
 #include <span>
 
 namespace {
@@ -143,6 +148,40 @@ bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, s
     return true;
 }
 
+QChar Get_Decimal_Separator()
+{
+    const QChar separator = DecimalSeparator();
+    return separator == u'.' ? separator : QChar(u',');
+}
+
+bool Str_To_Float_Sep(const QString& text, QChar sep, float& value)
+{
+    QString number = UText::Trim(text);
+    if (sep == u'.')
+        number.replace(u',', u'.');
+    else
+        number.replace(u'.', u',');
+    const QChar system = Get_Decimal_Separator();
+    bool ok = !number.contains(system == u'.' ? u',' : u'.');
+    if (ok) {
+        number.replace(system, u'.');
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = c.toFloat(number, &ok);
+        ok = ok && std::isfinite(value);
+    }
+    if (!ok)
+        value = 1.0f;
+    return ok;
+}
+
+std::unique_ptr<TStringList> Get_COM_Ports()
+{
+    auto ports = std::make_unique<TStringList>();
+    ports->SetFrom(SerialPorts());
+    return ports;
+}
+
 QString OPC_UA_IdType_To_Str(int code)
 {
     for (const CodeText& entry : IdType)
@@ -253,4 +292,11 @@ int Get_WiFi_IP_Protocols(QString& first, QString& second)
     first = QStringLiteral("MQTT");
     second.clear();
     return 1;
+}
+
+ProcessOutcome Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo)
+{
+    (void)tipo;
+    constexpr int Wait_Limit_Ms = 150000;
+    return StartProgramAndWait(NomeSW, QProcess::splitCommand(Parameter), Wait_Limit_Ms).Outcome;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Conversion and check routines of the table editors and dialogs: dotted IPv4 addresses, numbers,
 // OPC UA codes, SNMP identifiers and credentials. They keep no state and show no messages.
+#include "platform/Classes.h"
+#include "platform/Process.h"
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 struct opcua_structure;
 
@@ -15,6 +18,15 @@ bool IP_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::u
 // True when the text is "a.b.c.d:port"; all outputs are 0 unless it is.
 bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3,
                       std::uint8_t& b4, std::uint16_t& port);
+
+// The system's decimal separator when it is "," or "."; "," otherwise. Read at every call.
+QChar Get_Decimal_Separator();
+// Turns every "," and "." of the text into sep, then reads it as a number with the system's decimal
+// separator. False and value 1.0 when it is not a number.
+bool Str_To_Float_Sep(const QString& text, QChar sep, float& value);
+
+// The serial ports present, by device name (e.g. "ttyUSB0"); the caller owns the list.
+std::unique_ptr<TStringList> Get_COM_Ports();
 
 QString OPC_UA_IdType_To_Str(int code);
 int Str_To_OPC_UA_IdType(const QString& text);
@@ -39,3 +51,7 @@ std::int8_t Str_To_SNMP_Security_Level(const QString& text);
 
 // The IP protocols this model runs over its WiFi link: their count and names.
 int Get_WiFi_IP_Protocols(QString& first, QString& second);
+
+// Starts the program with the parameter text (split like a command line) and waits until it ends or
+// 150 s have passed; a program still running then keeps running. The window flag has no meaning here.
+ProcessOutcome Start_Program(const QString& NomeSW, const QString& Parameter, bool tipo);

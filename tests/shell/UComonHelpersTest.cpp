@@ -1,6 +1,7 @@
 #include "shell/UComon.h"
 #include "shell/UComonHelpers.h"
 #include <gtest/gtest.h>
+#include <QLocale>
 #include <array>
 
 TEST(AddressHelpers, SplitIPAddress)
@@ -165,4 +166,83 @@ TEST(SnmpHelpers, CredentialsAndLevel)
     EXPECT_EQ(Get_WiFi_IP_Protocols(first, second), 1);
     EXPECT_EQ(first, "MQTT");
     EXPECT_EQ(second, "");
+}
+
+namespace {
+
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(saved_); }
+
+private:
+    QLocale saved_;
+};
+
+}  // namespace
+
+TEST(NumberHelpers, DecimalSeparatorIsCommaOrPoint)
+{
+    const struct {
+        QLocale locale;
+        QChar separator;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), u'.'},
+        {QLocale(QLocale::German, QLocale::Germany), u','},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), u','},
+    };
+    for (const auto& c : cases) {
+        DefaultLocale locale(c.locale);
+        EXPECT_EQ(Get_Decimal_Separator(), c.separator) << c.locale.name().toStdString();
+    }
+}
+
+TEST(NumberHelpers, FloatWithEitherSeparator)
+{
+    const struct {
+        QLocale::Language system;
+        const char* text;
+        char sep;
+        bool ok;
+        float value;
+    } cases[] = {
+        {QLocale::English, "1,5", '.', true, 1.5f},
+        {QLocale::English, " -2.25 ", '.', true, -2.25f},
+        {QLocale::English, "1.5", ',', false, 1.0f},
+        {QLocale::German, "1.5", ',', true, 1.5f},
+        {QLocale::German, "1,5", '.', false, 1.0f},
+        {QLocale::English, "1.000,5", '.', false, 1.0f},
+        {QLocale::English, "abc", '.', false, 1.0f},
+        {QLocale::English, "", '.', false, 1.0f},
+        {QLocale::English, "inf", '.', false, 1.0f},
+        {QLocale::English, "1e3", '.', true, 1000.0f},
+    };
+    for (const auto& c : cases) {
+        DefaultLocale locale{QLocale(c.system)};
+        float value = 7.0f;
+        EXPECT_EQ(Str_To_Float_Sep(c.text, QChar::fromLatin1(c.sep), value), c.ok) << c.text;
+        EXPECT_FLOAT_EQ(value, c.value) << c.text;
+    }
+}
+
+TEST(ProgramStarter, WaitsUpTo150SecondsAndReportsTheOutcome)
+{
+    ProcessRequest seen;
+    ScopedHook<TStartProgramHook> hook(StartProgramHook(), [&](const ProcessRequest& request) {
+        seen = request;
+        return ProcessResult{ProcessOutcome::TimedOut, 0};
+    });
+    EXPECT_EQ(Start_Program("/opt/updater/Ethernet_Update", "-f \"my file.txt\"", false), ProcessOutcome::TimedOut);
+    EXPECT_EQ(seen.Program, "/opt/updater/Ethernet_Update");
+    EXPECT_EQ(seen.Arguments, QStringList({"-f", "my file.txt"}));
+    EXPECT_EQ(seen.TimeoutMs, 150000);
+
+    Start_Program("prog", "", true);
+    EXPECT_TRUE(seen.Arguments.isEmpty());
+}
+
+TEST(ProgramStarter, RealProgramsEndOrAreNotStarted)
+{
+    EXPECT_EQ(Start_Program("/bin/sh", "-c \"exit 2\"", false), ProcessOutcome::Exited);
+    EXPECT_EQ(Start_Program("/nonexistent/Ethernet_Update", "", false), ProcessOutcome::NotStarted);
 }
