@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <bit>
+#include <initializer_list>
 
 namespace {
 
@@ -38,6 +39,19 @@ int64_t Required_Number(const XmlNode& row, const QString& name, const QString& 
         throw EProject_Error(
             QStringLiteral("%1: the attribute %2 \"%3\" is not an integer").arg(File_Name(path), name, text));
     return *value;
+}
+
+struct TField {
+    uint64_t Value;
+    int Width;
+};
+
+// Writes the fields one after the other and returns the position after them.
+int Put_Fields(TBank_Image& image, int position, std::initializer_list<TField> fields)
+{
+    for (const TField& field : fields)
+        position = TSaveBincc::Put_Number(image, position, field.Value, field.Width);
+    return position;
 }
 
 bool Is_Yes(const std::optional<QString>& text)
@@ -253,24 +267,16 @@ void TSaveBincc::Read_EtherCAT_Direction(const XmlNode& table, bool slaveToMaste
 
 int TSaveBincc::Write_DeviceNet_Master_Bank(int position, TBank_Image& image) const
 {
-    for (const TDNETM_Node& node : DNETM_Nodes) {
-        const int start = position;
-        Put_Number(image, start, node.ID, 4);
-        Put_Number(image, start + 4, node.NB_IN, 2);
-        Put_Number(image, start + 6, node.NB_OUT, 2);
-        Put_Number(image, start + 8, 0, 2);
-        Put_Number(image, start + 10, node.Flags, 2);
-        Put_Number(image, start + 12, node.Start_IN, 2);
-        position = Put_Number(image, start + 14, node.Start_OUT, 2);
-    }
+    for (const TDNETM_Node& node : DNETM_Nodes)
+        position = Put_Fields(image, position,
+                              {{node.ID, 4}, {node.NB_IN, 2}, {node.NB_OUT, 2}, {0, 2}, {node.Flags, 2},
+                               {node.Start_IN, 2}, {node.Start_OUT, 2}});
     static_assert(Max_Nodes * Node_Size + Gap_After_Scan_List == int(Map_In_Address - Scan_List_Address));
     for (int i = 0; i < Gap_After_Scan_List; ++i)
         position = Put_Number(image, position, 0, 1);
     for (const auto* map : {&Map_In, &Map_Out})
-        for (const TDNETM_Map_Entry& entry : *map) {
-            position = Put_Number(image, position, entry.Key, 2);
-            position = Put_Number(image, position, entry.Position, 2);
-        }
+        for (const TDNETM_Map_Entry& entry : *map)
+            position = Put_Fields(image, position, {{entry.Key, 2}, {entry.Position, 2}});
     return position;
 }
 
@@ -279,27 +285,21 @@ int TSaveBincc::Write_EtherCAT_Slave_Bank(int position, TBank_Image& image) cons
     const TEtherCAT_Slave_Header& header = EtherCAT_Header;
     for (const uint8_t byte : header.Eeprom_Config)
         position = Put_Number(image, position, byte, 1);
-    position = Put_Number(image, position, header.Node_Address, 2);
-    position = Put_Number(image, position, header.Vendor_ID, 4);
-    position = Put_Number(image, position, header.Product_Code, 4);
-    position = Put_Number(image, position, header.Revision_Number, 4);
-    position = Put_Number(image, position, header.Serial_Number, 4);
-    position = Put_Number(image, position, header.Num_Variables, 4);
-    position = Put_Number(image, position, header.Table_Address, 4);
+    position = Put_Fields(image, position,
+                          {{header.Node_Address, 2}, {header.Vendor_ID, 4}, {header.Product_Code, 4},
+                           {header.Revision_Number, 4}, {header.Serial_Number, 4}, {header.Num_Variables, 4},
+                           {header.Table_Address, 4}});
     for (const TEtherCAT_pd& variable : EtherCAT_Variables) {
-        position = Put_Number(image, position, variable.Data_Type, 1);
-        position = Put_Number(image, position, variable.length, 1);
-        position = Put_Number(image, position, variable.access, 1);
-        position = Put_Number(image, position, variable.bit_address, 1);
-        position = Put_Number(image, position, variable.position, 4);
-        position = Put_Number(image, position, variable.subindex, 4);
-        position = Put_Number(image, position, variable.entry_index, 4);
-        position = Put_Number(image, position, variable.ethercat_offset, 4);
-        for (const uint8_t byte : variable.init_value)
-            position = Put_Number(image, position, byte, 1);
-        position = Put_Number(image, position, variable.name_length, 4);
-        position = Put_Number(image, position, variable.name_add, 4);
+        uint64_t initValue = 0;
+        for (int i = 0; i < 8; ++i)
+            initValue |= uint64_t(variable.init_value[i]) << (8 * i);
+        position = Put_Fields(image, position,
+                              {{variable.Data_Type, 1}, {variable.length, 1}, {variable.access, 1},
+                               {variable.bit_address, 1}, {variable.position, 4}, {variable.subindex, 4},
+                               {variable.entry_index, 4}, {variable.ethercat_offset, 4}, {initValue, 8},
+                               {variable.name_length, 4}, {variable.name_add, 4}});
     }
+    static_assert(Header_Size == 14 + 2 + 6 * 4 && Descriptor_Size == 4 + 4 * 4 + 8 + 2 * 4);
     position = Put_Number(image, position, 0, 1);
     for (const TEtherCAT_pd& variable : EtherCAT_Variables)
         position = Write_Bank_String(variable.name, position, image);
