@@ -133,29 +133,31 @@ void TSaveBincc::Read_Byte_Map(const XmlNode& rows, const TDNETM_Node& node, int
 {
     auto& map = input ? Map_In : Map_Out;
     int& used = input ? Num_Map_In : Num_Map_Out;
-    const QString direction = input ? QStringLiteral("input") : QStringLiteral("output");
+    const auto direction = [input] { return input ? QStringLiteral("input") : QStringLiteral("output"); };
     const std::vector<XmlNode> bytes = Child_Elements(rows);
     for (int k = 0; k < count && k < static_cast<int>(bytes.size()); ++k) {
         const QString text = Required_Attribute(bytes[k], QStringLiteral("Offset"), File_DNETM_DefOff);
         const auto position = Parse_Project_Number(text);
         if (!position)
             continue; // "None": the byte is not mapped
-        const QString which = QStringLiteral("%1 byte %2 of the DeviceNet slave %3").arg(direction).arg(k).arg(node.ID);
+        const auto which = [&] {
+            return QStringLiteral("%1 byte %2 of the DeviceNet slave %3").arg(direction()).arg(k).arg(node.ID);
+        };
         if (*position < 0 || *position > Max_Position)
             throw EProject_Error(QStringLiteral("The %1 is at position %2; positions run from 0 to %3.")
-                                     .arg(which)
+                                     .arg(which())
                                      .arg(*position)
                                      .arg(Max_Position));
         if (k > Max_Slave_Byte_Index || node.ID > Max_MAC_ID)
             throw EProject_Error(QStringLiteral("The %1 can't be mapped: only bytes 0 to %2 of slaves with ID 0 to %3 "
                                                 "can be.")
-                                     .arg(which)
+                                     .arg(which())
                                      .arg(Max_Slave_Byte_Index)
                                      .arg(Max_MAC_ID));
         if (used == Max_Map_Entries)
             throw EProject_Error(QStringLiteral("More than %1 DeviceNet %2 bytes are mapped.")
                                      .arg(Max_Map_Entries)
-                                     .arg(direction));
+                                     .arg(direction()));
         map[used].Key = static_cast<uint16_t>(node.ID * 1024 + k);
         map[used].Position = static_cast<uint16_t>(*position);
         ++used;
