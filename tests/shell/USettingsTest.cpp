@@ -106,7 +106,7 @@ TEST_F(Settings, EachValueIsReadOnItsOwn)
     EXPECT_FALSE(Enable_Update || Enable_Jump_Field_Tables || Enable_Double_Click_Auto_Size);
 }
 
-TEST_F(Settings, NamesLeadingOutOfTheirFolderAreNotTaken)
+TEST_F(Settings, NamesLeadingOutOfTheirFolderAreNotTakenAndMissingGroupClearsFlags)
 {
     for (const char* name : {"../Plant", "a/b", "a\\b", "..", "."}) {
         writeSettings(QByteArray("<Conf_Settings><lastproj><projectname>") + name +
@@ -115,6 +115,7 @@ TEST_F(Settings, NamesLeadingOutOfTheirFolderAreNotTaken)
         Read_Setting(XML1);
         EXPECT_TRUE(Project_Name.isEmpty()) << name;
         EXPECT_EQ(Language_Name, "English") << name;
+        EXPECT_FALSE(Enable_Internet || Enable_Update || Enable_Jump_Field_Tables || Enable_Double_Click_Auto_Size);
     }
 }
 
