@@ -1,7 +1,6 @@
 #pragma once
 // The configuration image compiler: turns the project files into the parameter block (bank1.bin)
 // and the data bank (bank2.bin) of the gateway.
-#include <QChar>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -114,9 +113,6 @@ public:
     TBank_Image Bank2_Image;
     int Bank1_Length = 0;
     int Bank2_Length = 0;
-
-    // Decimal separator of Float32 initial values; taken from the system at each compile.
-    QChar Decimal_Separator = u'.';
 
 private:
     void Read_DNETM_Net();

@@ -2,6 +2,7 @@
 #include "gateway/USaveBincc.h"
 
 #include "gateway/ProjectFile.h"
+#include "platform/Locale.h"
 #include "platform/XmlDocument.h"
 #include "shell/UComon.h"
 
@@ -199,7 +200,7 @@ void TSaveBincc::Set_EtherCAT_Init_Value(const QString& text, int index)
         break;
     }
     case 8:
-        bits = std::bit_cast<uint32_t>(static_cast<float>(Parse_Project_Real(text, Decimal_Separator).value_or(0.0)));
+        bits = std::bit_cast<uint32_t>(static_cast<float>(Parse_Project_Real(text, DecimalSeparator()).value_or(0.0)));
         width = 4;
         break;
     default:

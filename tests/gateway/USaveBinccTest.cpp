@@ -3,6 +3,8 @@
 #include "ProjectFixture.h"
 #include "gateway/ProjectFile.h"
 
+#include <QLocale>
+
 namespace {
 
 QString ParGen(const QString& keys)
@@ -296,14 +298,19 @@ TEST_F(SaveBincc, EtherCATVariables)
 
 TEST_F(SaveBincc, Float32InitialValueFollowsTheDecimalSeparator)
 {
-    TSaveBincc compiler;
-    compiler.EtherCAT_Variables[0].Data_Type = 8;
-    compiler.Decimal_Separator = u',';
-    compiler.Set_EtherCAT_Init_Value(QStringLiteral("1,5"), 0);
-    EXPECT_EQ(compiler.EtherCAT_Variables[0].init_value, (std::array<uint8_t, 8>{0, 0, 0xC0, 0x3F, 0, 0, 0, 0}));
-    compiler.Decimal_Separator = u'.';
-    compiler.Set_EtherCAT_Init_Value(QStringLiteral("1,5"), 0);
-    EXPECT_EQ(compiler.EtherCAT_Variables[0].init_value, (std::array<uint8_t, 8>{}));
+    Write(File_EtherCAT_Slave, EtherCAT(Variable(QStringLiteral("Float32"), QString(), QStringLiteral("InitValue=\"1,5\"")),
+                                        QString()));
+    struct Case {
+        QLocale::Language language;
+        const char* bytes;
+    };
+    for (const Case& c : {Case{QLocale::German, "00 00 c0 3f"}, Case{QLocale::English, "00 00 00 00"}}) {
+        const QLocale previous;
+        QLocale::setDefault(QLocale(c.language));
+        Update();
+        QLocale::setDefault(previous);
+        EXPECT_EQ(Hex(Descriptor(0), 20, 4), c.bytes) << QLocale::languageToString(c.language).toStdString();
+    }
 }
 
 TEST_F(SaveBincc, RecompileKeepsOnlyTheCurrentVariables)
