@@ -115,6 +115,11 @@ public:
     int Bank2_Length = 0;
 
 private:
+    // Where the parameter block holds the scan-list and map counts.
+    static constexpr int Off_Num_Nodes = 0x07C;
+    static constexpr int Off_Num_Map_In = 0x088;
+    static constexpr int Off_Num_Map_Out = 0x08C;
+
     void Read_DNETM_Net();
     void Read_DNETM_DefOff();
     void Read_Byte_Map(const XmlNode& rows, const TDNETM_Node& node, int count, bool input);

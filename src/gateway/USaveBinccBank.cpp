@@ -82,9 +82,9 @@ void TSaveBincc::Read_DeviceNet_Master_XML()
 {
     Read_DNETM_Net();
     Read_DNETM_DefOff();
-    Put_Parameter(0x07C, 4, static_cast<uint32_t>(Num_Nodes));
-    Put_Parameter(0x088, 4, static_cast<uint32_t>(Num_Map_In));
-    Put_Parameter(0x08C, 4, static_cast<uint32_t>(Num_Map_Out));
+    Put_Parameter(Off_Num_Nodes, 4, static_cast<uint32_t>(Num_Nodes));
+    Put_Parameter(Off_Num_Map_In, 4, static_cast<uint32_t>(Num_Map_In));
+    Put_Parameter(Off_Num_Map_Out, 4, static_cast<uint32_t>(Num_Map_Out));
 }
 
 void TSaveBincc::Read_DNETM_Net()
