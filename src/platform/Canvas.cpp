@@ -225,9 +225,9 @@ void TCanvas::usePen(QPainter& p)
     }
     QPen pen(ColorToQColor(pen_.Color()));
     pen.setWidth(std::max(1, pen_.Width()));
-    pen.setCapStyle(Qt::FlatCap);
+    pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    const std::vector<int> dashes = dashPattern(pen_.Style());
+    const std::vector<int> dashes = pen_.Width() > 1 ? std::vector<int>{} : dashPattern(pen_.Style());
     if (!dashes.empty())
         pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
     p.setPen(pen);
@@ -263,8 +263,16 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
 {
     if (a == b)
         return;
-    if (pen_.Width() > 1) {
-        p.drawLine(a.X, a.Y, b.X, b.Y);
+    const int w = pen_.Width();
+    if (w > 1) {
+        // Wide pens are solid, centred on the line, with ends reaching half the width beyond it.
+        const int before = w / 2;
+        if (a.Y == b.Y || a.X == b.X) {
+            const QRect span = QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
+            p.fillRect(span.adjusted(-before, -before, w - before - 1, w - before - 1), ColorToQColor(pen_.Color()));
+        } else {
+            p.drawLine(a.X, a.Y, b.X, b.Y);
+        }
         return;
     }
     // Thin lines are stepped here so that every direction leaves out the same end pixel.
@@ -358,28 +366,31 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         return;
     }
     const int w = std::max(1, pen_.Width());
-    fillArea(*p, QRect(r.Left + w, r.Top + w, r.Width() - 2 * w, r.Height() - 2 * w));
-    if (r.Width() < 1 || r.Height() < 1)
-        return;
-    usePen(*p);
-    p->setBrush(Qt::NoBrush);
     if (w == 1) {
-        const TPoint corners[] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+        fillArea(*p, QRect(r.Left + 1, r.Top + 1, r.Width() - 2, r.Height() - 2));
+        if (r.IsEmpty())
+            return;
+        usePen(*p);
         if (r.Width() == 1 || r.Height() == 1) {
             p->fillRect(toQRect(r), ColorToQColor(pen_.Color()));
             return;
         }
+        const TPoint corners[] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
         for (int i = 0; i < 4; ++i)
             strokeLine(*p, corners[i], corners[(i + 1) % 4]);
         return;
     }
-    // A wide outline lies inside the rectangle.
-    const QColor color = ColorToQColor(pen_.Color());
-    const QRect outer = toQRect(r);
-    QRegion frame(outer);
-    frame -= QRegion(outer.adjusted(w, w, -w, -w));
+    // A wide outline is centred on the edge pixels, or lies inside with psInsideFrame.
+    const int before = w / 2;
+    const QRect outer = pen_.Style() == psInsideFrame
+        ? toQRect(r)
+        : toQRect(r).adjusted(-before, -before, w - before - 1, w - before - 1);
+    const QRect inner = outer.adjusted(w, w, -w, -w);
+    fillArea(*p, inner);
+    usePen(*p);
+    const QRegion frame = QRegion(outer) - QRegion(inner);
     for (const QRect& part : frame)
-        p->fillRect(part, color);
+        p->fillRect(part, ColorToQColor(pen_.Color()));
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight)

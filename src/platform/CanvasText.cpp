@@ -62,7 +62,7 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
     if (QPainter* p = Painter())
-        drawTextLine(*p, x, y, text, -1, brush_.Style() != bsClear);
+        drawTextLine(*p, x, y, text, -1, bkMode_ == OPAQUE);
     penPos_ = {x + TextWidth(text), y};
 }
 
@@ -110,8 +110,9 @@ QString expandTabs(const QString& text, const QFontMetrics& fm)
 }
 
 // Breaks a line at spaces so that each piece fits the width; a word wider than the width
-// stands alone. The underlined character follows its piece.
-std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm)
+// stands alone, or is broken between characters with breakWords. The underlined character
+// follows its piece.
+std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm, bool breakWords)
 {
     std::vector<Line> out;
     const QString& s = line.text;
@@ -127,7 +128,11 @@ std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm)
                         break;
                     fit = i;
                 }
-            if (fit < 0) {
+            if (fit < 0 && breakWords) {
+                fit = start + 1;
+                while (fit < s.size() && s[fit] != u' ' && fm.horizontalAdvance(s.mid(start, fit + 1 - start)) <= width)
+                    ++fit;
+            } else if (fit < 0) {
                 fit = s.indexOf(u' ', start + 1);
                 if (fit < 0)
                     fit = s.size();
@@ -178,7 +183,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
             paragraph = expandTabs(paragraph, fm);
         const Line line = (flags & DT_NOPREFIX) ? Line{paragraph, -1} : stripPrefix(paragraph);
         if ((flags & DT_WORDBREAK) && !singleLine) {
-            for (const Line& piece : wrap(line, r.Width(), fm))
+            for (const Line& piece : wrap(line, r.Width(), fm, flags & DT_EDITCONTROL))
                 lines.push_back(piece);
         } else {
             lines.push_back(line);
@@ -209,7 +214,11 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
         if (!(flags & DT_NOCLIP))
             p->setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Qt::IntersectClip);
         int y = top;
+        // Like an edit control, leave out a last line that would show only in part.
+        const bool wholeLinesOnly = (flags & DT_EDITCONTROL) && !singleLine;
         for (const Line& line : lines) {
+            if (wholeLinesOnly && y != top && y + lineHeight > r.Bottom)
+                break;
             const int width = fm.horizontalAdvance(line.text);
             int x = r.Left;
             if (flags & DT_CENTER)

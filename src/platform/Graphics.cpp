@@ -165,10 +165,11 @@ QFont TFont::ToQFont() const
     if (height_ < 0) {
         font.setPixelSize(-height_);
     } else if (height_ > 0) {
-        // A positive height is the whole cell: scale the character height to fit it.
-        font.setPixelSize(height_);
-        const int cell = QFontMetrics(font).height();
-        font.setPixelSize(std::max(1, cell > 0 ? mulDiv(height_, height_, cell) : height_));
+        // A positive height is the whole cell: the largest character height whose cell fits.
+        int size = height_;
+        font.setPixelSize(size);
+        while (size > 1 && QFontMetrics(font).height() > height_)
+            font.setPixelSize(--size);
     } else {
         font.setPixelSize(defaultCharHeight);
     }

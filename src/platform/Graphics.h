@@ -204,6 +204,7 @@ enum : unsigned {
     DT_NOCLIP = 0x100,
     DT_CALCRECT = 0x400,
     DT_NOPREFIX = 0x800,
+    DT_EDITCONTROL = 0x2000,
     DT_END_ELLIPSIS = 0x8000,
 };
 
@@ -266,16 +267,17 @@ public:
     TColor Pixels(int x, int y);
     void SetPixel(int x, int y, TColor color);
 
-    // Text in the font; the cell background in the brush colour when the brush is solid.
+    // Text in the font; in OPAQUE mode its cell is first filled with the brush colour.
     void TextOut(int x, int y, const QString& text);
-    // TextOut clipped to the rectangle.
+    // Text clipped to the rectangle, which a solid brush fills first.
     void TextRect(const TRect& r, int x, int y, const QString& text);
     // Returns the text height; with DT_CALCRECT only measures and sets r's right and bottom.
     int DrawText(const QString& text, TRect& r, unsigned flags);
     TSize TextExtent(const QString& text);
     int TextWidth(const QString& text) { return TextExtent(text).cx; }
     int TextHeight(const QString& text) { return TextExtent(text).cy; }
-    // TRANSPARENT or OPAQUE; text drawn by DrawText fills its background only when OPAQUE.
+    // TRANSPARENT or OPAQUE for TextOut and DrawText; every brush change sets it from the brush
+    // style (clear: TRANSPARENT), so SetBkMode holds until the brush next changes.
     int BkMode() const { return bkMode_; }
     void SetBkMode(int mode) { bkMode_ = mode; }
 
