@@ -132,7 +132,8 @@ void TBitmap::Assign(const TPersistent& source)
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& r) const
 {
-    const QImage& image = Image();
+    // A copy, so that a bitmap can be drawn onto itself.
+    const QImage image = Image();
     if (image.isNull() || r.IsEmpty())
         return;
     const QImage source = Transparent ? withoutColor(image, TransparentColor()) : image;
