@@ -87,7 +87,7 @@ void TFont::SetName(const QString& name)
     if (name == name_)
         return;
     name_ = name;
-    Changed();
+    shapeChanged();
 }
 
 int TFont::Size() const
@@ -105,7 +105,7 @@ void TFont::SetHeight(int pixels)
     if (pixels == height_)
         return;
     height_ = pixels;
-    Changed();
+    shapeChanged();
 }
 
 void TFont::SetStyle(TFontStyles style)
@@ -113,7 +113,7 @@ void TFont::SetStyle(TFontStyles style)
     if (style == style_)
         return;
     style_ = style;
-    Changed();
+    shapeChanged();
 }
 
 void TFont::SetColor(TColor color)
@@ -142,7 +142,7 @@ void TFont::Assign(const TPersistent& source)
     style_ = other->style_;
     color_ = other->color_;
     orientation_ = other->orientation_;
-    Changed();
+    shapeChanged();
 }
 
 bool TFont::operator==(const TFont& other) const
@@ -151,8 +151,17 @@ bool TFont::operator==(const TFont& other) const
         && orientation_ == other.orientation_;
 }
 
+// The name, height or style changed: the Qt font is made anew when next asked for.
+void TFont::shapeChanged()
+{
+    qfont_.reset();
+    Changed();
+}
+
 QFont TFont::ToQFont() const
 {
+    if (qfont_)
+        return *qfont_;
     QFont font(name_);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -173,6 +182,7 @@ QFont TFont::ToQFont() const
     } else {
         font.setPixelSize(defaultCharHeight);
     }
+    qfont_ = font;
     return font;
 }
 

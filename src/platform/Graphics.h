@@ -128,10 +128,13 @@ public:
     void Assign(const TPersistent& source) override;
     bool operator==(const TFont& other) const;
 
-    // A pixel-sized, unhinted-independent Qt font without anti-aliasing.
+    // A pixel-sized Qt font without anti-aliasing or kerning.
     QFont ToQFont() const;
 
 private:
+    void shapeChanged();
+
+    mutable std::optional<QFont> qfont_;
     QString name_ = QStringLiteral("Tahoma");
     int height_ = -11;
     TFontStyles style_ = 0;
