@@ -238,10 +238,6 @@ void TCanvas::fillArea(QPainter& p, const QRect& r)
     if (r.isEmpty())
         return;
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (brush_.Bitmap() && !brush_.Bitmap()->Empty()) {
-        p.fillRect(r, QBrush(brush_.Bitmap()->Image()));
-        return;
-    }
     if (brush_.Style() == bsClear)
         return;
     p.fillRect(r, ColorToQColor(brush_.Color()));
@@ -449,9 +445,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points)
 
 void TCanvas::setFillBrush(QPainter& p)
 {
-    if (brush_.Bitmap() && !brush_.Bitmap()->Empty())
-        p.setBrush(QBrush(brush_.Bitmap()->Image()));
-    else if (brush_.Style() == bsClear)
+    if (brush_.Style() == bsClear)
         p.setBrush(Qt::NoBrush);
     else
         p.setBrush(ColorToQColor(brush_.Color()));

@@ -250,14 +250,6 @@ void TBrush::SetStyle(TBrushStyle style)
     Changed();
 }
 
-void TBrush::SetBitmap(TBitmap* bitmap)
-{
-    if (bitmap == bitmap_)
-        return;
-    bitmap_ = bitmap;
-    Changed();
-}
-
 void TBrush::Assign(const TPersistent& source)
 {
     const auto* other = dynamic_cast<const TBrush*>(&source);
@@ -265,6 +257,5 @@ void TBrush::Assign(const TPersistent& source)
         return;
     color_ = other->color_;
     style_ = other->style_;
-    bitmap_ = other->bitmap_;
     Changed();
 }

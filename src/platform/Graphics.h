@@ -92,8 +92,6 @@ TColor QColorToColor(const QColor& color);
 // ---------------------------------------------------------------------------------------------
 // Fonts, pens and brushes.
 
-class TBitmap;
-
 // Base of the canvas tools: notifies OnChange after every change.
 class TGraphicsObject : public TPersistent {
 public:
@@ -176,16 +174,12 @@ public:
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
-    // A pattern bitmap (not owned); when set, fills tile it instead of the colour.
-    TBitmap* Bitmap() const { return bitmap_; }
-    void SetBitmap(TBitmap* bitmap);
 
     void Assign(const TPersistent& source) override;
 
 private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
-    TBitmap* bitmap_ = nullptr;
 };
 
 // ---------------------------------------------------------------------------------------------
