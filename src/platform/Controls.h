@@ -1,0 +1,372 @@
+#pragma once
+// Controls: the visual components. Every control lives on a Qt widget; windowed controls take the focus
+// and the keyboard, custom controls paint themselves on a canvas.
+#include "platform/Components.h"
+#include "platform/Graphics.h"
+#include "platform/Messages.h"
+#include "platform/Types.h"
+
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class QPainter;
+class QTimer;
+class TWinControl;
+class TCustomForm;
+class ControlBridge;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+
+enum TAnchorKind : std::uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = std::uint8_t;
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
+
+using TModalResult = int;
+enum : TModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7,
+    mrClose = 8,
+    mrHelp = 9,
+    mrTryAgain = 10,
+    mrContinue = 11,
+    mrAll = 12,
+    mrNoToAll = 13,
+    mrYesToAll = 14,
+};
+
+using TCursor = int;
+enum : TCursor {
+    crDefault = 0,
+    crNone = -1,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crUpArrow = -10,
+    crHourGlass = -11,
+    crDrag = -12,
+    crNoDrop = -13,
+    crHSplit = -14,
+    crVSplit = -15,
+    crMultiDrag = -16,
+    crSQLWait = -17,
+    crNo = -18,
+    crAppStart = -19,
+    crHelp = -20,
+    crHandPoint = -21,
+    crSizeAll = -22,
+};
+
+enum TControlStyleFlag : std::uint16_t {
+    csAcceptsControls = 1 << 0,
+    csCaptureMouse = 1 << 1,
+    csClickEvents = 1 << 2,
+    csSetCaption = 1 << 3,
+    csOpaque = 1 << 4,
+    csDoubleClicks = 1 << 5,
+};
+using TControlStyle = std::uint16_t;
+
+enum TControlStateFlag : std::uint16_t {
+    csLButtonDown = 1 << 0,
+    csClicked = 1 << 1,
+    csFocusing = 1 << 2,
+};
+using TControlState = std::uint16_t;
+
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// Shift state of a keyboard message: the shift keys held now, Alt from the key data.
+TShiftState KeyDataToShiftState(LPARAM keyData);
+// Shift state of a mouse message's key flags.
+TShiftState MouseKeysToShiftState(WPARAM keys);
+// The shift keys and mouse buttons held now.
+TShiftState KeyboardStateToShiftState();
+// The first short part of a hint: the text before "|".
+QString GetShortHint(const QString& hint);
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+    QString ClassName() const override { return QStringLiteral("TControl"); }
+
+    // Runs a message through the window procedure at once.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Perform(TMessage& message);
+    // The window procedure; an override handles its messages and passes the others on to the base.
+    virtual void WndProc(TMessage& Message);
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return bounds_.Left; }
+    int Top() const { return bounds_.Top; }
+    int Width() const { return bounds_.Width(); }
+    int Height() const { return bounds_.Height(); }
+    void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+    void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+    void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+    void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return bounds_; }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+    virtual TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    void SetClientWidth(int v);
+    void SetClientHeight(int v);
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible with every parent visible.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool v);
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign a);
+    TAnchors Anchors = akLeft | akTop;
+
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& f) { font_.Assign(f); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    TColor Color() const { return color_; }
+    void SetColor(TColor c);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+
+    QString Text() const { return GetText(); }
+    void SetText(const QString& text);
+    QString Caption() const { return GetText(); }
+    void SetCaption(const QString& text) { SetText(text); }
+
+    QString Hint;
+    bool ShowHint = false;
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor c);
+
+    TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    TControlState ControlState = 0;
+
+    // Pointer capture: while captured, the control gets every mouse message.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool v);
+
+    virtual void Click();
+    virtual void DblClick();
+    void Invalidate();
+    void Update();
+    void Repaint();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnResize;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+
+    // The Qt widget the control lives on.
+    QWidget* Widget() const { return widget_.get(); }
+    // The control that lives on a widget; nullptr for a widget that is no control's.
+    static TControl* FromWidget(const QWidget* widget);
+
+protected:
+    // A control on the given widget (owned from here on); paintsSelf: PaintWindow draws it, else Qt does.
+    TControl(TComponent* AOwner, QWidget* widget, bool paintsSelf);
+
+    virtual QString GetText() const { return text_; }
+    virtual void SetTextValue(const QString& text) { text_ = text; }
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Resize();
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // Called when the font changed (own or parent's); the base applies it to the widget.
+    virtual void FontChanged();
+    // Makes the control visible or hidden; SetVisible calls it on a change.
+    virtual void ApplyVisible(bool visible);
+    virtual void ColorChanged();
+    // Paints through the canvas; the base handles WM_ERASEBKGND and WM_PAINT with it.
+    virtual void PaintWindow(QPainter& painter);
+    // The painter of the paint pass running now, or nullptr.
+    QPainter* ActivePainter() const { return activePainter_; }
+
+private:
+    friend class TWinControl;
+    friend class TCustomForm;
+    friend class ControlBridge;
+    void init();
+    void applyGeometry();
+    void mouseButtonMessage(TMessage& m);
+    void handleWheel(TMessage& m);
+    void adoptParentFont();
+    void adoptParentColor();
+    void paintFromWidget(QPainter& painter);
+
+    std::unique_ptr<QWidget> widget_;
+    std::unique_ptr<ControlBridge> bridge_;
+    TWinControl* parent_ = nullptr;
+    TRect bounds_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TAlign align_ = alNone;
+    TFont font_;
+    bool parentFont_ = true;
+    bool fontFromParent_ = false;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    TCursor cursor_ = crDefault;
+    QString text_;
+    QPainter* activePainter_ = nullptr;
+    bool paintsSelf_ = true;
+};
+
+// A control with a window: it holds child controls, takes the focus and gets the keyboard.
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+    QString ClassName() const override { return QStringLiteral("TWinControl"); }
+    void WndProc(TMessage& Message) override;
+
+    HWND Handle() { return this; }
+    bool HandleAllocated() const { return true; }
+
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    TControl* Controls(int index) const { return controls_.at(static_cast<std::size_t>(index)); }
+    // Sends the message to every child until one sets a result.
+    void Broadcast(TMessage& message);
+    bool ContainsControl(const TControl* control) const;
+    // The child under a client point, or nullptr.
+    TControl* ControlAtPos(TPoint p, bool allowDisabled = false) const;
+
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    bool TabStop = false;
+    bool CanFocus() const;
+    virtual void SetFocus();
+    bool Focused() const;
+    // Moves the focus to the next (or previous) windowed child in tab order after current.
+    void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+    // The children that can take the focus, in tab order, with their own children after each.
+    std::vector<TWinControl*> GetTabOrderList() const;
+
+    void DisableAlign() { ++alignDisabled_; }
+    void EnableAlign();
+    void Realign() { AlignControls(); }
+
+    // Window timers: WM_TIMER with the id every interval ms; setting an existing id restarts it.
+    void SetTimer(UINT_PTR id, UINT intervalMs);
+    bool KillTimer(UINT_PTR id);
+    bool HasTimer(UINT_PTR id) const { return timers_.count(id) != 0; }
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+
+protected:
+    TWinControl(TComponent* AOwner, QWidget* widget, bool paintsSelf);
+
+    virtual void KeyDown(WORD& Key, TShiftState Shift);
+    virtual void KeyPress(char16_t& Key);
+    virtual void KeyUp(WORD& Key, TShiftState Shift);
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void AlignControls();
+    // The answer to WM_GETDLGCODE when the window procedure leaves it to the base.
+    UINT DlgCode = 0;
+
+private:
+    friend class TControl;
+    friend class ControlBridge;
+    void insertControl(TControl* control);
+    void removeControl(TControl* control);
+    void anchorChildren(int oldWidth, int oldHeight);
+    void keyMessage(TMessage& m);
+
+    std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
+    int alignDisabled_ = 0;
+    std::map<UINT_PTR, std::unique_ptr<QTimer>> timers_;
+};
+
+// A windowed control that paints itself: override Paint and draw on Canvas.
+class TCustomControl : public TWinControl {
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+    QString ClassName() const override { return QStringLiteral("TCustomControl"); }
+    TCanvas& Canvas() { return *canvas_; }
+
+protected:
+    virtual void Paint() {}
+    void PaintWindow(QPainter& painter) override;
+
+private:
+    std::unique_ptr<TCanvas> canvas_;
+};
+
+// A control without a window of its own that paints itself: override Paint and draw on Canvas.
+class TGraphicControl : public TControl {
+public:
+    explicit TGraphicControl(TComponent* AOwner);
+    ~TGraphicControl() override;
+    QString ClassName() const override { return QStringLiteral("TGraphicControl"); }
+    TCanvas& Canvas() { return *canvas_; }
+
+protected:
+    virtual void Paint() {}
+    void PaintWindow(QPainter& painter) override;
+
+private:
+    std::unique_ptr<TCanvas> canvas_;
+};
+
+// The form that holds the control, or nullptr.
+TCustomForm* GetParentForm(const TControl* control);
+// The control that has the pointer captured, or nullptr.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);

@@ -1,0 +1,181 @@
+#include "platform/TestSeams.h"
+
+#include "platform/KeyMap.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+MessageBoxRecorder::MessageBoxRecorder(std::deque<TModalResult> answers)
+    : Answers(std::move(answers)), hook_(MessageBoxHook(), [this](const TMessageBoxRequest& request) {
+          Shown.push_back(request);
+          if (!Answers.empty()) {
+              const TModalResult answer = Answers.front();
+              Answers.pop_front();
+              return answer;
+          }
+          if (DefaultAnswer != mrNone)
+              return DefaultAnswer;
+          if (request.Buttons & mbCancel)
+              return static_cast<TModalResult>(mrCancel);
+          if (request.Buttons & mbNo)
+              return static_cast<TModalResult>(mrNo);
+          return static_cast<TModalResult>(mrOk);
+      })
+{
+}
+
+FileDialogAnswer::FileDialogAnswer(QString path)
+    : Path(std::move(path)), hook_(FileDialogHook(), [this](const TFileDialogRequest& request) -> std::optional<QString> {
+          Shown.push_back(request);
+          if (Path.isEmpty())
+              return std::nullopt;
+          return Path;
+      })
+{
+}
+
+QImage PaintToImage(TControl& control)
+{
+    QWidget* w = control.Widget();
+    w->ensurePolished();
+    QImage image(std::max(1, control.Width()), std::max(1, control.Height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+namespace {
+
+QString keyText(WORD vk, TShiftState shift)
+{
+    if (shift & ssCtrl)
+        return {};
+    if (const char16_t c = ControlCharOfKey(vk, shift))
+        return QString(QChar(c));
+    if (vk >= 'A' && vk <= 'Z')
+        return QString(QChar((shift & ssShift) ? vk : vk + ('a' - 'A')));
+    if ((vk >= '0' && vk <= '9') || vk == VK_SPACE)
+        return QString(QChar(vk));
+    return {};
+}
+
+void sendKeyEvent(TWinControl& target, QEvent::Type type, WORD vk, TShiftState shift, const QString& text)
+{
+    Qt::KeyboardModifiers mods = ModifiersFromShiftState(shift);
+    if (vk >= VK_NUMPAD0 && vk <= VK_DIVIDE)
+        mods |= Qt::KeypadModifier;
+    QKeyEvent e(type, QtKeyFromVirtualKey(vk), mods, text);
+    QCoreApplication::sendEvent(target.Widget(), &e);
+}
+
+Qt::MouseButton qtButton(TMouseButton b)
+{
+    switch (b) {
+    case TMouseButton::mbRight:
+        return Qt::RightButton;
+    case TMouseButton::mbMiddle:
+        return Qt::MiddleButton;
+    default:
+        return Qt::LeftButton;
+    }
+}
+
+} // namespace
+
+void SendKeyDown(TWinControl& target, WORD vk, TShiftState shift)
+{
+    sendKeyEvent(target, QEvent::KeyPress, vk, shift, keyText(vk, shift));
+}
+
+void SendKeyUp(TWinControl& target, WORD vk, TShiftState shift)
+{
+    sendKeyEvent(target, QEvent::KeyRelease, vk, shift, keyText(vk, shift));
+}
+
+void SendKey(TWinControl& target, WORD vk, TShiftState shift)
+{
+    SendKeyDown(target, vk, shift);
+    SendKeyUp(target, vk, shift);
+}
+
+void TypeText(TWinControl& target, const QString& text)
+{
+    for (const QChar ch : text) {
+        const char16_t upper = ch.toUpper().unicode();
+        const int key = upper < 0x7F ? static_cast<int>(upper) : static_cast<int>(Qt::Key_unknown);
+        const Qt::KeyboardModifiers mods = ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(type, key, mods, QString(ch));
+            QCoreApplication::sendEvent(target.Widget(), &e);
+        }
+    }
+}
+
+void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift)
+{
+    QWidget* w = target.Widget();
+    const QPointF local(p.X, p.Y);
+    const QPointF global = w->mapToGlobal(local);
+    const Qt::MouseButton b = qtButton(button);
+    QEvent::Type type = QEvent::MouseMove;
+    Qt::MouseButton changed = Qt::NoButton;
+    Qt::MouseButtons held = Qt::NoButton;
+    if (shift & ssLeft)
+        held |= Qt::LeftButton;
+    if (shift & ssRight)
+        held |= Qt::RightButton;
+    if (shift & ssMiddle)
+        held |= Qt::MiddleButton;
+    switch (action) {
+    case TMouseAction::Down:
+        type = QEvent::MouseButtonPress;
+        changed = b;
+        held |= b;
+        break;
+    case TMouseAction::DblClick:
+        type = QEvent::MouseButtonDblClick;
+        changed = b;
+        held |= b;
+        break;
+    case TMouseAction::Up:
+        type = QEvent::MouseButtonRelease;
+        changed = b;
+        held &= ~Qt::MouseButtons(b);
+        break;
+    case TMouseAction::Move:
+        break;
+    }
+    QMouseEvent e(type, local, global, changed, held, ModifiersFromShiftState(shift));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void SendClick(TControl& target, TPoint p, TMouseButton button, TShiftState shift)
+{
+    SendMouse(target, TMouseAction::Down, button, p, shift);
+    SendMouse(target, TMouseAction::Up, button, p, shift);
+}
+
+void SendWheel(TControl& target, int delta, TPoint p, TShiftState shift)
+{
+    QWidget* w = target.Widget();
+    const QPointF local(p.X, p.Y);
+    QWheelEvent e(local, w->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  ModifiersFromShiftState(shift), Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void SendMouseEnter(TControl& target)
+{
+    QEnterEvent e(QPointF(0, 0), QPointF(0, 0), target.Widget()->mapToGlobal(QPointF(0, 0)));
+    QCoreApplication::sendEvent(target.Widget(), &e);
+}
+
+void SendMouseLeave(TControl& target)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(target.Widget(), &e);
+}
