@@ -13,6 +13,26 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+namespace {
+
+WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    WPARAM keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+} // namespace
+
 QEvent::Type ControlBridge::postedMessageType()
 {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -130,19 +150,8 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(event);
         const InputStateScope scope(ShiftStateFromQt(e->modifiers(), e->buttons()));
-        WPARAM keys = 0;
-        if (e->buttons() & Qt::LeftButton)
-            keys |= MK_LBUTTON;
-        if (e->buttons() & Qt::RightButton)
-            keys |= MK_RBUTTON;
-        if (e->buttons() & Qt::MiddleButton)
-            keys |= MK_MBUTTON;
-        if (e->modifiers() & Qt::ShiftModifier)
-            keys |= MK_SHIFT;
-        if (e->modifiers() & Qt::ControlModifier)
-            keys |= MK_CONTROL;
         const QPoint p = control_->Widget()->mapFromGlobal(e->globalPosition().toPoint());
-        TMessage m{WM_MOUSEMOVE, keys, MAKELPARAM(p.x(), p.y()), 0};
+        TMessage m{WM_MOUSEMOVE, mouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()), 0};
         perform(m);
         return false;
     }
@@ -310,25 +319,6 @@ bool ControlBridge::keyRelease(QKeyEvent* e)
     return up.WParam == 0 || up.Result != 0;
 }
 
-namespace {
-
-WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
-{
-    WPARAM keys = 0;
-    if (buttons & Qt::LeftButton)
-        keys |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        keys |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        keys |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        keys |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        keys |= MK_CONTROL;
-    return keys;
-}
-
-} // namespace
 
 bool ControlBridge::mouseButton(QMouseEvent* e)
 {

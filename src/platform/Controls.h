@@ -333,36 +333,40 @@ private:
     std::map<UINT_PTR, std::unique_ptr<QTimer>> timers_;
 };
 
-// A windowed control that paints itself: override Paint and draw on Canvas.
-class TCustomControl : public TWinControl {
+// A control that paints itself: override Paint and draw on Canvas, which is bound to the paint pass with
+// the control's font and colour.
+template <typename Base>
+class TPaintedControl : public Base {
 public:
-    explicit TCustomControl(TComponent* AOwner);
-    ~TCustomControl() override;
-    QString ClassName() const override { return QStringLiteral("TCustomControl"); }
-    TCanvas& Canvas() { return *canvas_; }
+    explicit TPaintedControl(TComponent* AOwner) : Base(AOwner) {}
+    TCanvas& Canvas() { return canvas_; }
 
 protected:
     virtual void Paint() {}
-    void PaintWindow(QPainter& painter) override;
+    void PaintWindow(QPainter& painter) override
+    {
+        const TCanvasPaintGuard bind(canvas_, &painter);
+        canvas_.Font().Assign(this->Font());
+        canvas_.Brush().SetColor(this->Color());
+        Paint();
+    }
 
 private:
-    std::unique_ptr<TCanvas> canvas_;
+    TCanvas canvas_;
 };
 
-// A control without a window of its own that paints itself: override Paint and draw on Canvas.
-class TGraphicControl : public TControl {
+// A windowed control that paints itself.
+class TCustomControl : public TPaintedControl<TWinControl> {
 public:
-    explicit TGraphicControl(TComponent* AOwner);
-    ~TGraphicControl() override;
+    using TPaintedControl::TPaintedControl;
+    QString ClassName() const override { return QStringLiteral("TCustomControl"); }
+};
+
+// A control without a window of its own that paints itself; it leaves its background unpainted.
+class TGraphicControl : public TPaintedControl<TControl> {
+public:
+    using TPaintedControl::TPaintedControl;
     QString ClassName() const override { return QStringLiteral("TGraphicControl"); }
-    TCanvas& Canvas() { return *canvas_; }
-
-protected:
-    virtual void Paint() {}
-    void PaintWindow(QPainter& painter) override;
-
-private:
-    std::unique_ptr<TCanvas> canvas_;
 };
 
 // The form that holds the control, or nullptr.
