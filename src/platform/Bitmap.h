@@ -17,7 +17,8 @@ public:
     virtual void Draw(TCanvas& canvas, const TRect& r) const = 0;
 };
 
-// A bitmap; its canvas draws on its image. Images are kept as 32-bit ARGB.
+// A bitmap; its canvas draws on its image. It is the off-screen surface for composing a
+// drawing and for checking one by pixels. Images are kept as 32-bit ARGB.
 class TBitmap : public TGraphic {
 public:
     TBitmap();

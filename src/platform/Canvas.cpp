@@ -82,7 +82,7 @@ TCanvas::~TCanvas()
 void TCanvas::BeginPaint(QPainter* painter)
 {
     Binding binding{painter, std::nullopt};
-    if (painter->hasClipping())
+    if (painter && painter->hasClipping())
         binding.baseClip = painter->clipRegion();
     bindings_.push_back(binding);
     applyClip();
@@ -94,9 +94,9 @@ void TCanvas::EndPaint()
         return;
     const Binding binding = bindings_.back();
     bindings_.pop_back();
-    if (binding.baseClip)
+    if (binding.painter && binding.baseClip)
         binding.painter->setClipRegion(*binding.baseClip);
-    else
+    else if (binding.painter)
         binding.painter->setClipping(false);
     if (!bindings_.empty() || ownPainter_)
         applyClip();
@@ -499,11 +499,11 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
     };
     if (!inside(seed.x(), seed.y()))
         return;
-    // Scan-line fill into a mask of device pixels, then fill the mask with the brush.
+    // Scan-line fill collecting spans of device pixels, which are then filled with the brush.
     const int w = image->width();
     const int h = image->height();
     std::vector<bool> done(static_cast<std::size_t>(w) * h, false);
-    QRegion area;
+    std::vector<QRect> spans;
     std::vector<QPoint> stack{seed};
     while (!stack.empty()) {
         const QPoint pt = stack.back();
@@ -519,7 +519,7 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
             ++right;
         for (int px = left; px <= right; ++px)
             done[at(px)] = true;
-        area += QRect(left, pt.y(), right - left + 1, 1);
+        spans.emplace_back(left, pt.y(), right - left + 1, 1);
         for (int dy : {-1, 1}) {
             const int ny = pt.y() + dy;
             if (ny < 0 || ny >= h)
@@ -530,7 +530,7 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
     }
     p->save();
     p->resetTransform();
-    for (const QRect& span : area)
+    for (const QRect& span : spans)
         fillArea(*p, span);
     p->restore();
 }

@@ -223,7 +223,8 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    // Binds a painter until EndPaint; binding nests, the innermost is used.
+    // Binds a painter until EndPaint; binding nests, the innermost is used. Binding nullptr
+    // makes drawing do nothing until the matching EndPaint.
     void BeginPaint(QPainter* painter);
     void EndPaint();
     // The painter drawing now: the bound one, or one on the canvas's own image; nullptr when none.

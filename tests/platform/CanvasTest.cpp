@@ -336,6 +336,14 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
     EXPECT_EQ(QColorToColor(image.pixelColor(4, 4)), clGreen);
     EXPECT_EQ(QColorToColor(image.pixelColor(2, 1)), clWhite);
     EXPECT_EQ(QColorToColor(image.pixelColor(5, 1)), clWhite);
+
+    // A null binding suspends drawing, even on a bitmap.
+    Surface s(4, 4);
+    s.canvas().BeginPaint(nullptr);
+    EXPECT_EQ(s.canvas().Painter(), nullptr);
+    s.canvas().Rectangle(0, 0, 4, 4);
+    s.canvas().EndPaint();
+    EXPECT_EQ(s.count(clWhite), 16);
 }
 
 } // namespace
