@@ -98,6 +98,11 @@ void TCanvas::EndPaint()
         binding.painter->setClipRegion(*binding.baseClip);
     else if (binding.painter)
         binding.painter->setClipping(false);
+    // Like a paint pass's device, the clip of a canvas without an image of its own ends with it.
+    if (bindings_.empty() && !image_) {
+        clip_.reset();
+        saved_.clear();
+    }
     if (!bindings_.empty() || ownPainter_)
         applyClip();
 }

@@ -224,7 +224,8 @@ public:
     TCanvas& operator=(const TCanvas&) = delete;
 
     // Binds a painter until EndPaint; binding nests, the innermost is used. Binding nullptr
-    // makes drawing do nothing until the matching EndPaint.
+    // makes drawing do nothing until the matching EndPaint. On a canvas without an image, the
+    // outermost EndPaint drops the clip and saved states, which belong to that paint pass.
     void BeginPaint(QPainter* painter);
     void EndPaint();
     // The painter drawing now: the bound one, or one on the canvas's own image; nullptr when none.

@@ -330,7 +330,9 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
         EXPECT_EQ(canvas.Pixels(1, 1), clNone);
         canvas.ClearClip();
         EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 4, 4));
+        canvas.SetClipRect(Rect(0, 0, 1, 1));
     }
+    EXPECT_FALSE(canvas.HasClip()); // a clip lasts one paint pass
     EXPECT_EQ(canvas.Painter(), nullptr);
     EXPECT_EQ(QColorToColor(image.pixelColor(3, 1)), clGreen);
     EXPECT_EQ(QColorToColor(image.pixelColor(4, 4)), clGreen);
