@@ -2,6 +2,7 @@
 // parse of the same project files.
 #include "gateway/UEtherCAT_ESI_File.h"
 #include "gateway/USaveBincc.h"
+#include "platform/XmlDocument.h"
 #include "shell/UComon.h"
 
 #include <QDir>
@@ -99,6 +100,19 @@ void BM_Raw_Parse_Image_Files(benchmark::State& state)
     Parse(state, {&File_ParGen, &File_DNETM_Net, &File_DNETM_DefOff, &File_EtherCAT_Slave});
 }
 BENCHMARK(BM_Raw_Parse_Image_Files)->Unit(benchmark::kMicrosecond);
+
+// The same files through the platform's XML document, as the compiler loads them.
+void BM_Document_Load_Image_Files(benchmark::State& state)
+{
+    Project();
+    for (auto _ : state)
+        for (const QString* file : {&File_ParGen, &File_DNETM_Net, &File_DNETM_DefOff, &File_EtherCAT_Slave}) {
+            XmlDocument doc;
+            if (!doc.Load(*file))
+                state.SkipWithError("load failed");
+        }
+}
+BENCHMARK(BM_Document_Load_Image_Files)->Unit(benchmark::kMicrosecond);
 
 void BM_Compile_Bank_Files(benchmark::State& state)
 {
