@@ -1,9 +1,11 @@
 #include "gateway/UEtherCAT_ESI_File.h"
 
 #include "gateway/ProjectFile.h"
+#include "platform/Dialogs.h"
 #include "platform/FileUtils.h"
 #include "platform/XmlDocument.h"
 #include "shell/UComon.h"
+#include "shell/ULanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -277,4 +279,17 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
 
     if (!WriteFileAtomic(fileName, (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()))
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(fileName)));
+}
+
+void Save_EtherCAT_ESI_File()
+{
+    TSaveDialog SaveESI(nullptr);
+    SaveESI.Filter = QStringLiteral("EtherCAT ESI File (*.xml)|*.xml");
+    SaveESI.DefaultExt = QStringLiteral("xml");
+    SaveESI.InitialDir = Path_Project;
+    if (!SaveESI.Execute())
+        return;
+    if (FileExists(SaveESI.FileName) && MessageDlg(Lang_Text[1105], mtConfirmation, mbYesNo) == mrNo)
+        return;
+    TEtherCAT_ESI_File().Build_ESI_File(SaveESI.FileName);
 }

@@ -44,3 +44,7 @@ private:
     void Add_Element(int level, const QString& name, const QString& content, const QString& attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);
 };
+
+// The ESI step: asks for the file in the project folder, and before replacing an existing one, then
+// builds it.
+void Save_EtherCAT_ESI_File();

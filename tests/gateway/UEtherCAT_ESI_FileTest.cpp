@@ -2,6 +2,8 @@
 
 #include "ProjectFixture.h"
 #include "gateway/ProjectFile.h"
+#include "platform/TestSeams.h"
+#include "shell/ULanguage.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -233,6 +235,39 @@ TEST_F(EtherCATESIFile, MalformedProjectLeavesTheFileAlone)
     EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error);
     EXPECT_EQ(Read(Esi()), "old");
     EXPECT_TRUE(writer.Lines.isEmpty());
+}
+
+TEST_F(EtherCATESIFile, SaveStepAsksForTheFileAndBeforeOverwriting)
+{
+    Load_Default_Language();
+    {
+        FileDialogAnswer dialog{QString()};
+        MessageBoxRecorder boxes;
+        Save_EtherCAT_ESI_File();
+        ASSERT_EQ(dialog.Shown.size(), 1u);
+        EXPECT_TRUE(dialog.Shown[0].Save);
+        EXPECT_EQ(dialog.Shown[0].InitialDir, Path_Project);
+        EXPECT_EQ(dialog.Shown[0].Filter, QStringLiteral("EtherCAT ESI File (*.xml)|*.xml"));
+        EXPECT_TRUE(boxes.Shown.empty());
+    }
+    const QString chosen = dir_.path() + QStringLiteral("/device");
+    {
+        FileDialogAnswer dialog(chosen);
+        MessageBoxRecorder boxes;
+        Save_EtherCAT_ESI_File();
+        EXPECT_TRUE(boxes.Shown.empty()) << "a new file is written without asking";
+        EXPECT_TRUE(Read(Esi()).startsWith("<?xml"));
+    }
+    for (const TModalResult answer : {mrNo, mrYes}) {
+        Write(Esi(), QStringLiteral("old"));
+        FileDialogAnswer dialog(chosen);
+        MessageBoxRecorder boxes({answer});
+        Save_EtherCAT_ESI_File();
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].Kind, mtConfirmation);
+        EXPECT_EQ(boxes.Shown[0].Text, QStringLiteral("File already exists. Do you want to overwrite?"));
+        EXPECT_EQ(Read(Esi()) == "old", answer == mrNo);
+    }
 }
 
 TEST_F(EtherCATESIFile, ValidatesAgainstTheSchema)
