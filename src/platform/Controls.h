@@ -316,6 +316,15 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void AlignControls();
+    // Shrinks the client rectangle to where aligned children go (inside borders).
+    virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
+    // The widget that holds the children's widgets.
+    virtual QWidget* ClientWidget() const { return Widget(); }
+    // Puts a new child's widget into this control's widget.
+    virtual void AttachChild(TControl* control);
+    // Sends a notification (EN_CHANGE, CBN_SELCHANGE, ...) to the parent as WM_COMMAND; the parent's base
+    // handling reflects it back to this control as CN_COMMAND.
+    void NotifyParent(WORD code);
     // The answer to WM_GETDLGCODE when the window procedure leaves it to the base.
     UINT DlgCode = 0;
 

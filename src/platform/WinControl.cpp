@@ -13,6 +13,26 @@ TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, new QWidget, 
 TWinControl::TWinControl(TComponent* AOwner, QWidget* widget, bool paintsSelf) : TControl(AOwner, widget, paintsSelf)
 {
     SetColor(clBtnFace);
+    if (!paintsSelf) {
+        // A Qt widget takes the focus on a click as the system's own controls do.
+        widget->setFocusPolicy(Qt::StrongFocus);
+        TabStop = true;
+    }
+}
+
+void TWinControl::AttachChild(TControl* control)
+{
+    control->Widget()->setParent(ClientWidget());
+}
+
+void TWinControl::NotifyParent(WORD code)
+{
+    const WPARAM w = MAKEWPARAM(0, code);
+    const auto self = reinterpret_cast<LPARAM>(this);
+    if (Parent())
+        Parent()->Perform(WM_COMMAND, w, self);
+    else
+        Perform(CN_COMMAND, w, self);
 }
 
 TWinControl::~TWinControl()
@@ -30,7 +50,7 @@ void TWinControl::insertControl(TControl* control)
     control->parent_ = this;
     if (auto* win = dynamic_cast<TWinControl*>(control))
         tabList_.push_back(win);
-    control->widget_->setParent(Widget());
+    AttachChild(control);
     control->applyGeometry();
     control->widget_->setVisible(control->visible_);
     if (control->parentFont_)
@@ -169,6 +189,7 @@ void TWinControl::AlignControls()
         return;
     ++alignDisabled_;
     TRect area = ClientRect();
+    AdjustClientRect(area);
     auto aligned = [this](TAlign a) {
         std::vector<TControl*> list;
         for (TControl* c : controls_)
@@ -308,6 +329,10 @@ void TWinControl::WndProc(TMessage& m)
         return;
     case WM_GETDLGCODE:
         m.Result = DlgCode;
+        return;
+    case WM_COMMAND:
+        if (auto* source = reinterpret_cast<TWinControl*>(m.LParam); source && source != this)
+            m.Result = source->Perform(CN_COMMAND, m.WParam, m.LParam);
         return;
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:

@@ -1,0 +1,262 @@
+#pragma once
+// Standard controls: label, link label, edit, memo, combo box, check box, radio button, list box.
+#include "platform/Controls.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QComboBox;
+class QCheckBox;
+class QRadioButton;
+class QListWidget;
+class QLabel;
+
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+
+// A text painted on the parent; by default it sizes itself to its text.
+class TLabel : public TGraphicControl {
+public:
+    explicit TLabel(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TLabel"); }
+    void WndProc(TMessage& Message) override;
+
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout l);
+    // "&" marks the next letter as the accelerator (drawn underlined) unless this is off.
+    bool ShowAccelChar = true;
+
+protected:
+    void Paint() override;
+
+private:
+    unsigned textFlags() const;
+    void adjustSize();
+
+    bool autoSize_ = true;
+    bool wordWrap_ = false;
+    bool transparent_ = false;
+    TAlignment alignment_ = taLeftJustify;
+    TTextLayout layout_ = tlTop;
+};
+
+enum TSysLinkType { sltURL, sltID };
+using TSysLinkEvent = std::function<void(TObject* Sender, const QString& Link, TSysLinkType LinkType)>;
+
+// A text whose parts in <a href="...">...</a> (or <a>...</a>) are links; clicking one calls OnLinkClick with
+// its href (or its text).
+class TLinkLabel : public TWinControl {
+public:
+    explicit TLinkLabel(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TLinkLabel"); }
+    TSysLinkEvent OnLinkClick;
+    // The links of the caption, in order.
+    QStringList Links() const;
+    // Acts as a click on the link.
+    void ClickLink(const QString& link);
+
+protected:
+    QString GetText() const override { return caption_; }
+    void SetTextValue(const QString& text) override;
+
+private:
+    QLabel* label() const;
+    QString caption_;
+};
+
+// A one-line text edit.
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TEdit"); }
+    void WndProc(TMessage& Message) override;
+
+    // The most characters the user can type or paste (0: no limit); a longer text set by code stays.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
+    bool ReadOnly() const;
+    void SetReadOnly(bool v);
+    // 0 shows the text; any other character hides it.
+    char16_t PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char16_t c);
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+    QString SelText() const;
+    void SetSelText(const QString& text);
+    void SelectAll();
+    void Clear() { SetText(QString()); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+
+private:
+    QLineEdit* edit() const;
+    int maxLength_ = 0;
+    char16_t passwordChar_ = 0;
+};
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// A multi-line text edit.
+class TMemo : public TWinControl {
+public:
+    explicit TMemo(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TMemo"); }
+    void WndProc(TMessage& Message) override;
+
+    QStringList Lines() const;
+    void SetLines(const QStringList& lines);
+    bool ReadOnly() const;
+    void SetReadOnly(bool v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle s);
+    // Enter types a line break (else it goes to the form's default button); Tab types a tab.
+    bool WantReturns = true;
+    bool WantTabs = false;
+    void Clear() { SetText(QString()); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    virtual void Change();
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+
+private:
+    QPlainTextEdit* memo() const;
+    bool wordWrap_ = true;
+    TScrollStyle scrollBars_ = ssNone;
+};
+
+// A memo as the forms' rich edits use it: plain text.
+class TRichEdit : public TMemo {
+public:
+    using TMemo::TMemo;
+    QString ClassName() const override { return QStringLiteral("TRichEdit"); }
+};
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+// A list of texts to choose from, with an edit (csDropDown) or without (csDropDownList and the owner-drawn
+// styles).
+class TComboBox : public TWinControl {
+public:
+    explicit TComboBox(TComponent* AOwner);
+    ~TComboBox() override;
+    QString ClassName() const override { return QStringLiteral("TComboBox"); }
+    void WndProc(TMessage& Message) override;
+
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle style);
+    TStringList& Items() { return items_; }
+    const TStringList& Items() const { return items_; }
+    // -1 when nothing is chosen.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    int DropDownCount() const;
+    void SetDropDownCount(int count);
+    bool DroppedDown() const;
+    void SetDroppedDown(bool v);
+    void Clear();
+
+    // OnChange: the user changed the text or chose an item (when there is no OnSelect); OnSelect: the user
+    // chose an item. Changes made by code raise neither.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+protected:
+    virtual void Change();
+    virtual void Select();
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+
+private:
+    friend class ComboWidget;
+    QComboBox* combo() const;
+    void itemsChanged();
+
+    TStringList items_;
+    TComboBoxStyle style_ = csDropDown;
+    bool updating_ = false;
+};
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A check box; every change of its state, by the user or by code, raises OnClick.
+class TCheckBox : public TWinControl {
+public:
+    explicit TCheckBox(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TCheckBox"); }
+
+    bool Checked() const { return State() == cbChecked; }
+    void SetChecked(bool v) { SetState(v ? cbChecked : cbUnchecked); }
+    TCheckBoxState State() const;
+    void SetState(TCheckBoxState state);
+    bool AllowGrayed() const;
+    void SetAllowGrayed(bool v);
+
+protected:
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+
+private:
+    QCheckBox* box() const;
+};
+
+// A radio button: checking it unchecks the other radio buttons of its parent and raises OnClick.
+class TRadioButton : public TWinControl {
+public:
+    explicit TRadioButton(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TRadioButton"); }
+
+    bool Checked() const;
+    void SetChecked(bool v);
+
+protected:
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+
+private:
+    QRadioButton* button() const;
+};
+
+// A list of texts; OnClick when the user selects one.
+class TListBox : public TWinControl {
+public:
+    explicit TListBox(TComponent* AOwner);
+    ~TListBox() override;
+    QString ClassName() const override { return QStringLiteral("TListBox"); }
+
+    TStringList& Items() { return items_; }
+    const TStringList& Items() const { return items_; }
+    int Count() const { return items_.Count(); }
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    void Clear() { items_.Clear(); }
+
+private:
+    QListWidget* list() const;
+    void itemsChanged();
+
+    TStringList items_;
+    bool updating_ = false;
+};
+
+// The system's wheel setting: lines to scroll per notch.
+int WheelScrollLines();
