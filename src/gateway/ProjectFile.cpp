@@ -7,11 +7,6 @@
 #include <QRegularExpression>
 #include <cmath>
 
-EProject_Error::EProject_Error(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
 namespace {
 
 int Hex_Digit(QChar c)

@@ -1,18 +1,18 @@
 #pragma once
 // Reading the project's XML files for the image compiler and the ESI writer: the shared number
 // parser and the error that stops an operation before it writes anything.
+#include "platform/SysUtils.h"
+
 #include <QChar>
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 // A project file that is malformed, incomplete or refused; its message is shown to the user.
-class EProject_Error : public std::runtime_error {
+class EProject_Error : public Exception {
 public:
-    explicit EProject_Error(const QString& message);
-    QString Message() const { return QString::fromUtf8(what()); }
+    using Exception::Exception;
 };
 
 // An integer as the project files hold it: decimal, or hexadecimal after "$" or "0x", with an
