@@ -104,12 +104,16 @@ void TSaveBincc::Init_Parameter_Bank()
         Parameter_Bank[0x1B4 + i] = 8;
 }
 
+void TSaveBincc::Put_Text(int offset, int maxChars, const QString& text)
+{
+    for (int i = 0; i < maxChars && i < text.size(); ++i)
+        Parameter_Bank[offset + i] = static_cast<uint8_t>(text[i].unicode());
+}
+
 void TSaveBincc::Set_SW_Version()
 {
     Put_Parameter(Off_SW_Version, 8, 0);
-    const QString version = QStringLiteral("1.000");
-    for (int i = 0; i < version.size(); ++i)
-        Parameter_Bank[Off_SW_Version + i] = static_cast<uint8_t>(version[i].unicode());
+    Put_Text(Off_SW_Version, 7, QStringLiteral("1.000"));
 }
 
 void TSaveBincc::Set_EtherCAT_Eeprom_Config(const QString& text)
@@ -118,10 +122,9 @@ void TSaveBincc::Set_EtherCAT_Eeprom_Config(const QString& text)
     auto& bytes = EtherCAT_Header.Eeprom_Config;
     size_t next = 0;
     for (int i = 0; i < text.size() && next < bytes.size(); i += 2) {
-        bool ok = false;
-        const uint value = text.mid(i, 2).toUInt(&ok, 16);
-        if (ok && Is_Hex(text.mid(i, 2)))
-            bytes[next++] = static_cast<uint8_t>(value);
+        const QString piece = text.mid(i, 2);
+        if (Is_Hex(piece))
+            bytes[next++] = static_cast<uint8_t>(piece.toUInt(nullptr, 16));
     }
 }
 
@@ -138,17 +141,13 @@ void TSaveBincc::Read_ParGen_XML()
         const auto t = Child_Text(root, key);
         return t ? Project_Number_Or(*t, missing) : missing;
     };
-    const auto put_text = [this](int offset, int maxChars, const QString& value) {
-        for (int i = 0; i < maxChars && i < value.size(); ++i)
-            Parameter_Bank[offset + i] = static_cast<uint8_t>(value[i].unicode());
-    };
     const auto put_octets = [&](int offset, const char* key, std::array<int64_t, 4> missing) {
         for (int i = 0; i < 4; ++i)
             Parameter_Bank[offset + i] =
                 static_cast<uint8_t>(number(QString::fromLatin1(key) + QString::number(i + 1), missing[i]));
     };
 
-    put_text(Off_Device_Name, 31, text("Eth_Conn_Device_Name").value_or(QString()));
+    Put_Text(Off_Device_Name, 31, text("Eth_Conn_Device_Name").value_or(QString()));
     uint16_t flags = 0;
     if (Is_Checked(text("Eth_Conn_DHCP_Cable")))
         flags |= 1;
@@ -165,7 +164,7 @@ void TSaveBincc::Read_ParGen_XML()
     EtherCAT_Header.Revision_Number =
         static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Revision_Number"), 0));
     EtherCAT_Header.Serial_Number = static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Serial_Number"), 0));
-    put_text(Off_Slave_Name, 15, text("EtherCAT_Slave_Name").value_or(QStringLiteral("devicename1")));
+    Put_Text(Off_Slave_Name, 15, text("EtherCAT_Slave_Name").value_or(QStringLiteral("devicename1")));
     EtherCAT_Header.Node_Address = static_cast<uint16_t>(number(QStringLiteral("EtherCAT_Slave_Node_Address"), 1));
     put_octets(Off_IP_Address, "Ethernet_IP", {192, 168, 0, 10});
     put_octets(Off_Subnet_Mask, "Ethernet_SM", {255, 255, 255, 0});

@@ -126,6 +126,8 @@ private:
     void Read_EtherCAT_Direction(const XmlNode& table, bool slaveToMaster, int& n, uint32_t& nextName,
                                  uint32_t emptyName);
     void Put_Parameter(int offset, int width, uint64_t value);
+    // The low byte of each character, at most maxChars of them.
+    void Put_Text(int offset, int maxChars, const QString& text);
 };
 
 // The program's compiler, whose state lasts for the whole run.
