@@ -1,6 +1,7 @@
 #pragma once
 // Owner-drawn button: its enumerations, kind table, colour presets and face painting.
 #include "platform/Bitmap.h"
+#include "platform/Controls.h"
 #include "platform/Graphics.h"
 
 #include <QString>
