@@ -308,7 +308,7 @@ void TOdButton::WndProc(TMessage& Message)
 // ---------------------------------------------------------------------------------------------
 // Painting
 
-TOdFace TOdButton::face(int width, int height, bool down)
+TOdFace TOdButton::face(int width, int height, bool down) const
 {
     const bool focused = Focused();
     TOdFace f;

@@ -77,7 +77,7 @@ private:
     bool dialogKey(WORD key, TShiftState shift);
     // Enabled, visible and on a showing parent: may become hot.
     bool canHover() const;
-    TOdFace face(int width, int height, bool down);
+    TOdFace face(int width, int height, bool down) const;
     template <typename T>
     void setAndRepaint(T& field, T value);
 
