@@ -2,6 +2,7 @@
 
 #include "ProjectFixture.h"
 #include "platform/SysUtils.h"
+#include "shell/ULanguage.h"
 #include "platform/XmlDocument.h"
 
 namespace {
@@ -136,6 +137,15 @@ TEST(ParGenCheck, FirstFailureInStepOrder)
             values[key] = QString::fromLatin1(text);
         EXPECT_EQ(ParGen_Check(values), c.text) << (c.text ? *c.text : 0);
     }
+}
+
+TEST(ParGenTexts, BuiltInEnglish)
+{
+    Load_Default_Language();
+    EXPECT_EQ(Lang_Text[400], QStringLiteral("Set Communication"));
+    EXPECT_EQ(Lang_Text[723], QStringLiteral("Error Ethernet!! IP Address 4 must be between 0 and 255"));
+    EXPECT_EQ(Lang_Text[1547], QStringLiteral("Obtain an IP Address Automatically (DHCP for Cable Connection)"));
+    EXPECT_EQ(Lang_Text[1570], QStringLiteral("Error Secondary DNS!! DNS 4 must be between 0 and 255"));
 }
 
 }  // namespace
