@@ -1,5 +1,7 @@
 #include "grid/base/VoUtil/VoUtilText.h"
 
+#include "platform/Locale.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QStringList>
@@ -45,7 +47,7 @@ const QDate& dateBase() {
 TRegionalSettings RegionalSettings() {
     const QLocale locale;
     TRegionalSettings s;
-    s.DecimalSeparator = locale.decimalPoint().at(0);
+    s.DecimalSeparator = DecimalSeparator();
     s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QChar(',') : locale.groupSeparator().at(0);
     s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
     s.DateSeparator = firstSeparator(s.ShortDateFormat);
