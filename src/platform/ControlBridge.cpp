@@ -156,7 +156,8 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     case QEvent::Wheel:
-        return wheel(static_cast<QWheelEvent*>(event));
+        // A viewport inside scrolls itself first; what it leaves comes up to the control's widget.
+        return widget == control_->Widget() && wheel(static_cast<QWheelEvent*>(event));
     case QEvent::Enter: {
         TMessage m{CM_MOUSEENTER, 0, 0, 0};
         perform(m);
@@ -187,7 +188,7 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::Resize:
     case QEvent::Move:
-        if (widget == control_->Widget() && widget->isWindow()) {
+        if (widget == control_->Widget() && (widget->isWindow() || control_->QtPlaced)) {
             const QRect g = widget->geometry();
             if (Bounds(g.x(), g.y(), g.width(), g.height()) != control_->BoundsRect())
                 guarded([&] { control_->SetBounds(g.x(), g.y(), g.width(), g.height()); });
@@ -360,9 +361,7 @@ bool ControlBridge::wheel(QWheelEvent* e)
                MAKELPARAM(g.x(), g.y()), 0};
     if (!perform(m))
         return true;
-    if (m.Result != 0 || control_->paintsSelf_) {
-        e->accept();
-        return true;
-    }
-    return false;
+    // The message went up the parents already.
+    e->accept();
+    return true;
 }

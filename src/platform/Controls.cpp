@@ -99,8 +99,22 @@ TControl::~TControl()
     if (parent_)
         parent_->removeControl(this);
     bridge_.reset();
+    silenceWidget();
     widgetControls().erase(widget_.get());
     widget_.reset();
+}
+
+void TControl::silenceWidget()
+{
+    // The widget's and its parts' signals would reach handlers of a control that is mostly gone.
+    widget_->blockSignals(true);
+    for (QObject* part : widget_->findChildren<QObject*>())
+        part->blockSignals(true);
+}
+
+void TControl::WatchWidget(QWidget* widget)
+{
+    bridge_->watch(widget);
 }
 
 TControl* TControl::FromWidget(const QWidget* widget)
@@ -210,8 +224,8 @@ void TControl::handleWheel(TMessage& m)
     const TPoint pos{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
     if (DoMouseWheel(shift, GET_WHEEL_DELTA_WPARAM(m.WParam), pos))
         m.Result = 1;
-    else if (paintsSelf_ && parent_)
-        parent_->Perform(m); // Qt widgets pass an unused wheel on themselves
+    else if (parent_)
+        parent_->Perform(m);
 }
 
 bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
@@ -306,7 +320,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         }
         Resize();
     }
-    if (parent_ && align_ != alNone)
+    if (parent_)
         parent_->AlignControls();
 }
 

@@ -231,6 +231,10 @@ protected:
     virtual void PaintWindow(QPainter& painter);
     // The painter of the paint pass running now, or nullptr.
     QPainter* ActivePainter() const { return activePainter_; }
+    // Translates the input events of a widget inside the control's widget too.
+    void WatchWidget(QWidget* widget);
+    // Qt places the widget (a page of a tab widget): its bounds follow the widget's geometry.
+    bool QtPlaced = false;
 
 private:
     friend class TWinControl;
@@ -243,6 +247,7 @@ private:
     void adoptParentFont();
     void adoptParentColor();
     void paintFromWidget(QPainter& painter);
+    void silenceWidget();
 
     std::unique_ptr<QWidget> widget_;
     std::unique_ptr<ControlBridge> bridge_;

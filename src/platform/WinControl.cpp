@@ -22,7 +22,9 @@ TWinControl::TWinControl(TComponent* AOwner, QWidget* widget, bool paintsSelf) :
 
 void TWinControl::AttachChild(TControl* control)
 {
-    control->Widget()->setParent(ClientWidget());
+    control->widget_->setParent(ClientWidget());
+    control->applyGeometry();
+    control->widget_->setVisible(control->visible_);
 }
 
 void TWinControl::NotifyParent(WORD code)
@@ -39,6 +41,7 @@ TWinControl::~TWinControl()
 {
     Destroying();
     timers_.clear();
+    silenceWidget();
     // Child controls go with their parent.
     while (!controls_.empty())
         delete controls_.back();
@@ -51,14 +54,11 @@ void TWinControl::insertControl(TControl* control)
     if (auto* win = dynamic_cast<TWinControl*>(control))
         tabList_.push_back(win);
     AttachChild(control);
-    control->applyGeometry();
-    control->widget_->setVisible(control->visible_);
     if (control->parentFont_)
         control->adoptParentFont();
     if (control->parentColor_)
         control->adoptParentColor();
-    if (control->align_ != alNone)
-        AlignControls();
+    AlignControls();
 }
 
 void TWinControl::removeControl(TControl* control)
@@ -68,10 +68,10 @@ void TWinControl::removeControl(TControl* control)
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     control->parent_ = nullptr;
-    if (!(ComponentState() & csDestroying))
+    if (!(ComponentState() & csDestroying)) {
         control->widget_->setParent(nullptr);
-    if (control->align_ != alNone)
         AlignControls();
+    }
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const
