@@ -1,0 +1,127 @@
+#include "gateway/UParGen.h"
+
+#include "ProjectFixture.h"
+#include "controls/button/OdButton.h"
+#include "platform/ExtCtrls.h"
+#include "platform/StdCtrls.h"
+#include "platform/TestSeams.h"
+#include "shell/ULanguage.h"
+
+#include <memory>
+
+namespace {
+
+class ParGenForm : public ProjectFixture {
+protected:
+    void SetUp() override
+    {
+        ProjectFixture::SetUp();
+        Load_Default_Language();
+        form_ = std::make_unique<TFParGen>(nullptr);
+        form_->DoCreate();
+    }
+    // Shows the form modally, runs act on it, and returns the modal result.
+    TModalResult Run(const std::function<void(TFParGen&)>& act)
+    {
+        const ModalRunGuard guard([&](TCustomForm&) {
+            act(*form_);
+            return form_->ModalResult();
+        });
+        return form_->ShowModal();
+    }
+    std::unique_ptr<TFParGen> form_;
+};
+
+TEST_F(ParGenForm, ShowsTheFourPanelsOfTheModel)
+{
+    std::vector<QString> captions;
+    int height = 0;
+    for (int i = 0; i < form_->CPG->PanelCount(); ++i)
+        if (TCategoryPanel* p = form_->CPG->Panels(i); p->Visible()) {
+            captions.push_back(p->Caption() + QStringLiteral(" %1").arg(p->Height()));
+            height += p->Height();
+        }
+    EXPECT_EQ(captions, (std::vector<QString>{"1. Ethernet Connection 206", "2. EtherCAT Slave 122",
+                                              "3. DeviceNet Master 95", "4. Ethernet 123"}));
+    EXPECT_EQ(height, 546);
+    EXPECT_EQ(form_->ClientWidth(), 460);
+    EXPECT_FALSE(form_->Edit(QStringLiteral("E_Ethernet_TCP_Port"))->Visible());
+    EXPECT_FALSE(form_->Edit(QStringLiteral("E_Ethernet_UDP_Port"))->Visible());
+    EXPECT_EQ(form_->Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Caption(),
+              QStringLiteral("Obtain an IP Address Automatically (DHCP for Cable Connection)"));
+    EXPECT_EQ(form_->Edit(QStringLiteral("E_Ethernet_GAT4"))->Hint,
+              QStringLiteral("Insert Fourth byte of Default Gateway"));
+    EXPECT_EQ(form_->Edit(QStringLiteral("E_EtherCAT_Slave_Node_Address"))->Hint,
+              QStringLiteral("Insert the Node Address, from 1 to 192"));
+}
+
+TEST_F(ParGenForm, CableDhcpDisablesTheEthernetAddress)
+{
+    TCheckBox* dhcp = form_->Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"));
+    const auto enabled = [this] {
+        QString states;
+        for (const char* name : {"E_Ethernet_IP1", "E_Ethernet_SM4", "E_Ethernet_GAT1", "CB_Ethernet_En_GAT"})
+            states += form_->Control(QString::fromLatin1(name))->Enabled() ? u'1' : u'0';
+        return states;
+    };
+    dhcp->SetChecked(true);
+    EXPECT_EQ(enabled(), QStringLiteral("0000"));
+    dhcp->SetChecked(false);
+    EXPECT_EQ(enabled(), QStringLiteral("1111"));
+    EXPECT_FALSE(form_->Check(QStringLiteral("CB_EthConn_En_DHCP_WiFi"))->Enabled());
+}
+
+TEST_F(ParGenForm, LoadsTheFileAndOkWritesIt)
+{
+    Write(File_ParGen, QStringLiteral("<Par_Gen><Eth_Conn_DHCP_Cable>1</Eth_Conn_DHCP_Cable>"
+                                      "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
+                                      "<DNETM_BAUDRATE>5</DNETM_BAUDRATE>"
+                                      "<EtherCAT_Slave_Name>gw 1</EtherCAT_Slave_Name></Par_Gen>"));
+    const TModalResult result = Run([](TFParGen& f) {
+        EXPECT_EQ(f.Edit(QStringLiteral("E_EtherCAT_Slave_Name"))->Text(), QStringLiteral("gw 1"));
+        EXPECT_FALSE(f.Edit(QStringLiteral("E_Ethernet_IP1"))->Enabled());
+        EXPECT_EQ(f.List(QStringLiteral("CB_DeviceNet_Master_Baudrate"))->ItemIndex(), -1);
+        f.Edit(QStringLiteral("E_Ethernet_IP4"))->SetText(QStringLiteral("7"));
+        f.Btn_OK->Click();
+    });
+    EXPECT_EQ(result, mrOk);
+    const QString file = QString::fromUtf8(Read(File_ParGen));
+    for (const char* part : {"<Eth_Conn_DHCP_Cable>1<", "<Eth_Conn_DHCP_WiFi>0<", "<DNETM_BAUDRATE>-1<",
+                             "<EtherCAT_Slave_Name>gw 1<", "<Ethernet_IP4>7<", "</Par_Gen><!--SW_VERSION = 1.000-->"})
+        EXPECT_TRUE(file.contains(QLatin1String(part))) << part;
+}
+
+TEST_F(ParGenForm, FailedCheckShowsItsTextAndWritesNothing)
+{
+    MessageBoxRecorder boxes;
+    const TModalResult result = Run([](TFParGen& f) {
+        f.Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->SetChecked(true);
+        f.Edit(QStringLiteral("E_Ethernet_IP2"))->SetText(QStringLiteral("256"));
+        f.Btn_OK->Click();
+        f.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(result, mrCancel);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Kind, mtError);
+    EXPECT_EQ(boxes.Shown[0].Text, QStringLiteral("Error Ethernet!! IP Address 2 must be between 0 and 255"));
+    EXPECT_FALSE(QFile::exists(File_ParGen));
+}
+
+TEST_F(ParGenForm, DotMovesToTheNextOctet)
+{
+    Run([](TFParGen& f) {
+        const auto dot = [&f](const char* from) {
+            TEdit* edit = f.Edit(QString::fromLatin1(from));
+            edit->SetFocus();
+            char16_t key = u'.';
+            f.KeyPress(edit, key);
+            EXPECT_EQ(key, 0);
+            return f.ActiveControl() ? f.ActiveControl()->Name : QString();
+        };
+        EXPECT_EQ(dot("E_Ethernet_IP4"), QStringLiteral("E_Ethernet_SM1"));
+        EXPECT_EQ(dot("E_EthConn_Pri_DNS_IP4"), QStringLiteral("E_EthConn_Sec_DNS_IP1"));
+        EXPECT_EQ(dot("E_Ethernet_GAT4"), QStringLiteral("E_Ethernet_GAT4"));
+    });
+}
+
+}  // namespace
