@@ -124,4 +124,34 @@ TEST_F(ParGenForm, DotMovesToTheNextOctet)
     });
 }
 
+TEST_F(ParGenForm, WheelScrollsThePanelsAndWidthStaysFixed)
+{
+    form_->SetClientWidth(600);
+    EXPECT_EQ(form_->ClientWidth(), 460);
+    form_->SetClientHeight(300);
+    TControlScrollBar& bar = form_->CPG->VertScrollBar();
+    bool handled = false;
+    const TPoint title = form_->ClientToScreen(TPoint{20, 20});
+    form_->FormMouseWheel(form_.get(), 0, -120, title, handled);
+    EXPECT_FALSE(handled);
+    EXPECT_EQ(bar.Position(), 0);
+    const TPoint panels = form_->CPG->ClientToScreen(TPoint{20, 20});
+    form_->FormMouseWheel(form_.get(), 0, -120, panels, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(bar.Position(), WheelScrollLines() * bar.Increment());
+    form_->FormMouseWheel(form_.get(), 0, 120, panels, handled);
+    EXPECT_EQ(bar.Position(), 0);
+}
+
+TEST_F(ParGenForm, LanguageChangeKeepsThePanelTitles)
+{
+    Lang_Text.SetString(1544, QStringLiteral("Connexion"));
+    Lang_Text.SetString(1545, QStringLiteral("Nom"));
+    Change_Language();
+    EXPECT_EQ(form_->Control(QStringLiteral("L_EthConn_Device_Name"))->Caption(), QStringLiteral("Nom"));
+    EXPECT_EQ(form_->Panel(QStringLiteral("CP_Ethernet_Connection"))->Caption(),
+              QStringLiteral("1. Ethernet Connection"));
+    Load_Default_Language();
+}
+
 }  // namespace
