@@ -176,6 +176,30 @@ void TLinkLabel::ClickLink(const QString& link)
 }
 
 // ---------------------------------------------------------------------------------------------
+// TCustomEdit
+
+TCustomEdit::TCustomEdit(TComponent* AOwner, QWidget* widget) : TWinControl(AOwner, widget, false)
+{
+    SetColor(clWindow);
+}
+
+void TCustomEdit::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_COMMAND) {
+        if (HIWORD(m.WParam) == EN_CHANGE)
+            Change();
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+void TCustomEdit::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// ---------------------------------------------------------------------------------------------
 // TEdit
 
 namespace {
@@ -199,9 +223,8 @@ private:
 
 } // namespace
 
-TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QLineEdit>, false)
+TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, new NativeWidget<QLineEdit>)
 {
-    SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
     DlgCode = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
     edit()->setValidator(new MaxLengthValidator(edit(), this));
@@ -217,10 +240,6 @@ QLineEdit* TEdit::edit() const
 void TEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case CN_COMMAND:
-        if (HIWORD(m.WParam) == EN_CHANGE)
-            Change();
-        return;
     case EM_GETSEL: {
         const auto start = static_cast<DWORD>(SelStart());
         const auto end = static_cast<DWORD>(SelStart() + SelLength());
@@ -252,14 +271,8 @@ void TEdit::WndProc(TMessage& m)
         SetPasswordChar(static_cast<char16_t>(m.WParam));
         return;
     default:
-        TWinControl::WndProc(m);
+        TCustomEdit::WndProc(m);
     }
-}
-
-void TEdit::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 QString TEdit::GetText() const
@@ -326,9 +339,8 @@ void TEdit::SelectAll()
 // ---------------------------------------------------------------------------------------------
 // TMemo
 
-TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QPlainTextEdit>, false)
+TMemo::TMemo(TComponent* AOwner) : TCustomEdit(AOwner, new NativeWidget<QPlainTextEdit>)
 {
-    SetColor(clWindow);
     SetBounds(0, 0, 185, 89);
     memo()->setTabChangesFocus(false);
     SetScrollBars(ssNone);
@@ -351,19 +363,9 @@ void TMemo::WndProc(TMessage& m)
         if (WantTabs)
             m.Result |= DLGC_WANTTAB;
         return;
-    case CN_COMMAND:
-        if (HIWORD(m.WParam) == EN_CHANGE)
-            Change();
-        return;
     default:
-        TWinControl::WndProc(m);
+        TCustomEdit::WndProc(m);
     }
-}
-
-void TMemo::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 QString TMemo::GetText() const

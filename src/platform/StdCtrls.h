@@ -70,8 +70,22 @@ private:
     QString caption_;
 };
 
+// What the one-line and the multi-line edit share: OnChange after every change of the text.
+class TCustomEdit : public TWinControl {
+public:
+    QString ClassName() const override { return QStringLiteral("TCustomEdit"); }
+    void WndProc(TMessage& Message) override;
+    void Clear() { SetText(QString()); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    TCustomEdit(TComponent* AOwner, QWidget* widget);
+    virtual void Change();
+};
+
 // A one-line text edit.
-class TEdit : public TWinControl {
+class TEdit : public TCustomEdit {
 public:
     explicit TEdit(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TEdit"); }
@@ -92,12 +106,8 @@ public:
     QString SelText() const;
     void SetSelText(const QString& text);
     void SelectAll();
-    void Clear() { SetText(QString()); }
-
-    TNotifyEvent OnChange;
 
 protected:
-    virtual void Change();
     QString GetText() const override;
     void SetTextValue(const QString& text) override;
 
@@ -110,7 +120,7 @@ private:
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // A multi-line text edit.
-class TMemo : public TWinControl {
+class TMemo : public TCustomEdit {
 public:
     explicit TMemo(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TMemo"); }
@@ -127,12 +137,8 @@ public:
     // Enter types a line break (else it goes to the form's default button); Tab types a tab.
     bool WantReturns = true;
     bool WantTabs = false;
-    void Clear() { SetText(QString()); }
-
-    TNotifyEvent OnChange;
 
 protected:
-    virtual void Change();
     QString GetText() const override;
     void SetTextValue(const QString& text) override;
 
