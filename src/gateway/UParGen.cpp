@@ -300,12 +300,12 @@ void TFParGen::Set_Lang()
                 n = row.Text;
             TControl* caption = Control(QString::fromLatin1(row.Caption));
             caption->SetCaption(Lang_Text[n++]);
-            if (row.Kind == TRow_Kind::Check || row.Kind == TRow_Kind::Gateway)
+            if (row.Kind == TRow_Kind::Check || row.Kind == TRow_Kind::Gateway || row.Kind == TRow_Kind::Check_Edit)
                 caption->Hint = Lang_Text[n++];
             if (row.Kind == TRow_Kind::Address || row.Kind == TRow_Kind::Gateway) {
                 for (int i = 1; i <= 4; ++i)
                     Control(QString::fromLatin1(row.Input) + QString::number(i))->Hint = Lang_Text[n++];
-            } else if (row.Input) {
+            } else if (row.Input && row.Kind != TRow_Kind::Label) {
                 Control(QString::fromLatin1(row.Input))->Hint = Lang_Text[n++];
             }
         }

@@ -6,6 +6,8 @@
 #include "platform/StdCtrls.h"
 #include "shell/ULanguage.h"
 
+#include <deque>
+
 namespace {
 
 using R = TRow_Kind;
@@ -21,6 +23,49 @@ constexpr int Octet_Width = 55;
 constexpr int Octet_Step = 61;
 constexpr int Check_Width = 415;
 constexpr int Gateway_Check_Width = 175;
+
+
+// Serial, Baudrate, Parity and Stop Bits lists, then the panel's further rows.
+std::vector<TPanel_Row> Serial_Rows(const char* stem, std::vector<TPanel_Row> more = {})
+{
+    static std::deque<QByteArray> names;  // the rows keep pointers into these
+    const auto keep = [](const QByteArray& n) { return names.emplace_back(n).constData(); };
+    const QByteArray s(stem);
+    std::vector<TPanel_Row> rows{
+        {R::List, keep("L_" + s + "_Serial"), keep("CB_" + s + "_Serial"), 0, 0,
+         {QStringLiteral("RS232"), QStringLiteral("RS485")}},
+        {R::List, keep("L_" + s + "_Baudrate"), keep("CB_" + s + "_Baudrate"), 0, 0,
+         {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"), QStringLiteral("9600"),
+          QStringLiteral("19200"), QStringLiteral("38400"), QStringLiteral("57600"), QStringLiteral("115200")}},
+        {R::List, keep("L_" + s + "_Parity"), keep("CB_" + s + "_Parity"), 0, 0,
+         {QStringLiteral("NONE"), QStringLiteral("ODD"), QStringLiteral("EVEN")}},
+        {R::List, keep("L_" + s + "_StopBits"), keep("CB_" + s + "_StopBits"), 0, 0,
+         {QStringLiteral("1"), QStringLiteral("2")}},
+    };
+    rows.insert(rows.end(), more.begin(), more.end());
+    return rows;
+}
+
+// An address block (IP address, subnet mask, gateway), then the panel's further rows.
+std::vector<TPanel_Row> Address_Rows(const char* stem, std::vector<TPanel_Row> more = {})
+{
+    static std::deque<QByteArray> names;
+    const auto keep = [](const QByteArray& n) { return names.emplace_back(n).constData(); };
+    const QByteArray s(stem);
+    std::vector<TPanel_Row> rows{
+        {R::Address, keep("L_" + s + "_IP"), keep("E_" + s + "_IP")},
+        {R::Address, keep("L_" + s + "_SM"), keep("E_" + s + "_SM")},
+        {R::Gateway, keep("CB_" + s + "_En_GAT"), keep("E_" + s + "_GAT")},
+    };
+    rows.insert(rows.end(), more.begin(), more.end());
+    return rows;
+}
+
+QStringList Can_Baudrates()
+{
+    return {QStringLiteral("10K"),  QStringLiteral("20K"),  QStringLiteral("50K"),  QStringLiteral("125K"),
+            QStringLiteral("250K"), QStringLiteral("500K"), QStringLiteral("800K"), QStringLiteral("1M")};
+}
 
 }  // namespace
 
@@ -60,6 +105,110 @@ const std::vector<TPanel_Spec>& ParGen_Panels()
              {R::Edit, "L_Ethernet_UDP_Port", "E_Ethernet_UDP_Port", 0, 0, {}, true},
          },
          "E_Ethernet_GAT4", true, "CB_Ethernet_En_GAT"},
+
+        // The panels of the family's other models.
+        {"CP_Serial", 449, 450, Serial_Rows("Serial"), "CB_Serial_StopBits"},
+        {"CP_Modbus_Master", 459, 460,
+         Serial_Rows("ModbusMaster",
+                     {{R::Edit, "L_ModbusMaster_TimeOut", "E_ModbusMaster_TimeOut"},
+                      {R::Edit, "L_ModbusMaster_CyclicDelay", "E_ModbusMaster_CyclicDelay"}}),
+         "E_ModbusMaster_CyclicDelay"},
+        {"CP_Modbus_Slave", 475, 476,
+         Serial_Rows("ModbusSlave", {{R::Edit, "L_ModbusSlave_IDDevice", "E_ModbusSlave_IDDevice"},
+                                     {R::Check, "CB_ModbusSlave_ReadInput", nullptr}}),
+         "CB_ModbusSlave_ReadInput"},
+        {"CP_Modbus_TCP_Master", 490, 491,
+         Address_Rows("ModbusTCPMaster", {{R::Edit, "L_ModbusTCPMaster_TimeOut", "E_ModbusTCPMaster_TimeOut"},
+                                          {R::Edit, "L_ModbusTCPMaster_CyclicDelay", "E_ModbusTCPMaster_CyclicDelay"}}),
+         "E_ModbusTCPMaster_CyclicDelay", true, "CB_ModbusTCPMaster_En_GAT"},
+        {"CP_Modbus_TCP_Slave", 417, 418,
+         Address_Rows("ModbusTCPSlave", {{R::Edit, "L_ModbusTCPSlave_Port", "E_ModbusTCPSlave_Port"}}),
+         "E_ModbusTCPSlave_Port"},
+        {"CP_CAN", 651, 652, {{R::List, "L_CAN_Baudrate", "CB_CAN_Baudrate", 0, 0, Can_Baudrates()}}, "CB_CAN_Baudrate"},
+        {"CP_CANopen", 654, 655,
+         {
+             {R::Edit, "L_CANopen_IDDevice", "E_CANopen_IDDevice"},
+             {R::List, "L_CANopen_Baudrate", "CB_CANopen_Baudrate", 0, 0, Can_Baudrates()},
+             {R::Check, "CB_CANopen_Set_Operational", nullptr},
+             {R::Check_Edit, "CB_CANopen_Network_Start", "E_CANopen_Network_Start_Delay"},
+             {R::Edit, "L_CANopen_SDO_Timeout", "E_CANopen_SDO_Timeout"},
+         },
+         "E_CANopen_SDO_Timeout"},
+        {"CP_DeviceNet_Slave", 675, 676,
+         {
+             {R::Edit, "L_DeviceNet_Slave_IDDevice", "E_DeviceNet_Slave_IDDevice"},
+             {R::List, "L_DeviceNet_Slave_Baudrate", "CB_DeviceNet_Slave_Baudrate", 0, 0,
+              {QStringLiteral("125K"), QStringLiteral("250K"), QStringLiteral("500K")}},
+             {R::Edit, "L_DeviceNet_Slave_NumByteIn", "E_DeviceNet_Slave_NumByteIn"},
+             {R::Edit, "L_DeviceNet_Slave_NumByteOut", "E_DeviceNet_Slave_NumByteOut"},
+         },
+         "E_DeviceNet_Slave_NumByteOut"},
+        {"CP_DMX", 687, 688,
+         {
+             {R::List, "L_DMX_Type", "CB_DMX_Type", 0, 0, {QStringLiteral("IN"), QStringLiteral("OUT")}},
+             {R::Edit, "L_DMX_ChannelNum", "E_DMX_ChannelNum"},
+         },
+         "E_DMX_ChannelNum"},
+        {"CP_EtherNetIP", 738, 739,
+         Address_Rows("EtherNetIP", {{R::Edit, "L_EtherNetIP_Port", "E_EtherNetIP_Port"},
+                                     {R::Edit, "L_EtherNetIP_NByte_In", "E_EtherNetIP_NByte_In"},
+                                     {R::Edit, "L_EtherNetIP_NByte_Out", "E_EtherNetIP_NByte_Out"}}),
+         "E_EtherNetIP_NByte_Out", false, nullptr, "E_EtherNetIP_Port"},
+        {"CP_IEC61850_Client", 780, 781,
+         Address_Rows("IEC61850_Client", {{R::Edit, "L_IEC61850_Client_VLAN", "E_IEC61850_Client_VLAN"},
+                                          {R::Edit, "L_IEC61850_Client_AppID", "E_IEC61850_Client_AppID"}}),
+         "E_IEC61850_Client_AppID", true, "CB_IEC61850_Client_En_GAT"},
+        {"CP_IEC61850_Server", 813, 818,
+         Address_Rows("IEC61850_Server", {{R::Edit, "L_IEC61850_Server_Port", "E_IEC61850_Server_Port", 814},
+                                          {R::Edit, "L_IEC61850_Server_Password", "E_IEC61850_Server_Password"}}),
+         "E_IEC61850_Server_Password", true, "CB_IEC61850_Server_En_GAT"},
+        {"CP_J1939", 847, 848,
+         {
+             {R::List, "L_J1939_Baudrate", "CB_J1939_Baudrate", 0, 0, Can_Baudrates()},
+             {R::Edit, "L_J1939_TimeOut", "E_J1939_TimeOut"},
+             {R::Check, "CB_J1939_Peer_To_Peer", nullptr},
+             {R::Edit, "L_J1939_ID_Device", "E_J1939_ID_Device"},
+         },
+         "E_J1939_ID_Device"},
+        {"CP_NTP", 1315, 1316,
+         {
+             {R::Edit, "L_NTP_Server_URL", "E_NTP_Server_URL"},
+             {R::Edit, "L_NTP_Poll_Time", "E_NTP_Poll_Time"},
+         },
+         "E_NTP_Poll_Time"},
+        {"CP_NMEA2000", 1321, 1322,
+         {
+             {R::List, "L_NMEA2000_Baudrate", "CB_NMEA2000_Baudrate", 0, 0, Can_Baudrates()},
+             {R::Edit, "L_NMEA2000_TimeOut", "E_NMEA2000_TimeOut"},
+             {R::Check, "CB_NMEA2000_Peer_To_Peer", nullptr},
+         },
+         "CB_NMEA2000_Peer_To_Peer"},
+        {"CP_OPC_UA_Client", 1329, 1330, Address_Rows("OPC_UA_Client"), "E_OPC_UA_Client_GAT4", true,
+         "CB_OPC_UA_Client_En_GAT"},
+        {"CP_OPC_UA_Server", 1368, 1369,
+         Address_Rows("OPC_UA_Server", {{R::Edit, "L_OPC_UA_Server_Port", "E_OPC_UA_Server_Port", 1391}}),
+         "E_OPC_UA_Server_Port", true, "CB_OPC_UA_Server_En_GAT"},
+        {"CP_SNMP_Manager", 1450, 1451,
+         Address_Rows("SNMP_Manager", {{R::Label, "L_SNMP_Manager_NameStation", "E_SNMP_Manager_NameStation"}}),
+         "E_SNMP_Manager_NameStation", true, "CB_SNMP_Manager_En_GAT"},
+        {"CP_EtherNetIP_Master", 1624, 1625,
+         Address_Rows("EtherNetIP_Master", {{R::Edit, "L_EtherNetIP_Master_Port", "E_EtherNetIP_Master_Port"}}),
+         "E_EtherNetIP_Master_Port", true, nullptr, "E_EtherNetIP_Master_Port"},
+        {"CP_S7_Protocol", 1655, 1656, Address_Rows("S7_Protocol"), "E_S7_Protocol_GAT4", true},
+        {"CP_Select_Device", 1610, 1611,
+         {{R::List, "L_Select_Device_Device", "CB_Select_Device_Device", 0, 0,
+           {QStringLiteral("Only Ethernet Cable "), QStringLiteral("Ethernet Cable + Wi-Fi"),
+            QStringLiteral("Ethernet Cable + Mobile Connection")}}},
+         "CB_Select_Device_Device"},
+        {"CP_GSM_GPRS", 1613, 1614,
+         {
+             {R::Edit, "L_GSM_GPRS_PIN", "E_GSM_GPRS_PIN"},
+             {R::Edit, "L_GSM_GPRS_APN", "E_GSM_GPRS_APN"},
+             {R::List, "L_GSM_GPRS_Auth_Type", "CB_GSM_GPRS_Auth_Type"},
+             {R::Edit, "L_GSM_GPRS_Username", "E_GSM_GPRS_Username"},
+             {R::Edit, "L_GSM_GPRS_Password", "E_GSM_GPRS_Password"},
+         },
+         "E_GSM_GPRS_Password"},
     };
     return panels;
 }
@@ -153,7 +302,8 @@ void TFParGen::Build_Panel(const TPanel_Spec& spec)
         const QString input = QString::fromLatin1(row.Input);
         switch (row.Kind) {
         case R::Edit:
-        case R::Digits: {
+        case R::Digits:
+        case R::Label: {
             label(caption, QString(), Label_Left, y);
             auto* e = edit(input, Input_Left, y - 3, Input_Width, row.Max_Length);
             if (row.Kind == R::Digits)
@@ -185,6 +335,10 @@ void TFParGen::Build_Panel(const TPanel_Spec& spec)
         case R::Gateway:
             check(caption, y, Gateway_Check_Width);
             octets(input, y - 2);
+            break;
+        case R::Check_Edit:
+            check(caption, y, Gateway_Check_Width);
+            edit(input, Input_Left, y - 3, Input_Width, 0);
             break;
         }
         y += Row_Step;

@@ -10,6 +10,8 @@ enum class TRow_Kind {
     Check,    // check box over the whole row
     Address,  // label, four octet edits
     Gateway,  // "Gateway" check box, four octet edits
+    Check_Edit,  // check box, edit
+    Label,    // label, edit without a text of its own
 };
 
 struct TPanel_Row {

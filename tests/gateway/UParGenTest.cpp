@@ -154,4 +154,34 @@ TEST_F(ParGenForm, LanguageChangeKeepsThePanelTitles)
     Load_Default_Language();
 }
 
+TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
+{
+    for (int n = 400; n < 1700; ++n)
+        Lang_Text.SetString(n, QStringLiteral("T%1").arg(n));
+    Change_Language();
+    // The last text of a panel shows that its rows counted right.
+    const struct {
+        const char* control;
+        int text;
+    } cases[] = {{"E_EthConn_Sec_DNS_IP4", 1562}, {"E_EtherCAT_Slave_Node_Address", 988},
+                 {"CB_DeviceNet_Master_Baudrate", 673}, {"E_Ethernet_UDP_Port", 719},
+                 {"CB_Serial_StopBits", 457}, {"E_ModbusMaster_CyclicDelay", 471},
+                 {"CB_ModbusSlave_ReadInput", 487}, {"E_ModbusTCPMaster_CyclicDelay", 510},
+                 {"E_ModbusTCPSlave_Port", 435}, {"CB_CAN_Baudrate", 653},
+                 {"E_CANopen_SDO_Timeout", 665}, {"E_DeviceNet_Slave_NumByteOut", 683},
+                 {"E_DMX_ChannelNum", 691}, {"E_EtherNetIP_NByte_Out", 760},
+                 {"E_IEC61850_Client_AppID", 800}, {"E_IEC61850_Server_Password", 817},
+                 {"E_IEC61850_Server_GAT4", 833}, {"E_J1939_ID_Device", 855},
+                 {"E_NTP_Poll_Time", 1319}, {"CB_NMEA2000_Peer_To_Peer", 1327},
+                 {"E_OPC_UA_Client_GAT4", 1345}, {"E_OPC_UA_Server_Port", 1392},
+                 {"E_SNMP_Manager_GAT4", 1466}, {"E_EtherNetIP_Master_Port", 1642},
+                 {"E_S7_Protocol_GAT4", 1671}, {"CB_Select_Device_Device", 1612},
+                 {"E_GSM_GPRS_Password", 1623}};
+    for (const auto& c : cases)
+        EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Hint, QStringLiteral("T%1").arg(c.text))
+            << c.control;
+    EXPECT_EQ(form_->Control(QStringLiteral("L_SNMP_Manager_NameStation"))->Caption(), QStringLiteral("T1467"));
+    Load_Default_Language();
+}
+
 }  // namespace
