@@ -47,7 +47,8 @@ std::vector<TPanel_Row> Serial_Rows(const char* stem, std::vector<TPanel_Row> mo
 }
 
 // An address block (IP address, subnet mask, gateway), then the panel's further rows.
-std::vector<TPanel_Row> Address_Rows(const char* stem, std::vector<TPanel_Row> more = {})
+std::vector<TPanel_Row> Address_Rows(const char* stem, std::vector<TPanel_Row> more = {},
+                                     const char* gatewayCheck = nullptr)
 {
     static std::deque<QByteArray> names;
     const auto keep = [](const QByteArray& n) { return names.emplace_back(n).constData(); };
@@ -55,7 +56,7 @@ std::vector<TPanel_Row> Address_Rows(const char* stem, std::vector<TPanel_Row> m
     std::vector<TPanel_Row> rows{
         {R::Address, keep("L_" + s + "_IP"), keep("E_" + s + "_IP")},
         {R::Address, keep("L_" + s + "_SM"), keep("E_" + s + "_SM")},
-        {R::Gateway, keep("CB_" + s + "_En_GAT"), keep("E_" + s + "_GAT")},
+        {R::Gateway, gatewayCheck ? gatewayCheck : keep("CB_" + s + "_En_GAT"), keep("E_" + s + "_GAT")},
     };
     rows.insert(rows.end(), more.begin(), more.end());
     return rows;
@@ -189,8 +190,18 @@ const std::vector<TPanel_Spec>& ParGen_Panels()
          Address_Rows("OPC_UA_Server", {{R::Edit, "L_OPC_UA_Server_Port", "E_OPC_UA_Server_Port", 1391}}),
          "E_OPC_UA_Server_Port", true, "CB_OPC_UA_Server_En_GAT"},
         {"CP_SNMP_Manager", 1450, 1451,
-         Address_Rows("SNMP_Manager", {{R::Label, "L_SNMP_Manager_NameStation", "E_SNMP_Manager_NameStation"}}),
-         "E_SNMP_Manager_NameStation", true, "CB_SNMP_Manager_En_GAT"},
+         Address_Rows("SNMP_Manager", {{R::Label, "L_SNMP_Manager_NameStation", "E_SNMP_Manager_NameStation"}},
+                      "CB_SNMP_Manager_GAT"),
+         "E_SNMP_Manager_NameStation", true, "CB_SNMP_Manager_GAT"},
+        {"CP_PROFINET", 1406, 1407,
+         Address_Rows("PROFINET",
+                      {{R::Edit, "L_PROFINET_Tunneling_Port", "E_PROFINET_Tunneling_Port"},
+                       {R::Edit, "L_PROFINET_NameStation", "E_PROFINET_NameStation"},
+                       {R::Edit, "L_PROFINET_NByte_In", "E_PROFINET_NByte_In"},
+                       {R::Edit, "L_PROFINET_NByte_Out", "E_PROFINET_NByte_Out"},
+                       {R::Check_Edit, "CB_PROFINET_Diagnostic", "E_PROFINET_Diagnostic", 0, 0, {}, true}},
+                      "CB_PROFINET_GAT"),
+         "E_PROFINET_NByte_Out", true, "CB_PROFINET_GAT"},
         {"CP_EtherNetIP_Master", 1624, 1625,
          Address_Rows("EtherNetIP_Master", {{R::Edit, "L_EtherNetIP_Master_Port", "E_EtherNetIP_Master_Port"}}),
          "E_EtherNetIP_Master_Port", true, nullptr, "E_EtherNetIP_Master_Port"},

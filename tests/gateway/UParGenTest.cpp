@@ -176,7 +176,8 @@ TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
                  {"E_OPC_UA_Client_GAT4", 1345}, {"E_OPC_UA_Server_Port", 1392},
                  {"E_SNMP_Manager_GAT4", 1466}, {"E_EtherNetIP_Master_Port", 1642},
                  {"E_S7_Protocol_GAT4", 1671}, {"CB_Select_Device_Device", 1612},
-                 {"E_GSM_GPRS_Password", 1623}};
+                 {"E_GSM_GPRS_Password", 1623},
+                 {"E_PROFINET_Diagnostic", 1433}};
     for (const auto& c : cases)
         EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Hint, QStringLiteral("T%1").arg(c.text))
             << c.control;
