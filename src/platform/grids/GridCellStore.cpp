@@ -1,0 +1,82 @@
+#include "platform/grids/GridCellStore.h"
+
+#include "platform/grids/GridMove.h"
+
+#include <algorithm>
+
+void TGridCellStore::SetColCount(int count)
+{
+    count = std::max(count, 0);
+    if (count != colCount_) {
+        for (Row& row : rows_)
+            if (!row.empty())
+                row.resize(count);
+    }
+    colCount_ = count;
+}
+
+void TGridCellStore::SetRowCount(int count)
+{
+    rows_.resize(std::max(count, 0));
+}
+
+const TGridCellStore::Cell* TGridCellStore::find(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
+        return nullptr;
+    const Row& cells = rows_[row];
+    return cells.empty() ? nullptr : &cells[col];
+}
+
+TGridCellStore::Cell& TGridCellStore::cell(int col, int row)
+{
+    Row& cells = rows_.at(row);
+    if (cells.empty())
+        cells.resize(colCount_);
+    return cells.at(col);
+}
+
+const QString& TGridCellStore::Text(int col, int row) const
+{
+    static const QString empty;
+    const Cell* c = find(col, row);
+    return c ? c->text : empty;
+}
+
+void TGridCellStore::SetText(int col, int row, const QString& text)
+{
+    if (text.isEmpty() && !find(col, row))
+        return;
+    cell(col, row).text = text;
+}
+
+TObject* TGridCellStore::Object(int col, int row) const
+{
+    const Cell* c = find(col, row);
+    return c ? c->object : nullptr;
+}
+
+void TGridCellStore::SetObject(int col, int row, TObject* object)
+{
+    if (!object && !find(col, row))
+        return;
+    cell(col, row).object = object;
+}
+
+void TGridCellStore::MoveColumn(int from, int to)
+{
+    if (from == to)
+        return;
+    for (Row& row : rows_) {
+        if (row.empty())
+            continue;
+        MoveItem(row.begin(), from, to);
+    }
+}
+
+void TGridCellStore::MoveRow(int from, int to)
+{
+    if (from == to)
+        return;
+    MoveItem(rows_.begin(), from, to);
+}
