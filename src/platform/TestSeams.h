@@ -3,25 +3,12 @@
 // timers, simulated keyboard and mouse input, and controls painted into images.
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
+#include "platform/Seam.h"
 #include "platform/Timers.h"
 
 #include <QImage>
 #include <deque>
 #include <utility>
-
-// Installs a hook for the life of the guard, then puts the previous one back.
-template <typename Hook>
-class ScopedHook {
-public:
-    ScopedHook(Hook& slot, Hook hook) : slot_(slot), previous_(std::exchange(slot, std::move(hook))) {}
-    ~ScopedHook() { slot_ = std::move(previous_); }
-    ScopedHook(const ScopedHook&) = delete;
-    ScopedHook& operator=(const ScopedHook&) = delete;
-
-private:
-    Hook& slot_;
-    Hook previous_;
-};
 
 // Takes over every ShowModal: the hook gets the shown form, may act on it, and returns the result.
 class ModalRunGuard : public ScopedHook<TModalHook> {
