@@ -1,23 +1,14 @@
 // The about box: fixed English texts and the link to the maker's home page.
 #include "platform/Desktop.h"
 #include "platform/TestSeams.h"
-#include "shell/ProgramFolderFixture.h"
+#include "shell/EnglishTextsFixture.h"
 #include "shell/UAbout.h"
-#include "shell/ULanguage.h"
 #include "shell/USoftOptions.h"
 #include <QFile>
 
 namespace {
 
-class About : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        Language_Name = QStringLiteral("English");
-        Load_Default_Language();
-    }
-};
+using About = EnglishTextsTest;
 
 QStringList shownTexts(TFAbout& about)
 {

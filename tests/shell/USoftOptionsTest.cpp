@@ -2,8 +2,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Desktop.h"
 #include "platform/TestSeams.h"
-#include "shell/ProgramFolderFixture.h"
-#include "shell/ULanguage.h"
+#include "shell/EnglishTextsFixture.h"
 #include "shell/USoftOptions.h"
 #include "support/OneShotServer.h"
 #include <QDir>
@@ -33,15 +32,7 @@ QByteArray ok(const QByteArray& body)
     return "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + body;
 }
 
-class Shell : public ProgramFolderTest {
-protected:
-    void SetUp() override
-    {
-        ProgramFolderTest::SetUp();
-        Language_Name = QStringLiteral("English");
-        Load_Default_Language();
-    }
-};
+using UpdateTimer = EnglishTextsTest;
 
 }  // namespace
 
@@ -112,7 +103,7 @@ TEST(UpdateCheck, NoServerCountsAsNoNewerVersion)
     EXPECT_FALSE(Check_Version());
 }
 
-TEST_F(Shell, UpdateTimerRunsOnlyWithInternetAndUpdateCheck)
+TEST_F(UpdateTimer, RunsOnlyWithInternetAndUpdateCheck)
 {
     TTimer timer(nullptr);
     timer.SetInterval(Update_First_Interval);
@@ -126,7 +117,7 @@ TEST_F(Shell, UpdateTimerRunsOnlyWithInternetAndUpdateCheck)
     }
 }
 
-TEST_F(Shell, UpdateTimerChecksAfterAMinuteThenEveryTwoHours)
+TEST_F(UpdateTimer, ChecksAfterAMinuteThenEveryTwoHours)
 {
     TTimer timer(nullptr);
     timer.SetEnabled(false);
@@ -160,18 +151,18 @@ TEST_F(Shell, UpdateTimerChecksAfterAMinuteThenEveryTwoHours)
 
 namespace {
 
-class SoftOptions : public Shell {
+class SoftOptions : public EnglishTextsTest {
 protected:
     void SetUp() override
     {
-        Shell::SetUp();
+        EnglishTextsTest::SetUp();
         form = std::make_unique<TFSoftOptions>(nullptr);
         form->DoCreate();
     }
     void TearDown() override
     {
         form.reset();
-        Shell::TearDown();
+        EnglishTextsTest::TearDown();
     }
     void WriteLanguage(const QString& name, const QString& text = QString())
     {
