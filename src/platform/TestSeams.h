@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <deque>
+#include <utility>
 
 // Takes over every ShowModal: the hook gets the shown form, may act on it, and returns the result.
 class ModalRunGuard : public ScopedHook<TModalHook> {
