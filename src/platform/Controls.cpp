@@ -276,6 +276,8 @@ void TControl::Click()
 {
     if (OnClick)
         OnClick(this);
+    else if (TBasicAction* action = Action())
+        action->Execute();
 }
 
 void TControl::DblClick()

@@ -1,6 +1,7 @@
 #pragma once
 // Controls: the visual components. Every control lives on a Qt widget; windowed controls take the focus
 // and the keyboard, custom controls paint themselves on a canvas.
+#include "platform/ActnList.h"
 #include "platform/Components.h"
 #include "platform/Graphics.h"
 #include "platform/Messages.h"
@@ -18,6 +19,7 @@ class QTimer;
 class TWinControl;
 class TCustomForm;
 class ControlBridge;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
@@ -192,6 +194,12 @@ public:
     void BringToFront();
     void SendToBack();
 
+    // The menu the control drops down; not owned.
+    TPopupMenu* PopupMenu = nullptr;
+    // The linked action: its changes reach ActionChange; a click without OnClick executes it.
+    TBasicAction* Action() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+    void SetAction(TBasicAction* action);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -229,6 +237,8 @@ protected:
     virtual void ColorChanged();
     // Paints through the canvas; the base handles WM_ERASEBKGND and WM_PAINT with it.
     virtual void PaintWindow(QPainter& painter);
+    // The linked action changed; the base copies caption, enabled state, hint and visibility of a custom action.
+    virtual void ActionChange(TBasicAction& Sender);
     // The painter of the paint pass running now, or nullptr.
     QPainter* ActivePainter() const { return activePainter_; }
     // Translates the input events of a widget inside the control's widget too.
@@ -265,6 +275,7 @@ private:
     QString text_;
     QPainter* activePainter_ = nullptr;
     bool paintsSelf_ = true;
+    std::unique_ptr<TBasicActionLink> actionLink_;
 };
 
 // A control with a window: it holds child controls, takes the focus and gets the keyboard.

@@ -1,6 +1,7 @@
 #include "controls/button/OdButton.h"
 
 #include "platform/Forms.h"
+#include "platform/Menus.h"
 
 #include <utility>
 
@@ -149,22 +150,56 @@ bool TOdButton::canHover() const
 void TOdButton::Click()
 {
     bDown = true;
-    DoClick();
+    // OnClick already ran, so only the action is left of the base click. An ignored click runs
+    // no action either.
+    if (DoClick())
+        if (TBasicAction* action = Action())
+            action->Execute();
 }
 
-void TOdButton::DoClick()
+bool TOdButton::DoClick()
 {
     // The pressed mark is cleared even when the click is ignored, so a hidden or disabled button
     // is not left pressed.
     const bool pressed = std::exchange(bDown, false);
     if (!pressed || !Visible() || !Enabled())
-        return;
+        return false;
     if (OnClick)
         OnClick(this);
     if (FModalResult != mrNone) {
         if (TCustomForm* form = GetParentForm(this))
             form->SetModalResult(FModalResult);
     }
+    if (PopupMenu) {
+        const TPoint at = ClientToScreen({0, Height()});
+        PopupMenu->Popup(at.X, at.Y);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Action
+
+void TOdButton::ActionChange(TBasicAction& Sender)
+{
+    TCustomControl::ActionChange(Sender);
+    const auto* action = dynamic_cast<const TCustomAction*>(&Sender);
+    if (!action || !action->ActionList() || !action->ActionList()->Images)
+        return;
+    const TImageList& images = *action->ActionList()->Images;
+    if (FGlyph.Empty() && action->ImageIndex() >= 0 && action->ImageIndex() < images.Count())
+        CopyActionImage(images, action->ImageIndex());
+}
+
+void TOdButton::CopyActionImage(const TImageList& images, int index)
+{
+    FGlyph.SetSize(images.Width(), images.Height());
+    TCanvas& canvas = FGlyph.Canvas();
+    canvas.Brush().SetColor(TransparentColor);
+    canvas.FillRect(Rect(0, 0, images.Width(), images.Height()));
+    images.Draw(canvas, 0, 0, index, true);
+    FNumGlyphs = 1;
+    Invalidate();
 }
 
 void TOdButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -324,6 +359,7 @@ TOdFace TOdButton::face(int width, int height, bool down) const
     f.DownColor = ColorWhenDown;
     f.FaceColor = Color();
     f.Style = FStyle;
+    f.HasPopup = PopupMenu != nullptr;
     f.WordWrap = FWordWrap;
     f.Flat = FFlat;
     f.Enabled = Enabled();

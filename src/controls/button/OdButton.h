@@ -54,7 +54,8 @@ public:
     // OnClick and OnMouseEnter are the control's; the button adds the pointer leaving.
     TNotifyEvent OnMouseExit;
 
-    // Presses the button and runs its click: OnClick, then the form's modal result.
+    // Presses the button and runs its click: OnClick, the form's modal result, the popup menu below the
+    // button (modal until it closes), then the linked action.
     void Click() override;
     void SetEnabled(bool value) override;
     void WndProc(TMessage& Message) override;
@@ -67,9 +68,13 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
+    // Also takes the image of the action into an empty glyph.
+    void ActionChange(TBasicAction& Sender) override;
 
 private:
-    void DoClick();
+    // Runs the click of a pressed, visible and enabled button; false when it was ignored.
+    bool DoClick();
+    void CopyActionImage(const TImageList& images, int index);
     void OdButtonFadeTick();
     void mouseEnter();
     void mouseLeave();

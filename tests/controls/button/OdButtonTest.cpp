@@ -1,6 +1,8 @@
 #include "controls/button/OdButton.h"
 
+#include "platform/ActnList.h"
 #include "platform/Forms.h"
+#include "platform/Menus.h"
 #include "platform/TestSeams.h"
 
 #include <gtest/gtest.h>
@@ -319,6 +321,120 @@ TEST_F(ButtonTest, ClickRunsOnClickThenSetsTheModalResult)
     button->Click();
     EXPECT_EQ(form->ModalResult(), mrNone);
     EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST_F(ButtonTest, ClickRunsResultPopupMenuThenAction)
+{
+    std::vector<QString> log;
+    TPopupMenu menu(nullptr);
+    TMenuItem& item = menu.Add(QStringLiteral("&Item"), [&](TObject*) { log.push_back(QStringLiteral("item")); });
+    TAction action(nullptr);
+    action.OnExecute = [&](TObject*) { log.push_back(QStringLiteral("action")); };
+    TPoint shownAt{-1, -1};
+    ScopedHook<TPopupMenuHook> run(PopupMenuHook(), [&](TPopupMenu&, TPoint at) {
+        log.push_back(QStringLiteral("menu, result %1").arg(form->ModalResult()));
+        shownAt = at;
+        return &item;
+    });
+    button->OnClick = [&](TObject*) { log.push_back(QStringLiteral("click, result %1").arg(form->ModalResult())); };
+    button->SetModalResult(mrOk);
+    button->PopupMenu = &menu;
+    button->SetAction(&action);
+
+    SendClick(*button, {20, 10});
+    const std::vector<QString> expected{QStringLiteral("click, result 0"), QStringLiteral("menu, result 1"),
+                                        QStringLiteral("item"), QStringLiteral("action")};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(form->ModalResult(), mrOk);
+    EXPECT_EQ(shownAt, button->ClientToScreen({0, button->Height()}));
+
+    // An ignored click (Enter on a hidden default button) shows no menu and runs no action.
+    log.clear();
+    button->Default = true;
+    button->SetVisible(false);
+    const auto p = probe(QStringLiteral("TEdit"));
+    SendKey(*p, VK_RETURN);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ButtonTest, PopupMenuAddsTheArrow)
+{
+    formLook(*button);
+    const QImage plain = PaintToImage(*button);
+    TPopupMenu menu(nullptr);
+    button->PopupMenu = &menu;
+    const QImage marked = PaintToImage(*button);
+    // "ODARROW" is 5 x 3 at (W - 11, H / 2 - 1).
+    const QRect arrow(110 - 11, 28 / 2 - 1, 5, 3);
+    int changed = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != marked.pixel(x, y)) {
+                EXPECT_TRUE(arrow.contains(x, y)) << x << "," << y;
+                ++changed;
+            }
+    EXPECT_GT(changed, 0);
+}
+
+TEST_F(ButtonTest, ActionImageFillsAnEmptyGlyph)
+{
+    // An 8 x 6 image: the left half red, the right half clear.
+    TImageList images(8, 6);
+    QImage picture(8, 6, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 4; ++x)
+            picture.setPixel(x, y, qRgb(255, 0, 0));
+    images.Add(picture);
+
+    struct Case {
+        const char* name;
+        int imageIndex;
+        bool withImages;
+        bool glyphSet;
+        bool copied;
+    };
+    const Case cases[] = {
+        {"image 0", 0, true, false, true},
+        {"no image", -1, true, false, false},
+        {"index past the list", 1, true, false, false},
+        {"no image list", 0, false, false, false},
+        {"glyph already set", 0, true, true, false},
+    };
+    for (const Case& c : cases) {
+        TOdButton b(form.get());
+        TBitmap own(20, 10);
+        if (c.glyphSet)
+            b.SetGlyph(&own);
+        TActionList list(nullptr);
+        list.Images = c.withImages ? &images : nullptr;
+        TAction action(nullptr);
+        action.SetActionList(&list);
+        action.SetImageIndex(c.imageIndex);
+        action.SetCaption(QStringLiteral("Run"));
+        b.SetAction(&action);
+        EXPECT_EQ(b.Caption(), QStringLiteral("Run")) << c.name;
+        if (!c.copied) {
+            EXPECT_EQ(b.Glyph().Width(), c.glyphSet ? 20 : 0) << c.name;
+            continue;
+        }
+        EXPECT_EQ(b.Glyph().Width(), 8) << c.name;
+        EXPECT_EQ(b.Glyph().Height(), 6) << c.name;
+        EXPECT_EQ(b.NumGlyphs(), 1) << c.name;
+        EXPECT_EQ(b.Glyph().Image().pixel(1, 1), qRgb(255, 0, 0)) << c.name;
+        EXPECT_EQ(b.Glyph().Image().pixel(6, 1), qRgb(255, 0, 255)) << c.name;
+    }
+
+    // The image also comes when the action gets its list or index later.
+    TOdButton late(form.get());
+    TActionList list(nullptr);
+    list.Images = &images;
+    TAction action(nullptr);
+    late.SetAction(&action);
+    action.SetActionList(&list);
+    EXPECT_TRUE(late.Glyph().Empty());
+    action.SetImageIndex(0);
+    EXPECT_EQ(late.Glyph().Width(), 8);
 }
 
 TEST_F(ButtonTest, PaintedStates)
