@@ -57,15 +57,6 @@ TCustomAction::~TCustomAction()
         eraseValue(actionList_->actions_, this);
 }
 
-template <typename T>
-void TCustomAction::set(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Change();
-}
-
 void TCustomAction::SetActionList(TActionList* list)
 {
     if (list == actionList_)

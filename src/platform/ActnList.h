@@ -73,7 +73,13 @@ public:
 private:
     friend class TActionList;
     template <typename T>
-    void set(T& field, const T& value);
+    void set(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Change();
+    }
 
     QString caption_;
     bool enabled_ = true;
