@@ -4,23 +4,32 @@
 #include "platform/FileUtils.h"
 #include "platform/Icmp.h"
 #include "platform/ProgramFolder.h"
-#include "platform/XmlDocument.h"
+#include "platform/TestSeams.h"
 #include "shell/UComon.h"
+#include "shell/ULanguage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <deque>
+#include <memory>
 
 namespace {
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Runs the clock by hand: a silent echo takes its whole time-out, an answer 1 ms, a pause its length.
 class FakeNetwork {
 public:
     // Answers in turn: a size above 0 is a reply, 0 a time-out, no value an echo that can't be sent;
     // the last answer repeats.
-    explicit FakeNetwork(std::deque<std::optional<int>> answers) : answers_(std::move(answers)) {}
-
+    std::deque<std::optional<int>> Answers{1032};
+    // Called with each echo before it is answered.
+    std::function<void(const EchoRequest&)> OnEcho;
     std::vector<EchoRequest> Echoes;
     std::int64_t Now = 1000;
 
@@ -28,14 +37,15 @@ private:
     std::optional<int> echo(const EchoRequest& request)
     {
         Echoes.push_back(request);
-        const std::optional<int> answer = answers_.front();
-        if (answers_.size() > 1)
-            answers_.pop_front();
+        if (OnEcho)
+            OnEcho(request);
+        const std::optional<int> answer = Answers.front();
+        if (Answers.size() > 1)
+            Answers.pop_front();
         Now += answer == 0 ? request.TimeoutMs : 1;
         return answer;
     }
 
-    std::deque<std::optional<int>> answers_;
     ScopedHook<TTickCountHook> tick_{TickCountHook(), [this] { return Now; }};
     ScopedHook<TSleepHook> sleep_{SleepHook(), [this](int ms) { Now += ms; }};
     ScopedHook<TIcmpEchoHook> icmp_{IcmpEchoHook(), [this](const EchoRequest& r) { return echo(r); }};
@@ -63,7 +73,8 @@ TEST(UBootPing, EchoesOneAtATimeUntilTwoAnswersOrFiveSeconds)
         {"answered, then no echo possible", {1032, std::nullopt}, false, Ping_Answered, 2, 1},
     };
     for (const PingCase& c : cases) {
-        FakeNetwork net(c.answers);
+        FakeNetwork net;
+        net.Answers = c.answers;
         int pingRes = -1;
         int pauses = 0;
         EXPECT_EQ(Ping_Device("127.0.0.1", pingRes, [&] { ++pauses; }), c.reached) << c.name;
@@ -79,41 +90,35 @@ TEST(UBootPing, EchoesOneAtATimeUntilTwoAnswersOrFiveSeconds)
     }
 }
 
-TEST(UBootPing, LoopbackAnswers)
-{
-    int pingRes = 0;
-    EXPECT_TRUE(Ping_Device("127.0.0.1", pingRes, [] {}));
-    EXPECT_EQ(pingRes, Ping_Answered);
-}
-
-class UBootFileTest : public ::testing::Test {
+// A temporary program folder with the project P1 open.
+class BootFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        SetProgramFolderOverride(dir_.path());
+        ASSERT_TRUE(dir.isValid());
+        SetProgramFolderOverride(dir.path());
         Init_Common();
         Path_Project = Path_Projects + "/P1";
+        Set_Files();
     }
     void TearDown() override
     {
         Path_Project.clear();
+        Set_Files();
         SetProgramFolderOverride(QString());
     }
 
-    QString Written(int operation, bool readBack)
-    {
-        XmlDocument doc;
-        Build_Update_Parameters(doc, "10.0.0.7", operation, readBack);
-        const QString path = dir_.path() + "/out.xml";
-        EXPECT_TRUE(doc.Save(path));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll()).replace(Path_Program, "@");
-    }
-
-    QTemporaryDir dir_;
+    QTemporaryDir dir;
 };
+
+QString Written(int operation, bool readBack)
+{
+    XmlDocument doc;
+    Build_Update_Parameters(doc, "10.0.0.7", operation, readBack);
+    const QString path = Path_Program + "/out.xml";
+    EXPECT_TRUE(doc.Save(path));
+    return QString::fromUtf8(Read(path)).replace(Path_Program, "@");
+}
 
 QString Operation(const QString& file, const QString& start, int bank, bool readBack, int css, int goToApp)
 {
@@ -135,7 +140,7 @@ QString Operation(const QString& file, const QString& start, int bank, bool read
         .arg(goToApp);
 }
 
-TEST_F(UBootFileTest, EachUpdateWritesItsOperationsInOrder)
+TEST_F(BootFolder, EachUpdateWritesItsOperationsInOrder)
 {
     const QString head = QStringLiteral(
         "<Ethernet_Update><Version>1000</Version><Title>Orvane - GXS59 Ethernet Update</Title>"
@@ -158,6 +163,256 @@ TEST_F(UBootFileTest, EachUpdateWritesItsOperationsInOrder)
     EXPECT_EQ(Written(Update_Firmware, true), head + firmware(true, 1) + tail);
     EXPECT_EQ(Written(Update_Configuration, true), head + bank1(true) + bank2(true) + tail);
     EXPECT_EQ(Written(Update_All, false), head + firmware(false, 0) + bank1(false) + bank2(false) + tail);
+}
+
+
+// The dialog in a temporary program folder, with the clock run by hand and the network answered by the
+// test (answering by default).
+class BootDialog : public BootFolder {
+protected:
+    void SetUp() override
+    {
+        BootFolder::SetUp();
+        Last_IP_Address = "192.168.2.205";
+        Load_Default_Language();
+        form = std::make_unique<TFBoot>(nullptr);
+        form->Form_Type = 1;
+    }
+    void TearDown() override
+    {
+        form.reset();
+        BootFolder::TearDown();
+    }
+
+    // Shows the dialog, runs the action on it, and closes it.
+    void Run(const std::function<void(TFBoot&)>& action)
+    {
+        ModalRunGuard modal([&](TCustomForm&) {
+            action(*form);
+            return mrCancel;
+        });
+        form->ShowModal();
+    }
+
+    // An updater script (by default one that copies the parameter file it finds beside it), run on the
+    // real clock while the ping keeps the test's.
+    void Install_Stub_Updater(const QString& body = "cp \"$(dirname \"$0\")/Ethernet_Update.xml\" "
+                                                    "\"$(dirname \"$0\")/seen.xml\"")
+    {
+        const QString path = Path_Program + "/Ethernet_Update.exe";
+        ASSERT_TRUE(WriteTextFileAtomic(path, "#!/bin/sh\n" + body + "\n"));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        realUpdater = std::make_unique<ScopedHook<TStartProgramHook>>(StartProgramHook(), [](const ProcessRequest& r) {
+            ScopedHook<TStartProgramHook> process(StartProgramHook(), nullptr);
+            ScopedHook<TTickCountHook> realTick(TickCountHook(), nullptr);
+            ScopedHook<TSleepHook> realSleep(SleepHook(), nullptr);
+            return StartProgramAndWait(r.Program, r.Arguments, r.TimeoutMs);
+        });
+    }
+
+    QString Parameter_File() const { return Path_Program + "/Ethernet_Update.xml"; }
+
+    std::unique_ptr<TFBoot> form;
+    FakeNetwork net;
+    std::unique_ptr<ScopedHook<TStartProgramHook>> realUpdater;
+};
+
+TEST_F(BootDialog, ShowsTheEthernetLayoutWithTheStoredAddressAndOptions)
+{
+    Update_Operation = Update_Configuration;
+    Update_Read_Back = false;
+    Run([](TFBoot& f) {
+        EXPECT_EQ(f.Caption(), "Update Device by Ethernet (UDP)");
+        EXPECT_EQ(f.L_SW_Desc->Caption(), "Update Device Using the Ethernet Port");
+        EXPECT_EQ(f.L_SW_Code->Caption(), Software_Code);
+        EXPECT_EQ(f.ClientWidth(), 449);
+        EXPECT_TRUE(f.P_IP_Address->Visible());
+        EXPECT_TRUE(f.P_Options->Visible());
+        EXPECT_FALSE(f.P_Serial->Visible());
+        EXPECT_EQ(f.P_IP_Address->Top(), f.P_Title->Height());
+        EXPECT_EQ(f.P_Options->Top(), f.P_Title->Height() + f.P_IP_Address->Height());
+        EXPECT_EQ(f.ClientHeight(), f.P_Title->Height() + f.P_IP_Address->Height() + f.P_Options->Height()
+                                        + f.P_Button->Height());
+        EXPECT_EQ(f.P_Button->Top() + f.P_Button->Height(), f.ClientHeight());
+        EXPECT_EQ(QStringList({f.E_IP1->Text(), f.E_IP2->Text(), f.E_IP3->Text(), f.E_IP4->Text()}),
+                  QStringList({"192", "168", "2", "205"}));
+        EXPECT_EQ(f.CB_Update_Options->Items().Count(), 3);
+        EXPECT_EQ(f.CB_Update_Options->Items()[0], "Firmware + Configuration");
+        EXPECT_EQ(f.CB_Update_Options->ItemIndex(), Update_Configuration);
+        EXPECT_FALSE(f.CB_Update_Option_Read_Back->Checked());
+        EXPECT_EQ(f.Btn_Update->Caption(), "Execute Update Firmware");
+        EXPECT_EQ(f.E_IP3->Hint, "Insert third byte of IP Address");
+        EXPECT_EQ(f.ActiveControl(), f.E_IP1);
+    });
+}
+
+TEST_F(BootDialog, SerialVariantOnlyStoresTheOptions)
+{
+    form->Form_Type = 0;
+    Run([](TFBoot& f) {
+        EXPECT_EQ(f.Caption(), "Update Device by Serial");
+        EXPECT_TRUE(f.P_Serial->Visible());
+        EXPECT_FALSE(f.P_IP_Address->Visible());
+        EXPECT_EQ(f.ClientHeight(), f.P_Title->Height() + f.P_Serial->Height() + f.P_Options->Height()
+                                        + f.P_Button->Height());
+        f.CB_Update_Options->SetItemIndex(Update_Configuration);
+        f.Btn_Update->Click();
+    });
+    EXPECT_TRUE(net.Echoes.empty());
+    EXPECT_EQ(Update_Operation, Update_Configuration);
+    EXPECT_FALSE(FileExists(Parameter_File()));
+}
+
+TEST_F(BootDialog, InvalidStoredAddressLeavesTheBoxes)
+{
+    Last_IP_Address = "192.168.2.300";
+    Run([](TFBoot& f) { EXPECT_EQ(f.E_IP1->Text() + f.E_IP4->Text(), "00"); });
+}
+
+TEST_F(BootDialog, DotMovesToTheNextBoxAndIsNeverTyped)
+{
+    Run([](TFBoot& f) {
+        for (TEdit* box : {f.E_IP1, f.E_IP2, f.E_IP3, f.E_IP4})
+            box->Clear();
+        TypeText(*f.E_IP1, "10.");
+        EXPECT_EQ(f.ActiveControl(), f.E_IP2);
+        TypeText(*f.E_IP4, "7.");
+        EXPECT_EQ(f.ActiveControl(), f.E_IP2);
+        EXPECT_EQ(f.E_IP1->Text(), "10");
+        EXPECT_EQ(f.E_IP4->Text(), "7");
+    });
+}
+
+TEST_F(BootDialog, AnsweredPingWritesTheFileAndRunsTheUpdater)
+{
+    Install_Stub_Updater();
+    MessageBoxRecorder boxes;
+    Run([](TFBoot& f) {
+        f.E_IP4->SetText("9");
+        f.CB_Update_Options->SetItemIndex(Update_Firmware);
+        f.CB_Update_Option_Read_Back->SetChecked(false);
+        f.Btn_Update->Click();
+        EXPECT_EQ(f.ModalResult(), mrNone);
+        EXPECT_TRUE(f.Btn_Update->Enabled());
+    });
+    ASSERT_EQ(net.Echoes.size(), 2u);
+    EXPECT_EQ(net.Echoes[1].Host, "192.168.2.9");
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_EQ(Last_IP_Address, "192.168.2.9");
+    EXPECT_EQ(Update_Operation, Update_Firmware);
+    EXPECT_FALSE(Update_Read_Back);
+    const QByteArray seen = Read(Path_Program + "/seen.xml");
+    EXPECT_EQ(seen, Read(Parameter_File()));
+    EXPECT_TRUE(seen.contains("<IP_Address_Dev>192.168.2.9</IP_Address_Dev>"));
+    EXPECT_EQ(seen.count("<Operation>"), 1);
+    EXPECT_TRUE(seen.contains("<Ope_Read_Back>0</Ope_Read_Back>"));
+}
+
+TEST_F(BootDialog, FailedPingShowsItsMessageAndRemembersNothing)
+{
+    struct Case {
+        std::optional<int> answer;
+        TMsgDlgType kind;
+        const char* text;
+    };
+    for (const Case& c : {Case{0, mtWarning, "Device Not Found!"},
+                          Case{std::nullopt, mtError, "Error!!! Check the Ip Address"}}) {
+        net.Answers = {c.answer};
+        MessageBoxRecorder boxes;
+        Run([](TFBoot& f) {
+            f.E_IP1->SetText("300");
+            f.CB_Update_Options->SetItemIndex(Update_Firmware);
+            f.Btn_Update->Click();
+        });
+        ASSERT_EQ(boxes.Shown.size(), 1u) << c.text;
+        EXPECT_EQ(boxes.Shown[0].Kind, c.kind);
+        EXPECT_EQ(boxes.Shown[0].Text, c.text);
+        EXPECT_EQ(boxes.Shown[0].Buttons, mbOK);
+        EXPECT_EQ(Last_IP_Address, "192.168.2.205");
+        EXPECT_EQ(Update_Operation, Update_All);
+        EXPECT_FALSE(FileExists(Parameter_File()));
+    }
+}
+
+TEST_F(BootDialog, UpdaterThatCannotStartOrOverrunsIsReported)
+{
+    {
+        MessageBoxRecorder boxes;
+        Run([](TFBoot& f) { f.Btn_Update->Click(); });
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].Kind, mtError);
+        EXPECT_EQ(boxes.Shown[0].Text, "Error!!! The update program could not be started");
+    }
+    std::vector<ProcessRequest> started;
+    ScopedHook process(StartProgramHook(), [&](const ProcessRequest& request) {
+        started.push_back(request);
+        return ProcessResult{ProcessOutcome::TimedOut, 0};
+    });
+    MessageBoxRecorder boxes;
+    Run([](TFBoot& f) { f.Btn_Update->Click(); });
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].Program, Path_Program + "/Ethernet_Update.exe");
+    EXPECT_TRUE(started[0].Arguments.isEmpty());
+    EXPECT_EQ(started[0].TimeoutMs, 150000);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Kind, mtWarning);
+    EXPECT_EQ(boxes.Shown[0].Text, "The update program did not end within 150 seconds");
+}
+
+TEST_F(BootDialog, UpdateButtonIsDisabledWhileThePingRuns)
+{
+    Install_Stub_Updater("echo run >> \"$(dirname \"$0\")/runs\"");
+    net.OnEcho = [&](const EchoRequest&) {
+        EXPECT_FALSE(form->Btn_Update->Enabled());
+        if (net.Echoes.size() == 1)
+            SendClick(*form->Btn_Update, {5, 5});
+    };
+    Run([](TFBoot& f) {
+        SendClick(*f.Btn_Update, {5, 5});
+        EXPECT_TRUE(f.Btn_Update->Enabled());
+    });
+    EXPECT_EQ(net.Echoes.size(), 2u);
+    EXPECT_EQ(Read(Path_Program + "/runs"), "run\n");
+}
+
+TEST_F(BootDialog, UnwritableParameterFileStopsBeforeTheUpdater)
+{
+    ASSERT_TRUE(ForceDirectories(Parameter_File()));
+    bool started = false;
+    ScopedHook process(StartProgramHook(), [&](const ProcessRequest&) {
+        started = true;
+        return ProcessResult{ProcessOutcome::Exited, 0};
+    });
+    MessageBoxRecorder boxes;
+    Run([](TFBoot& f) { SendClick(*f.Btn_Update, {5, 5}); });
+    EXPECT_FALSE(started);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Kind, mtError);
+}
+
+TEST_F(BootDialog, UpdateStepOpensTheDialogOnlyAfterTheBanksAreSaved)
+{
+    FBoot = form.get();
+    form->Form_Type = 0;
+    ASSERT_TRUE(ForceDirectories(Path_Project + "/bin"));
+    bool shown = false;
+    {
+        ModalRunGuard modal([&](TCustomForm&) {
+            shown = true;
+            EXPECT_EQ(form->Form_Type, 1);
+            EXPECT_TRUE(FileExists(Path_Project + "/bin/bank1.bin"));
+            EXPECT_TRUE(FileExists(Path_Project + "/bin/bank2.bin"));
+            return mrCancel;
+        });
+        Update_Device_Step();
+        EXPECT_TRUE(shown);
+
+        shown = false;
+        ASSERT_TRUE(WriteTextFileAtomic(File_DNETM_Net, "<DNET_Net><row ID=\"1\"/></DNET_Net>"));
+        EXPECT_ANY_THROW(Update_Device_Step());
+        EXPECT_FALSE(shown);
+    }
+    FBoot = nullptr;
 }
 
 } // namespace
