@@ -1,6 +1,6 @@
 // The main window's steps: the dispatch of its buttons and the actions behind them.
 #include "app/ULattisoreFirmWare.h"
-#include "gateway/UBoot_Stand_In.h"
+#include "gateway/UBoot.h"
 #include "gateway/UDNet.h"
 #include "gateway/UDefOffset.h"
 #include "gateway/UEtherCATSlave.h"
@@ -129,10 +129,7 @@ void TFLattisoreFirmWare::Open_Project()
 
 void TFLattisoreFirmWare::Update_Device()
 {
-    Create_Bin_Files();
-    Save_Bin_Files();
-    FBoot->Form_Type = 1;
-    FBoot->ShowModal();
+    Update_Device_Step();
 }
 
 void TFLattisoreFirmWare::Timer_UpdateTimer(TObject*)
