@@ -1,0 +1,316 @@
+#pragma once
+// The standard grids: TCustomGrid (layout, selection, keys, mouse, scroll bars, in-place editor),
+// TDrawGrid (cells drawn by the application) and TStringGrid (a sparse text and object store).
+#include "platform/Controls.h"
+#include "platform/Graphics.h"
+#include "platform/grids/GridAxis.h"
+#include "platform/grids/GridCellStore.h"
+
+#include <cstdint>
+#include <memory>
+
+class QLineEdit;
+class QScrollBar;
+class TCustomGrid;
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+enum TGridOption : std::uint32_t {
+    goFixedVertLine = 1u << 0,
+    goFixedHorzLine = 1u << 1,
+    goVertLine = 1u << 2,
+    goHorzLine = 1u << 3,
+    goRangeSelect = 1u << 4,
+    goDrawFocusSelected = 1u << 5,
+    goRowSizing = 1u << 6,
+    goColSizing = 1u << 7,
+    goRowMoving = 1u << 8,
+    goColMoving = 1u << 9,
+    goEditing = 1u << 10,
+    goTabs = 1u << 11,
+    goRowSelect = 1u << 12,
+    goAlwaysShowEditor = 1u << 13,
+    goThumbTracking = 1u << 14,
+};
+using TGridOptions = std::uint32_t;
+
+enum TGridDrawStateFlag : std::uint8_t { gdSelected = 1 << 0, gdFocused = 1 << 1, gdFixed = 1 << 2 };
+using TGridDrawState = std::uint8_t;
+
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TGridCoord&) const = default;
+};
+
+// A range of cells; unlike TRect it includes its Right column and Bottom row.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool Contains(int col, int row) const { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
+    bool operator==(const TGridRect&) const = default;
+};
+
+using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+
+// The editor a grid shows over its current cell: a single-line edit that hands the navigation keys
+// to its grid.
+class TInplaceEdit : public TWinControl {
+public:
+    explicit TInplaceEdit(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TInplaceEdit"); }
+
+    TCustomGrid* Grid() const { return grid_; }
+    QString EditMask;
+    int MaxLength() const;
+    // 0 or less: no limit.
+    void SetMaxLength(int length);
+    int SelStart() const;
+    void SetSelStart(int pos);
+    int SelLength() const;
+    void SelectAll();
+    // The text was changed by the user since the editor was last filled.
+    bool Modified() const { return modified_; }
+    TNotifyEvent OnChange;
+
+protected:
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void DoExit() override;
+    // The user changed the text.
+    virtual void Change();
+    // Fills the editor from the grid's current cell: text, mask and length limit.
+    virtual void UpdateContents();
+    // Places the editor over the grid's current cell.
+    virtual void BoundsChanged();
+
+private:
+    friend class TCustomGrid;
+    QLineEdit* line() const;
+
+    TCustomGrid* grid_ = nullptr;
+    bool modified_ = false;
+};
+
+class TCustomGrid : public TCustomControl {
+public:
+    explicit TCustomGrid(TComponent* AOwner);
+    ~TCustomGrid() override;
+
+    // Dimensions.
+    int ColCount() const { return cols_.Count(); }
+    void SetColCount(int count);
+    int RowCount() const { return rows_.Count(); }
+    void SetRowCount(int count);
+    int FixedCols() const { return cols_.Fixed; }
+    void SetFixedCols(int count);
+    int FixedRows() const { return rows_.Fixed; }
+    void SetFixedRows(int count);
+    int DefaultColWidth() const { return cols_.DefaultSize(); }
+    void SetDefaultColWidth(int width);
+    int DefaultRowHeight() const { return rows_.DefaultSize(); }
+    void SetDefaultRowHeight(int height);
+    int ColWidths(int col) const { return cols_.Size(col); }
+    void SetColWidths(int col, int width);
+    int RowHeights(int row) const { return rows_.Size(row); }
+    void SetRowHeights(int row, int height);
+    int GridLineWidth() const { return gridLineWidth_; }
+    void SetGridLineWidth(int width);
+
+    // Scrolling.
+    int LeftCol() const { return topLeft_.X; }
+    void SetLeftCol(int col);
+    int TopRow() const { return topLeft_.Y; }
+    void SetTopRow(int row);
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle bars);
+
+    // Geometry in client pixels; CellRect is empty for a cell that is not visible.
+    TRect CellRect(int ACol, int ARow) const;
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+    TGridCoord MouseCoord(int X, int Y) const;
+    // Width and height of the grid's cells area that is used (at most the client area).
+    int GridWidth() const;
+    int GridHeight() const;
+
+    // Current cell and selection.
+    int Col() const { return current_.X; }
+    void SetCol(int col);
+    int Row() const { return current_.Y; }
+    void SetRow(int row);
+    TGridRect Selection() const;
+    void SetSelection(const TGridRect& rect);
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions options);
+
+    // Look.
+    bool DefaultDrawing = true;
+    TColor FixedColor() const { return fixedColor_; }
+    void SetFixedColor(TColor color);
+
+    // In-place editor.
+    bool EditorMode() const { return editorMode_; }
+    void SetEditorMode(bool value);
+    TInplaceEdit* InplaceEditor() const { return editor_; }
+    void ShowEditor();
+    void HideEditor();
+    void InvalidateEditor();
+
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateRow(int ARow);
+    void InvalidateCol(int ACol);
+    void InvalidateGrid() { Invalidate(); }
+
+protected:
+    // Hooks of derived grids.
+    virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual bool CanEditShow();
+    virtual TInplaceEdit* CreateEditor();
+    virtual QString GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const QString& Value);
+    virtual QString GetEditMask(int ACol, int ARow);
+    virtual int GetEditLimit();
+    // Whether a point lies on a sizing border: State becomes gsColSizing or gsRowSizing with the
+    // column or row in Index, SizingPos the border and SizingOfs the point's distance from it.
+    virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
+    // Notifications.
+    virtual void TopLeftChanged() {}
+    virtual void SizeChanged(int OldColCount, int OldRowCount);
+    virtual void ColWidthsChanged() {}
+    virtual void RowHeightsChanged() {}
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+
+    // The control's handlers.
+    void Paint() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void WndProc(TMessage& Message) override;
+    void Resize() override;
+    void DoEnter() override;
+    void DoExit() override;
+    // The client area leaves out the scroll bars.
+    TRect ClientRect() const override;
+
+    // Moves the current cell, asking SelectCell first; MoveAnchor also collapses the selection.
+    void FocusCell(int ACol, int ARow, bool MoveAnchor);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+
+    TGridState FGridState = gsNormal;
+
+private:
+    friend class TInplaceEdit;
+    struct Drag {
+        int index = -1;     // column or row sized or moved
+        int pos = 0;        // sizing line or move target
+        int offset = 0;
+    };
+
+    // Layout.
+    int cellsWidth() const { return ClientWidth(); }
+    int cellsHeight() const { return ClientHeight(); }
+    void invalidateRect(const TRect& r);
+    TGridCoord maxTopLeft() const;
+    void setTopLeft(TGridCoord topLeft);
+    void clampTopLeft();
+    void scrollIntoView(TGridCoord cell);
+    void lineWidthsChanged();
+    void layoutChanged();
+    TRect cellsBounds(const TGridRect& cells) const;
+
+    // Selection.
+    void moveCurrent(TGridCoord cell, bool moveAnchor, bool show);
+    void selectionChanged(const TGridRect& old);
+    TGridCoord clampToNormal(TGridCoord cell) const;
+    bool moveByKey(WORD key, TShiftState shift);
+    void tab(bool backwards);
+
+    // Editor.
+    void placeEditor();
+    void updateText();
+    void cancelEdit();
+
+    // Painting.
+    void paintCells(TCanvas& canvas, const TRect& clip);
+    void paintLines(TCanvas& canvas, const TRect& withLines, const TRect& cell, bool fixed);
+    TGridDrawState drawState(int col, int row) const;
+
+    // Scroll bars.
+    void createScrollBars();
+    bool scrollable(bool vertical) const;
+    void updateScrollBars();
+    void scrollBarAction(QScrollBar* bar, int action);
+    void scrollBarReleased(QScrollBar* bar);
+    void scrollMessage(bool vertical, int code, int pos);
+    void updateDlgCode();
+
+    TGridAxis cols_;
+    TGridAxis rows_;
+    int gridLineWidth_ = 1;
+    TGridCoord topLeft_{1, 1};
+    TGridCoord current_{1, 1};
+    TGridCoord anchor_{1, 1};
+    TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    TColor fixedColor_ = clBtnFace;
+    TScrollStyle scrollBars_ = ssBoth;
+    QScrollBar* vertBar_ = nullptr;  // children of the widget
+    QScrollBar* horzBar_ = nullptr;
+    bool vertShown_ = false;
+    bool horzShown_ = false;
+    TInplaceEdit* editor_ = nullptr;
+    bool editorMode_ = false;
+    bool refocusing_ = false;  // the focus comes back from the editor
+    Drag drag_;
+};
+
+// A grid whose cells the application draws in OnDrawCell.
+class TDrawGrid : public TCustomGrid {
+public:
+    explicit TDrawGrid(TComponent* AOwner) : TCustomGrid(AOwner) {}
+    TDrawCellEvent OnDrawCell;
+
+protected:
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+};
+
+// A grid that keeps a text and an object (not owned) per cell.
+class TStringGrid : public TDrawGrid {
+public:
+    explicit TStringGrid(TComponent* AOwner);
+
+    QString Cells(int ACol, int ARow) const { return store_.Text(ACol, ARow); }
+    void SetCells(int ACol, int ARow, const QString& Value);
+    TObject* Objects(int ACol, int ARow) const { return store_.Object(ACol, ARow); }
+    void SetObjects(int ACol, int ARow, TObject* Value);
+    // A row or column as a list of texts with their objects; setting fills from the list's start.
+    TStringList Rows(int ARow) const;
+    void SetRows(int ARow, const TStringList& Value);
+    TStringList Cols(int ACol) const;
+    void SetCols(int ACol, const TStringList& Value);
+
+protected:
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+    TGridCellStore store_;
+};

@@ -1,0 +1,115 @@
+// Painting of TCustomGrid: the visible cells into an off-screen image, then one copy to the window.
+#include "platform/Grids.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr TColor LineColor = clSilver;
+constexpr TColor FixedLineColor = clBlack;
+
+bool intersects(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+}  // namespace
+
+void TCustomGrid::Paint()
+{
+    TCanvas& canvas = Canvas();
+    QPainter* window = canvas.Painter();
+    if (!window)
+        return;
+    const TRect clip = canvas.ClipRect();
+    QImage buffer(std::max(ClientWidth(), 1), std::max(ClientHeight(), 1), QImage::Format_RGB32);
+    {
+        QPainter painter(&buffer);
+        TCanvasPaintGuard guard(canvas, &painter);
+        paintCells(canvas, clip);
+    }
+    window->drawImage(0, 0, buffer);
+}
+
+TGridDrawState TCustomGrid::drawState(int col, int row) const
+{
+    if (col < FixedCols() || row < FixedRows())
+        return gdFixed;
+    TGridDrawState state = 0;
+    const bool current = col == current_.X && row == current_.Y;
+    const bool active = Focused() || (editor_ && editor_->Focused());
+    if (current && active)
+        state |= gdFocused;
+    if (Selection().Contains(col, row) && (!current || !active || (options_ & (goDrawFocusSelected | goRowSelect))))
+        state |= gdSelected;
+    return state;
+}
+
+void TCustomGrid::paintCells(TCanvas& canvas, const TRect& clip)
+{
+    canvas.Brush().SetColor(Color());
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.FillRect(Rect(0, 0, ClientWidth(), ClientHeight()));
+    const int lastCol = LeftCol() + cols_.PartialCount(LeftCol(), cellsWidth());
+    const int lastRow = TopRow() + rows_.PartialCount(TopRow(), cellsHeight());
+    // The fixed cells, then the scrolled ones from the first shown.
+    auto firstIndex = [](int fixed, int first) { return fixed > 0 ? 0 : first; };
+    auto nextIndex = [](int i, int fixed, int first) { return i + 1 == fixed ? first : i + 1; };
+    for (int row = firstIndex(FixedRows(), TopRow()); row < lastRow; row = nextIndex(row, FixedRows(), TopRow())) {
+        for (int col = firstIndex(FixedCols(), LeftCol()); col < lastCol; col = nextIndex(col, FixedCols(), LeftCol())) {
+            const int x = cols_.Start(col, LeftCol());
+            const int y = rows_.Start(row, TopRow());
+            const TRect r = Bounds(x, y, ColWidths(col), RowHeights(row));
+            const TRect withLines{r.Left, r.Top, r.Right + cols_.LineWidth, r.Bottom + rows_.LineWidth};
+            if (!intersects(withLines, clip))
+                continue;
+            const TGridDrawState state = drawState(col, row);
+            canvas.Font().Assign(Font());
+            canvas.Brush().SetStyle(bsSolid);
+            if (DefaultDrawing) {
+                if (state & gdFixed) {
+                    canvas.Brush().SetColor(fixedColor_);
+                } else if (state & gdSelected) {
+                    canvas.Brush().SetColor(clHighlight);
+                    canvas.Font().SetColor(clHighlightText);
+                } else {
+                    canvas.Brush().SetColor(Color());
+                }
+                canvas.FillRect(r);
+            }
+            DrawCell(col, row, r, state);
+            paintLines(canvas, withLines, r, state & gdFixed);
+            if (DefaultDrawing && (state & gdFocused) && !editorMode_ && !(options_ & goRowSelect))
+                canvas.DrawFocusRect(r);
+        }
+    }
+    if (FGridState == gsColSizing || FGridState == gsRowSizing) {
+        canvas.Pen().SetColor(clBlack);
+        canvas.Pen().SetWidth(1);
+        if (FGridState == gsColSizing) {
+            canvas.MoveTo(drag_.pos, 0);
+            canvas.LineTo(drag_.pos, cellsHeight());
+        } else {
+            canvas.MoveTo(0, drag_.pos);
+            canvas.LineTo(cellsWidth(), drag_.pos);
+        }
+    }
+}
+
+// The lines right of and below a cell, in the space the layout leaves for them.
+void TCustomGrid::paintLines(TCanvas& canvas, const TRect& withLines, const TRect& cell, bool fixed)
+{
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(fixed ? FixedLineColor : LineColor);
+    if (cols_.LineWidth > 0 && (options_ & (fixed ? goFixedVertLine : goVertLine)))
+        canvas.FillRect({cell.Right, withLines.Top, withLines.Right, withLines.Bottom});
+    if (rows_.LineWidth > 0 && (options_ & (fixed ? goFixedHorzLine : goHorzLine)))
+        canvas.FillRect({withLines.Left, cell.Bottom, withLines.Right, withLines.Bottom});
+}
+
+void TCustomGrid::invalidateRect(const TRect& r)
+{
+    if (!r.IsEmpty())
+        Widget()->update(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}

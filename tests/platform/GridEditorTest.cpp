@@ -1,0 +1,114 @@
+#include "GridTestGrid.h"
+
+namespace {
+struct EditGrid : TestGrid {
+    EditGrid()
+    {
+        SetOptions(Options() | goEditing);
+        SetCells(1, 1, "one");
+        SetCells(1, 2, "two");
+    }
+    bool editable = true;
+
+protected:
+    bool CanEditShow() override { return editable && TestGrid::CanEditShow(); }
+};
+}  // namespace
+
+TEST(GridEditor, StartsOnF2TypingEnterAndClick)
+{
+    EditGrid g;
+    g.Key(VK_F2);
+    ASSERT_TRUE(g.EditorMode());
+    TInplaceEdit* edit = g.InplaceEditor();
+    EXPECT_EQ(edit->Text(), "one");
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->BoundsRect(), g.CellRect(1, 1));
+    g.Key(VK_RETURN);  // unchanged text is not written back
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_TRUE(g.editTexts.empty());
+
+    g.Type("x");  // a typed character replaces the text
+    ASSERT_TRUE(g.EditorMode());
+    EXPECT_EQ(edit->Text(), "x");
+    g.Key(VK_RETURN);
+    EXPECT_EQ(g.Cells(1, 1), "x");
+    EXPECT_EQ(g.editTexts, std::vector<QString>{"x"});
+
+    g.Key(VK_RETURN);  // Enter opens the editor too
+    EXPECT_TRUE(g.EditorMode());
+    g.Key(VK_ESCAPE);
+    const TRect r = g.CellRect(1, 2);
+    g.Click(r.Left + 3, r.Top + 3);  // a click moves; a click on the current cell edits
+    EXPECT_FALSE(g.EditorMode());
+    g.Click(r.Left + 3, r.Top + 3);
+    EXPECT_TRUE(g.EditorMode());
+    EXPECT_EQ(edit->Text(), "two");
+}
+
+TEST(GridEditor, EscapeCancelsAndMovingCommits)
+{
+    EditGrid g;
+    g.Key(VK_F2);
+    TInplaceEdit* edit = g.InplaceEditor();
+    edit->SetText("changed");
+    edit->Perform(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Cells(1, 1), "one");
+    EXPECT_TRUE(g.editTexts.empty());
+
+    g.Type("new");
+    EXPECT_EQ(edit->Text(), "new");
+    edit->Perform(WM_KEYDOWN, VK_DOWN, 0);  // the editor hands Down to the grid
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Cells(1, 1), "new");
+}
+
+TEST(GridEditor, AlwaysShowEditorFollowsTheCurrentCell)
+{
+    EditGrid g;
+    g.SetOptions(g.Options() | goAlwaysShowEditor);
+    g.ShowEditor();
+    g.Type("A");
+    g.Key(VK_DOWN);
+    EXPECT_TRUE(g.EditorMode());
+    EXPECT_EQ(g.Cells(1, 1), "A");
+    EXPECT_EQ(g.InplaceEditor()->Text(), "two");
+    EXPECT_EQ(g.InplaceEditor()->BoundsRect(), g.CellRect(1, 2));
+    g.Key(VK_RETURN);  // Enter keeps it open
+    EXPECT_TRUE(g.EditorMode());
+}
+
+TEST(GridEditor, NoEditorWhereEditingIsNotAllowed)
+{
+    EditGrid g;
+    g.editable = false;
+    g.Key(VK_F2);
+    g.Type("x");
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Cells(1, 1), "one");
+
+    EditGrid rows;
+    rows.SetOptions(rows.Options() | goRowSelect);
+    rows.SetEditorMode(true);
+    EXPECT_FALSE(rows.EditorMode());
+
+    EditGrid off;
+    off.ShowEditor();
+    off.SetOptions(off.Options() & ~goEditing);  // switching editing off ends the edit
+    EXPECT_FALSE(off.EditorMode());
+}
+
+TEST(GridEditor, ScrollingMovesOrHidesTheEditor)
+{
+    EditGrid g;
+    g.SetRowCount(100);
+    g.ShowEditor();
+    g.SetTopRow(2);
+    EXPECT_FALSE(g.InplaceEditor()->Visible());  // row 1 is scrolled out
+    g.SetTopRow(1);
+    EXPECT_TRUE(g.InplaceEditor()->Visible());
+    EXPECT_EQ(g.InplaceEditor()->BoundsRect(), g.CellRect(1, 1));
+}

@@ -1,0 +1,78 @@
+#include "GridTestGrid.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace {
+QImage paint(TCustomGrid& g)
+{
+    return g.Widget()->grab().toImage();
+}
+TColor pixel(const QImage& image, int x, int y)
+{
+    return QColorToColor(image.pixelColor(x, y));
+}
+}  // namespace
+
+// 3 x 3 cells of 30 x 20 with 1-pixel lines, one fixed row and column; cell (2, 2) selected.
+TEST(GridPaint, LinesFixedCellsAndSelection)
+{
+    TestGrid g;
+    g.SetBounds(0, 0, 120, 80);
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetDefaultColWidth(30);
+    g.SetDefaultRowHeight(20);
+    g.SetSelection({2, 2, 2, 2});
+    g.SetSelection({1, 1, 2, 2});
+    QImage image = paint(g);
+    const TColor window = ColorToRGB(clWindow);
+    const TColor fixed = ColorToRGB(clBtnFace);
+    const TColor highlight = ColorToRGB(clHighlight);
+    const TColor silver = ColorToRGB(clSilver);
+    EXPECT_EQ(pixel(image, 5, 5), fixed);
+    EXPECT_EQ(pixel(image, 45, 5), fixed);
+    EXPECT_EQ(pixel(image, 5, 45), fixed);
+    EXPECT_EQ(pixel(image, 30, 5), ColorToRGB(clBlack));  // fixed vertical line
+    EXPECT_EQ(pixel(image, 5, 20), ColorToRGB(clBlack));  // fixed horizontal line
+    EXPECT_EQ(pixel(image, 61, 30), silver);              // normal vertical line
+    EXPECT_EQ(pixel(image, 40, 41), silver);              // normal horizontal line
+    EXPECT_EQ(pixel(image, 100, 30), window);             // beyond the last column
+    EXPECT_EQ(pixel(image, 20, 70), window);              // below the last row
+    // The grid has no focus: the whole selection is highlighted, the current cell included.
+    EXPECT_EQ(pixel(image, 45, 30), highlight);
+    EXPECT_EQ(pixel(image, 75, 50), highlight);
+
+    g.SetSelection({2, 1, 2, 1});
+    g.SetOptions(g.Options() & ~(goVertLine | goFixedHorzLine));
+    image = paint(g);
+    EXPECT_EQ(pixel(image, 45, 30), window);
+    EXPECT_EQ(pixel(image, 75, 30), highlight);  // column 2 starts at 61 without vertical lines
+    EXPECT_EQ(pixel(image, 60, 30), highlight);
+    EXPECT_EQ(pixel(image, 5, 20), window);      // no fixed horizontal line
+}
+
+TEST(GridPaint, DrawCellGetsStatesAndTheVisibleCellsOnly)
+{
+    TDrawGrid g(nullptr);
+    g.SetBounds(0, 0, 200, 100);
+    g.SetRowCount(1000);
+    g.SetTopRow(500);
+    std::vector<std::pair<TGridCoord, TGridDrawState>> drawn;
+    g.OnDrawCell = [&](TObject*, int c, int r, const TRect&, TGridDrawState s) { drawn.push_back({{c, r}, s}); };
+    paint(g);
+    ASSERT_FALSE(drawn.empty());
+    for (const auto& [cell, state] : drawn) {
+        EXPECT_TRUE(cell.Y == 0 || (cell.Y >= 500 && cell.Y < 505)) << cell.Y;
+        EXPECT_EQ(bool(state & gdFixed), cell.X == 0 || cell.Y == 0);
+    }
+    g.DefaultDrawing = false;
+    g.SetTopRow(1);
+    drawn.clear();
+    QImage image = paint(g);
+    bool sawSelected = false;
+    for (const auto& [cell, state] : drawn)
+        if (cell == TGridCoord{1, 1})
+            sawSelected = state & gdSelected;
+    EXPECT_TRUE(sawSelected);
+}
