@@ -32,6 +32,9 @@ void BM_Fill(benchmark::State& state)
         auto grid = newGrid();
         state.ResumeTiming();
         fill(*grid);
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * Rows * Cols);
 }
@@ -62,6 +65,9 @@ void BM_ChangeRowCount(benchmark::State& state)
         state.ResumeTiming();
         grid->SetRowCount(Rows / 2);
         grid->SetRowCount(Rows);
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_ChangeRowCount)->Unit(benchmark::kMillisecond);

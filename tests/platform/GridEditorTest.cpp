@@ -112,3 +112,23 @@ TEST(GridEditor, ScrollingMovesOrHidesTheEditor)
     EXPECT_TRUE(g.InplaceEditor()->Visible());
     EXPECT_EQ(g.InplaceEditor()->BoundsRect(), g.CellRect(1, 1));
 }
+
+// An edit whose cell leaves the grid is dropped instead of landing in another cell.
+TEST(GridEditor, RemovedCellDropsItsEdit)
+{
+    EditGrid g;
+    g.FocusCell(1, 4, true);
+    g.Type("lost");
+    ASSERT_TRUE(g.EditorMode());
+    g.SetRowCount(3);
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Cells(1, 2), "two");
+    EXPECT_TRUE(g.editTexts.empty());
+
+    g.FocusCell(2, 2, true);
+    g.Type("kept");
+    g.SetSelection({1, 1, 1, 1});  // moving the current cell by a selection commits to the old cell
+    EXPECT_EQ(g.Cells(2, 2), "kept");
+    EXPECT_EQ(g.Cells(1, 1), "one");
+}

@@ -1,5 +1,7 @@
 #include "platform/grids/GridAxis.h"
 
+#include "platform/grids/GridMove.h"
+
 #include <algorithm>
 
 void TGridAxis::SetCount(int count)
@@ -38,11 +40,7 @@ void TGridAxis::Move(int from, int to)
 {
     if (sizes_.empty() || from == to)
         return;
-    auto first = sizes_.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
+    MoveItem(sizes_.begin(), from, to);
 }
 
 int TGridAxis::FixedExtent() const

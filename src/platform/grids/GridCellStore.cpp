@@ -1,14 +1,16 @@
 #include "platform/grids/GridCellStore.h"
 
+#include "platform/grids/GridMove.h"
+
 #include <algorithm>
 
 void TGridCellStore::SetColCount(int count)
 {
     count = std::max(count, 0);
-    if (count < colCount_) {
-        for (auto& row : rows_)
-            if (row && static_cast<int>(row->size()) > count)
-                row->resize(count);
+    if (count != colCount_) {
+        for (Row& row : rows_)
+            if (!row.empty())
+                row.resize(count);
     }
     colCount_ = count;
 }
@@ -22,20 +24,16 @@ const TGridCellStore::Cell* TGridCellStore::find(int col, int row) const
 {
     if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
         return nullptr;
-    const Row* cells = rows_[row].get();
-    if (!cells || col >= static_cast<int>(cells->size()))
-        return nullptr;
-    return &(*cells)[col];
+    const Row& cells = rows_[row];
+    return cells.empty() ? nullptr : &cells[col];
 }
 
 TGridCellStore::Cell& TGridCellStore::cell(int col, int row)
 {
-    auto& cells = rows_.at(row);
-    if (!cells)
-        cells = std::make_unique<Row>();
-    if (col >= static_cast<int>(cells->size()))
-        cells->resize(col + 1);
-    return (*cells)[col];
+    Row& cells = rows_.at(row);
+    if (cells.empty())
+        cells.resize(colCount_);
+    return cells.at(col);
 }
 
 const QString& TGridCellStore::Text(int col, int row) const
@@ -69,17 +67,10 @@ void TGridCellStore::MoveColumn(int from, int to)
 {
     if (from == to)
         return;
-    const int last = std::max(from, to);
-    for (auto& row : rows_) {
-        if (!row || static_cast<int>(row->size()) <= std::min(from, to))
+    for (Row& row : rows_) {
+        if (row.empty())
             continue;
-        if (static_cast<int>(row->size()) <= last)
-            row->resize(last + 1);
-        auto first = row->begin();
-        if (from < to)
-            std::rotate(first + from, first + from + 1, first + to + 1);
-        else
-            std::rotate(first + to, first + from, first + from + 1);
+        MoveItem(row.begin(), from, to);
     }
 }
 
@@ -87,9 +78,5 @@ void TGridCellStore::MoveRow(int from, int to)
 {
     if (from == to)
         return;
-    auto first = rows_.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
+    MoveItem(rows_.begin(), from, to);
 }

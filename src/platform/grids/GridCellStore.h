@@ -1,9 +1,8 @@
 #pragma once
-// Sparse text and object store of a grid: rows are allocated on first write and hold only as many
-// columns as their last written cell needs.
+// Sparse text and object store of a grid: a row gets its cells on the first write into it.
 #include "platform/Classes.h"
 
-#include <memory>
+#include <memory_resource>
 #include <vector>
 
 class TGridCellStore {
@@ -27,11 +26,13 @@ private:
         QString text;
         TObject* object = nullptr;
     };
-    using Row = std::vector<Cell>;
+    using Row = std::pmr::vector<Cell>;
 
     const Cell* find(int col, int row) const;
     Cell& cell(int col, int row);
 
-    std::vector<std::unique_ptr<Row>> rows_;
+    // Rows are many small blocks of the same size: they come from a pool.
+    std::pmr::unsynchronized_pool_resource pool_;
+    std::pmr::vector<Row> rows_{&pool_};  // a row is empty while nothing was written into it
     int colCount_ = 0;
 };

@@ -125,3 +125,9 @@ void TCustomGrid::KeyPress(char16_t& Key)
     editor_->modified_ = true;
     Key = 0;
 }
+
+// The grid wants the arrow keys and characters, and Tab with goTabs.
+void TCustomGrid::updateDlgCode()
+{
+    DlgCode = DLGC_WANTARROWS | DLGC_WANTCHARS | ((options_ & goTabs) ? UINT{DLGC_WANTTAB} : UINT{0});
+}

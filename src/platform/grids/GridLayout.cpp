@@ -11,6 +11,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
     rows_.SetCount(5);
     cols_.Fixed = 1;
     rows_.Fixed = 1;
+    SetColor(clWindow);
     TabStop = true;
     updateDlgCode();
     lineWidthsChanged();
@@ -118,12 +119,14 @@ void TCustomGrid::layoutChanged()
     auto clampCell = [this](TGridCoord c) {
         return TGridCoord{std::clamp(c.X, FixedCols(), ColCount() - 1), std::clamp(c.Y, FixedRows(), RowCount() - 1)};
     };
-    const bool editing = editorMode_;
-    const TGridCoord oldCurrent = current_;
+    if (!(clampCell(current_) == current_)) {
+        // The text of an edited cell that is gone has nowhere to go.
+        if (editorMode_ && (current_.X >= ColCount() || current_.Y >= RowCount()))
+            editor_->modified_ = false;
+        HideEditor();
+    }
     current_ = clampCell(current_);
     anchor_ = clampCell(anchor_);
-    if (editing && !(current_ == oldCurrent))
-        HideEditor();
     clampTopLeft();
     updateScrollBars();
     placeEditor();

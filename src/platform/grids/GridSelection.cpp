@@ -18,11 +18,11 @@ TGridRect TCustomGrid::Selection() const
 void TCustomGrid::SetSelection(const TGridRect& rect)
 {
     const TGridRect old = Selection();
-    const TGridCoord oldCurrent = current_;
-    current_ = clampToNormal({rect.Left, rect.Top});
-    anchor_ = clampToNormal({rect.Right, rect.Bottom});
-    if (editorMode_ && !(current_ == oldCurrent))
+    const TGridCoord current = clampToNormal({rect.Left, rect.Top});
+    if (!(current == current_))
         HideEditor();
+    current_ = current;
+    anchor_ = clampToNormal({rect.Right, rect.Bottom});
     selectionChanged(old);
 }
 
@@ -36,6 +36,7 @@ void TCustomGrid::SetOptions(TGridOptions options)
         HideEditor();
     if ((options ^ old) & (goVertLine | goHorzLine))
         lineWidthsChanged();
+    updateDlgCode();
     layoutChanged();
 }
 
