@@ -238,6 +238,7 @@ private:
     void selectionChanged(const TGridRect& old);
     TGridCoord clampToNormal(TGridCoord cell) const;
     bool moveByKey(WORD key, TShiftState shift);
+    void showSizingCursor(int X, int Y);
     void tab(bool backwards);
 
     // Editor.
@@ -276,6 +277,7 @@ private:
     bool editorMode_ = false;
     bool refocusing_ = false;  // the focus comes back from the editor
     Drag drag_;
+    bool sizingCursor_ = false;
 };
 
 // A grid whose cells the application draws in OnDrawCell.

@@ -1,6 +1,10 @@
 // Mouse handling of TCustomGrid: selection, sizing and moving of columns and rows, the wheel.
 #include "platform/Grids.h"
 
+#include "platform/ControlBridge.h"
+
+#include <QWidget>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -126,8 +130,24 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
         drag_.pos = std::clamp(dragIndex(rows_, TopRow(), cellsHeight(), Y), FixedRows(), RowCount() - 1);
         break;
     case gsNormal:
+        showSizingCursor(X, Y);
         break;
     }
+}
+
+// Over a border that may be dragged the cursor shows the sizing direction.
+void TCustomGrid::showSizingCursor(int X, int Y)
+{
+    TGridState state = gsNormal;
+    int index = 0, pos = 0, offset = 0;
+    CalcSizingState(X, Y, state, index, pos, offset);
+    if (state == gsColSizing)
+        Widget()->setCursor(Qt::SizeHorCursor);
+    else if (state == gsRowSizing)
+        Widget()->setCursor(Qt::SizeVerCursor);
+    else if (sizingCursor_)
+        ControlBridge::applyCursor(Widget(), Cursor());
+    sizingCursor_ = state != gsNormal;
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
