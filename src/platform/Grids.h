@@ -222,6 +222,7 @@ private:
     };
 
     // Layout.
+    void setCount(TGridAxis& axis, int count);
     int cellsWidth() const { return ClientWidth(); }
     int cellsHeight() const { return ClientHeight(); }
     void invalidateRect(const TRect& r);

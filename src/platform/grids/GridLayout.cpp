@@ -22,27 +22,26 @@ TCustomGrid::~TCustomGrid() = default;
 
 void TCustomGrid::SetColCount(int count)
 {
-    count = std::max(count, 1);
-    if (count == ColCount())
-        return;
-    const int oldCols = ColCount();
-    cols_.SetCount(count);
-    if (FixedCols() >= count)
-        cols_.Fixed = count - 1;
-    SizeChanged(oldCols, RowCount());
-    layoutChanged();
+    setCount(cols_, count);
 }
 
 void TCustomGrid::SetRowCount(int count)
 {
+    setCount(rows_, count);
+}
+
+// At least one cell remains, and at least one that is not fixed.
+void TCustomGrid::setCount(TGridAxis& axis, int count)
+{
     count = std::max(count, 1);
-    if (count == RowCount())
+    if (count == axis.Count())
         return;
+    const int oldCols = ColCount();
     const int oldRows = RowCount();
-    rows_.SetCount(count);
-    if (FixedRows() >= count)
-        rows_.Fixed = count - 1;
-    SizeChanged(ColCount(), oldRows);
+    axis.SetCount(count);
+    if (axis.Fixed >= count)
+        axis.Fixed = count - 1;
+    SizeChanged(oldCols, oldRows);
     layoutChanged();
 }
 
