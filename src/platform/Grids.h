@@ -3,17 +3,15 @@
 // TDrawGrid (cells drawn by the application) and TStringGrid (a sparse text and object store).
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/StdCtrls.h"
 #include "platform/grids/GridAxis.h"
 #include "platform/grids/GridCellStore.h"
 
 #include <cstdint>
 #include <memory>
 
-class QLineEdit;
 class QScrollBar;
 class TCustomGrid;
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 enum TGridOption : std::uint32_t {
     goFixedVertLine = 1u << 0,
@@ -57,34 +55,22 @@ struct TGridRect {
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
 
-// The editor a grid shows over its current cell: a single-line edit that hands the navigation keys
-// to its grid.
-class TInplaceEdit : public TWinControl {
+// The editor a grid shows over its current cell: an edit that hands the navigation keys to its grid.
+class TInplaceEdit : public TEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TInplaceEdit"); }
 
     TCustomGrid* Grid() const { return grid_; }
     QString EditMask;
-    int MaxLength() const;
-    // 0 or less: no limit.
-    void SetMaxLength(int length);
-    int SelStart() const;
-    void SetSelStart(int pos);
-    int SelLength() const;
-    void SelectAll();
-    // The text was changed by the user since the editor was last filled.
+    // The text was changed since the editor was last filled.
     bool Modified() const { return modified_; }
-    TNotifyEvent OnChange;
 
 protected:
-    QString GetText() const override;
-    void SetTextValue(const QString& text) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void DoExit() override;
-    // The user changed the text.
-    virtual void Change();
+    void Change() override;
     // Fills the editor from the grid's current cell: text, mask and length limit.
     virtual void UpdateContents();
     // Places the editor over the grid's current cell.
@@ -92,7 +78,6 @@ protected:
 
 private:
     friend class TCustomGrid;
-    QLineEdit* line() const;
 
     TCustomGrid* grid_ = nullptr;
     bool modified_ = false;

@@ -3,65 +3,17 @@
 
 #include <QLineEdit>
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner)
-    : TWinControl(AOwner, new QLineEdit, false), grid_(dynamic_cast<TCustomGrid*>(AOwner))
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TEdit(AOwner), grid_(dynamic_cast<TCustomGrid*>(AOwner))
 {
     TabStop = false;
-    line()->setFrame(false);
-    QObject::connect(line(), &QLineEdit::textEdited, line(), [this] { Change(); });
+    static_cast<QLineEdit*>(Widget())->setFrame(false);
     SetVisible(false);
-}
-
-QLineEdit* TInplaceEdit::line() const
-{
-    return static_cast<QLineEdit*>(Widget());
-}
-
-QString TInplaceEdit::GetText() const
-{
-    return line()->text();
-}
-
-void TInplaceEdit::SetTextValue(const QString& text)
-{
-    line()->setText(text);
-}
-
-int TInplaceEdit::MaxLength() const
-{
-    return line()->maxLength() == 32767 ? 0 : line()->maxLength();
-}
-
-void TInplaceEdit::SetMaxLength(int length)
-{
-    line()->setMaxLength(length > 0 ? length : 32767);
-}
-
-int TInplaceEdit::SelStart() const
-{
-    return line()->hasSelectedText() ? line()->selectionStart() : line()->cursorPosition();
-}
-
-void TInplaceEdit::SetSelStart(int pos)
-{
-    line()->setCursorPosition(pos);
-}
-
-int TInplaceEdit::SelLength() const
-{
-    return static_cast<int>(line()->selectedText().size());
-}
-
-void TInplaceEdit::SelectAll()
-{
-    line()->selectAll();
 }
 
 void TInplaceEdit::Change()
 {
     modified_ = true;
-    if (OnChange)
-        OnChange(this);
+    TEdit::Change();
 }
 
 void TInplaceEdit::UpdateContents()
@@ -93,7 +45,7 @@ void TInplaceEdit::BoundsChanged()
 // also Left and Right at either end of the text, and Home and End.
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift)
 {
-    TWinControl::KeyDown(Key, Shift);
+    TEdit::KeyDown(Key, Shift);
     if (!grid_ || Key == 0)
         return;
     const TGridOptions options = grid_->Options();
@@ -133,7 +85,7 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift)
 
 void TInplaceEdit::KeyPress(char16_t& Key)
 {
-    TWinControl::KeyPress(Key);
+    TEdit::KeyPress(Key);
     // Enter, Esc and Tab were handled as keys.
     if (Key == u'\r' || Key == 0x1B || Key == u'\t')
         Key = 0;
@@ -142,7 +94,7 @@ void TInplaceEdit::KeyPress(char16_t& Key)
 // Leaving the editor for anything but its grid ends the edit.
 void TInplaceEdit::DoExit()
 {
-    TWinControl::DoExit();
+    TEdit::DoExit();
     if (grid_ && grid_->EditorMode() && !grid_->Focused())
         grid_->HideEditor();
 }
