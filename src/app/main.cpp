@@ -1,12 +1,14 @@
 // The configurator's main block.
+#include "app/UCreate_Forms.h"
+#include "platform/Forms.h"
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget mainWindow;
-    mainWindow.setWindowTitle("Lattisor");
-    mainWindow.show();
-    return app.exec();
+    Application->Initialize();
+    Application->MainFormOnTaskBar = true;
+    Create_Forms();
+    Application->Run();
+    return 0;
 }
