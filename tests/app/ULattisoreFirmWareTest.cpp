@@ -252,18 +252,28 @@ TEST_F(MainWindow, EsiStepAsksBeforeOverwritingAndCancelWritesNothing)
     EXPECT_EQ(QDir(Path_Project).entryList(QDir::Files), QStringList{QStringLiteral("esi.xml")});
 }
 
-TEST_F(MainWindow, UpdateStepStopsBeforeTheDialogWhenTheProjectDoesNotCompile)
+TEST_F(MainWindow, UpdateStepCompilesSavesAndOpensTheUpdateOverEthernet)
 {
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("PROJECTS/Plant/bin")));
     Remember(QStringLiteral("Plant"));
     Start();
-    int modalRuns = 0;
-    const ModalRunGuard run([&](TCustomForm&) {
-        ++modalRuns;
+    std::vector<int> formTypes;
+    const ModalRunGuard run([&](TCustomForm& form) {
+        EXPECT_EQ(&form, FBoot);
+        formTypes.push_back(FBoot->Form_Type);
         return mrCancel;
     });
+    Main().Btn_CreateBin->Click();
+    EXPECT_EQ(formTypes, std::vector<int>{1});
+    EXPECT_EQ(QDir(Path_Project + QStringLiteral("/bin")).entryList(QDir::Files),
+              (QStringList{QStringLiteral("bank1.bin"), QStringLiteral("bank2.bin")}));
+
+    // A project file that does not compile stops the step before anything is written or shown.
+    QDir(Path_Project + QStringLiteral("/bin")).removeRecursively();
+    QDir(Path_Project).mkdir(QStringLiteral("bin"));
+    WriteFile(QStringLiteral("PROJECTS/Plant/ParGen.xml"), "<ParGen><broken");
     EXPECT_ANY_THROW(Main().Btn_Click(Main().Btn_CreateBin));
-    EXPECT_EQ(modalRuns, 0);
+    EXPECT_EQ(formTypes.size(), 1u);
     EXPECT_TRUE(QDir(Path_Project + QStringLiteral("/bin")).isEmpty());
 }
 
@@ -320,6 +330,7 @@ TEST_F(MainWindow, InformationAndCloseButtonsAndTheMakersLink)
 
 TEST_F(MainWindow, LanguageChangeRetranslatesEveryFormButTheAboutBox)
 {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("LANGUAGE")));
     WriteFile(QStringLiteral("LANGUAGE/Test.lng"),
               "STR15 = Neu\nSTR18 = Fehler\nSTR100 = Neues Projekt\nSTR2900 = Netz\n");
     Start();
