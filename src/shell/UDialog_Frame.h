@@ -1,12 +1,29 @@
 #pragma once
-// The title panel and the button panel of the configurator's dialogs.
+// The frame of the shell's small dialogs: a fixed centred window with the title panel on top and the
+// OK and Cancel buttons at the bottom, whose texts follow every language change.
 #include "controls/button/OdButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
-// A panel along the top, 69 px high: the software code in large grey letters and a bold description.
-void Create_Title_Panel(TForm& form, TPanel*& P_Title, TLabel*& L_SW_Code, TLabel*& L_SW_Desc);
-// A panel along the bottom, 40 px high, with the OK and Cancel buttons at its right; Cancel closes with
-// the result Cancel.
-void Create_Button_Panel(TForm& form, TPanel*& P_Button, TOdButton*& Btn_OK, TOdButton*& Btn_Cancel);
+class TDialog_Frame : public TForm {
+public:
+    TDialog_Frame(TComponent* AOwner, int clientWidth, int clientHeight);
+    ~TDialog_Frame() override;
+
+    // L_SW_Code := Software_Code, the client size, then Set_Lang.
+    void FormCreate(TObject* Sender);
+    virtual void Set_Lang() = 0;
+
+    TPanel* P_Title;     // 69 px along the top
+    TLabel* L_SW_Code;   // software code, grey Verdana 32 px
+    TLabel* L_SW_Desc;   // bold
+    TPanel* P_Button;    // 40 px along the bottom
+    TOdButton* Btn_OK;
+    TOdButton* Btn_Cancel;  // closes with the result Cancel
+
+private:
+    int clientWidth_;
+    int clientHeight_;
+    int setLangId_;
+};

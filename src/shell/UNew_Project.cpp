@@ -2,7 +2,6 @@
 #include "platform/Dialogs.h"
 #include "platform/FileUtils.h"
 #include "shell/UComon.h"
-#include "shell/UDialog_Frame.h"
 #include "shell/ULanguage.h"
 #include <QDir>
 
@@ -37,13 +36,9 @@ bool Valid_Project_Name(const QString& name)
     return true;
 }
 
-TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner)
+TFNew_Project::TFNew_Project(TComponent* AOwner) : TDialog_Frame(AOwner, 331, 162)
 {
     Name = QStringLiteral("FNew_Project");
-    SetBorderStyle(bsDialog);
-    Position = poScreenCenter;
-    SetClientWidth(331);
-    SetClientHeight(162);
 
     Label1 = new TLabel(this);
     Label1->SetParent(this);
@@ -55,28 +50,9 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner)
     E_New_Proj->ShowHint = true;
     E_New_Proj->OnKeyPress = [this](TObject* Sender, char16_t& Key) { E_New_ProjKeyPress(Sender, Key); };
 
-    Create_Title_Panel(*this, P_Title, L_SW_Code, L_SW_Desc);
-    Create_Button_Panel(*this, P_Button, Btn_OK, Btn_Cancel);
-    Btn_OK->ShowHint = true;
     Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
-    Btn_Cancel->ShowHint = true;
 
-    OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
-    setLangId_ = Register_Set_Lang([this] { Set_Lang(); });
-}
-
-TFNew_Project::~TFNew_Project()
-{
-    Unregister_Set_Lang(setLangId_);
-}
-
-void TFNew_Project::FormCreate(TObject*)
-{
-    L_SW_Code->SetCaption(Software_Code);
-    SetClientWidth(331);
-    SetClientHeight(162);
-    Set_Lang();
 }
 
 void TFNew_Project::FormShow(TObject*)

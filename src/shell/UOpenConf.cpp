@@ -1,18 +1,13 @@
 #include "shell/UOpenConf.h"
 #include "shell/UComon.h"
-#include "shell/UDialog_Frame.h"
 #include "shell/ULanguage.h"
 #include <QDir>
 
 TFOpenConf* FOpenConf = nullptr;
 
-TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner)
+TFOpenConf::TFOpenConf(TComponent* AOwner) : TDialog_Frame(AOwner, 377, 351)
 {
     Name = QStringLiteral("FOpenConf");
-    SetBorderStyle(bsDialog);
-    Position = poScreenCenter;
-    SetClientWidth(377);
-    SetClientHeight(351);
 
     Label1 = new TLabel(this);
     Label1->SetParent(this);
@@ -24,28 +19,9 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner)
     ListBox1->ShowHint = true;
     ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
 
-    Create_Title_Panel(*this, P_Title, L_SW_Code, L_SW_Desc);
-    Create_Button_Panel(*this, P_Button, Btn_OK, Btn_Cancel);
     Btn_OK->SetModalResult(mrOk);
-    Btn_OK->ShowHint = true;
-    Btn_Cancel->ShowHint = true;
 
-    OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     OnShow = [this](TObject* Sender) { FormShow(Sender); };
-    setLangId_ = Register_Set_Lang([this] { Set_Lang(); });
-}
-
-TFOpenConf::~TFOpenConf()
-{
-    Unregister_Set_Lang(setLangId_);
-}
-
-void TFOpenConf::FormCreate(TObject*)
-{
-    L_SW_Code->SetCaption(Software_Code);
-    SetClientWidth(377);
-    SetClientHeight(351);
-    Set_Lang();
 }
 
 void TFOpenConf::FormShow(TObject*)
