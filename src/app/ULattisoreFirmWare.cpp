@@ -97,9 +97,6 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
         button = newButton(170, 36);
     Btn_EtherCAT_ESI_File = newButton(170, 36);
     Btn_EtherCAT_ESI_File->SetCaption(QStringLiteral("EtherCAT ESI File"));
-    SaveESI = new TSaveDialog(this);
-    SaveESI->Filter = QStringLiteral("EtherCAT ESI File (*.xml)|*.xml");
-    SaveESI->DefaultExt = QStringLiteral("*.xml");
     Btn_EtherNetIP_Access = newButton(170, 36);
     Btn_S7_Protocol_Access = newButton(170, 36);
 

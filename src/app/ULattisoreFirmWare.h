@@ -2,7 +2,6 @@
 // The main window: the numbered steps of the configurator, the open project and the start-up of the
 // shared state.
 #include "controls/button/OdButton.h"
-#include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
@@ -28,7 +27,6 @@ public:
     void Open_Project();
     // Compiles and saves the configuration image, then opens the update dialog over Ethernet.
     void Update_Device();
-    void Save_EtherCAT_ESI_File();
     void Timer_UpdateTimer(TObject* Sender);
     void LL_UpdateLinkClick(TObject* Sender, const QString& Link);
     void L_OrvaneClick(TObject* Sender);
@@ -85,7 +83,6 @@ public:
     TOdButton* Btn_SNMP_MIB;
     TOdButton* Btn_PROFINET_XML;
     TOdButton* Btn_EtherCAT_ESI_File;
-    TSaveDialog* SaveESI;
     TOdButton* Btn_EtherNetIP_Access;
     TOdButton* Btn_S7_Protocol_Access;
 

@@ -8,7 +8,7 @@
 #include "gateway/UParGen.h"
 #include "gateway/USaveBincc.h"
 #include "platform/Desktop.h"
-#include "platform/FileUtils.h"
+#include "platform/Dialogs.h"
 #include "protocols/ethernet/UEtherNetIP_Master_Access.h"
 #include "protocols/ethernet/UIEC61850_Variables.h"
 #include "protocols/ethernet/UIEC_61850_Access.h"
@@ -85,7 +85,7 @@ void TFLattisoreFirmWare::createSteps()
         {Btn_SNMP_Manager_Access, 67, 68, true, showModal(FSNMPManagerAccess)},
         {Btn_SNMP_Trap, 63, 64, true, showModal(FSNMP_Trap_Access)},
         {Btn_SNMP_MIB, 65, 66, true, nullptr},
-        {Btn_EtherCAT_ESI_File, -1, -1, true, [this] { Save_EtherCAT_ESI_File(); }},
+        {Btn_EtherCAT_ESI_File, -1, -1, true, Save_EtherCAT_ESI_File},
         {Btn_PROFINET_XML, 73, 74, true, nullptr},
         {Btn_EtherNetIP_Access, 75, 76, true, showModal(FEtherNetIP_Master_Access)},
         {Btn_S7_Protocol_Access, 77, 78, true, showModal(FS7_Protocol_Set_Access)},
@@ -131,17 +131,6 @@ void TFLattisoreFirmWare::Update_Device()
     Save_Bin_Files();
     FBoot->Form_Type = 1;
     FBoot->ShowModal();
-}
-
-void TFLattisoreFirmWare::Save_EtherCAT_ESI_File()
-{
-    SaveESI->InitialDir = Path_Project;
-    if (!SaveESI->Execute())
-        return;
-    const QString fileName = SaveESI->FileName;
-    if (FileExists(fileName) && MessageDlg(Lang_Text[1105], mtConfirmation, mbYesNo) == mrNo)
-        return;
-    TEtherCAT_ESI_File().Build_ESI_File(fileName);
 }
 
 void TFLattisoreFirmWare::Timer_UpdateTimer(TObject*)
