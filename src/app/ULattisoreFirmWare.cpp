@@ -22,11 +22,6 @@ void loadGlyph(TOdButton& button, const QString& name)
 
 }  // namespace
 
-QString Maker_Home_Page()
-{
-    return QStringLiteral("http://" LATTISOR_MAKER_HOST "/HOME/default.asp?frompg=GXS59");
-}
-
 TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
 {
     static const bool resourcesReady = [] {
@@ -52,7 +47,9 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
     LL_Update->SetParent(this);
     LL_Update->SetBounds(16, 62, 400, 16);
     LL_Update->SetVisible(false);
-    LL_Update->OnLinkClick = [this](TObject* Sender, const QString& Link, TSysLinkType) { LL_UpdateLinkClick(Sender, Link); };
+    LL_Update->OnLinkClick = [this](TObject* Sender, const QString& Link, TSysLinkType) {
+        LL_UpdateLinkClick(Sender, Link);
+    };
     Btn_Info = newButton(50, 50);
     Btn_Opz = newButton(50, 50);
     Btn_Close = newButton(50, 50);

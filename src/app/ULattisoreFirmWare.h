@@ -109,6 +109,3 @@ private:
 };
 
 extern TFLattisoreFirmWare* FLattisoreFirmWare;
-
-// The maker's home page with the software code as the referring page.
-QString Maker_Home_Page();

@@ -37,6 +37,8 @@
 
 namespace {
 
+const QString Maker_Site = QStringLiteral("http://" LATTISOR_MAKER_HOST);
+
 // Shows the form that the global form object holds when the step runs.
 template <typename Form>
 std::function<void()> showModal(Form*& form)
@@ -137,9 +139,8 @@ void TFLattisoreFirmWare::Timer_UpdateTimer(TObject*)
 {
     Timer_Update->SetEnabled(false);
     if (Check_Version()) {
-        LL_Update->SetCaption(QStringLiteral("<a href=\"http://" LATTISOR_MAKER_HOST
-                                             "/Home/download/download.asp#GXH59\">%1</a>")
-                                  .arg(Lang_Text[19].toHtmlEscaped()));
+        LL_Update->SetCaption(QStringLiteral("<a href=\"%1/Home/download/download.asp#GXH59\">%2</a>")
+                                  .arg(Maker_Site, Lang_Text[19].toHtmlEscaped()));
         LL_Update->SetVisible(true);
     } else {
         LL_Update->SetVisible(false);
@@ -155,5 +156,5 @@ void TFLattisoreFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link)
 
 void TFLattisoreFirmWare::L_OrvaneClick(TObject*)
 {
-    ShellOpen(Maker_Home_Page());
+    ShellOpen(Maker_Site + QStringLiteral("/HOME/default.asp?frompg=GXS59"));
 }
