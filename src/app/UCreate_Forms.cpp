@@ -1,6 +1,6 @@
 #include "app/UCreate_Forms.h"
 #include "app/ULattisoreFirmWare.h"
-#include "gateway/UBoot_Stand_In.h"
+#include "gateway/UBoot.h"
 #include "gateway/UDNet.h"
 #include "gateway/UDefOffset.h"
 #include "gateway/UEtherCATSlave.h"

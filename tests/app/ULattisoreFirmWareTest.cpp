@@ -1,7 +1,7 @@
 // Start-up, layout and steps of the main window against a temporary program folder.
 #include "app/UCreate_Forms.h"
 #include "app/ULattisoreFirmWare.h"
-#include "gateway/UBoot_Stand_In.h"
+#include "gateway/UBoot.h"
 #include "gateway/UDNet.h"
 #include "gateway/UParGen.h"
 #include "platform/Desktop.h"
