@@ -25,8 +25,6 @@ public:
     void Set_Lang();
     void Create_New_Project();
     void Open_Project();
-    // Compiles and saves the configuration image, then opens the update dialog over Ethernet.
-    void Update_Device();
     void Timer_UpdateTimer(TObject* Sender);
     void LL_UpdateLinkClick(TObject* Sender, const QString& Link);
     void L_OrvaneClick(TObject* Sender);

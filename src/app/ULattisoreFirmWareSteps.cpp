@@ -6,7 +6,6 @@
 #include "gateway/UEtherCATSlave.h"
 #include "gateway/UEtherCAT_ESI_File.h"
 #include "gateway/UParGen.h"
-#include "gateway/USaveBincc.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "protocols/ethernet/UEtherNetIP_Master_Access.h"
@@ -91,7 +90,7 @@ void TFLattisoreFirmWare::createSteps()
         {Btn_PROFINET_XML, 73, 74, true, nullptr},
         {Btn_EtherNetIP_Access, 75, 76, true, showModal(FEtherNetIP_Master_Access)},
         {Btn_S7_Protocol_Access, 77, 78, true, showModal(FS7_Protocol_Set_Access)},
-        {Btn_CreateBin, 17, 26, true, [this] { Update_Device(); }},
+        {Btn_CreateBin, 17, 26, true, Update_Device_Step},
     };
 }
 
@@ -125,11 +124,6 @@ void TFLattisoreFirmWare::Open_Project()
     Path_Project = Path_Projects + QLatin1Char('/') + Project_Name;
     Show_Project_Lines();
     Set_Files();
-}
-
-void TFLattisoreFirmWare::Update_Device()
-{
-    Update_Device_Step();
 }
 
 void TFLattisoreFirmWare::Timer_UpdateTimer(TObject*)

@@ -2,7 +2,6 @@
 
 #include "gateway/USaveBincc.h"
 #include "platform/Dialogs.h"
-#include "platform/SerialPorts.h"
 #include "platform/SysUtils.h"
 #include "shell/UComon.h"
 #include "shell/UComonHelpers.h"
@@ -231,19 +230,18 @@ void TFBoot::Compile_XML_Parameter_New_Boot()
 
 void TFBoot::Run_Updater()
 {
-    const ProcessResult result =
-        StartProgramAndWait(Path_Program + QStringLiteral("/Ethernet_Update.exe"), {}, Updater_Timeout_Ms);
-    if (result.Outcome == ProcessOutcome::NotStarted)
+    const ProcessOutcome outcome = Start_Program(Path_Program + QStringLiteral("/Ethernet_Update.exe"), QString(), false);
+    if (outcome == ProcessOutcome::NotStarted)
         MessageDlg(Lang_Text[1238], mtError, mbOK);
-    else if (result.Outcome == ProcessOutcome::TimedOut)
+    else if (outcome == ProcessOutcome::TimedOut)
         MessageDlg(Lang_Text[1239], mtWarning, mbOK);
 }
 
 void TFBoot::update_ComPort()
 {
     CB_COM_Port->Clear();
-    for (const QString& port : SerialPorts())
-        CB_COM_Port->Items().Add(port);
+    const std::unique_ptr<TStringList> ports = Get_COM_Ports();
+    CB_COM_Port->Items().AddStrings(*ports);
     CB_COM_Port->SetItemIndex(0);
 }
 

@@ -3,7 +3,6 @@
 #include "controls/button/OdButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
-#include "platform/Process.h"
 #include "platform/StdCtrls.h"
 #include "platform/XmlDocument.h"
 
@@ -18,7 +17,6 @@ enum : int { Update_All = 0, Update_Firmware = 1, Update_Configuration = 2 };
 constexpr int Ping_Timeout_Ms = 400;
 constexpr int Ping_Pause_Ms = 10;
 constexpr int Ping_Span_Ms = 5000;
-constexpr int Updater_Timeout_Ms = 150000;
 
 // Echoes the address one at a time until two have been answered or more than Ping_Span_Ms have passed,
 // pausing Ping_Pause_Ms after each and then calling processMessages. True when the last echo was

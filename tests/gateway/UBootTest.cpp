@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/FileUtils.h"
 #include "platform/Icmp.h"
+#include "platform/Process.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TestSeams.h"
 #include "shell/UComon.h"
