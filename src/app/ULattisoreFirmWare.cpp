@@ -5,6 +5,7 @@
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 #include "shell/USettings.h"
+#include "shell/USoftOptions.h"
 
 TFLattisoreFirmWare* FLattisoreFirmWare = nullptr;
 
@@ -80,7 +81,7 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
     Btn_EtherCAT_Set_Access = newButton(170, 36);
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
-    Timer_Update->SetInterval(60000);
+    Timer_Update->SetInterval(Update_First_Interval);
     Timer_Update->OnTimer = [this](TObject* Sender) { Timer_UpdateTimer(Sender); };
     for (TOdButton*& button :
          {std::ref(Btn_Modbus_Set_Access), std::ref(Btn_BACnet_SetAccess), std::ref(Btn_BACnet_EDE_File),
@@ -202,7 +203,7 @@ void TFLattisoreFirmWare::FormClose(TObject*, TCloseAction&)
 
 void TFLattisoreFirmWare::Enable_Update_Timer()
 {
-    Timer_Update->SetEnabled(Enable_Internet && Enable_Update);
+    ::Enable_Update_Timer(*Timer_Update);
 }
 
 void TFLattisoreFirmWare::Show_Project_Lines()

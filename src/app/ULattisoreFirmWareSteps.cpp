@@ -36,8 +36,6 @@
 
 namespace {
 
-const QString Maker_Site = QStringLiteral("http://" LATTISOR_MAKER_HOST);
-
 // Shows the form that the global form object holds when the step runs.
 template <typename Form>
 std::function<void()> showModal(Form*& form)
@@ -128,16 +126,7 @@ void TFLattisoreFirmWare::Open_Project()
 
 void TFLattisoreFirmWare::Timer_UpdateTimer(TObject*)
 {
-    Timer_Update->SetEnabled(false);
-    if (Check_Version()) {
-        LL_Update->SetCaption(QStringLiteral("<a href=\"%1/Home/download/download.asp#GXH59\">%2</a>")
-                                  .arg(Maker_Site, Lang_Text[19].toHtmlEscaped()));
-        LL_Update->SetVisible(true);
-    } else {
-        LL_Update->SetVisible(false);
-    }
-    Timer_Update->SetInterval(7200000);
-    Timer_Update->SetEnabled(true);
+    Update_Timer_Tick(*Timer_Update, *LL_Update);
 }
 
 void TFLattisoreFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link)
@@ -147,5 +136,5 @@ void TFLattisoreFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link)
 
 void TFLattisoreFirmWare::L_OrvaneClick(TObject*)
 {
-    ShellOpen(Maker_Site + QStringLiteral("/HOME/default.asp?frompg=GXS59"));
+    ShellOpen(Maker_Home_Page());
 }
