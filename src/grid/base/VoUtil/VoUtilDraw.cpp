@@ -1,4 +1,5 @@
 #include "grid/base/VoUtil/VoUtilDraw.h"
+#include "grid/base/VoUtil/VoUtilDrawPrivate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,14 +8,8 @@
 
 namespace {
 
-int nint(double x) { return static_cast<int>(std::nearbyint(x)); }
-
-void usePenAndBrush(TCanvas& c, TColor color) {
-    c.Pen().SetColor(color);
-    c.Pen().SetStyle(psSolid);
-    c.Brush().SetColor(color);
-    c.Brush().SetStyle(bsSolid);
-}
+using voutil_draw::nint;
+using voutil_draw::usePenAndBrush;
 
 void fillSolid(TCanvas& c, const TRect& r, TColor color) {
     usePenAndBrush(c, color);

@@ -7,17 +7,12 @@
 #include <numbers>
 
 #include "grid/base/VoUtil/VoUtilDraw.h"
+#include "grid/base/VoUtil/VoUtilDrawPrivate.h"
 
 namespace {
 
-int nint(double x) { return static_cast<int>(std::nearbyint(x)); }
-
-void usePenAndBrush(TCanvas& c, TColor color) {
-    c.Pen().SetColor(color);
-    c.Pen().SetStyle(psSolid);
-    c.Brush().SetColor(color);
-    c.Brush().SetStyle(bsSolid);
-}
+using voutil_draw::nint;
+using voutil_draw::usePenAndBrush;
 
 struct TLevelColors {
     TColor color;
