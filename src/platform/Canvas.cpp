@@ -394,7 +394,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         p->fillRect(part, ColorToQColor(pen_.Color()));
 }
 
-void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight)
+void TCanvas::drawFilledShape(int x1, int y1, int x2, int y2,
+                              const std::function<void(QPainter&, const QRect&)>& draw)
 {
     QPainter* p = Painter();
     if (!p)
@@ -404,20 +405,19 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int el
         return;
     usePen(*p);
     setFillBrush(*p);
-    p->drawRoundedRect(QRectF(r.Left, r.Top, r.Width() - 1, r.Height() - 1), ellipseWidth / 2.0, ellipseHeight / 2.0);
+    draw(*p, QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight)
+{
+    drawFilledShape(x1, y1, x2, y2, [&](QPainter& p, const QRect& r) {
+        p.drawRoundedRect(QRectF(r), ellipseWidth / 2.0, ellipseHeight / 2.0);
+    });
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    QPainter* p = Painter();
-    if (!p)
-        return;
-    const TRect r = normalized(x1, y1, x2, y2);
-    if (r.IsEmpty())
-        return;
-    usePen(*p);
-    setFillBrush(*p);
-    p->drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+    drawFilledShape(x1, y1, x2, y2, [](QPainter& p, const QRect& r) { p.drawEllipse(r); });
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points)

@@ -1,5 +1,6 @@
 #pragma once
 // Drawing: colours, fonts, pens, brushes and a canvas with classic GDI rules over QPainter.
+#include <functional>
 #include "platform/Classes.h"
 #include "platform/Types.h"
 
@@ -309,6 +310,8 @@ private:
     void strokeLine(QPainter& p, TPoint a, TPoint b);
     void fillArea(QPainter& p, const QRect& r);
     void setFillBrush(QPainter& p);
+    // Outlined and filled shape inside the normalized rectangle; draw gets the rectangle less its right and bottom edge.
+    void drawFilledShape(int x1, int y1, int x2, int y2, const std::function<void(QPainter&, const QRect&)>& draw);
     void drawStrips(QPainter& p, const TRect& r);
     void drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque);
     QImage* readableImage();
