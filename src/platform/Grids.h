@@ -53,6 +53,28 @@ struct TGridRect {
     bool operator==(const TGridRect&) const = default;
 };
 
+// Scroll information of a grid's scroll bar (SB_HORZ or SB_VERT): the parts fMask names are read or written.
+// Positions run from nMin to nMax - max(nPage - 1, 0); nPage sets the thumb's share of the range.
+enum : UINT {
+    SIF_RANGE = 0x0001,
+    SIF_PAGE = 0x0002,
+    SIF_POS = 0x0004,
+    SIF_TRACKPOS = 0x0010,
+    SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS,
+};
+struct TScrollInfo {
+    UINT cbSize = sizeof(TScrollInfo);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
+using SCROLLINFO = TScrollInfo;
+// Arrows of EnableScrollBar.
+enum : UINT { ESB_ENABLE_BOTH = 0, ESB_DISABLE_BOTH = 3 };
+
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
 
 // The editor a grid shows over its current cell: an edit that hands the navigation keys to its grid.
@@ -117,6 +139,17 @@ public:
     int VisibleRowCount() const;
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle bars);
+    // The scroll bars' range, page and position. The grid maps its scrollable rows (columns) onto the
+    // positions of the bar's range, 0 to 127 unless a caller sets another; setting the position does not scroll.
+    bool GetScrollInfo(int Bar, TScrollInfo& Info) const;
+    int SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
+    // Show true keeps a bar (SB_HORZ, SB_VERT or SB_BOTH) shown even when nothing needs scrolling; false
+    // leaves it to the grid, which shows it while it needs it.
+    bool ShowScrollBar(int Bar, bool Show);
+    // ESB_DISABLE_BOTH disables a bar until ESB_ENABLE_BOTH; false when nothing changed.
+    bool EnableScrollBar(int Bar, UINT Arrows);
+    bool ScrollBarShown(int Bar) const;
+    bool ScrollBarEnabled(int Bar) const;
 
     // Geometry in client pixels; CellRect is empty for a cell that is not visible.
     TRect CellRect(int ACol, int ARow) const;
@@ -238,9 +271,19 @@ private:
     TGridDrawState drawState(int col, int row) const;
 
     // Scroll bars.
+    struct ScrollBar {
+        QScrollBar* bar = nullptr;  // a child of the widget
+        int max = 0;                // range end as set, the positions may end before it
+        UINT page = 0;
+        bool shown = false;
+        bool forced = false;        // shown by ShowScrollBar
+    };
     void createScrollBars();
+    ScrollBar* scrollBar(int bar);
+    const ScrollBar* scrollBar(int bar) const;
     bool scrollable(bool vertical) const;
     void updateScrollBars();
+    void syncScrollPositions();
     void scrollBarAction(QScrollBar* bar, int action);
     void scrollBarReleased(QScrollBar* bar);
     void scrollMessage(bool vertical, int code, int pos);
@@ -255,10 +298,8 @@ private:
     TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     TColor fixedColor_ = clBtnFace;
     TScrollStyle scrollBars_ = ssBoth;
-    QScrollBar* vertBar_ = nullptr;  // children of the widget
-    QScrollBar* horzBar_ = nullptr;
-    bool vertShown_ = false;
-    bool horzShown_ = false;
+    ScrollBar vert_;
+    ScrollBar horz_;
     TInplaceEdit* editor_ = nullptr;
     bool editorMode_ = false;
     bool refocusing_ = false;  // the focus comes back from the editor

@@ -1,4 +1,5 @@
-// Scroll bars of TCustomGrid. The scrollable rows and columns map onto a scroll range of 0 to 127.
+// Scroll bars of TCustomGrid. The scrollable rows and columns map onto the positions of a bar's range,
+// 0 to 127 unless a caller set another; a caller can also keep a bar shown or disable it.
 #include "platform/Grids.h"
 
 #include <QScrollBar>
@@ -6,24 +7,42 @@
 #include <cmath>
 
 namespace {
+// The grid's own scroll range: the positions 0 to 127.
 constexpr int ScrollRange = 127;
 // Width of the vertical and height of the horizontal scroll bar.
 constexpr int BarExtent = 17;
+// The positions a scroll message carries in its 16 bits.
+constexpr int MessagePosMin = -32768;
+constexpr int MessagePosMax = 32767;
 
-// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
-int MulDiv(int a, int b, int c)
+// a * b / c (c not 0) rounded to the nearest integer, halves away from zero.
+long long MulDiv(long long a, long long b, long long c)
 {
-    if (c == 0)
-        return -1;
-    return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
+    return std::llround(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c));
+}
+
+long long positionSpan(const QScrollBar* bar)
+{
+    return static_cast<long long>(bar->maximum()) - bar->minimum();
+}
+
+// Puts the bar's position where the first scrolled row (or column) stands among the scroll range
+// (both counted from the first scrollable one).
+void setPosition(QScrollBar* bar, int first, int last)
+{
+    const QSignalBlocker block(bar);
+    const long long offset = last > 0 ? MulDiv(first, positionSpan(bar), last) : 0;
+    bar->setValue(static_cast<int>(bar->minimum() + offset));
 }
 }  // namespace
 
 void TCustomGrid::createScrollBars()
 {
-    vertBar_ = new QScrollBar(Qt::Vertical, Widget());
-    horzBar_ = new QScrollBar(Qt::Horizontal, Widget());
-    for (QScrollBar* bar : {vertBar_, horzBar_}) {
+    vert_.bar = new QScrollBar(Qt::Vertical, Widget());
+    horz_.bar = new QScrollBar(Qt::Horizontal, Widget());
+    for (ScrollBar* b : {&vert_, &horz_}) {
+        QScrollBar* bar = b->bar;
+        b->max = ScrollRange;
         bar->setRange(0, ScrollRange);
         bar->setPageStep(1);
         bar->setFocusPolicy(Qt::NoFocus);
@@ -31,6 +50,16 @@ void TCustomGrid::createScrollBars()
         QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) { scrollBarAction(bar, action); });
         QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this, bar] { scrollBarReleased(bar); });
     }
+}
+
+TCustomGrid::ScrollBar* TCustomGrid::scrollBar(int bar)
+{
+    return bar == SB_VERT ? &vert_ : bar == SB_HORZ ? &horz_ : nullptr;
+}
+
+const TCustomGrid::ScrollBar* TCustomGrid::scrollBar(int bar) const
+{
+    return bar == SB_VERT ? &vert_ : bar == SB_HORZ ? &horz_ : nullptr;
 }
 
 void TCustomGrid::SetScrollBars(TScrollStyle bars)
@@ -45,8 +74,8 @@ void TCustomGrid::SetScrollBars(TScrollStyle bars)
 
 TRect TCustomGrid::ClientRect() const
 {
-    return Rect(0, 0, std::max(Width() - (vertShown_ ? BarExtent : 0), 0),
-                std::max(Height() - (horzShown_ ? BarExtent : 0), 0));
+    return Rect(0, 0, std::max(Width() - (vert_.shown ? BarExtent : 0), 0),
+                std::max(Height() - (horz_.shown ? BarExtent : 0), 0));
 }
 
 // Whether the rows (or columns) need scrolling when the other bar is shown or not.
@@ -54,39 +83,127 @@ bool TCustomGrid::scrollable(bool vertical) const
 {
     if (vertical) {
         const bool allowed = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
-        return allowed && rows_.MaxFirst(Height() - (horzShown_ ? BarExtent : 0)) > FixedRows();
+        return allowed && rows_.MaxFirst(Height() - (horz_.shown ? BarExtent : 0)) > FixedRows();
     }
     const bool allowed = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
-    return allowed && cols_.MaxFirst(Width() - (vertShown_ ? BarExtent : 0)) > FixedCols();
+    return allowed && cols_.MaxFirst(Width() - (vert_.shown ? BarExtent : 0)) > FixedCols();
 }
 
 void TCustomGrid::updateScrollBars()
 {
-    if (!vertBar_)
+    if (!vert_.bar)
         return;
-    const bool oldVert = vertShown_;
-    const bool oldHorz = horzShown_;
-    vertShown_ = horzShown_ = false;
-    vertShown_ = scrollable(true);
-    horzShown_ = scrollable(false);
-    if (horzShown_ && !vertShown_)
-        vertShown_ = scrollable(true);
-    vertBar_->setGeometry(Width() - BarExtent, 0, BarExtent, std::max(Height() - (horzShown_ ? BarExtent : 0), 0));
-    horzBar_->setGeometry(0, Height() - BarExtent, std::max(Width() - (vertShown_ ? BarExtent : 0), 0), BarExtent);
-    vertBar_->setVisible(vertShown_);
-    horzBar_->setVisible(horzShown_);
-    const TGridCoord max = maxTopLeft();
-    const QSignalBlocker blockVert(vertBar_);
-    const QSignalBlocker blockHorz(horzBar_);
-    if (vertShown_)
-        vertBar_->setValue(MulDiv(TopRow() - FixedRows(), ScrollRange, max.Y - FixedRows()));
-    if (horzShown_)
-        horzBar_->setValue(MulDiv(LeftCol() - FixedCols(), ScrollRange, max.X - FixedCols()));
-    if (oldVert != vertShown_ || oldHorz != horzShown_) {
+    const bool oldVert = vert_.shown;
+    const bool oldHorz = horz_.shown;
+    vert_.shown = vert_.forced;
+    horz_.shown = horz_.forced;
+    vert_.shown = vert_.shown || scrollable(true);
+    horz_.shown = horz_.shown || scrollable(false);
+    if (horz_.shown && !vert_.shown)
+        vert_.shown = scrollable(true);
+    vert_.bar->setGeometry(Width() - BarExtent, 0, BarExtent, std::max(Height() - (horz_.shown ? BarExtent : 0), 0));
+    horz_.bar->setGeometry(0, Height() - BarExtent, std::max(Width() - (vert_.shown ? BarExtent : 0), 0), BarExtent);
+    vert_.bar->setVisible(vert_.shown);
+    horz_.bar->setVisible(horz_.shown);
+    syncScrollPositions();
+    if (oldVert != vert_.shown || oldHorz != horz_.shown) {
         clampTopLeft();
         placeEditor();
         Invalidate();
     }
+}
+
+void TCustomGrid::syncScrollPositions()
+{
+    const TGridCoord max = maxTopLeft();
+    setPosition(vert_.bar, TopRow() - FixedRows(), max.Y - FixedRows());
+    setPosition(horz_.bar, LeftCol() - FixedCols(), max.X - FixedCols());
+}
+
+bool TCustomGrid::GetScrollInfo(int Bar, TScrollInfo& Info) const
+{
+    const ScrollBar* b = scrollBar(Bar);
+    if (!b || !(Info.fMask & SIF_ALL))
+        return false;
+    if (Info.fMask & SIF_RANGE) {
+        Info.nMin = b->bar->minimum();
+        Info.nMax = b->max;
+    }
+    if (Info.fMask & SIF_PAGE)
+        Info.nPage = b->page;
+    if (Info.fMask & SIF_POS)
+        Info.nPos = b->bar->value();
+    if (Info.fMask & SIF_TRACKPOS)
+        Info.nTrackPos = b->bar->sliderPosition();
+    return true;
+}
+
+// The bar repaints itself on every change, so Redraw has nothing to add.
+int TCustomGrid::SetScrollInfo(int Bar, const TScrollInfo& Info, bool /*Redraw*/)
+{
+    ScrollBar* b = scrollBar(Bar);
+    if (!b)
+        return 0;
+    QScrollBar* bar = b->bar;
+    const QSignalBlocker block(bar);
+    const int min = Info.fMask & SIF_RANGE ? Info.nMin : bar->minimum();
+    if (Info.fMask & SIF_RANGE)
+        b->max = std::max(Info.nMax, Info.nMin);
+    const long long length = static_cast<long long>(b->max) - min + 1;
+    if (Info.fMask & SIF_PAGE)
+        b->page = static_cast<UINT>(std::min<long long>(Info.nPage, length));
+    else
+        b->page = static_cast<UINT>(std::min<long long>(b->page, length));
+    if (Info.fMask & (SIF_RANGE | SIF_PAGE)) {
+        const long long last = static_cast<long long>(b->max) - std::max<long long>(b->page, 1) + 1;
+        bar->setRange(min, static_cast<int>(std::max<long long>(last, min)));
+        bar->setPageStep(static_cast<int>(std::max<UINT>(b->page, 1)));
+    }
+    if (Info.fMask & SIF_POS)
+        bar->setValue(Info.nPos);
+    else if (Info.fMask & (SIF_RANGE | SIF_PAGE))
+        syncScrollPositions();
+    return bar->value();
+}
+
+bool TCustomGrid::ShowScrollBar(int Bar, bool Show)
+{
+    if (Bar != SB_HORZ && Bar != SB_VERT && Bar != SB_BOTH)
+        return false;
+    if (Bar != SB_HORZ)
+        vert_.forced = Show;
+    if (Bar != SB_VERT)
+        horz_.forced = Show;
+    updateScrollBars();
+    return true;
+}
+
+bool TCustomGrid::EnableScrollBar(int Bar, UINT Arrows)
+{
+    if ((Bar != SB_HORZ && Bar != SB_VERT && Bar != SB_BOTH) ||
+        (Arrows != ESB_ENABLE_BOTH && Arrows != ESB_DISABLE_BOTH))
+        return false;
+    const bool enable = Arrows == ESB_ENABLE_BOTH;
+    bool changed = false;
+    for (const int one : {SB_VERT, SB_HORZ}) {
+        if ((Bar == SB_BOTH || Bar == one) && ScrollBarEnabled(one) != enable) {
+            scrollBar(one)->bar->setEnabled(enable);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool TCustomGrid::ScrollBarShown(int Bar) const
+{
+    const ScrollBar* b = scrollBar(Bar);
+    return b && b->shown;
+}
+
+bool TCustomGrid::ScrollBarEnabled(int Bar) const
+{
+    const ScrollBar* b = scrollBar(Bar);
+    return b && b->bar->isEnabledTo(Widget());
 }
 
 // A scroll bar action becomes a scroll message to the grid.
@@ -103,7 +220,7 @@ void TCustomGrid::scrollBarAction(QScrollBar* bar, int action)
     case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
     default: return;
     }
-    const UINT msg = bar == vertBar_ ? WM_VSCROLL : WM_HSCROLL;
+    const UINT msg = bar == vert_.bar ? WM_VSCROLL : WM_HSCROLL;
     const int dragged = bar->sliderPosition();
     Perform(msg, MAKEWPARAM(code, dragged), 0);
     if (code == SB_THUMBTRACK) {
@@ -118,7 +235,7 @@ void TCustomGrid::scrollBarAction(QScrollBar* bar, int action)
 
 void TCustomGrid::scrollBarReleased(QScrollBar* bar)
 {
-    const UINT msg = bar == vertBar_ ? WM_VSCROLL : WM_HSCROLL;
+    const UINT msg = bar == vert_.bar ? WM_VSCROLL : WM_HSCROLL;
     Perform(msg, MAKEWPARAM(SB_THUMBPOSITION, bar->sliderPosition()), 0);
     Perform(msg, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
     updateScrollBars();
@@ -135,12 +252,14 @@ void TCustomGrid::WndProc(TMessage& Message)
     TCustomControl::WndProc(Message);
 }
 
-// Scrolls by a scroll bar code; a thumb position Pos of 0 .. 127 maps onto the scrollable range.
+// Scrolls by a scroll bar code; a thumb position maps from the bar's positions onto the scrollable range.
+// Past the 16 bits of a message the position is the bar's track position.
 void TCustomGrid::scrollMessage(bool vertical, int code, int pos)
 {
     const int fixed = vertical ? FixedRows() : FixedCols();
     const int max = vertical ? maxTopLeft().Y : maxTopLeft().X;
     const int page = std::max(vertical ? VisibleRowCount() : VisibleColCount(), 1);
+    const QScrollBar* bar = vertical ? vert_.bar : horz_.bar;
     int first = vertical ? TopRow() : LeftCol();
     switch (code) {
     case SB_LINEUP: --first; break;
@@ -151,7 +270,13 @@ void TCustomGrid::scrollMessage(bool vertical, int code, int pos)
         if (!(options_ & goThumbTracking))
             return;
         [[fallthrough]];
-    case SB_THUMBPOSITION: first = MulDiv(pos, max - fixed, ScrollRange) + fixed; break;
+    case SB_THUMBPOSITION: {
+        if (bar->minimum() < MessagePosMin || bar->maximum() > MessagePosMax)
+            pos = bar->sliderPosition();
+        const long long span = positionSpan(bar);
+        first = span > 0 ? static_cast<int>(MulDiv(pos - bar->minimum(), max - fixed, span)) + fixed : fixed;
+        break;
+    }
     case SB_TOP: first = fixed; break;
     case SB_BOTTOM: first = max; break;
     default: return;
