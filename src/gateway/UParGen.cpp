@@ -50,7 +50,7 @@ const char* const Key_Controls[ParGen_Key_Count] = {
 
 }  // namespace
 
-TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner)
+TFParGen::TFParGen(TComponent* AOwner, int model) : TForm(AOwner), model_(ParGen_Model(model))
 {
     Build_Frame();
     Build_Panels();
@@ -295,19 +295,52 @@ void TFParGen::Set_Lang()
 
     for (const TPanel_Spec& spec : ParGen_Panels()) {
         int n = spec.First_Text;
-        for (const TPanel_Row& row : spec.Rows) {
-            if (row.Text)
-                n = row.Text;
-            TControl* caption = Control(QString::fromLatin1(row.Caption));
-            caption->SetCaption(Lang_Text[n++]);
-            if (row.Kind == TRow_Kind::Check || row.Kind == TRow_Kind::Gateway || row.Kind == TRow_Kind::Check_Edit)
-                caption->Hint = Lang_Text[n++];
-            if (row.Kind == TRow_Kind::Address || row.Kind == TRow_Kind::Gateway) {
-                for (int i = 1; i <= 4; ++i)
-                    Control(QString::fromLatin1(row.Input) + QString::number(i))->Hint = Lang_Text[n++];
-            } else if (row.Input && row.Kind != TRow_Kind::Label) {
-                Control(QString::fromLatin1(row.Input))->Hint = Lang_Text[n++];
-            }
-        }
+        for (const TPanel_Row& row : spec.Rows)
+            n = Set_Row_Texts(row, row.Text ? row.Text : n);
     }
+}
+
+int TFParGen::Set_Row_Texts(const TPanel_Row& row, int n)
+{
+    const QString input = QString::fromLatin1(row.Input);
+    const auto hint = [&](const QString& name) { Control(name)->Hint = Lang_Text[n++]; };
+    TControl* caption = Control(QString::fromLatin1(row.Caption));
+    caption->SetCaption(Lang_Text[n++]);
+    switch (row.Kind) {
+    case TRow_Kind::Header:
+    case TRow_Kind::Label:
+        break;
+    case TRow_Kind::Check:
+        caption->Hint = Lang_Text[n++];
+        break;
+    case TRow_Kind::Gateway:
+        caption->Hint = Lang_Text[n++];
+        [[fallthrough]];
+    case TRow_Kind::Address:
+        for (int i = 1; i <= 4; ++i)
+            hint(input + QString::number(i));
+        break;
+    case TRow_Kind::Checks:
+        for (int i = 1; i <= 3; ++i)
+            hint(input + QString::number(i));
+        break;
+    case TRow_Kind::Check_Edit:
+        caption->Hint = Lang_Text[n++];
+        hint(input);
+        break;
+    case TRow_Kind::Edit:
+    case TRow_Kind::Digits:
+    case TRow_Kind::Rich:
+    case TRow_Kind::List:
+        hint(input);
+        break;
+    }
+    if (row.Lang_Items) {
+        TComboBox* list = List(input);
+        list->Items().Clear();
+        for (int i = 0; i < row.Items.size(); ++i)
+            list->Items().Add(Lang_Text[n++]);
+        list->SetItemIndex(0);
+    }
+    return n;
 }

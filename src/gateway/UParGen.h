@@ -2,8 +2,14 @@
 // TFParGen: the general parameters editor. Category panels, one per parameter section of the gateway
 // family, of which the build's model shows its own; the values live in ParGen.xml.
 #include "gateway/UParGenFile.h"
+#include "gateway/UParGenPanels.h"
 #include "platform/Forms.h"
 #include "platform/XmlDocument.h"
+
+#include <initializer_list>
+#include <map>
+#include <utility>
+#include <vector>
 
 
 class TLabel;
@@ -14,11 +20,11 @@ class TCategoryPanel;
 class TEdit;
 class TCheckBox;
 class TComboBox;
-struct TPanel_Spec;
 
 class TFParGen : public TForm {
 public:
-    explicit TFParGen(TComponent* AOwner);
+    // model: the gateway model whose panels the form shows; the build's own by default.
+    explicit TFParGen(TComponent* AOwner, int model = ParGen_Build_Model);
     ~TFParGen() override;
     QString ClassName() const override { return QStringLiteral("TFParGen"); }
 
@@ -51,16 +57,54 @@ public:
     void Move_GroupBoxs();
     void Set_Lang();
 
+    // The panels with layout rules of their own.
+    void RePosition_Object_BACnet_Master();
+    void RePosition_Object_BACnet_Slave();
+    void RePosition_Object_MQTT();
+    void RePosition_Object_TLS();
+    void RePosition_Object_TLS_Server();
+    void RePosition_Object_WiFi2();
+    void RePosition_Object_SNMP_Agent();
+
 private:
+    // A row's controls, each with its top relative to the row's label, and the row's place in the form.
+    struct TRow_Controls {
+        std::vector<std::pair<TControl*, int>> Controls;
+        std::vector<TControl*> Octets;
+        int Top = 0;
+    };
+    using Row_Names = std::initializer_list<const char*>;
+
     void Build_Frame();
     void Build_Panels();
     void Build_Panel(const TPanel_Spec& spec);
-    void RePosition_Panel(const TPanel_Spec& spec);
+    void Build_Row(TCategoryPanel* panel, const TPanel_Row& row, int y, TRow_Controls& placed);
+    void RePosition_Object(const TPanel_Spec& spec);
+    void RePosition_BACnet(const TPanel_Spec& spec, const char* type);
+    void Apply_Model_Rule();
+    // Puts texts from n on the row's controls; returns the number after the row's last text.
+    int Set_Row_Texts(const TPanel_Row& row, int n);
     void Apply_Cable_DHCP(const TPanel_Spec& spec);
-    void Fit_Panel_Height(TCategoryPanel* panel, const QString& heightControl);
+    void Fit_Panel_Height(const char* panel, const QString& heightControl);
+    void Fit_Panel_To_Row(const char* panel, const char* row);
+    void Set_Panel_Open(const char* panel, bool open);
+
+    // Row placement: a placed row is shown with its label at y (the form's own place when no y is given).
+    const TRow_Controls& Row(const char* row) const;
+    void Place_Row(const char* row, int y);
+    void Place_Row(const char* row) { Place_Row(row, Row(row).Top); }
+    // Places the rows one under the other from y on; returns the top of the next row.
+    int Place_Rows(Row_Names rows, int y);
+    void Hide_Rows(Row_Names rows);
+    void Enable_Rows(Row_Names rows, bool enabled);
+    int Row_Top(const char* row) const;
+    bool Checked(const char* name) const;
+    int Index(const char* name) const;
     // The controls' values in the form ParGen.xml stores them.
     TParGen_Values Values() const;
 
+    const TParGen_Model& model_;
+    std::map<QString, TRow_Controls> rows_;
     int langId_ = -1;
 };
 

@@ -146,8 +146,11 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        return mouseButton(static_cast<QMouseEvent*>(event));
+        // A disabled control takes no mouse input.
+        return control_->Widget()->isEnabled() && mouseButton(static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove: {
+        if (!control_->Widget()->isEnabled())
+            return false;
         auto* e = static_cast<QMouseEvent*>(event);
         const InputStateScope scope(ShiftStateFromQt(e->modifiers(), e->buttons()));
         const QPoint p = control_->Widget()->mapFromGlobal(e->globalPosition().toPoint());

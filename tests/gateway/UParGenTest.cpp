@@ -177,12 +177,51 @@ TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
                  {"E_SNMP_Manager_GAT4", 1466}, {"E_EtherNetIP_Master_Port", 1642},
                  {"E_S7_Protocol_GAT4", 1671}, {"CB_Select_Device_Device", 1612},
                  {"E_GSM_GPRS_Password", 1623},
-                 {"E_PROFINET_Diagnostic", 1433}};
+                 {"E_PROFINET_Diagnostic", 1433},
+                 {"E_BACnet_MSTP_Master_Device_Instance", 565}, {"CB_BACnet_Slave_Desc_32_Chars", 629},
+                 {"CB_MQTT_QoSWill", 878}, {"CB_MQTT_RetainedConnection", 1578},
+                 {"E_MQTT_SendTime", 884}, {"E_MQTT_ValueEnableReprogramming", 1586},
+                 {"CB_WiFi2_Channel", 951}, {"E_TLS_Client_Cert_Key_Pass", 1314},
+                 {"CB_TLS_Server_En_Known_Cert", 1543}, {"CB_SNMP_Agent_Version3", 1506},
+                 {"CB_SNMP_Agent_PrivacyMode", 1518}};
     for (const auto& c : cases)
         EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Hint, QStringLiteral("T%1").arg(c.text))
             << c.control;
-    EXPECT_EQ(form_->Control(QStringLiteral("L_SNMP_Manager_NameStation"))->Caption(), QStringLiteral("T1467"));
+    const struct {
+        const char* control;
+        int text;
+    } captions[] = {{"L_SNMP_Manager_NameStation", 1467}, {"L_WiFi2_IP2", 907}, {"L_SNMP_Agent_Version", 1503},
+                    {"CB_MQTT_PublishTopicConnection", 1571}, {"L_MQTT_Username", 879}};
+    for (const auto& c : captions)
+        EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Caption(), QStringLiteral("T%1").arg(c.text))
+            << c.control;
+    EXPECT_EQ(form_->Check(QStringLiteral("CB_SNMP_Agent_Version3"))->Caption(), QStringLiteral("3"));
+    const TComboBox* channel = form_->List(QStringLiteral("CB_WiFi2_Channel"));
+    EXPECT_EQ(channel->Items().Count(), 12);
+    EXPECT_EQ(channel->Items()[11], QStringLiteral("T963"));
     Load_Default_Language();
+}
+
+TEST_F(ParGenForm, LanguageChangeRebuildsTheWifiLists)
+{
+    const struct {
+        const char* list;
+        int chosen;
+        const char* first;
+    } cases[] = {{"CB_WiFi2_Type", 1, "Access Point"},
+                 {"CB_WiFi2_Secure_Type", 3, "Unsecured"},
+                 {"CB_WiFi2_Channel", 11, "Auto Search"}};
+    for (const auto& c : cases)
+        form_->List(QString::fromLatin1(c.list))->SetItemIndex(c.chosen);
+    Change_Language();
+    for (const auto& c : cases) {
+        const TComboBox* list = form_->List(QString::fromLatin1(c.list));
+        EXPECT_EQ(list->ItemIndex(), 0) << c.list;
+        EXPECT_EQ(list->Items()[0], QString::fromLatin1(c.first)) << c.list;
+    }
+    EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_Master_Type"))->Caption(), QStringLiteral("Type"));
+    EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_IP_Master_IP"))->Caption(), QStringLiteral("IP Address"));
+    EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_IP_Slave_IP"))->Caption(), QStringLiteral("IP Address"));
 }
 
 }  // namespace
