@@ -72,6 +72,9 @@ void TFParGen::Build_Frame()
 {
     SetBorderStyle(bsSingle);
     Position = poScreenCenter;
+    // The buttons are anchored right: they are placed for this width.
+    SetClientWidth(Form_Width);
+    SetClientHeight(Form_Height);
     Font().SetName(QStringLiteral("Verdana"));
     Font().SetSize(8);
     SetColor(0xEDF7F8);
@@ -127,6 +130,23 @@ void TFParGen::Build_Frame()
     CPG->ChevronHotColor = clRed;
     CPG->GradientBaseColor = 0xD8D8E7;
     CPG->GradientColor = 0xD8D8E7;
+    Load_Header_Pictures();
+}
+
+void TFParGen::Load_Header_Pictures()
+{
+    static const bool resourcesReady = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)resourcesReady;
+    for (const char* name : {"Panel_Expanded", "Panel_Collapsed"}) {
+        TBitmap picture;
+        picture.LoadFromResource(QStringLiteral(":/gateway/pictures/%1.bmp").arg(QLatin1String(name)));
+        picture.Transparent = true;
+        ImageList1.Add(picture);
+    }
+    CPG->Images = &ImageList1;
 }
 
 TControl* TFParGen::Control(const QString& name) const

@@ -3,6 +3,7 @@
 // family, of which the build's model shows its own; the values live in ParGen.xml.
 #include "gateway/UParGenFile.h"
 #include "gateway/UParGenPanels.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/XmlDocument.h"
 
@@ -35,6 +36,8 @@ public:
     TOdButton* Btn_OK;
     TOdButton* Btn_Cancel;
     TCategoryPanelGroup* CPG;
+    // The panels' header pictures: 0 while expanded, 1 while collapsed.
+    TImageList ImageList1;
     XmlDocument XML1;
 
     // The controls of the panels, by name (e.g. "E_Ethernet_IP1", "CB_EthConn_En_DHCP_Cable").
@@ -76,6 +79,7 @@ private:
     using Row_Names = std::initializer_list<const char*>;
 
     void Build_Frame();
+    void Load_Header_Pictures();
     void Build_Panels();
     void Build_Panel(const TPanel_Spec& spec);
     void Build_Row(TCategoryPanel* panel, const TPanel_Row& row, int y, TRow_Controls& placed);

@@ -469,6 +469,8 @@ void TFParGen::Build_Panel(const TPanel_Spec& spec)
     panel->Name = QString::fromLatin1(spec.Name);
     panel->SetPanelGroup(CPG);
     panel->SetVisible(false);
+    panel->ExpandedImageIndex = 0;
+    panel->CollapsedImageIndex = 1;
 
     int y = First_Row;
     for (const TPanel_Row& row : spec.Rows) {

@@ -45,6 +45,8 @@ TEST_F(ParGenForm, ShowsTheFourPanelsOfTheModel)
                                               "3. DeviceNet Master 95", "4. Ethernet 123"}));
     EXPECT_EQ(height, 546);
     EXPECT_EQ(form_->ClientWidth(), 460);
+    EXPECT_EQ(form_->Btn_OK->Left(), 217);
+    EXPECT_EQ(form_->Btn_Cancel->Left(), 335);
     EXPECT_FALSE(form_->Edit(QStringLiteral("E_Ethernet_TCP_Port"))->Visible());
     EXPECT_FALSE(form_->Edit(QStringLiteral("E_Ethernet_UDP_Port"))->Visible());
     EXPECT_EQ(form_->Check(QStringLiteral("CB_EthConn_En_DHCP_Cable"))->Caption(),
@@ -53,6 +55,16 @@ TEST_F(ParGenForm, ShowsTheFourPanelsOfTheModel)
               QStringLiteral("Insert Fourth byte of Default Gateway"));
     EXPECT_EQ(form_->Edit(QStringLiteral("E_EtherCAT_Slave_Node_Address"))->Hint,
               QStringLiteral("Insert the Node Address, from 1 to 192"));
+}
+
+TEST_F(ParGenForm, HeaderPictureFollowsTheCollapsedState)
+{
+    TCategoryPanel* panel = form_->Panel(QStringLiteral("CP_Ethernet"));
+    // The expanded picture points down, the collapsed one right: only the first has this pixel.
+    const auto marked = [panel] { return PaintToImage(*panel).pixel(7, 9) == qRgb(128, 128, 128); };
+    EXPECT_TRUE(marked());
+    panel->Collapse();
+    EXPECT_FALSE(marked());
 }
 
 TEST_F(ParGenForm, CableDhcpDisablesTheEthernetAddress)
