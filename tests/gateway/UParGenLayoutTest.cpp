@@ -66,6 +66,17 @@ TEST_F(ModelForm, EveryModelStacksItsPanelsNumbered)
     EXPECT_THROW(ParGen_Model(29), std::out_of_range);
 }
 
+TEST_F(ModelForm, FormCarriesEveryPanelAndOctet)
+{
+    TFParGen& form = Form(ParGen_Build_Model);
+    EXPECT_EQ(form.CPG->PanelCount(), 34);
+    int octets = 0;
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (const auto* edit = dynamic_cast<const TEdit*>(form.Components(i)); edit && edit->Width() == 55)
+            ++octets;
+    EXPECT_EQ(octets, 220);
+}
+
 TEST_F(ModelForm, BACnetTypeSwapsTheGroupsAndTheEthernetPanel)
 {
     Form(5);
