@@ -142,6 +142,7 @@ enum : UINT {
 enum : UINT {
     EM_GETSEL = 0x00B0,
     EM_SETSEL = 0x00B1,
+    EM_GETRECT = 0x00B2,
     EM_SETRECT = 0x00B3,
     EM_SETRECTNP = 0x00B4,
     EM_LINEFROMCHAR = 0x00C9,

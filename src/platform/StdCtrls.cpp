@@ -199,6 +199,26 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
+void TCustomEdit::AnswerGetSel(TMessage& m, int start, int end)
+{
+    if (m.WParam)
+        *reinterpret_cast<DWORD*>(m.WParam) = static_cast<DWORD>(start);
+    if (m.LParam)
+        *reinterpret_cast<DWORD*>(m.LParam) = static_cast<DWORD>(end);
+    m.Result = MAKELPARAM(start, end);
+}
+
+bool TCustomEdit::RangeOfSetSel(const TMessage& m, int length, int& from, int& to)
+{
+    const auto start = static_cast<int>(static_cast<LPARAM>(m.WParam));
+    const auto end = static_cast<int>(m.LParam);
+    if (start < 0)
+        return false;
+    to = end < 0 ? length : std::min(end, length);
+    from = std::min(start, length);
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // TEdit
 
@@ -240,27 +260,16 @@ QLineEdit* TEdit::edit() const
 void TEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case EM_GETSEL: {
-        const auto start = static_cast<DWORD>(SelStart());
-        const auto end = static_cast<DWORD>(SelStart() + SelLength());
-        if (m.WParam)
-            *reinterpret_cast<DWORD*>(m.WParam) = start;
-        if (m.LParam)
-            *reinterpret_cast<DWORD*>(m.LParam) = end;
-        m.Result = MAKELPARAM(static_cast<int>(start), static_cast<int>(end));
+    case EM_GETSEL:
+        AnswerGetSel(m, SelStart(), SelStart() + SelLength());
         return;
-    }
     case EM_SETSEL: {
-        const auto start = static_cast<int>(static_cast<LPARAM>(m.WParam));
-        const auto end = static_cast<int>(m.LParam);
-        const int length = static_cast<int>(Text().size());
-        if (start < 0) {
+        int from = 0;
+        int to = 0;
+        if (RangeOfSetSel(m, static_cast<int>(Text().size()), from, to))
+            edit()->setSelection(from, to - from);
+        else
             edit()->deselect();
-            return;
-        }
-        const int to = end < 0 ? length : std::min(end, length);
-        const int from = std::min(start, length);
-        edit()->setSelection(from, to - from);
         return;
     }
     case EM_SETREADONLY:

@@ -82,6 +82,10 @@ public:
 protected:
     TCustomEdit(TComponent* AOwner, QWidget* widget);
     virtual void Change();
+    // EM_GETSEL's answer for a selection.
+    static void AnswerGetSel(TMessage& m, int start, int end);
+    // The range EM_SETSEL asks for in a text of the given length; false when it removes the selection.
+    static bool RangeOfSetSel(const TMessage& m, int length, int& from, int& to);
 };
 
 // A one-line text edit.

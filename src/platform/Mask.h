@@ -1,0 +1,78 @@
+#pragma once
+// The masked edit: an edit whose text can follow an edit mask (see TMaskPattern), typed position by
+// position over the mask's blanks. Without a mask it is a plain edit with a length limit. It keeps one
+// line unless a descendant lets it wrap (SetMultiLine).
+#include "platform/StdCtrls.h"
+#include "platform/mask/MaskPattern.h"
+
+class MaskEditBox;
+
+class TCustomMaskEdit : public TCustomEdit {
+public:
+    explicit TCustomMaskEdit(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TCustomMaskEdit"); }
+    // EM_GETSEL, EM_SETSEL, EM_SETREADONLY, EM_GETRECT, EM_SETRECT, EM_SETRECTNP, EM_LINEFROMCHAR,
+    // EM_POSFROMCHAR, EM_CHARFROMPOS, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR.
+    void WndProc(TMessage& Message) override;
+
+    QString EditMask() const { return editMask_; }
+    // Changing the mask reformats the text.
+    void SetEditMask(const QString& mask);
+    bool IsMasked() const { return !mask_.IsEmpty(); }
+    // The text as shown: with the mask's literals and blanks.
+    QString EditText() const;
+    void SetEditText(const QString& text);
+
+    // The most characters the user can type or paste without a mask (0: no limit); code may set more.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
+    bool ReadOnly() const;
+    void SetReadOnly(bool v);
+    // The whole text is selected when the edit gets the focus from the keyboard.
+    bool AutoSelect = true;
+    // The user changed the text since code last set it.
+    bool Modified() const { return modified_; }
+    void SetModified(bool v) { modified_ = v; }
+
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+    QString SelText() const;
+    // Replaces the selection as typing would (through the mask and the length limit).
+    void SetSelText(const QString& text);
+    void SelectAll();
+
+protected:
+    QString GetText() const override;
+    void SetTextValue(const QString& text) override;
+    void Change() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void DoEnter() override;
+    bool MultiLine() const { return multiLine_; }
+    // Several lines, wrapped at the edge; a mask keeps the text on one line.
+    void SetMultiLine(bool v);
+
+private:
+    friend class MaskEditBox;
+    MaskEditBox* box() const;
+    bool lineBreaks() const { return multiLine_ && !IsMasked(); }
+    void select(int anchor, int position);
+    void setBoxText(const QString& text);
+    void replaceEditText(const QString& editText, int caret);
+    void pasteText(QString text);
+    void typeMasked(const QString& chars);
+    void eraseMasked(int from, int to, int caret);
+    void erase(bool backwards);
+    void eraseSelection();
+    void cut();
+    int lineOf(int pos) const;
+    void formattingRect(TMessage& m);
+
+    QString editMask_;
+    TMaskPattern mask_;
+    int maxLength_ = 0;
+    bool modified_ = false;
+    bool multiLine_ = false;
+};
