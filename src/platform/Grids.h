@@ -3,6 +3,7 @@
 // TDrawGrid (cells drawn by the application) and TStringGrid (a sparse text and object store).
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/Mask.h"
 #include "platform/StdCtrls.h"
 #include "platform/grids/GridAxis.h"
 #include "platform/grids/GridCellStore.h"
@@ -77,22 +78,21 @@ enum : UINT { ESB_ENABLE_BOTH = 0, ESB_DISABLE_BOTH = 3 };
 
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
 
-// The editor a grid shows over its current cell: an edit that hands the navigation keys to its grid.
-class TInplaceEdit : public TEdit {
+// The editor a grid shows over its current cell: a masked edit that hands the navigation keys to its
+// grid. With word wrap it shows several lines; Ctrl+Enter types a line break.
+class TInplaceEdit : public TCustomMaskEdit {
 public:
     explicit TInplaceEdit(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TInplaceEdit"); }
 
     TCustomGrid* Grid() const { return grid_; }
-    QString EditMask;
-    // The text was changed since the editor was last filled.
-    bool Modified() const { return modified_; }
+    using TCustomMaskEdit::SetWordWrap;
+    using TCustomMaskEdit::WordWrap;
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void DoExit() override;
-    void Change() override;
     // Fills the editor from the grid's current cell: text, mask and length limit.
     virtual void UpdateContents();
     // Places the editor over the grid's current cell.
@@ -102,7 +102,7 @@ private:
     friend class TCustomGrid;
 
     TCustomGrid* grid_ = nullptr;
-    bool modified_ = false;
+    bool returnToGrid_ = false;  // the Enter of the coming character went to the grid
 };
 
 class TCustomGrid : public TCustomControl {

@@ -1,7 +1,7 @@
 #pragma once
 // The masked edit: an edit whose text can follow an edit mask (see TMaskPattern), typed position by
 // position over the mask's blanks. Without a mask it is a plain edit with a length limit. It keeps one
-// line unless a descendant lets it wrap (SetMultiLine).
+// line unless a descendant lets it wrap (SetWordWrap).
 #include "platform/StdCtrls.h"
 #include "platform/mask/MaskPattern.h"
 
@@ -50,15 +50,16 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void DoEnter() override;
-    bool MultiLine() const { return multiLine_; }
+    void GetSelection(int& from, int& to) const override;
+    void SetSelection(int from, int to) override;
+    bool WordWrap() const { return wordWrap_; }
     // Several lines, wrapped at the edge; a mask keeps the text on one line.
-    void SetMultiLine(bool v);
+    void SetWordWrap(bool v);
 
 private:
     friend class MaskEditBox;
     MaskEditBox* box() const;
-    bool lineBreaks() const { return multiLine_ && !IsMasked(); }
-    void select(int anchor, int position);
+    bool lineBreaks() const { return wordWrap_ && !IsMasked(); }
     void setBoxText(const QString& text);
     void replaceEditText(const QString& editText, int caret);
     void pasteText(QString text);
@@ -74,5 +75,5 @@ private:
     TMaskPattern mask_;
     int maxLength_ = 0;
     bool modified_ = false;
-    bool multiLine_ = false;
+    bool wordWrap_ = false;
 };

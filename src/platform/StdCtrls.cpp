@@ -185,12 +185,39 @@ TCustomEdit::TCustomEdit(TComponent* AOwner, QWidget* widget) : TWinControl(AOwn
 
 void TCustomEdit::WndProc(TMessage& m)
 {
-    if (m.Msg == CN_COMMAND) {
+    switch (m.Msg) {
+    case CN_COMMAND:
         if (HIWORD(m.WParam) == EN_CHANGE)
             Change();
         return;
+    case EM_GETSEL: {
+        int from = 0;
+        int to = 0;
+        GetSelection(from, to);
+        if (m.WParam)
+            *reinterpret_cast<DWORD*>(m.WParam) = static_cast<DWORD>(from);
+        if (m.LParam)
+            *reinterpret_cast<DWORD*>(m.LParam) = static_cast<DWORD>(to);
+        m.Result = MAKELPARAM(from, to);
+        return;
     }
-    TWinControl::WndProc(m);
+    case EM_SETSEL: {
+        // A negative start removes the selection, a negative end selects to the end.
+        const auto start = static_cast<int>(static_cast<LPARAM>(m.WParam));
+        const auto end = static_cast<int>(m.LParam);
+        const int length = static_cast<int>(Text().size());
+        int from = 0;
+        int to = 0;
+        GetSelection(from, to);
+        if (start < 0)
+            SetSelection(from, from);
+        else
+            SetSelection(std::min(start, length), end < 0 ? length : std::min(end, length));
+        return;
+    }
+    default:
+        TWinControl::WndProc(m);
+    }
 }
 
 void TCustomEdit::Change()
@@ -199,25 +226,6 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
-void TCustomEdit::AnswerGetSel(TMessage& m, int start, int end)
-{
-    if (m.WParam)
-        *reinterpret_cast<DWORD*>(m.WParam) = static_cast<DWORD>(start);
-    if (m.LParam)
-        *reinterpret_cast<DWORD*>(m.LParam) = static_cast<DWORD>(end);
-    m.Result = MAKELPARAM(start, end);
-}
-
-bool TCustomEdit::RangeOfSetSel(const TMessage& m, int length, int& from, int& to)
-{
-    const auto start = static_cast<int>(static_cast<LPARAM>(m.WParam));
-    const auto end = static_cast<int>(m.LParam);
-    if (start < 0)
-        return false;
-    to = end < 0 ? length : std::min(end, length);
-    from = std::min(start, length);
-    return true;
-}
 
 // ---------------------------------------------------------------------------------------------
 // TEdit
@@ -260,18 +268,6 @@ QLineEdit* TEdit::edit() const
 void TEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case EM_GETSEL:
-        AnswerGetSel(m, SelStart(), SelStart() + SelLength());
-        return;
-    case EM_SETSEL: {
-        int from = 0;
-        int to = 0;
-        if (RangeOfSetSel(m, static_cast<int>(Text().size()), from, to))
-            edit()->setSelection(from, to - from);
-        else
-            edit()->deselect();
-        return;
-    }
     case EM_SETREADONLY:
         SetReadOnly(m.WParam != 0);
         m.Result = 1;
@@ -308,6 +304,17 @@ void TEdit::SetPasswordChar(char16_t c)
 {
     passwordChar_ = c;
     edit()->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TEdit::GetSelection(int& from, int& to) const
+{
+    from = SelStart();
+    to = from + SelLength();
+}
+
+void TEdit::SetSelection(int from, int to)
+{
+    edit()->setSelection(from, to - from);
 }
 
 int TEdit::SelStart() const

@@ -82,10 +82,10 @@ public:
 protected:
     TCustomEdit(TComponent* AOwner, QWidget* widget);
     virtual void Change();
-    // EM_GETSEL's answer for a selection.
-    static void AnswerGetSel(TMessage& m, int start, int end);
-    // The range EM_SETSEL asks for in a text of the given length; false when it removes the selection.
-    static bool RangeOfSetSel(const TMessage& m, int length, int& from, int& to);
+    // The selection that EM_GETSEL answers and EM_SETSEL sets (from and to inside the text, from == to
+    // for none); an edit without one keeps none.
+    virtual void GetSelection(int& from, int& to) const { from = to = 0; }
+    virtual void SetSelection(int from, int to) { (void)from, (void)to; }
 };
 
 // A one-line text edit.
@@ -114,6 +114,8 @@ public:
 protected:
     QString GetText() const override;
     void SetTextValue(const QString& text) override;
+    void GetSelection(int& from, int& to) const override;
+    void SetSelection(int from, int to) override;
 
 private:
     QLineEdit* edit() const;

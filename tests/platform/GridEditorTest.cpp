@@ -1,4 +1,7 @@
 #include "GridTestGrid.h"
+#include "platform/TestSeams.h"
+
+#include <QWidget>
 
 namespace {
 struct EditGrid : TestGrid {
@@ -9,9 +12,13 @@ struct EditGrid : TestGrid {
         SetCells(1, 2, "two");
     }
     bool editable = true;
+    QString mask;  // of column 2
+    int limit = 0;
 
 protected:
     bool CanEditShow() override { return editable && TestGrid::CanEditShow(); }
+    QString GetEditMask(int ACol, int) override { return ACol == 2 ? mask : QString(); }
+    int GetEditLimit() override { return limit; }
 };
 }  // namespace
 
@@ -131,4 +138,63 @@ TEST(GridEditor, RemovedCellDropsItsEdit)
     g.SetSelection({1, 1, 1, 1});  // moving the current cell by a selection commits to the old cell
     EXPECT_EQ(g.Cells(2, 2), "kept");
     EXPECT_EQ(g.Cells(1, 1), "one");
+}
+
+TEST(GridEditor, MaskAndLimitComeFromTheGrid)
+{
+    EditGrid g;
+    g.mask = "!90:00;1; ";
+    g.limit = 4;
+    g.SetCells(2, 1, "12:34");
+    g.FocusCell(2, 1, true);
+    g.Key(VK_F2);
+    TInplaceEdit* edit = g.InplaceEditor();
+    EXPECT_EQ(edit->EditMask(), g.mask);
+    EXPECT_EQ(edit->EditText(), "12:34");
+    g.Type("093x0");  // over the selected text, position by position
+    EXPECT_EQ(edit->EditText(), "09:30");
+    g.Key(VK_RETURN);
+    EXPECT_EQ(g.Cells(2, 1), "09:30");
+
+    g.Type("7");  // a character typed at the grid starts the edit through the mask
+    EXPECT_EQ(edit->EditText(), "7 :  ");
+    g.Key(VK_ESCAPE);
+    EXPECT_EQ(g.Cells(2, 1), "09:30");
+
+    g.FocusCell(1, 1, true);
+    g.Type("abcdef");
+    EXPECT_TRUE(edit->EditMask().isEmpty());
+    EXPECT_EQ(edit->Text(), "abcd");
+}
+
+TEST(GridEditor, WordWrapEditsSeveralLines)
+{
+    EditGrid g;
+    g.SetRowHeights(1, 60);
+    g.ShowEditor();
+    TInplaceEdit* edit = g.InplaceEditor();
+    edit->SetWordWrap(true);
+    g.Type("ab");
+    SendKey(*edit, VK_RETURN, ssCtrl);
+    g.Type("cd");
+    EXPECT_TRUE(g.EditorMode());
+    EXPECT_EQ(edit->Text(), "ab\ncd");
+    EXPECT_EQ(edit->Perform(EM_LINEFROMCHAR, 4), 1);
+    SendKey(*edit, VK_RETURN);  // Enter still ends the edit, and types nothing
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Cells(1, 1), "ab\ncd");
+
+    // A long text wraps at the editor's edge: its end is on a later line.
+    g.Widget()->show();
+    g.Key(VK_F2);
+    edit->SetText("a text much wider than the cell it is edited in");
+    EXPECT_GT(edit->Perform(EM_LINEFROMCHAR, static_cast<WPARAM>(edit->Text().size())), 1);
+    edit->SetWordWrap(false);
+    EXPECT_EQ(edit->Perform(EM_LINEFROMCHAR, static_cast<WPARAM>(edit->Text().size())), 0);
+    g.Key(VK_ESCAPE);
+
+    g.Key(VK_F2);
+    SendKey(*edit, VK_RETURN, ssCtrl);
+    EXPECT_FALSE(g.EditorMode()) << "one line: Ctrl+Enter goes to the grid";
+    EXPECT_EQ(g.Cells(1, 1), "ab\ncd");
 }

@@ -50,7 +50,7 @@ TEST(MaskPattern, TextAndEditTextConvert)
 namespace {
 struct Edit : TCustomMaskEdit {
     Edit() : TCustomMaskEdit(nullptr) {}
-    using TCustomMaskEdit::SetMultiLine;
+    using TCustomMaskEdit::SetWordWrap;
 };
 }  // namespace
 
@@ -129,7 +129,7 @@ TEST(MaskEdit, LinesAndFormattingRectangle)
 {
     Edit edit;
     edit.SetBounds(0, 0, 120, 60);
-    edit.SetMultiLine(true);
+    edit.SetWordWrap(true);
     TypeText(edit, QStringLiteral("one\rtwo"));
     EXPECT_EQ(edit.Text(), QStringLiteral("one\ntwo"));
     EXPECT_EQ(edit.Perform(EM_LINEFROMCHAR, 5), 1);

@@ -1,19 +1,13 @@
 // The in-place editor and the grid's rules for starting, ending and cancelling an edit.
 #include "platform/Grids.h"
 
-#include <QLineEdit>
+#include <QFrame>
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TEdit(AOwner), grid_(dynamic_cast<TCustomGrid*>(AOwner))
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner), grid_(dynamic_cast<TCustomGrid*>(AOwner))
 {
     TabStop = false;
-    static_cast<QLineEdit*>(Widget())->setFrame(false);
+    static_cast<QFrame*>(Widget())->setFrameShape(QFrame::NoFrame);
     SetVisible(false);
-}
-
-void TInplaceEdit::Change()
-{
-    modified_ = true;
-    TEdit::Change();
 }
 
 void TInplaceEdit::UpdateContents()
@@ -22,10 +16,10 @@ void TInplaceEdit::UpdateContents()
         return;
     const int col = grid_->Col();
     const int row = grid_->Row();
-    EditMask = grid_->GetEditMask(col, row);
+    SetEditMask(grid_->GetEditMask(col, row));
     SetMaxLength(grid_->GetEditLimit());
     SetText(grid_->GetEditText(col, row));
-    modified_ = false;
+    SetModified(false);
 }
 
 void TInplaceEdit::BoundsChanged()
@@ -41,11 +35,12 @@ void TInplaceEdit::BoundsChanged()
     SetVisible(true);
 }
 
-// Up, Down, the page keys, Enter, Esc and Tab (with goTabs) go to the grid; with goAlwaysShowEditor
-// also Left and Right at either end of the text, and Home and End.
+// Up, Down, the page keys, Enter (but Ctrl+Enter in wrapped text), Esc and Tab (with goTabs) go to the
+// grid; with goAlwaysShowEditor also Left and Right at either end of the text, and Home and End.
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift)
 {
-    TEdit::KeyDown(Key, Shift);
+    returnToGrid_ = false;
+    TCustomMaskEdit::KeyDown(Key, Shift);
     if (!grid_ || Key == 0)
         return;
     const TGridOptions options = grid_->Options();
@@ -53,11 +48,14 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift)
     const bool noSelection = SelLength() == 0;
     bool forward = false;
     switch (Key) {
+    case VK_RETURN:
+        forward = !(WordWrap() && (Shift & ssCtrl));
+        returnToGrid_ = forward;
+        break;
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-    case VK_RETURN:
     case VK_ESCAPE:
         forward = true;
         break;
@@ -83,18 +81,23 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift)
     Key = 0;
 }
 
+// Enter that went to the grid, Esc and Tab were handled as keys: they are not typed.
 void TInplaceEdit::KeyPress(char16_t& Key)
 {
-    TEdit::KeyPress(Key);
-    // Enter, Esc and Tab were handled as keys.
-    if (Key == u'\r' || Key == 0x1B || Key == u'\t')
-        Key = 0;
+    const bool handled = (Key == u'\r' && returnToGrid_) || Key == 0x1B || Key == u'\t';
+    returnToGrid_ = false;
+    if (!handled) {
+        TCustomMaskEdit::KeyPress(Key);
+        return;
+    }
+    TCustomEdit::KeyPress(Key);
+    Key = 0;
 }
 
 // Leaving the editor for anything but its grid ends the edit.
 void TInplaceEdit::DoExit()
 {
-    TEdit::DoExit();
+    TCustomMaskEdit::DoExit();
     if (grid_ && grid_->EditorMode() && !grid_->Focused())
         grid_->HideEditor();
 }
@@ -185,7 +188,7 @@ void TCustomGrid::updateText()
 {
     if (!editor_->Modified())
         return;
-    editor_->modified_ = false;
+    editor_->SetModified(false);
     SetEditText(Col(), Row(), editor_->Text());
 }
 

@@ -120,9 +120,8 @@ void TCustomGrid::KeyPress(char16_t& Key)
     ShowEditor();
     if (!editorMode_)
         return;
-    editor_->SetText(QString(QChar(Key)));
-    editor_->SetSelStart(1);
-    editor_->modified_ = true;
+    editor_->SetSelText(QString(QChar(Key)));  // over the selected text, through the mask
+    editor_->SetModified(true);
     Key = 0;
 }
 

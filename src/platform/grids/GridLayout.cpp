@@ -121,7 +121,7 @@ void TCustomGrid::layoutChanged()
     if (!(clampCell(current_) == current_)) {
         // The text of an edited cell that is gone has nowhere to go.
         if (editorMode_ && (current_.X >= ColCount() || current_.Y >= RowCount()))
-            editor_->modified_ = false;
+            editor_->SetModified(false);
         HideEditor();
     }
     current_ = clampCell(current_);

@@ -73,18 +73,6 @@ MaskEditBox* TCustomMaskEdit::box() const
 void TCustomMaskEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
-    case EM_GETSEL:
-        AnswerGetSel(m, SelStart(), SelStart() + SelLength());
-        return;
-    case EM_SETSEL: {
-        int from = 0;
-        int to = 0;
-        if (RangeOfSetSel(m, static_cast<int>(Text().size()), from, to))
-            select(from, to);
-        else
-            select(SelStart(), SelStart());
-        return;
-    }
     case EM_SETREADONLY:
         SetReadOnly(m.WParam != 0);
         m.Result = 1;
@@ -162,7 +150,7 @@ void TCustomMaskEdit::SetEditMask(const QString& mask)
     const QString text = Text();
     editMask_ = mask;
     mask_ = TMaskPattern(mask);
-    SetMultiLine(multiLine_);
+    SetWordWrap(wordWrap_);
     setBoxText(IsMasked() ? mask_.EditTextOf(text, mask_.SaveLiterals()) : text);
 }
 
@@ -198,7 +186,7 @@ void TCustomMaskEdit::replaceEditText(const QString& editText, int caret)
 {
     if (editText != EditText())
         box()->setPlainText(editText);
-    select(caret, caret);
+    SetSelection(caret, caret);
 }
 
 void TCustomMaskEdit::Change()
@@ -217,9 +205,9 @@ void TCustomMaskEdit::SetReadOnly(bool v)
     box()->setReadOnly(v);
 }
 
-void TCustomMaskEdit::SetMultiLine(bool v)
+void TCustomMaskEdit::SetWordWrap(bool v)
 {
-    multiLine_ = v;
+    wordWrap_ = v;
     box()->setLineWrapMode(lineBreaks() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
@@ -230,7 +218,7 @@ int TCustomMaskEdit::SelStart() const
 
 void TCustomMaskEdit::SetSelStart(int start)
 {
-    select(start, start);
+    SetSelection(start, start);
 }
 
 int TCustomMaskEdit::SelLength() const
@@ -241,7 +229,7 @@ int TCustomMaskEdit::SelLength() const
 
 void TCustomMaskEdit::SetSelLength(int length)
 {
-    select(SelStart(), SelStart() + length);
+    SetSelection(SelStart(), SelStart() + length);
 }
 
 QString TCustomMaskEdit::SelText() const
@@ -256,16 +244,22 @@ void TCustomMaskEdit::SetSelText(const QString& text)
 
 void TCustomMaskEdit::SelectAll()
 {
-    select(0, static_cast<int>(EditText().size()));
+    SetSelection(0, static_cast<int>(EditText().size()));
 }
 
-// Selects from anchor to position (the caret), both kept inside the text.
-void TCustomMaskEdit::select(int anchor, int position)
+void TCustomMaskEdit::GetSelection(int& from, int& to) const
+{
+    from = SelStart();
+    to = from + SelLength();
+}
+
+// Selects from from to to, where the caret goes; both are kept inside the text.
+void TCustomMaskEdit::SetSelection(int from, int to)
 {
     const int length = static_cast<int>(EditText().size());
     QTextCursor c = box()->textCursor();
-    c.setPosition(std::clamp(anchor, 0, length));
-    c.setPosition(std::clamp(position, 0, length), QTextCursor::KeepAnchor);
+    c.setPosition(std::clamp(from, 0, length));
+    c.setPosition(std::clamp(to, 0, length), QTextCursor::KeepAnchor);
     box()->setTextCursor(c);
 }
 
