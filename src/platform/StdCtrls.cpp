@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QValidator>
+#include <algorithm>
+#include <limits>
 
 int WheelScrollLines()
 {
@@ -205,14 +207,13 @@ void TCustomEdit::WndProc(TMessage& m)
         // A negative start removes the selection, a negative end selects to the end.
         const auto start = static_cast<int>(static_cast<LPARAM>(m.WParam));
         const auto end = static_cast<int>(m.LParam);
-        const int length = static_cast<int>(Text().size());
         int from = 0;
         int to = 0;
         GetSelection(from, to);
         if (start < 0)
             SetSelection(from, from);
         else
-            SetSelection(std::min(start, length), end < 0 ? length : std::min(end, length));
+            SetSelection(start, end < 0 ? std::numeric_limits<int>::max() : end);
         return;
     }
     default:
@@ -314,7 +315,9 @@ void TEdit::GetSelection(int& from, int& to) const
 
 void TEdit::SetSelection(int from, int to)
 {
-    edit()->setSelection(from, to - from);
+    const int length = static_cast<int>(edit()->text().size());
+    from = std::clamp(from, 0, length);
+    edit()->setSelection(from, std::clamp(to, 0, length) - from);
 }
 
 int TEdit::SelStart() const

@@ -82,10 +82,10 @@ public:
 protected:
     TCustomEdit(TComponent* AOwner, QWidget* widget);
     virtual void Change();
-    // The selection that EM_GETSEL answers and EM_SETSEL sets (from and to inside the text, from == to
-    // for none); an edit without one keeps none.
+    // The selection that EM_GETSEL answers and EM_SETSEL sets, from == to for none; the setter keeps
+    // both inside the text. An edit without one keeps none.
     virtual void GetSelection(int& from, int& to) const { from = to = 0; }
-    virtual void SetSelection(int from, int to) { (void)from, (void)to; }
+    virtual void SetSelection(int /*from*/, int /*to*/) {}
 };
 
 // A one-line text edit.

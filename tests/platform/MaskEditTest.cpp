@@ -94,6 +94,8 @@ TEST(MaskEdit, KeysTypeAndEraseOverTheMask)
     edit.SetText(QStringLiteral("1234"));
     EXPECT_EQ(edit.EditText(), QStringLiteral("12-34"));
     EXPECT_EQ(edit.Text(), QStringLiteral("1234"));
+    edit.Perform(EM_SETSEL, 0, -1);
+    EXPECT_EQ(edit.SelLength(), 5) << "selections count the shown text";
     edit.SetEditMask(QString());
     EXPECT_EQ(edit.Text(), QStringLiteral("1234"));
 }
@@ -134,6 +136,9 @@ TEST(MaskEdit, LinesAndFormattingRectangle)
     EXPECT_EQ(edit.Text(), QStringLiteral("one\ntwo"));
     EXPECT_EQ(edit.Perform(EM_LINEFROMCHAR, 5), 1);
     EXPECT_EQ(edit.Perform(EM_LINEFROMCHAR, 2), 0);
+    const LPARAM second = edit.Perform(EM_POSFROMCHAR, 5);
+    EXPECT_GT(GET_Y_LPARAM(second), GET_Y_LPARAM(edit.Perform(EM_POSFROMCHAR, 1)));
+    EXPECT_EQ(edit.Perform(EM_CHARFROMPOS, 0, second + MAKELPARAM(1, 1)), MAKELPARAM(5, 1));
     edit.SetEditMask(QStringLiteral("00;1;_"));
     edit.SetText(QStringLiteral("1"));
     TypeText(edit, QStringLiteral("\r"));
