@@ -28,6 +28,8 @@ public:
     void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
     bool ReadOnly() const;
     void SetReadOnly(bool v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
     // The whole text is selected when the edit gets the focus from the keyboard.
     bool AutoSelect = true;
     // The user changed the text since code last set it.
@@ -74,6 +76,7 @@ private:
     QString editMask_;
     TMaskPattern mask_;
     int maxLength_ = 0;
+    TAlignment alignment_ = taLeftJustify;
     bool modified_ = false;
     bool wordWrap_ = false;
 };

@@ -144,6 +144,10 @@ TEST(MaskEdit, LinesAndFormattingRectangle)
     TypeText(edit, QStringLiteral("\r"));
     EXPECT_EQ(edit.EditText(), QStringLiteral("1_")) << "a mask keeps one line";
 
+    // Right-aligned text ends at the right edge.
+    edit.SetAlignment(taRightJustify);
+    EXPECT_GT(GET_X_LPARAM(edit.Perform(EM_POSFROMCHAR, 0)), 60);
+
     TRect r;
     edit.Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
     EXPECT_EQ(r, Rect(0, 0, 120, 60));

@@ -205,6 +205,14 @@ void TCustomMaskEdit::SetReadOnly(bool v)
     box()->setReadOnly(v);
 }
 
+void TCustomMaskEdit::SetAlignment(TAlignment a)
+{
+    alignment_ = a;
+    QTextOption option = box()->document()->defaultTextOption();
+    option.setAlignment(a == taRightJustify ? Qt::AlignRight : a == taCenter ? Qt::AlignHCenter : Qt::AlignLeft);
+    box()->document()->setDefaultTextOption(option);
+}
+
 void TCustomMaskEdit::SetWordWrap(bool v)
 {
     wordWrap_ = v;
