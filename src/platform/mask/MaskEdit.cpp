@@ -133,7 +133,8 @@ void TCustomMaskEdit::formattingRect(TMessage& m)
 int TCustomMaskEdit::lineOf(int pos) const
 {
     const QTextDocument* doc = box()->document();
-    const QTextBlock block = doc->findBlock(std::clamp(pos, 0, doc->characterCount() - 1));
+    pos = std::clamp(pos, 0, doc->characterCount() - 1);
+    const QTextBlock block = doc->findBlock(pos);
     int line = 0;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         doc->documentLayout()->blockBoundingRect(b);  // lays the block out
