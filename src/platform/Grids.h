@@ -141,6 +141,7 @@ public:
     void SetScrollBars(TScrollStyle bars);
     // The scroll bars' range, page and position. The grid maps its scrollable rows (columns) onto the
     // positions of the bar's range, 0 to 127 unless a caller sets another; setting the position does not scroll.
+    // The bars repaint on every change, whatever Redraw says.
     bool GetScrollInfo(int Bar, TScrollInfo& Info) const;
     int SetScrollInfo(int Bar, const TScrollInfo& Info, bool Redraw);
     // Show true keeps a bar (SB_HORZ, SB_VERT or SB_BOTH) shown even when nothing needs scrolling; false
@@ -148,6 +149,7 @@ public:
     bool ShowScrollBar(int Bar, bool Show);
     // ESB_DISABLE_BOTH disables a bar until ESB_ENABLE_BOTH; false when nothing changed.
     bool EnableScrollBar(int Bar, UINT Arrows);
+    // Whether a bar is shown and enabled now.
     bool ScrollBarShown(int Bar) const;
     bool ScrollBarEnabled(int Bar) const;
 
