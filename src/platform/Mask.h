@@ -1,7 +1,8 @@
 #pragma once
 // The masked edit: an edit whose text can follow an edit mask (see TMaskPattern), typed position by
 // position over the mask's blanks. Without a mask it is a plain edit with a length limit. It keeps one
-// line unless a descendant lets it wrap (SetWordWrap).
+// line unless a descendant lets it wrap (SetWordWrap). With a password character it shows that for every
+// character, keeps one line and gives nothing to the clipboard.
 #include "platform/StdCtrls.h"
 #include "platform/mask/MaskPattern.h"
 
@@ -12,13 +13,16 @@ public:
     explicit TCustomMaskEdit(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TCustomMaskEdit"); }
     // EM_GETSEL, EM_SETSEL, EM_SETREADONLY, EM_GETRECT, EM_SETRECT, EM_SETRECTNP, EM_LINEFROMCHAR,
-    // EM_POSFROMCHAR, EM_CHARFROMPOS, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR.
+    // EM_POSFROMCHAR, EM_CHARFROMPOS, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR; EM_SETPASSWORDCHAR and
+    // EM_GETPASSWORDCHAR through the base.
     void WndProc(TMessage& Message) override;
 
     QString EditMask() const { return editMask_; }
     // Changing the mask reformats the text.
     void SetEditMask(const QString& mask);
     bool IsMasked() const { return !mask_.IsEmpty(); }
+    using TCustomEdit::PasswordChar;
+    void SetPasswordChar(char16_t c) override;
     // The text as shown: with the mask's literals and blanks.
     QString EditText() const;
     void SetEditText(const QString& text);
@@ -61,19 +65,26 @@ protected:
 private:
     friend class MaskEditBox;
     MaskEditBox* box() const;
-    bool lineBreaks() const { return wordWrap_ && !IsMasked(); }
+    bool lineBreaks() const { return wordWrap_ && !IsMasked() && !PasswordChar(); }
+    // A mask or a password: all editing goes through the edit's own rules, none through the box's.
+    bool editsItself() const { return IsMasked() || PasswordChar(); }
+    QString shown(const QString& editText) const;
+    void showText(const QString& editText);
     void setBoxText(const QString& text);
     void replaceEditText(const QString& editText, int caret);
+    void insertText(const QString& text);
     void pasteText(QString text);
     void typeMasked(const QString& chars);
     void eraseMasked(int from, int to, int caret);
     void erase(bool backwards);
     void eraseSelection();
+    void copy();
     void cut();
     int lineOf(int pos) const;
     void formattingRect(TMessage& m);
 
     QString editMask_;
+    QString secret_;  // the edit text while the box shows the password character
     TMaskPattern mask_;
     int maxLength_ = 0;
     TAlignment alignment_ = taLeftJustify;

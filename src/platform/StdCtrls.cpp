@@ -216,6 +216,12 @@ void TCustomEdit::WndProc(TMessage& m)
             SetSelection(start, end < 0 ? std::numeric_limits<int>::max() : end);
         return;
     }
+    case EM_SETPASSWORDCHAR:
+        SetPasswordChar(static_cast<char16_t>(m.WParam));
+        return;
+    case EM_GETPASSWORDCHAR:
+        m.Result = passwordChar_;
+        return;
     default:
         TWinControl::WndProc(m);
     }
@@ -273,9 +279,6 @@ void TEdit::WndProc(TMessage& m)
         SetReadOnly(m.WParam != 0);
         m.Result = 1;
         return;
-    case EM_SETPASSWORDCHAR:
-        SetPasswordChar(static_cast<char16_t>(m.WParam));
-        return;
     default:
         TCustomEdit::WndProc(m);
     }
@@ -303,7 +306,7 @@ void TEdit::SetReadOnly(bool v)
 
 void TEdit::SetPasswordChar(char16_t c)
 {
-    passwordChar_ = c;
+    TCustomEdit::SetPasswordChar(c);
     edit()->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
 }
 

@@ -82,10 +82,17 @@ public:
 protected:
     TCustomEdit(TComponent* AOwner, QWidget* widget);
     virtual void Change();
+    // 0 shows the text; any other character is shown for each character of it (EM_SETPASSWORDCHAR,
+    // EM_GETPASSWORDCHAR). The text itself stays as it is.
+    char16_t PasswordChar() const { return passwordChar_; }
+    virtual void SetPasswordChar(char16_t c) { passwordChar_ = c; }
     // The selection that EM_GETSEL answers and EM_SETSEL sets, from == to for none; the setter keeps
     // both inside the text. An edit without one keeps none.
     virtual void GetSelection(int& from, int& to) const { from = to = 0; }
     virtual void SetSelection(int /*from*/, int /*to*/) {}
+
+private:
+    char16_t passwordChar_ = 0;
 };
 
 // A one-line text edit.
@@ -100,9 +107,8 @@ public:
     void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
     bool ReadOnly() const;
     void SetReadOnly(bool v);
-    // 0 shows the text; any other character hides it.
-    char16_t PasswordChar() const { return passwordChar_; }
-    void SetPasswordChar(char16_t c);
+    using TCustomEdit::PasswordChar;
+    void SetPasswordChar(char16_t c) override;
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;
@@ -120,7 +126,6 @@ protected:
 private:
     QLineEdit* edit() const;
     int maxLength_ = 0;
-    char16_t passwordChar_ = 0;
 };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

@@ -1,6 +1,10 @@
 #include "platform/Mask.h"
 #include "platform/TestSeams.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 TEST(MaskPattern, TypingOverTheMask)
@@ -22,6 +26,17 @@ TEST(MaskPattern, TypingOverTheMask)
         {"0;1;_", " ", "_", " "},                        // a required digit takes no blank
         {"\\0-00;1;_", "12", "0-12", "0-12"},            // an escaped mask character is a literal
         {"00:00", "12:", "12:__", "12:  "},              // the literal typed at the caret steps over it
+        {"!90:00:00;1; ", "123456", "12:34:56", "12:34:56"},
+        {"AAa;1;_", "a-1 ", "a1_", "a1 "},               // letters or digits, the optional one takes a blank
+        {"A;1;_", " ", "_", " "},
+        {"CCc;1;_", "-+ ", "-+_", "-+ "},                // any character
+        {"C;1;_", " x", "x", "x"},                       // a required one takes no blank
+        {"###;1;_", "+5-", "+5-", "+5-"},                // digits and signs
+        {"##;1;_", "a 7", "_7", " 7"},
+        {">LL<LL;1;_", "abCD", "ABcd", "ABcd"},          // case changes
+        {">L<>L;1;_", "ab", "Ab", "Ab"},                 // <> keeps the case
+        {">cc;1;_", "a1", "A1", "A1"},
+        {"\\>L;1;_", ">a", ">a", ">a"},                // an escaped case sign is a literal
     };
     for (const Case& c : cases) {
         const TMaskPattern mask(QString::fromUtf8(c.mask));
@@ -43,6 +58,8 @@ TEST(MaskPattern, TextAndEditTextConvert)
     const TMaskPattern bare(QStringLiteral("00-00;0;_"));
     EXPECT_EQ(bare.EditTextOf(QStringLiteral("1234"), false), QStringLiteral("12-34"));
     EXPECT_EQ(bare.EditTextOf(QStringLiteral("12"), false), QStringLiteral("12-__"));
+    EXPECT_EQ(TMaskPattern(QStringLiteral(">LL<L;1;_")).EditTextOf(QStringLiteral("abC"), true),
+              QStringLiteral("ABc"));
     EXPECT_TRUE(TMaskPattern(QString()).IsEmpty());
     EXPECT_EQ(TMaskPattern(QStringLiteral(";0;_")).Length(), 0);
 }
@@ -158,4 +175,102 @@ TEST(MaskEdit, LinesAndFormattingRectangle)
     edit.Perform(EM_SETRECT, 0, 0);
     edit.Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
     EXPECT_EQ(r, Rect(0, 0, 120, 60));
+}
+
+namespace {
+QPlainTextEdit* box(TCustomMaskEdit& edit)
+{
+    return static_cast<QPlainTextEdit*>(edit.Widget());
+}
+}  // namespace
+
+TEST(MaskEdit, PasswordShowsItsCharacterAndKeepsTheText)
+{
+    Edit edit;
+    int changes = 0;
+    edit.OnChange = [&](TObject*) { ++changes; };
+    edit.Perform(EM_SETPASSWORDCHAR, u'*');
+    EXPECT_EQ(edit.Perform(EM_GETPASSWORDCHAR), u'*');
+    TypeText(edit, QStringLiteral("secret"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("secret"));
+    EXPECT_EQ(box(edit)->toPlainText(), QStringLiteral("******"));
+    SendKey(edit, VK_BACK);
+    edit.SetSelStart(0);
+    SendKey(edit, VK_DELETE);
+    edit.Perform(EM_SETSEL, 1, 2);
+    TypeText(edit, QStringLiteral("X"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("eXre"));
+    EXPECT_EQ(box(edit)->toPlainText(), QStringLiteral("****"));
+    EXPECT_TRUE(edit.Modified());
+
+    // Copy and cut give nothing and keep the text; paste still works.
+    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+    edit.SelectAll();
+    edit.Perform(WM_COPY);
+    edit.Perform(WM_CUT);
+    SendKey(edit, 'C', ssCtrl);
+    SendKey(edit, 'X', ssCtrl);
+    SendKey(edit, VK_INSERT, ssCtrl);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("clip"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("eXre"));
+    edit.Perform(EM_SETSEL, 4, 4);
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), QStringLiteral("eXreclip"));
+
+    // One line; the limit counts the real text.
+    edit.SetWordWrap(true);
+    edit.SetMaxLength(9);
+    TypeText(edit, QStringLiteral("\rab"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("eXreclipa"));
+
+    // 0 shows the text again, selection and modified state kept, no change raised.
+    edit.SetModified(false);
+    edit.Perform(EM_SETSEL, 2, 4);
+    const int before = changes;
+    edit.Perform(EM_SETPASSWORDCHAR, 0);
+    EXPECT_EQ(box(edit)->toPlainText(), QStringLiteral("eXreclipa"));
+    EXPECT_EQ(edit.SelText(), QStringLiteral("re"));
+    EXPECT_EQ(changes, before);
+    EXPECT_FALSE(edit.Modified());
+    edit.Perform(WM_COPY);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("re"));
+
+    // Over a mask the literals are hidden too; Text keeps them.
+    edit.SetPasswordChar(u'#');
+    edit.SetEditMask(QStringLiteral("00-00;1;_"));
+    edit.SetText(QString());
+    edit.SetSelStart(0);
+    TypeText(edit, QStringLiteral("123"));
+    SendKey(edit, VK_BACK);
+    TypeText(edit, QStringLiteral("45"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("12-45"));
+    EXPECT_EQ(box(edit)->toPlainText(), QStringLiteral("#####"));
+}
+
+TEST(MaskEdit, PressInTheSelectionStartsNoDragWhereTheEditKeepsPositions)
+{
+    const auto pressInSelection = [](Edit& edit) {
+        edit.SetBounds(0, 0, 120, 21);
+        edit.SelectAll();
+        QTextCursor c(box(edit)->document());
+        c.setPosition(2);
+        const QPointF p = box(edit)->cursorRect(c).center();
+        QWidget* viewport = box(edit)->viewport();
+        QMouseEvent press(QEvent::MouseButtonPress, p, viewport->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &press);
+        return edit.SelLength();
+    };
+    Edit plain;
+    plain.SetText(QStringLiteral("12345"));
+    EXPECT_EQ(pressInSelection(plain), 5) << "a plain edit may drag its selection";
+    Edit masked;
+    masked.SetEditMask(QStringLiteral("00000;1;_"));
+    masked.SetText(QStringLiteral("12345"));
+    EXPECT_EQ(pressInSelection(masked), 0);
+    Edit password;
+    password.SetPasswordChar(u'*');
+    password.SetText(QStringLiteral("12345"));
+    EXPECT_EQ(pressInSelection(password), 0);
+    EXPECT_EQ(masked.Text(), QStringLiteral("12345"));
 }

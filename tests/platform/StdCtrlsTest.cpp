@@ -67,7 +67,9 @@ TEST(StdCtrlsTest, EditSelectionAndEditMessages)
     EXPECT_EQ(edit.Text(), QStringLiteral("192.0"));
     edit.Perform(EM_SETREADONLY, 1);
     EXPECT_TRUE(edit.ReadOnly());
-    edit.SetPasswordChar(u'*');
+    edit.Perform(EM_SETPASSWORDCHAR, u'*');
+    EXPECT_EQ(edit.PasswordChar(), u'*');
+    EXPECT_EQ(edit.Perform(EM_GETPASSWORDCHAR), u'*');
     EXPECT_EQ(edit.Text(), QStringLiteral("192.0"));
 }
 

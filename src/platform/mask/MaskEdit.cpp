@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -33,6 +34,17 @@ public:
     }
 
 protected:
+    // A press in the selection could drag it away past the edit's rules: where the edit does its own
+    // editing, a plain press drops the selection first, so no drag starts.
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (edit_->editsItself() && e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ShiftModifier)) {
+            QTextCursor c = textCursor();
+            c.clearSelection();
+            setTextCursor(c);
+        }
+        NativeWidget<QPlainTextEdit>::mousePressEvent(e);
+    }
     void insertFromMimeData(const QMimeData* source) override
     {
         const QString text = source->text();
@@ -101,7 +113,7 @@ void TCustomMaskEdit::WndProc(TMessage& m)
         return;
     }
     case WM_COPY:
-        box()->copy();
+        copy();
         return;
     case WM_CUT:
         cut();
@@ -157,7 +169,7 @@ void TCustomMaskEdit::SetEditMask(const QString& mask)
 
 QString TCustomMaskEdit::EditText() const
 {
-    return box()->toPlainText();
+    return PasswordChar() ? secret_ : box()->toPlainText();
 }
 
 void TCustomMaskEdit::SetEditText(const QString& text)
@@ -175,10 +187,23 @@ void TCustomMaskEdit::SetTextValue(const QString& text)
     setBoxText(IsMasked() ? mask_.EditTextOf(text, mask_.SaveLiterals()) : text);
 }
 
+// The box shows the edit text, or a password character for each of its characters.
+QString TCustomMaskEdit::shown(const QString& editText) const
+{
+    return PasswordChar() ? QString(editText.size(), QChar(PasswordChar())) : editText;
+}
+
+void TCustomMaskEdit::showText(const QString& editText)
+{
+    if (PasswordChar())
+        secret_ = editText;
+    box()->setPlainText(shown(editText));
+}
+
 // Text set by code: the change is not the user's.
 void TCustomMaskEdit::setBoxText(const QString& text)
 {
-    box()->setPlainText(text);
+    showText(text);
     modified_ = false;
 }
 
@@ -186,8 +211,37 @@ void TCustomMaskEdit::setBoxText(const QString& text)
 void TCustomMaskEdit::replaceEditText(const QString& editText, int caret)
 {
     if (editText != EditText())
-        box()->setPlainText(editText);
+        showText(editText);
     SetSelection(caret, caret);
+}
+
+// Replaces the selection without a mask; a password edit keeps the real text aside.
+void TCustomMaskEdit::insertText(const QString& text)
+{
+    QTextCursor c = box()->textCursor();
+    if (PasswordChar())
+        secret_.replace(c.selectionStart(), c.selectionEnd() - c.selectionStart(), text);
+    c.insertText(shown(text));
+    box()->setTextCursor(c);
+}
+
+// Showing the password character or the text again changes neither the text nor the selection.
+void TCustomMaskEdit::SetPasswordChar(char16_t c)
+{
+    if (c == PasswordChar())
+        return;
+    const QString edit = EditText();
+    int from = 0;
+    int to = 0;
+    GetSelection(from, to);
+    TCustomEdit::SetPasswordChar(c);
+    secret_.clear();
+    SetWordWrap(wordWrap_);
+    {
+        const QSignalBlocker quiet(box());
+        showText(edit);
+    }
+    SetSelection(from, to);
 }
 
 void TCustomMaskEdit::Change()
@@ -290,9 +344,7 @@ void TCustomMaskEdit::pasteText(QString text)
         text.truncate(std::max<qsizetype>(maxLength_ - (EditText().size() - SelLength()), 0));
     if (text.isEmpty() && SelLength() == 0)
         return;
-    QTextCursor c = box()->textCursor();
-    c.insertText(text);
-    box()->setTextCursor(c);
+    insertText(text);
 }
 
 // Typing over the mask: the selection is blanked first; characters a position refuses are skipped.
@@ -317,13 +369,19 @@ void TCustomMaskEdit::eraseMasked(int from, int to, int caret)
     replaceEditText(edit, caret);
 }
 
-// Backspace and Delete over a mask: the selection, else the input position before (after) the caret;
-// the positions stay and become blank.
+// Backspace and Delete where the edit does its own editing: the selection, else the character (over a
+// mask the input position, which stays and becomes blank) before (after) the caret.
 void TCustomMaskEdit::erase(bool backwards)
 {
     const int from = SelStart();
     if (SelLength() > 0) {
         eraseSelection();
+    } else if (!IsMasked()) {
+        const int at = backwards ? from - 1 : from;
+        if (at >= 0 && at < EditText().size()) {
+            SetSelection(at, at + 1);
+            insertText(QString());
+        }
     } else if (backwards) {
         const int at = mask_.PrevInput(from);
         if (at >= 0)
@@ -342,14 +400,19 @@ void TCustomMaskEdit::eraseSelection()
         eraseMasked(SelStart(), SelStart() + SelLength(), SelStart());
         return;
     }
-    QTextCursor c = box()->textCursor();
-    c.removeSelectedText();
-    box()->setTextCursor(c);
+    insertText(QString());
+}
+
+// A password edit gives nothing to the clipboard.
+void TCustomMaskEdit::copy()
+{
+    if (!PasswordChar())
+        box()->copy();
 }
 
 void TCustomMaskEdit::cut()
 {
-    if (SelLength() == 0)
+    if (SelLength() == 0 || PasswordChar())
         return;
     box()->copy();
     eraseSelection();
@@ -358,7 +421,10 @@ void TCustomMaskEdit::cut()
 void TCustomMaskEdit::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomEdit::KeyDown(Key, Shift);
-    if (Key == VK_DELETE && IsMasked()) {
+    if (Key == VK_INSERT && (Shift & ssCtrl)) {
+        copy();
+        Key = 0;
+    } else if (Key == VK_DELETE && editsItself()) {
         if (!ReadOnly())
             erase(false);
         Key = 0;
@@ -381,23 +447,25 @@ void TCustomMaskEdit::KeyPress(char16_t& Key)
         if (lineBreaks())
             pasteText(QStringLiteral("\n"));
         break;
+    case CtrlC:
+        copy();
+        break;
     case CtrlX:
         cut();
         break;
     case u'\b':
-        if (!IsMasked())
+        if (!editsItself())
             return;
         if (!ReadOnly())
             erase(true);
         break;
     default:
         if (Key < 32) {
-            // A mask takes no other editing shortcuts than select all, copy and paste.
-            if (!IsMasked() || Key == CtrlA || Key == CtrlC || Key == CtrlV)
+            // An edit doing its own editing takes no other shortcuts than select all and paste.
+            if (!editsItself() || Key == CtrlA || Key == CtrlV)
                 return;
-        } else if (IsMasked()) {
-            if (!ReadOnly())
-                typeMasked(QString(QChar(Key)));
+        } else if (editsItself()) {
+            pasteText(QString(QChar(Key)));
         } else if (maxLength_ == 0 || SelLength() > 0 || EditText().size() < maxLength_) {
             return;  // the box types it
         }

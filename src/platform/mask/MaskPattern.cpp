@@ -34,15 +34,30 @@ TMaskPattern::TMaskPattern(const QString& editMask)
 
 void TMaskPattern::parsePositions(const QString& mask)
 {
+    Case letterCase = Case::Kept;
     for (qsizetype i = 0; i < mask.size(); ++i) {
         const QChar c = mask.at(i);
         Position p;
         switch (c.unicode()) {
         case u'!': continue;
-        case u'0': p = {Kind::Digit, true, {}}; break;
-        case u'9': p = {Kind::Digit, false, {}}; break;
-        case u'L': p = {Kind::Letter, true, {}}; break;
-        case u'l': p = {Kind::Letter, false, {}}; break;
+        case u'>': letterCase = Case::Upper; continue;
+        case u'<':
+            if (i + 1 < mask.size() && mask.at(i + 1) == u'>') {
+                letterCase = Case::Kept;
+                ++i;
+            } else {
+                letterCase = Case::Lower;
+            }
+            continue;
+        case u'0': p = {Kind::Digit, true, {}, letterCase}; break;
+        case u'9': p = {Kind::Digit, false, {}, letterCase}; break;
+        case u'#': p = {Kind::DigitOrSign, false, {}, letterCase}; break;
+        case u'L': p = {Kind::Letter, true, {}, letterCase}; break;
+        case u'l': p = {Kind::Letter, false, {}, letterCase}; break;
+        case u'A': p = {Kind::LetterOrDigit, true, {}, letterCase}; break;
+        case u'a': p = {Kind::LetterOrDigit, false, {}, letterCase}; break;
+        case u'C': p = {Kind::Any, true, {}, letterCase}; break;
+        case u'c': p = {Kind::Any, false, {}, letterCase}; break;
         case u'\\':
             if (i + 1 == mask.size())
                 continue;
@@ -64,12 +79,28 @@ bool TMaskPattern::Accepts(int pos, QChar ch) const
     const Position& p = positions_.at(static_cast<std::size_t>(pos));
     if (ch == u' ')
         return p.kind != Kind::Literal && !p.required;
+    const bool digit = ch >= u'0' && ch <= u'9';
     switch (p.kind) {
-    case Kind::Digit: return ch >= u'0' && ch <= u'9';
+    case Kind::Digit: return digit;
+    case Kind::DigitOrSign: return digit || ch == u'+' || ch == u'-';
     case Kind::Letter: return ch.isLetter();
+    case Kind::LetterOrDigit: return digit || ch.isLetter();
+    case Kind::Any: return ch >= u' ';
     case Kind::Literal: return false;
     }
     return false;
+}
+
+QChar TMaskPattern::Stored(int pos, QChar ch) const
+{
+    if (ch == u' ')
+        return blank_;
+    switch (positions_.at(static_cast<std::size_t>(pos)).letterCase) {
+    case Case::Upper: return ch.toUpper();
+    case Case::Lower: return ch.toLower();
+    case Case::Kept: return ch;
+    }
+    return ch;
 }
 
 QString TMaskPattern::EditTextOf(const QString& text, bool withLiterals) const
@@ -84,7 +115,7 @@ QString TMaskPattern::EditTextOf(const QString& text, bool withLiterals) const
             continue;
         }
         const QChar c = next < text.size() ? text.at(next++) : QChar(u' ');
-        edit += Accepts(pos, c) && c != u' ' ? c : blank_;
+        edit += Stored(pos, Accepts(pos, c) ? c : QChar(u' '));
     }
     return edit;
 }
@@ -126,7 +157,7 @@ int TMaskPattern::Type(QString& editText, int pos, QChar ch) const
     const int at = NextInput(pos);
     if (at >= Length() || at >= editText.size() || !Accepts(at, ch))
         return -1;
-    editText[at] = ch == u' ' ? blank_ : ch;
+    editText[at] = Stored(at, ch);
     return NextInput(at + 1);
 }
 

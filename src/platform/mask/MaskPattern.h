@@ -1,8 +1,10 @@
 #pragma once
-// An edit mask: "<positions>;<save literals>;<blank>". Positions: 0 a digit, 9 a digit or blank, L a letter,
-// l a letter or blank, \ makes the next character a literal, ! is ignored; every other character is a
-// literal that stays in the text. The second field "0" keeps the literals out of Text; the third gives the
-// character shown for a position not typed yet ("_" by default).
+// An edit mask: "<positions>;<save literals>;<blank>". Positions: 0 a digit, 9 a digit or blank, # a digit,
+// sign or blank, L a letter, l a letter or blank, A a letter or digit, a a letter, digit or blank, C any
+// character, c any character or blank. > upper-cases the positions after it, < lower-cases them, <> ends
+// either; \ makes the next character a literal, ! is ignored; every other character is a literal that
+// stays in the text. The second field "0" keeps the literals out of Text; the third gives the character
+// shown for a position not typed yet ("_" by default).
 #include <QString>
 #include <vector>
 
@@ -17,6 +19,9 @@ public:
     bool IsLiteral(int pos) const;
     // Whether ch may be typed at the input position pos (a space only where the position is optional).
     bool Accepts(int pos, QChar ch) const;
+    // What the edit text holds at the input position pos for the accepted ch: ch in the position's case,
+    // the blank for a space.
+    QChar Stored(int pos, QChar ch) const;
 
     // The edit text (literals and blanks as shown) for a text: with the literals, position by position,
     // when withLiterals, else the text fills the input positions in order. What a position doesn't take
@@ -35,11 +40,13 @@ public:
     void Clear(QString& editText, int from, int to) const;
 
 private:
-    enum class Kind { Literal, Digit, Letter };
+    enum class Kind { Literal, Digit, DigitOrSign, Letter, LetterOrDigit, Any };
+    enum class Case { Kept, Upper, Lower };
     struct Position {
         Kind kind = Kind::Literal;
         bool required = false;
         QChar literal;
+        Case letterCase = Case::Kept;
     };
     void parsePositions(const QString& mask);
 
