@@ -162,11 +162,16 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         // A viewport inside scrolls itself first; what it leaves comes up to the control's widget.
         return widget == control_->Widget() && wheel(static_cast<QWheelEvent*>(event));
     case QEvent::Enter: {
+        // Moving between the control's own widgets doesn't enter or leave it.
+        if (widget != control_->Widget())
+            return false;
         TMessage m{CM_MOUSEENTER, 0, 0, 0};
         perform(m);
         return false;
     }
     case QEvent::Leave: {
+        if (widget != control_->Widget())
+            return false;
         TMessage m{CM_MOUSELEAVE, 0, 0, 0};
         perform(m);
         return false;

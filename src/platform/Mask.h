@@ -34,6 +34,12 @@ public:
     void SetReadOnly(bool v);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
+    // bsSingle: a sunken frame; bsNone: no frame.
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style);
+    // Bound while WM_PAINT runs, after the box has drawn its text and frame: a descendant that handles
+    // WM_PAINT draws over them in window coordinates.
+    TCanvas& Canvas() { return canvas_; }
     // The whole text is selected when the edit gets the focus from the keyboard.
     bool AutoSelect = true;
     // The user changed the text since code last set it.
@@ -64,6 +70,7 @@ protected:
 
 private:
     friend class MaskEditBox;
+    friend class MaskEditOverlay;
     MaskEditBox* box() const;
     bool lineBreaks() const { return wordWrap_ && !IsMasked() && !PasswordChar(); }
     // A mask or a password: all editing goes through the edit's own rules, none through the box's.
@@ -82,12 +89,15 @@ private:
     void cut();
     int lineOf(int pos) const;
     void formattingRect(TMessage& m);
+    void paintOver(QPainter& painter);
 
     QString editMask_;
     QString secret_;  // the edit text while the box shows the password character
     TMaskPattern mask_;
     int maxLength_ = 0;
     TAlignment alignment_ = taLeftJustify;
+    TBorderStyle borderStyle_ = bsSingle;
+    TCanvas canvas_;
     bool modified_ = false;
     bool wordWrap_ = false;
 };

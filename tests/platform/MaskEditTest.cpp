@@ -274,3 +274,79 @@ TEST(MaskEdit, PressInTheSelectionStartsNoDragWhereTheEditKeepsPositions)
     EXPECT_EQ(pressInSelection(password), 0);
     EXPECT_EQ(masked.Text(), QStringLiteral("12345"));
 }
+
+namespace {
+void sendMouse(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+TEST(MaskEdit, MouseOnTheTextReachesTheControlAndStillSelects)
+{
+    Edit edit;
+    edit.SetBounds(0, 0, 120, 21);
+    edit.SetEditMask(QStringLiteral("00000;1;_"));
+    edit.SetText(QStringLiteral("12345"));
+    std::vector<TPoint> downs;
+    int doubleClicks = 0;
+    edit.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int X, int Y) { downs.push_back({X, Y}); };
+    edit.OnDblClick = [&](TObject*) { ++doubleClicks; };
+    QWidget* viewport = box(edit)->viewport();
+    const auto at = [&](int pos) {
+        QTextCursor c(box(edit)->document());
+        c.setPosition(pos);
+        return QPointF(box(edit)->cursorRect(c).center());
+    };
+    sendMouse(viewport, QEvent::MouseButtonPress, at(1), Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseMove, at(4), Qt::LeftButton);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at(4), Qt::NoButton);
+    ASSERT_EQ(downs.size(), 1u);
+    const QPoint inEdit = viewport->mapTo(edit.Widget(), at(1).toPoint());
+    EXPECT_EQ(downs[0], (TPoint{inEdit.x(), inEdit.y()})) << "in the control's coordinates";
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(edit.SelStart(), 1);
+    EXPECT_EQ(edit.SelLength(), 3) << "dragging over the text selects";
+    sendMouse(viewport, QEvent::MouseButtonDblClick, at(2), Qt::LeftButton);
+    EXPECT_EQ(doubleClicks, 1);
+
+    // Crossing from the frame into the text neither leaves nor enters the control.
+    int enters = 0;
+    int leaves = 0;
+    edit.OnMouseEnter = [&](TObject*) { ++enters; };
+    edit.OnMouseLeave = [&](TObject*) { ++leaves; };
+    SendMouseEnter(edit);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(viewport, &leave);
+    QEnterEvent enter(at(0), at(0), viewport->mapToGlobal(at(0)));
+    QCoreApplication::sendEvent(viewport, &enter);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 0);
+}
+
+TEST(MaskEdit, PaintMessageDrawsOverTheBoxAndItsFrame)
+{
+    struct Painted : Edit {
+        void WndProc(TMessage& m) override
+        {
+            Edit::WndProc(m);
+            if (m.Msg != WM_PAINT)
+                return;
+            Canvas().Brush().SetColor(clRed);
+            Canvas().FillRect(Rect(0, 0, 4, 4));
+        }
+    } edit;
+    edit.SetBounds(0, 0, 60, 21);
+    edit.SetText(QStringLiteral("text"));
+    const QImage image = PaintToImage(edit);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::red)) << "over the frame";
+    EXPECT_EQ(image.pixelColor(3, 3), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(5, 5), QColor(Qt::red));
+
+    // Without a border the text starts further left.
+    const int withFrame = GET_X_LPARAM(edit.Perform(EM_POSFROMCHAR, 0));
+    edit.SetBorderStyle(bsNone);
+    EXPECT_LT(GET_X_LPARAM(edit.Perform(EM_POSFROMCHAR, 0)), withFrame);
+}

@@ -1,12 +1,10 @@
 // The in-place editor and the grid's rules for starting, ending and cancelling an edit.
 #include "platform/Grids.h"
 
-#include <QFrame>
-
 TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner), grid_(dynamic_cast<TCustomGrid*>(AOwner))
 {
     TabStop = false;
-    static_cast<QFrame*>(Widget())->setFrameShape(QFrame::NoFrame);
+    SetBorderStyle(bsNone);
     SetVisible(false);
 }
 

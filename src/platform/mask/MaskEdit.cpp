@@ -6,15 +6,36 @@
 #include <QAbstractTextDocumentLayout>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
+
+// A see-through layer over the whole box, above its text and frame: the edit's WM_PAINT draws on it.
+class MaskEditOverlay : public QWidget {
+public:
+    MaskEditOverlay(QWidget* box, TCustomMaskEdit* edit) : QWidget(box), edit_(edit)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        ControlBridge::guarded([this, &painter] { edit_->paintOver(painter); });
+    }
+
+private:
+    TCustomMaskEdit* edit_;
+};
 
 // The text box under a masked edit: pasted and dropped text goes through the edit's rules, and a set
 // formatting rectangle stays where it was set when the box is resized.
 class MaskEditBox : public NativeWidget<QPlainTextEdit> {
 public:
-    explicit MaskEditBox(TCustomMaskEdit* edit) : edit_(edit)
+    explicit MaskEditBox(TCustomMaskEdit* edit) : edit_(edit), overlay_(new MaskEditOverlay(this, edit))
     {
         setLineWrapMode(NoWrap);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -30,6 +51,11 @@ public:
         rectSet_ = r != nullptr;
         if (r)
             rect_ = *r;
+        applyRect();
+    }
+    void SetFramed(bool framed)
+    {
+        setFrameStyle(framed ? StyledPanel | Sunken : NoFrame);
         applyRect();
     }
 
@@ -53,6 +79,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override
     {
         NativeWidget<QPlainTextEdit>::resizeEvent(e);
+        overlay_->setGeometry(rect());
         applyRect();
     }
 
@@ -65,6 +92,7 @@ private:
     }
 
     TCustomMaskEdit* edit_;
+    QWidget* overlay_;  // a child of the box
     TRect rect_;
     bool rectSet_ = false;
 };
@@ -73,6 +101,9 @@ TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner, new M
 {
     SetBounds(0, 0, 121, 21);
     DlgCode = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+    // The mouse acts on the box's inner area; the box keeps the pressed button to itself.
+    ControlStyle &= ~csCaptureMouse;
+    WatchWidget(box()->viewport());
     QObject::connect(box(), &QPlainTextEdit::textChanged,
                      [this] { ControlBridge::guarded([this] { NotifyParent(EN_CHANGE); }); });
 }
@@ -127,6 +158,21 @@ void TCustomMaskEdit::WndProc(TMessage& m)
     default:
         TCustomEdit::WndProc(m);
     }
+}
+
+void TCustomMaskEdit::SetBorderStyle(TBorderStyle style)
+{
+    borderStyle_ = style;
+    box()->SetFramed(style != bsNone);
+}
+
+// After the box has drawn itself: WM_PAINT with Canvas bound over the whole window.
+void TCustomMaskEdit::paintOver(QPainter& painter)
+{
+    const TCanvasPaintGuard bind(canvas_, &painter);
+    canvas_.Font().Assign(Font());
+    canvas_.Brush().SetColor(Color());
+    Perform(WM_PAINT);
 }
 
 // EM_GETRECT fills the rectangle at LParam; EM_SETRECT(NP) sets it, or the default for none.
