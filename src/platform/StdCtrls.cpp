@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QValidator>
@@ -256,6 +257,22 @@ private:
     const TEdit* edit_;
 };
 
+// The look of an edit's line, but with the edit's own password character.
+class PasswordStyle : public QProxyStyle {
+public:
+    explicit PasswordStyle(const TEdit* edit) : edit_(edit) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return edit_->PasswordChar();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    const TEdit* edit_;
+};
+
 } // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, new NativeWidget<QLineEdit>)
@@ -307,6 +324,14 @@ void TEdit::SetReadOnly(bool v)
 void TEdit::SetPasswordChar(char16_t c)
 {
     TCustomEdit::SetPasswordChar(c);
+    if (c) {
+        auto* style = dynamic_cast<PasswordStyle*>(edit()->style());
+        if (!style) {
+            style = new PasswordStyle(this);
+            style->setParent(edit());
+        }
+        edit()->setStyle(style);  // the line takes the character on the style change
+    }
     edit()->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
 }
 

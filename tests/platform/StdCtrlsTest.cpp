@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 #include "platform/TestSeams.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +72,12 @@ TEST(StdCtrlsTest, EditSelectionAndEditMessages)
     EXPECT_EQ(edit.PasswordChar(), u'*');
     EXPECT_EQ(edit.Perform(EM_GETPASSWORDCHAR), u'*');
     EXPECT_EQ(edit.Text(), QStringLiteral("192.0"));
+    auto* line = static_cast<QLineEdit*>(edit.Widget());
+    EXPECT_EQ(line->displayText(), QStringLiteral("*****"));
+    edit.SetPasswordChar(u'#');
+    EXPECT_EQ(line->displayText(), QStringLiteral("#####"));
+    edit.SetPasswordChar(0);
+    EXPECT_EQ(line->displayText(), QStringLiteral("192.0"));
 }
 
 TEST(StdCtrlsTest, EditChangeReachesTheParentAsACommand)
