@@ -353,9 +353,11 @@ bool ControlBridge::mouseButton(QMouseEvent* e)
     const InputStateScope scope(ShiftStateFromQt(e->modifiers(), e->buttons()));
     const QPoint p = control_->Widget()->mapFromGlobal(e->globalPosition().toPoint());
     TMessage m{msg, mouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()), 0};
+    control_->mouseReachedBase_ = false;
     if (!perform(m))
         return true;
-    return control_->paintsSelf_;
+    // A window procedure that keeps the message from its base keeps it from the widget too.
+    return control_->paintsSelf_ || !control_->mouseReachedBase_;
 }
 
 bool ControlBridge::wheel(QWheelEvent* e)

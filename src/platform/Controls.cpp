@@ -147,6 +147,7 @@ void TControl::WndProc(TMessage& m)
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_MBUTTONDBLCLK:
+        mouseReachedBase_ = true;
         mouseButtonMessage(m);
         break;
     case WM_MOUSEMOVE:

@@ -275,6 +275,7 @@ private:
     QString text_;
     QPainter* activePainter_ = nullptr;
     bool paintsSelf_ = true;
+    bool mouseReachedBase_ = false;  // the last mouse button message got to TControl::WndProc
     std::unique_ptr<TBasicActionLink> actionLink_;
 };
 

@@ -312,6 +312,24 @@ TEST(MaskEdit, MouseOnTheTextReachesTheControlAndStillSelects)
     sendMouse(viewport, QEvent::MouseButtonDblClick, at(2), Qt::LeftButton);
     EXPECT_EQ(doubleClicks, 1);
 
+    // A press the window procedure keeps from its base doesn't reach the box: the selection stays.
+    struct KeepsPress : Edit {
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == WM_LBUTTONDOWN)
+                ++kept;
+            else
+                Edit::WndProc(m);
+        }
+        int kept = 0;
+    } keeps;
+    keeps.SetText(QStringLiteral("12345"));
+    keeps.SelectAll();
+    sendMouse(box(keeps)->viewport(), QEvent::MouseButtonPress, at(2), Qt::LeftButton);
+    sendMouse(box(keeps)->viewport(), QEvent::MouseButtonRelease, at(2), Qt::NoButton);
+    EXPECT_EQ(keeps.kept, 1);
+    EXPECT_EQ(keeps.SelLength(), 5);
+
     // Crossing from the frame into the text neither leaves nor enters the control.
     int enters = 0;
     int leaves = 0;
