@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -129,6 +130,12 @@ TEST(MaskEdit, PasteCutAndLengthLimit)
     EXPECT_EQ(edit.EditText(), QStringLiteral("1_3")) << "a cut keeps the mask's positions";
     edit.Perform(WM_PASTE);
     EXPECT_EQ(edit.EditText(), QStringLiteral("123"));
+    // Text from an input method keeps the mask's positions.
+    edit.SetSelStart(1);
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("9\u00e9"));
+    QCoreApplication::sendEvent(edit.Widget(), &composed);
+    EXPECT_EQ(edit.EditText(), QStringLiteral("193"));
 
     edit.SetEditMask(QString());
     edit.SetMaxLength(5);

@@ -4,6 +4,7 @@
 #include "platform/NativeWidget.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -70,6 +71,18 @@ protected:
             setTextCursor(c);
         }
         NativeWidget<QPlainTextEdit>::mousePressEvent(e);
+    }
+    // Text an input method commits goes through the edit's rules too; composing shows nothing meanwhile.
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        if (!edit_->editsItself()) {
+            NativeWidget<QPlainTextEdit>::inputMethodEvent(e);
+            return;
+        }
+        const QString text = e->commitString();
+        if (!text.isEmpty())
+            ControlBridge::guarded([this, &text] { edit_->pasteText(text); });
+        e->accept();
     }
     void insertFromMimeData(const QMimeData* source) override
     {
