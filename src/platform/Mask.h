@@ -28,8 +28,8 @@ public:
     void SetEditText(const QString& text);
 
     // The most characters the user can type or paste without a mask (0: no limit); code may set more.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
+    using TCustomEdit::MaxLength;
+    using TCustomEdit::SetMaxLength;
     bool ReadOnly() const;
     void SetReadOnly(bool v);
     TAlignment Alignment() const { return alignment_; }
@@ -46,14 +46,14 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool v) { modified_ = v; }
 
-    int SelStart() const;
-    void SetSelStart(int start);
-    int SelLength() const;
-    void SetSelLength(int length);
+    using TCustomEdit::SelStart;
+    using TCustomEdit::SetSelStart;
+    using TCustomEdit::SelLength;
+    using TCustomEdit::SetSelLength;
     QString SelText() const;
     // Replaces the selection as typing would (through the mask and the length limit).
     void SetSelText(const QString& text);
-    void SelectAll();
+    using TCustomEdit::SelectAll;
 
 protected:
     QString GetText() const override;
@@ -94,7 +94,6 @@ private:
     QString editMask_;
     QString secret_;  // the edit text while the box shows the password character
     TMaskPattern mask_;
-    int maxLength_ = 0;
     TAlignment alignment_ = taLeftJustify;
     TBorderStyle borderStyle_ = bsSingle;
     TCanvas canvas_;

@@ -234,6 +234,28 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
+int TCustomEdit::SelStart() const
+{
+    int from = 0;
+    int to = 0;
+    GetSelection(from, to);
+    return from;
+}
+
+int TCustomEdit::SelLength() const
+{
+    int from = 0;
+    int to = 0;
+    GetSelection(from, to);
+    return to - from;
+}
+
+void TCustomEdit::SetSelLength(int length)
+{
+    const int start = SelStart();
+    SetSelection(start, start + length);
+}
+
 
 // ---------------------------------------------------------------------------------------------
 // TEdit
@@ -337,8 +359,8 @@ void TEdit::SetPasswordChar(char16_t c)
 
 void TEdit::GetSelection(int& from, int& to) const
 {
-    from = SelStart();
-    to = from + SelLength();
+    from = edit()->hasSelectedText() ? edit()->selectionStart() : edit()->cursorPosition();
+    to = from + (edit()->hasSelectedText() ? edit()->selectionLength() : 0);
 }
 
 void TEdit::SetSelection(int from, int to)
@@ -346,26 +368,6 @@ void TEdit::SetSelection(int from, int to)
     const int length = static_cast<int>(edit()->text().size());
     from = std::clamp(from, 0, length);
     edit()->setSelection(from, std::clamp(to, 0, length) - from);
-}
-
-int TEdit::SelStart() const
-{
-    return edit()->hasSelectedText() ? edit()->selectionStart() : edit()->cursorPosition();
-}
-
-void TEdit::SetSelStart(int start)
-{
-    edit()->setCursorPosition(start);
-}
-
-int TEdit::SelLength() const
-{
-    return edit()->hasSelectedText() ? edit()->selectionLength() : 0;
-}
-
-void TEdit::SetSelLength(int length)
-{
-    edit()->setSelection(SelStart(), length);
 }
 
 QString TEdit::SelText() const
@@ -376,11 +378,6 @@ QString TEdit::SelText() const
 void TEdit::SetSelText(const QString& text)
 {
     edit()->insert(text);
-}
-
-void TEdit::SelectAll()
-{
-    edit()->selectAll();
 }
 
 // ---------------------------------------------------------------------------------------------

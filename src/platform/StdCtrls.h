@@ -2,6 +2,9 @@
 // Standard controls: label, link label, edit, memo, combo box, check box, radio button, list box.
 #include "platform/Controls.h"
 
+#include <algorithm>
+#include <limits>
+
 class QLineEdit;
 class QPlainTextEdit;
 class QComboBox;
@@ -90,9 +93,19 @@ protected:
     // both inside the text. An edit without one keeps none.
     virtual void GetSelection(int& from, int& to) const { from = to = 0; }
     virtual void SetSelection(int /*from*/, int /*to*/) {}
+    // The selection's start and length through the two above; the edits that keep one make these public.
+    int SelStart() const;
+    void SetSelStart(int start) { SetSelection(start, start); }
+    int SelLength() const;
+    void SetSelLength(int length);
+    void SelectAll() { SetSelection(0, std::numeric_limits<int>::max()); }
+    // The most characters the user can type or paste (0: no limit); a longer text set by code stays.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
 
 private:
     char16_t passwordChar_ = 0;
+    int maxLength_ = 0;
 };
 
 // A one-line text edit.
@@ -102,20 +115,19 @@ public:
     QString ClassName() const override { return QStringLiteral("TEdit"); }
     void WndProc(TMessage& Message) override;
 
-    // The most characters the user can type or paste (0: no limit); a longer text set by code stays.
-    int MaxLength() const { return maxLength_; }
-    void SetMaxLength(int length) { maxLength_ = std::max(0, length); }
+    using TCustomEdit::MaxLength;
+    using TCustomEdit::SetMaxLength;
     bool ReadOnly() const;
     void SetReadOnly(bool v);
     using TCustomEdit::PasswordChar;
     void SetPasswordChar(char16_t c) override;
-    int SelStart() const;
-    void SetSelStart(int start);
-    int SelLength() const;
-    void SetSelLength(int length);
+    using TCustomEdit::SelStart;
+    using TCustomEdit::SetSelStart;
+    using TCustomEdit::SelLength;
+    using TCustomEdit::SetSelLength;
+    using TCustomEdit::SelectAll;
     QString SelText() const;
     void SetSelText(const QString& text);
-    void SelectAll();
 
 protected:
     QString GetText() const override;
@@ -125,7 +137,6 @@ protected:
 
 private:
     QLineEdit* edit() const;
-    int maxLength_ = 0;
 };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

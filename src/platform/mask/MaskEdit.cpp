@@ -333,27 +333,6 @@ void TCustomMaskEdit::SetWordWrap(bool v)
     box()->setLineWrapMode(lineBreaks() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
-int TCustomMaskEdit::SelStart() const
-{
-    return box()->textCursor().selectionStart();
-}
-
-void TCustomMaskEdit::SetSelStart(int start)
-{
-    SetSelection(start, start);
-}
-
-int TCustomMaskEdit::SelLength() const
-{
-    const QTextCursor c = box()->textCursor();
-    return c.selectionEnd() - c.selectionStart();
-}
-
-void TCustomMaskEdit::SetSelLength(int length)
-{
-    SetSelection(SelStart(), SelStart() + length);
-}
-
 QString TCustomMaskEdit::SelText() const
 {
     return EditText().mid(SelStart(), SelLength());
@@ -364,15 +343,11 @@ void TCustomMaskEdit::SetSelText(const QString& text)
     pasteText(text);
 }
 
-void TCustomMaskEdit::SelectAll()
-{
-    SetSelection(0, static_cast<int>(EditText().size()));
-}
-
 void TCustomMaskEdit::GetSelection(int& from, int& to) const
 {
-    from = SelStart();
-    to = from + SelLength();
+    const QTextCursor c = box()->textCursor();
+    from = c.selectionStart();
+    to = c.selectionEnd();
 }
 
 // Selects from from to to, where the caret goes; both are kept inside the text.
@@ -399,8 +374,8 @@ void TCustomMaskEdit::pasteText(QString text)
         typeMasked(text);
         return;
     }
-    if (maxLength_ > 0)
-        text.truncate(std::max<qsizetype>(maxLength_ - (EditText().size() - SelLength()), 0));
+    if (MaxLength() > 0)
+        text.truncate(std::max<qsizetype>(MaxLength() - (EditText().size() - SelLength()), 0));
     if (text.isEmpty() && SelLength() == 0)
         return;
     insertText(text);
@@ -525,7 +500,7 @@ void TCustomMaskEdit::KeyPress(char16_t& Key)
                 return;
         } else if (editsItself()) {
             pasteText(QString(QChar(Key)));
-        } else if (maxLength_ == 0 || SelLength() > 0 || EditText().size() < maxLength_) {
+        } else if (MaxLength() == 0 || SelLength() > 0 || EditText().size() < MaxLength()) {
             return;  // the box types it
         }
         break;
