@@ -230,8 +230,10 @@ TEST_F(EtherCATESIFile, MalformedProjectLeavesTheFileAlone)
     TEtherCAT_ESI_File writer;
     EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error);
     Write(File_EtherCAT_Slave, QString());
-    Write(File_ParGen, QStringLiteral("<Par_Gen>"));
-    EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error);
+    for (const char* parGen : {"<Par_Gen>", "<Par_Gen><EtherCAT_Slave_Name>a&#1;b</EtherCAT_Slave_Name></Par_Gen>"}) {
+        Write(File_ParGen, QString::fromLatin1(parGen));
+        EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error) << parGen;
+    }
     EXPECT_EQ(Read(Esi()), "old");
     EXPECT_TRUE(writer.Lines.isEmpty());
 }

@@ -357,6 +357,32 @@ TEST_F(SaveBincc, MalformedProjectFilesStopBeforeWriting)
     }
 }
 
+TEST_F(SaveBincc, FilesThatAreNotWellFormedStopTheCompile)
+{
+    const char* const documents[] = {
+        "<Par_Gen/><Par_Gen/>",
+        "<Par_Gen/>text",
+        "<Par_Gen><Ethernet_IP1>&undefined;</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><Ethernet_IP1 a=\"1\" a=\"2\">1</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><Ethernet_IP1 a=\"<\">1</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><EtherCAT_Slave_Name>a&#1;b</EtherCAT_Slave_Name></Par_Gen>",
+        "<Par_Gen><EtherCAT_Slave_Name>a\x01b</EtherCAT_Slave_Name></Par_Gen>",
+    };
+    for (const char* document : documents) {
+        Write(File_ParGen, QString::fromLatin1(document));
+        ExpectRefused("ParGen.xml: ");
+    }
+}
+
+TEST_F(SaveBincc, DeeplyNestedKeyReadsAsMissing)
+{
+    constexpr int Depth = 100000;
+    Write(File_ParGen, QStringLiteral("<Par_Gen><Ethernet_IP4>") + QStringLiteral("<a>").repeated(Depth) + QStringLiteral("4")
+                           + QStringLiteral("</a>").repeated(Depth) + QStringLiteral("</Ethernet_IP4></Par_Gen>"));
+    Update();
+    EXPECT_EQ(Hex(bank1, 0x028, 4), "c0 a8 00 0a");
+}
+
 TEST_F(SaveBincc, ProjectsThatDoNotFitAreRefused)
 {
     QString slaves;
