@@ -95,18 +95,18 @@ XmlNode Child_Element(const XmlNode& parent, const char* name)
     return parent.Child(QString::fromLatin1(name));
 }
 
-// The attributes of one row element; of several attributes with one name, the first counts.
+// The attributes of one row element.
 template <typename Row, size_t N>
 Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N])
 {
     Row row;
-    for (XmlAttribute& attribute : element.Attributes())
+    element.VisitAttributes([&row, &attributes](std::string_view name, std::string_view value) {
         for (const TAttribute<Row>& known : attributes)
-            if (attribute.Name == QLatin1StringView(known.Name)) {
-                if (!(row.*known.Member))
-                    row.*known.Member = std::move(attribute.Value);
+            if (name == known.Name) {
+                row.*known.Member = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
                 break;
             }
+    });
     return row;
 }
 
