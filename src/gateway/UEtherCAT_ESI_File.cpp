@@ -243,7 +243,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     const auto element = [this](int level, const char* tag, QStringView content, QStringView attributes = {}) {
         Add_Element(level, QString::fromLatin1(tag), content, attributes);
     };
-    Text.reserve(4096 + 400 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
+    Text.reserve(8192 + 256 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
     Add(0, QStringLiteral("<?xml version=\"1.0\"?>"));
     Add(0, QStringLiteral("<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">"));
