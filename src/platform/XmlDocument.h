@@ -38,9 +38,9 @@ struct XmlAttribute {
 class XmlElements;
 
 // A handle of one node of a document; valid while the document holds the node. A null handle reads as
-// empty and ignores writes. Names compare with the document's UTF-8 names as they stand: a string
-// literal ("Name") or Latin-1 view directly, a QString after a conversion without allocation for
-// names of usual length.
+// empty and ignores writes. Names may be given in any string form (a literal, a Latin-1 view, a
+// QString); they are compared with the document's UTF-8 names without allocating for names of usual
+// length.
 class XmlNode {
 public:
     XmlNode() = default;
