@@ -44,12 +44,26 @@ int xmlCharLength(const unsigned char* p, const unsigned char* end)
     return c >= least && isXmlChar(c) ? length : 0;
 }
 
+// True when none of the eight bytes is a control character or a non-ASCII byte.
+bool plainAscii(uint64_t bytes)
+{
+    constexpr uint64_t high = 0x8080808080808080u;
+    constexpr uint64_t space = 0x2020202020202020u;
+    // Without high bits, (b | 0x80) - 0x20 keeps its high bit exactly when b >= 0x20, and never borrows.
+    return (bytes & high) == 0 && (((bytes | high) - space) & high) == high;
+}
+
 // Offset of the first byte that doesn't start an allowed UTF-8 character, or -1.
 std::ptrdiff_t firstBadChar(std::string_view text)
 {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = begin + text.size();
     for (const unsigned char* p = begin; p < end;) {
+        uint64_t eight = 0;
+        if (end - p >= 8 && (std::memcpy(&eight, p, 8), plainAscii(eight))) {
+            p += 8;
+            continue;
+        }
         if (*p >= 0x20 && *p < 0x80) {
             ++p;
             continue;
@@ -210,9 +224,7 @@ private:
         case pugi::node_element:
             return element(node);
         case pugi::node_pcdata:
-            if (const char* end = std::strstr(node.value(), "]]>"))
-                return faultAt(node, end, pugi::status_bad_pcdata, "\"]]>\" in text");
-            return decode(node, node.value(), [&node](const char* value) { node.set_value(value); });
+            return text(node);
         case pugi::node_comment:
             if (const std::string_view text = node.value();
                 text.find("--") != std::string_view::npos || text.ends_with('-'))
@@ -233,13 +245,18 @@ private:
             return fault;
         names_.clear();
         for (pugi::xml_attribute attribute : node.attributes()) {
-            names_.emplace_back(attribute.name());
+            names_.push_back(attribute.name());
             if (auto fault = chars(node, attribute.name()))
                 return fault;
-            if (const char* less = std::strchr(attribute.value(), '<'))
-                return faultAt(node, less, pugi::status_bad_attribute, "\"<\" in an attribute value");
-            if (auto fault = decode(node, attribute.value(),
-                                    [&attribute](const char* value) { attribute.set_value(value); }))
+            const char* value = attribute.value();
+            const char* mark = value + std::strcspn(value, "<&");
+            const bool references = *mark == '&';
+            if (references)
+                mark = std::strchr(mark, '<');
+            if (mark && *mark == '<')
+                return faultAt(node, mark, pugi::status_bad_attribute, "\"<\" in an attribute value");
+            if (auto fault = decode(node, value, references,
+                                    [&attribute](const char* decoded) { attribute.set_value(decoded); }))
                 return fault;
         }
         if (const char* duplicate = duplicateName())
@@ -250,16 +267,26 @@ private:
     // A name that occurs twice in names_, or null.
     const char* duplicateName()
     {
-        if (names_.size() <= 8) {
+        const auto same = [](const char* a, const char* b) { return a[0] == b[0] && std::strcmp(a, b) == 0; };
+        if (names_.size() <= 16) {
             for (size_t i = 0; i < names_.size(); ++i)
                 for (size_t j = i + 1; j < names_.size(); ++j)
-                    if (names_[i] == names_[j])
-                        return names_[j].data();
+                    if (same(names_[i], names_[j]))
+                        return names_[j];
             return nullptr;
         }
-        std::sort(names_.begin(), names_.end());
-        const auto twice = std::adjacent_find(names_.begin(), names_.end());
-        return twice == names_.end() ? nullptr : std::max(twice->data(), std::next(twice)->data());
+        std::sort(names_.begin(), names_.end(), [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
+        const auto twice = std::adjacent_find(names_.begin(), names_.end(), same);
+        return twice == names_.end() ? nullptr : std::max(*twice, *std::next(twice));
+    }
+
+    std::optional<XmlFault> text(pugi::xml_node node)
+    {
+        const char* value = node.value();
+        if (const char* end = std::strstr(value, "]]>"))
+            return faultAt(node, end, pugi::status_bad_pcdata, "\"]]>\" in text");
+        const bool references = std::strchr(value, '&') != nullptr;
+        return decode(node, value, references, [&node](const char* decoded) { node.set_value(decoded); });
     }
 
     std::optional<XmlFault> chars(pugi::xml_node node, const char* text) const
@@ -271,13 +298,13 @@ private:
         return std::nullopt;
     }
 
-    // Checks the characters of raw text and sets its value with the references decoded.
+    // Checks the characters of raw text and, when it holds references, sets its value decoded.
     template <class Set>
-    std::optional<XmlFault> decode(pugi::xml_node node, const char* raw, Set set)
+    std::optional<XmlFault> decode(pugi::xml_node node, const char* raw, bool references, Set set)
     {
         if (auto fault = chars(node, raw))
             return fault;
-        if (!std::strchr(raw, '&'))
+        if (!references)
             return std::nullopt;
         size_t failedAt = 0;
         if (!decodeReferences(raw, decoded_, failedAt))
@@ -288,7 +315,7 @@ private:
 
     pugi::xml_document& doc_;
     const bool checkChars_;
-    std::vector<std::string_view> names_;
+    std::vector<const char*> names_;
     std::string decoded_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/XmlCheck.h"
 
 #include <QFile>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <pugixml.hpp>
 
@@ -22,6 +23,51 @@ public:
     }
     QByteArray bytes;
 };
+
+// A name as a NUL-terminated UTF-8 string, converted on the stack for names of usual length; empty for
+// a name holding NUL, which no document name matches.
+class Utf8Name {
+public:
+    explicit Utf8Name(QAnyStringView name)
+    {
+        name.visit([this](auto view) { set(view); });
+        if (std::find(bytes_.begin(), bytes_.end(), '\0') != bytes_.end())
+            bytes_.clear();
+        bytes_.append('\0');
+    }
+    const char* CStr() const { return bytes_.constData(); }
+    std::string_view View() const { return {bytes_.constData(), static_cast<size_t>(bytes_.size() - 1)}; }
+
+private:
+    void set(QUtf8StringView name) { bytes_.append(name.data(), name.size()); }
+    void set(QLatin1StringView name)
+    {
+        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            bytes_.append(name.data(), name.size());
+        else
+            set(QString(name));
+    }
+    void set(QStringView name)
+    {
+        if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            bytes_.resize(name.size());
+            std::transform(name.begin(), name.end(), bytes_.begin(),
+                           [](QChar c) { return static_cast<char>(c.unicode()); });
+        } else {
+            const QByteArray utf8 = name.toUtf8();
+            bytes_.append(utf8.constData(), utf8.size());
+        }
+    }
+
+    QVarLengthArray<char, 64> bytes_;
+};
+
+pugi::xml_node elementFrom(pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+    return node;
+}
 
 bool isText(const pugi::xml_node& node)
 {
@@ -84,6 +130,11 @@ QString XmlNode::Text() const
     const pugi::xml_node node(node_);
     if (node.type() == pugi::node_comment || isText(node))
         return fromPugi(node.value());
+    const pugi::xml_node first = node.first_child();
+    if (!first)
+        return {};
+    if (isText(first) && !first.next_sibling())
+        return fromPugi(first.value());
     QByteArray text;
     appendText(node, text);
     return QString::fromUtf8(text);
@@ -107,25 +158,31 @@ void XmlNode::SetText(const QString& text)
         pugi::xml_node(node_).append_child(pugi::node_pcdata).set_value(XmlText(text).constData());
 }
 
-std::optional<QString> XmlNode::Attribute(const QString& name) const
+std::optional<QString> XmlNode::Attribute(QAnyStringView name) const
 {
-    const pugi::xml_attribute attribute = pugi::xml_node(node_).attribute(name.toUtf8().constData());
+    const pugi::xml_attribute attribute = pugi::xml_node(node_).attribute(Utf8Name(name).CStr());
     if (!attribute)
         return std::nullopt;
     return fromPugi(attribute.value());
 }
 
-void XmlNode::SetAttribute(const QString& name, const QString& value)
+std::optional<std::string_view> XmlNode::AttributeUtf8(QAnyStringView name) const
+{
+    const pugi::xml_attribute attribute = pugi::xml_node(node_).attribute(Utf8Name(name).CStr());
+    if (!attribute)
+        return std::nullopt;
+    return attribute.value();
+}
+
+void XmlNode::SetAttribute(QAnyStringView name, const QString& value)
 {
     pugi::xml_node node(node_);
-    if (node.type() != pugi::node_element)
+    const Utf8Name key(name);
+    if (node.type() != pugi::node_element || !IsXmlName(key.View()))
         return;
-    const QByteArray key = name.toUtf8();
-    if (!IsXmlName(std::string_view(key.constData(), static_cast<size_t>(key.size()))))
-        return;
-    pugi::xml_attribute attribute = node.attribute(key.constData());
+    pugi::xml_attribute attribute = node.attribute(key.CStr());
     if (!attribute)
-        attribute = node.append_attribute(key.constData());
+        attribute = node.append_attribute(key.CStr());
     attribute.set_value(XmlText(value).constData());
 }
 
@@ -143,9 +200,9 @@ void XmlNode::VisitAttributes(const std::function<void(std::string_view name, st
         visit(attribute.name(), attribute.value());
 }
 
-XmlNode XmlNode::Child(const QString& name) const
+XmlNode XmlNode::Child(QAnyStringView name) const
 {
-    return XmlNode(pugi::xml_node(node_).child(name.toUtf8().constData()).internal_object());
+    return XmlNode(pugi::xml_node(node_).child(Utf8Name(name).CStr()).internal_object());
 }
 
 std::vector<XmlNode> XmlNode::ChildNodes() const
@@ -156,12 +213,27 @@ std::vector<XmlNode> XmlNode::ChildNodes() const
     return result;
 }
 
-XmlNode XmlNode::AppendElement(const QString& name)
+XmlElements XmlNode::Elements() const
 {
-    const QByteArray key = name.toUtf8();
-    if (!IsXmlName(std::string_view(key.constData(), static_cast<size_t>(key.size()))))
+    return XmlElements(*this);
+}
+
+XmlNode XmlNode::FirstElement() const
+{
+    return XmlNode(elementFrom(pugi::xml_node(node_).first_child()).internal_object());
+}
+
+XmlNode XmlNode::NextElement() const
+{
+    return XmlNode(elementFrom(pugi::xml_node(node_).next_sibling()).internal_object());
+}
+
+XmlNode XmlNode::AppendElement(QAnyStringView name)
+{
+    const Utf8Name key(name);
+    if (!IsXmlName(key.View()))
         return {};
-    return XmlNode(pugi::xml_node(node_).append_child(key.constData()).internal_object());
+    return XmlNode(pugi::xml_node(node_).append_child(key.CStr()).internal_object());
 }
 
 XmlNode XmlNode::AppendComment(const QString& text)

@@ -16,6 +16,7 @@
 // characters other than tab, line feed and carriage return; U+FFFE and U+FFFF) when they are set, and
 // a comment gets a space into "--" and after a final "-"; a name that isn't an XML name is refused (no
 // element is appended, no attribute set). So a saved document always loads again.
+#include <QAnyStringView>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -35,8 +36,12 @@ struct XmlAttribute {
     QString Value;
 };
 
+class XmlElements;
+
 // A handle of one node of a document; valid while the document holds the node. A null handle reads as
-// empty and ignores writes.
+// empty and ignores writes. Names may be given in any string form (a literal, a Latin-1 view, a
+// QString); they are compared with the document's UTF-8 names without allocating for names of usual
+// length.
 class XmlNode {
 public:
     XmlNode() = default;
@@ -55,19 +60,27 @@ public:
     void SetText(const QString& text);
 
     // The attribute's value; no value when the node has no attribute of that name.
-    std::optional<QString> Attribute(const QString& name) const;
+    std::optional<QString> Attribute(QAnyStringView name) const;
+    // The attribute's value as the document holds it (UTF-8), valid while the attribute is unchanged.
+    std::optional<std::string_view> AttributeUtf8(QAnyStringView name) const;
     // Sets the value, appending the attribute after the others when it is new.
-    void SetAttribute(const QString& name, const QString& value);
+    void SetAttribute(QAnyStringView name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
     // Calls visit with each attribute's name and value (UTF-8) in document order, without copying them.
     void VisitAttributes(const std::function<void(std::string_view name, std::string_view value)>& visit) const;
 
     // The first child element of that name (names compare exactly), or a null node.
-    XmlNode Child(const QString& name) const;
+    XmlNode Child(QAnyStringView name) const;
     // Every child node (elements, texts, comments) in document order.
     std::vector<XmlNode> ChildNodes() const;
+    // The child elements in document order, without building a list: for (XmlNode row : node.Elements()).
+    XmlElements Elements() const;
+    // The first child element, and the next element after this one among its parent's children; null
+    // when there is none.
+    XmlNode FirstElement() const;
+    XmlNode NextElement() const;
 
-    XmlNode AppendElement(const QString& name);
+    XmlNode AppendElement(QAnyStringView name);
     XmlNode AppendComment(const QString& text);
     void RemoveChildren();
 
@@ -77,6 +90,36 @@ private:
     friend class XmlDocument;
     explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
     pugi::xml_node_struct* node_ = nullptr;
+};
+
+class XmlElements {
+public:
+    class Iterator {
+    public:
+        XmlNode operator*() const { return node_; }
+        Iterator& operator++()
+        {
+            node_ = node_.NextElement();
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
+
+    private:
+        friend class XmlElements;
+        XmlNode node_;
+    };
+
+    explicit XmlElements(const XmlNode& parent) : parent_(parent) {}
+    Iterator begin() const
+    {
+        Iterator first;
+        first.node_ = parent_.FirstElement();
+        return first;
+    }
+    Iterator end() const { return {}; }
+
+private:
+    XmlNode parent_;
 };
 
 struct XmlError {
