@@ -37,7 +37,7 @@ function(lattisor_tests name folder)
   add_executable(tests_${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
   target_include_directories(tests_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(tests_${name} PRIVATE LATTISOR_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  target_link_libraries(tests_${name} PRIVATE ${ARG_DEPS} GTest::gtest Qt6::Widgets)
+  target_link_libraries(tests_${name} PRIVATE ${ARG_DEPS} testsupport GTest::gtest Qt6::Widgets)
   gtest_discover_tests(tests_${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60

@@ -1,13 +1,17 @@
 // The configurator's main block.
 #include "app/UCreate_Forms.h"
 #include "platform/Forms.h"
-#include <QApplication>
+
+#include <algorithm>
+#include <string_view>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    TWindowSystem windowSystem(argc, argv);
     Application->Initialize();
     Application->MainFormOnTaskBar = true;
+    // A hidden option for timing the start-up, not for users: show the main window, then quit.
+    Application->QuitAfterShow = std::find(argv + 1, argv + argc, std::string_view("--quit-after-show")) != argv + argc;
     Create_Forms();
     Application->Run();
     return 0;

@@ -1,10 +1,13 @@
 #include "platform/Bitmap.h"
 
+#include "platform/QtAccess.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -85,6 +88,19 @@ void TBitmap::setImage(QImage image)
     image_ = image.isNull() ? QImage() : image.convertToFormat(kFormat);
 }
 
+void TBitmap::ReplacePixelsLike(int x, int y, TColor color)
+{
+    canvas_->ReleaseImage();
+    if (!image_.valid(x, y))
+        return;
+    const QRgb key = image_.pixel(x, y);
+    const QRgb fill = ColorToQColor(color).rgba();
+    for (int row = 0; row < image_.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        std::replace(line, line + image_.width(), key, fill);
+    }
+}
+
 TColor TBitmap::TransparentColor() const
 {
     if (transparentColor_ != clDefault)
@@ -151,7 +167,7 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& r) const
     if (image.isNull() || r.IsEmpty())
         return;
     const QImage source = Transparent ? withoutColor(image, TransparentColor()) : image;
-    if (QPainter* p = canvas.Painter()) {
+    if (QPainter* p = QtAccess::Painter(canvas)) {
         p->setCompositionMode(QPainter::CompositionMode_SourceOver);
         p->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), source);
     }
@@ -198,7 +214,7 @@ void TImageList::SetSize(int width, int height)
 
 int TImageList::Add(const TBitmap& bitmap)
 {
-    return Add(bitmap.Transparent ? withoutColor(bitmap.Image(), bitmap.TransparentColor()) : bitmap.Image());
+    return Add(bitmap.Transparent ? withoutColor(QtAccess::Image(bitmap), bitmap.TransparentColor()) : QtAccess::Image(bitmap));
 }
 
 int TImageList::Add(const QImage& image)
@@ -221,7 +237,7 @@ QImage TImageList::Image(int index) const
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const
 {
-    QPainter* p = canvas.Painter();
+    QPainter* p = QtAccess::Painter(canvas);
     if (!p || index < 0 || index >= Count())
         return;
     QImage image = images_[static_cast<std::size_t>(index)];

@@ -35,9 +35,8 @@ public:
     void SetSize(int width, int height);
 
     TCanvas& Canvas() { return *canvas_; }
-    // The finished pixels (ends any drawing in progress on the canvas).
-    const QImage& Image() const;
-    void SetImage(const QImage& image);
+    // Every pixel of the colour and opacity of the one at (x, y) takes the opaque colour.
+    void ReplacePixelsLike(int x, int y, TColor color);
 
     // When set, Draw leaves out the pixels of TransparentColor; clDefault means the colour of
     // the lower-left pixel.
@@ -60,6 +59,10 @@ public:
     void Draw(TCanvas& canvas, const TRect& r) const override;
 
 private:
+    friend struct QtAccess;
+    // The finished pixels (ends any drawing in progress on the canvas).
+    const QImage& Image() const;
+    void SetImage(const QImage& image);
     void setImage(QImage image);
 
     QImage image_;
@@ -93,12 +96,14 @@ public:
     int Count() const { return static_cast<int>(images_.size()); }
     // Adds the image, or one per cell of a strip as wide as several; returns the first index.
     int Add(const TBitmap& bitmap);
-    int Add(const QImage& image);
     void Clear() { images_.clear(); }
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
-    QImage Image(int index) const;
 
 private:
+    friend struct QtAccess;
+    int Add(const QImage& image);
+    QImage Image(int index) const;
+
     int width_;
     int height_;
     std::vector<QImage> images_;

@@ -1,4 +1,5 @@
 #include "platform/Graphics.h"
+#include "platform/QtAccess.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,14 +31,14 @@ Line stripPrefix(const QString& text)
 
 TSize TCanvas::TextExtent(const QString& text)
 {
-    const QFontMetrics fm(font_.ToQFont());
+    const QFontMetrics fm(QtAccess::Font(font_));
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
 // One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour.
 void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
 {
-    const QFont font = font_.ToQFont();
+    const QFont font = QtAccess::Font(font_);
     const QFontMetrics fm(font);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -170,7 +171,7 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
 {
-    const QFontMetrics fm(font_.ToQFont());
+    const QFontMetrics fm(QtAccess::Font(font_));
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
 

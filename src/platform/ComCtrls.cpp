@@ -1,4 +1,5 @@
 #include "platform/ComCtrls.h"
+#include "platform/QtAccess.h"
 
 #include "platform/ControlBridge.h"
 #include "platform/NativeWidget.h"
@@ -69,7 +70,7 @@ void TPageControl::AttachChild(TControl* control)
         return;
     }
     const QSignalBlocker block(tabs());
-    tabs()->setTabVisible(tabs()->addTab(sheet->Widget(), sheet->Caption()), sheet->TabVisible());
+    tabs()->setTabVisible(tabs()->addTab(QtAccess::Widget(*sheet), sheet->Caption()), sheet->TabVisible());
     const int bar = tabs()->tabBar()->sizeHint().height();
     sheet->SetBounds(0, bar, Width(), std::max(0, Height() - bar));
 }

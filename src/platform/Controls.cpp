@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/QtAccess.h"
 
 #include "platform/ControlBridge.h"
 #include "platform/Forms.h"
@@ -88,7 +89,7 @@ void TControl::init()
             parentFont_ = false;
         FontChanged();
     };
-    widget_->setFont(font_.ToQFont());
+    widget_->setFont(QtAccess::Font(font_));
 }
 
 TControl::~TControl()
@@ -415,7 +416,7 @@ void TControl::adoptParentFont()
 
 void TControl::FontChanged()
 {
-    widget_->setFont(font_.ToQFont());
+    widget_->setFont(QtAccess::Font(font_));
     QPalette pal = widget_->palette();
     pal.setColor(QPalette::WindowText, ColorToQColor(font_.Color()));
     pal.setColor(QPalette::Text, ColorToQColor(font_.Color()));
@@ -513,12 +514,12 @@ void SetCaptureControl(TControl* control)
     TControl* old = captureControl;
     captureControl = control;
     if (old) {
-        if (old->Widget()->isVisible())
-            old->Widget()->releaseMouse();
+        if (QtAccess::Widget(*old)->isVisible())
+            QtAccess::Widget(*old)->releaseMouse();
         old->Perform(WM_CAPTURECHANGED);
     }
-    if (control && control->Widget()->isVisible())
-        control->Widget()->grabMouse();
+    if (control && QtAccess::Widget(*control)->isVisible())
+        QtAccess::Widget(*control)->grabMouse();
 }
 
 void TControl::Invalidate()

@@ -212,12 +212,12 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
 
-    // The Qt widget the control lives on.
-    QWidget* Widget() const { return widget_.get(); }
     // The control that lives on a widget; nullptr for a widget that is no control's.
     static TControl* FromWidget(const QWidget* widget);
 
 protected:
+    // The Qt widget the control lives on.
+    QWidget* Widget() const { return widget_.get(); }
     // A control on the given widget (owned from here on); paintsSelf: PaintWindow draws it, else Qt does.
     TControl(TComponent* AOwner, QWidget* widget, bool paintsSelf);
 
@@ -250,6 +250,7 @@ private:
     friend class TWinControl;
     friend class TCustomForm;
     friend class ControlBridge;
+    friend struct QtAccess;
     void init();
     void applyGeometry();
     void mouseButtonMessage(TMessage& m);

@@ -1,4 +1,5 @@
 #include "platform/ExtCtrls.h"
+#include "platform/QtAccess.h"
 
 #include "platform/NativeWidget.h"
 

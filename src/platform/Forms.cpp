@@ -345,6 +345,10 @@ TApplication* const Application = new TApplication;
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
+TWindowSystem::TWindowSystem(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {}
+
+TWindowSystem::~TWindowSystem() = default;
+
 TApplication::~TApplication()
 {
     Destroying();
@@ -360,6 +364,10 @@ void TApplication::Run()
 {
     if (mainForm_ && !terminated_)
         mainForm_->Show();
+    if (QuitAfterShow) {
+        ProcessMessages();
+        Terminate();
+    }
     while (mainForm_ && !terminated_) {
         QEventLoop loop;
         runningLoops_.push_back([&loop] { loop.quit(); });

@@ -3,6 +3,9 @@
 #include "platform/Controls.h"
 
 #include <functional>
+#include <memory>
+
+class QApplication;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TPosition {
@@ -29,7 +32,7 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
     // Shows the form and runs until ModalResult is set and the form agrees to close; returns the result.
-    // A test can take over the run (TestSeams.h).
+    // A test can take over the run (the test support's ModalRunGuard).
     TModalResult ShowModal();
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result);
@@ -116,7 +119,8 @@ public:
         form->DoCreate();
     }
     TCustomForm* MainForm() const { return mainForm_; }
-    // Shows the main form and handles messages until Terminate.
+    // Shows the main form and handles messages until Terminate; with QuitAfterShow only the messages
+    // waiting once the main form is shown.
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -131,6 +135,8 @@ public:
 
     QString Title = QStringLiteral("Lattisor");
     bool MainFormOnTaskBar = false;
+    // For timing the start-up: Run ends as soon as the main form is shown.
+    bool QuitAfterShow = false;
     TExceptionEvent OnException;
 
 private:
@@ -143,6 +149,18 @@ private:
 };
 
 extern TApplication* const Application;
+
+// The window system under the program: main makes it first, from its arguments, and keeps it to the end.
+class TWindowSystem {
+public:
+    TWindowSystem(int& argc, char** argv);
+    ~TWindowSystem();
+    TWindowSystem(const TWindowSystem&) = delete;
+    TWindowSystem& operator=(const TWindowSystem&) = delete;
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
 
 // Shows the exception being handled in the application's error box (call inside a catch block).
 void HandleEventException();

@@ -1,4 +1,5 @@
 #include "platform/Graphics.h"
+#include "platform/QtAccess.h"
 
 #include <QFontMetrics>
 #include <array>

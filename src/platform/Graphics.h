@@ -4,15 +4,14 @@
 #include "platform/Classes.h"
 #include "platform/Types.h"
 
-#include <QColor>
 #include <QFont>
-#include <QImage>
 #include <QRegion>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 // ---------------------------------------------------------------------------------------------
@@ -87,8 +86,6 @@ constexpr TColor clMenuBar = SystemColor(30);
 // The RGB value of a colour; system colours come from one fixed classic palette.
 // clNone and clDefault have no RGB value and give black.
 TColor ColorToRGB(TColor color);
-QColor ColorToQColor(TColor color);
-TColor QColorToColor(const QColor& color);
 
 // ---------------------------------------------------------------------------------------------
 // Fonts, pens and brushes.
@@ -127,10 +124,9 @@ public:
     void Assign(const TPersistent& source) override;
     bool operator==(const TFont& other) const;
 
-    // A pixel-sized Qt font without anti-aliasing or kerning.
-    QFont ToQFont() const;
-
 private:
+    friend struct QtAccess;
+    QFont ToQFont() const;
     void shapeChanged();
 
     mutable std::optional<QFont> qfont_;
@@ -231,8 +227,6 @@ public:
     // outermost EndPaint drops the clip and saved states, which belong to that paint pass.
     void BeginPaint(QPainter* painter);
     void EndPaint();
-    // The painter drawing now: the bound one, or one on the canvas's own image; nullptr when none.
-    QPainter* Painter();
     // Ends the painter on the own image so it may be resized or read as a whole.
     void ReleaseImage();
 
@@ -299,6 +293,7 @@ public:
     void RestoreState();
 
 private:
+    friend struct QtAccess;
     struct Binding {
         QPainter* painter;
         std::optional<QRegion> baseClip;
@@ -316,6 +311,8 @@ private:
     void drawFilledShape(int x1, int y1, int x2, int y2, const std::function<void(QPainter&, const QRect&)>& draw);
     void drawStrips(QPainter& p, const TRect& r);
     void drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque);
+    // The painter drawing now: the bound one, or one on the canvas's own image; nullptr when none.
+    QPainter* Painter();
     QImage* readableImage();
 
     TFont font_;
@@ -341,5 +338,3 @@ public:
 private:
     TCanvas& canvas_;
 };
-
-#include "platform/Bitmap.h"

@@ -1,4 +1,5 @@
 #include "platform/Messages.h"
+#include "platform/QtAccess.h"
 
 #include "platform/ControlBridge.h"
 #include "platform/Controls.h"
@@ -40,7 +41,7 @@ bool PostMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!window)
         return false;
-    QCoreApplication::postEvent(window->Widget(), new PostedMessageEvent(msg, wParam, lParam));
+    QCoreApplication::postEvent(QtAccess::Widget(*window), new PostedMessageEvent(msg, wParam, lParam));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ShellIcons.h"
 
+#include "platform/QtAccess.h"
+
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHash>
@@ -46,7 +48,8 @@ int ShellIconIndex(const QString& path, bool large) {
     const QImage image = icon.pixmap(side, side).toImage();
     if (image.isNull())
         return -1;
-    const int index = list.images.Add(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const int index =
+        QtAccess::AddImage(list.images, image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     list.indexByKey.insert(key, index);
     return index;
 }

@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/QtAccess.h"
 
 #include "platform/ControlBridge.h"
 #include "platform/Forms.h"

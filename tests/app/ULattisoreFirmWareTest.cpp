@@ -7,7 +7,7 @@
 #include "platform/Desktop.h"
 #include "platform/FileUtils.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/UAbout.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"

@@ -5,7 +5,7 @@
 #include "platform/Icmp.h"
 #include "platform/Process.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 

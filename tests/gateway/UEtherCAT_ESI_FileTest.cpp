@@ -2,7 +2,7 @@
 
 #include "ProjectFixture.h"
 #include "gateway/ProjectFile.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
 
 #include <QProcess>

@@ -3,7 +3,7 @@
 
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
 
 #include <gtest/gtest.h>

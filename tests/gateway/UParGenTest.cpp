@@ -4,7 +4,7 @@
 #include "controls/button/OdButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
 
 #include <memory>

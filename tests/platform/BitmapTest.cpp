@@ -1,4 +1,7 @@
+#include "platform/Bitmap.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
+#include "platform/QtAccess.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -9,7 +12,7 @@ namespace {
 
 TColor pixel(const TBitmap& b, int x, int y)
 {
-    return QColorToColor(b.Image().pixelColor(x, y));
+    return QColorToColor(QtAccess::Image(b).pixelColor(x, y));
 }
 
 // A w x h bitmap in one colour.
@@ -34,7 +37,7 @@ TEST(Bitmap, ResizeKeepsWhatFits)
     EXPECT_EQ(pixel(b, 0, 5), clBlue);
     b.SetSize(0, 0);
     EXPECT_TRUE(b.Empty());
-    EXPECT_EQ(b.Canvas().Painter(), nullptr);
+    EXPECT_EQ(QtAccess::Painter(b.Canvas()), nullptr);
 }
 
 TEST(Bitmap, FilesRoundTripAndFailuresKeepTheOldState)
@@ -60,7 +63,7 @@ TEST(Bitmap, FilesRoundTripAndFailuresKeepTheOldState)
     EXPECT_TRUE(QImageReader::supportedImageFormats().contains("gif"));
 
     // The content decides, not a misleading extension.
-    ASSERT_TRUE(source.Image().save(dir.filePath("png-named.bmp"), "PNG"));
+    ASSERT_TRUE(QtAccess::Image(source).save(dir.filePath("png-named.bmp"), "PNG"));
     TBitmap misnamed;
     EXPECT_TRUE(misnamed.LoadFromFile(dir.filePath("png-named.bmp")));
     EXPECT_EQ(pixel(misnamed, 2, 1), clBlue);

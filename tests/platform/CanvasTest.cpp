@@ -1,4 +1,7 @@
+#include "platform/Bitmap.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
+#include "platform/QtAccess.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -10,7 +13,7 @@ struct Surface {
     TBitmap bitmap;
     Surface(int w, int h) : bitmap(w, h) {}
     TCanvas& canvas() { return bitmap.Canvas(); }
-    TColor at(int x, int y) const { return QColorToColor(bitmap.Image().pixelColor(x, y)); }
+    TColor at(int x, int y) const { return QColorToColor(QtAccess::Image(bitmap).pixelColor(x, y)); }
     std::string row(int y) const
     {
         std::string s;
@@ -66,7 +69,7 @@ TEST(Font, SizeAndHeightAreOneValue)
     font.SetSize(10);
     EXPECT_EQ(changes, 1);
     font.SetStyle(fsBold | fsItalic);
-    const QFont q = font.ToQFont();
+    const QFont q = QtAccess::Font(font);
     EXPECT_EQ(q.pixelSize(), 13);
     EXPECT_TRUE(q.bold());
     EXPECT_TRUE(q.italic());
@@ -77,7 +80,7 @@ TEST(Font, SizeAndHeightAreOneValue)
     // A positive height is the whole text cell.
     TFont cell;
     cell.SetHeight(16);
-    EXPECT_EQ(QFontMetrics(cell.ToQFont()).height(), 16);
+    EXPECT_EQ(QFontMetrics(QtAccess::Font(cell)).height(), 16);
 }
 
 TEST(Brush, ColourMakesAClearBrushSolid)
@@ -315,14 +318,14 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::white);
     TCanvas canvas;
-    EXPECT_EQ(canvas.Painter(), nullptr);
+    EXPECT_EQ(QtAccess::Painter(canvas), nullptr);
     canvas.FillRect(Rect(0, 0, 10, 10)); // nothing to draw on: no effect
     {
         QPainter painter(&image);
         painter.translate(1, 1);
         painter.setClipRect(QRect(0, 0, 4, 4)); // the widget's paint region
         TCanvasPaintGuard guard(canvas, &painter);
-        EXPECT_EQ(canvas.Painter(), &painter);
+        EXPECT_EQ(QtAccess::Painter(canvas), &painter);
         canvas.Brush().SetColor(clGreen);
         canvas.SetClipRect(Rect(2, 0, 8, 8));
         canvas.FillRect(Rect(0, 0, 8, 8));
@@ -333,7 +336,7 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
         canvas.SetClipRect(Rect(0, 0, 1, 1));
     }
     EXPECT_FALSE(canvas.HasClip()); // a clip lasts one paint pass
-    EXPECT_EQ(canvas.Painter(), nullptr);
+    EXPECT_EQ(QtAccess::Painter(canvas), nullptr);
     EXPECT_EQ(QColorToColor(image.pixelColor(3, 1)), clGreen);
     EXPECT_EQ(QColorToColor(image.pixelColor(4, 4)), clGreen);
     EXPECT_EQ(QColorToColor(image.pixelColor(2, 1)), clWhite);
@@ -342,7 +345,7 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
     // A null binding suspends drawing, even on a bitmap.
     Surface s(4, 4);
     s.canvas().BeginPaint(nullptr);
-    EXPECT_EQ(s.canvas().Painter(), nullptr);
+    EXPECT_EQ(QtAccess::Painter(s.canvas()), nullptr);
     s.canvas().Rectangle(0, 0, 4, 4);
     s.canvas().EndPaint();
     EXPECT_EQ(s.count(clWhite), 16);

@@ -1,4 +1,7 @@
+#include "platform/Bitmap.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
+#include "platform/QtAccess.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -8,7 +11,7 @@ namespace {
 // The bounding box of the pixels that are not white.
 TRect ink(const TBitmap& bitmap)
 {
-    const QImage& image = bitmap.Image();
+    const QImage& image = QtAccess::Image(bitmap);
     TRect box{image.width(), image.height(), 0, 0};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -44,7 +47,7 @@ TEST_F(TextSurface, MeasuringSingleLines)
     EXPECT_EQ(measure("&File", DT_SINGLELINE | DT_NOPREFIX).Width(), c.TextWidth("&File"));
     EXPECT_EQ(measure("A&&B", DT_SINGLELINE).Width(), c.TextWidth("A&B"));
     EXPECT_GE(measure("a\tb", DT_SINGLELINE | DT_EXPANDTABS, Rect(0, 0, 500, 50)).Width(),
-              8 * QFontMetrics(c.Font().ToQFont()).averageCharWidth());
+              8 * QFontMetrics(QtAccess::Font(c.Font())).averageCharWidth());
     EXPECT_EQ(measure("", DT_SINGLELINE).Width(), 0);
 }
 
@@ -129,7 +132,7 @@ TEST_F(TextSurface, PrefixUnderlinesItsCharacter)
 TEST_F(TextSurface, BackgroundModeFollowsTheBrushUntilSet)
 {
     const TColor fill = clAqua;
-    const auto filled = [&](TBitmap& b) { return QColorToColor(b.Image().pixelColor(1, 1)) == fill; };
+    const auto filled = [&](TBitmap& b) { return QColorToColor(QtAccess::Image(b).pixelColor(1, 1)) == fill; };
 
     TBitmap opaque(60, 30);
     opaque.Canvas().Brush().SetColor(fill);
@@ -157,7 +160,7 @@ TEST_F(TextSurface, TextTakesTheFontColour)
 {
     c.Font().SetColor(clGrayText);
     c.TextOut(2, 2, "W");
-    const QImage& image = bitmap.Image();
+    const QImage& image = QtAccess::Image(bitmap);
     int gray = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {

@@ -1,6 +1,6 @@
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "platform/SysUtils.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -35,11 +36,11 @@ TEST(FormsTest, RealModalLoopEndsWhenTheResultIsSetAndTheFormAgrees)
     TForm form(nullptr);
     int asked = 0;
     // The loop's first turn sets a result that OnCloseQuery refuses; the next one closes the form.
-    form.OnShow = [&](TObject*) { QTimer::singleShot(0, form.Widget(), [&] { form.SetModalResult(mrOk); }); };
+    form.OnShow = [&](TObject*) { QTimer::singleShot(0, QtAccess::Widget(form), [&] { form.SetModalResult(mrOk); }); };
     form.OnCloseQuery = [&](TObject*, bool& canClose) {
         canClose = ++asked > 1;
         if (!canClose)
-            QTimer::singleShot(0, form.Widget(), [&] { form.Close(); });
+            QTimer::singleShot(0, QtAccess::Widget(form), [&] { form.Close(); });
     };
     EXPECT_EQ(form.ShowModal(), mrCancel) << "Close on a modal form answers Cancel";
     EXPECT_EQ(asked, 2);

@@ -1,5 +1,5 @@
 #include "GridTestGrid.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 #include <QWidget>
 
@@ -185,7 +185,7 @@ TEST(GridEditor, WordWrapEditsSeveralLines)
     EXPECT_EQ(g.Cells(1, 1), "ab\ncd");
 
     // A long text wraps at the editor's edge: its end is on a later line.
-    g.Widget()->show();
+    QtAccess::Widget(g)->show();
     g.Key(VK_F2);
     edit->SetText("a text much wider than the cell it is edited in");
     EXPECT_GT(edit->Perform(EM_LINEFROMCHAR, static_cast<WPARAM>(edit->Text().size())), 1);

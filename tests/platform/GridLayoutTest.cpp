@@ -91,11 +91,11 @@ TEST(GridLayout, ScrollPositionsOfManyRows)
     g.SetRowCount(100001);
     const int max = 100001 - g.VisibleRowCount();
     QScrollBar* bar = nullptr;
-    for (QScrollBar* b : g.Widget()->findChildren<QScrollBar*>())
+    for (QScrollBar* b : QtAccess::Widget(g)->findChildren<QScrollBar*>())
         if (b->orientation() == Qt::Vertical)
             bar = b;
     ASSERT_NE(bar, nullptr);
-    EXPECT_TRUE(bar->isVisibleTo(g.Widget()));
+    EXPECT_TRUE(bar->isVisibleTo(QtAccess::Widget(g)));
     EXPECT_EQ(bar->maximum(), 127);
 
     struct Case {

@@ -110,9 +110,9 @@ TEST(GridMouse, SizingColumnsAndRowsOnTheHeaderBorders)
     EXPECT_EQ(g.ColWidths(1), 64);  // goColSizing is off
     g.SetOptions(g.Options() | goColSizing | goRowSizing);
     g.MouseMove(0, border + 1, 5);
-    EXPECT_EQ(g.Widget()->cursor().shape(), Qt::SizeHorCursor);
+    EXPECT_EQ(QtAccess::Widget(g)->cursor().shape(), Qt::SizeHorCursor);
     g.MouseMove(0, border + 20, 5);
-    EXPECT_EQ(g.Widget()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(QtAccess::Widget(g)->cursor().shape(), Qt::ArrowCursor);
     g.widthChanges = 0;
     g.Drag({border + 1, 5}, {border + 31, 5});
     EXPECT_EQ(g.ColWidths(1), 94);

@@ -6,7 +6,7 @@
 namespace {
 QImage paint(TCustomGrid& g)
 {
-    return g.Widget()->grab().toImage();
+    return QtAccess::Widget(g)->grab().toImage();
 }
 TColor pixel(const QImage& image, int x, int y)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // A string grid for the grid tests: its protected handlers are callable and its notifications counted.
 #include "platform/Grids.h"
+#include "platform/QtAccess.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ public:
     void Type(const QString& text)
     {
         for (QChar c : text) {
-            QWidget* target = EditorMode() ? InplaceEditor()->Widget() : Widget();
+            QWidget* target = EditorMode() ? QtAccess::Widget(*InplaceEditor()) : Widget();
             QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
             QApplication::sendEvent(target, &press);
             QKeyEvent release(QEvent::KeyRelease, c.toUpper().unicode(), Qt::NoModifier, QString(c));

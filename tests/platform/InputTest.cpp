@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -48,9 +49,9 @@ public:
 void sendQtKey(TWinControl& c, int key, Qt::KeyboardModifiers mods, const QString& text)
 {
     QKeyEvent down(QEvent::KeyPress, key, mods, text);
-    QCoreApplication::sendEvent(c.Widget(), &down);
+    QCoreApplication::sendEvent(QtAccess::Widget(c), &down);
     QKeyEvent up(QEvent::KeyRelease, key, mods, text);
-    QCoreApplication::sendEvent(c.Widget(), &up);
+    QCoreApplication::sendEvent(QtAccess::Widget(c), &up);
 }
 
 } // namespace
@@ -98,7 +99,7 @@ TEST(InputTest, KeyDataCarriesExtendedAltRepeatAndRelease)
 {
     KeyLog log(nullptr);
     QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::AltModifier, QString(), true);
-    QCoreApplication::sendEvent(log.Widget(), &left);
+    QCoreApplication::sendEvent(QtAccess::Widget(log), &left);
     const DWORD data = static_cast<DWORD>(log.lastKeyData);
     EXPECT_EQ(data & 0xFFFF, 1u);
     EXPECT_TRUE(data & (KF_EXTENDED << 16));

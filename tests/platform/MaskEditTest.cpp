@@ -1,5 +1,6 @@
 #include "platform/Mask.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -134,7 +135,7 @@ TEST(MaskEdit, PasteCutAndLengthLimit)
     edit.SetSelStart(1);
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("9\u00e9"));
-    QCoreApplication::sendEvent(edit.Widget(), &composed);
+    QCoreApplication::sendEvent(QtAccess::Widget(edit), &composed);
     EXPECT_EQ(edit.EditText(), QStringLiteral("193"));
 
     edit.SetEditMask(QString());
@@ -187,7 +188,7 @@ TEST(MaskEdit, LinesAndFormattingRectangle)
 namespace {
 QPlainTextEdit* box(TCustomMaskEdit& edit)
 {
-    return static_cast<QPlainTextEdit*>(edit.Widget());
+    return static_cast<QPlainTextEdit*>(QtAccess::Widget(edit));
 }
 }  // namespace
 
@@ -311,7 +312,7 @@ TEST(MaskEdit, MouseOnTheTextReachesTheControlAndStillSelects)
     sendMouse(viewport, QEvent::MouseMove, at(4), Qt::LeftButton);
     sendMouse(viewport, QEvent::MouseButtonRelease, at(4), Qt::NoButton);
     ASSERT_EQ(downs.size(), 1u);
-    const QPoint inEdit = viewport->mapTo(edit.Widget(), at(1).toPoint());
+    const QPoint inEdit = viewport->mapTo(QtAccess::Widget(edit), at(1).toPoint());
     EXPECT_EQ(downs[0], (TPoint{inEdit.x(), inEdit.y()})) << "in the control's coordinates";
     EXPECT_EQ(GetCaptureControl(), nullptr);
     EXPECT_EQ(edit.SelStart(), 1);

@@ -1,5 +1,5 @@
 #include "platform/Menus.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "platform/StdCtrls.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ TEST(StdCtrlsTest, EditSelectionAndEditMessages)
     EXPECT_EQ(edit.PasswordChar(), u'*');
     EXPECT_EQ(edit.Perform(EM_GETPASSWORDCHAR), u'*');
     EXPECT_EQ(edit.Text(), QStringLiteral("192.0"));
-    auto* line = static_cast<QLineEdit*>(edit.Widget());
+    auto* line = static_cast<QLineEdit*>(QtAccess::Widget(edit));
     EXPECT_EQ(line->displayText(), QStringLiteral("*****"));
     edit.SetPasswordChar(u'#');
     EXPECT_EQ(line->displayText(), QStringLiteral("#####"));

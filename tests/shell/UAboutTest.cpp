@@ -1,6 +1,7 @@
 // The about box: fixed English texts and the link to the maker's home page.
 #include "platform/Desktop.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 #include "shell/EnglishTextsFixture.h"
 #include "shell/UAbout.h"
 #include "shell/USoftOptions.h"
@@ -56,7 +57,7 @@ TEST_F(About, AddressAndPictureOpenTheMakersHomePage)
 {
     TFAbout about(nullptr);
     EXPECT_EQ(about.Label4->Caption(), Maker_Host());
-    EXPECT_FALSE(about.Image2->Picture().Bitmap().Image().isNull());
+    EXPECT_FALSE(QtAccess::Image(about.Image2->Picture().Bitmap()).isNull());
     QStringList opened;
     const ScopedHook<TShellOpenHook> open(ShellOpenHook(), [&](const QString& target) {
         opened << target;

@@ -1,6 +1,6 @@
 // The new and open project dialogs against a temporary program folder.
 #include "platform/FileUtils.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/ProgramFolderFixture.h"
 #include "shell/ULanguage.h"
 #include "shell/UNew_Project.h"

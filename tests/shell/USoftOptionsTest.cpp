@@ -1,7 +1,7 @@
 // The update check against a loopback server, the update timer and the options dialog.
 #include "platform/Bitmap.h"
 #include "platform/Desktop.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 #include "shell/EnglishTextsFixture.h"
 #include "shell/USoftOptions.h"
 #include "support/OneShotServer.h"

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Components.h"
 #include "platform/Graphics.h"
 

@@ -1,5 +1,6 @@
 // Painting of TCustomGrid: the visible cells into an off-screen image, then one copy to the window.
 #include "platform/Grids.h"
+#include "platform/QtAccess.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,7 +20,7 @@ bool intersects(const TRect& a, const TRect& b)
 void TCustomGrid::Paint()
 {
     TCanvas& canvas = Canvas();
-    QPainter* window = canvas.Painter();
+    QPainter* window = QtAccess::Painter(canvas);
     if (!window)
         return;
     const TRect clip = canvas.ClipRect();

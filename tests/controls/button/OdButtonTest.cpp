@@ -3,7 +3,8 @@
 #include "platform/ActnList.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 #include <gtest/gtest.h>
 
@@ -385,7 +386,7 @@ TEST_F(ButtonTest, ActionImageFillsAnEmptyGlyph)
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 4; ++x)
             picture.setPixel(x, y, qRgb(255, 0, 0));
-    images.Add(picture);
+    QtAccess::AddImage(images, picture);
 
     struct Case {
         const char* name;
@@ -421,8 +422,8 @@ TEST_F(ButtonTest, ActionImageFillsAnEmptyGlyph)
         EXPECT_EQ(b.Glyph().Width(), 8) << c.name;
         EXPECT_EQ(b.Glyph().Height(), 6) << c.name;
         EXPECT_EQ(b.NumGlyphs(), 1) << c.name;
-        EXPECT_EQ(b.Glyph().Image().pixel(1, 1), qRgb(255, 0, 0)) << c.name;
-        EXPECT_EQ(b.Glyph().Image().pixel(6, 1), qRgb(255, 0, 255)) << c.name;
+        EXPECT_EQ(QtAccess::Image(b.Glyph()).pixel(1, 1), qRgb(255, 0, 0)) << c.name;
+        EXPECT_EQ(QtAccess::Image(b.Glyph()).pixel(6, 1), qRgb(255, 0, 255)) << c.name;
     }
 
     // The image also comes when the action gets its list or index later.

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/TestSeams.h"
+#include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 namespace {
 

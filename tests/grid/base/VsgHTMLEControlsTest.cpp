@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "platform/QtAccess.h"
 
 TEST(CellControls, ParseAndFind) {
     const TControlTagValues v = ParseControlTag(
@@ -150,7 +151,7 @@ TEST_F(ControlRender, DrawsTheStateOfTheValue) {
         c.Brush().SetColor(clWhite);
         c.FillRect(Rect(0, 0, 300, 100));
         run(text, {});
-        return bmp.Image().copy(0, 0, 40, 30);
+        return QtAccess::Image(bmp).copy(0, 0, 40, 30);
     };
     const QImage on = shot("<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\">");
     EXPECT_EQ(shot("<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"true\" WIDTH=\"16\">"), on);

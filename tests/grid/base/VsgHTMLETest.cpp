@@ -1,5 +1,6 @@
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+#include "platform/QtAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -265,7 +266,7 @@ TEST_F(HtmlRender, EllipsisWithoutWordWrap) {
     e.Brush().SetStyle(bsClear);
     TRect r = Rect(1, 0, w("a long") + 1, h());
     e.DrawText(text, r, DT_SINGLELINE | DT_BOTTOM | DT_END_ELLIPSIS);
-    EXPECT_EQ(bmp.Image().copy(0, 0, 100, 30), expected.Image().copy(0, 0, 100, 30));
+    EXPECT_EQ(QtAccess::Image(bmp).copy(0, 0, 100, 30), QtAccess::Image(expected).copy(0, 0, 100, 30));
 }
 
 TEST_F(HtmlRender, CanvasToolsComeBack) {

@@ -2,6 +2,7 @@
 // A cell picture kept as a file name and loaded from the file at every draw.
 #include <QString>
 
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 class TFilePicture : public TPersistent {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "grid/base/VoStyleIF.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 void DrawGradientRect(TCanvas& canvas, TColor fromColor, TColor toColor, int steps, const TRect& r, bool horizontal);

@@ -1,5 +1,4 @@
 // Bars, pies, shapes, bitmaps and marks of the drawing routines.
-#include <QImage>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -333,15 +332,10 @@ void DrawResourceBitmap(TCanvas& c, TColor background, const TRect& r, const QSt
 void DrawBitmapTransparent(TCanvas& c, const TBitmap& bitmap, TColor background, const TRect& r) {
     if (bitmap.Empty())
         return;
-    QImage image = bitmap.Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, 0);
-    const QRgb fill = ColorToQColor(background).rgba();
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::replace(row, row + image.width(), key, fill);
-    }
     TBitmap copy;
-    copy.SetImage(image);
+    copy.Assign(bitmap);
+    copy.Transparent = false;
+    copy.ReplacePixelsLike(0, 0, background);
     c.Draw(r.Left, r.Top, copy);
 }
 

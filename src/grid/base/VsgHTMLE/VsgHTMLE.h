@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "grid/base/VsgHTMLE/VsgHTMLEDraw.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 class THTMLPictureCache;

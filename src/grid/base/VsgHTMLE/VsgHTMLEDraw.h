@@ -3,6 +3,8 @@
 // and bitmaps stretched for printing.
 #include <QString>
 
+#include "platform/Bitmap.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 // Bidirectional modes.

@@ -1,6 +1,7 @@
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 #include "platform/KeyMap.h"
+#include "platform/QtAccess.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
@@ -40,7 +41,7 @@ FileDialogAnswer::FileDialogAnswer(QString path)
 
 QImage PaintToImage(TControl& control)
 {
-    QWidget* w = control.Widget();
+    QWidget* w = QtAccess::Widget(control);
     w->ensurePolished();
     QImage image(std::max(1, control.Width()), std::max(1, control.Height()), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -69,7 +70,7 @@ void sendKeyEvent(TWinControl& target, QEvent::Type type, WORD vk, TShiftState s
     if (vk >= VK_NUMPAD0 && vk <= VK_DIVIDE)
         mods |= Qt::KeypadModifier;
     QKeyEvent e(type, QtKeyFromVirtualKey(vk), mods, text);
-    QCoreApplication::sendEvent(target.Widget(), &e);
+    QCoreApplication::sendEvent(QtAccess::Widget(target), &e);
 }
 
 Qt::MouseButton qtButton(TMouseButton b)
@@ -110,14 +111,14 @@ void TypeText(TWinControl& target, const QString& text)
         const Qt::KeyboardModifiers mods = ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
         for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
             QKeyEvent e(type, key, mods, QString(ch));
-            QCoreApplication::sendEvent(target.Widget(), &e);
+            QCoreApplication::sendEvent(QtAccess::Widget(target), &e);
         }
     }
 }
 
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift)
 {
-    QWidget* w = target.Widget();
+    QWidget* w = QtAccess::Widget(target);
     const QPointF local(p.X, p.Y);
     const QPointF global = w->mapToGlobal(local);
     const Qt::MouseButton b = qtButton(button);
@@ -161,7 +162,7 @@ void SendClick(TControl& target, TPoint p, TMouseButton button, TShiftState shif
 
 void SendWheel(TControl& target, int delta, TPoint p, TShiftState shift)
 {
-    QWidget* w = target.Widget();
+    QWidget* w = QtAccess::Widget(target);
     const QPointF local(p.X, p.Y);
     QWheelEvent e(local, w->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
                   ModifiersFromShiftState(shift), Qt::NoScrollPhase, false);
@@ -170,12 +171,12 @@ void SendWheel(TControl& target, int delta, TPoint p, TShiftState shift)
 
 void SendMouseEnter(TControl& target)
 {
-    QEnterEvent e(QPointF(0, 0), QPointF(0, 0), target.Widget()->mapToGlobal(QPointF(0, 0)));
-    QCoreApplication::sendEvent(target.Widget(), &e);
+    QEnterEvent e(QPointF(0, 0), QPointF(0, 0), QtAccess::Widget(target)->mapToGlobal(QPointF(0, 0)));
+    QCoreApplication::sendEvent(QtAccess::Widget(target), &e);
 }
 
 void SendMouseLeave(TControl& target)
 {
     QEvent e(QEvent::Leave);
-    QCoreApplication::sendEvent(target.Widget(), &e);
+    QCoreApplication::sendEvent(QtAccess::Widget(target), &e);
 }
