@@ -228,6 +228,13 @@ void TCustomEdit::WndProc(TMessage& m)
     }
 }
 
+void TCustomEdit::DoEnter()
+{
+    if (AutoSelect && !(ControlState & csLButtonDown))
+        SelectAll();
+    TWinControl::DoEnter();
+}
+
 void TCustomEdit::Change()
 {
     if (OnChange)
@@ -467,6 +474,10 @@ public:
     explicit ComboWidget(TComboBox* owner) : owner_(owner) {}
     void showPopup() override
     {
+        // The open list takes the mouse: the press that opened it gets no release here, so the control
+        // must not keep the pointer captured, or every later click would come back to it.
+        owner_->SetMouseCapture(false);
+        owner_->ControlState &= ~(csClicked | csLButtonDown);
         ControlBridge::guarded([this] { owner_->NotifyParent(CBN_DROPDOWN); });
         NativeWidget<QComboBox>::showPopup();
     }

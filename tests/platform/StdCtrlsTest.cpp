@@ -80,6 +80,28 @@ TEST(StdCtrlsTest, EditSelectionAndEditMessages)
     EXPECT_EQ(line->displayText(), QStringLiteral("192.0"));
 }
 
+TEST(StdCtrlsTest, EditEnteredOtherThanByAClickSelectsItsWholeText)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    TEdit* edits[2];
+    for (int i = 0; i < 2; ++i) {
+        edits[i] = new TEdit(&form);
+        edits[i]->SetParent(&form);
+        edits[i]->SetBounds(10 + i * 60, 10, 50, 21);
+        edits[i]->SetText(QStringLiteral("127"));
+    }
+    edits[0]->AutoSelect = false;
+    form.Show();
+
+    edits[0]->SetFocus();
+    EXPECT_EQ(edits[0]->SelLength(), 0);
+    edits[1]->SetFocus();
+    EXPECT_EQ(edits[1]->SelLength(), 3);
+    TypeText(*edits[1], QStringLiteral("8"));
+    EXPECT_EQ(edits[1]->Text(), QStringLiteral("8")) << "typing replaces the selected text";
+}
+
 TEST(StdCtrlsTest, EditChangeReachesTheParentAsACommand)
 {
     class Parent : public TCustomControl {
@@ -136,6 +158,37 @@ TEST(StdCtrlsTest, ComboBoxStylesItemsAndSelection)
     EXPECT_EQ(combo.Text(), QStringLiteral("own text"));
     combo.Items().Add(QStringLiteral("1M"));
     EXPECT_EQ(combo.Text(), QStringLiteral("own text")) << "changing the items keeps the typed text";
+}
+
+TEST(StdCtrlsTest, ComboListChosenWithTheMouseLetsGoOfThePointer)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetBounds(10, 10, 120, 21);
+    combo->SetStyle(csDropDownList);
+    for (const char* rate : {"125K", "250K", "500K"})
+        combo->Items().Add(QString::fromLatin1(rate));
+    combo->SetItemIndex(0);
+    int selects = 0;
+    combo->OnSelect = [&](TObject*) { ++selects; };
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 100, 120, 17);
+    form.Show();
+
+    SendClick(*combo, {60, 10});  // the press opens the list, which takes the release
+    ASSERT_TRUE(combo->DroppedDown());
+    SendComboListClick(*combo, 2);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(selects, 1);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+
+    SendClick(*box, {5, 5});
+    EXPECT_TRUE(box->Checked()) << "the next click goes where it is made";
+    EXPECT_FALSE(combo->DroppedDown());
 }
 
 TEST(StdCtrlsTest, CheckBoxAndRadioButtonClickOnEveryChange)
