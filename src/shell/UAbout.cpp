@@ -1,5 +1,6 @@
 #include "shell/UAbout.h"
 #include "platform/Desktop.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/USoftOptions.h"
 
@@ -43,9 +44,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
     Label10 = newLabel(240, 77);
     Label12 = newLabel(240, 93);
 
-    OdButton1 = new TOdButton(this);
-    OdButton1->SetParent(this);
-    OdButton1->SetBounds(32, 115, 81, 22);
+    OdButton1 = New_Button(this, this, Bounds(32, 115, 81, 22), QStringLiteral("OK"));
     OdButton1->SetCaption(QStringLiteral("OK"));
     OdButton1->SetModalResult(mrOk);
 

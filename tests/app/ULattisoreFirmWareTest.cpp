@@ -129,6 +129,39 @@ TEST_F(MainWindow, LaysOutTheSixStepsOfThisModel)
     EXPECT_EQ(w.Btn_Modbus_Set_Access->Caption(), QStringLiteral("Modbus Set Access"));
 }
 
+TEST_F(MainWindow, EveryButtonOfEveryFormCarriesTheFormsLook)
+{
+    Start();
+    int buttons = 0;
+    for (int f = 0; f < Application->ComponentCount(); ++f) {
+        const auto* form = dynamic_cast<TCustomForm*>(Application->Components(f));
+        for (int c = 0; form && c < form->ComponentCount(); ++c) {
+            const auto* b = dynamic_cast<TOdButton*>(form->Components(c));
+            if (!b)
+                continue;
+            SCOPED_TRACE((form->Name + QLatin1Char(' ') + b->Caption()).toStdString());
+            ++buttons;
+            EXPECT_EQ(b->Style(), TOdButtonStyle::bsEncarta);
+            EXPECT_EQ(b->Color(), TColor(0xEDF7F8));
+            EXPECT_EQ(b->ColorWhenDown, TColor(0x0080FF));
+            EXPECT_EQ(b->HotTrackColor, clYellow);
+            EXPECT_EQ(b->LightColor(), clGray);
+            EXPECT_EQ(b->NumGlyphs(), 1);
+            EXPECT_GT(b->Glyph().Width(), 0);
+        }
+    }
+    EXPECT_GE(buttons, 45);
+
+    // A step button: its caption from the left, its face the forms' colour, yellow under the pointer.
+    Main().Show();
+    TOdButton& step = *Main().Btn_New;
+    EXPECT_EQ(step.Alignment(), taLeftJustify);
+    EXPECT_EQ(PaintToImage(step).pixel(step.Width() - 4, 3), qRgb(0xF8, 0xF7, 0xED));
+    SendMouseEnter(step);
+    EXPECT_EQ(PaintToImage(step).pixel(step.Width() - 4, 3), qRgb(0xFF, 0xFF, 0x00));
+    SendMouseLeave(step);
+}
+
 TEST_F(MainWindow, RemembersADeletedProjectButOpensNone)
 {
     Remember(QStringLiteral("Gone"));
