@@ -2,6 +2,7 @@
 #include "app/ULattisoreFirmWare.h"
 #include "platform/Bitmap.h"
 #include "platform/FileUtils.h"
+#include "shell/UAbout.h"
 #include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
@@ -157,7 +158,8 @@ void TFLattisoreFirmWare::Lay_Out()
     // This model: six steps.
     for (std::size_t i = 0; i < 6; ++i)
         steps[i]->SetVisible(true);
-    place(L_Orvane, true, 565, L_Step_6->Top());
+    L_Orvane->SetVisible(true);
+    Place_Maker_Link(*L_Orvane, 565, L_Step_6->Top(), 684);
     place(Btn_EtherCAT_Set_Access, true, 80, 200);
     place(Btn_DNet_Net, true, 80, 244);
     place(Btn_DNet_Offset, true, 258, 244);

@@ -49,6 +49,9 @@ unsigned TLabel::textFlags() const
         flags |= DT_RIGHT;
     if (!ShowAccelChar)
         flags |= DT_NOPREFIX;
+    // A label held to a width shows what doesn't fit as "...", never half a letter.
+    if (!autoSize_ && !wordWrap_)
+        flags |= DT_END_ELLIPSIS;
     return flags;
 }
 
@@ -81,6 +84,7 @@ void TLabel::Paint()
         const int free = r.Height() - calc.Height();
         r.Top += layout_ == tlBottom ? free : free / 2;
     }
+    // A label held to a width shows what doesn't fit as "...", never half a letter.
     c.DrawText(Caption(), r, textFlags());
 }
 

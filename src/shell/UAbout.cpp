@@ -4,11 +4,19 @@
 #include "shell/UComon.h"
 #include "shell/USoftOptions.h"
 
+#include <algorithm>
+
 TFAbout* FAbout = nullptr;
 
 QString Maker_Home_Page()
 {
     return Maker_Url(QStringLiteral("/HOME/default.asp?frompg=GXS59"));
+}
+
+void Place_Maker_Link(TLabel& label, int left, int top, int right)
+{
+    label.SetLeft(std::max(0, std::min(left, right - label.Width())));
+    label.SetTop(top);
 }
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
@@ -36,6 +44,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
     Label3 = newLabel(128, 77, QStringLiteral("Version :"));
     Label4 = newLabel(316, 131, Maker_Host());
     Label4->Font().SetStyle(fsUnderline);
+    Place_Maker_Link(*Label4, 316, 131, 417);
     Label4->SetCursor(crHandPoint);
     Label4->OnClick = [this](TObject* Sender) { Label4Click(Sender); };
     Label6 = newLabel(128, 62, QStringLiteral("Software Code : "));

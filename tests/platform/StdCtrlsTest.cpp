@@ -218,6 +218,37 @@ TEST(StdCtrlsTest, CheckBoxAndRadioButtonClickOnEveryChange)
     EXPECT_EQ(radioClicks, 1);
 }
 
+TEST(StdCtrlsTest, DisabledEditComboAndCheckBoxWriteInGrey)
+{
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    auto* combo = new TComboBox(&form);
+    auto* box = new TCheckBox(&form);
+    combo->SetStyle(csDropDownList);
+    combo->Items().Add(QStringLiteral("500K"));
+    combo->SetItemIndex(0);
+    edit->SetText(QStringLiteral("192"));
+    box->SetCaption(QStringLiteral("Gateway"));
+    const auto count = [](const QImage& image, QRgb colour) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    };
+    for (TWinControl* control : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(combo),
+                                 static_cast<TWinControl*>(box)}) {
+        SCOPED_TRACE(control->ClassName().toStdString());
+        control->SetParent(&form);
+        const QImage enabled = PaintToImage(*control);
+        control->SetEnabled(false);
+        const QImage disabled = PaintToImage(*control);
+        EXPECT_GT(count(enabled, qRgb(0, 0, 0)), 10);
+        EXPECT_EQ(count(disabled, qRgb(0, 0, 0)), 0);
+        EXPECT_GT(count(disabled, qRgb(128, 128, 128)), 10) << "the text in grey";
+    }
+}
+
 TEST(StdCtrlsTest, LabelSizesToItsTextAndPaintsTransparent)
 {
     TCustomControl back(nullptr);
@@ -247,6 +278,37 @@ TEST(StdCtrlsTest, LabelSizesToItsTextAndPaintsTransparent)
         for (int x = 0; x < label->Width(); ++x)
             white = white || image.pixelColor(x, y) == QColor(Qt::white);
     EXPECT_TRUE(white) << "the text is drawn";
+}
+
+TEST(StdCtrlsTest, LabelHeldToAWidthElidesWhatDoesNotFit)
+{
+    TCustomControl back(nullptr);
+    back.SetBounds(0, 0, 200, 30);
+    // The label as it paints at its own size, or held to the width.
+    const auto paint = [&back](const QString& caption, int width) {
+        auto* l = new TLabel(&back);
+        l->SetParent(&back);
+        l->SetCaption(caption);
+        if (width > 0) {
+            l->SetAutoSize(false);
+            l->SetWidth(width);
+        }
+        return PaintToImage(*l);
+    };
+    const auto ink = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == qRgb(0, 0, 0);
+        return n;
+    };
+    const QString caption = QStringLiteral("Node Address");
+    const QImage held = paint(caption, 50);
+    bool elided = false;
+    for (int n = 1; n < caption.size() && !elided; ++n)
+        elided = paint(caption.left(n) + QStringLiteral("..."), 50) == held;
+    EXPECT_TRUE(elided) << "drawn as the start of the caption and three dots";
+    EXPECT_EQ(ink(paint(QStringLiteral("No"), 50)), ink(paint(QStringLiteral("No"), 0))) << "a text that fits is whole";
 }
 
 TEST(StdCtrlsTest, LinkLabelReportsTheClickedLink)
