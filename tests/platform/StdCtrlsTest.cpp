@@ -14,6 +14,15 @@ struct OnForm {
     OnForm() { control->SetParent(&form); }
 };
 
+int countPixels(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
 } // namespace
 
 TEST(StdCtrlsTest, EditFiltersTypedKeysBySettingThemToZero)
@@ -229,13 +238,6 @@ TEST(StdCtrlsTest, DisabledEditComboAndCheckBoxWriteInGrey)
     combo->SetItemIndex(0);
     edit->SetText(QStringLiteral("192"));
     box->SetCaption(QStringLiteral("Gateway"));
-    const auto count = [](const QImage& image, QRgb colour) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == colour;
-        return n;
-    };
     for (TWinControl* control : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(combo),
                                  static_cast<TWinControl*>(box)}) {
         SCOPED_TRACE(control->ClassName().toStdString());
@@ -243,9 +245,9 @@ TEST(StdCtrlsTest, DisabledEditComboAndCheckBoxWriteInGrey)
         const QImage enabled = PaintToImage(*control);
         control->SetEnabled(false);
         const QImage disabled = PaintToImage(*control);
-        EXPECT_GT(count(enabled, qRgb(0, 0, 0)), 10);
-        EXPECT_EQ(count(disabled, qRgb(0, 0, 0)), 0);
-        EXPECT_GT(count(disabled, qRgb(128, 128, 128)), 10) << "the text in grey";
+        EXPECT_GT(countPixels(enabled, qRgb(0, 0, 0)), 10);
+        EXPECT_EQ(countPixels(disabled, qRgb(0, 0, 0)), 0);
+        EXPECT_GT(countPixels(disabled, qRgb(128, 128, 128)), 10) << "the text in grey";
     }
 }
 
@@ -295,20 +297,15 @@ TEST(StdCtrlsTest, LabelHeldToAWidthElidesWhatDoesNotFit)
         }
         return PaintToImage(*l);
     };
-    const auto ink = [](const QImage& image) {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == qRgb(0, 0, 0);
-        return n;
-    };
     const QString caption = QStringLiteral("Node Address");
     const QImage held = paint(caption, 50);
     bool elided = false;
     for (int n = 1; n < caption.size() && !elided; ++n)
         elided = paint(caption.left(n) + QStringLiteral("..."), 50) == held;
     EXPECT_TRUE(elided) << "drawn as the start of the caption and three dots";
-    EXPECT_EQ(ink(paint(QStringLiteral("No"), 50)), ink(paint(QStringLiteral("No"), 0))) << "a text that fits is whole";
+    const QRgb ink = qRgb(0, 0, 0);
+    EXPECT_EQ(countPixels(paint(QStringLiteral("No"), 50), ink), countPixels(paint(QStringLiteral("No"), 0), ink))
+        << "a text that fits is drawn whole";
 }
 
 TEST(StdCtrlsTest, LinkLabelReportsTheClickedLink)
