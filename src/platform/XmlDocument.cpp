@@ -28,13 +28,12 @@ bool isText(const pugi::xml_node& node)
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-void appendText(const pugi::xml_node& node, QByteArray& out)
+void appendText(const pugi::xml_node& top, QByteArray& out)
 {
-    for (const pugi::xml_node& child : node.children()) {
-        if (isText(child))
-            out.append(child.value());
-        else if (child.type() == pugi::node_element)
-            appendText(child, out);
+    for (pugi::xml_node node = top.first_child(); node;) {
+        if (isText(node))
+            out.append(node.value());
+        node = NextInTree(node, top, node.type() == pugi::node_element);
     }
 }
 

@@ -8,7 +8,7 @@
 #include "grid/base/VoGridButton.h"
 #include "grid/base/VsgCombo/VsgCombo.h"
 #include "grid/base/VsgDateTimePicker.h"
-#include "grid/base/vsgcheck.h"
+#include "grid/base/VoCheckBox.h"
 #include "grid/base/vsgspin/vsgspin.h"
 #include "platform/Forms.h"
 

@@ -226,6 +226,25 @@ TEST_F(XmlDocumentTest, BuiltDocumentsSaveAsXmlThatLoads)
     EXPECT_EQ(nodes[3].NodeName(), QString("_a-1.b:c\u00e9"));
 }
 
+TEST_F(XmlDocumentTest, DeeplyNestedElementsLoadReadAndSave)
+{
+    constexpr int depth = 100000;
+    const QByteArray bytes = QByteArray("<a>").repeated(depth) + "x" + QByteArray("</a>").repeated(depth);
+    ASSERT_TRUE(write("deep.xml", bytes));
+    XmlDocument doc;
+    ASSERT_TRUE(doc.Load(path("deep.xml")));
+    EXPECT_EQ(doc.Root().Text(), "x");
+    ASSERT_TRUE(doc.Save(path("copy.xml")));
+    EXPECT_EQ(readAll(path("copy.xml")), bytes);
+
+    XmlDocument built;
+    XmlNode node = built.Node();
+    for (int i = 0; i < depth; ++i)
+        node = node.AppendElement("a");
+    node.SetText("y");
+    EXPECT_EQ(built.Root().Text(), "y");
+}
+
 TEST_F(XmlDocumentTest, ClearAndSaveFailureKeepTheOldFile)
 {
     ASSERT_TRUE(write("old.xml", "<old/>"));

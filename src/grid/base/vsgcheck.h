@@ -1,61 +1,32 @@
 #pragma once
-// The grid's check box: a windowed control that paints its box (themed or classic) and caption itself,
-// optionally over its parent's background.
-#include "platform/Bitmap.h"
-#include "platform/StdCtrls.h"
+// The cell checker a grid may be linked to: it corrects cell texts and marks their errors.
+// This base changes nothing; checkers that know words or rules derive from it.
+#include <QString>
 
-class TVoCheckBox : public TCustomControl {
+#include "platform/Components.h"
+
+class VOroDavoduRuzuCheck : public TComponent {
 public:
-    explicit TVoCheckBox(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TVoCheckBox"); }
-    void WndProc(TMessage& Message) override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    explicit VOroDavoduRuzuCheck(TComponent* AOwner) : TComponent(AOwner) {}
+    QString ClassName() const override { return QStringLiteral("VOroDavoduRuzuCheck"); }
 
-    bool Checked() const { return FState == cbChecked; }
-    void SetChecked(bool value);
-    TCheckBoxState State() const { return FState; }
-    void SetState(TCheckBoxState value);
-    // Unless ReadOnly, Checked flips.
-    virtual void Toggle();
-    bool Down() const { return FDown; }
-    void SetDown(bool value) { FDown = value; }
-    bool ReturnIsTab = false;
-    bool ReadOnly = false;
-    TTextLayout ButtonVertAlign() const { return FBtnVAlign; }
-    void SetButtonVertAlign(TTextLayout value);
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment value);
-    bool Ellipsis() const { return FEllipsis; }
-    void SetEllipsis(bool value);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
-    bool TransparentChaching = false;
-    // How often the parent's background was painted for a transparent box.
-    int BackgroundPaints() const { return FBackgroundPaints; }
+    // The bulk check moves the current cell to each cell it checks, and back at the end.
+    bool GotoCell = false;
+    // After an edit: the new text is corrected before validation, and its errors marked after it.
+    bool AutoCorrect = false;
+    bool AutoMarkError = false;
+    // The bulk check corrects and marks errors.
+    bool UseCorrect = false;
+    bool UseMarkError = false;
 
-protected:
-    void Paint() override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void MouseMove(TShiftState Shift, int X, int Y) override;
-    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyUp(WORD& Key, TShiftState Shift) override;
+    // The text with its errors marked ("e" tags).
+    virtual QString MarkError(int col, int row, const QString& text);
+    virtual QString Correct(int col, int row, const QString& text);
+    // Called before and after a bulk check.
+    virtual void StartCheck() {}
+    virtual void StopCheck() {}
 
-private:
-    void InvalidateBox();
-    void PaintParentBackground(TCanvas& canvas);
-    TRect BoxRect(int size, int bottomInset) const;
-
-    bool FDown = false;
-    TCheckBoxState FState = cbUnchecked;
-    bool FFocused = false;
-    TTextLayout FBtnVAlign = tlTop;
-    TAlignment FAlignment = taLeftJustify;
-    bool FEllipsis = false;
-    bool FHot = false;
-    bool FMouseDown = false;
-    TBitmap FBkgBmp;
-    bool FBkgCache = false;
-    bool FTransparent = false;
-    int FBackgroundPaints = 0;
+    // One cell of a bulk check: the text without its old error marks, corrected and marked as the
+    // Use flags say. The cell was correct when the result equals the text it had.
+    QString CheckCell(int col, int row, const QString& text);
 };

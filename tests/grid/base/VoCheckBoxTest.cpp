@@ -1,4 +1,4 @@
-#include "grid/base/vsgcheck.h"
+#include "grid/base/VoCheckBox.h"
 
 #include <gtest/gtest.h>
 
