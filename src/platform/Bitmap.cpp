@@ -101,6 +101,29 @@ void TBitmap::ReplacePixelsLike(int x, int y, TColor color)
     }
 }
 
+void TBitmap::SetPixelFormat(TPixelFormat format)
+{
+    pixelFormat_ = format;
+    if (format != pf24bit)
+        return;
+    for (int y = 0; y < Height(); ++y) {
+        std::uint32_t* line = ScanLine(y);
+        for (int x = 0; x < Width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+}
+
+std::uint32_t* TBitmap::ScanLine(int y)
+{
+    canvas_->ReleaseImage();
+    return reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+}
+
+const std::uint32_t* TBitmap::ScanLine(int y) const
+{
+    return reinterpret_cast<const std::uint32_t*>(Image().constScanLine(y));
+}
+
 TColor TBitmap::TransparentColor() const
 {
     if (transparentColor_ != clDefault)
@@ -156,6 +179,7 @@ void TBitmap::Assign(const TPersistent& source)
     if (!other || other == this)
         return;
     setImage(other->Image());
+    pixelFormat_ = other->pixelFormat_;
     Transparent = other->Transparent;
     transparentColor_ = other->transparentColor_;
 }

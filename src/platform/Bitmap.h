@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -44,6 +45,16 @@ public:
     TColor TransparentColor() const;
     void SetTransparentColor(TColor color) { transparentColor_ = color; }
 
+    // pf24bit: colour only, every pixel opaque; pf32bit: each pixel carries its alpha. Setting pf24bit
+    // makes every pixel opaque.
+    enum TPixelFormat { pf24bit, pf32bit };
+    TPixelFormat PixelFormat() const { return pixelFormat_; }
+    void SetPixelFormat(TPixelFormat format);
+    // The pixels of row y as 0xAARRGGBB words with the colour premultiplied by the alpha; valid until the
+    // bitmap is drawn on, resized or assigned.
+    std::uint32_t* ScanLine(int y);
+    const std::uint32_t* ScanLine(int y) const;
+
     // Loads BMP, PNG, JPEG, GIF or ICO, told by content or extension; false leaves the bitmap as it was.
     bool LoadFromFile(const QString& path);
     // Image file bytes of any of those formats, told by content; false leaves the bitmap as it was.
@@ -68,6 +79,7 @@ private:
     QImage image_;
     std::unique_ptr<TCanvas> canvas_;
     TColor transparentColor_ = clDefault;
+    TPixelFormat pixelFormat_ = pf32bit;
 };
 
 // Holds one picture of any supported format.

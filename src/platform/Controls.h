@@ -27,6 +27,7 @@ enum TAnchorKind : std::uint8_t { akLeft = 1, akTop = 2, akRight = 4, akBottom =
 using TAnchors = std::uint8_t;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -175,6 +176,8 @@ public:
 
     QString Hint;
     bool ShowHint = false;
+    // The reading order the control's own painting follows.
+    TBiDiMode BiDiMode = bdLeftToRight;
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor c);
 
@@ -403,3 +406,7 @@ TCustomForm* GetParentForm(const TControl* control);
 // The control that has the pointer captured, or nullptr.
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
+
+// System metrics of the classic look, in pixels.
+enum : int { SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3 };
+int GetSystemMetrics(int index);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -204,4 +205,19 @@ bool TOpenDialog::run(bool save)
         return false;
     FileName = QDir::toNativeSeparators(AddDefaultExt(*chosen, DefaultExt));
     return true;
+}
+
+TMessageBeepHook& MessageBeepHook()
+{
+    static TMessageBeepHook hook;
+    return hook;
+}
+
+void MessageBeep(UINT kind)
+{
+    if (const auto& hook = MessageBeepHook()) {
+        hook(kind);
+        return;
+    }
+    QApplication::beep();
 }

@@ -97,3 +97,9 @@ TFileDialogHook& FileDialogHook();
 QStringList FilterToNameFilters(const QString& filter);
 // The name with the default extension added when it has none.
 QString AddDefaultExt(const QString& fileName, const QString& defaultExt);
+
+// The default beep of a refused input; the kind is MB_OK (0) or an icon kind.
+void MessageBeep(UINT kind);
+// Test seam: gets each beep's kind in place of the sound.
+using TMessageBeepHook = std::function<void(UINT kind)>;
+TMessageBeepHook& MessageBeepHook();

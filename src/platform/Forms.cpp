@@ -411,3 +411,8 @@ void HandleEventException()
         // The error box itself failed: nothing is left to tell the user with.
     }
 }
+
+bool TCustomForm::Active() const
+{
+    return Widget()->isActiveWindow();
+}

@@ -37,6 +37,8 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result);
     bool Modal() const { return modal_; }
+    // The form's window is the active window.
+    bool Active() const;
     // A modal form: sets ModalResult to mrCancel. Otherwise asks OnCloseQuery and OnClose and does the
     // chosen action; closing the main form ends the application.
     void Close();

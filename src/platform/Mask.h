@@ -67,7 +67,6 @@ protected:
 
 private:
     friend class MaskEditBox;
-    friend class MaskEditOverlay;
     MaskEditBox* box() const;
     bool lineBreaks() const { return wordWrap_ && !IsMasked() && !PasswordChar(); }
     // A mask or a password: all editing goes through the edit's own rules, none through the box's.

@@ -2,6 +2,7 @@
 
 #include "platform/ControlBridge.h"
 #include "platform/NativeWidget.h"
+#include "platform/PaintOverlay.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -587,6 +588,10 @@ void TComboBox::WndProc(TMessage& m)
         combo()->view()->setMinimumWidth(static_cast<int>(m.WParam));
         m.Result = static_cast<LRESULT>(m.WParam);
         return;
+    case CB_GETDROPPEDWIDTH:
+        // The list is never narrower than the box.
+        m.Result = std::max(combo()->view()->minimumWidth(), Width());
+        return;
     default:
         TWinControl::WndProc(m);
     }
@@ -663,6 +668,19 @@ void TComboBox::Clear()
 {
     items_.Clear();
     SetText(QString());
+}
+
+void TComboBox::PaintOverBox()
+{
+    if (paintsOver_)
+        return;
+    paintsOver_ = true;
+    new PaintOverlay(combo(), [this](QPainter& painter) {
+        const TCanvasPaintGuard bind(canvas_, &painter);
+        canvas_.Font().Assign(Font());
+        canvas_.Brush().SetColor(Color());
+        Perform(WM_PAINT);
+    });
 }
 
 void TComboBox::Change()

@@ -211,9 +211,15 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
 
+    // Bound while WM_PAINT runs, once PaintOverBox was called.
+    TCanvas& Canvas() { return canvas_; }
+
 protected:
     virtual void Change();
     virtual void Select();
+    // From now on WM_PAINT runs after the box has drawn itself, with Canvas bound over the whole box: a
+    // descendant that handles it draws over the box's look.
+    void PaintOverBox();
     QString GetText() const override;
     void SetTextValue(const QString& text) override;
 
@@ -225,6 +231,8 @@ private:
     TStringList items_;
     TComboBoxStyle style_ = csDropDown;
     bool updating_ = false;
+    TCanvas canvas_;
+    bool paintsOver_ = false;
 };
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

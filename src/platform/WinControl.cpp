@@ -23,7 +23,11 @@ TWinControl::TWinControl(TComponent* AOwner, QWidget* widget, bool paintsSelf) :
 
 void TWinControl::AttachChild(TControl* control)
 {
-    control->widget_->setParent(ClientWidget());
+    // A floating window stays a window of its own above its parent's.
+    if (control->widget_->windowType() == Qt::ToolTip)
+        control->widget_->setParent(ClientWidget(), control->widget_->windowFlags());
+    else
+        control->widget_->setParent(ClientWidget());
     control->applyGeometry();
     control->widget_->setVisible(control->visible_);
 }

@@ -63,7 +63,22 @@ QString keyText(WORD vk, TShiftState shift)
         return QString(QChar((shift & ssShift) ? vk : vk + ('a' - 'A')));
     if ((vk >= '0' && vk <= '9') || vk == VK_SPACE)
         return QString(QChar(vk));
-    return {};
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
+        return QString(QChar('0' + (vk - VK_NUMPAD0)));
+    switch (vk) {
+    case VK_MULTIPLY:
+        return QStringLiteral("*");
+    case VK_ADD:
+        return QStringLiteral("+");
+    case VK_SUBTRACT:
+        return QStringLiteral("-");
+    case VK_DECIMAL:
+        return QStringLiteral(".");
+    case VK_DIVIDE:
+        return QStringLiteral("/");
+    default:
+        return {};
+    }
 }
 
 void sendKeyEvent(TWinControl& target, QEvent::Type type, WORD vk, TShiftState shift, const QString& text)

@@ -152,7 +152,12 @@ void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect
     case Class::ComboBox:
     case Class::Spin: {
         drawFace(c, r, faceOf(stateId));
-        const unsigned direction = class_ == Class::Spin && partId == SPNP_UP ? DFCS_SCROLLUP : DFCS_SCROLLDOWN;
+        unsigned direction = DFCS_SCROLLDOWN;
+        if (class_ == Class::Spin)
+            direction = partId == SPNP_UP        ? DFCS_SCROLLUP
+                        : partId == SPNP_UPHORZ   ? DFCS_SCROLLRIGHT
+                        : partId == SPNP_DOWNHORZ ? DFCS_SCROLLLEFT
+                                                  : DFCS_SCROLLDOWN;
         drawArrow(c, r, direction, stateId == PBS_DISABLED ? TColor(0xB5B2AD) : TColor(0x404040));
         break;
     }
@@ -191,4 +196,28 @@ void DrawFrameControl(TCanvas& c, const TRect& r, unsigned type, unsigned state)
     } else {
         drawArrow(c, glyph, direction, clBtnText);
     }
+}
+
+void DrawEdge(TCanvas& c, TRect& r, unsigned edge, unsigned flags) {
+    const bool flat = flags & BF_FLAT;
+    TRect inner = r;
+    const auto ring = [&](bool raised, bool outer) {
+        TColor topLeft = raised ? (outer ? cl3DLight : clBtnHighlight) : (outer ? clBtnShadow : cl3DDkShadow);
+        TColor bottomRight = raised ? (outer ? cl3DDkShadow : clBtnShadow) : (outer ? clBtnHighlight : cl3DLight);
+        if (flat)
+            topLeft = bottomRight = clBtnShadow;
+        drawEdge(c, inner, topLeft, bottomRight);
+        inner = shrink(inner, 1);
+    };
+    if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER))
+        ring(edge & BDR_RAISEDOUTER, true);
+    if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER))
+        ring(edge & BDR_RAISEDINNER, false);
+    if (flags & BF_MIDDLE) {
+        c.Brush().SetStyle(bsSolid);
+        c.Brush().SetColor(clBtnFace);
+        c.FillRect(inner);
+    }
+    if (flags & BF_ADJUST)
+        r = inner;
 }

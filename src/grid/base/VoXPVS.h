@@ -38,6 +38,8 @@ enum : int {
     CP_DROPDOWNBUTTON = 1,
     SPNP_UP = 1,
     SPNP_DOWN = 2,
+    SPNP_UPHORZ = 3,
+    SPNP_DOWNHORZ = 4,
     HP_HEADERITEM = 1,
     PP_BAR = 1,
     PP_CHUNK = 3,
@@ -61,3 +63,19 @@ constexpr unsigned DFCS_HOT = 0x1000;
 constexpr unsigned DFCS_FLAT = 0x4000;
 
 void DrawFrameControl(TCanvas& canvas, const TRect& r, unsigned type, unsigned state);
+
+// Classic 3-D edges.
+constexpr unsigned BDR_RAISEDOUTER = 0x1;
+constexpr unsigned BDR_SUNKENOUTER = 0x2;
+constexpr unsigned BDR_RAISEDINNER = 0x4;
+constexpr unsigned BDR_SUNKENINNER = 0x8;
+constexpr unsigned EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr unsigned EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr unsigned BF_RECT = 0xF;
+constexpr unsigned BF_MIDDLE = 0x800;
+constexpr unsigned BF_ADJUST = 0x2000;
+constexpr unsigned BF_FLAT = 0x4000;
+
+// Draws the outer and inner edges round r (all four sides); BF_MIDDLE fills the inside with the button face,
+// BF_FLAT draws flat shadow lines, BF_ADJUST shrinks r by the edges drawn.
+void DrawEdge(TCanvas& canvas, TRect& r, unsigned edge, unsigned flags);

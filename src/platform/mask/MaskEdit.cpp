@@ -2,6 +2,7 @@
 
 #include "platform/ControlBridge.h"
 #include "platform/NativeWidget.h"
+#include "platform/PaintOverlay.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QInputMethodEvent>
@@ -12,31 +13,12 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-// A see-through layer over the whole box, above its text and frame: the edit's WM_PAINT draws on it.
-class MaskEditOverlay : public QWidget {
-public:
-    MaskEditOverlay(QWidget* box, TCustomMaskEdit* edit) : QWidget(box), edit_(edit)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        ControlBridge::guarded([this, &painter] { edit_->paintOver(painter); });
-    }
-
-private:
-    TCustomMaskEdit* edit_;
-};
-
 // The text box under a masked edit: pasted and dropped text goes through the edit's rules, and a set
 // formatting rectangle stays where it was set when the box is resized.
 class MaskEditBox : public NativeWidget<QPlainTextEdit> {
 public:
-    explicit MaskEditBox(TCustomMaskEdit* edit) : edit_(edit), overlay_(new MaskEditOverlay(this, edit))
+    explicit MaskEditBox(TCustomMaskEdit* edit)
+        : edit_(edit), overlay_(new PaintOverlay(this, [edit](QPainter& painter) { edit->paintOver(painter); }))
     {
         setLineWrapMode(NoWrap);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,7 +74,6 @@ protected:
     void resizeEvent(QResizeEvent* e) override
     {
         NativeWidget<QPlainTextEdit>::resizeEvent(e);
-        overlay_->setGeometry(rect());
         applyRect();
     }
 
