@@ -1,6 +1,7 @@
 #include "platform/XmlDocument.h"
 
 #include "platform/FileUtils.h"
+#include "platform/XmlCheck.h"
 
 #include <QFile>
 #include <algorithm>
@@ -27,13 +28,12 @@ bool isText(const pugi::xml_node& node)
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-void appendText(const pugi::xml_node& node, QByteArray& out)
+void appendText(const pugi::xml_node& top, QByteArray& out)
 {
-    for (const pugi::xml_node& child : node.children()) {
-        if (isText(child))
-            out.append(child.value());
-        else if (child.type() == pugi::node_element)
-            appendText(child, out);
+    for (pugi::xml_node node = top.first_child(); node;) {
+        if (isText(node))
+            out.append(node.value());
+        node = NextInTree(node, top, node.type() == pugi::node_element);
     }
 }
 
@@ -104,7 +104,7 @@ void XmlNode::SetText(const QString& text)
 {
     RemoveChildren();
     if (!text.isEmpty())
-        pugi::xml_node(node_).append_child(pugi::node_pcdata).set_value(text.toUtf8().constData());
+        pugi::xml_node(node_).append_child(pugi::node_pcdata).set_value(XmlText(text).constData());
 }
 
 std::optional<QString> XmlNode::Attribute(const QString& name) const
@@ -121,10 +121,12 @@ void XmlNode::SetAttribute(const QString& name, const QString& value)
     if (node.type() != pugi::node_element)
         return;
     const QByteArray key = name.toUtf8();
+    if (!IsXmlName(std::string_view(key.constData(), static_cast<size_t>(key.size()))))
+        return;
     pugi::xml_attribute attribute = node.attribute(key.constData());
     if (!attribute)
         attribute = node.append_attribute(key.constData());
-    attribute.set_value(value.toUtf8().constData());
+    attribute.set_value(XmlText(value).constData());
 }
 
 std::vector<XmlAttribute> XmlNode::Attributes() const
@@ -150,13 +152,16 @@ std::vector<XmlNode> XmlNode::ChildNodes() const
 
 XmlNode XmlNode::AppendElement(const QString& name)
 {
-    return XmlNode(pugi::xml_node(node_).append_child(name.toUtf8().constData()).internal_object());
+    const QByteArray key = name.toUtf8();
+    if (!IsXmlName(std::string_view(key.constData(), static_cast<size_t>(key.size()))))
+        return {};
+    return XmlNode(pugi::xml_node(node_).append_child(key.constData()).internal_object());
 }
 
 XmlNode XmlNode::AppendComment(const QString& text)
 {
     pugi::xml_node comment = pugi::xml_node(node_).append_child(pugi::node_comment);
-    comment.set_value(text.toUtf8().constData());
+    comment.set_value(XmlCommentText(text).constData());
     return XmlNode(comment.internal_object());
 }
 
@@ -180,12 +185,17 @@ bool XmlDocument::Load(const QString& path)
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const pugi::xml_parse_result result = doc_->load_buffer(
-        bytes.constData(), static_cast<size_t>(bytes.size()), pugi::parse_default | pugi::parse_comments);
-    if (result)
+    const pugi::xml_parse_result result =
+        doc_->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), XmlParseOptions);
+    std::optional<XmlFault> fault;
+    if (!result)
+        fault = XmlFault{result.status, result.offset, result.description()};
+    else
+        fault = FinishParse(*doc_, bytes, result.encoding);
+    if (!fault)
         return true;
     Clear();
-    error_ = {result.status, lineAt(bytes, result.offset), QString::fromUtf8(result.description())};
+    error_ = {fault->Code, lineAt(bytes, fault->Offset), QString::fromUtf8(fault->Message)};
     return false;
 }
 

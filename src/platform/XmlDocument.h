@@ -5,8 +5,17 @@
 // breaks added, so a document is written on one line as built (the text nodes it holds are kept).
 // Empty elements are written as <name/>. Attributes keep their insertion order.
 //
-// Loaded form: comments are kept as nodes; the XML declaration, processing instructions and
-// white-space-only text are dropped.
+// Loaded form: comments are kept as nodes; the XML declaration, the document type, processing
+// instructions and white-space-only text are dropped. A load accepts well-formed XML only: one root
+// element with nothing but comments and white space beside it, the five predefined entities and
+// character references (a document type's own entities are not expanded, so they count as
+// undefined), distinct attribute names, no "<" in an attribute value, and only characters XML 1.0
+// allows, as valid UTF-8 when the file is UTF-8.
+//
+// Building: text, attribute values and comments drop the characters XML 1.0 forbids (control
+// characters other than tab, line feed and carriage return; U+FFFE and U+FFFF) when they are set, and
+// a comment gets a space into "--" and after a final "-"; a name that isn't an XML name is refused (no
+// element is appended, no attribute set). So a saved document always loads again.
 #include <QString>
 #include <memory>
 #include <optional>

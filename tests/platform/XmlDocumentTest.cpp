@@ -111,6 +111,140 @@ TEST_F(XmlDocumentTest, FailedLoadReportsAndLeavesDocumentEmpty)
     }
 }
 
+struct MalformedCase {
+    const char* name;
+    QByteArray bytes;
+    int line;
+};
+
+TEST_F(XmlDocumentTest, RefusesFilesThatAreNotWellFormed)
+{
+    const QByteArray manyAttributes = "<a a1='' a2='' a3='' a4='' a5='' a6='' a7='' a8='' a9='' a5=''/>";
+    const MalformedCase cases[] = {
+        {"two roots", "<a/>\n<b/>", 2},
+        {"text after the root", "<a/>x", 1},
+        {"text before the root", "x<a/>", 1},
+        {"CDATA outside the root", "<![CDATA[x]]><a/>", 1},
+        {"comment only", "<!-- c -->", 1},
+        {"undefined entity", "<a>\n&foo;</a>", 2},
+        {"undefined entity in an attribute", "<a b='&foo;'/>", 1},
+        {"document type entity", "<!DOCTYPE a [<!ENTITY e 'x'>]><a>&e;</a>", 1},
+        {"bare ampersand", "<a>a & b</a>", 1},
+        {"reference without end", "<a>&#65</a>", 1},
+        {"empty character reference", "<a>&#x;</a>", 1},
+        {"duplicate attribute", "<a>\n<b/>\n<c x='1' x='2'/></a>", 3},
+        {"duplicate among many attributes", manyAttributes, 1},
+        {"raw < in an attribute", "<a b='<'/>", 1},
+        {"reference to U+0001", "<a>&#1;</a>", 1},
+        {"reference to U+0000", "<a>&#x0;</a>", 1},
+        {"reference to U+FFFE", "<a>&#xFFFE;</a>", 1},
+        {"reference to a surrogate", "<a>&#xD800;</a>", 1},
+        {"reference past Unicode", "<a>&#x110000;</a>", 1},
+        {"reference of many digits", "<a>&#99999999999999999999;</a>", 1},
+        {"forbidden reference in an attribute", "<a b='&#1;'/>", 1},
+        {"raw U+0001 in text", "<a>\n\n\x01</a>", 3},
+        {"raw U+0001 in an attribute", "<a b='\x01'/>", 1},
+        {"raw U+0001 in a comment", "<a><!--\x01--></a>", 1},
+        {"raw U+0001 in a processing instruction", "<?p \x01?><a/>", 1},
+        {"raw NUL", QByteArray("<a>\0</a>", 8), 1},
+        {"invalid UTF-8 byte", "<a>\xff</a>", 1},
+        {"overlong UTF-8", "<a>\xc0\xaf</a>", 1},
+        {"truncated UTF-8", "<a>\xe2\x82</a>", 1},
+        {"encoded surrogate", "<a>\xed\xa0\x80</a>", 1},
+        {"encoded U+FFFF", "<a>\xef\xbf\xbf</a>", 1},
+        {"U+0001 in a Latin-1 file", "<?xml version='1.0' encoding='ISO-8859-1'?><a>\x01</a>", 1},
+        {"]]> in text", "<a>]]></a>", 1},
+        {"-- in a comment", "<a><!-- a -- b --></a>", 1},
+        {"comment ending in -", "<a><!-- a ---></a>", 1},
+        {"document type after the root", "<a/><!DOCTYPE a>", 1},
+        {"unclosed element", "<a>\n<b>\n</a>", 3},
+    };
+    ASSERT_TRUE(write("good.xml", "<a/>"));
+    XmlDocument doc;
+    for (const MalformedCase& c : cases) {
+        ASSERT_TRUE(write("bad.xml", c.bytes));
+        ASSERT_TRUE(doc.Load(path("good.xml"))) << c.name;
+        EXPECT_FALSE(doc.Load(path("bad.xml"))) << c.name;
+        EXPECT_NE(doc.LastError().Code, 0) << c.name;
+        EXPECT_EQ(doc.LastError().Line, c.line) << c.name;
+        EXPECT_FALSE(doc.LastError().Message.isEmpty()) << c.name;
+        EXPECT_TRUE(doc.Node().ChildNodes().empty()) << c.name;
+    }
+}
+
+TEST_F(XmlDocumentTest, DecodesReferencesAndAcceptsWhatXmlAllows)
+{
+    const struct {
+        QByteArray bytes;
+        QString text;
+        QString value;
+    } cases[] = {
+        {"<a b='&lt;&gt;&amp;&apos;&quot;'>&lt;&gt;&amp;&apos;&quot;</a>", "<>&'\"", "<>&'\""},
+        {"<a b='&#65;&#x42;&#x1F600;'>&#65;&#x42;&#x1f600;&#0000000067;</a>", "AB\U0001F600C", "AB\U0001F600"},
+        {"<a b='x&#10;y&#9;z\nw\tv'>x&#13;y\r\nz</a>", "x\ry\nz", "x\ny\tz w v"},
+        {"<a><![CDATA[<&>]]&#1;]]><!-- a-b --></a>", "<&>]]&#1;", {}},
+        {"\xef\xbb\xbf<?xml version='1.0'?>\n<!DOCTYPE a>\n<!-- c -->\n<a b='\xc3\xa9'>\xf0\x9f\x98\x80</a>\n",
+         "\U0001F600", "\u00e9"},
+        {"<?xml version='1.0' encoding='ISO-8859-1'?><a b='\xe9'>\xe9\x80</a>", "\u00e9\u0080", "\u00e9"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(write("ok.xml", c.bytes));
+        XmlDocument doc;
+        ASSERT_TRUE(doc.Load(path("ok.xml"))) << c.bytes.constData() << ": " << doc.LastError().Message.toStdString();
+        EXPECT_EQ(doc.Root().Text(), c.text) << c.bytes.constData();
+        EXPECT_EQ(doc.Root().Attribute("b").value_or(QString()), c.value) << c.bytes.constData();
+        for (const XmlNode& node : doc.Node().ChildNodes())
+            EXPECT_TRUE(node.NodeType() == XmlNodeType::Element || node.NodeType() == XmlNodeType::Comment);
+    }
+}
+
+TEST_F(XmlDocumentTest, BuiltDocumentsSaveAsXmlThatLoads)
+{
+    XmlDocument doc;
+    XmlNode root = doc.Node().AppendElement("root");
+    root.AppendElement("text").SetText(QString::fromUtf16(u"a\x01" "b\uFFFE\x1f" "c\td]]>e\u00e9"));
+    root.SetAttribute("value", QString::fromUtf16(u"<\x02&\"'\n\t\uFFFF"));
+    root.AppendComment("a--b---");
+    root.AppendComment("-");
+    for (const char* name : {"", "1a", "a b", "a<b", "-a", "a\x01"}) {
+        EXPECT_TRUE(root.AppendElement(name).IsNull()) << name;
+        root.SetAttribute(name, "x");
+    }
+    EXPECT_EQ(root.Attributes().size(), 1u);
+    EXPECT_FALSE(root.AppendElement("_a-1.b:c\u00e9").IsNull());
+    ASSERT_TRUE(doc.Save(path("built.xml")));
+
+    XmlDocument back;
+    ASSERT_TRUE(back.Load(path("built.xml"))) << back.LastError().Message.toStdString();
+    const XmlNode loaded = back.Root();
+    EXPECT_EQ(loaded.Child("text").Text(), QString::fromUtf16(u"bc\td]]>e\u00e9").prepend(u'a'));
+    EXPECT_EQ(loaded.Attribute("value"), QString("<&\"'\n\t"));
+    const std::vector<XmlNode> nodes = loaded.ChildNodes();
+    ASSERT_EQ(nodes.size(), 4u);
+    EXPECT_EQ(nodes[1].Text(), "a- -b- - - ");
+    EXPECT_EQ(nodes[2].Text(), "- ");
+    EXPECT_EQ(nodes[3].NodeName(), QString("_a-1.b:c\u00e9"));
+}
+
+TEST_F(XmlDocumentTest, DeeplyNestedElementsLoadReadAndSave)
+{
+    constexpr int depth = 100000;
+    const QByteArray bytes = QByteArray("<a>").repeated(depth) + "x" + QByteArray("</a>").repeated(depth);
+    ASSERT_TRUE(write("deep.xml", bytes));
+    XmlDocument doc;
+    ASSERT_TRUE(doc.Load(path("deep.xml")));
+    EXPECT_EQ(doc.Root().Text(), "x");
+    ASSERT_TRUE(doc.Save(path("copy.xml")));
+    EXPECT_EQ(readAll(path("copy.xml")), bytes);
+
+    XmlDocument built;
+    XmlNode node = built.Node();
+    for (int i = 0; i < depth; ++i)
+        node = node.AppendElement("a");
+    node.SetText("y");
+    EXPECT_EQ(built.Root().Text(), "y");
+}
+
 TEST_F(XmlDocumentTest, ClearAndSaveFailureKeepTheOldFile)
 {
     ASSERT_TRUE(write("old.xml", "<old/>"));

@@ -1,0 +1,361 @@
+#include "platform/XmlCheck.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t LastCodePoint = 0x10FFFF;
+
+bool isXmlChar(uint32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= LastCodePoint);
+}
+
+// Length of the UTF-8 sequence at p when it encodes a character XML allows, else 0.
+int xmlCharLength(const unsigned char* p, const unsigned char* end)
+{
+    const unsigned lead = p[0];
+    if (lead < 0x80)
+        return isXmlChar(lead) ? 1 : 0;
+    int length = 0;
+    uint32_t c = 0;
+    uint32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, c = lead & 0x07, least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (end - p < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (p[i] & 0x3F);
+    }
+    return c >= least && isXmlChar(c) ? length : 0;
+}
+
+// Offset of the first byte that doesn't start an allowed UTF-8 character, or -1.
+std::ptrdiff_t firstBadChar(std::string_view text)
+{
+    const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = begin + text.size();
+    for (const unsigned char* p = begin; p < end;) {
+        if (*p >= 0x20 && *p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int length = xmlCharLength(p, end);
+        if (length == 0)
+            return p - begin;
+        p += length;
+    }
+    return -1;
+}
+
+void appendUtf8(std::string& out, uint32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The character of a reference "#65" or "#x41" (without "&" and ";"), when XML allows it.
+std::optional<uint32_t> characterReference(std::string_view digits)
+{
+    const bool hex = digits.size() > 1 && digits[1] == 'x';
+    digits.remove_prefix(hex ? 2 : 1);
+    if (digits.empty())
+        return std::nullopt;
+    uint32_t c = 0;
+    for (const char d : digits) {
+        uint32_t value = 0;
+        if (d >= '0' && d <= '9')
+            value = static_cast<uint32_t>(d - '0');
+        else if (hex && d >= 'a' && d <= 'f')
+            value = static_cast<uint32_t>(d - 'a' + 10);
+        else if (hex && d >= 'A' && d <= 'F')
+            value = static_cast<uint32_t>(d - 'A' + 10);
+        else
+            return std::nullopt;
+        c = std::min(c * (hex ? 16 : 10) + value, LastCodePoint + 1);
+    }
+    if (!isXmlChar(c))
+        return std::nullopt;
+    return c;
+}
+
+std::optional<char> entityReference(std::string_view name)
+{
+    static constexpr std::pair<std::string_view, char> entities[] = {
+        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}, {"quot", '"'}};
+    for (const auto& [entity, c] : entities)
+        if (name == entity)
+            return c;
+    return std::nullopt;
+}
+
+// Decodes the references of raw text into out; false at the first one undefined or malformed, whose
+// position is then in failedAt.
+bool decodeReferences(std::string_view raw, std::string& out, size_t& failedAt)
+{
+    out.clear();
+    out.reserve(raw.size());
+    for (size_t at = 0;;) {
+        const size_t amp = raw.find('&', at);
+        out.append(raw.substr(at, amp == std::string_view::npos ? std::string_view::npos : amp - at));
+        if (amp == std::string_view::npos)
+            return true;
+        failedAt = amp;
+        const size_t semicolon = raw.find(';', amp + 1);
+        if (semicolon == std::string_view::npos)
+            return false;
+        const std::string_view reference = raw.substr(amp + 1, semicolon - amp - 1);
+        if (reference.starts_with('#')) {
+            const std::optional<uint32_t> c = characterReference(reference);
+            if (!c)
+                return false;
+            appendUtf8(out, *c);
+        } else {
+            const std::optional<char> c = entityReference(reference);
+            if (!c)
+                return false;
+            out += *c;
+        }
+        at = semicolon + 1;
+    }
+}
+
+class TreeCheck {
+public:
+    TreeCheck(pugi::xml_document& doc, bool checkChars) : doc_(doc), checkChars_(checkChars) {}
+
+    std::optional<XmlFault> Run()
+    {
+        if (auto fault = topLevel())
+            return fault;
+        for (pugi::xml_node node = doc_.first_child(); node; node = NextInTree(node, doc_))
+            if (auto fault = check(node))
+                return fault;
+        return std::nullopt;
+    }
+
+private:
+    static XmlFault faultAt(pugi::xml_node node, pugi::xml_parse_status code, const char* message)
+    {
+        return {code, node.offset_debug(), message};
+    }
+
+    // A fault at `at`, a character of the node's text: in place in the parsed buffer while unchanged.
+    static XmlFault faultAt(pugi::xml_node node, const char* at, pugi::xml_parse_status code, const char* message)
+    {
+        const char* start = node.type() == pugi::node_element ? node.name() : node.value();
+        return {code, node.offset_debug() + (at - start), message};
+    }
+
+    // One root element, no text beside it, at most one document type before it (then dropped).
+    std::optional<XmlFault> topLevel()
+    {
+        pugi::xml_node root;
+        pugi::xml_node doctype;
+        for (pugi::xml_node node = doc_.first_child(); node; node = node.next_sibling()) {
+            switch (node.type()) {
+            case pugi::node_element:
+                if (root)
+                    return faultAt(node, pugi::status_bad_start_element, "More than one root element");
+                root = node;
+                break;
+            case pugi::node_pcdata:
+            case pugi::node_cdata:
+                return faultAt(node, pugi::status_bad_pcdata, "Text outside the root element");
+            case pugi::node_doctype:
+                if (root || doctype)
+                    return faultAt(node, pugi::status_bad_doctype, "Document type after the start");
+                doctype = node;
+                break;
+            default:
+                break;
+            }
+        }
+        if (!root)
+            return XmlFault{pugi::status_no_document_element, 0, "No document element found"};
+        doc_.remove_child(doctype);
+        return std::nullopt;
+    }
+
+    std::optional<XmlFault> check(pugi::xml_node node)
+    {
+        switch (node.type()) {
+        case pugi::node_element:
+            return element(node);
+        case pugi::node_pcdata:
+            if (const char* end = std::strstr(node.value(), "]]>"))
+                return faultAt(node, end, pugi::status_bad_pcdata, "\"]]>\" in text");
+            return decode(node, node.value(), [&node](const char* value) { node.set_value(value); });
+        case pugi::node_comment:
+            if (const std::string_view text = node.value();
+                text.find("--") != std::string_view::npos || text.ends_with('-'))
+                return faultAt(node, pugi::status_bad_comment, "\"--\" in a comment");
+            return chars(node, node.value());
+        case pugi::node_cdata:
+            return chars(node, node.value());
+        case pugi::node_doctype:
+            return faultAt(node, pugi::status_bad_doctype, "Document type inside an element");
+        default:
+            return std::nullopt;
+        }
+    }
+
+    std::optional<XmlFault> element(pugi::xml_node node)
+    {
+        if (auto fault = chars(node, node.name()))
+            return fault;
+        names_.clear();
+        for (pugi::xml_attribute attribute : node.attributes()) {
+            names_.emplace_back(attribute.name());
+            if (auto fault = chars(node, attribute.name()))
+                return fault;
+            if (const char* less = std::strchr(attribute.value(), '<'))
+                return faultAt(node, less, pugi::status_bad_attribute, "\"<\" in an attribute value");
+            if (auto fault = decode(node, attribute.value(),
+                                    [&attribute](const char* value) { attribute.set_value(value); }))
+                return fault;
+        }
+        if (const char* duplicate = duplicateName())
+            return faultAt(node, duplicate, pugi::status_bad_attribute, "Duplicate attribute");
+        return std::nullopt;
+    }
+
+    // A name that occurs twice in names_, or null.
+    const char* duplicateName()
+    {
+        if (names_.size() <= 8) {
+            for (size_t i = 0; i < names_.size(); ++i)
+                for (size_t j = i + 1; j < names_.size(); ++j)
+                    if (names_[i] == names_[j])
+                        return names_[j].data();
+            return nullptr;
+        }
+        std::sort(names_.begin(), names_.end());
+        const auto twice = std::adjacent_find(names_.begin(), names_.end());
+        return twice == names_.end() ? nullptr : std::max(twice->data(), std::next(twice)->data());
+    }
+
+    std::optional<XmlFault> chars(pugi::xml_node node, const char* text) const
+    {
+        if (!checkChars_)
+            return std::nullopt;
+        if (const std::ptrdiff_t bad = firstBadChar(text); bad >= 0)
+            return faultAt(node, text + bad, pugi::status_bad_pcdata, "Character not allowed in XML");
+        return std::nullopt;
+    }
+
+    // Checks the characters of raw text and sets its value with the references decoded.
+    template <class Set>
+    std::optional<XmlFault> decode(pugi::xml_node node, const char* raw, Set set)
+    {
+        if (auto fault = chars(node, raw))
+            return fault;
+        if (!std::strchr(raw, '&'))
+            return std::nullopt;
+        size_t failedAt = 0;
+        if (!decodeReferences(raw, decoded_, failedAt))
+            return faultAt(node, raw + failedAt, pugi::status_bad_pcdata, "Undefined or malformed reference");
+        set(decoded_.c_str());
+        return std::nullopt;
+    }
+
+    pugi::xml_document& doc_;
+    const bool checkChars_;
+    std::vector<std::string_view> names_;
+    std::string decoded_;
+};
+
+bool isNameStart(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
+}
+
+bool isNameChar(unsigned char c)
+{
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
+} // namespace
+
+std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const QByteArray& bytes, pugi::xml_encoding encoding)
+{
+    const bool utf8 = encoding == pugi::encoding_utf8;
+    if (utf8)
+        if (const std::ptrdiff_t bad = firstBadChar(std::string_view(bytes.constData(), bytes.size())); bad >= 0)
+            return XmlFault{pugi::status_bad_pcdata, bad, "Character not allowed in XML"};
+    return TreeCheck(doc, !utf8).Run();
+}
+
+pugi::xml_node NextInTree(pugi::xml_node node, pugi::xml_node top, bool enter)
+{
+    if (enter && node.first_child())
+        return node.first_child();
+    for (; node != top; node = node.parent())
+        if (node.next_sibling())
+            return node.next_sibling();
+    return {};
+}
+
+QByteArray XmlText(QStringView text)
+{
+    const auto forbidden = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE || u == 0xFFFF;
+    };
+    if (std::none_of(text.begin(), text.end(), forbidden))
+        return text.toUtf8();
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text)
+        if (!forbidden(c))
+            kept += c;
+    return kept.toUtf8();
+}
+
+QByteArray XmlCommentText(QStringView text)
+{
+    const QByteArray kept = XmlText(text);
+    QByteArray out;
+    out.reserve(kept.size());
+    for (const char c : kept) {
+        if (c == '-' && out.endsWith('-'))
+            out += ' ';
+        out += c;
+    }
+    if (out.endsWith('-'))
+        out += ' ';
+    return out;
+}
+
+bool IsXmlName(std::string_view name)
+{
+    return !name.empty() && isNameStart(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), [](char c) { return isNameChar(static_cast<unsigned char>(c)); });
+}

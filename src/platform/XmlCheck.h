@@ -1,0 +1,36 @@
+#pragma once
+// The well-formedness rules the parser lets through, checked after a parse, and the character rules
+// of the text a document is given to save. Platform-internal: works on pugixml types.
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <optional>
+#include <pugixml.hpp>
+#include <string_view>
+
+// The parse a load makes: references are left undecoded and text outside the root is kept, so that
+// FinishParse can check both.
+inline constexpr unsigned XmlParseOptions = pugi::parse_cdata | pugi::parse_wconv_attribute | pugi::parse_eol |
+                                            pugi::parse_comments | pugi::parse_doctype | pugi::parse_fragment;
+
+struct XmlFault {
+    int Code = 0;
+    std::ptrdiff_t Offset = 0;  // in the loaded bytes
+    const char* Message = "";
+};
+
+// Completes a parse made with XmlParseOptions: checks the characters (in `bytes` when the parser read
+// them as UTF-8, else in the tree), the one root, references, attributes and comments, then decodes
+// the references and drops the document type. The first fault found, if any.
+std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const QByteArray& bytes, pugi::xml_encoding encoding);
+
+// The node after `node` in document order below `top`, entering node's children when `enter`; null
+// after the last. Walks a tree of any depth without recursion.
+pugi::xml_node NextInTree(pugi::xml_node node, pugi::xml_node top, bool enter = true);
+
+// Text as a saved document holds it: UTF-8 without the characters XML 1.0 forbids.
+QByteArray XmlText(QStringView text);
+// Comment text as a comment can hold it: XmlText with a space put into "--" and after a final "-".
+QByteArray XmlCommentText(QStringView text);
+// True for a name a load accepts as an element or attribute name.
+bool IsXmlName(std::string_view name);
