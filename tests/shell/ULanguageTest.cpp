@@ -1,6 +1,9 @@
 #include "ProgramFolderFixture.h"
 #include "shell/ULanguage.h"
+#include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QRegularExpression>
 #include <QStringConverter>
 
 namespace {
@@ -44,6 +47,65 @@ TEST_F(Language, BuiltInEnglishFillsAllSlots)
     EXPECT_EQ(Lang_Text[317], " to ");
     EXPECT_EQ(Lang_Text[1105], "File already exists. Do you want to overwrite?");
     EXPECT_EQ(Lang_Text[5299], " ");
+}
+
+TEST_F(Language, BuiltInTableHoldsEveryKnownText)
+{
+    Load_Default_Language();
+    int filled = 0;
+    for (int n = 0; n < Lang_Text.Count(); ++n)
+        if (Lang_Text[n] != " ")
+            ++filled;
+    EXPECT_EQ(filled, 1895);
+
+    const struct {
+        int entry;
+        const char* text;
+    } cases[] = {
+        {692, "Error DMX!! Channel Number must be between 24 and 512"},
+        {953, "1"},
+        {1033, "Are you sure to delete the Row number %d"},
+        {1049, "Bit Start (in Internal array) of EtherCAT Slave Variable (read only)"},
+        {1018, " "},
+        {1790, "SwapWord"},
+        {2057, "Select the BACnet Type in the \"Set Communication\" section"},
+        {2235, "!! [BACnet in Read] Length with variable \"Analog Input\" must be between 1 and 4"},
+        {2450, " or None"},
+        {2689, "!! [Transmit PDO] Address Byte8 must be between 0 and "},
+        {3023, " Byte = "},
+        {3010, " "},
+        {3801, "Set Template"},
+        {4130, "Security Type of OPC UA Server"},
+        {4644, "!! OID string cannot contains number major of $FFFFFFFF between two \".\""},
+        {4687, " and "},
+        {5000, "EtherNet/IP EDS Decode - Select the Connection to use"},
+        {5169, "Insert the Description of S7comm Rule"},
+        {5222, "!! [S7comm Read] Slot must be between 0 and 31"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Lang_Text[c.entry], QString::fromUtf8(c.text)) << c.entry;
+}
+
+TEST_F(Language, BuiltInFilesNameEachNumberOnce)
+{
+    Load_Default_Language();
+    const QDir builtIn(":/texts");
+    const QRegularExpression entry("^\\s*STR\\s*(\\d+)\\s*=");
+    QMap<int, QString> owner;
+    for (const QString& name : builtIn.entryList({"*.lng"}, QDir::Files)) {
+        QFile file(builtIn.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            const auto match = entry.match(line);
+            if (!match.hasMatch())
+                continue;
+            const int n = match.captured(1).toInt();
+            EXPECT_FALSE(owner.contains(n)) << n << " in " << qPrintable(owner.value(n)) << " and "
+                                            << qPrintable(name);
+            owner.insert(n, name);
+        }
+    }
+    EXPECT_EQ(owner.size(), 1895);
 }
 
 TEST_F(Language, FileLinesFollowTheGrammar)
