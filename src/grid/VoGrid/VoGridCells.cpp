@@ -9,6 +9,7 @@
 
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/REdaReviZizod.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -16,25 +17,6 @@ const QString NoIntegerMessage = QStringLiteral("Cell does not contain integer v
 const QString NoFloatMessage = QStringLiteral("Cell does not contain a float value");
 const QString InvalidColumnMessage = QStringLiteral("Invalid column accessed");
 const QString InvalidRowMessage = QStringLiteral("Invalid row accessed");
-
-// Cell text without its markup: line-break and rule tags become line breaks, other tags go.
-QString stripHtmlTags(QString text)
-{
-    static const QRegularExpression breaks(QStringLiteral("<(BR|HR)>"), QRegularExpression::CaseInsensitiveOption);
-    text.replace(breaks, QStringLiteral("\r\n"));
-    QString out;
-    out.reserve(text.size());
-    bool inTag = false;
-    for (const QChar c : text) {
-        if (c == u'<')
-            inTag = true;
-        else if (c == u'>' && inTag)
-            inTag = false;
-        else if (!inTag)
-            out += c;
-    }
-    return out;
-}
 
 // A 32-bit integer literal: an optional sign, then decimal digits or hexadecimal digits after "$", "x"
 // or "0x". False for anything else and for values out of range.
@@ -288,7 +270,7 @@ void VOroDavoduRuzu::SetUnSortedCells(int ACol, int ARow, const QString& Value)
 
 QString VOroDavoduRuzu::StrippedCells(int ACol, int ARow)
 {
-    return stripHtmlTags(Cells(ACol, ARow));
+    return StripHtmlTags(Cells(ACol, ARow));
 }
 
 int VOroDavoduRuzu::LinesInCell(int ACol, int ARow)
@@ -429,7 +411,7 @@ QString VOroDavoduRuzu::CellTextForSave(int ACol, int ARow)
     }
     const int kind = CellTextKind(value, EnableHTML);
     if (kind == ctkHtml && !SaveWithHTML)
-        value = stripHtmlTags(value);
+        value = StripHtmlTags(value);
     else if (kind == ctkRtf && SaveWithRTF)
         value.remove(u'\r').remove(u'\n');
     if (OnSaveCell)

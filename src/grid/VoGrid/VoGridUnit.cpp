@@ -47,13 +47,6 @@ int ReadFileVersionMS(const QString& FileName)
     return -1;
 }
 
-namespace {
-QChar firstOf(const QString& s)
-{
-    return s.isEmpty() ? QChar() : s.front();
-}
-}  // namespace
-
 QChar LocaleTimeSeparator()
 {
     const QString f = QLocale().timeFormat(QLocale::ShortFormat);
