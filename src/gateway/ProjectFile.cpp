@@ -4,7 +4,6 @@
 #include "platform/XmlDocument.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -46,14 +45,16 @@ std::optional<int64_t> Parse_Project_Number(const QString& text)
         return std::nullopt;
     // Decimal numbers must fit a signed 64-bit value; hexadecimal ones may use all 64 bits.
     const uint64_t limit = base == 16 ? UINT64_MAX : (negative ? uint64_t(INT64_MAX) + 1 : uint64_t(INT64_MAX));
+    const uint64_t largestBeforeDigit = limit / uint64_t(base);
     uint64_t value = 0;
     for (; i < n; ++i) {
         const int d = Hex_Digit(text[i]);
-        if (d < 0 || d >= base)
+        if (d < 0 || d >= base || value > largestBeforeDigit)
             return std::nullopt;
-        if (value > (limit - uint64_t(d)) / uint64_t(base))
+        value *= uint64_t(base);
+        if (value > limit - uint64_t(d))
             return std::nullopt;
-        value = value * uint64_t(base) + uint64_t(d);
+        value += uint64_t(d);
     }
     return static_cast<int64_t>(negative ? uint64_t(0) - value : value);
 }
@@ -65,17 +66,39 @@ int64_t Project_Number_Or(const QString& text, int64_t fallback)
 
 std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSeparator)
 {
-    static const QRegularExpression shape(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?$"));
-    QString t = text.trimmed();
-    if (decimalSeparator != u'.') {
-        if (t.contains(u'.'))
-            return std::nullopt;
-        t.replace(decimalSeparator, u'.');
+    // [+-] digits [separator digits] [e [+-] digits], with digits on at least one side of the separator
+    const QString t = text.trimmed();
+    const qsizetype n = t.size();
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype start = i;
+        while (i < n && t[i] >= u'0' && t[i] <= u'9')
+            ++i;
+        return i - start;
+    };
+    if (i < n && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && t[i] == decimalSeparator) {
+        ++i;
+        mantissa += digits();
     }
-    if (!shape.match(t).hasMatch())
+    if (mantissa == 0)
         return std::nullopt;
+    if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+        ++i;
+        if (i < n && (t[i] == u'+' || t[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    QString number = t;
+    if (decimalSeparator != u'.')
+        number.replace(decimalSeparator, u'.');
     bool ok = false;
-    const double value = t.toDouble(&ok);
+    const double value = number.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -96,30 +119,4 @@ XmlNode Project_Root(const XmlDocument& doc, const QString& path)
     if (root.IsNull())
         throw EProject_Error(QStringLiteral("%1: the file has no root element").arg(QFileInfo(path).fileName()));
     return root;
-}
-
-XmlNode Required_Child(const XmlNode& parent, const QString& name, const QString& path)
-{
-    const XmlNode child = parent.Child(name);
-    if (child.IsNull())
-        throw EProject_Error(
-            QStringLiteral("%1: the element %2 is missing").arg(QFileInfo(path).fileName(), name));
-    return child;
-}
-
-std::vector<XmlNode> Child_Elements(const XmlNode& parent)
-{
-    std::vector<XmlNode> elements;
-    for (const XmlNode& node : parent.ChildNodes())
-        if (node.NodeType() == XmlNodeType::Element)
-            elements.push_back(node);
-    return elements;
-}
-
-std::optional<QString> Child_Text(const XmlNode& parent, const QString& name)
-{
-    const XmlNode child = parent.Child(name);
-    if (child.IsNull())
-        return std::nullopt;
-    return child.Text();
 }

@@ -1,13 +1,12 @@
 #pragma once
-// Reading the project's XML files for the image compiler and the ESI writer: the shared number
-// parser and the error that stops an operation before it writes anything.
+// Reading the project's XML files: the shared number parsers, loading, and the error that stops an
+// operation before it writes anything.
 #include "platform/SysUtils.h"
 
 #include <QChar>
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 // A project file that is malformed, incomplete or refused; its message is shown to the user.
 class EProject_Error : public Exception {
@@ -34,12 +33,3 @@ bool Load_Project_File(XmlDocument& doc, const QString& path);
 
 // The root element of a loaded project file.
 XmlNode Project_Root(const XmlDocument& doc, const QString& path);
-
-// The child element of that name; a missing one raises EProject_Error naming the file.
-XmlNode Required_Child(const XmlNode& parent, const QString& name, const QString& path);
-
-// The child elements in document order (comments and text between them are not rows).
-std::vector<XmlNode> Child_Elements(const XmlNode& parent);
-
-// The text of the child element of that name; no value when there is no such element.
-std::optional<QString> Child_Text(const XmlNode& parent, const QString& name);

@@ -252,8 +252,7 @@ void TFBoot::Btn_COM_ListClick(TObject*)
 
 void Update_Device_Step()
 {
-    Create_Bin_Files();
-    Save_Bin_Files();
+    Save_Bin_Files(Create_Bin_Files());
     FBoot->Form_Type = 1;
     FBoot->ShowModal();
 }

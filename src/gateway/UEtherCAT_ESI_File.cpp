@@ -3,14 +3,15 @@
 #include "gateway/ProjectFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileUtils.h"
-#include "platform/XmlDocument.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 
-static QString Device_Icon_Hex()
+static QString Read_Device_Icon_Hex()
 {
     Q_INIT_RESOURCE(esi);
     QFile file(QStringLiteral(":/gateway/esi/Device_Icon.bmp"));
@@ -21,6 +22,33 @@ static QString Device_Icon_Hex()
 namespace {
 
 const QString Vendor_Group = QStringLiteral("Orvane Slaves");
+
+// The writer's value of each ParGen.xml key it reads, when the file, the element or (for a number)
+// a number is missing.
+struct TESI_Key {
+    int Key;
+    const char* Missing;
+};
+constexpr TESI_Key ESI_Name{pg_EtherCAT_Slave_Name, "EtherCAT Slave"};
+constexpr TESI_Key ESI_Revision{pg_EtherCAT_Slave_Revision_Number, "0"};
+constexpr TESI_Key ESI_Node_Address{pg_EtherCAT_Slave_Node_Address, "1"};
+
+QString Key_Text(const std::optional<TParGen_File>& file, const TESI_Key& key)
+{
+    const std::optional<QString> text = file ? (*file)[key.Key] : std::nullopt;
+    return text.value_or(QString::fromLatin1(key.Missing));
+}
+
+int64_t Key_Number(const std::optional<TParGen_File>& file, const TESI_Key& key)
+{
+    return Project_Number_Or(Key_Text(file, key), *Parse_Project_Number(QString::fromLatin1(key.Missing)));
+}
+
+const QString& Device_Icon_Hex()
+{
+    static const QString icon = Read_Device_Icon_Hex();
+    return icon;
+}
 
 QString Hex(uint64_t value, int digits)
 {
@@ -34,7 +62,7 @@ QString Escaped(const QString& text)
 
 } // namespace
 
-std::pair<QString, int> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int length)
+std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int64_t length)
 {
     struct Entry {
         const char16_t* Type;
@@ -47,7 +75,7 @@ std::pair<QString, int> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString&
     };
     const QString key = type.trimmed().toUpper();
     if (key == u"STRING")
-        return {QStringLiteral("STRING(%1)").arg(length), length * 8};
+        return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
     for (const Entry& entry : Types)
         if (key == QStringView(entry.Type))
             return {QString::fromLatin1(entry.DataType), entry.BitLen};
@@ -63,7 +91,8 @@ void TEtherCAT_ESI_File::Build_ESI_File(const QString& fileName)
 {
     Lines.clear();
     try {
-        Read_EtherCAT_Slave_Data();
+        const std::optional<TParGen_File> parGen = Read_ParGen_File(File_ParGen);
+        Read_EtherCAT_Slave_Data(parGen, Read_EtherCAT_Slave_File(File_EtherCAT_Slave));
         Write_ESI_File(fileName);
     } catch (...) {
         Lines.clear();
@@ -72,56 +101,64 @@ void TEtherCAT_ESI_File::Build_ESI_File(const QString& fileName)
     Lines.clear();
 }
 
-void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data()
+void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data(const std::optional<TParGen_File>& parGen,
+                                                  const std::optional<TEtherCAT_Slave_File>& variables)
 {
-    Device_Name = QStringLiteral("EtherCAT Slave");
-    Revision_Number = 0;
-    Station_Alias = 1;
-    XmlDocument doc;
-    if (Load_Project_File(doc, File_ParGen)) {
-        const XmlNode root = Project_Root(doc, File_ParGen);
-        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Revision_Number")))
-            Revision_Number = static_cast<uint32_t>(Project_Number_Or(*text, 0));
-        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Name")))
-            Device_Name = *text;
-        if (const auto text = Child_Text(root, QStringLiteral("EtherCAT_Slave_Node_Address")))
-            Station_Alias = static_cast<uint16_t>(Project_Number_Or(*text, 1));
-    }
+    Device_Name = Key_Text(parGen, ESI_Name);
+    Revision_Number = static_cast<uint32_t>(Key_Number(parGen, ESI_Revision));
+    Station_Alias = static_cast<uint16_t>(Key_Number(parGen, ESI_Node_Address));
     Alias_Text = Hex(Station_Alias & 0xFF, 2) + Hex(Station_Alias >> 8, 2);
     Product_Code_Text = QStringLiteral("00000C3B");
 
     Slave_To_Master.clear();
     Master_To_Slave.clear();
     Input_Bytes = 0;
-    if (Load_Project_File(doc, File_EtherCAT_Slave)) {
-        const XmlNode variables = Required_Child(Project_Root(doc, File_EtherCAT_Slave),
-                                                 QStringLiteral("EtherCAT_Slave_Variables"), File_EtherCAT_Slave);
-        Read_Rules(Required_Child(variables, QStringLiteral("EtherCAT_Slave_To_Master"), File_EtherCAT_Slave),
+    Output_Bytes = 0;
+    if (variables) {
+        const TEtherCAT_Slave_Variables& tables =
+            Required_Element(variables->Variables, "EtherCAT_Slave_Variables", File_EtherCAT_Slave);
+        Read_Rules(Required_Element(tables.Slave_To_Master, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave),
                    Slave_To_Master, Input_Bytes);
-        int outputBytes = 0;
-        Read_Rules(Required_Child(variables, QStringLiteral("EtherCAT_Master_To_Slave"), File_EtherCAT_Slave),
-                   Master_To_Slave, outputBytes);
+        Read_Rules(Required_Element(tables.Master_To_Slave, "EtherCAT_Master_To_Slave", File_EtherCAT_Slave),
+                   Master_To_Slave, Output_Bytes);
     }
 }
 
-void TEtherCAT_ESI_File::Read_Rules(const XmlNode& table, std::vector<TEtherCAT_Rule>& rules, int& bytes) const
+void TEtherCAT_ESI_File::Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules,
+                                    int64_t& bytes)
 {
+    // A length beyond this can't be a byte count of process data and is refused like one that does not fit.
+    constexpr int64_t Length_Limit = int64_t(1) << 40;
     int bitsInRun = 0;
-    for (const XmlNode& row : Child_Elements(table)) {
-        if (row.Attribute(QStringLiteral("Enable")) != QStringLiteral("Y"))
+    for (const TEtherCAT_Slave_Row& row : table) {
+        if (row.Enable != u"Y")
             continue;
-        const int length =
-            static_cast<int>(Project_Number_Or(row.Attribute(QStringLiteral("Length")).value_or(QString()), 0));
-        const auto [dataType, bitLen] =
-            Convert_ESI_Data_Type(row.Attribute(QStringLiteral("Type")).value_or(QString()), length);
-        rules.push_back({dataType, bitLen, row.Attribute(QStringLiteral("Name")).value_or(QString())});
+        const int64_t length =
+            std::clamp<int64_t>(Project_Number_Or(row.Length.value_or(QString()), 0), -Length_Limit, Length_Limit);
+        auto [dataType, bitLen] = Convert_ESI_Data_Type(row.Type.value_or(QString()), length);
+        if (dataType != u"BIT" && length < 0)
+            throw EProject_Error(QStringLiteral("%1: the EtherCAT variable \"%2\" has the length %3.")
+                                     .arg(QFileInfo(File_EtherCAT_Slave).fileName(), row.Name.value_or(QString()))
+                                     .arg(length));
         if (dataType != u"BIT") {
             bitsInRun = 0;
             bytes += length;
         } else if (bitsInRun++ % 8 == 0) {
             ++bytes; // the first bit of a run and every ninth one open a byte
         }
+        rules.push_back({std::move(dataType), bitLen, row.Name.value_or(QString())});
     }
+}
+
+int64_t TEtherCAT_ESI_File::Outputs_Address() const
+{
+    const int64_t address = 0x1000 + ((3 * Input_Bytes + 3) / 4) * 4;
+    if (address + 3 * Output_Bytes > Process_Memory_End)
+        throw EProject_Error(QStringLiteral("The EtherCAT process data (%1 input bytes, %2 output bytes) does not "
+                                            "fit the gateway's process memory.")
+                                 .arg(Input_Bytes)
+                                 .arg(Output_Bytes));
+    return address;
 }
 
 void TEtherCAT_ESI_File::Add(int level, const QString& text)
@@ -185,7 +222,8 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
 
 void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
 {
-    const QString icon = Device_Icon_Hex();
+    const int64_t outputsAddress = Outputs_Address();
+    const QString& icon = Device_Icon_Hex();
     const QString name = Escaped(Device_Name);
     const auto element = [this](int level, const char* tag, const QString& content, const QString& attributes = {}) {
         Add_Element(level, QString::fromLatin1(tag), content, attributes);
@@ -237,10 +275,9 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
                                              "ControlByte=\"#x%1\" Enable=\"0\"");
     element(4, "Sm", QStringLiteral("MBoxOut"), mailboxSm.arg(QStringLiteral("26")));
     element(4, "Sm", QStringLiteral("MBoxIn"), mailboxSm.arg(QStringLiteral("22")));
-    const int outputsAddress = 0x1000 + ((3 * Input_Bytes + 3) / 4) * 4;
     element(4, "Sm", QStringLiteral("Outputs"),
             QStringLiteral(" StartAddress=\"#x%1\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\"")
-                .arg(Hex(static_cast<uint32_t>(outputsAddress), 4)));
+                .arg(Hex(static_cast<uint64_t>(outputsAddress), 4)));
     element(4, "Sm", QStringLiteral("Inputs"),
             QStringLiteral(" StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\""));
     Add_Pdo_Blocks(Master_To_Slave, true);

@@ -1,30 +1,34 @@
 #pragma once
 // The EtherCAT ESI file writer: describes the gateway as an EtherCAT slave for the network master.
+#include "gateway/ProjectModel.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-class XmlNode;
-
 // One process-data entry of the ESI file.
 struct TEtherCAT_Rule {
     QString DataType; // ESI data type name
-    int Length = 0;   // bits
+    int64_t Length = 0; // bits
     QString Name;
 };
 
 class TEtherCAT_ESI_File {
 public:
-    // Reads the project files and writes the ESI file; a malformed project file or a file that can't
-    // be written raises EProject_Error, and then no file is written.
+    // The sync managers' addresses are 16 bits: the process data must end below this address.
+    static constexpr int64_t Process_Memory_End = 0x10000;
+
+    // Reads the project files and writes the ESI file; a malformed project file, process data that
+    // does not fit or a file that can't be written raises EProject_Error, and then no file is written.
     void Build_ESI_File(const QString& fileName);
-    void Read_EtherCAT_Slave_Data();
+    void Read_EtherCAT_Slave_Data(const std::optional<TParGen_File>& parGen,
+                                  const std::optional<TEtherCAT_Slave_File>& variables);
     void Write_ESI_File(const QString& fileName);
 
     // The ESI data type name and bit length of a variable's Type and Length attributes.
-    static std::pair<QString, int> Convert_ESI_Data_Type(const QString& type, int length);
+    static std::pair<QString, int64_t> Convert_ESI_Data_Type(const QString& type, int64_t length);
     // Decimal text with leading zeros to three digits.
     static QString Format_Three_Digits(int number);
 
@@ -33,13 +37,16 @@ public:
     uint16_t Station_Alias = 1;
     QString Alias_Text;
     QString Product_Code_Text;
-    int Input_Bytes = 0;
+    int64_t Input_Bytes = 0;
+    int64_t Output_Bytes = 0;
     std::vector<TEtherCAT_Rule> Slave_To_Master; // TxPdo entries
     std::vector<TEtherCAT_Rule> Master_To_Slave; // RxPdo entries
     QStringList Lines;
 
 private:
-    void Read_Rules(const XmlNode& table, std::vector<TEtherCAT_Rule>& rules, int& bytes) const;
+    static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
+    // The outputs sync manager's address; process data that does not fit raises EProject_Error.
+    int64_t Outputs_Address() const;
     void Add(int level, const QString& text);
     void Add_Element(int level, const QString& name, const QString& content, const QString& attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);

@@ -15,7 +15,7 @@ constexpr int Form_Width = 460;
 constexpr int Form_Height = 700;
 
 // The control of each key of ParGen.xml, in key order.
-const char* const Key_Controls[ParGen_Key_Count] = {
+const char* const Key_Controls[ParGen_Editor_Key_Count] = {
     "E_EthConn_Device_Name",
     "CB_EthConn_En_DHCP_Cable",
     "CB_EthConn_En_DHCP_WiFi",
@@ -192,12 +192,12 @@ void TFParGen::FormShow(TObject*)
 {
     TParGen_Values values;
     try {
-        values = Read_ParGen(XML1, File_ParGen);
+        values = Read_ParGen(File_ParGen);
     } catch (...) {
         HandleEventException();
         return;
     }
-    for (int k = 0; k < ParGen_Key_Count; ++k) {
+    for (int k = 0; k < ParGen_Editor_Key_Count; ++k) {
         const QString name = QString::fromLatin1(Key_Controls[k]);
         switch (ParGen_Key_Info(k).Kind) {
         case TParGen_Kind::Text:
@@ -217,7 +217,7 @@ void TFParGen::FormShow(TObject*)
 TParGen_Values TFParGen::Values() const
 {
     TParGen_Values values;
-    for (int k = 0; k < ParGen_Key_Count; ++k) {
+    for (int k = 0; k < ParGen_Editor_Key_Count; ++k) {
         const QString name = QString::fromLatin1(Key_Controls[k]);
         switch (ParGen_Key_Info(k).Kind) {
         case TParGen_Kind::Text:
@@ -248,7 +248,7 @@ void TFParGen::Btn_OKClick(TObject*)
     if (!Controllo_Dati())
         return;
     try {
-        Write_ParGen(XML1, File_ParGen, Values());
+        Write_ParGen(File_ParGen, Values());
     } catch (...) {
         HandleEventException();
         return;

@@ -5,7 +5,6 @@
 #include "gateway/UParGenPanels.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
-#include "platform/XmlDocument.h"
 
 #include <initializer_list>
 #include <map>
@@ -38,7 +37,6 @@ public:
     TCategoryPanelGroup* CPG;
     // The panels' header pictures: 0 while expanded, 1 while collapsed.
     TImageList ImageList1;
-    XmlDocument XML1;
 
     // The controls of the panels, by name (e.g. "E_Ethernet_IP1", "CB_EthConn_En_DHCP_Cable").
     TControl* Control(const QString& name) const;

@@ -1,8 +1,6 @@
 #include "gateway/UParGenFile.h"
 
 #include "gateway/ProjectFile.h"
-#include "platform/SysUtils.h"
-#include "platform/XmlDocument.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,37 +19,37 @@ std::optional<int64_t> Parse_Number(const QString& text)
 
 using K = TParGen_Kind;
 
-const std::array<TParGen_Key_Info, ParGen_Key_Count> Keys{{
-    {"Eth_Conn_Device_Name", K::Text, ""},
-    {"Eth_Conn_DHCP_Cable", K::Check, "0"},
-    {"Eth_Conn_DHCP_WiFi", K::Check, "0"},
-    {"Eth_Conn_Enable_DNS", K::Check, "0"},
-    {"Eth_Conn_Primary_DNS1", K::Text, "8"},
-    {"Eth_Conn_Primary_DNS2", K::Text, "8"},
-    {"Eth_Conn_Primary_DNS3", K::Text, "8"},
-    {"Eth_Conn_Primary_DNS4", K::Text, "8"},
-    {"Eth_Conn_Secondary_DNS1", K::Text, "8"},
-    {"Eth_Conn_Secondary_DNS2", K::Text, "8"},
-    {"Eth_Conn_Secondary_DNS3", K::Text, "4"},
-    {"Eth_Conn_Secondary_DNS4", K::Text, "4"},
-    {"EtherCAT_Slave_Revision_Number", K::Text, "0"},
-    {"EtherCAT_Slave_Name", K::Text, "devicename1"},
-    {"EtherCAT_Slave_Node_Address", K::Text, "1"},
-    {"DNETM_ID_DEV", K::Text, "0"},
-    {"DNETM_BAUDRATE", K::Index, "2"},
-    {"Ethernet_IP1", K::Text, "192"},
-    {"Ethernet_IP2", K::Text, "168"},
-    {"Ethernet_IP3", K::Text, "0"},
-    {"Ethernet_IP4", K::Text, "5"},
-    {"Ethernet_SM1", K::Text, "255"},
-    {"Ethernet_SM2", K::Text, "255"},
-    {"Ethernet_SM3", K::Text, "255"},
-    {"Ethernet_SM4", K::Text, "0"},
-    {"Ethernet_GAT1", K::Text, "192"},
-    {"Ethernet_GAT2", K::Text, "168"},
-    {"Ethernet_GAT3", K::Text, "0"},
-    {"Ethernet_GAT4", K::Text, "1"},
-    {"Ethernet_EN_GAT", K::Check, "0"},
+const std::array<TParGen_Key_Info, ParGen_Editor_Key_Count> Keys{{
+    {K::Text, ""},
+    {K::Check, "0"},
+    {K::Check, "0"},
+    {K::Check, "0"},
+    {K::Text, "8"},
+    {K::Text, "8"},
+    {K::Text, "8"},
+    {K::Text, "8"},
+    {K::Text, "8"},
+    {K::Text, "8"},
+    {K::Text, "4"},
+    {K::Text, "4"},
+    {K::Text, "0"},
+    {K::Text, "devicename1"},
+    {K::Text, "1"},
+    {K::Text, "0"},
+    {K::Index, "2"},
+    {K::Text, "192"},
+    {K::Text, "168"},
+    {K::Text, "0"},
+    {K::Text, "5"},
+    {K::Text, "255"},
+    {K::Text, "255"},
+    {K::Text, "255"},
+    {K::Text, "0"},
+    {K::Text, "192"},
+    {K::Text, "168"},
+    {K::Text, "0"},
+    {K::Text, "1"},
+    {K::Check, "0"},
 }};
 
 // The value a key takes from the text of its element.
@@ -105,39 +103,32 @@ const TParGen_Key_Info& ParGen_Key_Info(int key)
 TParGen_Values ParGen_Defaults()
 {
     TParGen_Values values;
-    for (int k = 0; k < ParGen_Key_Count; ++k)
+    for (int k = 0; k < ParGen_Editor_Key_Count; ++k)
         values[k] = QString::fromLatin1(Keys[k].Default);
     return values;
 }
 
-TParGen_Values Read_ParGen(XmlDocument& doc, const QString& path)
+TParGen_Values Read_ParGen(const QString& path)
 {
     TParGen_Values values = ParGen_Defaults();
-    if (!QFileInfo::exists(path))
+    const std::optional<TParGen_File> file = Read_ParGen_File(path);
+    if (!file)
         return values;
-    if (!doc.Load(path))
-        throw Exception(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), doc.LastError().Message));
-    // The root is the first element, whatever its name; a comment before it is skipped.
-    const XmlNode root = doc.Root();
-    for (int k = 0; k < ParGen_Key_Count; ++k) {
+    for (int k = 0; k < ParGen_Editor_Key_Count; ++k) {
         if (k == pg_Eth_Conn_DHCP_WiFi)
             continue;  // always off in this model
-        const XmlNode element = root.Child(QString::fromLatin1(Keys[k].Element));
-        if (!element.IsNull() && element.IsTextElement())
-            values[k] = Value_From_Text(Keys[k], element.Text());
+        if (const std::optional<QString>& text = (*file)[k])
+            values[k] = Value_From_Text(Keys[k], *text);
     }
     return values;
 }
 
-void Write_ParGen(XmlDocument& doc, const QString& path, const TParGen_Values& values)
+void Write_ParGen(const QString& path, const TParGen_Values& values)
 {
-    doc.Clear();
-    XmlNode root = doc.Node().AppendElement(QStringLiteral("Par_Gen"));
-    doc.Node().AppendComment(QStringLiteral("SW_VERSION = 1.000"));
-    for (int k = 0; k < ParGen_Key_Count; ++k)
-        root.AppendElement(QString::fromLatin1(Keys[k].Element)).SetText(values[k]);
-    if (!doc.Save(path))
-        throw Exception(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(path)));
+    TParGen_File file;
+    for (int k = 0; k < ParGen_Editor_Key_Count; ++k)
+        file[k] = values[k];
+    Write_ParGen_File(path, file);
 }
 
 int64_t ParGen_Number(const QString& text)

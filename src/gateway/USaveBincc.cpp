@@ -1,8 +1,8 @@
 #include "gateway/USaveBincc.h"
 
+#include "gateway/BankWriter.h"
 #include "gateway/ProjectFile.h"
 #include "platform/FileUtils.h"
-#include "platform/XmlDocument.h"
 #include "shell/UComon.h"
 
 #include <QDir>
@@ -29,34 +29,50 @@ constexpr int Off_SW_Version = 0x66C;
 constexpr int Off_EtherCAT_Address = 0x6F0;
 constexpr int Off_Checksum = 0x7FC;
 
-const QString Default_Eeprom_Config = QStringLiteral("800F00CC8813ff00000000800000");
+// The compiler's value of each ParGen.xml key whose element is missing; a number key also takes it
+// when its text is not a number. (Without ParGen.xml the block keeps Init_Parameter_Bank's values.)
+constexpr const char* Missing_Value[ParGen_Key_Count] = {
+    "",                                       // Eth_Conn_Device_Name
+    "0", "0", "0",                            // Eth_Conn_DHCP_Cable, _DHCP_WiFi, _Enable_DNS
+    "8", "8", "8", "8",                       // Eth_Conn_Primary_DNS1..4
+    "8", "8", "4", "4",                       // Eth_Conn_Secondary_DNS1..4
+    "0",                                      // EtherCAT_Slave_Revision_Number
+    "devicename1",                            // EtherCAT_Slave_Name
+    "1",                                      // EtherCAT_Slave_Node_Address
+    "0",                                      // DNETM_ID_DEV
+    "2",                                      // DNETM_BAUDRATE
+    "192", "168", "0", "10",                  // Ethernet_IP1..4
+    "255", "255", "255", "0",                 // Ethernet_SM1..4
+    "192", "168", "0", "1",                   // Ethernet_GAT1..4
+    "0",                                      // Ethernet_EN_GAT
+    "800F00CC8813ff00000000800000",           // EtherCAT_Slave_Eeprom_Config
+    "0", "0", "0",                            // EtherCAT_Slave_Vendor_ID, _Product_Code, _Serial_Number
+};
 
-bool Is_Checked(const std::optional<QString>& text)
-{
-    return text && *text == u"1";
-}
+// ParGen.xml as the compiler reads it: each key on its own, with the table above for what is missing.
+class TParGen_Reader {
+public:
+    explicit TParGen_Reader(const TParGen_File& file) : file_(file) {}
+    QString Text(int key) const { return file_[key].value_or(QString::fromLatin1(Missing_Value[key])); }
+    bool Checked(int key) const { return file_[key] == u"1"; }
+    int64_t Number(int key) const
+    {
+        const int64_t missing = *Parse_Project_Number(QString::fromLatin1(Missing_Value[key]));
+        return file_[key] ? Project_Number_Or(*file_[key], missing) : missing;
+    }
 
-bool Is_Hex(const QString& text)
+private:
+    const TParGen_File& file_;
+};
+
+bool Is_Hex(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128 && isxdigit(c.unicode()); });
 }
 
 } // namespace
 
-TSaveBincc::TSaveBincc()
-    : Bank1_Image(Image_Size), Bank2_Image(Image_Size)
-{
-}
-
-int TSaveBincc::Put_Number(TBank_Image& image, int position, uint64_t value, int width)
-{
-    if (position < 0 || position + width > static_cast<int>(image.size()))
-        throw EProject_Error(QStringLiteral("The project does not fit the configuration image (%1 bytes).")
-                                 .arg(image.size()));
-    for (int i = 0; i < width; ++i)
-        image[position + i] = static_cast<uint8_t>(value >> (8 * i));
-    return position + width;
-}
+TSaveBincc::TSaveBincc() = default;
 
 void TSaveBincc::Put_Parameter(int offset, int width, uint64_t value)
 {
@@ -64,28 +80,24 @@ void TSaveBincc::Put_Parameter(int offset, int width, uint64_t value)
         Parameter_Bank[offset + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-void TSaveBincc::Compile_Bank_Files()
+TBank_Images TSaveBincc::Compile_Bank_Files(const TProject_Model& project)
 {
-    // Nothing can be saved until this compile has completed.
-    Bank1_Length = 0;
-    Bank2_Length = 0;
-    Init_Parameter_Bank();
-    Init_EtherCAT_Slave_Data();
-    Init_DeviceNet_Master_Data();
-    Read_ParGen_XML();
-    Put_Parameter(Off_Scan_List_Address, 4, Scan_List_Address);
-    Put_Parameter(Off_Map_In_Address, 4, Map_In_Address);
-    Put_Parameter(Off_Map_Out_Address, 4, Map_Out_Address);
-    Put_Parameter(Off_EtherCAT_Address, 4, EtherCAT_Section_Address);
-    Read_DeviceNet_Master_XML();
-    Read_EtherCAT_Slave_XML(EtherCAT_Section_Address);
-    const int length1 = Write_Parameter_Bank(0, Bank1_Image);
-    int length2 = Write_DeviceNet_Master_Bank(0, Bank2_Image);
-    length2 = Write_EtherCAT_Slave_Bank(length2, Bank2_Image);
-    Bank1_Length = length1;
-    Bank2_Length = length2;
+    TSaveBincc compile;
+    compile.Init_Parameter_Bank();
+    compile.Read_ParGen_XML(project.ParGen);
+    compile.Put_Parameter(Off_Scan_List_Address, 4, Scan_List_Address);
+    compile.Put_Parameter(Off_Map_In_Address, 4, Map_In_Address);
+    compile.Put_Parameter(Off_Map_Out_Address, 4, Map_Out_Address);
+    compile.Put_Parameter(Off_EtherCAT_Address, 4, EtherCAT_Section_Address);
+    compile.Read_DeviceNet_Master_XML(project.DNet, project.DefOff);
+    compile.Read_EtherCAT_Slave_XML(project.EtherCAT_Slave, EtherCAT_Section_Address);
+    TBank_Writer bank1(Parameter_Bank_Size);
+    compile.Write_Parameter_Bank(bank1);
+    TBank_Writer bank2(Image_Size);
+    compile.Write_DeviceNet_Master_Bank(bank2);
+    compile.Write_EtherCAT_Slave_Bank(bank2);
+    return {bank1.Take(), bank2.Take()};
 }
-
 void TSaveBincc::Init_Parameter_Bank()
 {
     Parameter_Bank.fill(0);
@@ -122,96 +134,70 @@ void TSaveBincc::Set_EtherCAT_Eeprom_Config(const QString& text)
     auto& bytes = EtherCAT_Header.Eeprom_Config;
     size_t next = 0;
     for (int i = 0; i < text.size() && next < bytes.size(); i += 2) {
-        const QString piece = text.mid(i, 2);
+        const QStringView piece = QStringView(text).mid(i, 2);
         if (Is_Hex(piece))
             bytes[next++] = static_cast<uint8_t>(piece.toUInt(nullptr, 16));
     }
 }
 
-void TSaveBincc::Read_ParGen_XML()
+void TSaveBincc::Read_ParGen_XML(const std::optional<TParGen_File>& file)
 {
-    XmlDocument doc;
-    if (!Load_Project_File(doc, File_ParGen))
+    if (!file)
         return;
-    const XmlNode root = Project_Root(doc, File_ParGen);
     Set_SW_Version();
-
-    const auto text = [&root](const char* key) { return Child_Text(root, QString::fromLatin1(key)); };
-    const auto number = [&root](const QString& key, int64_t missing) {
-        const auto t = Child_Text(root, key);
-        return t ? Project_Number_Or(*t, missing) : missing;
-    };
-    const auto put_octets = [&](int offset, const char* key, std::array<int64_t, 4> missing) {
+    const TParGen_Reader keys(*file);
+    const auto put_octets = [&](int offset, int firstKey) {
         for (int i = 0; i < 4; ++i)
-            Parameter_Bank[offset + i] =
-                static_cast<uint8_t>(number(QString::fromLatin1(key) + QString::number(i + 1), missing[i]));
+            Parameter_Bank[offset + i] = static_cast<uint8_t>(keys.Number(firstKey + i));
     };
 
-    Put_Text(Off_Device_Name, 31, text("Eth_Conn_Device_Name").value_or(QString()));
+    Put_Text(Off_Device_Name, 31, keys.Text(pg_Eth_Conn_Device_Name));
     uint16_t flags = 0;
-    if (Is_Checked(text("Eth_Conn_DHCP_Cable")))
+    if (keys.Checked(pg_Eth_Conn_DHCP_Cable))
         flags |= 1;
-    if (Is_Checked(text("Eth_Conn_DHCP_WiFi")))
+    if (keys.Checked(pg_Eth_Conn_DHCP_WiFi))
         flags |= 2;
     Put_Parameter(Off_Address_Flags, 2, flags);
-    if (Is_Checked(text("Eth_Conn_Enable_DNS"))) {
-        put_octets(Off_Primary_DNS, "Eth_Conn_Primary_DNS", {8, 8, 8, 8});
-        put_octets(Off_Secondary_DNS, "Eth_Conn_Secondary_DNS", {8, 8, 4, 4});
+    if (keys.Checked(pg_Eth_Conn_Enable_DNS)) {
+        put_octets(Off_Primary_DNS, pg_Eth_Conn_Primary_DNS1);
+        put_octets(Off_Secondary_DNS, pg_Eth_Conn_Secondary_DNS1);
     }
-    Set_EtherCAT_Eeprom_Config(text("EtherCAT_Slave_Eeprom_Config").value_or(Default_Eeprom_Config));
-    EtherCAT_Header.Vendor_ID = static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Vendor_ID"), 0));
-    EtherCAT_Header.Product_Code = static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Product_Code"), 0));
-    EtherCAT_Header.Revision_Number =
-        static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Revision_Number"), 0));
-    EtherCAT_Header.Serial_Number = static_cast<uint32_t>(number(QStringLiteral("EtherCAT_Slave_Serial_Number"), 0));
-    Put_Text(Off_Slave_Name, 15, text("EtherCAT_Slave_Name").value_or(QStringLiteral("devicename1")));
-    EtherCAT_Header.Node_Address = static_cast<uint16_t>(number(QStringLiteral("EtherCAT_Slave_Node_Address"), 1));
-    put_octets(Off_IP_Address, "Ethernet_IP", {192, 168, 0, 10});
-    put_octets(Off_Subnet_Mask, "Ethernet_SM", {255, 255, 255, 0});
-    put_octets(Off_Gateway, "Ethernet_GAT", {192, 168, 0, 1});
-    if (!Is_Checked(text("Ethernet_EN_GAT")))
+    Set_EtherCAT_Eeprom_Config(keys.Text(pg_EtherCAT_Slave_Eeprom_Config));
+    EtherCAT_Header.Vendor_ID = static_cast<uint32_t>(keys.Number(pg_EtherCAT_Slave_Vendor_ID));
+    EtherCAT_Header.Product_Code = static_cast<uint32_t>(keys.Number(pg_EtherCAT_Slave_Product_Code));
+    EtherCAT_Header.Revision_Number = static_cast<uint32_t>(keys.Number(pg_EtherCAT_Slave_Revision_Number));
+    EtherCAT_Header.Serial_Number = static_cast<uint32_t>(keys.Number(pg_EtherCAT_Slave_Serial_Number));
+    Put_Text(Off_Slave_Name, 15, keys.Text(pg_EtherCAT_Slave_Name));
+    EtherCAT_Header.Node_Address = static_cast<uint16_t>(keys.Number(pg_EtherCAT_Slave_Node_Address));
+    put_octets(Off_IP_Address, pg_Ethernet_IP1);
+    put_octets(Off_Subnet_Mask, pg_Ethernet_SM1);
+    put_octets(Off_Gateway, pg_Ethernet_GAT1);
+    if (!keys.Checked(pg_Ethernet_EN_GAT))
         Put_Parameter(Off_Gateway, 4, 0xFFFFFFFF);
-    Parameter_Bank[Off_DNet_MAC_ID] = static_cast<uint8_t>(number(QStringLiteral("DNETM_ID_DEV"), 0));
-    const int64_t baudrate = number(QStringLiteral("DNETM_BAUDRATE"), 2);
+    Parameter_Bank[Off_DNet_MAC_ID] = static_cast<uint8_t>(keys.Number(pg_DNETM_ID_DEV));
+    const int64_t baudrate = keys.Number(pg_DNETM_BAUDRATE);
     Put_Parameter(Off_DNet_Baudrate, 4, baudrate == 0 ? 125000 : baudrate == 1 ? 250000 : 500000);
 }
 
-int TSaveBincc::Write_Parameter_Bank(int position, TBank_Image& image)
+void TSaveBincc::Write_Parameter_Bank(TBank_Writer& image)
 {
     uint32_t sum = 0;
     for (int i = 0; i < Off_Checksum; ++i)
         sum += Parameter_Bank[i];
     Put_Parameter(Off_Checksum, 4, sum);
-    for (const uint8_t byte : Parameter_Bank)
-        position = Put_Number(image, position, byte, 1);
-    return position;
+    image.Bytes(reinterpret_cast<const char*>(Parameter_Bank.data()), Parameter_Bank_Size);
 }
 
-void TSaveBincc::Save_Bank_Files() const
+TBank_Images Create_Bin_Files()
 {
-    if (Bank1_Length == 0)
-        throw EProject_Error(QStringLiteral("There is no compiled configuration image to save."));
-    const auto save = [](const QString& name, const TBank_Image& image, int length) {
-        const QString path = Path_Project + QStringLiteral("/bin/") + name;
-        if (!WriteFileAtomic(path, QByteArray(reinterpret_cast<const char*>(image.data()), length)))
-            throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(path)));
-    };
-    save(QStringLiteral("bank1.bin"), Bank1_Image, Bank1_Length);
-    save(QStringLiteral("bank2.bin"), Bank2_Image, Bank2_Length);
+    return TSaveBincc::Compile_Bank_Files(Read_Project_Model());
 }
 
-TSaveBincc& SaveBincc()
+void Save_Bin_Files(const TBank_Images& images)
 {
-    static TSaveBincc compiler;
-    return compiler;
-}
-
-void Create_Bin_Files()
-{
-    SaveBincc().Compile_Bank_Files();
-}
-
-void Save_Bin_Files()
-{
-    SaveBincc().Save_Bank_Files();
+    const QString bin = Path_Project + QStringLiteral("/bin/");
+    const QString failed = WriteFilesAtomic({{bin + QStringLiteral("bank1.bin"), images.Bank1},
+                                             {bin + QStringLiteral("bank2.bin"), images.Bank2}});
+    if (!failed.isEmpty())
+        throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(failed)));
 }

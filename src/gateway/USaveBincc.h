@@ -1,14 +1,15 @@
 #pragma once
 // The configuration image compiler: turns the project files into the parameter block (bank1.bin)
 // and the data bank (bank2.bin) of the gateway.
+#include "gateway/ProjectModel.h"
+
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-class XmlNode;
-
-using TBank_Image = std::vector<uint8_t>;
+class TBank_Writer;
 
 // One DeviceNet slave of the scan list.
 struct TDNETM_Node {
@@ -48,7 +49,7 @@ struct TEtherCAT_pd {
     uint32_t entry_index = 0;
     uint32_t ethercat_offset = 0;
     std::array<uint8_t, 8> init_value{};
-    QString name;
+    QByteArray name; // UTF-8
     uint32_t name_length = 0;
     uint32_t name_add = 0;
 };
@@ -58,6 +59,13 @@ struct TEtherCAT_Data_Type {
     uint8_t Size = 0; // 0 when the Length attribute gives it
 };
 
+// The two images of one compile: the parameter block and the data bank, each as long as it is used.
+struct TBank_Images {
+    QByteArray Bank1;
+    QByteArray Bank2;
+};
+
+// One compile of the configuration image; its state lives only while Compile runs.
 class TSaveBincc {
 public:
     static constexpr int Parameter_Bank_Size = 2048;
@@ -71,68 +79,46 @@ public:
     static constexpr uint32_t Map_Out_Address = 0x82800;
     static constexpr uint32_t EtherCAT_Section_Address = 0x84000;
 
-    TSaveBincc();
+    // Builds both images from the project; a refused or malformed project raises EProject_Error.
+    static TBank_Images Compile_Bank_Files(const TProject_Model& project);
 
-    // Builds both images from the project files; a refused or malformed project raises
-    // EProject_Error and leaves no image to save.
-    void Compile_Bank_Files();
-    // Writes bin/bank1.bin and bin/bank2.bin; a file that can't be written raises EProject_Error.
-    void Save_Bank_Files() const;
-
-    void Init_Parameter_Bank();
-    void Read_ParGen_XML();
-    void Set_SW_Version();
-    void Set_EtherCAT_Eeprom_Config(const QString& text);
-    int Write_Parameter_Bank(int position, TBank_Image& image);
-
-    void Init_EtherCAT_Slave_Data();
-    void Init_DeviceNet_Master_Data();
-    void Read_DeviceNet_Master_XML();
-    void Read_EtherCAT_Slave_XML(uint32_t sectionAddress);
     static TEtherCAT_Data_Type Get_EtherCAT_Data_Type(const QString& type);
-    void Set_EtherCAT_Init_Value(const QString& text, int index);
-    int Write_DeviceNet_Master_Bank(int position, TBank_Image& image) const;
-    int Write_EtherCAT_Slave_Bank(int position, TBank_Image& image) const;
-    static int Write_Bank_String(const QString& text, int position, TBank_Image& image);
-
-    // Writes the low width bytes of value at position, least significant first, and returns the
-    // position after them; a write past the image's end raises EProject_Error.
-    static int Put_Number(TBank_Image& image, int position, uint64_t value, int width);
-
-    std::array<uint8_t, Parameter_Bank_Size> Parameter_Bank{};
-    TEtherCAT_Slave_Header EtherCAT_Header;
-    std::array<TEtherCAT_pd, Max_Variables> EtherCAT_Variables;
-    std::array<TDNETM_Node, Max_Nodes> DNETM_Nodes;
-    std::array<TDNETM_Map_Entry, Max_Map_Entries> Map_In;
-    std::array<TDNETM_Map_Entry, Max_Map_Entries> Map_Out;
-    int Num_Nodes = 0;
-    int Num_Map_In = 0;
-    int Num_Map_Out = 0;
-
-    TBank_Image Bank1_Image;
-    TBank_Image Bank2_Image;
-    int Bank1_Length = 0;
-    int Bank2_Length = 0;
+    // The initial value of a variable of that type code, from the text of its InitValue attribute.
+    static std::array<uint8_t, 8> EtherCAT_Init_Value(uint8_t dataType, const QString& text);
 
 private:
-    // Where the parameter block holds the scan-list and map counts.
-    static constexpr int Off_Num_Nodes = 0x07C;
-    static constexpr int Off_Num_Map_In = 0x088;
-    static constexpr int Off_Num_Map_Out = 0x08C;
+    TSaveBincc();
 
-    void Read_DNETM_Net();
-    void Read_DNETM_DefOff();
-    void Read_Byte_Map(const XmlNode& rows, const TDNETM_Node& node, int count, bool input);
-    void Read_EtherCAT_Direction(const XmlNode& table, bool slaveToMaster, int& n, uint32_t& nextName,
-                                 uint32_t emptyName);
+    void Init_Parameter_Bank();
+    void Read_ParGen_XML(const std::optional<TParGen_File>& file);
+    void Set_SW_Version();
+    void Set_EtherCAT_Eeprom_Config(const QString& text);
+    void Write_Parameter_Bank(TBank_Writer& image);
+
+    void Read_DeviceNet_Master_XML(const std::optional<TDNet_File>& net, const std::optional<TDefOff_File>& offsets);
+    void Read_DNETM_Net(const TDNet_File& file);
+    void Read_DNETM_DefOff(const TDefOff_File& file);
+    void Read_Byte_Map(const std::vector<TDefOff_Byte>& bytes, const TDNETM_Node& node, int count, bool input);
+    void Read_EtherCAT_Slave_XML(const std::optional<TEtherCAT_Slave_File>& file, uint32_t sectionAddress);
+    void Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, bool slaveToMaster, uint32_t emptyName);
+    void Write_DeviceNet_Master_Bank(TBank_Writer& image) const;
+    void Write_EtherCAT_Slave_Bank(TBank_Writer& image) const;
+
     void Put_Parameter(int offset, int width, uint64_t value);
     // The low byte of each character, at most maxChars of them.
     void Put_Text(int offset, int maxChars, const QString& text);
+
+    std::array<uint8_t, Parameter_Bank_Size> Parameter_Bank{};
+    TEtherCAT_Slave_Header EtherCAT_Header;
+    std::vector<TEtherCAT_pd> EtherCAT_Variables; // the variables in use
+    std::vector<TDNETM_Node> DNETM_Nodes;         // the slaves in use
+    std::vector<TDNETM_Map_Entry> Map_In;         // the entries in use
+    std::vector<TDNETM_Map_Entry> Map_Out;
+    uint32_t Next_Name = 0;
 };
 
-// The program's compiler, whose state lasts for the whole run.
-TSaveBincc& SaveBincc();
-
-// The update step's entries: compile the project's images, then write them.
-void Create_Bin_Files();
-void Save_Bin_Files();
+// The update step's entries: compile the open project's images, then write them to its bin folder.
+TBank_Images Create_Bin_Files();
+// Writes bin/bank1.bin and bin/bank2.bin as a pair: both are written in full before either replaces
+// its old file. A failure raises EProject_Error and leaves the old pair.
+void Save_Bin_Files(const TBank_Images& images);

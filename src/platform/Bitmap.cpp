@@ -104,6 +104,20 @@ bool TBitmap::LoadFromFile(const QString& path)
     return true;
 }
 
+bool TBitmap::LoadFromData(const QByteArray& data)
+{
+    QImage image = QImage::fromData(data);
+    if (image.isNull())
+        return false;
+    setImage(std::move(image));
+    return true;
+}
+
+void TBitmap::Crop(const TRect& r)
+{
+    setImage(Image().copy(QRect(r.Left, r.Top, r.Width(), r.Height()).intersected(Image().rect())));
+}
+
 bool TBitmap::SaveToFile(const QString& path) const
 {
     QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();

@@ -47,6 +47,10 @@ public:
 
     // Loads BMP, PNG, JPEG, GIF or ICO, told by content or extension; false leaves the bitmap as it was.
     bool LoadFromFile(const QString& path);
+    // Image file bytes of any of those formats, told by content; false leaves the bitmap as it was.
+    bool LoadFromData(const QByteArray& data);
+    // Keeps only the part inside r (within the bitmap).
+    void Crop(const TRect& r);
     // A compiled-in resource, e.g. ":/platform/glyph.bmp".
     bool LoadFromResource(const QString& path) { return LoadFromFile(path); }
     // The format follows the extension (BMP when there is none); written through a temporary file.

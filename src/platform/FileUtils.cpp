@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+#include <QUuid>
+#include <memory>
 
 namespace {
 
@@ -67,4 +70,57 @@ bool WriteFileAtomic(const QString& path, const QByteArray& bytes)
 bool WriteTextFileAtomic(const QString& path, const QString& text)
 {
     return WriteFileAtomic(path, text.toUtf8());
+}
+
+QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& files)
+{
+    std::vector<std::unique_ptr<QTemporaryFile>> temporaries;
+    for (const auto& [path, bytes] : files) {
+        const QFileInfo target(path);
+        if (target.exists() && !target.isFile())
+            return path;
+        auto temporary = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+        if (!temporary->open() || temporary->write(bytes) != bytes.size() || !temporary->flush())
+            return path;
+        temporary->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                  | QFileDevice::ReadOther);
+        temporary->close();
+        temporaries.push_back(std::move(temporary));
+    }
+    // Each old file is moved aside before its new one takes its place, so that a failure can undo.
+    struct Placed {
+        QString Path;
+        QString Backup; // empty when there was no old file
+    };
+    std::vector<Placed> placed;
+    const auto undo = [&placed] {
+        for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+            QFile::remove(it->Path);
+            if (!it->Backup.isEmpty())
+                QFile::rename(it->Backup, it->Path);
+        }
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        const QString& path = files[i].first;
+        QString backup;
+        if (QFileInfo::exists(path)) {
+            backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
+            if (!QFile::rename(path, backup)) {
+                undo();
+                return path;
+            }
+        }
+        if (!QFile::rename(temporaries[i]->fileName(), path)) {
+            if (!backup.isEmpty())
+                QFile::rename(backup, path);
+            undo();
+            return path;
+        }
+        temporaries[i]->setAutoRemove(false);
+        placed.push_back({path, backup});
+    }
+    for (const Placed& file : placed)
+        if (!file.Backup.isEmpty())
+            QFile::remove(file.Backup);
+    return {};
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // True for an existing file that is not a folder.
 bool FileExists(const QString& path);
@@ -24,3 +26,7 @@ QString DecodeText(const QByteArray& bytes);
 bool WriteFileAtomic(const QString& path, const QByteArray& bytes);
 // The same for a text, written as UTF-8 without byte-order mark.
 bool WriteTextFileAtomic(const QString& path, const QString& text);
+// Replaces several files as one: each is written in full to a temporary file beside it, then all are
+// put in place. On any failure every target keeps its old content (or stays absent) and the path that
+// failed is returned; an empty text on success. A folder where a file should be is a failure.
+QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& files);

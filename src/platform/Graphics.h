@@ -200,10 +200,12 @@ enum : unsigned {
     DT_SINGLELINE = 0x20,
     DT_EXPANDTABS = 0x40,
     DT_NOCLIP = 0x100,
+    DT_EXTERNALLEADING = 0x200,
     DT_CALCRECT = 0x400,
     DT_NOPREFIX = 0x800,
     DT_EDITCONTROL = 0x2000,
     DT_END_ELLIPSIS = 0x8000,
+    DT_RTLREADING = 0x20000,
 };
 
 // Background modes for text.

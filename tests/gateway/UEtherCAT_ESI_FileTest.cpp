@@ -31,12 +31,10 @@ QString EtherCAT(const QString& slaveToMaster, const QString& masterToSlave)
         .arg(slaveToMaster, masterToSlave);
 }
 
-// The schema folder kept beside the sources' checkout.
-QString Schema_Folder()
+// The ESI schema kept with the tests.
+QString Schema()
 {
-    const QString shared = qEnvironmentVariable("LATTISOR_SHARED_DIR",
-                                                qEnvironmentVariable("LATTISOR_SOURCE_DIR") + QStringLiteral("/../shared"));
-    return shared + QStringLiteral("/validation/esi-schema");
+    return QStringLiteral(LATTISOR_SOURCE_DIR "/tests/gateway/esi-schema/EtherCATInfo.xsd");
 }
 
 } // namespace
@@ -93,6 +91,7 @@ TEST_F(EtherCATESIFile, ProjectWithoutFiles)
     EXPECT_FALSE(lines.join(u'\n').contains(QStringLiteral("Pdo")));
     const QStringList icons = lines.filter(QStringLiteral("<ImageData16x14>"));
     ASSERT_EQ(icons.size(), 3);
+    EXPECT_EQ(icons[0].trimmed().size(), QStringLiteral("<ImageData16x14></ImageData16x14>").size() + 690);
     EXPECT_EQ(icons[0].trimmed(), icons[1].trimmed());
     EXPECT_EQ(icons[0].trimmed(), icons[2].trimmed());
 }
@@ -217,7 +216,7 @@ TEST_F(EtherCATESIFile, DataTypes)
     };
     for (const Case& c : cases)
         EXPECT_EQ(TEtherCAT_ESI_File::Convert_ESI_Data_Type(QString::fromLatin1(c.type), 3),
-                  std::make_pair(QString::fromLatin1(c.dataType), c.bits))
+                  std::make_pair(QString::fromLatin1(c.dataType), int64_t(c.bits)))
             << c.type;
     EXPECT_EQ(TEtherCAT_ESI_File::Format_Three_Digits(7), QStringLiteral("007"));
     EXPECT_EQ(TEtherCAT_ESI_File::Format_Three_Digits(12), QStringLiteral("012"));
@@ -231,10 +230,46 @@ TEST_F(EtherCATESIFile, MalformedProjectLeavesTheFileAlone)
     TEtherCAT_ESI_File writer;
     EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error);
     Write(File_EtherCAT_Slave, QString());
-    Write(File_ParGen, QStringLiteral("<Par_Gen>"));
-    EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error);
+    for (const char* parGen : {"<Par_Gen>", "<Par_Gen><EtherCAT_Slave_Name>a&#1;b</EtherCAT_Slave_Name></Par_Gen>"}) {
+        Write(File_ParGen, QString::fromLatin1(parGen));
+        EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error) << parGen;
+    }
     EXPECT_EQ(Read(Esi()), "old");
     EXPECT_TRUE(writer.Lines.isEmpty());
+}
+
+TEST_F(EtherCATESIFile, ProcessDataThatDoesNotFitIsRefused)
+{
+    struct Case {
+        QString slaveToMaster;
+        QString masterToSlave;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Row(QStringLiteral("String"), QStringLiteral("s"), 268435456), QString(), "268435456 input bytes"},
+        {Row(QStringLiteral("String"), QStringLiteral("s"), 30000), QString(), "30000 input bytes"},
+        {Row(QStringLiteral("String"), QStringLiteral("s"), 8192), Row(QStringLiteral("String"), QStringLiteral("t"), 12289),
+         "12289 output bytes"},
+        {Row(QStringLiteral("String"), QStringLiteral("s"), -5) + Row(QStringLiteral("String"), QStringLiteral("t"), 5),
+         QString(), "has the length -5"},
+        {QStringLiteral("<row Enable=\"Y\" Type=\"String\" Length=\"9223372036854775807\"/>").repeated(3), QString(),
+         "does not fit"},
+    };
+    for (const Case& c : cases) {
+        Write(Esi(), QStringLiteral("old"));
+        Write(File_EtherCAT_Slave, EtherCAT(c.slaveToMaster, c.masterToSlave));
+        try {
+            TEtherCAT_ESI_File().Build_ESI_File(Esi());
+            ADD_FAILURE() << "not refused: " << c.message;
+        } catch (const EProject_Error& e) {
+            EXPECT_TRUE(e.Message().contains(QString::fromLatin1(c.message))) << e.what();
+        }
+        EXPECT_EQ(Read(Esi()), "old");
+    }
+    // Three buffers of 8192 input bytes from 0x1000, then three of 12288 output bytes end at 0x10000.
+    Write(File_EtherCAT_Slave, EtherCAT(Row(QStringLiteral("String"), QStringLiteral("s"), 8192),
+                                        Row(QStringLiteral("String"), QStringLiteral("t"), 12288)));
+    EXPECT_FALSE(Line_With(Build(), QStringLiteral("<Sm StartAddress=\"#x7000\"")).isEmpty());
 }
 
 TEST_F(EtherCATESIFile, SaveStepAsksForTheFileAndBeforeOverwriting)
@@ -272,9 +307,8 @@ TEST_F(EtherCATESIFile, SaveStepAsksForTheFileAndBeforeOverwriting)
 
 TEST_F(EtherCATESIFile, ValidatesAgainstTheSchema)
 {
-    const QString schema = Schema_Folder() + QStringLiteral("/EtherCATInfo.xsd");
-    if (!QFile::exists(schema))
-        GTEST_SKIP() << "no schema at " << schema.toStdString();
+    const QString schema = Schema();
+    ASSERT_TRUE(QFile::exists(schema)) << schema.toStdString();
     const QString escapedNames = QStringLiteral("<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"a&lt;b&amp;c&quot;\"/>");
     const QString projects[][2] = {
         {QString(), QString()},
@@ -295,6 +329,7 @@ TEST_F(EtherCATESIFile, ValidatesAgainstTheSchema)
         Build();
         QProcess xmllint;
         xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), schema, Esi()});
+        ASSERT_TRUE(xmllint.waitForStarted()) << "xmllint is needed (libxml2-utils)";
         ASSERT_TRUE(xmllint.waitForFinished(60000));
         EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();
     }

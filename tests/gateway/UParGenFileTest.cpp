@@ -3,22 +3,20 @@
 #include "ProjectFixture.h"
 #include "platform/SysUtils.h"
 #include "shell/ULanguage.h"
-#include "platform/XmlDocument.h"
 
 namespace {
 
 class ParGenFile : public ProjectFixture {
 protected:
-    TParGen_Values Load() { return Read_ParGen(doc_, File_ParGen); }
+    TParGen_Values Load() { return Read_ParGen(File_ParGen); }
     void Write_File(const QString& body) { Write(File_ParGen, body); }
-    XmlDocument doc_;
 };
 
 TEST_F(ParGenFile, MissingFileGivesDefaultsAndOkWritesThemInOrder)
 {
     const TParGen_Values values = Load();
     EXPECT_EQ(values, ParGen_Defaults());
-    Write_ParGen(doc_, File_ParGen, values);
+    Write_ParGen(File_ParGen, values);
     EXPECT_EQ(QString::fromUtf8(Read(File_ParGen)),
               QStringLiteral("<Par_Gen><Eth_Conn_Device_Name/><Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable>"
                              "<Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi><Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
@@ -51,7 +49,7 @@ TEST_F(ParGenFile, WrittenValuesReadBackUnchanged)
     values[pg_DNETM_BAUDRATE] = QStringLiteral("0");
     values[pg_Ethernet_IP1 + 3] = QStringLiteral("x");
     values[pg_Ethernet_EN_GAT] = QStringLiteral("1");
-    Write_ParGen(doc_, File_ParGen, values);
+    Write_ParGen(File_ParGen, values);
     EXPECT_EQ(Load(), values);
 }
 
@@ -90,7 +88,7 @@ TEST_F(ParGenFile, FileFaults)
 {
     Write_File(QStringLiteral("<Par_Gen><EtherCAT_Slave_Name>a</Par_Gen>"));
     EXPECT_THROW(Load(), Exception);
-    EXPECT_THROW(Write_ParGen(doc_, Path_Project + QStringLiteral("/missing/ParGen.xml"), ParGen_Defaults()),
+    EXPECT_THROW(Write_ParGen(Path_Project + QStringLiteral("/missing/ParGen.xml"), ParGen_Defaults()),
                  Exception);
 }
 

@@ -69,8 +69,7 @@ protected:
     // The update road: compile, then save.
     void Update()
     {
-        Create_Bin_Files();
-        Save_Bin_Files();
+        Save_Bin_Files(Create_Bin_Files());
         bank1 = Read(Bank(1));
         bank2 = Read(Bank(2));
     }
@@ -234,7 +233,7 @@ TEST_F(SaveBincc, ScanListAndMaps)
     Write(File_DNETM_Net, Net(Slave(5, 4, 1) + Slave(6, 0, 2).replace(QStringLiteral("/>"),
                                                                         QStringLiteral(" Reset_DeviceNet=\" y \"/>"))
                               + Slave(7, 6, 0).replace(QStringLiteral("/>"), QStringLiteral(" Reset_PROFINET=\"Y\"/>"))));
-    Write(File_DNETM_DefOff, DefOff({{{"12", "None", "13", "None", "99"}, {"1439"}},
+    Write(File_DNETM_DefOff, DefOff({{{"12", "None", "13", "-1", "99"}, {"1439"}},
                                      {{}, {"None", "$10"}},
                                      {{"0", "0"}, {}},
                                      {{"7"}, {"7"}}}));
@@ -246,7 +245,8 @@ TEST_F(SaveBincc, ScanListAndMaps)
                                  "06 00 00 00 00 00 02 00 00 00 01 00 04 00 01 00 "
                                  "07 00 00 00 06 00 00 00 00 00 02 00 04 00 03 00");
     EXPECT_EQ(bank2.mid(48, 4096 - 48), QByteArray(4096 - 48, '\0'));
-    // input map: (5*1024, 12), (5*1024+2, 13), then slave 7's bytes 0 and 1 at position 0
+    // input map: (5*1024, 12), (5*1024+2, 13), then slave 7's bytes 0 and 1 at position 0; a negative
+    // offset is unplaced like "None"
     EXPECT_EQ(Hex(bank2, 0x1000, 20), "00 14 0c 00 02 14 0d 00 00 1c 00 00 01 1c 00 00 ff ff ff ff");
     EXPECT_EQ(Hex(bank2, 0x2800, 12), "00 14 9f 05 01 18 10 00 ff ff ff ff");
 }
@@ -288,7 +288,7 @@ TEST_F(SaveBincc, EtherCATVariables)
     EXPECT_EQ(U32(Descriptor(3), 28), 2u);
     EXPECT_EQ(Hex(Descriptor(4), 0, 28), "04 04 00 00 00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 "
                                          "00 00 00 00 00 00 00 00");
-    EXPECT_EQ(Hex(Descriptor(5), 20, 8), "ff ff ff ff 00 00 00 00");
+    EXPECT_EQ(Hex(Descriptor(5), 20, 8), "00 00 00 00 00 00 00 00") << "8589934591 itself leaves zero";
     EXPECT_EQ(Hex(Descriptor(6), 0, 4), "00 01 00 00") << "unknown type, Length not a number: 1 byte";
     EXPECT_EQ(Hex(Descriptor(7), 0, 4), "00 03 00 00") << "missing type: the Length attribute";
     EXPECT_EQ(U32(Descriptor(7), 16), 10u);
@@ -357,6 +357,32 @@ TEST_F(SaveBincc, MalformedProjectFilesStopBeforeWriting)
     }
 }
 
+TEST_F(SaveBincc, FilesThatAreNotWellFormedStopTheCompile)
+{
+    const char* const documents[] = {
+        "<Par_Gen/><Par_Gen/>",
+        "<Par_Gen/>text",
+        "<Par_Gen><Ethernet_IP1>&undefined;</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><Ethernet_IP1 a=\"1\" a=\"2\">1</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><Ethernet_IP1 a=\"<\">1</Ethernet_IP1></Par_Gen>",
+        "<Par_Gen><EtherCAT_Slave_Name>a&#1;b</EtherCAT_Slave_Name></Par_Gen>",
+        "<Par_Gen><EtherCAT_Slave_Name>a\x01b</EtherCAT_Slave_Name></Par_Gen>",
+    };
+    for (const char* document : documents) {
+        Write(File_ParGen, QString::fromLatin1(document));
+        ExpectRefused("ParGen.xml: ");
+    }
+}
+
+TEST_F(SaveBincc, DeeplyNestedKeyReadsAsMissing)
+{
+    constexpr int Depth = 100000;
+    Write(File_ParGen, QStringLiteral("<Par_Gen><Ethernet_IP4>") + QStringLiteral("<a>").repeated(Depth) + QStringLiteral("4")
+                           + QStringLiteral("</a>").repeated(Depth) + QStringLiteral("</Ethernet_IP4></Par_Gen>"));
+    Update();
+    EXPECT_EQ(Hex(bank1, 0x028, 4), "c0 a8 00 0a");
+}
+
 TEST_F(SaveBincc, ProjectsThatDoNotFitAreRefused)
 {
     QString slaves;
@@ -376,10 +402,8 @@ TEST_F(SaveBincc, ProjectsThatDoNotFitAreRefused)
     ExpectRefused("slave 64");
 
     Write(File_DNETM_Net, Net(Slave(1, 0, 2)));
-    for (const char* position : {"1440", "-3"}) {
-        Write(File_DNETM_DefOff, DefOff({{{}, {"None", QString::fromLatin1(position)}}}));
-        ExpectRefused("output byte 1");
-    }
+    Write(File_DNETM_DefOff, DefOff({{{}, {"None", "1440"}}}));
+    ExpectRefused("output byte 1");
 
     Write(File_DNETM_Net, Net(Slave(1, 1024, 0) + Slave(2, 513, 0)));
     Write(File_DNETM_DefOff, DefOff({{QStringList(1024, QStringLiteral("0")), {}},
@@ -414,16 +438,24 @@ TEST_F(SaveBincc, LargestNameAreaFits)
     EXPECT_EQ(bank2.size(), 131072);
 }
 
-TEST_F(SaveBincc, UnwritableBankStopsTheUpdate)
+TEST_F(SaveBincc, BanksAreReplacedAsAPair)
 {
     QDir(Path_Project).rmdir(QStringLiteral("bin"));
-    Create_Bin_Files();
-    EXPECT_THROW(Save_Bin_Files(), EProject_Error);
+    EXPECT_THROW(Save_Bin_Files(Create_Bin_Files()), EProject_Error);
     EXPECT_FALSE(QFile::exists(Bank(1)));
 
-    QDir(Path_Project).mkdir(QStringLiteral("bin"));
-    Write(File_DNETM_Net, QStringLiteral("<DNET_Net>"));
-    EXPECT_THROW(Create_Bin_Files(), EProject_Error);
-    EXPECT_THROW(Save_Bin_Files(), EProject_Error) << "a failed compile leaves nothing to save";
-    EXPECT_FALSE(QFile::exists(Bank(1)));
+    // A folder where bank2.bin should be: the old bank1.bin stays.
+    QDir(Path_Project).mkpath(QStringLiteral("bin/bank2.bin"));
+    Write(Bank(1), QStringLiteral("old1"));
+    EXPECT_THROW(Save_Bin_Files(Create_Bin_Files()), EProject_Error);
+    EXPECT_EQ(Read(Bank(1)), "old1");
+    EXPECT_EQ(QDir(Path_Project + QStringLiteral("/bin")).entryList(QDir::Files), QStringList{QStringLiteral("bank1.bin")})
+        << "no temporary file is left behind";
+
+    QDir(Path_Project).rmdir(QStringLiteral("bin/bank2.bin"));
+    Write(Bank(2), QStringLiteral("old2"));
+    Update();
+    EXPECT_EQ(bank1.size(), 2048);
+    EXPECT_EQ(bank2.size(), 34857);
+    EXPECT_EQ(QDir(Path_Project + QStringLiteral("/bin")).entryList(QDir::Files).size(), 2);
 }

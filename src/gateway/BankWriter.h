@@ -1,0 +1,61 @@
+#pragma once
+// Appends little-endian fields to a configuration image of a fixed greatest size.
+#include "gateway/ProjectFile.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+
+class TBank_Writer {
+public:
+    struct TField {
+        uint64_t Value;
+        int Width; // bytes
+    };
+
+    explicit TBank_Writer(qsizetype capacity) : bytes_(capacity, Qt::Uninitialized) {}
+
+    // Each call checks the room once; a write past the greatest size raises EProject_Error.
+    void Number(uint64_t value, int width) { Put(Room(width), value, width); }
+    void Fields(std::initializer_list<TField> fields)
+    {
+        qsizetype total = 0;
+        for (const TField& field : fields)
+            total += field.Width;
+        char* at = Room(total);
+        for (const TField& field : fields) {
+            Put(at, field.Value, field.Width);
+            at += field.Width;
+        }
+    }
+    void Bytes(const char* data, qsizetype count) { std::memcpy(Room(count), data, static_cast<size_t>(count)); }
+    void Fill(char byte, qsizetype count) { std::memset(Room(count), byte, static_cast<size_t>(count)); }
+
+    qsizetype Size() const { return size_; }
+    // The bytes written so far.
+    QByteArray Take()
+    {
+        bytes_.truncate(size_);
+        return std::move(bytes_);
+    }
+
+private:
+    static void Put(char* at, uint64_t value, int width)
+    {
+        for (int i = 0; i < width; ++i)
+            at[i] = static_cast<char>(value >> (8 * i));
+    }
+    char* Room(qsizetype count)
+    {
+        if (count > bytes_.size() - size_)
+            throw EProject_Error(
+                QStringLiteral("The project does not fit the configuration image (%1 bytes).").arg(bytes_.size()));
+        char* at = bytes_.data() + size_;
+        size_ += count;
+        return at;
+    }
+
+    QByteArray bytes_;
+    qsizetype size_ = 0;
+};

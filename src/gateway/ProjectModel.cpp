@@ -1,0 +1,283 @@
+#include "gateway/ProjectModel.h"
+
+#include "gateway/ProjectFile.h"
+#include "platform/XmlDocument.h"
+#include "shell/UComon.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char* const ParGen_Elements[ParGen_Key_Count] = {
+    "Eth_Conn_Device_Name",
+    "Eth_Conn_DHCP_Cable",
+    "Eth_Conn_DHCP_WiFi",
+    "Eth_Conn_Enable_DNS",
+    "Eth_Conn_Primary_DNS1",
+    "Eth_Conn_Primary_DNS2",
+    "Eth_Conn_Primary_DNS3",
+    "Eth_Conn_Primary_DNS4",
+    "Eth_Conn_Secondary_DNS1",
+    "Eth_Conn_Secondary_DNS2",
+    "Eth_Conn_Secondary_DNS3",
+    "Eth_Conn_Secondary_DNS4",
+    "EtherCAT_Slave_Revision_Number",
+    "EtherCAT_Slave_Name",
+    "EtherCAT_Slave_Node_Address",
+    "DNETM_ID_DEV",
+    "DNETM_BAUDRATE",
+    "Ethernet_IP1",
+    "Ethernet_IP2",
+    "Ethernet_IP3",
+    "Ethernet_IP4",
+    "Ethernet_SM1",
+    "Ethernet_SM2",
+    "Ethernet_SM3",
+    "Ethernet_SM4",
+    "Ethernet_GAT1",
+    "Ethernet_GAT2",
+    "Ethernet_GAT3",
+    "Ethernet_GAT4",
+    "Ethernet_EN_GAT",
+    "EtherCAT_Slave_Eeprom_Config",
+    "EtherCAT_Slave_Vendor_ID",
+    "EtherCAT_Slave_Product_Code",
+    "EtherCAT_Slave_Serial_Number",
+};
+
+// One attribute of a row and the member that holds it, in the order the editors write them.
+template <typename Row>
+struct TAttribute {
+    const char* Name;
+    std::optional<QString> Row::*Member;
+};
+
+using EtherCAT_Attribute = TAttribute<TEtherCAT_Slave_Row>;
+constexpr EtherCAT_Attribute Slave_To_Master_Attributes[] = {
+    {"Enable", &TEtherCAT_Slave_Row::Enable},       {"Type", &TEtherCAT_Slave_Row::Type},
+    {"Length", &TEtherCAT_Slave_Row::Length},       {"Name", &TEtherCAT_Slave_Row::Name},
+    {"InitValue", &TEtherCAT_Slave_Row::InitValue}, {"Position", &TEtherCAT_Slave_Row::Position},
+    {"BitStart", &TEtherCAT_Slave_Row::BitStart},   {"Mnemonic", &TEtherCAT_Slave_Row::Mnemonic},
+};
+constexpr EtherCAT_Attribute Master_To_Slave_Attributes[] = {
+    {"Enable", &TEtherCAT_Slave_Row::Enable},     {"Type", &TEtherCAT_Slave_Row::Type},
+    {"Length", &TEtherCAT_Slave_Row::Length},     {"Name", &TEtherCAT_Slave_Row::Name},
+    {"Position", &TEtherCAT_Slave_Row::Position}, {"BitStart", &TEtherCAT_Slave_Row::BitStart},
+    {"Mnemonic", &TEtherCAT_Slave_Row::Mnemonic},
+};
+constexpr TAttribute<TDNet_Row> DNet_Attributes[] = {
+    {"ID", &TDNet_Row::ID},
+    {"NB_IN", &TDNet_Row::NB_IN},
+    {"NB_OUT", &TDNet_Row::NB_OUT},
+    {"Mnemonic", &TDNet_Row::Mnemonic},
+    {"Reset_DeviceNet", &TDNet_Row::Reset_DeviceNet},
+    {"Reset_PROFINET", &TDNet_Row::Reset_PROFINET},
+};
+constexpr TAttribute<TDefOff_Byte> DefOff_Attributes[] = {
+    {"Offset", &TDefOff_Byte::Offset},
+    {"Mnemonic", &TDefOff_Byte::Mnemonic},
+};
+
+const QString Version_Comment = QStringLiteral("SW_VERSION = 1.000");
+
+// Calls visit for each child element of parent, in document order.
+template <typename Visit>
+void For_Each_Element(const XmlNode& parent, Visit visit)
+{
+    for (const XmlNode& node : parent.ChildNodes())
+        if (node.NodeType() == XmlNodeType::Element)
+            visit(node);
+}
+
+XmlNode Child_Element(const XmlNode& parent, const char* name)
+{
+    return parent.Child(QString::fromLatin1(name));
+}
+
+// The attributes of one row element; of several attributes with one name, the first counts.
+template <typename Row, size_t N>
+Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N])
+{
+    Row row;
+    for (XmlAttribute& attribute : element.Attributes())
+        for (const TAttribute<Row>& known : attributes)
+            if (attribute.Name == QLatin1StringView(known.Name)) {
+                if (!(row.*known.Member))
+                    row.*known.Member = std::move(attribute.Value);
+                break;
+            }
+    return row;
+}
+
+template <typename Row, size_t N>
+std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N])
+{
+    std::vector<Row> rows;
+    For_Each_Element(table, [&](const XmlNode& element) { rows.push_back(Read_Row(element, attributes)); });
+    return rows;
+}
+
+template <typename Row, size_t N>
+std::optional<std::vector<Row>> Read_Table(const XmlNode& parent, const char* name,
+                                           const TAttribute<Row> (&attributes)[N])
+{
+    const XmlNode table = Child_Element(parent, name);
+    if (table.IsNull())
+        return std::nullopt;
+    return Read_Rows(table, attributes);
+}
+
+// A row element per row, with the attributes that have a value in the given order.
+template <typename Row, size_t N>
+void Write_Rows(XmlNode table, const std::vector<Row>& rows, const TAttribute<Row> (&attributes)[N])
+{
+    for (const Row& row : rows) {
+        XmlNode element = table.AppendElement(QStringLiteral("row"));
+        for (const TAttribute<Row>& attribute : attributes)
+            if (const std::optional<QString>& value = row.*attribute.Member)
+                element.SetAttribute(QString::fromLatin1(attribute.Name), *value);
+    }
+}
+
+// Loads the file and returns the root of its document; no root when the file does not exist.
+XmlNode Load_Root(XmlDocument& doc, const QString& path)
+{
+    if (!Load_Project_File(doc, path))
+        return XmlNode();
+    return Project_Root(doc, path);
+}
+
+// Starts a new document with the root element and the version comment after it.
+XmlNode New_Project_Document(XmlDocument& doc, const char* rootName)
+{
+    doc.Clear();
+    XmlNode root = doc.Node().AppendElement(QString::fromLatin1(rootName));
+    doc.Node().AppendComment(Version_Comment);
+    return root;
+}
+
+void Save_Project_Document(const XmlDocument& doc, const QString& path)
+{
+    if (!doc.Save(path))
+        throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
+
+QString ParGen_Element(int key)
+{
+    return QString::fromLatin1(ParGen_Elements[key]);
+}
+
+std::optional<TParGen_File> Read_ParGen_File(const QString& path)
+{
+    XmlDocument doc;
+    const XmlNode root = Load_Root(doc, path);
+    if (root.IsNull())
+        return std::nullopt;
+    TParGen_File file;
+    for (int k = 0; k < ParGen_Key_Count; ++k) {
+        const XmlNode element = Child_Element(root, ParGen_Elements[k]);
+        if (!element.IsNull() && element.IsTextElement())
+            file[k] = element.Text();
+    }
+    return file;
+}
+
+void Write_ParGen_File(const QString& path, const TParGen_File& file)
+{
+    XmlDocument doc;
+    XmlNode root = New_Project_Document(doc, "Par_Gen");
+    for (int k = 0; k < ParGen_Key_Count; ++k)
+        if (file[k])
+            root.AppendElement(ParGen_Element(k)).SetText(*file[k]);
+    Save_Project_Document(doc, path);
+}
+
+std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path)
+{
+    XmlDocument doc;
+    const XmlNode root = Load_Root(doc, path);
+    if (root.IsNull())
+        return std::nullopt;
+    TEtherCAT_Slave_File file;
+    const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
+    if (!variables.IsNull())
+        file.Variables = TEtherCAT_Slave_Variables{
+            Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
+            Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
+    return file;
+}
+
+void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& file)
+{
+    XmlDocument doc;
+    XmlNode variables = New_Project_Document(doc, "EtherCAT_Slave").AppendElement(QStringLiteral("EtherCAT_Slave_Variables"));
+    const TEtherCAT_Slave_Variables tables = file.Variables.value_or(TEtherCAT_Slave_Variables());
+    Write_Rows(variables.AppendElement(QStringLiteral("EtherCAT_Slave_To_Master")),
+               tables.Slave_To_Master.value_or(TEtherCAT_Slave_Table()), Slave_To_Master_Attributes);
+    Write_Rows(variables.AppendElement(QStringLiteral("EtherCAT_Master_To_Slave")),
+               tables.Master_To_Slave.value_or(TEtherCAT_Slave_Table()), Master_To_Slave_Attributes);
+    Save_Project_Document(doc, path);
+}
+
+std::optional<TDNet_File> Read_DNet_File(const QString& path)
+{
+    XmlDocument doc;
+    const XmlNode root = Load_Root(doc, path);
+    if (root.IsNull())
+        return std::nullopt;
+    return TDNet_File{Read_Rows(root, DNet_Attributes)};
+}
+
+void Write_DNet_File(const QString& path, const TDNet_File& file)
+{
+    XmlDocument doc;
+    Write_Rows(New_Project_Document(doc, "DNET_Net"), file.Rows, DNet_Attributes);
+    Save_Project_Document(doc, path);
+}
+
+std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
+{
+    XmlDocument doc;
+    const XmlNode root = Load_Root(doc, path);
+    if (root.IsNull())
+        return std::nullopt;
+    TDefOff_File file;
+    For_Each_Element(root, [&file](const XmlNode& node) {
+        file.Nodes.push_back(
+            {Read_Table(node, "ByteIN", DefOff_Attributes), Read_Table(node, "ByteOUT", DefOff_Attributes)});
+    });
+    return file;
+}
+
+void Write_DefOff_File(const QString& path, const TDefOff_File& file)
+{
+    XmlDocument doc;
+    XmlNode root = New_Project_Document(doc, "Define_Offset");
+    for (const TDefOff_Node& node : file.Nodes) {
+        XmlNode element = root.AppendElement(QStringLiteral("Nodo_DNET"));
+        Write_Rows(element.AppendElement(QStringLiteral("ByteIN")), node.Byte_In.value_or(std::vector<TDefOff_Byte>()),
+                   DefOff_Attributes);
+        Write_Rows(element.AppendElement(QStringLiteral("ByteOUT")),
+                   node.Byte_Out.value_or(std::vector<TDefOff_Byte>()), DefOff_Attributes);
+    }
+    Save_Project_Document(doc, path);
+}
+
+TProject_Model Read_Project_Model()
+{
+    TProject_Model model;
+    model.ParGen = Read_ParGen_File(File_ParGen);
+    model.DNet = Read_DNet_File(File_DNETM_Net);
+    model.DefOff = Read_DefOff_File(File_DNETM_DefOff);
+    model.EtherCAT_Slave = Read_EtherCAT_Slave_File(File_EtherCAT_Slave);
+    return model;
+}
+
+void Missing_Element(const char* name, const QString& path)
+{
+    throw EProject_Error(
+        QStringLiteral("%1: the element %2 is missing").arg(QFileInfo(path).fileName(), QString::fromLatin1(name)));
+}
