@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "grid/VoSort/VoSortCompare.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "grid/base/REdaReviZizod.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 

@@ -1,6 +1,7 @@
 #include "grid/VoSearch/VoFindMatch.h"
 
 #include "grid/VoSort/VoSortCompare.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "grid/base/VoUtil/VoUtilFilter.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
 
@@ -76,6 +77,11 @@ TSortStyle ResolveSortStyle(TSortStyle style, const QString& first, const QStrin
 }
 
 double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix) {
+    return SortNumber(text, financial, prefix, suffix, RegionalSettings());
+}
+
+double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix,
+                  const TRegionalSettings& rs) {
     QString t = text;
     if (!prefix.isEmpty()) {
         const int p = static_cast<int>(t.indexOf(prefix));
@@ -87,7 +93,6 @@ double SortNumber(const QString& text, bool financial, const QString& prefix, co
         if (p >= 0)
             t.remove(p, suffix.size());
     }
-    const TRegionalSettings rs = RegionalSettings();
     if (financial)
         t.remove(rs.ThousandSeparator);
     if (rs.DecimalSeparator != '.') {
@@ -122,21 +127,6 @@ QString UpperAscii(const QString& text) {
     for (QChar& c : out)
         if (c >= 'a' && c <= 'z')
             c = QChar(c.unicode() - ('a' - 'A'));
-    return out;
-}
-
-QString StripHtmlTags(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    bool inTag = false;
-    for (const QChar c : text) {
-        if (c == '<')
-            inTag = true;
-        else if (c == '>' && inTag)
-            inTag = false;
-        else if (!inTag)
-            out += c;
-    }
     return out;
 }
 

@@ -41,12 +41,12 @@ TSortStyle ResolveSortStyle(TSortStyle style, const QString& first, const QStrin
 
 // What a text sorts as. A text that is no number takes the number its leading characters form (0 when none).
 double SortNumber(const QString& text, bool financial, const QString& prefix = {}, const QString& suffix = {});
+double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix,
+                  const TRegionalSettings& regional);
 TDateTime SortDateTime(const QString& text);
 TDateTime SortTime(const QString& text);
 // Upper-cases the letters a to z only.
 QString UpperAscii(const QString& text);
-// Text without its HTML tags.
-QString StripHtmlTags(const QString& text);
 
 // Texts the cell-independent styles compare; check-box, image and raw columns compare row data instead.
 struct TSortTextOptions {

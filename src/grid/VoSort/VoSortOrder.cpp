@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+
 namespace {
 
 template <typename T>
@@ -75,7 +77,8 @@ TSortKeys TSortKeys::FromTexts(const std::vector<QString>& texts, TSortStyle sty
     case ssNumeric:
     case ssFinancial: {
         const bool financial = k.style_ == ssFinancial;
-        numbers([&](const QString& t) { return SortNumber(t, financial, options.prefix, options.suffix); });
+        const TRegionalSettings rs = RegionalSettings();
+        numbers([&](const QString& t) { return SortNumber(t, financial, options.prefix, options.suffix, rs); });
         break;
     }
     case ssDate:
