@@ -596,17 +596,3 @@ TCustomForm* GetParentForm(const TControl* control)
         top = top->Parent();
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
-
-int GetSystemMetrics(int index)
-{
-    switch (index) {
-    case SM_CXBORDER:
-    case SM_CYBORDER:
-        return 1;
-    case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-        return 17;
-    default:
-        return 0;
-    }
-}

@@ -416,6 +416,3 @@ TCustomForm* GetParentForm(const TControl* control);
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
 
-// System metrics of the classic look, in pixels.
-enum : int { SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3 };
-int GetSystemMetrics(int index);

@@ -3,6 +3,7 @@
 #include "platform/ControlBridge.h"
 #include "platform/NativeWidget.h"
 #include "platform/PaintOverlay.h"
+#include "platform/QtAccess.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

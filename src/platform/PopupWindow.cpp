@@ -1,4 +1,5 @@
 #include "platform/PopupWindow.h"
+#include "platform/QtAccess.h"
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
@@ -130,7 +131,7 @@ bool DesktopComposites()
 TPopupWindow::TPopupWindow(TComponent* AOwner) : TCustomControl(AOwner)
 {
     ControlStyle |= csOpaque;
-    QWidget* w = Widget();
+    QWidget* w = QtAccess::Widget(*this);
     w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
                       Qt::WindowStaysOnTopHint);
     w->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -148,7 +149,7 @@ void TPopupWindow::setPerPixel(bool v)
     if (v == perPixel_)
         return;
     perPixel_ = v;
-    QWidget* w = Widget();
+    QWidget* w = QtAccess::Widget(*this);
     const bool shown = w->isVisible();
     // The window's visual changes: it is made again.
     w->setAttribute(Qt::WA_TranslucentBackground, v);
@@ -187,7 +188,7 @@ TRegion TPopupWindow::VisibleShape() const
 {
     if (!layered_ || perPixel_ || content_.Empty())
         return region_;
-    const QRegion solid = opaquePart(content_.Image());
+    const QRegion solid = opaquePart(QtAccess::Image(content_));
     return TRegion(region_.IsEmpty() ? solid : region_.Qt().intersected(solid));
 }
 
@@ -195,31 +196,31 @@ void TPopupWindow::applyShape()
 {
     const TRegion shape = VisibleShape();
     if (shape.IsEmpty())
-        Widget()->clearMask();
+        QtAccess::Widget(*this)->clearMask();
     else
-        Widget()->setMask(shape.Qt());
+        QtAccess::Widget(*this)->setMask(shape.Qt());
 }
 
 void TPopupWindow::SetTransparentForInput(bool v)
 {
-    QWidget* w = Widget();
+    QWidget* w = QtAccess::Widget(*this);
     w->setWindowFlag(Qt::WindowTransparentForInput, v);
 }
 
 void TPopupWindow::ShowNoActivate()
 {
     SetVisible(true);
-    Widget()->raise();
+    QtAccess::Widget(*this)->raise();
 }
 
 void TPopupWindow::Paint()
 {
     if (!layered_ || content_.Empty())
         return;
-    QPainter* p = Canvas().Painter();
+    QPainter* p = QtAccess::Painter(Canvas());
     if (!p)
         return;
-    const QImage& image = content_.Image();
+    const QImage& image = QtAccess::Image(content_);
     if (perPixel_) {
         p->setCompositionMode(QPainter::CompositionMode_Source);
         p->setOpacity(alpha_ / 255.0);

@@ -10,6 +10,9 @@ constexpr int ScrollBarExtent = 17;
 int GetSystemMetrics(int index)
 {
     switch (index) {
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return 1;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
     case SM_CYVSCROLL:

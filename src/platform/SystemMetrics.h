@@ -5,6 +5,8 @@
 enum : int {
     SM_CXVSCROLL = 2,   // width of a vertical scroll bar
     SM_CYHSCROLL = 3,   // height of a horizontal scroll bar
+    SM_CXBORDER = 5,    // width of a window border
+    SM_CYBORDER = 6,    // height of a window border
     SM_CYVSCROLL = 20,  // height of a vertical scroll bar's arrow
     SM_CXHSCROLL = 21,  // width of a horizontal scroll bar's arrow
 };

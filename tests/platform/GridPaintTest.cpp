@@ -1,4 +1,5 @@
 #include "GridTestGrid.h"
+#include "platform/QtAccess.h"
 
 #include <QImage>
 #include <QWidget>

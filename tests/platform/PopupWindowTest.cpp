@@ -1,3 +1,4 @@
+#include "platform/QtAccess.h"
 #include "platform/PopupWindow.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <QWidget>
 
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -28,13 +29,13 @@ TEST(PopupWindow, FloatsAsItsOwnWindowAboveItsParent) {
     TPopupWindow popup(&form);
     popup.SetParent(&form);
     popup.SetBounds(300, 200, 20, 10);
-    EXPECT_TRUE(popup.Widget()->isWindow());
+    EXPECT_TRUE(QtAccess::Widget(popup)->isWindow());
     EXPECT_FALSE(popup.Visible());
     form.Show();
     popup.ShowNoActivate();
-    EXPECT_TRUE(popup.Widget()->isVisible());
-    EXPECT_EQ(popup.Widget()->geometry(), QRect(300, 200, 20, 10));
-    EXPECT_NE(QApplication::activeWindow(), popup.Widget());
+    EXPECT_TRUE(QtAccess::Widget(popup)->isVisible());
+    EXPECT_EQ(QtAccess::Widget(popup)->geometry(), QRect(300, 200, 20, 10));
+    EXPECT_NE(QApplication::activeWindow(), QtAccess::Widget(popup));
 }
 
 TEST(PopupWindow, LayeredContentIsShapedWithoutACompositor) {
@@ -42,7 +43,7 @@ TEST(PopupWindow, LayeredContentIsShapedWithoutACompositor) {
     {
         const ScopedHook<TCompositorHook> none(CompositorHook(), [] { return false; });
         ASSERT_TRUE(popup.UpdateLayered(halfOpaque(), 200));
-        QWidget* w = popup.Widget();
+        QWidget* w = QtAccess::Widget(popup);
         // No translucent surface that would show black: a mask of the opaque pixels instead.
         EXPECT_FALSE(w->testAttribute(Qt::WA_TranslucentBackground));
         EXPECT_TRUE(w->mask().contains(QPoint(5, 5)));
@@ -51,10 +52,10 @@ TEST(PopupWindow, LayeredContentIsShapedWithoutACompositor) {
     }
     const ScopedHook<TCompositorHook> composited(CompositorHook(), [] { return true; });
     ASSERT_TRUE(popup.UpdateLayered(halfOpaque(), 200));
-    EXPECT_TRUE(popup.Widget()->testAttribute(Qt::WA_TranslucentBackground));
-    EXPECT_TRUE(popup.Widget()->mask().isEmpty());
+    EXPECT_TRUE(QtAccess::Widget(popup)->testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_TRUE(QtAccess::Widget(popup)->mask().isEmpty());
     popup.SetWindowRgn(TRegion::FromRect(Rect(0, 0, 5, 5)));
-    EXPECT_TRUE(popup.Widget()->mask().contains(QPoint(2, 2)));
-    EXPECT_FALSE(popup.Widget()->mask().contains(QPoint(7, 2)));
+    EXPECT_TRUE(QtAccess::Widget(popup)->mask().contains(QPoint(2, 2)));
+    EXPECT_FALSE(QtAccess::Widget(popup)->mask().contains(QPoint(7, 2)));
     EXPECT_FALSE(popup.UpdateLayered(TBitmap(), 255));
 }

@@ -188,7 +188,7 @@ void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoin
 
 void SendComboListClick(TComboBox& combo, int index)
 {
-    auto* box = static_cast<QComboBox*>(combo.Widget());
+    auto* box = static_cast<QComboBox*>(QtAccess::Widget(combo));
     QAbstractItemView* view = box->view();
     if (!view->isVisible() || index < 0 || index >= box->count())
         return;

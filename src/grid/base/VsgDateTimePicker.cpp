@@ -1,5 +1,6 @@
 #include "grid/base/VsgDateTimePicker.h"
 
+#include "platform/SystemMetrics.h"
 #include "grid/base/VoStyleIF.h"
 #include "grid/base/VoXPVS.h"
 #include "platform/Forms.h"

@@ -4,7 +4,8 @@
 
 #include "platform/Forms.h"
 #include "platform/Menus.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
+#include "platform/QtAccess.h"
 
 namespace {
 

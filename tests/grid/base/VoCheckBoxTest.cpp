@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
+#include "platform/QtAccess.h"
 
 namespace {
 

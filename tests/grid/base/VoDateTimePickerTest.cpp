@@ -6,7 +6,7 @@
 
 #include "grid/base/LocaleGuard.h"
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 namespace {
 

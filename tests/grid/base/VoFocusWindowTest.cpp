@@ -4,7 +4,7 @@
 
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
 
 namespace {
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/SystemMetrics.h"
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
+#include "platform/QtAccess.h"
 
 namespace {
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/SystemMetrics.h"
 #include "grid/base/LocaleGuard.h"
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
+#include "platform/QtAccess.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 #include "grid/base/LocaleGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
-#include "platform/TestSeams.h"
+#include "support/TestSeams.h"
+#include "platform/QtAccess.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "grid/base/VoStyleIF.h"
+#include "platform/Bitmap.h"
 
 UINT DTPShiftFocusMessage() {
     static const UINT message = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));

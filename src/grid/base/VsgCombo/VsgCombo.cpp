@@ -1,5 +1,6 @@
 #include "grid/base/VsgCombo/VsgCombo.h"
 
+#include "platform/SystemMetrics.h"
 #include "grid/base/VoStyleIF.h"
 #include "platform/Forms.h"
 

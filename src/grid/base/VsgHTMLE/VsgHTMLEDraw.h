@@ -8,7 +8,7 @@
 #include "platform/Graphics.h"
 
 // Bidirectional modes.
-enum : int { bdLeftToRight = 0, bdRightToLeft = 1, bdRightToLeftNoAlign = 2, bdRightToLeftReadingOnly = 3 };
+#include "platform/Controls.h"
 
 // DrawText flags adjusted for right-to-left reading; only a right-to-left locale changes them.
 unsigned HtmlDrawFlags(unsigned flags, int biDiMode);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/base/vsgspin/vsgspin.h"
+#include "platform/SystemMetrics.h"
 #include "platform/Dialogs.h"
 
 namespace {
