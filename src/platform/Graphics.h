@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRegion>
 #include <cstdint>
 #include <memory>
@@ -126,10 +127,14 @@ public:
 
 private:
     friend struct QtAccess;
+    friend class TCanvas;
     QFont ToQFont() const;
+    // The metrics of that font, kept until the font changes shape.
+    const QFontMetrics& Metrics() const;
     void shapeChanged();
 
     mutable std::optional<QFont> qfont_;
+    mutable std::optional<QFontMetrics> metrics_;
     QString name_ = QStringLiteral("Tahoma");
     int height_ = -11;
     TFontStyles style_ = 0;
