@@ -5,6 +5,7 @@
 #include "platform/Types.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRegion>
 #include <cstdint>
 #include <memory>
@@ -127,9 +128,12 @@ public:
 private:
     friend struct QtAccess;
     QFont ToQFont() const;
+    // The metrics of that font, kept until the font changes shape.
+    const QFontMetrics& Metrics() const;
     void shapeChanged();
 
     mutable std::optional<QFont> qfont_;
+    mutable std::optional<QFontMetrics> metrics_;
     QString name_ = QStringLiteral("Tahoma");
     int height_ = -11;
     TFontStyles style_ = 0;
