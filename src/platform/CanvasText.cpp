@@ -31,7 +31,7 @@ Line stripPrefix(const QString& text)
 
 TSize TCanvas::TextExtent(const QString& text)
 {
-    const QFontMetrics& fm = font_.Metrics();
+    const QFontMetrics& fm = QtAccess::Metrics(font_);
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
@@ -39,7 +39,7 @@ TSize TCanvas::TextExtent(const QString& text)
 void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
 {
     const QFont font = QtAccess::Font(font_);
-    const QFontMetrics& fm = font_.Metrics();
+    const QFontMetrics& fm = QtAccess::Metrics(font_);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -171,7 +171,7 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
 {
-    const QFontMetrics& fm = font_.Metrics();
+    const QFontMetrics& fm = QtAccess::Metrics(font_);
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
 

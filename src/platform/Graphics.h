@@ -127,7 +127,6 @@ public:
 
 private:
     friend struct QtAccess;
-    friend class TCanvas;
     QFont ToQFont() const;
     // The metrics of that font, kept until the font changes shape.
     const QFontMetrics& Metrics() const;

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 
 class QPainter;
@@ -20,6 +21,8 @@ struct QtAccess {
     static QPainter* Painter(TCanvas& canvas) { return canvas.Painter(); }
     // A pixel-sized Qt font without anti-aliasing or kerning.
     static QFont Font(const TFont& font) { return font.ToQFont(); }
+    // The metrics of that font, kept until the font changes shape.
+    static const QFontMetrics& Metrics(const TFont& font) { return font.Metrics(); }
     // The finished pixels of a bitmap (ends any drawing in progress on its canvas).
     static const QImage& Image(const TBitmap& bitmap) { return bitmap.Image(); }
     static void SetImage(TBitmap& bitmap, const QImage& image) { bitmap.SetImage(image); }
