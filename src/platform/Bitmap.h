@@ -79,6 +79,12 @@ private:
     TPixelFormat pixelFormat_ = pf32bit;
 };
 
+// An icon: a small picture whose transparency is its own (loaded from ICO, PNG or any bitmap format).
+class TIcon : public TBitmap {
+public:
+    TIcon() { Transparent = true; }
+};
+
 // Holds one picture of any supported format.
 class TPicture : public TPersistent {
 public:
