@@ -78,7 +78,7 @@ public:
         QStyleOptionSpinBox option;
         initStyleOption(&option);
         QRect field = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
-        if (check_->isVisible())
+        if (!check_->isHidden())
             field.setLeft(field.left() + side + 2);
         lineEdit()->setGeometry(field);
     }
