@@ -30,7 +30,7 @@ Line stripPrefix(const QString& text)
 
 TSize TCanvas::TextExtent(const QString& text)
 {
-    const QFontMetrics fm(font_.ToQFont());
+    const QFontMetrics& fm = font_.Metrics();
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
@@ -38,7 +38,7 @@ TSize TCanvas::TextExtent(const QString& text)
 void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
 {
     const QFont font = font_.ToQFont();
-    const QFontMetrics fm(font);
+    const QFontMetrics& fm = font_.Metrics();
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -170,7 +170,7 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
 {
-    const QFontMetrics fm(font_.ToQFont());
+    const QFontMetrics& fm = font_.Metrics();
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
 
@@ -219,12 +219,11 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
         for (const Line& line : lines) {
             if (wholeLinesOnly && y != top && y + lineHeight > r.Bottom)
                 break;
-            const int width = fm.horizontalAdvance(line.text);
             int x = r.Left;
             if (flags & DT_CENTER)
-                x = r.Left + (r.Width() - width) / 2;
+                x = r.Left + (r.Width() - fm.horizontalAdvance(line.text)) / 2;
             else if (flags & DT_RIGHT)
-                x = r.Right - width;
+                x = r.Right - fm.horizontalAdvance(line.text);
             drawTextLine(*p, x, y, line.text, line.accelIndex, bkMode_ == OPAQUE);
             y += lineHeight;
         }

@@ -1,6 +1,7 @@
 #include "platform/Graphics.h"
 
 #include <QFontMetrics>
+#include <unordered_map>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -137,12 +138,18 @@ void TFont::Assign(const TPersistent& source)
     const auto* other = dynamic_cast<const TFont*>(&source);
     if (!other || *other == *this)
         return;
+    const bool sameShape = name_ == other->name_ && height_ == other->height_ && style_ == other->style_;
     name_ = other->name_;
     height_ = other->height_;
     style_ = other->style_;
     color_ = other->color_;
     orientation_ = other->orientation_;
-    shapeChanged();
+    if (!sameShape)
+    {
+        qfont_ = other->qfont_;  // made for the same name, height and style
+        metrics_ = other->metrics_;
+    }
+    Changed();
 }
 
 bool TFont::operator==(const TFont& other) const
@@ -155,35 +162,71 @@ bool TFont::operator==(const TFont& other) const
 void TFont::shapeChanged()
 {
     qfont_.reset();
+    metrics_.reset();
     Changed();
 }
 
-QFont TFont::ToQFont() const
+namespace {
+
+// A Qt font with its metrics, made once per name, height and style: text drawn in many fonts in
+// turn (cell markup) finds them again instead of resolving the family every time.
+struct TQtFont {
+    QFont font;
+    QFontMetrics metrics;
+};
+
+QFont makeQFont(const QString& name, int height, TFontStyles style)
 {
-    if (qfont_)
-        return *qfont_;
-    QFont font(name_);
+    QFont font(name);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setKerning(false);
-    font.setBold(style_ & fsBold);
-    font.setItalic(style_ & fsItalic);
-    font.setUnderline(style_ & fsUnderline);
-    font.setStrikeOut(style_ & fsStrikeOut);
+    font.setBold(style & fsBold);
+    font.setItalic(style & fsItalic);
+    font.setUnderline(style & fsUnderline);
+    font.setStrikeOut(style & fsStrikeOut);
     constexpr int defaultCharHeight = 11;
-    if (height_ < 0) {
-        font.setPixelSize(-height_);
-    } else if (height_ > 0) {
+    if (height < 0) {
+        font.setPixelSize(-height);
+    } else if (height > 0) {
         // A positive height is the whole cell: the largest character height whose cell fits.
-        int size = height_;
+        int size = height;
         font.setPixelSize(size);
-        while (size > 1 && QFontMetrics(font).height() > height_)
+        while (size > 1 && QFontMetrics(font).height() > height)
             font.setPixelSize(--size);
     } else {
         font.setPixelSize(defaultCharHeight);
     }
-    qfont_ = font;
     return font;
+}
+
+const TQtFont& qtFont(const QString& name, int height, TFontStyles style)
+{
+    constexpr std::size_t maxKept = 512;
+    thread_local std::unordered_map<QString, TQtFont> kept;
+    const QString key = name + QChar(0x1F) + QString::number(height) + QChar(0x1F) + QString::number(style);
+    if (const auto it = kept.find(key); it != kept.end())
+        return it->second;
+    if (kept.size() >= maxKept)
+        kept.clear();
+    const QFont font = makeQFont(name, height, style);
+    return kept.emplace(key, TQtFont{font, QFontMetrics(font)}).first->second;
+}
+
+} // namespace
+
+const QFontMetrics& TFont::Metrics() const
+{
+    if (!metrics_)
+        metrics_.emplace(qtFont(name_, height_, style_).metrics);
+    return *metrics_;
+}
+
+QFont TFont::ToQFont() const
+{
+    if (!qfont_)
+        qfont_ = qtFont(name_, height_, style_).font;
+    return *qfont_;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QRegion>
 #include <cstdint>
@@ -129,11 +130,14 @@ public:
 
     // A pixel-sized Qt font without anti-aliasing or kerning.
     QFont ToQFont() const;
+    // The metrics of that font, kept until the font changes shape.
+    const QFontMetrics& Metrics() const;
 
 private:
     void shapeChanged();
 
     mutable std::optional<QFont> qfont_;
+    mutable std::optional<QFontMetrics> metrics_;
     QString name_ = QStringLiteral("Tahoma");
     int height_ = -11;
     TFontStyles style_ = 0;

@@ -54,7 +54,7 @@ void THtmlEngine::closeAnchor(TLinePass& p) {
 // the anchor goes on at the next line's left edge.
 void THtmlEngine::closeFocusSegment(TLinePass& p, bool lineEnd) {
     const int bottom = p.r.Bottom - lift_;
-    const int top = bottom - canvas_.TextHeight(QStringLiteral("gh"));
+    const int top = bottom - fontHeight();
     canvas_.DrawFocusRect(Rect(focusStart_.X - 1, top - 1, p.x + 1, bottom + 1));
     focusOpen_ = lineEnd;
     focusStart_ = {lineRect_.Left + 1, 0};

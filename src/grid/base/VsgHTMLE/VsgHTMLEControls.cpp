@@ -163,7 +163,7 @@ void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
     const bool box = type == QLatin1StringView("CHECK") || type == QLatin1StringView("RADIO");
     int itemWidth = std::clamp(StrToIntZero(v.Width), 0, MaxControlSide);
     const bool button = type == QLatin1StringView("BUTTON");
-    const int textItemHeight = canvas_.TextHeight(QStringLiteral("gh")) + 10;
+    const int textItemHeight = fontHeight() + 10;
     const int itemHeight = box ? 16 : (button || type == QLatin1StringView("COMBO")) ? 25 : textItemHeight;
     if (box)
         itemWidth = 16;

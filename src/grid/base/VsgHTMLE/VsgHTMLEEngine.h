@@ -1,6 +1,7 @@
 #pragma once
 // The layout state of one call of the cell text engine and its line pass, shared by the files of
 // the engine: the line loop, the runs of a line, the tags, anchors, pictures and form controls.
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -58,7 +59,8 @@ private:
     void setUp();
     void tearDown();
     void layOutLine(qsizetype& pos);
-    int ghHeight();
+    // The height of the text cell in the current font ("gh" or any other text).
+    int fontHeight();
 
     // Runs of a line (VsgHTMLELine.cpp): returns the end of the text the pass consumed; pos gets
     // where the next line starts.
@@ -157,6 +159,7 @@ private:
     bool themed_ = false;
     QString wantedControlID_;
     bool result_ = false;
+    QHash<QString, int> widths_;  // of the runs measured, by text and font
 };
 
 }  // namespace vsghtmle

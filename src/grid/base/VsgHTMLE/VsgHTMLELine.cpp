@@ -20,6 +20,18 @@ QString decodeRun(QString run) {
 }  // namespace
 
 int THtmlEngine::runWidth(const QString& run, const TRect& r, unsigned flags) {
+    if (!(flags & DT_END_ELLIPSIS)) {
+        // Both passes measure the same runs in the same fonts: each is measured once.
+        const TFont& font = canvas_.Font();
+        const QString key = run + QChar(0x1F) + font.Name() + QChar(0x1F) + QString::number(font.Height()) +
+                            QChar(0x1F) + QString::number(font.Style());
+        if (const auto it = widths_.constFind(key); it != widths_.constEnd())
+            return *it;
+        TRect m = r;
+        canvas_.DrawText(run, m, flags | DT_CALCRECT);
+        widths_.insert(key, m.Width());
+        return m.Width();
+    }
     TRect m = r;
     canvas_.DrawText(run, m, flags | DT_CALCRECT);
     return m.Width();
@@ -84,7 +96,7 @@ void THtmlEngine::drawRun(TLinePass& p, const QString& run, int& w) {
 
 // Lays a run on the line; false when it does not fit and breaks the line before it.
 bool THtmlEngine::takeRun(TLinePass& p, const QString& run) {
-    const int h = canvas_.TextHeight(run);
+    const int h = fontHeight();
     if (sub_)
         subReserve_ = std::max(subReserve_, h / 4);
     if (sup_)

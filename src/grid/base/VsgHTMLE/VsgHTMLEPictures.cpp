@@ -154,7 +154,7 @@ void THtmlEngine::pictureTag(TLinePass& p, const TTag& tag) {
     placeItem(p, itemWidth, itemHeight);
 
     if (tag.upper.contains(QLatin1StringView("ALIGN"))) {
-        const int gh = canvas_.TextHeight(QStringLiteral("gh"));
+        const int gh = fontHeight();
         if (tag.upper.contains(QLatin1StringView("\"TOP")))
             lift_ = lineHeight_ - gh;
         else if (tag.upper.contains(QLatin1StringView("\"MIDDLE")))

@@ -35,7 +35,7 @@ THtmlEngine::THtmlEngine(TCanvas& canvas, const QString& text, const TRect& rect
                          THtmlRenderResult& result)
     : canvas_(canvas), source_(text), rect_(rect), opt_(options), res_(result) {}
 
-int THtmlEngine::ghHeight() { return canvas_.TextHeight(QStringLiteral("gh")); }
+int THtmlEngine::fontHeight() { return canvas_.TextHeight(QString()); }
 
 void THtmlEngine::setUp() {
     entryPenColor_ = canvas_.Pen().Color();
@@ -76,7 +76,7 @@ void THtmlEngine::setUp() {
 
 void THtmlEngine::tearDown() {
     if (res_.TextHeight == 0)
-        res_.TextHeight = ghHeight();
+        res_.TextHeight = fontHeight();
     res_.AnchorCount = anchorCount_;
     canvas_.Pen().SetColor(entryPenColor_);
     canvas_.Pen().SetWidth(entryPenWidth_);
@@ -107,7 +107,7 @@ void THtmlEngine::layOutLine(qsizetype& pos) {
     const bool hiddenBefore = hidden_;
     sub_ = sup_ = false;
     subReserve_ = supReserve_ = lift_ = 0;
-    lineHeight_ = lineGh_ = ghHeight();
+    lineHeight_ = lineGh_ = fontHeight();
     const int anchorsBefore = anchorCount_;
     const int levelBefore = listLevel_;
     const int picturesBefore = pictureCount_;
