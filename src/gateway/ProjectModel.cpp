@@ -95,18 +95,18 @@ XmlNode Child_Element(const XmlNode& parent, const char* name)
     return parent.Child(QString::fromLatin1(name));
 }
 
-// The attributes of one row element; of several attributes with one name, the first counts.
+// The attributes of one row element.
 template <typename Row, size_t N>
 Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N])
 {
     Row row;
-    for (XmlAttribute& attribute : element.Attributes())
+    element.VisitAttributes([&row, &attributes](std::string_view name, std::string_view value) {
         for (const TAttribute<Row>& known : attributes)
-            if (attribute.Name == QLatin1StringView(known.Name)) {
-                if (!(row.*known.Member))
-                    row.*known.Member = std::move(attribute.Value);
+            if (name == known.Name) {
+                row.*known.Member = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
                 break;
             }
+    });
     return row;
 }
 
@@ -140,12 +140,14 @@ void Write_Rows(XmlNode table, const std::vector<Row>& rows, const TAttribute<Ro
     }
 }
 
-// Loads the file and returns the root of its document; no root when the file does not exist.
-XmlNode Load_Root(XmlDocument& doc, const QString& path)
+// Loads the file and reads its root element with read; no value when the file does not exist.
+template <typename Read>
+auto Read_Project_File(const QString& path, Read read) -> std::optional<decltype(read(XmlNode()))>
 {
+    XmlDocument doc;
     if (!Load_Project_File(doc, path))
-        return XmlNode();
-    return Project_Root(doc, path);
+        return std::nullopt;
+    return read(Project_Root(doc, path));
 }
 
 // Starts a new document with the root element and the version comment after it.
@@ -172,17 +174,15 @@ QString ParGen_Element(int key)
 
 std::optional<TParGen_File> Read_ParGen_File(const QString& path)
 {
-    XmlDocument doc;
-    const XmlNode root = Load_Root(doc, path);
-    if (root.IsNull())
-        return std::nullopt;
-    TParGen_File file;
-    for (int k = 0; k < ParGen_Key_Count; ++k) {
-        const XmlNode element = Child_Element(root, ParGen_Elements[k]);
-        if (!element.IsNull() && element.IsTextElement())
-            file[k] = element.Text();
-    }
-    return file;
+    return Read_Project_File(path, [](const XmlNode& root) {
+        TParGen_File file;
+        for (int k = 0; k < ParGen_Key_Count; ++k) {
+            const XmlNode element = Child_Element(root, ParGen_Elements[k]);
+            if (!element.IsNull() && element.IsTextElement())
+                file[k] = element.Text();
+        }
+        return file;
+    });
 }
 
 void Write_ParGen_File(const QString& path, const TParGen_File& file)
@@ -197,17 +197,15 @@ void Write_ParGen_File(const QString& path, const TParGen_File& file)
 
 std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path)
 {
-    XmlDocument doc;
-    const XmlNode root = Load_Root(doc, path);
-    if (root.IsNull())
-        return std::nullopt;
-    TEtherCAT_Slave_File file;
-    const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
-    if (!variables.IsNull())
-        file.Variables = TEtherCAT_Slave_Variables{
-            Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
-            Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
-    return file;
+    return Read_Project_File(path, [](const XmlNode& root) {
+        TEtherCAT_Slave_File file;
+        const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
+        if (!variables.IsNull())
+            file.Variables = TEtherCAT_Slave_Variables{
+                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
+                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
+        return file;
+    });
 }
 
 void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& file)
@@ -224,11 +222,7 @@ void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& 
 
 std::optional<TDNet_File> Read_DNet_File(const QString& path)
 {
-    XmlDocument doc;
-    const XmlNode root = Load_Root(doc, path);
-    if (root.IsNull())
-        return std::nullopt;
-    return TDNet_File{Read_Rows(root, DNet_Attributes)};
+    return Read_Project_File(path, [](const XmlNode& root) { return TDNet_File{Read_Rows(root, DNet_Attributes)}; });
 }
 
 void Write_DNet_File(const QString& path, const TDNet_File& file)
@@ -240,16 +234,14 @@ void Write_DNet_File(const QString& path, const TDNet_File& file)
 
 std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
-    XmlDocument doc;
-    const XmlNode root = Load_Root(doc, path);
-    if (root.IsNull())
-        return std::nullopt;
-    TDefOff_File file;
-    For_Each_Element(root, [&file](const XmlNode& node) {
-        file.Nodes.push_back(
-            {Read_Table(node, "ByteIN", DefOff_Attributes), Read_Table(node, "ByteOUT", DefOff_Attributes)});
+    return Read_Project_File(path, [](const XmlNode& root) {
+        TDefOff_File file;
+        For_Each_Element(root, [&file](const XmlNode& node) {
+            file.Nodes.push_back(
+                {Read_Table(node, "ByteIN", DefOff_Attributes), Read_Table(node, "ByteOUT", DefOff_Attributes)});
+        });
+        return file;
     });
-    return file;
 }
 
 void Write_DefOff_File(const QString& path, const TDefOff_File& file)

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <initializer_list>
 
 static QString Read_Device_Icon_Hex()
 {
@@ -44,6 +45,9 @@ int64_t Key_Number(const std::optional<TParGen_File>& file, const TESI_Key& key)
     return Project_Number_Or(Key_Text(file, key), *Parse_Project_Number(QString::fromLatin1(key.Missing)));
 }
 
+// Spaces for the deepest indentation, two per level.
+const QString Indentation(16, u' ');
+
 const QString& Device_Icon_Hex()
 {
     static const QString icon = Read_Device_Icon_Hex();
@@ -52,12 +56,14 @@ const QString& Device_Icon_Hex()
 
 QString Hex(uint64_t value, int digits)
 {
-    return QStringLiteral("%1").arg(value, digits, 16, QChar(u'0')).toUpper();
+    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
 
 QString Escaped(const QString& text)
 {
-    return text.toHtmlEscaped();
+    const bool plain = std::none_of(text.begin(), text.end(),
+                                    [](QChar c) { return c == u'<' || c == u'>' || c == u'&' || c == u'"'; });
+    return plain ? text : text.toHtmlEscaped();
 }
 
 } // namespace
@@ -89,16 +95,16 @@ QString TEtherCAT_ESI_File::Format_Three_Digits(int number)
 
 void TEtherCAT_ESI_File::Build_ESI_File(const QString& fileName)
 {
-    Lines.clear();
+    Text.clear();
     try {
         const std::optional<TParGen_File> parGen = Read_ParGen_File(File_ParGen);
         Read_EtherCAT_Slave_Data(parGen, Read_EtherCAT_Slave_File(File_EtherCAT_Slave));
         Write_ESI_File(fileName);
     } catch (...) {
-        Lines.clear();
+        Text.clear();
         throw;
     }
-    Lines.clear();
+    Text.clear();
 }
 
 void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data(const std::optional<TParGen_File>& parGen,
@@ -161,15 +167,24 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
     return address;
 }
 
-void TEtherCAT_ESI_File::Add(int level, const QString& text)
+void TEtherCAT_ESI_File::Add(int level, QStringView text)
 {
-    Lines.append(QString(level * 2, u' ') + text);
+    Text.append(QStringView(Indentation).left(2 * level));
+    Text.append(text);
+    Text.append(u"\r\n");
 }
 
-void TEtherCAT_ESI_File::Add_Element(int level, const QString& name, const QString& content,
-                                     const QString& attributes)
+void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView content, QStringView attributes)
 {
-    Add(level, QStringLiteral("<%1%2>%3</%1>").arg(name, attributes, content));
+    Text.append(QStringView(Indentation).left(2 * level));
+    Text.append(u'<');
+    Text.append(name);
+    Text.append(attributes);
+    Text.append(u'>');
+    Text.append(content);
+    Text.append(u"</");
+    Text.append(name);
+    Text.append(u">\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
@@ -179,7 +194,6 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
     const int pdoBase = outputs ? 0x1600 : 0x1A00;
     const QString prefix = outputs ? QStringLiteral("Outputs_") : QStringLiteral("Inputs_");
     const int entryBase = outputs ? 0x7000 : 0x6000;
-    const QString tab(u'\t');
     int bits = 8;
     const int count = static_cast<int>(rules.size());
     for (int v = 0; v < count; ++v) {
@@ -189,7 +203,7 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
             Add(4, QStringLiteral("<%1 Mandatory=\"true\" Fixed=\"true\" Sm=\"%2\">").arg(tag, sm));
             Add_Element(5, QStringLiteral("Index"), QStringLiteral("#x") + Hex(pdoBase + p, 4));
             Add_Element(5, QStringLiteral("Name"), prefix + Format_Three_Digits(p));
-            Lines.append(QString());
+            Text.append(u"\r\n");
         }
         Add(5, QStringLiteral("<Entry>"));
         Add_Element(6, QStringLiteral("Index"), QStringLiteral("#x") + Hex(entryBase + v, 4));
@@ -198,19 +212,20 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
         Add_Element(6, QStringLiteral("Name"), Escaped(rule.Name));
         Add_Element(6, QStringLiteral("DataType"), Escaped(rule.DataType));
         Add(5, QStringLiteral("</Entry>"));
-        Lines.append(QString());
+        Text.append(u"\r\n");
         if (rule.DataType != u"BIT") {
             bits = 8;
         } else if (--bits == 0) {
             bits = 8;
         } else if (v == count - 1 || rules[v + 1].DataType != u"BIT") {
             // pads the byte that the run of bits leaves open
-            Lines.append(tab.repeated(5) + QStringLiteral("<Entry>"));
-            Lines.append(tab.repeated(6) + QStringLiteral("<Index>#x0</Index>"));
-            Lines.append(tab.repeated(6) + QStringLiteral("<SubIndex>0</SubIndex>"));
-            Lines.append(tab.repeated(6) + QStringLiteral("<BitLen>%1</BitLen>").arg(bits));
-            Lines.append(tab.repeated(5) + QStringLiteral("</Entry>"));
-            Lines.append(QString());
+            Text.append(QStringLiteral("\t\t\t\t\t<Entry>\r\n"
+                                       "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
+                                       "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
+                                       "\t\t\t\t\t\t<BitLen>%1</BitLen>\r\n"
+                                       "\t\t\t\t\t</Entry>\r\n"
+                                       "\r\n")
+                            .arg(bits));
             bits = 8;
         }
         if (v % 16 == 15)
@@ -225,10 +240,11 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     const int64_t outputsAddress = Outputs_Address();
     const QString& icon = Device_Icon_Hex();
     const QString name = Escaped(Device_Name);
-    const auto element = [this](int level, const char* tag, const QString& content, const QString& attributes = {}) {
+    const auto element = [this](int level, const char* tag, QStringView content, QStringView attributes = {}) {
         Add_Element(level, QString::fromLatin1(tag), content, attributes);
     };
-    Lines.append(QStringLiteral("<?xml version=\"1.0\"?>"));
+    Text.reserve(8192 + 256 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
+    Add(0, QStringLiteral("<?xml version=\"1.0\"?>"));
     Add(0, QStringLiteral("<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">"));
     Add(1, QStringLiteral("<Vendor>"));
@@ -314,7 +330,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     Add(1, QStringLiteral("</Descriptions>"));
     Add(0, QStringLiteral("</EtherCATInfo>"));
 
-    if (!WriteFileAtomic(fileName, (Lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()))
+    if (!WriteFilesAtomic({{fileName, Text.toUtf8()}}).isEmpty())
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(fileName)));
 }
 

@@ -3,7 +3,6 @@
 #include "gateway/ProjectModel.h"
 
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -41,14 +40,14 @@ public:
     int64_t Output_Bytes = 0;
     std::vector<TEtherCAT_Rule> Slave_To_Master; // TxPdo entries
     std::vector<TEtherCAT_Rule> Master_To_Slave; // RxPdo entries
-    QStringList Lines;
+    QString Text; // the lines of the file, each ended by CR LF
 
 private:
     static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
     // The outputs sync manager's address; process data that does not fit raises EProject_Error.
     int64_t Outputs_Address() const;
-    void Add(int level, const QString& text);
-    void Add_Element(int level, const QString& name, const QString& content, const QString& attributes = {});
+    void Add(int level, QStringView text);
+    void Add_Element(int level, QStringView name, QStringView content, QStringView attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);
 };
 

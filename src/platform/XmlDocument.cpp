@@ -137,6 +137,12 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     return result;
 }
 
+void XmlNode::VisitAttributes(const std::function<void(std::string_view name, std::string_view value)>& visit) const
+{
+    for (const pugi::xml_attribute& attribute : pugi::xml_node(node_).attributes())
+        visit(attribute.name(), attribute.value());
+}
+
 XmlNode XmlNode::Child(const QString& name) const
 {
     return XmlNode(pugi::xml_node(node_).child(name.toUtf8().constData()).internal_object());

@@ -17,8 +17,10 @@
 // a comment gets a space into "--" and after a final "-"; a name that isn't an XML name is refused (no
 // element is appended, no attribute set). So a saved document always loads again.
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace pugi {
@@ -57,6 +59,8 @@ public:
     // Sets the value, appending the attribute after the others when it is new.
     void SetAttribute(const QString& name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
+    // Calls visit with each attribute's name and value (UTF-8) in document order, without copying them.
+    void VisitAttributes(const std::function<void(std::string_view name, std::string_view value)>& visit) const;
 
     // The first child element of that name (names compare exactly), or a null node.
     XmlNode Child(const QString& name) const;

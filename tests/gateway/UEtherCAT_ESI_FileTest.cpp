@@ -235,7 +235,7 @@ TEST_F(EtherCATESIFile, MalformedProjectLeavesTheFileAlone)
         EXPECT_THROW(writer.Build_ESI_File(Esi()), EProject_Error) << parGen;
     }
     EXPECT_EQ(Read(Esi()), "old");
-    EXPECT_TRUE(writer.Lines.isEmpty());
+    EXPECT_TRUE(writer.Text.isEmpty());
 }
 
 TEST_F(EtherCATESIFile, ProcessDataThatDoesNotFitIsRefused)
