@@ -67,6 +67,12 @@ private:
     TColor transparentColor_ = clDefault;
 };
 
+// An icon: a small picture whose transparency is its own (loaded from ICO, PNG or any bitmap format).
+class TIcon : public TBitmap {
+public:
+    TIcon() { Transparent = true; }
+};
+
 // Holds one picture of any supported format.
 class TPicture : public TPersistent {
 public:

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <utility>
 
 void TStringList::changed()
@@ -198,4 +199,41 @@ bool TStringList::SaveToFile(const QString& path) const
     text.replace('\n', "\r\n");
     file.write(text.toUtf8());
     return file.commit();
+}
+
+int TCollectionItem::Index() const
+{
+    return collection_ ? collection_->IndexOf(this) : -1;
+}
+
+TCollectionItem* TCollection::Insert(int index)
+{
+    index = std::clamp(index, 0, Count());
+    std::unique_ptr<TCollectionItem> item = factory_(this);
+    item->id_ = nextId_++;
+    TCollectionItem* raw = item.get();
+    items_.insert(items_.begin() + index, std::move(item));
+    return raw;
+}
+
+void TCollection::Delete(int index)
+{
+    if (index >= 0 && index < Count())
+        items_.erase(items_.begin() + index);
+}
+
+TCollectionItem* TCollection::FindItemID(int id) const
+{
+    for (const auto& item : items_)
+        if (item->id_ == id)
+            return item.get();
+    return nullptr;
+}
+
+int TCollection::IndexOf(const TCollectionItem* item) const
+{
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].get() == item)
+            return static_cast<int>(i);
+    return -1;
 }

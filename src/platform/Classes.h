@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TObject {
@@ -71,4 +72,48 @@ private:
     std::vector<Item> items_;
     int updateCount_ = 0;
     bool changedInUpdate_ = false;
+};
+
+class TCollection;
+
+// An item of a collection: owned by it, knows its place in it.
+class TCollectionItem : public TPersistent {
+public:
+    explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
+    TCollection* Collection() const { return collection_; }
+    int Index() const;
+    // A number unique in the collection, kept when the item moves.
+    int ID() const { return id_; }
+
+private:
+    friend class TCollection;
+    TCollection* collection_;
+    int id_ = 0;
+};
+
+// An ordered list of items of one class, which it creates and frees.
+class TCollection : public TPersistent {
+public:
+    using TItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection* collection)>;
+    explicit TCollection(TItemFactory factory) : factory_(std::move(factory)) {}
+    // A collection of items of class T, built as T(collection).
+    template <typename T>
+    static TItemFactory ItemsOf()
+    {
+        return [](TCollection* c) { return std::make_unique<T>(c); };
+    }
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    TCollectionItem* Items(int index) const { return items_.at(static_cast<std::size_t>(index)).get(); }
+    TCollectionItem* Add() { return Insert(Count()); }
+    TCollectionItem* Insert(int index);
+    void Delete(int index);
+    void Clear() { items_.clear(); }
+    TCollectionItem* FindItemID(int id) const;
+    int IndexOf(const TCollectionItem* item) const;
+
+private:
+    TItemFactory factory_;
+    std::vector<std::unique_ptr<TCollectionItem>> items_;
+    int nextId_ = 0;
 };

@@ -73,3 +73,11 @@ void TComponent::Notification(TComponent* component, TOperation operation)
     (void)component;
     (void)operation;
 }
+
+void TComponent::EndLoading()
+{
+    if (!(state_ & csLoading))
+        return;
+    state_ &= static_cast<TComponentState>(~csLoading);
+    Loaded();
+}

@@ -39,7 +39,14 @@ public:
     // The class name of the component, as the system's design names it.
     virtual QString ClassName() const { return QStringLiteral("TComponent"); }
 
+    // Setting up the component's stored properties: csLoading is set from BeginLoading to EndLoading,
+    // which then calls Loaded.
+    void BeginLoading() { state_ |= csLoading; }
+    void EndLoading();
+
 protected:
+    // The stored properties are all set; a component finishes its set-up here.
+    virtual void Loaded() {}
     // Called on the owner and its other components when a component is inserted into it or removed.
     enum TOperation { opInsert, opRemove };
     virtual void Notification(TComponent* component, TOperation operation);

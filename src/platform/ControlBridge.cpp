@@ -153,7 +153,7 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
             return false;
         auto* e = static_cast<QMouseEvent*>(event);
         const InputStateScope scope(ShiftStateFromQt(e->modifiers(), e->buttons()));
-        const QPoint p = control_->Widget()->mapFromGlobal(e->globalPosition().toPoint());
+        const QPoint p = clientPoint(e);
         TMessage m{WM_MOUSEMOVE, mouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()), 0};
         perform(m);
         return false;
@@ -329,6 +329,12 @@ bool ControlBridge::keyRelease(QKeyEvent* e)
 }
 
 
+QPoint ControlBridge::clientPoint(const QMouseEvent* e) const
+{
+    const TPoint origin = control_->ClientOffset();
+    return control_->Widget()->mapFromGlobal(e->globalPosition().toPoint()) - QPoint(origin.X, origin.Y);
+}
+
 bool ControlBridge::mouseButton(QMouseEvent* e)
 {
     UINT base = 0;
@@ -351,7 +357,7 @@ bool ControlBridge::mouseButton(QMouseEvent* e)
     else if (e->type() == QEvent::MouseButtonDblClick && (control_->ControlStyle & csDoubleClicks))
         msg = base + 2;
     const InputStateScope scope(ShiftStateFromQt(e->modifiers(), e->buttons()));
-    const QPoint p = control_->Widget()->mapFromGlobal(e->globalPosition().toPoint());
+    const QPoint p = clientPoint(e);
     TMessage m{msg, mouseKeys(e->buttons(), e->modifiers()), MAKELPARAM(p.x(), p.y()), 0};
     control_->mouseReachedBase_ = false;
     if (!perform(m))

@@ -29,6 +29,8 @@ private:
     bool keyPress(QWidget* widget, QKeyEvent* e);
     bool keyRelease(QKeyEvent* e);
     bool mouseButton(QMouseEvent* e);
+    // The mouse position in the control's client coordinates.
+    QPoint clientPoint(const QMouseEvent* e) const;
     bool wheel(QWheelEvent* e);
     bool focusIn();
     bool perform(TMessage& m);

@@ -303,6 +303,11 @@ void TControl::SetParent(TWinControl* parent)
         parent_->removeControl(this);
     if (parent)
         parent->insertControl(this);
+    auto* win = dynamic_cast<TWinControl*>(this);
+    if (parent && win && !win->windowCreated_) {
+        win->windowCreated_ = true;
+        win->CreateWnd();
+    }
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -329,7 +334,8 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 
 void TControl::applyGeometry()
 {
-    widget_->setGeometry(bounds_.Left, bounds_.Top, Width(), Height());
+    const TPoint origin = parent_ ? parent_->ClientOffset() : TPoint{};
+    widget_->setGeometry(bounds_.Left + origin.X, bounds_.Top + origin.Y, Width(), Height());
 }
 
 void TControl::SetClientWidth(int v)
@@ -344,14 +350,16 @@ void TControl::SetClientHeight(int v)
 
 TPoint TControl::ClientToScreen(TPoint p) const
 {
-    const QPoint g = widget_->mapToGlobal(QPoint(p.X, p.Y));
+    const TPoint origin = ClientOffset();
+    const QPoint g = widget_->mapToGlobal(QPoint(p.X + origin.X, p.Y + origin.Y));
     return {g.x(), g.y()};
 }
 
 TPoint TControl::ScreenToClient(TPoint p) const
 {
+    const TPoint origin = ClientOffset();
     const QPoint l = widget_->mapFromGlobal(QPoint(p.X, p.Y));
-    return {l.x(), l.y()};
+    return {l.x() - origin.X, l.y() - origin.Y};
 }
 
 void TControl::SetVisible(bool v)
@@ -524,6 +532,12 @@ void SetCaptureControl(TControl* control)
 void TControl::Invalidate()
 {
     widget_->update();
+}
+
+void TControl::InvalidateRect(const TRect& r)
+{
+    const TPoint origin = ClientOffset();
+    widget_->update(QRect(r.Left + origin.X, r.Top + origin.Y, r.Width(), r.Height()));
 }
 
 void TControl::Update()

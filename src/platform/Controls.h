@@ -138,6 +138,9 @@ public:
     TRect BoundsRect() const { return bounds_; }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     virtual TRect ClientRect() const { return Rect(0, 0, Width(), Height()); }
+    // Where the client area starts inside the window: the width of a border drawn around it. Client
+    // coordinates (children's bounds, mouse positions, painting) count from there.
+    virtual TPoint ClientOffset() const { return {}; }
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
     void SetClientWidth(int v);
@@ -187,7 +190,9 @@ public:
 
     virtual void Click();
     virtual void DblClick();
-    void Invalidate();
+    virtual void Invalidate();
+    // Repaints a rectangle of the client area when the control paints next.
+    virtual void InvalidateRect(const TRect& r);
     void Update();
     void Repaint();
     void Refresh() { Repaint(); }
@@ -332,6 +337,9 @@ protected:
     virtual void KeyUp(WORD& Key, TShiftState Shift);
     virtual void DoEnter();
     virtual void DoExit();
+    // The window comes into being: once, when the control is first placed on a parent.
+    virtual void CreateWnd() {}
+    bool WindowCreated() const { return windowCreated_; }
     virtual void AlignControls();
     // Shrinks the client rectangle to where aligned children go (inside borders).
     virtual void AdjustClientRect(TRect& rect) const { (void)rect; }
@@ -355,6 +363,7 @@ private:
 
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
+    bool windowCreated_ = false;
     int alignDisabled_ = 0;
     std::map<UINT_PTR, std::unique_ptr<QTimer>> timers_;
 };

@@ -153,8 +153,9 @@ public:
     bool ScrollBarShown(int Bar) const;
     bool ScrollBarEnabled(int Bar) const;
 
-    // Geometry in client pixels; CellRect is empty for a cell that is not visible.
-    TRect CellRect(int ACol, int ARow) const;
+    // Geometry in client pixels; CellRect is empty for a cell that is not visible. The grid places its
+    // editor and repaints its selection through CellRect.
+    virtual TRect CellRect(int ACol, int ARow) const;
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
     TGridCoord MouseCoord(int X, int Y) const;
     // Width and height of the grid's cells area that is used (at most the client area).
@@ -163,7 +164,7 @@ public:
 
     // Current cell and selection.
     int Col() const { return current_.X; }
-    void SetCol(int col);
+    virtual void SetCol(int col);
     int Row() const { return current_.Y; }
     void SetRow(int row);
     TGridRect Selection() const;
@@ -172,6 +173,13 @@ public:
     void SetOptions(TGridOptions options);
 
     // Look.
+    // A frame around the client area: with bsSingle sunken and 2 pixels wide under Ctl3D, else a 1-pixel
+    // line; bsNone (the default here) has none.
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle style);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    TPoint ClientOffset() const override;
     bool DefaultDrawing = true;
     TColor FixedColor() const { return fixedColor_; }
     void SetFixedColor(TColor color);
@@ -209,6 +217,10 @@ protected:
     virtual void RowHeightsChanged() {}
     virtual void ColumnMoved(int FromIndex, int ToIndex);
     virtual void RowMoved(int FromIndex, int ToIndex);
+
+    // Paints the frame around the client area; the canvas covers the whole window.
+    virtual void PaintNonClient(TCanvas& Canvas);
+    void PaintWindow(QPainter& painter) override;
 
     // The control's handlers.
     void Paint() override;
@@ -289,6 +301,10 @@ private:
     void scrollBarAction(QScrollBar* bar, int action);
     void scrollBarReleased(QScrollBar* bar);
     void scrollMessage(bool vertical, int code, int pos);
+    int borderExtent() const;
+    // The window less the frame.
+    int innerWidth() const;
+    int innerHeight() const;
     void updateDlgCode();
 
     TGridAxis cols_;
@@ -300,6 +316,9 @@ private:
     TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
     TColor fixedColor_ = clBtnFace;
     TScrollStyle scrollBars_ = ssBoth;
+    TBorderStyle borderStyle_ = bsNone;
+    bool ctl3D_ = true;
+    TCanvas frameCanvas_;
     ScrollBar vert_;
     ScrollBar horz_;
     TInplaceEdit* editor_ = nullptr;
@@ -335,6 +354,10 @@ public:
     void SetCols(int ACol, const TStringList& Value);
 
 protected:
+    // The columns the store keeps: a descendant that keeps columns out of view beyond ColCount answers
+    // more, and calls StoredColCountChanged when its answer grows.
+    virtual int StoredColCount() const { return ColCount(); }
+    void StoredColCountChanged();
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     QString GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const QString& Value) override;

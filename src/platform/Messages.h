@@ -313,6 +313,8 @@ enum : DWORD {
 // The number of a named message: the same name (in any letter case) gives the same number, from 0xC000 up.
 // 0 for an empty name.
 UINT RegisterWindowMessage(const QString& name);
+// The number of a named clipboard format; names share one table with the window messages.
+inline UINT RegisterClipboardFormat(const QString& name) { return RegisterWindowMessage(name); }
 
 // Runs the message through the window's procedure at once and returns its result; 0 without a window.
 LRESULT SendMessage(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);

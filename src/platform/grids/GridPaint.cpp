@@ -16,6 +16,44 @@ bool intersects(const TRect& a, const TRect& b)
 }
 }  // namespace
 
+void TCustomGrid::PaintWindow(QPainter& painter)
+{
+    const int b = borderExtent();
+    if (b > 0) {
+        const TCanvasPaintGuard guard(frameCanvas_, &painter);
+        PaintNonClient(frameCanvas_);
+    }
+    painter.save();
+    painter.translate(b, b);
+    painter.setClipRect(QRect(0, 0, innerWidth(), innerHeight()), Qt::IntersectClip);
+    TCustomControl::PaintWindow(painter);
+    painter.restore();
+}
+
+void TCustomGrid::PaintNonClient(TCanvas& Canvas)
+{
+    TRect r = Rect(0, 0, Width(), Height());
+    if (!ctl3D_) {
+        Canvas.Brush().SetColor(clWindowFrame);
+        Canvas.FrameRect(r);
+        return;
+    }
+    // A sunken edge: shadow above and left, highlight below and right, twice.
+    const TColor outer[2] = {clBtnShadow, clBtnHighlight};
+    const TColor inner[2] = {cl3DDkShadow, clBtnFace};
+    for (const TColor* pair : {outer, inner}) {
+        Canvas.Pen().SetColor(pair[0]);
+        Canvas.MoveTo(r.Left, r.Bottom - 2);
+        Canvas.LineTo(r.Left, r.Top);
+        Canvas.LineTo(r.Right - 1, r.Top);
+        Canvas.Pen().SetColor(pair[1]);
+        Canvas.MoveTo(r.Right - 1, r.Top);
+        Canvas.LineTo(r.Right - 1, r.Bottom - 1);
+        Canvas.LineTo(r.Left - 1, r.Bottom - 1);
+        r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+    }
+}
+
 void TCustomGrid::Paint()
 {
     TCanvas& canvas = Canvas();
@@ -111,5 +149,5 @@ void TCustomGrid::paintLines(TCanvas& canvas, const TRect& withLines, const TRec
 void TCustomGrid::invalidateRect(const TRect& r)
 {
     if (!r.IsEmpty())
-        Widget()->update(QRect(r.Left, r.Top, r.Width(), r.Height()));
+        InvalidateRect(r);
 }

@@ -1,6 +1,7 @@
 // Scroll bars of TCustomGrid. The scrollable rows and columns map onto the positions of a bar's range,
 // 0 to 127 unless a caller set another; a caller can also keep a bar shown or disable it.
 #include "platform/Grids.h"
+#include "platform/SystemMetrics.h"
 
 #include <QScrollBar>
 #include <algorithm>
@@ -9,8 +10,6 @@
 namespace {
 // The grid's own scroll range: the positions 0 to 127.
 constexpr int ScrollRange = 127;
-// Width of the vertical and height of the horizontal scroll bar.
-constexpr int BarExtent = 17;
 // The positions a scroll message carries in its 16 bits.
 constexpr int MessagePosMin = -32768;
 constexpr int MessagePosMax = 32767;
@@ -72,10 +71,55 @@ void TCustomGrid::SetScrollBars(TScrollStyle bars)
     Invalidate();
 }
 
+int TCustomGrid::borderExtent() const
+{
+    if (borderStyle_ != bsSingle)
+        return 0;
+    return ctl3D_ ? 2 : 1;
+}
+
+int TCustomGrid::innerWidth() const
+{
+    return std::max(Width() - 2 * borderExtent(), 0);
+}
+
+int TCustomGrid::innerHeight() const
+{
+    return std::max(Height() - 2 * borderExtent(), 0);
+}
+
+TPoint TCustomGrid::ClientOffset() const
+{
+    return {borderExtent(), borderExtent()};
+}
+
+void TCustomGrid::SetBorderStyle(TBorderStyle style)
+{
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    updateScrollBars();
+    clampTopLeft();
+    Invalidate();
+}
+
+void TCustomGrid::SetCtl3D(bool value)
+{
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    if (borderStyle_ == bsSingle) {
+        updateScrollBars();
+        clampTopLeft();
+    }
+    Invalidate();
+}
+
 TRect TCustomGrid::ClientRect() const
 {
-    return Rect(0, 0, std::max(Width() - (vert_.shown ? BarExtent : 0), 0),
-                std::max(Height() - (horz_.shown ? BarExtent : 0), 0));
+    const int vbar = vert_.shown ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    const int hbar = horz_.shown ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    return Rect(0, 0, std::max(innerWidth() - vbar, 0), std::max(innerHeight() - hbar, 0));
 }
 
 // Whether the rows (or columns) need scrolling when the other bar is shown or not.
@@ -83,10 +127,10 @@ bool TCustomGrid::scrollable(bool vertical) const
 {
     if (vertical) {
         const bool allowed = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
-        return allowed && rows_.MaxFirst(Height() - (horz_.shown ? BarExtent : 0)) > FixedRows();
+        return allowed && rows_.MaxFirst(innerHeight() - (horz_.shown ? GetSystemMetrics(SM_CYHSCROLL) : 0)) > FixedRows();
     }
     const bool allowed = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
-    return allowed && cols_.MaxFirst(Width() - (vert_.shown ? BarExtent : 0)) > FixedCols();
+    return allowed && cols_.MaxFirst(innerWidth() - (vert_.shown ? GetSystemMetrics(SM_CXVSCROLL) : 0)) > FixedCols();
 }
 
 void TCustomGrid::updateScrollBars()
@@ -101,8 +145,11 @@ void TCustomGrid::updateScrollBars()
     horz_.shown = horz_.shown || scrollable(false);
     if (horz_.shown && !vert_.shown)
         vert_.shown = scrollable(true);
-    vert_.bar->setGeometry(Width() - BarExtent, 0, BarExtent, std::max(Height() - (horz_.shown ? BarExtent : 0), 0));
-    horz_.bar->setGeometry(0, Height() - BarExtent, std::max(Width() - (vert_.shown ? BarExtent : 0), 0), BarExtent);
+    const int b = borderExtent();
+    const int vbar = GetSystemMetrics(SM_CXVSCROLL);
+    const int hbar = GetSystemMetrics(SM_CYHSCROLL);
+    vert_.bar->setGeometry(b + innerWidth() - vbar, b, vbar, std::max(innerHeight() - (horz_.shown ? hbar : 0), 0));
+    horz_.bar->setGeometry(b, b + innerHeight() - hbar, std::max(innerWidth() - (vert_.shown ? vbar : 0), 0), hbar);
     vert_.bar->setVisible(vert_.shown);
     horz_.bar->setVisible(horz_.shown);
     syncScrollPositions();

@@ -15,7 +15,7 @@ TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner)
 
 void TStringGrid::SetCells(int ACol, int ARow, const QString& Value)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
+    if (ACol < 0 || ARow < 0 || ACol >= store_.ColCount() || ARow >= RowCount())
         return;
     store_.SetText(ACol, ARow, Value);
     InvalidateCell(ACol, ARow);
@@ -23,7 +23,7 @@ void TStringGrid::SetCells(int ACol, int ARow, const QString& Value)
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
 {
-    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
+    if (ACol < 0 || ARow < 0 || ACol >= store_.ColCount() || ARow >= RowCount())
         return;
     store_.SetObject(ACol, ARow, Value);
 }
@@ -77,9 +77,14 @@ void TStringGrid::SetEditText(int ACol, int ARow, const QString& Value)
     SetCells(ACol, ARow, Value);
 }
 
+void TStringGrid::StoredColCountChanged()
+{
+    store_.SetColCount(StoredColCount());
+}
+
 void TStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
-    store_.SetColCount(ColCount());
+    store_.SetColCount(StoredColCount());
     store_.SetRowCount(RowCount());
     TDrawGrid::SizeChanged(OldColCount, OldRowCount);
 }

@@ -194,7 +194,7 @@ bool TBaseGrid::HasCellProperties(int c, int r) const {
 }
 
 TCellProperties* TBaseGrid::GetCellProperties(int c, int r) {
-    if (c < 0 || c >= ColCount())
+    if (c < 0 || c >= TotalColCount())
         throw REdaReviZizod(QStringLiteral("Invalid column accessed"));
     if (r < 0 || r >= RowCount())
         throw REdaReviZizod(QStringLiteral("Invalid row accessed"));

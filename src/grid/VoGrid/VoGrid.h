@@ -1,0 +1,894 @@
+#pragma once
+// VOroDavoduRuzu: the advanced string grid of every table editor. One class; its member functions are
+// split by concern over the files of this folder:
+//   VoGridCreate.cpp      construction, defaults and life cycle
+//   VoGridProperties.cpp  the published properties' writes
+//   VoGridUnit.cpp        unit start-up and shut-down, unit services, listeners, dialog keys
+//   VoGridHooks.cpp       cell query hooks and notification events
+//   VoGridIndex.cpp       the real and display index spaces, hidden columns and rows
+//   VoGridCells.cpp       cell text and typed access
+//   VoGridCellProps.cpp   per-cell properties, row colours, cell controls, headers, column order
+//   VoGridGraphics.cpp    cell graphics: attach, look up, remove, their room, the display transform
+//   VoGridObjects.cpp     the cell object operations (bitmaps, pictures, progress, comments, buttons ...)
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "grid/VoGrid/VoGridCellGraphic.h"
+#include "grid/VoGrid/VoGridControls.h"
+#include "grid/VoGrid/VoGridSettings.h"
+#include "grid/VoGrid/VoGridUnit.h"
+#include "grid/base/BaseGrid/BaseGrid.h"
+#include "grid/base/VoObj/VoObjControls.h"
+#include "grid/base/VoObj/VoObjFilePicture.h"
+#include "grid/base/VoObj/VoObjLists.h"
+#include "grid/base/VoObj/VoObjOptions.h"
+#include "grid/base/VoStyleIF.h"
+#include "grid/base/VoUtil/VoUtilDraw.h"
+#include "grid/base/VoUtil/VoUtilText.h"
+#include "platform/Classes.h"
+#include "platform/ScrollBar.h"
+
+class VOroDavoduRuzu;
+class TCustomForm;
+class TImageList;
+class TEditLink;
+
+// Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.
+constexpr int MaxHiddenColumn = 512;
+constexpr int ColumnMapSize = MaxHiddenColumn + 1;
+
+enum TGridLook { glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+enum THintPosition { hpCell, hpCursor };
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+enum TSortStyle {
+    ssAutomatic,
+    ssAlphabetic,
+    ssNumeric,
+    ssDate,
+    ssAlphaNoCase,
+    ssAlphaCase,
+    ssShortDateEU,
+    ssShortDateUS,
+    ssCustom,
+    ssFinancial,
+    ssAnsiAlphaCase,
+    ssAnsiAlphaNoCase,
+    ssRaw,
+    ssHTML,
+    ssImages,
+    ssCheckBox,
+    ssUnicode,
+    ssDateTime,
+    ssTime,
+};
+enum TSearchFooterAction { saFindFirst, saFindPrevious, saFindNext };
+
+enum TCellBorder : std::uint8_t { cbLeft = 1 << 0, cbTop = 1 << 1, cbRight = 1 << 2, cbBottom = 1 << 3 };
+using TCellBorders = std::uint8_t;
+
+// A hidden row: its texts of every real column with their cell objects, its height and hiding level.
+class TGridItem : public TCollectionItem {
+public:
+    explicit TGridItem(TCollection* Collection) : TCollectionItem(Collection) {}
+    int Idx = 0;
+    int Height = 0;
+    int Level = 0;
+    TStringList& Items() { return FItems; }
+
+private:
+    TStringList FItems;
+};
+
+// Told of every changed range of cells.
+class TGridChangeNotifier : public TComponent {
+public:
+    using TComponent::TComponent;
+    virtual void CellsChanged(const TGridRect& ARect) { (void)ARect; }
+};
+
+// The one selection listener of a grid.
+class IVOroDavoduRuzuSelect {
+public:
+    virtual void CellSelected(int ACol, int ARow) = 0;
+
+protected:
+    ~IVOroDavoduRuzuSelect() = default;
+};
+
+// Event signatures keep the parameter order of the system's own: hint, click and cell events pass the
+// row first; validation, edit, combo and check events the column first.
+using TClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TCanEditCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& CanEdit)>;
+using TGetCellCursorEvent = std::function<void(TObject* Sender, int ACol, int ARow, int X, int Y, TCursor& ACursor)>;
+using TGridHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, QString& hintstr)>;
+using TGridColorEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush& ABrush, TFont& AFont)>;
+using TGridBorderEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen& APen, TCellBorders& Borders)>;
+using TGridAlignEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
+using TGridFormatEvent =
+    std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix)>;
+using TGetEditorTypeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor)>;
+using TIsFixedCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsFixed)>;
+using TIsPasswordCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& IsPassword)>;
+using TWordWrapEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& WordWrap)>;
+using THasComboBoxEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasComboBox)>;
+using THasSpinEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& HasSpinEdit)>;
+using TGetCheckEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+using TGetColumnFilterEvent = std::function<void(TObject* Sender, int Column, TStringList& Filter)>;
+using TClickSortEvent = std::function<void(TObject* Sender, int ACol)>;
+using TGridPrintPageNumEvent =
+    std::function<void(TObject* Sender, int PageNum, int PageColNum, QString& PageNumString)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TGetEditorPropIntEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TCheckBoxClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
+using TSearchFooterActionEvent =
+    std::function<void(TObject* Sender, const QString& Value, int ACol, int ARow, TSearchFooterAction Action)>;
+using TButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TExpandClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool Expanded)>;
+using TComboCloseUpEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TScrollCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>;
+using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol, bool& CanShow)>;
+using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
+using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+
+class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
+public:
+    // ===== Construction, defaults and life cycle =====
+    explicit VOroDavoduRuzu(TComponent* AOwner);
+    ~VOroDavoduRuzu() override;
+    QString ClassName() const override { return QStringLiteral("VOroDavoduRuzu"); }
+    // Copies another string grid's settings, shape and cells (cells last); other sources are ignored.
+    void Assign(const TPersistent& Source) override;
+    virtual void AssignCells(const TPersistent& Source);
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void ApplyScrollBarAlways(bool HideWhenFitting);
+    void FreeScrollControls();
+    static TCustomForm* FindParentForm(TControl* Control);
+    void SetComponentStyle(TQEVStyle AStyle) override;
+
+    // ===== Published properties (writes with effects; plain values are fields below) =====
+    int RowCount() const { return TBaseGrid::RowCount(); }
+    void SetRowCount(int Value);
+    int ColCount() const { return TBaseGrid::ColCount(); }
+    void SetColCount(int Value);
+    int DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+    void SetDefaultRowHeight(int Value);
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return FFixedColWidth; }
+    void SetFixedColWidth(int Value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value);
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType Value);
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value);
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor Value);
+    TCursor Cursor() const { return TBaseGrid::Cursor(); }
+    void SetCursor(TCursor Value);
+    TStringList& ColumnHeaders() { return FColumnHeaders; }
+    void SetColumnHeaders(const TStringList& Value);
+    TStringList& RowHeaders() { return FRowHeaders; }
+    void SetRowHeaders(const TStringList& Value);
+    TStringList& LookupItems() { return FLookupItems; }
+    void SetLookupItems(const TStringList* Value);
+    TFont& FixedFont() { return FFixedFont; }
+    void SetFixedFont(const TFont& Value);
+    TFont& ActiveCellFont() { return FActiveCellFont; }
+    void SetActiveCellFont(const TFont& Value);
+    TFocusHelper& FocusHelper() { return FFocusHelper; }
+    void SetFocusHelper(const TFocusHelper& Value) { FFocusHelper.Assign(Value); }
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
+    // "6.2.1.3"; writing does nothing.
+    QString Version() const;
+    void SetVersion(const QString&) {}
+    virtual std::uint32_t GetVersionNr() const { return 0x06020103; }
+    virtual QString GetVersionString() const;
+
+    // Settings objects.
+    TNavigation& Navigation() { return FNavigation; }
+    TMouseActions& MouseActions() { return FMouseActions; }
+    TSearchFooter& SearchFooter() { return *FSearchFooter; }
+    TFloatingFooter& FloatingFooter() { return FFloatingFooter; }
+    TPrintSettings& PrintSettings() { return FPrintSettings; }
+    THTMLSettings& HTMLSettings() { return FHTMLSettings; }
+    TSortSettings& SortSettings() { return FSortSettings; }
+    TDragDropSettings& DragDropSettings() { return FDragDropSettings; }
+    TDragScrollOptions& DragScrollOptions() { return FDragScrollOptions; }
+    TControlLook& ControlLook() { return FControlLook; }
+    TColumnSize& ColumnSize() { return FColumnSize; }
+    TCellNode& CellNode() { return FCellNode; }
+    TBands& Bands() { return FBands; }
+    TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
+    TGrouping& Grouping() { return FGrouping; }
+    TBackGround& BackGround() { return FBackGround; }
+    TGridProgressAppearance& ProgressAppearance() { return FProgressAppearance; }
+    TSyncGrid& SyncGrid() { return FSyncGrid; }
+    TFilter& Filter() { return FFilter; }
+    TBalloonSettings& Balloon() { return FBalloonSettings; }
+    TShowModified& ShowModified() { return FShowModified; }
+    TFilterDropDown& FilterDropDown() { return FFilterDropDown; }
+    TStringList& FilterList() { return FFilterList; }
+
+    // Owned controls (nullptr while designing for the run-time ones).
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    THTMLHintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+    TGridCombo* Combobox() const { return EditCombo; }
+    TGridEditBtn* BtnEdit() const { return EditBtn; }
+    TGridButton* Btn() const { return GridButton; }
+    TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
+    TScrollControl* VScrollControl() const { return vscrlctrl; }
+    TScrollControl* HScrollControl() const { return hscrlctrl; }
+
+    // Plain published and run-time values.
+    TColor HighlightColor = clHighlight;
+    TColor HighlightTextColor = clHighlightText;
+    TColor HintColor = clInfoBk;
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    THintPosition HintShowLargeTextPos = hpCell;
+    bool HintShowSizing = false;
+    bool HTMLHint = false;
+    bool OemConvert = false;
+    bool AnchorHint = false;
+    bool ActiveCellShow = false;
+    TColor ActiveCellColor = 0x808080;
+    TColor ActiveCellColorTo = clNone;
+    bool AutoNumAlign = false;
+    bool AutoThemeAdapt = false;
+    bool AutoFilterUpdate = true;
+    TAlignment DefaultAlignment = taLeftJustify;
+    TEditorType DefaultEditor = edNormal;
+    TColor DisabledFontColor = clSilver;
+    bool EditWithTags = false;
+    bool EnableBlink = false;
+    bool EnableHTML = true;
+    bool EnableWheel = true;
+    bool EnhTextSize = false;
+    bool EnhRowColMove = true;
+    bool ExcelStyleDecimalSeparator = false;
+    bool FilterActive = false;
+    bool FilterDropDownAuto = false;
+    QString FilterDropDownClear = QStringLiteral("(All)");
+    bool FilterDropDownCheck = false;
+    TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+    int FilterDropDownRow = 0;
+    bool FilterNormalCellsOnly = true;
+    bool FixedAsButtons = false;
+    int FixedFooters = 0;
+    int FixedRightCols = 0;
+    bool FixedRowAlways = false;
+    bool FixedColAlways = false;
+    bool Flat = false;
+    QString FloatFormat = QStringLiteral("%.2f");
+    TImageList* GridImages = nullptr;
+    bool HideFocusRect = false;
+    bool Hovering = false;
+    THoverFixedCells HoverFixedCells = hfNone;
+    bool IntegralHeight = false;
+    bool IntelliPan = false;
+    bool IntelliZoom = true;
+    QString InvalidEntryTitle;
+    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+    QString InvalidEntryText;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    int MaxEditLength = 0;
+    int MaxComboLength = 0;
+    bool Multilinecells = false;
+    TObject* PictureContainer = nullptr;
+    TObject* CellChecker = nullptr;
+    TObject* FixedDropDownMenu = nullptr;
+    TBitmap RowIndicator;
+    bool ScrollProportional = false;
+    bool ScrollSynch = false;
+    bool ScrollHints = false;
+    TColor SelectionColor = 0xEACAB6;
+    TColor SelectionColorTo = clNone;
+    bool SelectionColorMixer = false;
+    int SelectionColorMixerFactor = 50;
+    TColor SelectionMirrorColor = clNone;
+    TColor SelectionMirrorColorTo = clNone;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool SelectionRTFKeep = false;
+    TColor SelectionTextColor = 0;
+    bool ShowSelection = true;
+    bool ShowDesignHelper = true;
+    bool SizeWithForm = false;
+    TColor URLColor = 0xFF0000;
+    bool URLShow = false;
+    bool URLShowInText = false;
+    bool URLUnderlineOnHover = false;
+    bool URLFull = false;
+    bool URLEdit = false;
+    bool UseInternalHintClass = true;
+    QString ValidChars;
+    TVAlignment VAlignment = vtaTop;
+    // Run-time only.
+    bool FitCellsInGrid = true;
+    int ZoomFactor = 0;
+    QChar Delimiter;
+    bool NoDefaultDraw = false;
+    QChar PasswordChar = u'*';
+    bool JavaCSV = false;
+    QString CheckTrue = QStringLiteral("Y");
+    QString CheckFalse = QStringLiteral("N");
+    bool LoadFirstRow = true;
+    bool SaveFixedCells = true;
+    bool SaveFixedCols = false;
+    bool SaveFixedRows = false;
+    bool SaveHiddenCells = false;
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SaveWithRTF = false;
+    bool ClearTextOnly = false;
+    bool PrinterDriverFix = false;
+    bool ExcelClipboardFormat = false;
+    bool QuoteEmptyCells = true;
+    bool AlwaysQuotes = false;
+    TColor SelectionRectangleColor = 0;
+    bool ShowNullDates = true;
+    TPoint XYOffset{2, 2};
+    bool XYOffsetTopLeftOnly = false;
+    bool AlwaysValidate = false;
+    bool SizeGrowOnly = false;
+    int MaxRowHeight = 0;
+    int MinRowHeight = 0;
+    int MaxColWidth = 0;
+    int MinColWidth = 0;
+    TColor QEVGradientFrom = 0xFFFFFF;
+    TColor QEVGradientTo = clNone;
+    TColor QEVGradientMirrorFrom = clNone;
+    TColor QEVGradientMirrorTo = clNone;
+    QString XMLEncoding = QStringLiteral("ISO-8859-1");
+    bool UseDisabledFont = true;
+    bool FilterIncremental = false;
+    int GroupColumn = -1;
+    TEditorType CurrentEditor() const { return EditControl; }
+    bool Modified = false;
+    bool IsWinXP() const { return FIsWinXP; }
+    bool IsWin7() const { return FIsWin7; }
+    bool IsComCtl6() const { return FIsComCtl6; }
+    bool IsWinVista() const { return FIsWinVista; }
+    bool GridLoaded() const { return FLoaded; }
+
+    // ===== Events =====
+    TClickCellEvent OnClickCell;
+    TClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TCanEditCellEvent OnCanEditCell;
+    TGetCellCursorEvent OnGetCellCursor;
+    TGridHintEvent OnGridHint;
+    TGridHintEvent OnGridWideHint;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TGetEditorTypeEvent OnGetEditorType;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TWordWrapEvent OnGetWordWrap;
+    THasComboBoxEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TClickSortEvent OnClickSort;
+    TGridPrintPageNumEvent OnPrintGetPageNum;
+    TGetEditorPropEvent OnGetEditorProp;
+    TGetEditorPropIntEvent OnGetEditorPropInt;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    TComboCloseUpEvent OnComboCloseUp;
+    TComboCloseUpEvent OnComboDropDown;
+    TScrollCellEvent OnScrollCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TCellsChangedEvent OnCellsChanged;
+    TCellTextEvent OnSaveCell;
+    TCellTextEvent OnLoadCell;
+    TUnitChangedEvent OnUnitChanged;
+    // The grid's own resize event (the control's OnResize stays unused).
+    TNotifyEvent OnResize;
+
+    // ===== Unit services, listeners and notifications =====
+    void RegisterSelListener(IVOroDavoduRuzuSelect* AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(IVOroDavoduRuzuSelect* AListener);
+    IVOroDavoduRuzuSelect* SelListener() const { return FISelect; }
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    int NotifierCount() const { return static_cast<int>(FNotifierList.size()); }
+    virtual void CellsChangedNotify(const TGridRect& R);
+    // The focus window follows the current cell (called by the unit's window hook).
+    void PlaceFocusWindow();
+
+    // ===== Cell query hooks and notification events =====
+    virtual void QueryCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void QueryCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void QueryCellHint(int ACol, int ARow, QString& AHint, QString& AWideHint);
+    virtual void QueryCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+    virtual void QueryCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont);
+    virtual void QueryCellBorder(int ACol, int ARow, TCellBorders& Borders, TPen& APen);
+    virtual void QueryCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, TPen& APen);
+    virtual void QueryCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void QueryCellFormat(int ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+    virtual void QuerySpinEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void QueryEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool QueryEditorIsNone(int ACol, int ARow);
+    virtual void QueryFixedCell(int ACol, int ARow, bool& IsFixed);
+    virtual void QueryCellEditable(int ACol, int ARow, bool& CanEdit);
+    virtual void QueryPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void QueryCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual bool QueryHasComboBox(int ACol, int ARow);
+    virtual bool QueryHasSpinEdit(int ACol, int ARow);
+    virtual void QueryCheckTrueText(int ACol, int ARow, QString& Value);
+    virtual void QueryCheckFalseText(int ACol, int ARow, QString& Value);
+    virtual bool QueryColumnFilterItems(int ACol);
+    virtual void DoClickSort(int ACol);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoGetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchFooterAction Action);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void DoScrollCell();
+    virtual bool QueryCanShowFixedDropDown(int ACol);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    void GridButtonClick();
+    virtual void MouseActionsChanged() {}
+    virtual bool QueryIsDesigning() const { return ComponentState() & csDesigning; }
+    virtual void MouseActionsInvalidate() { Invalidate(); }
+    virtual void NavigationChanged() {}
+    virtual void DisableEditingOption() { SetOptions(Options() & ~goEditing); }
+    TFont& GetCellFont(int ACol, int ARow);
+    bool IsFixed(int ACol, int ARow) override;
+    bool IsEditable(int ACol, int ARow);
+    bool CellEditAllowed(int ACol, int ARow);
+    bool IsPasswordCell(int ACol, int ARow);
+    void QueryCellVisuals(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                          TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                          TCellGradientDirection& GD) override;
+    TNotifyEvent FOnStartBlockFocus;
+    TNotifyEvent FOnEndBlockFocus;
+
+    // ===== Index spaces, hidden columns and rows =====
+    int RealColIndex(int ACol) const;
+    int DisplColIndex(int ACol) override;
+    int DisplColIndexOf(int ACol) const;
+    int RealRowIndex(int ARow) const;
+    int DisplRowIndex(int ARow) const;
+    bool IsHiddenColumn(int ACol) const;
+    int NumHiddenColumns() const { return FNumHidden; }
+    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int AllColCount() const { return TotalColCount(); }
+    int NumHiddenRows() const { return FGridItems.Count(); }
+    int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+    int RealCol() const { return RealColIndex(Col()); }
+    int RealRow() const { return RealRowIndex(Row()); }
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
+    void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+    void HideRows(int FromRow, int ToRow);
+    void UnHideRow(int Rowindex) { UnHideRows(Rowindex, Rowindex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    bool IsHiddenRow(int Rowindex) const { return hiddenItem(Rowindex) != nullptr; }
+    // The texts of a hidden row by real column, nullptr when the row is shown.
+    TStringList* GetHiddenRowItems(int ARow) const;
+
+    // ===== Cell text and typed access =====
+    // Real column, display row; reads pass the display transform, writes store in the base cell.
+    QString Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+    void SetCells(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+    // Real column, real row.
+    QString AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const QString& Value);
+    QString AllGridCells(int ACol, int ARow);
+    void SetAllGridCells(int ACol, int ARow, const QString& Value);
+    TObject* AllObjects(int ACol, int ARow);
+    void SetAllObjects(int ACol, int ARow, TObject* Value);
+    TObject* GetAllGridObject(int ACol, int ARow);
+    QString OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const QString& Value);
+    QString UnSortedCells(int ACol, int ARow);
+    void SetUnSortedCells(int ACol, int ARow, const QString& Value);
+    QString StrippedCells(int ACol, int ARow);
+    int LinesInCell(int ACol, int ARow);
+    virtual QString CurrentCell();
+    virtual void SetCurrentCell(const QString& Value);
+    virtual QString GetCurrentCellDisplText();
+    virtual void SetCurrentCellEditText(const QString& Value);
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double Floats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    virtual QString QueryFloatFormat(int ACol, int ARow);
+    virtual QString QueryCellText(int ACol, int ARow) { return Cells(ACol, ARow); }
+    virtual QString CellTextForSave(int ACol, int ARow);
+    virtual void StoreLoadedCellText(int ACol, int ARow, const QString& Text);
+    virtual void ExportNotification(int AState, int ARow) { (void)AState, (void)ARow; }
+    virtual void ImportNotification(int AState, int ARow) { (void)AState, (void)ARow; }
+    void CellTextChanged(int ACol, int ARow) override;
+    // Empties the cells of the range (texts, and cell objects unless ClearTextOnly) and reports the change.
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    // Ranges checked by the accessors that raise.
+    void CheckCell(int ACol, int ARow) const;
+
+    // ===== Per-cell properties, row colours, cell controls, headers, column order =====
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    QString FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const QString& Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    void SetFonts(int ACol, int ARow, const TFont& Value);
+    TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    int NumCellControls() const { return FNumCellControls; }
+    TControlList& ControlList() { return FControlList; }
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    int ColumnByHeader(const QString& Text);
+    void SetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int APos);
+    TIntList& ColumnOrder() { return FColumnOrder; }
+    TIntList& SortRowXRef() { return FSortRowXRef; }
+    void ShowColumnHeaders();
+    void ClearColumnHeaders();
+    void ShowRowHeaders();
+    void ClearRowHeaders();
+    virtual void ColumnHeadersChanged() {}
+    void RepaintCell(int ACol, int ARow) { TBaseGrid::RepaintCell(ACol, ARow); }
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void InitOrigColSizes();
+    void StretchColumnToFit(int ACol);
+
+    // ===== Cell graphics and display text =====
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    int GetCellImageIndex(int ACol, int ARow);
+    virtual TImageList* QueryCellImageList(int ACol, int ARow) { (void)ACol, (void)ARow; return GridImages; }
+    TCellGraphic* NewCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight);
+    virtual TPoint CalcCellGraphicPrintSize(int ACol, int ARow, int CellWidth, int CellHeight, double Factor);
+    void QueryDisplText(int ACol, int ARow, QString& Value) override;
+    bool HasNodes() override;
+    int GetNodeIndent(int ARow) override;
+    bool IsSortIndicatorCell(int ACol, int ARow);
+    bool OwnsGraphicObject(const TObject* graphic) const override;
+    bool HasCellGraphicType(int ACol, int ARow, std::initializer_list<TCellType> Types);
+    bool HasClickableGraphic(int ACol, int ARow);
+    bool CellHasDataGraphic(int ACol, int ARow);
+    TRect GetExpandButtonRect(int ACol, int ARow);
+    TRect GetCellButtonRect(int ACol, int ARow);
+    // Where painting keeps a drawn button's offset (set by the painter).
+    TCellGraphic& RowCheckGraphic() { return FCellGraphic; }
+
+    // ===== Cell object operations =====
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    bool RemoveInterfacedCell(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctDataImage}); }
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    bool HasProgress(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctProgress}); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    bool RemoveProgressPie(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddVoProgress(int ACol, int ARow, int Min, int Max);
+    bool RemoveVoProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    bool RemoveRangeIndicator(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, QString& Comment);
+    QString GetComment(int ACol, int ARow);
+    void SetComment(int ACol, int ARow, const QString& Comment);
+    bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    bool HasRating(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctRating}); }
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    QString GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool Push);
+    void RemoveButton(int ACol, int ARow);
+    bool RemoveBitButton(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    bool HasButton(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctButton, ctBitButton}); }
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStringList* sl);
+    TStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStringList* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctRadio}); }
+    bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctBalloon}); }
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+
+protected:
+    void CreateWnd() override;
+    void Loaded() override;
+    void Resize() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+    int StoredColCount() const override { return TotalColCount(); }
+    void PaintNonClient(TCanvas& Canvas) override;
+    void OwnerFormResize(TObject* Sender);
+
+private:
+    friend class VoGridTestAccess;
+    // Life cycle.
+    void createRunTimeControls();
+    void applyPlatformFlags();
+    void setupWheel();
+    void hookOwnerForm();
+    void restoreOwnerForm();
+    void freeHiddenRowObjects();
+    void floatingFooterChanged();
+    void balloonEnableChanged();
+    // Cells.
+    TCellProperties* propsAt(int ACol, int ARow) const;
+    TCellProperties& propsFor(int ACol, int ARow);
+    // A field of the cell's properties, or the default without reading them into being.
+    template <typename T>
+    T propOr(int ACol, int ARow, T TCellProperties::*field, T fallback) const
+    {
+        const TCellProperties* p = propsAt(ACol, ARow);
+        return p ? p->*field : fallback;
+    }
+    // Writes a field (properties created on first use) and repaints the displayed cell.
+    template <typename T>
+    void setProp(int ACol, int ARow, T TCellProperties::*field, const T& value)
+    {
+        propsFor(ACol, ARow).*field = value;
+        RepaintCell(DisplColIndexOf(ACol), ARow);
+    }
+    void repaintDisplayCell(int ACol, int ARow);
+    int readInt(const QString& text) const;
+    double readFloat(const QString& text) const;
+    TGridItem* hiddenItem(int ARow) const;
+    int hiddenBefore(int ARow) const;
+    void moveRowToItem(int displayRow, TGridItem& item);
+    void moveItemToRow(TGridItem& item, int displayRow);
+    void setRowCountKeepingColumns(int rows);
+    // Graphics.
+    TCellGraphic* addGraphic(int ACol, int ARow);
+    TCellGraphic* graphicOfType(int ACol, int ARow, TCellType type);
+    TCellGraphic* ownGraphic(int ACol, int ARow) const;
+    void multiImageChanged(TObject* Sender, int ACol, int ARow);
+
+    // Owned objects, in the order the constructor creates them.
+    TScrollControl* vscrlctrl = nullptr;
+    TScrollControl* hscrlctrl = nullptr;
+    TFooterPanel* FFooterPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    TFont cf;
+    TFocusHelper FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    TFloatingFooter FFloatingFooter;
+    TPrintSettings FPrintSettings{this};
+    THTMLSettings FHTMLSettings;
+    TSortSettings FSortSettings;
+    TDragDropSettings FDragDropSettings{this};
+    TDragScrollOptions FDragScrollOptions;
+    TControlLook FControlLook{this};
+    TNavigation FNavigation;
+    TColumnSize FColumnSize{this};
+    TCellNode FCellNode;
+    TBands FBands;
+    TSizeWhileTyping FSizeWhileTyping;
+    TMouseActions FMouseActions;
+    TGrouping FGrouping;
+    TStringList FColumnHeaders;
+    TIntList FOrigColSizes{-1, -1};
+    TFont FFixedFont;
+    TFont FActiveCellFont;
+    TStringList FRowHeaders;
+    TStringList Sortlist;
+    TStringList FLookupItems;
+    std::vector<int> FRowSelect;
+    std::vector<int> FColSelect;
+    TSortIndexList FSortIndexes;
+    TIntList FSortRowXRef{0, 0};
+    TIntList FUnSortRowXRef{0, 0};
+    TIntList FMergedColumns{0, 0};
+    TIntList FSelectedCells{0, 0};
+    TIntList FSelectedRows{0, 0};
+    TIntList FModifiedRows{0, 0};
+    TIntList FEnabledRows{0, 0};
+    TBackGround FBackGround{this};
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    TControlList FControlList;
+    TGridProgressAppearance FProgressAppearance;
+    TSyncGrid FSyncGrid{this};
+    TCollection FGridItems{TCollection::ItemsOf<TGridItem>()};
+    TFilter FFilter;
+    TBalloonSettings FBalloonSettings;
+    TShowModified FShowModified;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+    TIntList FColumnOrder{0, 0};
+    TCellGraphic FCellGraphic;
+    TIntList FIgnoreColumns{-1, -1};
+    TFilterDropDown FFilterDropDown;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    TStringList FFilterList;
+    // Created only at run time.
+    TGridCombo* EditCombo = nullptr;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
+    TGridCheckBox* EditCheck = nullptr;
+    TGridEditBtn* EditBtn = nullptr;
+    TGridUnitEditBtn* UnitEditBtn = nullptr;
+    TGridButton* GridButton = nullptr;
+    THeaderDragButton* MoveButton = nullptr;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+
+    // State set by the constructor.
+    TQEVStyle FStyle = tsWindowsXP;
+    bool EditMode = false;
+    TEditorType EditControl = edNormal;
+    bool FCtrlEditing = false;
+    TColorTones FTones;
+    bool FLoaded = false;
+    bool FEditChange = false;
+    bool FEditDisable = false;
+    bool FUseHTMLHints = false;
+    bool FAutoSize = false;
+    int FFixedRowHeight = 0;
+    int FFixedColWidth = 64;
+    TColor FBorderColor = 0x808080;
+    int FScrollWidth = 17;
+    TColor FScrollColor = clNone;
+    TScrollType FScrollType = ssNormal;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    TGridLook FLook = glXP;
+    TOfficeTheme FOldOfficeTheme = otUnknown;
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsComCtl6 = true;
+    bool FIsWinVista = true;
+    int FUpdateCount = 0;
+    int FNumCellControls = 0;
+    int FNumHidden = 0;
+    int FFixedRowsMin = 0;
+    int FFixedColsMin = 0;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FOldLeftCol = 0;
+    int FOldTopRow = 0;
+    TCursor FOldCursor = crDefault;
+    std::array<bool, ColumnMapSize> FVisibleCol{};
+    std::array<std::int16_t, ColumnMapSize> FAllColWidths{};
+    IVOroDavoduRuzuSelect* FISelect = nullptr;
+    // Form resize chain.
+    TNotifyEvent FOnResize;
+    bool ResizeAssigned = false;
+    TCustomForm* FResizeForm = nullptr;
+    int PrevSizeX = 0;
+    int PrevSizeY = 0;
+    // Window set-up.
+    UINT_PTR FGridTimerID = 0;
+    UINT wheelmsg = 0;
+    int wheelscrl = 0;
+    bool wheelpan = false;
+    bool FBalloonActive = false;
+};

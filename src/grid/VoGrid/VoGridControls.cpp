@@ -1,0 +1,80 @@
+// Set-up of the controls a string grid owns.
+#include "grid/VoGrid/VoGridControls.h"
+
+namespace {
+// A child the grid keeps out of sight until it uses it.
+void hideAway(TControl& c)
+{
+    c.SetBounds(0, 0, 0, 0);
+    c.Hide();
+}
+}  // namespace
+
+TFooterPanel::TFooterPanel(TComponent* AOwner) : TPanel(AOwner)
+{
+    SetAlign(alBottom);
+    SetHeight(0);
+    SetBorderWidth(0);
+}
+
+TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)
+{
+    SetAlign(alBottom);
+    SetHeight(0);
+    SetBorderWidth(0);
+}
+
+TDropList::TDropList(TComponent* AOwner) : TListBox(AOwner)
+{
+    hideAway(*this);
+}
+
+THeaderDragButton::THeaderDragButton(TComponent* AOwner, VOroDavoduRuzu* grid) : TCustomControl(AOwner), FGrid(grid)
+{
+    SetEnabled(false);
+    Hide();
+}
+
+TControlEdit::TControlEdit(TComponent* AOwner) : TEdit(AOwner)
+{
+    Hide();
+}
+
+TControlCombo::TControlCombo(TComponent* AOwner) : TComboBox(AOwner)
+{
+    Hide();
+}
+
+TGridTransEdit::TGridTransEdit(TComponent* AOwner) : TEdit(AOwner)
+{
+    Hide();
+}
+
+TGridTransCombo::TGridTransCombo(TComponent* AOwner) : TComboBox(AOwner)
+{
+    Hide();
+}
+
+TGridCombo::TGridCombo(TComponent* AOwner) : TComboBox(AOwner)
+{
+    SetEnabled(false);
+    Hide();
+}
+
+TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner)
+{
+    SetEnabled(false);
+    Hide();
+}
+
+TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TEdit(AOwner)
+{
+    SetEnabled(false);
+    Hide();
+}
+
+TGridButton::TGridButton(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetEnabled(false);
+    Hide();
+}

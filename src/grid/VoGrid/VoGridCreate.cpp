@@ -1,0 +1,474 @@
+// Construction, defaults and life cycle of the string grid: what it owns, the state it starts in, window
+// creation, the end of loading, copying another grid, repainting, resizing and the integral height.
+#include <QBuffer>
+
+#include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VoXPVS.h"
+#include "platform/Forms.h"
+#include "platform/SystemMetrics.h"
+
+namespace {
+constexpr UINT_PTR GridTimerId = 111;
+constexpr UINT GridTimerInterval = 500;
+constexpr TColor XPBorderColor = 0xB99D7F;
+constexpr TColor ClassicBorderColor = 0x808080;
+constexpr int SearchPanelHeight = 32;
+}  // namespace
+
+VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
+{
+    VoGridInitialize();
+    const bool designing = ComponentState() & csDesigning;
+    ControlStyle |= csAcceptsControls;
+    SetBorderStyle(bsSingle);
+
+    FFooterPanel = new TFooterPanel(this);
+    FSearchPanel = new TSearchPanel(this);
+    FSearchFooter = std::make_unique<TSearchFooter>(designing && !(ComponentState() & csLoading));
+    FSearchFooter->OnChange = [this](TObject*) {
+        if (FSearchPanel->Parent())
+            FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
+    };
+    FFloatingFooter.OnChange = [this](TObject*) { floatingFooterChanged(); };
+    FColumnSize.OnStretch = [this] { StretchColumnToFit(FColumnSize.StretchColumn); };
+    FBands.OnChange = [this](TObject*) { Invalidate(); };
+    FMouseActions.OnChange = [this](TObject*) { MouseActionsChanged(); };
+    FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) { IsDesigning = QueryIsDesigning(); };
+    FMouseActions.OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
+    FNavigation.OnChange = [this](TObject*) { NavigationChanged(); };
+    FColumnHeaders.OnChange = [this](TObject*) {
+        ColumnHeadersChanged();
+        ShowColumnHeaders();
+    };
+    FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
+    FFixedFont.SetName(QStringLiteral("Tahoma"));
+    FFixedFont.SetStyle(fsBold);
+    FFixedFont.OnChange = [this](TObject*) { Invalidate(); };
+    if (designing)
+        FActiveCellFont.SetName(QStringLiteral("Tahoma"));
+    FActiveCellFont.SetStyle(fsBold);
+    FActiveCellFont.OnChange = [this](TObject*) { Invalidate(); };
+    FScrollHintWnd = new THTMLHintWindow(this);
+    FProgressAppearance.OnChange = [this](TObject*) { Invalidate(); };
+    FBalloonSettings.OnEnableChange = [this](TObject*) { balloonEnableChanged(); };
+    FShowModified.OnChange = [this](TObject*) { RepaintCol(0); };
+    FMergedColumns.OnChange = [](TObject*, int, int) {};
+    FFilterList.CaseSensitive = true;
+    FDropList = new TDropList(this);
+    FDropCheckList = new TDropCheckList(this);
+    for (TControl* c : std::initializer_list<TControl*>{FDropList, FDropCheckList})
+        c->SetParent(this);
+
+    FVisibleCol.fill(true);
+    FTones.Background.BrushColor = clNone;
+    FTones.Background.BorderColor = clNone;
+    QEVGradientTo = ColorToRGB(clBtnFace);
+    if (!designing)
+        createRunTimeControls();
+
+    SetRowCount(10);
+    SetBounds(Left(), Top(), 400, 250);
+    SetAutoSize(false);
+    SetDefaultRowHeight(22);
+    FFixedRowHeight = DefaultRowHeight();
+    applyPlatformFlags();
+    FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+    hookOwnerForm();
+    VoGridUnit().LinkCursor = crHandPoint;
+}
+
+void VOroDavoduRuzu::createRunTimeControls()
+{
+    EditCombo = new TGridCombo(this);
+    EditCombo->SetParent(this);
+    EditCombo->IsWinXP = FIsWinXP;
+    EditCombo->IsVista = FIsWinVista && FIsComCtl6;
+    EditTrans = new TGridTransEdit(this);
+    EditTrans->SetParent(this);
+    ComboTrans = new TGridTransCombo(this);
+    ComboTrans->SetParent(this);
+    EditCheck = new TGridCheckBox(this);
+    EditCheck->SetParent(this);
+    EditBtn = new TGridEditBtn(this);
+    EditBtn->SetParent(this);
+    EditBtn->IsWinXP = FIsWinXP;
+    UnitEditBtn = new TGridUnitEditBtn(this);
+    UnitEditBtn->SetParent(this);
+    UnitEditBtn->IsWinXP = FIsWinXP;
+    UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
+        if (OnUnitChanged)
+            OnUnitChanged(this, RealCol(), Row(), NewUnit);
+    };
+    GridButton = new TGridButton(this);
+    GridButton->SetParent(this);
+    GridButton->OnClick = [this](TObject*) { GridButtonClick(); };
+    MoveButton = new THeaderDragButton(this, this);
+    MoveButton->SetParent(this);
+    FEditControl = new TControlEdit(this);
+    FEditControl->SetParent(this);
+    FComboControl = new TControlCombo(this);
+    FComboControl->SetParent(this);
+    FScrollBar = new TScrollBar(this);
+    FPaintScrollBar = new TScrollBar(this);
+}
+
+void VOroDavoduRuzu::applyPlatformFlags()
+{
+    // The desktop this layer stands for: visual styles on, common controls 6, a newer system.
+    FIsWinXP = true;
+    FIsWin7 = true;
+    FIsComCtl6 = ((ReadFileVersionMS(QStringLiteral("COMCTL32.DLL")) >> 16) & 0xFF) > 5;
+    FIsWinVista = HasLocaleInfoEx();
+    FBorderColor = FIsWinXP ? XPBorderColor : ClassicBorderColor;
+}
+
+void VOroDavoduRuzu::hookOwnerForm()
+{
+    auto* form = dynamic_cast<TForm*>(Owner());
+    if (!form || (ComponentState() & csDesigning))
+        return;
+    FResizeForm = form;
+    FOnResize = form->OnResize;
+    ResizeAssigned = static_cast<bool>(FOnResize);
+    form->OnResize = [this](TObject* Sender) { OwnerFormResize(Sender); };
+    PrevSizeX = form->Width();
+    PrevSizeY = form->Height();
+}
+
+void VOroDavoduRuzu::restoreOwnerForm()
+{
+    if (FResizeForm && !(FResizeForm->ComponentState() & csDestroying))
+        FResizeForm->OnResize = FOnResize;
+    FResizeForm = nullptr;
+}
+
+void VOroDavoduRuzu::OwnerFormResize(TObject* Sender)
+{
+    auto* form = FResizeForm;
+    if (form && SizeWithForm) {
+        const int w = Width() + form->Width() - PrevSizeX;
+        const int h = Height() + form->Height() - PrevSizeY;
+        if (w > 0 && h > 0)
+            SetBounds(Left(), Top(), w, h);
+    }
+    if (form) {
+        PrevSizeX = form->Width();
+        PrevSizeY = form->Height();
+    }
+    if (FOnResize) {
+        try {
+            FOnResize(Sender);
+        } catch (...) {  // the form's own handler may not stop the grid's resizing
+        }
+    }
+    if (FColumnSize.Stretch())
+        StretchColumnToFit(FColumnSize.StretchColumn);
+}
+
+VOroDavoduRuzu::~VOroDavoduRuzu()
+{
+    Destroying();
+    FreeScrollControls();
+    restoreOwnerForm();
+    ClearTextOnly = false;
+    SaveHiddenCells = false;
+    UnHideColumnsAll();
+    freeHiddenRowObjects();
+    if (NumHiddenRows() == 0) {
+        if (FMaxRowCount > RowCount())
+            TBaseGrid::SetRowCount(FMaxRowCount);
+        if (FMaxColCount > ColCount())
+            TBaseGrid::SetColCount(FMaxColCount);
+    }
+    if (VoGridUnit().ActiveGrid == this)
+        VoGridUnit().ActiveGrid = nullptr;
+    SetCursor(FOldCursor);
+    // Here, while the grid still answers which graphics it owns.
+    FreeAllCellProps();
+}
+
+void VOroDavoduRuzu::freeHiddenRowObjects()
+{
+    for (int i = 0; i < FGridItems.Count(); ++i) {
+        TStringList& items = static_cast<TGridItem*>(FGridItems.Items(i))->Items();
+        for (int c = 0; c < items.Count(); ++c) {
+            auto* props = static_cast<TCellProperties*>(items.Objects(c));
+            if (!props)
+                continue;
+            if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
+                delete props->GraphicObject;
+            delete props;
+            items.SetObject(c, nullptr);
+        }
+    }
+    FGridItems.Clear();
+}
+
+void VOroDavoduRuzu::FreeScrollControls()
+{
+    delete vscrlctrl;
+    vscrlctrl = nullptr;
+    delete hscrlctrl;
+    hscrlctrl = nullptr;
+}
+
+TCustomForm* VOroDavoduRuzu::FindParentForm(TControl* Control)
+{
+    for (TControl* c = Control; c; c = c->Parent())
+        if (auto* form = dynamic_cast<TCustomForm*>(c))
+            return form;
+    return nullptr;
+}
+
+void VOroDavoduRuzu::CreateWnd()
+{
+    if (ComponentState() & csDestroying)
+        return;
+    TBaseGrid::CreateWnd();
+    if (!Parent())
+        return;
+    const bool designing = ComponentState() & csDesigning;
+    if (!designing) {
+        if (FScrollType == ssMetro && !vscrlctrl) {
+            vscrlctrl = new TScrollControl(this);
+            vscrlctrl->Direction = 0;
+            hscrlctrl = new TScrollControl(this);
+            hscrlctrl->Direction = 1;
+        }
+        for (TScrollBar* bar : {FScrollBar, FPaintScrollBar}) {
+            bar->Hide();
+            bar->SetParent(this);
+            bar->TabStop = false;
+            bar->SetKind(sbVertical);
+            bar->Ctl3D = false;
+        }
+        if (FBalloonSettings.Enable())
+            FBalloonActive = true;
+    }
+    FFooterPanel->SetParent(this);
+    FFooterPanel->SetVisible(FFloatingFooter.Visible());
+    FSearchPanel->SetParent(this);
+    FSearchPanel->SetVisible(FSearchFooter->Visible());
+    FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
+    SetTimer(GridTimerId, GridTimerInterval);
+    FGridTimerID = GridTimerId;
+    if (designing && !FLoaded && !(ComponentState() & csLoading))
+        Font().SetName(QStringLiteral("Tahoma"));
+    FIsWinXP = FIsWinXP && IsThemeActive();
+    setupWheel();
+}
+
+void VOroDavoduRuzu::setupWheel()
+{
+    wheelpan = false;
+    UINT lines = 0;
+    SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    wheelscrl = lines == WHEEL_PAGESCROLL ? VisibleRowCount() : static_cast<int>(lines);
+    wheelmsg = WM_MOUSEWHEEL;
+}
+
+void VOroDavoduRuzu::Loaded()
+{
+    TBaseGrid::Loaded();
+    FOldCursor = Cursor();
+    ShowColumnHeaders();
+    ShowRowHeaders();
+    if (FLook == glQEV) {
+        FLook = glCustom;
+        SetLook(glQEV);
+    }
+    if (FAutoSize)
+        StretchColumnToFit(-1);
+    FFixedRowsMin = FixedRows();
+    FFixedColsMin = FixedCols();
+    MinRowHeight = DefaultRowHeight();
+    MinColWidth = 10;
+    FMaxRowCount = RowCount();
+    FLoaded = true;
+    if (Options() & goAlwaysShowEditor) {
+        FNavigation.AlwaysEdit = true;
+        SetOptions(Options() & ~goAlwaysShowEditor);
+    }
+    if (!FIsWinXP && FControlLook.ControlStyle() == csTheme && !(ComponentState() & csDesigning))
+        FControlLook.SetControlStyle(csClassic);
+    FSearchFooter->SetAutoThemeAdapt(AutoThemeAdapt);
+    ApplyScrollBarAlways(false);
+    InitOrigColSizes();
+    SetColumnOrder();
+    if (FBalloonSettings.Enable())
+        FBalloonActive = true;
+}
+
+void VOroDavoduRuzu::Assign(const TPersistent& Source)
+{
+    auto* src = const_cast<VOroDavoduRuzu*>(dynamic_cast<const VOroDavoduRuzu*>(&Source));
+    if (!src)
+        return;
+    SetFont(src->Font());
+    ActiveCellColor = src->ActiveCellColor;
+    ActiveCellColorTo = src->ActiveCellColorTo;
+    SetActiveCellFont(src->FActiveCellFont);
+    ActiveCellShow = src->ActiveCellShow;
+    SetActiveRowShow(src->ActiveRowShow());
+    SetAlign(src->Align());
+    FFilterDropDown.Assign(src->FFilterDropDown);
+    AnchorHint = src->AnchorHint;
+    AutoNumAlign = src->AutoNumAlign;
+    FAutoSize = src->FAutoSize;
+    AutoThemeAdapt = src->AutoThemeAdapt;
+    AutoFilterUpdate = src->AutoFilterUpdate;
+    FMouseActions.Assign(src->FMouseActions);
+    FNavigation.Assign(src->FNavigation);
+    FGrouping.Assign(src->FGrouping);
+    FSearchFooter->Assign(*src->FSearchFooter);
+    FPrintSettings.Assign(src->FPrintSettings);
+    FHTMLSettings.Assign(src->FHTMLSettings);
+    FBands.Assign(src->FBands);
+    FCellNode.Assign(src->FCellNode);
+    FSortSettings.Assign(src->FSortSettings);
+    FDragScrollOptions.Assign(src->FDragScrollOptions);
+    FDragDropSettings.Assign(src->FDragDropSettings);
+    FProgressAppearance.Assign(src->FProgressAppearance);
+    FColumnSize.Assign(src->FColumnSize);
+    FSyncGrid.Assign(src->FSyncGrid);
+    FFocusHelper.Assign(src->FFocusHelper);
+    FixedRowAlways = src->FixedRowAlways;
+    SetColCount(src->ColCount());
+    SetRowCount(src->RowCount());
+    SetFixedRows(src->FixedRows());
+    SetFixedCols(src->FixedCols());
+    SetDefaultColWidth(src->DefaultColWidth());
+    SetDefaultRowHeight(src->DefaultRowHeight());
+    SetFixedRowHeight(src->FFixedRowHeight);
+    SetFixedColWidth(src->FFixedColWidth);
+    InvalidEntryTitle = src->InvalidEntryTitle;
+    InvalidEntryIcon = src->InvalidEntryIcon;
+    InvalidEntryText = src->InvalidEntryText;
+    SetOptions(src->Options());
+    for (int c = 0; c < ColCount(); ++c)
+        SetColWidths(c, src->ColWidths(c));
+    SetColumnHeaders(src->FColumnHeaders);
+    for (int r = 0; r < RowCount(); ++r)
+        SetRowHeights(r, src->RowHeights(r));
+    ScrollProportional = src->ScrollProportional;
+    ScrollSynch = src->ScrollSynch;
+    FScrollWidth = src->FScrollWidth;
+    ScrollHints = src->ScrollHints;
+    FScrollBarAlways = src->FScrollBarAlways;
+    SetScrollBars(src->ScrollBars());
+    SetScrollColor(src->FScrollColor);
+    SetScrollType(src->FScrollType);
+    SetScrollWidth(src->FScrollWidth);
+    AssignCells(Source);
+}
+
+void VOroDavoduRuzu::AssignCells(const TPersistent& Source)
+{
+    auto* src = const_cast<VOroDavoduRuzu*>(dynamic_cast<const VOroDavoduRuzu*>(&Source));
+    if (!src)
+        return;
+    // The cells travel as they would through a stream: texts of every real column and row.
+    const int cols = std::min(TotalColCount(), src->TotalColCount());
+    const int rows = std::min(RowCount(), src->RowCount());
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            SetGridCell(c, r, src->GetGridCell(c, r));
+    Invalidate();
+}
+
+void VOroDavoduRuzu::Invalidate()
+{
+    if (FEditChange) {
+        FEditChange = false;
+        return;
+    }
+    TBaseGrid::Invalidate();
+    if (!(ComponentState() & csLoading) && FFooterPanel && FFloatingFooter.Visible())
+        FFooterPanel->Invalidate();
+}
+
+void VOroDavoduRuzu::Resize()
+{
+    TBaseGrid::Resize();
+    if (OnResize)
+        OnResize(this);
+    if ((FBackGround.Display() == bdGradientHorz || FBackGround.Display() == bdGradientVert) &&
+        FBackGround.ColorTo() != clNone)
+        Invalidate();
+    ApplyScrollBarAlways(false);
+    if (ComponentState() & csDesigning)
+        Invalidate();
+}
+
+void VOroDavoduRuzu::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    const int R = DefaultRowHeight();
+    if (IntegralHeight && FUpdateCount == 0 && R > 0) {
+        const int S = VisibleColCount() + FixedCols() < ColCount() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+        const int B = BorderStyle() == bsSingle ? 2 : 0;
+        const int H = AHeight - S - B;
+        AHeight = S + 2 * B + (H - H % R);
+    }
+    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (Parent())
+        Invalidate();
+}
+
+void VOroDavoduRuzu::ApplyScrollBarAlways(bool HideWhenFitting)
+{
+    const bool rowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+    const bool colsFit = VisibleColCount() + FixedCols() >= ColCount();
+    if (FScrollBarAlways == saNone) {
+        if (HideWhenFitting) {
+            if (rowsFit)
+                ShowScrollBar(SB_VERT, false);
+            if (colsFit)
+                ShowScrollBar(SB_HORZ, false);
+        }
+        return;
+    }
+    const bool vert = FScrollBarAlways == saVert || FScrollBarAlways == saBoth;
+    const bool horz = FScrollBarAlways == saHorz || FScrollBarAlways == saBoth;
+    if (rowsFit)
+        ShowScrollBar(SB_VERT, vert);
+    if (colsFit)
+        ShowScrollBar(SB_HORZ, horz);
+    EnableScrollBar(SB_VERT, rowsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+    EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+}
+
+void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
+{
+    if (FLook == glClassic || Flat || FBorderColor == clNone) {
+        TBaseGrid::PaintNonClient(Canvas);
+        return;
+    }
+    Canvas.Brush().SetColor(FBorderColor);
+    Canvas.FrameRect(Rect(0, 0, Width(), Height()));
+    Canvas.Brush().SetColor(Color());
+    Canvas.FrameRect(Rect(1, 1, Width() - 1, Height() - 1));
+}
+
+void VOroDavoduRuzu::SetComponentStyle(TQEVStyle AStyle)
+{
+    FStyle = AStyle;
+    if (AStyle != tsCustom && FScrollType == ssMetro)
+        SetScrollType(ssNormal);
+}
+
+void VOroDavoduRuzu::floatingFooterChanged()
+{
+    HideLastRow = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    if (FFooterPanel->Parent())
+        FFooterPanel->SetVisible(FFloatingFooter.Visible());
+    Invalidate();
+}
+
+void VOroDavoduRuzu::balloonEnableChanged()
+{
+    if (ComponentState() & csLoading)
+        return;
+    FBalloonActive = FBalloonSettings.Enable();
+}

@@ -1,0 +1,146 @@
+// Writes of the published properties that do more than store their value.
+#include "grid/VoGrid/VoGrid.h"
+
+void VOroDavoduRuzu::SetRowCount(int Value)
+{
+    const int fixed = FixedRows();
+    TBaseGrid::SetRowCount(Value);
+    if (FixedRowAlways && FixedRows() != fixed && fixed < Value)
+        SetFixedRows(fixed);
+    FMaxRowCount = std::max(FMaxRowCount, Value);
+    NormalRowCount = Value;
+    if (FScrollBarAlways != saNone)
+        ApplyScrollBarAlways(false);
+}
+
+void VOroDavoduRuzu::SetColCount(int Value)
+{
+    const int fixed = FixedCols();
+    TBaseGrid::SetColCount(Value);
+    if (FixedColAlways && FixedCols() != fixed && fixed < Value)
+        SetFixedCols(fixed);
+    FMaxColCount = std::max(FMaxColCount, Value);
+    if (FScrollBarAlways != saNone)
+        ApplyScrollBarAlways(false);
+}
+
+void VOroDavoduRuzu::SetDefaultRowHeight(int Value)
+{
+    TBaseGrid::SetDefaultRowHeight(Value);
+}
+
+void VOroDavoduRuzu::SetFixedRowHeight(int Value)
+{
+    FFixedRowHeight = Value;
+    for (int r = 0; r < FixedRows(); ++r)
+        SetRowHeights(r, Value);
+}
+
+void VOroDavoduRuzu::SetFixedColWidth(int Value)
+{
+    FFixedColWidth = Value;
+    for (int c = 0; c < FixedCols(); ++c)
+        SetColWidths(c, Value);
+}
+
+void VOroDavoduRuzu::SetAutoSize(bool Value)
+{
+    FAutoSize = Value;
+    if (Value)
+        StretchColumnToFit(-1);
+}
+
+void VOroDavoduRuzu::SetBorderColor(TColor Value)
+{
+    if (Value == FBorderColor)
+        return;
+    FBorderColor = Value;
+    if (Parent())
+        TBaseGrid::Invalidate();
+}
+
+void VOroDavoduRuzu::SetLook(TGridLook Value)
+{
+    if (Value == FLook)
+        return;
+    FLook = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetScrollType(TScrollType Value)
+{
+    if (Value == FScrollType)
+        return;
+    FScrollType = Value;
+    FreeScrollControls();
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetScrollBarAlways(TScrollBarAlways Value)
+{
+    FScrollBarAlways = Value;
+    ApplyScrollBarAlways(true);
+}
+
+void VOroDavoduRuzu::SetScrollWidth(int Value)
+{
+    FScrollWidth = Value;
+}
+
+void VOroDavoduRuzu::SetScrollColor(TColor Value)
+{
+    FScrollColor = Value;
+}
+
+void VOroDavoduRuzu::SetCursor(TCursor Value)
+{
+    TBaseGrid::SetCursor(Value);
+    FOldCursor = Value;
+}
+
+void VOroDavoduRuzu::SetColumnHeaders(const TStringList& Value)
+{
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
+    FColumnHeaders.Assign(Value);
+}
+
+void VOroDavoduRuzu::SetRowHeaders(const TStringList& Value)
+{
+    if ((ComponentState() & csDesigning) && FixedCols() > 0)
+        ClearRowHeaders();
+    FRowHeaders.Assign(Value);
+}
+
+void VOroDavoduRuzu::SetLookupItems(const TStringList* Value)
+{
+    if (Value)
+        FLookupItems.Assign(*Value);
+}
+
+void VOroDavoduRuzu::SetFixedFont(const TFont& Value)
+{
+    FFixedFont.Assign(Value);
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetActiveCellFont(const TFont& Value)
+{
+    FActiveCellFont.Assign(Value);
+}
+
+void VOroDavoduRuzu::SetUseHTMLHints(bool Value)
+{
+    FUseHTMLHints = Value;
+}
+
+QString VOroDavoduRuzu::Version() const
+{
+    const std::uint32_t nr = GetVersionNr();
+    return QStringLiteral("%1.%2.%3.%4").arg(nr >> 24).arg((nr >> 16) & 0xFF).arg((nr >> 8) & 0xFF).arg(nr & 0xFF);
+}
+
+QString VOroDavoduRuzu::GetVersionString() const
+{
+    return Version() + QStringLiteral(" Sep, 2012");
+}

@@ -1,0 +1,148 @@
+// Unit start-up and shut-down, unit services, listeners, dialog keys and the removal notification.
+#include "grid/VoGrid/VoGridUnit.h"
+
+#include <QLocale>
+#include <algorithm>
+
+#include "grid/VoGrid/VoGrid.h"
+
+namespace {
+// The version the platform's own common controls stand for.
+constexpr int CommonControlsVersionMS = 6 << 16;
+}  // namespace
+
+TVoGridUnitState& VoGridUnit()
+{
+    static TVoGridUnitState state;
+    return state;
+}
+
+void VoGridInitialize()
+{
+    TVoGridUnitState& unit = VoGridUnit();
+    if (unit.Initialized)
+        return;
+    unit.Initialized = true;
+    unit.ActiveGrid = nullptr;
+    unit.DatePickerAvailable = DatePickerVersionOK(ReadFileVersionMS(QStringLiteral("comctl32.dll")));
+    unit.ClipboardFormat = RegisterClipboardFormat(QStringLiteral("VOroDavoduRuzu Cells"));
+    unit.GridEditDoneMsg = RegisterWindowMessage(QStringLiteral("GridEditDone"));
+    unit.DTPShiftFocusMsg = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
+}
+
+void VoGridFinalize()
+{
+    TVoGridUnitState& unit = VoGridUnit();
+    if (!unit.Initialized)
+        return;
+    unit.Initialized = false;
+    unit.ActiveGrid = nullptr;
+    unit.HintFontName.clear();
+}
+
+int ReadFileVersionMS(const QString& FileName)
+{
+    if (FileName.compare(QStringLiteral("comctl32.dll"), Qt::CaseInsensitive) == 0)
+        return CommonControlsVersionMS;
+    return -1;
+}
+
+QChar LocaleTimeSeparator()
+{
+    const QString f = QLocale().timeFormat(QLocale::ShortFormat);
+    const auto it = std::find_if(f.begin(), f.end(), [](QChar c) { return !c.isLetter(); });
+    return it == f.end() ? QChar(u':') : *it;
+}
+
+QChar LocaleDateSeparator()
+{
+    return RegionalSettings().DateSeparator;
+}
+
+QChar LocaleThousandSeparator()
+{
+    return RegionalSettings().ThousandSeparator;
+}
+
+QChar LocaleDecimalSeparator()
+{
+    return RegionalSettings().DecimalSeparator;
+}
+
+QString LocaleShortDateFormat()
+{
+    return RegionalSettings().ShortDateFormat;
+}
+
+QString LocaleShortTimeFormat()
+{
+    return QLocale().timeFormat(QLocale::ShortFormat);
+}
+
+QString LocaleLongTimeFormat()
+{
+    return QLocale().timeFormat(QLocale::LongFormat);
+}
+
+// --- Listeners and notifications of a grid -------------------------------------------------------
+
+void VOroDavoduRuzu::UnRegisterSelListener(IVOroDavoduRuzuSelect* AListener)
+{
+    (void)AListener;
+    FISelect = nullptr;
+}
+
+void VOroDavoduRuzu::RegisterNotifier(TGridChangeNotifier* ANotifier)
+{
+    if (std::find(FNotifierList.begin(), FNotifierList.end(), ANotifier) == FNotifierList.end())
+        FNotifierList.push_back(ANotifier);
+}
+
+void VOroDavoduRuzu::UnRegisterNotifier(TGridChangeNotifier* ANotifier)
+{
+    FNotifierList.erase(std::remove(FNotifierList.begin(), FNotifierList.end(), ANotifier), FNotifierList.end());
+}
+
+void VOroDavoduRuzu::CellsChangedNotify(const TGridRect& R)
+{
+    if (OnCellsChanged)
+        OnCellsChanged(this, R);
+    const std::vector<TGridChangeNotifier*> listeners = FNotifierList;
+    for (TGridChangeNotifier* n : listeners)
+        n->CellsChanged(R);
+}
+
+void VOroDavoduRuzu::PlaceFocusWindow()
+{
+    // The focus window follows the cell once the grid shows one.
+}
+
+void VOroDavoduRuzu::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove) {
+        for (TObject** link : {&PictureContainer, &CellChecker, &FixedDropDownMenu})
+            if (*link == AComponent)
+                *link = nullptr;
+        if (!(ComponentState() & csDestroying) && FSyncGrid.Grid() == AComponent)
+            FSyncGrid.SetGrid(nullptr);
+    }
+    TBaseGrid::Notification(AComponent, Operation);
+}
+
+void VOroDavoduRuzu::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_GETDLGCODE) {
+        UINT code = DLGC_WANTARROWS;
+        if (!(Options() & goRowSelect)) {
+            if (Options() & goTabs)
+                code |= DLGC_WANTTAB;
+            if (Options() & goEditing)
+                code |= DLGC_WANTCHARS;
+        }
+        if (FNavigation.AutoGotoWhenSorted || !(Options() & goEditing))
+            code |= DLGC_WANTCHARS;
+        Message.Result = code;
+        return;
+    }
+    TBaseGrid::WndProc(Message);
+}
