@@ -2,6 +2,7 @@
 // being, Invalidate and InvalidateRect, and client coordinates inside a frame.
 #include "platform/Forms.h"
 #include "platform/Grids.h"
+#include "platform/QtAccess.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -115,7 +116,7 @@ TEST(ControlHooks, SingleBorderFramesTheClientAreaAndShiftsClientCoordinates)
         EXPECT_EQ(g->ClientHeight(), 150 - 2 * c.frame);
         // Screen and client points meet at the frame's inner corner.
         const TPoint origin = g->ClientToScreen({0, 0});
-        const QPoint widgetCorner = g->Widget()->mapToGlobal(QPoint(0, 0));
+        const QPoint widgetCorner = QtAccess::Widget(*g)->mapToGlobal(QPoint(0, 0));
         EXPECT_EQ(origin.X - widgetCorner.x(), c.frame);
         EXPECT_EQ(g->ScreenToClient(origin), (TPoint{0, 0}));
     }
@@ -126,12 +127,13 @@ TEST(ControlHooks, SingleBorderFramesTheClientAreaAndShiftsClientCoordinates)
     form.Show();
     const TRect cell = g->CellRect(2, 1);
     const QPoint inWidget(cell.Left + 2 + 1, cell.Top + 2 + 1);
-    QMouseEvent press(QEvent::MouseButtonPress, inWidget, g->Widget()->mapToGlobal(inWidget), Qt::LeftButton,
+    QWidget* const widget = QtAccess::Widget(*g);
+    QMouseEvent press(QEvent::MouseButtonPress, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(g->Widget(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, inWidget, g->Widget()->mapToGlobal(inWidget), Qt::LeftButton,
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(g->Widget(), &release);
+    QApplication::sendEvent(widget, &release);
     EXPECT_EQ(g->Col(), 2);
     EXPECT_EQ(g->Row(), 1);
 }
@@ -145,7 +147,7 @@ TEST(ControlHooks, FramePaintsAroundTheCells)
     g.SetCtl3D(false);
     g.SetColor(clWhite);
     g.SetFixedColor(clWhite);
-    const QImage img = g.Widget()->grab().toImage();
+    const QImage img = QtAccess::Widget(g)->grab().toImage();
     EXPECT_EQ(img.pixelColor(0, 40), QColor(Qt::black));
     EXPECT_EQ(img.pixelColor(119, 40), QColor(Qt::black));
     EXPECT_NE(img.pixelColor(1, 40), QColor(Qt::black));

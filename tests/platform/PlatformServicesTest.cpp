@@ -3,6 +3,7 @@
 #include "platform/HintWindow.h"
 #include "platform/ScrollBar.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtAccess.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -46,7 +47,7 @@ TEST(ScrollBar, ParamsKeepThePositionInRangeAndUserScrollsGoThroughOnScroll)
         if (code == scPageDown)
             pos = 42;  // the handler decides
     };
-    auto* q = static_cast<QScrollBar*>(bar.Widget());
+    auto* q = static_cast<QScrollBar*>(QtAccess::Widget(bar));
     q->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(bar.Position(), 13);
     q->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -104,8 +105,8 @@ TEST(HintWindow, CalcHintRectWrapsToTheWidthAndActivateShowsAtTheScreenRectangle
     hint.ActivateHint(Rect(100, 120, 100 + one.Width(), 120 + one.Height()), QStringLiteral("Short hint"));
     EXPECT_TRUE(hint.Active());
     EXPECT_EQ(hint.Caption(), QStringLiteral("Short hint"));
-    EXPECT_EQ(hint.Widget()->geometry().topLeft(), QPoint(100, 120));
-    EXPECT_TRUE(hint.Widget()->isWindow());
+    EXPECT_EQ(QtAccess::Widget(hint)->geometry().topLeft(), QPoint(100, 120));
+    EXPECT_TRUE(QtAccess::Widget(hint)->isWindow());
     hint.ReleaseHandle();
     EXPECT_FALSE(hint.Active());
 }
