@@ -3,7 +3,9 @@
 #include "platform/KeyMap.h"
 #include "platform/QtAccess.h"
 
-#include <QCoreApplication>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -116,11 +118,26 @@ void TypeText(TWinControl& target, const QString& text)
     }
 }
 
+namespace {
+
+// Where the window system sends the pointer's input: an open pop-up (a drop-down list) takes it first, then a
+// control that holds the pointer captured, else the widget under the pointer.
+QWidget* mouseReceiver(QWidget* target)
+{
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && !popup->isAncestorOf(target) && popup != target)
+        return popup;
+    if (TControl* capture = GetCaptureControl(); capture && QtAccess::Widget(*capture)->isVisible())
+        return QtAccess::Widget(*capture);
+    return target;
+}
+
+} // namespace
+
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift)
 {
-    QWidget* w = QtAccess::Widget(target);
-    const QPointF local(p.X, p.Y);
-    const QPointF global = w->mapToGlobal(local);
+    const QPointF global = QtAccess::Widget(target)->mapToGlobal(QPointF(p.X, p.Y));
+    QWidget* w = mouseReceiver(QtAccess::Widget(target));
+    const QPointF local = w->mapFromGlobal(global);
     const Qt::MouseButton b = qtButton(button);
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton changed = Qt::NoButton;
@@ -152,6 +169,23 @@ void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoin
     }
     QMouseEvent e(type, local, global, changed, held, ModifiersFromShiftState(shift));
     QCoreApplication::sendEvent(w, &e);
+}
+
+void SendComboListClick(TComboBox& combo, int index)
+{
+    auto* box = static_cast<QComboBox*>(QtAccess::Widget(combo));
+    QAbstractItemView* view = box->view();
+    if (!view->isVisible() || index < 0 || index >= box->count())
+        return;
+    QWidget* viewport = view->viewport();
+    const QPointF local = view->visualRect(box->model()->index(index, box->modelColumn())).center();
+    const QPointF global = viewport->mapToGlobal(local);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &release);
 }
 
 void SendClick(TControl& target, TPoint p, TMouseButton button, TShiftState shift)
