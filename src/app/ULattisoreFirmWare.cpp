@@ -2,6 +2,8 @@
 #include "app/ULattisoreFirmWare.h"
 #include "platform/Bitmap.h"
 #include "platform/FileUtils.h"
+#include "shell/UAbout.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 #include "shell/USettings.h"
@@ -14,22 +16,10 @@ namespace {
 constexpr TColor Main_Window_Color = 15595512;
 constexpr int Step_Tops[8] = {128, 172, 216, 260, 304, 348, 392, 436};
 
-void loadGlyph(TOdButton& button, const QString& name)
-{
-    TBitmap glyph;
-    glyph.LoadFromResource(QStringLiteral(":/app/glyphs/%1.bmp").arg(name));
-    button.SetGlyph(&glyph);
-}
-
 }  // namespace
 
 TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
 {
-    static const bool resourcesReady = [] {
-        Q_INIT_RESOURCE(glyphs);
-        return true;
-    }();
-    (void)resourcesReady;
     Name = QStringLiteral("FLattisoreFirmWare");
     SetBorderStyle(bsSingle);
     Position = poScreenCenter;
@@ -51,12 +41,9 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
     LL_Update->OnLinkClick = [this](TObject* Sender, const QString& Link, TSysLinkType) {
         LL_UpdateLinkClick(Sender, Link);
     };
-    Btn_Info = newButton(50, 50);
-    Btn_Opz = newButton(50, 50);
-    Btn_Close = newButton(50, 50);
-    loadGlyph(*Btn_Info, QStringLiteral("INFO"));
-    loadGlyph(*Btn_Opz, QStringLiteral("OPTIONS"));
-    loadGlyph(*Btn_Close, QStringLiteral("CLOSE"));
+    Btn_Info = newButton(50, QStringLiteral("INFO"));
+    Btn_Opz = newButton(50, QStringLiteral("OPTIONS"));
+    Btn_Close = newButton(50, QStringLiteral("CLOSE"));
     L_Begin = newLabel();
     L_Name_Conf = newLabel();
     L_Name_Conf_L2 = newLabel();
@@ -74,29 +61,31 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
     L_Orvane->SetCaption(QStringLiteral(LATTISOR_MAKER_HOST));
     L_Orvane->SetCursor(crHandPoint);
     L_Orvane->OnClick = [this](TObject* Sender) { L_OrvaneClick(Sender); };
-    Btn_New = newButton(170, 36);
-    Btn_Open = newButton(170, 36);
-    Btn_Prm_Gen = newButton(170, 36);
-    Btn_CreateBin = newButton(170, 36);
-    Btn_EtherCAT_Set_Access = newButton(170, 36);
+    const QString table = QStringLiteral("TABLE");
+    const QString file = QStringLiteral("FILE");
+    Btn_New = newStepButton(QStringLiteral("NEW"));
+    Btn_Open = newStepButton(QStringLiteral("OPEN"));
+    Btn_Prm_Gen = newStepButton(QStringLiteral("PARAMETERS"));
+    Btn_CreateBin = newStepButton(QStringLiteral("UPDATE"));
+    Btn_EtherCAT_Set_Access = newStepButton(table);
     Timer_Update = new TTimer(this);
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(Update_First_Interval);
     Timer_Update->OnTimer = [this](TObject* Sender) { Timer_UpdateTimer(Sender); };
-    for (TOdButton*& button :
-         {std::ref(Btn_Modbus_Set_Access), std::ref(Btn_BACnet_SetAccess), std::ref(Btn_BACnet_EDE_File),
-          std::ref(Btn_CAN_Rec_Frame), std::ref(Btn_CAN_Send_Frame), std::ref(Btn_PDO_CANopen),
-          std::ref(Btn_SDO_Client_CANopen), std::ref(Btn_SDO_Server_CANopen), std::ref(Btn_CANopen_EDS),
-          std::ref(Btn_DNet_Net), std::ref(Btn_DNet_Offset), std::ref(Btn_DMX_Default),
-          std::ref(Btn_IEC61850_Client), std::ref(Btn_TLS_List_Certificates), std::ref(Btn_IEC61850_Access),
-          std::ref(Btn_MQTT_Set_Topic), std::ref(Btn_OPC_UA_Client_Access), std::ref(Btn_OPC_UA_Server_Access),
-          std::ref(Btn_SNMP_Manager_Access), std::ref(Btn_SNMP_Trap), std::ref(Btn_SNMP_MIB),
-          std::ref(Btn_PROFINET_XML)})
-        button = newButton(170, 36);
-    Btn_EtherCAT_ESI_File = newButton(170, 36);
+    // The table editors show a table, the description-file writers a file.
+    const std::pair<TOdButton**, const QString&> others[] = {
+        {&Btn_Modbus_Set_Access, table}, {&Btn_BACnet_SetAccess, table}, {&Btn_BACnet_EDE_File, file},
+        {&Btn_CAN_Rec_Frame, table}, {&Btn_CAN_Send_Frame, table}, {&Btn_PDO_CANopen, table},
+        {&Btn_SDO_Client_CANopen, table}, {&Btn_SDO_Server_CANopen, table}, {&Btn_CANopen_EDS, file},
+        {&Btn_DNet_Net, table}, {&Btn_DNet_Offset, table}, {&Btn_DMX_Default, table},
+        {&Btn_IEC61850_Client, table}, {&Btn_TLS_List_Certificates, table}, {&Btn_IEC61850_Access, table},
+        {&Btn_MQTT_Set_Topic, table}, {&Btn_OPC_UA_Client_Access, table}, {&Btn_OPC_UA_Server_Access, table},
+        {&Btn_SNMP_Manager_Access, table}, {&Btn_SNMP_Trap, table}, {&Btn_SNMP_MIB, file},
+        {&Btn_PROFINET_XML, file}, {&Btn_EtherCAT_ESI_File, file}, {&Btn_EtherNetIP_Access, table},
+        {&Btn_S7_Protocol_Access, table}};
+    for (const auto& [button, glyph] : others)
+        *button = newStepButton(glyph);
     Btn_EtherCAT_ESI_File->SetCaption(QStringLiteral("EtherCAT ESI File"));
-    Btn_EtherNetIP_Access = newButton(170, 36);
-    Btn_S7_Protocol_Access = newButton(170, 36);
 
     createSteps();
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
@@ -109,12 +98,17 @@ TFLattisoreFirmWare::~TFLattisoreFirmWare()
     Unregister_Set_Lang(setLangId_);
 }
 
-TOdButton* TFLattisoreFirmWare::newButton(int width, int height)
+TOdButton* TFLattisoreFirmWare::newButton(int size, const QString& glyph)
 {
-    auto* button = new TOdButton(this);
-    button->SetParent(this);
-    button->SetBounds(0, 0, width, height);
-    button->ShowHint = true;
+    TOdButton* button = New_Button(this, this, Rect(0, 0, size, size), glyph);
+    button->OnClick = [this](TObject* Sender) { Btn_Click(Sender); };
+    return button;
+}
+
+TOdButton* TFLattisoreFirmWare::newStepButton(const QString& glyph)
+{
+    TOdButton* button = New_Button(this, this, Rect(0, 0, 170, 36), glyph);
+    button->SetAlignment(taLeftJustify);
     button->OnClick = [this](TObject* Sender) { Btn_Click(Sender); };
     return button;
 }
@@ -164,7 +158,8 @@ void TFLattisoreFirmWare::Lay_Out()
     // This model: six steps.
     for (std::size_t i = 0; i < 6; ++i)
         steps[i]->SetVisible(true);
-    place(L_Orvane, true, 565, L_Step_6->Top());
+    L_Orvane->SetVisible(true);
+    Place_Maker_Link(*L_Orvane, 565, L_Step_6->Top(), 684);
     place(Btn_EtherCAT_Set_Access, true, 80, 200);
     place(Btn_DNet_Net, true, 80, 244);
     place(Btn_DNet_Offset, true, 258, 244);

@@ -94,7 +94,9 @@ private:
         std::function<void()> Action;
     };
 
-    TOdButton* newButton(int width, int height);
+    // A square glyph-only button, and a step button: 170 x 36, its glyph and caption from the left.
+    TOdButton* newButton(int size, const QString& glyph);
+    TOdButton* newStepButton(const QString& glyph);
     TLabel* newLabel();
     void createSteps();
     void Lay_Out();

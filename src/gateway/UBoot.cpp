@@ -3,6 +3,7 @@
 #include "gateway/USaveBincc.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/UComonHelpers.h"
 #include "shell/ULanguage.h"
@@ -67,9 +68,8 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner)
     CB_COM_Port = Place<TComboBox>(this, P_Serial, 12, 30, 145, 21);
     CB_COM_Port->SetStyle(csDropDownList);
     CB_COM_Port->TabStop = true;
-    Btn_COM_List = Place<TOdButton>(this, P_Serial, 165, 28, 25, 25);
+    Btn_COM_List = New_Button(this, P_Serial, Bounds(165, 28, 25, 25), QStringLiteral("REFRESH"));
     Btn_COM_List->Hint = QStringLiteral("Update COM Ports List");
-    Btn_COM_List->ShowHint = true;
     Btn_COM_List->OnClick = [this](TObject* sender) { Btn_COM_ListClick(sender); };
 
     P_Options = Make_Panel(this, 65);
@@ -83,11 +83,9 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner)
     CB_Update_Option_Read_Back->ShowHint = true;
 
     P_Button = Make_Panel(this, 49);
-    Btn_Cancel = Place<TOdButton>(this, P_Button, 12, 9, 129, 31);
+    Btn_Cancel = New_Button(this, P_Button, Bounds(12, 9, 129, 31), QStringLiteral("CANCEL"));
     Btn_Cancel->SetModalResult(mrCancel);
-    Btn_Cancel->ShowHint = true;
-    Btn_Update = Place<TOdButton>(this, P_Button, 237, 9, 200, 31);
-    Btn_Update->ShowHint = true;
+    Btn_Update = New_Button(this, P_Button, Bounds(237, 9, 200, 31), QStringLiteral("UPDATE"));
     Btn_Update->OnClick = [this](TObject* sender) { Btn_UpdateClick(sender); };
 
     OnShow = [this](TObject* sender) { FormShow(sender); };

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 
@@ -104,19 +105,14 @@ void TFParGen::Build_Frame()
     P_Button->SetBevelOuter(bvNone);
     P_Button->SetShowCaption(false);
     P_Button->SetParentColor(true);
-    const auto button = [this](int left) {
-        auto* b = new TOdButton(this);
-        b->SetParent(P_Button);
-        b->SetBounds(left, 6, 110, 28);
+    const auto button = [this](int left, const QString& glyph) {
+        TOdButton* b = New_Button(this, P_Button, Bounds(left, 6, 110, 28), glyph);
         b->Anchors = akTop | akRight;
-        b->SetStyle(TOdButtonStyle::bsEncarta);
-        b->ColorWhenDown = 0x0080FF;
-        b->ShowHint = true;
         return b;
     };
-    Btn_OK = button(217);
+    Btn_OK = button(217, QStringLiteral("OK"));
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
-    Btn_Cancel = button(335);
+    Btn_Cancel = button(335, QStringLiteral("CANCEL"));
     Btn_Cancel->SetModalResult(mrCancel);
 
     CPG = new TCategoryPanelGroup(this);

@@ -89,6 +89,7 @@ void TControl::init()
         FontChanged();
     };
     widget_->setFont(font_.ToQFont());
+    applyFontColor();
 }
 
 TControl::~TControl()
@@ -421,13 +422,22 @@ void TControl::adoptParentFont()
     parentFont_ = true;
 }
 
+void TControl::applyFontColor()
+{
+    // A disabled control writes its text in the grey of disabled text, whatever its font's colour.
+    QPalette pal = widget_->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(QPalette::Active, role, ColorToQColor(font_.Color()));
+        pal.setColor(QPalette::Inactive, role, ColorToQColor(font_.Color()));
+        pal.setColor(QPalette::Disabled, role, ColorToQColor(clGrayText));
+    }
+    widget_->setPalette(pal);
+}
+
 void TControl::FontChanged()
 {
     widget_->setFont(font_.ToQFont());
-    QPalette pal = widget_->palette();
-    pal.setColor(QPalette::WindowText, ColorToQColor(font_.Color()));
-    pal.setColor(QPalette::Text, ColorToQColor(font_.Color()));
-    widget_->setPalette(pal);
+    applyFontColor();
     Perform(CM_FONTCHANGED);
     if (auto* win = dynamic_cast<TWinControl*>(this)) {
         TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};

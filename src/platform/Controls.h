@@ -260,6 +260,8 @@ private:
     void mouseButtonMessage(TMessage& m);
     void handleWheel(TMessage& m);
     void adoptParentFont();
+    // The text colours of the widget from the font, grey when disabled.
+    void applyFontColor();
     void adoptParentColor();
     void paintFromWidget(QPainter& painter);
     void silenceWidget();

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <array>
 
 namespace {
@@ -129,11 +130,37 @@ void ShowMessage(const QString& Msg)
     showBox({mtCustom, Application->Title, Msg, mbOK});
 }
 
+namespace {
+
+// The patterns of a list separated by semicolons, commas or blanks, in a case-blind order.
+QStringList patternSet(const QString& list)
+{
+    static const QRegularExpression separators(QStringLiteral("[;,\\s]+"));
+    QStringList patterns = list.toLower().split(separators, Qt::SkipEmptyParts);
+    patterns.sort();
+    patterns.removeDuplicates();
+    return patterns;
+}
+
+// The description already ends with its patterns in brackets, as "Text (*.txt)" does.
+bool showsPatterns(const QString& description, const QString& patterns)
+{
+    static const QRegularExpression shown(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    const QRegularExpressionMatch m = shown.match(description);
+    return m.hasMatch() && patternSet(m.captured(1)) == patternSet(patterns);
+}
+
+} // namespace
+
 QStringList FilterToNameFilters(const QString& filter)
 {
     QStringList out;
     const QStringList parts = filter.split(u'|');
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (showsPatterns(parts[i], parts[i + 1])) {
+            out << parts[i];
+            continue;
+        }
         const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
         out << parts[i] + QStringLiteral(" (") + patterns + u')';
     }

@@ -40,8 +40,6 @@ public:
     // Bound while WM_PAINT runs, after the box has drawn its text and frame: a descendant that handles
     // WM_PAINT draws over them in window coordinates.
     TCanvas& Canvas() { return canvas_; }
-    // The whole text is selected when the edit gets the focus from the keyboard.
-    bool AutoSelect = true;
     // The user changed the text since code last set it.
     bool Modified() const { return modified_; }
     void SetModified(bool v) { modified_ = v; }
@@ -61,7 +59,6 @@ protected:
     void Change() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
-    void DoEnter() override;
     void GetSelection(int& from, int& to) const override;
     void SetSelection(int from, int to) override;
     bool WordWrap() const { return wordWrap_; }

@@ -49,6 +49,9 @@ unsigned TLabel::textFlags() const
         flags |= DT_RIGHT;
     if (!ShowAccelChar)
         flags |= DT_NOPREFIX;
+    // A label held to a width shows what doesn't fit as "...", never half a letter.
+    if (!autoSize_ && !wordWrap_)
+        flags |= DT_END_ELLIPSIS;
     return flags;
 }
 
@@ -81,6 +84,7 @@ void TLabel::Paint()
         const int free = r.Height() - calc.Height();
         r.Top += layout_ == tlBottom ? free : free / 2;
     }
+    // A label held to a width shows what doesn't fit as "...", never half a letter.
     c.DrawText(Caption(), r, textFlags());
 }
 
@@ -226,6 +230,13 @@ void TCustomEdit::WndProc(TMessage& m)
     default:
         TWinControl::WndProc(m);
     }
+}
+
+void TCustomEdit::DoEnter()
+{
+    if (AutoSelect && !(ControlState & csLButtonDown))
+        SelectAll();
+    TWinControl::DoEnter();
 }
 
 void TCustomEdit::Change()
@@ -467,6 +478,10 @@ public:
     explicit ComboWidget(TComboBox* owner) : owner_(owner) {}
     void showPopup() override
     {
+        // The open list takes the mouse: the press that opened it gets no release here, so the control
+        // must not keep the pointer captured, or every later click would come back to it.
+        owner_->SetMouseCapture(false);
+        owner_->ControlState &= ~(csClicked | csLButtonDown);
         ControlBridge::guarded([this] { owner_->NotifyParent(CBN_DROPDOWN); });
         NativeWidget<QComboBox>::showPopup();
     }

@@ -81,10 +81,13 @@ public:
     void Clear() { SetText(QString()); }
 
     TNotifyEvent OnChange;
+    // The whole text is selected when the edit gets the focus other than by a click into it.
+    bool AutoSelect = true;
 
 protected:
     TCustomEdit(TComponent* AOwner, QWidget* widget);
     virtual void Change();
+    void DoEnter() override;
     // 0 shows the text; any other character is shown for each character of it (EM_SETPASSWORDCHAR,
     // EM_GETPASSWORDCHAR). The text itself stays as it is.
     char16_t PasswordChar() const { return passwordChar_; }

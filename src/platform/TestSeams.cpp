@@ -2,7 +2,9 @@
 
 #include "platform/KeyMap.h"
 
-#include <QCoreApplication>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -115,11 +117,26 @@ void TypeText(TWinControl& target, const QString& text)
     }
 }
 
+namespace {
+
+// Where the window system sends the pointer's input: an open pop-up (a drop-down list) takes it first, then a
+// control that holds the pointer captured, else the widget under the pointer.
+QWidget* mouseReceiver(QWidget* target)
+{
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && !popup->isAncestorOf(target) && popup != target)
+        return popup;
+    if (TControl* capture = GetCaptureControl(); capture && capture->Widget()->isVisible())
+        return capture->Widget();
+    return target;
+}
+
+} // namespace
+
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift)
 {
-    QWidget* w = target.Widget();
-    const QPointF local(p.X, p.Y);
-    const QPointF global = w->mapToGlobal(local);
+    const QPointF global = target.Widget()->mapToGlobal(QPointF(p.X, p.Y));
+    QWidget* w = mouseReceiver(target.Widget());
+    const QPointF local = w->mapFromGlobal(global);
     const Qt::MouseButton b = qtButton(button);
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton changed = Qt::NoButton;
@@ -151,6 +168,23 @@ void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoin
     }
     QMouseEvent e(type, local, global, changed, held, ModifiersFromShiftState(shift));
     QCoreApplication::sendEvent(w, &e);
+}
+
+void SendComboListClick(TComboBox& combo, int index)
+{
+    auto* box = static_cast<QComboBox*>(combo.Widget());
+    QAbstractItemView* view = box->view();
+    if (!view->isVisible() || index < 0 || index >= box->count())
+        return;
+    QWidget* viewport = view->viewport();
+    const QPointF local = view->visualRect(box->model()->index(index, box->modelColumn())).center();
+    const QPointF global = viewport->mapToGlobal(local);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &release);
 }
 
 void SendClick(TControl& target, TPoint p, TMouseButton button, TShiftState shift)

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "platform/Seam.h"
+#include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 
 #include <QImage>
@@ -50,9 +51,12 @@ void SendKeyUp(TWinControl& target, WORD vk, TShiftState shift = 0);
 // Types each character as a key press and release.
 void TypeText(TWinControl& target, const QString& text);
 
-// Mouse input at a client point, delivered to the target as if it had the pointer captured.
+// Mouse input at a client point of the target, delivered as the window system does: to an open drop-down list
+// first, then to a control that holds the pointer captured, else to the target.
 enum class TMouseAction { Down, Up, Move, DblClick };
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift = 0);
+// Moves to, presses and releases the mouse on an item of the combo box's open list.
+void SendComboListClick(TComboBox& combo, int index);
 // Down and up at the point.
 void SendClick(TControl& target, TPoint p, TMouseButton button = TMouseButton::mbLeft, TShiftState shift = 0);
 // One wheel step of delta (120 per notch, positive away from the user) with the pointer at a client point.

@@ -1,13 +1,22 @@
 #include "shell/UAbout.h"
 #include "platform/Desktop.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/USoftOptions.h"
+
+#include <algorithm>
 
 TFAbout* FAbout = nullptr;
 
 QString Maker_Home_Page()
 {
     return Maker_Url(QStringLiteral("/HOME/default.asp?frompg=GXS59"));
+}
+
+void Place_Maker_Link(TLabel& label, int left, int top, int right)
+{
+    label.SetLeft(std::max(0, std::min(left, right - label.Width())));
+    label.SetTop(top);
 }
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
@@ -35,6 +44,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
     Label3 = newLabel(128, 77, QStringLiteral("Version :"));
     Label4 = newLabel(316, 131, Maker_Host());
     Label4->Font().SetStyle(fsUnderline);
+    Place_Maker_Link(*Label4, 316, 131, 417);
     Label4->SetCursor(crHandPoint);
     Label4->OnClick = [this](TObject* Sender) { Label4Click(Sender); };
     Label6 = newLabel(128, 62, QStringLiteral("Software Code : "));
@@ -43,9 +53,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
     Label10 = newLabel(240, 77);
     Label12 = newLabel(240, 93);
 
-    OdButton1 = new TOdButton(this);
-    OdButton1->SetParent(this);
-    OdButton1->SetBounds(32, 115, 81, 22);
+    OdButton1 = New_Button(this, this, Bounds(32, 115, 81, 22), QStringLiteral("OK"));
     OdButton1->SetCaption(QStringLiteral("OK"));
     OdButton1->SetModalResult(mrOk);
 

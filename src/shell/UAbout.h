@@ -8,6 +8,9 @@
 
 // The maker's home page, as the about box and the main window link it.
 QString Maker_Home_Page();
+// Puts the label showing the maker's address at (left, top), or further left when its text would end past
+// right: a long address stays whole inside its window.
+void Place_Maker_Link(TLabel& label, int left, int top, int right);
 
 class TFAbout : public TForm {
 public:

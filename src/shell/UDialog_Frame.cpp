@@ -1,4 +1,5 @@
 #include "shell/UDialog_Frame.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 
@@ -29,18 +30,12 @@ TDialog_Frame::TDialog_Frame(TComponent* AOwner, int clientWidth, int clientHeig
     P_Button->SetParent(this);
     P_Button->SetAlign(alBottom);
     P_Button->SetHeight(40);
-    Btn_Cancel = new TOdButton(this);
-    Btn_Cancel->SetParent(P_Button);
-    Btn_Cancel->SetBounds(P_Button->Width() - 120, 6, 110, 28);
+    Btn_Cancel = New_Button(this, P_Button, Bounds(P_Button->Width() - 120, 6, 110, 28), QStringLiteral("CANCEL"));
     Btn_Cancel->Anchors = akTop | akRight;
     Btn_Cancel->SetModalResult(mrCancel);
     Btn_Cancel->Cancel = true;
-    Btn_Cancel->ShowHint = true;
-    Btn_OK = new TOdButton(this);
-    Btn_OK->SetParent(P_Button);
-    Btn_OK->SetBounds(Btn_Cancel->Left() - 120, 6, 110, 28);
+    Btn_OK = New_Button(this, P_Button, Bounds(Btn_Cancel->Left() - 120, 6, 110, 28), QStringLiteral("OK"));
     Btn_OK->Anchors = akTop | akRight;
-    Btn_OK->ShowHint = true;
 
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
     setLangId_ = Register_Set_Lang([this] { Set_Lang(); });

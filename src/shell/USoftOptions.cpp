@@ -2,6 +2,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Http.h"
+#include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 #include <QDir>
@@ -127,13 +128,14 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TDialog_Frame(AOwner, 460, 38
     L_Page_Lang = new TLabel(this);
     L_Page_Lang->SetParent(TS_Language);
     L_Page_Lang->SetBounds(16, 212, 150, 16);
-    Btn_Prev = newButton(TS_Language, 230, 206, 100);
-    Btn_Next = newButton(TS_Language, 336, 206, 100);
+    Btn_Prev = New_Button(this, TS_Language, Bounds(230, 206, 100, 26), QStringLiteral("PREV"));
+    Btn_Next = New_Button(this, TS_Language, Bounds(336, 206, 100, 26), QStringLiteral("NEXT"));
+    Btn_Next->SetLayout(TOdButtonLayout::blGlyphRight);
     Btn_Prev->OnClick = Btn_Next->OnClick = [this](TObject* Sender) { Btn_NextClick(Sender); };
 
     CB_En_Con = newCheckBox(TS_Con_Options, 16);
     CB_Update = newCheckBox(TS_Con_Options, 44);
-    Btn_Check_Update = newButton(TS_Con_Options, 16, 80, 200);
+    Btn_Check_Update = New_Button(this, TS_Con_Options, Bounds(16, 80, 200, 26), QStringLiteral("GLOBE"));
     Btn_Check_Update->OnClick = [this](TObject* Sender) { Btn_Check_UpdateClick(Sender); };
     LL_Check_Update = new TLinkLabel(this);
     LL_Check_Update->SetParent(TS_Con_Options);
@@ -158,14 +160,6 @@ TCheckBox* TFSoftOptions::newCheckBox(TWinControl* parent, int top)
     box->SetBounds(16, top, 420, 17);
     box->OnClick = [this](TObject* Sender) { CB_En_ConClick(Sender); };
     return box;
-}
-
-TOdButton* TFSoftOptions::newButton(TWinControl* parent, int left, int top, int width)
-{
-    auto* button = new TOdButton(this);
-    button->SetParent(parent);
-    button->SetBounds(left, top, width, 26);
-    return button;
 }
 
 void TFSoftOptions::FormShow(TObject*)

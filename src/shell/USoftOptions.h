@@ -89,7 +89,6 @@ private:
     void showPageLabel();
     void showSlot(int slot, const QString& name);
     TCheckBox* newCheckBox(TWinControl* parent, int top);
-    TOdButton* newButton(TWinControl* parent, int left, int top, int width);
 };
 
 extern TFSoftOptions* FSoftOptions;

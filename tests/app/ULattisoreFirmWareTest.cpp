@@ -96,7 +96,6 @@ TEST_F(MainWindow, LaysOutTheSixStepsOfThisModel)
         {w.L_Begin, 16, 84, QStringLiteral("Begin")},
         {w.L_Step_1, 16, 128, QStringLiteral("Step 1")},
         {w.L_Step_6, 16, 348, QStringLiteral("Step 6")},
-        {w.L_Orvane, 565, 348, QStringLiteral(LATTISOR_MAKER_HOST)},
         {w.Btn_New, 80, 112, QStringLiteral("New Configuration")},
         {w.Btn_Open, 258, 112, QStringLiteral("Open Configuration")},
         {w.Btn_Prm_Gen, 80, 156, QStringLiteral("Set Communication")},
@@ -116,6 +115,10 @@ TEST_F(MainWindow, LaysOutTheSixStepsOfThisModel)
         EXPECT_EQ(c.control->Top(), c.top);
         EXPECT_EQ(c.control->Caption(), c.caption);
     }
+    // The maker's address starts at 565 unless it would then pass the rule's end.
+    EXPECT_EQ(w.L_Orvane->Caption(), QStringLiteral(LATTISOR_MAKER_HOST));
+    EXPECT_EQ(w.L_Orvane->Top(), 348);
+    EXPECT_EQ(w.L_Orvane->Left(), std::min(565, 684 - w.L_Orvane->Width()));
     EXPECT_EQ(w.Btn_New->Width(), 170);
     EXPECT_EQ(w.Btn_New->Height(), 36);
     EXPECT_EQ(w.Btn_Close->Hint, QStringLiteral("Close Configurator"));
@@ -127,6 +130,39 @@ TEST_F(MainWindow, LaysOutTheSixStepsOfThisModel)
                              static_cast<TControl*>(w.LL_Update)})
         EXPECT_FALSE(hidden->Visible()) << hidden->Caption().toStdString();
     EXPECT_EQ(w.Btn_Modbus_Set_Access->Caption(), QStringLiteral("Modbus Set Access"));
+}
+
+TEST_F(MainWindow, EveryButtonOfEveryFormCarriesTheFormsLook)
+{
+    Start();
+    int buttons = 0;
+    for (int f = 0; f < Application->ComponentCount(); ++f) {
+        const auto* form = dynamic_cast<TCustomForm*>(Application->Components(f));
+        for (int c = 0; form && c < form->ComponentCount(); ++c) {
+            const auto* b = dynamic_cast<TOdButton*>(form->Components(c));
+            if (!b)
+                continue;
+            SCOPED_TRACE((form->Name + QLatin1Char(' ') + b->Caption()).toStdString());
+            ++buttons;
+            EXPECT_EQ(b->Style(), TOdButtonStyle::bsEncarta);
+            EXPECT_EQ(b->Color(), TColor(0xEDF7F8));
+            EXPECT_EQ(b->ColorWhenDown, TColor(0x0080FF));
+            EXPECT_EQ(b->HotTrackColor, clYellow);
+            EXPECT_EQ(b->LightColor(), clGray);
+            EXPECT_EQ(b->NumGlyphs(), 1);
+            EXPECT_GT(b->Glyph().Width(), 0);
+        }
+    }
+    EXPECT_GE(buttons, 45);
+
+    // A step button: its caption from the left, its face the forms' colour, yellow under the pointer.
+    Main().Show();
+    TOdButton& step = *Main().Btn_New;
+    EXPECT_EQ(step.Alignment(), taLeftJustify);
+    EXPECT_EQ(PaintToImage(step).pixel(step.Width() - 4, 3), qRgb(0xF8, 0xF7, 0xED));
+    SendMouseEnter(step);
+    EXPECT_EQ(PaintToImage(step).pixel(step.Width() - 4, 3), qRgb(0xFF, 0xFF, 0x00));
+    SendMouseLeave(step);
 }
 
 TEST_F(MainWindow, RemembersADeletedProjectButOpensNone)

@@ -284,6 +284,17 @@ TEST_F(BootDialog, DotMovesToTheNextBoxAndIsNeverTyped)
     });
 }
 
+TEST_F(BootDialog, TypingAnAddressReplacesEachBoxInTurn)
+{
+    Last_IP_Address = "127.0.0.1";
+    Run([](TFBoot& f) {
+        for (const QChar ch : QStringLiteral("1.2.3.4"))
+            TypeText(*f.ActiveControl(), QString(ch));
+        EXPECT_EQ(QStringList({f.E_IP1->Text(), f.E_IP2->Text(), f.E_IP3->Text(), f.E_IP4->Text()}),
+                  QStringList({"1", "2", "3", "4"}));
+    });
+}
+
 TEST_F(BootDialog, AnsweredPingWritesTheFileAndRunsTheUpdater)
 {
     Install_Stub_Updater();

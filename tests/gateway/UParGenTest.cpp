@@ -103,6 +103,18 @@ TEST_F(ParGenForm, LoadsTheFileAndOkWritesIt)
         EXPECT_TRUE(file.contains(QLatin1String(part))) << part;
 }
 
+TEST_F(ParGenForm, ListChosenWithTheMouseLeavesOkToTheMouse)
+{
+    const TModalResult result = Run([](TFParGen& f) {
+        TComboBox* baud = f.List(QStringLiteral("CB_DeviceNet_Master_Baudrate"));
+        SendClick(*baud, {20, 10});
+        SendComboListClick(*baud, 1);
+        SendClick(*f.Btn_OK, {20, 10});
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(QString::fromUtf8(Read(File_ParGen)).contains(QLatin1String("<DNETM_BAUDRATE>1<")));
+}
+
 TEST_F(ParGenForm, FailedCheckShowsItsTextAndWritesNothing)
 {
     MessageBoxRecorder boxes;

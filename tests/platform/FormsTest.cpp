@@ -115,8 +115,10 @@ TEST(FormsTest, FileDialogsAnswerWithAPathOrCancel)
     EXPECT_EQ(open.FileName, QStringLiteral("keep.eds"));
     EXPECT_FALSE(cancel.Shown[0].Save);
 
-    EXPECT_EQ(FilterToNameFilters(QStringLiteral("EDS (*.eds)|*.eds|All|*.eds;*.txt")),
-              (QStringList{"EDS (*.eds) (*.eds)", "All (*.eds *.txt)"}));
+    // A description that already shows its patterns keeps them once.
+    EXPECT_EQ(FilterToNameFilters(QStringLiteral("EDS (*.eds)|*.eds|All|*.eds;*.txt|Text (*.TXT; *.csv)|*.csv;*.txt|"
+                                                 "Old (*.doc)|*.txt")),
+              (QStringList{"EDS (*.eds)", "All (*.eds *.txt)", "Text (*.TXT; *.csv)", "Old (*.doc) (*.txt)"}));
     EXPECT_EQ(AddDefaultExt(QStringLiteral("a.txt"), QStringLiteral("xml")), QStringLiteral("a.txt"));
     EXPECT_EQ(AddDefaultExt(QStringLiteral("a"), QStringLiteral(".mib")), QStringLiteral("a.mib"));
 }

@@ -14,6 +14,15 @@ struct OnForm {
     OnForm() { control->SetParent(&form); }
 };
 
+int countPixels(const QImage& image, QRgb colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour;
+    return n;
+}
+
 } // namespace
 
 TEST(StdCtrlsTest, EditFiltersTypedKeysBySettingThemToZero)
@@ -80,6 +89,28 @@ TEST(StdCtrlsTest, EditSelectionAndEditMessages)
     EXPECT_EQ(line->displayText(), QStringLiteral("192.0"));
 }
 
+TEST(StdCtrlsTest, EditEnteredOtherThanByAClickSelectsItsWholeText)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    TEdit* edits[2];
+    for (int i = 0; i < 2; ++i) {
+        edits[i] = new TEdit(&form);
+        edits[i]->SetParent(&form);
+        edits[i]->SetBounds(10 + i * 60, 10, 50, 21);
+        edits[i]->SetText(QStringLiteral("127"));
+    }
+    edits[0]->AutoSelect = false;
+    form.Show();
+
+    edits[0]->SetFocus();
+    EXPECT_EQ(edits[0]->SelLength(), 0);
+    edits[1]->SetFocus();
+    EXPECT_EQ(edits[1]->SelLength(), 3);
+    TypeText(*edits[1], QStringLiteral("8"));
+    EXPECT_EQ(edits[1]->Text(), QStringLiteral("8")) << "typing replaces the selected text";
+}
+
 TEST(StdCtrlsTest, EditChangeReachesTheParentAsACommand)
 {
     class Parent : public TCustomControl {
@@ -138,6 +169,37 @@ TEST(StdCtrlsTest, ComboBoxStylesItemsAndSelection)
     EXPECT_EQ(combo.Text(), QStringLiteral("own text")) << "changing the items keeps the typed text";
 }
 
+TEST(StdCtrlsTest, ComboListChosenWithTheMouseLetsGoOfThePointer)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetBounds(10, 10, 120, 21);
+    combo->SetStyle(csDropDownList);
+    for (const char* rate : {"125K", "250K", "500K"})
+        combo->Items().Add(QString::fromLatin1(rate));
+    combo->SetItemIndex(0);
+    int selects = 0;
+    combo->OnSelect = [&](TObject*) { ++selects; };
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 100, 120, 17);
+    form.Show();
+
+    SendClick(*combo, {60, 10});  // the press opens the list, which takes the release
+    ASSERT_TRUE(combo->DroppedDown());
+    SendComboListClick(*combo, 2);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(selects, 1);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+
+    SendClick(*box, {5, 5});
+    EXPECT_TRUE(box->Checked()) << "the next click goes where it is made";
+    EXPECT_FALSE(combo->DroppedDown());
+}
+
 TEST(StdCtrlsTest, CheckBoxAndRadioButtonClickOnEveryChange)
 {
     TForm form(nullptr);
@@ -163,6 +225,30 @@ TEST(StdCtrlsTest, CheckBoxAndRadioButtonClickOnEveryChange)
     b->SetChecked(true);
     EXPECT_FALSE(a->Checked());
     EXPECT_EQ(radioClicks, 1);
+}
+
+TEST(StdCtrlsTest, DisabledEditComboAndCheckBoxWriteInGrey)
+{
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    auto* combo = new TComboBox(&form);
+    auto* box = new TCheckBox(&form);
+    combo->SetStyle(csDropDownList);
+    combo->Items().Add(QStringLiteral("500K"));
+    combo->SetItemIndex(0);
+    edit->SetText(QStringLiteral("192"));
+    box->SetCaption(QStringLiteral("Gateway"));
+    for (TWinControl* control : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(combo),
+                                 static_cast<TWinControl*>(box)}) {
+        SCOPED_TRACE(control->ClassName().toStdString());
+        control->SetParent(&form);
+        const QImage enabled = PaintToImage(*control);
+        control->SetEnabled(false);
+        const QImage disabled = PaintToImage(*control);
+        EXPECT_GT(countPixels(enabled, qRgb(0, 0, 0)), 10);
+        EXPECT_EQ(countPixels(disabled, qRgb(0, 0, 0)), 0);
+        EXPECT_GT(countPixels(disabled, qRgb(128, 128, 128)), 10) << "the text in grey";
+    }
 }
 
 TEST(StdCtrlsTest, LabelSizesToItsTextAndPaintsTransparent)
@@ -194,6 +280,32 @@ TEST(StdCtrlsTest, LabelSizesToItsTextAndPaintsTransparent)
         for (int x = 0; x < label->Width(); ++x)
             white = white || image.pixelColor(x, y) == QColor(Qt::white);
     EXPECT_TRUE(white) << "the text is drawn";
+}
+
+TEST(StdCtrlsTest, LabelHeldToAWidthElidesWhatDoesNotFit)
+{
+    TCustomControl back(nullptr);
+    back.SetBounds(0, 0, 200, 30);
+    // The label as it paints at its own size, or held to the width.
+    const auto paint = [&back](const QString& caption, int width) {
+        auto* l = new TLabel(&back);
+        l->SetParent(&back);
+        l->SetCaption(caption);
+        if (width > 0) {
+            l->SetAutoSize(false);
+            l->SetWidth(width);
+        }
+        return PaintToImage(*l);
+    };
+    const QString caption = QStringLiteral("Node Address");
+    const QImage held = paint(caption, 50);
+    bool elided = false;
+    for (int n = 1; n < caption.size() && !elided; ++n)
+        elided = paint(caption.left(n) + QStringLiteral("..."), 50) == held;
+    EXPECT_TRUE(elided) << "drawn as the start of the caption and three dots";
+    const QRgb ink = qRgb(0, 0, 0);
+    EXPECT_EQ(countPixels(paint(QStringLiteral("No"), 50), ink), countPixels(paint(QStringLiteral("No"), 0), ink))
+        << "a text that fits is drawn whole";
 }
 
 TEST(StdCtrlsTest, LinkLabelReportsTheClickedLink)

@@ -52,6 +52,22 @@ TEST_F(About, KeepsItsEnglishTextsThroughALanguageSwitch)
     EXPECT_EQ(about.ShowModal(), mrOk);
 }
 
+TEST_F(About, MakersLinkStaysWholeInsideItsWindow)
+{
+    TFAbout about(nullptr);
+    EXPECT_LE(about.Label4->Left() + about.Label4->Width(), about.ClientWidth());
+
+    TLabel label(nullptr);
+    label.SetCaption(QStringLiteral("www.x.com"));
+    Place_Maker_Link(label, 316, 131, 417);
+    EXPECT_EQ(label.Left(), 316);
+    EXPECT_EQ(label.Top(), 131);
+    label.SetCaption(QStringLiteral("www.a-much-longer-name-of-the-maker.com"));
+    Place_Maker_Link(label, 316, 131, 417);
+    EXPECT_LT(label.Left(), 316);
+    EXPECT_EQ(label.Left() + label.Width(), 417);
+}
+
 TEST_F(About, AddressAndPictureOpenTheMakersHomePage)
 {
     TFAbout about(nullptr);

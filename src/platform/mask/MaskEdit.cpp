@@ -508,9 +508,3 @@ void TCustomMaskEdit::KeyPress(char16_t& Key)
     Key = 0;
 }
 
-void TCustomMaskEdit::DoEnter()
-{
-    if (AutoSelect && !(ControlState & csLButtonDown))
-        SelectAll();
-    TCustomEdit::DoEnter();
-}

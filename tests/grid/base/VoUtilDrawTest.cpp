@@ -38,6 +38,11 @@ TEST(VoUtilDraw, GradientBands) {
     DrawGradientRect(v.canvas(), Red, Blue, 64, Rect(0, 11, 4, 0), false);  // top and bottom swapped
     EXPECT_EQ(v.at(1, 0), Red);
     EXPECT_EQ(v.at(1, 10), Blue);
+
+    // Band 7 of 10 towards 45 is 7 * 45 / 10 = 31.5, rounded to even: 32 (0.7 * 45 falls just below 31.5).
+    Surface w(11, 1);
+    DrawGradientRect(w.canvas(), RGB(0, 0, 0), RGB(45, 0, 0), 10, Rect(0, 0, 11, 1), true);
+    EXPECT_EQ(w.at(7, 0), RGB(32, 0, 0));
 }
 
 TEST(VoUtilDraw, ColourArithmetic) {
@@ -45,6 +50,7 @@ TEST(VoUtilDraw, ColourArithmetic) {
     EXPECT_EQ(DarkenColorHalf(RGB(201, 100, 3)), RGB(100, 50, 1));
     EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(100, 200, 50), 0, 5, 10), RGB(50, 100, 25));
     EXPECT_EQ(BlendColorStep(Red, clNone, 0, 5, 10), Red);
+    EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(45, 0, 0), 0, 7, 10), RGB(32, 0, 0));  // 45 / 10 * 7 = 31.5
 }
 
 TEST(VoUtilDraw, CellBackgroundMirroredAndBorder) {

@@ -33,6 +33,10 @@ TEST(VoUtilText, HighlightUrlsLinksFirstUrlAndEscapes) {
 
     ASSERT_TRUE(HighlightUrls("Mail mailto:me@x.com&y", "MAILTO:", out));
     EXPECT_EQ(out, "Mail <a href=\"mailto:me@x.com\">mailto:me@x.com</a>&y");
+
+    // A sharp s upper-cases to two letters; positions must still be those of the text itself.
+    ASSERT_TRUE(HighlightUrls(QStringLiteral("Stra\u00DFe http://x.de/a"), "HTTP://", out));
+    EXPECT_EQ(out, QStringLiteral("Stra\u00DFe <a href=\"http://x.de/a\">http://x.de/a</a>"));
 }
 
 TEST(VoUtilText, UrlSchemes) {
@@ -193,6 +197,8 @@ TEST(VoUtilText, SmallHelpers) {
     EXPECT_TRUE(CellInGridRect(Rect(1, 1, 3, 3), 3, 1));
     EXPECT_FALSE(CellInGridRect(Rect(1, 1, 3, 3), 4, 1));
     EXPECT_EQ(PosUpperCase("BC", "abc"), 2);
+    EXPECT_EQ(PosUpperCase("E", QStringLiteral("\u00DF\u00DFe")), 3);
+    EXPECT_EQ(PosUpperCase("SS", QStringLiteral("\u00DF")), 0);
     int pos = -1;
     EXPECT_EQ(PosStore("z", "abc", pos), 0);
     EXPECT_EQ(pos, 0);

@@ -16,8 +16,10 @@ void fillSolid(TCanvas& c, const TRect& r, TColor color) {
     c.Rectangle(r);
 }
 
-TColor mixChannels(TColor from, TColor to, double fraction) {
-    const auto ch = [&](int a, int b) { return a + nint(fraction * (b - a)); };
+// Each channel moves from its start by the rounded share that `share` gives of the channel's distance.
+template <typename Share>
+TColor mixChannels(TColor from, TColor to, Share share) {
+    const auto ch = [&](int a, int b) { return a + nint(share(b - a)); };
     return RGB(ch(GetRValue(from), GetRValue(to)), ch(GetGValue(from), GetGValue(to)),
                ch(GetBValue(from), GetBValue(to)));
 }
@@ -69,7 +71,7 @@ void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, c
     steps = std::max(1, std::min(steps, length));
     const double band = static_cast<double>(length) / steps;
     for (int i = 0; i <= steps; ++i) {
-        usePenAndBrush(c, mixChannels(from, to, static_cast<double>(i) / steps));
+        usePenAndBrush(c, mixChannels(from, to, [&](int d) { return static_cast<double>(i) * d / steps; }));
         const int offset = static_cast<int>(i * band);
         const int end = offset + static_cast<int>(band + 1);
         if (horizontal)
@@ -111,7 +113,7 @@ TColor BlendColorStep(TColor fromColor, TColor toColor, int rangeStart, int posi
     if (toColor == clNone || rangeEnd == rangeStart)
         return fromColor;
     return mixChannels(ColorToRGB(fromColor), ColorToRGB(toColor),
-                       static_cast<double>(position) / (rangeEnd - rangeStart));
+                       [&](int d) { return static_cast<double>(d) / (rangeEnd - rangeStart) * position; });
 }
 
 TColor DarkenColorHalf(TColor color) {

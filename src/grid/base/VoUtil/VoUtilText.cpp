@@ -30,6 +30,19 @@ bool isUrlChar(QChar c) {
     return QStringLiteral("%()-./:@\\_{}").contains(c);
 }
 
+// Index of the first place where the text, upper-cased one character at a time, holds the upper-case
+// sub-text; -1 when none. Upper-casing the whole text would change its length (German sharp s becomes "SS").
+qsizetype indexOfUpper(const QString& upperSub, const QString& text) {
+    for (qsizetype i = 0; i + upperSub.size() <= text.size(); ++i) {
+        qsizetype k = 0;
+        while (k < upperSub.size() && text.at(i + k).toUpper() == upperSub.at(k))
+            ++k;
+        if (k == upperSub.size())
+            return i;
+    }
+    return -1;
+}
+
 // A whole, trimmed text as integer.
 bool toInt(const QString& text, int& value) {
     bool ok = false;
@@ -105,12 +118,12 @@ void StripUrlScheme(QString& text) {
 }
 
 bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out) {
-    if (!text.toUpper().contains(upperPrefix))
+    if (indexOfUpper(upperPrefix, text) < 0)
         return false;
     QString escaped = text;
     escaped.replace('<', QLatin1String("&lt;")).replace('>', QLatin1String("&gt;"));
-    const int p = escaped.toUpper().indexOf(upperPrefix);
-    int end = p;
+    const qsizetype p = indexOfUpper(upperPrefix, escaped);
+    qsizetype end = p;
     while (end < escaped.size() && isUrlChar(escaped.at(end)))
         ++end;
     const QString url = escaped.mid(p, end - p);
@@ -475,7 +488,9 @@ bool CellInGridRect(const TRect& gridRect, int col, int row) {
     return gridRect.Left <= col && col <= gridRect.Right && gridRect.Top <= row && row <= gridRect.Bottom;
 }
 
-int PosUpperCase(const QString& upperSub, const QString& text) { return text.toUpper().indexOf(upperSub) + 1; }
+int PosUpperCase(const QString& upperSub, const QString& text) {
+    return static_cast<int>(indexOfUpper(upperSub, text) + 1);
+}
 
 int PosStore(const QString& sub, const QString& text, int& position) {
     position = text.indexOf(sub) + 1;
