@@ -58,7 +58,13 @@ const QDate& dateBase() {
 }  // namespace
 
 TRegionalSettings RegionalSettings() {
+    // Worked out again only when the default locale changed since the last call on this thread.
+    thread_local QLocale last(QLocale::C);
+    thread_local TRegionalSettings cached;
+    thread_local bool known = false;
     const QLocale locale;
+    if (known && locale == last)
+        return cached;
     TRegionalSettings s;
     s.DecimalSeparator = DecimalSeparator();
     s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QChar(',') : locale.groupSeparator().at(0);
@@ -69,6 +75,9 @@ TRegionalSettings RegionalSettings() {
         s.DateSeparator = '/';
     if (s.TimeSeparator.isNull())
         s.TimeSeparator = ':';
+    last = locale;
+    cached = s;
+    known = true;
     return s;
 }
 
