@@ -127,12 +127,13 @@ TEST(ControlHooks, SingleBorderFramesTheClientAreaAndShiftsClientCoordinates)
     form.Show();
     const TRect cell = g->CellRect(2, 1);
     const QPoint inWidget(cell.Left + 2 + 1, cell.Top + 2 + 1);
-    QMouseEvent press(QEvent::MouseButtonPress, inWidget, QtAccess::Widget(*g)->mapToGlobal(inWidget), Qt::LeftButton,
+    QWidget* const widget = QtAccess::Widget(*g);
+    QMouseEvent press(QEvent::MouseButtonPress, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(QtAccess::Widget(*g), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, inWidget, QtAccess::Widget(*g)->mapToGlobal(inWidget), Qt::LeftButton,
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(QtAccess::Widget(*g), &release);
+    QApplication::sendEvent(widget, &release);
     EXPECT_EQ(g->Col(), 2);
     EXPECT_EQ(g->Row(), 1);
 }

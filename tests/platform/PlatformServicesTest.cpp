@@ -4,6 +4,7 @@
 #include "platform/HintWindow.h"
 #include "platform/ScrollBar.h"
 #include "platform/SystemMetrics.h"
+#include "platform/QtAccess.h"
 
 #include <QApplication>
 #include <QScrollBar>
