@@ -1,0 +1,121 @@
+// The string grid beside a QTableWidget of the same size, in one process: each operation timed on both
+// and printed as the ratio ours / QTableWidget, with the heap each filled table holds.
+#include <QApplication>
+#include <QTableWidget>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "grid/VoGrid/VoGrid.h"
+
+namespace {
+constexpr int Rows = 100000;
+constexpr int Cols = 10;
+
+QString cellText(int c, int r)
+{
+    return QString::number(r * Cols + c + 0.25, 'f', 2);
+}
+
+double seconds(const std::function<void()>& f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Heap bytes in use now.
+std::size_t heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+struct Times {
+    double fill = 0;
+    double read = 0;
+    double rows = 0;
+    double clear = 0;
+    std::size_t memory = 0;
+};
+
+Times runOurs()
+{
+    Times t;
+    const std::size_t before = heapInUse();
+    auto grid = std::make_unique<VOroDavoduRuzu>(nullptr);
+    grid->SetColCount(Cols);
+    grid->SetRowCount(Rows);
+    t.fill = seconds([&] {
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                grid->SetCells(c, r, cellText(c, r));
+    });
+    t.memory = heapInUse() - before;
+    t.read = seconds([&] {
+        qsizetype total = 0;
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                total += grid->Cells(c, r).size();
+        benchmark::DoNotOptimize(total);
+    });
+    t.rows = seconds([&] {
+        grid->SetRowCount(Rows / 2);
+        grid->SetRowCount(Rows);
+    });
+    t.clear = seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
+    return t;
+}
+
+Times runTable()
+{
+    Times t;
+    const std::size_t before = heapInUse();
+    auto table = std::make_unique<QTableWidget>(Rows, Cols);
+    t.fill = seconds([&] {
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                table->setItem(r, c, new QTableWidgetItem(cellText(c, r)));
+    });
+    t.memory = heapInUse() - before;
+    t.read = seconds([&] {
+        qsizetype total = 0;
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                total += table->item(r, c)->text().size();
+        benchmark::DoNotOptimize(total);
+    });
+    t.rows = seconds([&] {
+        table->setRowCount(Rows / 2);
+        table->setRowCount(Rows);
+    });
+    t.clear = seconds([&] { table->clearContents(); });
+    return t;
+}
+
+void print(const char* what, double ours, double theirs)
+{
+    std::printf("%-28s ours %10.4f  QTableWidget %10.4f  ratio %.3f\n", what, ours, theirs, ours / theirs);
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const Times table = runTable();
+    const Times ours = runOurs();
+    std::printf("%d rows x %d columns (seconds)\n", Rows, Cols);
+    print("fill", ours.fill, table.fill);
+    print("read back", ours.read, table.read);
+    print("RowCount 100000->50000->back", ours.rows, table.rows);
+    print("clear", ours.clear, table.clear);
+    std::printf("%-28s ours %10.1f  QTableWidget %10.1f  ratio %.3f (MiB)\n", "heap of the filled table",
+                ours.memory / 1048576.0, table.memory / 1048576.0,
+                static_cast<double>(ours.memory) / static_cast<double>(table.memory));
+    return 0;
+}
