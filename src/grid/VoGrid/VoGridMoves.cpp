@@ -1,19 +1,6 @@
 // Moving rows and columns with their cells, objects, sizes and cell controls.
 #include "grid/VoGrid/VoGrid.h"
-
-namespace {
-// Where an index of the moved range or of the ranges it passes ends.
-int movedIndex(int index, int from, int count, int to)
-{
-    if (index >= from && index < from + count)
-        return to + index - from;
-    if (from < to && index >= from + count && index < to + count)
-        return index - count;
-    if (to < from && index >= to && index < from)
-        return index + count;
-    return index;
-}
-}  // namespace
+#include "platform/grids/GridMove.h"
 
 // The hidden rows' real indexes follow the move as if the block left and came back at To: the rows after
 // its old place move up by the block's shown rows, those at or after its new place down again.
@@ -35,9 +22,9 @@ void VOroDavoduRuzu::moveControls(bool columns, int from, int count, int to)
     for (int i = 0; i < FControlList.Count(); ++i) {
         TControlItem& control = FControlList.GetControl(i);
         if (columns)
-            control.X = RealColIndex(movedIndex(DisplColIndexOf(control.X), from, count, to));
+            control.X = RealColIndex(MovedIndex(DisplColIndexOf(control.X), from, count, to));
         else
-            control.Y = RealRowIndex(movedIndex(DisplRowIndex(control.Y), from, count, to));
+            control.Y = RealRowIndex(MovedIndex(DisplRowIndex(control.Y), from, count, to));
     }
 }
 

@@ -1,5 +1,6 @@
 // Dimensions, layout and scrolling positions of TCustomGrid.
 #include "platform/Grids.h"
+#include "platform/grids/GridMove.h"
 
 #include <algorithm>
 
@@ -360,17 +361,8 @@ void TCustomGrid::MoveRowBlock(int From, int Count, int To)
         return;
     HideEditor();
     rows_.MoveBlock(From, Count, To);
-    auto follow = [&](int row) {
-        if (row >= From && row < From + Count)
-            return To + row - From;
-        if (From < To && row >= From + Count && row < To + Count)
-            return row - Count;
-        if (To < From && row >= To && row < From)
-            return row + Count;
-        return row;
-    };
-    current_.Y = follow(current_.Y);
-    anchor_.Y = follow(anchor_.Y);
+    current_.Y = MovedIndex(current_.Y, From, Count, To);
+    anchor_.Y = MovedIndex(anchor_.Y, From, Count, To);
     RowBlockMoved(From, Count, To);
     layoutChanged();
 }

@@ -24,6 +24,18 @@ void MoveBlock(Iterator first, int from, int count, int to)
         std::rotate(first + to, first + from, first + from + count);
 }
 
+// Where an index ends after Count items moved from From to start at To.
+inline int MovedIndex(int index, int from, int count, int to)
+{
+    if (index >= from && index < from + count)
+        return to + index - from;
+    if (from < to && index >= from + count && index < to + count)
+        return index - count;
+    if (to < from && index >= to && index < from)
+        return index + count;
+    return index;
+}
+
 // Erases the items at Indexes (ascending, no repeats, all inside); the rest close up in order.
 template <typename Vector>
 void EraseIndexes(Vector& items, const std::vector<int>& indexes)
