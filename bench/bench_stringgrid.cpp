@@ -81,7 +81,8 @@ Times runOurs()
     t.removeRows = seconds([&] { grid->RemoveRows(Middle, Block); });
     t.hideRows = seconds([&] { grid->HideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
     t.unhideRows = seconds([&] { grid->UnHideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
-    if (grid->RowCount() != Rows || grid->Cells(1, Rows / 2) != cellText(1, Rows / 2))
+    // Rows past Rows / 2 were emptied by the row count step; a row that was hidden keeps its text.
+    if (grid->RowCount() != Rows || grid->Cells(1, Rows / 4 + 10) != cellText(1, Rows / 4 + 10))
         std::abort();
     t.moveRow = seconds([&] { grid->MoveRow(1, Rows - 1); });
     t.clear = seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });

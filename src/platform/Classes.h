@@ -2,6 +2,7 @@
 // Root classes of the layer: TObject, TPersistent, notify events and the string list.
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     void SetObject(int index, TObject* object);
 
     int Add(const QString& text, TObject* object = nullptr);
+    // Room for Count items without growing again.
+    void SetCapacity(int count) { items_.reserve(static_cast<std::size_t>(std::max(count, 0))); }
     void Insert(int index, const QString& text, TObject* object = nullptr);
     void Delete(int index);
     void Clear();

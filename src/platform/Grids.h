@@ -379,6 +379,8 @@ protected:
     void RowsRemoved(const std::vector<int>& Rows) override { store_.RemoveRows(Rows); }
     void RowsInserted(const std::vector<int>& Rows) override { store_.InsertRows(Rows); }
     void RowBlockMoved(int From, int Count, int To) override;
+    // Writes a row's texts and objects from the list's start into the store, without repainting.
+    void StoreRow(int ARow, const TStringList& Value);
     // Moves Count stored columns (real indexes, hidden ones included) so that they start at To.
     void MoveStoredColumns(int From, int Count, int To) { store_.MoveColumns(From, Count, To); }
 

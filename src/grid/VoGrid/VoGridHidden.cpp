@@ -76,6 +76,7 @@ void VOroDavoduRuzu::hideDisplayRows(const std::vector<int>& rows, int level)
         item->Level = level;
         item->Height = RowHeights(hidden[i]);
         TStringList& items = item->Items();
+        items.SetCapacity(cols);
         for (int c = 0; c < cols; ++c)
             items.Add(GetGridCell(c, hidden[i]), GetGridObject(c, hidden[i]));  // the item owns the objects now
     }
@@ -98,14 +99,9 @@ void VOroDavoduRuzu::restoreHiddenItems(const std::vector<int>& positions)
     for (std::size_t j = 0; j < positions.size(); ++j)
         targets[j] = hiddenAt(positions[j])->Idx - (positions[j] - static_cast<int>(j));
     InsertRowSet(targets);
-    const int cols = TotalColCount();
     for (std::size_t j = 0; j < positions.size(); ++j) {
         TGridItem* item = hiddenAt(positions[j]);
-        const TStringList& items = item->Items();
-        for (int c = 0; c < std::min(items.Count(), cols); ++c) {
-            SetGridCell(c, targets[j], items[c]);
-            SetGridObject(c, targets[j], items.Objects(c));
-        }
+        StoreRow(targets[j], item->Items());
         SetRowHeights(targets[j], item->Height);
         item->Idx = -1;
     }
