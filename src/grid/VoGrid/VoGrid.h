@@ -10,6 +10,7 @@
 //   VoGridStructure.cpp   inserting, removing, clearing, trimming and merging rows and columns
 //   VoGridMoves.cpp       row and column moves
 //   VoGridNodes.cpp       nodes, tree rows and expandable cells
+//   VoGridColumnState.cpp column widths, order and visibility kept across runs
 //   VoGridCells.cpp       cell text and typed access
 //   VoGridCellProps.cpp   per-cell properties, row colours, cell controls, headers, column order
 //   VoGridGraphics.cpp    cell graphics: attach, look up, remove, their room, the display transform
@@ -20,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "grid/VoGrid/VoGridCellGraphic.h"
@@ -35,6 +37,7 @@
 #include "grid/base/VoUtil/VoUtilDraw.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "platform/Classes.h"
+#include "platform/IniFile.h"
 #include "platform/ScrollBar.h"
 
 class VOroDavoduRuzu;
@@ -601,6 +604,16 @@ public:
     bool GetExpandState(int ACol, int ARow);
     int GetExpandHeight(int ACol, int ARow, bool Expanded);
 
+    // ===== Column state persistence =====
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // Moves every column back to its initial position by the column order list.
+    void ResetColumnOrder();
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+
     // ===== Row and column moves (display indexes) =====
     // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
     void MoveRow(int FromIndex, int ToIndex);
@@ -877,6 +890,8 @@ private:
     void dropNode(int ARow);
     void resizeAncestors(int ARow, int Delta);
     TCellGraphic* expandAt(int ACol, int ARow);
+    std::optional<TMemIniFile> openLayoutStore() const;
+    void applyColumnOrder(const std::vector<int>& order);
     int FNumNodes = 0;
     void moveControls(bool columns, int from, int count, int to);
     template <typename F>

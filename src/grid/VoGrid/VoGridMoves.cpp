@@ -55,4 +55,9 @@ void VOroDavoduRuzu::MoveColumn(int FromIndex, int ToIndex)
         SetColumnOrder();
     moveControls(true, FromIndex, 1, ToIndex);
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
+    if (FromIndex < FColumnOrder.Count() && ToIndex < FColumnOrder.Count()) {
+        const int moved = FColumnOrder.GetInteger(FromIndex);
+        FColumnOrder.Delete(FromIndex);
+        FColumnOrder.Insert(ToIndex, moved);
+    }
 }
