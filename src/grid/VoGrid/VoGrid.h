@@ -11,6 +11,8 @@
 //   VoGridMoves.cpp       row and column moves
 //   VoGridNodes.cpp       nodes, tree rows and expandable cells
 //   VoGridColumnState.cpp column widths, order and visibility kept across runs
+//   VoGridStretch.cpp     column stretching, width and height changes
+//   VoGridScroll.cpp      scroll hints, proportional thumbs, drag scrolling
 //   VoGridCells.cpp       cell text and typed access
 //   VoGridCellProps.cpp   per-cell properties, row colours, cell controls, headers, column order
 //   VoGridGraphics.cpp    cell graphics: attach, look up, remove, their room, the display transform
@@ -39,6 +41,7 @@
 #include "platform/Classes.h"
 #include "platform/IniFile.h"
 #include "platform/ScrollBar.h"
+#include "platform/Timers.h"
 
 class VOroDavoduRuzu;
 class TCustomForm;
@@ -52,6 +55,10 @@ constexpr int ColumnMapSize = MaxHiddenColumn + 1;
 enum TGridLook { glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TDragScrollDirection : std::uint8_t { dsdUp = 1 << 0, dsdDown = 1 << 1, dsdLeft = 1 << 2, dsdRight = 1 << 3 };
+using TDragScrollDirections = std::uint8_t;
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum THintPosition { hpCell, hpCursor };
 enum TFilterDropDownColumns { fdNormal, fdAll };
@@ -150,6 +157,12 @@ using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol,
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, QString& hintstr)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
+using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -313,7 +326,7 @@ public:
     TBitmap RowIndicator;
     bool ScrollProportional = false;
     bool ScrollSynch = false;
-    bool ScrollHints = false;
+    TScrollHintType ScrollHints = shNone;
     TColor SelectionColor = 0xEACAB6;
     TColor SelectionColorTo = clNone;
     bool SelectionColorMixer = false;
@@ -614,6 +627,39 @@ public:
     QString ColumnStatesToString();
     void StringToColumnStates(const QString& Value);
 
+    // ===== Column stretching and size changes =====
+    // Sizes column ACol (-1: the last) so that all columns fill the client width.
+    void StretchColumnToFit(int ACol);
+    void StretchRightColumn();
+    bool IsOnSizingBorder(int X, int Y) const;
+    virtual void QueryColumnWidth(int ACol, int& AWidth);
+    virtual void QueryAutoColumnWidth(int ACol, int& AWidth);
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    // Set by the mouse handling while the user sizes a column or row: which one, and its size at the start.
+    bool ColSized = false;
+    bool Rowsized = false;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    bool ColSizeFlg = false;
+
+    // ===== Scroll bars, scroll hints and drag scrolling =====
+    // The row (Vertical) or column a thumb position Pos of the 0..127 range stands for.
+    int ScrollTargetIndex(bool Vertical, int Pos) const;
+    void UpdateProportionalVScroll();
+    void UpdateProportionalHScroll();
+    // Scrolls when a drag hovers near the grid's edges, one step per tick of the drag-scroll timer.
+    void DragScrollOver(int X, int Y, TDragState State);
+    TTimer* DragScrollTimer() const { return FDragTimer.get(); }
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    // Set while many rows change: proportional updates wait.
+    bool FScrollLock = false;
+    TScrollHintEvent OnScrollHint;
+    TDragScrollEvent OnDragScroll;
+
     // ===== Row and column moves (display indexes) =====
     // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
     void MoveRow(int FromIndex, int ToIndex);
@@ -715,7 +761,6 @@ public:
     void RepaintRow(int ARow);
     void RepaintCol(int ACol);
     void InitOrigColSizes();
-    void StretchColumnToFit(int ACol);
 
     // ===== Cell graphics and display text =====
     virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
@@ -841,6 +886,11 @@ protected:
     int StoredColCount() const override { return TotalColCount(); }
     void PaintNonClient(TCanvas& Canvas) override;
     void OwnerFormResize(TObject* Sender);
+    // Size changes and scroll messages.
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void scrollMessageHook(TMessage& Message);
 
 private:
     friend class VoGridTestAccess;
@@ -892,6 +942,15 @@ private:
     TCellGraphic* expandAt(int ACol, int ARow);
     std::optional<TMemIniFile> openLayoutStore() const;
     void applyColumnOrder(const std::vector<int>& order);
+    void showScrollHint(bool vertical, int code, int target);
+    void updateProportional(bool vertical);
+    void stopDragScroll();
+    void dragScrollStep();
+    bool FIsColChanging = false;
+    bool ColchgFlg = true;
+    bool FScrollHintShow = false;
+    std::unique_ptr<TTimer> FDragTimer;
+    TDragScrollDirections FDragScrollDirection = 0;
     int FNumNodes = 0;
     void moveControls(bool columns, int from, int count, int to);
     template <typename F>

@@ -144,5 +144,7 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         Message.Result = code;
         return;
     }
+    if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
+        scrollMessageHook(Message);
     TBaseGrid::WndProc(Message);
 }
