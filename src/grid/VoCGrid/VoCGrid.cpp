@@ -386,6 +386,24 @@ void TVoColumnGrid::ColumnMoved(int FromIndex, int ToIndex)
         OnAfterColumnMoved(this, from, to);
 }
 
+void TVoColumnGrid::InsertCols(int ColIndex, int CCount)
+{
+    VOroDavoduRuzu::InsertCols(ColIndex, CCount);
+    FColumns->FNoRecursiveUpdate = true;
+    for (int i = 0; i < CCount; ++i)
+        FColumns->Insert(ColIndex);
+    FColumns->FNoRecursiveUpdate = false;
+}
+
+void TVoColumnGrid::RemoveCols(int ColIndex, int CCount)
+{
+    VOroDavoduRuzu::RemoveCols(ColIndex, CCount);
+    FColumns->FNoRecursiveUpdate = true;
+    for (int i = 0; i < CCount && ColIndex < FColumns->Count(); ++i)
+        FColumns->Delete(ColIndex);
+    FColumns->FNoRecursiveUpdate = false;
+}
+
 void TVoColumnGrid::MoveColumnTo(int FromIndex, int ToIndex)
 {
     MoveColumn(FromIndex, ToIndex);

@@ -209,6 +209,10 @@ public:
     // The first column whose Name is exactly the text, nullptr when none.
     TGridColumnItem* GetColumnByName(const QString& AValue) const;
 
+    // The string grid's structure change, then as many items at that index.
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+
     // "CP<i>" = DefIdx of column i, in the section of the INI file.
     void SaveColumnPositions(const QString& Key, const QString& Section);
     // Applied only when every key "CP0" .. "CP<count-1>" is there and the values are a permutation of the

@@ -67,6 +67,19 @@ TEST(VoCGrid, ItemsFollowTheColumnCount)
     EXPECT_EQ(g.ColCount(), 4);
 }
 
+TEST(VoCGrid, InsertedAndRemovedColumnsCarryTheirItems)
+{
+    NamedGrid g;
+    g.InsertCols(1, 2);
+    ASSERT_EQ(g.Columns().Count(), 7);
+    ASSERT_EQ(g.ColCount(), 7);
+    EXPECT_TRUE(g.Columns().Items(1)->Name.isEmpty());
+    EXPECT_EQ(g.Columns().Items(3)->Name, QStringLiteral("B"));
+    g.RemoveCols(0, 3);
+    ASSERT_EQ(g.Columns().Count(), 4);
+    EXPECT_EQ(g.Columns().Items(0)->Name, QStringLiteral("B"));
+}
+
 TEST(VoCGrid, HeaderNameAndDisplayName)
 {
     NamedGrid g;
