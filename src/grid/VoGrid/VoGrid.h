@@ -856,6 +856,7 @@ private:
     void showInvalidEntryBalloon();
     void checkCellExists(int ACol, int ARow) const;
     QString checkText(int ACol, int ARow, bool State);
+    bool dataChecked(int ACol, int ARow);
     TCellGraphic* realRowCheckGraphic(int ACol, int ARow, bool& own);
     bool userMayChange(int ACol, int ARow, bool UserAction, bool AlwaysActive);
     void showEditorControl(TWinControl& control, int C, int ARow, const TRect& R);

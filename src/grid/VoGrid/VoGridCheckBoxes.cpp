@@ -126,33 +126,29 @@ bool VOroDavoduRuzu::HasDataCheckBox(int ACol, int ARow)
 
 // --- Reading -------------------------------------------------------------------------------------
 
+// A data check box is checked when the text of its real row is the check-true text.
+bool VOroDavoduRuzu::dataChecked(int ACol, int ARow)
+{
+    const QString text = NumHiddenRows() > 0 ? AllGridCells(ACol, ARow) : Cells(ACol, ARow);
+    return text == checkText(ACol, ARow, true);
+}
+
+// As the three-state read, but a three-state box answers only with hidden rows, by its real row's text.
 bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, bool& State)
 {
     bool own = false;
     const TCellGraphic* g = realRowCheckGraphic(ACol, ARow, own);
-    if (!g)
-        return false;
-    const bool hidden = NumHiddenRows() > 0;
-    switch (g->CellType) {
-    case ctCheckBox:
-        if (hidden && !own)
+    if (g && g->CellType == ctTriStateCheckBox) {
+        if (NumHiddenRows() == 0)
             return false;
-        State = g->CellBoolean;
-        return true;
-    case ctTriStateCheckBox:
-        if (!hidden)
-            return false;
-        [[fallthrough]];
-    case ctDataCheckBox:
-    case ctVirtCheckBox: {
-        QString trueText;
-        QueryCheckTrueText(ACol, ARow, trueText);
-        State = (hidden ? AllGridCells(ACol, ARow) : Cells(ACol, ARow)) == trueText;
+        State = dataChecked(ACol, ARow);
         return true;
     }
-    default:
+    TCheckBoxState state = cbUnchecked;
+    if (!GetCheckBoxState(ACol, ARow, state))
         return false;
-    }
+    State = state == cbChecked;
+    return true;
 }
 
 bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
@@ -161,20 +157,16 @@ bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
     const TCellGraphic* g = realRowCheckGraphic(ACol, ARow, own);
     if (!g)
         return false;
-    const bool hidden = NumHiddenRows() > 0;
     switch (g->CellType) {
     case ctCheckBox:
-        if (hidden && !own)
+        if (NumHiddenRows() > 0 && !own)
             return false;
         State = BoolToCheckBoxState(g->CellBoolean);
         return true;
     case ctDataCheckBox:
-    case ctVirtCheckBox: {
-        QString trueText;
-        QueryCheckTrueText(ACol, ARow, trueText);
-        State = BoolToCheckBoxState((hidden ? AllGridCells(ACol, ARow) : Cells(ACol, ARow)) == trueText);
+    case ctVirtCheckBox:
+        State = BoolToCheckBoxState(dataChecked(ACol, ARow));
         return true;
-    }
     case ctTriStateCheckBox:
         State = g->CellCheckBoxState;
         return true;
