@@ -1,13 +1,12 @@
 // In-place editing of the string grid driven through keys, clicks and the clipboard: the end-of-edit
 // order, refusals, the text editor's character rules, paste and the special editors.
 #include <QApplication>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/LocaleGuard.h"
+#include "platform/Clipbrd.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
 #include "support/TestSeams.h"
@@ -224,7 +223,7 @@ TEST(VoGridEdit, PasteKeepsEveryUnicodeCharacterAndWritesTheCell)
 {
     EditFixture f;
     const QString text = QStringLiteral(u"Ωmega € 日本 ĀŁ");
-    QGuiApplication::clipboard()->setText(text);
+    Clipboard().SetAsText(text);
     f.open();
     f.editor().SelectAll();
     SendKey(f.editor(), 'V', ssCtrl);
@@ -251,13 +250,13 @@ TEST(VoGridEdit, PasteFollowsTheEditorTypeAndTheHandlers)
         const LocaleGuard locale(LocaleGuard::English());
         f.grid->DefaultEditor = c.editor;
         f.grid->SetCells(1, 1, QString());
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clip));
+        Clipboard().SetAsText(QString::fromUtf8(c.clip));
         f.open();
         f.editor().Perform(WM_PASTE);
         EXPECT_EQ(f.editor().Text(), QString::fromUtf8(c.text));
     }
     EditFixture f;
-    QGuiApplication::clipboard()->setText(QStringLiteral("blocked"));
+    Clipboard().SetAsText(QStringLiteral("blocked"));
     f.grid->OnClipboardPaste = [](TObject*, bool& allow) { allow = false; };
     f.open();
     f.editor().Perform(WM_PASTE);
