@@ -5,12 +5,17 @@
 //   VoGridProperties.cpp  the published properties' writes
 //   VoGridUnit.cpp        unit start-up and shut-down, unit services, listeners, dialog keys
 //   VoGridHooks.cpp       cell query hooks and notification events
-//   VoGridIndex.cpp       the real and display index spaces, hidden columns and rows
+//   VoGridIndex.cpp       the real and display index spaces
+//   VoGridHidden.cpp      hidden columns and rows, hiding levels
+//   VoGridStructure.cpp   inserting, removing, clearing, trimming and merging rows and columns
+//   VoGridMoves.cpp       row and column moves
+//   VoGridNodes.cpp       nodes, tree rows and expandable cells
 //   VoGridCells.cpp       cell text and typed access
 //   VoGridCellProps.cpp   per-cell properties, row colours, cell controls, headers, column order
 //   VoGridGraphics.cpp    cell graphics: attach, look up, remove, their room, the display transform
 //   VoGridObjects.cpp     the cell object operations (bitmaps, pictures, progress, comments, buttons ...)
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -513,6 +518,100 @@ public:
     // The texts of a hidden row by real column, nullptr when the row is shown.
     TStringList* GetHiddenRowItems(int ARow) const;
 
+    // ===== Hidden rows: lists, levels and aliases =====
+    // As HideRows, but nothing when FromRow is hidden already.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows (ascending) as one new hiding level; UnHideRowList shows the rows of the
+    // latest level again.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRowList();
+    int HidingLevel() const { return FHidingLevel; }
+    void SetHidingLevel(int Value) { FHidingLevel = std::max(Value, 0); }
+    // With a cache of the hidden rows' real indexes, filled when ListHidden is still empty.
+    bool IsHiddenRow(int Rowindex, std::unique_ptr<TIntList>& ListHidden) const;
+    int TotalRowCount() const { return AllRowCount(); }
+    int DisplayToRealCol(int ACol) const { return RealColIndex(ACol); }
+    int RealToDisplayCol(int ACol) const { return DisplColIndexOf(ACol); }
+    int DisplayToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    int RealToDisplayRow(int ARow) const { return DisplRowIndex(ARow); }
+    TIntList& IgnoreColumns() { return FIgnoreColumns; }
+    bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns.HasValue(ACol); }
+
+    // ===== Row and column structure operations =====
+    // Display rows; hidden columns move with their rows.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    void AddRow();
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void RemoveRowsAndProps(int ARow, int ACount);
+    // Real columns.
+    virtual void InsertCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(TotalColCount(), 1); }
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    void ClearAll();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+    bool IsWideCell(int ACol, int ARow) { return GetGridCell(ACol, ARow).startsWith(QStringLiteral("|\\")); }
+    int MaxRowCount() const { return FMaxRowCount; }
+
+    // ===== Nodes and expandable cells (ARow real where the name says so, else a display row) =====
+    void AddNode(int ARowReal, int Span);
+    void AddSummaryRow(int ARowReal);
+    void RemoveNode(int ARowReal);
+    void RemoveAllNodes();
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARowReal);
+    void ContractNode(int ARowReal);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    int GetNodeSpanType(int ARow);
+    void InsertNormalRow(int ARowReal);
+    void RemoveNormalRow(int ARow);
+    void InsertChildRow(int ARowReal, int InsertAt);
+    void RemoveChildRow(int ARowReal);
+    bool IsNodeGlyphHit(int ARow, int X);
+    int NodeCount() const { return FNumNodes; }
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool RemoveExpand(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    bool HasExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
+    // ===== Row and column moves (display indexes) =====
+    // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
+    void MoveRow(int FromIndex, int ToIndex);
+    // Rows FromIndex .. FromIndex+Count-1 end at ToIndex, lowered by Count when the block lies above it.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void MoveColumn(int FromIndex, int ToIndex);
+
     // ===== Cell text and typed access =====
     // Real column, display row; reads pass the display transform, writes store in the base cell.
     QString Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
@@ -924,9 +1023,27 @@ private:
     double readFloat(const QString& text) const;
     TGridItem* hiddenItem(int ARow) const;
     int hiddenBefore(int ARow) const;
-    void moveRowToItem(int displayRow, TGridItem& item);
-    void moveItemToRow(TGridItem& item, int displayRow);
-    void setRowCountKeepingColumns(int rows);
+    // Hidden rows and structure.
+    int hiddenLowerBound(int ARow) const;
+    TGridItem* hiddenAt(int i) const { return static_cast<TGridItem*>(FGridItems.Items(i)); }
+    void hideDisplayRows(const std::vector<int>& rows, int level);
+    void restoreHiddenItems(const std::vector<int>& positions);
+    void shiftHiddenRows(int fromReal, int delta);
+    void removeDisplayRows(const std::vector<int>& rows);
+    void moveHiddenRowsWithBlock(int from, int count, int to);
+    TCellGraphic* nodeAt(int ARow);
+    int rowLevel(int ARow) const;
+    int nodeSpanEnd(int ARow);
+    void changeLevels(int ARow, int Count, int Delta);
+    void dropNode(int ARow);
+    void resizeAncestors(int ARow, int Delta);
+    TCellGraphic* expandAt(int ACol, int ARow);
+    int FNumNodes = 0;
+    void moveControls(bool columns, int from, int count, int to);
+    template <typename F>
+    void forRect(int ACol1, int ARow1, int ACol2, int ARow2, F f);
+    int FHidingLevel = 0;
+
     // Graphics.
     TCellGraphic* addGraphic(int ACol, int ARow);
     TCellGraphic* graphicOfType(int ACol, int ARow, TCellType type);
