@@ -28,6 +28,7 @@
 
 #include "grid/VoGrid/VoGridCellGraphic.h"
 #include "grid/VoGrid/VoGridControls.h"
+#include "grid/VoGrid/VoGridEditEvents.h"
 #include "grid/VoGrid/VoGridSettings.h"
 #include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/BaseGrid/BaseGrid.h"
@@ -47,6 +48,9 @@ class VOroDavoduRuzu;
 class TCustomForm;
 class TImageList;
 class TEditLink;
+class TVoInplaceEdit;
+class TGridSpin;
+class TGridDatePicker;
 
 // Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.
 constexpr int MaxHiddenColumn = 512;
@@ -876,6 +880,163 @@ public:
     void RemoveBalloon(int ACol, int ARow);
     bool HasBalloon(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctBalloon}); }
     bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+
+    // ===== In-place editing: opening, closing, validation, the editors =====
+    // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // Ends editing after a special editor's key and carries out what the key means for the grid.
+    void DoneInplaceEdit(WORD Key, TShiftState Shift);
+    // Validates and writes the value of the cell being edited; true when accepted or nothing was edited.
+    virtual bool ValidateCell(const QString& NewValue);
+    // Tab belongs to the editors: goTabs is set or a validation handler is assigned.
+    bool HasCellValidation() const;
+    void HideCellEdit();
+    void ShowCellEdit();
+    // ACol is a real column.
+    virtual void SetEditedCellText(int ACol, int ARow, const QString& Value);
+    virtual void RestoreCellCache();
+    virtual void WriteCurrentCellText(const QString& Value);
+    virtual void StoreOldCellText(int ACol, int ARow);
+    virtual QString DoEllipsClick(const QString& S);
+    bool IsEditing() const { return EditMode; }
+    bool EditActive() const { return FEditActive; }
+    QString OriginalCellValue() const { return FCellCache; }
+    QString OldCellText() const { return FOldCellText; }
+    QString NewCellText() const { return FNewCellText; }
+    bool Validating() const { return FValidating; }
+    TVoInplaceEdit* InplaceEdit() const;
+    TGridCheckBox* EditCheckBox() const { return EditCheck; }
+    TControl* EditCtrl() const { return FEditCtrl; }
+    TEditLink* EditLink = nullptr;
+    QString EditMask;
+    // Moves the current cell on after Enter, backwards with Forward false; nothing unless AdvanceOnEnter or Force.
+    virtual void AdvanceAfterEnter(int ACol, int ARow, bool OpenEditor, bool Forward, bool AutoEdit, bool Force);
+    virtual void HandleTabKey(bool Backward);
+    // The editor state the editors read and write while a value is validated.
+    bool FNoAutoAdvance = false;
+    bool FNoEditChange = false;
+    bool LButFlg = false;
+    QChar FStartEditChar;
+    // Combo items and the preferred item index.
+    void ClearComboString();
+    void AddComboString(const QString& s);
+    void AddComboStringObject(const QString& s, TObject* AObject);
+    bool RemoveComboString(const QString& s);
+    bool SetComboSelectionString(const QString& s);
+    void SetComboSelection(int idx) { FComboIdx = idx; }
+    int ComboSelection() const { return FComboIdx; }
+    int GetComboCount() const;
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+    // Check boxes and radio buttons: real column, displayed row unless stated.
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool SetCheckBoxStateNotify(int ACol, int ARow, bool State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
+    virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool UserAction);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    virtual bool ToggleRadioButtonCell(int ACol, int ARow, bool UserAction);
+    bool AdvanceRadio(int ACol, int ARow, bool UserAction);
+    // Events of editing.
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TEditChangeEvent OnEditChange;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TEllipsClickEvent OnEllipsClick;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TEndRowSizeEvent OnEndRowSize;
+    TGetEditMaskEvent OnGetEditMask;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TDatePickerEvent OnDatePickerDropDown;
+    TCheckBoxClickEvent OnCheckBoxChange;
+
+protected:
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return MaxEditLength; }
+    virtual void ShowSpecialEditor(int ACol, int ARow);
+    virtual void CommitSpecialEditor(int ACol, int ARow);
+    // Raises OnEditingDone, leaves edit mode and posts "GridEditDone" for the cell.
+    void NotifyEditDone(int ACol, int ARow);
+    // The posted "GridEditDone" arrived.
+    void EditCellDoneMessage(int ACol, int ARow);
+
+private:
+    friend class TVoInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    // Types whose control is not built here (the drop-down family among them) edit as text.
+    bool servedByTextEditor(TEditorType type) const;
+    void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
+    void refuseValue(const QString& Value, const QString& NewValue);
+    void showInvalidEntryBalloon();
+    void checkCellExists(int ACol, int ARow) const;
+    QString checkText(int ACol, int ARow, bool State);
+    bool dataChecked(int ACol, int ARow);
+    TCellGraphic* realRowCheckGraphic(int ACol, int ARow, bool& own);
+    bool userMayChange(int ACol, int ARow, bool UserAction, bool AlwaysActive);
+    void showEditorControl(TWinControl& control, int C, int ARow, const TRect& R);
+    void hideEditorControl(TWinControl& control);
+    void showCombo(int C, int ARow, const TRect& R);
+    TControl* FEditCtrl = nullptr;
+    QString FCellCache;
+    QString FOldCellText;
+    QString FNewCellText;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    bool FOldModifiedValue = false;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FEditActive = false;
+    bool FSpecialEditor = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FLastValidation = true;
+    bool FGridModified = false;
+    bool FEntered = false;
+    bool FShowEditProcess = false;
+    int FComboIdx = -1;
 
 protected:
     void CreateWnd() override;
