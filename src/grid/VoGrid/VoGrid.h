@@ -165,7 +165,6 @@ using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, QString& 
 using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
-using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
@@ -639,7 +638,6 @@ public:
     virtual void QueryColumnWidth(int ACol, int& AWidth);
     virtual void QueryAutoColumnWidth(int ACol, int& AWidth);
     TEndColumnSizeEvent OnEndColumnSize;
-    TEndRowSizeEvent OnEndRowSize;
     TUpdateColumnSizeEvent OnUpdateColumnSize;
     // Set by the mouse handling while the user sizes a column or row: which one, and its size at the start.
     bool ColSized = false;
