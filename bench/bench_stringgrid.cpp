@@ -5,11 +5,10 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <memory>
 
+#include "SideBySide.h"
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
@@ -19,13 +18,6 @@ constexpr int Cols = 10;
 QString cellText(int c, int r)
 {
     return QString::number(r * Cols + c + 0.25, 'f', 2);
-}
-
-double seconds(const std::function<void()>& f)
-{
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Heap bytes in use now.
@@ -50,24 +42,24 @@ Times runOurs()
     auto grid = std::make_unique<VOroDavoduRuzu>(nullptr);
     grid->SetColCount(Cols);
     grid->SetRowCount(Rows);
-    t.fill = seconds([&] {
+    t.fill = side_by_side::Seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 grid->SetCells(c, r, cellText(c, r));
     });
     t.memory = heapInUse() - before;
-    t.read = seconds([&] {
+    t.read = side_by_side::Seconds([&] {
         qsizetype total = 0;
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 total += grid->Cells(c, r).size();
         benchmark::DoNotOptimize(total);
     });
-    t.rows = seconds([&] {
+    t.rows = side_by_side::Seconds([&] {
         grid->SetRowCount(Rows / 2);
         grid->SetRowCount(Rows);
     });
-    t.clear = seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
+    t.clear = side_by_side::Seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
     return t;
 }
 
@@ -76,31 +68,27 @@ Times runTable()
     Times t;
     const std::size_t before = heapInUse();
     auto table = std::make_unique<QTableWidget>(Rows, Cols);
-    t.fill = seconds([&] {
+    t.fill = side_by_side::Seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 table->setItem(r, c, new QTableWidgetItem(cellText(c, r)));
     });
     t.memory = heapInUse() - before;
-    t.read = seconds([&] {
+    t.read = side_by_side::Seconds([&] {
         qsizetype total = 0;
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 total += table->item(r, c)->text().size();
         benchmark::DoNotOptimize(total);
     });
-    t.rows = seconds([&] {
+    t.rows = side_by_side::Seconds([&] {
         table->setRowCount(Rows / 2);
         table->setRowCount(Rows);
     });
-    t.clear = seconds([&] { table->clearContents(); });
+    t.clear = side_by_side::Seconds([&] { table->clearContents(); });
     return t;
 }
 
-void print(const char* what, double ours, double theirs)
-{
-    std::printf("%-28s ours %10.4f  QTableWidget %10.4f  ratio %.3f\n", what, ours, theirs, ours / theirs);
-}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -109,11 +97,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const Times table = runTable();
     const Times ours = runOurs();
-    std::printf("%d rows x %d columns (seconds)\n", Rows, Cols);
-    print("fill", ours.fill, table.fill);
-    print("read back", ours.read, table.read);
-    print("RowCount 100000->50000->back", ours.rows, table.rows);
-    print("clear", ours.clear, table.clear);
+    std::printf("%d rows x %d columns\n", Rows, Cols);
+    side_by_side::PrintHeader();
+    side_by_side::PrintRatio("fill", ours.fill, table.fill);
+    side_by_side::PrintRatio("read back", ours.read, table.read);
+    side_by_side::PrintRatio("RowCount 100000->50000->back", ours.rows, table.rows);
+    side_by_side::PrintRatio("clear", ours.clear, table.clear);
     std::printf("%-28s ours %10.1f  QTableWidget %10.1f  ratio %.3f (MiB)\n", "heap of the filled table",
                 ours.memory / 1048576.0, table.memory / 1048576.0,
                 static_cast<double>(ours.memory) / static_cast<double>(table.memory));
