@@ -3,16 +3,7 @@
 // shown windows page by page down the table. Each time is the best of three runs; the ratio is ours /
 // QTableWidget.
 #include "SideBySide.h"
-#include "platform/Forms.h"
 #include "platform/Grids.h"
-
-#include <QApplication>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QTableWidget>
-#include <algorithm>
-#include <benchmark/benchmark.h>
-#include <memory>
 
 namespace {
 using namespace side_by_side;
@@ -20,55 +11,30 @@ using namespace side_by_side;
 constexpr int Rows = 100000;
 constexpr int Cols = 10;
 constexpr int Pages = 200;
-constexpr int RowHeight = 24;
-constexpr int ColWidth = 64;
 constexpr int Runs = 3;
 
-struct Times {
-    double fill = 1e9, read = 1e9, rows = 1e9, paint = 1e9;
-    void Keep(const Times& t)
-    {
-        fill = std::min(fill, t.fill);
-        read = std::min(read, t.read);
-        rows = std::min(rows, t.rows);
-        paint = std::min(paint, t.paint);
-    }
-};
+enum { Fill, Read, RowCount, Paint, Operations };
+using Times = std::array<double, Operations>;
 
 Times runOurs()
 {
-    Times t;
+    Times t{};
     TForm form(nullptr);
-    form.SetBounds(0, 0, 800, 600);
-    auto* grid = new TStringGrid(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 800, 600);
-    grid->SetDefaultRowHeight(RowHeight);
-    grid->SetDefaultColWidth(ColWidth);
-    grid->SetColCount(Cols);
-    grid->SetRowCount(Rows);
-    t.fill = Seconds([&] {
+    TStringGrid* grid = GridOnForm<TStringGrid>(form, Cols, Rows);
+    t[Fill] = Seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 grid->SetCells(c, r, CellText(c, r, Cols));
     });
-    t.read = Seconds([&] {
+    t[Read] = Seconds([&] {
         qsizetype total = 0;
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 total += grid->Cells(c, r).size();
         benchmark::DoNotOptimize(total);
     });
-    form.Show();
-    QApplication::processEvents();
-    const int page = std::max(1, grid->VisibleRowCount());
-    t.paint = Seconds([&] {
-        for (int p = 0; p < Pages; ++p) {
-            grid->SetTopRow(1 + p * page);
-            grid->Repaint();
-        }
-    });
-    t.rows = Seconds([&] {
+    t[Paint] = TimeGridPaint(form, *grid, Pages);
+    t[RowCount] = Seconds([&] {
         grid->SetRowCount(Rows / 2);
         grid->SetRowCount(Rows);
     });
@@ -77,33 +43,17 @@ Times runOurs()
 
 Times runTable()
 {
-    Times t;
+    Times t{};
     QTableWidget table(Rows, Cols);
-    table.resize(800, 600);
-    table.verticalHeader()->setDefaultSectionSize(RowHeight);
-    table.horizontalHeader()->setDefaultSectionSize(ColWidth);
-    t.fill = Seconds([&] {
+    SizeLikeOurGrids(table);
+    t[Fill] = Seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 table.setItem(r, c, new QTableWidgetItem(CellText(c, r, Cols)));
     });
-    t.read = Seconds([&] {
-        qsizetype total = 0;
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                total += table.item(r, c)->text().size();
-        benchmark::DoNotOptimize(total);
-    });
-    table.show();
-    QApplication::processEvents();
-    const int page = std::max(1, table.viewport()->height() / RowHeight);
-    t.paint = Seconds([&] {
-        for (int p = 0; p < Pages; ++p) {
-            table.verticalScrollBar()->setValue(p * page);
-            table.viewport()->repaint();
-        }
-    });
-    t.rows = Seconds([&] {
+    t[Read] = TimeTableRead(table);
+    t[Paint] = TimeTablePaint(table, Pages);
+    t[RowCount] = Seconds([&] {
         table.setRowCount(Rows / 2);
         table.setRowCount(Rows);
     });
@@ -118,15 +68,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Times ours;
     Times table;
+    ours.fill(1e9);
+    table.fill(1e9);
     for (int run = 0; run < Runs; ++run) {
-        table.Keep(runTable());
-        ours.Keep(runOurs());
+        KeepBest(table, runTable());
+        KeepBest(ours, runOurs());
     }
     std::printf("String grid, %d rows x %d columns, distinct text per cell; best of %d runs\n", Rows, Cols, Runs);
     PrintHeader();
-    PrintRatio("fill", ours.fill, table.fill);
-    PrintRatio("read back", ours.read, table.read);
-    PrintRatio("row count halved and restored", ours.rows, table.rows);
-    PrintRatio("paint 200 pages, shown", ours.paint, table.paint);
+    PrintRatio("fill", ours[Fill], table[Fill]);
+    PrintRatio("read back", ours[Read], table[Read]);
+    PrintRatio("row count halved and restored", ours[RowCount], table[RowCount]);
+    PrintRatio("paint 200 pages, shown", ours[Paint], table[Paint]);
     return 0;
 }
