@@ -123,7 +123,7 @@ Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TVa
     Row row;
     element.VisitAttributes([&row, &attributes, &values](const char* name, const char* value) {
         for (const TAttribute<Row>& known : attributes)
-            if (std::strcmp(name, known.Name) == 0) {
+            if (name[0] == known.Name[0] && std::strcmp(name, known.Name) == 0) {
                 row.*known.Member = values.Get(value);
                 break;
             }

@@ -105,11 +105,11 @@ std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QStr
         {u"BOOL", "BIT", 1},     {u"INT8", "SINT", 8},     {u"INT16", "INT", 16},   {u"INT32", "DINT", 32},
         {u"UINT8", "USINT", 8},  {u"UINT16", "UINT", 16},  {u"UINT32", "UDINT", 32}, {u"FLOAT32", "REAL", 32},
     };
-    const QString key = type.trimmed().toUpper();
-    if (key == u"STRING")
+    const QStringView key = QStringView(type).trimmed();
+    if (key.compare(u"STRING", Qt::CaseInsensitive) == 0)
         return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
     for (const Entry& entry : Types)
-        if (key == QStringView(entry.Type))
+        if (key.compare(QStringView(entry.Type), Qt::CaseInsensitive) == 0)
             return {QString::fromLatin1(entry.DataType), entry.BitLen};
     return {QStringLiteral("BIT"), 1};
 }

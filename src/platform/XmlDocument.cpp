@@ -266,8 +266,10 @@ bool XmlDocument::Load(const QString& path)
         error_ = {file.exists() ? pugi::status_io_error : pugi::status_file_not_found, 0, file.errorString()};
         return false;
     }
+    // Ended by a zero that the parse takes as its own, as when it copies the bytes itself.
+    buffer[size] = '\0';
     const TXmlBytesScan scan = ScanXmlBytes(std::string_view(buffer, size_t(size)));
-    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size), XmlParseOptions);
+    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptions);
     std::optional<XmlFault> fault;
     if (!result)
         fault = XmlFault{result.status, result.offset, result.description()};
