@@ -1,14 +1,16 @@
 // The string grid beside a QTableWidget of the same size, in one process: each operation timed on both
 // and printed as the ratio ours / QTableWidget, with the heap each filled table holds.
 #include <QApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
-#include "SideBySide.h"
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
@@ -18,6 +20,13 @@ constexpr int Cols = 10;
 QString cellText(int c, int r)
 {
     return QString::number(r * Cols + c + 0.25, 'f', 2);
+}
+
+double seconds(const std::function<void()>& f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Heap bytes in use now.
@@ -32,8 +41,17 @@ struct Times {
     double read = 0;
     double rows = 0;
     double clear = 0;
+    double insertRows = 0;
+    double removeRows = 0;
+    double hideRows = 0;
+    double unhideRows = 0;
+    double moveRow = 0;
     std::size_t memory = 0;
 };
+
+constexpr int Middle = Rows / 2;
+constexpr int Block = 1000;
+constexpr int HiddenRows = Rows / 2;
 
 Times runOurs()
 {
@@ -42,24 +60,31 @@ Times runOurs()
     auto grid = std::make_unique<VOroDavoduRuzu>(nullptr);
     grid->SetColCount(Cols);
     grid->SetRowCount(Rows);
-    t.fill = side_by_side::Seconds([&] {
+    t.fill = seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 grid->SetCells(c, r, cellText(c, r));
     });
     t.memory = heapInUse() - before;
-    t.read = side_by_side::Seconds([&] {
+    t.read = seconds([&] {
         qsizetype total = 0;
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 total += grid->Cells(c, r).size();
         benchmark::DoNotOptimize(total);
     });
-    t.rows = side_by_side::Seconds([&] {
+    t.rows = seconds([&] {
         grid->SetRowCount(Rows / 2);
         grid->SetRowCount(Rows);
     });
-    t.clear = side_by_side::Seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
+    t.insertRows = seconds([&] { grid->InsertRows(Middle, Block); });
+    t.removeRows = seconds([&] { grid->RemoveRows(Middle, Block); });
+    t.hideRows = seconds([&] { grid->HideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
+    t.unhideRows = seconds([&] { grid->UnHideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
+    if (grid->RowCount() != Rows || grid->Cells(1, Rows / 2) != cellText(1, Rows / 2))
+        std::abort();
+    t.moveRow = seconds([&] { grid->MoveRow(1, Rows - 1); });
+    t.clear = seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
     return t;
 }
 
@@ -68,21 +93,42 @@ Times runTable()
     Times t;
     const std::size_t before = heapInUse();
     auto table = std::make_unique<QTableWidget>(Rows, Cols);
-    t.fill = side_by_side::Seconds([&] {
+    t.fill = seconds([&] {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
                 table->setItem(r, c, new QTableWidgetItem(cellText(c, r)));
     });
     t.memory = heapInUse() - before;
-    t.read = side_by_side::TimeTableRead(*table);
-    t.rows = side_by_side::Seconds([&] {
+    t.read = seconds([&] {
+        qsizetype total = 0;
+        for (int r = 0; r < Rows; ++r)
+            for (int c = 0; c < Cols; ++c)
+                total += table->item(r, c)->text().size();
+        benchmark::DoNotOptimize(total);
+    });
+    t.rows = seconds([&] {
         table->setRowCount(Rows / 2);
         table->setRowCount(Rows);
     });
-    t.clear = side_by_side::Seconds([&] { table->clearContents(); });
+    t.insertRows = seconds([&] { table->model()->insertRows(Middle, Block); });
+    t.removeRows = seconds([&] { table->model()->removeRows(Middle, Block); });
+    t.hideRows = seconds([&] {
+        for (int r = Rows / 4; r < Rows / 4 + HiddenRows; ++r)
+            table->setRowHidden(r, true);
+    });
+    t.unhideRows = seconds([&] {
+        for (int r = Rows / 4; r < Rows / 4 + HiddenRows; ++r)
+            table->setRowHidden(r, false);
+    });
+    t.moveRow = seconds([&] { table->verticalHeader()->moveSection(1, Rows - 1); });
+    t.clear = seconds([&] { table->clearContents(); });
     return t;
 }
 
+void print(const char* what, double ours, double theirs)
+{
+    std::printf("%-28s ours %10.4f  QTableWidget %10.4f  ratio %.3f\n", what, ours, theirs, ours / theirs);
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -91,12 +137,16 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const Times table = runTable();
     const Times ours = runOurs();
-    std::printf("%d rows x %d columns\n", Rows, Cols);
-    side_by_side::PrintHeader();
-    side_by_side::PrintRatio("fill", ours.fill, table.fill);
-    side_by_side::PrintRatio("read back", ours.read, table.read);
-    side_by_side::PrintRatio("RowCount 100000->50000->back", ours.rows, table.rows);
-    side_by_side::PrintRatio("clear", ours.clear, table.clear);
+    std::printf("%d rows x %d columns (seconds)\n", Rows, Cols);
+    print("fill", ours.fill, table.fill);
+    print("read back", ours.read, table.read);
+    print("RowCount 100000->50000->back", ours.rows, table.rows);
+    print("insert 1000 rows mid", ours.insertRows, table.insertRows);
+    print("remove 1000 rows mid", ours.removeRows, table.removeRows);
+    print("hide 50000 rows", ours.hideRows, table.hideRows);
+    print("unhide 50000 rows", ours.unhideRows, table.unhideRows);
+    print("move row top to bottom", ours.moveRow, table.moveRow);
+    print("clear", ours.clear, table.clear);
     std::printf("%-28s ours %10.1f  QTableWidget %10.1f  ratio %.3f (MiB)\n", "heap of the filled table",
                 ours.memory / 1048576.0, table.memory / 1048576.0,
                 static_cast<double>(ours.memory) / static_cast<double>(table.memory));

@@ -108,6 +108,12 @@ public:
     TCollectionItem* Add() { return Insert(Count()); }
     TCollectionItem* Insert(int index);
     void Delete(int index);
+    // Deletes Count items from Index on (those that exist).
+    void DeleteRange(int index, int count);
+    // Deletes the items Pred selects; the others keep their order.
+    void DeleteIf(const std::function<bool(const TCollectionItem&)>& pred);
+    // The items from Middle on, ordered by Less like the ones before, are merged among those (one pass).
+    void MergeTail(int middle, const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less);
     void Clear() { items_.clear(); }
     TCollectionItem* FindItemID(int id) const;
     int IndexOf(const TCollectionItem* item) const;

@@ -144,5 +144,9 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         Message.Result = code;
         return;
     }
+    if (Message.Msg == VoGridUnit().GridEditDoneMsg) {
+        EditCellDoneMessage(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+        return;
+    }
     TBaseGrid::WndProc(Message);
 }

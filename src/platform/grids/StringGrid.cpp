@@ -100,3 +100,8 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex)
     store_.MoveRow(FromIndex, ToIndex);
     TDrawGrid::RowMoved(FromIndex, ToIndex);
 }
+
+void TStringGrid::RowBlockMoved(int From, int Count, int To)
+{
+    store_.MoveRows(From, Count, To);
+}
