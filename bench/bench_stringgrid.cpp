@@ -1,6 +1,7 @@
 // The string grid beside a QTableWidget of the same size, in one process: each operation timed on both
 // and printed as the ratio ours / QTableWidget, with the heap each filled table holds.
 #include <QApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -40,8 +41,17 @@ struct Times {
     double read = 0;
     double rows = 0;
     double clear = 0;
+    double insertRows = 0;
+    double removeRows = 0;
+    double hideRows = 0;
+    double unhideRows = 0;
+    double moveRow = 0;
     std::size_t memory = 0;
 };
+
+constexpr int Middle = Rows / 2;
+constexpr int Block = 1000;
+constexpr int HiddenRows = Rows / 2;
 
 Times runOurs()
 {
@@ -67,6 +77,14 @@ Times runOurs()
         grid->SetRowCount(Rows / 2);
         grid->SetRowCount(Rows);
     });
+    t.insertRows = seconds([&] { grid->InsertRows(Middle, Block); });
+    t.removeRows = seconds([&] { grid->RemoveRows(Middle, Block); });
+    t.hideRows = seconds([&] { grid->HideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
+    t.unhideRows = seconds([&] { grid->UnHideRows(Rows / 4, Rows / 4 + HiddenRows - 1); });
+    // Rows past Rows / 2 were emptied by the row count step; a row that was hidden keeps its text.
+    if (grid->RowCount() != Rows || grid->Cells(1, Rows / 4 + 10) != cellText(1, Rows / 4 + 10))
+        std::abort();
+    t.moveRow = seconds([&] { grid->MoveRow(1, Rows - 1); });
     t.clear = seconds([&] { grid->ClearRect(0, 0, Cols - 1, Rows - 1); });
     return t;
 }
@@ -93,6 +111,17 @@ Times runTable()
         table->setRowCount(Rows / 2);
         table->setRowCount(Rows);
     });
+    t.insertRows = seconds([&] { table->model()->insertRows(Middle, Block); });
+    t.removeRows = seconds([&] { table->model()->removeRows(Middle, Block); });
+    t.hideRows = seconds([&] {
+        for (int r = Rows / 4; r < Rows / 4 + HiddenRows; ++r)
+            table->setRowHidden(r, true);
+    });
+    t.unhideRows = seconds([&] {
+        for (int r = Rows / 4; r < Rows / 4 + HiddenRows; ++r)
+            table->setRowHidden(r, false);
+    });
+    t.moveRow = seconds([&] { table->verticalHeader()->moveSection(1, Rows - 1); });
     t.clear = seconds([&] { table->clearContents(); });
     return t;
 }
@@ -113,6 +142,11 @@ int main(int argc, char** argv)
     print("fill", ours.fill, table.fill);
     print("read back", ours.read, table.read);
     print("RowCount 100000->50000->back", ours.rows, table.rows);
+    print("insert 1000 rows mid", ours.insertRows, table.insertRows);
+    print("remove 1000 rows mid", ours.removeRows, table.removeRows);
+    print("hide 50000 rows", ours.hideRows, table.hideRows);
+    print("unhide 50000 rows", ours.unhideRows, table.unhideRows);
+    print("move row top to bottom", ours.moveRow, table.moveRow);
     print("clear", ours.clear, table.clear);
     std::printf("%-28s ours %10.1f  QTableWidget %10.1f  ratio %.3f (MiB)\n", "heap of the filled table",
                 ours.memory / 1048576.0, table.memory / 1048576.0,

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <array>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -81,29 +84,47 @@ constexpr TAttribute<TDefOff_Byte> DefOff_Attributes[] = {
 
 const QString Version_Comment = QStringLiteral("SW_VERSION = 1.000");
 
-// Calls visit for each child element of parent, in document order.
-template <typename Visit>
-void For_Each_Element(const XmlNode& parent, Visit visit)
-{
-    for (const XmlNode& node : parent.ChildNodes())
-        if (node.NodeType() == XmlNodeType::Element)
-            visit(node);
-}
-
 XmlNode Child_Element(const XmlNode& parent, const char* name)
 {
-    return parent.Child(QString::fromLatin1(name));
+    return parent.Child(QLatin1StringView(name));
 }
+
+// Attribute values as strings. The project files repeat a few values row after row ("Y", a type, a
+// length), so the last value that fell on each slot is kept and handed out again instead of converted.
+class TValue_Cache {
+public:
+    QString Get(const char* value)
+    {
+        uint32_t hash = 2166136261u;
+        size_t length = 0;
+        for (; value[length]; ++length)
+            hash = (hash ^ static_cast<unsigned char>(value[length])) * 16777619u;
+        TSlot& slot = slots_[hash % Slot_Count];
+        const std::string_view text(value, length);
+        if (!slot.Filled || slot.Key != text)
+            slot = {text, QString::fromUtf8(value, static_cast<qsizetype>(length)), true};
+        return slot.Value;
+    }
+
+private:
+    static constexpr size_t Slot_Count = 509;
+    struct TSlot {
+        std::string_view Key; // into the document, which outlives the cache
+        QString Value;
+        bool Filled = false;
+    };
+    std::array<TSlot, Slot_Count> slots_;
+};
 
 // The attributes of one row element.
 template <typename Row, size_t N>
-Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N])
+Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
 {
     Row row;
-    element.VisitAttributes([&row, &attributes](std::string_view name, std::string_view value) {
+    element.VisitAttributes([&row, &attributes, &values](const char* name, const char* value) {
         for (const TAttribute<Row>& known : attributes)
-            if (name == known.Name) {
-                row.*known.Member = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+            if (name[0] == known.Name[0] && std::strcmp(name, known.Name) == 0) {
+                row.*known.Member = values.Get(value);
                 break;
             }
     });
@@ -111,21 +132,22 @@ Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N])
 }
 
 template <typename Row, size_t N>
-std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N])
+std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
 {
     std::vector<Row> rows;
-    For_Each_Element(table, [&](const XmlNode& element) { rows.push_back(Read_Row(element, attributes)); });
+    for (const XmlNode element : table.Elements())
+        rows.push_back(Read_Row(element, attributes, values));
     return rows;
 }
 
 template <typename Row, size_t N>
 std::optional<std::vector<Row>> Read_Table(const XmlNode& parent, const char* name,
-                                           const TAttribute<Row> (&attributes)[N])
+                                           const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
 {
     const XmlNode table = Child_Element(parent, name);
     if (table.IsNull())
         return std::nullopt;
-    return Read_Rows(table, attributes);
+    return Read_Rows(table, attributes, values);
 }
 
 // A row element per row, with the attributes that have a value in the given order.
@@ -200,10 +222,11 @@ std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path
     return Read_Project_File(path, [](const XmlNode& root) {
         TEtherCAT_Slave_File file;
         const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
+        TValue_Cache values;
         if (!variables.IsNull())
             file.Variables = TEtherCAT_Slave_Variables{
-                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
-                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
+                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes, values),
+                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes, values)};
         return file;
     });
 }
@@ -222,7 +245,10 @@ void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& 
 
 std::optional<TDNet_File> Read_DNet_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) { return TDNet_File{Read_Rows(root, DNet_Attributes)}; });
+    return Read_Project_File(path, [](const XmlNode& root) {
+        TValue_Cache values;
+        return TDNet_File{Read_Rows(root, DNet_Attributes, values)};
+    });
 }
 
 void Write_DNet_File(const QString& path, const TDNet_File& file)
@@ -236,10 +262,10 @@ std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
     return Read_Project_File(path, [](const XmlNode& root) {
         TDefOff_File file;
-        For_Each_Element(root, [&file](const XmlNode& node) {
-            file.Nodes.push_back(
-                {Read_Table(node, "ByteIN", DefOff_Attributes), Read_Table(node, "ByteOUT", DefOff_Attributes)});
-        });
+        TValue_Cache values;
+        for (const XmlNode node : root.Elements())
+            file.Nodes.push_back({Read_Table(node, "ByteIN", DefOff_Attributes, values),
+                                  Read_Table(node, "ByteOUT", DefOff_Attributes, values)});
         return file;
     });
 }

@@ -1,10 +1,25 @@
 #pragma once
-// DeviceNet network editor: a stand-in until the editor is built.
-#include "shell/UPlaceholder_Form.h"
+// TFDNet: the DeviceNet network editor. One column grid of 64 slaves (MAC ID, input and output byte
+// counts, description), saved to DNETM_Net.xml with the rows directly under the root.
+#include "shell/UTable_Editor.h"
 
-class TFDNet : public TPlaceholder_Form {
+class TVoColumnGrid;
+
+class TFDNet : public TTable_Editor {
 public:
-    explicit TFDNet(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFDNet"), 2900) {}
+    explicit TFDNet(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TFDNet"); }
+
+    static constexpr int Table_Rows = 64;
+
+    TVoColumnGrid* VSG;
+
+    bool Controllo_dati() override;
+    void Set_Lang() override;
+
+protected:
+    void Load_File() override;
+    void Save_File() override;
 };
 
 inline TFDNet* FDNet = nullptr;

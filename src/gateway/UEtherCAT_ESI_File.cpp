@@ -45,9 +45,6 @@ int64_t Key_Number(const std::optional<TParGen_File>& file, const TESI_Key& key)
     return Project_Number_Or(Key_Text(file, key), *Parse_Project_Number(QString::fromLatin1(key.Missing)));
 }
 
-// Spaces for the deepest indentation, two per level.
-const QString Indentation(16, u' ');
-
 const QString& Device_Icon_Hex()
 {
     static const QString icon = Read_Device_Icon_Hex();
@@ -58,6 +55,35 @@ QString Hex(uint64_t value, int digits)
 {
     return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
 }
+
+// A number as text with an optional "#x" before it, in a buffer of its own (no allocation): decimal, or
+// upper-case hexadecimal with at least `digits` digits.
+class TNumber_Text {
+public:
+    static TNumber_Text Hex(uint64_t value, int digits) { return TNumber_Text(value, 16, digits, true); }
+    static TNumber_Text Decimal(int64_t value)
+    {
+        TNumber_Text text(value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value), 10, 1, false);
+        if (value < 0)
+            text.buffer_[--text.start_] = u'-';
+        return text;
+    }
+    QStringView View() const { return QStringView(buffer_ + start_, Size - start_); }
+
+private:
+    static constexpr int Size = 24;
+    TNumber_Text(uint64_t value, unsigned base, int digits, bool hexMark)
+    {
+        for (int written = 0; value != 0 || written < digits; ++written, value /= base)
+            buffer_[--start_] = u"0123456789ABCDEF"[value % base];
+        if (hexMark) {
+            buffer_[--start_] = u'x';
+            buffer_[--start_] = u'#';
+        }
+    }
+    char16_t buffer_[Size];
+    int start_ = Size;
+};
 
 QString Escaped(const QString& text)
 {
@@ -79,11 +105,11 @@ std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QStr
         {u"BOOL", "BIT", 1},     {u"INT8", "SINT", 8},     {u"INT16", "INT", 16},   {u"INT32", "DINT", 32},
         {u"UINT8", "USINT", 8},  {u"UINT16", "UINT", 16},  {u"UINT32", "UDINT", 32}, {u"FLOAT32", "REAL", 32},
     };
-    const QString key = type.trimmed().toUpper();
-    if (key == u"STRING")
+    const QStringView key = QStringView(type).trimmed();
+    if (key.compare(u"STRING", Qt::CaseInsensitive) == 0)
         return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
     for (const Entry& entry : Types)
-        if (key == QStringView(entry.Type))
+        if (key.compare(QStringView(entry.Type), Qt::CaseInsensitive) == 0)
             return {QString::fromLatin1(entry.DataType), entry.BitLen};
     return {QStringLiteral("BIT"), 1};
 }
@@ -167,24 +193,36 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
     return address;
 }
 
+void TEtherCAT_ESI_File::Append(QStringView text)
+{
+    // Almost all of the file is ASCII: it goes byte by byte, the rest through the UTF-8 encoder.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        const qsizetype at = Text.size();
+        Text.resize(at + text.size());
+        std::transform(text.begin(), text.end(), Text.begin() + at, [](QChar c) { return char(c.unicode()); });
+    } else {
+        Text.append(text.toUtf8());
+    }
+}
+
 void TEtherCAT_ESI_File::Add(int level, QStringView text)
 {
-    Text.append(QStringView(Indentation).left(2 * level));
-    Text.append(text);
-    Text.append(u"\r\n");
+    Text.append(2 * level, ' ');
+    Append(text);
+    Text.append("\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView content, QStringView attributes)
 {
-    Text.append(QStringView(Indentation).left(2 * level));
-    Text.append(u'<');
-    Text.append(name);
-    Text.append(attributes);
-    Text.append(u'>');
-    Text.append(content);
-    Text.append(u"</");
-    Text.append(name);
-    Text.append(u">\r\n");
+    Text.append(2 * level, ' ');
+    Text.append('<');
+    Append(name);
+    Append(attributes);
+    Text.append('>');
+    Append(content);
+    Text.append("</");
+    Append(name);
+    Text.append(">\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
@@ -203,23 +241,23 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
             Add(4, QStringLiteral("<%1 Mandatory=\"true\" Fixed=\"true\" Sm=\"%2\">").arg(tag, sm));
             Add_Element(5, QStringLiteral("Index"), QStringLiteral("#x") + Hex(pdoBase + p, 4));
             Add_Element(5, QStringLiteral("Name"), prefix + Format_Three_Digits(p));
-            Text.append(u"\r\n");
+            Text.append("\r\n");
         }
-        Add(5, QStringLiteral("<Entry>"));
-        Add_Element(6, QStringLiteral("Index"), QStringLiteral("#x") + Hex(entryBase + v, 4));
-        Add_Element(6, QStringLiteral("SubIndex"), QStringLiteral("0"));
-        Add_Element(6, QStringLiteral("BitLen"), QString::number(rule.Length));
-        Add_Element(6, QStringLiteral("Name"), Escaped(rule.Name));
-        Add_Element(6, QStringLiteral("DataType"), Escaped(rule.DataType));
-        Add(5, QStringLiteral("</Entry>"));
-        Text.append(u"\r\n");
+        Add(5, u"<Entry>");
+        Add_Element(6, u"Index", TNumber_Text::Hex(entryBase + v, 4).View());
+        Add_Element(6, u"SubIndex", u"0");
+        Add_Element(6, u"BitLen", TNumber_Text::Decimal(rule.Length).View());
+        Add_Element(6, u"Name", Escaped(rule.Name));
+        Add_Element(6, u"DataType", Escaped(rule.DataType));
+        Add(5, u"</Entry>");
+        Text.append("\r\n");
         if (rule.DataType != u"BIT") {
             bits = 8;
         } else if (--bits == 0) {
             bits = 8;
         } else if (v == count - 1 || rules[v + 1].DataType != u"BIT") {
             // pads the byte that the run of bits leaves open
-            Text.append(QStringLiteral("\t\t\t\t\t<Entry>\r\n"
+            Append(QStringLiteral("\t\t\t\t\t<Entry>\r\n"
                                        "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
                                        "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
                                        "\t\t\t\t\t\t<BitLen>%1</BitLen>\r\n"
@@ -243,7 +281,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     const auto element = [this](int level, const char* tag, QStringView content, QStringView attributes = {}) {
         Add_Element(level, QString::fromLatin1(tag), content, attributes);
     };
-    Text.reserve(8192 + 256 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
+    Text.reserve(8192 + 320 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
     Add(0, QStringLiteral("<?xml version=\"1.0\"?>"));
     Add(0, QStringLiteral("<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">"));
@@ -330,7 +368,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     Add(1, QStringLiteral("</Descriptions>"));
     Add(0, QStringLiteral("</EtherCATInfo>"));
 
-    if (!WriteFilesAtomic({{fileName, Text.toUtf8()}}).isEmpty())
+    if (!WriteFilesAtomic({{fileName, Text}}).isEmpty())
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(fileName)));
 }
 

@@ -2,6 +2,7 @@
 // The EtherCAT ESI file writer: describes the gateway as an EtherCAT slave for the network master.
 #include "gateway/ProjectModel.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <utility>
@@ -40,12 +41,14 @@ public:
     int64_t Output_Bytes = 0;
     std::vector<TEtherCAT_Rule> Slave_To_Master; // TxPdo entries
     std::vector<TEtherCAT_Rule> Master_To_Slave; // RxPdo entries
-    QString Text; // the lines of the file, each ended by CR LF
+    QByteArray Text; // the lines of the file in UTF-8, each ended by CR LF
 
 private:
     static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
     // The outputs sync manager's address; process data that does not fit raises EProject_Error.
     int64_t Outputs_Address() const;
+    // Appends the text in UTF-8.
+    void Append(QStringView text);
     void Add(int level, QStringView text);
     void Add_Element(int level, QStringView name, QStringView content, QStringView attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);

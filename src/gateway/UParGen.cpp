@@ -8,6 +8,7 @@
 #include "platform/StdCtrls.h"
 #include "shell/UButton_Look.h"
 #include "shell/UComon.h"
+#include "shell/UForm_Panels.h"
 #include "shell/ULanguage.h"
 
 namespace {
@@ -76,35 +77,11 @@ void TFParGen::Build_Frame()
     // The buttons are anchored right: they are placed for this width.
     SetClientWidth(Form_Width);
     SetClientHeight(Form_Height);
-    Font().SetName(QStringLiteral("Verdana"));
-    Font().SetSize(8);
-    SetColor(0xEDF7F8);
-
-    P_Title = new TPanel(this);
-    P_Title->SetParent(this);
-    P_Title->SetAlign(alTop);
-    P_Title->SetHeight(69);
-    P_Title->SetBevelOuter(bvNone);
-    P_Title->SetShowCaption(false);
-    P_Title->SetParentColor(true);
-    L_SW_Code = new TLabel(this);
-    L_SW_Code->SetParent(P_Title);
-    L_SW_Code->SetBounds(16, 8, 0, 39);
-    L_SW_Code->Font().SetName(QStringLiteral("Verdana"));
-    L_SW_Code->Font().SetHeight(32);
-    L_SW_Code->Font().SetColor(clGray);
-    L_SW_Desc = new TLabel(this);
-    L_SW_Desc->SetParent(P_Title);
-    L_SW_Desc->SetBounds(16, 42, 0, 13);
-    L_SW_Desc->Font().SetStyle(fsBold);
-
-    P_Button = new TPanel(this);
-    P_Button->SetParent(this);
-    P_Button->SetAlign(alBottom);
-    P_Button->SetHeight(40);
-    P_Button->SetBevelOuter(bvNone);
-    P_Button->SetShowCaption(false);
-    P_Button->SetParentColor(true);
+    const TForm_Panels panels = New_Form_Panels(*this);
+    P_Title = panels.Title;
+    L_SW_Code = panels.SW_Code;
+    L_SW_Desc = panels.SW_Desc;
+    P_Button = panels.Buttons;
     const auto button = [this](int left, const QString& glyph) {
         TOdButton* b = New_Button(this, P_Button, Bounds(left, 6, 110, 28), glyph);
         b->Anchors = akTop | akRight;

@@ -222,6 +222,28 @@ void TCollection::Delete(int index)
         items_.erase(items_.begin() + index);
 }
 
+void TCollection::DeleteRange(int index, int count)
+{
+    const int from = std::clamp(index, 0, Count());
+    const int to = std::clamp(index + std::max(count, 0), from, Count());
+    items_.erase(items_.begin() + from, items_.begin() + to);
+}
+
+void TCollection::DeleteIf(const std::function<bool(const TCollectionItem&)>& pred)
+{
+    std::erase_if(items_, [&](const std::unique_ptr<TCollectionItem>& item) { return pred(*item); });
+}
+
+void TCollection::MergeTail(int middle,
+                            const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less)
+{
+    middle = std::clamp(middle, 0, Count());
+    std::inplace_merge(items_.begin(), items_.begin() + middle, items_.end(),
+                       [&](const std::unique_ptr<TCollectionItem>& a, const std::unique_ptr<TCollectionItem>& b) {
+                           return less(*a, *b);
+                       });
+}
+
 TCollectionItem* TCollection::FindItemID(int id) const
 {
     for (const auto& item : items_)

@@ -2,6 +2,7 @@
 // Root classes of the layer: TObject, TPersistent, notify events and the string list.
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     void SetObject(int index, TObject* object);
 
     int Add(const QString& text, TObject* object = nullptr);
+    // Room for Count items without growing again.
+    void SetCapacity(int count) { items_.reserve(static_cast<std::size_t>(std::max(count, 0))); }
     void Insert(int index, const QString& text, TObject* object = nullptr);
     void Delete(int index);
     void Clear();
@@ -108,6 +111,12 @@ public:
     TCollectionItem* Add() { return Insert(Count()); }
     TCollectionItem* Insert(int index);
     void Delete(int index);
+    // Deletes Count items from Index on (those that exist).
+    void DeleteRange(int index, int count);
+    // Deletes the items Pred selects; the others keep their order.
+    void DeleteIf(const std::function<bool(const TCollectionItem&)>& pred);
+    // The items from Middle on, ordered by Less like the ones before, are merged among those (one pass).
+    void MergeTail(int middle, const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less);
     void Clear() { items_.clear(); }
     TCollectionItem* FindItemID(int id) const;
     int IndexOf(const TCollectionItem* item) const;

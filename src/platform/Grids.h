@@ -242,6 +242,18 @@ protected:
     void FocusCell(int ACol, int ARow, bool MoveAnchor);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // Block and set operations in one pass over the grid. Rows lists row indexes in ascending order without
+    // repeats. DeleteRowSet removes those rows with their heights and cells (objects are not freed; one row
+    // always remains); InsertRowSet opens empty rows of the default height standing at those indexes
+    // afterwards. The current cell and the anchor stay on their rows (on the next row for a removed one).
+    void DeleteRowSet(const std::vector<int>& Rows);
+    void InsertRowSet(const std::vector<int>& Rows);
+    // Moves Count rows from From so that they start at To, heights and cells with them.
+    void MoveRowBlock(int From, int Count, int To);
+    // Store hooks of the set and block operations (the counts are already changed).
+    virtual void RowsRemoved(const std::vector<int>& Rows) { (void)Rows; }
+    virtual void RowsInserted(const std::vector<int>& Rows) { (void)Rows; }
+    virtual void RowBlockMoved(int From, int Count, int To) { (void)From, (void)Count, (void)To; }
 
     TGridState FGridState = gsNormal;
 
@@ -364,6 +376,13 @@ protected:
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    void RowsRemoved(const std::vector<int>& Rows) override { store_.RemoveRows(Rows); }
+    void RowsInserted(const std::vector<int>& Rows) override { store_.InsertRows(Rows); }
+    void RowBlockMoved(int From, int Count, int To) override;
+    // Writes a row's texts and objects from the list's start into the store, without repainting.
+    void StoreRow(int ARow, const TStringList& Value);
+    // Moves Count stored columns (real indexes, hidden ones included) so that they start at To.
+    void MoveStoredColumns(int From, int Count, int To) { store_.MoveColumns(From, Count, To); }
 
 private:
     TGridCellStore store_;

@@ -326,3 +326,11 @@ bool PostMessage(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 // State of a key or mouse button during the message being handled: the high bit (negative) when down.
 // Knows the shift, control, alt keys and the mouse buttons.
 std::int16_t GetKeyState(int virtualKey);
+
+// The record of EM_SHOWBALLOONTIP (LParam): a tip with title, text and icon (0 none, 1 info, 2 warning, 3 error).
+struct EDITBALLOONTIP {
+    DWORD cbStruct = 16;
+    QString pszTitle;
+    QString pszText;
+    int ttiIcon = 0;
+};

@@ -588,6 +588,24 @@ void TComboBox::WndProc(TMessage& m)
         combo()->view()->setMinimumWidth(static_cast<int>(m.WParam));
         m.Result = static_cast<LRESULT>(m.WParam);
         return;
+    case CB_GETEDITSEL:
+        // The selection of the edit field: start in the low word, end in the high word (0 without one).
+        if (QLineEdit* edit = combo()->lineEdit()) {
+            const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+            m.Result = MAKELPARAM(start, start + (edit->hasSelectedText() ? edit->selectionLength() : 0));
+        } else {
+            m.Result = 0;
+        }
+        return;
+    case CB_SETEDITSEL:
+        // LParam: start in the low word, end in the high word; the caret goes to the end.
+        if (QLineEdit* edit = combo()->lineEdit()) {
+            const int start = LOWORD(static_cast<std::uintptr_t>(m.LParam));
+            const int end = HIWORD(static_cast<std::uintptr_t>(m.LParam));
+            edit->setSelection(start, end - start);
+        }
+        m.Result = 1;
+        return;
     case CB_GETDROPPEDWIDTH:
         // The list is never narrower than the box.
         m.Result = std::max(combo()->view()->minimumWidth(), Width());

@@ -1,6 +1,7 @@
 #include "platform/SystemMetrics.h"
 
 #include <QApplication>
+#include <QCursor>
 
 namespace {
 // The scroll bars the layer's controls draw: the classic 17 pixels.
@@ -32,4 +33,10 @@ bool SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni)
     const int lines = QApplication::wheelScrollLines();
     *static_cast<UINT*>(pvParam) = lines < 0 ? WHEEL_PAGESCROLL : static_cast<UINT>(lines);
     return true;
+}
+
+TPoint GetCursorPos()
+{
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Sizes and settings of the desktop that controls measure themselves by.
 #include "platform/Messages.h"
+#include "platform/Types.h"
 
 enum : int {
     SM_CXVSCROLL = 2,   // width of a vertical scroll bar
@@ -20,3 +21,6 @@ int GetSystemMetrics(int index);
 // SPI_GETWHEELSCROLLLINES: the lines one notch of the wheel scrolls, into *(UINT*)pvParam. False for
 // another action or a null pvParam.
 bool SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni);
+
+// The mouse pointer's position on the screen.
+TPoint GetCursorPos();

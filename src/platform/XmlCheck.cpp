@@ -163,7 +163,12 @@ bool decodeReferences(std::string_view raw, std::string& out, size_t& failedAt)
 
 class TreeCheck {
 public:
-    TreeCheck(pugi::xml_document& doc, bool checkChars) : doc_(doc), checkChars_(checkChars) {}
+    // checkChars: the characters were not checked in the loaded bytes; references, cdataEnd: the loaded
+    // text may hold "&" or "]]>" (when it holds neither, no text needs a look).
+    TreeCheck(pugi::xml_document& doc, bool checkChars, bool references, bool cdataEnd)
+        : doc_(doc), checkChars_(checkChars), references_(references), cdataEnd_(cdataEnd)
+    {
+    }
 
     std::optional<XmlFault> Run()
     {
@@ -244,16 +249,16 @@ private:
         if (auto fault = chars(node, node.name()))
             return fault;
         names_.clear();
-        for (pugi::xml_attribute attribute : node.attributes()) {
+        for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
             names_.push_back(attribute.name());
             if (auto fault = chars(node, attribute.name()))
                 return fault;
             const char* value = attribute.value();
-            const char* mark = value + std::strcspn(value, "<&");
-            const bool references = *mark == '&';
-            if (references)
-                mark = std::strchr(mark, '<');
-            if (mark && *mark == '<')
+            bool references = false;
+            const char* mark = value;
+            for (; *mark && *mark != '<'; ++mark)
+                references = references || *mark == '&';
+            if (*mark == '<')
                 return faultAt(node, mark, pugi::status_bad_attribute, "\"<\" in an attribute value");
             if (auto fault = decode(node, value, references,
                                     [&attribute](const char* decoded) { attribute.set_value(decoded); }))
@@ -282,6 +287,8 @@ private:
 
     std::optional<XmlFault> text(pugi::xml_node node)
     {
+        if (!checkChars_ && !references_ && !cdataEnd_)
+            return std::nullopt;
         const char* value = node.value();
         if (const char* end = std::strstr(value, "]]>"))
             return faultAt(node, end, pugi::status_bad_pcdata, "\"]]>\" in text");
@@ -315,6 +322,8 @@ private:
 
     pugi::xml_document& doc_;
     const bool checkChars_;
+    const bool references_;
+    const bool cdataEnd_;
     std::vector<const char*> names_;
     std::string decoded_;
 };
@@ -331,13 +340,19 @@ bool isNameChar(unsigned char c)
 
 } // namespace
 
-std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const QByteArray& bytes, pugi::xml_encoding encoding)
+TXmlBytesScan ScanXmlBytes(std::string_view bytes)
 {
-    const bool utf8 = encoding == pugi::encoding_utf8;
-    if (utf8)
-        if (const std::ptrdiff_t bad = firstBadChar(std::string_view(bytes.constData(), bytes.size())); bad >= 0)
-            return XmlFault{pugi::status_bad_pcdata, bad, "Character not allowed in XML"};
-    return TreeCheck(doc, !utf8).Run();
+    return {firstBadChar(bytes), bytes.find('&') != std::string_view::npos,
+            bytes.find("]]>") != std::string_view::npos};
+}
+
+std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const TXmlBytesScan& scan, pugi::xml_encoding encoding)
+{
+    if (encoding != pugi::encoding_utf8)
+        return TreeCheck(doc, true, true, true).Run();
+    if (scan.FirstBadChar >= 0)
+        return XmlFault{pugi::status_bad_pcdata, scan.FirstBadChar, "Character not allowed in XML"};
+    return TreeCheck(doc, false, scan.References, scan.CdataEnd).Run();
 }
 
 pugi::xml_node NextInTree(pugi::xml_node node, pugi::xml_node top, bool enter)

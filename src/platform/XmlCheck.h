@@ -19,10 +19,18 @@ struct XmlFault {
     const char* Message = "";
 };
 
-// Completes a parse made with XmlParseOptions: checks the characters (in `bytes` when the parser read
-// them as UTF-8, else in the tree), the one root, references, attributes and comments, then decodes
+// What a look at the loaded bytes, made before the parse, tells the checks after it.
+struct TXmlBytesScan {
+    std::ptrdiff_t FirstBadChar = -1;  // offset of the first byte that doesn't start an allowed UTF-8 character
+    bool References = true;            // an "&" is there
+    bool CdataEnd = true;              // a "]]>" is there
+};
+TXmlBytesScan ScanXmlBytes(std::string_view bytes);
+
+// Completes a parse made with XmlParseOptions: checks the characters (in the bytes' scan when the parser
+// read them as UTF-8, else in the tree), the one root, references, attributes and comments, then decodes
 // the references and drops the document type. The first fault found, if any.
-std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const QByteArray& bytes, pugi::xml_encoding encoding);
+std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const TXmlBytesScan& scan, pugi::xml_encoding encoding);
 
 // The node after `node` in document order below `top`, entering node's children when `enter`; null
 // after the last. Walks a tree of any depth without recursion.

@@ -194,10 +194,10 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     return result;
 }
 
-void XmlNode::VisitAttributes(const std::function<void(std::string_view name, std::string_view value)>& visit) const
+void XmlNode::visitAttributes(void* context, void (*visit)(void*, const char*, const char*)) const
 {
-    for (const pugi::xml_attribute& attribute : pugi::xml_node(node_).attributes())
-        visit(attribute.name(), attribute.value());
+    for (pugi::xml_attribute a = pugi::xml_node(node_).first_attribute(); a; a = a.next_attribute())
+        visit(context, a.name(), a.value());
 }
 
 XmlNode XmlNode::Child(QAnyStringView name) const
@@ -257,23 +257,30 @@ bool XmlDocument::Load(const QString& path)
     Clear();
     error_ = {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = {file.exists() ? pugi::status_io_error : pugi::status_file_not_found, 0,
-                  file.errorString()};
+    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : -1;
+    // The parse works in place in a buffer the document then owns.
+    char* buffer = size >= 0 ? static_cast<char*>(pugi::get_memory_allocation_function()(size_t(size) + 1)) : nullptr;
+    if (!buffer || file.read(buffer, size) != size) {
+        if (buffer)
+            pugi::get_memory_deallocation_function()(buffer);
+        error_ = {file.exists() ? pugi::status_io_error : pugi::status_file_not_found, 0, file.errorString()};
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const pugi::xml_parse_result result =
-        doc_->load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), XmlParseOptions);
+    // Ended by a zero that the parse takes as its own, as when it copies the bytes itself.
+    buffer[size] = '\0';
+    const TXmlBytesScan scan = ScanXmlBytes(std::string_view(buffer, size_t(size)));
+    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptions);
     std::optional<XmlFault> fault;
     if (!result)
         fault = XmlFault{result.status, result.offset, result.description()};
     else
-        fault = FinishParse(*doc_, bytes, result.encoding);
+        fault = FinishParse(*doc_, scan, result.encoding);
     if (!fault)
         return true;
     Clear();
-    error_ = {fault->Code, lineAt(bytes, fault->Offset), QString::fromUtf8(fault->Message)};
+    // The parse changed the buffer: the line is counted in the file as it stands.
+    file.seek(0);
+    error_ = {fault->Code, lineAt(file.readAll(), fault->Offset), QString::fromUtf8(fault->Message)};
     return false;
 }
 

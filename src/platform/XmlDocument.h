@@ -18,7 +18,7 @@
 // element is appended, no attribute set). So a saved document always loads again.
 #include <QAnyStringView>
 #include <QString>
-#include <functional>
+#include <type_traits>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -66,8 +66,16 @@ public:
     // Sets the value, appending the attribute after the others when it is new.
     void SetAttribute(QAnyStringView name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
-    // Calls visit with each attribute's name and value (UTF-8) in document order, without copying them.
-    void VisitAttributes(const std::function<void(std::string_view name, std::string_view value)>& visit) const;
+    // Calls visit(name, value) with each attribute's name and value as NUL-terminated UTF-8 in document
+    // order, without copying them; both stay valid while the attribute is unchanged.
+    template <typename Visit>
+    void VisitAttributes(Visit&& visit) const
+    {
+        using TVisit = std::remove_reference_t<Visit>;
+        visitAttributes(&visit, [](void* context, const char* name, const char* value) {
+            (*static_cast<TVisit*>(context))(name, value);
+        });
+    }
 
     // The first child element of that name (names compare exactly), or a null node.
     XmlNode Child(QAnyStringView name) const;
@@ -89,6 +97,7 @@ public:
 private:
     friend class XmlDocument;
     explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
+    void visitAttributes(void* context, void (*visit)(void*, const char*, const char*)) const;
     pugi::xml_node_struct* node_ = nullptr;
 };
 

@@ -54,6 +54,21 @@ TEST_F(ProjectModel, WrittenFilesReadBackTheSame)
                                              "<EtherCAT_Slave_Name/><EtherCAT_Slave_Vendor_ID>"));
 }
 
+TEST_F(ProjectModel, ManyRowsOfRepeatedAndDistinctValuesReadBackExactly)
+{
+    // More distinct values than a reader could keep apart by their first bytes or a small table, mixed
+    // with values that repeat from row to row.
+    std::vector<TDefOff_Byte> in;
+    std::vector<TDefOff_Byte> out;
+    for (int k = 0; k < 3000; ++k) {
+        in.push_back({QString::number(k * 7919 % 4093), k % 3 ? QString() : QStringLiteral("m%1").arg(k % 5)});
+        out.push_back({QString::number(k % 11), QString::fromUtf8("\xC3\xA9") + QString::number(k)});
+    }
+    const TDefOff_File offsets{{{in, out}, {out, in}}};
+    Write_DefOff_File(File_DNETM_DefOff, offsets);
+    EXPECT_EQ(Read_DefOff_File(File_DNETM_DefOff), offsets);
+}
+
 TEST_F(ProjectModel, FilesAreReadAsTheyStand)
 {
     // Another root name; an element holding elements is no text; the first of two elements counts.

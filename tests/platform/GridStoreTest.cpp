@@ -50,6 +50,31 @@ TEST(GridCellStore, MovesShiftTheCellsBetween)
     EXPECT_EQ(store.Text(0, 0), "r0");
 }
 
+TEST(GridCellStore, RowSetsAndColumnBlocksMoveInOnePass)
+{
+    TGridCellStore store;
+    store.SetColCount(4);
+    store.SetRowCount(6);
+    for (int r = 0; r < 6; ++r)
+        store.SetText(0, r, QString::number(r));
+    store.SetText(3, 5, "last");
+    auto column = [&store] {
+        QStringList texts;
+        for (int r = 0; r < store.RowCount(); ++r)
+            texts << store.Text(0, r);
+        return texts;
+    };
+    store.RemoveRows({0, 2, 3});
+    EXPECT_EQ(column(), (QStringList{"1", "4", "5"}));
+    store.InsertRows({0, 2, 4});  // empty rows standing at 0, 2 and 4 afterwards
+    EXPECT_EQ(column(), (QStringList{"", "1", "", "4", "", "5"}));
+    store.MoveRows(1, 2, 4);
+    EXPECT_EQ(column(), (QStringList{"", "4", "", "5", "1", ""}));
+    store.MoveColumns(3, 1, 0);
+    EXPECT_EQ(store.Text(0, 3), "last");
+    EXPECT_EQ(store.Text(1, 3), "5");
+}
+
 namespace {
 // Five cells of 20 pixels with 1-pixel lines, one fixed.
 TGridAxis axis()

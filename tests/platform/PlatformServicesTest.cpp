@@ -89,6 +89,31 @@ TEST(Collection, ItemsAreCreatedInPlaceKeepTheirIdAndAreFreedByTheCollection)
     EXPECT_EQ(liveItems, 0);
 }
 
+TEST(Collection, RangesDeleteAndSortedTailsMergeInOnePass)
+{
+    {
+        TCollection c(TCollection::ItemsOf<CountedItem>());
+        for (int v : {1, 4, 6, 9, 2, 5, 10})  // the last three: a sorted tail
+            static_cast<CountedItem*>(c.Add())->value = v;
+        c.MergeTail(4, [](const TCollectionItem& a, const TCollectionItem& b) {
+            return static_cast<const CountedItem&>(a).value < static_cast<const CountedItem&>(b).value;
+        });
+        auto values = [&c] {
+            std::vector<int> v;
+            for (int i = 0; i < c.Count(); ++i)
+                v.push_back(static_cast<CountedItem*>(c.Items(i))->value);
+            return v;
+        };
+        EXPECT_EQ(values(), (std::vector<int>{1, 2, 4, 5, 6, 9, 10}));
+        c.DeleteIf([](const TCollectionItem& i) { return static_cast<const CountedItem&>(i).value % 2 == 0; });
+        EXPECT_EQ(values(), (std::vector<int>{1, 5, 9}));
+        c.DeleteRange(1, 5);  // cut to the items that exist
+        EXPECT_EQ(values(), (std::vector<int>{1}));
+        EXPECT_EQ(liveItems, 1);
+    }
+    EXPECT_EQ(liveItems, 0);
+}
+
 TEST(HintWindow, CalcHintRectWrapsToTheWidthAndActivateShowsAtTheScreenRectangle)
 {
     THintWindow hint(nullptr);

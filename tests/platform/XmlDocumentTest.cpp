@@ -219,6 +219,9 @@ TEST_F(XmlDocumentTest, DecodesReferencesAndAcceptsWhatXmlAllows)
         {"\xef\xbb\xbf<?xml version='1.0'?>\n<!DOCTYPE a>\n<!-- c -->\n<a b='\xc3\xa9'>\xf0\x9f\x98\x80</a>\n",
          "\U0001F600", "\u00e9"},
         {"<?xml version='1.0' encoding='ISO-8859-1'?><a b='\xe9'>\xe9\x80</a>", "\u00e9\u0080", "\u00e9"},
+        // UTF-16 with a byte-order mark; text up to the file's last byte
+        {QByteArray("\xff\xfe<\0a\0 \0b\0=\0'\0\xe9\0'\0>\0x\0y\0<\0/\0a\0>\0", 32), "xy", "\u00e9"},
+        {"<a b=''>text to the end</a>", "text to the end", ""},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(write("ok.xml", c.bytes));

@@ -5,20 +5,30 @@
 //   VoGridProperties.cpp  the published properties' writes
 //   VoGridUnit.cpp        unit start-up and shut-down, unit services, listeners, dialog keys
 //   VoGridHooks.cpp       cell query hooks and notification events
-//   VoGridIndex.cpp       the real and display index spaces, hidden columns and rows
+//   VoGridIndex.cpp       the real and display index spaces
+//   VoGridHidden.cpp      hidden columns and rows, hiding levels
+//   VoGridStructure.cpp   inserting, removing, clearing, trimming and merging rows and columns
+//   VoGridMoves.cpp       row and column moves
+//   VoGridNodes.cpp       nodes, tree rows and expandable cells
+//   VoGridColumnState.cpp column widths, order and visibility kept across runs
+//   VoGridStretch.cpp     column stretching, width and height changes
+//   VoGridScroll.cpp      scroll hints, proportional thumbs, drag scrolling
 //   VoGridCells.cpp       cell text and typed access
 //   VoGridCellProps.cpp   per-cell properties, row colours, cell controls, headers, column order
 //   VoGridGraphics.cpp    cell graphics: attach, look up, remove, their room, the display transform
 //   VoGridObjects.cpp     the cell object operations (bitmaps, pictures, progress, comments, buttons ...)
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "grid/VoGrid/VoGridCellGraphic.h"
 #include "grid/VoGrid/VoGridControls.h"
+#include "grid/VoGrid/VoGridEditEvents.h"
 #include "grid/VoGrid/VoGridSettings.h"
 #include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/BaseGrid/BaseGrid.h"
@@ -30,12 +40,17 @@
 #include "grid/base/VoUtil/VoUtilDraw.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "platform/Classes.h"
+#include "platform/IniFile.h"
 #include "platform/ScrollBar.h"
+#include "platform/Timers.h"
 
 class VOroDavoduRuzu;
 class TCustomForm;
 class TImageList;
 class TEditLink;
+class TVoInplaceEdit;
+class TGridSpin;
+class TGridDatePicker;
 
 // Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.
 constexpr int MaxHiddenColumn = 512;
@@ -44,6 +59,10 @@ constexpr int ColumnMapSize = MaxHiddenColumn + 1;
 enum TGridLook { glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TDragScrollDirection : std::uint8_t { dsdUp = 1 << 0, dsdDown = 1 << 1, dsdLeft = 1 << 2, dsdRight = 1 << 3 };
+using TDragScrollDirections = std::uint8_t;
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum THintPosition { hpCell, hpCursor };
 enum TFilterDropDownColumns { fdNormal, fdAll };
@@ -142,6 +161,11 @@ using TCanShowFixedDropDownEvent = std::function<void(TObject* Sender, int ACol,
 using TCellsChangedEvent = std::function<void(TObject* Sender, const TGridRect& R)>;
 using TCellTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& NewUnit)>;
+using TScrollHintEvent = std::function<void(TObject* Sender, int ARow, QString& hintstr)>;
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
+using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -305,7 +329,7 @@ public:
     TBitmap RowIndicator;
     bool ScrollProportional = false;
     bool ScrollSynch = false;
-    bool ScrollHints = false;
+    TScrollHintType ScrollHints = shNone;
     TColor SelectionColor = 0xEACAB6;
     TColor SelectionColorTo = clNone;
     bool SelectionColorMixer = false;
@@ -509,6 +533,142 @@ public:
     // The texts of a hidden row by real column, nullptr when the row is shown.
     TStringList* GetHiddenRowItems(int ARow) const;
 
+    // ===== Hidden rows: lists, levels and aliases =====
+    // As HideRows, but nothing when FromRow is hidden already.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows (ascending) as one new hiding level; UnHideRowList shows the rows of the
+    // latest level again.
+    void HideRowList(const TIntList& RowList);
+    void UnHideRowList();
+    int HidingLevel() const { return FHidingLevel; }
+    void SetHidingLevel(int Value) { FHidingLevel = std::max(Value, 0); }
+    // With a cache of the hidden rows' real indexes, filled when ListHidden is still empty.
+    bool IsHiddenRow(int Rowindex, std::unique_ptr<TIntList>& ListHidden) const;
+    int TotalRowCount() const { return AllRowCount(); }
+    int DisplayToRealCol(int ACol) const { return RealColIndex(ACol); }
+    int RealToDisplayCol(int ACol) const { return DisplColIndexOf(ACol); }
+    int DisplayToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    int RealToDisplayRow(int ARow) const { return DisplRowIndex(ARow); }
+    TIntList& IgnoreColumns() { return FIgnoreColumns; }
+    bool IsIgnoredColumn(int ACol) const { return FIgnoreColumns.HasValue(ACol); }
+
+    // ===== Row and column structure operations =====
+    // Display rows; hidden columns move with their rows.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    void AddRow();
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void RemoveRowsAndProps(int ARow, int ACount);
+    // Real columns.
+    virtual void InsertCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(TotalColCount(), 1); }
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    void ClearAll();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+    bool IsWideCell(int ACol, int ARow) { return GetGridCell(ACol, ARow).startsWith(QStringLiteral("|\\")); }
+    int MaxRowCount() const { return FMaxRowCount; }
+
+    // ===== Nodes and expandable cells (ARow real where the name says so, else a display row) =====
+    void AddNode(int ARowReal, int Span);
+    void AddSummaryRow(int ARowReal);
+    void RemoveNode(int ARowReal);
+    void RemoveAllNodes();
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARowReal);
+    void ContractNode(int ARowReal);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    int GetNodeSpanType(int ARow);
+    void InsertNormalRow(int ARowReal);
+    void RemoveNormalRow(int ARow);
+    void InsertChildRow(int ARowReal, int InsertAt);
+    void RemoveChildRow(int ARowReal);
+    bool IsNodeGlyphHit(int ARow, int X);
+    int NodeCount() const { return FNumNodes; }
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool RemoveExpand(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    bool HasExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+
+    // ===== Column state persistence =====
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // Moves every column back to its initial position by the column order list.
+    void ResetColumnOrder();
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+
+    // ===== Column stretching and size changes =====
+    // Sizes column ACol (-1: the last) so that all columns fill the client width.
+    void StretchColumnToFit(int ACol);
+    void StretchRightColumn();
+    bool IsOnSizingBorder(int X, int Y) const;
+    virtual void QueryColumnWidth(int ACol, int& AWidth);
+    virtual void QueryAutoColumnWidth(int ACol, int& AWidth);
+    TEndColumnSizeEvent OnEndColumnSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    // Set by the mouse handling while the user sizes a column or row: which one, and its size at the start.
+    bool ColSized = false;
+    bool Rowsized = false;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    bool ColSizeFlg = false;
+
+    // ===== Scroll bars, scroll hints and drag scrolling =====
+    // The row (Vertical) or column a thumb position Pos of the 0..127 range stands for.
+    int ScrollTargetIndex(bool Vertical, int Pos) const;
+    void UpdateProportionalVScroll();
+    void UpdateProportionalHScroll();
+    // Scrolls when a drag hovers near the grid's edges, one step per tick of the drag-scroll timer.
+    void DragScrollOver(int X, int Y, TDragState State);
+    TTimer* DragScrollTimer() const { return FDragTimer.get(); }
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    // Set while many rows change: proportional updates wait.
+    bool FScrollLock = false;
+    TScrollHintEvent OnScrollHint;
+    TDragScrollEvent OnDragScroll;
+
+    // ===== Row and column moves (display indexes) =====
+    // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
+    void MoveRow(int FromIndex, int ToIndex);
+    // Rows FromIndex .. FromIndex+Count-1 end at ToIndex, lowered by Count when the block lies above it.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void MoveColumn(int FromIndex, int ToIndex);
+
     // ===== Cell text and typed access =====
     // Real column, display row; reads pass the display transform, writes store in the base cell.
     QString Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
@@ -603,7 +763,6 @@ public:
     void RepaintRow(int ARow);
     void RepaintCol(int ACol);
     void InitOrigColSizes();
-    void StretchColumnToFit(int ACol);
 
     // ===== Cell graphics and display text =====
     virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
@@ -720,6 +879,163 @@ public:
     bool HasBalloon(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctBalloon}); }
     bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
 
+    // ===== In-place editing: opening, closing, validation, the editors =====
+    // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // Ends editing after a special editor's key and carries out what the key means for the grid.
+    void DoneInplaceEdit(WORD Key, TShiftState Shift);
+    // Validates and writes the value of the cell being edited; true when accepted or nothing was edited.
+    virtual bool ValidateCell(const QString& NewValue);
+    // Tab belongs to the editors: goTabs is set or a validation handler is assigned.
+    bool HasCellValidation() const;
+    void HideCellEdit();
+    void ShowCellEdit();
+    // ACol is a real column.
+    virtual void SetEditedCellText(int ACol, int ARow, const QString& Value);
+    virtual void RestoreCellCache();
+    virtual void WriteCurrentCellText(const QString& Value);
+    virtual void StoreOldCellText(int ACol, int ARow);
+    virtual QString DoEllipsClick(const QString& S);
+    bool IsEditing() const { return EditMode; }
+    bool EditActive() const { return FEditActive; }
+    QString OriginalCellValue() const { return FCellCache; }
+    QString OldCellText() const { return FOldCellText; }
+    QString NewCellText() const { return FNewCellText; }
+    bool Validating() const { return FValidating; }
+    TVoInplaceEdit* InplaceEdit() const;
+    TGridCheckBox* EditCheckBox() const { return EditCheck; }
+    TControl* EditCtrl() const { return FEditCtrl; }
+    TEditLink* EditLink = nullptr;
+    QString EditMask;
+    // Moves the current cell on after Enter, backwards with Forward false; nothing unless AdvanceOnEnter or Force.
+    virtual void AdvanceAfterEnter(int ACol, int ARow, bool OpenEditor, bool Forward, bool AutoEdit, bool Force);
+    virtual void HandleTabKey(bool Backward);
+    // The editor state the editors read and write while a value is validated.
+    bool FNoAutoAdvance = false;
+    bool FNoEditChange = false;
+    bool LButFlg = false;
+    QChar FStartEditChar;
+    // Combo items and the preferred item index.
+    void ClearComboString();
+    void AddComboString(const QString& s);
+    void AddComboStringObject(const QString& s, TObject* AObject);
+    bool RemoveComboString(const QString& s);
+    bool SetComboSelectionString(const QString& s);
+    void SetComboSelection(int idx) { FComboIdx = idx; }
+    int ComboSelection() const { return FComboIdx; }
+    int GetComboCount() const;
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+    // Check boxes and radio buttons: real column, displayed row unless stated.
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool SetCheckBoxStateNotify(int ACol, int ARow, bool State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheckBoxCell(ACol, ARow, false); }
+    virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool UserAction);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    void AddRadioButton(int ACol, int ARow, bool State);
+    void RemoveRadioButton(int ACol, int ARow);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    virtual bool ToggleRadioButtonCell(int ACol, int ARow, bool UserAction);
+    bool AdvanceRadio(int ACol, int ARow, bool UserAction);
+    // Events of editing.
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TEditChangeEvent OnEditChange;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TSpinClickEvent OnSpinClick;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TEllipsClickEvent OnEllipsClick;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TEndRowSizeEvent OnEndRowSize;
+    TGetEditMaskEvent OnGetEditMask;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TDatePickerEvent OnDatePickerCloseUp;
+    TDatePickerEvent OnDatePickerDropDown;
+    TCheckBoxClickEvent OnCheckBoxChange;
+
+protected:
+    bool CanEditShow() override;
+    TInplaceEdit* CreateEditor() override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return MaxEditLength; }
+    virtual void ShowSpecialEditor(int ACol, int ARow);
+    virtual void CommitSpecialEditor(int ACol, int ARow);
+    // Raises OnEditingDone, leaves edit mode and posts "GridEditDone" for the cell.
+    void NotifyEditDone(int ACol, int ARow);
+    // The posted "GridEditDone" arrived.
+    void EditCellDoneMessage(int ACol, int ARow);
+
+private:
+    friend class TVoInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    // Types whose control is not built here (the drop-down family among them) edit as text.
+    bool servedByTextEditor(TEditorType type) const;
+    void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
+    void refuseValue(const QString& Value, const QString& NewValue);
+    void showInvalidEntryBalloon();
+    void checkCellExists(int ACol, int ARow) const;
+    QString checkText(int ACol, int ARow, bool State);
+    bool dataChecked(int ACol, int ARow);
+    TCellGraphic* realRowCheckGraphic(int ACol, int ARow, bool& own);
+    bool userMayChange(int ACol, int ARow, bool UserAction, bool AlwaysActive);
+    void showEditorControl(TWinControl& control, int C, int ARow, const TRect& R);
+    void hideEditorControl(TWinControl& control);
+    void showCombo(int C, int ARow, const TRect& R);
+    TControl* FEditCtrl = nullptr;
+    QString FCellCache;
+    QString FOldCellText;
+    QString FNewCellText;
+    int FOldCol = 0;
+    int FOldRow = 0;
+    bool FOldModifiedValue = false;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FEditActive = false;
+    bool FSpecialEditor = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FLastValidation = true;
+    bool FGridModified = false;
+    bool FEntered = false;
+    bool FShowEditProcess = false;
+    int FComboIdx = -1;
+
 protected:
     void CreateWnd() override;
     void Loaded() override;
@@ -729,6 +1045,11 @@ protected:
     int StoredColCount() const override { return TotalColCount(); }
     void PaintNonClient(TCanvas& Canvas) override;
     void OwnerFormResize(TObject* Sender);
+    // Size changes and scroll messages.
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void scrollMessageHook(TMessage& Message);
 
 private:
     friend class VoGridTestAccess;
@@ -763,9 +1084,38 @@ private:
     double readFloat(const QString& text) const;
     TGridItem* hiddenItem(int ARow) const;
     int hiddenBefore(int ARow) const;
-    void moveRowToItem(int displayRow, TGridItem& item);
-    void moveItemToRow(TGridItem& item, int displayRow);
-    void setRowCountKeepingColumns(int rows);
+    // Hidden rows and structure.
+    int hiddenLowerBound(int ARow) const;
+    TGridItem* hiddenAt(int i) const { return static_cast<TGridItem*>(FGridItems.Items(i)); }
+    void hideDisplayRows(const std::vector<int>& rows, int level);
+    void restoreHiddenItems(const std::vector<int>& positions);
+    void shiftHiddenRows(int fromReal, int delta);
+    void removeDisplayRows(const std::vector<int>& rows);
+    void moveHiddenRowsWithBlock(int from, int count, int to);
+    TCellGraphic* nodeAt(int ARow);
+    int rowLevel(int ARow) const;
+    int nodeSpanEnd(int ARow);
+    void changeLevels(int ARow, int Count, int Delta);
+    void dropNode(int ARow);
+    void resizeAncestors(int ARow, int Delta);
+    TCellGraphic* expandAt(int ACol, int ARow);
+    std::optional<TMemIniFile> openLayoutStore() const;
+    void applyColumnOrder(const std::vector<int>& order);
+    void showScrollHint(bool vertical, int code, int target);
+    void updateProportional(bool vertical);
+    void stopDragScroll();
+    void dragScrollStep();
+    bool FIsColChanging = false;
+    bool ColchgFlg = true;
+    bool FScrollHintShow = false;
+    std::unique_ptr<TTimer> FDragTimer;
+    TDragScrollDirections FDragScrollDirection = 0;
+    int FNumNodes = 0;
+    void moveControls(bool columns, int from, int count, int to);
+    template <typename F>
+    void forRect(int ACol1, int ARow1, int ACol2, int ARow2, F f);
+    int FHidingLevel = 0;
+
     // Graphics.
     TCellGraphic* addGraphic(int ACol, int ARow);
     TCellGraphic* graphicOfType(int ACol, int ARow, TCellType type);

@@ -311,20 +311,6 @@ void VOroDavoduRuzu::InitOrigColSizes()
         FOrigColSizes.Add(ColWidths(c));
 }
 
-void VOroDavoduRuzu::StretchColumnToFit(int ACol)
-{
-    if (!FColumnSize.Stretch() || ColCount() == 0)
-        return;
-    const int col = ACol < 0 || ACol >= ColCount() ? ColCount() - 1 : ACol;
-    int others = 0;
-    for (int c = 0; c < ColCount(); ++c)
-        if (c != col)
-            others += ColWidths(c) + TCustomGrid::GridLineWidth();
-    const int width = ClientWidth() - others - TCustomGrid::GridLineWidth();
-    if (width > 0)
-        SetColWidths(col, width);
-}
-
 // --- Header texts --------------------------------------------------------------------------------
 
 void VOroDavoduRuzu::ShowColumnHeaders()

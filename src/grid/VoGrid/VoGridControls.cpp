@@ -55,26 +55,9 @@ TGridTransCombo::TGridTransCombo(TComponent* AOwner) : TComboBox(AOwner)
     Hide();
 }
 
-TGridCombo::TGridCombo(TComponent* AOwner) : TComboBox(AOwner)
-{
-    SetEnabled(false);
-    Hide();
-}
-
-TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner)
-{
-    SetEnabled(false);
-    Hide();
-}
-
 TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TEdit(AOwner)
 {
     SetEnabled(false);
     Hide();
 }
 
-TGridButton::TGridButton(TComponent* AOwner) : TCustomControl(AOwner)
-{
-    SetEnabled(false);
-    Hide();
-}

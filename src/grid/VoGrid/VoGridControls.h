@@ -5,6 +5,7 @@
 // filtering, searching and scrolling drive them.
 #include <functional>
 
+#include "grid/VoGrid/Editors/GridEditors.h"
 #include "platform/ExtCtrls.h"
 #include "platform/HintWindow.h"
 #include "platform/StdCtrls.h"
@@ -99,21 +100,6 @@ public:
 
 // --- In-place editor wrappers -------------------------------------------------------------------
 
-// The one combo editor of a grid, shared by all combo cells.
-class TGridCombo : public TComboBox {
-public:
-    explicit TGridCombo(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridCombo"); }
-    bool IsWinXP = false;
-    bool IsVista = false;
-};
-
-class TGridCheckBox : public TCheckBox {
-public:
-    explicit TGridCheckBox(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridCheckBox"); }
-};
-
 // Edit with a button; the button's click asks the grid for the text (ellipsis click).
 class TGridEditBtn : public TEdit {
 public:
@@ -131,9 +117,3 @@ public:
     std::function<void(TObject* Sender, const QString& NewUnit)> OnUnitChanged;
 };
 
-// The button editor of edButton cells.
-class TGridButton : public TCustomControl {
-public:
-    explicit TGridButton(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridButton"); }
-};

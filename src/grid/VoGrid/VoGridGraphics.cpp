@@ -340,7 +340,7 @@ void VOroDavoduRuzu::QueryDisplText(int ACol, int ARow, QString& Value)
 
 bool VOroDavoduRuzu::HasNodes()
 {
-    return false;
+    return FNumNodes > 0;
 }
 
 int VOroDavoduRuzu::GetNodeIndent(int ARow)

@@ -41,26 +41,41 @@ bool VOroDavoduRuzu::IsHiddenColumn(int ACol) const
     return inColumnMap(ACol) && !FVisibleCol[ACol];
 }
 
+// The store of hidden rows is in ascending order of real rows; item i has i hidden rows before it, so
+// Idx - i (the shown rows before it) never decreases along the store.
 int VOroDavoduRuzu::RealRowIndex(int ARow) const
 {
     if (ARow < 0)
         return -1;
-    int r = ARow;
-    for (int i = 0; i < FGridItems.Count(); ++i) {  // the store is in ascending order of rows
-        if (static_cast<TGridItem*>(FGridItems.Items(i))->Idx > r)
-            break;
-        ++r;
+    int lo = 0;
+    int hi = FGridItems.Count();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (hiddenAt(mid)->Idx - mid <= ARow)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
-    return r;
+    return ARow + lo;
+}
+
+int VOroDavoduRuzu::hiddenLowerBound(int ARow) const
+{
+    int lo = 0;
+    int hi = FGridItems.Count();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (hiddenAt(mid)->Idx < ARow)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
 }
 
 int VOroDavoduRuzu::hiddenBefore(int ARow) const
 {
-    int n = 0;
-    for (int i = 0; i < FGridItems.Count(); ++i)
-        if (static_cast<TGridItem*>(FGridItems.Items(i))->Idx < ARow)
-            ++n;
-    return n;
+    return hiddenLowerBound(ARow);
 }
 
 int VOroDavoduRuzu::DisplRowIndex(int ARow) const
@@ -70,149 +85,12 @@ int VOroDavoduRuzu::DisplRowIndex(int ARow) const
 
 TGridItem* VOroDavoduRuzu::hiddenItem(int ARow) const
 {
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        auto* item = static_cast<TGridItem*>(FGridItems.Items(i));
-        if (item->Idx == ARow)
-            return item;
-    }
-    return nullptr;
+    const int i = hiddenLowerBound(ARow);
+    return i < FGridItems.Count() && hiddenAt(i)->Idx == ARow ? hiddenAt(i) : nullptr;
 }
 
 TStringList* VOroDavoduRuzu::GetHiddenRowItems(int ARow) const
 {
     TGridItem* item = hiddenItem(ARow);
     return item ? &item->Items() : nullptr;
-}
-
-void VOroDavoduRuzu::HideColumns(int FromCol, int ToCol)
-{
-    HideEditor();
-    for (int c = std::max(FromCol, 0); c <= ToCol && inColumnMap(c); ++c) {
-        if (!FVisibleCol[c] || c >= ColCount() + FNumHidden || ColCount() <= 1)
-            continue;
-        const int d = DisplColIndexOf(c);
-        FAllColWidths[c] = static_cast<std::int16_t>(ColWidths(d));
-        for (int i = d; i < ColCount() - 1; ++i)
-            SetColWidths(i, ColWidths(i + 1));
-        ++FNumHidden;
-        FVisibleCol[c] = false;
-        if (Col() == ColCount() - 1)
-            TBaseGrid::SetCol(Col() - 1);
-        TBaseGrid::SetColCount(ColCount() - 1);
-    }
-    Invalidate();
-}
-
-void VOroDavoduRuzu::UnHideColumns(int FromCol, int ToCol)
-{
-    HideEditor();
-    for (int c = std::max(FromCol, 0); c <= ToCol && inColumnMap(c); ++c) {
-        if (FVisibleCol[c])
-            continue;
-        --FNumHidden;
-        FVisibleCol[c] = true;
-        TBaseGrid::SetColCount(ColCount() + 1);
-        const int d = DisplColIndexOf(c);
-        for (int i = ColCount() - 1; i > d; --i)
-            SetColWidths(i, ColWidths(i - 1));
-        SetColWidths(d, FAllColWidths[c]);
-    }
-    Invalidate();
-}
-
-void VOroDavoduRuzu::moveRowToItem(int displayRow, TGridItem& item)
-{
-    TStringList& items = item.Items();
-    items.Clear();
-    for (int c = 0; c < TotalColCount(); ++c) {
-        items.Add(GetGridCell(c, displayRow), GetGridObject(c, displayRow));
-        SetGridObject(c, displayRow, nullptr);  // the item holds the cell's object now
-    }
-    item.Height = RowHeights(displayRow);
-}
-
-void VOroDavoduRuzu::moveItemToRow(TGridItem& item, int displayRow)
-{
-    const TStringList& items = item.Items();
-    for (int c = 0; c < std::min(items.Count(), TotalColCount()); ++c) {
-        SetGridCell(c, displayRow, items[c]);
-        SetGridObject(c, displayRow, items.Objects(c));
-    }
-    SetRowHeights(displayRow, item.Height);
-}
-
-void VOroDavoduRuzu::HideRows(int FromRow, int ToRow)
-{
-    if (FromRow < 0 || ToRow < FromRow)
-        return;
-    int already = 0;
-    int before = 0;
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        const int idx = static_cast<TGridItem*>(FGridItems.Items(i))->Idx;
-        already += idx >= FromRow && idx <= ToRow ? 1 : 0;
-        before += idx < FromRow ? 1 : 0;
-    }
-    const int count = ToRow - FromRow + 1;
-    if (already == count)
-        return;
-    const int d = FromRow - before;
-    // Rows past the displayed ones can't be hidden.
-    const int available = std::min(count - already, RowCount() - d);
-    if (d < 0 || available <= 0)
-        return;
-    int pos = before;
-    int taken = 0;
-    for (int r = FromRow; r <= ToRow && taken < available; ++r) {
-        if (IsHiddenRow(r))
-            continue;
-        auto* item = static_cast<TGridItem*>(FGridItems.Insert(pos++));
-        item->Idx = r;
-        moveRowToItem(d + taken, *item);
-        ++taken;
-    }
-    for (int i = 0; i < taken; ++i) {
-        MoveRow(d, RowCount() - 1);
-        TBaseGrid::SetRowCount(RowCount() - 1);
-    }
-    NormalRowCount = RowCount();
-    Invalidate();
-}
-
-void VOroDavoduRuzu::UnHideRows(int FromRow, int ToRow)
-{
-    if (!IsHiddenRow(FromRow))
-        return;
-    const bool showModified = FShowModified.Enabled;
-    FShowModified.Enabled = false;
-    const int d = FromRow - hiddenBefore(FromRow);
-    for (int i = 0; i < FGridItems.Count();) {
-        auto* item = static_cast<TGridItem*>(FGridItems.Items(i));
-        if (item->Idx < FromRow || item->Idx > ToRow) {
-            ++i;
-            continue;
-        }
-        const int target = std::min(d + (item->Idx - FromRow), RowCount());
-        TBaseGrid::SetRowCount(RowCount() + 1);
-        MoveRow(RowCount() - 1, target);
-        moveItemToRow(*item, target);
-        FGridItems.Delete(i);
-    }
-    NormalRowCount = RowCount();
-    FShowModified.Enabled = showModified;
-    Invalidate();
-}
-
-void VOroDavoduRuzu::UnHideRowsAll()
-{
-    while (FGridItems.Count() > 0) {
-        const int first = static_cast<TGridItem*>(FGridItems.Items(0))->Idx;
-        int last = first;
-        for (int i = 1; i < FGridItems.Count(); ++i) {
-            const int idx = static_cast<TGridItem*>(FGridItems.Items(i))->Idx;
-            if (idx != last + 1)
-                break;
-            last = idx;
-        }
-        UnHideRows(first, last);
-    }
 }

@@ -567,6 +567,8 @@ public:
     bool ShowTree = true;
     bool ShowTreeFull = false;
     bool ContractGlyph = false;
+    // Expanding a node first contracts every other expanded node.
+    bool ExpandOne = false;
 };
 
 class TFilterDropDown : public TPersistent {

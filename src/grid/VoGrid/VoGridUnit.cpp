@@ -144,5 +144,11 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         Message.Result = code;
         return;
     }
+    if (Message.Msg == VoGridUnit().GridEditDoneMsg) {
+        EditCellDoneMessage(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+        return;
+    }
+    if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
+        scrollMessageHook(Message);
     TBaseGrid::WndProc(Message);
 }

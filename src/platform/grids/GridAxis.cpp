@@ -43,6 +43,26 @@ void TGridAxis::Move(int from, int to)
     MoveItem(sizes_.begin(), from, to);
 }
 
+void TGridAxis::MoveBlock(int from, int count, int to)
+{
+    if (!sizes_.empty())
+        ::MoveBlock(sizes_.begin(), from, count, to);
+}
+
+void TGridAxis::Remove(const std::vector<int>& indexes)
+{
+    if (!sizes_.empty())
+        EraseIndexes(sizes_, indexes);
+    count_ -= static_cast<int>(indexes.size());
+}
+
+void TGridAxis::Insert(const std::vector<int>& indexes)
+{
+    if (!sizes_.empty())
+        InsertAtIndexes(sizes_, indexes, [this] { return defaultSize_; });
+    count_ += static_cast<int>(indexes.size());
+}
+
 int TGridAxis::FixedExtent() const
 {
     int extent = 0;

@@ -14,6 +14,11 @@ public:
     int Size(int index) const;
     void SetSize(int index, int size);
     void Move(int from, int to);
+    // Moves Count cells from From so that they start at To.
+    void MoveBlock(int from, int count, int to);
+    // Removes the cells at Indexes (ascending); opens cells of the default size at Indexes.
+    void Remove(const std::vector<int>& indexes);
+    void Insert(const std::vector<int>& indexes);
 
     int Fixed = 0;
     int LineWidth = 1;

@@ -80,3 +80,25 @@ void TGridCellStore::MoveRow(int from, int to)
         return;
     MoveItem(rows_.begin(), from, to);
 }
+
+void TGridCellStore::MoveColumns(int from, int count, int to)
+{
+    for (Row& row : rows_)
+        if (!row.empty())
+            MoveBlock(row.begin(), from, count, to);
+}
+
+void TGridCellStore::MoveRows(int from, int count, int to)
+{
+    MoveBlock(rows_.begin(), from, count, to);
+}
+
+void TGridCellStore::RemoveRows(const std::vector<int>& rows)
+{
+    EraseIndexes(rows_, rows);
+}
+
+void TGridCellStore::InsertRows(const std::vector<int>& rows)
+{
+    InsertAtIndexes(rows_, rows, [this] { return Row(&pool_); });
+}

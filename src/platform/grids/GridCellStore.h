@@ -20,6 +20,12 @@ public:
     // Moves a whole column or row to another index; the ones between shift by one.
     void MoveColumn(int from, int to);
     void MoveRow(int from, int to);
+    // Moves Count columns from From so that they start at To.
+    void MoveColumns(int from, int count, int to);
+    void MoveRows(int from, int count, int to);
+    // Removes the rows at Rows (ascending); opens empty rows that stand at Rows afterwards.
+    void RemoveRows(const std::vector<int>& rows);
+    void InsertRows(const std::vector<int>& rows);
 
 private:
     struct Cell {

@@ -1,5 +1,6 @@
 // Dimensions, layout and scrolling positions of TCustomGrid.
 #include "platform/Grids.h"
+#include "platform/grids/GridMove.h"
 
 #include <algorithm>
 
@@ -299,6 +300,70 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
     current_.Y = movedIndex(current_.Y, FromIndex, ToIndex);
     anchor_.Y = movedIndex(anchor_.Y, FromIndex, ToIndex);
     RowMoved(FromIndex, ToIndex);
+    layoutChanged();
+}
+
+namespace {
+// Index of a row after the rows at Removed left, or of the next row when it left itself.
+int indexAfterRemoval(int index, const std::vector<int>& removed)
+{
+    return index - static_cast<int>(std::lower_bound(removed.begin(), removed.end(), index) - removed.begin());
+}
+
+int indexAfterInsertion(int index, const std::vector<int>& opened)
+{
+    for (int at : opened) {
+        if (at > index)
+            break;
+        ++index;
+    }
+    return index;
+}
+}  // namespace
+
+void TCustomGrid::DeleteRowSet(const std::vector<int>& Rows)
+{
+    if (Rows.empty())
+        return;
+    HideEditor();
+    const int oldRows = RowCount();
+    rows_.Remove(Rows);
+    RowsRemoved(Rows);
+    current_.Y = indexAfterRemoval(current_.Y, Rows);
+    anchor_.Y = indexAfterRemoval(anchor_.Y, Rows);
+    if (rows_.Fixed >= std::max(rows_.Count(), 1))
+        rows_.Fixed = std::max(rows_.Count() - 1, 0);
+    if (rows_.Count() < 1) {
+        rows_.Insert({0});
+        RowsInserted({0});
+    }
+    SizeChanged(ColCount(), oldRows);
+    layoutChanged();
+}
+
+void TCustomGrid::InsertRowSet(const std::vector<int>& Rows)
+{
+    if (Rows.empty())
+        return;
+    HideEditor();
+    const int oldRows = RowCount();
+    rows_.Insert(Rows);
+    RowsInserted(Rows);
+    current_.Y = indexAfterInsertion(current_.Y, Rows);
+    anchor_.Y = indexAfterInsertion(anchor_.Y, Rows);
+    SizeChanged(ColCount(), oldRows);
+    layoutChanged();
+}
+
+void TCustomGrid::MoveRowBlock(int From, int Count, int To)
+{
+    if (Count <= 0 || From == To || From < 0 || To < 0 || From + Count > RowCount() || To + Count > RowCount())
+        return;
+    HideEditor();
+    rows_.MoveBlock(From, Count, To);
+    current_.Y = MovedIndex(current_.Y, From, Count, To);
+    anchor_.Y = MovedIndex(anchor_.Y, From, Count, To);
+    RowBlockMoved(From, Count, To);
     layoutChanged();
 }
 

@@ -44,6 +44,16 @@ void TStringGrid::SetRows(int ARow, const TStringList& Value)
     }
 }
 
+void TStringGrid::StoreRow(int ARow, const TStringList& Value)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        return;
+    for (int col = 0; col < std::min(Value.Count(), store_.ColCount()); ++col) {
+        store_.SetText(col, ARow, Value[col]);
+        store_.SetObject(col, ARow, Value.Objects(col));
+    }
+}
+
 TStringList TStringGrid::Cols(int ACol) const
 {
     TStringList list;
@@ -99,4 +109,9 @@ void TStringGrid::RowMoved(int FromIndex, int ToIndex)
 {
     store_.MoveRow(FromIndex, ToIndex);
     TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowBlockMoved(int From, int Count, int To)
+{
+    store_.MoveRows(From, Count, To);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/SystemMetrics.h"
+#include "platform/ControlBridge.h"
 #include "platform/Forms.h"
 #include "support/TestSeams.h"
 #include "platform/QtAccess.h"
@@ -169,6 +170,41 @@ TEST(VsgCombo, PaintsItsBordersAndButton) {
     f.combo->FocusBorderColor = clFuchsia;
     image = PaintToImage(*f.combo);
     EXPECT_NE(pixel(image, 0, 10), clFuchsia);
+}
+
+TEST(VsgCombo, DropButtonColoursFollowTheMouse) {
+    ComboOnForm f;
+    f.form.Show();
+    f.combo->ButtonColor = clBlue;
+    f.combo->ButtonColorHot = clAqua;
+    f.combo->ButtonColorDown = clNavy;
+    f.combo->ButtonTextColor = clYellow;
+    f.combo->ButtonTextColorHot = clRed;
+    f.combo->ButtonTextColorDown = clLime;
+    f.combo->IsWinXP = true;
+    const int buttonLeft = 120 - f.combo->ButtonWidth() + 2;
+    const TPoint face{buttonLeft + 8, 4};
+    const TPoint arrow{buttonLeft + 7, 9};
+    const auto look = [&] {
+        const QImage image = PaintToImage(*f.combo);
+        return std::pair{pixel(image, face.X, face.Y), pixel(image, arrow.X, arrow.Y)};
+    };
+    struct Case {
+        const char* what;
+        int x;               // mouse position inside the box
+        TShiftState held;    // mouse buttons down while painting
+        TColor face, arrow;
+    } cases[] = {
+        {"away from the button", 20, 0, clBlue, clYellow},
+        {"over the button: hot face, the hot arrow colour is never used", 115, 0, clAqua, clYellow},
+        {"held over the button", 115, ssLeft, clNavy, clLime},
+        {"held elsewhere: the arrow alone", 20, ssLeft, clBlue, clLime},
+    };
+    for (const Case& c : cases) {
+        SendMouse(*f.combo, TMouseAction::Move, TMouseButton::mbLeft, {c.x, 10});
+        const InputStateScope state(c.held);
+        EXPECT_EQ(look(), std::pair(c.face, c.arrow)) << c.what;
+    }
 }
 
 TEST(VsgCombo, RightToLeftLeavesButtonAndBordersAlone) {

@@ -260,7 +260,7 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value) {
 void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2) {
     if (!HasCellProps)
         return;
-    for (int c = std::max(c1, 0); c <= std::min(c2, ColCount() - 1); ++c) {
+    for (int c = std::max(c1, 0); c <= std::min(c2, TotalColCount() - 1); ++c) {
         for (int r = std::max(r1, 0); r <= std::min(r2, RowCount() - 1); ++r) {
             TObject* slot = GetGridObject(c, r);
             if (!slot)
@@ -274,7 +274,7 @@ void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2) {
     }
 }
 
-void TBaseGrid::FreeAllCellProps() { FreeCellPropsRect(0, 0, ColCount() - 1, RowCount() - 1); }
+void TBaseGrid::FreeAllCellProps() { FreeCellPropsRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
 
 void TBaseGrid::FreeCellObject(int c, int r) {
     delete GetGridObject(c, r);

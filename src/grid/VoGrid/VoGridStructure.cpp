@@ -1,0 +1,377 @@
+// Inserting, removing, clearing, trimming, colouring and merging rows and columns. A row is more than its
+// texts: cell properties, hidden columns, stored hidden rows, the per-row lists, cell controls and the
+// current cell move or shrink with it. Row sets leave or open in one pass over the grid.
+#include "grid/VoGrid/VoGrid.h"
+
+#include <QSet>
+
+namespace {
+std::vector<int> indexRange(int first, int count)
+{
+    std::vector<int> rows(static_cast<std::size_t>(std::max(count, 0)));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = first + static_cast<int>(i);
+    return rows;
+}
+
+// Blanks and control characters off both ends.
+QString trimmed(const QString& s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b] <= u' ')
+        ++b;
+    while (e > b && s[e - 1] <= u' ')
+        --e;
+    return s.mid(b, e - b);
+}
+
+// Drops the entries of the listed rows (ascending) from a per-row list in one pass.
+void eraseRows(std::vector<int>& list, const std::vector<int>& rows)
+{
+    std::size_t write = 0;
+    std::size_t next = 0;
+    for (std::size_t read = 0; read < list.size(); ++read) {
+        while (next < rows.size() && static_cast<std::size_t>(rows[next]) < read)
+            ++next;
+        if (next < rows.size() && static_cast<std::size_t>(rows[next]) == read)
+            continue;
+        list[write++] = list[read];
+    }
+    list.resize(write);
+}
+
+void eraseRows(TIntList& list, const std::vector<int>& rows)
+{
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        if (*it < list.Count())
+            list.Delete(*it);
+}
+}  // namespace
+
+template <typename F>
+void VOroDavoduRuzu::forRect(int ACol1, int ARow1, int ACol2, int ARow2, F f)
+{
+    for (int r = std::max(ARow1, 0); r <= std::min(ARow2, RowCount() - 1); ++r)
+        for (int c = std::max(ACol1, 0); c <= std::min(ACol2, TotalColCount() - 1); ++c)
+            f(SaveHiddenCells ? RealColIndex(c) : c, r);
+}
+
+void VOroDavoduRuzu::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)
+{
+    if (RCount <= 0 || RowIndex < 0 || RowIndex > RowCount())
+        return;
+    // New rows stand before the real row that now has the display row RowIndex, after the hidden rows above it.
+    const int real = RowIndex < RowCount() ? RealRowIndex(RowIndex) : AllRowCount();
+    shiftHiddenRows(real, RCount);
+    InsertRowSet(indexRange(RowIndex, RCount));
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    NormalRowCount = RowCount();
+    if (FShowModified.Enabled && RowIndex < FModifiedRows.Count())
+        for (int i = 0; i < RCount; ++i)
+            FModifiedRows.Insert(RowIndex, 0);
+    if (RowIndex < FEnabledRows.Count())
+        for (int i = 0; i < RCount; ++i)
+            FEnabledRows.Insert(RowIndex, 1);
+    if (RowIndex < static_cast<int>(FRowSelect.size()))
+        FRowSelect.insert(FRowSelect.begin() + RowIndex, static_cast<std::size_t>(RCount), 0);
+    if (UpdateCellControls)
+        for (int i = 0; i < FControlList.Count(); ++i)
+            if (FControlList.GetControl(i).Y >= real)
+                FControlList.GetControl(i).Y += RCount;
+    if (!(ComponentState() & csDestroying))
+        CellsChangedNotify({0, RowIndex, ColCount() - 1, RowIndex + RCount});
+}
+
+void VOroDavoduRuzu::AddRow()
+{
+    if (FFloatingFooter.Visible()) {
+        InsertRows(RowCount() - 1, 1);
+        if (FFloatingFooter.FooterStyle() == fsFixedLastRow)
+            ClearRows(RowCount() - 2, 1);
+        return;
+    }
+    InsertRows(RowCount(), 1);
+    ClearRows(RowCount() - 1, 1);
+}
+
+// The listed display rows (ascending, inside the grid) leave with their cell properties, the cells of
+// hidden columns and their entries in the per-row lists; hidden rows after them keep their real places.
+void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
+{
+    if (rows.empty())
+        return;
+    const int oldRow = Row();
+    const int oldTop = TopRow();
+    for (int r : rows) {
+        FreeCellPropsRect(0, r, TotalColCount() - 1, r);
+        for (int i = FControlList.Count() - 1; i >= 0; --i)
+            if (FControlList.GetControl(i).Y == RealRowIndex(r)) {
+                FControlList.GetControl(i).Control->SetVisible(false);
+                FControlList.RemoveControl(i);
+            }
+    }
+    // Real rows move up by the removed rows before them: those of display rows before their display row.
+    auto removedBefore = [&rows](int displayRow) {
+        return static_cast<int>(std::lower_bound(rows.begin(), rows.end(), displayRow) - rows.begin());
+    };
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        TControlItem& control = FControlList.GetControl(i);
+        control.Y -= removedBefore(DisplRowIndex(control.Y));
+    }
+    // Item i has Idx - i shown rows before it.
+    const int count = static_cast<int>(rows.size());
+    for (int i = hiddenLowerBound(RealRowIndex(rows.front())); i < FGridItems.Count(); ++i) {
+        TGridItem* item = hiddenAt(i);
+        item->Idx -= removedBefore(item->Idx - i);
+    }
+    if (FShowModified.Enabled)
+        eraseRows(FModifiedRows, rows);
+    eraseRows(FEnabledRows, rows);
+    eraseRows(FRowSelect, rows);
+    DeleteRowSet(rows);
+    FMaxRowCount = std::max(FMaxRowCount - count, RowCount());
+    NormalRowCount = RowCount();
+    const int lastNormal = RowCount() - 1 - FixedFooters;
+    if (oldRow <= lastNormal) {
+        TBaseGrid::SetRow(std::max(oldRow, FixedRows()));
+        SetTopRow(oldTop);
+    } else if (lastNormal >= FixedRows()) {
+        TBaseGrid::SetRow(lastNormal);
+    }
+    CellsChangedNotify({0, rows.front(), ColCount() - 1, rows.back() + 1});
+}
+
+void VOroDavoduRuzu::RemoveRows(int RowIndex, int RCount)
+{
+    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
+        return;
+    removeDisplayRows(indexRange(RowIndex, std::min(RCount, RowCount() - RowIndex)));
+}
+
+void VOroDavoduRuzu::RemoveRowsEx(int RowIndex, int RCount)
+{
+    RemoveRows(RowIndex, RCount);
+}
+
+void VOroDavoduRuzu::RemoveRowsAndProps(int ARow, int ACount)
+{
+    RemoveRows(ARow, ACount);
+}
+
+void VOroDavoduRuzu::InsertCols(int ColIndex, int CCount)
+{
+    const int total = TotalColCount();
+    if (CCount <= 0 || ColIndex < 0 || ColIndex > total)
+        return;
+    HideEditor();
+    // A hidden column pushed out of the column map is shown first: columns past the map are never hidden.
+    for (int c = std::max(ColIndex, MaxHiddenColumn - CCount); c < MaxHiddenColumn; ++c)
+        if (IsHiddenColumn(c))
+            UnHideColumn(c);
+    const int d = ColIndex < MaxHiddenColumn ? DisplColIndexOf(ColIndex) : ColIndex - FNumHidden;
+    TBaseGrid::SetColCount(ColCount() + CCount);
+    MoveStoredColumns(total, CCount, ColIndex);
+    for (int i = ColCount() - 1; i >= d + CCount; --i)
+        SetColWidths(i, ColWidths(i - CCount));
+    for (int i = d; i < std::min(d + CCount, ColCount()); ++i)
+        SetColWidths(i, DefaultColWidth());
+    for (int c = MaxHiddenColumn - 1; c >= ColIndex; --c) {
+        const bool opened = c < ColIndex + CCount;
+        FVisibleCol[c] = opened ? true : FVisibleCol[c - CCount];
+        FAllColWidths[c] = opened ? 0 : FAllColWidths[c - CCount];
+    }
+    FMaxColCount = std::max(FMaxColCount, ColCount());
+    Invalidate();
+}
+
+void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
+{
+    const int total = TotalColCount();
+    CCount = std::min(CCount, total - ColIndex);
+    if (ColIndex < 0 || CCount <= 0)
+        return;
+    HideEditor();
+    ClearCols(ColIndex, CCount);
+    int shownRemoved = 0;
+    for (int c = ColIndex + CCount - 1; c >= ColIndex; --c) {
+        if (IsHiddenColumn(c))
+            continue;
+        ++shownRemoved;
+        for (int i = DisplColIndexOf(c); i < ColCount() - 1; ++i)
+            SetColWidths(i, ColWidths(i + 1));
+    }
+    MoveStoredColumns(ColIndex, CCount, total - CCount);
+    int hiddenRemoved = 0;
+    for (int c = ColIndex; c < MaxHiddenColumn; ++c) {
+        if (c < ColIndex + CCount && !FVisibleCol[c])
+            ++hiddenRemoved;
+        const bool inside = c + CCount < MaxHiddenColumn;
+        FVisibleCol[c] = inside ? FVisibleCol[c + CCount] : true;
+        FAllColWidths[c] = inside ? FAllColWidths[c + CCount] : 0;
+    }
+    FNumHidden -= hiddenRemoved;
+    TBaseGrid::SetColCount(ColCount() - shownRemoved);
+    StoredColCountChanged();
+    Invalidate();
+    CellsChangedNotify({ColIndex, 0, ColIndex + CCount, RowCount() - 1});
+}
+
+void VOroDavoduRuzu::RemoveDuplicates(int ACol, bool DoCase)
+{
+    (void)DoCase;  // the seen texts compare without regard to case either way
+    const int c = RealColIndex(ACol);
+    QSet<QString> seen;
+    std::vector<int> duplicates;
+    for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
+        const QString key = GetGridCell(c, r).toCaseFolded();
+        if (seen.contains(key))
+            duplicates.push_back(r);
+        else
+            seen.insert(key);
+    }
+    removeDisplayRows(duplicates);
+}
+
+void VOroDavoduRuzu::ClearRows(int RowIndex, int RCount)
+{
+    if (RCount > 0)
+        ClearRect(0, RowIndex, TotalColCount() - 1, RowIndex + RCount - 1);
+}
+
+void VOroDavoduRuzu::ClearCols(int ColIndex, int CCount)
+{
+    if (CCount > 0)
+        ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
+}
+
+void VOroDavoduRuzu::ClearNormalRows(int RowIndex, int RCount)
+{
+    if (RCount > 0)
+        ClearRect(FixedCols(), RowIndex, TotalColCount() - FixedRightCols - 1, RowIndex + RCount - 1);
+}
+
+void VOroDavoduRuzu::ClearNormalCols(int ColIndex, int CCount)
+{
+    if (CCount > 0)
+        ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - FixedFooters - 1);
+}
+
+void VOroDavoduRuzu::ClearNormalCells()
+{
+    ClearRect(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols - 1, RowCount() - FixedFooters - 1);
+}
+
+void VOroDavoduRuzu::Clear()
+{
+    ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    if (FNumHidden > 0)
+        Invalidate();
+}
+
+void VOroDavoduRuzu::ClearAll()
+{
+    Clear();
+    for (int i = 0; i < FGridItems.Count(); ++i) {
+        TStringList& items = hiddenAt(i)->Items();
+        for (int c = 0; c < items.Count(); ++c)
+            items.SetString(c, QString());
+    }
+}
+
+void VOroDavoduRuzu::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    forRect(ACol1, ARow1, ACol2, ARow2, [this](int c, int r) {
+        const QString text = GetGridCell(c, r);
+        const QString t = trimmed(text);
+        if (t.size() != text.size())
+            SetGridCell(c, r, t);
+    });
+}
+
+void VOroDavoduRuzu::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor)
+{
+    for (int r = std::max(ARow1, 0); r <= std::min(ARow2, RowCount() - 1); ++r)
+        for (int c = std::max(ACol1, 0); c <= std::min(ACol2, TotalColCount() - 1); ++c)
+            SetColors(c, r, AColor);
+}
+
+void VOroDavoduRuzu::MergeColumnCells(int ColIndex, bool MainMerge)
+{
+    const int last = RowCount() - FixedFooters - 1;
+    int start = FixedRows();
+    for (int r = FixedRows() + 1; r <= last + 1; ++r) {
+        const bool grows = r <= last && GetGridCell(ColIndex, r) == GetGridCell(ColIndex, r - 1) &&
+                           (MainMerge || RowSpanIdentical(r - 1, r));
+        if (grows)
+            continue;
+        if (r - start > 1)
+            MergeCells(ColIndex, start, 1, r - start);
+        start = r;
+    }
+}
+
+void VOroDavoduRuzu::MergeRowCells(int RowIndex, bool MainMerge)
+{
+    const int last = ColCount() - FixedRightCols - 1;
+    int start = FixedCols();
+    for (int c = FixedCols() + 1; c <= last + 1; ++c) {
+        const bool grows = c <= last && GetGridCell(c, RowIndex) == GetGridCell(c - 1, RowIndex) &&
+                           (MainMerge || ColSpanIdentical(c - 1, c));
+        if (grows)
+            continue;
+        MergeCells(start, RowIndex, c - start, 1);
+        start = c;
+    }
+}
+
+void VOroDavoduRuzu::SplitColumnCells(int ColIndex)
+{
+    for (int r = 0; r <= RowCount() - FixedFooters - 2; ++r) {
+        if (!IsYMergedCell(ColIndex, r))
+            continue;
+        const TPoint base = BaseCell(ColIndex, r);
+        const int span = CellSpan(base.X, base.Y).Y;
+        SplitCells(base.X, base.Y);
+        r = base.Y + span;
+    }
+}
+
+void VOroDavoduRuzu::SplitRowCells(int RowIndex)
+{
+    for (int c = 0; c <= ColCount() - FixedRightCols - 2; ++c) {
+        if (!IsXMergedCell(c, RowIndex))
+            continue;
+        const TPoint base = BaseCell(c, RowIndex);
+        const int span = CellSpan(base.X, base.Y).X;
+        SplitCells(base.X, base.Y);
+        c = base.X + span;
+    }
+}
+
+void VOroDavoduRuzu::SplitAllCells()
+{
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (IsMergedCell(c, r) && IsBaseCell(c, r))
+                SplitCells(c, r);
+}
+
+void VOroDavoduRuzu::MergeCols(int ColIndex1, int ColIndex2, const QString& Separator)
+{
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        SetGridCell(ColIndex1, r, trimmed(GetGridCell(ColIndex1, r) + Separator + GetGridCell(ColIndex2, r)));
+    RemoveCols(ColIndex2, 1);
+}
+
+bool VOroDavoduRuzu::IsCell(const QString& SubStr, int& ACol, int& ARow)
+{
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (GetGridCell(c, r) == SubStr) {
+                ACol = c;
+                ARow = r;
+                return true;
+            }
+    return false;
+}

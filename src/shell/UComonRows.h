@@ -1,0 +1,25 @@
+#pragma once
+// The row commands of the table editors (insert, delete, copy and paste a row) and their two table
+// options. Row 0 is the header and column 0 the row number: the routines touch the data columns
+// 1 .. ColCount + hidden columns - 1 of rows 1 .. RowCount - 1. Copy and paste go through the row
+// clipboard Copy_Row_Values / Copy_Row_Is_Check.
+class VOroDavoduRuzu;
+class TVoColumnGrid;
+
+// Column grids: check boxes are data check-box columns whose cell text is "Y" or "N"; texts move only.
+void ColGrid_Delete_Row(int Row, TVoColumnGrid& Grid);
+// FirstColumnY: column 1 of the new row becomes "Y".
+void ColGrid_Insert_Row(int Row, TVoColumnGrid& Grid, bool FirstColumnY);
+// The row's texts to the clipboard; the check-box flags are sized to the row, set for the data
+// check-box columns.
+void ColGrid_Copy_Row(TVoColumnGrid& Grid, int Row);
+// Refuses without a copy (text 1102) or with a clipboard of another width (text 1101); asks before
+// overwriting a row that has text outside its check-box columns (text 1100).
+void ColGrid_Paste_Row(TVoColumnGrid& Grid, int Row, bool Copied);
+
+// With Enable_Jump_Field_Tables, Enter moves to the next cell (wrapping to column 1 of the next row,
+// from the last row to row 1) and is consumed.
+void Grid_Jump_Next_Field(VOroDavoduRuzu& Grid, char16_t& Key);
+
+// With Enable_Double_Click_Auto_Size, a double click on the header row sizes the column to its texts.
+void Grid_Auto_Size_Col(VOroDavoduRuzu& Grid, int Row, int Col);

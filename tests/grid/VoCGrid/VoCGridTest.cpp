@@ -1,0 +1,193 @@
+// The column grid: items that follow the column count, per-column answers, virtual check boxes,
+// column positions in an INI file and the column stream.
+#include "grid/VoCGrid/VoCGrid.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Header texts of row 0, in display order.
+QStringList Headers(TVoColumnGrid& g)
+{
+    QStringList headers;
+    for (int c = 0; c < g.ColCount(); ++c)
+        headers << g.Cells(c, 0);
+    return headers;
+}
+
+// A grid with five named and headed columns A .. E.
+struct NamedGrid : TVoColumnGrid {
+    NamedGrid() : TVoColumnGrid(nullptr)
+    {
+        for (int c = 0; c < 5; ++c) {
+            const QString name(QChar(u'A' + c));
+            Columns().Items(c)->Name = name;
+            Columns().Items(c)->SetHeader(name);
+        }
+    }
+};
+
+} // namespace
+
+TEST(VoCGrid, ItemsFollowTheColumnCount)
+{
+    TVoColumnGrid g(nullptr);
+    ASSERT_EQ(g.ColCount(), 5);
+    ASSERT_EQ(g.Columns().Count(), 5);
+    TGridColumnItem* last = g.Columns().Items(4);
+    last->SetEditor(edDataCheckBox);
+    last->SetAlignment(taCenter);
+    last->ReadOnly = true;
+    last->CheckTrue = QStringLiteral("1");
+    last->SetHeader(QStringLiteral("Last"));
+    last->Name = QStringLiteral("last");
+    last->ComboItems().Add(QStringLiteral("x"));
+    last->SetColor(clRed);
+
+    g.SetColCount(8);
+    ASSERT_EQ(g.Columns().Count(), 8);
+    for (int c = 5; c < 8; ++c) {
+        const TGridColumnItem* added = g.Columns().Items(c);
+        EXPECT_EQ(added->Editor(), edDataCheckBox);
+        EXPECT_EQ(added->Alignment(), taCenter);
+        EXPECT_TRUE(added->ReadOnly);
+        EXPECT_EQ(added->CheckTrue, QStringLiteral("1"));
+        EXPECT_EQ(added->Color(), g.Color());
+        EXPECT_TRUE(added->Header().isEmpty());
+        EXPECT_TRUE(added->Name.isEmpty());
+        EXPECT_EQ(g.Columns().Items(c)->ComboItems().Count(), 0);
+    }
+    g.SetColCount(3);
+    EXPECT_EQ(g.Columns().Count(), 3);
+
+    // An item added by code widens the grid.
+    g.Columns().Add();
+    EXPECT_EQ(g.ColCount(), 4);
+}
+
+TEST(VoCGrid, InsertedAndRemovedColumnsCarryTheirItems)
+{
+    NamedGrid g;
+    g.InsertCols(1, 2);
+    ASSERT_EQ(g.Columns().Count(), 7);
+    ASSERT_EQ(g.ColCount(), 7);
+    EXPECT_TRUE(g.Columns().Items(1)->Name.isEmpty());
+    EXPECT_EQ(g.Columns().Items(3)->Name, QStringLiteral("B"));
+    g.RemoveCols(0, 3);
+    ASSERT_EQ(g.Columns().Count(), 4);
+    EXPECT_EQ(g.Columns().Items(0)->Name, QStringLiteral("B"));
+}
+
+TEST(VoCGrid, HeaderNameAndDisplayName)
+{
+    NamedGrid g;
+    EXPECT_EQ(Headers(g), (QStringList{"A", "B", "C", "D", "E"}));
+    g.Columns().Items(3)->Name = QStringLiteral("B");
+    EXPECT_EQ(g.GetColumnByName(QStringLiteral("B")), g.Columns().Items(1));
+    EXPECT_EQ(g.GetColumnByName(QStringLiteral("Z")), nullptr);
+    EXPECT_EQ(g.Columns().Items(3)->DisplayName(), QStringLiteral("Col 3: B"));
+    g.Columns().Items(3)->Name.clear();
+    EXPECT_EQ(g.Columns().Items(3)->DisplayName(), QStringLiteral("Column 3"));
+}
+
+TEST(VoCGrid, ColumnAnswersEditorEditingAndCheckTexts)
+{
+    TVoColumnGrid g(nullptr);
+    g.SetRowCount(4);
+    g.SetFixedRows(1);
+    g.SetFixedCols(1);
+    g.Columns().Items(1)->SetEditor(edDataCheckBox);
+    g.Columns().Items(2)->SetEditor(edComboList);
+    g.Columns().Items(2)->ComboItems().Add(QStringLiteral("one"));
+    g.Columns().Items(3)->ReadOnly = true;
+    g.Columns().Items(4)->CheckTrue = QStringLiteral("1");
+
+    // The data check-box column shows a virtual check box in its empty normal cells only.
+    EXPECT_EQ(g.GetCellType(1, 1), ctDataCheckBox);
+    ASSERT_NE(g.GetCellGraphic(1, 1), nullptr);
+    EXPECT_EQ(g.GetCellGraphic(1, 1)->CellType, ctVirtCheckBox);
+    EXPECT_EQ(g.GetCellType(1, 0), ctEmpty);
+    EXPECT_EQ(g.GetCellType(2, 1), ctEmpty);
+
+    TEditorType editor = edNormal;
+    g.QueryEditorType(2, 1, editor);
+    EXPECT_EQ(editor, edComboList);
+    EXPECT_TRUE(g.QueryHasComboBox(2, 1));
+    EXPECT_FALSE(g.QueryHasComboBox(2, 0));
+
+    const auto editable = [&g](int c, int r) {
+        bool can = true;
+        g.QueryCellEditable(c, r, can);
+        return can;
+    };
+    EXPECT_TRUE(editable(2, 1));
+    EXPECT_FALSE(editable(3, 1));  // read-only column, no event assigned
+    EXPECT_FALSE(editable(2, 0));  // header
+    g.SetReadOnly(2, 2, true);     // a read-only cell in an editable column
+    EXPECT_FALSE(editable(2, 2));
+
+    QString text;
+    g.QueryCheckTrueText(4, 1, text);
+    EXPECT_EQ(text, QStringLiteral("1"));
+    g.QueryCheckTrueText(1, 1, text);
+    EXPECT_EQ(text, QStringLiteral("Y"));
+    g.QueryCheckFalseText(1, 1, text);
+    EXPECT_EQ(text, QStringLiteral("N"));
+}
+
+TEST(VoCGrid, ColumnPositionsApplyOnlyAPermutation)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("cols.ini"));
+    struct Case {
+        const char* keys;
+        QStringList headers;
+    };
+    const QStringList designed{"A", "B", "C", "D", "E"};
+    const Case cases[] = {
+        {"CP0=4\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", {"E", "A", "B", "C", "D"}},
+        {"CP0=1\nCP1=0\nCP2=2\nCP3=4\nCP4=3\n", {"B", "A", "C", "E", "D"}},
+        {"CP0=4\nCP1=0\nCP3=2\nCP4=3\n", designed},               // CP2 missing
+        {"CP0=4\nCP1=0\nCP2=0\nCP3=2\nCP4=3\n", designed},        // a column twice
+        {"CP0=9\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},        // out of range
+        {"CP0=-1\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},       // negative
+    };
+    for (const Case& c : cases) {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray("[Grid]\n") + c.keys);
+        file.close();
+        NamedGrid g;
+        g.LoadColumnPositions(ini, QStringLiteral("Grid"));
+        EXPECT_EQ(Headers(g), c.headers) << c.keys;
+
+        // Saved again, the positions restore the same order on a new grid.
+        g.SaveColumnPositions(ini, QStringLiteral("Grid"));
+        NamedGrid h;
+        h.LoadColumnPositions(ini, QStringLiteral("Grid"));
+        EXPECT_EQ(Headers(h), c.headers) << c.keys;
+        EXPECT_EQ(h.Columns().Items(0)->Name, c.headers[0]);
+    }
+}
+
+TEST(VoCGrid, ColumnStreamRoundTrips)
+{
+    NamedGrid g;
+    g.Columns().Items(2)->SetEditor(edComboEdit);
+    g.Columns().Items(2)->ComboItems().Add(QStringLiteral("x y"));
+    g.Columns().Items(2)->SetWidth(77);
+    g.Columns().Items(1)->CheckFalse = QStringLiteral("0");
+    const QString stream = g.SaveColumnsToStream();
+
+    TVoColumnGrid h(nullptr);
+    EXPECT_FALSE(h.LoadColumnsFromStream(QStringLiteral("{broken")));
+    EXPECT_EQ(h.Columns().Items(2)->Editor(), edNormal);
+    ASSERT_TRUE(h.LoadColumnsFromStream(stream));
+    EXPECT_EQ(h.Columns().Items(2)->Editor(), edComboEdit);
+    EXPECT_EQ(h.Columns().Items(2)->ComboItems()[0], QStringLiteral("x y"));
+    EXPECT_EQ(h.Columns().Items(2)->Width(), 77);
+    EXPECT_EQ(h.Columns().Items(1)->CheckFalse, QStringLiteral("0"));
+    EXPECT_EQ(h.Columns().Items(4)->Name, QStringLiteral("E"));
+}

@@ -1,0 +1,191 @@
+// Inserting, removing, clearing and merging rows and columns, and what travels with them.
+#include "VoGridTestGrid.h"
+
+namespace {
+// Columns 0..ColCount-1 and the rows filled with "c,r".
+void fill(VOroDavoduRuzu& g, int cols, int rows)
+{
+    g.SetColCount(cols);
+    g.SetRowCount(rows);
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r < rows; ++r)
+            g.SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+}
+
+QStringList column(VOroDavoduRuzu& g, int c)
+{
+    QStringList texts;
+    for (int r = 0; r < g.RowCount(); ++r)
+        texts << g.Cells(c, r);
+    return texts;
+}
+}  // namespace
+
+TEST(VoGridStructure, RowsCarryHiddenColumnsPropertiesHeightsAndHiddenRows)
+{
+    RecordingGrid g;
+    fill(g, 4, 10);
+    g.HideColumn(3);
+    g.SetColors(3, 6, clRed);
+    g.SetRowHeights(6, 50);
+    g.HideRow(8);
+    std::vector<TGridRect> changed;
+    g.OnCellsChanged = [&](TObject*, const TGridRect& r) { changed.push_back(r); };
+
+    g.RemoveRows(2, 2);
+    EXPECT_EQ(g.RowCount(), 7);
+    EXPECT_EQ(g.Cells(3, 4), QStringLiteral("3,6"));
+    EXPECT_EQ(g.Colors(3, 4), clRed);
+    EXPECT_EQ(g.RowHeights(4), 50);
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], (TGridRect{0, 2, 2, 4}));
+    EXPECT_TRUE(g.IsHiddenRow(6));  // was real row 8
+
+    g.InsertRows(1, 3);
+    EXPECT_EQ(g.Cells(3, 7), QStringLiteral("3,6"));
+    EXPECT_EQ(g.Cells(0, 1), QString());
+    EXPECT_EQ(g.Colors(3, 1), clNone);
+    EXPECT_TRUE(g.IsHiddenRow(9));
+    g.UnHideRowsAll();
+    g.UnHideColumnsAll();
+    EXPECT_EQ(column(g, 0), (QStringList{"0,0", "", "", "", "0,1", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"}));
+}
+
+TEST(VoGridStructure, RemovingTheLastNormalRowMovesTheCurrentRowUp)
+{
+    RecordingGrid g;
+    fill(g, 3, 5);
+    g.SetRow(4);
+    g.RemoveRows(4, 1);
+    EXPECT_EQ(g.Row(), 3);
+    g.SetRow(2);
+    g.RemoveRows(0, 1);
+    EXPECT_EQ(g.Row(), 2);
+    // Requests past the grid or with no rows are ignored.
+    g.RemoveRows(3, 1);
+    g.RemoveRows(1, 0);
+    g.RemoveRows(-1, 2);
+    EXPECT_EQ(g.RowCount(), 3);
+    g.RemoveRows(1, 50);
+    EXPECT_EQ(g.RowCount(), 1);
+}
+
+TEST(VoGridStructure, AddRowKeepsTheFooterRowLast)
+{
+    RecordingGrid g;
+    fill(g, 2, 4);
+    g.AddRow();
+    EXPECT_EQ(g.RowCount(), 5);
+    EXPECT_EQ(g.Cells(0, 4), QString());
+    g.FloatingFooter().SetVisible(true);
+    g.SetCells(0, 4, QStringLiteral("footer"));
+    g.AddRow();
+    EXPECT_EQ(g.RowCount(), 6);
+    EXPECT_EQ(g.Cells(0, 5), QStringLiteral("footer"));
+    EXPECT_EQ(g.Cells(0, 4), QString());
+}
+
+TEST(VoGridStructure, ColumnsMoveWithTheirWidthsAndHiddenFlags)
+{
+    RecordingGrid g;
+    fill(g, 6, 3);
+    g.SetColWidths(4, 90);
+    g.HideColumn(2);  // displayed: 0 1 3 4 5
+    g.InsertCols(1, 2);
+    EXPECT_EQ(g.TotalColCount(), 8);
+    EXPECT_EQ(g.ColCount(), 7);
+    EXPECT_TRUE(g.IsHiddenColumn(4));
+    EXPECT_EQ(g.Cells(4, 1), QStringLiteral("2,1"));
+    EXPECT_EQ(g.Cells(1, 1), QString());
+    EXPECT_EQ(g.ColWidths(g.DisplColIndex(6)), 90);
+    EXPECT_EQ(g.ColWidths(1), g.DefaultColWidth());
+
+    g.RemoveCols(3, 2);  // real 3 (was 1) and the hidden real 4 (was 2)
+    EXPECT_EQ(g.NumHiddenColumns(), 0);
+    EXPECT_EQ(g.TotalColCount(), 6);
+    QStringList row;
+    for (int c = 0; c < g.ColCount(); ++c)
+        row << g.Cells(c, 1);
+    EXPECT_EQ(row, (QStringList{"0,1", "", "", "3,1", "4,1", "5,1"}));
+    EXPECT_EQ(g.ColWidths(4), 90);
+    g.RemoveCols(4, 100);  // cut to the columns that exist
+    EXPECT_EQ(g.ColCount(), 4);
+
+    g.MergeCols(0, 3, QStringLiteral(" - "));
+    EXPECT_EQ(g.Cells(0, 1), QStringLiteral("0,1 - 3,1"));
+    EXPECT_EQ(g.Cells(0, 0), QStringLiteral("0,0"));  // fixed row left alone
+    EXPECT_EQ(g.ColCount(), 3);
+}
+
+TEST(VoGridStructure, DuplicatesCompareWithoutCase)
+{
+    for (bool doCase : {false, true}) {
+        RecordingGrid g;
+        g.SetRowCount(5);
+        const QString texts[] = {"head", "Abc", "abc", "ABC", "x"};
+        for (int r = 0; r < 5; ++r)
+            g.SetCells(1, r, texts[r]);
+        g.RemoveDuplicates(1, doCase);
+        EXPECT_EQ(column(g, 1), (QStringList{"head", "Abc", "x"})) << doCase;
+    }
+}
+
+TEST(VoGridStructure, MergeRunsSplitAndFindCells)
+{
+    RecordingGrid g;
+    g.SetRowCount(7);
+    const QString texts[] = {"h", "A", "A", "B", "B", "B", "C"};
+    for (int r = 0; r < 7; ++r)
+        g.SetCells(1, r, texts[r]);
+    g.MergeColumnCells(1, true);
+    EXPECT_EQ(g.CellSpan(1, 1), (TPoint{0, 1}));
+    EXPECT_EQ(g.CellSpan(1, 3), (TPoint{0, 2}));
+    EXPECT_FALSE(g.IsMergedCell(1, 6));
+    g.SplitColumnCells(1);
+    EXPECT_FALSE(g.IsMergedCell(1, 4));
+
+    g.SetCells(3, 2, QStringLiteral("A"));
+    int c = -1;
+    int r = -1;
+    EXPECT_TRUE(g.IsCell(QStringLiteral("A"), c, r));
+    EXPECT_EQ((std::pair{c, r}), (std::pair{1, 1}));
+    EXPECT_FALSE(g.IsCell(QStringLiteral("a"), c, r));
+    EXPECT_EQ((std::pair{c, r}), (std::pair{1, 1}));
+}
+
+TEST(VoGridStructure, ClearTrimAndColourRanges)
+{
+    RecordingGrid g;
+    fill(g, 3, 4);
+    g.SetCells(1, 2, QStringLiteral(" \t padded\r\n"));
+    g.TrimRow(2);
+    EXPECT_EQ(g.Cells(1, 2), QStringLiteral("padded"));
+    g.ColorRect(0, 1, 1, 2, clBlue);
+    EXPECT_EQ(g.Colors(1, 2), clBlue);
+    EXPECT_EQ(g.Colors(2, 2), clNone);
+    g.ClearTextOnly = true;
+    g.ClearNormalCells();
+    EXPECT_EQ(g.Cells(1, 2), QString());
+    EXPECT_EQ(g.Cells(0, 2), QStringLiteral("0,2"));  // fixed column
+    EXPECT_EQ(g.Colors(1, 2), clBlue);
+    g.ClearTextOnly = false;
+    g.HideRow(3);
+    g.ClearAll();
+    EXPECT_EQ(g.Colors(1, 2), clNone);
+    EXPECT_EQ(g.AllCells(0, 3), QString());
+}
+
+TEST(VoGridStructure, MovedBlocksLeaveHiddenRowsBetweenTheirNeighbours)
+{
+    RecordingGrid g;
+    g.SetRowCount(10);
+    for (int r = 0; r < 10; ++r)
+        g.SetCells(1, r, QString::number(r));
+    g.HideRow(5);
+    g.MoveRows(2, 6, 2);  // displayed 2 and 3 end at 4 and 5
+    EXPECT_EQ(column(g, 1), (QStringList{"0", "1", "4", "6", "2", "3", "7", "8", "9"}));
+    g.MoveRow(0, 8);
+    g.MoveRow(8, 0);
+    g.UnHideRowsAll();
+    EXPECT_EQ(column(g, 1), (QStringList{"0", "1", "4", "5", "6", "2", "3", "7", "8", "9"}));
+}
