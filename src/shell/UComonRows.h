@@ -6,6 +6,17 @@
 class VOroDavoduRuzu;
 class TVoColumnGrid;
 
+// String grids: check boxes are cell check boxes; a cell moves with its check state or text and its
+// read-only flag. FirstColumnChecked: the check box of column 1 of the emptied row is checked.
+// Delete leaves the emptied last row read-only, insert leaves the new row editable.
+void Grid_Delete_Row(int Row, VOroDavoduRuzu& Grid, bool FirstColumnChecked);
+void Grid_Insert_Row(int Row, VOroDavoduRuzu& Grid, bool FirstColumnChecked);
+// The row's texts to the clipboard, a check box as "Y" or "N" with its flag set.
+void Grid_Copy_Row(VOroDavoduRuzu& Grid, int Row);
+// As ColGrid_Paste_Row, but any text counts as use (blanks too) and flagged entries set check boxes; a
+// missing flag counts as text.
+void Grid_Paste_Row(VOroDavoduRuzu& Grid, int Row, bool Copied);
+
 // Column grids: check boxes are data check-box columns whose cell text is "Y" or "N"; texts move only.
 void ColGrid_Delete_Row(int Row, TVoColumnGrid& Grid);
 // FirstColumnY: column 1 of the new row becomes "Y".

@@ -184,8 +184,25 @@ void TTable_Editor::Reset_Table(TTable& table)
     for (int r = 1; r < grid.RowCount(); ++r) {
         grid.SetCells(0, r, QString::number(r));
         for (int c = 1; c < columns; ++c)
-            grid.SetCells(c, r, c == 1 && table.Has_Enable ? QStringLiteral("Y") : QString());
+            grid.SetCells(c, r, QString());
+        if (table.Has_Enable)
+            Set_Enable(grid, r, true);
     }
+}
+
+void TTable_Editor::Set_Enable(VOroDavoduRuzu& grid, int row, bool enabled)
+{
+    // A cell check box keeps its state apart from the text; a column grid's check box is the text.
+    if (!grid.SetCheckBoxState(1, row, enabled))
+        grid.SetCells(1, row, enabled ? QStringLiteral("Y") : QStringLiteral("N"));
+}
+
+bool TTable_Editor::Enabled(VOroDavoduRuzu& grid, int row)
+{
+    bool checked = false;
+    if (grid.GetCheckBoxState(1, row, checked) && !grid.HasDataCheckBox(1, row))
+        return checked;
+    return grid.Cells(1, row).trimmed() == u"Y";
 }
 
 void TTable_Editor::FormShow(TObject*)
@@ -259,22 +276,34 @@ void TTable_Editor::Btn_PasteRowClick(TObject*)
 
 void TTable_Editor::Delete_Row(TTable& table, int row)
 {
-    ColGrid_Delete_Row(row, dynamic_cast<TVoColumnGrid&>(*table.Grid));
+    if (auto* columns = dynamic_cast<TVoColumnGrid*>(table.Grid))
+        ColGrid_Delete_Row(row, *columns);
+    else
+        Grid_Delete_Row(row, *table.Grid, table.Has_Enable);
 }
 
 void TTable_Editor::Insert_Row(TTable& table, int row)
 {
-    ColGrid_Insert_Row(row, dynamic_cast<TVoColumnGrid&>(*table.Grid), table.Has_Enable);
+    if (auto* columns = dynamic_cast<TVoColumnGrid*>(table.Grid))
+        ColGrid_Insert_Row(row, *columns, table.Has_Enable);
+    else
+        Grid_Insert_Row(row, *table.Grid, table.Has_Enable);
 }
 
 void TTable_Editor::Copy_Row(TTable& table, int row)
 {
-    ColGrid_Copy_Row(dynamic_cast<TVoColumnGrid&>(*table.Grid), row);
+    if (auto* columns = dynamic_cast<TVoColumnGrid*>(table.Grid))
+        ColGrid_Copy_Row(*columns, row);
+    else
+        Grid_Copy_Row(*table.Grid, row);
 }
 
 void TTable_Editor::Paste_Row(TTable& table, int row)
 {
-    ColGrid_Paste_Row(dynamic_cast<TVoColumnGrid&>(*table.Grid), row, table.Do_Copy);
+    if (auto* columns = dynamic_cast<TVoColumnGrid*>(table.Grid))
+        ColGrid_Paste_Row(*columns, row, table.Do_Copy);
+    else
+        Grid_Paste_Row(*table.Grid, row, table.Do_Copy);
 }
 
 void TTable_Editor::ClickCell(VOroDavoduRuzu& Grid, int ARow, int ACol)

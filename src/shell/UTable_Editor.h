@@ -91,7 +91,8 @@ protected:
     virtual void Complete_Load() {}
     // Writes the file; raises when it can't.
     virtual void Save_File() = 0;
-    // The delete question for the row, and the row operations of a grid.
+    // The delete question for the row, and the row operations of a grid: the column-grid helpers on a
+    // column grid, the string-grid ones (Enable checked in emptied rows) on a string grid.
     virtual QString Delete_Question(int row) const;
     virtual void Delete_Row(TTable& table, int row);
     virtual void Insert_Row(TTable& table, int row);
@@ -99,6 +100,10 @@ protected:
     virtual void Paste_Row(TTable& table, int row);
     // After Delete Row (whatever the answer) and after Paste Row.
     virtual void Rows_Changed(TTable& table) { (void)table; }
+
+    // The Enable check box of a row: a cell check box in a string grid, "Y" / "N" in a column grid.
+    static void Set_Enable(VOroDavoduRuzu& grid, int row, bool enabled);
+    static bool Enabled(VOroDavoduRuzu& grid, int row);
 
     // The first failing row of a check: text prefix + row + text reason (+ tail), an error box.
     static void Row_Error(int prefix, int row, int reason, const QString& tail = QString());

@@ -3,6 +3,8 @@
 #include "app/ULattisoreFirmWare.h"
 #include "gateway/UBoot.h"
 #include "gateway/UDNet.h"
+#include "gateway/UDefOffset.h"
+#include "gateway/UEtherCATSlave.h"
 #include "gateway/UParGen.h"
 #include "platform/Desktop.h"
 #include "platform/FileUtils.h"
@@ -215,8 +217,10 @@ TEST_F(MainWindow, RestoresTheRememberedProjectAndOpensItsEditors)
         return mrCancel;
     });
     w.Btn_Prm_Gen->Click();
+    w.Btn_EtherCAT_Set_Access->Click();
     w.Btn_DNet_Net->Click();
-    EXPECT_EQ(shown, (std::vector<TCustomForm*>{FParGen, FDNet}));
+    w.Btn_DNet_Offset->Click();
+    EXPECT_EQ(shown, (std::vector<TCustomForm*>{FParGen, FEtherCATSlave, FDNet, FDefOffset}));
 }
 
 TEST_F(MainWindow, NewAndOpenChangeTheProjectLines)
