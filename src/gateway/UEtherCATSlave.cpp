@@ -364,6 +364,9 @@ void TFEtherCATSlave::VSG_SlaveMasterCellValidate(TObject* Sender, int ACol, int
     auto* grid = dynamic_cast<VOroDavoduRuzu*>(Sender);
     if (ACol < Col_Enable || ACol > Col_Length || !grid || grid->Cells(ACol, ARow) == Value)
         return;
+    // A type that reached the cell without a combo change (keys on the closed list) gets its length too.
+    if (ACol == Col_Type)
+        VarSetLength(*grid, Value, ARow, Col_Length);
     // The grid writes the value after this event: the positions are computed from it now.
     grid->SetCells(ACol, ARow, Value);
     Recalc(Sender);
