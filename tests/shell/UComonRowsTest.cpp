@@ -129,3 +129,82 @@ TEST_F(ColumnRows, EnterJumpsToTheNextFieldOnlyWithTheOption)
     }
     Enable_Jump_Field_Tables = false;
 }
+
+namespace {
+
+// A string grid of rows 1..4: column 1 a cell check box, 2 and 3 texts.
+class StringRows : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Load_Default_Language();
+        grid.SetColCount(4);
+        grid.SetRowCount(5);
+        grid.SetFixedRows(1);
+        grid.SetFixedCols(1);
+        grid.AddCheckBoxColumn(1, false, false);
+        for (int r = 1; r < 5; ++r) {
+            grid.SetCheckBoxState(1, r, r % 2 == 1);
+            grid.SetCells(2, r, QStringLiteral("k%1").arg(r));
+            grid.SetCells(3, r, QStringLiteral("t%1").arg(r));
+            grid.SetReadOnly(3, r, r == 2);
+        }
+        Copy_Row_Values.Clear();
+        Copy_Row_Is_Check.clear();
+    }
+    // The check as "Y" / "N", the texts, and "ro" when column 3 is read-only.
+    QStringList RowState(int r)
+    {
+        return {grid.IsChecked(1, r) ? QStringLiteral("Y") : QStringLiteral("N"), grid.Cells(2, r), grid.Cells(3, r),
+                grid.ReadOnly(3, r) ? QStringLiteral("ro") : QString()};
+    }
+    VOroDavoduRuzu grid{nullptr};
+};
+
+} // namespace
+
+TEST_F(StringRows, DeleteAndInsertMoveChecksAndReadOnlyFlags)
+{
+    Grid_Delete_Row(1, grid, true);
+    EXPECT_EQ(RowState(1), (QStringList{"N", "k2", "t2", "ro"}));
+    EXPECT_EQ(RowState(3), (QStringList{"N", "k4", "t4", ""}));
+    // The emptied last row: first check box per the flag, read-only.
+    EXPECT_EQ(RowState(4), (QStringList{"Y", "", "", "ro"}));
+    EXPECT_TRUE(grid.ReadOnly(2, 4));
+    EXPECT_TRUE(grid.Cells(1, 4).isEmpty());
+
+    Grid_Insert_Row(1, grid, false);
+    EXPECT_EQ(RowState(1), (QStringList{"N", "", "", ""}));
+    EXPECT_EQ(RowState(2), (QStringList{"N", "k2", "t2", "ro"}));
+    EXPECT_EQ(RowState(4), (QStringList{"N", "k4", "t4", ""}));  // the last row's content is lost
+    Grid_Insert_Row(4, grid, true);
+    EXPECT_EQ(RowState(4), (QStringList{"Y", "", "", ""}));
+}
+
+TEST_F(StringRows, CopyAndPasteCheckBoxesAsYesNo)
+{
+    MessageBoxRecorder boxes({mrYes});
+    Grid_Copy_Row(grid, 1);
+    EXPECT_EQ(Copy_Row_Values.Count(), 3);
+    EXPECT_EQ(Copy_Row_Values[0], QStringLiteral("Y"));
+    EXPECT_EQ(Copy_Row_Is_Check, (std::vector<bool>{true, false, false}));
+
+    // A blank counts as use in a string grid: the paste asks first.
+    grid.SetCells(2, 4, QString());
+    grid.SetCells(3, 4, QStringLiteral(" "));
+    Grid_Paste_Row(grid, 4, true);
+    EXPECT_EQ(RowState(4).mid(0, 3), (QStringList{"Y", "k1", "t1"}));
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, Lang_Text[1100]);
+
+    // A clipboard from a column grid may carry fewer flags: a missing flag is text.
+    Copy_Row_Is_Check = {false};
+    Copy_Row_Values.SetText(QStringLiteral("N\nka\nta"));
+    grid.SetCells(2, 2, QString());
+    grid.SetCells(3, 2, QString());
+    Grid_Paste_Row(grid, 2, true);
+    EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("N"));
+    EXPECT_EQ(RowState(2).mid(1, 2), (QStringList{"ka", "ta"}));
+    // Only the check box is set: no question.
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+}
