@@ -2,6 +2,8 @@
 // column structure.
 #include "grid/VoCGrid/VoCGrid.h"
 
+#include "platform/Menus.h"
+
 #include <algorithm>
 
 TVoColumnGrid::TVoColumnGrid(TComponent* AOwner) : VOroDavoduRuzu(AOwner)
@@ -417,4 +419,42 @@ void TVoColumnGrid::ColWidthsChanged()
     for (int d = 0; d < ColCount(); ++d)
         if (TGridColumnItem* c = item(RealColIndex(d)))
             c->FWidth = ColWidths(d);
+}
+
+void TVoColumnGrid::Notification(TComponent* AComponent, TOperation Operation)
+{
+    VOroDavoduRuzu::Notification(AComponent, Operation);
+    if (Operation != opRemove || !FColumns)
+        return;
+    for (int i = 0; i < FColumns->Count(); ++i)
+        if (FColumns->Items(i)->ColumnPopup == AComponent)
+            FColumns->Items(i)->ColumnPopup = nullptr;
+}
+
+void TVoColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    VOroDavoduRuzu::MouseDown(Button, Shift, X, Y);
+    int col = -1;
+    int row = -1;
+    MouseToCell(X, Y, col, row);
+    if (col < 0 || row < 0)
+        return;
+    TGridColumnItem* column = item(RealColIndex(col));
+    if (!column || !column->ColumnPopup)
+        return;
+    // The event may change the menu.
+    const TColumnPopupType type = column->ColumnPopupType;
+    const bool left = type == cpFixedCellsLClick || type == cpNormalCellsLClick || type == cpAllCellsLClick;
+    if (Button != (left ? TMouseButton::mbLeft : TMouseButton::mbRight))
+        return;
+    TPopupMenu* popup = column->ColumnPopup;
+    if (OnColumnPopup)
+        OnColumnPopup(this, col, row, popup);
+    const bool all = type == cpAllCellsLClick || type == cpAllCellsRClick;
+    const bool fixedKind = type == cpFixedCellsLClick || type == cpFixedCellsRClick;
+    if (!popup || (!all && (row < FixedRows()) != fixedKind))
+        return;
+    const TRect r = CellRect(col, row);
+    const TPoint at = ClientToScreen(TPoint{r.Left, r.Bottom});
+    popup->Popup(at.X, at.Y);
 }

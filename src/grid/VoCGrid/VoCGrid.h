@@ -89,6 +89,10 @@ public:
     void SetInts(int ARow, int Value);
     double Floats(int ARow) const;
     void SetFloats(int ARow, double Value);
+    TDateTime Dates(int ARow) const;
+    void SetDates(int ARow, TDateTime Value);
+    TDateTime Times(int ARow) const;
+    void SetTimes(int ARow, TDateTime Value);
 
     // Plain stored settings.
     TSortStyle SortStyle = ssAutomatic;
@@ -266,6 +270,11 @@ protected:
     void Loaded() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void ColWidthsChanged() override;
+    // A removed component is no column's popup menu any more.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    // A click with the button of the column's popup type, in the kind of cell it names: OnColumnPopup, then
+    // the column's menu at the cell's bottom-left corner.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     QString GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
 

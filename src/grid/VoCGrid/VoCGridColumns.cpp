@@ -253,6 +253,30 @@ void TGridColumnItem::SetFloats(int ARow, double Value)
         g->SetFloats(Index(), ARow, Value);
 }
 
+TDateTime TGridColumnItem::Dates(int ARow) const
+{
+    VOroDavoduRuzu* g = grid();
+    return g ? g->Dates(Index(), ARow) : TDateTime();
+}
+
+void TGridColumnItem::SetDates(int ARow, TDateTime Value)
+{
+    if (VOroDavoduRuzu* g = grid())
+        g->SetDates(Index(), ARow, Value);
+}
+
+TDateTime TGridColumnItem::Times(int ARow) const
+{
+    VOroDavoduRuzu* g = grid();
+    return g ? g->Times(Index(), ARow) : TDateTime();
+}
+
+void TGridColumnItem::SetTimes(int ARow, TDateTime Value)
+{
+    if (VOroDavoduRuzu* g = grid())
+        g->SetTimes(Index(), ARow, Value);
+}
+
 // --- TGridColumnCollection -----------------------------------------------------------------------
 
 TGridColumnCollection::~TGridColumnCollection()

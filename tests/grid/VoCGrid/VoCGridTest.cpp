@@ -1,6 +1,9 @@
 // The column grid: items that follow the column count, per-column answers, virtual check boxes,
 // column positions in an INI file and the column stream.
 #include "grid/VoCGrid/VoCGrid.h"
+#include "platform/Forms.h"
+#include "platform/Menus.h"
+#include "support/TestSeams.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -190,4 +193,43 @@ TEST(VoCGrid, ColumnStreamRoundTrips)
     EXPECT_EQ(h.Columns().Items(2)->Width(), 77);
     EXPECT_EQ(h.Columns().Items(1)->CheckFalse, QStringLiteral("0"));
     EXPECT_EQ(h.Columns().Items(4)->Name, QStringLiteral("E"));
+}
+
+TEST(VoCGrid, ColumnPopupFollowsItsButtonAndCellKind)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 200);
+    auto* grid = new TVoColumnGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 300, 150);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    form.Show();
+    auto* menu = new TPopupMenu(&form);
+    TGridColumnItem& column = *grid->Columns().Items(1);
+    column.ColumnPopup = menu;
+    std::vector<QString> log;
+    grid->OnColumnPopup = [&log](TObject*, int c, int r, TPopupMenu*) { log.push_back(QStringLiteral("event %1,%2").arg(c).arg(r)); };
+    const ScopedHook<TPopupMenuHook> popups(PopupMenuHook(), [&](TPopupMenu& shown, TPoint at) -> TMenuItem* {
+        EXPECT_EQ(&shown, menu);
+        const TRect cell = grid->CellRect(1, 0);
+        EXPECT_EQ(at, grid->ClientToScreen(TPoint{cell.Left, cell.Bottom}));
+        log.push_back(QStringLiteral("popup"));
+        return nullptr;
+    });
+    const auto click = [&](int row, TMouseButton button) {
+        const TRect r = grid->CellRect(1, row);
+        SendClick(*grid, TPoint{r.Left + 5, r.Top + 5}, button);
+    };
+    // The default kind: a right click on the header.
+    click(0, TMouseButton::mbRight);
+    click(0, TMouseButton::mbLeft);
+    click(2, TMouseButton::mbRight);  // the event fires, no menu in a normal cell
+    EXPECT_EQ(log, (std::vector<QString>{"event 1,0", "popup", "event 1,2"}));
+    // A removed menu is no column's popup any more.
+    delete menu;
+    EXPECT_EQ(column.ColumnPopup, nullptr);
+    log.clear();
+    click(0, TMouseButton::mbRight);
+    EXPECT_TRUE(log.empty());
 }
