@@ -366,3 +366,19 @@ TEST_F(EtherCATSlaveForm, MalformedFilesShowTheirMessageAndStayOnDisk)
         }
     }
 }
+
+TEST_F(EtherCATSlaveForm, AFileThatCantBeWrittenKeepsTheFormOpen)
+{
+    MessageBoxRecorder boxes;
+    const TModalResult result = Run([this](TFEtherCATSlave& f) {
+        Set(StM(), 1, QStringLiteral("Int8"));
+        ASSERT_TRUE(QDir(dir_.path()).removeRecursively());
+        f.Btn_OK->Click();
+        EXPECT_EQ(f.ModalResult(), mrNone);
+        EXPECT_EQ(StM().Cells(2, 1), QStringLiteral("Int8"));
+        f.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(result, mrCancel);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_TRUE(boxes.Shown[0].Text.contains(QLatin1String("EtherCAT_Slave.xml"))) << boxes.Shown[0].Text.toStdString();
+}
