@@ -27,7 +27,7 @@ using TRow_Member = std::optional<QString> TEtherCAT_Slave_Row::*;
 // A column of a grid: header and hint texts, width, cell colour, the attribute it is saved as.
 struct TColumn {
     int Header;
-    int Hint; // 0: none (column 0)
+    int Hint;  // 0: none (column 0)
     int Width;
     TColor Color;
     TRow_Member Member;
@@ -77,7 +77,7 @@ struct TVar_Type {
 };
 
 constexpr TVar_Type Var_Types[] = {
-    {u"Bool", 1},  {u"Int8", 1},   {u"Int16", 2},   {u"Int32", 4},  {u"UInt8", 1},
+    {u"Bool", 1},   {u"Int8", 1},   {u"Int16", 2},   {u"Int32", 4},  {u"UInt8", 1},
     {u"UInt16", 2}, {u"UInt32", 4}, {u"Float32", 4}, {u"String", 0},
 };
 
@@ -97,7 +97,7 @@ int Fixed_Size(const QString& type)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 1200, 337)
 {
@@ -118,14 +118,18 @@ VOroDavoduRuzu* TFEtherCATSlave::New_Grid(const QString& name)
     TTable& table = Add_Table(grid, true);
     table.Has_Enable = true;
     table.Key_Column = Col_Type;
-    grid->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) { VSG_SlaveMasterGetEditorType(s, c, r, e); };
+    grid->OnGetEditorType = [this](TObject* s, int c, int r, TEditorType& e) {
+        VSG_SlaveMasterGetEditorType(s, c, r, e);
+    };
     grid->OnComboChange = [this](TObject* s, int c, int r, int i, const QString& text) {
         VSG_SlaveMasterComboChange(s, c, r, i, text);
     };
     grid->OnCellValidate = [this](TObject* s, int c, int r, QString& value, bool& valid) {
         VSG_SlaveMasterCellValidate(s, c, r, value, valid);
     };
-    grid->OnCheckBoxChange = [this](TObject* s, int c, int r, bool state) { VSG_SlaveMasterCheckBoxChange(s, c, r, state); };
+    grid->OnCheckBoxChange = [this](TObject* s, int c, int r, bool state) {
+        VSG_SlaveMasterCheckBoxChange(s, c, r, state);
+    };
     return grid;
 }
 
@@ -275,10 +279,10 @@ void TFEtherCATSlave::Load_File()
                 grid.SetCells(static_cast<int>(c), r, (row.*columns[c].Member).value_or(QString()));
         }
     };
-    load(*VSG_SlaveMaster,
-         Required_Element(variables.Slave_To_Master, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave), true);
-    load(*VSG_MasterSlave,
-         Required_Element(variables.Master_To_Slave, "EtherCAT_Master_To_Slave", File_EtherCAT_Slave), false);
+    load(*VSG_SlaveMaster, Required_Element(variables.Slave_To_Master, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave),
+         true);
+    load(*VSG_MasterSlave, Required_Element(variables.Master_To_Slave, "EtherCAT_Master_To_Slave", File_EtherCAT_Slave),
+         false);
     Report_Ignored_Rows(ignored);
 }
 

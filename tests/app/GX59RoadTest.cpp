@@ -17,11 +17,11 @@
 #include "shell/UNew_Project.h"
 #include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -118,7 +118,7 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(GX59Road, FormsFilledByHandCompileAsTheFilesWrittenByHand)
 {
@@ -133,23 +133,23 @@ TEST_F(GX59Road, FormsFilledByHandCompileAsTheFilesWrittenByHand)
 
     Step<TFEtherCATSlave>(w.Btn_EtherCAT_Set_Access, FEtherCATSlave, [](TFEtherCATSlave& f) {
         VOroDavoduRuzu& stm = *f.VSG_SlaveMaster;
-        Choose(stm, 2, 1, 0); // Bool
+        Choose(stm, 2, 1, 0);  // Bool
         Type(stm, 4, 1, QStringLiteral("start"));
         Choose(stm, 2, 2, 0);
         Type(stm, 4, 2, QStringLiteral("stop"));
-        Choose(stm, 2, 3, 2); // Int16
+        Choose(stm, 2, 3, 2);  // Int16
         Type(stm, 4, 3, QStringLiteral("speed"));
         Type(stm, 5, 3, QStringLiteral("-7"));
-        Choose(stm, 2, 4, 8); // String
+        Choose(stm, 2, 4, 8);  // String
         Type(stm, 3, 4, QStringLiteral("4"));
         Type(stm, 4, 4, QStringLiteral("tag"));
         Type(stm, 5, 4, QStringLiteral("ab"));
         EXPECT_EQ(stm.Cells(6, 4), QStringLiteral("3"));
         f.PageControl1->SetActivePage(f.TS_MasterToSlave);
         VOroDavoduRuzu& mts = *f.VSG_MasterSlave;
-        Choose(mts, 2, 1, 4); // UInt8
+        Choose(mts, 2, 1, 4);  // UInt8
         Type(mts, 4, 1, QStringLiteral("mode"));
-        Choose(mts, 2, 2, 7); // Float32
+        Choose(mts, 2, 2, 7);  // Float32
         Type(mts, 4, 2, QStringLiteral("setpoint"));
         EXPECT_EQ(mts.Cells(5, 2), QStringLiteral("1"));
         f.Btn_OK->Click();
@@ -182,17 +182,23 @@ TEST_F(GX59Road, FormsFilledByHandCompileAsTheFilesWrittenByHand)
     const std::array<QByteArray, 3> fromForms = Build();
 
     // The same project written by hand.
-    Write(File_EtherCAT_Slave,
-          QStringLiteral(
-              "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
-              "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"start\" InitValue=\"\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>"
-              "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"stop\" InitValue=\"\" Position=\"0\" BitStart=\"1\" Mnemonic=\"\"/>"
-              "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"speed\" InitValue=\"-7\" Position=\"1\" BitStart=\"0\" Mnemonic=\"\"/>"
-              "<row Enable=\"Y\" Type=\"String\" Length=\"4\" Name=\"tag\" InitValue=\"ab\" Position=\"3\" BitStart=\"0\" Mnemonic=\"\"/>"
-              "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
-              "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"mode\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>"
-              "<row Enable=\"Y\" Type=\"Float32\" Length=\"4\" Name=\"setpoint\" Position=\"1\" BitStart=\"0\" Mnemonic=\"\"/>"
-              "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.000-->"));
+    Write(
+        File_EtherCAT_Slave,
+        QStringLiteral(
+            "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+            "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"start\" InitValue=\"\" Position=\"0\" BitStart=\"0\" "
+            "Mnemonic=\"\"/>"
+            "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"stop\" InitValue=\"\" Position=\"0\" BitStart=\"1\" "
+            "Mnemonic=\"\"/>"
+            "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"speed\" InitValue=\"-7\" Position=\"1\" "
+            "BitStart=\"0\" Mnemonic=\"\"/>"
+            "<row Enable=\"Y\" Type=\"String\" Length=\"4\" Name=\"tag\" InitValue=\"ab\" Position=\"3\" "
+            "BitStart=\"0\" Mnemonic=\"\"/>"
+            "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
+            "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"mode\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>"
+            "<row Enable=\"Y\" Type=\"Float32\" Length=\"4\" Name=\"setpoint\" Position=\"1\" BitStart=\"0\" "
+            "Mnemonic=\"\"/>"
+            "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.000-->"));
     Write(File_DNETM_Net, QStringLiteral("<DNET_Net><row ID=\"5\" NB_IN=\"2\" NB_OUT=\"1\" Mnemonic=\"valve\"/>"
                                          "<row ID=\"9\" NB_IN=\"1\" NB_OUT=\"2\" Mnemonic=\"pump\"/></DNET_Net>"));
     Write(File_DNETM_DefOff,

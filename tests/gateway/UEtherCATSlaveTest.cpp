@@ -58,7 +58,7 @@ protected:
     std::unique_ptr<TFEtherCATSlave> form_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(EtherCATSlaveForm, LaysOutBothGridsAndTheirTexts)
 {
@@ -69,8 +69,8 @@ TEST_F(EtherCATSlaveForm, LaysOutBothGridsAndTheirTexts)
     EXPECT_EQ(f.PageControl1->ActivePage(), f.TS_SlaveToMaster);
     EXPECT_EQ(f.TS_MasterToSlave->Caption(), QStringLiteral("Master To Slave"));
     EXPECT_EQ(StM().RowCount(), 257);
-    EXPECT_EQ(Row(StM(), 0).mid(1), (QStringList{"Type", "Length", "Name", "Init Value", "Position", "Start Bit",
-                                                 "Mnemonic"}));
+    EXPECT_EQ(Row(StM(), 0).mid(1),
+              (QStringList{"Type", "Length", "Name", "Init Value", "Position", "Start Bit", "Mnemonic"}));
     EXPECT_EQ(Row(MtS(), 0).mid(1), (QStringList{"Type", "Length", "Name", "Position", "Start Bit", "Mnemonic"}));
     EXPECT_EQ(StM().Cells(1, 0), QStringLiteral("Enable"));
     EXPECT_TRUE(StM().ReadOnly(6, 256));
@@ -97,23 +97,43 @@ TEST_F(EtherCATSlaveForm, PositionsPackBoolsAndFollowSizes)
 {
     struct Case {
         const char* name;
-        std::vector<std::pair<QString, QString>> rows; // type, length; a "-" type is a disabled Bool
+        std::vector<std::pair<QString, QString>> rows;  // type, length; a "-" type is a disabled Bool
         std::vector<const char*> at;
     };
     const std::vector<Case> cases = {
         {"ten Bools then an Int16",
-         {{"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""},
-          {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Int16", ""}, {"UInt8", ""}},
+         {{"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Int16", ""},
+          {"UInt8", ""}},
          {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "1.0", "1.1", "2.0", "4.0"}},
         {"eight Bools then a UInt8",
-         {{"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""}, {"Bool", ""},
-          {"Bool", ""}, {"UInt8", ""}},
+         {{"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"Bool", ""},
+          {"UInt8", ""}},
          {"0.0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "1.0"}},
-        {"a disabled row inside a run", {{"Int32", ""}, {"Bool", ""}, {"-", ""}, {"Bool", ""}}, {"0.0", "4.0", "0.0", "4.1"}},
+        {"a disabled row inside a run",
+         {{"Int32", ""}, {"Bool", ""}, {"-", ""}, {"Bool", ""}},
+         {"0.0", "4.0", "0.0", "4.1"}},
         {"a String's length", {{"String", "20"}, {"Float32", ""}, {"Int8", ""}}, {"0.0", "20.0", "24.0"}},
         {"a length that is no number", {{"UInt16", ""}, {"String", "abc"}, {"Float32", ""}}, {"0.0", "2.0", "2.0"}},
         {"a negative length", {{"String", "-5"}, {"UInt32", ""}}, {"0.0", "0.0"}},
-        {"lengths that would overflow", {{"String", "2147483647"}, {"String", "2147483647"}, {"Bool", ""}},
+        {"lengths that would overflow",
+         {{"String", "2147483647"}, {"String", "2147483647"}, {"Bool", ""}},
          {"0.0", "2147483647.0", "4294967294.0"}},
     };
     for (const Case& c : cases) {
@@ -156,13 +176,13 @@ TEST_F(EtherCATSlaveForm, ChosenTypesSetTheLengthAndThePositions)
             if (grid.IsEditing())
                 SendKey(combo, VK_RETURN);
         };
-        pick(1, 2, false); // Int16
+        pick(1, 2, false);  // Int16
         EXPECT_EQ(Row(grid, 1).mid(0, 3), (QStringList{"Y", "Int16", "2"}));
         EXPECT_TRUE(grid.ReadOnly(3, 1));
-        pick(1, 8, true); // String
+        pick(1, 8, true);  // String
         EXPECT_EQ(Row(grid, 1).mid(0, 3), (QStringList{"Y", "String", "10"}));
         EXPECT_FALSE(grid.ReadOnly(3, 1));
-        pick(2, 0, true); // Bool
+        pick(2, 0, true);  // Bool
         EXPECT_EQ(At(grid, 2), QStringLiteral("10.0"));
         // Ending an edit of the Length recomputes with the new text.
         grid.SetCol(3);
@@ -199,16 +219,17 @@ TEST_F(EtherCATSlaveForm, NewProjectSavesTheEmptyTables)
 
 TEST_F(EtherCATSlaveForm, LoadsWithDefaultsRecomputesAndSavesAsTheGridHoldsIt)
 {
-    Write(File_EtherCAT_Slave,
-          QStringLiteral("<Any><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
-                         "<row Enable=\"y\" Type=\"Int16\" Length=\"7\" Name=\" speed \" InitValue=\"5\" Position=\"99\" "
-                         "BitStart=\"3\" Mnemonic=\"m\"/>"
-                         "<row Type=\"String\"/>"
-                         "<row Enable=\"N\" Type=\"Bool\" Name=\"off\"/>"
-                         "<x Type=\"Bool\" Access=\"RO\"/>"
-                         "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
-                         "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"a\" InitValue=\"9\"/>"
-                         "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></Any>"));
+    Write(
+        File_EtherCAT_Slave,
+        QStringLiteral("<Any><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+                       "<row Enable=\"y\" Type=\"Int16\" Length=\"7\" Name=\" speed \" InitValue=\"5\" Position=\"99\" "
+                       "BitStart=\"3\" Mnemonic=\"m\"/>"
+                       "<row Type=\"String\"/>"
+                       "<row Enable=\"N\" Type=\"Bool\" Name=\"off\"/>"
+                       "<x Type=\"Bool\" Access=\"RO\"/>"
+                       "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
+                       "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"a\" InitValue=\"9\"/>"
+                       "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></Any>"));
     MessageBoxRecorder boxes;
     const TModalResult result = Run([this](TFEtherCATSlave& f) {
         // Any Enable but exactly "N" checks; the file's Length replaces the type's; positions are recomputed.
@@ -247,8 +268,8 @@ TEST_F(EtherCATSlaveForm, CheckRefusesStringLengthsOutsideAByte)
         bool enabled;
         bool passes;
     };
-    const Case cases[] = {{"1", true, true},   {"255", true, true},  {"$FF", true, true}, {"0", true, false},
-                          {"256", true, false}, {"", true, false},    {"ten", true, false}, {"0", false, true}};
+    const Case cases[] = {{"1", true, true},    {"255", true, true}, {"$FF", true, true},  {"0", true, false},
+                          {"256", true, false}, {"", true, false},   {"ten", true, false}, {"0", false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         form_->FormShow(nullptr);
@@ -259,8 +280,9 @@ TEST_F(EtherCATSlaveForm, CheckRefusesStringLengthsOutsideAByte)
         if (!c.passes) {
             ASSERT_EQ(boxes.Shown.size(), 1u);
             EXPECT_EQ(boxes.Shown[0].Kind, mtError);
-            EXPECT_EQ(boxes.Shown[0].Text,
-                      QStringLiteral("Error row 2!! [Master To Slave] The Length of a String must be between 1 and 255"));
+            EXPECT_EQ(
+                boxes.Shown[0].Text,
+                QStringLiteral("Error row 2!! [Master To Slave] The Length of a String must be between 1 and 255"));
         }
     }
     // OK with a bad String writes nothing and keeps the form open.
@@ -288,7 +310,7 @@ TEST_F(EtherCATSlaveForm, RowButtonsMoveChecksAndReadOnlyFlags)
         grid.SetReadOnly(3, 1, true);
         f.Calc_Position_Bit(grid, false);
         grid.SetRow(2);
-        f.Btn_PasteRow->Click(); // no copy in this opening
+        f.Btn_PasteRow->Click();  // no copy in this opening
         f.Btn_CopyRow->Click();
         EXPECT_TRUE(f.Table(1).Do_Copy);
         EXPECT_FALSE(f.Table(0).Do_Copy);
@@ -303,9 +325,9 @@ TEST_F(EtherCATSlaveForm, RowButtonsMoveChecksAndReadOnlyFlags)
         EXPECT_FALSE(grid.ReadOnly(3, 1));
         EXPECT_TRUE(grid.ReadOnly(3, 2));
         EXPECT_EQ(Row(grid, 3).mid(0, 3), (QStringList{"N", "String", "33"}));
-        f.Btn_DelRow->Click(); // No
+        f.Btn_DelRow->Click();  // No
         EXPECT_EQ(grid.Cells(2, 2), QStringLiteral("Bool"));
-        f.Btn_DelRow->Click(); // Yes
+        f.Btn_DelRow->Click();  // Yes
         EXPECT_EQ(Row(grid, 1).mid(0, 3), (QStringList{"Y", "Bool", "1"}));
         EXPECT_TRUE(grid.ReadOnly(3, 1));
         EXPECT_EQ(Row(grid, 4).mid(0, 3), (QStringList{"N", "String", "33"}));
@@ -325,13 +347,13 @@ TEST_F(EtherCATSlaveForm, MalformedFilesShowTheirMessageAndStayOnDisk)
     QString rows;
     for (int i = 0; i < 258; ++i)
         rows += QStringLiteral("<row Type=\"UInt8\"/>");
-    const QByteArray tooMany = ("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + rows
-                                + "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables>"
-                                  "</EtherCAT_Slave>")
+    const QByteArray tooMany = ("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + rows +
+                                "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables>"
+                                "</EtherCAT_Slave>")
                                    .toUtf8();
     struct Case {
         QByteArray xml;
-        QString row1; // the Type of row 1 as loaded
+        QString row1;  // the Type of row 1 as loaded
         const char* message;
     };
     const Case cases[] = {
