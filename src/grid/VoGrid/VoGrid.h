@@ -166,6 +166,22 @@ using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int Lef
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
+// Selection, navigation, moves and the row hooks.
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TAutoDeleteRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
+using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
+using TAutoInsertRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -666,8 +682,88 @@ public:
     // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
     void MoveRow(int FromIndex, int ToIndex);
     // Rows FromIndex .. FromIndex+Count-1 end at ToIndex, lowered by Count when the block lies above it.
-    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // False when nothing moved (the footer row of a fixed footer stays last).
+    bool MoveRows(int FromIndex, int ToIndex, int Count);
     void MoveColumn(int FromIndex, int ToIndex);
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+
+    // ===== Selection and cell navigation (display columns and rows) =====
+    virtual void QueryCellChanging(int ACol, int ARow, bool& Allow);
+    // Told by the mouse handling when the user changed the selection.
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    // The selection becomes the one cell; no focus, no SelectCell.
+    void FocusCell(int ACol, int ARow);
+    void MoveCurrentCell(int ACol, int ARow);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Disjunct row and column selection; rows are real rows with MouseActions.RowSelectPersistent.
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    bool IsSelected(int ACol, int ARow);
+    // Disjunct cell selection, or the selection rectangle without it.
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedCellsCount();
+    TGridCoord SelectedCell(int i) const;
+    void ClearSelectedCells();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int SelectedRow(int i) const;
+    // Cells joined by TAB, rows by CR LF.
+    QString SelectedText();
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    // Rectangles in cell coordinates.
+    void RepaintRect(const TRect& r);
+    void InvalidateCellArea(const TRect& r);
+    void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TRowUpdateEvent OnRowUpdate;
+    TSelectionChangedEvent OnSelectionChanged;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    // Set while a move must not ask SelectCell's checks (the structure operations' re-focus).
+    bool FForceSel = false;
+    bool FDisableChange = false;
+
+protected:
+    using TBaseGrid::FocusCell;
+    bool SelectCell(int ACol, int ARow) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+    void rowMoveDone(int FromIndex, int ToIndex);
+    bool FSyncedMove = false;
+    void packSelectedCells();
+    void setRowSelectFlag(int ARow, bool Value);
+    TGridRect normalSelection() const;
+    bool FUseEnabledRows = false;
+    int FOldRowSel = -1;
+    bool FSelChange = false;
+
+public:
 
     // ===== Cell text and typed access =====
     // Real column, display row; reads pass the display transform, writes store in the base cell.
