@@ -688,6 +688,66 @@ public:
     TMovedEvent OnColumnMoved;
     TMovedEvent OnRowMoved;
 
+    // ===== Dimensions, fills and sizing =====
+    // At least one fixed row (column) with FixedRowAlways (FixedColAlways); a requested count is restored
+    // when the grid grows again.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    void SetSelectionColorMixerFactor(int Value);
+    bool SpreadSheet() const { return FSpreadSheet; }
+    // Whatever the value, switches the spreadsheet-like selection and editing on.
+    void SetSpreadSheet(bool Value);
+    // Normal cells, or every cell with DoFixed; "%d" in a format stands for the column, then the row.
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    // The sort directions' values: 0 ascending, 1 descending (numbers rise from the last cell back).
+    int AutoNumberDirection = 0;
+    void SizeColumnToContents(int ACol, bool GrowOnly);
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void SizeRowToContents(int ARow, bool GrowOnly, int Padding);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void SizeRowToLines(int ARow, int Lines, int Extra);
+    void SizeToCols();
+    void SizeToRows();
+    void AutoFitColumns(bool DoFixedCells);
+    // Grows every column and row by x, at most ten steps either way.
+    void Zoom(int x);
+    // Real columns; whole columns and rows with their objects, sizes and cell controls.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // Row hooks of the keyboard and the filter; ARow is a real row.
+    virtual void DoAutoInsertRow(int ARow);
+    virtual void DoAutoDeleteRow(int ARow);
+    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList& Values);
+    virtual void DoFilterDone();
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoInsertRowEvent OnAutoAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoInsertRowEvent OnAutoInsertCol;
+    TCanInsertRowEvent OnCanDeleteRow;
+    TFixedEditEvent OnFixedEdit;
+    TNotifyEvent OnFilterDone;
+
+private:
+    template <typename F>
+    void fillCells(bool DoFixed, F text);
+    int cellTextWidth(int ACol, int ARow);
+    bool FSpreadSheet = false;
+
+public:
     // ===== Selection and cell navigation (display columns and rows) =====
     virtual void QueryCellChanging(int ACol, int ARow, bool& Allow);
     // Told by the mouse handling when the user changed the selection.
@@ -1315,8 +1375,8 @@ private:
     int FUpdateCount = 0;
     int FNumCellControls = 0;
     int FNumHidden = 0;
-    int FFixedRowsMin = 0;
-    int FFixedColsMin = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
     int FOldLeftCol = 0;
