@@ -9,6 +9,8 @@
 //   VoGridHidden.cpp      hidden columns and rows, hiding levels
 //   VoGridStructure.cpp   inserting, removing, clearing, trimming and merging rows and columns
 //   VoGridMoves.cpp       row and column moves
+//   VoGridSelection.cpp   which cell may become current, the selections, row flags, repaints of cell areas
+//   VoGridSizing.cpp      fixed areas, fills, numbering, sizing to contents, fitting, zoom, swaps
 //   VoGridNodes.cpp       nodes, tree rows and expandable cells
 //   VoGridColumnState.cpp column widths, order and visibility kept across runs
 //   VoGridStretch.cpp     column stretching, width and height changes
@@ -180,6 +182,7 @@ using TAutoDeleteRowEvent = std::function<void(TObject* Sender, int ARow)>;
 using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
 using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
 using TAutoInsertRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& NewRate, bool& Allow)>;
 using TFixedEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)>;
 
@@ -796,6 +799,20 @@ public:
     void RepaintRect(const TRect& r);
     void InvalidateCellArea(const TRect& r);
     void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
+    // Brings the cell into view, centred when it was out of view.
+    void ScrollInView(int ColIndex, int RowIndex);
+    // The selection moves out of the grid until UnHideSelection puts it back (or on the first normal cell).
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelectionHidden; }
+    void UpdateEditMode() { SelectCell(Col(), Row()); }
+    // The smallest rectangle holding every non-empty text; (0, 0, 0, 0) for an empty grid.
+    virtual TGridRect UsedCells();
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+    virtual void QueryCanAppendRow(bool& CanAdd);
+    virtual void QueryCanInsertRow(int ARow, bool& CanInsert);
+    virtual bool DoRatingChange(int ACol, int ARow, int& NewRate);
+    TRatingChangeEvent OnRatingChange;
     TRowChangingEvent OnRowChanging;
     TColChangingEvent OnColChanging;
     TCellChangingEvent OnCellChanging;
@@ -820,6 +837,8 @@ private:
     void setRowSelectFlag(int ARow, bool Value);
     TGridRect normalSelection() const;
     bool FUseEnabledRows = false;
+    bool FSelectionHidden = false;
+    TGridRect FHiddenSelection;
     int FOldRowSel = -1;
     bool FSelChange = false;
 

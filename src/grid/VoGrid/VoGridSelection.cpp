@@ -569,3 +569,88 @@ void VOroDavoduRuzu::RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int 
         RepaintCell(FixedCols() - 1, NewRow);
     }
 }
+
+// --- View and range --------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::ScrollInView(int ColIndex, int RowIndex)
+{
+    if (ColIndex >= ColCount() || RowIndex >= RowCount())
+        return;
+    int left = LeftCol();
+    int top = TopRow();
+    const int v = VisibleColCount();
+    const int w = VisibleRowCount();
+    if (ColIndex < left || ColIndex >= left + v) {
+        SetCol(ColIndex);
+        left = std::max(ColIndex - v / 2, FixedCols());
+    }
+    if (RowIndex < top || RowIndex >= top + w) {
+        SetRow(RowIndex);
+        top = std::max(RowIndex - w / 2, FixedRows());
+    }
+    if (FixedCols() + v < ColCount())
+        SetLeftCol(std::min(left, ColCount() - v + 1));
+    if (FixedRows() + w < RowCount())
+        SetTopRow(std::min(top, RowCount() - w + 1));
+}
+
+void VOroDavoduRuzu::HideSelection()
+{
+    FHiddenSelection = Selection();
+    FForceSel = true;
+    SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
+    FForceSel = false;
+    FSelectionHidden = true;
+}
+
+void VOroDavoduRuzu::UnHideSelection()
+{
+    FSelectionHidden = false;
+    if (FHiddenSelection.Top < RowCount() && FHiddenSelection.Left < ColCount()) {
+        SetSelection(FHiddenSelection);
+        return;
+    }
+    const int top = FixedRowAlways && FixedRows() >= RowCount() ? 0 : FixedRows();
+    const int left = FixedColAlways && FixedCols() >= ColCount() ? 0 : FixedCols();
+    SetSelection({left, top, left, top});
+}
+
+TGridRect VOroDavoduRuzu::UsedCells()
+{
+    TGridRect used{ColCount(), RowCount(), -1, -1};
+    for (int r = 0; r < RowCount(); ++r)
+        for (int c = 0; c < ColCount(); ++c)
+            if (!GetGridCell(c, r).isEmpty()) {
+                used.Left = std::min(used.Left, c);
+                used.Top = std::min(used.Top, r);
+                used.Right = std::max(used.Right, c);
+                used.Bottom = std::max(used.Bottom, r);
+            }
+    return used.Right < 0 ? TGridRect{} : used;
+}
+
+void VOroDavoduRuzu::ScreenToCell(TPoint pt, int& ACol, int& ARow) const
+{
+    const TPoint p = ScreenToClient(pt);
+    MouseToCell(p.X, p.Y, ACol, ARow);
+}
+
+void VOroDavoduRuzu::QueryCanAppendRow(bool& CanAdd)
+{
+    if (OnCanAddRow)
+        OnCanAddRow(this, CanAdd);
+}
+
+void VOroDavoduRuzu::QueryCanInsertRow(int ARow, bool& CanInsert)
+{
+    if (OnCanInsertRow)
+        OnCanInsertRow(this, ARow, CanInsert);
+}
+
+bool VOroDavoduRuzu::DoRatingChange(int ACol, int ARow, int& NewRate)
+{
+    bool allow = true;
+    if (OnRatingChange)
+        OnRatingChange(this, ACol, ARow, NewRate, allow);
+    return allow;
+}

@@ -207,3 +207,33 @@ TEST(VoGridSelection, ColumnMovesCarryHiddenColumnsTheSortColumnAndThePartner)
     EXPECT_EQ(g.Cells(4, 1), QStringLiteral("3"));
     EXPECT_EQ(g.Cells(1, 1), QStringLiteral("1"));
 }
+
+TEST(VoGridSelection, ViewAndRangeOperations)
+{
+    SelFixture f;
+    VOroDavoduRuzu& g = *f.grid;
+    g.SetRowCount(200);
+    g.ScrollInView(2, 3);  // visible already
+    EXPECT_EQ(g.TopRow(), 1);
+    EXPECT_EQ(g.Row(), 1);
+    g.ScrollInView(2, 150);
+    EXPECT_EQ(g.Row(), 150);
+    EXPECT_EQ(g.TopRow(), 150 - g.VisibleRowCount() / 2);
+
+    EXPECT_EQ(g.UsedCells(), TGridRect{});
+    g.SetCells(3, 4, QStringLiteral("x"));
+    EXPECT_EQ(g.UsedCells(), (TGridRect{3, 4, 3, 4}));
+
+    g.SelectCells(2, 150, 3, 160);
+    g.HideSelection();
+    EXPECT_FALSE(g.IsSelected(2, 150));
+    g.RemoveRows(100, 100);
+    g.UnHideSelection();  // the remembered rows are gone: the first normal cell
+    EXPECT_EQ(g.Selection(), (TGridRect{1, 1, 1, 1}));
+
+    int rate = 3;
+    EXPECT_TRUE(g.DoRatingChange(1, 1, rate));
+    g.OnRatingChange = [](TObject*, int, int, int& r, bool& allow) { allow = r < 5; };
+    rate = 5;
+    EXPECT_FALSE(g.DoRatingChange(1, 1, rate));
+}
