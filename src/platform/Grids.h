@@ -359,6 +359,8 @@ public:
     void SetCells(int ACol, int ARow, const QString& Value);
     TObject* Objects(int ACol, int ARow) const { return store_.Object(ACol, ARow); }
     void SetObjects(int ACol, int ARow, TObject* Value);
+    // Empties the texts of a range of stored columns and rows, with one repaint.
+    void ClearCellTexts(int ACol1, int ARow1, int ACol2, int ARow2);
     // A row or column as a list of texts with their objects; setting fills from the list's start.
     TStringList Rows(int ARow) const;
     void SetRows(int ARow, const TStringList& Value);

@@ -25,6 +25,29 @@ TEST(GridCellStore, SparseCellsShrinkAndGrowWithTheCounts)
     EXPECT_EQ(store.Object(1, 0), &object);
 }
 
+TEST(GridCellStore, ClearingTextsKeepsObjectsAndCellsOutsideTheRange)
+{
+    TGridCellStore store;
+    store.SetColCount(3);
+    store.SetRowCount(3);
+    TObject object;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            store.SetText(c, r, QString("%1,%2").arg(c).arg(r));
+    store.SetObject(2, 1, &object);
+    store.ClearTexts(1, 0, 5, 1);  // the range reaches past the last column
+    EXPECT_EQ(store.Text(0, 0), "0,0");
+    EXPECT_EQ(store.Text(1, 0), "");
+    EXPECT_EQ(store.Text(2, 1), "");
+    EXPECT_EQ(store.Object(2, 1), &object);
+    EXPECT_EQ(store.Text(1, 2), "1,2");
+    store.ClearTexts(-1, -1, 2, 2);
+    EXPECT_EQ(store.Text(0, 2), "");
+    EXPECT_EQ(store.Object(2, 1), &object);
+    store.SetText(1, 0, "again");  // a row that gave its cells back takes texts again
+    EXPECT_EQ(store.Text(1, 0), "again");
+}
+
 TEST(GridCellStore, MovesShiftTheCellsBetween)
 {
     TGridCellStore store;

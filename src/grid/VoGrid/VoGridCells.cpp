@@ -437,9 +437,7 @@ void VOroDavoduRuzu::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
         return;
     if (!ClearTextOnly)
         FreeCellPropsRect(c1, r1, c2, r2);
-    for (int r = r1; r <= r2; ++r)
-        for (int c = c1; c <= c2; ++c)
-            SetGridCell(c, r, QString());
+    ClearCellTexts(c1, r1, c2, r2);
     CellsChangedNotify({c1, r1, c2, r2});
 }
 

@@ -50,6 +50,21 @@ void TGridCellStore::SetText(int col, int row, const QString& text)
     cell(col, row).text = text;
 }
 
+void TGridCellStore::ClearTexts(int col1, int row1, int col2, int row2)
+{
+    col1 = std::max(col1, 0);
+    col2 = std::min(col2, colCount_ - 1);
+    for (int r = std::max(row1, 0); r <= std::min(row2, RowCount() - 1) && col1 <= col2; ++r) {
+        Row& cells = rows_[r];
+        if (cells.empty())
+            continue;
+        for (int c = col1; c <= col2; ++c)
+            cells[c].text = QString();
+        if (std::all_of(cells.begin(), cells.end(), [](const Cell& c) { return c.text.isEmpty() && !c.object; }))
+            Row(&pool_).swap(cells);
+    }
+}
+
 TObject* TGridCellStore::Object(int col, int row) const
 {
     const Cell* c = find(col, row);

@@ -17,6 +17,9 @@ public:
     TObject* Object(int col, int row) const;
     void SetObject(int col, int row, TObject* object);
 
+    // Empties the texts of the range; a row left with nothing in it gives its cells back.
+    void ClearTexts(int col1, int row1, int col2, int row2);
+
     // Moves a whole column or row to another index; the ones between shift by one.
     void MoveColumn(int from, int to);
     void MoveRow(int from, int to);

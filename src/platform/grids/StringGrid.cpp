@@ -21,6 +21,12 @@ void TStringGrid::SetCells(int ACol, int ARow, const QString& Value)
     InvalidateCell(ACol, ARow);
 }
 
+void TStringGrid::ClearCellTexts(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    store_.ClearTexts(ACol1, ARow1, ACol2, ARow2);
+    Invalidate();
+}
+
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
 {
     if (ACol < 0 || ARow < 0 || ACol >= store_.ColCount() || ARow >= RowCount())

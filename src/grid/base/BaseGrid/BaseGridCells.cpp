@@ -156,7 +156,8 @@ void TBaseGrid::QueryCellVisuals(int, int, TFont& AFont, TBrush& ABrush, TColor&
 // --- Text ---------------------------------------------------------------------------------------
 
 QString TBaseGrid::GetCellEx(int c, int r) {
-    const TPoint base = BaseCell(c, r);
+    // Without any cell properties no cell is merged.
+    const TPoint base = HasCellProps ? BaseCell(c, r) : TPoint{c, r};
     QString value = GetGridCell(base.X, base.Y);
     if (base.Y < NormalRowCount) {
         QueryDisplText(base.X, base.Y, value);
