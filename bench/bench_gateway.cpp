@@ -1,5 +1,6 @@
 // Compiling the configuration image and writing the ESI file of a maximal project, beside a plain
 // parse of the same project files.
+#include "gateway/ProjectModel.h"
 #include "gateway/UEtherCAT_ESI_File.h"
 #include "gateway/USaveBincc.h"
 #include "platform/XmlDocument.h"
@@ -116,6 +117,15 @@ void BM_Document_Load_Image_Files(benchmark::State& state)
         }
 }
 BENCHMARK(BM_Document_Load_Image_Files)->Unit(benchmark::kMicrosecond);
+
+// The typed project model alone, read from the same files.
+void BM_Read_Project_Model(benchmark::State& state)
+{
+    Project();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Read_Project_Model());
+}
+BENCHMARK(BM_Read_Project_Model)->Unit(benchmark::kMicrosecond);
 
 void BM_Compile_Bank_Files(benchmark::State& state)
 {

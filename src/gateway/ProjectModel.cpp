@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <array>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -89,6 +88,15 @@ XmlNode Child_Element(const XmlNode& parent, const char* name)
     return parent.Child(QLatin1StringView(name));
 }
 
+// Compares two NUL-terminated names inline: attribute names are short and mostly differ early.
+bool Same_Name(const char* a, const char* b)
+{
+    for (; *a == *b; ++a, ++b)
+        if (*a == '\0')
+            return true;
+    return false;
+}
+
 // Attribute values as strings. The project files repeat a few values row after row ("Y", a type, a
 // length), so the last value that fell on each slot is kept and handed out again instead of converted.
 class TValue_Cache {
@@ -123,7 +131,7 @@ Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TVa
     Row row;
     element.VisitAttributes([&row, &attributes, &values](const char* name, const char* value) {
         for (const TAttribute<Row>& known : attributes)
-            if (name[0] == known.Name[0] && std::strcmp(name, known.Name) == 0) {
+            if (Same_Name(name, known.Name)) {
                 row.*known.Member = values.Get(value);
                 break;
             }
@@ -135,6 +143,10 @@ template <typename Row, size_t N>
 std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
 {
     std::vector<Row> rows;
+    size_t count = 0;
+    for (XmlNode element = table.FirstElement(); element; element = element.NextElement())
+        ++count;
+    rows.reserve(count);
     for (const XmlNode element : table.Elements())
         rows.push_back(Read_Row(element, attributes, values));
     return rows;

@@ -195,26 +195,37 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
 
 void TEtherCAT_ESI_File::Append(QStringView text)
 {
-    // Almost all of the file is ASCII: it goes byte by byte, the rest through the UTF-8 encoder.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        const qsizetype at = Text.size();
-        Text.resize(at + text.size());
-        std::transform(text.begin(), text.end(), Text.begin() + at, [](QChar c) { return char(c.unicode()); });
-    } else {
-        Text.append(text.toUtf8());
+    // Almost all of the file is ASCII: it is narrowed in one pass, and text with any other character
+    // goes through the UTF-8 encoder instead.
+    const qsizetype at = Text.size();
+    Text.resize(at + text.size());
+    char* out = Text.data() + at;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            Text.truncate(at);
+            Text.append(text.toUtf8());
+            return;
+        }
+        *out++ = static_cast<char>(c.unicode());
     }
+}
+
+void TEtherCAT_ESI_File::Indent(int level)
+{
+    static constexpr char Spaces[] = "                ";
+    Text.append(Spaces, std::min<qsizetype>(2 * level, sizeof Spaces - 1));
 }
 
 void TEtherCAT_ESI_File::Add(int level, QStringView text)
 {
-    Text.append(2 * level, ' ');
+    Indent(level);
     Append(text);
-    Text.append("\r\n");
+    Text.append("\r\n", 2);
 }
 
 void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView content, QStringView attributes)
 {
-    Text.append(2 * level, ' ');
+    Indent(level);
     Text.append('<');
     Append(name);
     Append(attributes);
@@ -222,7 +233,7 @@ void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView co
     Append(content);
     Text.append("</");
     Append(name);
-    Text.append(">\r\n");
+    Text.append(">\r\n", 3);
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)

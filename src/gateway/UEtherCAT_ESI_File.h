@@ -49,6 +49,7 @@ private:
     int64_t Outputs_Address() const;
     // Appends the text in UTF-8.
     void Append(QStringView text);
+    void Indent(int level);
     void Add(int level, QStringView text);
     void Add_Element(int level, QStringView name, QStringView content, QStringView attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);

@@ -549,9 +549,8 @@ void TFParGen::Build_Row(TCategoryPanel* panel, const TPanel_Row& row, int y, TR
     }
     case R::List: {
         label(caption, QString(), Label_Left);
-        auto* list = new TComboBox(this);
+        auto* list = new TComboBox(this, csOwnerDrawFixed);
         place(list, input, Input_Left, y - 3, Input_Width, 22);
-        list->SetStyle(csOwnerDrawFixed);
         list->ShowHint = true;
         for (const QString& item : row.Items)
             list->Items().Add(item);

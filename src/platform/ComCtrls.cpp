@@ -71,6 +71,7 @@ void TPageControl::AttachChild(TControl* control)
     }
     const QSignalBlocker block(tabs());
     tabs()->setTabVisible(tabs()->addTab(QtAccess::Widget(*sheet), sheet->Caption()), sheet->TabVisible());
+    ensureWidgetFont();
     const int bar = tabs()->tabBar()->sizeHint().height();
     sheet->SetBounds(0, bar, Width(), std::max(0, Height() - bar));
 }

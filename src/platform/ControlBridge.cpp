@@ -134,6 +134,11 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     switch (type) {
+    case QEvent::Polish:
+    case QEvent::Show:
+        if (widget == control_->Widget())
+            control_->ensureWidgetFont();
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         if (resending_ || !dynamic_cast<TWinControl*>(control_))

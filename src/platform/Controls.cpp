@@ -89,8 +89,9 @@ void TControl::init()
             parentFont_ = false;
         FontChanged();
     };
-    widget_->setFont(QtAccess::Font(font_));
-    applyFontColor();
+    // The widget takes the font once it is polished, before it shows or measures itself: most controls
+    // take their parent's font first, and one on a hidden page may never need it.
+    widgetFontPending_ = true;
 }
 
 TControl::~TControl()
@@ -435,10 +436,20 @@ void TControl::applyFontColor()
     widget_->setPalette(pal);
 }
 
-void TControl::FontChanged()
+void TControl::ensureWidgetFont()
 {
+    if (!widgetFontPending_)
+        return;
+    widgetFontPending_ = false;
     widget_->setFont(QtAccess::Font(font_));
     applyFontColor();
+}
+
+void TControl::FontChanged()
+{
+    widgetFontPending_ = true;
+    if (widget_->testAttribute(Qt::WA_WState_Polished))
+        ensureWidgetFont();
     Perform(CM_FONTCHANGED);
     if (auto* win = dynamic_cast<TWinControl*>(this)) {
         TMessage m{CM_PARENTFONTCHANGED, 0, 0, 0};

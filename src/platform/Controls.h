@@ -253,6 +253,9 @@ protected:
     void WatchWidget(QWidget* widget);
     // Qt places the widget (a page of a tab widget): its bounds follow the widget's geometry.
     bool QtPlaced = false;
+    // Gives the widget the control's font and text colours now if it doesn't have them yet (they
+    // follow when it is polished): before measuring parts of the widget that inherit its font.
+    void ensureWidgetFont();
 
 private:
     friend class TWinControl;
@@ -280,6 +283,7 @@ private:
     TFont font_;
     bool parentFont_ = true;
     bool fontFromParent_ = false;
+    bool widgetFontPending_ = false; // the widget doesn't have the font yet
     TColor color_ = clWindow;
     bool parentColor_ = false;
     TCursor cursor_ = crDefault;

@@ -496,7 +496,7 @@ private:
     TComboBox* owner_;
 };
 
-TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget(this), false)
+TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style) : TWinControl(AOwner, new ComboWidget(this), false)
 {
     SetColor(clWindow);
     SetBounds(0, 0, 145, 21);
@@ -504,7 +504,7 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner, new ComboWidget(t
     items_.OnChange = [this](TObject*) { itemsChanged(); };
     QObject::connect(combo(), &QComboBox::activated,
                      [this] { ControlBridge::guarded([this] { NotifyParent(CBN_SELCHANGE); }); });
-    SetStyle(csDropDown);
+    SetStyle(style);
 }
 
 TComboBox::~TComboBox()

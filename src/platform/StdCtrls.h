@@ -186,7 +186,8 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 // styles).
 class TComboBox : public TWinControl {
 public:
-    explicit TComboBox(TComponent* AOwner);
+    // A combo box of that style from the start (cheaper than a later SetStyle: no edit field made and dropped).
+    explicit TComboBox(TComponent* AOwner, TComboBoxStyle style = csDropDown);
     ~TComboBox() override;
     QString ClassName() const override { return QStringLiteral("TComboBox"); }
     void WndProc(TMessage& Message) override;
