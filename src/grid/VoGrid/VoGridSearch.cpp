@@ -196,8 +196,7 @@ QString VOroDavoduRuzu::UnMarkText(const QString& S) const
     return UnmarkTextTag(S, MarkTag);
 }
 
-void VOroDavoduRuzu::tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText,
-                              const QString& tag)
+void VOroDavoduRuzu::tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag)
 {
     const QString search = HtmlEscape(HiText, false);
     for (int r = r1; r <= r2; ++r)
@@ -261,8 +260,8 @@ void VOroDavoduRuzu::HilightInGrid(bool DoFixed, bool DoCase, const QString& HiT
     if (DoFixed)
         tagCells(0, 0, ColCount() - 1, RowCount() - 1, DoCase, HiText, HiTag);
     else
-        tagCells(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols - 1, RowCount() - FixedFooters - 1,
-                 DoCase, HiText, HiTag);
+        tagCells(FixedCols(), FixedRows(), TotalColCount() - FixedRightCols - 1, RowCount() - FixedFooters - 1, DoCase,
+                 HiText, HiTag);
 }
 
 void VOroDavoduRuzu::MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText)
@@ -291,8 +290,7 @@ void VOroDavoduRuzu::UnHilightInCol(bool DoFixed, int Col)
 
 void VOroDavoduRuzu::UnMarkInCol(bool DoFixed, int Col)
 {
-    untagCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - FixedFooters - 1,
-               MarkTag);
+    untagCells(Col, DoFixed ? 0 : FixedRows(), Col, DoFixed ? RowCount() - 1 : RowCount() - FixedFooters - 1, MarkTag);
 }
 
 void VOroDavoduRuzu::UnHilightInRow(bool DoFixed, int Row)
@@ -369,8 +367,7 @@ bool VOroDavoduRuzu::CheckCol(bool DoFixed, int Col)
 
 bool VOroDavoduRuzu::CheckRow(bool DoFixed, int Row)
 {
-    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FixedRightCols - 1,
-                      Row);
+    return CheckCells(DoFixed ? 0 : FixedCols(), Row, DoFixed ? ColCount() - 1 : ColCount() - FixedRightCols - 1, Row);
 }
 
 bool VOroDavoduRuzu::CheckGrid(bool DoFixed)

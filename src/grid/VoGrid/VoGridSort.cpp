@@ -151,9 +151,7 @@ QString VOroDavoduRuzu::sortText(int ACol, int ARow)
 
 TSortStyle VOroDavoduRuzu::sortStyleOf(int ACol, TSortTextOptions& options)
 {
-    TSortStyle style = FSortSettings.AutoFormat ? ssAutomatic
-                       : FSortSettings.IgnoreCase ? ssAlphaNoCase
-                                                  : ssAlphabetic;
+    TSortStyle style = FSortSettings.AutoFormat ? ssAutomatic : FSortSettings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
     QueryCellFormat(ACol, style, options.prefix, options.suffix);
     if (style == ssCustom && OnCustomCompare)
         options.customCompare = [this](const QString& a, const QString& b) {
@@ -167,8 +165,7 @@ TSortStyle VOroDavoduRuzu::sortStyleOf(int ACol, TSortTextOptions& options)
 TSortColumnKeys VOroDavoduRuzu::sortColumnKeys(int ACol, const std::function<int(int)>& rowAt, int count,
                                                TSortDirection direction)
 {
-    TSortColumnKeys result{TSortKeys::FromIntegers({}), direction, FSortSettings.IgnoreBlanks,
-                           FSortSettings.BlankPos};
+    TSortColumnKeys result{TSortKeys::FromIntegers({}), direction, FSortSettings.IgnoreBlanks, FSortSettings.BlankPos};
     TSortTextOptions options;
     TSortStyle style = sortStyleOf(ACol, options);
     if (style == ssAutomatic && count > 0 && isCheckBoxType(GetCellType(ACol, rowAt(0))))
@@ -177,8 +174,9 @@ TSortColumnKeys VOroDavoduRuzu::sortColumnKeys(int ACol, const std::function<int
         std::vector<qint64> keys(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             bool checked = false;
-            keys[static_cast<std::size_t>(i)] = style == ssImages ? GetCellImageIndex(ACol, rowAt(i))
-                                                : GetCheckBoxState(ACol, rowAt(i), checked) && checked;
+            keys[static_cast<std::size_t>(i)] = style == ssImages
+                                                    ? GetCellImageIndex(ACol, rowAt(i))
+                                                    : GetCheckBoxState(ACol, rowAt(i), checked) && checked;
         }
         result.keys = TSortKeys::FromIntegers(std::move(keys));
     } else if (style == ssRaw) {
@@ -189,8 +187,7 @@ TSortColumnKeys VOroDavoduRuzu::sortColumnKeys(int ACol, const std::function<int
             [this, ACol, rows](int i, int j) {
                 int res = 0;
                 if (OnRawCompare)
-                    OnRawCompare(this, ACol, rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)],
-                                 res);
+                    OnRawCompare(this, ACol, rows[static_cast<std::size_t>(i)], rows[static_cast<std::size_t>(j)], res);
                 return res;
             },
             count);
@@ -259,8 +256,8 @@ std::vector<VOroDavoduRuzu::SortLevel> VOroDavoduRuzu::indexLevels() const
     std::vector<SortLevel> levels;
     const int count = FSortSettings.Full ? FSortIndexes.Count() : std::min(FSortIndexes.Count(), 1);
     for (int i = 0; i < count; ++i)
-        levels.push_back({FSortIndexes.GetSortColumns(i),
-                          FSortIndexes.GetSortDirections(i) ? sdAscending : sdDescending});
+        levels.push_back(
+            {FSortIndexes.GetSortColumns(i), FSortIndexes.GetSortDirections(i) ? sdAscending : sdDescending});
     return levels;
 }
 

@@ -46,7 +46,10 @@ TEST(VoGridSort, CompareStyles)
         {"no case", ssAlphaNoCase, true, {"b", "a", "C"}, {"a", "b", "C"}},
         {"currency", ssFinancial, true, {"$1,200.00", "$300.50", "$20.00"}, {"$20.00", "$300.50", "$1,200.00"}},
         {"mixed text and numbers", ssAlphaNumeric, true, {"b", "10", "a", "9"}, {"10", "9", "a", "b"}},
-        {"EU short dates", ssShortDateEU, true, {"02.01.2020", "01.02.2020", "31.12.2019"},
+        {"EU short dates",
+         ssShortDateEU,
+         true,
+         {"02.01.2020", "01.02.2020", "31.12.2019"},
          {"31.12.2019", "02.01.2020", "01.02.2020"}},
         {"HTML", ssHTML, true, {"<b>b</b>", "a", "<i>c</i>"}, {"a", "<b>b</b>", "<i>c</i>"}},
     };
