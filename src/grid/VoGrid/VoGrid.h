@@ -974,6 +974,8 @@ public:
     // ===== Grouping and group calculations (VoGridGroup.cpp) =====
     virtual void Group(int Colindex);
     virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
     void SetGroupColumn(int Value);
     void GroupCalc(int Colindex, int method);
     void GroupSum(int Colindex);
@@ -1406,6 +1408,7 @@ private:
     void groupCalcWithFooter(int Colindex, int method, TColumnCalcType footerCalc);
     void writeFooterCalc(int c);
     bool FFilterActive = false;
+    const std::vector<TFilterCondition>* FApplyingConditions = nullptr;
     int FFilterLevel = 0;
     int FFilterFixedRows = 0;
     int FFilterCol = -1;

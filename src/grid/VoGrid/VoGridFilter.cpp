@@ -105,8 +105,9 @@ QString VOroDavoduRuzu::filterText(const TFilterCondition& condition, int ARow)
 
 bool VOroDavoduRuzu::RowMatchesFilter(int ARow)
 {
-    bool accept = FilterConditionsMatch(FFilter.Conditions(),
-                                        [this, ARow](const TFilterCondition& c) { return filterText(c, ARow); });
+    const auto text = [this, ARow](const TFilterCondition& c) { return filterText(c, ARow); };
+    bool accept = FApplyingConditions ? FilterConditionsMatch(*FApplyingConditions, text)
+                                      : FilterConditionsMatch(FFilter.Conditions(), text);
     if (OnCustomFilter)
         OnCustomFilter(this, ARow, accept);
     return accept;
@@ -121,6 +122,9 @@ void VOroDavoduRuzu::ApplyFilter()
     const int base = last - FixedRows() + 1;
     TIntList failing;
     int tested = 0;
+    // The conditions are read once for all rows.
+    const std::vector<TFilterCondition> conditions = FFilter.Conditions();
+    FApplyingConditions = &conditions;
     const auto progress = [&] {
         if (OnFilterProgress && base > 0)
             OnFilterProgress(this, static_cast<int>(std::lround(tested * 100.0 / base)));
@@ -133,6 +137,7 @@ void VOroDavoduRuzu::ApplyFilter()
         ++tested;
         progress();
     }
+    FApplyingConditions = nullptr;
     HideRowList(failing);
     ++FFilterLevel;
     progress();

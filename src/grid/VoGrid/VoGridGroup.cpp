@@ -181,6 +181,82 @@ void VOroDavoduRuzu::UnGroup()
     Invalidate();
 }
 
+// Second-level groups: inside the groups, a child header row (a node marked with the column) before each run
+// of equal values of Colindex; the values move into the headers' next column.
+void VOroDavoduRuzu::SubGroup(int Colindex)
+{
+    if (Colindex < FixedCols())
+        return;
+    GroupColumn = Colindex;
+    FGroupWidth = AllColWidths(Colindex);
+    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    FGroupFooter = FixedFooters > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    const int textCol = Colindex + 1;
+    const auto plain = [this](int row) { return !IsNode(row) && !IsSummary(row); };
+    const auto close = [this, Colindex](int hdr, int end) {
+        AddNode(RealRowIndex(hdr), end - hdr);
+        if (TCellGraphic* node = nodeAt(hdr))
+            node->CellVar = Colindex;
+    };
+    QString prev = NoGroupValue;
+    int hdr = -1;
+    int r = FixedRows() + 1;
+    while (r < RowCount() - FixedFooters) {
+        if (GetGridCell(Colindex, r) != prev || !plain(r)) {
+            if (hdr != -1)
+                close(hdr, r);
+            hdr = -1;
+            if (plain(r)) {
+                const QString value = GetGridCell(Colindex, r);
+                InsertChildRow(RealRowIndex(r), 0);
+                SetCells(textCol, r, value);
+                if (FGrouping.MergeHeader && textCol < ColCount())
+                    MergeCells(textCol, r, ColCount() - textCol, 1);
+                groupHeaderColors(r);
+                hdr = r++;
+            }
+        }
+        if (r < RowCount() && plain(r - 1)) {
+            prev = GetGridCell(Colindex, r);
+            if (plain(r))
+                SetCells(Colindex, r, QString());
+            ++r;
+        } else {
+            prev = NoGroupValue;
+            if (!plain(r))
+                ++r;
+        }
+    }
+    if (hdr != -1)
+        close(hdr, r);
+    if (RowCount() > FixedRows())
+        SetRow(FixedRows());
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SubUnGroup(int Colindex)
+{
+    ExpandAll();
+    QString value;
+    int r = FixedRows();
+    while (r <= RowCount() - FixedFooters - 1) {
+        TCellGraphic* node = IsNode(r) ? nodeAt(r) : nullptr;
+        if (!node) {
+            SetCells(Colindex, r, value);
+            ++r;
+        } else if (node->CellVar.isValid() && node->CellVar.toInt() == Colindex) {
+            value = GetGridCell(Colindex + 1, r);
+            RemoveNode(RealRowIndex(r));
+            if (FGrouping.MergeHeader)
+                SplitCells(Colindex + 1, r);
+            RemoveChildRow(RealRowIndex(r));
+        } else {
+            ++r;
+        }
+    }
+    Invalidate();
+}
+
 void VOroDavoduRuzu::SetGroupColumn(int Value)
 {
     if (Value == -1)

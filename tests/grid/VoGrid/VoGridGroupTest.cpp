@@ -210,3 +210,37 @@ TEST(VoGridCalc, RemoveDuplicatesHonoursCase)
         EXPECT_EQ(g.RowCount(), c.rows) << c.doCase;
     }
 }
+
+TEST(VoGridGroup, SubGroupAndSubUnGroupRoundTrip)
+{
+    RecordingGrid g;
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    const char* rows[][2] = {{"A", "x"}, {"A", "x"}, {"A", "y"}, {"B", "z"}};
+    for (int i = 0; i < 4; ++i) {
+        g.SetCells(1, i + 1, rows[i][0]);
+        g.SetCells(2, i + 1, rows[i][1]);
+        g.SetCells(3, i + 1, QString::number(i));
+    }
+    g.Group(1);
+    g.SubGroup(1);
+    ASSERT_EQ(g.RowCount(), 10);
+    EXPECT_EQ(g.GetNodeSpan(1), 6);
+    const int subs[] = {2, 5, 8};
+    const int spans[] = {3, 2, 2};
+    const char* names[] = {"x", "y", "z"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(g.IsNode(subs[i]));
+        EXPECT_EQ(g.GetNodeSpan(subs[i]), spans[i]);
+        EXPECT_EQ(g.Cells(2, subs[i]), names[i]);
+        EXPECT_EQ(g.Cells(1, subs[i] + 1), "");
+    }
+    g.SubUnGroup(1);
+    ASSERT_EQ(g.RowCount(), 7);
+    EXPECT_EQ(g.GetNodeSpan(1), 4);
+    QStringList values;
+    for (int r = 1; r < 7; ++r)
+        if (!g.IsNode(r))
+            values << g.Cells(1, r);
+    EXPECT_EQ(values, (QStringList{"x", "x", "y", "z"}));
+}
