@@ -14,6 +14,12 @@ void splitFilterItem(const QString& item, QString& friendlyName, QString& condit
     condition = eq < 0 ? item : item.mid(eq + 1);
 }
 
+// Empties a pointer when the scope ends, also after an exception.
+struct ClearOnExit {
+    const std::vector<TFilterCondition>*& slot;
+    ~ClearOnExit() { slot = nullptr; }
+};
+
 }  // namespace
 
 // ----- The condition collection -----
@@ -125,6 +131,7 @@ void VOroDavoduRuzu::ApplyFilter()
     // The conditions are read once for all rows.
     const std::vector<TFilterCondition> conditions = FFilter.Conditions();
     FApplyingConditions = &conditions;
+    const ClearOnExit done{FApplyingConditions};
     const auto progress = [&] {
         if (OnFilterProgress && base > 0)
             OnFilterProgress(this, static_cast<int>(std::lround(tested * 100.0 / base)));
@@ -137,7 +144,6 @@ void VOroDavoduRuzu::ApplyFilter()
         ++tested;
         progress();
     }
-    FApplyingConditions = nullptr;
     HideRowList(failing);
     ++FFilterLevel;
     progress();
