@@ -197,20 +197,6 @@ TEST(VoGridCalc, FloatingFooterCells)
     EXPECT_EQ(g.Cells(3, 9), "custom");
 }
 
-TEST(VoGridCalc, RemoveDuplicatesHonoursCase)
-{
-    struct Case {
-        bool doCase;
-        int rows;
-    };
-    for (const Case c : {Case{true, 4}, Case{false, 3}}) {
-        RecordingGrid g;
-        fillColumn(g, {"a", "A", "b", "a"});
-        g.RemoveDuplicates(1, c.doCase);
-        EXPECT_EQ(g.RowCount(), c.rows) << c.doCase;
-    }
-}
-
 TEST(VoGridGroup, SubGroupAndSubUnGroupRoundTrip)
 {
     RecordingGrid g;
