@@ -250,10 +250,15 @@ protected:
     void InsertRowSet(const std::vector<int>& Rows);
     // Moves Count rows from From so that they start at To, heights and cells with them.
     void MoveRowBlock(int From, int Count, int To);
+    // Puts rows First .. First + Order.size() - 1 into a new order in one pass: row First + k takes the former
+    // row First + Order[k] (a permutation of 0 .. size - 1) with its height and cells. The current cell and the
+    // anchor stay at their indexes.
+    void PermuteRows(int First, const std::vector<int>& Order);
     // Store hooks of the set and block operations (the counts are already changed).
     virtual void RowsRemoved(const std::vector<int>& Rows) { (void)Rows; }
     virtual void RowsInserted(const std::vector<int>& Rows) { (void)Rows; }
     virtual void RowBlockMoved(int From, int Count, int To) { (void)From, (void)Count, (void)To; }
+    virtual void RowsPermuted(int First, const std::vector<int>& Order) { (void)First, (void)Order; }
 
     TGridState FGridState = gsNormal;
 
@@ -381,6 +386,7 @@ protected:
     void RowsRemoved(const std::vector<int>& Rows) override { store_.RemoveRows(Rows); }
     void RowsInserted(const std::vector<int>& Rows) override { store_.InsertRows(Rows); }
     void RowBlockMoved(int From, int Count, int To) override;
+    void RowsPermuted(int First, const std::vector<int>& Order) override { store_.PermuteRows(First, Order); }
     // Writes a row's texts and objects from the list's start into the store, without repainting.
     void StoreRow(int ARow, const TStringList& Value);
     // Moves Count stored columns (real indexes, hidden ones included) so that they start at To.

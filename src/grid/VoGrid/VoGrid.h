@@ -29,6 +29,9 @@
 #include <vector>
 
 #include "grid/VoGrid/VoGridCellGraphic.h"
+#include "grid/VoCalc/VoColumnCalc.h"
+#include "grid/VoSearch/VoFindMatch.h"
+#include "grid/VoSort/VoSortOrder.h"
 #include "grid/VoGrid/VoGridControls.h"
 #include "grid/VoGrid/VoGridEditEvents.h"
 #include "grid/VoGrid/VoGridSettings.h"
@@ -70,27 +73,6 @@ enum THintPosition { hpCell, hpCursor };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
-enum TSortStyle {
-    ssAutomatic,
-    ssAlphabetic,
-    ssNumeric,
-    ssDate,
-    ssAlphaNoCase,
-    ssAlphaCase,
-    ssShortDateEU,
-    ssShortDateUS,
-    ssCustom,
-    ssFinancial,
-    ssAnsiAlphaCase,
-    ssAnsiAlphaNoCase,
-    ssRaw,
-    ssHTML,
-    ssImages,
-    ssCheckBox,
-    ssUnicode,
-    ssDateTime,
-    ssTime,
-};
 enum TSearchFooterAction { saFindFirst, saFindPrevious, saFindNext };
 
 enum TCellBorder : std::uint8_t { cbLeft = 1 << 0, cbTop = 1 << 1, cbRight = 1 << 2, cbBottom = 1 << 3 };
@@ -185,6 +167,17 @@ using TAutoInsertRowEvent = std::function<void(TObject* Sender, int ARow)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& NewRate, bool& Allow)>;
 using TFixedEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)>;
+// Sorting, filtering, searching and calculations.
+using TCustomCompareEvent = std::function<void(TObject* Sender, const QString& str1, const QString& str2, int& Res)>;
+using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& AcceptRow)>;
+using TFilterProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                                              QString& FilterCondition)>;
+using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+using TSearchEditChangeEvent = std::function<void(TObject* Sender, const QString& Value, bool& DefaultSearch)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -312,7 +305,6 @@ public:
     bool EnhTextSize = false;
     bool EnhRowColMove = true;
     bool ExcelStyleDecimalSeparator = false;
-    bool FilterActive = false;
     bool FilterDropDownAuto = false;
     QString FilterDropDownClear = QStringLiteral("(All)");
     bool FilterDropDownCheck = false;
@@ -1054,6 +1046,142 @@ public:
     bool HasBalloon(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctBalloon}); }
     bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
 
+    // ===== Sorting (VoGridSort.cpp) =====
+    // Columns are real columns; rows are display rows. Sorts are stable and move each row once.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    virtual void QSort();
+    // Raises REdaReviZizod when SortIndexes is empty.
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    // Puts back the order of the last change of the row count.
+    virtual void QUnSort();
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    int CompareCellsForSort(int ACol, int ARow1, int ARow2, bool Descending);
+    int CompareRowsFullSort(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexedSort(int Index, int ARow1, int ARow2);
+    TSortIndexList& SortIndexes() { return FSortIndexes; }
+    int SortDir = 1;
+    int SortRow = -1;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    TRowChangedEvent OnRowChanged;
+
+    // ===== Filtering (VoGridFilter.cpp) =====
+    virtual bool RowMatchesFilter(int ARow);
+    void ApplyFilter();
+    void FilterRow(int ARow);
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    void NarrowDown(const QString& ACondition, int AColumn);
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value);
+    int FilterLevel() const { return FFilterLevel; }
+    void SetFilterDropDownRow(int Value);
+    // The drop-down column whose list is open, -1 when none.
+    int FilterColumn() const { return FFilterCol; }
+    void SetFilterColumn(int ACol) { FFilterCol = ACol; }
+    TDropList* FilterDropList() const { return FDropList; }
+    TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
+    virtual void FilterListSelect(int ItemIndex);
+    // The checked items of the check list, in list order.
+    virtual void FilterCheckListSelect(const std::vector<int>& Checked);
+    TCustomFilterEvent OnCustomFilter;
+    TFilterProgressEvent OnFilterProgress;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterSelectEvent OnFilterCheck;
+    TNotifyEvent OnFilterDone;
+
+    // ===== Find, replace, type-ahead, highlighting, cell checks (VoGridSearch.cpp) =====
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    int Search(const QString& s);
+    QString HilightText(bool DoCase, const QString& S, const QString& Text) const;
+    QString MarkText(bool DoCase, const QString& S, const QString& Text) const;
+    QString UnHilightText(const QString& S) const;
+    QString UnMarkText(const QString& S) const;
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnMarkInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInGrid(bool DoFixed);
+    // The cell checker on one cell (CheckCell is the range check of the raising accessors).
+    bool CheckCellText(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    TPoint SearchCell{-1, -1};
+    int FindCol = 0;
+    int FindRow = 0;
+    bool FindBusy = false;
+    QString SearchCache;
+    QString IncrSearchText;
+    TFindParams LastFindParams() const { return FFindParams; }
+    // The search panel's actions: its edit text changed, find next / previous, highlight toggled, close.
+    void SearchEditChange(const QString& Text, bool MatchCase, bool HighlightDown);
+    void SearchFindNext(const QString& Text, bool MatchCase, bool HighlightDown, bool Backward);
+    void SearchHighlight(const QString& Text, bool MatchCase, bool Down);
+    void SearchClose();
+    // The last search panel look-up found nothing (the edit box shows it in red).
+    bool SearchFailed() const { return FSearchFailed; }
+    TSearchEditChangeEvent OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+
+    // ===== Grouping and group calculations (VoGridGroup.cpp) =====
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    void SetGroupColumn(int Value);
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
+
+    // ===== Column and row calculations, footer calculation (VoGridCalc.cpp) =====
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double CustomGroupCalcValue(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    // ACol -1: every column.
+    virtual void CalcFooter(int ACol);
+    void UpdateFooter();
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TCalcFooterEvent OnFooterCalc;
+
     // ===== In-place editing: opening, closing, validation, the editors =====
     // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)
     void ShowInplaceEdit();
@@ -1308,7 +1436,7 @@ private:
     TFloatingFooter FFloatingFooter;
     TPrintSettings FPrintSettings{this};
     THTMLSettings FHTMLSettings;
-    TSortSettings FSortSettings;
+    TSortSettings FSortSettings{this};
     TDragDropSettings FDragDropSettings{this};
     TDragScrollOptions FDragScrollOptions;
     TControlLook FControlLook{this};
@@ -1342,7 +1470,7 @@ private:
     TGridProgressAppearance FProgressAppearance;
     TSyncGrid FSyncGrid{this};
     TCollection FGridItems{TCollection::ItemsOf<TGridItem>()};
-    TFilter FFilter;
+    TFilter FFilter{this};
     TBalloonSettings FBalloonSettings;
     TShowModified FShowModified;
     std::vector<TGridChangeNotifier*> FNotifierList;
@@ -1416,4 +1544,55 @@ private:
     int wheelscrl = 0;
     bool wheelpan = false;
     bool FBalloonActive = false;
+private:
+    // ===== Sorting, filtering, searching, grouping and calculations: state and helpers =====
+    struct SortLevel {
+        int col;
+        TSortDirection direction;
+    };
+    int sortLastRow() const;
+    TSortColumnKeys sortColumnKeys(int ACol, const std::function<int(int)>& rowAt, int count,
+                                   TSortDirection direction);
+    std::vector<int> sortOrder(const std::vector<SortLevel>& levels, int first, int count);
+    void applyRowOrder(int first, const std::vector<int>& order, int singleCol);
+    void sortRows(const std::vector<SortLevel>& levels, int first, int last);
+    std::vector<SortLevel> indexLevels() const;
+    std::vector<SortLevel> columnLevels(int Col) const;
+    void sortGroups(const std::vector<SortLevel>& levels);
+    void runSort(const std::vector<SortLevel>& levels, bool indexed);
+    TSortStyle sortStyleOf(int ACol, TSortTextOptions& options);
+    QString sortText(int ACol, int ARow);
+    QString filterText(const TFilterCondition& condition, int ARow);
+    void restoreFilterLevel();
+    void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
+    QString findCellText(int c, int r, TFindParams params, bool wide);
+    TFindArea findArea(TFindParams params);
+    void gotoFound(TPoint cell, TFindParams params);
+    void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);
+    void untagCells(int c1, int r1, int c2, int r2, const QString& tag);
+    TFindParams searchPanelParams(bool MatchCase, bool HighlightDown, bool forNext);
+    void searchHighlight(const QString& Text, bool MatchCase);
+    void searchUnHighlight();
+    bool realRange(int& FromRow, int& ToRow);
+    std::vector<TCalcCell> columnCells(int ACol, int FromRow, int ToRow, bool real);
+    std::vector<QString> columnTexts(int ACol, int FromRow, int ToRow, bool real);
+    std::vector<TCalcCell> rowCells(int ARow, int fromCol, int toCol);
+    void groupHeaderColors(int ARow);
+    void groupSummaryColors(int ARow);
+    int closeGroup(int hdr, int End);
+    void groupCalcWithFooter(int Colindex, int method, TColumnCalcType footerCalc);
+    void writeFooterCalc(int c);
+    bool FFilterActive = false;
+    const std::vector<TFilterCondition>* FApplyingConditions = nullptr;
+    int FFilterLevel = 0;
+    int FFilterFixedRows = 0;
+    int FFilterCol = -1;
+    QString FLastFilter;
+    TFindParams FFindParams = 0;
+    QString FLastSearch;
+    bool FSearchFailed = false;
+    bool FGroupingBusy = false;
+    int FGroupWidth = 0;
+    QString FGroupCaption;
+    QString FGroupFooter;
 };

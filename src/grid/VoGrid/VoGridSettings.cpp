@@ -265,12 +265,6 @@ void TDragScrollOptions::Assign(const TPersistent& Source)
     }
 }
 
-void TGrouping::Assign(const TPersistent& Source)
-{
-    if (const auto* s = same<TGrouping>(Source))
-        *this = *s;
-}
-
 void TFloatingFooter::Assign(const TPersistent& Source)
 {
     const auto* s = same<TFloatingFooter>(Source);
@@ -294,12 +288,6 @@ void TFloatingFooter::SetFooterStyle(TFooterStyle v)
     FFooterStyle = v;
     if (OnChange)
         OnChange(this);
-}
-
-void TSortSettings::Assign(const TPersistent& Source)
-{
-    if (const auto* s = same<TSortSettings>(Source))
-        *this = *s;
 }
 
 void TCellNode::Assign(const TPersistent& Source)

@@ -4,10 +4,14 @@
 #include <functional>
 #include <memory>
 
+#include "grid/VoFilter/VoFilterRow.h"
+#include "grid/VoSort/VoSortCompare.h"
 #include "grid/base/VoObj/VoObjLists.h"
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+
+class VOroDavoduRuzu;
 
 // The check-box, radio, progress and drop-down look of a grid.
 namespace VoGrid {
@@ -497,6 +501,7 @@ private:
 // Header and summary rows of a grouped grid.
 class TGrouping : public TPersistent {
 public:
+    // Copies the look; not Summary, the line widths or the line colours.
     void Assign(const TPersistent& Source) override;
     TColor HeaderColor = clNone;
     TColor HeaderColorTo = clNone;
@@ -512,13 +517,14 @@ public:
     bool SummaryLine = false;
     bool ShowGroupCount = false;
     bool AutoCheckGroup = false;
+    bool AutoSelectGroup = false;
     bool MergeHeader = false;
     bool MergeSummary = false;
     bool Summary = false;
     QString GroupCountFormat;
 };
 
-enum TFooterStyle { fsFixedLastRow, fsColumnPreview };
+enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
 // The footer row kept under the cells.
 class TFloatingFooter : public TPersistent {
@@ -531,27 +537,111 @@ public:
     bool EnableCalculation = true;
     bool CalculateHiddenRows = true;
     TNotifyEvent OnChange;
+    // The text of a calculated footer cell of the custom kind (Sender, ACol, ARow, Value).
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnCalcFooter;
 
 private:
     bool FVisible = false;
     TFooterStyle FFooterStyle = fsFixedLastRow;
 };
 
-// Sorting options.
+// Sorting options; the grid reads them at each sort, LoadFromString sorts.
+enum TIndexSortKey { ikShift, ikCtrl };
+
 class TSortSettings : public TPersistent {
 public:
+    explicit TSortSettings(VOroDavoduRuzu* grid = nullptr) : FGrid(grid) {}
+    // Copies every option but IgnoreCase and SortOnVirtualCells.
     void Assign(const TPersistent& Source) override;
-    int Column = 0;
+    // "u3" / "d3", or "i;" and the sort index list's own text while IndexShow.
+    QString SaveToString() const;
+    // Applies a saved form and sorts; nothing for an empty value.
+    void LoadFromString(const QString& Value);
+    // No sort column, no sort indexes.
+    void Remove();
+    void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
+    // Show with a repaint of the grid when it changes.
+    void SetShow(bool Value);
+    // Row, raising Exception when Value is above the grid's fixed rows.
+    void SetRow(int Value);
+    TBitmap& UpGlyph() { return FUpGlyph; }
+    void SetUpGlyph(const TBitmap& Value) { FUpGlyph.Assign(Value); }
+    TBitmap& DownGlyph() { return FDownGlyph; }
+    void SetDownGlyph(const TBitmap& Value) { FDownGlyph.Assign(Value); }
+    TBitmap& IndexUpGlyph() { return FIndexUpGlyph; }
+    void SetIndexUpGlyph(const TBitmap& Value) { FIndexUpGlyph.Assign(Value); }
+    TBitmap& IndexDownGlyph() { return FIndexDownGlyph; }
+    void SetIndexDownGlyph(const TBitmap& Value) { FIndexDownGlyph.Assign(Value); }
+    TColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(TColor Value) { setHeader(FHeaderColor, Value); }
+    TColor HeaderColorTo() const { return FHeaderColorTo; }
+    void SetHeaderColorTo(TColor Value) { setHeader(FHeaderColorTo, Value); }
+    TColor HeaderMirrorColor() const { return FHeaderMirrorColor; }
+    void SetHeaderMirrorColor(TColor Value) { setHeader(FHeaderMirrorColor, Value); }
+    TColor HeaderMirrorColorTo() const { return FHeaderMirrorColorTo; }
+    void SetHeaderMirrorColorTo(TColor Value) { setHeader(FHeaderMirrorColorTo, Value); }
+
+    int Column = -1;
     int Row = 0;
     bool Show = false;
+    TSortDirection Direction = sdAscending;
+    bool Full = true;
+    bool AutoFormat = true;
+    bool IgnoreCase = false;
     bool IgnoreBlanks = false;
+    TSortBlankPosition BlankPos = blFirst;
+    bool SortOnVirtualCells = true;
+    bool SingleColumn = false;
+    bool NormalCellsOnly = false;
+    bool IndexShow = false;
+    TColor IndexColor = 0x0000FFFF;
+    bool FixedCols = false;
+    bool AutoColumnMerge = false;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
     bool AutoSortForGrouping = true;
+    TIndexSortKey IndexSortKey = ikShift;
+
+private:
+    void setHeader(TColor& field, TColor Value);
+    VOroDavoduRuzu* FGrid;
+    TBitmap FUpGlyph;
+    TBitmap FDownGlyph;
+    TBitmap FIndexUpGlyph;
+    TBitmap FIndexDownGlyph;
+    TColor FHeaderColor = clNone;
+    TColor FHeaderColorTo = clNone;
+    TColor FHeaderMirrorColor = clNone;
+    TColor FHeaderMirrorColorTo = clNone;
 };
 
-// The filter conditions of the grid, one per column.
-class TFilter : public TPersistent {
+// One filter condition of the grid.
+class TFilterData : public TCollectionItem, public TFilterCondition {
 public:
-    bool Active = false;
+    explicit TFilterData(TCollection* Collection) : TCollectionItem(Collection) {}
+    // Copies everything but Method.
+    void Assign(const TPersistent& Source) override;
+};
+
+// The filter conditions of the grid, tested in order.
+class TFilter : public TCollection {
+public:
+    explicit TFilter(VOroDavoduRuzu* owner = nullptr)
+        : TCollection(TCollection::ItemsOf<TFilterData>()), FOwner(owner) {}
+    // Joins by foNONE as the only item, else by foAND.
+    TFilterData* Add();
+    // Appended whatever the index, joining by foSHORT.
+    TFilterData* Insert(int Index);
+    TFilterData* Items(int Index) const { return static_cast<TFilterData*>(TCollection::Items(Index)); }
+    void SetItems(int Index, const TFilterData& Value) { Items(Index)->Assign(Value); }
+    // The first condition on Col, added when there is none.
+    TFilterData* ColFilter(int Col);
+    void RemoveColumnFilter(int Col);
+    bool HasFilter(int Col) const;
+    std::vector<TFilterCondition> Conditions() const;
+
+private:
+    VOroDavoduRuzu* FOwner;
 };
 
 enum TCellNodeType { cnFlat, cn3D, cnGlyph, cnXP, cnLeaf, cnVista };

@@ -219,12 +219,11 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
 
 void VOroDavoduRuzu::RemoveDuplicates(int ACol, bool DoCase)
 {
-    (void)DoCase;  // the seen texts compare without regard to case either way
     const int c = RealColIndex(ACol);
     QSet<QString> seen;
     std::vector<int> duplicates;
     for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r) {
-        const QString key = GetGridCell(c, r).toCaseFolded();
+        const QString key = DoCase ? GetGridCell(c, r) : GetGridCell(c, r).toCaseFolded();
         if (seen.contains(key))
             duplicates.push_back(r);
         else

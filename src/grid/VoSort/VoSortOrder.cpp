@@ -164,16 +164,17 @@ int TSortKeys::Compare(int i, int j) const {
     }
 }
 
+int CompareSortColumn(const TSortColumnKeys& c, int i, int j) {
+    int r = c.keys.Compare(i, j);
+    if (c.ignoreBlanks)
+        r = PlaceBlanks(r, c.keys.IsEmpty(i), c.keys.IsEmpty(j), c.direction, c.blankPos);
+    return c.direction == sdDescending ? -r : r;
+}
+
 int CompareSortRows(const std::vector<TSortColumnKeys>& columns, int i, int j) {
-    for (const TSortColumnKeys& c : columns) {
-        int r = c.keys.Compare(i, j);
-        if (c.ignoreBlanks)
-            r = PlaceBlanks(r, c.keys.IsEmpty(i), c.keys.IsEmpty(j), c.direction, c.blankPos);
-        if (c.direction == sdDescending)
-            r = -r;
-        if (r != 0)
+    for (const TSortColumnKeys& c : columns)
+        if (const int r = CompareSortColumn(c, i, j); r != 0)
             return r;
-    }
     return 0;
 }
 

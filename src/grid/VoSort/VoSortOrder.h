@@ -48,6 +48,8 @@ struct TSortColumnKeys {
     TSortBlankPosition blankPos = blFirst;
 };
 
+// -1, 0 or +1: rows i and j on one column in its direction, blanks placed.
+int CompareSortColumn(const TSortColumnKeys& column, int i, int j);
 // -1, 0 or +1: rows i and j on the columns in priority order, each in its own direction.
 int CompareSortRows(const std::vector<TSortColumnKeys>& columns, int i, int j);
 // The new order: entry k is the index of the row that goes to place k. Stable: equal rows keep their order.

@@ -63,6 +63,12 @@ void TGridAxis::Insert(const std::vector<int>& indexes)
     count_ += static_cast<int>(indexes.size());
 }
 
+void TGridAxis::Permute(int first, const std::vector<int>& order)
+{
+    if (!sizes_.empty())
+        PermuteItems(sizes_, first, order);
+}
+
 int TGridAxis::FixedExtent() const
 {
     int extent = 0;

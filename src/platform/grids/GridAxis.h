@@ -19,6 +19,8 @@ public:
     // Removes the cells at Indexes (ascending); opens cells of the default size at Indexes.
     void Remove(const std::vector<int>& indexes);
     void Insert(const std::vector<int>& indexes);
+    // Cells First + k take the former sizes of First + Order[k].
+    void Permute(int first, const std::vector<int>& order);
 
     int Fixed = 0;
     int LineWidth = 1;

@@ -108,6 +108,13 @@ void TGridCellStore::MoveRows(int from, int count, int to)
     MoveBlock(rows_.begin(), from, count, to);
 }
 
+void TGridCellStore::PermuteRows(int first, const std::vector<int>& order)
+{
+    if (first + static_cast<int>(order.size()) > RowCount())
+        return;
+    PermuteItems(rows_, first, order);
+}
+
 void TGridCellStore::RemoveRows(const std::vector<int>& rows)
 {
     EraseIndexes(rows_, rows);

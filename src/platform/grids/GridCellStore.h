@@ -29,6 +29,8 @@ public:
     // Removes the rows at Rows (ascending); opens empty rows that stand at Rows afterwards.
     void RemoveRows(const std::vector<int>& rows);
     void InsertRows(const std::vector<int>& rows);
+    // Rows First + k take the former rows First + Order[k]; each row moves whole, its cells untouched.
+    void PermuteRows(int first, const std::vector<int>& order);
 
 private:
     struct Cell {

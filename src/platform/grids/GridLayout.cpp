@@ -367,6 +367,16 @@ void TCustomGrid::MoveRowBlock(int From, int Count, int To)
     layoutChanged();
 }
 
+void TCustomGrid::PermuteRows(int First, const std::vector<int>& Order)
+{
+    if (First < 0 || First + static_cast<int>(Order.size()) > RowCount() || Order.size() < 2)
+        return;
+    HideEditor();
+    rows_.Permute(First, Order);
+    RowsPermuted(First, Order);
+    layoutChanged();
+}
+
 void TCustomGrid::Resize()
 {
     TCustomControl::Resize();

@@ -76,3 +76,15 @@ void InsertAtIndexes(Vector& items, const std::vector<int>& indexes, Make make)
         }
     }
 }
+
+// Puts the items First .. First + Order.size() - 1 into a new order: item First + k becomes the former item
+// First + Order[k] (Order is a permutation of 0 .. size - 1). Every item is moved once into a buffer and once back.
+template <typename Vector>
+void PermuteItems(Vector& items, int first, const std::vector<int>& order)
+{
+    std::vector<typename Vector::value_type> moved;
+    moved.reserve(order.size());
+    for (const int from : order)
+        moved.push_back(std::move(items[static_cast<std::size_t>(first + from)]));
+    std::move(moved.begin(), moved.end(), items.begin() + first);
+}

@@ -1,0 +1,318 @@
+// Filtering: rows that fail the conditions leave for the hidden-row store as one filter level each time a
+// filter is applied, and come back in place when the level is removed.
+#include <cmath>
+
+#include "grid/VoGrid/VoGrid.h"
+
+namespace {
+
+// FriendlyName=Condition, or a value that is both.
+void splitFilterItem(const QString& item, QString& friendlyName, QString& condition)
+{
+    const int eq = static_cast<int>(item.indexOf(u'='));
+    friendlyName = eq < 0 ? item : item.left(eq);
+    condition = eq < 0 ? item : item.mid(eq + 1);
+}
+
+// Empties a pointer when the scope ends, also after an exception.
+struct ClearOnExit {
+    const std::vector<TFilterCondition>*& slot;
+    ~ClearOnExit() { slot = nullptr; }
+};
+
+}  // namespace
+
+// ----- The condition collection -----
+
+void TFilterData::Assign(const TPersistent& Source)
+{
+    const auto* s = dynamic_cast<const TFilterData*>(&Source);
+    if (!s)
+        return;
+    Column = s->Column;
+    Condition = s->Condition;
+    CaseSensitive = s->CaseSensitive;
+    Data = s->Data;
+    Prefix = s->Prefix;
+    Suffix = s->Suffix;
+    Operation = s->Operation;
+}
+
+TFilterData* TFilter::Add()
+{
+    auto* item = static_cast<TFilterData*>(TCollection::Add());
+    item->Operation = Count() == 1 ? foNONE : foAND;
+    return item;
+}
+
+TFilterData* TFilter::Insert(int Index)
+{
+    (void)Index;
+    return static_cast<TFilterData*>(TCollection::Add());
+}
+
+TFilterData* TFilter::ColFilter(int Col)
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->Column == Col)
+            return Items(i);
+    TFilterData* item = Add();
+    item->Column = Col;
+    return item;
+}
+
+void TFilter::RemoveColumnFilter(int Col)
+{
+    for (int i = Count() - 1; i >= 0; --i)
+        if (Items(i)->Column == Col)
+            Delete(i);
+    if (FOwner)
+        FOwner->RepaintCell(Col, 0);
+}
+
+bool TFilter::HasFilter(int Col) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->Column == Col)
+            return true;
+    return false;
+}
+
+std::vector<TFilterCondition> TFilter::Conditions() const
+{
+    std::vector<TFilterCondition> conditions;
+    conditions.reserve(static_cast<std::size_t>(Count()));
+    for (int i = 0; i < Count(); ++i)
+        conditions.push_back(*Items(i));
+    return conditions;
+}
+
+// ----- The row test -----
+
+QString VOroDavoduRuzu::filterText(const TFilterCondition& condition, int ARow)
+{
+    switch (condition.Data) {
+    case fcNormal:
+        return GetGridCell(condition.Column, ARow);
+    case fcStripHTML:
+        return StrippedCells(condition.Column, ARow);
+    case fcRow: {
+        QStringList texts;
+        for (int c = 0; c < TotalColCount(); ++c)
+            texts.append(Cells(c, ARow));
+        return texts.join(QStringLiteral("\r\n"));
+    }
+    case fcVirtual:
+    case fcCalculated:
+        break;
+    }
+    return Cells(condition.Column, ARow);
+}
+
+bool VOroDavoduRuzu::RowMatchesFilter(int ARow)
+{
+    const auto text = [this, ARow](const TFilterCondition& c) { return filterText(c, ARow); };
+    bool accept = FApplyingConditions ? FilterConditionsMatch(*FApplyingConditions, text)
+                                      : FilterConditionsMatch(FFilter.Conditions(), text);
+    if (OnCustomFilter)
+        OnCustomFilter(this, ARow, accept);
+    return accept;
+}
+
+// ----- Filter levels -----
+
+void VOroDavoduRuzu::ApplyFilter()
+{
+    FFilterFixedRows = FixedRows();
+    const int last = RowCount() - FixedFooters - 1;
+    const int base = last - FixedRows() + 1;
+    TIntList failing;
+    int tested = 0;
+    // The conditions are read once for all rows.
+    const std::vector<TFilterCondition> conditions = FFilter.Conditions();
+    FApplyingConditions = &conditions;
+    const ClearOnExit done{FApplyingConditions};
+    const auto progress = [&] {
+        if (OnFilterProgress && base > 0)
+            OnFilterProgress(this, static_cast<int>(std::lround(tested * 100.0 / base)));
+    };
+    for (int r = FixedRows(); r <= last; ++r) {
+        if (FilterNormalCellsOnly && (IsNode(r) || IsSummary(r)))
+            continue;
+        if (!RowMatchesFilter(r))
+            failing.Add(r);
+        ++tested;
+        progress();
+    }
+    HideRowList(failing);
+    ++FFilterLevel;
+    progress();
+}
+
+void VOroDavoduRuzu::FilterRow(int ARow)
+{
+    if (!RowMatchesFilter(ARow))
+        HideRow(RealRowIndex(ARow));
+}
+
+// The rows of the last level come back and the hiding level goes down with them.
+void VOroDavoduRuzu::restoreFilterLevel()
+{
+    UnHideRowList();
+    SetHidingLevel(HidingLevel() - 1);
+    if (FFilterFixedRows > 0 && FFilterFixedRows < RowCount() && FFilterFixedRows != FixedRows())
+        SetFixedRows(FFilterFixedRows);
+}
+
+bool VOroDavoduRuzu::RemoveLastFilter()
+{
+    if (FFilterLevel <= 0)
+        return false;
+    restoreFilterLevel();
+    --FFilterLevel;
+    if (FFilterLevel == 0)
+        FFilterActive = false;
+    CalcFooter(-1);
+    return FFilterLevel > 0;
+}
+
+void VOroDavoduRuzu::RemoveAllFilters()
+{
+    if (FFilterLevel == 0) {
+        FFilter.Clear();
+        return;
+    }
+    while (FFilterLevel > 0)
+        RemoveLastFilter();
+}
+
+void VOroDavoduRuzu::SetFilterActive(bool Value)
+{
+    if (Value != FFilterActive) {
+        if (Value) {
+            if (Row() >= RowCount() || Col() >= ColCount())
+                FocusCell(FixedCols(), FixedRows(), true);
+            FFilterActive = true;
+            ApplyFilter();
+        } else {
+            FFilterActive = false;
+            if (FFilterLevel > 0) {
+                restoreFilterLevel();
+                --FFilterLevel;
+            }
+        }
+        if (RowCount() > FixedRows())
+            SetTopRow(FixedRows());
+        Invalidate();
+    }
+    CalcFooter(-1);
+}
+
+void VOroDavoduRuzu::SetFilterDropDownRow(int Value)
+{
+    if (Value < 0 || Value >= FixedRows())
+        return;
+    FilterDropDownRow = Value;
+    Invalidate();
+}
+
+// ----- Incremental narrowing -----
+
+void VOroDavoduRuzu::addNarrowCondition(const QString& ACondition, int AColumn, bool quoted)
+{
+    FFilter.Clear();
+    TFilterData* item = FFilter.Add();
+    const TFilterOperation operation = item->Operation;
+    static_cast<TFilterCondition&>(*item) = NarrowCondition(ACondition, AColumn, quoted);
+    item->Operation = operation;
+}
+
+void VOroDavoduRuzu::NarrowDown(const QString& ACondition, int AColumn)
+{
+    FixedRowAlways = true;
+    switch (NarrowStep(ACondition, FLastFilter)) {
+    case nsNarrow:
+        addNarrowCondition(ACondition, AColumn, true);
+        ApplyFilter();
+        break;
+    case nsWiden:
+        RemoveLastFilter();
+        break;
+    case nsRestart:
+        RemoveAllFilters();
+        if (!ACondition.isEmpty()) {
+            addNarrowCondition(ACondition, AColumn, false);
+            ApplyFilter();
+        }
+        break;
+    }
+    FLastFilter = ACondition;
+    if (ACondition.isEmpty()) {
+        UnHideRowsAll();
+        FFilterLevel = 0;
+        SetHidingLevel(0);
+    }
+}
+
+// ----- The drop-down lists -----
+
+void VOroDavoduRuzu::FilterListSelect(int ItemIndex)
+{
+    const int col = FFilterCol;
+    FFilterCol = -1;
+    if (col < 0 || ItemIndex < 0 || ItemIndex >= FFilterList.Count())
+        return;
+    QueryColumnFilterItems(col);
+    if (ItemIndex >= FFilterList.Count())
+        return;
+    QString friendlyName;
+    QString condition;
+    splitFilterItem(FFilterList.Strings(ItemIndex), friendlyName, condition);
+    if (AutoFilterUpdate)
+        SetFilterActive(false);
+    if (condition == FilterDropDownClear)
+        condition.clear();
+    if (OnFilterSelect)
+        OnFilterSelect(this, col, ItemIndex, friendlyName, condition);
+    if (!condition.isEmpty())
+        FFilter.ColFilter(col)->Condition = condition;
+    else
+        FFilter.RemoveColumnFilter(col);
+    if (!AutoFilterUpdate)
+        return;
+    FixedRowAlways = true;
+    SetFilterActive(true);
+    if (RowCount() > FixedRows())
+        SetRow(FixedRows());
+    if (OnFilterDone)
+        OnFilterDone(this);
+}
+
+void VOroDavoduRuzu::FilterCheckListSelect(const std::vector<int>& Checked)
+{
+    if (FFilterCol < 0)
+        return;
+    QueryColumnFilterItems(FFilterCol);
+    if (AutoFilterUpdate)
+        SetFilterActive(false);
+    FFilter.Clear();
+    for (const int index : Checked) {
+        if (index < 0 || index >= FFilterList.Count())
+            continue;
+        QString friendlyName;
+        QString condition;
+        splitFilterItem(FFilterList.Strings(index), friendlyName, condition);
+        if (condition == FilterDropDownClear)
+            condition.clear();
+        if (OnFilterCheck)
+            OnFilterCheck(this, FFilterCol, index, friendlyName, condition);
+        const bool firstItem = FFilter.Count() == 0;
+        TFilterData* item = FFilter.Add();
+        item->Column = FFilterCol;
+        item->Condition = condition;
+        item->Operation = firstItem ? foNONE : foOR;
+    }
+    SetFilterActive(true);
+    if (FDropCheckList)
+        FDropCheckList->Invalidate();
+}

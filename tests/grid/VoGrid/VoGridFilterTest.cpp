@@ -1,0 +1,174 @@
+// Filtering the string grid: condition lists, filter levels, narrowing and the drop-down handlers.
+#include "VoGridTestGrid.h"
+
+namespace {
+
+// One fixed row; rows "apple 5", "banana 12", "cherry 7", "apricot 20" in columns 1 and 2.
+void fill(VOroDavoduRuzu& g)
+{
+    g.SetColCount(3);
+    g.SetRowCount(5);
+    const char* rows[][2] = {{"apple", "5"}, {"banana", "12"}, {"cherry", "7"}, {"apricot", "20"}};
+    for (int i = 0; i < 4; ++i) {
+        g.SetCells(1, i + 1, rows[i][0]);
+        g.SetCells(2, i + 1, rows[i][1]);
+    }
+}
+
+QStringList shown(VOroDavoduRuzu& g)
+{
+    QStringList out;
+    for (int r = g.FixedRows(); r < g.RowCount(); ++r)
+        out << g.Cells(1, r);
+    return out;
+}
+
+TFilterData* addCondition(VOroDavoduRuzu& g, int col, const QString& condition, TFilterOperation op)
+{
+    TFilterData* f = g.Filter().Add();
+    f->Column = col;
+    f->Condition = condition;
+    f->Operation = op;
+    return f;
+}
+
+}  // namespace
+
+TEST(VoGridFilter, ConditionListsJoinByTheirOperations)
+{
+    struct Case {
+        const char* name;
+        TFilterOperation second;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"or", foOR, {"apple", "cherry", "apricot"}},
+        {"and", foAND, {"apricot"}},
+    };
+    for (const Case& c : cases) {
+        RecordingGrid g;
+        fill(g);
+        addCondition(g, 1, "ap*", foNONE);
+        addCondition(g, 2, c.second == foOR ? "<10" : ">10", c.second);
+        g.SetFilterActive(true);
+        EXPECT_EQ(shown(g), c.expected) << c.name;
+        g.SetFilterActive(false);
+        EXPECT_EQ(shown(g).size(), 4) << c.name;
+    }
+}
+
+TEST(VoGridFilter, ShortConditionDecidesAndCustomFilterHasTheLastWord)
+{
+    RecordingGrid g;
+    fill(g);
+    addCondition(g, 1, "b*", foSHORT);
+    addCondition(g, 1, "*", foOR);
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), QStringList{"banana"});
+    g.RemoveAllFilters();
+    g.OnCustomFilter = [&g](TObject*, int row, bool& accept) { accept = accept || g.Cells(1, row) == "cherry"; };
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), (QStringList{"banana", "cherry"}));
+}
+
+TEST(VoGridFilter, PrefixLiteralAndWholeRow)
+{
+    RecordingGrid g;
+    fill(g);
+    g.SetCells(2, 1, "$5");
+    TFilterData* f = addCondition(g, 2, "5", foNONE);
+    f->Prefix = "$";
+    f->Method = fmLiteral;
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), QStringList{"apple"});
+    g.RemoveLastFilter();
+
+    g.Filter().Clear();
+    TFilterData* row = addCondition(g, 0, "ERR", foNONE);
+    row->Data = fcRow;
+    row->Condition = "RRY";
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), QStringList{"cherry"});
+}
+
+TEST(VoGridFilter, LevelsStackAndSwitchingOffLowersTheCount)
+{
+    RecordingGrid g;
+    fill(g);
+    addCondition(g, 1, "a*", foNONE);
+    g.SetFilterActive(true);
+    g.Filter().Items(0)->Condition = "apr*";
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), QStringList{"apricot"});
+    EXPECT_EQ(g.FilterLevel(), 2);
+    g.SetFilterActive(false);  // restores the last level and counts it off
+    EXPECT_EQ(shown(g), (QStringList{"apple", "apricot"}));
+    EXPECT_EQ(g.FilterLevel(), 1);
+    EXPECT_FALSE(g.RemoveLastFilter());  // the first level comes back, none remains
+    EXPECT_EQ(shown(g).size(), 4);
+    EXPECT_FALSE(g.RemoveLastFilter());
+    g.RemoveAllFilters();
+    EXPECT_EQ(g.Filter().Count(), 0);
+}
+
+TEST(VoGridFilter, NodeRowsStayWithNormalCellsOnly)
+{
+    RecordingGrid g;
+    fill(g);
+    g.AddNode(1, 2);
+    addCondition(g, 1, "zzz", foNONE);
+    g.ApplyFilter();
+    EXPECT_EQ(shown(g), QStringList{"apple"});
+}
+
+TEST(VoGridFilter, NarrowingAddsAndRemovesOneLevelPerCharacter)
+{
+    RecordingGrid g;
+    fill(g);
+    g.NarrowDown("a", 1);
+    EXPECT_EQ(shown(g), (QStringList{"apple", "banana", "apricot"}));
+    g.NarrowDown("ap", 1);
+    EXPECT_EQ(shown(g), (QStringList{"apple", "apricot"}));
+    g.NarrowDown("apr", 1);
+    EXPECT_EQ(shown(g), QStringList{"apricot"});
+    g.NarrowDown("ap", 1);
+    EXPECT_EQ(shown(g), (QStringList{"apple", "apricot"}));
+    g.NarrowDown("che", -1);  // a jump: all levels off, filtered afresh on the whole row
+    EXPECT_EQ(shown(g), QStringList{"cherry"});
+    g.NarrowDown("", 1);
+    EXPECT_EQ(shown(g).size(), 4);
+    EXPECT_TRUE(g.FixedRowAlways);
+}
+
+TEST(VoGridFilter, DropDownListsSetTheColumnCondition)
+{
+    RecordingGrid g;
+    fill(g);
+    g.OnGetColumnFilter = [](TObject*, int, TStringList& items) {
+        items.Add("(All)");
+        items.Add("Starts with b=b*");
+        items.Add("apple");
+    };
+    g.QueryColumnFilterItems(1);
+    QString friendly;
+    int done = 0;
+    g.OnFilterSelect = [&friendly](TObject*, int, int, const QString& name, QString&) { friendly = name; };
+    g.OnFilterDone = [&done](TObject*) { ++done; };
+    g.SetFilterColumn(1);
+    g.FilterListSelect(1);
+    EXPECT_EQ(friendly, "Starts with b");
+    EXPECT_EQ(shown(g), QStringList{"banana"});
+    EXPECT_EQ(g.FilterColumn(), -1);
+    g.SetFilterColumn(1);
+    g.FilterListSelect(0);  // the clear item
+    EXPECT_FALSE(g.Filter().HasFilter(1));
+    EXPECT_EQ(shown(g).size(), 4);
+    EXPECT_EQ(done, 2);
+    g.FilterListSelect(1);  // no open column: nothing changes
+    EXPECT_EQ(shown(g).size(), 4);
+
+    g.SetFilterColumn(1);
+    g.FilterCheckListSelect({2, 1});
+    EXPECT_EQ(shown(g), (QStringList{"apple", "banana"}));
+    EXPECT_EQ(g.Filter().Items(1)->Operation, foOR);
+}

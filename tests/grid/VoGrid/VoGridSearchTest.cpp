@@ -1,0 +1,175 @@
+// Finding and replacing in the string grid, the type-ahead look-up, highlight tags, the cell checker and the
+// search panel's actions.
+#include "VoGridTestGrid.h"
+
+#include "grid/base/vsgcheck.h"
+
+namespace {
+
+// A 3 x 3 block of normal cells under one fixed row and column.
+void fill(VOroDavoduRuzu& g)
+{
+    g.SetColCount(4);
+    g.SetRowCount(4);
+    const char* cells[3][3] = {{"abc", "x", ""}, {"ABD", "hit", "y"}, {"q", "hit", "Abc"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            g.SetCells(c + 1, r + 1, cells[r][c]);
+}
+
+}  // namespace
+
+TEST(VoGridSearch, FindFlags)
+{
+    struct Case {
+        const char* name;
+        const char* text;
+        TFindParams params;
+        TPoint expected;
+    };
+    const Case cases[] = {
+        {"any case, column by column", "ab", 0, {1, 1}},
+        {"match case", "AB", fnMatchCase, {1, 2}},
+        {"match full", "abc", fnMatchFull | fnMatchCase, {1, 1}},
+        {"match start", "bc", fnMatchStart, {-1, -1}},
+        {"two quotes find an empty cell", "\"\"", 0, {3, 1}},
+        {"filter condition", "h?t", fnMatchRegular, {2, 2}},
+        {"backward", "abc", fnBackward, {3, 3}},
+        {"row by row", "y", fnDirectionLeftRight, {3, 2}},
+        {"fixed cells excluded", "head", 0, {-1, -1}},
+        {"fixed cells included", "head", fnIncludeFixed, {0, 0}},
+        {"tags ignored", "bold", fnIgnoreHTMLTags, {2, 1}},
+    };
+    for (const Case& c : cases) {
+        RecordingGrid g;
+        fill(g);
+        g.SetCells(0, 0, "head");
+        if (QString(c.text) == "bold")
+            g.SetCells(2, 1, "<b>bo</b>ld");
+        const TPoint found = g.Find({-1, -1}, c.text, c.params);
+        EXPECT_EQ(found.X, c.expected.X) << c.name;
+        EXPECT_EQ(found.Y, c.expected.Y) << c.name;
+    }
+}
+
+TEST(VoGridSearch, DirectionDecidesWhichHitComesFirst)
+{
+    RecordingGrid g;
+    fill(g);
+    g.SetCells(2, 1, "m");
+    g.SetCells(1, 2, "m");
+    EXPECT_EQ(g.Find({-1, -1}, "m", fnDirectionLeftRight).Y, 1);
+    EXPECT_EQ(g.Find({-1, -1}, "m", 0).Y, 2);
+}
+
+TEST(VoGridSearch, FindNextStopsAfterTheLastHitAndAutoGotoMovesTheCurrentCell)
+{
+    RecordingGrid g;
+    fill(g);
+    const TPoint first = g.FindFirst("hit", fnAutoGoto);
+    EXPECT_EQ(first.X, 2);
+    EXPECT_EQ(first.Y, 2);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.FindNext().Y, 3);
+    EXPECT_EQ(g.FindNext().X, -1);
+}
+
+TEST(VoGridSearch, ReplaceHonoursCaseAndNeverLoops)
+{
+    RecordingGrid g;
+    fill(g);
+    EXPECT_EQ(g.Replace("ab", "ab-ab", 0), 3);  // the replacement still matches
+    EXPECT_EQ(g.Cells(1, 1), "ab-abc");
+    EXPECT_EQ(g.Cells(1, 2), "ab-abD");
+    EXPECT_EQ(g.Cells(3, 3), "ab-abc");
+
+    RecordingGrid c;
+    fill(c);
+    EXPECT_EQ(c.Replace("ab", "xy", fnMatchCase), 1);
+    EXPECT_EQ(c.Cells(1, 1), "xyc");
+    EXPECT_EQ(c.Cells(1, 2), "ABD");
+
+    // A row restriction in column-wise order goes on after the hit instead of finding it again.
+    RecordingGrid r;
+    fill(r);
+    r.SetRow(3);
+    EXPECT_EQ(r.Replace("hit", "hit!", fnFindInCurrentRow), 1);
+    EXPECT_EQ(r.Cells(2, 3), "hit!");
+}
+
+TEST(VoGridSearch, TypeAheadLooksInTheSortColumnWithoutTags)
+{
+    RecordingGrid g;
+    fill(g);
+    g.SetCells(3, 3, "<b>abz</b>");
+    EXPECT_EQ(g.Search("AB"), 1);
+    g.SortSettings().Show = true;
+    g.SortSettings().Column = 3;
+    EXPECT_EQ(g.Search("AB"), 3);
+    EXPECT_EQ(g.Search("ZZ"), -1);
+}
+
+TEST(VoGridSearch, HighlightAndMarkRoundTrip)
+{
+    RecordingGrid g;
+    fill(g);
+    g.HilightInCell(false, 1, 1, "ab");
+    EXPECT_EQ(g.Cells(1, 1), "<hi>ab</hi>c");
+    g.UnHilightInCell(1, 1);
+    EXPECT_EQ(g.Cells(1, 1), "abc");
+
+    g.SetCells(2, 1, "a&b");
+    g.HilightInCell(false, 2, 1, "b");
+    EXPECT_EQ(g.Cells(2, 1), "a&amp;<hi>b</hi>");
+    g.UnHilightInCell(2, 1);
+    EXPECT_EQ(g.Cells(2, 1), "a&b");
+
+    g.MarkInGrid(false, true, "ab");
+    EXPECT_EQ(g.Cells(1, 1), "<e>ab</e>c");
+    EXPECT_EQ(g.Cells(1, 2), "ABD");
+    g.UnMarkInGrid(false);
+    EXPECT_EQ(g.Cells(1, 1), "abc");
+    EXPECT_EQ(g.HilightText(false, "xAx", "a"), "x<hi>A</hi>x");
+    EXPECT_EQ(g.UnHilightText("x<hi>A</hi>x"), "xAx");
+}
+
+TEST(VoGridSearch, CellCheckerStripsOldMarks)
+{
+    RecordingGrid g;
+    fill(g);
+    EXPECT_TRUE(g.CheckCellText(1, 1));  // no checker
+    VOroDavoduRuzuCheck checker(nullptr);
+    g.CellChecker = &checker;
+    g.SetCells(1, 1, "a <e>bad</e> word");
+    EXPECT_TRUE(g.CheckCellText(1, 1));
+    EXPECT_EQ(g.Cells(1, 1), "a bad word");
+    EXPECT_TRUE(g.CheckGrid(false));
+}
+
+TEST(VoGridSearch, SearchPanelActions)
+{
+    RecordingGrid g;
+    fill(g);
+    std::vector<TSearchFooterAction> actions;
+    g.OnSearchFooterAction = [&actions](TObject*, const QString&, int, int, TSearchFooterAction a) {
+        actions.push_back(a);
+    };
+    g.SearchEditChange("hit", false, false);
+    EXPECT_FALSE(g.SearchFailed());
+    EXPECT_EQ(g.Row(), 2);
+    g.SearchFindNext("hit", false, false, false);
+    EXPECT_EQ(g.Row(), 3);
+    g.SearchFindNext("hit", false, false, true);
+    EXPECT_EQ(g.Row(), 2);
+    g.SearchEditChange("nothing", false, true);
+    EXPECT_TRUE(g.SearchFailed());
+    EXPECT_EQ(actions, (std::vector<TSearchFooterAction>{saFindFirst, saFindNext, saFindPrevious, saFindFirst}));
+    g.SearchHighlight("hit", false, true);
+    EXPECT_EQ(g.Cells(2, 2), "<hi>hit</hi>");
+    g.SearchHighlight("hit", false, false);
+    EXPECT_EQ(g.Cells(2, 2), "hit");
+    g.SearchFooter().SetVisible(true);
+    g.SearchClose();
+    EXPECT_FALSE(g.SearchFooter().Visible());
+}
