@@ -93,10 +93,10 @@ void VOroDavoduRuzu::createRunTimeControls()
     EditCheck->SetParent(this);
     EditBtn = new TGridEditBtn(this);
     EditBtn->SetParent(this);
-    EditBtn->IsWinXP = FIsWinXP;
+    EditBtn->SetIsWinXP(FIsWinXP);
     UnitEditBtn = new TGridUnitEditBtn(this);
     UnitEditBtn->SetParent(this);
-    UnitEditBtn->IsWinXP = FIsWinXP;
+    UnitEditBtn->SetIsWinXP(FIsWinXP);
     UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
         if (OnUnitChanged)
             OnUnitChanged(this, RealCol(), Row(), NewUnit);
