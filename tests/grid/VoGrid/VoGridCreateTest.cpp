@@ -31,7 +31,7 @@ TEST(VoGridCreate, NewGridHasItsDefaults)
     ASSERT_NE(g.Combobox(), nullptr);
     EXPECT_FALSE(g.Combobox()->Visible());
     EXPECT_FALSE(g.Combobox()->Enabled());
-    EXPECT_EQ(g.BtnEdit()->ButtonCaption, QStringLiteral("..."));
+    EXPECT_EQ(g.BtnEdit()->ButtonCaption(), QStringLiteral("..."));
     EXPECT_EQ(g.FooterPanel()->Align(), alBottom);
     EXPECT_EQ(g.SearchPanel()->Height(), 0);
 }

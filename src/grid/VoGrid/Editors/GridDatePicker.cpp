@@ -5,6 +5,8 @@
 #include "platform/Forms.h"
 
 namespace {
+constexpr char16_t Enter = 13, Tab = 9;
+
 bool isDigit(char16_t Key)
 {
     return Key >= u'0' && Key <= u'9';
@@ -91,6 +93,10 @@ void TGridDatePicker::KeyDown(WORD& Key, TShiftState Shift)
 
 void TGridDatePicker::KeyPress(char16_t& Key)
 {
+    if (Key == Enter || Key == Tab) {
+        Key = 0;
+        return;
+    }
     if (isDigit(Key)) {
         DecodeDateTime(DateTime(), Fy, Fm, Fd, Fth, Ftm, Fts, Ftms);
         FFieldBefore = FieldIndex();
@@ -177,6 +183,14 @@ void TGridDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
     }
     g.DoneInplaceEdit(Key, Shift);
     Key = 0;
+}
+
+void TGridDateTimePicker::KeyPress(char16_t& Key)
+{
+    if (Key == Enter || Key == Tab)
+        Key = 0;
+    else
+        TVoDateTimePicker::KeyPress(Key);
 }
 
 // The focus may move to the inner time picker without ending the edit.

@@ -155,6 +155,7 @@ public:
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
     void DoExit() override;
 
 private:

@@ -24,8 +24,14 @@ void TGridSpin::WndProc(TMessage& Message)
             Message.Result = 1;
         return;
     }
+    // The paging keys and the vertical arrows come to the key handling here rather than stepping at once.
+    if (Message.Msg == WM_KEYDOWN && (Message.WParam == VK_PRIOR || Message.WParam == VK_NEXT ||
+                                      Message.WParam == VK_UP || Message.WParam == VK_DOWN)) {
+        TCustomMaskEdit::WndProc(Message);
+        return;
+    }
     if (Message.Msg == WM_CHAR && (Message.WParam == Tab || Message.WParam == Enter)) {
-        Message.Result = 0;
+        Message.Result = 1;
         return;
     }
     TVsgSpinEdit::WndProc(Message);
@@ -97,8 +103,10 @@ void TGridSpin::KeyPress(char16_t& Key)
 {
     if (Key == Esc)
         Key = 0;
-    if (Key == Enter)
+    if (Key == Enter) {
+        Key = 0;
         return;
+    }
     TVsgSpinEdit::KeyPress(Key);
 }
 
