@@ -424,6 +424,13 @@ TDateTime VOroDavoduRuzu::editDateTime(const QString& Text, TDateTimeKind Kind)
     TDateTime date = 0, time = 0;
     if (Kind == dtkDate && !StrToDateByFormat(parts[0], date))
         return value;
+    if (Kind == dtkDate) {
+        // A two-digit year is of this century below 50, else of the last one.
+        int y = 0, m = 0, d = 0;
+        DecodeDate(date, y, m, d);
+        if (y < 100 && !TryEncodeDate(y + (y < 50 ? 2000 : 1900), m, d, date))
+            return value;
+    }
     if (!timePart.isEmpty()) {
         const QTime t = QTime::fromString(timePart, QStringLiteral("H%1m%1s").arg(LocaleTimeSeparator()));
         const QTime hm = t.isValid() ? t : QTime::fromString(timePart, QStringLiteral("H%1m").arg(LocaleTimeSeparator()));
