@@ -44,6 +44,17 @@ TVsgSpinType spinTypeOf(TEditorType type)
     }
 }
 
+// Hours, minutes and optional seconds, or the regional short or long time.
+QTime readTime(const QString& text)
+{
+    const QChar sep = LocaleTimeSeparator();
+    for (const QString& format : {QStringLiteral("H%1m%1s").arg(sep), QStringLiteral("H%1m").arg(sep)})
+        if (const QTime t = QTime::fromString(text, format); t.isValid())
+            return t;
+    const QTime t = QLocale().toTime(text, QLocale::ShortFormat);
+    return t.isValid() ? t : QLocale().toTime(text, QLocale::LongFormat);
+}
+
 TDateTime nowDateTime()
 {
     const QDateTime now = QDateTime::currentDateTime();
@@ -419,10 +430,11 @@ TDateTime VOroDavoduRuzu::editDateTime(const QString& Text, TDateTimeKind Kind)
         OnCustomStrToDate(this, text, value);
         return value;
     }
-    const QStringList parts = text.split(u' ', Qt::SkipEmptyParts);
-    const QString timePart = Kind == dtkTime ? text : (parts.size() > 1 ? parts[1] : QString());
+    const qsizetype space = text.indexOf(u' ');
+    const QString datePart = space < 0 ? text : text.left(space);
+    const QString timePart = Kind == dtkTime ? text : (space < 0 ? QString() : text.mid(space + 1).trimmed());
     TDateTime date = 0, time = 0;
-    if (Kind == dtkDate && !StrToDateByFormat(parts[0], date))
+    if (Kind == dtkDate && !StrToDateByFormat(datePart, date))
         return value;
     if (Kind == dtkDate) {
         // A two-digit year is of this century below 50, else of the last one.
@@ -432,11 +444,10 @@ TDateTime VOroDavoduRuzu::editDateTime(const QString& Text, TDateTimeKind Kind)
             return value;
     }
     if (!timePart.isEmpty()) {
-        const QTime t = QTime::fromString(timePart, QStringLiteral("H%1m%1s").arg(LocaleTimeSeparator()));
-        const QTime hm = t.isValid() ? t : QTime::fromString(timePart, QStringLiteral("H%1m").arg(LocaleTimeSeparator()));
-        if (!hm.isValid())
+        const QTime t = readTime(timePart);
+        if (!t.isValid())
             return value;
-        time = hm.msecsSinceStartOfDay() / 86400000.0;
+        time = t.msecsSinceStartOfDay() / 86400000.0;
     }
     return Kind == dtkTime ? std::floor(value) + time : date + time;
 }

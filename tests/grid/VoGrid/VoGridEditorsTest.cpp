@@ -396,3 +396,24 @@ TEST(VoGridEditors, RichEditorStoresRtfAndReadsItBack)
     f.grid->CellToRich(2, 2, view);
     EXPECT_EQ(view.Text(), QString());
 }
+
+TEST(VoGridEditors, DateAndTimeEditorWritesTheValueOrNothingWhenUnchecked)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    TypedFixture f(edDateTimeEdit, QStringLiteral("3/4/2026 10:20"));
+    f.open();
+    TGridDateTimePicker& picker = *f.grid->DateAndTimePicker();
+    ASSERT_TRUE(picker.Visible());
+    const TDateTime value = EncodeDateTime(2026, 3, 4, 10, 20, 0, 0);
+    EXPECT_DOUBLE_EQ(picker.DateTime(), value);
+    SendKey(picker, VK_RETURN);
+    EXPECT_FALSE(picker.Visible());
+    EXPECT_FALSE(f.grid->IsEditing());
+    // The written short date and time read back as the same value.
+    picker.SetShowCheckbox(true);
+    f.open();
+    EXPECT_DOUBLE_EQ(picker.DateTime(), value);
+    picker.SetChecked(false);
+    SendKey(picker, VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QString());
+}
