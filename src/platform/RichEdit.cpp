@@ -3,10 +3,10 @@
 #include "platform/RichEdit.h"
 
 #include <QTextBlock>
-#include <cctype>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <cctype>
 #include <vector>
 
 #include "platform/ControlBridge.h"
@@ -57,7 +57,8 @@ struct RtfTables {
 
 QByteArray formatControls(const QTextCharFormat& f, RtfTables& tables)
 {
-    QByteArray out = "\\plain\\f" + QByteArray::number(tables.font(f.fontFamilies().toStringList().value(0, f.font().family())));
+    QByteArray out =
+        "\\plain\\f" + QByteArray::number(tables.font(f.fontFamilies().toStringList().value(0, f.font().family())));
     const double points = f.fontPointSize() > 0 ? f.fontPointSize() : 10.0;
     out += "\\fs" + QByteArray::number(qRound(points * 2));
     if (f.fontWeight() >= QFont::Bold)

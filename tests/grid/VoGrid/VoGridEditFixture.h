@@ -60,4 +60,3 @@ inline std::vector<QString> expected(std::initializer_list<const char*> lines)
         out.push_back(QString::fromUtf8(l));
     return out;
 }
-

@@ -1,8 +1,8 @@
 // The special editors of the string grid, opened with F2 and driven by keys and clicks: which control each
 // editor type gets, typing and committing, cancelling with Esc, the end-of-edit order and refusals, the
 // spin paging keys, the edit-button filters and button, the custom editor link and rich text.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "grid/VoGrid/Editors/EditLink.h"
 #include "grid/VoGrid/Editors/GridEditors.h"
@@ -120,12 +120,9 @@ TEST(VoGridEditors, TypeCommitAndCancelPerEditorType)
         const char* typed;
         const char* committed;
     } cases[] = {
-        {edSpinEdit, "5", "12", "12"},
-        {edTimeSpinEdit, "1:00:00", "10:20:30", "10:20:30"},
-        {edEditBtn, "old", "new", "new"},
-        {edNumericEditBtn, "1", "4x2", "42"},
-        {edFloatEditBtn, "1", "-2.5", "-2.5"},
-        {edMaskEditBtn, "old", "typed", "typed"},
+        {edSpinEdit, "5", "12", "12"},         {edTimeSpinEdit, "1:00:00", "10:20:30", "10:20:30"},
+        {edEditBtn, "old", "new", "new"},      {edNumericEditBtn, "1", "4x2", "42"},
+        {edFloatEditBtn, "1", "-2.5", "-2.5"}, {edMaskEditBtn, "old", "typed", "typed"},
     };
     for (const Case& c : cases) {
         for (const bool commit : {true, false}) {
@@ -200,7 +197,7 @@ TEST(VoGridEditors, SpinPagingKeysStayInRangeAndReport)
         bool up;
     } cases[] = {
         {VK_PRIOR, 5, 6, true}, {VK_PRIOR, 100, 100, true}, {VK_NEXT, 5, 4, false},
-        {VK_NEXT, 0, 0, false}, {VK_HOME, 5, 100, true},     {VK_END, 5, 0, false},
+        {VK_NEXT, 0, 0, false}, {VK_HOME, 5, 100, true},    {VK_END, 5, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);

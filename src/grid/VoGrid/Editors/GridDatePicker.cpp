@@ -63,8 +63,7 @@ bool TGridDatePicker::validate(WORD& Key, bool KeepCursor)
 void TGridDatePicker::KeyDown(WORD& Key, TShiftState Shift)
 {
     VOroDavoduRuzu& g = *FGrid;
-    if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE && Key != VK_PRIOR && Key != VK_NEXT &&
-        Key != VK_END) {
+    if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE && Key != VK_PRIOR && Key != VK_NEXT && Key != VK_END) {
         TVsgDateTimePicker::KeyDown(Key, Shift);
         return;
     }

@@ -11,8 +11,8 @@ constexpr char16_t Enter = 13, Tab = 9;
 
 bool isSpecial(WORD Key)
 {
-    return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
-           Key == VK_UP || Key == VK_DOWN;
+    return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP ||
+           Key == VK_DOWN;
 }
 
 // The filter of a numeric or float edit-button type, or the plain editors' pass.
