@@ -52,6 +52,8 @@ class TVoInplaceEdit;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TGridEditBtn;
+class TGridUnitEditBtn;
 class TVoRichEdit;
 
 // Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.

@@ -2,6 +2,7 @@
 // creation, the end of loading, copying another grid, repainting, resizing and the integral height.
 #include <QBuffer>
 
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoXPVS.h"
 #include "platform/Forms.h"

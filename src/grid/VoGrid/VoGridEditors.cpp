@@ -2,7 +2,7 @@
 // cell with the cell's value, and how its value is written back when editing ends.
 #include "grid/VoGrid/Editors/EditLink.h"
 #include "grid/VoGrid/Editors/FlagScope.h"
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 

@@ -1,5 +1,6 @@
 // Construction, defaults and life cycle of the string grid.
 #include "VoGridTestGrid.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "platform/Forms.h"
 
 TEST(VoGridCreate, NewGridHasItsDefaults)

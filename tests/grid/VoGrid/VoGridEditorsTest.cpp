@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "grid/VoGrid/Editors/EditLink.h"
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGridEditFixture.h"
 #include "grid/base/LocaleGuard.h"

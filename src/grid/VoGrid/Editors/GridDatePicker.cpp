@@ -1,6 +1,6 @@
 // The date pickers of the date, time and date-and-time types: the navigation keys validate and end the
 // edit, a typed digit that completes a field moves on to the next one.
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "platform/Forms.h"
 

@@ -1,7 +1,7 @@
 // The edit-with-button editors: number filters per editor type, lookup completion, paste, the ellipsis
 // hook on the button, and the unit editor that keeps value and unit in one cell.
 #include "grid/VoGrid/Editors/EditFilters.h"
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "platform/Clipbrd.h"
 #include "platform/Dialogs.h"

@@ -1,6 +1,6 @@
 // The spin editor: paging keys step within the range, the navigation keys validate and end the edit, and
 // the spin buttons report their click per spin type.
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
