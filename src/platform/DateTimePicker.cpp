@@ -325,11 +325,13 @@ void TDateTimePicker::SetChecked(bool v)
 
 void TDateTimePicker::SetMinDate(TDateTime value)
 {
+    minDate_ = value;
     edit_->setMinimumDateTime(toQDateTime(value));
 }
 
 void TDateTimePicker::SetMaxDate(TDateTime value)
 {
+    maxDate_ = value;
     edit_->setMaximumDateTime(toQDateTime(value));
 }
 

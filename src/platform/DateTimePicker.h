@@ -47,7 +47,10 @@ public:
     void SetChecked(bool v);
     TDTDateMode DateMode() const { return dateMode_; }
     void SetDateMode(TDTDateMode mode);
+    // 0: no limit.
+    TDateTime MinDate() const { return minDate_; }
     void SetMinDate(TDateTime value);
+    TDateTime MaxDate() const { return maxDate_; }
     void SetMaxDate(TDateTime value);
     bool DroppedDown() const;
     void SetDroppedDown(bool v);
@@ -85,6 +88,8 @@ private:
     TDTDateMode dateMode_ = dmComboBox;
     QString format_;
     bool showCheckbox_ = false;
+    TDateTime minDate_ = 0;
+    TDateTime maxDate_ = 0;
     bool ctl3D_ = true;
     bool updating_ = false;
     TCanvas canvas_;

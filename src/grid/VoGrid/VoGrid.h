@@ -56,6 +56,10 @@ class TEditLink;
 class TVoInplaceEdit;
 class TGridSpin;
 class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TVoRichEdit;
 
 // Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.
 constexpr int MaxHiddenColumn = 512;
@@ -1263,6 +1267,25 @@ public:
     int GetRadioButtonColumnIndex(int ACol);
     virtual bool ToggleRadioButtonCell(int ACol, int ARow, bool UserAction);
     bool AdvanceRadio(int ACol, int ARow, bool UserAction);
+    // Editors created on first use, and the other special editors.
+    TGridSpin* SpinEdit();
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TVoRichEdit* InplaceRichEdit();
+    TVoRichEdit* RichEdit();
+    // Rich text in cells: the cell keeps the rich text's stream, one character per byte.
+    void CellToRich(int Col, int Row, TVoRichEdit& R);
+    void RichToCell(int Col, int Row, TVoRichEdit& R);
+    QString RichToString(TVoRichEdit& R);
+    // Spin buttons drawn in a cell: the mouse code sets one, the opening spin editor performs it once.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    // Handlers bound to the date pickers.
+    void DatePickerChange(TObject* Sender);
+    void DatePickerCloseUp(TObject* Sender);
+    void DatePickerDropDown(TObject* Sender);
+    void DateTimePickerTimeChange(TObject* Sender);
+    TDateTimeChangeEvent OnDateTimeChange;
     // Events of editing.
     TCellValidateEvent OnCellValidate;
     TCellValidateEvent OnCellValidateWide;
@@ -1307,6 +1330,36 @@ private:
     friend class TGridCombo;
     friend class TGridCheckBox;
     friend class TGridButton;
+    friend class TGridSpin;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TEditLink;
+    friend class TVoRichEdit;
+    // What the special editors share: Tab handed to the grid, the end of a key, the focus leaving.
+    bool editorTab();
+    void editorFinish(WORD& Key, TShiftState Shift, bool Reopen);
+    void editorExit();
+    bool editorWantsKey(WORD Key, bool TabOwned) const;
+    // Showing and committing the editors of each family.
+    void showSpin(int C, int ARow, const TRect& R);
+    void showDatePicker(int C, int ARow, const TRect& R);
+    void showDateTimePicker(int C, int ARow, const TRect& R);
+    void showEditBtn(int C, int ARow, const TRect& R);
+    void showUnitEditBtn(int C, int ARow, const TRect& R);
+    void showCustom(int C, int ARow, const TRect& R, const TBrush& Brush, const TFont& Font);
+    void showRichEdit(int C, int ARow, const TRect& R);
+    void commitSpin(int C, int ARow);
+    // A cell text as a date (dtkDate: date and time) or a time, as the editors read it; the current date
+    // and time when empty or unreadable. And the short date and time text the date-and-time editor writes.
+    TDateTime editDateTime(const QString& Text, TDateTimeKind Kind);
+    QString editDateTimeText(TDateTime Value) const;
+    TGridSpin* FEditSpin = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TVoRichEdit* FRichEdit = nullptr;
+    TVoRichEdit* FInplaceRichEdit = nullptr;
     // Types whose control is not built here (the drop-down family among them) edit as text.
     bool servedByTextEditor(TEditorType type) const;
     void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);

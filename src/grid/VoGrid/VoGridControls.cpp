@@ -54,10 +54,3 @@ TGridTransCombo::TGridTransCombo(TComponent* AOwner) : TComboBox(AOwner)
 {
     Hide();
 }
-
-TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TEdit(AOwner)
-{
-    SetEnabled(false);
-    Hide();
-}
-

@@ -97,23 +97,3 @@ public:
     explicit TGridTransCombo(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TGridTransCombo"); }
 };
-
-// --- In-place editor wrappers -------------------------------------------------------------------
-
-// Edit with a button; the button's click asks the grid for the text (ellipsis click).
-class TGridEditBtn : public TEdit {
-public:
-    explicit TGridEditBtn(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridEditBtn"); }
-    QString ButtonCaption = QStringLiteral("...");
-    bool IsWinXP = false;
-};
-
-// Edit with a button and a unit; a unit change goes to OnUnitChanged.
-class TGridUnitEditBtn : public TGridEditBtn {
-public:
-    using TGridEditBtn::TGridEditBtn;
-    QString ClassName() const override { return QStringLiteral("TGridUnitEditBtn"); }
-    std::function<void(TObject* Sender, const QString& NewUnit)> OnUnitChanged;
-};
-

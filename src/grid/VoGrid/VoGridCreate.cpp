@@ -2,6 +2,7 @@
 // creation, the end of loading, copying another grid, repainting, resizing and the integral height.
 #include <QBuffer>
 
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoXPVS.h"
 #include "platform/Forms.h"
@@ -93,10 +94,10 @@ void VOroDavoduRuzu::createRunTimeControls()
     EditCheck->SetParent(this);
     EditBtn = new TGridEditBtn(this);
     EditBtn->SetParent(this);
-    EditBtn->IsWinXP = FIsWinXP;
+    EditBtn->SetIsWinXP(FIsWinXP);
     UnitEditBtn = new TGridUnitEditBtn(this);
     UnitEditBtn->SetParent(this);
-    UnitEditBtn->IsWinXP = FIsWinXP;
+    UnitEditBtn->SetIsWinXP(FIsWinXP);
     UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
         if (OnUnitChanged)
             OnUnitChanged(this, RealCol(), Row(), NewUnit);

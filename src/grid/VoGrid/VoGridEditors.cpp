@@ -1,19 +1,95 @@
 // The special editors of the string grid: which control serves an editor type, how it is laid over the
 // cell with the cell's value, and how its value is written back when editing ends.
+#include "grid/VoGrid/Editors/EditLink.h"
 #include "grid/VoGrid/Editors/FlagScope.h"
-#include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
+#include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 
+#include <QDateTime>
+#include <cmath>
+
+namespace {
+bool isSpinType(TEditorType type)
+{
+    return type == edSpinEdit || type == edFloatSpinEdit || type == edTimeSpinEdit || type == edDateSpinEdit;
+}
+
+bool isDateType(TEditorType type)
+{
+    return type == edDateEdit || type == edDateEditUpDown || type == edTimeEdit;
+}
+
+bool isEditBtnType(TEditorType type)
+{
+    return type == edEditBtn || type == edNumericEditBtn || type == edFloatEditBtn || type == edMaskEditBtn;
+}
+
+bool isUnitType(TEditorType type)
+{
+    return type == edUnitEditBtn || type == edNumericUnitEditBtn || type == edFloatUnitEditBtn;
+}
+
+TVsgSpinType spinTypeOf(TEditorType type)
+{
+    switch (type) {
+    case edFloatSpinEdit:
+        return sptFloat;
+    case edTimeSpinEdit:
+        return sptTime;
+    case edDateSpinEdit:
+        return sptDate;
+    default:
+        return sptNormal;
+    }
+}
+
+// Hours, minutes and optional seconds, or the regional short or long time.
+QTime readTime(const QString& text)
+{
+    const QChar sep = LocaleTimeSeparator();
+    for (const QString& format : {QStringLiteral("H%1m%1s").arg(sep), QStringLiteral("H%1m").arg(sep)})
+        if (const QTime t = QTime::fromString(text, format); t.isValid())
+            return t;
+    const QTime t = QLocale().toTime(text, QLocale::ShortFormat);
+    return t.isValid() ? t : QLocale().toTime(text, QLocale::LongFormat);
+}
+
+TDateTime nowDateTime()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return EncodeDateTime(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                          now.time().minute(), now.time().second(), now.time().msec());
+}
+}  // namespace
+
+// The text types, and the drop-down types until their controls exist.
 bool VOroDavoduRuzu::servedByTextEditor(TEditorType type) const
 {
     switch (type) {
-    case edComboEdit:
-    case edComboList:
-    case edCheckBox:
-    case edButton:
-        return false;
-    default:
+    case edNormal:
+    case edNumeric:
+    case edPositiveNumeric:
+    case edFloat:
+    case edCapital:
+    case edMixedCase:
+    case edPassword:
+    case edLowerCase:
+    case edUpperCase:
+    case edValidChars:
+    case edPositiveFloat:
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edColorPickerDropDown:
+    case edImagePickerDropDown:
+    case edVoGridDropDown:
         return true;
+    default:
+        return false;
     }
 }
 
@@ -48,30 +124,50 @@ void VOroDavoduRuzu::ShowSpecialEditor(int ACol, int ARow)
     FEditCtrl = nullptr;
     if (EditControl != edCustom)
         FLastValidation = true;
-    switch (EditControl) {
-    case edComboEdit:
-    case edComboList:
-        EditCombo->SetColor(brush.Color());
-        showCombo(C, ARow, R);
-        break;
-    case edCheckBox:
-        EditCheck->SetBounds(R.Left, R.Top, R.Width() - 1, R.Height() - 1);
-        EditCheck->SetText(GetEditText(ACol, ARow));
-        EditCheck->SetEnabled(true);
-        EditCheck->SetState(cbUnchecked);
-        EditCheck->SetVisible(true);
-        EditCheck->SetFocus();
-        break;
-    case edButton:
-        GridButton->SetBounds(R.Left - 1, R.Top - 1, R.Width() + 1, R.Height() + 1);
-        GridButton->SetText(GetEditText(ACol, ARow));
-        GridButton->SetEnabled(true);
-        GridButton->SetVisible(true);
-        GridButton->SetFocus();
-        FEditCtrl = GridButton;
-        break;
-    default:
-        break;
+    const TEditorType type = EditControl;
+    if (isSpinType(type)) {
+        showSpin(C, ARow, R);
+    } else if (isDateType(type)) {
+        showDatePicker(C, ARow, R);
+    } else if (isEditBtnType(type)) {
+        showEditBtn(C, ARow, R);
+    } else if (isUnitType(type)) {
+        showUnitEditBtn(C, ARow, R);
+    } else {
+        switch (type) {
+        case edComboEdit:
+        case edComboList:
+            EditCombo->SetColor(brush.Color());
+            showCombo(C, ARow, R);
+            break;
+        case edCheckBox:
+            EditCheck->SetBounds(R.Left, R.Top, R.Width() - 1, R.Height() - 1);
+            EditCheck->SetText(GetEditText(ACol, ARow));
+            EditCheck->SetEnabled(true);
+            EditCheck->SetState(cbUnchecked);
+            EditCheck->SetVisible(true);
+            EditCheck->SetFocus();
+            break;
+        case edButton:
+            GridButton->SetBounds(R.Left - 1, R.Top - 1, R.Width() + 1, R.Height() + 1);
+            GridButton->SetText(GetEditText(ACol, ARow));
+            GridButton->SetEnabled(true);
+            GridButton->SetVisible(true);
+            GridButton->SetFocus();
+            FEditCtrl = GridButton;
+            break;
+        case edDateTimeEdit:
+            showDateTimePicker(C, ARow, R);
+            break;
+        case edCustom:
+            showCustom(C, ARow, R, brush, font);
+            break;
+        case edRichEdit:
+            showRichEdit(C, ARow, R);
+            break;
+        default:
+            break;
+        }
     }
     FStartEditChar = QChar();
 }
@@ -159,27 +255,342 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
     const TFlagScope blockKill(FBlockKill);
     const int C = RealColIndex(ACol);
     FStartEditChar = QChar();
-    switch (EditControl) {
-    case edComboEdit:
-    case edComboList:
-        if (!EditMode)
+    const TEditorType type = EditControl;
+    if (isSpinType(type)) {
+        EditMode = false;
+        commitSpin(C, ARow);
+        hideEditorControl(*SpinEdit());
+    } else if (isDateType(type)) {
+        if (VoGridUnit().DatePickerAvailable) {
+            EditMode = false;
+            TGridDatePicker& picker = *DateTimePicker();
+            SetEditedCellText(C, ARow, picker.Checked() ? picker.Text() : QString());
+            hideEditorControl(picker);
+        }
+    } else if (isEditBtnType(type)) {
+        if (EditMode) {
+            EditMode = false;
+            SetEditedCellText(C, ARow, EditBtn->Text());
+            hideEditorControl(*EditBtn);
+        }
+    } else if (isUnitType(type)) {
+        if (EditMode) {
+            EditMode = false;
+            SetEditedCellText(C, ARow, UnitEditBtn->TextAndUnit());
+            hideEditorControl(*UnitEditBtn);
+        }
+    } else {
+        switch (type) {
+        case edComboEdit:
+        case edComboList:
+            if (!EditMode)
+                break;
+            EditMode = false;
+            SetEditedCellText(C, ARow, EditCombo->Text());
+            hideEditorControl(*EditCombo);
             break;
-        EditMode = false;
-        SetEditedCellText(C, ARow, EditCombo->Text());
-        hideEditorControl(*EditCombo);
-        break;
-    case edCheckBox:
-        EditMode = false;
-        hideEditorControl(*EditCheck);
-        break;
-    case edButton:
-        EditMode = false;
-        hideEditorControl(*GridButton);
-        break;
-    default:
-        break;
+        case edCheckBox:
+            EditMode = false;
+            hideEditorControl(*EditCheck);
+            break;
+        case edButton:
+            EditMode = false;
+            hideEditorControl(*GridButton);
+            break;
+        case edDateTimeEdit:
+            if (VoGridUnit().DatePickerAvailable && FEditDateTime) {
+                EditMode = false;
+                SetEditedCellText(C, ARow, FEditDateTime->CellText());
+                hideEditorControl(*FEditDateTime);
+            }
+            break;
+        case edCustom:
+            if (EditLink) {
+                EditMode = false;
+                SetEditedCellText(C, ARow, EditLink->GetEditorValue());
+                if (EditLink->EditStyle != esPopup)
+                    EditLink->SetVisible(false);
+                EditLink->RestoreWinProc();
+            }
+            break;
+        case edRichEdit:
+            if (FInplaceRichEdit && FInplaceRichEdit->Visible()) {
+                EditMode = false;
+                SetEditedCellText(C, ARow, RichToString(*FInplaceRichEdit));
+                hideEditorControl(*FInplaceRichEdit);
+            }
+            break;
+        default:
+            break;
+        }
     }
     if (EditControl != edNormal && FEditActive)
         NotifyEditDone(C, ARow);
     FEditActive = false;
+}
+
+// --- Editors created on first use ----------------------------------------------------------------
+
+TGridSpin* VOroDavoduRuzu::SpinEdit()
+{
+    if (!FEditSpin) {
+        FEditSpin = new TGridSpin(this);
+        FEditSpin->SetParent(this);
+        FEditSpin->SetIsWinXP(FIsWinXP);
+    }
+    return FEditSpin;
+}
+
+TGridDatePicker* VOroDavoduRuzu::DateTimePicker()
+{
+    if (!FEditDate) {
+        FEditDate = new TGridDatePicker(this);
+        FEditDate->SetParent(this);
+        FEditDate->OnChange = [this](TObject* Sender) { DatePickerChange(Sender); };
+        FEditDate->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+        FEditDate->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
+    }
+    return FEditDate;
+}
+
+TGridDateTimePicker* VOroDavoduRuzu::DateAndTimePicker()
+{
+    if (!FEditDateTime) {
+        FEditDateTime = new TGridDateTimePicker(this);
+        FEditDateTime->SetParent(this);
+        FEditDateTime->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+        FEditDateTime->OnTimeChange = [this](TObject* Sender) { DateTimePickerTimeChange(Sender); };
+    }
+    return FEditDateTime;
+}
+
+// --- Spin, date and edit-button editors -----------------------------------------------------------
+
+void VOroDavoduRuzu::showSpin(int C, int ARow, const TRect& R)
+{
+    TGridSpin& spin = *SpinEdit();
+    const QString text = GetEditText(DisplColIndexOf(C), ARow);
+    {
+        const TFlagScope quiet(FNoEditChange);
+        spin.ExcelStyleDecimalSeparator = ExcelStyleDecimalSeparator;
+        spin.SetSpinType(spinTypeOf(EditControl));
+        switch (spin.SpinType()) {
+        case sptNormal:
+            spin.SetValue(text.trimmed().toInt());
+            break;
+        case sptFloat:
+            spin.SetText(CleanFloatText(text));
+            spin.SetFloatValue(spin.FloatValue());
+            break;
+        case sptTime:
+            spin.SetText(text);
+            break;
+        case sptDate:
+            spin.SetDateValue(editDateTime(text, dtkDate));
+            break;
+        }
+    }
+    showEditorControl(spin, C, ARow, R);
+    if (FSpinUpClick || FSpinDnClick)
+        spin.PerformSpinClick(FSpinUpClick);
+    FSpinUpClick = false;
+    FSpinDnClick = false;
+}
+
+void VOroDavoduRuzu::commitSpin(int C, int ARow)
+{
+    TGridSpin& spin = *SpinEdit();
+    if (spin.AllowEmptyValue && spin.Text().trimmed().isEmpty()) {
+        SetCells(C, ARow, QString());
+        return;
+    }
+    switch (spin.SpinType()) {
+    case sptNormal:
+        SetInts(C, ARow, spin.Value());
+        break;
+    case sptFloat:
+        SetFloats(C, ARow, spin.FloatValue());
+        break;
+    case sptTime:
+        SetEditedCellText(C, ARow, spin.Text());
+        break;
+    case sptDate:
+        SetDates(C, ARow, spin.DateValue());
+        break;
+    }
+}
+
+TDateTime VOroDavoduRuzu::editDateTime(const QString& Text, TDateTimeKind Kind)
+{
+    const QString text = Text.trimmed();
+    if (text.isEmpty())
+        return nowDateTime();
+    TDateTime value = nowDateTime();
+    if (Kind == dtkDate && OnCustomStrToDate) {
+        OnCustomStrToDate(this, text, value);
+        return value;
+    }
+    const qsizetype space = text.indexOf(u' ');
+    const QString datePart = space < 0 ? text : text.left(space);
+    const QString timePart = Kind == dtkTime ? text : (space < 0 ? QString() : text.mid(space + 1).trimmed());
+    TDateTime date = 0, time = 0;
+    if (Kind == dtkDate && !StrToDateByFormat(datePart, date))
+        return value;
+    if (Kind == dtkDate) {
+        // A two-digit year is of this century below 50, else of the last one.
+        int y = 0, m = 0, d = 0;
+        DecodeDate(date, y, m, d);
+        if (y < 100 && !TryEncodeDate(y + (y < 50 ? 2000 : 1900), m, d, date))
+            return value;
+    }
+    if (!timePart.isEmpty()) {
+        const QTime t = readTime(timePart);
+        if (!t.isValid())
+            return value;
+        time = t.msecsSinceStartOfDay() / 86400000.0;
+    }
+    return Kind == dtkTime ? std::floor(value) + time : date + time;
+}
+
+QString VOroDavoduRuzu::editDateTimeText(TDateTime Value) const
+{
+    int y = 0, m = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
+    DecodeDateTime(Value, y, m, d, h, mi, s, ms);
+    const QDateTime dt(QDate(y, m, d), QTime(h, mi, s));
+    return QLocale().toString(dt.date(), LocaleShortDateFormat()) + u' ' +
+           QLocale().toString(dt.time(), LocaleShortTimeFormat());
+}
+
+void VOroDavoduRuzu::showDatePicker(int C, int ARow, const TRect& R)
+{
+    if (!VoGridUnit().DatePickerAvailable)
+        return;
+    TGridDatePicker& picker = *DateTimePicker();
+    const TDateTimeKind kind = EditControl == edTimeEdit ? dtkTime : dtkDate;
+    {
+        const TFlagScope quiet(FNoEditChange);
+        picker.SetKind(kind);
+        picker.SetDateMode(EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
+        TDateTime value = editDateTime(GetEditText(DisplColIndexOf(C), ARow), kind);
+        if (kind == dtkDate && picker.MaxDate() != 0 && value > picker.MaxDate())
+            value = picker.MaxDate() - 1;
+        if (kind == dtkDate && picker.MinDate() != 0 && value <= picker.MinDate())
+            value = picker.MinDate() + 1;
+        picker.SetDateTime(value);
+    }
+    if (kind == dtkTime)
+        FStartEditChar = QChar();
+    showEditorControl(picker, C, ARow, R);
+    if (kind == dtkDate && FMouseActions.DirectDateDrop)
+        picker.Perform(WM_KEYDOWN, VK_F4);
+}
+
+void VOroDavoduRuzu::showDateTimePicker(int C, int ARow, const TRect& R)
+{
+    if (!VoGridUnit().DatePickerAvailable)
+        return;
+    TGridDateTimePicker& picker = *DateAndTimePicker();
+    {
+        const TFlagScope quiet(FNoEditChange);
+        picker.SetDateTime(editDateTime(GetEditText(DisplColIndexOf(C), ARow), dtkDate));
+    }
+    picker.SetBounds(R.Left, R.Top, R.Width() - 1, std::max(picker.Height(), R.Height() - 1));
+    DoGetEditorProp(C, ARow, EditLink);
+    picker.SetEnabled(true);
+    picker.SetVisible(true);
+    picker.SetFocus();
+}
+
+void VOroDavoduRuzu::showEditBtn(int C, int ARow, const TRect& R)
+{
+    TGridEditBtn& edit = *EditBtn;
+    {
+        const TFlagScope quiet(FNoEditChange);
+        edit.SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(DisplColIndexOf(C), ARow) : QString());
+        edit.SetMaxLength(MaxEditLength);
+        edit.SetText(GetEditText(DisplColIndexOf(C), ARow));
+    }
+    edit.SetBounds(R.Left, R.Top, R.Width() - 1, R.Height() - 1);
+    edit.SetVisible(true);
+    edit.SetEnabled(true);
+    edit.SetFocus();
+    if (!FStartEditChar.isNull())
+        PostMessage(&edit, WM_CHAR, FStartEditChar.unicode());
+    FEditCtrl = &edit;
+}
+
+void VOroDavoduRuzu::showUnitEditBtn(int C, int ARow, const TRect& R)
+{
+    TGridUnitEditBtn& edit = *UnitEditBtn;
+    {
+        const TFlagScope quiet(FNoEditChange);
+        edit.SetMaxLength(MaxEditLength);
+        edit.SetCellText(GetEditText(DisplColIndexOf(C), ARow));
+    }
+    showEditorControl(edit, C, ARow, R);
+}
+
+// --- Shared by the editor classes ----------------------------------------------------------------
+
+// Enter and Esc belong to every editor; Tab when the editor owns it.
+bool VOroDavoduRuzu::editorWantsKey(WORD Key, bool TabOwned) const
+{
+    return Key == VK_RETURN || Key == VK_ESCAPE || (Key == VK_TAB && TabOwned);
+}
+
+// After an accepted value: with goTabs the grid moves on itself (true); otherwise Tab is posted to the
+// grid so that the form moves the focus once the edit has ended.
+bool VOroDavoduRuzu::editorTab()
+{
+    if (Options() & goTabs) {
+        HideInplaceEdit();
+        SetFocus();
+        HandleTabKey(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    PostMessage(this, WM_KEYDOWN, VK_TAB);
+    return false;
+}
+
+void VOroDavoduRuzu::editorFinish(WORD& Key, TShiftState Shift, bool Reopen)
+{
+    DoneInplaceEdit(Key, Shift);
+    if (Reopen && FNavigation.AdvanceOnEnter && FNavigation.AdvanceAutoEdit)
+        ShowInplaceEdit();
+    Key = 0;
+}
+
+void VOroDavoduRuzu::editorExit()
+{
+    if (!FBlockKill)
+        HideInplaceEdit();
+}
+
+// --- Date picker handlers ------------------------------------------------------------------------
+
+void VOroDavoduRuzu::DatePickerChange(TObject*)
+{
+    if (!OnEditChange || FNoEditChange || !FEditDate)
+        return;
+    OnEditChange(this, Col(), Row(), FEditDate->Text());
+}
+
+void VOroDavoduRuzu::DatePickerCloseUp(TObject*)
+{
+    if (OnDatePickerCloseUp)
+        OnDatePickerCloseUp(this, Row(), Col());
+    if (FMouseActions.DirectDateClose)
+        HideInplaceEdit();
+}
+
+void VOroDavoduRuzu::DatePickerDropDown(TObject*)
+{
+    if (OnDatePickerDropDown)
+        OnDatePickerDropDown(this, Row(), Col());
+}
+
+void VOroDavoduRuzu::DateTimePickerTimeChange(TObject*)
+{
+    if (OnDateTimeChange && FEditDateTime)
+        OnDateTimeChange(this, Col(), Row(), FEditDateTime->DateTime());
 }

@@ -1,5 +1,6 @@
 // Construction, defaults and life cycle of the string grid.
 #include "VoGridTestGrid.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "platform/Forms.h"
 
 TEST(VoGridCreate, NewGridHasItsDefaults)
@@ -31,7 +32,7 @@ TEST(VoGridCreate, NewGridHasItsDefaults)
     ASSERT_NE(g.Combobox(), nullptr);
     EXPECT_FALSE(g.Combobox()->Visible());
     EXPECT_FALSE(g.Combobox()->Enabled());
-    EXPECT_EQ(g.BtnEdit()->ButtonCaption, QStringLiteral("..."));
+    EXPECT_EQ(g.BtnEdit()->ButtonCaption(), QStringLiteral("..."));
     EXPECT_EQ(g.FooterPanel()->Align(), alBottom);
     EXPECT_EQ(g.SearchPanel()->Height(), 0);
 }

@@ -1,6 +1,7 @@
 #include "grid/VoGrid/Editors/EditFilters.h"
 
 #include "grid/VoGrid/VoGridUnit.h"
+#include "platform/Classes.h"
 
 namespace {
 constexpr char16_t Backspace = 8, Tab = 9, Enter = 13, Esc = 27;
@@ -45,4 +46,18 @@ TCharVerdict FloatCharVerdict(char16_t Key, const TEditState& Edit, bool AllowMi
     if (Key == u'-' && !minusFits(Edit))
         return TCharVerdict::Beep;
     return TCharVerdict::Pass;
+}
+
+QString LookupCompletion(const TStringList& Items, const QString& Typed, bool CaseSensitive)
+{
+    constexpr int LookupLimit = 255;
+    if (Typed.isEmpty())
+        return QString();
+    const Qt::CaseSensitivity cs = CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (int i = 0; i < Items.Count(); ++i) {
+        const QString item = Items[i].left(LookupLimit);
+        if (item.startsWith(Typed, cs))
+            return Typed + item.mid(Typed.size());
+    }
+    return QString();
 }

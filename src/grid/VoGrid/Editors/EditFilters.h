@@ -3,6 +3,8 @@
 // editors: whether a typed character is taken, refused with a beep or dropped silently.
 #include <QString>
 
+class TStringList;
+
 enum class TCharVerdict { Pass, Beep, Drop };
 
 // What the edit looks like when the character arrives.
@@ -17,3 +19,6 @@ TCharVerdict NumericCharVerdict(char16_t Key, const TEditState& Edit, bool Allow
 // Digits, one regional decimal separator and a leading "-" (when AllowMinus); the thousand separator and a
 // second decimal separator are dropped; other characters pass only with Ctrl held (shortcuts).
 TCharVerdict FloatCharVerdict(char16_t Key, const TEditState& Edit, bool AllowMinus, bool CtrlDown);
+
+// The first lookup item that starts with the typed text (at most 255 characters of it), or an empty text.
+QString LookupCompletion(const TStringList& Items, const QString& Typed, bool CaseSensitive);

@@ -9,7 +9,6 @@
 namespace {
 constexpr char16_t CtrlA = 1, CtrlC = 3, CtrlV = 0x16, CtrlX = 0x18;
 constexpr char16_t Backspace = 8, LineFeed = 10, Enter = 13, Esc = 27;
-constexpr int LookupLimit = 255;
 constexpr LPARAM KeypadScanBit = LPARAM{1} << 22;
 
 bool ctrlDown()
@@ -361,18 +360,11 @@ void TVoInplaceEdit::DoChange()
     if (!Workmode || SelLength() > 0 || !g.Lookup || g.LookupItems().Count() == 0)
         return;
     const QString typed = Text().left(SelStart());
-    if (typed.isEmpty())
+    const QString completed = LookupCompletion(g.LookupItems(), typed, g.LookupCaseSensitive);
+    if (completed.isEmpty())
         return;
-    const Qt::CaseSensitivity cs = g.LookupCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (int i = 0; i < g.LookupItems().Count(); ++i) {
-        const QString item = g.LookupItems()[i].left(LookupLimit);
-        if (!item.startsWith(typed, cs))
-            continue;
-        const QString completed = typed + item.mid(typed.size());
-        SetText(completed);
-        SetSelection(static_cast<int>(typed.size()), static_cast<int>(completed.size()));
-        return;
-    }
+    SetText(completed);
+    SetSelection(static_cast<int>(typed.size()), static_cast<int>(completed.size()));
 }
 
 void TVoInplaceEdit::Change()

@@ -1,0 +1,416 @@
+// The special editors of the string grid, opened with F2 and driven by keys and clicks: which control each
+// editor type gets, typing and committing, cancelling with Esc, the end-of-edit order and refusals, the
+// spin paging keys, the edit-button filters and button, the custom editor link and rich text.
+#include <gtest/gtest.h>
+#include <QApplication>
+
+#include "grid/VoGrid/Editors/EditLink.h"
+#include "grid/VoGrid/Editors/GridValueEditors.h"
+#include "grid/VoGrid/Editors/VoRichEdit.h"
+#include "grid/VoGrid/VoGridEditFixture.h"
+#include "grid/base/LocaleGuard.h"
+#include "platform/Clipbrd.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+struct TypedFixture : EditFixture {
+    explicit TypedFixture(TEditorType type, const QString& cell)
+    {
+        grid->DefaultEditor = type;
+        grid->SetCells(1, 1, cell);
+        grid->Navigation().AdvanceOnEnter = false;
+    }
+    TWinControl& control() { return *static_cast<TWinControl*>(grid->EditCtrl()); }
+};
+
+// An application editor: a plain edit whose keys and exit go through the link.
+class TestLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    TWinControl* GetEditControl() override { return edit; }
+    void CreateEditor(TWinControl* AParent) override
+    {
+        if (edit)
+            return;
+        edit = new TEdit(this);
+        edit->SetParent(AParent);
+        edit->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) { EditKeyDown(Sender, Key, Shift); };
+    }
+    QString GetEditorValue() override { return edit->Text(); }
+    void SetEditorValue(const QString& Value) override { edit->SetText(Value); }
+    TEdit* edit = nullptr;
+};
+
+}  // namespace
+
+// Every editor type opens through the factory: a special control, the text editor (also for the drop-down
+// types, whose controls are not built yet), or nothing.
+TEST(VoGridEditors, EveryEditorTypeOpensItsEditor)
+{
+    for (int t = edNormal; t <= edMaskEditBtn; ++t) {
+        const auto type = static_cast<TEditorType>(t);
+        SCOPED_TRACE(t);
+        TypedFixture f(type, QStringLiteral("7"));
+        TestLink& link = *new TestLink(&f.form);
+        f.grid->EditLink = &link;
+        f.open();
+        if (type == edNone) {
+            EXPECT_FALSE(f.grid->IsEditing());
+            continue;
+        }
+        if (type == edDataCheckBox)
+            continue;
+        const QString expectedClass = [type]() -> QString {
+            switch (type) {
+            case edSpinEdit:
+            case edFloatSpinEdit:
+            case edTimeSpinEdit:
+            case edDateSpinEdit:
+                return QStringLiteral("TGridSpin");
+            case edComboEdit:
+            case edComboList:
+                return QStringLiteral("TGridCombo");
+            case edEditBtn:
+            case edNumericEditBtn:
+            case edFloatEditBtn:
+            case edMaskEditBtn:
+                return QStringLiteral("TGridEditBtn");
+            case edUnitEditBtn:
+            case edNumericUnitEditBtn:
+            case edFloatUnitEditBtn:
+                return QStringLiteral("TGridUnitEditBtn");
+            case edCheckBox:
+                return QStringLiteral("TGridCheckBox");
+            case edDateEdit:
+            case edDateEditUpDown:
+            case edTimeEdit:
+                return QStringLiteral("TGridDatePicker");
+            case edDateTimeEdit:
+                return QStringLiteral("TGridDateTimePicker");
+            case edButton:
+                return QStringLiteral("TGridButton");
+            case edCustom:
+                return QStringLiteral("TEdit");
+            case edRichEdit:
+                return QStringLiteral("TVoRichEdit");
+            default:
+                return QStringLiteral("TVoInplaceEdit");
+            }
+        }();
+        TWinControl* focused = nullptr;
+        for (int i = 0; i < f.grid->ComponentCount(); ++i)
+            if (auto* w = dynamic_cast<TWinControl*>(f.grid->Components(i)); w && w->Focused())
+                focused = w;
+        if (!focused && link.edit && link.edit->Focused())
+            focused = link.edit;
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->ClassName(), expectedClass);
+        EXPECT_TRUE(f.grid->IsEditing());
+    }
+}
+
+// Type a value and commit it with Enter, or type and cancel with Esc, per editor type.
+TEST(VoGridEditors, TypeCommitAndCancelPerEditorType)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    struct Case {
+        TEditorType type;
+        const char* cell;
+        const char* typed;
+        const char* committed;
+    } cases[] = {
+        {edSpinEdit, "5", "12", "12"},         {edTimeSpinEdit, "1:00:00", "10:20:30", "10:20:30"},
+        {edEditBtn, "old", "new", "new"},      {edNumericEditBtn, "1", "4x2", "42"},
+        {edFloatEditBtn, "1", "-2.5", "-2.5"}, {edMaskEditBtn, "old", "typed", "typed"},
+    };
+    for (const Case& c : cases) {
+        for (const bool commit : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(commit).toStdString());
+            TypedFixture f(c.type, QString::fromUtf8(c.cell));
+            f.open();
+            TypeText(f.control(), QString::fromUtf8(c.typed));
+            SendKey(f.control(), commit ? VK_RETURN : VK_ESCAPE);
+            f.posted();
+            EXPECT_FALSE(f.grid->IsEditing());
+            EXPECT_FALSE(f.control().Visible());
+            EXPECT_TRUE(f.grid->Focused());
+            EXPECT_EQ(f.grid->Cells(1, 1), QString::fromUtf8(commit ? c.committed : c.cell));
+            EXPECT_EQ(f.log.back(), QStringLiteral("cell done 1,1"));
+        }
+    }
+}
+
+TEST(VoGridEditors, FloatAndDateSpinWriteTheirValues)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    TypedFixture f(edFloatSpinEdit, QStringLiteral("1.5"));
+    f.open();
+    TypeText(f.control(), QStringLiteral("2.25"));
+    SendKey(f.control(), VK_RETURN);
+    EXPECT_DOUBLE_EQ(f.grid->Floats(1, 1), 2.25);
+
+    TypedFixture d(edDateSpinEdit, QString());
+    d.grid->SetDates(1, 1, EncodeDateTime(2026, 3, 4, 0, 0, 0, 0));
+    const QString before = d.grid->Cells(1, 1);
+    d.open();
+    SendKey(d.control(), VK_RETURN);
+    EXPECT_EQ(d.grid->Cells(1, 1), before);
+}
+
+TEST(VoGridEditors, SpecialEditorEndsValidateWriteDoneThenPostedCellDone)
+{
+    TypedFixture f(edEditBtn, QStringLiteral("old"));
+    f.open();
+    TypeText(f.control(), QStringLiteral("new"));
+    SendKey(f.control(), VK_RETURN);
+    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new"}));
+    f.posted();
+    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"}));
+}
+
+TEST(VoGridEditors, RefusalKeepsEachSpecialEditorOpenWithTheCellValue)
+{
+    for (const TEditorType type : {edSpinEdit, edEditBtn, edUnitEditBtn}) {
+        SCOPED_TRACE(type);
+        TypedFixture f(type, QStringLiteral("5"));
+        f.validate = [](QString&, bool& valid) { valid = false; };
+        f.open();
+        TypeText(f.control(), QStringLiteral("9"));
+        SendKey(f.control(), VK_RETURN);
+        f.posted();
+        EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5"}));
+        EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("5"));
+        EXPECT_TRUE(f.grid->IsEditing());
+        EXPECT_TRUE(f.control().Visible());
+        EXPECT_TRUE(f.control().Focused());
+        EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+    }
+}
+
+TEST(VoGridEditors, SpinPagingKeysStayInRangeAndReport)
+{
+    struct Case {
+        WORD key;
+        int start;
+        int value;
+        bool up;
+    } cases[] = {
+        {VK_PRIOR, 5, 6, true}, {VK_PRIOR, 100, 100, true}, {VK_NEXT, 5, 4, false},
+        {VK_NEXT, 0, 0, false}, {VK_HOME, 5, 100, true},    {VK_END, 5, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        TypedFixture f(edSpinEdit, QString::number(c.start));
+        std::vector<std::pair<int, bool>> clicks;
+        f.grid->OnSpinClick = [&clicks](TObject*, int, int, int value, bool up) { clicks.emplace_back(value, up); };
+        f.open();
+        TGridSpin& spin = *f.grid->SpinEdit();
+        SendKey(spin, c.key);
+        EXPECT_EQ(spin.Value(), c.value);
+        ASSERT_EQ(clicks.size(), 1u);
+        EXPECT_EQ(clicks[0], std::make_pair(c.value, c.up));
+    }
+}
+
+TEST(VoGridEditors, SpinAllowingEmptyLeavesAClearedCellEmpty)
+{
+    TypedFixture f(edSpinEdit, QStringLiteral("5"));
+    f.grid->SpinEdit()->AllowEmptyValue = true;
+    f.open();
+    SendKey(f.control(), VK_DELETE);
+    SendKey(f.control(), VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QString());
+}
+
+TEST(VoGridEditors, DatePickerStepsAFieldCommitsItsTextAndEscapeRestores)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    for (const bool commit : {true, false}) {
+        TypedFixture f(edDateEdit, QString());
+        f.grid->SetDates(1, 1, EncodeDateTime(2026, 3, 4, 0, 0, 0, 0));
+        const QString before = f.grid->Cells(1, 1);
+        f.open();
+        TGridDatePicker& picker = *f.grid->DateTimePicker();
+        ASSERT_TRUE(picker.Focused());
+        SendKey(picker, VK_UP);
+        const QString stepped = picker.Text();
+        EXPECT_NE(stepped, before);
+        SendKey(picker, commit ? VK_RETURN : VK_ESCAPE);
+        EXPECT_FALSE(picker.Visible());
+        // Esc puts the cell's date back (in the picker's own format).
+        if (commit)
+            EXPECT_EQ(f.grid->Cells(1, 1), stepped);
+        else
+            EXPECT_DOUBLE_EQ(f.grid->Dates(1, 1), EncodeDateTime(2026, 3, 4, 0, 0, 0, 0));
+    }
+}
+
+TEST(VoGridEditors, DateOutsideThePickerRangeOpensInsideIt)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    TypedFixture f(edDateEdit, QString());
+    TGridDatePicker& picker = *f.grid->DateTimePicker();
+    const TDateTime min = EncodeDateTime(2020, 1, 1, 0, 0, 0, 0);
+    const TDateTime max = EncodeDateTime(2030, 1, 1, 0, 0, 0, 0);
+    picker.SetMinDate(min);
+    picker.SetMaxDate(max);
+    f.grid->SetDates(1, 1, EncodeDateTime(2040, 5, 5, 0, 0, 0, 0));
+    f.open();
+    EXPECT_DOUBLE_EQ(std::floor(picker.DateTime()), max - 1);
+    SendKey(picker, VK_ESCAPE);
+    f.grid->SetDates(1, 1, min);
+    f.open();
+    EXPECT_DOUBLE_EQ(std::floor(picker.DateTime()), min + 1);
+}
+
+TEST(VoGridEditors, UnitEditorSplitsValueAndUnitAndWritesBoth)
+{
+    TypedFixture f(edUnitEditBtn, QStringLiteral("12mm"));
+    f.grid->BtnUnitEdit()->Units().SetText(QStringLiteral("cm\nmm"));
+    f.open();
+    TGridUnitEditBtn& edit = *f.grid->BtnUnitEdit();
+    EXPECT_EQ(edit.Text(), QStringLiteral("12"));
+    EXPECT_EQ(edit.UnitID(), QStringLiteral("mm"));
+    TypeText(edit, QStringLiteral("30"));
+    SendKey(edit, VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("30mm"));
+
+    // A value with no known unit stays whole.
+    f.grid->SetCells(1, 1, QStringLiteral("7 furlongs"));
+    f.open();
+    EXPECT_EQ(edit.Text(), QStringLiteral("7 furlongs"));
+    SendKey(edit, VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("7 furlongs"));
+}
+
+TEST(VoGridEditors, EditButtonClickPassesTheEllipsisHookAndPasteKeepsUnicode)
+{
+    TypedFixture f(edEditBtn, QStringLiteral("old"));
+    f.grid->OnEllipsClick = [](TObject*, int, int, QString& s) { s += QStringLiteral("!"); };
+    f.open();
+    TGridEditBtn& edit = *f.grid->BtnEdit();
+    SendKey(edit, VK_F4);
+    EXPECT_EQ(edit.Text(), QStringLiteral("old!"));
+    EXPECT_EQ(edit.SelText(), QStringLiteral("old!"));
+
+    const QString text = QStringLiteral(u"Ωmega 日本\r\n");
+    Clipboard().SetAsText(text);
+    edit.Perform(WM_PASTE);
+    EXPECT_EQ(edit.Text(), QStringLiteral(u"Ωmega 日本"));
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral(u"Ωmega 日本"));
+}
+
+TEST(VoGridEditors, EditButtonLookupCompletesAndNumericFilterBeeps)
+{
+    TypedFixture f(edEditBtn, QString());
+    f.grid->Lookup = true;
+    f.grid->LookupItems().SetText(QStringLiteral("Alpha\nAlpine"));
+    f.open();
+    TGridEditBtn& edit = *f.grid->BtnEdit();
+    TypeText(edit, QStringLiteral("alpi"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("alpine"));
+    EXPECT_EQ(edit.SelText(), QStringLiteral("ne"));
+    SendKey(edit, VK_ESCAPE);
+
+    int beeps = 0;
+    const auto saved = MessageBeepHook();
+    MessageBeepHook() = [&beeps](UINT) { ++beeps; };
+    f.grid->DefaultEditor = edNumericEditBtn;
+    f.open();
+    TypeText(edit, QStringLiteral("-1-a"));
+    MessageBeepHook() = saved;
+    EXPECT_EQ(edit.Text(), QStringLiteral("-1"));
+    EXPECT_EQ(beeps, 2);
+}
+
+TEST(VoGridEditors, CustomEditorTakesTheCellValueAndGivesItBack)
+{
+    TypedFixture f(edCustom, QStringLiteral("old"));
+    TestLink& link = *new TestLink(&f.form);
+    f.grid->EditLink = &link;
+    int props = 0;
+    f.grid->OnGetEditorProp = [&props, &link](TObject*, int, int, TEditLink* l) { props += l == &link; };
+    f.open();
+    ASSERT_NE(link.edit, nullptr);
+    EXPECT_EQ(link.Grid(), f.grid);
+    EXPECT_EQ(link.EditCell().X, 1);
+    EXPECT_EQ(link.edit->Text(), QStringLiteral("old"));
+    EXPECT_TRUE(link.edit->Focused());
+    EXPECT_EQ(props, 1);
+    TypeText(*link.edit, QStringLiteral("custom"));
+    // Home is kept by the editor; Enter ends the edit.
+    SendKey(*link.edit, VK_HOME);
+    EXPECT_TRUE(f.grid->IsEditing());
+    SendKey(*link.edit, VK_RETURN);
+    f.posted();
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("custom"));
+    EXPECT_FALSE(f.grid->IsEditing());
+    EXPECT_EQ(f.log.back(), QStringLiteral("cell done 1,1"));
+
+    f.open();
+    TypeText(*link.edit, QStringLiteral("dropped"));
+    SendKey(*link.edit, VK_ESCAPE);
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("custom"));
+}
+
+TEST(VoGridEditors, RichEditorStoresRtfAndReadsItBack)
+{
+    TypedFixture f(edRichEdit, QStringLiteral(u"plain Ω"));
+    f.open();
+    TVoRichEdit& rich = *f.grid->InplaceRichEdit();
+    ASSERT_TRUE(rich.Focused());
+    // A cell that is not RTF opens as its text, every character kept.
+    EXPECT_EQ(rich.Text(), QStringLiteral(u"plain Ω"));
+    rich.SelectAll();
+    TypeText(rich, QStringLiteral(u"x2 Ω"));
+    rich.SetSelStart(1);
+    rich.SetSelLength(1);
+    rich.SelSuperscript();
+    EXPECT_TRUE(rich.IsSelSuperscript());
+    SendClick(*f.other, {2, 2});
+    f.other->SetFocus();
+    const QString stored = f.grid->Cells(1, 1);
+    EXPECT_TRUE(stored.startsWith(QStringLiteral("{\\rtf1")));
+    EXPECT_TRUE(stored.contains(QStringLiteral("\\super")));
+
+    TVoRichEdit& view = *f.grid->RichEdit();
+    f.grid->CellToRich(1, 1, view);
+    EXPECT_EQ(view.Text(), QStringLiteral(u"x2 Ω"));
+    view.SetSelStart(1);
+    view.SetSelLength(1);
+    EXPECT_TRUE(view.IsSelSuperscript());
+    view.SetSelStart(0);
+    view.SetSelLength(1);
+    EXPECT_TRUE(view.IsSelNormal());
+
+    // An empty editor still writes the RTF of an empty document; an empty cell clears the editor.
+    view.SetText(QString());
+    f.grid->RichToCell(2, 2, view);
+    EXPECT_TRUE(f.grid->Cells(2, 2).startsWith(QStringLiteral("{\\rtf1")));
+    f.grid->SetCells(2, 2, QString());
+    view.SetText(QStringLiteral("x"));
+    f.grid->CellToRich(2, 2, view);
+    EXPECT_EQ(view.Text(), QString());
+}
+
+TEST(VoGridEditors, DateAndTimeEditorWritesTheValueOrNothingWhenUnchecked)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    TypedFixture f(edDateTimeEdit, QStringLiteral("3/4/2026 10:20"));
+    f.open();
+    TGridDateTimePicker& picker = *f.grid->DateAndTimePicker();
+    ASSERT_TRUE(picker.Visible());
+    const TDateTime value = EncodeDateTime(2026, 3, 4, 10, 20, 0, 0);
+    EXPECT_DOUBLE_EQ(picker.DateTime(), value);
+    SendKey(picker, VK_RETURN);
+    EXPECT_FALSE(picker.Visible());
+    EXPECT_FALSE(f.grid->IsEditing());
+    // The written short date and time read back as the same value.
+    picker.SetShowCheckbox(true);
+    f.open();
+    EXPECT_DOUBLE_EQ(picker.DateTime(), value);
+    picker.SetChecked(false);
+    SendKey(picker, VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QString());
+}
