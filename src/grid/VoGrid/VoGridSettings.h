@@ -546,6 +546,15 @@ public:
     bool Show = false;
     bool IgnoreBlanks = false;
     bool AutoSortForGrouping = true;
+    // The sort header's look and indicator.
+    int Direction = 0;  // sdAscending, or sdDescending (1)
+    bool FixedCols = false;
+    bool IndexShow = false;
+    TColor IndexColor = clYellow;
+    TColor HeaderColor = clNone;
+    TColor HeaderColorTo = clNone;
+    TColor HeaderMirrorColor = clNone;
+    TColor HeaderMirrorColorTo = clNone;
 };
 
 // The filter conditions of the grid, one per column.
