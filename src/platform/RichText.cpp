@@ -152,6 +152,13 @@ private:
 
 QString RichTextToHtml(const QString& rtf) { return TRtfReader(rtf).Html(); }
 
+QString RichTextToPlainText(const QString& rtf)
+{
+    QTextDocument doc;
+    doc.setHtml(RichTextToHtml(rtf));
+    return doc.toPlainText();
+}
+
 void DrawRichText(TCanvas& canvas, const QString& rtf, const TRect& r, int inset, TColor textColor)
 {
     QPainter* p = QtAccess::Painter(canvas);

@@ -9,3 +9,5 @@
 void DrawRichText(TCanvas& canvas, const QString& rtf, const TRect& r, int inset, TColor textColor);
 // The text as HTML: bold, italic, underline, colours from the colour table, paragraphs and line breaks.
 QString RichTextToHtml(const QString& rtf);
+// The text without its formatting, paragraphs separated by line feeds.
+QString RichTextToPlainText(const QString& rtf);

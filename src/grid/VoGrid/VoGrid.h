@@ -924,6 +924,18 @@ public:
     TCustomCellDrawEvent OnCustomCellDraw;
     TGetCellBorderPropEvent OnGetCellBorderProp;
     TNotifyEvent OnPainted;
+    // Measuring and placing text (VoGridSurface.cpp). ACol is a real column; SB measures the height of the text
+    // wrapped to the cell's width, VS leaves room for a vertical scroll bar.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    int PrintXOffsetTotal() const;
+    int PrintYOffsetTotal() const;
+    int MaxLinesInRow(int ARow);
+    // Moves ARect's top-left corner to where text rotated by Angle degrees starts for the alignments.
+    void PlaceRotatedText(TCanvas& ACanvas, TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign,
+                          const QString& AText);
+    static void AlignRotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign, int A, int B,
+                                     int C, int D);
+    void PaintBackgroundOutsideCells(TCanvas& ACanvas);
     // The sort mark of real column ACol centred at (X, Y).
     void PaintSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X);
     // Whether the cell takes the hover and pressed gradients of the fixed area.

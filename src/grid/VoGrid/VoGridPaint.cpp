@@ -21,6 +21,8 @@ void VOroDavoduRuzu::Paint()
         canvas.Brush().SetStyle(bsSolid);
     }
     canvas.Pen().SetColor(clBlack);
+    if (!FBackGround.Bitmap().Empty() || FBackGround.ColorTo() != clNone)
+        PaintBackgroundOutsideCells(canvas);
     if (OnPainted)
         OnPainted(this);
 }

@@ -271,13 +271,17 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
     case ctRotated: {
         TFont saved;
         saved.Assign(c.Font());
+        const QString text = GetGridCell(cp.RCol, cp.ARow);
+        TRect start = R;
+        PlaceRotatedText(c, start, g.CellAngle, cp.VA, cp.HA, text);
         c.Font().SetOrientation(g.CellAngle * 10);
         c.Brush().SetStyle(bsClear);
-        const TRect inner = Rect(R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2);
         c.SaveState();
-        c.IntersectClipRect(inner);
-        c.TextOut(inner.Left, inner.Bottom - 2, GetGridCell(cp.RCol, cp.ARow));
+        c.IntersectClipRect(Rect(R.Left + 2, R.Top + 2, R.Right - 2, R.Bottom - 2));
+        c.TextOut(start.Left, start.Top, text);
         c.RestoreState();
+        if (showsSortIndicator(cp.ACol, cp.RCol, cp.ARow))
+            PaintSortIndicator(c, cp.RCol, T + 8, L + cp.gw - 10);
         c.Brush().SetStyle(bsSolid);
         c.Font().Assign(saved);
         break;
