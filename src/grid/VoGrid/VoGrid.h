@@ -57,7 +57,7 @@ class TGridDatePicker;
 constexpr int MaxHiddenColumn = 512;
 constexpr int ColumnMapSize = MaxHiddenColumn + 1;
 
-enum TGridLook { glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum TGridLook { glStandard, glSoft, glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -177,6 +177,10 @@ using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas
                                                 TGridDrawState AState, const TRect& ARect, bool Printing)>;
 using TGetCellBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen& LeftPen, TPen& TopPen,
                                                    TPen& RightPen, TPen& BottomPen)>;
+
+// The look's name as stored ("glXP") and as shown ("Windows XP"); Text stays as it was for glCustom.
+void GridLookToText(TGridLook Look, QString& Text);
+void GridLookCaption(TGridLook Look, QString& Text);
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -1339,6 +1343,7 @@ private:
     void paintFixedCellEdges(TCellPaint& cp);
     void paintFilterGlyph(TCellPaint& cp);
     void paintRowIndicator(TCellPaint& cp);
+    void applyLookColours(TGridLook Value, TControlLook::TFixedGradients& g);
     void paintRating(TCellPaint& cp, int L, int T);
     int buttonLook() const;
     unsigned FVAlignFlag = 0;

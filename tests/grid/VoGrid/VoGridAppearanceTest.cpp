@@ -22,9 +22,11 @@ public:
     {
         SetColCount(4);
         SetRowCount(6);
+        SetLook(glClassic);
         SetColor(clWhite);
         SetFixedColor(Fixed);
-        SetLook(glClassic);
+        SelectionColor = 0xEACAB6;
+        SelectionTextColor = clBlack;
         Font().SetColor(clBlack);
     }
     CellLook resolve(int col, int row, bool select = false, TGridDrawState state = 0)
@@ -233,4 +235,42 @@ TEST(VoGridAppearance, FormattedCellText)
     EXPECT_EQ(g.GetFormattedCell(2, 1), QStringLiteral("%s|%p"));
     format.clear();
     EXPECT_EQ(g.GetFormattedCell(2, 1), QStringLiteral("42"));
+}
+
+TEST(VoGridAppearance, LookPresets)
+{
+    RecordingGrid g;
+    g.SetLook(glVista);
+    EXPECT_EQ(g.SelectionStyle(), ssVista);
+    g.SetLook(glXP);
+    EXPECT_EQ(g.SelectionStyle(), ssDefault);
+    EXPECT_EQ(g.SelectionColor, TColor(0xEACAB6));
+    EXPECT_EQ(g.ActiveCellColor, TColor(0xEACAB6));
+    EXPECT_EQ(g.QEVGradientFrom, TColor(0xFFFFFF));
+    EXPECT_EQ(g.QEVGradientTo, clBtnFace);
+    EXPECT_EQ(g.ControlLook().FixedGradient().HoverMirrorTo, TColor(0xABBCBF));
+    EXPECT_EQ(g.ControlLook().FixedGradient().DownFrom, TColor(0x868788));
+    g.SetLook(glQEV);
+    EXPECT_EQ(g.QEVGradientTo, TColor(0xC0C0C0));
+    g.SetLook(glListView);
+    EXPECT_EQ(g.QEVGradientTo, clBtnFace);  // the XP header with the standard selection
+    EXPECT_EQ(g.SelectionColor, clHighlight);
+    EXPECT_EQ(g.SelectionTextColor, clHighlightText);
+    g.SelectionColor = Red;
+    g.SetScrollType(ssFlat);
+    g.SetLook(glCustom);  // keeps every colour
+    EXPECT_EQ(g.SelectionColor, Red);
+    EXPECT_EQ(g.QEVGradientTo, clBtnFace);
+    EXPECT_EQ(g.ScrollType(), ssNormal);
+    EXPECT_EQ(g.BorderColor(), TColor(0xB99D7F));
+    g.SetScrollType(ssFlat);
+    g.SetLook(glCustom);  // the same look again changes nothing
+    EXPECT_EQ(g.ScrollType(), ssFlat);
+    QString text = QStringLiteral("kept");
+    GridLookToText(glCustom, text);
+    EXPECT_EQ(text, QStringLiteral("kept"));
+    GridLookToText(glOffice2007, text);
+    EXPECT_EQ(text, QStringLiteral("glOffice2007"));
+    GridLookCaption(glXP, text);
+    EXPECT_EQ(text, QStringLiteral("Windows XP"));
 }

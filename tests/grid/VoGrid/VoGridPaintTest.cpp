@@ -17,12 +17,12 @@ public:
         SetRowCount(4);
         SetDefaultColWidth(40);
         SetDefaultRowHeight(20);
-        SetBorderStyle(bsNone);
+        SetLook(glClassic);
+        SetBorderStyle(bsNone);  // after the look, which sets a border
         SetOptions(Options() | goEditing);  // check boxes look enabled only in an editable grid
         SetBounds(0, 0, 220, 100);
         SetColor(clWhite);
         SetGridLineColor(RGB(0, 0, 0));
-        SetLook(glClassic);
         SetFixedColor(clBtnFace);
         // The current cell out of the way of the cells checked.
         SetCol(ColCount() - 1);
@@ -235,6 +235,7 @@ TEST(VoGridPaint, FixedCellHoverAndSortIndicator)
 {
     PaintGrid g;
     g.SetLook(glXP);
+    g.SetBorderStyle(bsNone);
     g.SetCells(2, 0, QStringLiteral("H"));
     TControlLook::TFixedGradients gradients = g.ControlLook().FixedGradient();
     gradients.HoverFrom = RGB(255, 0, 0);
