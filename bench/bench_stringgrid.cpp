@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "SideBySide.h"
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
@@ -126,6 +127,37 @@ Times runTable()
     return t;
 }
 
+// Painting one 1000 x 700 view, a page at a time down the table.
+constexpr int ViewWidth = 1000;
+constexpr int ViewHeight = 700;
+constexpr int PaintPages = 40;
+constexpr int PaintedRows = 2000;  // the rows the pages pass over carry text; the rest may stay empty
+
+double paintOurs(int rows, int filled)
+{
+    TForm form(nullptr);
+    auto* grid = side_by_side::GridOnForm<VOroDavoduRuzu>(form, Cols, rows);
+    form.SetBounds(0, 0, ViewWidth, ViewHeight);
+    grid->SetBounds(0, 0, ViewWidth, ViewHeight);
+    for (int r = 0; r < filled; ++r)
+        for (int c = 0; c < Cols; ++c)
+            grid->SetCells(c, r, cellText(c, r));
+    side_by_side::TimeGridPaint(form, *grid, 2);  // warm-up: fonts, glyphs
+    return side_by_side::TimeGridPaint(form, *grid, PaintPages);
+}
+
+double paintTable()
+{
+    QTableWidget table(Rows, Cols);
+    side_by_side::SizeLikeOurGrids(table);
+    table.resize(ViewWidth, ViewHeight);
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Cols; ++c)
+            table.setItem(r, c, new QTableWidgetItem(cellText(c, r)));
+    side_by_side::TimeTablePaint(table, 2);
+    return side_by_side::TimeTablePaint(table, PaintPages);
+}
+
 void print(const char* what, double ours, double theirs)
 {
     std::printf("%-28s ours %10.4f  QTableWidget %10.4f  ratio %.3f\n", what, ours, theirs, ours / theirs);
@@ -151,5 +183,12 @@ int main(int argc, char** argv)
     std::printf("%-28s ours %10.1f  QTableWidget %10.1f  ratio %.3f (MiB)\n", "heap of the filled table",
                 ours.memory / 1048576.0, table.memory / 1048576.0,
                 static_cast<double>(ours.memory) / static_cast<double>(table.memory));
+    const double tablePaint = paintTable();
+    const double oursPaint = paintOurs(Rows, Rows);
+    print("paint 40 views 1000x700", oursPaint, tablePaint);
+    const double small = paintOurs(1000, PaintedRows);
+    const double large = paintOurs(1000000, PaintedRows);
+    std::printf("%-28s 1000 rows %10.4f  1000000 rows %10.4f  ratio %.3f\n", "paint 40 views, ours", small, large,
+                large / small);
     return 0;
 }

@@ -328,7 +328,12 @@ QString TVoColumnGrid::GetFormattedCell(int ACol, int ARow)
         OnGetFloatFormat(this, ACol, ARow, isFloat, format);
     if (format.isEmpty() || !isFloat)
         return text;
-    return QString::asprintf(format.toLatin1().constData(), Floats(ACol, ARow));
+    // Through the checked formatter: a column format is never handed to printf.
+    try {
+        return FormatIndicatorValue(format, Floats(ACol, ARow));
+    } catch (const std::exception&) {
+        return text;
+    }
 }
 
 // --- Sizing and editing limits -------------------------------------------------------------

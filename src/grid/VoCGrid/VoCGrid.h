@@ -192,8 +192,6 @@ private:
 
 using TColumnPopupEvent = std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu* PopupMenu)>;
 using TColumnMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
-using TGetFloatFormatEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
 
 class TVoColumnGrid : public VOroDavoduRuzu {
 public:
@@ -235,7 +233,6 @@ public:
     bool AutoFilterDisplay = false;
     TColumnPopupEvent OnColumnPopup;
     TColumnMovedEvent OnAfterColumnMoved;
-    TGetFloatFormatEvent OnGetFloatFormat;
 
     // ===== Cell hooks answered per column =====
     void QueryCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont) override;
@@ -259,7 +256,7 @@ public:
     TCellType GetCellType(int ACol, int ARow) override;
     TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
     // The display text: the column's float format applied to a number.
-    QString GetFormattedCell(int ACol, int ARow);
+    QString GetFormattedCell(int ACol, int ARow) override;
     // The width the user sizes column ACol to, within MinSize / MaxSize (AutoMinSize / AutoMaxSize).
     void QueryColumnSize(int ACol, int& NewWidth);
     void QueryAutoColumnSize(int ACol, int& NewWidth);

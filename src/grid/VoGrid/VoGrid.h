@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "grid/VoGrid/VoGridCellGraphic.h"
@@ -65,7 +66,7 @@ class TVoRichEdit;
 constexpr int MaxHiddenColumn = 512;
 constexpr int ColumnMapSize = MaxHiddenColumn + 1;
 
-enum TGridLook { glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum TGridLook { glStandard, glSoft, glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
@@ -182,6 +183,20 @@ using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int I
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const QString& Value, bool& DefaultSearch)>;
+// Events of the cell painter.
+using TGetCellGradientEvent = std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                                                 TColor& ColorMirror, TColor& ColorMirrorTo,
+                                                 TCellGradientDirection& GD)>;
+using TGetFloatFormatEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, const TRect& ARect, bool Printing)>;
+using TGetCellBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen& LeftPen, TPen& TopPen,
+                                                   TPen& RightPen, TPen& BottomPen)>;
+
+// The look's name as stored ("glXP") and as shown ("Windows XP"); Text stays as it was for glCustom.
+void GridLookToText(TGridLook Look, QString& Text);
+void GridLookCaption(TGridLook Look, QString& Text);
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -1185,6 +1200,60 @@ public:
     TGroupCalcEvent OnColumnCalc;
     TGroupCalcEvent OnGroupCalc;
     TCalcFooterEvent OnFooterCalc;
+    // ===== Appearance and painting =====
+    // (VoGridAppearance.cpp: a cell's resolved look; VoGridPaint.cpp: the cell painter, text and borders;
+    // VoGridPaintObjects.cpp: check boxes, radios, nodes, buttons, bars and the other cell objects)
+    // ACol is a display column; with Remap it is mapped to the real one for the cell's data and hooks.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
+                           bool Remap);
+    // The display text of a real cell.
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    std::pair<TAlignment, TVAlignment> GetCellAlignment(int ACol, int ARow);
+    static TColor BlendColors(TColor Col1, TColor Col2, int Percent);
+    static TColor SelectionMixColor(TColor SelColor, TColor CellColor, bool Mixer, int Factor);
+    void PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    // The cell's graphic (nullptr for none) with its room and place; ACol is a real column.
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, int& Width, int& Height, bool& WithText,
+                                       TCellHAlign& HAlign, TCellVAlign& VAlign);
+    void PaintCellCheckBox(TCanvas& ACanvas, const TRect& ARect, bool Checked, bool Enabled, bool Grayed,
+                           VoGrid::TControlStyle Style, bool TriState, TCheckBoxState State);
+    void PaintCellRadio(TCanvas& ACanvas, const TRect& ARect, int Count, int Index, bool Horizontal, bool Disabled,
+                        const TStringList* Items, bool Selected, int ACol, int ARow, VoGrid::TControlStyle Style,
+                        double Scale, bool Upward);
+    // A cell with a graphic shows no text.
+    bool NoImageAndText = false;
+    // The vertical DrawText flag the text painter used last.
+    unsigned LastVAlignFlag() const { return FVAlignFlag; }
+    TGetCellGradientEvent OnGetCellGradient;
+    TGetFloatFormatEvent OnGetFloatFormat;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TGetCellBorderPropEvent OnGetCellBorderProp;
+    TNotifyEvent OnPainted;
+    // Measuring and placing text (VoGridSurface.cpp). ACol is a real column; SB measures the height of the text
+    // wrapped to the cell's width, VS leaves room for a vertical scroll bar.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    int PrintXOffsetTotal() const;
+    int PrintYOffsetTotal() const;
+    int MaxLinesInRow(int ARow);
+    // Moves ARect's top-left corner to where text rotated by Angle degrees starts for the alignments.
+    void PlaceRotatedText(TCanvas& ACanvas, TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign,
+                          const QString& AText);
+    static void AlignRotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign, int A, int B,
+                                     int C, int D);
+    void PaintBackgroundOutsideCells(TCanvas& ACanvas);
+    // The sort mark of real column ACol centred at (X, Y).
+    void PaintSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X);
+    // Whether the cell takes the hover and pressed gradients of the fixed area.
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // Kept by the mouse handling: the fixed cell under the mouse ({-1, -1} for none) and whether the mouse is
+    // pressed on it; read by the fixed-cell painter.
+    TPoint FixedHoverCell{-1, -1};
+    bool FixedMouseDown = false;
 
     // ===== In-place editing: opening, closing, validation, the editors =====
     // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)
@@ -1648,4 +1717,40 @@ private:
     int FGroupWidth = 0;
     QString FGroupCaption;
     QString FGroupFooter;
+
+    // ===== Appearance and painting: the paint pass, helpers and state =====
+protected:
+    void Paint() override;
+
+private:
+    struct TCellPaint;
+    bool inSelection(int ACol, int ARow) const;
+    bool rowEnabled(int ARow) const;
+    bool rowListed(int ARow) const;
+    bool colListed(int ACol) const;
+    bool mouseSelecting() const;
+    bool inFixedArea(int ACol, int ARow) const;
+    bool showsSortIndicator(int ACol, int RCol, int ARow);
+    void paintCellText(TCellPaint& cp);
+    void paintPlainText(TCellPaint& cp, QString text);
+    void paintSelectionOutline(TCellPaint& cp);
+    void paintCellBorders(TCanvas& ACanvas, int RCol, int ARow, TRect R);
+    void paintFocusRect(TCellPaint& cp);
+    void paintEditorButtons(TCellPaint& cp);
+    void paintCellGraphic(TCellPaint& cp, TRect R);
+    void placeGraphic(TCellPaint& cp, const TRect& R, int& L, int& T);
+    void paintCheckGraphic(TCellPaint& cp, const TRect& R, int T);
+    void paintNodeGlyph(TCellPaint& cp, const TRect& R);
+    void paintTreeLines(TCellPaint& cp);
+    void paintCellButton(TCellPaint& cp, int L, int T);
+    void paintHtmlText(TCellPaint& cp, const QString& text);
+    void paintRichText(TCellPaint& cp, const QString& text);
+    void paintFixedCellLook(TCellPaint& cp);
+    void paintFixedCellEdges(TCellPaint& cp);
+    void paintFilterGlyph(TCellPaint& cp);
+    void paintRowIndicator(TCellPaint& cp);
+    void applyLookColours(TGridLook Value, TControlLook::TFixedGradients& g);
+    void paintRating(TCellPaint& cp, int L, int T);
+    int buttonLook() const;
+    unsigned FVAlignFlag = 0;
 };

@@ -74,14 +74,6 @@ void VOroDavoduRuzu::SetBorderColor(TColor Value)
         TBaseGrid::Invalidate();
 }
 
-void VOroDavoduRuzu::SetLook(TGridLook Value)
-{
-    if (Value == FLook)
-        return;
-    FLook = Value;
-    Invalidate();
-}
-
 void VOroDavoduRuzu::SetScrollType(TScrollType Value)
 {
     if (Value == FScrollType)
