@@ -251,7 +251,7 @@ void writeData(TRecordWriter& w, const TCellGraphic& g)
 void applyProps(TCellProperties& p, const TRecord& r)
 {
     for (const auto& [name, v] : r.Props) {
-        const QString field = name.section(u'.', 1);
+        const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
         if (field == u"IsBaseCell") p.IsBaseCell = boolOf(v);
         else if (field == u"CellSpanX") p.CellSpanX = int32Of(v);
         else if (field == u"CellSpanY") p.CellSpanY = int32Of(v);
@@ -281,7 +281,7 @@ void applyProps(TCellProperties& p, const TRecord& r)
 void applyGraphic(TCellGraphic& g, const TRecord& r)
 {
     for (const auto& [name, v] : r.Props) {
-        const QString field = name.section(u'.', 1);
+        const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
         if (field == u"CellType") g.CellType = static_cast<TCellType>(enumOf(CellTypeNames, v));
         else if (field == u"CellVAlign") g.CellVAlign = static_cast<TCellVAlign>(enumOf(VAlignNames, v));
         else if (field == u"CellHAlign") g.CellHAlign = static_cast<TCellHAlign>(enumOf(HAlignNames, v));
