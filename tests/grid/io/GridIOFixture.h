@@ -1,17 +1,26 @@
 #pragma once
 // A string grid with its I/O object, editing on, and an in-process clipboard.
 #include <QString>
+#include <ostream>
 #include <vector>
 
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/io/GridIO.h"
 #include "platform/Clipbrd.h"
 
+// Readable strings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toUtf8().toStdString() << '"';
+}
+
 struct IOGrid {
     IOGrid(int cols = 5, int rows = 5)
     {
         grid.SetColCount(cols);
         grid.SetRowCount(rows);
+        grid.SetFixedCols(0);
+        grid.SetFixedRows(0);
         grid.SetOptions(grid.Options() | goEditing);
     }
     TGridIO& io() { return GridIO(grid); }
