@@ -38,7 +38,8 @@ Qt::DropAction actionOf(int effect)
 // Forwards a widget's drag events to its target.
 class TDropFilter : public QObject {
 public:
-    TDropFilter(QWidget* widget, IDropTarget* target) : QObject(widget), target_(target) {}
+    static constexpr const char* Name = "dropTargetFilter";
+    TDropFilter(QWidget* widget, IDropTarget* target) : QObject(widget), target_(target) { setObjectName(Name); }
     IDropTarget* target_;
 
 protected:
@@ -90,7 +91,7 @@ bool RegisterDragDrop(TWinControl& Control, IDropTarget* Target)
     QWidget* widget = QtAccess::Widget(Control);
     if (!widget)
         return false;
-    for (TDropFilter* old : widget->findChildren<TDropFilter*>(Qt::FindDirectChildrenOnly)) {
+    for (QObject* old : widget->findChildren<QObject*>(TDropFilter::Name, Qt::FindDirectChildrenOnly)) {
         widget->removeEventFilter(old);
         delete old;
     }
