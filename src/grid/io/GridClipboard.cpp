@@ -94,6 +94,27 @@ void TGridIO::CopyToClipBoard()
     FClipLastOp = coCopy;
 }
 
+void TGridIO::CopyToClipBoardAsHTML()
+{
+    VOroDavoduRuzu& g = grid_;
+    QString html = QStringLiteral("<table>\r\n");
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (int c = SaveStartCol(); c <= SaveEndCol(); ++c) {
+            QString cell = g.CellTextForSave(g.DisplayToRealCol(c), r);
+            // Cells holding HTML keep their markup; plain text is escaped and keeps its line breaks.
+            if (CellTextKind(cell, g.EnableHTML) != ctkHtml)
+                cell = cell.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+            html += QStringLiteral("<td>") + cell + QStringLiteral("</td>");
+        }
+        html += QStringLiteral("</tr>\r\n");
+    }
+    html += QStringLiteral("</table>\r\n");
+    const QString text = RectToText({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, false);
+    Clipboard().SetFormats({{MimeHtml, html.toUtf8()}, {MimePlainText, text.toUtf8()}});
+    FClipLastOp = coCopy;
+}
+
 QString TGridIO::GetSelectionAsText()
 {
     return RectToText(grid_.Selection(), false);

@@ -70,6 +70,8 @@ public:
     // ---- clipboard: copy and cut ----
     void CopySelectionToClipboard() override;
     void CopyToClipBoard();
+    // The save range as an HTML table, with its tab-separated text (not the markup) as the plain text.
+    void CopyToClipBoardAsHTML();
     void CutToClipboard();
     void CutSelectionToClipboard() override;
     QString GetSelectionAsText();

@@ -78,6 +78,17 @@ TEST(GridClipboard, RichTextAndCellFormatsAreAddedByOption)
     EXPECT_EQ(g.clipboard.Store.size(), 2);
 }
 
+TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
+{
+    ClipGrid g(2, 2);
+    g.fill({{"<b>bold</b>", "a<b"}, {"x\r\ny", ""}});
+    g.io().CopyToClipBoardAsHTML();
+    EXPECT_EQ(g.clipText(), QStringLiteral("<b>bold</b>\ta<b\r\n\"x\ny\"\t\r\n"));
+    const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
+    EXPECT_TRUE(html.contains(QStringLiteral("<td><b>bold</b></td><td>a&lt;b</td>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>x<br>y</td>")));
+}
+
 TEST(GridClipboard, CutEmptiesOnlyCellsThatMayChange)
 {
     ClipGrid g(3, 1);
