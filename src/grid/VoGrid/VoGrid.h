@@ -1380,6 +1380,33 @@ public:
     TDatePickerEvent OnDatePickerDropDown;
     TCheckBoxClickEvent OnCheckBoxChange;
 
+    // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====
+    // That library installs IOFactory; a grid makes its operations object on first use (nullptr without it).
+    class TIOOperations {
+    public:
+        virtual ~TIOOperations() = default;
+        virtual void CopySelectionToClipboard() = 0;
+        virtual void CutSelectionToClipboard() = 0;
+        virtual void PasteSelectionFromClipboard() = 0;
+        // Drags the selection (or, from a fixed row, the column) that the left button pressed on.
+        virtual void StartCellDrag(int ACol, int ARow) = 0;
+    };
+    using TIOFactory = std::function<std::unique_ptr<TIOOperations>(VOroDavoduRuzu&)>;
+    static TIOFactory& IOFactory()
+    {
+        static TIOFactory factory;
+        return factory;
+    }
+    TIOOperations* IO()
+    {
+        if (!FIO && IOFactory())
+            FIO = IOFactory()(*this);
+        return FIO.get();
+    }
+
+private:
+    std::unique_ptr<TIOOperations> FIO;
+
 protected:
     bool CanEditShow() override;
     TInplaceEdit* CreateEditor() override;

@@ -1,0 +1,591 @@
+// The binary cell stream: a header record, then per cell a cell record, optionally followed by its
+// properties, its graphic and the graphic's data.
+#include "grid/io/GridBinStream.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <array>
+
+#include "grid/base/REdaReviZizod.h"
+#include "grid/io/GridIO.h"
+
+namespace {
+[[noreturn]] void invalidStream()
+{
+    throw REdaReviZizod(QStringLiteral("Invalid stream format"));
+}
+
+// The fewest bytes a cell record can take: signature, class name, name, Col, Row, HasProp, end marks.
+constexpr qsizetype MinCellRecordSize = 16;
+// Largest column and row counts a stream may give (the grid's own limits are far below).
+constexpr std::int64_t MaxStreamCount = 1'000'000'000;
+
+constexpr std::array<const char*, 3> AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr std::array<const char*, 3> VAlignmentNames{"vtaTop", "vtaCenter", "vtaBottom"};
+constexpr std::array<const char*, 2> BrushStyleNames{"bsSolid", "bsClear"};
+constexpr std::array<const char*, 2> GradientNames{"GradientVertical", "GradientHorizontal"};
+constexpr std::array<const char*, 43> EditorNames{
+    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
+    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric", "edFloat",
+    "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase", "edFloatSpinEdit",
+    "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom", "edRichEdit", "edNone",
+    "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown", "edCalculatorDropDown",
+    "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown", "edColorPickerDropDown",
+    "edImagePickerDropDown", "edVoGridDropDown", "edPositiveFloat", "edNumericUnitEditBtn",
+    "edFloatUnitEditBtn", "edMaskEditBtn"};
+constexpr std::array<const char*, 33> CellTypeNames{
+    "ctBitmap", "ctIcon", "ctNone", "ctImageList", "ctCheckBox", "ctDataCheckBox", "ctRotated", "ctDataImage",
+    "ctNode", "ctRadio", "ctEmpty", "ctImages", "ctPicture", "ctFilePicture", "ctValue", "ctProgress",
+    "ctComment", "ctButton", "ctBitButton", "ctVirtCheckBox", "ctRowCheckBox", "ctProgressPie", "ctSummary",
+    "ctRangeIndicator", "ctXPProgress", "ctInterface", "ctScrollbar", "ctRadioButton", "ctBalloon", "ctShape",
+    "ctRating", "ctTriStateCheckBox", "ctExpand"};
+constexpr std::array<const char*, 6> HAlignNames{"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
+constexpr std::array<const char*, 6> VAlignNames{"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
+constexpr std::array<const char*, 3> CheckStateNames{"cbUnchecked", "cbChecked", "cbGrayed"};
+constexpr std::array<const char*, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
+template <std::size_t N>
+QString enumName(const std::array<const char*, N>& Names, int Value)
+{
+    return Value >= 0 && static_cast<std::size_t>(Value) < N ? QString::fromLatin1(Names[Value]) : QString::number(Value);
+}
+
+// ---- typed reads of property values: a value of the wrong kind or range is a malformed stream ----
+
+std::int64_t intOf(const TRecordValue& v)
+{
+    if (v.Kind != TRecordValue::vkInt)
+        invalidStream();
+    return v.Int;
+}
+
+int int32Of(const TRecordValue& v)
+{
+    const std::int64_t i = intOf(v);
+    if (i < INT32_MIN || i > INT32_MAX)
+        invalidStream();
+    return static_cast<int>(i);
+}
+
+bool boolOf(const TRecordValue& v)
+{
+    if (v.Kind != TRecordValue::vkBool)
+        invalidStream();
+    return v.Bool;
+}
+
+QString stringOf(const TRecordValue& v)
+{
+    if (v.Kind != TRecordValue::vkString)
+        invalidStream();
+    return v.Text;
+}
+
+template <std::size_t N>
+int enumOf(const std::array<const char*, N>& Names, const TRecordValue& v)
+{
+    if (v.Kind == TRecordValue::vkIdent) {
+        for (std::size_t i = 0; i < N; ++i)
+            if (v.Text.compare(QLatin1String(Names[i]), Qt::CaseInsensitive) == 0)
+                return static_cast<int>(i);
+        throw REdaReviZizod(QStringLiteral("Invalid property value"));
+    }
+    const std::int64_t i = intOf(v);
+    if (i < 0 || i >= static_cast<std::int64_t>(N))
+        throw REdaReviZizod(QStringLiteral("Invalid property value"));
+    return static_cast<int>(i);
+}
+
+TColor colorOf(const TRecordValue& v)
+{
+    TColor c = 0;
+    if (v.Kind == TRecordValue::vkIdent) {
+        if (!ColorFromIdent(v.Text, c))
+            throw REdaReviZizod(QStringLiteral("Invalid property value"));
+        return c;
+    }
+    return static_cast<TColor>(static_cast<std::uint32_t>(intOf(v)));
+}
+
+TFontStyles fontStylesOf(const TRecordValue& v)
+{
+    if (v.Kind != TRecordValue::vkSet)
+        invalidStream();
+    TFontStyles styles = 0;
+    for (const QString& m : v.Items)
+        styles |= static_cast<TFontStyles>(1u << enumOf(FontStyleNames, TRecordValue{TRecordValue::vkIdent, 0, false, 0, m, {}, {}}));
+    return styles;
+}
+
+std::vector<int> numberList(const QString& Text)
+{
+    std::vector<int> out;
+    if (Text.isEmpty())
+        return out;
+    for (const QString& part : Text.split(u',')) {
+        bool ok = false;
+        const int v = part.toInt(&ok);
+        if (!ok)
+            invalidStream();
+        out.push_back(v);
+    }
+    return out;
+}
+
+QString numberText(int (VOroDavoduRuzu::*Size)(int) const, const VOroDavoduRuzu& g, int From, int To)
+{
+    QStringList parts;
+    for (int i = From; i <= To; ++i)
+        parts << QString::number((g.*Size)(i));
+    return parts.join(u',');
+}
+
+// Types whose graphic owns an object: it travels only when the grid made it (CellCreated).
+bool ownsObject(TCellType t)
+{
+    return t == ctBitmap || t == ctIcon || t == ctRadio || t == ctImages || t == ctPicture || t == ctFilePicture ||
+           t == ctBitButton;
+}
+
+// The data record that follows a graphic of these types.
+const char* dataRecordClass(TCellType t)
+{
+    switch (t) {
+    case ctBitmap:
+    case ctBitButton:
+        return "TGridBMPIO";
+    case ctIcon:
+        return "TGridIconIO";
+    case ctRadio:
+    case ctImages:
+        return "TGridSLIO";
+    case ctPicture:
+        return "TGridPicIO";
+    case ctFilePicture:
+        return "TGridFilePicIO";
+    default:
+        return nullptr;
+    }
+}
+
+TCellType graphicType(const TRecord& Graphic)
+{
+    const TRecordValue* v = Graphic.Find(QStringLiteral("CellGraphic.CellType"));
+    return v ? static_cast<TCellType>(enumOf(CellTypeNames, *v)) : ctNone;
+}
+
+void writeProps(TRecordWriter& w, const TCellProperties& p)
+{
+    w.Bool(QStringLiteral("CellProperties.IsBaseCell"), p.IsBaseCell);
+    w.Int(QStringLiteral("CellProperties.CellSpanX"), p.CellSpanX);
+    w.Int(QStringLiteral("CellProperties.CellSpanY"), p.CellSpanY);
+    w.Ident(QStringLiteral("CellProperties.Alignment"), enumName(AlignmentNames, p.Alignment));
+    w.Color(QStringLiteral("CellProperties.BorderColor"), p.BorderColor);
+    w.Int(QStringLiteral("CellProperties.BorderWidth"), p.BorderWidth);
+    w.Color(QStringLiteral("CellProperties.BrushColor"), p.BrushColor());
+    w.Color(QStringLiteral("CellProperties.BrushColorTo"), p.BrushColorTo());
+    w.Ident(QStringLiteral("CellProperties.BrushStyle"), enumName(BrushStyleNames, static_cast<int>(p.BrushStyle)));
+    w.Int(QStringLiteral("CellProperties.CellObject"), 0);  // an address means nothing to the reader
+    w.Color(QStringLiteral("CellProperties.FontColor"), p.FontColor);
+    if (!p.FontName.isEmpty())
+        w.String(QStringLiteral("CellProperties.FontName"), p.FontName);
+    w.Int(QStringLiteral("CellProperties.FontSize"), p.FontSize);
+    QStringList styles;
+    for (std::size_t i = 0; i < FontStyleNames.size(); ++i)
+        if (p.FontStyle & (1u << i))
+            styles << QString::fromLatin1(FontStyleNames[i]);
+    w.Set(QStringLiteral("CellProperties.FontStyle"), styles);
+    w.Ident(QStringLiteral("CellProperties.Editor"), enumName(EditorNames, p.Editor));
+    w.Ident(QStringLiteral("CellProperties.GradientDirection"), enumName(GradientNames, p.GradientDirection));
+    w.Bool(QStringLiteral("CellProperties.ReadOnly"), p.ReadOnly);
+    w.Ident(QStringLiteral("CellProperties.VAlignment"), enumName(VAlignmentNames, p.VAlignment()));
+    w.Bool(QStringLiteral("CellProperties.WordWrap"), p.WordWrap());
+    w.Int(QStringLiteral("CellProperties.NodeLevel"), p.NodeLevel);
+}
+
+void writeGraphic(TRecordWriter& w, const TCellGraphic& g)
+{
+    w.Ident(QStringLiteral("CellGraphic.CellType"), enumName(CellTypeNames, g.CellType));
+    w.Ident(QStringLiteral("CellGraphic.CellVAlign"), enumName(VAlignNames, g.CellVAlign));
+    w.Ident(QStringLiteral("CellGraphic.CellHAlign"), enumName(HAlignNames, g.CellHAlign));
+    w.Int(QStringLiteral("CellGraphic.CellIndex"), g.CellIndex);
+    w.Bool(QStringLiteral("CellGraphic.CellTransparent"), g.CellTransparent);
+    w.Bool(QStringLiteral("CellGraphic.CellCreated"), g.CellCreated);
+    w.Bool(QStringLiteral("CellGraphic.CellBoolean"), g.CellBoolean);
+    w.Ident(QStringLiteral("CellGraphic.CellCheckBoxState"), enumName(CheckStateNames, g.CellCheckBoxState));
+    w.Int(QStringLiteral("CellGraphic.CellAngle"), g.CellAngle);
+    if (g.CellValue != 0)
+        w.Float(QStringLiteral("CellGraphic.CellValue"), g.CellValue);
+    w.Int(QStringLiteral("CellGraphic.CellErrFrom"), g.CellErrFrom);
+    w.Int(QStringLiteral("CellGraphic.CellErrLen"), g.CellErrLen);
+    if (!g.CellText.isEmpty())
+        w.String(QStringLiteral("CellGraphic.CellText"), g.CellText);
+}
+
+// The data record of a graphic. Pixel data of bitmaps, icons and pictures does not travel yet: their
+// record is written empty and the reader then leaves the target without that graphic.
+void writeData(TRecordWriter& w, const TCellGraphic& g)
+{
+    w.Begin(QString::fromLatin1(dataRecordClass(g.CellType)));
+    if (g.CellType == ctRadio) {
+        if (const auto* items = dynamic_cast<const TStringList*>(g.CellBitmap); items && items->Count() > 0) {
+            QStringList lines;
+            for (int i = 0; i < items->Count(); ++i)
+                lines << items->Strings(i);
+            w.Strings(QStringLiteral("Strings.Strings"), lines);
+        }
+    } else if (g.CellType == ctImages) {
+        if (const auto* list = dynamic_cast<const TIntList*>(g.CellBitmap); list && list->Count() > 0) {
+            QStringList lines;
+            for (int i = 0; i < list->Count(); ++i)
+                lines << QString::number(list->GetInteger(i));
+            w.Strings(QStringLiteral("Strings.Strings"), lines);
+        }
+    } else if (g.CellType == ctFilePicture) {
+        if (const auto* pic = dynamic_cast<const TFilePicture*>(g.CellBitmap); pic && !pic->Filename().isEmpty())
+            w.String(QStringLiteral("Picture.Filename"), pic->Filename());
+    }
+    w.End();
+}
+
+void applyProps(TCellProperties& p, const TRecord& r)
+{
+    for (const auto& [name, v] : r.Props) {
+        const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
+        if (field == u"IsBaseCell") p.IsBaseCell = boolOf(v);
+        else if (field == u"CellSpanX") p.CellSpanX = int32Of(v);
+        else if (field == u"CellSpanY") p.CellSpanY = int32Of(v);
+        else if (field == u"Alignment") p.Alignment = static_cast<TAlignment>(enumOf(AlignmentNames, v));
+        else if (field == u"BorderColor") p.BorderColor = colorOf(v);
+        else if (field == u"BorderWidth") p.BorderWidth = int32Of(v);
+        else if (field == u"BrushColor") p.SetBrushColor(colorOf(v));
+        else if (field == u"BrushColorTo") p.SetBrushColorTo(colorOf(v));
+        else if (field == u"BrushStyle") p.BrushStyle = static_cast<TBrushStyle>(enumOf(BrushStyleNames, v));
+        else if (field == u"CellObject") intOf(v);  // never taken as an address
+        else if (field == u"FontColor") p.FontColor = colorOf(v);
+        else if (field == u"FontName") p.FontName = stringOf(v);
+        else if (field == u"FontSize") p.FontSize = int32Of(v);
+        else if (field == u"FontStyle") p.FontStyle = fontStylesOf(v);
+        else if (field == u"Editor") p.Editor = static_cast<TEditorType>(enumOf(EditorNames, v));
+        else if (field == u"GradientDirection") p.GradientDirection = static_cast<TCellGradientDirection>(enumOf(GradientNames, v));
+        else if (field == u"ReadOnly") p.ReadOnly = boolOf(v);
+        else if (field == u"VAlignment") p.SetVAlignment(static_cast<TVAlignment>(enumOf(VAlignmentNames, v)));
+        else if (field == u"WordWrap") p.SetWordWrap(boolOf(v));
+        else if (field == u"NodeLevel") p.NodeLevel = int32Of(v);
+        else if (field == u"Control") continue;  // control references are not resolved
+        else if (field == u"HasGraphic") continue;
+        else throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
+    }
+}
+
+void applyGraphic(TCellGraphic& g, const TRecord& r)
+{
+    for (const auto& [name, v] : r.Props) {
+        const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
+        if (field == u"CellType") g.CellType = static_cast<TCellType>(enumOf(CellTypeNames, v));
+        else if (field == u"CellVAlign") g.CellVAlign = static_cast<TCellVAlign>(enumOf(VAlignNames, v));
+        else if (field == u"CellHAlign") g.CellHAlign = static_cast<TCellHAlign>(enumOf(HAlignNames, v));
+        else if (field == u"CellIndex") g.CellIndex = int32Of(v);
+        else if (field == u"CellTransparent") g.CellTransparent = boolOf(v);
+        else if (field == u"CellCreated") boolOf(v);  // the reader decides what it owns
+        else if (field == u"CellBoolean") g.CellBoolean = boolOf(v);
+        else if (field == u"CellCheckBoxState") g.CellCheckBoxState = static_cast<TCheckBoxState>(enumOf(CheckStateNames, v));
+        else if (field == u"CellAngle") g.CellAngle = int32Of(v);
+        else if (field == u"CellValue") {
+            if (v.Kind != TRecordValue::vkFloat && v.Kind != TRecordValue::vkInt)
+                invalidStream();
+            g.CellValue = v.Kind == TRecordValue::vkFloat ? v.Float : static_cast<double>(v.Int);
+        } else if (field == u"CellErrFrom") g.CellErrFrom = int32Of(v);
+        else if (field == u"CellErrLen") g.CellErrLen = int32Of(v);
+        else if (field == u"CellText") g.CellText = stringOf(v);
+        else throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
+    }
+}
+
+QStringList dataLines(const TRecord& Data)
+{
+    const TRecordValue* v = Data.Find(QStringLiteral("Strings.Strings"));
+    if (!v)
+        return {};
+    if (v->Kind != TRecordValue::vkList)
+        invalidStream();
+    return v->Items;
+}
+
+// Gives the target cell the graphic read, with an object of its own built from the data record. Types whose
+// object does not travel are left without a graphic rather than with one that has no object.
+void placeGraphic(VOroDavoduRuzu& grid, int c, int r, const TBinCell& cell)
+{
+    const TCellType type = graphicType(cell.Graphic);
+    if (type == ctBitmap || type == ctBitButton || type == ctIcon || type == ctPicture ||
+        (type == ctImages && !grid.GridImages)) {
+        return;
+    }
+    TCellGraphic* g = grid.NewCellGraphic(c, r);
+    applyGraphic(*g, cell.Graphic);
+    g->CellCreated = false;
+    if (type == ctRadio) {
+        auto* items = new TStringList;  // owned by the graphic
+        for (const QString& line : dataLines(cell.Data))
+            items->Add(line);
+        g->CellBitmap = items;
+        g->CellCreated = true;
+    } else if (type == ctImages) {
+        g->SetMultiImage(c, r, g->CellBoolean ? 0 : 1, g->CellHAlign, g->CellVAlign, nullptr);
+        auto* list = static_cast<TIntList*>(g->CellBitmap);
+        for (const QString& line : dataLines(cell.Data)) {
+            bool ok = false;
+            const int index = line.toInt(&ok);
+            if (!ok)
+                invalidStream();
+            list->Add(index);
+        }
+    } else if (type == ctFilePicture) {
+        auto* pic = new TFilePicture;  // owned by the graphic
+        if (const TRecordValue* v = cell.Data.Find(QStringLiteral("Picture.Filename")))
+            pic->SetFilename(stringOf(*v));
+        g->CellBitmap = pic;
+        g->CellCreated = true;
+    }
+}
+
+// Checks the parts of a cell that are applied later, so that a bad value fails before any cell changes.
+void checkCell(const TBinCell& cell)
+{
+    if (cell.HasProp) {
+        TCellProperties probe(nullptr, 0, 0);
+        applyProps(probe, cell.Props);
+    }
+    if (cell.HasGraphic) {
+        TCellGraphic probe;
+        applyGraphic(probe, cell.Graphic);
+        for (const QString& line : graphicType(cell.Graphic) == ctImages ? dataLines(cell.Data) : QStringList()) {
+            bool ok = false;
+            line.toInt(&ok);
+            if (!ok)
+                invalidStream();
+        }
+        if (const TRecordValue* v = cell.Data.Find(QStringLiteral("Picture.Filename")))
+            stringOf(*v);
+    }
+}
+
+TBinHeader headerOf(const TRecord& r, qsizetype BytesLeft)
+{
+    TBinHeader h;
+    auto need = [&r](const char* name) -> const TRecordValue& {
+        const TRecordValue* v = r.Find(QString::fromLatin1(name));
+        if (!v)
+            invalidStream();
+        return *v;
+    };
+    const std::int64_t cols = intOf(need("ColCount"));
+    const std::int64_t rows = intOf(need("RowCount"));
+    // Every cell of the rectangle has a record: counts beyond what the bytes left can hold are a lie.
+    if (cols < 0 || rows < 0 || cols > MaxStreamCount || rows > MaxStreamCount ||
+        cols * rows > BytesLeft / MinCellRecordSize)
+        invalidStream();
+    h.ColCount = static_cast<int>(cols);
+    h.RowCount = static_cast<int>(rows);
+    if (const TRecordValue* v = r.Find(QStringLiteral("ColWidths")))
+        h.ColWidths = numberList(stringOf(*v));
+    if (const TRecordValue* v = r.Find(QStringLiteral("RowHeights")))
+        h.RowHeights = numberList(stringOf(*v));
+    if (const TRecordValue* v = r.Find(QStringLiteral("FullGrid")))
+        h.FullGrid = boolOf(*v);
+    if (const TRecordValue* v = r.Find(QStringLiteral("ID")))
+        h.ID = intOf(*v);
+    if (h.FullGrid && (h.ColWidths.size() < static_cast<std::size_t>(cols) ||
+                       h.RowHeights.size() < static_cast<std::size_t>(rows)))
+        invalidStream();
+    return h;
+}
+}  // namespace
+
+TBinHeader ParseBinHeader(const QByteArray& Data)
+{
+    TRecordReader reader(Data, 0);
+    const TRecord head = reader.Read();
+    return headerOf(head, reader.Remaining());
+}
+
+TBinStream ParseBinStream(const QByteArray& Data)
+{
+    TBinStream out;
+    TRecordReader reader(Data, 0);
+    const TRecord head = reader.Read();
+    out.Header = headerOf(head, reader.Remaining());
+    while (reader.Remaining() >= 2) {
+        const TRecord rec = reader.Read();
+        TBinCell cell;
+        if (const TRecordValue* v = rec.Find(QStringLiteral("Col")))
+            cell.Col = intOf(*v);
+        if (const TRecordValue* v = rec.Find(QStringLiteral("Row")))
+            cell.Row = intOf(*v);
+        if (const TRecordValue* v = rec.Find(QStringLiteral("Cell")))
+            cell.Text = stringOf(*v);
+        if (const TRecordValue* v = rec.Find(QStringLiteral("HasProp")))
+            cell.HasProp = boolOf(*v);
+        if (cell.HasProp) {
+            cell.Props = reader.Read();
+            if (const TRecordValue* v = cell.Props.Find(QStringLiteral("HasGraphic")))
+                cell.HasGraphic = boolOf(*v);
+        }
+        if (cell.HasGraphic) {
+            cell.Graphic = reader.Read();
+            if (dataRecordClass(graphicType(cell.Graphic))) {
+                cell.Data = reader.Read();
+                cell.HasData = true;
+            }
+        }
+        checkCell(cell);
+        out.Cells.push_back(std::move(cell));
+    }
+    if (out.Header.FullGrid && static_cast<std::int64_t>(out.Cells.size()) <
+                                   std::int64_t{out.Header.ColCount} * out.Header.RowCount)
+        invalidStream();
+    return out;
+}
+
+// ---- the grid's operations --------------------------------------------------------------------------
+
+QByteArray TGridIO::RectToBinData(const TGridRect& Rect)
+{
+    VOroDavoduRuzu& g = grid_;
+    QByteArray out;
+    TRecordWriter w(out);
+    w.Begin(QStringLiteral("TGridPropIO"));
+    w.Int(QStringLiteral("ColCount"), Rect.Right - Rect.Left + 1);
+    w.Int(QStringLiteral("RowCount"), Rect.Bottom - Rect.Top + 1);
+    w.String(QStringLiteral("ColWidths"), numberText(&VOroDavoduRuzu::AllColWidths, g, Rect.Left, Rect.Right));
+    w.String(QStringLiteral("RowHeights"), numberText(&TStringGrid::RowHeights, g, Rect.Top, Rect.Bottom));
+    const bool full = g.SaveFixedCells
+                          ? Rect.Right - Rect.Left + 1 == g.ColCount() && Rect.Bottom - Rect.Top + 1 == g.RowCount()
+                          : Rect.Right - Rect.Left + 1 == g.ColCount() - g.FixedCols() &&
+                                Rect.Bottom - Rect.Top + 1 == g.RowCount() - g.FixedRows();
+    w.Bool(QStringLiteral("FullGrid"), full);
+    w.Int(QStringLiteral("ID"), static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(&g)));
+    w.End();
+    g.ExportNotification(esExportStart, Rect.Top);
+    int lastProgress = -1;
+    for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
+        g.ExportNotification(esExportNextRow, r);
+        for (int c = Rect.Left; c <= Rect.Right; ++c) {
+            const bool hasProp = g.HasCellProperties(c, r);
+            w.Begin(QStringLiteral("TGridCellIO"));
+            w.Int(QStringLiteral("Col"), c);
+            w.Int(QStringLiteral("Row"), r);
+            const QString text = g.Cells(c, r);
+            if (!text.isEmpty())
+                w.String(QStringLiteral("Cell"), text);
+            w.Bool(QStringLiteral("HasProp"), hasProp);
+            w.End();
+            if (!hasProp)
+                continue;
+            const TCellGraphic* graphic = g.GetCellGraphic(c, r);
+            const bool hasGraphic = graphic && graphic->CellType != ctEmpty &&
+                                    (!ownsObject(graphic->CellType) || graphic->CellCreated);
+            w.Begin(QStringLiteral("TGridCellPropIO"));
+            writeProps(w, *g.GetCellProperties(c, r));
+            w.Bool(QStringLiteral("HasGraphic"), hasGraphic);
+            w.End();
+            if (!hasGraphic)
+                continue;
+            w.Begin(QStringLiteral("TGridGraphicIO"));
+            writeGraphic(w, *graphic);
+            w.End();
+            if (dataRecordClass(graphic->CellType))
+                writeData(w, *graphic);
+        }
+        if (OnFileProgress)
+            fireProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, Rect.Bottom - Rect.Top))), lastProgress);
+    }
+    g.ExportNotification(esExportDone, -1);
+    return out;
+}
+
+void TGridIO::SaveRectToBinStream(const TGridRect& Rect, QIODevice& Stream)
+{
+    Stream.write(RectToBinData(Rect));
+}
+
+void TGridIO::SaveToBinStream(QIODevice& Stream)
+{
+    SaveRectToBinStream({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+}
+
+void TGridIO::SaveToBinFile(const QString& FileName)
+{
+    const QByteArray data = RectToBinData({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()});
+    QFile file(FileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+        throw REdaReviZizod(QStringLiteral("Cannot create file \"%1\"").arg(FileName));
+}
+
+void TGridIO::LoadAtPointFromBinData(TPoint Point, const QByteArray& Data)
+{
+    applyBinStream(Point, ParseBinStream(Data));
+}
+
+void TGridIO::applyBinStream(TPoint Point, const TBinStream& stream)
+{
+    VOroDavoduRuzu& g = grid_;
+    const TBinHeader& h = stream.Header;
+    if (h.FullGrid) {
+        g.Clear();
+        g.SetRowCount(h.RowCount);
+        g.SetColCount(h.ColCount);
+        for (int c = 0; c < h.ColCount; ++c)
+            g.SetColWidths(c, h.ColWidths[c]);
+        for (int r = 0; r < h.RowCount; ++r)
+            g.SetRowHeights(r, h.RowHeights[r]);
+    }
+    std::int64_t originCol = 0, originRow = 0;
+    if (!h.FullGrid && !stream.Cells.empty()) {
+        originCol = stream.Cells.front().Col;
+        originRow = stream.Cells.front().Row;
+    }
+    int lastProgress = -1;
+    std::int64_t previousRow = -1;
+    for (const TBinCell& cell : stream.Cells) {
+        const std::int64_t c = cell.Col + Point.X - originCol;
+        const std::int64_t r = cell.Row + Point.Y - originRow;
+        // Cells beyond the grid are skipped: the caller grows the grid where it wants them.
+        if (c < 0 || r < 0 || c >= g.TotalColCount() || r >= g.RowCount())
+            continue;
+        const int col = static_cast<int>(c), row = static_cast<int>(r);
+        g.SetCells(col, row, cell.Text);
+        if (r != previousRow) {
+            previousRow = r;
+            if (OnFileProgress)
+                fireProgress(static_cast<int>(std::lround(100.0 * row / std::max(1, g.RowCount()))), lastProgress);
+        }
+        if (cell.HasProp) {
+            TCellProperties* p = g.GetCellProperties(col, row);
+            applyProps(*p, cell.Props);
+            p->OwnerCol = col;
+            p->OwnerRow = row;
+        }
+        if (cell.HasGraphic)
+            placeGraphic(g, col, row, cell);
+    }
+}
+
+void TGridIO::LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream)
+{
+    LoadAtPointFromBinData(Point, Stream.readAll());
+}
+
+void TGridIO::LoadFromBinStream(QIODevice& Stream)
+{
+    LoadAtPointFromBinStream({0, 0}, Stream);
+    grid_.Invalidate();
+}
+
+void TGridIO::LoadFromBinFile(const QString& FileName)
+{
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw REdaReviZizod(QStringLiteral("Cannot open file \"%1\"").arg(FileName));
+    LoadFromBinStream(file);
+}

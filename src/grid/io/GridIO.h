@@ -1,0 +1,148 @@
+#pragma once
+// The string grid's cell transports kept apart from its core: the text cell file and stream, the binary
+// cell stream, clipboard copy, cut and paste with smart fill, and drag and drop of cells and columns.
+// One object per grid, made through the grid's IO() hook; GridIO(grid) gives it to the application.
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <vector>
+#include <functional>
+#include <memory>
+
+#include "grid/VoGrid/VoGrid.h"
+
+class TGridDropTarget;
+struct TBinStream;
+
+// One line of pasted tab-separated text: its cells and whether a line break ended it.
+struct TPasteLine {
+    QStringList Cells;
+    bool EndsWithBreak = false;
+};
+// Cuts text into lines (CR LF, CR or LF) and cells (TAB). A cell in double quotes may hold TABs, line
+// breaks (LF, CR LF or code 11, all kept as CR LF) and doubled quotes. A text that ends with a line break
+// has an empty last line.
+std::vector<TPasteLine> SplitPasteText(const QString& Text);
+
+enum TClipOperation { coCut, coCopy };
+// Import and export states announced to the grid's notifications.
+enum TGridExportState { esExportStart, esExportNextRow, esExportSelRow, esExportNewRow, esExportDone };
+enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportDone };
+
+using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+
+// The clipboard format of grid cells: the binary cell stream.
+inline const QString MimeGridCells = QStringLiteral("application/x-qt-windows-mime;value=\"VOroDavoduRuzu Cells\"");
+
+class TGridIO : public VOroDavoduRuzu::TIOOperations {
+public:
+    explicit TGridIO(VOroDavoduRuzu& AGrid);
+    ~TGridIO() override;
+    VOroDavoduRuzu& Grid() const { return grid_; }
+
+    // ---- save range ----
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const { return grid_.ColCount() - 1; }
+    int SaveEndRow() const { return grid_.RowCount() - 1; }
+    int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
+    int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+
+    // ---- text cell file and stream ----
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+
+    // ---- binary cell stream ----
+    void SaveRectToBinStream(const TGridRect& Rect, QIODevice& Stream);
+    void SaveToBinStream(QIODevice& Stream);
+    void SaveToBinFile(const QString& FileName);
+    // Reads the whole stream before a cell changes: a malformed stream raises "Invalid stream format" and
+    // leaves the grid as it was.
+    void LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream);
+    void LoadFromBinStream(QIODevice& Stream);
+    void LoadFromBinFile(const QString& FileName);
+    QByteArray RectToBinData(const TGridRect& Rect);
+    void LoadAtPointFromBinData(TPoint Point, const QByteArray& Data);
+
+    // ---- clipboard: copy and cut ----
+    void CopySelectionToClipboard() override;
+    void CopyToClipBoard();
+    // The save range as an HTML table, with its tab-separated text (not the markup) as the plain text.
+    void CopyToClipBoardAsHTML();
+    void CutToClipboard();
+    void CutSelectionToClipboard() override;
+    QString GetSelectionAsText();
+    QString RectToText(const TGridRect& ARect, bool OnlySelected);
+    void CopyRectToClipboard(const TGridRect& ARect, bool OnlySelected);
+
+    // ---- clipboard: paste and smart fill ----
+    void PasteSelectionFromClipboard() override;
+    void PasteFromClipboard();
+    void SetSelectionAsText(const QString& Value);
+    int PasteFromClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
+    int PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const QString& Text);
+    static void GetTextDimensions(const QString& Text, int& Cols, int& Rows);
+
+    // Overridable steps of the paste.
+    virtual void PasteCellText(int ACol, int ARow, const QString& Value);
+    virtual void DoBeforePaste() {}
+    virtual void DoAfterPaste() {}
+    virtual void DoPastedRange(TPoint Source, const TGridRect& Range, TClipOperation Op);
+    virtual bool CanPasteCellsFormat() { return grid_.Navigation().AllowFmtClipboard; }
+
+    // ---- drag and drop ----
+    void StartCellDrag(int ACol, int ARow) override;
+    // Announces a column about to be dragged in from a list of hidden columns.
+    void OleColumnDragStart(int ACol, int AIndex, TStringList* AList);
+    TGridDropTarget* DropTarget() const { return dropTarget_.get(); }
+
+    TFileProgressEvent OnFileProgress;
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)> OnOleDrag;
+    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)> OnOleDrop;
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& FileName, bool& Allow)> OnOleDropFile;
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(TObject* Sender, const TGridRect& ARect)> OnOleDropped;
+    // Loaders of dropped files by kind; a file of another kind is not loaded.
+    std::function<void(const QString& FileName)> LoadFromCSV;
+    std::function<void(const QString& FileName)> LoadFromXLS;
+
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCopy;
+    TGridRect FDropSelection{};
+    bool FDragging = false;  // a drag of this grid's cells runs
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    TStringList* FOleDragList = nullptr;
+
+private:
+    friend class TGridDropTarget;
+    void fireProgress(int Percent, int& Last);
+    void expandSelectionToMergedCells();
+    void clearSelectionCells(const TGridRect& Sel);
+    // A pasted or cut cell (display column) takes the change: editable or AllowClipboardAlways, never read-only.
+    bool cellTakesPaste(int ACol, int ARow);
+    void pasteWithEvents(int ACol, int ARow, const QString& Value, bool Events);
+    QString fillSourceText(int ACol, int ARow);
+    // False when the two first cells hold no series (the block is repeated instead).
+    bool smartFillSeries(const TGridRect& Sel);
+    void smartFillBlock(const TGridRect& Sel, int BlockLength);
+    void applyBinStream(TPoint Point, const TBinStream& Stream);
+    void dropTargetChange(bool Register);
+
+    VOroDavoduRuzu& grid_;
+    bool FPasteAll = false;
+    int FLastPastedCells = 0;  // cells the last paste's source held
+    std::unique_ptr<TGridDropTarget> dropTarget_;
+};
+
+// The grid's I/O object (made on first use); also lets every later grid make its own.
+TGridIO& GridIO(VOroDavoduRuzu& Grid);
+// Lets every grid make its I/O object when its keys or mouse first need it.
+void InstallGridIO();

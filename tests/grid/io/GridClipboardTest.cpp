@@ -1,0 +1,252 @@
+// Clipboard copy, cut and paste through the in-process clipboard: the copied text, the formats put, growth
+// and read-only cells on paste, and the smart fill of a selection.
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include "GridIOFixture.h"
+#include "grid/base/REdaReviZizod.h"
+
+namespace {
+struct ClipGrid : IOGrid {
+    using IOGrid::IOGrid;
+    TInProcessClipboard clipboard;
+    void select(int c1, int r1, int c2, int r2) { grid.SetSelection({c1, r1, c2, r2}); }
+    QString clipText() const { return QString::fromUtf8(clipboard.Store.value(MimePlainText)); }
+};
+}  // namespace
+
+TEST(GridClipboard, CopiedTextHasOneLfPerBreakAndDoubledQuotes)
+{
+    ClipGrid g;
+    g.fill({{"a", "b"}, {"c", "d"}});
+    g.select(0, 0, 1, 1);
+    g.io().CopySelectionToClipboard();
+    EXPECT_EQ(g.clipText(), QStringLiteral("a\tb\r\nc\td\r\n"));
+    g.select(0, 0, 1, 0);
+    g.io().CopySelectionToClipboard();
+    EXPECT_EQ(g.clipText(), QStringLiteral("a\tb"));
+    g.grid.SetCells(0, 0, QStringLiteral("x\r\ny \"q\""));
+    g.select(0, 0, 0, 0);
+    g.io().CopySelectionToClipboard();
+    EXPECT_EQ(g.clipText(), QStringLiteral("\"x\ny \"\"q\"\"\""));
+    EXPECT_EQ(g.clipboard.Store.size(), 1);
+    EXPECT_EQ(g.io().FClipLastOp, coCopy);
+}
+
+TEST(GridClipboard, EveryOddTextRoundTripsThroughTheClipboardAsTextAndAsCells)
+{
+    const std::vector<QString> texts = OddCellTexts();
+    for (bool cellsFormat : {false, true}) {
+        SCOPED_TRACE(cellsFormat ? "cells" : "text");
+        ClipGrid source(2, static_cast<int>(texts.size()));
+        source.grid.Navigation().AllowFmtClipboard = cellsFormat;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            source.grid.SetCells(0, static_cast<int>(i), texts[i]);
+        source.grid.SetCells(1, 0, QStringLiteral("right"));
+        source.select(0, 0, 1, static_cast<int>(texts.size()) - 1);
+        source.io().CopySelectionToClipboard();
+        EXPECT_EQ(source.clipboard.Store.contains(MimeGridCells), cellsFormat);
+
+        ClipGrid target(2, 2);
+        target.clipboard.Store = source.clipboard.Store;
+        target.grid.Navigation().AllowFmtClipboard = cellsFormat;
+        target.select(0, 0, 0, 0);
+        target.io().PasteSelectionFromClipboard();
+        ASSERT_EQ(target.grid.RowCount(), static_cast<int>(texts.size()));  // no row for the final line break
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            // Text carries every line break as one break (CR LF in the cell); the cell format keeps each.
+            QString expected = texts[i];
+            if (!cellsFormat)
+                expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+            EXPECT_EQ(target.grid.Cells(0, static_cast<int>(i)), expected) << i;
+        }
+        EXPECT_EQ(target.grid.Cells(1, 0), QStringLiteral("right"));
+    }
+}
+
+TEST(GridClipboard, RichTextAndCellFormatsAreAddedByOption)
+{
+    ClipGrid g;
+    g.grid.Navigation().AllowRTFClipboard = true;
+    g.grid.Navigation().AllowFmtClipboard = true;
+    g.grid.SetCells(0, 0, QStringLiteral("{\\rtf1 hi}"));
+    g.select(0, 0, 1, 0);
+    g.io().CopySelectionToClipboard();
+    EXPECT_EQ(g.clipboard.Store.keys(), (QStringList{MimeGridCells, MimePlainText, MimeRichText}));
+    g.select(1, 0, 1, 0);
+    g.io().CopySelectionToClipboard();
+    EXPECT_EQ(g.clipboard.Store.size(), 2);
+}
+
+TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
+{
+    ClipGrid g(2, 2);
+    g.fill({{"<b>bold</b>", "a<b"}, {"x\r\ny", ""}});
+    g.io().CopyToClipBoardAsHTML();
+    EXPECT_EQ(g.clipText(), QStringLiteral("<b>bold</b>\ta<b\r\n\"x\ny\"\t\r\n"));
+    const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
+    EXPECT_TRUE(html.contains(QStringLiteral("<td><b>bold</b></td><td>a&lt;b</td>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>x<br>y</td>")));
+}
+
+TEST(GridClipboard, CutEmptiesOnlyCellsThatMayChange)
+{
+    ClipGrid g(3, 1);
+    g.fill({{"a", "b", "c"}});
+    g.grid.SetReadOnly(1, 0, true);
+    g.select(0, 0, 2, 0);
+    g.io().CutSelectionToClipboard();
+    EXPECT_EQ(g.clipText(), QStringLiteral("a\tb\tc"));
+    EXPECT_EQ(g.cells(0, 0, 2, 0), QStringLiteral("|b|;"));
+    EXPECT_EQ(g.io().FClipLastOp, coCut);
+    // Without editing nothing is cut, unless the clipboard may always change cells.
+    ClipGrid ro(2, 1);
+    ro.fill({{"a", "b"}});
+    ro.grid.SetOptions(ro.grid.Options() & ~goEditing);
+    ro.io().CutToClipboard();
+    EXPECT_EQ(ro.cells(0, 0, 1, 0), QStringLiteral("a|b;"));
+    ro.grid.Navigation().AllowClipboardAlways = true;
+    ro.io().CutToClipboard();
+    EXPECT_EQ(ro.cells(0, 0, 1, 0), QStringLiteral("|;"));
+}
+
+TEST(GridClipboard, PasteGrowsOrStopsAtTheEdgesAndRespectsReadOnlyCells)
+{
+    struct Case {
+        bool grow;
+        int cols, rows;
+        const char* row0;
+        const char* row1;
+    } cases[] = {
+        {true, 5, 3, "||1|2|;", "||ro|4|5;"},
+        {false, 3, 2, "||1||;", "||ro||;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.grow);
+        ClipGrid g(3, 2);
+        g.grid.Navigation().AllowClipboardColGrow = c.grow;
+        g.grid.Navigation().AllowClipboardRowGrow = c.grow;
+        g.grid.SetCells(2, 1, QStringLiteral("ro"));
+        g.grid.SetReadOnly(2, 1, true);
+        g.clipboard.Store[MimePlainText] = "1\t2\r\n3\t4\t5\r\n6";
+        g.select(2, 0, 2, 0);
+        g.io().PasteSelectionFromClipboard();
+        EXPECT_EQ(g.grid.ColCount(), c.cols);
+        EXPECT_EQ(g.grid.RowCount(), c.rows);
+        // Nothing was stored past the grid's edge to show up when it grows later.
+        g.grid.SetColCount(5);
+        g.grid.SetRowCount(3);
+        EXPECT_EQ(g.cells(0, 0, 4, 0), QString::fromUtf8(c.row0));
+        EXPECT_EQ(g.cells(0, 1, 4, 1), QString::fromUtf8(c.row1));
+        EXPECT_EQ(g.grid.Cells(2, 2), c.grow ? QStringLiteral("6") : QString());
+    }
+}
+
+TEST(GridClipboard, InsertModeAddsOneRowPerPastedLine)
+{
+    ClipGrid g(2, 3);
+    g.fill({{"top"}, {"keep"}});
+    g.grid.Navigation().ClipboardPasteAction = paInsert;
+    g.clipboard.Store[MimePlainText] = "a\r\nb\r\n";
+    g.select(0, 1, 0, 1);
+    g.io().PasteSelectionFromClipboard();
+    EXPECT_EQ(g.grid.RowCount(), 5);
+    EXPECT_EQ(g.cells(0, 0, 0, 3), QStringLiteral("top;a;b;keep;"));
+}
+
+TEST(GridClipboard, SmartFillRepeatsValuesAndContinuesSeries)
+{
+    struct Case {
+        const char* name;
+        std::vector<QString> source;  // copied from one column
+        int selCols, selRows;
+        const char* expected;
+    } cases[] = {
+        {"single value", {"7"}, 3, 2, "7|7|7;7|7|7;"},
+        {"integers", {"1", "3"}, 1, 5, "1;3;5;7;9;"},
+        {"falling integers", {"10", "7"}, 1, 4, "10;7;4;1;"},
+        {"decimals", {"1.5", "2"}, 1, 3, "1.50;2.00;2.50;"},
+        {"text block", {"a", "b"}, 1, 5, "a;b;a;b;a;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClipGrid g(4, 8);
+        g.grid.Navigation().AllowSmartClipboard = true;
+        for (std::size_t i = 0; i < c.source.size(); ++i)
+            g.grid.SetCells(3, static_cast<int>(i), c.source[i]);
+        g.select(3, 0, 3, static_cast<int>(c.source.size()) - 1);
+        g.io().CopySelectionToClipboard();
+        g.select(0, 2, c.selCols - 1, 2 + c.selRows - 1);
+        g.io().PasteSelectionFromClipboard();
+        EXPECT_EQ(g.cells(0, 2, c.selCols - 1, 2 + c.selRows - 1), QString::fromUtf8(c.expected));
+    }
+}
+
+TEST(GridClipboard, SmartFillStepsDatesByMonthAndBackByDay)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));  // dd/MM/yyyy
+    struct Case {
+        const char* first;
+        const char* second;
+        const char* expected;
+    } cases[] = {
+        {"15/01/2026", "15/02/2026", "15/01/2026;15/02/2026;15/03/2026;15/04/2026;"},
+        {"05/03/2026", "04/03/2026", "05/03/2026;04/03/2026;03/03/2026;02/03/2026;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        ClipGrid g(2, 6);
+        g.grid.Navigation().AllowSmartClipboard = true;
+        g.grid.SetCells(1, 0, QString::fromUtf8(c.first));
+        g.grid.SetCells(1, 1, QString::fromUtf8(c.second));
+        g.select(1, 0, 1, 1);
+        g.io().CopySelectionToClipboard();
+        g.select(0, 0, 0, 3);
+        g.io().PasteSelectionFromClipboard();
+        EXPECT_EQ(g.cells(0, 0, 0, 3), QString::fromUtf8(c.expected));
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(GridClipboard, SmartFillBlockLengthIsTheCellsPastedAndSkipsReadOnlyCells)
+{
+    // A one-row copy has no final line break: its three cells repeat as a block of three.
+    ClipGrid g(7, 2);
+    g.grid.Navigation().AllowSmartClipboard = true;
+    g.fill({{"a", "b", "c"}}, 0, 1);
+    g.select(0, 1, 2, 1);
+    g.io().CopySelectionToClipboard();
+    g.grid.SetReadOnly(4, 0, true);
+    g.select(0, 0, 6, 0);
+    g.io().PasteSelectionFromClipboard();
+    EXPECT_EQ(g.cells(0, 0, 6, 0), QStringLiteral("a|b|c|a||c|a;"));
+}
+
+TEST(GridClipboard, MalformedCellBlockFailsAndChangesNothing)
+{
+    ClipGrid g(3, 3);
+    g.fill({{"1", "2"}});
+    g.grid.Navigation().AllowFmtClipboard = true;
+    static const char hostile[] = "TPF0\x0BTGridPropIO\x00\x08" "ColCount\x04\xFF\xFF\xFF\x7F";
+    g.clipboard.Store[MimeGridCells] = QByteArray(hostile, sizeof hostile - 1);
+    g.clipboard.Store[MimePlainText] = "x";
+    g.select(0, 0, 0, 0);
+    EXPECT_THROW(g.io().PasteSelectionFromClipboard(), REdaReviZizod);
+    EXPECT_EQ(g.cells(0, 0, 2, 0), QStringLiteral("1|2|;"));
+    EXPECT_EQ(g.grid.ColCount(), 3);
+}
+
+TEST(GridClipboard, SetSelectionAsTextWritesReadOnlyCellsAndGrows)
+{
+    ClipGrid g(1, 1);
+    g.grid.SetReadOnly(0, 0, true);
+    g.grid.Navigation().AllowClipboardColGrow = false;
+    g.io().SetSelectionAsText(QStringLiteral("a\tb\r\nc\r\n"));
+    EXPECT_EQ(g.grid.ColCount(), 2);
+    EXPECT_EQ(g.grid.RowCount(), 2);
+    EXPECT_EQ(g.cells(0, 0, 1, 1), QStringLiteral("a|b;c|;"));
+    int cols = 0, rows = 0;
+    TGridIO::GetTextDimensions(QStringLiteral("a\tb\tc\r\nd\r\n"), cols, rows);
+    EXPECT_EQ(cols, 3);
+    EXPECT_EQ(rows, 1);
+}
