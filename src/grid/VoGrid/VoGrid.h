@@ -753,7 +753,6 @@ public:
     TAutoInsertRowEvent OnAutoInsertCol;
     TCanInsertRowEvent OnCanDeleteRow;
     TFixedEditEvent OnFixedEdit;
-    TNotifyEvent OnFilterDone;
 
 private:
     template <typename F>

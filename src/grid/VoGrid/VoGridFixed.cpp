@@ -65,10 +65,10 @@ void VOroDavoduRuzu::paintFixedCellLook(TCellPaint& cp)
         } else if (ActiveCellShow && ((FixedCols() > 0 && cp.ACol == FixedCols() - 1 && cp.ARow == Row()) ||
                                       (FixedRows() > 0 && cp.ARow == FixedRows() - 1 && cp.ACol == Col()))) {
             fillGradient(c, cp.R, {ActiveCellColor, ActiveCellColorTo, clNone, clNone, clNone});
-        } else if (sortHeader && FSortSettings.HeaderColor != clNone) {
+        } else if (sortHeader && FSortSettings.HeaderColor() != clNone) {
             fillGradient(c, cp.R,
-                         {FSortSettings.HeaderColor, FSortSettings.HeaderColorTo, FSortSettings.HeaderMirrorColor,
-                          FSortSettings.HeaderMirrorColorTo, clNone});
+                         {FSortSettings.HeaderColor(), FSortSettings.HeaderColorTo(), FSortSettings.HeaderMirrorColor(),
+                          FSortSettings.HeaderMirrorColorTo(), clNone});
         } else if (!Flat) {
             fillGradient(c, Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2),
                          {brush, cp.colorTo, cp.mirrorColor, cp.mirrorColorTo, clNone});

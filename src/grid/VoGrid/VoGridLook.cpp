@@ -38,7 +38,7 @@ void VOroDavoduRuzu::SetLook(TGridLook Value)
     if (Value != glCustom) {
         g.MirrorFrom = g.MirrorTo = g.From = g.To = clNone;
         QEVGradientFrom = QEVGradientTo = QEVGradientMirrorFrom = QEVGradientMirrorTo = clNone;
-        FSortSettings.HeaderColor = clNone;
+        FSortSettings.SetHeaderColor(clNone);
     }
     switch (Value) {
     case glVista:

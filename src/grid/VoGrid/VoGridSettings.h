@@ -613,15 +613,6 @@ private:
     TColor FHeaderColorTo = clNone;
     TColor FHeaderMirrorColor = clNone;
     TColor FHeaderMirrorColorTo = clNone;
-    // The sort header's look and indicator.
-    int Direction = 0;  // sdAscending, or sdDescending (1)
-    bool FixedCols = false;
-    bool IndexShow = false;
-    TColor IndexColor = clYellow;
-    TColor HeaderColor = clNone;
-    TColor HeaderColorTo = clNone;
-    TColor HeaderMirrorColor = clNone;
-    TColor HeaderMirrorColorTo = clNone;
 };
 
 // One filter condition of the grid.
