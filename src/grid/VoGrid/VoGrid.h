@@ -168,19 +168,25 @@ using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int Lef
                                             TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
 using TEndColumnSizeEvent = std::function<void(TObject* Sender, int ACol)>;
 using TUpdateColumnSizeEvent = std::function<void(TObject* Sender, int ACol, int& AWidth)>;
-// Events of the keyboard, the mouse and the cell advance.
-using TRowEvent = std::function<void(TObject* Sender, int ARow)>;
-using TColEvent = std::function<void(TObject* Sender, int ACol)>;
-using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
-using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
-using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
-using TCanDeleteRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanDelete)>;
-using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
-using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+// Selection, navigation, moves and the row hooks.
 using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
 using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
 using TCellChangingEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TRowUpdateEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TSelectionChangedEvent = std::function<void(TObject* Sender, int ALeft, int ATop, int ARight, int ABottom)>;
+using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bool AState, bool& Allow)>;
+using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TAutoDeleteRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TCanAddRowEvent = std::function<void(TObject* Sender, bool& CanAdd)>;
+using TCanInsertRowEvent = std::function<void(TObject* Sender, int ARow, bool& CanInsert)>;
+using TAutoInsertRowEvent = std::function<void(TObject* Sender, int ARow)>;
+using TFixedEditEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TEditorType& AEditor, TStringList& Values)>;
+// Events of the keyboard, the mouse and the cell advance.
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 using TAutoAdvanceEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
@@ -693,8 +699,148 @@ public:
     // Cells, objects, heights and cell controls move; hidden rows keep their places among the shown ones.
     void MoveRow(int FromIndex, int ToIndex);
     // Rows FromIndex .. FromIndex+Count-1 end at ToIndex, lowered by Count when the block lies above it.
-    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // False when nothing moved (the footer row of a fixed footer stays last).
+    bool MoveRows(int FromIndex, int ToIndex, int Count);
     void MoveColumn(int FromIndex, int ToIndex);
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+
+    // ===== Dimensions, fills and sizing =====
+    // At least one fixed row (column) with FixedRowAlways (FixedColAlways); a requested count is restored
+    // when the grid grows again.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    void SetSelectionColorMixerFactor(int Value);
+    bool SpreadSheet() const { return FSpreadSheet; }
+    // Whatever the value, switches the spreadsheet-like selection and editing on.
+    void SetSpreadSheet(bool Value);
+    // Normal cells, or every cell with DoFixed; "%d" in a format stands for the column, then the row.
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    // The sort directions' values: 0 ascending, 1 descending (numbers rise from the last cell back).
+    int AutoNumberDirection = 0;
+    void SizeColumnToContents(int ACol, bool GrowOnly);
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void SizeRowToContents(int ARow, bool GrowOnly, int Padding);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void SizeRowToLines(int ARow, int Lines, int Extra);
+    void SizeToCols();
+    void SizeToRows();
+    void AutoFitColumns(bool DoFixedCells);
+    // Grows every column and row by x, at most ten steps either way.
+    void Zoom(int x);
+    // Real columns; whole columns and rows with their objects, sizes and cell controls.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // Row hooks of the keyboard and the filter; ARow is a real row.
+    virtual void DoAutoInsertRow(int ARow);
+    virtual void DoAutoDeleteRow(int ARow);
+    virtual void DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList& Values);
+    virtual void DoFilterDone();
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoInsertRowEvent OnAutoAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoInsertRowEvent OnAutoInsertCol;
+    TCanInsertRowEvent OnCanDeleteRow;
+    TFixedEditEvent OnFixedEdit;
+    TNotifyEvent OnFilterDone;
+
+private:
+    template <typename F>
+    void fillCells(bool DoFixed, F text);
+    int cellTextWidth(int ACol, int ARow);
+    bool FSpreadSheet = false;
+
+public:
+    // ===== Selection and cell navigation (display columns and rows) =====
+    virtual void QueryCellChanging(int ACol, int ARow, bool& Allow);
+    // Told by the mouse handling when the user changed the selection.
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    // The selection becomes the one cell; no focus, no SelectCell.
+    void FocusCell(int ACol, int ARow);
+    void MoveCurrentCell(int ACol, int ARow);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Disjunct row and column selection; rows are real rows with MouseActions.RowSelectPersistent.
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectionToRowSelect(bool All);
+    void SelectionToColSelect(bool All);
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    bool IsSelected(int ACol, int ARow);
+    // Disjunct cell selection, or the selection rectangle without it.
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    int SelectedCellsCount();
+    TGridCoord SelectedCell(int i) const;
+    void ClearSelectedCells();
+    int SelectedRowCount();
+    int SelectedColCount();
+    int SelectedRow(int i) const;
+    // Cells joined by TAB, rows by CR LF.
+    QString SelectedText();
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    // Rectangles in cell coordinates.
+    void RepaintRect(const TRect& r);
+    void InvalidateCellArea(const TRect& r);
+    void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
+    TRowChangingEvent OnRowChanging;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TRowUpdateEvent OnRowUpdate;
+    TSelectionChangedEvent OnSelectionChanged;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+    // Set while a move must not ask SelectCell's checks (the structure operations' re-focus).
+    bool FForceSel = false;
+    bool FDisableChange = false;
+
+protected:
+    using TBaseGrid::FocusCell;
+    bool SelectCell(int ACol, int ARow) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+    void rowMoveDone(int FromIndex, int ToIndex);
+    bool FSyncedMove = false;
+    void packSelectedCells();
+    void setRowSelectFlag(int ARow, bool Value);
+    TGridRect normalSelection() const;
+    bool FUseEnabledRows = false;
+    int FOldRowSel = -1;
+    bool FSelChange = false;
+
+public:
 
     // ===== Cell text and typed access =====
     // Real column, display row; reads pass the display transform, writes store in the base cell.
@@ -932,25 +1078,12 @@ public:
     // First normal row whose sort-column text starts with s (given upper-cased), -1 when none.
     virtual int Search(const QString& s);
     QString IncrementalSearchText() const { return SearchInc; }
-    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
-    // Fires the row, column and cell changing events for a move of the current cell to (ACol, ARow).
-    virtual void QueryCellChanging(int ACol, int ARow, bool& Allow);
     // Transport operations of the clipboard keys, carried out by the grid's import and export library.
     virtual void CopySelectionToClipboard() {}
     virtual void CutSelectionToClipboard() {}
     virtual void PasteSelectionFromClipboard() {}
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
-    TCanInsertRowEvent OnCanInsertRow;
-    TRowEvent OnAutoInsertRow;
-    TCanDeleteRowEvent OnCanDeleteRow;
-    TRowEvent OnAutoDeleteRow;
-    TCanAddRowEvent OnCanAddRow;
-    TRowEvent OnAutoAddRow;
-    TSelectionChangedEvent OnSelectionChanged;
-    TRowChangingEvent OnRowChanging;
-    TColChangingEvent OnColChanging;
-    TCellChangingEvent OnCellChanging;
 
     // ===== Enter and Tab cell advance (VoGridAdvance.cpp) =====
     int FirstNavigableCol();
@@ -961,7 +1094,6 @@ public:
     virtual void GotoFirstRow() { SetRow(FixedRows()); }
     TAutoAdvanceEvent OnAutoAdvance;
     TSelectCellEvent OnSelectCell;
-    TColEvent OnAutoInsertCol;
 
     // ===== Mouse: press, release, moves, double click, right button (VoGridMouse*.cpp) =====
     void RadioGroupClick(int ACol, int ARow, int X, int Y);
@@ -1001,8 +1133,6 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
-    bool FForceSel = false;
-    bool FDisableChange = false;
 
 private:
     // Window procedure parts.
@@ -1095,7 +1225,6 @@ private:
     int FTimerTicks = 0;
     bool FGridBlink = false;
     bool FRedrawOff = false;
-    bool FSelChange = false;
 
 public:
 
@@ -1439,8 +1568,8 @@ private:
     int FUpdateCount = 0;
     int FNumCellControls = 0;
     int FNumHidden = 0;
-    int FFixedRowsMin = 0;
-    int FFixedColsMin = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
     int FMaxRowCount = 0;
     int FMaxColCount = 0;
     int FOldLeftCol = 0;

@@ -39,25 +39,6 @@ void VOroDavoduRuzu::noteSelectionChange()
     FMoveSelection = now;
 }
 
-void VOroDavoduRuzu::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
-{
-    if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007)
-        Invalidate();
-    FSelChange = true;
-    if (OnSelectionChanged)
-        OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
-}
-
-void VOroDavoduRuzu::QueryCellChanging(int ACol, int ARow, bool& Allow)
-{
-    if (ARow != Row() && OnRowChanging)
-        OnRowChanging(this, Row(), ARow, Allow);
-    if (ACol != Col() && OnColChanging)
-        OnColChanging(this, Col(), ACol, Allow);
-    if ((ARow != Row() || ACol != Col()) && !FDisableChange && OnCellChanging)
-        OnCellChanging(this, Row(), Col(), ARow, ACol, Allow);
-}
-
 bool VOroDavoduRuzu::IsLastNormalRow() const
 {
     return Row() + 1 == RowCount() - FixedFooters ||
@@ -404,17 +385,16 @@ void VOroDavoduRuzu::insertRowKey()
     if (!QueryCanInsertRow(Row()))
         return;
     int focusRow = Row();
-    int at = Row();
-    const bool noNormalRow = RowCount() - FixedFooters <= FixedRows();
-    if (FNavigation.InsertPosition == pInsertAfter && Row() < RowCount())
-        at = Row() + 1;
-    if (FixedRowAlways && noNormalRow) {
+    int at = Row() < RowCount() ? RealRowIndex(Row()) : AllRowCount();
+    if (FNavigation.InsertPosition == pInsertAfter && Row() < RowCount()) {
+        at = Row() + 1 < RowCount() ? RealRowIndex(Row() + 1) : AllRowCount();
+        ++focusRow;
+    }
+    if (FixedRowAlways && RowCount() - FixedFooters <= FixedRows()) {
         at = Row();
         focusRow = 1;
     }
-    InsertRows(at, 1);
-    if (FNavigation.InsertPosition == pInsertAfter && at < RowCount())
-        focusRow = at;
+    DoAutoInsertRow(at);
     if (OnAutoInsertRow)
         OnAutoInsertRow(this, at);
     FGridModified = true;
@@ -426,19 +406,13 @@ void VOroDavoduRuzu::deleteRowKey()
 {
     if (RowCount() - FixedFooters - FixedRows() < 1)
         return;
-    const int row = Row();
+    const int real = RealRow();
     bool canDelete = true;
     if (OnCanDeleteRow)
-        OnCanDeleteRow(this, RealRow(), canDelete);
+        OnCanDeleteRow(this, real, canDelete);
     if (!canDelete)
         return;
-    // The last normal row is emptied rather than removed, so the grid keeps a row to edit.
-    if (RowCount() - FixedFooters - FixedRows() == 1 && !FixedRowAlways)
-        ClearRows(row, 1);
-    else
-        RemoveRows(row, 1);
-    if (OnAutoDeleteRow)
-        OnAutoDeleteRow(this, row);
+    DoAutoDeleteRow(Row());
     if (FFloatingFooter.Visible() && Row() == RowCount() - 1 && Row() > FixedRows())
         SetRow(Row() - 1);
     StoreOldCellText(Col(), Row());

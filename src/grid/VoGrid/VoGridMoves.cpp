@@ -30,21 +30,25 @@ void VOroDavoduRuzu::moveControls(bool columns, int from, int count, int to)
 
 void VOroDavoduRuzu::MoveRow(int FromIndex, int ToIndex)
 {
-    MoveRows(FromIndex, FromIndex < ToIndex ? ToIndex + 1 : ToIndex, 1);
+    if (MoveRows(FromIndex, FromIndex < ToIndex ? ToIndex + 1 : ToIndex, 1))
+        rowMoveDone(FromIndex, ToIndex);
 }
 
-void VOroDavoduRuzu::MoveRows(int FromIndex, int ToIndex, int Count)
+bool VOroDavoduRuzu::MoveRows(int FromIndex, int ToIndex, int Count)
 {
     if (FromIndex == ToIndex || Count <= 0 || FromIndex < 0 || FromIndex + Count > RowCount())
-        return;
+        return false;
     if (FromIndex + Count < ToIndex)
         ToIndex -= Count;
     ToIndex = std::clamp(ToIndex, 0, RowCount() - Count);
-    if (ToIndex == FromIndex)
-        return;
+    // The footer row of a fixed footer stays last.
+    const bool footerRow = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    if (ToIndex == FromIndex || (footerRow && std::max(FromIndex, ToIndex) + Count >= RowCount()))
+        return false;
     moveControls(false, FromIndex, Count, ToIndex);
     moveHiddenRowsWithBlock(FromIndex, Count, ToIndex);
     MoveRowBlock(FromIndex, Count, ToIndex);
+    return true;
 }
 
 void VOroDavoduRuzu::MoveColumn(int FromIndex, int ToIndex)
@@ -55,9 +59,78 @@ void VOroDavoduRuzu::MoveColumn(int FromIndex, int ToIndex)
         SetColumnOrder();
     moveControls(true, FromIndex, 1, ToIndex);
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
-    if (FromIndex < FColumnOrder.Count() && ToIndex < FColumnOrder.Count()) {
-        const int moved = FColumnOrder.GetInteger(FromIndex);
-        FColumnOrder.Delete(FromIndex);
-        FColumnOrder.Insert(ToIndex, moved);
+}
+
+// An index after the entry at From moved to To.
+static int followMove(int index, int from, int to)
+{
+    if (index == from)
+        return to;
+    if (from < to && index > from && index <= to)
+        return index - 1;
+    if (from > to && index >= to && index < from)
+        return index + 1;
+    return index;
+}
+
+template <typename T, std::size_t N>
+static void rotateEntry(std::array<T, N>& a, int from, int to)
+{
+    if (from < to)
+        std::rotate(a.begin() + from, a.begin() + from + 1, a.begin() + to + 1);
+    else
+        std::rotate(a.begin() + to, a.begin() + from, a.begin() + from + 1);
+}
+
+// Called once the column's width moved; the cells, the maps and the hidden rows move by real index.
+void VOroDavoduRuzu::ColumnMoved(int FromIndex, int ToIndex)
+{
+    const int from = RealColIndex(FromIndex);
+    const int to = RealColIndex(ToIndex);
+    if (from < FColumnOrder.Count() && to < FColumnOrder.Count()) {
+        const int moved = FColumnOrder.GetInteger(from);
+        FColumnOrder.Delete(from);
+        FColumnOrder.Insert(to, moved);
+    }
+    if (FNumHidden > 0 && from < ColumnMapSize && to < ColumnMapSize) {
+        rotateEntry(FVisibleCol, from, to);
+        rotateEntry(FAllColWidths, from, to);
+    }
+    const bool real = FNumHidden > 0;
+    TBaseGrid::ColumnMoved(real ? from : FromIndex, real ? to : ToIndex);
+    for (int i = 0; i < FGridItems.Count(); ++i) {
+        TStringList& items = hiddenAt(i)->Items();
+        if (from < items.Count() && to < items.Count()) {
+            const QString text = items.Strings(from);
+            TObject* object = items.Objects(from);
+            items.Delete(from);
+            items.Insert(to, text, object);
+        }
+    }
+    FSortSettings.Column = followMove(FSortSettings.Column, from, to);
+    if (OnColumnMoved)
+        OnColumnMoved(this, real ? from : FromIndex, real ? to : ToIndex);
+    if (auto* partner = dynamic_cast<VOroDavoduRuzu*>(FSyncGrid.Grid());
+        partner && FSyncGrid.MoveColumn && !FSyncedMove) {
+        partner->FSyncedMove = true;
+        partner->MoveColumn(FromIndex, ToIndex);
+        partner->FSyncedMove = false;
+    }
+}
+
+void VOroDavoduRuzu::RowMoved(int FromIndex, int ToIndex)
+{
+    TBaseGrid::RowMoved(FromIndex, ToIndex);
+    rowMoveDone(FromIndex, ToIndex);
+}
+
+void VOroDavoduRuzu::rowMoveDone(int FromIndex, int ToIndex)
+{
+    if (OnRowMoved)
+        OnRowMoved(this, FromIndex, ToIndex);
+    if (auto* partner = dynamic_cast<VOroDavoduRuzu*>(FSyncGrid.Grid()); partner && FSyncGrid.MoveRow && !FSyncedMove) {
+        partner->FSyncedMove = true;
+        partner->MoveRow(FromIndex, ToIndex);
+        partner->FSyncedMove = false;
     }
 }

@@ -3,23 +3,38 @@
 
 void VOroDavoduRuzu::SetRowCount(int Value)
 {
-    const int fixed = FixedRows();
+    const int old = RowCount();
     TBaseGrid::SetRowCount(Value);
-    if (FixedRowAlways && FixedRows() != fixed && fixed < Value)
-        SetFixedRows(fixed);
-    FMaxRowCount = std::max(FMaxRowCount, Value);
-    NormalRowCount = Value;
+    if (FixedRowAlways && RowCount() > FFixedRowsMin)
+        TBaseGrid::SetFixedRows(FFixedRowsMin);
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    NormalRowCount = RowCount();
+    if (ScrollProportional) {
+        UpdateProportionalVScroll();
+        UpdateProportionalHScroll();
+    }
     if (FScrollBarAlways != saNone)
         ApplyScrollBarAlways(false);
+    // A fixed footer row stays the last row: its cells move along when the grid grows.
+    if (FFloatingFooter.Visible() && RowCount() > old) {
+        for (int c = 0; c < TotalColCount(); ++c) {
+            SetGridCell(c, RowCount() - 1, GetGridCell(c, old - 1));
+            SetGridObject(c, RowCount() - 1, GetGridObject(c, old - 1));
+            ClearCell(c, old - 1);
+        }
+    }
 }
 
 void VOroDavoduRuzu::SetColCount(int Value)
 {
-    const int fixed = FixedCols();
     TBaseGrid::SetColCount(Value);
-    if (FixedColAlways && FixedCols() != fixed && fixed < Value)
-        SetFixedCols(fixed);
-    FMaxColCount = std::max(FMaxColCount, Value);
+    if (FixedColAlways && ColCount() > FFixedColsMin)
+        TBaseGrid::SetFixedCols(FFixedColsMin);
+    FMaxColCount = std::max(FMaxColCount, ColCount());
+    if (ScrollProportional) {
+        UpdateProportionalHScroll();
+        UpdateProportionalVScroll();
+    }
     if (FScrollBarAlways != saNone)
         ApplyScrollBarAlways(false);
 }

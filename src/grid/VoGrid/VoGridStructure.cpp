@@ -72,7 +72,7 @@ void VOroDavoduRuzu::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
             FModifiedRows.Insert(RowIndex, 0);
     if (RowIndex < FEnabledRows.Count())
         for (int i = 0; i < RCount; ++i)
-            FEnabledRows.Insert(RowIndex, 1);
+            FEnabledRows.Insert(RowIndex, 0);
     if (RowIndex < static_cast<int>(FRowSelect.size()))
         FRowSelect.insert(FRowSelect.begin() + RowIndex, static_cast<std::size_t>(RCount), 0);
     if (UpdateCellControls)

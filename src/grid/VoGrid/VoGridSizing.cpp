@@ -1,0 +1,421 @@
+// Fixed areas, fills, numbering, sizing columns and rows to their contents, fitting the columns to the
+// control, zoom, and swapping columns, rows and cells.
+#include <QRandomGenerator>
+#include <QStringList>
+#include <cmath>
+
+#include "grid/VoGrid/VoGrid.h"
+
+namespace {
+// The format with its first two "%d" standing for the column and the row; nothing else is substituted.
+QString formatCell(const QString& fmt, int c, int r)
+{
+    QString out = fmt;
+    const int values[2] = {c, r};
+    qsizetype from = 0;
+    for (int v : values) {
+        const qsizetype at = out.indexOf(QStringLiteral("%d"), from);
+        if (at < 0)
+            break;
+        const QString number = QString::number(v);
+        out.replace(at, 2, number);
+        from = at + number.size();
+    }
+    return out;
+}
+}  // namespace
+
+// --- Fixed areas -----------------------------------------------------------------------------------------------
+
+int VOroDavoduRuzu::FixedRows() const
+{
+    const int fixed = TBaseGrid::FixedRows();
+    return fixed == 0 && FixedRowAlways ? 1 : fixed;
+}
+
+void VOroDavoduRuzu::SetFixedRows(int Value)
+{
+    TBaseGrid::SetFixedRows(FixedRowAlways && Value >= RowCount() ? RowCount() - 1 : Value);
+    if (!(ComponentState() & csLoading))
+        FFixedRowsMin = Value;
+}
+
+int VOroDavoduRuzu::FixedCols() const
+{
+    const int fixed = TBaseGrid::FixedCols();
+    return fixed == 0 && FixedColAlways ? 1 : fixed;
+}
+
+void VOroDavoduRuzu::SetFixedCols(int Value)
+{
+    TBaseGrid::SetFixedCols(FixedColAlways && Value >= ColCount() ? ColCount() - 1 : Value);
+    if (!(ComponentState() & csLoading))
+        FFixedColsMin = Value;
+}
+
+void VOroDavoduRuzu::SetSelectionColorMixerFactor(int Value)
+{
+    if (Value == SelectionColorMixerFactor)
+        return;
+    SelectionColorMixerFactor = std::clamp(Value, 0, 100);
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetSpreadSheet(bool Value)
+{
+    FSpreadSheet = Value;
+    SelectionRectangle = true;
+    SelectionResizer = true;
+    FNavigation.AllowSmartClipboard = true;
+    SetOptions(Options() | goRangeSelect | goEditing);
+    FMouseActions.RangeSelectAndEdit = true;
+}
+
+// --- Fills and numbering ---------------------------------------------------------------------------------------
+
+template <typename F>
+void VOroDavoduRuzu::fillCells(bool DoFixed, F text)
+{
+    const int c1 = DoFixed ? 0 : FixedCols();
+    const int c2 = DoFixed ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+    const int r1 = DoFixed ? 0 : FixedRows();
+    const int r2 = DoFixed ? RowCount() - 1 : RowCount() - FixedFooters - 1;
+    for (int r = r1; r <= r2; ++r)
+        for (int c = c1; c <= c2; ++c)
+            SetCells(c, r, text(c, r));
+}
+
+void VOroDavoduRuzu::TextFill(bool DoFixed, const QString& Txt)
+{
+    fillCells(DoFixed, [&Txt](int, int) { return Txt; });
+}
+
+void VOroDavoduRuzu::FormatFill(bool DoFixed, const QString& Fmt)
+{
+    fillCells(DoFixed, [&Fmt](int c, int r) { return formatCell(Fmt, c, r); });
+}
+
+void VOroDavoduRuzu::RandomFill(bool DoFixed, int Rnd)
+{
+    fillCells(DoFixed, [Rnd](int, int) {
+        return QString::number(Rnd > 0 ? QRandomGenerator::global()->bounded(Rnd) : 0);
+    });
+}
+
+void VOroDavoduRuzu::LinearFill(bool DoFixed)
+{
+    fillCells(DoFixed, [](int c, int r) { return QStringLiteral("%1:%2").arg(c).arg(r); });
+}
+
+void VOroDavoduRuzu::AutoNumberCol(int ACol)
+{
+    const int last = RowCount() - FixedFooters - 1;
+    for (int a = FixedRows() + AutoNumberStart; a <= last; ++a) {
+        const int n = a - FixedRows() + AutoNumberOffset + 1;
+        const int target = AutoNumberDirection == 0 ? a : FixedRows() + RowCount() - FixedFooters - 1 - a;
+        SetInts(ACol, target, n);
+    }
+}
+
+void VOroDavoduRuzu::AutoNumberRow(int ARow)
+{
+    const int last = ColCount() - FixedRightCols - 1;
+    for (int c = FixedCols() + AutoNumberStart; c <= last; ++c) {
+        const int n = c - FixedCols() + AutoNumberOffset + 1;
+        const int target = AutoNumberDirection == 0 ? c : ColCount() + FixedCols() - FixedRightCols - 1 - c;
+        SetInts(target, ARow, n);
+    }
+}
+
+// --- Sizing to contents ----------------------------------------------------------------------------------------
+
+// The widest line of the cell's shown text in the font the cell is painted with.
+int VOroDavoduRuzu::cellTextWidth(int ACol, int ARow)
+{
+    TCanvas& canvas = Canvas();
+    canvas.Font().Assign(ARow < FixedRows() || ACol < FixedCols() ? FFixedFont : Font());
+    int widest = 0;
+    for (const QString& line : Cells(RealColIndex(ACol), ARow).split(u'\n'))
+        widest = std::max(widest, canvas.TextWidth(line));
+    return widest;
+}
+
+void VOroDavoduRuzu::SizeColumnToContents(int ACol, bool GrowOnly)
+{
+    if (ACol < 0 || ACol >= ColCount())
+        return;
+    int first = FixedRows();
+    int last = RowCount() - FixedFooters - 1;
+    if (FColumnSize.Rows == arFixed) {
+        first = 0;
+        last = FixedRows() - 1;
+    } else if (FColumnSize.Rows == arAll) {
+        first = 0;
+        last = RowCount() - 1;
+    }
+    const int realCol = RealColIndex(ACol);
+    int widest = 0;
+    for (int r = first; r <= last; ++r) {
+        if (IsXMergedCell(ACol, r))
+            continue;
+        int c = GetCellGraphicSize(realCol, r).X + cellTextWidth(ACol, r);
+        if (FilterDropDownAuto && r == FilterDropDownRow && QueryColumnFilterItems(realCol))
+            c += 12;
+        if (IsSortIndicatorCell(ACol, r) && ACol == FSortSettings.Column)
+            c += 10;
+        widest = std::max(widest, c);
+    }
+    const int offsets = XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X;
+    int w = widest + offsets + 2 * GridLineWidth() + 2;
+    if (GrowOnly && ColWidths(ACol) >= w)
+        return;
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, w);
+    SetColWidths(ACol, ClampAutoSize(w, MinColWidth, MaxColWidth));
+}
+
+void VOroDavoduRuzu::AutoSizeCol(int ACol, int Padding)
+{
+    SizeColumnToContents(ACol, SizeGrowOnly);
+    if (Padding != 0 && ACol >= 0 && ACol < ColCount())
+        SetColWidths(ACol, ClampAutoSize(ColWidths(ACol) + Padding, MinColWidth, MaxColWidth));
+}
+
+void VOroDavoduRuzu::AutoSizeColumns(bool DoFixedCols, int Padding)
+{
+    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+    for (int c = DoFixedCols ? 0 : FixedCols(); c <= last; ++c)
+        AutoSizeCol(c, Padding);
+}
+
+void VOroDavoduRuzu::SizeRowToContents(int ARow, bool GrowOnly, int Padding)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        return;
+    TCanvas& canvas = Canvas();
+    int tallest = 0;
+    for (int c = 0; c < ColCount(); ++c) {
+        const int realCol = RealColIndex(c);
+        if (IsYMergedCell(c, ARow) || IsIgnoredColumn(realCol))
+            continue;
+        canvas.Font().Assign(ARow < FixedRows() || c < FixedCols() ? FFixedFont : Font());
+        const int lines = static_cast<int>(Cells(realCol, ARow).count(u'\n')) + 1;
+        const int t = lines * canvas.TextHeight(QStringLiteral("gh"));
+        const int g = CalcCellGraphicSize(realCol, ARow, Padding).Y;
+        const bool box = HasCellGraphicType(realCol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRadioButton});
+        tallest = std::max(tallest, box ? DefaultRowHeight() : t + g);
+    }
+    const int h = XYOffset.Y + tallest + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
+    if (!GrowOnly || RowHeights(ARow) < h)
+        SetRowHeights(ARow, ClampAutoSize(h, MinRowHeight, MaxRowHeight));
+}
+
+void VOroDavoduRuzu::AutoSizeRow(int ARow, int Padding)
+{
+    SizeRowToContents(ARow, SizeGrowOnly, Padding);
+    if (Padding != 0 && ARow >= 0 && ARow < RowCount())
+        SetRowHeights(ARow, ClampAutoSize(RowHeights(ARow) + Padding, MinRowHeight, MaxRowHeight));
+}
+
+void VOroDavoduRuzu::AutoSizeRows(bool DoFixedRows, int Padding)
+{
+    for (int r = DoFixedRows ? 0 : FixedRows(); r < RowCount(); ++r)
+        AutoSizeRow(r, Padding);
+    ApplyScrollBarAlways(true);
+}
+
+void VOroDavoduRuzu::SizeRowToLines(int ARow, int Lines, int Extra)
+{
+    if (ARow < 0 || ARow >= RowCount())
+        return;
+    TCanvas& canvas = Canvas();
+    canvas.Font().Assign(Font());
+    const int h = canvas.TextHeight(QStringLiteral("gh"));
+    SetRowHeights(ARow, ClampAutoSize(Extra + Lines * (h + h / 8), MinRowHeight, MaxRowHeight));
+}
+
+void VOroDavoduRuzu::SizeToCols()
+{
+    int w = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        w += ColWidths(c) + GridLineWidth();
+    SetClientWidth(w);
+}
+
+void VOroDavoduRuzu::SizeToRows()
+{
+    int h = 0;
+    for (int r = 0; r < RowCount(); ++r)
+        h += RowHeights(r) + GridLineWidth();
+    SetClientHeight(h);
+}
+
+// Fits the columns to the control's width in proportion to their widths; the rounding rest goes to the
+// widest column.
+void VOroDavoduRuzu::AutoFitColumns(bool DoFixedCells)
+{
+    const bool vbar = FScrollBarAlways == saVert ||
+                      ((ScrollBars() == ssVertical || ScrollBars() == ssBoth) &&
+                       VisibleRowCount() + FixedRows() < RowCount());
+    const int s = vbar ? ScrollWidth() : 0;
+    const int b = BorderStyle() == bsSingle ? (Ctl3D() ? 4 : 2) : 0;
+    const int first = DoFixedCells ? 0 : FixedCols();
+    const int last = DoFixedCells ? ColCount() - 1 : ColCount() - FixedRightCols - 1;
+    int room = Width();
+    if (!DoFixedCells) {
+        for (int c = 0; c < FixedCols(); ++c)
+            room -= ColWidths(c);
+        for (int c = ColCount() - FixedRightCols; c < ColCount(); ++c)
+            room -= ColWidths(c);
+    }
+    int lines = (Options() & goVertLine) ? (ColCount() - FixedCols() - FixedRightCols) * GridLineWidth() : 0;
+    if ((Options() & goFixedVertLine) && DoFixedCells)
+        lines += FixedCols() + FixedRightCols;
+    if (ColCount() < 2) {
+        SetColWidths(0, Width() - s - 5);
+    } else {
+        int sum = 0;
+        for (int c = first; c <= last; ++c)
+            sum += ColWidths(c);
+        if (sum == room - s - b || sum <= 0)
+            return;
+        const double f = static_cast<double>(room - s - b - lines) / sum;
+        double total = 0;
+        for (int c = first; c <= last; ++c)
+            total += std::nearbyint(ColWidths(c) * f);
+        for (int c = first; c <= last; ++c)
+            SetColWidths(c, static_cast<int>(std::nearbyint(ColWidths(c) * total / sum)));
+    }
+    int sum = 0;
+    int widest = first;
+    for (int c = first; c <= last; ++c) {
+        sum += ColWidths(c);
+        if (ColWidths(c) > ColWidths(widest))
+            widest = c;
+    }
+    int rest = room - (sum + s + b);
+    const int n = last - first + 1;
+    if (n > 1 && n < rest) {
+        for (int c = first; c <= last; ++c)
+            SetColWidths(c, ColWidths(c) + rest / n);
+        rest %= n;
+    }
+    if (widest <= last)
+        SetColWidths(widest, ColWidths(widest) + rest);
+}
+
+void VOroDavoduRuzu::Zoom(int x)
+{
+    const int z = ZoomFactor + x;
+    if (z > 10 || z < -10)
+        return;
+    FScrollLock = true;
+    ZoomFactor = z;
+    for (int c = 0; c < ColCount(); ++c)
+        if (ColWidths(c) > 0 && ColWidths(c) + x > 0)
+            SetColWidths(c, ColWidths(c) + x);
+    for (int r = 0; r < RowCount(); ++r)
+        if (RowHeights(r) > 0 && RowHeights(r) + x > 0)
+            SetRowHeights(r, RowHeights(r) + x);
+    FScrollLock = false;
+    if (ScrollProportional) {
+        UpdateProportionalVScroll();
+        UpdateProportionalHScroll();
+    }
+}
+
+// --- Swaps -----------------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::SwapColumns(int ACol1, int ACol2)
+{
+    const int total = TotalColCount();
+    if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= total || ACol2 >= total)
+        return;
+    for (int r = 0; r < RowCount(); ++r)
+        SwapCells({ACol1, r}, {ACol2, r});
+    const int d1 = DisplColIndexOf(ACol1);
+    const int d2 = DisplColIndexOf(ACol2);
+    if (d1 < ColCount() && d2 < ColCount()) {
+        const int w = ColWidths(d1);
+        SetColWidths(d1, ColWidths(d2));
+        SetColWidths(d2, w);
+    }
+    if (FSortSettings.Column == ACol1 || FSortSettings.Column == ACol2)
+        FSortSettings.Column = FSortSettings.Column == ACol1 ? ACol2 : ACol1;
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        TControlItem& control = FControlList.GetControl(i);
+        if (control.X == ACol1 || control.X == ACol2)
+            control.X = control.X == ACol1 ? ACol2 : ACol1;
+    }
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SwapRows(int ARow1, int ARow2)
+{
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount())
+        return;
+    for (int c = 0; c < TotalColCount(); ++c)
+        SwapCells({c, ARow1}, {c, ARow2});
+    const int h = RowHeights(ARow1);
+    SetRowHeights(ARow1, RowHeights(ARow2));
+    SetRowHeights(ARow2, h);
+    const int real1 = RealRowIndex(ARow1);
+    const int real2 = RealRowIndex(ARow2);
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        TControlItem& control = FControlList.GetControl(i);
+        if (control.Y == real1 || control.Y == real2)
+            control.Y = control.Y == real1 ? real2 : real1;
+    }
+    Invalidate();
+}
+
+// Raw texts and object slots; the columns are real columns.
+void VOroDavoduRuzu::SwapCells(TGridCoord FromCell, TGridCoord ToCell)
+{
+    const QString text = GetGridCell(FromCell.X, FromCell.Y);
+    TObject* object = GetGridObject(FromCell.X, FromCell.Y);
+    SetGridCell(FromCell.X, FromCell.Y, GetGridCell(ToCell.X, ToCell.Y));
+    SetGridObject(FromCell.X, FromCell.Y, GetGridObject(ToCell.X, ToCell.Y));
+    SetGridCell(ToCell.X, ToCell.Y, text);
+    SetGridObject(ToCell.X, ToCell.Y, object);
+}
+
+// --- Row hooks -------------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::DoAutoInsertRow(int ARow)
+{
+    if (FNumNodes == 0)
+        InsertRows(ARow, 1, true);
+    else if (GetParentRow(DisplRowIndex(ARow)) == -1)
+        InsertNormalRow(ARow);
+    else
+        InsertChildRow(ARow, 0);
+}
+
+void VOroDavoduRuzu::DoAutoDeleteRow(int ARow)
+{
+    if (FNumNodes > 0) {
+        if (GetParentRow(ARow) == -1)
+            RemoveNormalRow(ARow);
+        else
+            RemoveChildRow(ARow);
+    } else if (!FixedRowAlways && RowCount() - FixedRows() - FixedFooters == 1) {
+        ClearRows(ARow, 1);
+    } else {
+        RemoveRowsAndProps(ARow, 1);
+    }
+    if (OnAutoDeleteRow)
+        OnAutoDeleteRow(this, ARow);
+}
+
+void VOroDavoduRuzu::DoFixedEdit(int ACol, int ARow, TEditorType& AEditor, TStringList& Values)
+{
+    if (OnFixedEdit)
+        OnFixedEdit(this, ACol, ARow, AEditor, Values);
+}
+
+void VOroDavoduRuzu::DoFilterDone()
+{
+    if (OnFilterDone)
+        OnFilterDone(this);
+}

@@ -1,0 +1,140 @@
+// Fixed areas, fills, numbering, sizing to contents, fitting, zoom and swaps.
+#include "VoGridTestGrid.h"
+
+TEST(VoGridSizing, FixedRowsAlwaysAndTheFooterRowFollowTheRowCount)
+{
+    RecordingGrid g;
+    g.FixedRowAlways = true;
+    g.SetRowCount(2);
+    g.SetFixedRows(3);
+    EXPECT_EQ(g.FixedRows(), 1);
+    g.SetRowCount(5);
+    EXPECT_EQ(g.FixedRows(), 3);
+
+    RecordingGrid f;
+    f.SetRowCount(5);
+    f.SetCells(1, 4, QStringLiteral("total"));
+    f.FloatingFooter().SetVisible(true);
+    f.SetRowCount(8);
+    EXPECT_EQ(f.Cells(1, 7), QStringLiteral("total"));
+    EXPECT_EQ(f.Cells(1, 4), QString());
+}
+
+TEST(VoGridSizing, FillsAndNumbering)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(5);
+    g.FormatFill(false, QStringLiteral("%d-%d %s%n"));  // only %d is filled in
+    EXPECT_EQ(g.Cells(2, 3), QStringLiteral("2-3 %s%n"));
+    EXPECT_EQ(g.Cells(0, 3), QString());
+    g.LinearFill(true);
+    EXPECT_EQ(g.Cells(0, 0), QStringLiteral("0:0"));
+    g.TextFill(false, QStringLiteral("t"));
+    EXPECT_EQ(g.Cells(1, 4), QStringLiteral("t"));
+    g.RandomFill(false, 3);
+    EXPECT_LT(g.Ints(2, 2), 3);
+
+    g.AutoNumberCol(0);
+    for (int r = 1; r < 5; ++r)
+        EXPECT_EQ(g.Cells(0, r), QString::number(r));
+    g.AutoNumberDirection = 1;
+    g.AutoNumberCol(0);
+    for (int r = 1; r < 5; ++r)
+        EXPECT_EQ(g.Cells(0, r), QString::number(5 - r));
+    g.AutoNumberDirection = 0;
+    g.AutoNumberOffset = 10;
+    g.AutoNumberRow(0);
+    EXPECT_EQ(g.Cells(1, 0), QStringLiteral("11"));
+    EXPECT_EQ(g.Cells(2, 0), QStringLiteral("12"));
+}
+
+TEST(VoGridSizing, ColumnsFitTheirContentsAndTheControl)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetCells(1, 1, QStringLiteral("a rather long text for one column"));
+    g.SetCells(1, 2, QStringLiteral("short"));
+    g.AutoSizeCol(1);
+    const int fitted = g.ColWidths(1);
+    EXPECT_GT(fitted, g.Canvas().TextWidth(QStringLiteral("a rather long text")));
+    g.SizeGrowOnly = true;
+    g.SetCells(1, 1, QStringLiteral("x"));
+    g.AutoSizeCol(1);
+    EXPECT_EQ(g.ColWidths(1), fitted);
+    g.SizeGrowOnly = false;
+    g.MaxColWidth = 30;
+    g.OnUpdateColumnSize = [](TObject*, int, int& w) { w += 100; };
+    g.AutoSizeCol(1);
+    EXPECT_EQ(g.ColWidths(1), 30);
+
+    RecordingGrid fit;
+    fit.SetBounds(0, 0, 300, 200);
+    fit.SetColCount(3);
+    fit.SetFixedCols(0);
+    fit.SetBorderStyle(bsNone);
+    fit.SetOptions(fit.Options() & ~(goVertLine | goFixedVertLine));
+    fit.SetColWidths(0, 50);
+    fit.SetColWidths(1, 50);
+    fit.SetColWidths(2, 100);
+    fit.AutoFitColumns(false);
+    EXPECT_EQ(fit.ColWidths(0), 75);
+    EXPECT_EQ(fit.ColWidths(1), 75);
+    EXPECT_EQ(fit.ColWidths(2), 150);
+}
+
+TEST(VoGridSizing, ZoomSettingsAndSwaps)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    const int w = g.ColWidths(1);
+    g.ZoomFactor = 8;
+    g.Zoom(3);
+    EXPECT_EQ(g.ColWidths(1), w);
+    g.Zoom(2);
+    EXPECT_EQ(g.ColWidths(1), w + 2);
+    g.Zoom(-2);
+    EXPECT_EQ(g.ColWidths(1), w);
+
+    g.SetSelectionColorMixerFactor(150);
+    EXPECT_EQ(g.SelectionColorMixerFactor, 100);
+    g.SetOptions(g.Options() & ~goEditing);
+    g.SetSpreadSheet(false);
+    EXPECT_TRUE(g.Options() & goEditing);
+    EXPECT_TRUE(g.SelectionRectangle);
+    EXPECT_TRUE(g.MouseActions().RangeSelectAndEdit);
+
+    g.SetCells(1, 1, QStringLiteral("one"));
+    g.SetCells(1, 3, QStringLiteral("three"));
+    g.SetRowHeights(1, 40);
+    g.SwapRows(1, 3);
+    EXPECT_EQ(g.Cells(1, 3), QStringLiteral("one"));
+    EXPECT_EQ(g.Cells(1, 1), QStringLiteral("three"));
+    EXPECT_EQ(g.RowHeights(3), 40);
+    EXPECT_EQ(g.RowHeights(1), g.DefaultRowHeight());
+    g.SortSettings().Column = 1;
+    g.SetColWidths(2, 90);
+    g.SwapColumns(1, 2);
+    EXPECT_EQ(g.Cells(2, 3), QStringLiteral("one"));
+    EXPECT_EQ(g.ColWidths(1), 90);
+    EXPECT_EQ(g.SortSettings().Column, 2);
+}
+
+TEST(VoGridSizing, AutoDeleteClearsTheOnlyNormalRowAndReports)
+{
+    RecordingGrid g;
+    g.SetRowCount(3);
+    std::vector<int> deleted;
+    g.OnAutoDeleteRow = [&](TObject*, int r) { deleted.push_back(r); };
+    g.DoAutoDeleteRow(2);
+    EXPECT_EQ(g.RowCount(), 2);
+    g.SetCells(1, 1, QStringLiteral("last"));
+    g.DoAutoDeleteRow(1);
+    EXPECT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.Cells(1, 1), QString());
+    EXPECT_EQ(deleted, (std::vector<int>{2, 1}));
+    g.DoAutoInsertRow(1);
+    EXPECT_EQ(g.RowCount(), 3);
+}
