@@ -1097,6 +1097,8 @@ public:
 
     // ===== Mouse: press, release, moves, double click, right button (VoGridMouse*.cpp) =====
     void RadioGroupClick(int ACol, int ARow, int X, int Y);
+    // Sizes a column to its contents after a double click on its header border.
+    virtual void AutoSizeColumnOnDblClick(int ACol) { AutoSizeCol(ACol); }
     void ResetFixedCellHighlight();
     TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
     TCanClickCellEvent OnCanClickCell;
@@ -1119,7 +1121,7 @@ public:
     QString SizingHintText() const { return FSizingHint; }
     void BalloonInit();
     void BalloonDone();
-    bool BalloonShown() const { return FBalloonInit; }
+    bool BalloonShown() const { return FBalloonActive; }
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -1219,7 +1221,6 @@ private:
     TGridCoord FLastHintPos{-1, -1};
     TGridCoord FLastBalloonPos{-1, -1};
     QString FSizingHint;
-    bool FBalloonInit = false;
     // Window procedure state.
     TPoint wheelpanpos;
     int FTimerTicks = 0;

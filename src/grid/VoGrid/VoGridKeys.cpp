@@ -1,6 +1,8 @@
 // Keyboard handling of the string grid: the key-down and character messages in front of the base grid,
 // the key-press, key-down and key-up methods, inserting, deleting and appending rows by key, select all,
 // the clipboard keys and the incremental row search.
+#include <QLocale>
+
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"

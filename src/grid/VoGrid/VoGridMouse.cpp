@@ -72,7 +72,7 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
         if (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)
             FLastHintPos = {-1, -1};
-        if (FBalloonInit && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
+        if (FBalloonActive && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
             FLastBalloonPos = {-1, -1};
     }
     TBaseGrid::MouseMove(Shift, X, Y);
