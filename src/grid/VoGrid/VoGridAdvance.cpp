@@ -119,15 +119,19 @@ void VOroDavoduRuzu::AdvanceAfterEnter(int ACol, int ARow, bool OpenEditor, bool
         if (budget <= 1 || (c == FAECol && r == FAERow))
             return;
     }
-    if (OpenEditor && AutoEdit) {
+    // The editor opens in the new cell; a call from an editor, and a clickable cell, need an editable cell.
+    if (OpenEditor && FNavigation.AdvanceAutoEdit) {
         const int realCol = RealCol();
-        if (HasClickableGraphic(realCol, Row())) {
+        const bool clickable = HasClickableGraphic(realCol, Row());
+        if ((AutoEdit || clickable) && !IsEditable(realCol, Row()))
+            return;
+        if (!clickable) {
+            ShowInplaceEdit();
+        } else {
             TEditorType startType = DefaultEditor;
             QueryEditorType(RealColIndex(startCol), startRow, startType);
             if (!isTextEditor(startType))
                 HideInplaceEdit();
-        } else if (IsEditable(realCol, Row())) {
-            ShowInplaceEdit();
         }
     }
     if (FMouseActions.DisjunctRowSelect()) {

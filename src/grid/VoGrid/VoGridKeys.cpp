@@ -429,7 +429,7 @@ void VOroDavoduRuzu::selectAllKey()
         return;
     KeySelectAllHook(all);
     FocusCell(all.Right, all.Bottom, true);
-    SetSelection(all);
+    SetSelection({all.Right, all.Bottom, all.Left, all.Top});  // the last normal cell stays current
 }
 
 void VOroDavoduRuzu::AppendRowOnDown()
@@ -474,6 +474,14 @@ void VOroDavoduRuzu::KeyDown(WORD& Key, TShiftState Shift)
             MoveRows(top, top - 1, count);
             SetSelection({FixedCols(), top - 1, ColCount() - 1, bottom - 1});
         }
+        return;
+    }
+    if (Key == VK_RETURN && EditorMode() && FNavigation.AdvanceOnEnter) {
+        // Enter from the text editor: the edit ends and the current cell moves on with the editor.
+        fireKeyDown(Key, Shift);
+        HideInplaceEdit();
+        AdvanceAfterEnter(Col(), Row(), true, !(Shift & ssShift), true, false);
+        Key = 0;
         return;
     }
     TBaseGrid::KeyDown(Key, Shift);

@@ -159,9 +159,15 @@ void VOroDavoduRuzu::EndUpdate()
         Invalidate();
 }
 
+// Drops every level at once; a grid whose redrawing a lock had switched off draws again.
 void VOroDavoduRuzu::ResetUpdate()
 {
     FUpdateCount = 0;
+    if (FRedrawOff) {
+        Perform(WM_SETREDRAW, 1);
+        FRedrawOff = false;
+        Invalidate();
+    }
 }
 
 void VOroDavoduRuzu::SetLockUpdate(bool Value)
