@@ -1159,7 +1159,6 @@ private:
     void cursorAdvance(WORD Key, const TGridCoord& Before);
     void fireKeyDown(WORD& Key, TShiftState Shift);
     void noteSelectionChange();
-    TShiftState FKeyShift = 0;
     TGridRect FMoveSelection;
     TGridCoord FLastKeyCell;
     QString SearchInc;

@@ -53,7 +53,6 @@ void VOroDavoduRuzu::KeyDownMessageHandler(TMessage& Message)
 {
     WORD key = static_cast<WORD>(Message.WParam);
     const TShiftState shift = KeyDataToShiftState(Message.LParam);
-    FKeyShift = shift;
     FMoveSelection = Selection();
     const int realCol = RealCol();
     const bool enterOrF2 = key == VK_RETURN || key == VK_F2;
@@ -91,7 +90,7 @@ void VOroDavoduRuzu::KeyDownMessageHandler(TMessage& Message)
         Message.Result = 1;
         return;
     }
-    if (key == VK_RETURN && !IsEditable(realCol, Row()) && !HasClickableGraphic(realCol, Row())) {
+    if (key == VK_RETURN && !IsEditable(realCol, Row())) {
         TCustomForm* form = GetParentForm(this);
         if (form && form->KeyPreview)
             TBaseGrid::WndProc(Message);

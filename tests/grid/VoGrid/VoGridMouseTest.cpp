@@ -231,3 +231,56 @@ TEST(VoGridMouse, PanningWithThePressedWheelMovesOneCellPerTickOutsideTheDeadZon
     SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
     EXPECT_FALSE(f.grid->Panning());
 }
+
+TEST(VoGridHints, CellHintsComeFromTheEventCommentsAndLargeText)
+{
+    MouseFixture f;
+    f.grid->OnGridHint = [](TObject*, int r, int c, QString& hint) {
+        if (r == 0)
+            hint = QStringLiteral("column %1").arg(c);
+    };
+    QString hint;
+    TPoint at;
+    TColor colour = clNone;
+    const TRect header = f.grid->CellRect(3, 0);
+    ASSERT_TRUE(f.grid->BuildCellHint({header.Left + 7, header.Top + 4}, hint, at, colour));
+    EXPECT_EQ(hint, QStringLiteral("column 3"));
+    EXPECT_EQ(at, f.grid->ClientToScreen({header.Left + 7, header.Bottom + 6})) << "below the header at the mouse";
+    EXPECT_EQ(colour, f.grid->HintColor);
+
+    f.grid->AddComment(2, 2, QStringLiteral("note"));
+    const TRect commented = f.grid->CellRect(2, 2);
+    hint.clear();
+    f.grid->BuildCellHint({commented.Left + 3, commented.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, QStringLiteral("note"));
+    EXPECT_EQ(at, f.grid->ClientToScreen({commented.Right, commented.Top}));
+
+    f.grid->HintShowLargeText = true;
+    f.grid->SetCells(4, 3, QStringLiteral("a text that is far too wide for one narrow cell of this grid"));
+    f.grid->SetCells(4, 4, QStringLiteral("short"));
+    const TRect wide = f.grid->CellRect(4, 3);
+    hint.clear();
+    f.grid->BuildCellHint({wide.Left + 3, wide.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, f.grid->Cells(4, 3));
+    EXPECT_EQ(at, f.grid->ClientToScreen({wide.Left, wide.Top}));
+    hint.clear();
+    const TRect narrow = f.grid->CellRect(4, 4);
+    f.grid->BuildCellHint({narrow.Left + 3, narrow.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, QString());
+}
+
+TEST(VoGridTimer, BlinkingCellsRepaintOnEveryTickAndHoveringFollowsThePointer)
+{
+    MouseFixture f;
+    f.grid->EnableBlink = true;
+    const bool phase = f.grid->BlinkPhase();
+    ASSERT_TRUE(FireWindowTimer(f.grid, 111));
+    EXPECT_NE(f.grid->BlinkPhase(), phase);
+    EXPECT_EQ(f.grid->TimerTicks(), 1);
+
+    f.grid->Hovering = true;
+    const TPoint over = f.centre(4, 5);
+    QCursor::setPos(QtAccess::Widget(*f.grid)->mapToGlobal(QPoint(over.X, over.Y)));
+    FireWindowTimer(f.grid, 111);
+    EXPECT_EQ(f.cell(), (TGridCoord{4, 5}));
+}
