@@ -1135,6 +1135,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+    void TopLeftChanged() override;
 
 private:
     // Window procedure parts.
@@ -1145,6 +1146,7 @@ private:
     void wheelStep(TMessage& Message);
     void gridTimer();
     void repaintBlinkingCells();
+    void syncSelection();
     // Keyboard.
     void KeyDownMessageHandler(TMessage& Message);
     void CharMessageHandler(TMessage& Message);

@@ -485,6 +485,7 @@ void VOroDavoduRuzu::KeyDown(WORD& Key, TShiftState Shift)
     }
     TBaseGrid::KeyDown(Key, Shift);
     cursorAdvance(Key, before);
+    syncSelection();
 }
 
 // Arrows at the edges wrap to the other side, with caSnake also to the neighbouring row or column.

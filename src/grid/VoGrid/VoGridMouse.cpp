@@ -33,6 +33,7 @@ void VOroDavoduRuzu::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     FEditStart = false;
     if ((Shift & ssShift) && SelectionRectangle)
         Invalidate();
+    syncSelection();
 }
 
 void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)

@@ -119,6 +119,17 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
             return false;
         DblClickHandler(Message);
         return true;
+    case CM_MOUSELEAVE:
+        FMouseSelectMode = msNormal;
+        FSizeFixed = false;
+        FSizeFixedR = false;
+        if (HoverRow && HoverRowIdx >= 0) {
+            const int old = HoverRowIdx;
+            HoverRowIdx = -1;
+            if (old < RowCount())
+                RepaintRow(old);
+        }
+        return false;
     case WM_RBUTTONDOWN:
         if (wheelpan)
             stopPanning();
@@ -405,6 +416,42 @@ void VOroDavoduRuzu::repaintBlinkingCells()
     for (int c = 0; c < FixedCols(); ++c)
         for (int r = TopRow(); r <= lastRow; ++r)
             blink(RealColIndex(c), r);
+}
+
+// --- Scrolling --------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::TopLeftChanged()
+{
+    TBaseGrid::TopLeftChanged();
+    const TGridRect s = Selection();
+    if (SelectionRectangle && s.Top != s.Bottom)
+        Invalidate();
+    // A special editor stays where it was opened; the text editor moves with the grid.
+    if (EditMode && EditControl != edNormal)
+        HideInplaceEdit();
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+    if (TStringGrid* other = FSyncGrid.Grid()) {
+        if (FSyncGrid.ScrollVertical)
+            other->SetTopRow(TopRow());
+        if (FSyncGrid.ScrollHorizontal)
+            other->SetLeftCol(LeftCol());
+    }
+    for (TScrollControl* control : {vscrlctrl, hscrlctrl})
+        if (control)
+            control->Invalidate();
+}
+
+// A synchronised grid follows the current column and row.
+void VOroDavoduRuzu::syncSelection()
+{
+    TStringGrid* other = FSyncGrid.Grid();
+    if (!other)
+        return;
+    if (FSyncGrid.SelectionColumn)
+        other->SetCol(Col());
+    if (FSyncGrid.SelectionRow)
+        other->SetRow(Row());
 }
 
 // --- Focus -------------------------------------------------------------------------------------

@@ -423,3 +423,21 @@ TEST(VoGridUpdateLock, DepthCountsWhetherOrNotShownAndRedrawingComesBack)
     EXPECT_FALSE(f.grid->LockUpdate());
     EXPECT_TRUE(w->updatesEnabled());
 }
+
+TEST(VoGridKeys, ASynchronisedGridFollowsScrollingAndTheCurrentCell)
+{
+    KeyFixture f(6, 60);
+    auto* other = new VOroDavoduRuzu(&f.form);
+    other->SetParent(&f.form);
+    other->SetBounds(0, 300, 600, 90);
+    other->SetColCount(6);
+    other->SetRowCount(60);
+    f.grid->SyncGrid().SetGrid(other);
+    f.grid->SyncGrid().ScrollVertical = true;
+    f.grid->SyncGrid().SelectionRow = true;
+    f.grid->SetTopRow(20);
+    EXPECT_EQ(other->TopRow(), 20);
+    f.grid->GotoCell(2, 25);
+    SendKey(*f.grid, VK_DOWN);
+    EXPECT_EQ(other->Row(), 26);
+}
