@@ -134,6 +134,24 @@ TEST(VoUtilText, CleanFloatText) {
 
 TEST(VoUtilText, HexOfWordIsRedGreenBlue) { EXPECT_EQ(HexOfWord(0x00A0B0C0), "C0B0A0"); }
 
+TEST(VoUtilText, ShortDateFormatIsAlwaysNumbers) {
+    // Locales whose own short date carries month names still give a format of numbers that reads back.
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        LocaleGuard g(locale);
+        const TRegionalSettings rs = RegionalSettings();
+        EXPECT_FALSE(rs.ShortDateFormat.contains(QLatin1String("MMM"))) << rs.ShortDateFormat.toStdString();
+        EXPECT_FALSE(rs.DateSeparator.isSpace());
+        QString format = rs.ShortDateFormat;
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        const QString text = QLocale().toString(QDate(2026, 12, 10), format);
+        TDateTime v = 0;
+        ASSERT_TRUE(StrToDateByFormat(text, v)) << text.toStdString();
+        EXPECT_DOUBLE_EQ(v, dateOf(2026, 12, 10)) << text.toStdString();
+    }
+}
+
 TEST(VoUtilText, StrToDateByFormat) {
     LocaleGuard g(LocaleGuard::German());
     TDateTime v = 0;

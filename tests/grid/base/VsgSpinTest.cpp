@@ -191,6 +191,19 @@ TEST(VsgSpinEdit, StepsAndClampsEachKind) {
     }
 }
 
+TEST(VsgSpinEdit, DateStepsInALocaleWithMonthNames) {
+    // The C locale's own short date names the month; the spin edit shows and reads back numbers.
+    SpinOnForm f(QLocale::c());
+    TVsgSpinEdit& e = *f.edit;
+    e.MinValue = 0;
+    e.MaxValue = 0;
+    e.SetSpinType(sptDate);
+    e.SetDateValue(date(2026, 12, 10));
+    e.SetSelStart(e.Text().size());
+    SendKey(e, VK_UP);
+    EXPECT_EQ(e.DateValue(), date(2027, 12, 10)) << e.Text().toStdString();
+}
+
 TEST(VsgSpinEdit, DayFirstDatesAndClampOnExit) {
     SpinOnForm f(LocaleGuard::German());
     TVsgSpinEdit& e = *f.edit;

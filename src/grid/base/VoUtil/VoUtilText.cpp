@@ -55,6 +55,30 @@ const QDate& dateBase() {
     return base;
 }
 
+// A short date format of numbers only, as the regional short date always is: month names become month
+// numbers, week-day names go, and fields that only a space parts are parted by "/".
+QString numericDateFormat(const QString& format) {
+    QString out;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        qsizetype n = 1;
+        while (i + n < format.size() && format.at(i + n) == c)
+            ++n;
+        if (c == 'M')
+            out += n > 2 ? QStringLiteral("MM") : QString(n, c);
+        else if (c == 'd' && n > 2)
+            ;  // week-day name
+        else if (c == ',' || c == ' ')
+            out += (out.isEmpty() || !out.back().isLetter()) ? QString() : QStringLiteral("/");
+        else
+            out += QString(n, c);
+        i += n;
+    }
+    while (!out.isEmpty() && !out.back().isLetter())
+        out.chop(1);
+    return out;
+}
+
 }  // namespace
 
 TRegionalSettings RegionalSettings() {
@@ -68,7 +92,7 @@ TRegionalSettings RegionalSettings() {
     TRegionalSettings s;
     s.DecimalSeparator = DecimalSeparator();
     s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QChar(',') : locale.groupSeparator().at(0);
-    s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
+    s.ShortDateFormat = numericDateFormat(locale.dateFormat(QLocale::ShortFormat));
     s.DateSeparator = firstSeparator(s.ShortDateFormat);
     s.TimeSeparator = firstSeparator(locale.timeFormat(QLocale::ShortFormat));
     if (s.DateSeparator.isNull())
