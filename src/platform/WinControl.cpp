@@ -335,6 +335,9 @@ void TWinControl::WndProc(TMessage& m)
     case WM_GETDLGCODE:
         m.Result = DlgCode;
         return;
+    case WM_SETREDRAW:
+        Widget()->setUpdatesEnabled(m.WParam != 0);
+        return;
     case WM_COMMAND:
         if (auto* source = reinterpret_cast<TWinControl*>(m.LParam); source && source != this)
             m.Result = source->Perform(CN_COMMAND, m.WParam, m.LParam);

@@ -79,6 +79,8 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TSearchFooterAction { saFindFirst, saFindPrevious, saFindNext };
+// Directions of panning with the pressed wheel.
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 enum TCellBorder : std::uint8_t { cbLeft = 1 << 0, cbTop = 1 << 1, cbRight = 1 << 2, cbBottom = 1 << 3 };
 using TCellBorders = std::uint8_t;
@@ -197,6 +199,21 @@ using TGetCellBorderPropEvent = std::function<void(TObject* Sender, int ARow, in
 // The look's name as stored ("glXP") and as shown ("Windows XP"); Text stays as it was for glCustom.
 void GridLookToText(TGridLook Look, QString& Text);
 void GridLookCaption(TGridLook Look, QString& Text);
+// Events of the keyboard, the mouse and the cell advance.
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TColumnSizeEvent = std::function<void(TObject* Sender, int ACol, bool& Allow)>;
+using TRowSizeEvent = std::function<void(TObject* Sender, int ARow, bool& Allow)>;
+using TColumnSizingEvent = std::function<void(TObject* Sender, int ACol, int ColumnSize)>;
+using TRowSizingEvent = std::function<void(TObject* Sender, int ARow, int RowSize)>;
+using TNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+using TAnchorClickEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
 
 class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
 public:
@@ -342,7 +359,7 @@ public:
     bool Hovering = false;
     THoverFixedCells HoverFixedCells = hfNone;
     bool IntegralHeight = false;
-    bool IntelliPan = false;
+    TIntelliPan IntelliPan = ipVertical;
     bool IntelliZoom = true;
     QString InvalidEntryTitle;
     TInvalidEntryIcon InvalidEntryIcon = ieWarning;
@@ -1253,6 +1270,183 @@ public:
     // pressed on it; read by the fixed-cell painter.
     TPoint FixedHoverCell{-1, -1};
     bool FixedMouseDown = false;
+    // ===== Window messages, update lock, wheel, panning and the grid timer (VoGridWndProc.cpp) =====
+    // The lock depth counts whether or not the grid is shown; redrawing is switched off only while it is
+    // shown and always switched on again when the depth returns to 0.
+    void BeginUpdate();
+    void EndUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate();
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+    bool Panning() const { return wheelpan; }
+    // Called after each wheel step the grid performs.
+    virtual void AfterWheelScroll(int RowDelta, bool& Handled) { (void)RowDelta, (void)Handled; }
+    int TimerTicks() const { return FTimerTicks; }
+    bool BlinkPhase() const { return FGridBlink; }
+
+    // ===== Keyboard (VoGridKeys.cpp) =====
+    bool IsLastNormalRow() const;
+    void AppendRowOnDown();
+    virtual void AddOneRow() { SetRowCount(RowCount() + 1); }
+    virtual bool QueryCanAppendRow();
+    virtual bool QueryCanInsertRow(int ARow);
+    virtual void EditKeyHook() {}
+    virtual void KeySelectAllHook(const TGridRect& R) { (void)R; }
+    // First normal row whose sort-column text starts with s (given upper-cased), -1 when none.
+    virtual int Search(const QString& s);
+    QString IncrementalSearchText() const { return SearchInc; }
+    // Transport operations of the clipboard keys, carried out by the grid's import and export library.
+    virtual void CopySelectionToClipboard() {}
+    virtual void CutSelectionToClipboard() {}
+    virtual void PasteSelectionFromClipboard() {}
+    TRadioClickEvent OnRadioClick;
+    TRadioButtonClickEvent OnRadioButtonClick;
+
+    // ===== Enter and Tab cell advance (VoGridAdvance.cpp) =====
+    int FirstNavigableCol();
+    int VisibleFixedRightCols() const;
+    bool CanTabToCell(int ACol, int ARow);
+    int FirstTabColInRow(int ARow);
+    int LastTabColInRow(int ARow);
+    virtual void GotoFirstRow() { SetRow(FixedRows()); }
+    TAutoAdvanceEvent OnAutoAdvance;
+    TSelectCellEvent OnSelectCell;
+
+    // ===== Mouse: press, release, moves, double click, right button (VoGridMouse*.cpp) =====
+    void RadioGroupClick(int ACol, int ARow, int X, int Y);
+    // Sizes a column to its contents after a double click on its header border.
+    virtual void AutoSizeColumnOnDblClick(int ACol) { AutoSizeCol(ACol); }
+    void ResetFixedCellHighlight();
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    TCanClickCellEvent OnCanClickCell;
+    TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizingEvent OnRowSizing;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioMouseUp;
+    TBeforeNodeEvent OnBeforeExpandNode;
+    TBeforeNodeEvent OnBeforeContractNode;
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TAnchorClickEvent OnAnchorClick;
+
+    // ===== Hints and balloons (VoGridHints.cpp) =====
+    // Fills a hint request for the point: text, position (screen) and colour. False outside the cells.
+    bool BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& HintPos, TColor& HintColor);
+    // The text the sizing hint shows now ("cw=<b>80</b>"), empty when none is shown.
+    QString SizingHintText() const { return FSizingHint; }
+    void BalloonInit();
+    void BalloonDone();
+    bool BalloonShown() const { return FBalloonActive; }
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+    void TopLeftChanged() override;
+
+private:
+    // Window procedure parts.
+    bool handleInputMessage(TMessage& Message);
+    void startPanning(TPoint At);
+    void stopPanning();
+    void panStep();
+    void wheelStep(TMessage& Message);
+    void gridTimer();
+    void repaintBlinkingCells();
+    void syncSelection();
+    // Keyboard.
+    void KeyDownMessageHandler(TMessage& Message);
+    void CharMessageHandler(TMessage& Message);
+    bool homeEndKey(WORD Key, TShiftState Shift);
+    bool clickableKey(WORD Key);
+    bool clipboardKey(WORD Key, TShiftState Shift);
+    void insertRowKey();
+    void deleteRowKey();
+    void selectAllKey();
+    void moveScrollOnly(WORD Key);
+    bool skipFixedCells(WORD Key);
+    void cursorAdvance(WORD Key, const TGridCoord& Before);
+    void fireKeyDown(WORD& Key, TShiftState Shift);
+    void noteSelectionChange();
+    TGridRect FMoveSelection;
+    TGridCoord FLastKeyCell;
+    QString SearchInc;
+    int SearchTics = 0;
+    // Advance.
+    bool advanceTarget(int& c, int& r, bool Forward);
+    bool appendOnAdvance(int& r);
+    bool tabMove(bool Backward);
+    bool tabForward();
+    void tabBackward();
+    void tabHandOver(bool& Result);
+    void moveCurrentTo(int ACol, int ARow);
+    int FAECol = 0;
+    int FAERow = 0;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    // Mouse.
+    void LeftButtonDownHandler(TMessage& Message);
+    void LeftButtonUpHandler(TMessage& Message);
+    void DblClickHandler(TMessage& Message);
+    void RightButtonDownHandler(TMessage& Message);
+    bool pressCheckBox(int C, int R, int RealC, TPoint At);
+    bool pressNode(int C, int R, TPoint At);
+    bool pressCellButton(int C, int R, int RealC, TPoint At);
+    bool pressAnchor(int C, int R, int RealC);
+    void pressHeaderSelection(int C, int R, TShiftState Shift);
+    void releaseCellButton(int C, int R, TPoint At);
+    void releaseFixedSizing(TPoint At);
+    void moveSizing(int X, int Y);
+    void moveHeaderSelection(int X, int Y);
+    void moveHoverButton(int C, int R, TPoint At);
+    void chooseSelectMode(int C, int R, TPoint At);
+    int fixedBorderAt(bool Columns, int Pos) const;
+    bool FDoOnClick = false;
+    bool FMouseDownMove = false;
+    bool FEditStart = false;
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    bool FSizingFixed = false;
+    bool FSizingFixedR = false;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int FSizingFixedCol = -1;
+    int FSizingFixedRow = -1;
+    int FMouseSelectStart = -1;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TGridCoord FPushedCellButton{-1, -1};
+    TGridCoord FHoverButton{-1, -1};
+    bool FDblClk = false;
+    bool ColMoveFlg = false;
+    int Movecell = -1;
+    int Clickposx = 0;
+    int Clickposy = 0;
+    int Clickposdx = 0;
+    int Clickposdy = 0;
+    // Hints and balloons.
+    void showSizingHint(int X, int Y);
+    void hideSizingHint();
+    TGridCoord FLastHintPos{-1, -1};
+    TGridCoord FLastBalloonPos{-1, -1};
+    QString FSizingHint;
+    // Window procedure state.
+    TPoint wheelpanpos;
+    int FTimerTicks = 0;
+    bool FGridBlink = false;
+    bool FRedrawOff = false;
+
+public:
 
     // ===== In-place editing: opening, closing, validation, the editors =====
     // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)

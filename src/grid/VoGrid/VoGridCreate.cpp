@@ -471,5 +471,8 @@ void VOroDavoduRuzu::balloonEnableChanged()
 {
     if (ComponentState() & csLoading)
         return;
-    FBalloonActive = FBalloonSettings.Enable();
+    if (FBalloonSettings.Enable())
+        BalloonInit();
+    else
+        BalloonDone();
 }

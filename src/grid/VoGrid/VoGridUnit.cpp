@@ -129,26 +129,3 @@ void VOroDavoduRuzu::Notification(TComponent* AComponent, TOperation Operation)
     TBaseGrid::Notification(AComponent, Operation);
 }
 
-void VOroDavoduRuzu::WndProc(TMessage& Message)
-{
-    if (Message.Msg == WM_GETDLGCODE) {
-        UINT code = DLGC_WANTARROWS;
-        if (!(Options() & goRowSelect)) {
-            if (Options() & goTabs)
-                code |= DLGC_WANTTAB;
-            if (Options() & goEditing)
-                code |= DLGC_WANTCHARS;
-        }
-        if (FNavigation.AutoGotoWhenSorted || !(Options() & goEditing))
-            code |= DLGC_WANTCHARS;
-        Message.Result = code;
-        return;
-    }
-    if (Message.Msg == VoGridUnit().GridEditDoneMsg) {
-        EditCellDoneMessage(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
-        return;
-    }
-    if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
-        scrollMessageHook(Message);
-    TBaseGrid::WndProc(Message);
-}

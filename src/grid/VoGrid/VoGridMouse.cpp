@@ -1,0 +1,204 @@
+// Mouse moves and the grid's mouse-down and mouse-up methods: hover feedback, the header selection modes,
+// header drag selection, sizing of fixed columns and rows, the sizing events and hint, and links.
+#include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VoUtil/VoUtilText.h"
+
+namespace {
+// How near a fixed border the pointer arms its sizing.
+constexpr int FixedSizingMargin = 2;
+// How close to the bottom edge a header drag scrolls on.
+constexpr int DragScrollEdge = 4;
+}  // namespace
+
+void VOroDavoduRuzu::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (FMouseActions.RangeSelectAndEdit && Button == TMouseButton::mbLeft && !FMouseActions.EditOnDblClickOnly() &&
+        cell.X >= 0 && cell.Y >= 0) {
+        const bool current = cell.X == Col() && cell.Y == Row();
+        if (current && !(Options() & goEditing) && IsEditable(RealColIndex(cell.X), cell.Y)) {
+            SetOptions(Options() | goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            ShowInplaceEdit();
+            return;
+        }
+        if (!current && (Shift & ssShift) && (Options() & goEditing)) {
+            SetOptions(Options() & ~goEditing);
+            TBaseGrid::MouseDown(Button, Shift, X, Y);
+            return;
+        }
+    }
+    FEditStart = true;
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    FEditStart = false;
+    if ((Shift & ssShift) && SelectionRectangle)
+        Invalidate();
+    syncSelection();
+}
+
+void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
+{
+    const TGridRect before = Selection();
+    const bool designing = ComponentState() & csDesigning;
+    if (FMouseActions.RangeSelectAndEdit && (Shift & ssLeft) && !EditMode && FMouseDownMove)
+        SetOptions(Options() & ~goEditing);
+    const TGridCoord cell = MouseCoord(X, Y);
+    const bool overCell = cell.X >= 0 && cell.Y >= 0;
+    if (overCell && !designing && HoverRow && cell.Y != HoverRowIdx) {
+        const int old = HoverRowIdx;
+        HoverRowIdx = cell.Y;
+        RepaintRow(cell.Y);
+        if (old >= 0 && old < RowCount())
+            RepaintRow(old);
+    }
+    if (overCell)
+        moveHoverButton(cell.X, cell.Y, {X, Y});
+    if (FMouseSelectStart >= 0 && (Shift & ssLeft))
+        moveHeaderSelection(X, Y);
+    moveSizing(X, Y);
+    if (!designing) {
+        if (FGridState == gsColSizing)
+            ColSized = true;
+        if (FGridState == gsRowSizing)
+            Rowsized = true;
+        if (overCell && FGridState == gsNormal && !(Shift & ssLeft))
+            chooseSelectMode(cell.X, cell.Y, {X, Y});
+    }
+    if (overCell && URLShow && !designing) {
+        const bool link = IsUrlText(Cells(RealColIndex(cell.X), cell.Y)) &&
+                          CellTextKind(Cells(RealColIndex(cell.X), cell.Y), EnableHTML) != 1;
+        TBaseGrid::SetCursor(link ? crHandPoint : FOldCursor);
+    }
+    if (overCell) {
+        const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
+        if (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)
+            FLastHintPos = {-1, -1};
+        if (FBalloonActive && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
+            FLastBalloonPos = {-1, -1};
+    }
+    TBaseGrid::MouseMove(Shift, X, Y);
+    if (FSizingFixed && OnColumnSizing)
+        OnColumnSizing(this, 0, FSizeFixedX);
+    else if (FGridState == gsColSizing && OnColumnSizing && Colclicked >= 0)
+        OnColumnSizing(this, Colclicked, X - CellRect(Colclicked, 0).Left - Clickposdx);
+    if (FSizingFixedR && OnRowSizing)
+        OnRowSizing(this, 0, FSizeFixedY);
+    else if (FGridState == gsRowSizing && OnRowSizing && Rowclicked >= 0)
+        OnRowSizing(this, Rowclicked, Y - CellRect(0, Rowclicked).Top - Clickposdy);
+    if (designing || HintShowSizing)
+        showSizingHint(X, Y);
+    const TGridRect after = Selection();
+    if (!(after == before))
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// The cell whose button or expand button is under the pointer is drawn hot.
+void VOroDavoduRuzu::moveHoverButton(int C, int R, TPoint At)
+{
+    const int realC = RealColIndex(C);
+    const bool onButton = (HasButton(realC, R) && GetCellButtonRect(C, R).Contains(At)) ||
+                          (HasExpand(realC, R) && GetExpandButtonRect(C, R).Contains(At));
+    const TGridCoord hover = onButton ? TGridCoord{C, R} : TGridCoord{-1, -1};
+    if (hover == FHoverButton)
+        return;
+    if (FHoverButton.X >= 0)
+        RepaintCell(FHoverButton.X, FHoverButton.Y);
+    FHoverButton = hover;
+    if (hover.X >= 0)
+        RepaintCell(C, R);
+}
+
+// Dragging along the row (column) headers selects the rows (columns) from the start to the pointer.
+void VOroDavoduRuzu::moveHeaderSelection(int X, int Y)
+{
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (FMouseActions.RowSelect && FMouseSelectMode == msRow && cell.Y >= FixedRows() &&
+        cell.Y < RowCount() - FixedFooters) {
+        const int from = std::max(FMouseSelectStart, FixedRows());
+        SetSelection({FixedCols(), std::min(from, cell.Y), ColCount() - 1, std::max(from, cell.Y)});
+        if (Y > Height() - DragScrollEdge && TopRow() + VisibleRowCount() < RowCount())
+            SetTopRow(TopRow() + 1);
+        else if (FixedRows() > 0 && Y < RowHeights(0) && TopRow() > FixedRows())
+            SetTopRow(TopRow() - 1);
+    } else if (FMouseActions.ColSelect && FMouseSelectMode == msColumn && cell.X >= FixedCols() &&
+               cell.X < ColCount()) {
+        const int from = std::max(FMouseSelectStart, FixedCols());
+        SetSelection({std::min(from, cell.X), FixedRows(), std::max(from, cell.X), RowCount() - 1});
+    }
+}
+
+// Arms the sizing of fixed columns and rows near their borders and moves a running sizing line.
+void VOroDavoduRuzu::moveSizing(int X, int Y)
+{
+    const TGridCoord cell = MouseCoord(X, Y);
+    const bool overCell = cell.X >= 0 && cell.Y >= 0;
+    FSizeFixed = FMouseActions.SizeFixedCol && overCell && fixedBorderAt(true, X) >= 0;
+    FSizeFixedR = FMouseActions.SizeFixedRow && overCell && fixedBorderAt(false, Y) >= 0;
+    if (FSizingFixed) {
+        FSizeFixedX = X;
+        Invalidate();
+    }
+    if (FSizingFixedR) {
+        FSizeFixedY = Y;
+        Invalidate();
+    }
+    if (FSizeFixed || FSizingFixed)
+        TBaseGrid::SetCursor(crHSplit);
+    else if (FSizeFixedR || FSizingFixedR)
+        TBaseGrid::SetCursor(crVSplit);
+    else if (Cursor() == crHSplit || Cursor() == crVSplit)
+        TBaseGrid::SetCursor(FOldCursor);
+}
+
+// What a press would select here: whole columns, rows or everything over the headers.
+void VOroDavoduRuzu::chooseSelectMode(int C, int R, TPoint At)
+{
+    FMouseSelectMode = msNormal;
+    const bool border = IsOnSizingBorder(At.X, At.Y);
+    if (C < FixedCols() && R < FixedRows() && FMouseActions.AllSelect)
+        FMouseSelectMode = msAll;
+    else if (R < FixedRows() && C >= FixedCols() && FMouseActions.ColSelect && !border)
+        FMouseSelectMode = msColumn;
+    else if (C < FixedCols() && R >= FixedRows() && FMouseActions.RowSelect && !border &&
+             !(IsNode(R) && IsNodeGlyphHit(R, At.X)))
+        FMouseSelectMode = msRow;
+}
+
+void VOroDavoduRuzu::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    const TGridRect before = Selection();
+    if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
+        FGridState = gsNormal;
+        ColSized = false;
+        Rowsized = false;
+        Invalidate();
+        return;
+    }
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    const TGridRect after = Selection();
+    if (!(after == before))
+        DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+void VOroDavoduRuzu::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs)
+{
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+    bool allow = true;
+    if (State == gsColSizing && OnColumnSize) {
+        OnColumnSize(this, Index, allow);
+        if (!allow) {
+            State = gsNormal;
+            FSizeFixed = false;
+        }
+    } else if (State == gsRowSizing && OnRowSize) {
+        OnRowSize(this, Index, allow);
+        if (!allow)
+            State = gsNormal;
+    }
+}
+
+void VOroDavoduRuzu::ResetFixedCellHighlight()
+{
+    FSizeFixed = false;
+    FSizeFixedR = false;
+}

@@ -1,0 +1,362 @@
+// The left button press of the string grid: the press is tested against fixed-cell sizing, node glyphs,
+// radio groups, drags of selected cells, cell and expand buttons, links, header selection and check boxes
+// in a fixed order; the first that claims it ends the handler, otherwise the base grid moves the cell.
+#include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VoUtil/VoUtilText.h"
+#include "platform/Desktop.h"
+
+namespace {
+// Distance from a side border inside which a press counts as on the border.
+constexpr int BorderMargin = 4;
+// The radio item gap of the themed control styles.
+constexpr int ThemedRadioGap = 16;
+
+// The one shift flag OnMouseDown gets for node and drag presses.
+TShiftState singleShiftFlag(TShiftState shift)
+{
+    if (shift & ssAlt)
+        return ssAlt;
+    if (shift & ssShift)
+        return ssShift;
+    if (shift & ssCtrl)
+        return ssCtrl;
+    return 0;
+}
+}  // namespace
+
+void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
+{
+    const int X = GET_X_LPARAM(Message.LParam);
+    const int Y = GET_Y_LPARAM(Message.LParam);
+    const TShiftState shift = MouseKeysToShiftState(Message.WParam);
+    FDoOnClick = true;
+    FMouseDownMove = true;
+    const TGridCoord pressed = MouseCoord(X, Y);
+    int c = pressed.X;
+    int r = pressed.Y;
+    const TGridRect selection = Selection();
+    const bool inCells = c >= 0 && r >= 0;
+    if ((Options() & goEditing) && FMouseActions.RangeSelectAndEdit && inCells && !selection.Contains(c, r))
+        SetOptions(Options() & ~goEditing);
+    bool allow = true;
+    if (OnCanClickCell && inCells)
+        OnCanClickCell(this, r, c, allow);
+    if (!allow)
+        return;
+    const TShiftState flag = singleShiftFlag(shift);
+    SearchInc.clear();
+    FPushedCellButton = {-1, -1};
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+
+    // Sizing candidates: the cell left of and above the point.
+    TGridCoord sizing = r == 0 ? MouseCoord(X - 5, Y) : c == 0 ? MouseCoord(X, Y - 4) : MouseCoord(X - 5, Y - 4);
+    Colclicked = sizing.X;
+    Rowclicked = sizing.Y;
+    if (sizing.X >= 0 && sizing.Y >= 0) {
+        Colclickedsize = ColWidths(sizing.X);
+        Rowclickedsize = RowHeights(sizing.Y);
+    }
+    Clickposx = X;
+    Clickposy = Y;
+    if (!inCells) {
+        HideInplaceEdit();
+        if (!FixedRowAlways)
+            TBaseGrid::WndProc(Message);
+        return;
+    }
+    const bool fixedArea = r < FixedRows() || c < FixedCols();
+    const TPoint base = BaseCell(RealColIndex(c), r);
+    c = DisplColIndexOf(base.X);
+    r = base.Y;
+    const int realCol = base.X;
+    const TRect R = CellRect(c, r);
+    if (FMouseActions.CaretPositioning)
+        LButFlg = true;
+
+    if (FSizeFixed || FSizeFixedR) {
+        const bool columns = FSizeFixed;
+        (columns ? FSizingFixed : FSizingFixedR) = true;
+        (columns ? FSizeFixedX : FSizeFixedY) = columns ? X : Y;
+        (columns ? FSizingFixedCol : FSizingFixedRow) = fixedBorderAt(columns, columns ? X : Y);
+        return;
+    }
+    if (fixedArea || IsFixed(c, r))
+        HideInplaceEdit();
+    const bool fixedInside = !fixedArea && IsFixed(c, r);
+    const bool node = IsNode(r) && c == 0 && IsNodeGlyphHit(r, X);
+    if (node && pressNode(c, r, {X, Y}))
+        return;
+    const bool editable = IsEditable(realCol, r);
+    if (IsRadio(realCol, r) && (editable || FControlLook.RadioAlwaysActive)) {
+        HideInplaceEdit();
+        RadioGroupClick(realCol, r, X - R.Left, Y - R.Top);
+        if (CanFocus())
+            SetFocus();
+        return;
+    }
+    if (c == 0 && r >= FixedRows() && HasNodes() && !FMouseActions.RowSelect && !(Options() & goRowSizing)) {
+        if (OnMouseDown)
+            OnMouseDown(this, TMouseButton::mbLeft, flag, X, Y);
+        if (OnClickCell)
+            OnClickCell(this, r, c);
+        return;
+    }
+    if (pressCellButton(c, r, realCol, {X, Y}))
+        return;
+    if (c >= ColCount() || r >= RowCount()) {
+        TBaseGrid::WndProc(Message);
+        return;
+    }
+    Clickposdx = X - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Right : 0);
+    Clickposdy = Y - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Bottom : 0);
+    if (pressAnchor(c, r, realCol))
+        return;
+    pressHeaderSelection(c, r, shift);
+    if (pressCheckBox(c, r, realCol, {X, Y}))
+        return;
+    if (fixedInside) {
+        if (OnClickCell)
+            OnClickCell(this, r, c);
+        return;
+    }
+    if (fixedArea) {
+        TBaseGrid::WndProc(Message);
+        const bool onBorder = r < FixedRows() && (Options() & goColSizing) &&
+                              (X - R.Left < BorderMargin || R.Right - X < BorderMargin);
+        if (OnClickCell && !onBorder)
+            OnClickCell(this, r, c);
+        return;
+    }
+
+    // A normal press: the base grid moves the current cell or starts a range selection.
+    const bool sameCell = selection.Left == c && selection.Right == c && selection.Top == r && selection.Bottom == r;
+    const bool alwaysEdit = FNavigation.AlwaysEdit;
+    FNavigation.AlwaysEdit = false;
+    FEditStart = true;
+    TBaseGrid::WndProc(Message);
+    FEditStart = false;
+    FNavigation.AlwaysEdit = alwaysEdit;
+    if (OnClickCell)
+        OnClickCell(this, r, c);
+    if (OnCellValidate) {
+        FEntered = false;
+        StoreOldCellText(Col(), Row());
+    }
+    const bool inside = X - R.Left > 3 && R.Right - X > 3;
+    const bool directEdit = FMouseActions.DirectEdit || (sameCell && IsMergedCell(realCol, r));
+    if (directEdit && inside && editable && !HasClickableGraphic(realCol, r) && Col() == c && Row() == r)
+        ShowInplaceEdit();
+}
+
+// The right border of a fixed column (or bottom of a fixed row) within 2 pixels of Pos, -1 when none.
+int VOroDavoduRuzu::fixedBorderAt(bool Columns, int Pos) const
+{
+    int found = -1;
+    int border = 0;
+    const int count = Columns ? FixedCols() : FixedRows();
+    for (int i = 0; i < count; ++i) {
+        border += (Columns ? ColWidths(i) : RowHeights(i)) + (i > 0 ? 1 : 0);
+        if (std::abs(Pos - border) <= 2)
+            found = i;
+    }
+    return found;
+}
+
+// A node glyph: expands or contracts the node (all nodes from a fixed row).
+bool VOroDavoduRuzu::pressNode(int C, int R, TPoint At)
+{
+    if (R < FixedRows()) {
+        if (!FMouseActions.NodeAllExpandContract)
+            return false;
+        if (GetNodeState(R))
+            ContractAll();
+        else
+            ExpandAll();
+        return false;
+    }
+    if (OnMouseDown)
+        OnMouseDown(this, TMouseButton::mbLeft, singleShiftFlag(KeyboardStateToShiftState()), At.X, At.Y);
+    if (OnClickCell)
+        OnClickCell(this, R, C);
+    const int real = RealRowIndex(R);
+    bool allow = true;
+    const bool contracted = GetNodeState(R);
+    if (contracted) {
+        if (OnBeforeExpandNode)
+            OnBeforeExpandNode(this, R, real, allow);
+        if (allow) {
+            ExpandNode(real);
+            if (OnExpandNode)
+                OnExpandNode(this, R, real);
+        }
+    } else {
+        if (OnBeforeContractNode)
+            OnBeforeContractNode(this, R, real, allow);
+        if (allow) {
+            ContractNode(real);
+            if (OnContractNode)
+                OnContractNode(this, R, real);
+        }
+    }
+    if (FMouseActions.MoveRowOnNodeClick)
+        SetRow(R);
+    return true;
+}
+
+// A cell button or expand button is pushed; the release fires it.
+bool VOroDavoduRuzu::pressCellButton(int C, int R, int RealC, TPoint At)
+{
+    const bool button = HasButton(RealC, R);
+    const bool expand = HasExpand(RealC, R);
+    if (!button && !expand)
+        return false;
+    HideInplaceEdit();
+    if (!IsFixed(C, R)) {
+        FForceSel = true;
+        FocusCell(C, R, true);
+        FForceSel = false;
+    }
+    const TRect hit = button ? GetCellButtonRect(C, R) : GetExpandButtonRect(C, R);
+    if (!hit.Contains(At))
+        return false;
+    if (button)
+        PushButton(RealC, R, true);
+    FPushedCellButton = {C, R};
+    SetMouseCapture(true);
+    if (OnClickCell)
+        OnClickCell(this, R, C);
+    return true;
+}
+
+// A URL text: the shell opens it, or, for a "cell://" reference, the cell becomes current.
+bool VOroDavoduRuzu::pressAnchor(int C, int R, int RealC)
+{
+    const QString text = Cells(RealC, R);
+    if (!URLShow || CellTextKind(text, EnableHTML) == 1 || !IsUrlText(text))
+        return false;
+    bool autoHandle = true;
+    if (OnAnchorClick)
+        OnAnchorClick(this, R, C, text, autoHandle);
+    if (!autoHandle)
+        return true;
+    if (!text.toUpper().contains(QStringLiteral("CELL://"))) {
+        ShellOpen(text);
+        return true;
+    }
+    TPoint cell;
+    if (ParseCellAnchor(text.mid(text.toUpper().indexOf(QStringLiteral("CELL://")) + 7), cell) &&
+        cell.X >= 0 && cell.X < ColCount() && cell.Y >= 0 && cell.Y < RowCount())
+        FocusCell(cell.X, cell.Y, true);
+    return true;
+}
+
+// Presses on the row and column headers select whole rows or columns, or everything from the corner.
+void VOroDavoduRuzu::pressHeaderSelection(int C, int R, TShiftState Shift)
+{
+    Movecell = -1;
+    const TGridRect old = Selection();
+    if (C < FixedCols() && R < FixedRows() && FMouseActions.AllSelect && (Options() & goRangeSelect) &&
+        FMouseSelectMode == msAll) {
+        if (CanFocus())
+            SetFocus();
+        SetSelection({FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1});
+    } else if (C < FixedCols() && R >= FixedRows() && FMouseActions.RowSelect && FMouseSelectMode == msRow) {
+        const int from = (Shift & ssShift) ? old.Top : R;
+        SetSelection({FixedCols(), std::min(from, R), ColCount() - 1, std::max(from, R)});
+        FMouseSelectStart = R;
+    } else if (R < FixedRows() && C >= FixedCols() && FMouseActions.ColSelect && (Options() & goRangeSelect) &&
+               FMouseSelectMode == msColumn) {
+        int left = C;
+        int right = C;
+        if (Shift & ssShift) {
+            left = C < old.Right ? C : old.Left;
+            right = C < old.Right ? old.Right : C;
+        }
+        SetSelection({left, FixedRows(), right, RowCount() - 1});
+        FMouseSelectStart = C;
+    }
+    if (R < FixedRows() && C >= FixedCols())
+        Movecell = C;
+    else if (C < FixedCols() && R >= FixedRows())
+        Movecell = R;
+}
+
+// A check box or radio button under the point toggles.
+bool VOroDavoduRuzu::pressCheckBox(int C, int R, int RealC, TPoint At)
+{
+    bool permitted = (Options() & goEditing) || FMouseActions.RangeSelectAndEdit;
+    QueryCellEditable(RealC, R, permitted);
+    const bool active = permitted || FControlLook.CheckAlwaysActive || (C == 0 && FMouseActions.HotmailRowSelect());
+    const bool box = HasCheckBox(RealC, R) || HasRadioButton(RealC, R);
+    if (!active || !box || C >= ColCount() || R >= RowCount() || !IsInCheckBox(RealC, R, At.X, At.Y))
+        return false;
+    HideInplaceEdit();
+    if (CanFocus())
+        SetFocus();
+    if (HasRadioButton(RealC, R)) {
+        ToggleRadioButtonCell(RealC, R, true);
+        if (OnRadioButtonClick)
+            OnRadioButtonClick(this, RealC, R);
+    } else {
+        ToggleCheckBoxCell(RealC, R, true);
+    }
+    if (FShowModified.Enabled) {
+        Modified = true;
+        RepaintCell(0, R);
+    }
+    bool state = false;
+    GetCheckBoxState(RealC, R, state);
+    if (!FNavigation.AlwaysEdit && R >= FixedRows() && C >= FixedCols())
+        FocusCell(C, R, true);
+    if (OnCheckBoxClick)
+        OnCheckBoxClick(this, C, R, state);
+    if (R < FixedRows() && FMouseActions.CheckAllCheck) {
+        for (int row = FixedRows(); row < RowCount(); ++row)
+            SetCheckBoxState(RealC, row, state);
+        Invalidate();
+    }
+    if (OnMouseDown)
+        OnMouseDown(this, TMouseButton::mbLeft, KeyboardStateToShiftState(), At.X, At.Y);
+    Click();
+    FEntered = false;
+    StoreOldCellText(Col(), Row());
+    return true;
+}
+
+// Chooses the radio group item under the offset inside the cell; a point on a band's boundary or past the
+// last item chooses nothing.
+void VOroDavoduRuzu::RadioGroupClick(int ACol, int ARow, int X, int Y)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const int c = DisplColIndexOf(base.X);
+    if (!IsFixed(c, base.Y))
+        FocusCell(c, base.Y, true);
+    TCellGraphic* g = GetCellGraphic(base.X, base.Y);
+    const TStringList* items = GetRadioStrings(base.X, base.Y);
+    if (!g || !items)
+        return;
+    const int gap = FControlLook.ControlStyle() >= csWinXP ? ThemedRadioGap : FControlLook.RadioSize();
+    const bool sideBySide = g->CellBoolean;
+    Canvas().Font().Assign(GetCellFont(base.X, base.Y));
+    const int offset = sideBySide ? X : Y;
+    int start = 0;
+    int chosen = -1;
+    for (int i = 0; i < items->Count() && chosen < 0; ++i) {
+        const int size = sideBySide ? Canvas().TextWidth((*items)[i]) + gap
+                                    : std::max(gap, Canvas().TextHeight(QStringLiteral("gh")));
+        if (offset > start && offset < start + size)
+            chosen = i;
+        start += size;
+    }
+    if (chosen < 0)
+        return;
+    if (g->CellIndex != -1)
+        g->CellIndex = chosen;
+    else
+        SetCells(base.X, base.Y, (*items)[chosen]);
+    SetCells(base.X, base.Y, Cells(base.X, base.Y));
+    SetRadioIdx(base.X, base.Y, chosen);
+    if (OnRadioClick)
+        OnRadioClick(this, base.X, base.Y, chosen);
+}

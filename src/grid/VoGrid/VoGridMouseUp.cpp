@@ -1,0 +1,204 @@
+// The left button release, the double click and the right button of the string grid: a pushed cell button
+// fires, a sized fixed column or row takes its size, a header double click sizes a column to its contents,
+// and the right button can move the selection to the pressed cell.
+#include "grid/VoGrid/VoGrid.h"
+
+namespace {
+// Distance from a header border inside which a double click sizes the column.
+constexpr int AutoSizeMargin = 3;
+}  // namespace
+
+void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
+{
+    const int X = GET_X_LPARAM(Message.LParam);
+    const int Y = GET_Y_LPARAM(Message.LParam);
+    const TGridCoord cell = MouseCoord(X, Y);
+    ColMoveFlg = false;
+    ColSizeFlg = false;
+    FMouseDownMove = false;
+    FMouseSelectMode = msNormal;
+    FMouseSelectStart = -1;
+    if (FSizingFixed || FSizingFixedR) {
+        releaseFixedSizing({X, Y});
+        hideSizingHint();
+        return;
+    }
+    if (FPushedCellButton.X >= 0)
+        releaseCellButton(cell.X, cell.Y, {X, Y});
+    hideSizingHint();
+    if (cell.X >= 0 && cell.Y >= 0) {
+        const int realC = RealColIndex(cell.X);
+        if ((HasButton(realC, cell.Y) && GetCellButtonRect(cell.X, cell.Y).Contains({X, Y})) ||
+            (HasExpand(realC, cell.Y) && GetExpandButtonRect(cell.X, cell.Y).Contains({X, Y}))) {
+            TBaseGrid::WndProc(Message);
+            return;
+        }
+    }
+    FDoOnClick = false;
+    const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
+    TBaseGrid::WndProc(Message);
+    if (sized || cell.X < 0 || cell.Y < 0)
+        return;
+    if (cell.X < FixedCols())
+        return;
+    const int realC = RealColIndex(cell.X);
+    if (HasCheckBox(realC, cell.Y) && OnCheckBoxMouseUp) {
+        bool state = false;
+        GetCheckBoxState(realC, cell.Y, state);
+        OnCheckBoxMouseUp(this, realC, cell.Y, state);
+    } else if (IsRadio(realC, cell.Y) && OnRadioMouseUp) {
+        int idx = -1;
+        GetRadioIdx(realC, cell.Y, idx);
+        OnRadioMouseUp(this, realC, cell.Y, idx);
+    }
+    FDblClk = false;
+}
+
+// The new size of a fixed column or row sized by its border.
+void VOroDavoduRuzu::releaseFixedSizing(TPoint At)
+{
+    if (FSizingFixed) {
+        FSizeFixed = false;
+        FSizingFixed = false;
+        const int col = FSizingFixedCol;
+        if (col < 0)
+            return;
+        int before = 0;
+        for (int c = 0; c < col; ++c)
+            before += ColWidths(c);
+        SetColWidths(col, std::max(At.X - before, 0));
+        if (OnEndColumnSize)
+            OnEndColumnSize(this, col);
+        int width = ColWidths(col);
+        QueryColumnWidth(col, width);
+        if (width != ColWidths(col))
+            SetColWidths(col, width);
+        Invalidate();
+        return;
+    }
+    FSizeFixedR = false;
+    FSizingFixedR = false;
+    const int row = FSizingFixedRow;
+    if (row < 0)
+        return;
+    int before = 0;
+    for (int r = 0; r < row; ++r)
+        before += RowHeights(r);
+    SetRowHeights(row, std::max(At.Y - before, 0));
+    if (OnEndRowSize)
+        OnEndRowSize(this, row);
+    Invalidate();
+}
+
+// The release over the pushed button (or anywhere for a header cell) fires it.
+void VOroDavoduRuzu::releaseCellButton(int C, int R, TPoint At)
+{
+    const TGridCoord pushed = FPushedCellButton;
+    FPushedCellButton = {-1, -1};
+    SetMouseCapture(false);
+    const int pushedReal = RealColIndex(pushed.X);
+    const bool fixedCell = pushed.X < FixedCols() || pushed.Y < FixedRows();
+    bool enabled = FControlLook.NoDisabledButtonLook() || fixedCell;
+    if (!enabled)
+        enabled = C >= 0 && R >= 0 ? CellEditAllowed(RealColIndex(C), R) : (Options() & goEditing) != 0;
+    if (HasButton(pushedReal, pushed.Y) && !IsNode(pushed.Y))
+        PushButton(pushedReal, pushed.Y, false);
+    if (!enabled || C < 0 || R < 0)
+        return;
+    const TPoint base = BaseCell(RealColIndex(C), R);
+    const int baseC = DisplColIndexOf(base.X);
+    const bool headerCell = pushed.Y < FixedRows() || (FixedAsButtons && pushed.X < FixedCols());
+    if (HasButton(pushedReal, pushed.Y) && (GetCellButtonRect(baseC, base.Y).Contains(At) || headerCell))
+        DoButtonClick(pushedReal, pushed.Y);
+    if (HasExpand(pushedReal, pushed.Y) && (GetExpandButtonRect(baseC, base.Y).Contains(At) || headerCell))
+        DoExpandClick(pushedReal, pushed.Y, ToggleExpand(pushedReal, pushed.Y));
+}
+
+void VOroDavoduRuzu::DblClickHandler(TMessage& Message)
+{
+    const int X = GET_X_LPARAM(Message.LParam);
+    const int Y = GET_Y_LPARAM(Message.LParam);
+    TGridCoord cell = MouseCoord(X, Y);
+    if (FMouseActions.RangeSelectAndEdit && cell.X >= 0 && cell.Y >= 0 &&
+        !HasClickableGraphic(RealColIndex(cell.X), cell.Y))
+        FForceSel = true;
+    if (cell.X < 0) {
+        if (FixedRowAlways) {
+            TBaseGrid::WndProc(Message);
+            return;
+        }
+        cell = {ColCount() - 1, 0};
+    }
+    if (cell.Y >= 0 && cell.Y < FixedRows() && (Options() & goColSizing) && FMouseActions.AutoSizeColOnDblClick) {
+        const TRect R = CalcCellRect(cell.X, cell.Y);
+        int sized = -1;
+        if (std::abs(X - R.Left) <= AutoSizeMargin && cell.X - 1 >= FixedCols())
+            sized = cell.X - 1;
+        else if (std::abs(X - R.Right) <= AutoSizeMargin && cell.X >= FixedCols())
+            sized = cell.X;
+        if (sized >= 0) {
+            FDblClk = true;
+            bool allow = true;
+            if (OnColumnSize)
+                OnColumnSize(this, sized, allow);
+            if (allow) {
+                AutoSizeColumnOnDblClick(sized);
+                if (OnEndColumnSize)
+                    OnEndColumnSize(this, sized);
+            }
+            FForceSel = false;
+            TBaseGrid::WndProc(Message);
+            return;
+        }
+    }
+    if (cell.Y < 0) {
+        FForceSel = false;
+        TBaseGrid::WndProc(Message);
+        return;
+    }
+    const int realC = RealColIndex(cell.X);
+    if ((HasButton(realC, cell.Y) && GetCellButtonRect(cell.X, cell.Y).Contains({X, Y})) ||
+        (HasExpand(realC, cell.Y) && GetExpandButtonRect(cell.X, cell.Y).Contains({X, Y}))) {
+        FForceSel = false;
+        return;
+    }
+    TBaseGrid::WndProc(Message);
+    if (HasClickableGraphic(realC, cell.Y)) {
+        FForceSel = false;
+        return;
+    }
+    if (OnDblClickCell)
+        OnDblClickCell(this, cell.Y, cell.X);
+    if (FMouseActions.EditOnDblClickOnly()) {
+        const bool range = FMouseActions.RangeSelectAndEdit;
+        FMouseActions.RangeSelectAndEdit = true;
+        const bool editable = IsEditable(realC, cell.Y);
+        FMouseActions.RangeSelectAndEdit = range;
+        if (editable) {
+            SetOptions(Options() | goEditing);
+            ShowInplaceEdit();
+        }
+    } else if (FMouseActions.RangeSelectAndEdit && IsEditable(realC, cell.Y)) {
+        SetOptions(Options() | goEditing);
+        ShowInplaceEdit();
+    }
+    FForceSel = false;
+}
+
+void VOroDavoduRuzu::RightButtonDownHandler(TMessage& Message)
+{
+    TBaseGrid::WndProc(Message);
+    const TGridCoord cell = MouseCoord(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+    if (cell.X < 0 || cell.Y < 0)
+        return;
+    const bool fixed = cell.X < FixedCols() || cell.Y < FixedRows();
+    if (FMouseActions.SelectOnRightClick && !fixed && !Selection().Contains(cell.X, cell.Y)) {
+        const int keptLeft = LeftCol();
+        const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
+        FocusCell(DisplColIndexOf(base.X), base.Y, true);
+        if (FNavigation.KeepHorizScroll)
+            SetLeftCol(keptLeft);
+    }
+    if (OnRightClickCell)
+        OnRightClickCell(this, cell.Y, cell.X);
+}

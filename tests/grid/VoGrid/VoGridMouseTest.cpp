@@ -1,0 +1,286 @@
+// The string grid driven by the mouse through the platform's input path: clicks on check boxes, radio
+// buttons, nodes, cell buttons and links, column sizing with its hint, header drag selection, double-click
+// auto size, the wheel and panning with the pressed wheel.
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "grid/VoGrid/VoGrid.h"
+#include "platform/Desktop.h"
+#include "platform/Forms.h"
+#include "platform/QtAccess.h"
+#include "platform/Seam.h"
+#include "platform/Timers.h"
+#include "support/TestSeams.h"
+
+namespace {
+
+struct MouseFixture {
+    explicit MouseFixture(int rows = 8) : form(nullptr)
+    {
+        form.SetBounds(0, 0, 700, 400);
+        grid = new VOroDavoduRuzu(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetScrollBars(ssNone);
+        grid->SetColCount(6);
+        grid->SetRowCount(rows);
+        form.Show();
+        grid->SetFocus();
+    }
+    TPoint centre(int c, int r) const
+    {
+        const TRect R = grid->CellRect(c, r);
+        return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
+    }
+    void click(TPoint p) { SendClick(*grid, p); }
+    TGridCoord cell() const { return {grid->Col(), grid->Row()}; }
+
+    TForm form;
+    VOroDavoduRuzu* grid;
+};
+
+}  // namespace
+
+TEST(VoGridMouse, CheckBoxClickTogglesOnlyWhenEditable)
+{
+    MouseFixture f;
+    f.grid->AddCheckBox(2, 3, false, false);
+    std::vector<bool> clicked;
+    f.grid->OnCheckBoxClick = [&](TObject*, int, int, bool state) { clicked.push_back(state); };
+    f.click(f.centre(2, 3));
+    EXPECT_FALSE(f.grid->IsChecked(2, 3)) << "without editing a click only moves the current cell";
+    EXPECT_EQ(f.cell(), (TGridCoord{2, 3}));
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.click(f.centre(2, 3));
+    EXPECT_TRUE(f.grid->IsChecked(2, 3));
+    f.click(f.centre(2, 3));
+    EXPECT_FALSE(f.grid->IsChecked(2, 3));
+    EXPECT_EQ(clicked, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(f.grid->EditorMode());
+}
+
+TEST(VoGridMouse, RadioButtonClickChoosesOneRowOfTheColumn)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    for (int r = 1; r <= 3; ++r)
+        f.grid->AddRadioButton(2, r, r == 1);
+    std::vector<int> clicked;
+    f.grid->OnRadioButtonClick = [&](TObject*, int, int r) { clicked.push_back(r); };
+    f.click(f.centre(2, 3));
+    EXPECT_FALSE(f.grid->IsRadioButtonChecked(2, 1));
+    EXPECT_TRUE(f.grid->IsRadioButtonChecked(2, 3));
+    EXPECT_EQ(clicked, std::vector<int>{3});
+}
+
+TEST(VoGridMouse, NodeGlyphClickContractsAndExpands)
+{
+    MouseFixture f;
+    f.grid->MouseActions().PreciseNodeClick = false;
+    f.grid->AddNode(1, 3);
+    const int rows = f.grid->RowCount();
+    std::vector<QString> log;
+    f.grid->OnContractNode = [&](TObject*, int r, int) { log.push_back(QStringLiteral("contract %1").arg(r)); };
+    f.grid->OnExpandNode = [&](TObject*, int r, int) { log.push_back(QStringLiteral("expand %1").arg(r)); };
+    f.click(f.centre(0, 1));
+    EXPECT_EQ(f.grid->RowCount(), rows - 2);
+    f.click(f.centre(0, 1));
+    EXPECT_EQ(f.grid->RowCount(), rows);
+    EXPECT_EQ(log, (std::vector<QString>{QStringLiteral("contract 1"), QStringLiteral("expand 1")}));
+}
+
+TEST(VoGridMouse, CellButtonFiresOnlyWhenReleasedOnIt)
+{
+    MouseFixture f;
+    f.grid->AddButton(2, 2, 30, 16, QStringLiteral("Go"), haLeft, vaTop);
+    f.grid->SetOptions(f.grid->Options() | goEditing);  // a button of a cell that may not be edited is disabled
+    int fired = 0;
+    f.grid->OnButtonClick = [&](TObject*, int c, int r) { fired += c == 2 && r == 2; };
+    const TRect b = f.grid->GetCellButtonRect(2, 2);
+    const TPoint inside{b.Left + 3, b.Top + 3};
+    f.click(inside);
+    EXPECT_EQ(fired, 1);
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbLeft, inside);
+    SendMouse(*f.grid, TMouseAction::Up, TMouseButton::mbLeft, f.centre(4, 5));
+    EXPECT_EQ(fired, 1) << "released outside the button";
+}
+
+TEST(VoGridMouse, UrlClickOpensTheLinkAndCellLinksMoveTheCursor)
+{
+    MouseFixture f;
+    f.grid->URLShow = true;
+    f.grid->SetCells(3, 3, QStringLiteral("http://example.org/x"));
+    f.grid->SetCells(3, 4, QStringLiteral("cell://R5C2"));
+    std::vector<QString> opened;
+    ScopedHook<TShellOpenHook> shell(ShellOpenHook(), [&](const QString& t) {
+        opened.push_back(t);
+        return true;
+    });
+    f.click(f.centre(3, 3));
+    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://example.org/x")});
+    f.click(f.centre(3, 4));
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(f.cell(), (TGridCoord{2, 5}));
+}
+
+TEST(VoGridMouse, RefusedClickLeavesTheCurrentCell)
+{
+    MouseFixture f;
+    f.grid->OnCanClickCell = [](TObject*, int, int, bool& allow) { allow = false; };
+    f.click(f.centre(4, 5));
+    EXPECT_EQ(f.cell(), (TGridCoord{1, 1}));
+}
+
+TEST(VoGridMouse, ColumnSizingByDragShowsTheNewWidthAsHint)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    f.grid->HintShowSizing = true;
+    std::vector<int> ended;
+    f.grid->OnEndColumnSize = [&](TObject*, int c) { ended.push_back(c); };
+    const TRect header = f.grid->CellRect(2, 0);
+    const TPoint border{header.Right, header.Top + 5};
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, border);
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbLeft, border);
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, {header.Left + 80, border.Y}, ssLeft);
+    EXPECT_EQ(f.grid->SizingHintText(), QStringLiteral("cw=<b>80</b>"));
+    EXPECT_TRUE(f.grid->ScrollHintWindow()->Visible());
+    SendMouse(*f.grid, TMouseAction::Up, TMouseButton::mbLeft, {header.Left + 80, border.Y});
+    EXPECT_EQ(f.grid->ColWidths(2), 80);
+    EXPECT_EQ(f.grid->SizingHintText(), QString());
+    EXPECT_FALSE(f.grid->ScrollHintWindow()->Visible());
+    EXPECT_EQ(ended, std::vector<int>{2});
+}
+
+TEST(VoGridMouse, DraggingAlongTheRowHeadersSelectsWholeRows)
+{
+    MouseFixture f;
+    f.grid->MouseActions().RowSelect = true;
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(0, 5));
+    EXPECT_EQ(f.grid->MouseSelectMode(), msRow);
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbLeft, f.centre(0, 5));
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(0, 2), ssLeft);
+    SendMouse(*f.grid, TMouseAction::Up, TMouseButton::mbLeft, f.centre(0, 2));
+    const TGridRect s = f.grid->Selection();
+    EXPECT_EQ((TGridRect{std::min(s.Left, s.Right), std::min(s.Top, s.Bottom), std::max(s.Left, s.Right),
+                         std::max(s.Top, s.Bottom)}),
+              (TGridRect{1, 2, 5, 5}));
+    EXPECT_EQ(f.grid->MouseSelectMode(), msNormal);
+}
+
+TEST(VoGridMouse, DoubleClickOnAHeaderBorderSizesTheColumnAndDoesNotFireTheCellEvent)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    f.grid->SetCells(2, 3, QStringLiteral("a text much wider than the default column width"));
+    int dblClicks = 0;
+    f.grid->OnDblClickCell = [&](TObject*, int, int) { ++dblClicks; };
+    const int before = f.grid->ColWidths(2);
+    const TRect header = f.grid->CellRect(2, 0);
+    const TPoint border{header.Right, header.Top + 5};
+    SendMouse(*f.grid, TMouseAction::DblClick, TMouseButton::mbLeft, border);
+    SendMouse(*f.grid, TMouseAction::Up, TMouseButton::mbLeft, border);
+    EXPECT_GT(f.grid->ColWidths(2), before);
+    EXPECT_EQ(dblClicks, 0);
+    f.grid->MouseActions().AutoSizeColOnDblClick = false;
+    f.grid->SetColWidths(2, before);
+    SendMouse(*f.grid, TMouseAction::DblClick, TMouseButton::mbLeft, border);
+    EXPECT_EQ(f.grid->ColWidths(2), before);
+}
+
+TEST(VoGridMouse, WheelStepsMoveTheCurrentRowWithinTheNormalRows)
+{
+    MouseFixture f(20);
+    f.grid->FixedFooters = 1;
+    const TPoint p = f.centre(2, 2);
+    f.grid->MouseActions().WheelIncrement = 1;
+    SendWheel(*f.grid, -120, p);
+    EXPECT_EQ(f.grid->Row(), 2);
+    f.grid->MouseActions().WheelIncrement = 4;
+    SendWheel(*f.grid, -120, p);
+    EXPECT_EQ(f.grid->Row(), 6);
+    SendWheel(*f.grid, 120, p);
+    EXPECT_EQ(f.grid->Row(), 2);
+    f.grid->MouseActions().WheelIncrement = 30;
+    SendWheel(*f.grid, -120, p);
+    EXPECT_EQ(f.grid->Row(), 18) << "never past the last row above the footer";
+    f.grid->EnableWheel = false;
+    SendWheel(*f.grid, 120, p);
+    EXPECT_EQ(f.grid->Row(), 18);
+}
+
+TEST(VoGridMouse, PanningWithThePressedWheelMovesOneCellPerTickOutsideTheDeadZone)
+{
+    MouseFixture f(20);
+    const TPoint anchor = f.centre(3, 3);
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+    ASSERT_TRUE(f.grid->Panning());
+    const QPoint global = QtAccess::Widget(*f.grid)->mapToGlobal(QPoint(anchor.X, anchor.Y));
+    QCursor::setPos(global + QPoint(0, 3));
+    ASSERT_TRUE(FireWindowTimer(f.grid, 999));
+    EXPECT_EQ(f.grid->Row(), 1) << "within 5 pixels nothing moves";
+    QCursor::setPos(global + QPoint(0, 40));
+    FireWindowTimer(f.grid, 999);
+    FireWindowTimer(f.grid, 999);
+    EXPECT_EQ(f.grid->Row(), 3);
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+    EXPECT_FALSE(f.grid->Panning());
+    f.grid->IntelliPan = ipNone;
+    SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+    EXPECT_FALSE(f.grid->Panning());
+}
+
+TEST(VoGridHints, CellHintsComeFromTheEventCommentsAndLargeText)
+{
+    MouseFixture f;
+    f.grid->OnGridHint = [](TObject*, int r, int c, QString& hint) {
+        if (r == 0)
+            hint = QStringLiteral("column %1").arg(c);
+    };
+    QString hint;
+    TPoint at;
+    TColor colour = clNone;
+    const TRect header = f.grid->CellRect(3, 0);
+    ASSERT_TRUE(f.grid->BuildCellHint({header.Left + 7, header.Top + 4}, hint, at, colour));
+    EXPECT_EQ(hint, QStringLiteral("column 3"));
+    EXPECT_EQ(at, f.grid->ClientToScreen({header.Left + 7, header.Bottom + 6})) << "below the header at the mouse";
+    EXPECT_EQ(colour, f.grid->HintColor);
+
+    f.grid->AddComment(2, 2, QStringLiteral("note"));
+    const TRect commented = f.grid->CellRect(2, 2);
+    hint.clear();
+    f.grid->BuildCellHint({commented.Left + 3, commented.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, QStringLiteral("note"));
+    EXPECT_EQ(at, f.grid->ClientToScreen({commented.Right, commented.Top}));
+
+    f.grid->HintShowLargeText = true;
+    f.grid->SetCells(4, 3, QStringLiteral("a text that is far too wide for one narrow cell of this grid"));
+    f.grid->SetCells(4, 4, QStringLiteral("short"));
+    const TRect wide = f.grid->CellRect(4, 3);
+    hint.clear();
+    f.grid->BuildCellHint({wide.Left + 3, wide.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, f.grid->Cells(4, 3));
+    EXPECT_EQ(at, f.grid->ClientToScreen({wide.Left, wide.Top}));
+    hint.clear();
+    const TRect narrow = f.grid->CellRect(4, 4);
+    f.grid->BuildCellHint({narrow.Left + 3, narrow.Top + 3}, hint, at, colour);
+    EXPECT_EQ(hint, QString());
+}
+
+TEST(VoGridTimer, BlinkingCellsRepaintOnEveryTickAndHoveringFollowsThePointer)
+{
+    MouseFixture f;
+    f.grid->EnableBlink = true;
+    const bool phase = f.grid->BlinkPhase();
+    ASSERT_TRUE(FireWindowTimer(f.grid, 111));
+    EXPECT_NE(f.grid->BlinkPhase(), phase);
+    EXPECT_EQ(f.grid->TimerTicks(), 1);
+
+    f.grid->Hovering = true;
+    const TPoint over = f.centre(4, 5);
+    QCursor::setPos(QtAccess::Widget(*f.grid)->mapToGlobal(QPoint(over.X, over.Y)));
+    FireWindowTimer(f.grid, 111);
+    EXPECT_EQ(f.cell(), (TGridCoord{4, 5}));
+}
