@@ -1,5 +1,6 @@
 // The configurator's main block.
 #include "app/UCreate_Forms.h"
+#include "grid/io/GridIO.h"
 #include "platform/Forms.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     Application->MainFormOnTaskBar = true;
     // A hidden option for timing the start-up, not for users: show the main window, then quit.
     Application->QuitAfterShow = std::find(argv + 1, argv + argc, std::string_view("--quit-after-show")) != argv + argc;
+    InstallGridIO();
     Create_Forms();
     Application->Run();
     return 0;

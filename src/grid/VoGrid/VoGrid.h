@@ -1137,7 +1137,8 @@ public:
     TPoint FindFirst(const QString& s, TFindParams FindParams);
     TPoint FindNext();
     int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
-    int Search(const QString& s);
+    // First normal row whose sort-column text starts with s (given upper-cased), -1 when none.
+    virtual int Search(const QString& s);
     QString HilightText(bool DoCase, const QString& S, const QString& Text) const;
     QString MarkText(bool DoCase, const QString& S, const QString& Text) const;
     QString UnHilightText(const QString& S) const;
@@ -1293,13 +1294,23 @@ public:
     virtual bool QueryCanInsertRow(int ARow);
     virtual void EditKeyHook() {}
     virtual void KeySelectAllHook(const TGridRect& R) { (void)R; }
-    // First normal row whose sort-column text starts with s (given upper-cased), -1 when none.
-    virtual int Search(const QString& s);
     QString IncrementalSearchText() const { return SearchInc; }
     // Transport operations of the clipboard keys, carried out by the grid's import and export library.
-    virtual void CopySelectionToClipboard() {}
-    virtual void CutSelectionToClipboard() {}
-    virtual void PasteSelectionFromClipboard() {}
+    virtual void CopySelectionToClipboard()
+    {
+        if (TIOOperations* io = IO())
+            io->CopySelectionToClipboard();
+    }
+    virtual void CutSelectionToClipboard()
+    {
+        if (TIOOperations* io = IO())
+            io->CutSelectionToClipboard();
+    }
+    virtual void PasteSelectionFromClipboard()
+    {
+        if (TIOOperations* io = IO())
+            io->PasteSelectionFromClipboard();
+    }
     TRadioClickEvent OnRadioClick;
     TRadioButtonClickEvent OnRadioButtonClick;
 

@@ -622,17 +622,3 @@ void VOroDavoduRuzu::KeyPress(char16_t& Key)
     }
     TBaseGrid::KeyPress(Key);
 }
-
-int VOroDavoduRuzu::Search(const QString& s)
-{
-    if (RowCount() < 2)
-        return -1;
-    const int column = FSortSettings.Show ? FSortSettings.Column : FixedCols();
-    if (column < 0)
-        return -1;
-    const QLocale locale;
-    for (int r = FixedRows(); r < RowCount(); ++r)
-        if (locale.toUpper(StripHtmlTags(Cells(column, r)).left(s.size())) == s)
-            return r;
-    return -1;
-}
