@@ -5,6 +5,8 @@
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
+#include "platform/Forms.h"
+#include "support/TestSeams.h"
 
 namespace {
 struct ClipGrid : IOGrid {
@@ -249,4 +251,28 @@ TEST(GridClipboard, SetSelectionAsTextWritesReadOnlyCellsAndGrows)
     TGridIO::GetTextDimensions(QStringLiteral("a\tb\tc\r\nd\r\n"), cols, rows);
     EXPECT_EQ(cols, 3);
     EXPECT_EQ(rows, 1);
+}
+
+TEST(GridClipboard, CtrlCAndCtrlVOnAShownGridGoThroughTheInstalledLibrary)
+{
+    InstallGridIO();
+    TInProcessClipboard clipboard;
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 300);
+    auto* g = new VOroDavoduRuzu(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 400, 200);
+    g->SetOptions(g->Options() | goEditing);
+    g->Navigation().AllowClipboardShortCuts = true;
+    form.Show();
+    g->SetFocus();
+    g->SetCells(1, 1, QStringLiteral("Ünïcode"));
+    g->SetCells(2, 1, QStringLiteral("2"));
+    g->SetSelection({1, 1, 2, 1});
+    SendKey(*g, 'C', ssCtrl);
+    EXPECT_EQ(QString::fromUtf8(clipboard.Store.value(MimePlainText)), QStringLiteral("Ünïcode\t2"));
+    g->SetSelection({1, 3, 1, 3});
+    SendKey(*g, 'V', ssCtrl);
+    EXPECT_EQ(g->Cells(1, 3), QStringLiteral("Ünïcode"));
+    EXPECT_EQ(g->Cells(2, 3), QStringLiteral("2"));
 }
