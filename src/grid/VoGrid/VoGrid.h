@@ -1624,6 +1624,9 @@ protected:
     void NotifyEditDone(int ACol, int ARow);
     // The posted "GridEditDone" arrived.
     void EditCellDoneMessage(int ACol, int ARow);
+    // The clipboard's Unicode text for a paste into the current cell's editor, after OnClipboardPaste and
+    // OnClipboardBeforePasteCell (which may change or refuse it); false when refused or the clipboard has none.
+    bool EditorPasteText(TObject* Sender, QString& Value);
 
 private:
     friend class TVoInplaceEdit;

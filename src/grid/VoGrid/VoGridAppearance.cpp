@@ -85,14 +85,7 @@ void VOroDavoduRuzu::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         } else {
             ABrush.SetColor(p->BrushColor());
         }
-        if (p->FontColor != clNone)
-            AFont.SetColor(p->FontColor);
-        if (p->FontStyle != 0)
-            AFont.SetStyle(p->FontStyle);
-        if (p->FontSize != 0)
-            AFont.SetSize(p->FontSize);
-        if (!p->FontName.isEmpty())
-            AFont.SetName(p->FontName);
+        p->ApplyFont(AFont);
         WW = p->WordWrap();
         AColorTo = p->BrushColorTo();
         GD = p->GradientDirection;
@@ -201,14 +194,7 @@ void VOroDavoduRuzu::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
     const int col = Remap ? RealColIndex(ACol) : RCol;
     AFont.Assign(IsFixed(ACol, ARow) || inFixedArea(ACol, ARow) ? FFixedFont : Font());
     if (const TCellProperties* p = propsAt(col, ARow)) {
-        if (p->FontColor != clNone)
-            AFont.SetColor(p->FontColor);
-        if (p->FontStyle != 0)
-            AFont.SetStyle(p->FontStyle);
-        if (p->FontSize != 0)
-            AFont.SetSize(p->FontSize);
-        if (!p->FontName.isEmpty())
-            AFont.SetName(p->FontName);
+        p->ApplyFont(AFont);
     }
     QueryCellColor(col, ARow, AState, ABrush, AFont);
 }

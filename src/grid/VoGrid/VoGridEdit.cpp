@@ -6,6 +6,7 @@
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUndo.h"
+#include "platform/Clipbrd.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
@@ -291,4 +292,15 @@ void VOroDavoduRuzu::showInvalidEntryBalloon()
     tip.pszText = InvalidEntryText;
     tip.ttiIcon = InvalidEntryIcon;
     target->Perform(EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip));
+}
+
+bool VOroDavoduRuzu::EditorPasteText(TObject* Sender, QString& Value)
+{
+    bool Allow = Clipboard().HasFormat(CF_UNICODETEXT);
+    Value = Allow ? Clipboard().AsText() : QString();
+    if (OnClipboardPaste)
+        OnClipboardPaste(Sender, Allow);
+    if (Allow && OnClipboardBeforePasteCell)
+        OnClipboardBeforePasteCell(Sender, Col(), Row(), Value, Allow);
+    return Allow;
 }

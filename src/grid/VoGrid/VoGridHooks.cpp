@@ -53,14 +53,7 @@ void VOroDavoduRuzu::QueryCellColor(int ACol, int ARow, TGridDrawState AState, T
         default:
             break;
         }
-        if (p->FontColor != clNone)
-            AFont.SetColor(p->FontColor);
-        if (p->FontStyle != 0)
-            AFont.SetStyle(p->FontStyle);
-        if (p->FontSize != 0)
-            AFont.SetSize(p->FontSize);
-        if (!p->FontName.isEmpty())
-            AFont.SetName(p->FontName);
+        p->ApplyFont(AFont);
     }
     if (OnGetCellColor)
         OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);

@@ -156,12 +156,8 @@ void TGridEditBtn::KeyPress(char16_t& Key)
 void TGridEditBtn::paste()
 {
     VOroDavoduRuzu& g = *FGrid;
-    bool Allow = Clipboard().HasFormat(CF_UNICODETEXT);
-    QString value = Allow ? Clipboard().AsText() : QString();
-    if (g.OnClipboardPaste)
-        g.OnClipboardPaste(this, Allow);
-    if (Allow && g.OnClipboardBeforePasteCell)
-        g.OnClipboardBeforePasteCell(this, g.Col(), g.Row(), value, Allow);
+    QString value;
+    const bool Allow = g.EditorPasteText(this, value);
     if (!Allow)
         return;
     if (value.indexOf(QLatin1String("\r\n")) == value.size() - 2)

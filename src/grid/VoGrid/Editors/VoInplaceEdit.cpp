@@ -419,12 +419,8 @@ void TVoInplaceEdit::DoExit()
 void TVoInplaceEdit::paste()
 {
     VOroDavoduRuzu& g = *FGrid;
-    bool Allow = Clipboard().HasFormat(CF_UNICODETEXT);
-    QString value = Allow ? Clipboard().AsText() : QString();
-    if (g.OnClipboardPaste)
-        g.OnClipboardPaste(this, Allow);
-    if (Allow && g.OnClipboardBeforePasteCell)
-        g.OnClipboardBeforePasteCell(this, g.Col(), g.Row(), value, Allow);
+    QString value;
+    const bool Allow = g.EditorPasteText(this, value);
     if (!Allow || (FLengthLimit > 0 && value.size() > FLengthLimit))
         return;
     if (value.endsWith(QLatin1String("\r\n")))

@@ -76,6 +76,8 @@ public:
     TCellProperties(TBaseGrid* owner, int col, int row);
     // Copies everything but the owner, graphic object, BrushColorTo, paint pass, calculation and gradient direction.
     void Assign(const TPersistent& source) override;
+    // The font settings this cell sets, over the given font.
+    void ApplyFont(TFont& font) const;
 
     TColor BrushColor() const { return FBrushColor; }
     void SetBrushColor(TColor value);

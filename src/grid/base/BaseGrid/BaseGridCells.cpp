@@ -12,6 +12,17 @@ TCellProperties::TCellProperties(TBaseGrid* owner, int col, int row)
         owner->HasCellProps = true;
 }
 
+void TCellProperties::ApplyFont(TFont& font) const {
+    if (FontColor != clNone)
+        font.SetColor(FontColor);
+    if (FontStyle != 0)
+        font.SetStyle(FontStyle);
+    if (FontSize != 0)
+        font.SetSize(FontSize);
+    if (!FontName.isEmpty())
+        font.SetName(FontName);
+}
+
 void TCellProperties::Assign(const TPersistent& source) {
     const auto* src = dynamic_cast<const TCellProperties*>(&source);
     if (!src)
