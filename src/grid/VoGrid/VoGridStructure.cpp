@@ -206,6 +206,18 @@ void VOroDavoduRuzu::InsertCols(int ColIndex, int CCount)
     const int d = ColIndex < MaxHiddenColumn ? DisplColIndexOf(ColIndex) : ColIndex - FNumHidden;
     TBaseGrid::SetColCount(ColCount() + CCount);
     MoveStoredColumns(total, CCount, ColIndex);
+    // Hidden rows open the same empty columns.
+    for (TGridItem& item : FGridItems) {
+        TGridRowCells& cells = item.Items();
+        for (int c = cells.Count() - 1; c >= ColIndex; --c) {
+            const QString text = cells.Text(c);
+            TObject* object = cells.Object(c);
+            cells.SetText(c + CCount, text);
+            cells.SetObject(c + CCount, object);
+            cells.SetText(c, QString());
+            cells.SetObject(c, nullptr);
+        }
+    }
     for (int i = ColCount() - 1; i >= d + CCount; --i)
         SetColWidths(i, ColWidths(i - CCount));
     for (int i = d; i < std::min(d + CCount, ColCount()); ++i)
@@ -236,6 +248,16 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
             SetColWidths(i, ColWidths(i + 1));
     }
     MoveStoredColumns(ColIndex, CCount, total - CCount);
+    // Hidden rows lose the same columns.
+    for (TGridItem& item : FGridItems) {
+        TGridRowCells& cells = item.Items();
+        for (int c = ColIndex; c < cells.Count(); ++c) {
+            const QString text = cells.Text(c + CCount);
+            TObject* object = cells.Object(c + CCount);
+            cells.SetText(c, text);
+            cells.SetObject(c, object);
+        }
+    }
     int hiddenRemoved = 0;
     for (int c = ColIndex; c < MaxHiddenColumn; ++c) {
         if (c < ColIndex + CCount && !FVisibleCol[c])

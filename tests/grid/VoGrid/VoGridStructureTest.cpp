@@ -144,6 +144,24 @@ TEST(VoGridStructure, ColumnsMoveWithTheirWidthsAndHiddenFlags)
     EXPECT_EQ(g.ColCount(), 3);
 }
 
+TEST(VoGridStructure, HiddenRowsTakePartInColumnInsertsAndRemovals)
+{
+    RecordingGrid g;
+    fill(g, 5, 4);
+    g.HideRow(2);
+    g.InsertCols(1, 2);
+    g.RemoveCols(4, 1);  // the former column 2
+    g.UnHideRow(2);
+    for (int r : {1, 2}) {
+        QStringList row;
+        for (int c = 0; c < g.ColCount(); ++c)
+            row << g.Cells(c, r);
+        EXPECT_EQ(row, (QStringList{QStringLiteral("0,%1").arg(r), "", "", QStringLiteral("1,%1").arg(r),
+                                    QStringLiteral("3,%1").arg(r), QStringLiteral("4,%1").arg(r)}))
+            << "row " << r;
+    }
+}
+
 TEST(VoGridStructure, DuplicatesCompareWithCaseOnlyWhenAsked)
 {
     for (bool doCase : {false, true}) {
