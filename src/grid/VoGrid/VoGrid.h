@@ -1213,6 +1213,8 @@ public:
     double RowMax(int ARow, int fromCol, int toCol);
     // ACol -1: every column.
     virtual void CalcFooter(int ACol);
+    // The footer of every column, recalculated after a fill.
+    virtual void RecalcFooter() { CalcFooter(-1); }
     void UpdateFooter();
     TGroupCalcEvent OnColumnCalc;
     TGroupCalcEvent OnGroupCalc;

@@ -83,6 +83,7 @@ void VOroDavoduRuzu::fillCells(bool DoFixed, F text)
     for (int r = r1; r <= r2; ++r)
         for (int c = c1; c <= c2; ++c)
             SetCells(c, r, text(c, r));
+    RecalcFooter();
 }
 
 void VOroDavoduRuzu::TextFill(bool DoFixed, const QString& Txt)
