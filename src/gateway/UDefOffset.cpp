@@ -96,6 +96,8 @@ std::vector<TDefOff_Byte> Bytes_Of(const QStringList& positions, const QStringLi
 TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 482, 610, false)
 {
     Name = QStringLiteral("FDefOffset");
+    // The page last chosen stays across openings.
+    First_Page_At_Show = false;
     P_Slaves = new TPanel(this);
     P_Slaves->SetParent(this);
     P_Slaves->SetAlign(alTop);

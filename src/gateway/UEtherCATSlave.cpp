@@ -102,6 +102,8 @@ int Fixed_Size(const QString& type)
 TFEtherCATSlave::TFEtherCATSlave(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 1200, 337)
 {
     Name = QStringLiteral("FEtherCATSlave");
+    // The first page is made active at creation only.
+    First_Page_At_Show = false;
     VSG_SlaveMaster = New_Grid(QStringLiteral("VSG_SlaveMaster"));
     VSG_MasterSlave = New_Grid(QStringLiteral("VSG_MasterSlave"));
     TS_SlaveToMaster = Table(0).Sheet;

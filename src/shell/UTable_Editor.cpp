@@ -211,6 +211,8 @@ void TTable_Editor::FormShow(TObject*)
         Reset_Table(*table);
         table->Do_Copy = false;
     }
+    if (PageControl1 && First_Page_At_Show)
+        PageControl1->SetActivePageIndex(0);
     loadStopped_ = false;
     Prepare();
     try {

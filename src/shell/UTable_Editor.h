@@ -38,6 +38,8 @@ public:
     TOdButton* Btn_PasteRow = nullptr;
     // Only in editors with two tables.
     TPageControl* PageControl1 = nullptr;
+    // Every showing starts on the first page; an editor that stays on the page last chosen clears it.
+    bool First_Page_At_Show = true;
 
     void FormCreate(TObject* Sender);
     // The loader: resets the grids, reads the file, completes the tables.

@@ -340,6 +340,13 @@ TEST_F(EtherCATSlaveForm, RowButtonsMoveChecksAndReadOnlyFlags)
     ASSERT_EQ(boxes.Shown.size(), 3u);
     EXPECT_EQ(boxes.Shown[0].Text, Lang_Text[1102]);
     EXPECT_EQ(boxes.Shown[1].Text, QStringLiteral("Are you sure to delete the Row number 1"));
+
+    // The next opening stays on the page last chosen, and forgets the copy.
+    Run([](TFEtherCATSlave& f) {
+        EXPECT_EQ(f.PageControl1->ActivePage(), f.TS_MasterToSlave);
+        EXPECT_FALSE(f.Table(1).Do_Copy);
+        f.Btn_Cancel->Click();
+    });
 }
 
 TEST_F(EtherCATSlaveForm, MalformedFilesShowTheirMessageAndStayOnDisk)

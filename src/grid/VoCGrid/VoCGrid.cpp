@@ -89,6 +89,14 @@ void TVoColumnGrid::RebuildColumnHeaders()
     ColumnHeaders().Assign(headers);
 }
 
+void TVoColumnGrid::RecalcFooter()
+{
+    VOroDavoduRuzu::RecalcFooter();
+    FColumns->FNoRecursiveUpdate = true;
+    SyncColumnItems();
+    FColumns->FNoRecursiveUpdate = false;
+}
+
 void TVoColumnGrid::ColumnHeadersChanged()
 {
     TStringList& headers = ColumnHeaders();
@@ -290,6 +298,38 @@ void TVoColumnGrid::QueryCellVisuals(int ACol, int ARow, TFont& AFont, TBrush& A
         ABrush.SetColor(clNone);
 }
 
+void TVoColumnGrid::FilterListSelect(int ItemIndex)
+{
+    const int col = FilterColumn();
+    // No list is open any more, whatever the pick.
+    struct TClose {
+        TVoColumnGrid& Grid;
+        ~TClose() { Grid.SetFilterColumn(-1); }
+    } close{*this};
+    TGridColumnItem* c = item(col);
+    if (!c || ItemIndex < 0 || ItemIndex >= c->Filter().Count())
+        return;
+    // "display=condition", or a condition shown as it stands.
+    const QString entry = c->Filter()[ItemIndex];
+    const QString display = entry.section(u'=', 0, 0);
+    QString condition = entry.contains(u'=') ? entry.section(u'=', 1) : entry;
+    if (AutoFilterDisplay)
+        c->SetHeader(display);
+    if (AutoFilterUpdate)
+        SetFilterActive(false);
+    if (OnFilterSelect)
+        OnFilterSelect(this, col, ItemIndex, display, condition);
+    TFilterData* filter = Filter().ColFilter(col);
+    filter->Condition = condition;
+    filter->CaseSensitive = c->FilterCaseSensitive;
+    if (!AutoFilterUpdate)
+        return;
+    SetFilterActive(true);
+    if (RowCount() > FixedRows())
+        SetRow(FixedRows());
+    DoFilterDone();
+}
+
 // --- Virtual check boxes and display text -----------------------------------------------------------
 
 TCellType TVoColumnGrid::GetCellType(int ACol, int ARow)
@@ -409,6 +449,29 @@ void TVoColumnGrid::RemoveCols(int ColIndex, int CCount)
     for (int i = 0; i < CCount && ColIndex < FColumns->Count(); ++i)
         FColumns->Delete(ColIndex);
     FColumns->FNoRecursiveUpdate = false;
+}
+
+void TVoColumnGrid::Group(int Colindex)
+{
+    // The grouped column gets its own settings back before another column's are kept aside.
+    if (GroupColumn != -1)
+        UnGroup();
+    if (const TGridColumnItem* c = item(RealColIndex(Colindex)))
+        FSpareColumn.Assign(*c);
+    VOroDavoduRuzu::Group(Colindex);
+}
+
+void TVoColumnGrid::UnGroup()
+{
+    const int grouped = GroupColumn;
+    VOroDavoduRuzu::UnGroup();
+    if (grouped < 0 || GroupColumn != -1)
+        return;
+    if (TGridColumnItem* c = item(RealColIndex(grouped))) {
+        c->Assign(FSpareColumn);
+        // The kept item belongs to no grid and reads no width.
+        c->FWidth = ColWidths(grouped);
+    }
 }
 
 void TVoColumnGrid::MoveColumnTo(int FromIndex, int ToIndex)

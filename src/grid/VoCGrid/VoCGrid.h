@@ -214,6 +214,12 @@ public:
     // The string grid's structure change, then as many items at that index.
     void InsertCols(int ColIndex, int CCount) override;
     void RemoveCols(int ColIndex, int CCount) override;
+    // The grouped column's item is kept aside while the grid is grouped and given back when it ungroups.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+    // The entry of the column's own Filter list picked under FilterColumn(): its condition becomes the
+    // column's filter.
+    void FilterListSelect(int ItemIndex) override;
 
     // "CP<i>" = DefIdx of column i, in the section of the INI file.
     void SaveColumnPositions(const QString& Key, const QString& Section);
@@ -261,6 +267,8 @@ public:
     void QueryColumnSize(int ACol, int& NewWidth);
     void QueryAutoColumnSize(int ACol, int& NewWidth);
     void ColumnHeadersChanged() override;
+    // The footer, then one item per real column again.
+    void RecalcFooter() override;
 
 protected:
     virtual std::unique_ptr<TGridColumnCollection> CreateColumns();
@@ -287,6 +295,8 @@ private:
     void MoveColumnTo(int FromIndex, int ToIndex);
 
     std::unique_ptr<TGridColumnCollection> FColumns;
+    // The settings of the grouped column.
+    TGridColumnItem FSpareColumn{nullptr};
     TCellGraphic FVirtCheck;
     bool FColumnMoving = false;
     bool FDestroying = false;

@@ -95,6 +95,84 @@ TEST(VoCGrid, HeaderNameAndDisplayName)
     EXPECT_EQ(g.Columns().Items(3)->DisplayName(), QStringLiteral("Column 3"));
 }
 
+TEST(VoCGrid, GroupingKeepsTheGroupedColumnsSettings)
+{
+    NamedGrid g;
+    g.SetFixedCols(1);
+    const QStringList values{"b", "a", "b", "a"};
+    for (int r = 1; r <= values.size(); ++r)
+        g.SetCells(2, r, values[r - 1]);
+    TGridColumnItem* c = g.Columns().Items(2);
+    c->SetEditor(edComboList);
+    c->ComboItems().Add(QStringLiteral("a"));
+    c->ReadOnly = true;
+    c->SetColor(clRed);
+    c->SetWidth(77);
+
+    const auto names = [&g] {
+        QStringList list;
+        for (int i = 0; i < g.Columns().Count(); ++i)
+            list << g.Columns().Items(i)->Name;
+        return list;
+    };
+    g.Group(2);
+    EXPECT_EQ(names(), (QStringList{"A", "B", "D", "E"}));
+    // Grouping another column first gives column C back its own settings.
+    g.Group(3);
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C", "E"}));
+    g.UnGroup();
+    ASSERT_EQ(names(), (QStringList{"A", "B", "C", "D", "E"}));
+    c = g.Columns().Items(2);
+    EXPECT_EQ(c->Editor(), edComboList);
+    EXPECT_EQ(c->ComboItems().Count(), 1);
+    EXPECT_TRUE(c->ReadOnly);
+    EXPECT_EQ(c->Color(), clRed);
+    EXPECT_EQ(c->Width(), 77);
+    EXPECT_EQ(c->StoredWidth(), 77);
+    EXPECT_EQ(c->Header(), QStringLiteral("C"));
+}
+
+TEST(VoCGrid, PickingAnEntryOfTheColumnsFilterList)
+{
+    NamedGrid g;
+    g.SetFixedCols(1);
+    g.SetRowCount(7);
+    for (int r = 1; r < 7; ++r)
+        g.SetCells(2, r, QString::number(r));
+    g.AutoFilterDisplay = true;
+    TGridColumnItem* c = g.Columns().Items(2);
+    c->Filter().Add(QStringLiteral("Big=>4"));
+    c->Filter().Add(QStringLiteral("<3"));
+    QStringList seen;
+    g.OnFilterSelect = [&seen](TObject*, int col, int index, const QString& display, QString& condition) {
+        seen << QStringLiteral("%1 %2 %3 %4").arg(col).arg(index).arg(display, condition);
+    };
+
+    // An entry outside the list changes nothing and closes the list.
+    g.SetFilterColumn(2);
+    g.FilterListSelect(2);
+    EXPECT_EQ(g.FilterColumn(), -1);
+    EXPECT_TRUE(seen.isEmpty());
+
+    g.SetFilterColumn(2);
+    g.FilterListSelect(0);
+    EXPECT_EQ(g.FilterColumn(), -1);
+    EXPECT_EQ(seen, QStringList{"2 0 Big >4"});
+    EXPECT_EQ(c->Header(), QStringLiteral("Big"));
+    EXPECT_FALSE(g.Filter().ColFilter(2)->CaseSensitive);
+    ASSERT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.Cells(2, 1), QStringLiteral("5"));
+    EXPECT_EQ(g.Row(), 1);
+
+    // A condition alone is also what the header shows.
+    g.SetFilterActive(false);
+    g.SetFilterColumn(2);
+    g.FilterListSelect(1);
+    EXPECT_EQ(c->Header(), QStringLiteral("<3"));
+    EXPECT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.Cells(2, 2), QStringLiteral("2"));
+}
+
 TEST(VoCGrid, ColumnAnswersEditorEditingAndCheckTexts)
 {
     TVoColumnGrid g(nullptr);
