@@ -1316,7 +1316,6 @@ public:
     // ACol -1: every column.
     virtual void CalcFooter(int ACol);
     // The footer recalculation of every column after a whole-grid change.
-    // The footer of every column, recalculated after a fill.
     virtual void RecalcFooter() { CalcFooter(-1); }
     void UpdateFooter();
     TGroupCalcEvent OnColumnCalc;
