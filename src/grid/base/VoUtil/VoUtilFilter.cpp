@@ -120,6 +120,8 @@ QChar FindFilterOperator(const QString& text, int& position) {
 }
 
 QString RemoveSpacesOutsideQuotes(const QString& text) {
+    if (!text.contains(' '))
+        return text;
     QString out;
     bool quoted = false;
     for (const QChar c : text) {
@@ -145,6 +147,8 @@ int MatchingBracketPos(const QString& text) {
 
 QString FilterNumberText(const QString& text) {
     const TRegionalSettings rs = RegionalSettings();
+    if (rs.DecimalSeparator == '.' && !text.contains(rs.ThousandSeparator))
+        return text;
     QString out;
     for (const QChar c : text) {
         if (c == rs.DecimalSeparator)
