@@ -64,13 +64,13 @@ void TRetEdit::KeyPress(char16_t& Key)
 
 // ----- The panel -----
 
-TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)
+// The controls come first: a change of size lays them out.
+TSearchPanel::TSearchPanel(TComponent* AOwner)
+    : TPanel(AOwner), FEdit(new TRetEdit(this)), FFindNext(makeButton(this, {"VSGARDOWN", "VSGARDOWND"}, OnForwardClick)),
+      FFindPrev(makeButton(this, {"VSGARUP", "VSGARUPD"}, OnBackwardClick)),
+      FClose(makeButton(this, {"VSGCLOSE", "VSGCLOSE", "VSGCLOSED"}, OnExitClick)),
+      FHighlight(makeButton(this, {"VSGHI", "VSGHID"}, OnHighlightClick)), FMatchCase(new TCheckBox(this))
 {
-    SetAlign(alBottom);
-    SetHeight(0);
-    SetBorderWidth(0);
-    SetBevelOuter(bvNone);
-    FEdit = new TRetEdit(this);
     FEdit->SetParent(this);
     FEdit->OnChange = [this](TObject*) { editChanged(); };
     FEdit->OnReturn = [this](TObject* sender) {
@@ -81,16 +81,15 @@ TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)
         if (FFindPrev->Enabled() && OnBackwardClick)
             OnBackwardClick(sender);
     };
-    FFindNext = makeButton(this, {"VSGARDOWN", "VSGARDOWND"}, OnForwardClick);
-    FFindPrev = makeButton(this, {"VSGARUP", "VSGARUPD"}, OnBackwardClick);
-    FClose = makeButton(this, {"VSGCLOSE", "VSGCLOSE", "VSGCLOSED"}, OnExitClick);
-    FHighlight = makeButton(this, {"VSGHI", "VSGHID"}, OnHighlightClick);
     FHighlight->GroupIndex = 1;
     FHighlight->AllowAllUp = true;
     for (TSpeedButton* b : {FFindNext, FFindPrev, FHighlight})
         b->SetEnabled(false);
-    FMatchCase = new TCheckBox(this);
     FMatchCase->SetParent(this);
+    SetAlign(alBottom);
+    SetHeight(0);
+    SetBorderWidth(0);
+    SetBevelOuter(bvNone);
     LayoutControls();
 }
 
