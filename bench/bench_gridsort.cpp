@@ -178,8 +178,8 @@ void printRatios()
     TPoint hit{-1, -1};
     const double find = side_by_side::Seconds([&] { hit = grid->Find({-1, -1}, QStringLiteral("needle"), 0); });
     QList<QTableWidgetItem*> found;
-    const double tableFind = side_by_side::Seconds(
-        [&] { found = table->findItems(QStringLiteral("needle"), Qt::MatchContains); });
+    const double tableFind =
+        side_by_side::Seconds([&] { found = table->findItems(QStringLiteral("needle"), Qt::MatchContains); });
     PrintRatio("find the last matching cell", find, tableFind);
     std::printf("  %.1f ms at (%d, %d), Qt found %d (goal < 100 ms)\n", find * 1e3, hit.X, hit.Y,
                 static_cast<int>(found.size()));

@@ -3,6 +3,7 @@
 #include "grid/VoGrid/VoGridPaint.h"
 #include "grid/base/VoObj/VoObjOptions.h"
 #include "grid/base/VoUtil/VoUtilDraw.h"
+#include "platform/Buttons.h"
 
 namespace {
 
@@ -66,10 +67,13 @@ void TRetEdit::KeyPress(char16_t& Key)
 
 // The controls come first: a change of size lays them out.
 TSearchPanel::TSearchPanel(TComponent* AOwner)
-    : TPanel(AOwner), FEdit(new TRetEdit(this)), FFindNext(makeButton(this, {"VSGARDOWN", "VSGARDOWND"}, OnForwardClick)),
+    : TPanel(AOwner),
+      FEdit(new TRetEdit(this)),
+      FFindNext(makeButton(this, {"VSGARDOWN", "VSGARDOWND"}, OnForwardClick)),
       FFindPrev(makeButton(this, {"VSGARUP", "VSGARUPD"}, OnBackwardClick)),
       FClose(makeButton(this, {"VSGCLOSE", "VSGCLOSE", "VSGCLOSED"}, OnExitClick)),
-      FHighlight(makeButton(this, {"VSGHI", "VSGHID"}, OnHighlightClick)), FMatchCase(new TCheckBox(this))
+      FHighlight(makeButton(this, {"VSGHI", "VSGHID"}, OnHighlightClick)),
+      FMatchCase(new TCheckBox(this))
 {
     FEdit->SetParent(this);
     FEdit->OnChange = [this](TObject*) { editChanged(); };
@@ -127,6 +131,11 @@ void TSearchPanel::LayoutControls()
     place(*FClose, 5, 7, 14, 14);
     place(*FHighlight, 330, 5, 90, 23);
     place(*FMatchCase, FHighlight->Visible() ? 425 : 330, 8, FMatchCase->Width(), FMatchCase->Height());
+}
+
+bool TSearchPanel::HighlightDown() const
+{
+    return FHighlight->Down();
 }
 
 void TSearchPanel::SetFailed(bool Failed)

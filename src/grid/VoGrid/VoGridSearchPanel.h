@@ -3,11 +3,11 @@
 // It lays itself out, paints its background and reports what the user does; the grid searches.
 #include <functional>
 
-#include "platform/Buttons.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 
 class TSearchFooter;
+class TSpeedButton;
 
 // Edit box of the search bar: Enter is not passed on; it reports OnReturn, or OnCtrlReturn with Ctrl held.
 class TRetEdit : public TEdit {
@@ -40,7 +40,7 @@ public:
     TCheckBox& MatchCaseBox() { return *FMatchCase; }
     QString SearchText() const { return FEdit->Text(); }
     bool MatchCase() const { return FMatchCase->Checked(); }
-    bool HighlightDown() const { return FHighlight->Down(); }
+    bool HighlightDown() const;
     // The edit box shows a search that found nothing in red.
     void SetFailed(bool Failed);
     bool Failed() const { return FFailed; }

@@ -237,3 +237,10 @@ TEST(VoGridFilter, DropDownLookCopiesItsPicturesAndRepaintsTheGrid)
     EXPECT_EQ(copy.Height, 150);
     EXPECT_EQ(copy.Width, 150);
 }
+
+TEST(VoGridFilter, NoActiveFormRefusesActivation)
+{
+    TNoActiveForm form(nullptr);
+    EXPECT_FALSE(form.Enabled());
+    EXPECT_EQ(form.Perform(WM_MOUSEACTIVATE), MA_NOACTIVATE);
+}

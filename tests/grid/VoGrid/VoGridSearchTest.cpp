@@ -3,6 +3,7 @@
 #include "VoGridTestGrid.h"
 
 #include "grid/base/vsgcheck.h"
+#include "platform/Buttons.h"
 #include "support/TestSeams.h"
 
 namespace {
