@@ -39,6 +39,8 @@ constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<std::int16_t>(LOWORD(s
 constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(l))); }
 constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<std::int16_t>(HIWORD(w)); }
 constexpr int WHEEL_DELTA = 120;
+// The answer to WM_MOUSEACTIVATE that keeps a window from becoming active.
+constexpr LRESULT MA_NOACTIVATE = 3;
 
 // Window messages.
 enum : UINT {
@@ -60,6 +62,7 @@ enum : UINT {
     WM_SHOWWINDOW = 0x0018,
     WM_CANCELMODE = 0x001F,
     WM_SETCURSOR = 0x0020,
+    WM_MOUSEACTIVATE = 0x0021,
     WM_WINDOWPOSCHANGING = 0x0046,
     WM_WINDOWPOSCHANGED = 0x0047,
     WM_NOTIFY = 0x004E,

@@ -818,6 +818,10 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QL
         if (!updating_)
             ControlBridge::guarded([this] { Click(); });
     });
+    QObject::connect(list(), &QListWidget::itemChanged, [this] {
+        if (!updating_ && checkable_ && OnClickCheck)
+            ControlBridge::guarded([this] { OnClickCheck(this); });
+    });
 }
 
 TListBox::~TListBox()
@@ -837,8 +841,34 @@ void TListBox::itemsChanged()
     const int index = list()->currentRow();
     list()->clear();
     list()->addItems(items_.ToQStringList());
+    if (checkable_)
+        for (int i = 0; i < list()->count(); ++i) {
+            list()->item(i)->setFlags(list()->item(i)->flags() | Qt::ItemIsUserCheckable);
+            list()->item(i)->setCheckState(Qt::Unchecked);
+        }
     list()->setCurrentRow(index < items_.Count() ? index : -1);
     updating_ = false;
+}
+
+void TListBox::SetCheckable(bool value)
+{
+    if (checkable_ == value)
+        return;
+    checkable_ = value;
+    itemsChanged();
+}
+
+bool TListBox::Checked(int index) const
+{
+    const QListWidgetItem* item = list()->item(index);
+    return checkable_ && item && item->checkState() == Qt::Checked;
+}
+
+void TListBox::SetChecked(int index, bool value)
+{
+    QListWidgetItem* item = list()->item(index);
+    if (checkable_ && item)
+        item->setCheckState(value ? Qt::Checked : Qt::Unchecked);
 }
 
 int TListBox::ItemIndex() const

@@ -290,12 +290,21 @@ public:
     void SetItemIndex(int index);
     void Clear() { items_.Clear(); }
 
+    // A check box before each item (cleared when the items change); OnClickCheck follows each change of a
+    // mark by the user or by SetChecked.
+    bool Checkable() const { return checkable_; }
+    void SetCheckable(bool value);
+    bool Checked(int index) const;
+    void SetChecked(int index, bool value);
+    TNotifyEvent OnClickCheck;
+
 private:
     QListWidget* list() const;
     void itemsChanged();
 
     TStringList items_;
     bool updating_ = false;
+    bool checkable_ = false;
 };
 
 // The system's wheel setting: lines to scroll per notch.

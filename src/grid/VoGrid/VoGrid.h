@@ -2026,12 +2026,16 @@ private:
     std::vector<SortLevel> columnLevels(int Col) const;
     void sortGroups(const std::vector<SortLevel>& levels);
     void runSort(const std::vector<SortLevel>& levels, bool indexed);
+    class SortFooterScope;
     TSortStyle sortStyleOf(int ACol, TSortTextOptions& options);
     QString sortText(int ACol, int ARow);
     QString filterText(const TFilterCondition& condition, int ARow);
     void restoreFilterLevel();
+    const TBitmap& filterGlyph(int RCol) const;
+    void wireFilterDropDown();
     void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
     QString findCellText(int c, int r, TFindParams params, bool wide);
+    void wireSearchPanel();
     TFindArea findArea(TFindParams params);
     void gotoFound(TPoint cell, TFindParams params);
     void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);
@@ -2046,6 +2050,9 @@ private:
     void groupHeaderColors(int ARow);
     void groupSummaryColors(int ARow);
     int closeGroup(int hdr, int End);
+    void insertSubGroupHeader(int Colindex, int r);
+    void closeSubGroup(int Colindex, int hdr, int End);
+    void finishSubGroup(int Colindex, int hdr, bool any, int end);
     void groupCalcWithFooter(int Colindex, int method, TColumnCalcType footerCalc);
     void writeFooterCalc(int c);
     bool FFilterActive = false;

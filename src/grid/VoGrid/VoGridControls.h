@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "grid/VoGrid/Editors/GridEditors.h"
+#include "grid/VoGrid/VoGridSearchPanel.h"
 #include "platform/ExtCtrls.h"
 #include "platform/HintWindow.h"
+#include "platform/PopupWindow.h"
 #include "platform/StdCtrls.h"
 
 class VOroDavoduRuzu;
@@ -17,18 +19,6 @@ class TFooterPanel : public TPanel {
 public:
     explicit TFooterPanel(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TFooterPanel"); }
-};
-
-// Panel under the cells with the search edit and its buttons.
-class TSearchPanel : public TPanel {
-public:
-    explicit TSearchPanel(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TSearchPanel"); }
-    TNotifyEvent OnEditChange;
-    TNotifyEvent OnBackwardClick;
-    TNotifyEvent OnForwardClick;
-    TNotifyEvent OnExitClick;
-    TNotifyEvent OnHighlightClick;
 };
 
 // The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal.
@@ -46,19 +36,46 @@ public:
     QString ClassName() const override { return QStringLiteral("THTMLHintWindow"); }
 };
 
-// List that drops down under a header cell to choose a filter value.
-class TDropList : public TListBox {
+// What the filter drop-down lists share: OnSelect with the chosen item, and the cancel-mode notification
+// (a click elsewhere) hides the list when the mouse is outside it and reports OnCancel.
+class TDropListBase : public TListBox {
 public:
-    explicit TDropList(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TDropList"); }
-    TNotifyEvent OnSelect;
+    explicit TDropListBase(TComponent* AOwner);
+    std::function<void(TObject* Sender, int ItemIndex)> OnSelect;
+    TNotifyEvent OnCancel;
+
+protected:
+    void WndProc(TMessage& Message) override;
 };
 
-// The same with a check box per value.
-class TDropCheckList : public TDropList {
+// Single choice: Enter or a mouse button release hides the list and selects the current item.
+class TDropList : public TDropListBase {
 public:
-    using TDropList::TDropList;
+    using TDropListBase::TDropListBase;
+    QString ClassName() const override { return QStringLiteral("TDropList"); }
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    void choose();
+};
+
+// A check box per value; every change of a mark selects -1 (the handler reads all marks).
+class TDropCheckList : public TDropListBase {
+public:
+    explicit TDropCheckList(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TDropCheckList"); }
+};
+
+// A frameless window over the forms that never becomes active: the picture that follows the mouse while a
+// column or row is dragged.
+class TNoActiveForm : public TPopupWindow {
+public:
+    explicit TNoActiveForm(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TNoActiveForm"); }
+    void WndProc(TMessage& Message) override;
 };
 
 // The header cell a column is dragged by.

@@ -30,6 +30,7 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
         if (FSearchPanel->Parent())
             FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
     };
+    wireSearchPanel();
     FFloatingFooter.OnChange = [this](TObject*) { floatingFooterChanged(); };
     FColumnSize.OnStretch = [this] { StretchColumnToFit(FColumnSize.StretchColumn); };
     FBands.OnChange = [this](TObject*) { Invalidate(); };
@@ -59,6 +60,7 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     FDropCheckList = new TDropCheckList(this);
     for (TControl* c : std::initializer_list<TControl*>{FDropList, FDropCheckList})
         c->SetParent(this);
+    wireFilterDropDown();
 
     FVisibleCol.fill(true);
     FTones.Background.BrushColor = clNone;

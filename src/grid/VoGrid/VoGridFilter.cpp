@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridPaint.h"
 
 namespace {
 
@@ -255,6 +256,33 @@ void VOroDavoduRuzu::NarrowDown(const QString& ACondition, int AColumn)
 }
 
 // ----- The drop-down lists -----
+
+// The header button's picture: the drop-down's own glyphs when set, the active one while the column has a
+// condition.
+const TBitmap& VOroDavoduRuzu::filterGlyph(int RCol) const
+{
+    const TBitmap& active = FFilterDropDown.GlyphActive();
+    if (!active.Empty() && FFilter.HasFilter(RCol))
+        return active;
+    const TBitmap& normal = FFilterDropDown.Glyph();
+    return normal.Empty() ? GridGlyph(QStringLiteral("VSGFILT")) : normal;
+}
+
+// The lists report their choices to the filter; the look's changes repaint the grid.
+void VOroDavoduRuzu::wireFilterDropDown()
+{
+    FFilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
+    FDropList->OnSelect = [this](TObject*, int ItemIndex) { FilterListSelect(ItemIndex); };
+    FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
+    FDropCheckList->OnSelect = [this](TObject*, int) {
+        std::vector<int> checked;
+        for (int i = 0; i < FDropCheckList->Count(); ++i)
+            if (FDropCheckList->Checked(i))
+                checked.push_back(i);
+        FilterCheckListSelect(checked);
+    };
+    FDropCheckList->OnCancel = FDropList->OnCancel;
+}
 
 void VOroDavoduRuzu::FilterListSelect(int ItemIndex)
 {

@@ -182,6 +182,6 @@ void VOroDavoduRuzu::PaintSortIndicator(TCanvas& ACanvas, int ACol, int Y, int X
 void VOroDavoduRuzu::paintFilterGlyph(TCellPaint& cp)
 {
     const TRect& r = cp.R;
-    DrawBitmapTransparent(cp.canvas, GridGlyph(QStringLiteral("VSGFILT")), FixedColor(),
+    DrawBitmapTransparent(cp.canvas, filterGlyph(cp.RCol), FixedColor(),
                           Rect(r.Right - 16, r.Top, r.Right, r.Top + 16));
 }

@@ -1,6 +1,7 @@
 // Grouping: a header row (a node over its group) before each run of equal values of a column, optional
 // summary rows after each group, and the group calculations written into them.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUpdateLock.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void VOroDavoduRuzu::Group(int Colindex)
         UnGroup();
     if (RowCount() - FixedRows() <= 0)
         return;
+    const TGridUpdateLock lock(*this);
     const FlagScope busy(FGroupingBusy);
     GroupColumn = Colindex;
     FGroupWidth = AllColWidths(Colindex);
@@ -187,32 +189,26 @@ void VOroDavoduRuzu::SubGroup(int Colindex)
 {
     if (Colindex < FixedCols())
         return;
+    const TGridUpdateLock lock(*this);
     GroupColumn = Colindex;
     FGroupWidth = AllColWidths(Colindex);
     FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
     FGroupFooter = FixedFooters > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
-    const int textCol = Colindex + 1;
     const auto plain = [this](int row) { return !IsNode(row) && !IsSummary(row); };
-    const auto close = [this, Colindex](int hdr, int end) {
-        AddNode(RealRowIndex(hdr), end - hdr);
-        if (TCellGraphic* node = nodeAt(hdr))
-            node->CellVar = Colindex;
-    };
     QString prev = NoGroupValue;
     int hdr = -1;
+    int boundary = -1;
+    bool any = false;
     int r = FixedRows() + 1;
     while (r < RowCount() - FixedFooters) {
         if (GetGridCell(Colindex, r) != prev || !plain(r)) {
             if (hdr != -1)
-                close(hdr, r);
+                closeSubGroup(Colindex, hdr, r);
             hdr = -1;
+            boundary = r;
             if (plain(r)) {
-                const QString value = GetGridCell(Colindex, r);
-                InsertChildRow(RealRowIndex(r), 0);
-                SetCells(textCol, r, value);
-                if (FGrouping.MergeHeader && textCol < ColCount())
-                    MergeCells(textCol, r, ColCount() - textCol, 1);
-                groupHeaderColors(r);
+                insertSubGroupHeader(Colindex, r);
+                any = true;
                 hdr = r++;
             }
         }
@@ -227,11 +223,53 @@ void VOroDavoduRuzu::SubGroup(int Colindex)
                 ++r;
         }
     }
-    if (hdr != -1)
-        close(hdr, r);
+    if (boundary < 0 || !IsSummary(boundary))
+        finishSubGroup(Colindex, hdr, any, r);
     if (RowCount() > FixedRows())
         SetRow(FixedRows());
     Invalidate();
+}
+
+// A child header row inserted before row r under r's parent, holding r's value of Colindex.
+void VOroDavoduRuzu::insertSubGroupHeader(int Colindex, int r)
+{
+    const int textCol = Colindex + 1;
+    const QString value = GetGridCell(Colindex, r);
+    InsertChildRow(RealRowIndex(r), 0);
+    SetCells(textCol, r, value);
+    if (FGrouping.MergeHeader && textCol < ColCount())
+        MergeCells(textCol, r, ColCount() - textCol, 1);
+    groupHeaderColors(r);
+}
+
+// The header at hdr becomes a node over the rows up to End, marked with the sub-grouped column.
+void VOroDavoduRuzu::closeSubGroup(int Colindex, int hdr, int End)
+{
+    AddNode(RealRowIndex(hdr), End - hdr);
+    if (TCellGraphic* node = nodeAt(hdr))
+        node->CellVar = Colindex;
+}
+
+// The end of the walk: the open sub-group is closed, a lone data row still gets a header of its own, and with
+// summaries one summary row ends the grid's normal rows.
+void VOroDavoduRuzu::finishSubGroup(int Colindex, int hdr, bool any, int end)
+{
+    const int textCol = Colindex + 1;
+    if (hdr != -1) {
+        closeSubGroup(Colindex, hdr, end);
+    } else if (!any && end - 1 >= FixedRows() && !IsNode(end - 1) && !IsSummary(end - 1)) {
+        insertSubGroupHeader(Colindex, end - 1);
+        closeSubGroup(Colindex, end - 1, end + 1);
+        SetCells(Colindex, end, QString());
+        ++end;
+    }
+    if (!FGrouping.Summary)
+        return;
+    InsertRows(end, 1);
+    AddSummaryRow(RealRowIndex(end));
+    if (FGrouping.MergeSummary && textCol < ColCount())
+        MergeCells(textCol, end, ColCount() - textCol, 1);
+    groupSummaryColors(end);
 }
 
 void VOroDavoduRuzu::SubUnGroup(int Colindex)

@@ -76,8 +76,15 @@ void VOroDavoduRuzu::gotoFound(TPoint cell, TFindParams params)
     if (params & fnIncludeHiddenRows)
         row = DisplRowIndex(row);
     const int col = (params & fnIncludeHiddenColumns) ? DisplColIndexOf(cell.X) : cell.X;
-    if (row >= 0 && row < RowCount() && col >= 0 && col < ColCount())
+    if (row < 0 || row >= RowCount() || col < 0 || col >= ColCount())
+        return;
+    if (FMouseActions.DisjunctRowSelect()) {
+        ClearRowSelect();
+        SetRowSelect(row, true);
+        SetRow(row);
+    } else {
         FocusCell(col, row, true);
+    }
 }
 
 TPoint VOroDavoduRuzu::Find(TPoint StartCell, const QString& s, TFindParams FindParams)
@@ -471,4 +478,36 @@ void VOroDavoduRuzu::SearchClose()
     if (OnSearchFooterClose)
         OnSearchFooterClose(this);
     SearchFooter().SetVisible(false);
+}
+
+// The bar's buttons and edit box drive the actions above; its look follows the search footer settings.
+void VOroDavoduRuzu::wireSearchPanel()
+{
+    TSearchPanel& panel = *FSearchPanel;
+    const auto showResult = [this] { FSearchPanel->SetFailed(FSearchFailed); };
+    panel.OnEditChange = [this, &panel, showResult](TObject*) {
+        SearchEditChange(panel.SearchText(), panel.MatchCase(), panel.HighlightDown());
+        showResult();
+    };
+    panel.OnForwardClick = [this, &panel, showResult](TObject*) {
+        SearchFindNext(panel.SearchText(), panel.MatchCase(), panel.HighlightDown(), false);
+        showResult();
+    };
+    panel.OnBackwardClick = [this, &panel, showResult](TObject*) {
+        SearchFindNext(panel.SearchText(), panel.MatchCase(), panel.HighlightDown(), true);
+        showResult();
+    };
+    panel.OnHighlightClick = [this, &panel](TObject*) {
+        SearchHighlight(panel.SearchText(), panel.MatchCase(), panel.HighlightDown());
+    };
+    panel.OnExitClick = [this](TObject*) { SearchClose(); };
+    const TNotifyEvent resize = FSearchFooter->OnChange;
+    FSearchFooter->OnChange = [this, resize](TObject* Sender) {
+        if (resize)
+            resize(Sender);
+        FSearchPanel->LineColor = GridLineColor();
+        FSearchPanel->ApplySettings(*FSearchFooter);
+    };
+    FSearchPanel->LineColor = GridLineColor();
+    FSearchPanel->ApplySettings(*FSearchFooter);
 }

@@ -302,7 +302,24 @@ void TFilterDropDown::Assign(const TPersistent& Source)
     if (!s)
         return;
     Color = s->Color;
+    ColumnWidth = s->ColumnWidth;
+    FFont.Assign(s->FFont);
     Height = s->Height;
     Width = s->Width;
-    AutoSize = s->AutoSize;
+    SetGlyph(s->FGlyph);
+    SetGlyphActive(s->FGlyphActive);
+}
+
+void TFilterDropDown::SetGlyph(const TBitmap& Value)
+{
+    FGlyph.Assign(Value);
+    if (OnChange)
+        OnChange(this);
+}
+
+void TFilterDropDown::SetGlyphActive(const TBitmap& Value)
+{
+    FGlyphActive.Assign(Value);
+    if (OnChange)
+        OnChange(this);
 }

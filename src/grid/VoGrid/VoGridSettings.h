@@ -663,10 +663,24 @@ public:
 
 class TFilterDropDown : public TPersistent {
 public:
+    // Copies the look: colour, sizes, font and both glyphs (not AutoSize).
     void Assign(const TPersistent& Source) override;
     TColor Color = clWindow;
-    int Height = 200;
-    int Width = 0;
+    int Height = 150;
+    int Width = 150;
     bool AutoSize = false;
+    bool ColumnWidth = false;  // the list takes the width of its column
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& Value) { FFont.Assign(Value); }
+    // The header button's picture without and with a condition on the column; a new picture notifies OnChange.
+    const TBitmap& Glyph() const { return FGlyph; }
+    void SetGlyph(const TBitmap& Value);
+    const TBitmap& GlyphActive() const { return FGlyphActive; }
+    void SetGlyphActive(const TBitmap& Value);
     TNotifyEvent OnChange;
+
+private:
+    TFont FFont;
+    TBitmap FGlyph;
+    TBitmap FGlyphActive;
 };

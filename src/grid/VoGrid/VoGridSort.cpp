@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUpdateLock.h"
 #include "grid/VoSort/VoSortSpecifier.h"
 #include "grid/base/REdaReviZizod.h"
 #include "platform/SysUtils.h"
@@ -371,19 +372,51 @@ void VOroDavoduRuzu::SortByColumn(int Col)
     QSort();
 }
 
+// The floating footer is hidden while the rows move and shown again afterwards, also when the sort fails;
+// the footer panel and (when asked) a visible search panel then repaint.
+class VOroDavoduRuzu::SortFooterScope {
+public:
+    SortFooterScope(VOroDavoduRuzu& grid, bool repaintSearch)
+        : FGrid(grid), FVisible(grid.FFloatingFooter.Visible()), FRepaintSearch(repaintSearch)
+    {
+        if (FVisible)
+            FGrid.FFloatingFooter.SetVisible(false);
+    }
+    ~SortFooterScope()
+    {
+        if (FVisible)
+            FGrid.FFloatingFooter.SetVisible(true);
+        if (FVisible && FGrid.FFooterPanel)
+            FGrid.FFooterPanel->Invalidate();
+        if (FRepaintSearch && FGrid.FSearchFooter->Visible() && FGrid.FSearchPanel)
+            FGrid.FSearchPanel->Invalidate();
+    }
+    SortFooterScope(const SortFooterScope&) = delete;
+    SortFooterScope& operator=(const SortFooterScope&) = delete;
+
+private:
+    VOroDavoduRuzu& FGrid;
+    const bool FVisible;
+    const bool FRepaintSearch;
+};
+
 void VOroDavoduRuzu::runSort(const std::vector<SortLevel>& levels, bool indexed)
 {
     if (RowCount() != FSortRowXRef.Count())
         InitSortXRef();
     const int top = TopRow();
     const int oldRow = Row();
-    SortRow = oldRow;
-    sortRows(levels, FixedRows(), sortLastRow());
-    if (FNavigation.MoveRowOnSort && SortRow != oldRow && (indexed || !FMouseActions.DisjunctRowSelect())) {
-        FocusCell(Col(), SortRow, true);
+    const int last = sortLastRow();
+    {
+        const TGridUpdateLock lock(*this);
+        const SortFooterScope footer(*this, !indexed);
+        SortRow = oldRow;
+        sortRows(levels, FixedRows(), last);
+        if (FNavigation.MoveRowOnSort && SortRow != oldRow && (indexed || !FMouseActions.DisjunctRowSelect()))
+            FocusCell(Col(), SortRow, true);
+        if (FNavigation.KeepScrollOnSort)
+            SetTopRow(top);
     }
-    if (FNavigation.KeepScrollOnSort)
-        SetTopRow(top);
     if (!indexed && OnRowChanged && !FNavigation.MoveRowOnSort)
         OnRowChanged(this, oldRow, Row());
     Invalidate();
@@ -425,6 +458,7 @@ void VOroDavoduRuzu::sortGroups(const std::vector<SortLevel>& levels)
         if (IsNode(r))
             deepest = std::max(deepest, GetNodeLevel(r));
     SortRow = Row();
+    const TGridUpdateLock lock(*this);
     for (int r = FixedRows(); r <= last; ++r) {
         if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r))
             continue;
@@ -459,7 +493,10 @@ void VOroDavoduRuzu::QUnSort()
         FUnSortRowXRef.Add(xref[static_cast<std::size_t>(r)]);
     }
     SortRow = Row();
-    applyRowOrder(0, UnSortOrder(xref), -1);
+    {
+        const TGridUpdateLock lock(*this);
+        applyRowOrder(0, UnSortOrder(xref), -1);
+    }
     Invalidate();
 }
 

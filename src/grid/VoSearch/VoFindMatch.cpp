@@ -52,16 +52,15 @@ bool startAfter(Axis outer, Axis inner, int step, int startOuter, int startInner
     return outer.contains(o);
 }
 
-}  // namespace
-
-QString FindSearchText(const QString& text, TFindParams params) {
-    return (params & fnMatchCase) ? text : text.toUpper();
+bool isAscii(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
 }
 
-bool FindCellMatches(const QString& cellText, const QString& searchText, TFindParams params) {
-    QString cell = (params & fnMatchCase) ? cellText : cellText.toUpper();
-    if (params & fnIgnoreHTMLTags)
-        cell = StripHtmlTags(cell);
+// The test of a cell text as the search prepared it.
+bool matchPrepared(const QString& cell, const QString& searchText, TFindParams params, Qt::CaseSensitivity cs) {
     if (searchText == emptyCellSearch())
         return cell.isEmpty();
     if (params & fnMatchRegular)
@@ -69,10 +68,26 @@ bool FindCellMatches(const QString& cellText, const QString& searchText, TFindPa
     if (searchText.isEmpty())
         return false;
     if (params & fnMatchFull)
-        return cell == searchText;
+        return cell.compare(searchText, cs) == 0;
     if (params & fnMatchStart)
-        return cell.startsWith(searchText);
-    return cell.contains(searchText);
+        return cell.startsWith(searchText, cs);
+    return cell.contains(searchText, cs);
+}
+
+}  // namespace
+
+QString FindSearchText(const QString& text, TFindParams params) {
+    return (params & fnMatchCase) ? text : text.toUpper();
+}
+
+bool FindCellMatches(const QString& cellText, const QString& searchText, TFindParams params) {
+    // Upper-cased ASCII texts are equal exactly when they are equal ignoring case: no upper-case copy needed.
+    if (!(params & (fnMatchCase | fnIgnoreHTMLTags | fnMatchRegular)) && isAscii(cellText) && isAscii(searchText))
+        return matchPrepared(cellText, searchText, params, Qt::CaseInsensitive);
+    QString cell = (params & fnMatchCase) ? cellText : cellText.toUpper();
+    if (params & fnIgnoreHTMLTags)
+        cell = StripHtmlTags(cell);
+    return matchPrepared(cell, searchText, params, Qt::CaseSensitive);
 }
 
 TPoint FindCell(const TFindArea& area, TPoint start, TFindParams params,

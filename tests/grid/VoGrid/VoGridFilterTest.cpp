@@ -1,6 +1,10 @@
 // Filtering the string grid: condition lists, filter levels, narrowing and the drop-down handlers.
 #include "VoGridTestGrid.h"
 
+#include <QCursor>
+
+#include "support/TestSeams.h"
+
 namespace {
 
 // One fixed row; rows "apple 5", "banana 12", "cherry 7", "apricot 20" in columns 1 and 2.
@@ -171,4 +175,72 @@ TEST(VoGridFilter, DropDownListsSetTheColumnCondition)
     g.FilterCheckListSelect({2, 1});
     EXPECT_EQ(shown(g), (QStringList{"apple", "banana"}));
     EXPECT_EQ(g.Filter().Items(1)->Operation, foOR);
+}
+
+TEST(VoGridFilter, DropListWindowsReportChoicesAndCancel)
+{
+    RecordingGrid g;
+    fill(g);
+    g.OnGetColumnFilter = [](TObject*, int, TStringList& items) {
+        items.Add("(All)");
+        items.Add("apple");
+        items.Add("cherry");
+    };
+    g.QueryColumnFilterItems(1);
+    TDropList& list = *g.FilterDropList();
+    list.Items().Assign(g.FilterList());
+    list.SetBounds(0, 0, 100, 60);
+    list.Show();
+
+    // Enter takes the current item and hides the list.
+    g.SetFilterColumn(1);
+    list.SetItemIndex(1);
+    SendKey(list, VK_RETURN);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(shown(g), QStringList{"apple"});
+
+    // A click elsewhere: the cancel mode hides the list only when the mouse is outside it.
+    list.Show();
+    g.SetFilterColumn(1);
+    QCursor::setPos(list.ClientToScreen({10, 10}).X, list.ClientToScreen({10, 10}).Y);
+    list.Perform(WM_CANCELMODE);
+    EXPECT_TRUE(list.Visible());
+    EXPECT_EQ(g.FilterColumn(), 1);
+    QCursor::setPos(list.ClientToScreen({500, 500}).X, list.ClientToScreen({500, 500}).Y);
+    list.Perform(WM_CANCELMODE);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(g.FilterColumn(), -1);
+
+    // Each change of a mark in the check list filters on all marked items.
+    TDropCheckList& checks = *g.FilterDropCheckList();
+    checks.Items().Assign(g.FilterList());
+    g.SetFilterColumn(1);
+    checks.SetChecked(1, true);
+    checks.SetChecked(2, true);
+    EXPECT_EQ(shown(g), (QStringList{"apple", "cherry"}));
+    checks.SetChecked(1, false);
+    EXPECT_EQ(shown(g), QStringList{"cherry"});
+    EXPECT_EQ(g.FilterColumn(), 1);  // stays open
+}
+
+TEST(VoGridFilter, DropDownLookCopiesItsPicturesAndRepaintsTheGrid)
+{
+    RecordingGrid g;
+    TBitmap glyph;
+    glyph.SetSize(8, 8);
+    const int before = g.invalidates;
+    g.FilterDropDown().SetGlyph(glyph);
+    EXPECT_GT(g.invalidates, before);
+    TFilterDropDown copy;
+    copy.Assign(g.FilterDropDown());
+    EXPECT_EQ(copy.Glyph().Width(), 8);
+    EXPECT_EQ(copy.Height, 150);
+    EXPECT_EQ(copy.Width, 150);
+}
+
+TEST(VoGridFilter, NoActiveFormRefusesActivation)
+{
+    TNoActiveForm form(nullptr);
+    EXPECT_FALSE(form.Enabled());
+    EXPECT_EQ(form.Perform(WM_MOUSEACTIVATE), MA_NOACTIVATE);
 }

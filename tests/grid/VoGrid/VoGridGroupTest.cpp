@@ -230,3 +230,39 @@ TEST(VoGridGroup, SubGroupAndSubUnGroupRoundTrip)
             values << g.Cells(1, r);
     EXPECT_EQ(values, (QStringList{"x", "x", "y", "z"}));
 }
+
+TEST(VoGridGroup, SubGroupOfALoneRowAndItsSummaryRow)
+{
+    // A lone data row right under the fixed row still gets a sub-group header of its own.
+    RecordingGrid g;
+    g.SetColCount(4);
+    g.SetRowCount(2);
+    g.SetCells(1, 1, "A");
+    g.SetCells(3, 1, "id");
+    g.SubGroup(1);
+    ASSERT_EQ(g.RowCount(), 3);
+    EXPECT_TRUE(g.IsNode(1));
+    EXPECT_EQ(g.GetNodeSpan(1), 2);
+    EXPECT_EQ(g.Cells(2, 1), "A");
+    EXPECT_EQ(g.Cells(1, 2), "");
+    EXPECT_EQ(g.Cells(3, 2), "id");
+
+    // With summaries: one summary row ends a grid whose last row was no summary row; a grouped grid that
+    // already ends with one gets no second.
+    RecordingGrid s;
+    fillGroups(s);
+    s.Grouping().Summary = true;
+    s.SubGroup(2);
+    EXPECT_TRUE(s.IsSummary(s.RowCount() - 1));
+    EXPECT_FALSE(s.IsSummary(s.RowCount() - 2));
+
+    RecordingGrid grouped;
+    fillGroups(grouped);
+    grouped.Grouping().Summary = true;
+    grouped.Group(1);
+    const int rows = grouped.RowCount();
+    grouped.SubGroup(1);
+    EXPECT_TRUE(grouped.IsSummary(grouped.RowCount() - 1));
+    EXPECT_FALSE(grouped.IsSummary(grouped.RowCount() - 2));
+    EXPECT_GT(grouped.RowCount(), rows);
+}

@@ -3,6 +3,8 @@
 #include "VoGridTestGrid.h"
 
 #include "grid/base/vsgcheck.h"
+#include "platform/Buttons.h"
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -73,6 +75,19 @@ TEST(VoGridSearch, FindNextStopsAfterTheLastHitAndAutoGotoMovesTheCurrentCell)
     EXPECT_EQ(g.Col(), 2);
     EXPECT_EQ(g.FindNext().Y, 3);
     EXPECT_EQ(g.FindNext().X, -1);
+}
+
+TEST(VoGridSearch, AutoGotoUnderDisjunctRowSelectionSelectsTheFoundRowOnly)
+{
+    RecordingGrid g;
+    fill(g);
+    g.MouseActions().SetDisjunctRowSelect(true);
+    g.SetRowSelect(1, true);
+    g.FindFirst("hit", fnAutoGoto);
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_TRUE(g.RowSelect(2));
+    EXPECT_FALSE(g.RowSelect(1));
+    EXPECT_EQ(g.RowSelectCount(), 1);
 }
 
 TEST(VoGridSearch, ReplaceHonoursCaseAndNeverLoops)
@@ -172,4 +187,52 @@ TEST(VoGridSearch, SearchPanelActions)
     g.SearchFooter().SetVisible(true);
     g.SearchClose();
     EXPECT_FALSE(g.SearchFooter().Visible());
+}
+
+TEST(VoGridSearch, SearchBarDrivesTheSearch)
+{
+    RecordingGrid g;
+    fill(g);
+    g.SearchFooter().SetFindNextCaption("Next");
+    g.SearchFooter().SetVisible(true);
+    TSearchPanel& bar = *g.SearchPanel();
+    EXPECT_EQ(bar.FindNextButton().Caption(), "Next");
+    EXPECT_FALSE(bar.FindNextButton().Enabled());
+
+    bar.Edit().SetText("hit");
+    EXPECT_TRUE(bar.FindNextButton().Enabled());
+    EXPECT_EQ(g.Row(), 2);
+    SendKey(bar.Edit(), VK_RETURN);  // find next
+    EXPECT_EQ(g.Row(), 3);
+    SendKey(bar.Edit(), VK_RETURN, ssCtrl);  // find previous
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(bar.Edit().Text(), "hit");  // Enter types nothing
+
+    SendClick(bar.HighlightButton(), {5, 5});
+    EXPECT_TRUE(bar.HighlightDown());
+    EXPECT_EQ(g.Cells(2, 2), "<hi>hit</hi>");
+    SendClick(bar.HighlightButton(), {5, 5});
+    EXPECT_EQ(g.Cells(2, 2), "hit");
+
+    bar.Edit().SetText("nothing");
+    EXPECT_TRUE(bar.Failed());
+    bar.Edit().SetText("x");
+    EXPECT_FALSE(bar.Failed());
+
+    bar.CloseButton().Click();
+    EXPECT_FALSE(g.SearchFooter().Visible());
+}
+
+TEST(VoGridSearch, SearchBarMirrorsItsLayoutRightToLeft)
+{
+    TSearchPanel bar(nullptr);
+    bar.SetBounds(0, 0, 600, 32);
+    bar.LayoutControls();
+    EXPECT_EQ(bar.FindNextButton().Left(), 140);
+    EXPECT_EQ(bar.MatchCaseBox().Left(), 425);
+    bar.BiDiMode = bdRightToLeft;
+    bar.HighlightButton().Hide();
+    bar.LayoutControls();
+    EXPECT_EQ(bar.FindNextButton().Left(), 600 - 90 - 140);
+    EXPECT_EQ(bar.MatchCaseBox().Left(), 600 - bar.MatchCaseBox().Width() - 330);
 }

@@ -241,3 +241,29 @@ TEST(VoGridSort, StringForm)
     EXPECT_THROW(g.SortSettings().SetRow(5), Exception);
     EXPECT_EQ(g.SortSettings().Row, 0);
 }
+
+TEST(VoGridSort, FloatingFooterHiddenAndPaintingLockedWhileRowsMove)
+{
+    RecordingGrid g;
+    fill(g, {"b", "a", "c"});
+    g.FloatingFooter().SetVisible(true);
+    std::vector<std::pair<bool, bool>> seen;  // footer visible, update locked
+    g.OnGetFormat = [](TObject*, int, TSortStyle& style, QString&, QString&) { style = ssCustom; };
+    g.OnCustomCompare = [&](TObject*, const QString& a, const QString& b, int& res) {
+        seen.emplace_back(g.FloatingFooter().Visible(), g.LockUpdate());
+        if (a == "x" || b == "x")
+            throw Exception("compare failed");
+        res = QString::compare(a, b);
+    };
+    g.Sort(1, sdAscending);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), std::make_pair(false, true));
+    EXPECT_TRUE(g.FloatingFooter().Visible());
+    EXPECT_FALSE(g.LockUpdate());
+
+    // A sort that fails still gives the footer and the painting back.
+    g.SetCells(1, 1, "x");
+    EXPECT_THROW(g.Sort(1, sdDescending), Exception);
+    EXPECT_TRUE(g.FloatingFooter().Visible());
+    EXPECT_FALSE(g.LockUpdate());
+}

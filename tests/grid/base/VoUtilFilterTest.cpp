@@ -18,6 +18,11 @@ TEST(VoUtilFilter, Expressions) {
         {"<5|>100", "200", true, true},
         {"<5|>100", "50", true, false},
         {">9", "10", true, true},  // numbers, not texts
+        {">9", "-10", true, false},
+        {">=0.5", "0.50", true, true},
+        {"<0.5", "0.4999999999999999999", true, false},  // rounds to 0.5
+        {">1e3", "2000", true, true},
+        {">1000", "1e4", true, true},
         {">b", "c", true, true},
         {"A*", "ABC", true, true},
         {"*C", "ABC", true, true},

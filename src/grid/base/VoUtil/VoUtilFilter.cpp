@@ -2,6 +2,8 @@
 
 #include "grid/base/VoUtil/VoUtilText.h"
 
+#include <array>
+#include <charconv>
 #include <optional>
 
 namespace {
@@ -32,13 +34,42 @@ QString valueToken(const QString& c, int from) {
     return token;
 }
 
+// A plain decimal number (an optional minus, digits, optionally a point and digits) is read directly, with the
+// same correctly rounded result; any other text as QString::toDouble reads it.
+std::optional<double> readNumber(const QString& text) {
+    constexpr int MaxPlain = 40;
+    std::array<char, MaxPlain> chars{};
+    const int n = static_cast<int>(text.size());
+    int digitsBefore = 0;
+    int digitsAfter = 0;
+    bool point = false;
+    bool plain = n > 0 && n <= MaxPlain;
+    for (int i = 0; plain && i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= '0' && c <= '9')
+            ++(point ? digitsAfter : digitsBefore);
+        else if (c == '.' && !point)
+            point = true;
+        else if (!(c == '-' && i == 0))
+            plain = false;
+        chars[static_cast<std::size_t>(i)] = static_cast<char>(c);
+    }
+    if (plain && digitsBefore > 0 && (!point || digitsAfter > 0)) {
+        double value = 0;
+        const auto [end, error] = std::from_chars(chars.data(), chars.data() + n, value);
+        if (error == std::errc() && end == chars.data() + n)
+            return value;
+    }
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 std::optional<double> asNumber(const QString& text) {
     TDateTime date = 0;
     if (StrToDateByFormat(text, date))
         return std::nullopt;
-    bool ok = false;
-    const double value = FilterNumberText(text).toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return readNumber(FilterNumberText(text));
 }
 
 std::optional<TDateTime> asDate(const QString& text) {
@@ -120,6 +151,8 @@ QChar FindFilterOperator(const QString& text, int& position) {
 }
 
 QString RemoveSpacesOutsideQuotes(const QString& text) {
+    if (!text.contains(' '))
+        return text;
     QString out;
     bool quoted = false;
     for (const QChar c : text) {
@@ -145,6 +178,8 @@ int MatchingBracketPos(const QString& text) {
 
 QString FilterNumberText(const QString& text) {
     const TRegionalSettings rs = RegionalSettings();
+    if (rs.DecimalSeparator == '.' && !text.contains(rs.ThousandSeparator))
+        return text;
     QString out;
     for (const QChar c : text) {
         if (c == rs.DecimalSeparator)

@@ -332,6 +332,10 @@ QString HexOfWord(int color) {
 
 bool StrToDateByFormat(const QString& text, TDateTime& value) {
     const TRegionalSettings rs = RegionalSettings();
+    // Most texts are no dates: they are turned away before the format is looked at.
+    const int p1 = text.indexOf(rs.DateSeparator);
+    if (p1 < 0)
+        return false;
     const QString format = rs.ShortDateFormat.toUpper();
     // Field order: the letters sorted by their place in the format (a missing letter counts as 0).
     struct Letter {
@@ -343,9 +347,6 @@ bool StrToDateByFormat(const QString& text, TDateTime& value) {
                        {static_cast<int>(format.indexOf('Y')) + 1, 'Y'}};
     std::stable_sort(std::begin(order), std::end(order), [](const Letter& a, const Letter& b) { return a.pos < b.pos; });
 
-    const int p1 = text.indexOf(rs.DateSeparator);
-    if (p1 < 0)
-        return false;
     QString rest = text.mid(p1 + 1);
     const int p2 = rest.indexOf(rs.DateSeparator);
     if (p2 < 0)
