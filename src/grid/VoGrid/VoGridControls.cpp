@@ -15,6 +15,7 @@ TFooterPanel::TFooterPanel(TComponent* AOwner) : TPanel(AOwner)
     SetAlign(alBottom);
     SetHeight(0);
     SetBorderWidth(0);
+    OnMouseLeave = [this](TObject*) { FLastHintX = -1; };
 }
 
 TSearchPanel::TSearchPanel(TComponent* AOwner) : TPanel(AOwner)

@@ -12,12 +12,29 @@
 
 class VOroDavoduRuzu;
 
-// Panel under the cells that shows the floating footer.
+// Panel under the cells that shows the floating footer; its owner is the grid.
 class TFooterPanel : public TPanel {
 public:
     explicit TFooterPanel(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TFooterPanel"); }
+    // The footer column under x: the last fixed column inside the fixed area, -1 past the last column.
+    int ColumnAt(int X) const;
+    int LastHintColumn() const { return FLastHintX; }
+
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    VOroDavoduRuzu* grid() const;
+    int paintFixedLastRow(TCanvas& canvas);
+    int paintPreview(TCanvas& canvas, bool custom);
+    int FLastHintX = -1;
 };
+
+// The text of a footer template: each "<#n>" becomes the text of column n in the current row.
+QString ExpandFooterTemplate(const QString& Template, const std::function<QString(int)>& CellOfColumn);
 
 // Panel under the cells with the search edit and its buttons.
 class TSearchPanel : public TPanel {

@@ -452,18 +452,16 @@ void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
     Canvas.FrameRect(Rect(1, 1, Width() - 1, Height() - 1));
 }
 
-void VOroDavoduRuzu::SetComponentStyle(TQEVStyle AStyle)
-{
-    FStyle = AStyle;
-    if (AStyle != tsCustom && FScrollType == ssMetro)
-        SetScrollType(ssNormal);
-}
-
 void VOroDavoduRuzu::floatingFooterChanged()
 {
-    HideLastRow = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    const bool visible = FFloatingFooter.Visible();
+    const bool lastRow = visible && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    HideLastRow = lastRow;
+    FixedFooters = lastRow ? 1 : 0;
+    FFooterPanel->SetHeight(visible ? std::max(FFloatingFooter.Height() - 1, 0) : 0);
     if (FFooterPanel->Parent())
-        FFooterPanel->SetVisible(FFloatingFooter.Visible());
+        FFooterPanel->SetVisible(visible);
+    FFooterPanel->Invalidate();
     Invalidate();
 }
 

@@ -167,3 +167,82 @@ void VOroDavoduRuzu::PaintBackgroundOutsideCells(TCanvas& ACanvas)
     }
     ACanvas.RestoreState();
 }
+
+// --- Focus frame ---------------------------------------------------------------------------------------
+
+namespace {
+VOroDavoduRuzu* activeFocusGrid = nullptr;
+}
+
+VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid() { return activeFocusGrid; }
+
+void VOroDavoduRuzu::ShowFocusWindow(const TRect& ACellRect)
+{
+    if (activeFocusGrid && activeFocusGrid != this)
+        activeFocusGrid->HideFocusWindow();
+    if (!FFocusWindow)
+        FFocusWindow = std::make_unique<TGridFocusWindow>(nullptr);
+    const TPoint origin = ClientToScreen({ACellRect.Left, ACellRect.Top});
+    FFocusWindow->ShowAround(Bounds(origin.X, origin.Y, ACellRect.Width(), ACellRect.Height()));
+    activeFocusGrid = this;
+}
+
+void VOroDavoduRuzu::PlaceFocusWindow()
+{
+    if (!FFocusWindow || activeFocusGrid != this)
+        return;
+    const TRect cell = CellRect(Col(), Row());
+    const TPoint origin = ClientToScreen({cell.Left, cell.Top});
+    FFocusWindow->MoveAround(Bounds(origin.X, origin.Y, cell.Width(), cell.Height()));
+}
+
+void VOroDavoduRuzu::HideFocusWindow()
+{
+    if (activeFocusGrid == this)
+        activeFocusGrid = nullptr;
+    if (FFocusWindow)
+        FFocusWindow->SetVisible(false);
+}
+
+// --- Sizing lines ---------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::DrawColSizingLine(int X)
+{
+    TCanvas& c = Canvas();
+    TPen saved;
+    saved.Assign(c.Pen());
+    c.Pen().SetColor(clBlack);
+    c.Pen().SetStyle(psDot);
+    c.Pen().SetMode(pmXor);
+    c.Pen().SetWidth(1);
+    const int lastRow = RowCount() - 1;
+    const int bottom = std::max(Height(), lastRow >= 0 ? TBaseGrid::CellRect(0, lastRow).Bottom : 0);
+    c.MoveTo(X, 0);
+    c.LineTo(X, bottom);
+    c.Pen().Assign(saved);
+}
+
+void VOroDavoduRuzu::DrawRowSizingLine(int Y)
+{
+    TCanvas& c = Canvas();
+    TPen saved;
+    saved.Assign(c.Pen());
+    c.Pen().SetColor(clBlack);
+    c.Pen().SetStyle(psDot);
+    c.Pen().SetMode(pmXor);
+    c.Pen().SetWidth(1);
+    const int lastCol = ColCount() - 1;
+    const int right = std::max(Width(), lastCol >= 0 ? TBaseGrid::CellRect(lastCol, 0).Right : 0);
+    c.MoveTo(0, Y);
+    c.LineTo(right, Y);
+    c.Pen().Assign(saved);
+}
+
+// --- Click ------------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::Click()
+{
+    TBaseGrid::Click();
+    FEntered = false;
+    StoreOldCellText(Col(), Row());
+}
