@@ -48,12 +48,34 @@ public:
     TNotifyEvent OnHighlightClick;
 };
 
-// The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal.
+// The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal. It works only on
+// a grid parent: a thumb in Color over the track beside the fixed cells; a click beside the thumb pages, a
+// drag on it scrolls.
 class TScrollControl : public TCustomControl {
 public:
     explicit TScrollControl(TComponent* AOwner) : TCustomControl(AOwner) {}
     QString ClassName() const override { return QStringLiteral("TScrollControl"); }
     int Direction = 0;
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    VOroDavoduRuzu* GetGrid() const;
+    int GetTrackStart() const;
+    int GetTrackLength() const;
+    void GetThumb(int& Pos, int& Size) const;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    bool vertical() const { return Direction == 0; }
+    TColor FColor = 0xC0C0C0;
+    int FScrollWidth = 4;
+    bool FDownOnScroller = false;
+    int FDownPos = 0;
+    int FDownRow = 0;
 };
 
 // The grid's hint window; it shows the grid's HTML cell text.

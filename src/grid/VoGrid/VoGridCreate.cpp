@@ -235,8 +235,14 @@ void VOroDavoduRuzu::CreateWnd()
         if (FScrollType == ssMetro && !vscrlctrl) {
             vscrlctrl = new TScrollControl(this);
             vscrlctrl->Direction = 0;
+            vscrlctrl->SetParent(this);
+            vscrlctrl->SetAlign(alRight);
+            vscrlctrl->SetWidth(6);
             hscrlctrl = new TScrollControl(this);
             hscrlctrl->Direction = 1;
+            hscrlctrl->SetParent(this);
+            hscrlctrl->SetAlign(alBottom);
+            hscrlctrl->SetHeight(6);
         }
         for (TScrollBar* bar : {FScrollBar, FPaintScrollBar}) {
             bar->Hide();
