@@ -69,8 +69,16 @@ void TGridAxis::Permute(int first, const std::vector<int>& order)
         PermuteItems(sizes_, first, order);
 }
 
+int TGridAxis::uniformSpan(int from, int to) const
+{
+    const int inside = std::max(0, std::min(to, count_) - std::max(from, 0));
+    return inside * defaultSize_ + (to - from) * LineWidth;
+}
+
 int TGridAxis::FixedExtent() const
 {
+    if (sizes_.empty())
+        return std::min(Fixed, count_) * (defaultSize_ + LineWidth);
     int extent = 0;
     for (int i = 0; i < std::min(Fixed, count_); ++i)
         extent += step(i);
@@ -79,6 +87,11 @@ int TGridAxis::FixedExtent() const
 
 int TGridAxis::Start(int index, int first) const
 {
+    if (sizes_.empty()) {
+        if (index < Fixed)
+            return uniformSpan(0, index);
+        return FixedExtent() + (index >= first ? uniformSpan(first, index) : -uniformSpan(index, first));
+    }
     int pos = 0;
     if (index < Fixed) {
         for (int i = 0; i < index; ++i)
@@ -112,6 +125,13 @@ int TGridAxis::VisibleCount(int first, int extent) const
 int TGridAxis::PartialCount(int first, int extent) const
 {
     int pos = FixedExtent();
+    const int stepAll = defaultSize_ + LineWidth;
+    if (sizes_.empty() && stepAll > 0) {
+        // The cells from First on that start before Extent.
+        const int room = extent - pos;
+        const int fit = room > 0 ? (room + stepAll - 1) / stepAll : 0;
+        return std::max(0, std::min(fit, count_ - first));
+    }
     int n = 0;
     for (int i = first; i < count_ && pos < extent; ++i) {
         pos += step(i);
