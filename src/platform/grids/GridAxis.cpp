@@ -126,7 +126,7 @@ int TGridAxis::PartialCount(int first, int extent) const
 {
     int pos = FixedExtent();
     const int stepAll = defaultSize_ + LineWidth;
-    if (sizes_.empty() && stepAll > 0) {
+    if (sizes_.empty() && stepAll > 0 && first >= 0) {
         // The cells from First on that start before Extent.
         const int room = extent - pos;
         const int fit = room > 0 ? (room + stepAll - 1) / stepAll : 0;
