@@ -35,31 +35,11 @@ TSize TCanvas::TextExtent(const QString& text)
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
-int TCanvas::TextHeight(const QString& text)
-{
-    (void)text;
-    return QtAccess::Metrics(font_).height();
-}
-
 // One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour.
 void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
 {
     const QFont font = QtAccess::Font(font_);
     const QFontMetrics& fm = QtAccess::Metrics(font_);
-    if (font_.Orientation() == 0 && !opaque && accelIndex < 0 &&
-        p.compositionMode() == QPainter::CompositionMode_SourceOver) {
-        // Plain text: the painter keeps the font and pen; no state to save.
-        const bool antialiased = p.testRenderHint(QPainter::TextAntialiasing);
-        if (antialiased)
-            p.setRenderHint(QPainter::TextAntialiasing, false);
-        if (p.font() != font)
-            p.setFont(font);
-        p.setPen(ColorToQColor(font_.Color()));
-        p.drawText(x, y + fm.ascent(), text);
-        if (antialiased)
-            p.setRenderHint(QPainter::TextAntialiasing, true);
-        return;
-    }
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.setRenderHint(QPainter::TextAntialiasing, false);
@@ -189,16 +169,19 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 } // namespace
 
-// One line without prefixes, tabs or line breaks, drawn without clipping when it stays inside the rectangle.
-// DrawText's result, or -1 when the text needs the general path.
-int TCanvas::drawPlainLine(const QString& text, TRect& r, unsigned flags)
+namespace {
+
+// One transparent line without prefixes, tabs or line breaks, drawn without clipping when it stays inside
+// the rectangle. DrawText's result, or -1 when the text needs the general path.
+int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
 {
-    if (!(flags & DT_SINGLELINE) || !(flags & DT_NOPREFIX))
+    if (!(flags & DT_SINGLELINE) || !(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE ||
+        canvas.Font().Orientation() != 0)
         return -1;
     for (const QChar c : text)
         if (c == u'\r' || c == u'\n' || c == u'\t')
             return -1;
-    const QFontMetrics& fm = QtAccess::Metrics(font_);
+    const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
     const int lineHeight = fm.height();
     const int width = fm.horizontalAdvance(text);
     if ((flags & DT_END_ELLIPSIS) && width > r.Width())
@@ -217,17 +200,32 @@ int TCanvas::drawPlainLine(const QString& text, TRect& r, unsigned flags)
     const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom;
     if (!inside && !(flags & DT_NOCLIP))
         return -1;
-    if (QPainter* p = Painter())
-        drawTextLine(*p, x, top, text, -1, bkMode_ == OPAQUE);
+    if (QPainter* p = QtAccess::Painter(canvas)) {
+        // The painter keeps the font and pen; no state to save.
+        if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+            return -1;
+        const bool antialiased = p->testRenderHint(QPainter::TextAntialiasing);
+        if (antialiased)
+            p->setRenderHint(QPainter::TextAntialiasing, false);
+        const QFont font = QtAccess::Font(canvas.Font());
+        if (p->font() != font)
+            p->setFont(font);
+        p->setPen(ColorToQColor(canvas.Font().Color()));
+        p->drawText(x, top + fm.ascent(), text);
+        if (antialiased)
+            p->setRenderHint(QPainter::TextAntialiasing, true);
+    }
     return top - r.Top + lineHeight;
 }
+
+}  // namespace
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
 {
     const QFontMetrics& fm = QtAccess::Metrics(font_);
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
-    if (const int plain = drawPlainLine(text, r, flags); plain >= 0)
+    if (const int plain = drawPlainLine(*this, text, r, flags); plain >= 0)
         return plain;
 
     std::vector<Line> lines;

@@ -275,8 +275,7 @@ public:
     int DrawText(const QString& text, TRect& r, unsigned flags);
     TSize TextExtent(const QString& text);
     int TextWidth(const QString& text) { return TextExtent(text).cx; }
-    // The font's line height whatever the text.
-    int TextHeight(const QString& text);
+    int TextHeight(const QString& text) { return TextExtent(text).cy; }
     // TRANSPARENT or OPAQUE for TextOut and DrawText; every brush change sets it from the brush
     // style (clear: TRANSPARENT), so SetBkMode holds until the brush next changes.
     int BkMode() const { return bkMode_; }
@@ -316,7 +315,6 @@ private:
     void drawFilledShape(int x1, int y1, int x2, int y2, const std::function<void(QPainter&, const QRect&)>& draw);
     void drawStrips(QPainter& p, const TRect& r);
     void drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque);
-    int drawPlainLine(const QString& text, TRect& r, unsigned flags);
     // The painter drawing now: the bound one, or one on the canvas's own image; nullptr when none.
     QPainter* Painter();
     QImage* readableImage();

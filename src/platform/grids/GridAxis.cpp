@@ -69,11 +69,15 @@ void TGridAxis::Permute(int first, const std::vector<int>& order)
         PermuteItems(sizes_, first, order);
 }
 
-int TGridAxis::uniformSpan(int from, int to) const
+namespace {
+// The steps of cells From .. To - 1 of an axis whose cells all have the default size; cells outside the
+// axis count their line only.
+int uniformSpan(const TGridAxis& axis, int from, int to)
 {
-    const int inside = std::max(0, std::min(to, count_) - std::max(from, 0));
-    return inside * defaultSize_ + (to - from) * LineWidth;
+    const int inside = std::max(0, std::min(to, axis.Count()) - std::max(from, 0));
+    return inside * axis.DefaultSize() + (to - from) * axis.LineWidth;
 }
+}  // namespace
 
 int TGridAxis::FixedExtent() const
 {
@@ -89,8 +93,8 @@ int TGridAxis::Start(int index, int first) const
 {
     if (sizes_.empty()) {
         if (index < Fixed)
-            return uniformSpan(0, index);
-        return FixedExtent() + (index >= first ? uniformSpan(first, index) : -uniformSpan(index, first));
+            return uniformSpan(*this, 0, index);
+        return FixedExtent() + (index >= first ? uniformSpan(*this, first, index) : -uniformSpan(*this, index, first));
     }
     int pos = 0;
     if (index < Fixed) {

@@ -41,8 +41,6 @@ public:
 
 private:
     int step(int index) const { return Size(index) + LineWidth; }
-    // The steps of the cells From .. To - 1 while every cell has the default size.
-    int uniformSpan(int from, int to) const;
 
     std::vector<int> sizes_;  // empty while every cell has the default size
     int count_ = 0;
