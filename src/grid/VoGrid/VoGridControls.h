@@ -106,6 +106,12 @@ public:
     THeaderDragButton(TComponent* AOwner, VOroDavoduRuzu* grid);
     QString ClassName() const override { return QStringLiteral("THeaderDragButton"); }
     VOroDavoduRuzu* Grid() const { return FGrid; }
+    // The header text being dragged; with "</" it is shown as HTML.
+    QString Caption;
+    bool Flat = false;
+
+protected:
+    void Paint() override;
 
 private:
     VOroDavoduRuzu* FGrid;

@@ -229,3 +229,23 @@ int TFooterPanel::paintPreview(TCanvas& c, bool custom)
     c.FillRect(Rect(width, 0, ClientWidth(), h));
     return width;
 }
+
+// --- The header cell a column is dragged by ---------------------------------------------------------
+
+void THeaderDragButton::Paint()
+{
+    TCanvas& c = Canvas();
+    const TRect r = ClientRect();
+    FGrid->PaintCellExt(c, 0, 0, r, 0);
+    c.SetBkMode(TRANSPARENT);
+    if (!Caption.contains(QLatin1String("</"))) {
+        TRect text = r;
+        c.DrawText(Caption, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+        return;
+    }
+    THtmlRenderOptions options;
+    options.Images = FGrid->GridImages;
+    options.URLColor = 0xFF0000;
+    THtmlRenderResult result;
+    RenderHtmlText(c, Caption, r, options, result);
+}
