@@ -278,6 +278,8 @@ public:
     // Dotted XOR lines shown while a fixed column or row is sized: drawing one twice erases it.
     void DrawColSizingLine(int X);
     void DrawRowSizingLine(int Y);
+    // The window border in BorderColor for the looks that have their own (not under the update lock).
+    void PaintGridBorder(TCanvas& Canvas);
     void Click() override;
 
     // ===== Display settings and rotated cells (VoGridLook.cpp) =====

@@ -446,17 +446,6 @@ void VOroDavoduRuzu::ApplyScrollBarAlways(bool HideWhenFitting)
     EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
 }
 
-void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
-{
-    if (FLook == glClassic || Flat || FBorderColor == clNone) {
-        TBaseGrid::PaintNonClient(Canvas);
-        return;
-    }
-    Canvas.Brush().SetColor(FBorderColor);
-    Canvas.FrameRect(Rect(0, 0, Width(), Height()));
-    Canvas.Brush().SetColor(Color());
-    Canvas.FrameRect(Rect(1, 1, Width() - 1, Height() - 1));
-}
 
 void VOroDavoduRuzu::floatingFooterChanged()
 {

@@ -246,3 +246,37 @@ void VOroDavoduRuzu::Click()
     FEntered = false;
     StoreOldCellText(Col(), Row());
 }
+
+// --- Border -----------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
+{
+    TBaseGrid::PaintNonClient(Canvas);
+    if (FUpdateCount == 0)
+        PaintGridBorder(Canvas);
+}
+
+void VOroDavoduRuzu::PaintGridBorder(TCanvas& Canvas)
+{
+    const bool ownBorder = FLook == glSoft || FLook == glQEV || FLook == glXP || FLook == glListView ||
+                           FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
+    if (!ownBorder || BorderStyle() == bsNone || FBorderColor == clNone || Flat)
+        return;
+    const int w = Width();
+    const int h = Height();
+    const auto outline = [&Canvas](TColor color, std::initializer_list<TPoint> points) {
+        Canvas.Pen().SetColor(color);
+        Canvas.Pen().SetWidth(1);
+        Canvas.Pen().SetStyle(psSolid);
+        Canvas.MoveTo(points.begin()->X, points.begin()->Y);
+        for (auto p = points.begin() + 1; p != points.end(); ++p)
+            Canvas.LineTo(p->X, p->Y);
+    };
+    if (FitCellsInGrid) {
+        outline(FBorderColor, {{1, h}, {1, 1}, {w - 2, 1}, {w - 2, h - 2}, {1, h - 2}});
+        if (Parent())
+            outline(Parent()->Color(), {{0, h}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+    } else if (FIsComCtl6) {
+        outline(FBorderColor, {{0, h - 1}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+    }
+}

@@ -356,3 +356,23 @@ TEST(VoGridSurface, SizingLineDrawnTwiceErasesItself)
     EXPECT_GT(row, 10);
     EXPECT_EQ(twice, plain);
 }
+
+TEST(VoGridSurface, BorderOfTheLooksWithTheirOwn)
+{
+    TForm form(nullptr);
+    form.SetColor(RGB(0, 0, 200));
+    RecordingGrid g(&form);
+    g.SetParent(&form);
+    g.SetBounds(0, 0, 120, 80);
+    g.SetLook(glXP);  // bsSingle, border $B99D7F
+    QImage image = PaintToImage(g);
+    EXPECT_EQ(pixel(image, 1, 40), g.BorderColor());
+    EXPECT_EQ(pixel(image, 118, 40), g.BorderColor());
+    EXPECT_EQ(pixel(image, 0, 40), RGB(0, 0, 200));  // the parent's colour outside
+    for (const auto& change : std::vector<std::function<void()>>{[&] { g.Flat = true; },
+                                                                  [&] { g.SetLook(glClassic); }}) {
+        change();
+        image = PaintToImage(g);
+        EXPECT_NE(pixel(image, 1, 40), g.BorderColor());
+    }
+}
