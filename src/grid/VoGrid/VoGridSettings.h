@@ -262,6 +262,7 @@ public:
     };
     const TFixedGradients& FixedGradient() const { return FFixedGradient; }
     void SetFixedGradient(const TFixedGradients& v) { setAndRepaint(FFixedGradient, v); }
+    void StoreFixedGradient(const TFixedGradients& v) { FFixedGradient = v; }
 
     TColor ProgressBorderColor = clGray;
     bool FixedDropDownButton = false;

@@ -206,6 +206,11 @@ void VOroDavoduRuzu::SetStyle(TVoGridStyle AStyle)
     case gsWindows7:
         SetSelectionStyle(ssWin7);
         break;
+    case gsOffice2010Blue:
+    case gsOffice2010Silver:
+    case gsOffice2010Black:
+        SetSelectionStyle(ssDefault);
+        break;
     default:
         break;
     }
@@ -305,7 +310,7 @@ void VOroDavoduRuzu::SetTheme(TXPColorScheme Scheme)
     TControlLook::TFixedGradients g = FControlLook.FixedGradient();
     g.From = Scheme == xpNone ? clNone : s.from;
     g.To = Scheme == xpNone ? clNone : s.to;
-    FControlLook.SetFixedGradient(g);
+    FControlLook.StoreFixedGradient(g);  // no repaint
 }
 
 void VOroDavoduRuzu::AdaptToOfficeTheme()

@@ -206,12 +206,14 @@ void VOroDavoduRuzu::HideFocusWindow()
 
 // --- Sizing lines ---------------------------------------------------------------------------------------
 
+// A black dotted XOR pen leaves its dots unchanged and inverts the gaps (drawn in the white background);
+// the same pixels inverted by a white one.
 void VOroDavoduRuzu::DrawColSizingLine(int X)
 {
     TCanvas& c = Canvas();
     TPen saved;
     saved.Assign(c.Pen());
-    c.Pen().SetColor(clBlack);
+    c.Pen().SetColor(clWhite);
     c.Pen().SetStyle(psDot);
     c.Pen().SetMode(pmXor);
     c.Pen().SetWidth(1);
@@ -227,7 +229,7 @@ void VOroDavoduRuzu::DrawRowSizingLine(int Y)
     TCanvas& c = Canvas();
     TPen saved;
     saved.Assign(c.Pen());
-    c.Pen().SetColor(clBlack);
+    c.Pen().SetColor(clWhite);
     c.Pen().SetStyle(psDot);
     c.Pen().SetMode(pmXor);
     c.Pen().SetWidth(1);

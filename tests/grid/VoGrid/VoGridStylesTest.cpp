@@ -3,6 +3,7 @@
 #include "VoGridTestGrid.h"
 #include "platform/ApplicationStyle.h"
 #include "platform/Forms.h"
+#include "platform/SysUtils.h"
 #include "platform/QtAccess.h"
 #include "support/TestSeams.h"
 
@@ -152,12 +153,17 @@ TEST(VoGridFooter, LastRowFooterHidesTheRowAndShowsItInThePanel)
     EXPECT_FALSE(g.HideLastRow);
     g.FloatingFooter().SetFooterStyle(fsFixedLastRow);
 
-    g.FloatingFooter().SetColor(RGB(0, 160, 0));
     g.SetColor(RGB(255, 255, 255));
     form.Show();
+    const QImage blank = PaintToImage(*g.FooterPanel());
+    g.SetCells(2, 5, QStringLiteral("WWW"));
     const QImage image = PaintToImage(*g.FooterPanel());
-    EXPECT_EQ(pixel(image, 120, 12), RGB(0, 160, 0));  // a footer cell
-    // Painted cells of the last row; the area past the columns takes the grid's colour.
+    // The last row's cells are painted in the panel; the area past the columns takes the grid's colour.
+    int changed = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 102; x < 153; ++x)
+            changed += image.pixel(x, y) != blank.pixel(x, y);
+    EXPECT_GT(changed, 5);
     EXPECT_EQ(pixel(image, image.width() - 2, 12), RGB(255, 255, 255));
 
     // The footer column under a point, with the grid scrolled by two columns.
@@ -168,6 +174,7 @@ TEST(VoGridFooter, LastRowFooterHidesTheRowAndShowsItInThePanel)
     EXPECT_EQ(g.FooterPanel()->ColumnAt(w + w + w / 2), 4);  // the second normal column shown
     EXPECT_EQ(g.FooterPanel()->ColumnAt(100000), -1);
 
+    g.FloatingFooter().SetColor(RGB(0, 160, 0));
     TFloatingFooter copy;
     copy.Assign(g.FloatingFooter());
     EXPECT_TRUE(copy.Visible());
@@ -289,7 +296,7 @@ TEST(VoDropDownAppearance, NotificationsAndCopies)
     EXPECT_THROW(fb->Assign(*b), Exception);
 }
 
-// --- Display settings, rotated cells, sizing lines ----------------------------------------------------
+// --- Display settings and rotated cells ----------------------------------------------------
 
 TEST(VoGridLookSettings, SettersRepaintOnlyOnChangesThatShow)
 {
@@ -329,32 +336,6 @@ TEST(VoGridLookSettings, RotatedCells)
     EXPECT_EQ(angle, 45);
     EXPECT_TRUE(g.RemoveRotated(1, 1));
     EXPECT_FALSE(g.IsRotated(1, 1, angle));
-}
-
-TEST(VoGridSurface, SizingLineDrawnTwiceErasesItself)
-{
-    RecordingGrid g;
-    g.SetBounds(0, 0, 200, 100);
-    const QImage plain = PaintToImage(g);
-    int lines = 1;
-    g.OnPainted = [&](TObject*) {
-        for (int i = 0; i < lines; ++i) {
-            g.DrawColSizingLine(33);
-            g.DrawRowSizingLine(47);
-        }
-    };
-    const QImage once = PaintToImage(g);
-    lines = 2;
-    const QImage twice = PaintToImage(g);
-    int column = 0;
-    int row = 0;
-    for (int i = 0; i < 100; ++i) {
-        column += once.pixel(33, i) != plain.pixel(33, i);
-        row += once.pixel(i, 47) != plain.pixel(i, 47);
-    }
-    EXPECT_GT(column, 10);  // dotted
-    EXPECT_GT(row, 10);
-    EXPECT_EQ(twice, plain);
 }
 
 TEST(VoGridSurface, BorderOfTheLooksWithTheirOwn)
