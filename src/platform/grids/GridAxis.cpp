@@ -74,6 +74,8 @@ namespace {
 // axis count their line only.
 int uniformSpan(const TGridAxis& axis, int from, int to)
 {
+    if (to <= from)
+        return 0;
     const int inside = std::max(0, std::min(to, axis.Count()) - std::max(from, 0));
     return inside * axis.DefaultSize() + (to - from) * axis.LineWidth;
 }
