@@ -313,7 +313,6 @@ public:
     // ===== Floating footer, focus frame, sizing lines and notifications (VoGridFooterPaint.cpp, VoGridSurface.cpp)
     // Paints a footer cell (fixed last row, preview) or the whole custom footer instead of the grid.
     std::function<void(TObject* Sender, int ACol, TCanvas& Canvas, const TRect& ARect)> OnPaintFooter;
-    virtual void RecalcFooter() { CalcFooter(-1); }
     virtual void RecalcFooterColumn(int ACol) { CalcFooter(ACol); }
     // The translucent frame round a cell (client coordinates); one grid at a time shows it.
     void ShowFocusWindow(const TRect& ACellRect);
