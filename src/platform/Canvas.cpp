@@ -279,6 +279,15 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
     }
     // Thin lines are stepped here so that every direction leaves out the same end pixel.
     const std::vector<int> dashes = dashPattern(pen_.Style());
+    if (dashes.empty() && (a.X == b.X || a.Y == b.Y)) {
+        // A solid straight line is one rectangle.
+        const int x1 = a.X < b.X ? a.X : a.X > b.X ? b.X + 1 : a.X;
+        const int x2 = a.X < b.X ? b.X - 1 : a.X;
+        const int y1 = a.Y < b.Y ? a.Y : a.Y > b.Y ? b.Y + 1 : a.Y;
+        const int y2 = a.Y < b.Y ? b.Y - 1 : a.Y;
+        p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), ColorToQColor(pen_.Color()));
+        return;
+    }
     const int period = std::accumulate(dashes.begin(), dashes.end(), 0);
     auto isOn = [&](int index) {
         if (dashes.empty())
@@ -312,7 +321,8 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
                 && ((run.height() == 1 && y == run.top() && (x == run.left() - 1 || x == run.right() + 1))
                     || (run.width() == 1 && x == run.left() && (y == run.top() - 1 || y == run.bottom() + 1)));
             if (extends)
-                run |= pixel;
+                run = QRect(QPoint(std::min(run.left(), x), std::min(run.top(), y)),
+                            QPoint(std::max(run.right(), x), std::max(run.bottom(), y)));
             else {
                 flush();
                 run = pixel;

@@ -169,11 +169,64 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 } // namespace
 
+namespace {
+
+// One transparent line without prefixes, tabs or line breaks, drawn without clipping when it stays inside
+// the rectangle. DrawText's result, or -1 when the text needs the general path.
+int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
+{
+    if (!(flags & DT_SINGLELINE) || !(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE ||
+        canvas.Font().Orientation() != 0)
+        return -1;
+    for (const QChar c : text)
+        if (c == u'\r' || c == u'\n' || c == u'\t')
+            return -1;
+    const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
+    const int lineHeight = fm.height();
+    const int width = fm.horizontalAdvance(text);
+    if ((flags & DT_END_ELLIPSIS) && width > r.Width())
+        return -1;
+    if (flags & DT_CALCRECT) {
+        r.Right = r.Left + width;
+        r.Bottom = r.Top + lineHeight;
+        return lineHeight;
+    }
+    const int top = (flags & DT_VCENTER)  ? r.Top + (r.Height() - lineHeight) / 2
+                    : (flags & DT_BOTTOM) ? r.Bottom - lineHeight
+                                          : r.Top;
+    const int x = (flags & DT_CENTER)  ? r.Left + (r.Width() - width) / 2
+                  : (flags & DT_RIGHT) ? r.Right - width
+                                       : r.Left;
+    const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom;
+    if (!inside && !(flags & DT_NOCLIP))
+        return -1;
+    if (QPainter* p = QtAccess::Painter(canvas)) {
+        // The painter keeps the font and pen; no state to save.
+        if (p->compositionMode() != QPainter::CompositionMode_SourceOver)
+            return -1;
+        const bool antialiased = p->testRenderHint(QPainter::TextAntialiasing);
+        if (antialiased)
+            p->setRenderHint(QPainter::TextAntialiasing, false);
+        const QFont font = QtAccess::Font(canvas.Font());
+        if (p->font() != font)
+            p->setFont(font);
+        p->setPen(ColorToQColor(canvas.Font().Color()));
+        p->drawText(x, top + fm.ascent(), text);
+        if (antialiased)
+            p->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return top - r.Top + lineHeight;
+}
+
+}  // namespace
+
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
 {
     const QFontMetrics& fm = QtAccess::Metrics(font_);
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
+    if (const int plain = drawPlainLine(*this, text, r, flags); plain >= 0)
+        return plain;
 
     std::vector<Line> lines;
     QStringList paragraphs = singleLine ? QStringList{text} : paragraphsOf(text);

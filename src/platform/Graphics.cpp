@@ -201,11 +201,25 @@ QFont makeQFont(const QString& name, int height, TFontStyles style)
     return font;
 }
 
+struct TQtFontKey {
+    QString name;
+    int height;
+    TFontStyles style;
+    bool operator==(const TQtFontKey&) const = default;
+};
+
+struct TQtFontKeyHash {
+    std::size_t operator()(const TQtFontKey& k) const
+    {
+        return qHash(k.name) ^ (static_cast<std::size_t>(k.height) * 31u) ^ (static_cast<std::size_t>(k.style) << 20);
+    }
+};
+
 const TQtFont& qtFont(const QString& name, int height, TFontStyles style)
 {
     constexpr std::size_t maxKept = 512;
-    thread_local std::unordered_map<QString, TQtFont> kept;
-    const QString key = name + QChar(0x1F) + QString::number(height) + QChar(0x1F) + QString::number(style);
+    thread_local std::unordered_map<TQtFontKey, TQtFont, TQtFontKeyHash> kept;
+    const TQtFontKey key{name, height, style};
     if (const auto it = kept.find(key); it != kept.end())
         return it->second;
     if (kept.size() >= maxKept)

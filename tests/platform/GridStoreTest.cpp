@@ -157,3 +157,24 @@ TEST(GridAxis, CustomSizesSurviveCountChangesAndMoves)
     a.SetDefaultSize(10);
     EXPECT_EQ(a.Size(3), 10);
 }
+
+// Cells all of the default size take a shortcut; it must agree with adding the cells one by one.
+TEST(GridAxis, UniformLayoutAgreesWithCellByCell)
+{
+    TGridAxis uniform = axis();
+    TGridAxis stored = axis();
+    stored.SetSize(2, 30);
+    stored.SetSize(2, 20);  // sizes kept per cell, all the default
+    for (int fixed : {0, 1, 3, 7}) {
+        uniform.Fixed = stored.Fixed = fixed;
+        EXPECT_EQ(uniform.FixedExtent(), stored.FixedExtent()) << fixed;
+        for (int first = 0; first <= 6; ++first) {
+            for (int index = -1; index <= 8; ++index)
+                EXPECT_EQ(uniform.Start(index, first), stored.Start(index, first))
+                    << fixed << " " << first << " " << index;
+            for (int extent : {-5, 0, 1, 20, 21, 22, 63, 200})
+                EXPECT_EQ(uniform.PartialCount(first, extent), stored.PartialCount(first, extent))
+                    << fixed << " " << first << " " << extent;
+        }
+    }
+}

@@ -38,6 +38,7 @@
 #include "grid/VoGrid/VoGridSettings.h"
 #include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/BaseGrid/BaseGrid.h"
+#include "grid/base/VoFocusWindow.h"
 #include "grid/base/VoObj/VoObjControls.h"
 #include "grid/base/VoObj/VoObjFilePicture.h"
 #include "grid/base/VoObj/VoObjLists.h"
@@ -69,6 +70,26 @@ constexpr int ColumnMapSize = MaxHiddenColumn + 1;
 
 enum TGridLook { glStandard, glSoft, glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+// Named colour styles; the same order as the component styles.
+enum TVoGridStyle {
+    gsOffice2003Blue,
+    gsOffice2003Silver,
+    gsOffice2003Olive,
+    gsOffice2003Classic,
+    gsOffice2007Luna,
+    gsOffice2007Obsidian,
+    gsWindowsXP,
+    gsWhidbey,
+    gsCustom,
+    gsOffice2007Silver,
+    gsWindowsVista,
+    gsWindows7,
+    gsTerminal,
+    gsOffice2010Blue,
+    gsOffice2010Silver,
+    gsOffice2010Black,
+};
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
@@ -256,7 +277,7 @@ using TBeforeNodeEvent = std::function<void(TObject* Sender, int ARow, int ARowR
 using TAnchorClickEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)>;
 
-class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle {
+class VOroDavoduRuzu : public TBaseGrid, public IQEVStyle, public IQEVTones {
 public:
     // ===== Construction, defaults and life cycle =====
     explicit VOroDavoduRuzu(TComponent* AOwner);
@@ -274,6 +295,62 @@ public:
     void CreateScrollControls();
     static TCustomForm* FindParentForm(TControl* Control);
     void SetComponentStyle(TQEVStyle AStyle) override;
+
+    // ===== Grid styles and colour schemes (VoGridStyles.cpp) =====
+    // Resets the selection, sort header and control look colours, then applies the style's look and colours.
+    virtual void SetStyle(TVoGridStyle AStyle);
+    // The flat metro look from five colour pairs.
+    void SetColorTones(const TColorTones& ATones) override;
+    const TColorTones& ColorTones() const { return FTones; }
+    TQEVStyle ComponentStyle() const { return FStyle; }
+    void SetTheme(TXPColorScheme Scheme);
+    // Sets the component style of the current Office colour theme once per change of theme.
+    void AdaptToOfficeTheme();
+    // Follows the application's style unless it is the system's own.
+    void ApplyVCLStyleColors();
+    bool UseVCLStyles() const { return FUseVCLStyles; }
+
+    // ===== Floating footer, focus frame, sizing lines and notifications (VoGridFooterPaint.cpp, VoGridSurface.cpp)
+    // Paints a footer cell (fixed last row, preview) or the whole custom footer instead of the grid.
+    std::function<void(TObject* Sender, int ACol, TCanvas& Canvas, const TRect& ARect)> OnPaintFooter;
+    virtual void RecalcFooterColumn(int ACol) { CalcFooter(ACol); }
+    // The translucent frame round a cell (client coordinates); one grid at a time shows it.
+    void ShowFocusWindow(const TRect& ACellRect);
+    void HideFocusWindow();
+    static VOroDavoduRuzu* ActiveFocusGrid();
+    // Dotted XOR lines shown while a fixed column or row is sized: drawing one twice erases it.
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    // The window border in BorderColor for the looks that have their own (not under the update lock).
+    void PaintGridBorder(TCanvas& Canvas);
+    void Click() override;
+
+    // ===== Display settings and rotated cells (VoGridLook.cpp) =====
+    // The writes of display properties that repaint; the plain values are the fields of the same names.
+    void SetURLColor(TColor Value);
+    void SetURLShow(bool Value);
+    void SetURLShowInText(bool Value);
+    void SetURLFull(bool Value);
+    void SetShowDesignHelper(bool Value);
+    void SetRowIndicator(const TBitmap& Value);
+    void SetBackGround(const TBackGround& Value);
+    void SetHighlightColor(TColor Value);
+    void SetHighlightTextColor(TColor Value);
+    void SetActiveCellShow(bool Value);
+    void SetActiveCellColor(TColor Value);
+    void SetActiveCellColorTo(TColor Value);
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(int X, int Y) { XYOffset = {X, Y}; }
+    // Follows the Office colour theme while on.
+    void SetAutoThemeAdapt(bool Value);
+    void AddRotated(int ACol, int ARow, std::int16_t AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, std::int16_t AAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    // aAngle is left as it is for a cell that is not rotated.
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    virtual void IncRowCount() { SetRowCount(RowCount() + 1); }
+    void UpdateLastRow() override;
+    bool UseStylesActive() override { return FUseVCLStyles; }
 
     // ===== Published properties (writes with effects; plain values are fields below) =====
     int RowCount() const { return TBaseGrid::RowCount(); }
@@ -1899,7 +1976,7 @@ private:
     TFont cf;
     TFocusHelper FFocusHelper;
     std::unique_ptr<TSearchFooter> FSearchFooter;
-    TFloatingFooter FFloatingFooter;
+    TFloatingFooter FFloatingFooter{this};
     TPrintSettings FPrintSettings{this};
     THTMLSettings FHTMLSettings;
     TSortSettings FSortSettings{this};
@@ -1981,6 +2058,10 @@ private:
     TScrollBarAlways FScrollBarAlways = saNone;
     TGridLook FLook = glXP;
     TOfficeTheme FOldOfficeTheme = otUnknown;
+    bool FUseVCLStyles = false;
+    std::unique_ptr<TGridFocusWindow> FFocusWindow;
+    void resetStyleColours();
+    void toneInplaceEditors();
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsComCtl6 = true;

@@ -17,6 +17,7 @@ TFooterPanel::TFooterPanel(TComponent* AOwner) : TPanel(AOwner)
     SetAlign(alBottom);
     SetHeight(0);
     SetBorderWidth(0);
+    OnMouseLeave = [this](TObject*) { FLastHintX = -1; };
 }
 
 TDropListBase::TDropListBase(TComponent* AOwner) : TListBox(AOwner)

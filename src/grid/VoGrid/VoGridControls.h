@@ -14,19 +14,71 @@
 
 class VOroDavoduRuzu;
 
-// Panel under the cells that shows the floating footer.
+// Panel under the cells that shows the floating footer; its owner is the grid.
 class TFooterPanel : public TPanel {
 public:
     explicit TFooterPanel(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TFooterPanel"); }
+    // The footer column under x: the last fixed column inside the fixed area, -1 past the last column.
+    int ColumnAt(int X) const;
+    int LastHintColumn() const { return FLastHintX; }
+
+protected:
+    void Paint() override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    VOroDavoduRuzu* grid() const;
+    int paintFixedLastRow(TCanvas& canvas);
+    int paintPreview(TCanvas& canvas, bool custom);
+    int FLastHintX = -1;
 };
 
 // The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal.
+// The text of a footer template: each "<#n>" becomes the text of column n in the current row.
+QString ExpandFooterTemplate(const QString& Template, const std::function<QString(int)>& CellOfColumn);
+
+// Panel under the cells with the search edit and its buttons.
+class TSearchPanel : public TPanel {
+public:
+    explicit TSearchPanel(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TSearchPanel"); }
+    TNotifyEvent OnEditChange;
+    TNotifyEvent OnBackwardClick;
+    TNotifyEvent OnForwardClick;
+    TNotifyEvent OnExitClick;
+    TNotifyEvent OnHighlightClick;
+};
+
+// The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal. It works only on
+// a grid parent: a thumb in Color over the track beside the fixed cells; a click beside the thumb pages, a
+// drag on it scrolls.
 class TScrollControl : public TCustomControl {
 public:
     explicit TScrollControl(TComponent* AOwner) : TCustomControl(AOwner) {}
     QString ClassName() const override { return QStringLiteral("TScrollControl"); }
     int Direction = 0;
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    VOroDavoduRuzu* GetGrid() const;
+    int GetTrackStart() const;
+    int GetTrackLength() const;
+    void GetThumb(int& Pos, int& Size) const;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    bool vertical() const { return Direction == 0; }
+    TColor FColor = 0xC0C0C0;
+    int FScrollWidth = 4;
+    bool FDownOnScroller = false;
+    int FDownPos = 0;
+    int FDownRow = 0;
 };
 
 // The grid's hint window; it shows the grid's HTML cell text.
@@ -84,6 +136,12 @@ public:
     THeaderDragButton(TComponent* AOwner, VOroDavoduRuzu* grid);
     QString ClassName() const override { return QStringLiteral("THeaderDragButton"); }
     VOroDavoduRuzu* Grid() const { return FGrid; }
+    // The header text being dragged; with "</" it is shown as HTML.
+    QString Caption;
+    bool Flat = false;
+
+protected:
+    void Paint() override;
 
 private:
     VOroDavoduRuzu* FGrid;

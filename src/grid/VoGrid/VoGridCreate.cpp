@@ -467,30 +467,17 @@ void VOroDavoduRuzu::ApplyScrollBarAlways(bool HideWhenFitting)
     EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
 }
 
-void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
-{
-    if (FLook == glClassic || Flat || FBorderColor == clNone) {
-        TBaseGrid::PaintNonClient(Canvas);
-        return;
-    }
-    Canvas.Brush().SetColor(FBorderColor);
-    Canvas.FrameRect(Rect(0, 0, Width(), Height()));
-    Canvas.Brush().SetColor(Color());
-    Canvas.FrameRect(Rect(1, 1, Width() - 1, Height() - 1));
-}
-
-void VOroDavoduRuzu::SetComponentStyle(TQEVStyle AStyle)
-{
-    FStyle = AStyle;
-    if (AStyle != tsCustom && FScrollType == ssMetro)
-        SetScrollType(ssNormal);
-}
 
 void VOroDavoduRuzu::floatingFooterChanged()
 {
-    HideLastRow = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    const bool visible = FFloatingFooter.Visible();
+    const bool lastRow = visible && FFloatingFooter.FooterStyle() == fsFixedLastRow;
+    HideLastRow = lastRow;
+    FixedFooters = lastRow ? 1 : 0;
+    FFooterPanel->SetHeight(visible ? std::max(FFloatingFooter.Height() - 1, 0) : 0);
     if (FFooterPanel->Parent())
-        FFooterPanel->SetVisible(FFloatingFooter.Visible());
+        FFooterPanel->SetVisible(visible);
+    FFooterPanel->Invalidate();
     Invalidate();
 }
 

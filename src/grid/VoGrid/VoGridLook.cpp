@@ -1,5 +1,6 @@
 // The look presets: header gradients, lines, selection and active-cell colours, border and selection style.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
 
@@ -110,4 +111,150 @@ void VOroDavoduRuzu::applyLookColours(TGridLook Value, TControlLook::TFixedGradi
     // The grid's header gradient follows the control look's.
     QEVGradientFrom = g.From;
     QEVGradientTo = g.To;
+}
+
+// --- Display settings -----------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::SetURLColor(TColor Value)
+{
+    if (URLColor == Value)
+        return;
+    URLColor = Value;
+    if (URLShow)
+        Invalidate();
+}
+
+void VOroDavoduRuzu::SetURLShow(bool Value)
+{
+    if (URLShow == Value)
+        return;
+    URLShow = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetURLShowInText(bool Value)
+{
+    if (URLShowInText == Value)
+        return;
+    URLShowInText = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetURLFull(bool Value)
+{
+    URLFull = Value;
+    if (URLShow)
+        Invalidate();
+}
+
+void VOroDavoduRuzu::SetShowDesignHelper(bool Value)
+{
+    if (ShowDesignHelper == Value)
+        return;
+    ShowDesignHelper = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetRowIndicator(const TBitmap& Value)
+{
+    RowIndicator.Assign(Value);
+    RepaintCell(0, Row());
+}
+
+void VOroDavoduRuzu::SetBackGround(const TBackGround& Value)
+{
+    FBackGround.Assign(Value);
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetHighlightColor(TColor Value)
+{
+    if (HighlightColor == Value)
+        return;
+    HighlightColor = Value;
+    SetHtmlHighlightColors(HighlightColor, HighlightTextColor);
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetHighlightTextColor(TColor Value)
+{
+    if (HighlightTextColor == Value)
+        return;
+    HighlightTextColor = Value;
+    SetHtmlHighlightColors(HighlightColor, HighlightTextColor);
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetActiveCellShow(bool Value)
+{
+    ActiveCellShow = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetActiveCellColor(TColor Value)
+{
+    ActiveCellColor = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetActiveCellColorTo(TColor Value)
+{
+    ActiveCellColorTo = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetXYOffset(TPoint Value)
+{
+    XYOffset = Value;
+    Invalidate();
+}
+
+void VOroDavoduRuzu::SetAutoThemeAdapt(bool Value)
+{
+    if (AutoThemeAdapt == Value)
+        return;
+    AutoThemeAdapt = Value;
+    FSearchFooter->SetAutoThemeAdapt(Value);
+    if (Value) {
+        AdaptToOfficeTheme();
+        Invalidate();
+    }
+    if (QueryIsDesigning() || (ComponentState() & csLoading))
+        return;
+    const auto window = reinterpret_cast<qintptr>(this);
+    if (Value)
+        SharedThemeNotifier().RegisterWindow(window);
+    else
+        SharedThemeNotifier().UnRegisterWindow(window);
+}
+
+void VOroDavoduRuzu::UpdateLastRow()
+{
+    TBaseGrid::UpdateLastRow();
+    UpdateFooter();
+}
+
+// --- Rotated cells --------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::AddRotated(int ACol, int ARow, std::int16_t AAngle, const QString& s)
+{
+    NewCellGraphic(ACol, ARow)->SetAngle(AAngle);
+    SetCells(ACol, ARow, s);
+}
+
+void VOroDavoduRuzu::SetRotated(int ACol, int ARow, std::int16_t AAngle)
+{
+    TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (!g)
+        g = NewCellGraphic(ACol, ARow);
+    g->SetAngle(AAngle);
+    RepaintCell(DisplColIndexOf(ACol), ARow);
+}
+
+bool VOroDavoduRuzu::IsRotated(int ACol, int ARow, int& aAngle)
+{
+    if (GetCellType(ACol, ARow) != ctRotated)
+        return false;
+    aAngle = GetCellGraphic(ACol, ARow)->CellAngle;
+    return true;
 }

@@ -135,6 +135,16 @@ int VOroDavoduRuzu::buttonLook() const
     return FIsWinXP ? 0 : 1;
 }
 
+namespace {
+qsizetype firstLineBreak(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return i;
+    return -1;
+}
+}  // namespace
+
 // --- Text --------------------------------------------------------------------------------------------
 
 void VOroDavoduRuzu::paintCellText(TCellPaint& cp)
@@ -262,7 +272,9 @@ void VOroDavoduRuzu::paintPlainText(TCellPaint& cp, QString text)
     unsigned flags = DT_EDITCONTROL;
     const int lines = Multilinecells ? static_cast<int>(text.count(u'\r')) + 1 : 1;
     if (lines == 1 && !cp.WW) {
-        text = text.section(u'\r', 0, 0).section(u'\n', 0, 0);
+        const qsizetype lineEnd = firstLineBreak(text);
+        if (lineEnd >= 0)
+            text.truncate(lineEnd);
         flags = DT_SINGLELINE;
         if (EnhTextSize)
             flags |= DT_END_ELLIPSIS;

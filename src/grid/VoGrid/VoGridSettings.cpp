@@ -113,19 +113,6 @@ void TPrintSettings::Assign(const TPersistent& Source)
     FixedCellsAlways = fixedCellsAlways;
 }
 
-void TDropDownAppearance::Assign(const TPersistent& Source)
-{
-    const auto* s = same<TDropDownAppearance>(Source);
-    if (!s)
-        return;
-    Visible = s->Visible;
-    Color = s->Color;
-    ColorTo = s->ColorTo;
-    Height = s->Height;
-    Caption = s->Caption;
-    Font.Assign(s->Font);
-}
-
 void TControlLook::Assign(const TPersistent& Source)
 {
     const auto* s = same<TControlLook>(Source);
@@ -270,24 +257,31 @@ void TFloatingFooter::Assign(const TPersistent& Source)
     const auto* s = same<TFloatingFooter>(Source);
     if (!s)
         return;
-    EnableCalculation = s->EnableCalculation;
     CalculateHiddenRows = s->CalculateHiddenRows;
+    FColor = s->FColor;
+    FColumn = s->FColumn;
+    FCustomTemplate = s->FCustomTemplate;
     FFooterStyle = s->FFooterStyle;
+    ShowHint = s->ShowHint;
     SetVisible(s->FVisible);
 }
 
 void TFloatingFooter::SetVisible(bool v)
 {
     FVisible = v;
-    if (OnChange)
-        OnChange(this);
+    changed();
 }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle v)
 {
     FFooterStyle = v;
-    if (OnChange)
-        OnChange(this);
+    changed();
+}
+
+void TFloatingFooter::SetHeight(int v)
+{
+    FHeight = v;
+    changed();
 }
 
 void TCellNode::Assign(const TPersistent& Source)

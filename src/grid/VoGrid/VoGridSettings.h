@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "grid/VoFilter/VoFilterRow.h"
+#include "grid/VoGrid/VoDropDownAppearance.h"
 #include "grid/VoSort/VoSortCompare.h"
+#include "grid/base/BaseGrid/BaseGrid.h"
 #include "grid/base/VoObj/VoObjLists.h"
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
@@ -195,20 +197,6 @@ private:
 
 // --- Look, progress, drag and drop, balloons, modified rows, drag scrolling, background ----------
 
-// The look of a drop-down editor's header or footer.
-class TDropDownAppearance : public TPersistent {
-public:
-    void Assign(const TPersistent& Source) override;
-    bool Visible = true;
-    TColor Color = clBtnFace;
-    TColor ColorTo = clNone;
-    int Height = 21;
-    QString Caption;
-    TFont Font;
-};
-class THeaderAppearance : public TDropDownAppearance {};
-class TFooterAppearance : public TDropDownAppearance {};
-
 class TControlLook : public TGridSettings {
 public:
     explicit TControlLook(TControl* AOwner) : TGridSettings(AOwner) {}
@@ -274,6 +262,7 @@ public:
     };
     const TFixedGradients& FixedGradient() const { return FFixedGradient; }
     void SetFixedGradient(const TFixedGradients& v) { setAndRepaint(FFixedGradient, v); }
+    void StoreFixedGradient(const TFixedGradients& v) { FFixedGradient = v; }
 
     TColor ProgressBorderColor = clGray;
     bool FixedDropDownButton = false;
@@ -307,8 +296,8 @@ private:
     bool FNoDisabledButtonLook = false;
     TColor FCommentColor = clRed;
     TFixedGradients FFixedGradient;
-    THeaderAppearance FDropDownHeader;
-    TFooterAppearance FDropDownFooter;
+    THeaderAppearance FDropDownHeader{this};
+    TFooterAppearance FDropDownFooter{this};
 };
 
 enum TProgressStyle { psXP, psClassic };
@@ -526,14 +515,32 @@ public:
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
-// The footer row kept under the cells.
+// The footer strip under the cells: the last row kept in view, a preview of a column or a template. The
+// grid follows every change (OnChange): the panel's height and visibility, the hidden last row, a repaint.
 class TFloatingFooter : public TPersistent {
 public:
+    explicit TFloatingFooter(VOroDavoduRuzu* grid = nullptr) : FGrid(grid) {}
+    // Copies all but Height, BorderColor and EnableCalculation.
     void Assign(const TPersistent& Source) override;
     bool Visible() const { return FVisible; }
     void SetVisible(bool v);
     TFooterStyle FooterStyle() const { return FFooterStyle; }
     void SetFooterStyle(TFooterStyle v);
+    int Height() const { return FHeight; }
+    void SetHeight(int v);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor v) { set(FColor, v); }
+    int Column() const { return FColumn; }
+    void SetColumn(int v) { set(FColumn, v); }
+    const QString& CustomTemplate() const { return FCustomTemplate; }
+    void SetCustomTemplate(const QString& v) { set(FCustomTemplate, v); }
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor v) { set(FBorderColor, v); }
+    // The calculation kept with the last row's cell of a column; setting one recalculates that column.
+    TColumnCalcType GetColumnCalc(int ACol) const;
+    void SetColumnCalc(int ACol, TColumnCalcType Value);
+    void Invalidate() { changed(); }
+    bool ShowHint = false;
     bool EnableCalculation = true;
     bool CalculateHiddenRows = true;
     TNotifyEvent OnChange;
@@ -541,8 +548,28 @@ public:
     std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnCalcFooter;
 
 private:
+    template <typename T>
+    void set(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        changed();
+    }
+    void changed()
+    {
+        if (OnChange)
+            OnChange(this);
+    }
+
+    VOroDavoduRuzu* FGrid;
     bool FVisible = false;
     TFooterStyle FFooterStyle = fsFixedLastRow;
+    int FHeight = 0;
+    TColor FColor = clBtnFace;
+    int FColumn = 0;
+    QString FCustomTemplate;
+    TColor FBorderColor = clNone;
 };
 
 // Sorting options; the grid reads them at each sort, LoadFromString sorts.

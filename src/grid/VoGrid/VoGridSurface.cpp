@@ -167,3 +167,118 @@ void VOroDavoduRuzu::PaintBackgroundOutsideCells(TCanvas& ACanvas)
     }
     ACanvas.RestoreState();
 }
+
+// --- Focus frame ---------------------------------------------------------------------------------------
+
+namespace {
+VOroDavoduRuzu* activeFocusGrid = nullptr;
+}
+
+VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid() { return activeFocusGrid; }
+
+void VOroDavoduRuzu::ShowFocusWindow(const TRect& ACellRect)
+{
+    if (activeFocusGrid && activeFocusGrid != this)
+        activeFocusGrid->HideFocusWindow();
+    if (!FFocusWindow)
+        FFocusWindow = std::make_unique<TGridFocusWindow>(nullptr);
+    const TPoint origin = ClientToScreen({ACellRect.Left, ACellRect.Top});
+    FFocusWindow->ShowAround(Bounds(origin.X, origin.Y, ACellRect.Width(), ACellRect.Height()));
+    activeFocusGrid = this;
+}
+
+void VOroDavoduRuzu::PlaceFocusWindow()
+{
+    if (!FFocusWindow || activeFocusGrid != this)
+        return;
+    const TRect cell = CellRect(Col(), Row());
+    const TPoint origin = ClientToScreen({cell.Left, cell.Top});
+    FFocusWindow->MoveAround(Bounds(origin.X, origin.Y, cell.Width(), cell.Height()));
+}
+
+void VOroDavoduRuzu::HideFocusWindow()
+{
+    if (activeFocusGrid == this)
+        activeFocusGrid = nullptr;
+    if (FFocusWindow)
+        FFocusWindow->SetVisible(false);
+}
+
+// --- Sizing lines ---------------------------------------------------------------------------------------
+
+// A black dotted XOR pen leaves its dots unchanged and inverts the gaps (drawn in the white background);
+// the same pixels inverted by a white one.
+void VOroDavoduRuzu::DrawColSizingLine(int X)
+{
+    TCanvas& c = Canvas();
+    TPen saved;
+    saved.Assign(c.Pen());
+    c.Pen().SetColor(clWhite);
+    c.Pen().SetStyle(psDot);
+    c.Pen().SetMode(pmXor);
+    c.Pen().SetWidth(1);
+    const int lastRow = RowCount() - 1;
+    const int bottom = std::max(Height(), lastRow >= 0 ? TBaseGrid::CellRect(0, lastRow).Bottom : 0);
+    c.MoveTo(X, 0);
+    c.LineTo(X, bottom);
+    c.Pen().Assign(saved);
+}
+
+void VOroDavoduRuzu::DrawRowSizingLine(int Y)
+{
+    TCanvas& c = Canvas();
+    TPen saved;
+    saved.Assign(c.Pen());
+    c.Pen().SetColor(clWhite);
+    c.Pen().SetStyle(psDot);
+    c.Pen().SetMode(pmXor);
+    c.Pen().SetWidth(1);
+    const int lastCol = ColCount() - 1;
+    const int right = std::max(Width(), lastCol >= 0 ? TBaseGrid::CellRect(lastCol, 0).Right : 0);
+    c.MoveTo(0, Y);
+    c.LineTo(right, Y);
+    c.Pen().Assign(saved);
+}
+
+// --- Click ------------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::Click()
+{
+    TBaseGrid::Click();
+    FEntered = false;
+    StoreOldCellText(Col(), Row());
+}
+
+// --- Border -----------------------------------------------------------------------------------------------
+
+void VOroDavoduRuzu::PaintNonClient(TCanvas& Canvas)
+{
+    TBaseGrid::PaintNonClient(Canvas);
+    if (FUpdateCount == 0)
+        PaintGridBorder(Canvas);
+}
+
+void VOroDavoduRuzu::PaintGridBorder(TCanvas& Canvas)
+{
+    const bool ownBorder = FLook == glSoft || FLook == glQEV || FLook == glXP || FLook == glListView ||
+                           FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
+    if (!ownBorder || BorderStyle() == bsNone || FBorderColor == clNone || Flat)
+        return;
+    const int w = Width();
+    const int h = Height();
+    const auto outline = [&Canvas](TColor color, std::initializer_list<TPoint> points) {
+        Canvas.Pen().SetColor(color);
+        Canvas.Pen().SetWidth(1);
+        Canvas.Pen().SetStyle(psSolid);
+        Canvas.MoveTo(points.begin()->X, points.begin()->Y);
+        for (auto p = points.begin() + 1; p != points.end(); ++p)
+            Canvas.LineTo(p->X, p->Y);
+    };
+    if (FitCellsInGrid) {
+        outline(FBorderColor, {{1, h}, {1, 1}, {w - 2, 1}, {w - 2, h - 2}, {1, h - 2}});
+        if (Parent())
+            outline(Parent()->Color(), {{0, h}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+    } else if (FIsComCtl6) {
+        outline(FBorderColor, {{0, h - 1}, {0, 0}, {w - 1, 0}, {w - 1, h - 1}, {0, h - 1}});
+    }
+}

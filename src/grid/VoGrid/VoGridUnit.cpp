@@ -110,11 +110,7 @@ void VOroDavoduRuzu::CellsChangedNotify(const TGridRect& R)
     const std::vector<TGridChangeNotifier*> listeners = FNotifierList;
     for (TGridChangeNotifier* n : listeners)
         n->CellsChanged(R);
-}
-
-void VOroDavoduRuzu::PlaceFocusWindow()
-{
-    // The focus window follows the cell once the grid shows one.
+    CalcFooter(-1);
 }
 
 void VOroDavoduRuzu::Notification(TComponent* AComponent, TOperation Operation)

@@ -69,8 +69,22 @@ void TGridAxis::Permute(int first, const std::vector<int>& order)
         PermuteItems(sizes_, first, order);
 }
 
+namespace {
+// The steps of cells From .. To - 1 of an axis whose cells all have the default size; cells outside the
+// axis count their line only.
+int uniformSpan(const TGridAxis& axis, int from, int to)
+{
+    if (to <= from)
+        return 0;
+    const int inside = std::max(0, std::min(to, axis.Count()) - std::max(from, 0));
+    return inside * axis.DefaultSize() + (to - from) * axis.LineWidth;
+}
+}  // namespace
+
 int TGridAxis::FixedExtent() const
 {
+    if (sizes_.empty())
+        return std::min(Fixed, count_) * (defaultSize_ + LineWidth);
     int extent = 0;
     for (int i = 0; i < std::min(Fixed, count_); ++i)
         extent += step(i);
@@ -79,6 +93,11 @@ int TGridAxis::FixedExtent() const
 
 int TGridAxis::Start(int index, int first) const
 {
+    if (sizes_.empty()) {
+        if (index < Fixed)
+            return uniformSpan(*this, 0, index);
+        return FixedExtent() + (index >= first ? uniformSpan(*this, first, index) : -uniformSpan(*this, index, first));
+    }
     int pos = 0;
     if (index < Fixed) {
         for (int i = 0; i < index; ++i)
@@ -112,6 +131,13 @@ int TGridAxis::VisibleCount(int first, int extent) const
 int TGridAxis::PartialCount(int first, int extent) const
 {
     int pos = FixedExtent();
+    const int stepAll = defaultSize_ + LineWidth;
+    if (sizes_.empty() && stepAll > 0 && first >= 0) {
+        // The cells from First on that start before Extent.
+        const int room = extent - pos;
+        const int fit = room > 0 ? (room + stepAll - 1) / stepAll : 0;
+        return std::max(0, std::min(fit, count_ - first));
+    }
     int n = 0;
     for (int i = first; i < count_ && pos < extent; ++i) {
         pos += step(i);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr TColor LineColor = clSilver;
@@ -14,6 +15,23 @@ constexpr TColor FixedLineColor = clBlack;
 bool intersects(const TRect& a, const TRect& b)
 {
     return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// The off-screen image of the last paint, kept for the next one of the same size: a grid scrolled page by
+// page paints into the same memory instead of asking for new pages each time. A paint inside another
+// (a grid painted from a grid's event) finds none kept and makes its own.
+QImage& keptBuffer()
+{
+    thread_local QImage kept;
+    return kept;
+}
+
+QImage takeBuffer(int width, int height)
+{
+    QImage buffer = std::exchange(keptBuffer(), QImage());
+    if (buffer.width() != width || buffer.height() != height)
+        buffer = QImage(width, height, QImage::Format_RGB32);
+    return buffer;
 }
 }  // namespace
 
@@ -62,13 +80,14 @@ void TCustomGrid::Paint()
     if (!window)
         return;
     const TRect clip = canvas.ClipRect();
-    QImage buffer(std::max(ClientWidth(), 1), std::max(ClientHeight(), 1), QImage::Format_RGB32);
+    QImage buffer = takeBuffer(std::max(ClientWidth(), 1), std::max(ClientHeight(), 1));
     {
         QPainter painter(&buffer);
         TCanvasPaintGuard guard(canvas, &painter);
         paintCells(canvas, clip);
     }
     window->drawImage(0, 0, buffer);
+    keptBuffer() = std::move(buffer);
 }
 
 TGridDrawState TCustomGrid::drawState(int col, int row) const
