@@ -35,21 +35,8 @@ private:
     int FLastHintX = -1;
 };
 
-// The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal.
 // The text of a footer template: each "<#n>" becomes the text of column n in the current row.
 QString ExpandFooterTemplate(const QString& Template, const std::function<QString(int)>& CellOfColumn);
-
-// Panel under the cells with the search edit and its buttons.
-class TSearchPanel : public TPanel {
-public:
-    explicit TSearchPanel(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TSearchPanel"); }
-    TNotifyEvent OnEditChange;
-    TNotifyEvent OnBackwardClick;
-    TNotifyEvent OnForwardClick;
-    TNotifyEvent OnExitClick;
-    TNotifyEvent OnHighlightClick;
-};
 
 // The slim scroll control of the ssMetro scroll style: Direction 0 vertical, 1 horizontal. It works only on
 // a grid parent: a thumb in Color over the track beside the fixed cells; a click beside the thumb pages, a
