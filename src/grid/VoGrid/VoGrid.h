@@ -1584,6 +1584,41 @@ public:
     TDatePickerEvent OnDatePickerDropDown;
     TCheckBoxClickEvent OnCheckBoxChange;
 
+    // ===== Fixed-cell editors, form controls in cell text, controls placed in cells =====
+    // (VoGridEditCells.cpp; the editor classes in Editors/CellEditors.h)
+    // Opens the edit or combo over a fixed cell (display column, display row).
+    void ShowFixedCellEditor(int ACol, int ARow);
+    TGridTransEdit* FixedCellEdit() const { return EditTrans; }
+    TGridTransCombo* FixedCellCombo() const { return ComboTrans; }
+    // Opens the editor of the form control CtrlID of a cell's text (real column, display row); R is the
+    // control's rectangle in the grid.
+    void ShowCellControl(const QString& CellText, const QString& CtrlType, const QString& CtrlID,
+                         const QString& CtrlValue, int ACol, int ARow, const TRect& R);
+    // Ends the form control edit in progress: its value goes into the cell's text.
+    void CellControlEditDone(TObject* Sender);
+    void CellControlComboSelect(TObject* Sender);
+    // Tab in a form control editor: advance, or the cell's next edit control.
+    void CellControlTab();
+    // Opens the next edit control after CtrlID (the first for an empty ID); the grid takes the focus when none.
+    void FocusNextCellControl(int ACol, int ARow, const QString& CtrlID);
+    bool CellControlEditing() const { return FCtrlEditing; }
+    TControlEdit* CellControlEdit() const { return FEditControl; }
+    TControlCombo* CellControlCombo() const { return FComboControl; }
+    // Places the controls put in cells over their cells for the visible area; RebuildList lists them anew.
+    void CellControlsUpdate(bool RebuildList);
+    TCellControlEvent OnControlEditDone;
+    TCellComboControlEvent OnControlComboList;
+    TCellComboControlSelectEvent OnControlComboSelect;
+
+private:
+    void fixedEditChange(TWinControl& Editor);
+    void placeCellScrollBar();
+    TPoint FCtrlXY{-1, -1};
+    QString FCtrlID;
+    QString FCtrlType;
+    TGridCoord FFixedEdit{-1, -1};
+
+public:
     // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====
     // That library installs IOFactory; a grid makes its operations object on first use (nullptr without it).
     class TIOOperations {
