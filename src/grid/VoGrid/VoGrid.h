@@ -1619,6 +1619,43 @@ private:
     TGridCoord FFixedEdit{-1, -1};
 
 public:
+    // ===== Drop-down editors: made by the drop-down library, which installs DropDownFactory =====
+    // (VoGridEditDropDown.cpp) A drop-down type whose editor the library does not make edits as text.
+    class TDropDownEditors {
+    public:
+        virtual ~TDropDownEditors() = default;
+        virtual bool Builds(TEditorType Type) const = 0;
+        // The editor of a type it builds, created on first use as a hidden child of the grid.
+        virtual TWinControl& Editor(TEditorType Type) = 0;
+        // Loads a cell's edit text into the editor; the editor's value for the cell.
+        virtual void SetValue(TEditorType Type, const QString& Text) = 0;
+        virtual QString Value(TEditorType Type) = 0;
+    };
+    using TDropDownFactory = std::function<std::unique_ptr<TDropDownEditors>(VOroDavoduRuzu&)>;
+    static TDropDownFactory& DropDownFactory()
+    {
+        static TDropDownFactory factory;
+        return factory;
+    }
+    TDropDownEditors* DropDownEditors()
+    {
+        if (!FDropDowns && DropDownFactory())
+            FDropDowns = DropDownFactory()(*this);
+        return FDropDowns.get();
+    }
+    static bool IsDropDownEditor(TEditorType Type) { return Type >= edTrackbarDropDown && Type <= edVoGridDropDown; }
+    // Handlers the grid attaches to its drop-down editors.
+    void DropDownHeaderButtonClick(int ButtonIndex);
+    void DropDownFooterButtonClick(int ButtonIndex);
+    void MemoDropDownChange(const QString& Text);
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+private:
+    bool dropDownBuilt(TEditorType Type);
+    std::unique_ptr<TDropDownEditors> FDropDowns;
+
+public:
     // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====
     // That library installs IOFactory; a grid makes its operations object on first use (nullptr without it).
     class TIOOperations {
@@ -1688,6 +1725,7 @@ private:
     void showUnitEditBtn(int C, int ARow, const TRect& R);
     void showCustom(int C, int ARow, const TRect& R, const TBrush& Brush, const TFont& Font);
     void showRichEdit(int C, int ARow, const TRect& R);
+    void showDropDown(int C, int ARow, const TRect& R);
     void commitSpin(int C, int ARow);
     // A cell text as a date (dtkDate: date and time) or a time, as the editors read it; the current date
     // and time when empty or unreadable. And the short date and time text the date-and-time editor writes.
@@ -1699,7 +1737,7 @@ private:
     TVoRichEdit* FRichEdit = nullptr;
     TVoRichEdit* FInplaceRichEdit = nullptr;
     // Types whose control is not built here (the drop-down family among them) edit as text.
-    bool servedByTextEditor(TEditorType type) const;
+    bool servedByTextEditor(TEditorType type);
     void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
     void refuseValue(const QString& Value, const QString& NewValue);
     void showInvalidEntryBalloon();

@@ -179,9 +179,9 @@ TEST(VoGridCellControls, PlacedOverVisibleCellsAndHiddenOtherwise)
     EXPECT_EQ(panel.BoundsRect(), Rect(cell.Left - 1, cell.Top - 1, cell.Right, cell.Bottom));
 
     f.grid->SetTopRow(20);
-    f.grid->CellControlsUpdate(false);
     EXPECT_FALSE(panel.Visible()) << "scrolled out of view";
     f.grid->SetTopRow(1);
+    EXPECT_TRUE(panel.Visible());
     f.grid->CellControlsUpdate(true);
     EXPECT_TRUE(panel.Visible());
 
