@@ -1652,6 +1652,7 @@ public:
     TDropDownButtonClickEvent OnDropDownFooterButtonClick;
 
 private:
+    friend class TGridDropDownKeys;
     bool dropDownBuilt(TEditorType Type);
     std::unique_ptr<TDropDownEditors> FDropDowns;
 
