@@ -36,7 +36,6 @@ TEST(GridMemoDropDown, OpensWithTheCellsLinesAndCommitsWhatThePopupEdited)
     f.grid->OnEditChange = [&](TObject*, int, int, const QString& v) { changes.push_back(v); };
     SendKey(popup, VK_RETURN);
     EXPECT_TRUE(memo.DroppedDown()) << "Enter belongs to the memo";
-    EXPECT_EQ(popup.Lines().size(), 3);
     popup.SetLines({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
     SendKey(popup, VK_F4);
     EXPECT_FALSE(memo.DroppedDown());
