@@ -17,30 +17,44 @@ bool isGridKey(WORD Key)
 class TGridDropDownEditors : public VOroDavoduRuzu::TDropDownEditors {
 public:
     explicit TGridDropDownEditors(VOroDavoduRuzu& Grid) : FGrid(Grid) {}
-    bool Builds(TEditorType Type) const override { return Type == edMemoDropDown; }
-    TWinControl& Editor(TEditorType) override { return memo(); }
-    void SetValue(TEditorType, const QString& Text) override { memo().SetCellValue(Text); }
-    QString Value(TEditorType) override { return memo().CellValue(); }
+    bool Builds(TEditorType Type) const override { return Type == edMemoDropDown || Type == edTrackbarDropDown; }
+    TWinControl& Editor(TEditorType Type) override { return Type == edMemoDropDown ? memo() : static_cast<TWinControl&>(trackBar()); }
+    void SetValue(TEditorType Type, const QString& Text) override { keys(Type).SetCellValue(Text); }
+    QString Value(TEditorType Type) override { return keys(Type).CellValue(); }
 
 private:
+    TGridDropDownKeys& keys(TEditorType Type)
+    {
+        return Type == edMemoDropDown ? static_cast<TGridDropDownKeys&>(memo()) : trackBar();
+    }
     TGridMemoDropDown& memo()
     {
         if (!FMemo) {
-            FMemo = new TGridMemoDropDown(&FGrid);
-            FMemo->SetParent(&FGrid);
-            FMemo->Hide();
+            FMemo = made(new TGridMemoDropDown(&FGrid));
             FMemo->OnMemoChange = [this](TObject*) { FGrid.MemoDropDownChange(FMemo->CellValue()); };
-            wire(*FMemo);
         }
         return *FMemo;
     }
-    void wire(TVoCustomDropDown& Editor)
+    TGridTrackbarDropDown& trackBar()
     {
-        Editor.OnDropDownHeaderButtonClick = [this](TObject*, int Index) { FGrid.DropDownHeaderButtonClick(Index); };
-        Editor.OnDropDownFooterButtonClick = [this](TObject*, int Index) { FGrid.DropDownFooterButtonClick(Index); };
+        if (!FTrackBar) {
+            FTrackBar = made(new TGridTrackbarDropDown(&FGrid));
+            FTrackBar->SetEditorEnabled(true);
+        }
+        return *FTrackBar;
+    }
+    template <typename T>
+    T* made(T* Editor)
+    {
+        Editor->SetParent(&FGrid);
+        Editor->Hide();
+        Editor->OnDropDownHeaderButtonClick = [this](TObject*, int Index) { FGrid.DropDownHeaderButtonClick(Index); };
+        Editor->OnDropDownFooterButtonClick = [this](TObject*, int Index) { FGrid.DropDownFooterButtonClick(Index); };
+        return Editor;
     }
     VOroDavoduRuzu& FGrid;
     TGridMemoDropDown* FMemo = nullptr;
+    TGridTrackbarDropDown* FTrackBar = nullptr;
 };
 }  // namespace
 
@@ -184,4 +198,52 @@ void TGridMemoDropDown::DoExit()
 {
     GridExit();
     TVoMemoDropDown::DoExit();
+}
+
+// --- Track bar -------------------------------------------------------------------------------------
+
+TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
+    : TVoTrackBarDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
+{
+}
+
+void TGridTrackbarDropDown::WndProc(TMessage& Message)
+{
+    TVoTrackBarDropDown::WndProc(Message);
+    if (Message.Msg != CM_WANTSPECIALKEY)
+        return;
+    const WORD key = static_cast<WORD>(Message.WParam);
+    if (key == VK_RETURN || key == VK_ESCAPE || GridWantsKey(key))
+        Message.Result = 1;
+}
+
+// A text that is no integer counts as 0.
+void TGridTrackbarDropDown::SetCellValue(const QString& Value)
+{
+    SetPosition(Value.trimmed().toInt());
+    AssignText(QString::number(Position()));
+}
+
+void TGridTrackbarDropDown::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (!GridKeyDown(Key, Shift))
+        TVoTrackBarDropDown::KeyDown(Key, Shift);
+}
+
+void TGridTrackbarDropDown::KeyPress(char16_t& Key)
+{
+    GridKeyPress(Key);
+    TVoTrackBarDropDown::KeyPress(Key);
+}
+
+void TGridTrackbarDropDown::Change()
+{
+    TVoTrackBarDropDown::Change();
+    GridChange();
+}
+
+void TGridTrackbarDropDown::DoExit()
+{
+    GridExit();
+    TVoTrackBarDropDown::DoExit();
 }

@@ -2,6 +2,7 @@
 // The string grid's drop-down cell editors: drop-down edits that know their grid, commit, cancel,
 // validate and move on with the grid's keys, and report their changes to it.
 #include "controls/dropdown/VoMemoDropDown.h"
+#include "controls/dropdown/VoTrackBarDropDown.h"
 
 class VOroDavoduRuzu;
 
@@ -37,6 +38,23 @@ public:
     void WndProc(TMessage& Message) override;
     // The memo's lines, separated by line breaks.
     QString CellValue() const override;
+    void SetCellValue(const QString& Value) override;
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void Change() override;
+    void DoExit() override;
+};
+
+// Claims Enter and Esc as well; the text is the position.
+class TGridTrackbarDropDown : public TVoTrackBarDropDown, public TGridDropDownKeys {
+public:
+    explicit TGridTrackbarDropDown(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TGridTrackbarDropDown"); }
+    void WndProc(TMessage& Message) override;
+    QString CellValue() const override { return Text(); }
+    // The integer value of the text as position.
     void SetCellValue(const QString& Value) override;
 
 protected:

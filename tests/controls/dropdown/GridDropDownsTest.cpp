@@ -4,6 +4,7 @@
 
 #include "controls/dropdown/GridDropDowns.h"
 #include "grid/VoGrid/VoGridEditFixture.h"
+#include "platform/Forms.h"
 
 namespace {
 struct MemoFixture : EditFixture {
@@ -127,4 +128,55 @@ TEST(GridMemoDropDown, HeaderFooterAndMemoChangesReachTheGrid)
     SendKey(memo, VK_F4);
     TypeText(*memo.Memo(), QStringLiteral("x"));
     EXPECT_TRUE(memo.Memo()->Text().contains(u'x'));
+}
+
+TEST(VoTrackBarDropDown, KeysStepInsideTheRange)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    auto* bar = new TVoTrackBarDropDown(&form);
+    bar->SetParent(&form);
+    bar->SetBounds(0, 0, 120, 21);
+    form.Show();
+    bar->SetPosition(15);
+    EXPECT_EQ(bar->Position(), 10) << "kept inside Min..Max";
+    EXPECT_EQ(bar->Text(), QStringLiteral("10"));
+    struct Case {
+        int frequency, start;
+        WORD key;
+        int expected;
+    };
+    for (const Case c : {Case{1, 0, VK_UP, 0}, Case{1, 10, VK_DOWN, 10}, Case{3, 9, VK_DOWN, 9}, Case{3, 9, VK_UP, 6},
+                         Case{1, 4, VK_DOWN, 5}}) {
+        bar->SetFrequency(c.frequency);
+        bar->SetPosition(c.start);
+        SendKey(*bar, c.key);
+        EXPECT_EQ(bar->Position(), c.expected) << c.frequency << " " << c.start << " " << c.key;
+    }
+    bar->SetEditorEnabled(true);
+    SendKey(*bar, VK_DOWN);
+    EXPECT_EQ(bar->Position(), 5) << "no steps while the editor is enabled";
+}
+
+TEST(GridTrackbarDropDown, OpensAtTheCellsValueAndCommitsThePopupsPosition)
+{
+    EditFixture f;
+    InstallGridDropDowns();
+    f.grid->DefaultEditor = edTrackbarDropDown;
+    f.grid->Navigation().AdvanceOnEnter = false;
+    f.grid->SetCells(1, 1, QStringLiteral("3"));
+    f.open();
+    auto* bar = dynamic_cast<TGridTrackbarDropDown*>(f.grid->EditCtrl());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Position(), 3);
+    SendKey(*bar, VK_F4);
+    ASSERT_TRUE(bar->DroppedDown());
+    bar->TrackBar()->SetPosition(7);
+    EXPECT_EQ(bar->Text(), QStringLiteral("7"));
+    SendKey(*bar->TrackBar(), VK_F4);
+    EXPECT_FALSE(bar->DroppedDown());
+    SendKey(*bar, VK_RETURN);
+    f.posted();
+    EXPECT_FALSE(bar->Visible());
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("7"));
 }
