@@ -4,6 +4,7 @@
 #include "platform/ControlBridge.h"
 #include "platform/NativeWidget.h"
 
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -284,3 +285,54 @@ void TTreeView::FullCollapse()
 {
     tree()->collapseAll();
 }
+
+// --- Track bar ---------------------------------------------------------------------------------------
+
+TTrackBar::TTrackBar(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QSlider>, false)
+{
+    slider()->setOrientation(Qt::Horizontal);
+    slider()->setTickPosition(QSlider::TicksBelow);
+    slider()->setRange(0, 10);
+    slider()->setPageStep(2);
+    slider()->setTickInterval(1);
+    SetBounds(0, 0, 150, 45);
+    TabStop = true;
+    DlgCode = DLGC_WANTARROWS;
+    QObject::connect(slider(), &QSlider::valueChanged, [this] {
+        if (OnChange)
+            ControlBridge::guarded([this] { OnChange(this); });
+    });
+}
+
+QSlider* TTrackBar::slider() const
+{
+    return static_cast<QSlider*>(Widget());
+}
+
+int TTrackBar::Min() const { return slider()->minimum(); }
+
+void TTrackBar::SetMin(int Value)
+{
+    if (Value <= Max())
+        slider()->setMinimum(Value);
+}
+
+int TTrackBar::Max() const { return slider()->maximum(); }
+
+void TTrackBar::SetMax(int Value)
+{
+    if (Value >= Min())
+        slider()->setMaximum(Value);
+}
+
+int TTrackBar::Position() const { return slider()->value(); }
+
+void TTrackBar::SetPosition(int Value) { slider()->setValue(Value); }
+
+int TTrackBar::PageSize() const { return slider()->pageStep(); }
+
+void TTrackBar::SetPageSize(int Value) { slider()->setPageStep(Value); }
+
+int TTrackBar::Frequency() const { return slider()->tickInterval(); }
+
+void TTrackBar::SetFrequency(int Value) { slider()->setTickInterval(Value); }

@@ -1,11 +1,12 @@
 #pragma once
-// Common controls: page control with tab sheets, tree view.
+// Common controls: page control with tab sheets, tree view, track bar.
 #include "platform/Controls.h"
 
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
+class QSlider;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -134,4 +135,26 @@ private:
     QTreeWidget* tree() const;
 
     std::unique_ptr<TTreeNodes> items_;
+};
+
+// A horizontal track bar: a position between Min and Max; OnChange after every change of the position,
+// by the user or by code. A range whose Max lies below its Min is not taken.
+class TTrackBar : public TWinControl {
+public:
+    explicit TTrackBar(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TTrackBar"); }
+    int Min() const;
+    void SetMin(int Value);
+    int Max() const;
+    void SetMax(int Value);
+    int Position() const;
+    void SetPosition(int Value);
+    int PageSize() const;
+    void SetPageSize(int Value);
+    int Frequency() const;
+    void SetFrequency(int Value);
+    TNotifyEvent OnChange;
+
+private:
+    QSlider* slider() const;
 };

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -427,6 +428,22 @@ void TMemo::WndProc(TMessage& m)
 QString TMemo::GetText() const
 {
     return memo()->toPlainText();
+}
+
+void TMemo::GetSelection(int& from, int& to) const
+{
+    const QTextCursor cursor = memo()->textCursor();
+    from = cursor.selectionStart();
+    to = cursor.selectionEnd();
+}
+
+void TMemo::SetSelection(int from, int to)
+{
+    QTextCursor cursor = memo()->textCursor();
+    const int length = static_cast<int>(memo()->toPlainText().size());
+    cursor.setPosition(std::clamp(from, 0, length));
+    cursor.setPosition(std::clamp(to, 0, length), QTextCursor::KeepAnchor);
+    memo()->setTextCursor(cursor);
 }
 
 void TMemo::SetTextValue(const QString& text)

@@ -159,6 +159,9 @@ public:
     void SetWordWrap(bool v);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle s);
+    using TCustomEdit::SelStart;
+    using TCustomEdit::SelLength;
+    using TCustomEdit::SelectAll;
     // Enter types a line break (else it goes to the form's default button); Tab types a tab.
     bool WantReturns = true;
     bool WantTabs = false;
@@ -166,6 +169,8 @@ public:
 protected:
     QString GetText() const override;
     void SetTextValue(const QString& text) override;
+    void GetSelection(int& from, int& to) const override;
+    void SetSelection(int from, int to) override;
 
 private:
     QPlainTextEdit* memo() const;

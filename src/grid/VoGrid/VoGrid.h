@@ -1765,6 +1765,79 @@ public:
     TDatePickerEvent OnDatePickerDropDown;
     TCheckBoxClickEvent OnCheckBoxChange;
 
+    // ===== Fixed-cell editors, form controls in cell text, controls placed in cells =====
+    // (VoGridEditCells.cpp; the editor classes in Editors/CellEditors.h)
+    // Opens the edit or combo over a fixed cell (display column, display row).
+    void ShowFixedCellEditor(int ACol, int ARow);
+    TGridTransEdit* FixedCellEdit() const { return EditTrans; }
+    TGridTransCombo* FixedCellCombo() const { return ComboTrans; }
+    // Opens the editor of the form control CtrlID of a cell's text (real column, display row); R is the
+    // control's rectangle in the grid.
+    void ShowCellControl(const QString& CellText, const QString& CtrlType, const QString& CtrlID,
+                         const QString& CtrlValue, int ACol, int ARow, const TRect& R);
+    // Ends the form control edit in progress: its value goes into the cell's text.
+    void CellControlEditDone(TObject* Sender);
+    void CellControlComboSelect(TObject* Sender);
+    // Tab in a form control editor: advance, or the cell's next edit control.
+    void CellControlTab();
+    // Opens the next edit control after CtrlID (the first for an empty ID); the grid takes the focus when none.
+    void FocusNextCellControl(int ACol, int ARow, const QString& CtrlID);
+    bool CellControlEditing() const { return FCtrlEditing; }
+    TControlEdit* CellControlEdit() const { return FEditControl; }
+    TControlCombo* CellControlCombo() const { return FComboControl; }
+    // Places the controls put in cells over their cells for the visible area; RebuildList lists them anew.
+    void CellControlsUpdate(bool RebuildList);
+    TCellControlEvent OnControlEditDone;
+    TCellComboControlEvent OnControlComboList;
+    TCellComboControlSelectEvent OnControlComboSelect;
+
+private:
+    void fixedEditChange(TWinControl& Editor);
+    void placeCellScrollBar();
+    TPoint FCtrlXY{-1, -1};
+    QString FCtrlID;
+    QString FCtrlType;
+    TGridCoord FFixedEdit{-1, -1};
+
+public:
+    // ===== Drop-down editors: made by the drop-down library, which installs DropDownFactory =====
+    // (VoGridEditDropDown.cpp) A drop-down type whose editor the library does not make edits as text.
+    class TDropDownEditors {
+    public:
+        virtual ~TDropDownEditors() = default;
+        virtual bool Builds(TEditorType Type) const = 0;
+        // The editor of a type it builds, created on first use as a hidden child of the grid.
+        virtual TWinControl& Editor(TEditorType Type) = 0;
+        // Loads a cell's edit text into the editor; the editor's value for the cell.
+        virtual void SetValue(TEditorType Type, const QString& Text) = 0;
+        virtual QString Value(TEditorType Type) = 0;
+    };
+    using TDropDownFactory = std::function<std::unique_ptr<TDropDownEditors>(VOroDavoduRuzu&)>;
+    static TDropDownFactory& DropDownFactory()
+    {
+        static TDropDownFactory factory;
+        return factory;
+    }
+    TDropDownEditors* DropDownEditors()
+    {
+        if (!FDropDowns && DropDownFactory())
+            FDropDowns = DropDownFactory()(*this);
+        return FDropDowns.get();
+    }
+    static bool IsDropDownEditor(TEditorType Type) { return Type >= edTrackbarDropDown && Type <= edVoGridDropDown; }
+    // Handlers the grid attaches to its drop-down editors.
+    void DropDownHeaderButtonClick(int ButtonIndex);
+    void DropDownFooterButtonClick(int ButtonIndex);
+    void MemoDropDownChange(const QString& Text);
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+private:
+    friend class TGridDropDownKeys;
+    bool dropDownBuilt(TEditorType Type);
+    std::unique_ptr<TDropDownEditors> FDropDowns;
+
+public:
     // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====
     // That library installs IOFactory; a grid makes its operations object on first use (nullptr without it).
     class TIOOperations {
@@ -1837,6 +1910,7 @@ private:
     void showUnitEditBtn(int C, int ARow, const TRect& R);
     void showCustom(int C, int ARow, const TRect& R, const TBrush& Brush, const TFont& Font);
     void showRichEdit(int C, int ARow, const TRect& R);
+    void showDropDown(int C, int ARow, const TRect& R);
     void commitSpin(int C, int ARow);
     // A cell text as a date (dtkDate: date and time) or a time, as the editors read it; the current date
     // and time when empty or unreadable. And the short date and time text the date-and-time editor writes.
@@ -1848,7 +1922,7 @@ private:
     TVoRichEdit* FRichEdit = nullptr;
     TVoRichEdit* FInplaceRichEdit = nullptr;
     // Types whose control is not built here (the drop-down family among them) edit as text.
-    bool servedByTextEditor(TEditorType type) const;
+    bool servedByTextEditor(TEditorType type);
     void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
     void refuseValue(const QString& Value, const QString& NewValue);
     void showInvalidEntryBalloon();

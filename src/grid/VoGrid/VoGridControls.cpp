@@ -88,23 +88,3 @@ THeaderDragButton::THeaderDragButton(TComponent* AOwner, VOroDavoduRuzu* grid) :
     SetEnabled(false);
     Hide();
 }
-
-TControlEdit::TControlEdit(TComponent* AOwner) : TEdit(AOwner)
-{
-    Hide();
-}
-
-TControlCombo::TControlCombo(TComponent* AOwner) : TComboBox(AOwner)
-{
-    Hide();
-}
-
-TGridTransEdit::TGridTransEdit(TComponent* AOwner) : TEdit(AOwner)
-{
-    Hide();
-}
-
-TGridTransCombo::TGridTransCombo(TComponent* AOwner) : TComboBox(AOwner)
-{
-    Hide();
-}

@@ -5,6 +5,7 @@
 // filtering, searching and scrolling drive them.
 #include <functional>
 
+#include "grid/VoGrid/Editors/CellEditors.h"
 #include "grid/VoGrid/Editors/GridEditors.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
 #include "platform/ExtCtrls.h"
@@ -132,30 +133,4 @@ protected:
 
 private:
     VOroDavoduRuzu* FGrid;
-};
-
-// Editors of the form controls inside HTML cell text.
-class TControlEdit : public TEdit {
-public:
-    explicit TControlEdit(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TControlEdit"); }
-};
-
-class TControlCombo : public TComboBox {
-public:
-    explicit TControlCombo(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TControlCombo"); }
-};
-
-// Transparent edit and combo used while the grid's own editors are switched.
-class TGridTransEdit : public TEdit {
-public:
-    explicit TGridTransEdit(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridTransEdit"); }
-};
-
-class TGridTransCombo : public TComboBox {
-public:
-    explicit TGridTransCombo(TComponent* AOwner);
-    QString ClassName() const override { return QStringLiteral("TGridTransCombo"); }
 };

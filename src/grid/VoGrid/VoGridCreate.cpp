@@ -426,6 +426,7 @@ void VOroDavoduRuzu::Resize()
         FBackGround.ColorTo() != clNone)
         Invalidate();
     ApplyScrollBarAlways(false);
+    CellControlsUpdate(false);
     if (ComponentState() & csDesigning)
         Invalidate();
 }

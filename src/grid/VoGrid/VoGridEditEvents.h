@@ -27,3 +27,13 @@ using TGetEditMaskEvent = std::function<void(TObject* Sender, int ACol, int ARow
 using TCustomStrToDateEvent = std::function<void(TObject* Sender, const QString& Value, TDateTime& ADate)>;
 using TDatePickerEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
 using TDateTimeChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime ADateTime)>;
+// Form controls in cell text, and the drop-down editors' header and footer buttons.
+class TStringList;
+using TCellControlEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                             const QString& CtrlType, const QString& CtrlVal)>;
+using TCellComboControlEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
+using TCellComboControlSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                        const QString& CtrlID, const QString& CtrlValue)>;
+using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;

@@ -63,8 +63,8 @@ TDateTime nowDateTime()
 }
 }  // namespace
 
-// The text types, and the drop-down types until their controls exist.
-bool VOroDavoduRuzu::servedByTextEditor(TEditorType type) const
+// The text types, and the drop-down types whose editor is not made.
+bool VOroDavoduRuzu::servedByTextEditor(TEditorType type)
 {
     switch (type) {
     case edNormal:
@@ -78,18 +78,9 @@ bool VOroDavoduRuzu::servedByTextEditor(TEditorType type) const
     case edUpperCase:
     case edValidChars:
     case edPositiveFloat:
-    case edTrackbarDropDown:
-    case edMemoDropDown:
-    case edCalculatorDropDown:
-    case edTimePickerDropDown:
-    case edDetailDropDown:
-    case edGridDropDown:
-    case edColorPickerDropDown:
-    case edImagePickerDropDown:
-    case edVoGridDropDown:
         return true;
     default:
-        return false;
+        return IsDropDownEditor(type) && !dropDownBuilt(type);
     }
 }
 
@@ -166,6 +157,8 @@ void VOroDavoduRuzu::ShowSpecialEditor(int ACol, int ARow)
             showRichEdit(C, ARow, R);
             break;
         default:
+            if (dropDownBuilt(type))
+                showDropDown(C, ARow, R);
             break;
         }
     }
@@ -321,6 +314,11 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
             }
             break;
         default:
+            if (dropDownBuilt(type) && FDropDowns->Editor(type).Visible()) {
+                EditMode = false;
+                SetEditedCellText(C, ARow, FDropDowns->Value(type));
+                hideEditorControl(FDropDowns->Editor(type));
+            }
             break;
         }
     }

@@ -440,6 +440,7 @@ void VOroDavoduRuzu::TopLeftChanged()
     for (TScrollControl* control : {vscrlctrl, hscrlctrl})
         if (control)
             control->Invalidate();
+    CellControlsUpdate(false);
 }
 
 // A synchronised grid follows the current column and row.
