@@ -58,6 +58,8 @@ class TVoInplaceEdit;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
+struct THtmlRenderResult;
+struct THintInfo;
 class TGridEditBtn;
 class TGridUnitEditBtn;
 class TVoRichEdit;
@@ -753,6 +755,7 @@ public:
     void AutoFitColumns(bool DoFixedCells);
     // Grows every column and row by x, at most ten steps either way.
     void Zoom(int x);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
     // Real columns; whole columns and rows with their objects, sizes and cell controls.
     void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
@@ -1342,6 +1345,14 @@ public:
     TNodeEvent OnExpandNode;
     TNodeEvent OnContractNode;
     TAnchorClickEvent OnAnchorClick;
+    // A form control in a cell's text was clicked: Sender, row, real column, its ID, type and new value.
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal)>
+        OnControlClick;
+    // A header click may sort: Sender, the real column, whether to sort.
+    std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
+    // Milliseconds the last sort by a header click took.
+    int SortTime = 0;
 
     // ===== Hints and balloons (VoGridHints.cpp) =====
     // Fills a hint request for the point: text, position (screen) and colour. False outside the cells.
@@ -1376,6 +1387,9 @@ private:
     void gridTimer();
     void repaintBlinkingCells();
     void syncSelection();
+    void focusArrived();
+    bool canEditOnFocus(int RealC);
+    void repaintMergedCurrentCell();
     // Keyboard.
     void KeyDownMessageHandler(TMessage& Message);
     void CharMessageHandler(TMessage& Message);
@@ -1414,13 +1428,23 @@ private:
     bool pressCheckBox(int C, int R, int RealC, TPoint At);
     bool pressNode(int C, int R, TPoint At);
     bool pressCellButton(int C, int R, int RealC, TPoint At);
-    bool pressAnchor(int C, int R, int RealC);
+    bool pressLink(int C, int R, int RealC, TPoint At);
+    void followAnchor(int C, int R, const QString& Anchor);
+    bool htmlHitTest(int C, int R, int RealC, TPoint At, THtmlRenderResult& Hit);
+    void pressFormControl(int RealC, int R, const THtmlRenderResult& Hit);
+    void pressRating(int C, int R, int RealC, int OffsetX);
+    void noteSpinPress(int C, int R, int RealC, TPoint At);
     void pressHeaderSelection(int C, int R, TShiftState Shift);
     void releaseCellButton(int C, int R, TPoint At);
     void releaseFixedSizing(TPoint At);
+    bool isSortClick(int C, int R, TPoint At);
+    void sortClick(int C, TShiftState Shift);
+    void columnSortClick(int RealC);
+    void indexSortClick(int RealC, TShiftState Shift);
     void moveSizing(int X, int Y);
     void moveHeaderSelection(int X, int Y);
     void moveHoverButton(int C, int R, TPoint At);
+    void moveOverLink(int C, int R, TPoint At);
     void chooseSelectMode(int C, int R, TPoint At);
     int fixedBorderAt(bool Columns, int Pos) const;
     bool FDoOnClick = false;
@@ -1446,6 +1470,7 @@ private:
     int Clickposdx = 0;
     int Clickposdy = 0;
     // Hints and balloons.
+    void hintRequest(THintInfo& Info);
     void showSizingHint(int X, int Y);
     void hideSizingHint();
     TGridCoord FLastHintPos{-1, -1};

@@ -1,7 +1,9 @@
 // Mouse moves and the grid's mouse-down and mouse-up methods: hover feedback, the header selection modes,
-// header drag selection, sizing of fixed columns and rows, the sizing events and hint, and links.
+// header drag selection, sizing of fixed columns and rows, the sizing events and hint, and links and anchors.
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "platform/HintWindow.h"
 
 namespace {
 // How near a fixed border the pointer arms its sizing.
@@ -64,15 +66,14 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         if (overCell && FGridState == gsNormal && !(Shift & ssLeft))
             chooseSelectMode(cell.X, cell.Y, {X, Y});
     }
-    if (overCell && URLShow && !designing) {
-        const bool link = IsUrlText(Cells(RealColIndex(cell.X), cell.Y)) &&
-                          CellTextKind(Cells(RealColIndex(cell.X), cell.Y), EnableHTML) != 1;
-        TBaseGrid::SetCursor(link ? crHandPoint : FOldCursor);
-    }
+    if (overCell && !designing)
+        moveOverLink(cell.X, cell.Y, {X, Y});
     if (overCell) {
         const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
-        if (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)
+        if (FLastHintPos.X >= 0 && (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)) {
+            CancelHint();
             FLastHintPos = {-1, -1};
+        }
         if (FBalloonActive && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
             FLastBalloonPos = {-1, -1};
     }
@@ -106,6 +107,24 @@ void VOroDavoduRuzu::moveHoverButton(int C, int R, TPoint At)
     FHoverButton = hover;
     if (hover.X >= 0)
         RepaintCell(C, R);
+}
+
+// The hand over a URL text or an HTML anchor; the grid's own cursor elsewhere.
+void VOroDavoduRuzu::moveOverLink(int C, int R, TPoint At)
+{
+    const int realC = RealColIndex(C);
+    const QString text = Cells(realC, R);
+    bool link = false;
+    if (CellTextKind(text, EnableHTML) == ctkHtml) {
+        THtmlRenderResult hit;
+        link = htmlHitTest(C, R, realC, At, hit) && !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty();
+    } else {
+        link = URLShow && IsUrlText(text);
+    }
+    if (link)
+        TBaseGrid::SetCursor(crHandPoint);
+    else if (Cursor() == crHandPoint)
+        TBaseGrid::SetCursor(FOldCursor);
 }
 
 // Dragging along the row (column) headers selects the rows (columns) from the start to the pointer.

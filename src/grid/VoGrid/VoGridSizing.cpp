@@ -324,6 +324,33 @@ void VOroDavoduRuzu::Zoom(int x)
     }
 }
 
+// Columns take the widest and rows the tallest cell content plus padding; rows only grow.
+void VOroDavoduRuzu::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
+{
+    BeginUpdate();
+    const int firstRow = DoFixedCells ? 0 : FixedRows();
+    for (int c = DoFixedCells ? 0 : FixedCols(); c < ColCount(); ++c) {
+        const int realCol = RealColIndex(c);
+        int widest = SizeGrowOnly ? ColWidths(c) : 0;
+        bool measured = false;
+        for (int r = firstRow; r < RowCount(); ++r) {
+            const TPoint g = GetCellGraphicSize(realCol, r);
+            const TSize t = GetCellTextSize(realCol, r, false, false);
+            const int w = ClampAutoSize(t.cx + g.X + PaddingX + XYOffset.X, MinColWidth, MaxColWidth);
+            const int h = ClampAutoSize(t.cy + g.Y + PaddingY + XYOffset.Y, MinRowHeight, MaxRowHeight);
+            if (!IsXMergedCell(c, r) && w > widest) {
+                widest = w;
+                measured = true;
+            }
+            if (!IsYMergedCell(c, r) && h > RowHeights(r))
+                SetRowHeights(r, h);
+        }
+        if (measured)
+            SetColWidths(c, widest);
+    }
+    EndUpdate();
+}
+
 // --- Swaps -----------------------------------------------------------------------------------------------------
 
 void VOroDavoduRuzu::SwapColumns(int ACol1, int ACol2)
