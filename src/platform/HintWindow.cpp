@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
 
@@ -15,11 +16,16 @@ constexpr int MarginY = 2;
 // The system's tooltip appears this far below the mouse.
 constexpr int CursorHeight = 16;
 
-// The control's own hint window that shows now.
-QPointer<QWidget>& shownHintWindow()
+// The control's own hint window that shows now; the widget tells whether the window still exists.
+struct ShownHint {
+    THintWindow* window = nullptr;
+    QPointer<QWidget> widget;
+};
+
+ShownHint& shownHint()
 {
-    static QPointer<QWidget> window;
-    return window;
+    static ShownHint shown;
+    return shown;
 }
 }  // namespace
 
@@ -72,9 +78,10 @@ void THintWindow::Paint()
 void CancelHint()
 {
     QToolTip::hideText();
-    if (QWidget* w = shownHintWindow())
-        w->hide();
-    shownHintWindow() = nullptr;
+    ShownHint& shown = shownHint();
+    if (shown.widget)
+        shown.window->ReleaseHandle();
+    shown = {};
 }
 
 void ActivateHintAt(TControl& Control, TPoint CursorPos)
@@ -92,14 +99,16 @@ void ActivateHintAt(TControl& Control, TPoint CursorPos)
     if (!Control.ShowHint || m.Result != 0 || info.HintStr.isEmpty())
         return;
     if (!info.HintWindow) {
-        QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y - CursorHeight), info.HintStr, QtAccess::Widget(Control));
+        // The system's tooltip shows markup as text.
+        const QString text = Qt::mightBeRichText(info.HintStr) ? Qt::convertFromPlainText(info.HintStr) : info.HintStr;
+        QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y - CursorHeight), text, QtAccess::Widget(Control));
         return;
     }
     TRect r = info.HintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
     r = {r.Left + info.HintPos.X, r.Top + info.HintPos.Y, r.Right + info.HintPos.X, r.Bottom + info.HintPos.Y};
     info.HintWindow->SetColor(info.HintColor);
     info.HintWindow->ActivateHint(r, info.HintStr);
-    shownHintWindow() = QtAccess::Widget(*info.HintWindow);
+    shownHint() = {info.HintWindow, QtAccess::Widget(*info.HintWindow)};
 }
 
 TRect MonitorRectAt(TPoint Pos)

@@ -3,11 +3,11 @@
 // auto size, the wheel and panning with the pressed wheel.
 #include <QApplication>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
-#include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -332,7 +332,7 @@ TEST(VoGridSortClick, HeaderClicksSortUpDownAndUndo)
     f.grid->OnCanSort = nullptr;
     f.grid->SetOptions(f.grid->Options() | goColSizing);
     const TRect header = f.grid->CellRect(2, 0);
-    f.click({header.Right - 2, (header.Top + header.Bottom) / 2});
+    f.click({header.Right - 1, (header.Top + header.Bottom) / 2});
     EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "a release on the border sizes, it does not sort";
     f.click(f.centre(2, 2));
     EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "a click on a normal cell does not sort";
@@ -420,7 +420,7 @@ TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
     f.grid->SetColWidths(3, 200);
     f.grid->SetCells(3, 2, QStringLiteral("<a href=\"http://example.org/a\">link</a> text"));
     f.grid->SetCells(3, 3, QStringLiteral("<a href=\"cell://R6C4\">go</a>"));
-    f.grid->SetCells(3, 4, QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\">"));
+    f.grid->SetCells(3, 4, QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"16\">"));
     std::vector<QString> opened;
     ScopedHook<TShellOpenHook> shell(ShellOpenHook(), [&](const QString& t) {
         opened.push_back(t);
@@ -448,21 +448,31 @@ TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
     EXPECT_EQ(value, QStringLiteral("TRUE"));
     EXPECT_EQ(controls, std::vector<QString>{QStringLiteral("c1 CHECK TRUE")});
 }
-TEST(VoGridDebug, Probe)
+
+TEST(VoGridHints, AskedHintsShowHtmlInTheGridsWindowAndGoWhenTheMouseLeavesTheCell)
 {
-    MouseFixture f(5);
-    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    MouseFixture f;
+    f.grid->ShowHint = true;
+    f.grid->OnGridHint = [](TObject*, int r, int c, QString& hint) {
+        if (r == 0)
+            hint = c == 2 ? QStringLiteral("<b>bold</b> column") : QStringLiteral("plain");
+    };
+    const auto ask = [&](TPoint p) {
+        const QPoint local(p.X, p.Y);
+        QHelpEvent event(QEvent::ToolTip, local, QtAccess::Widget(*f.grid)->mapToGlobal(local));
+        QApplication::sendEvent(QtAccess::Widget(*f.grid), &event);
+    };
     const TRect header = f.grid->CellRect(2, 0);
-    const TGridCoord mc = f.grid->MouseCoord(header.Right - 2, 5);
-    printf("header %d %d %d %d mc %d %d\n", header.Left, header.Top, header.Right, header.Bottom, mc.X, mc.Y);
-    f.grid->SetColWidths(3, 200);
-    f.grid->SetCells(3, 4, QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\">"));
-    const TRect R = f.grid->CellRect(3, 4);
-    for (int dx : {2, 5, 8, 12}) for (int dy : {2, 5, 8, 12, 16}) {
-        THtmlRenderOptions o; o.HitTestOnly = true; o.X = R.Left + dx; o.Y = R.Top + dy;
-        THtmlRenderResult res;
-        TRect r = R; r.Left += 3; r.Top += 3; r.Right -= 2;
-        bool hit = RenderHtmlText(f.grid->Canvas(), f.grid->Cells(3, 4), r, o, res);
-        printf("%d,%d hit=%d anchor=%s id=%s R=%d %d %d %d\n", dx, dy, hit, qPrintable(res.AnchorValue), qPrintable(res.ControlID), R.Left, R.Top, R.Right, R.Bottom);
-    }
+    ask({header.Left + 7, header.Top + 4});
+    const THTMLHintWindow& window = *f.grid->ScrollHintWindow();
+    ASSERT_TRUE(window.Visible());
+    EXPECT_EQ(window.Caption(), QStringLiteral("<b>bold</b> column"));
+    EXPECT_EQ((TPoint{window.Left(), window.Top()}), f.grid->ClientToScreen({header.Left + 7, header.Bottom + 6}));
+    EXPECT_GT(window.TextWidth(), 0);
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(2, 3));
+    EXPECT_FALSE(window.Visible()) << "another cell cancels the hint";
+
+    f.grid->UseInternalHintClass = false;
+    ask({header.Left + 7, header.Top + 4});
+    EXPECT_FALSE(window.Visible()) << "the system's tooltip shows it instead";
 }
