@@ -1349,6 +1349,12 @@ public:
     std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
                        const QString& CtrlVal)>
         OnControlClick;
+    // A selection resized by its handle (Sender, the selection before, the new one): before it is filled
+    // from the copy of the old one, and after.
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>
+        OnSelectionResize;
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>
+        OnSelectionResized;
     // A header click may sort: Sender, the real column, whether to sort.
     std::function<void(TObject* Sender, int ACol, bool& DoSort)> OnCanSort;
     // Milliseconds the last sort by a header click took.
@@ -1434,6 +1440,14 @@ private:
     void pressFormControl(int RealC, int R, const THtmlRenderResult& Hit);
     void pressRating(int C, int R, int RealC, int OffsetX);
     void noteSpinPress(int C, int R, int RealC, TPoint At);
+    bool onSelectionResizer(TPoint At);
+    void startSelectionResize();
+    void moveSelectionResizer(int X, int Y);
+    void disjunctCellClick(int C, int R, TShiftState Shift);
+    void disjunctCellKey(WORD Key, TShiftState Shift, const TGridRect& Before);
+    void releaseSelectionResize();
+    bool FMouseResize = false;
+    TGridRect FDropSelection;
     void pressHeaderSelection(int C, int R, TShiftState Shift);
     void releaseCellButton(int C, int R, TPoint At);
     void releaseFixedSizing(TPoint At);

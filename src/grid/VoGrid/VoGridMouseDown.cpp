@@ -17,6 +17,8 @@ constexpr int ThemedRadioGap = 16;
 constexpr int RatingStep = 9;
 // Width of the spin buttons shown in a cell.
 constexpr int SpinButtonWidth = 18;
+// Side of the square handle that resizes the selection.
+constexpr int ResizerSize = 6;
 
 // The one shift flag OnMouseDown gets for node and drag presses.
 TShiftState singleShiftFlag(TShiftState shift)
@@ -43,6 +45,11 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     int r = pressed.Y;
     const TGridRect selection = Selection();
     const bool inCells = c >= 0 && r >= 0;
+    if (onSelectionResizer({X, Y})) {
+        startSelectionResize();
+        Message.Result = 1;
+        return;
+    }
     if ((Options() & goEditing) && FMouseActions.RangeSelectAndEdit && inCells && !selection.Contains(c, r))
         SetOptions(Options() & ~goEditing);
     bool allow = true;
@@ -50,7 +57,15 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         OnCanClickCell(this, r, c, allow);
     if (!allow)
         return;
+    if (FMouseSelectMode == msResize) {
+        startSelectionResize();
+        return;
+    }
     const TShiftState flag = singleShiftFlag(shift);
+    if (FMouseActions.DisjunctCellSelect() && flag != ssCtrl && inCells && c >= FixedCols() && r >= FixedRows()) {
+        FSelectedCells.Clear();
+        Invalidate();
+    }
     SearchInc.clear();
     FPushedCellButton = {-1, -1};
     FOldLeftCol = LeftCol();
@@ -162,6 +177,30 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         ShowInplaceEdit();
     FSpinUpClick = false;
     FSpinDnClick = false;
+}
+
+// The handle at the bottom-right corner of the selection's last cell (bottom-left right to left).
+bool VOroDavoduRuzu::onSelectionResizer(TPoint At)
+{
+    if (!SelectionResizer || !SelectionRectangle)
+        return false;
+    const TGridRect s = Selection();
+    const TRect R = CellRect(s.Right, s.Bottom);
+    if (R.Width() == 0 || R.Height() == 0)
+        return false;
+    const int x = BiDiMode != bdLeftToRight ? R.Left : R.Right - ResizerSize;
+    return At.X >= x && At.X < x + ResizerSize && At.Y >= R.Bottom - ResizerSize && At.Y < R.Bottom;
+}
+
+// The selection is copied; dragging the handle spans a new selection from the same top-left cell, and the
+// release fills it from the copy.
+void VOroDavoduRuzu::startSelectionResize()
+{
+    FDropSelection = Selection();
+    CopySelectionToClipboard();
+    FMouseResize = true;
+    if (CanFocus() && !Focused())
+        SetFocus();
 }
 
 // The right border of a fixed column (or bottom of a fixed row) within 2 pixels of Pos, -1 when none.

@@ -28,6 +28,10 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         hideSizingHint();
         return;
     }
+    if (FMouseResize) {
+        releaseSelectionResize();
+        return;
+    }
     if (FPushedCellButton.X >= 0)
         releaseCellButton(cell.X, cell.Y, {X, Y});
     hideSizingHint();
@@ -192,6 +196,21 @@ void VOroDavoduRuzu::releaseFixedSizing(TPoint At)
     if (OnEndRowSize)
         OnEndRowSize(this, row);
     Invalidate();
+}
+
+// The resized selection is filled from the copy of the selection before the resize.
+void VOroDavoduRuzu::releaseSelectionResize()
+{
+    FMouseResize = false;
+    const TGridRect resized = Selection();
+    if (OnSelectionResize)
+        OnSelectionResize(this, FDropSelection, resized);
+    const bool editDisable = FEditDisable;
+    FEditDisable = true;
+    PasteSelectionFromClipboard();
+    FEditDisable = editDisable;
+    if (OnSelectionResized)
+        OnSelectionResized(this, FDropSelection, resized);
 }
 
 // The release over the pushed button (or anywhere for a header cell) fires it.

@@ -476,3 +476,75 @@ TEST(VoGridHints, AskedHintsShowHtmlInTheGridsWindowAndGoWhenTheMouseLeavesTheCe
     ask({header.Left + 7, header.Top + 4});
     EXPECT_FALSE(window.Visible()) << "the system's tooltip shows it instead";
 }
+
+TEST(VoGridMouse, SelectionResizerSpansANewSelectionAndFillsItFromTheCopy)
+{
+    struct Grid : VOroDavoduRuzu {
+        using VOroDavoduRuzu::VOroDavoduRuzu;
+        std::vector<QString> calls;
+        void CopySelectionToClipboard() override { calls.push_back(QStringLiteral("copy")); }
+        void PasteSelectionFromClipboard() override { calls.push_back(QStringLiteral("paste")); }
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 700, 400);
+    auto* g = new Grid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 600, 300);
+    g->SetColCount(6);
+    g->SetRowCount(8);
+    form.Show();
+    g->SetOptions(g->Options() | goRangeSelect);
+    g->SelectionRectangle = true;
+    g->SelectionResizer = true;
+    g->SetSelection({1, 1, 2, 2});
+    std::vector<TGridRect> resized;
+    g->OnSelectionResized = [&](TObject*, const TGridRect& from, const TGridRect& to) {
+        resized = {from, to};
+    };
+    const TRect last = g->CellRect(2, 2);
+    const TRect target = g->CellRect(3, 4);
+    const TPoint handle{last.Right - 3, last.Bottom - 3};
+    const TPoint to{(target.Left + target.Right) / 2, (target.Top + target.Bottom) / 2};
+    SendMouse(*g, TMouseAction::Move, TMouseButton::mbLeft, handle);
+    EXPECT_EQ(g->MouseSelectMode(), msResize);
+    SendMouse(*g, TMouseAction::Down, TMouseButton::mbLeft, handle);
+    SendMouse(*g, TMouseAction::Move, TMouseButton::mbLeft, to, ssLeft);
+    SendMouse(*g, TMouseAction::Up, TMouseButton::mbLeft, to);
+    EXPECT_EQ(g->Selection(), (TGridRect{1, 1, 3, 4}));
+    EXPECT_EQ(g->calls, (std::vector<QString>{QStringLiteral("copy"), QStringLiteral("paste")}));
+    EXPECT_EQ(resized, (std::vector<TGridRect>{{1, 1, 2, 2}, {1, 1, 3, 4}}));
+
+    g->calls.clear();
+    g->SetSelection({1, 1, 1, 1});
+    SendClick(*g, to);
+    EXPECT_TRUE(g->calls.empty()) << "a press beside the handle selects as usual";
+}
+
+TEST(VoGridMouse, DisjunctCellSelectionByClicksAndSpace)
+{
+    MouseFixture f;
+    f.grid->MouseActions().SetDisjunctCellSelect(true);
+    const auto selected = [&] {
+        std::vector<TGridCoord> out;
+        for (int i = 0; i < f.grid->SelectedCellsCount(); ++i)
+            out.push_back(f.grid->SelectedCell(i));
+        return out;
+    };
+    f.click(f.centre(2, 2));
+    f.click(f.centre(4, 4), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{2, 2}, {4, 4}}));
+    f.click(f.centre(2, 2), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{4, 4}})) << "Ctrl toggles";
+    f.click(f.centre(3, 3));
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "a plain click starts over";
+    f.grid->OnSelectCell = [](TObject*, int c, int, bool& can) { can = c != 5; };
+    f.click(f.centre(5, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "refused by OnSelectCell";
+    f.grid->OnSelectCell = nullptr;
+    f.click(f.centre(3, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_TRUE(selected().empty());
+    SendKey(*f.grid, VK_SPACE, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "Ctrl+Space toggles the current cell";
+    SendKey(*f.grid, VK_SPACE, ssCtrl);
+    EXPECT_TRUE(selected().empty());
+}
