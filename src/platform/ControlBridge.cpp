@@ -1,6 +1,7 @@
 #include "platform/ControlBridge.h"
 
 #include "platform/Forms.h"
+#include "platform/HintWindow.h"
 #include "platform/KeyMap.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -215,11 +215,8 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     case QEvent::ToolTip: {
-        const QString hint = GetShortHint(control_->Hint);
-        if (control_->ShowHint && !hint.isEmpty())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint, widget);
-        else
-            QToolTip::hideText();
+        const QPoint at = control_->Widget()->mapFromGlobal(static_cast<QHelpEvent*>(event)->globalPos());
+        guarded([&] { ActivateHintAt(*control_, {at.x(), at.y()}); });
         return true;
     }
     default:

@@ -60,6 +60,8 @@ class TVoInplaceEdit;
 class TGridSpin;
 class TGridDatePicker;
 class TGridDateTimePicker;
+struct THtmlRenderResult;
+struct THintInfo;
 class TGridEditBtn;
 class TGridUnitEditBtn;
 class TVoRichEdit;
@@ -1523,6 +1525,8 @@ public:
     TNodeEvent OnExpandNode;
     TNodeEvent OnContractNode;
     TAnchorClickEvent OnAnchorClick;
+    // Milliseconds the last sort by a header click took.
+    int SortTime = 0;
 
     // ===== Hints and balloons (VoGridHints.cpp) =====
     // Fills a hint request for the point: text, position (screen) and colour. False outside the cells.
@@ -1557,6 +1561,9 @@ private:
     void gridTimer();
     void repaintBlinkingCells();
     void syncSelection();
+    void focusArrived();
+    bool canEditOnFocus(int RealC);
+    void repaintMergedCurrentCell();
     // Keyboard.
     void KeyDownMessageHandler(TMessage& Message);
     void CharMessageHandler(TMessage& Message);
@@ -1595,13 +1602,31 @@ private:
     bool pressCheckBox(int C, int R, int RealC, TPoint At);
     bool pressNode(int C, int R, TPoint At);
     bool pressCellButton(int C, int R, int RealC, TPoint At);
-    bool pressAnchor(int C, int R, int RealC);
+    bool pressLink(int C, int R, int RealC, TPoint At);
+    void followAnchor(int C, int R, const QString& Anchor);
+    bool htmlHitTest(int C, int R, int RealC, TPoint At, THtmlRenderResult& Hit);
+    void pressFormControl(int RealC, int R, const THtmlRenderResult& Hit);
+    void pressRating(int C, int R, int RealC, int OffsetX);
+    void noteSpinPress(int C, int R, int RealC, TPoint At);
+    bool onSelectionResizer(TPoint At);
+    void startSelectionResize();
+    void moveSelectionResizer(int X, int Y);
+    void disjunctCellClick(int C, int R, TShiftState Shift);
+    void disjunctCellKey(WORD Key, TShiftState Shift, const TGridRect& Before);
+    void releaseSelectionResize();
+    bool FMouseResize = false;
+    TGridRect FDropSelection;
     void pressHeaderSelection(int C, int R, TShiftState Shift);
     void releaseCellButton(int C, int R, TPoint At);
     void releaseFixedSizing(TPoint At);
+    bool isSortClick(int C, int R, TPoint At);
+    void sortClick(int C, TShiftState Shift);
+    void columnSortClick(int RealC);
+    void indexSortClick(int RealC, TShiftState Shift);
     void moveSizing(int X, int Y);
     void moveHeaderSelection(int X, int Y);
     void moveHoverButton(int C, int R, TPoint At);
+    void moveOverLink(int C, int R, TPoint At);
     void chooseSelectMode(int C, int R, TPoint At);
     int fixedBorderAt(bool Columns, int Pos) const;
     bool FDoOnClick = false;
@@ -1627,6 +1652,7 @@ private:
     int Clickposdx = 0;
     int Clickposdy = 0;
     // Hints and balloons.
+    void hintRequest(THintInfo& Info);
     void showSizingHint(int X, int Y);
     void hideSizingHint();
     TGridCoord FLastHintPos{-1, -1};

@@ -69,11 +69,27 @@ private:
     int FDownRow = 0;
 };
 
-// The grid's hint window; it shows the grid's HTML cell text.
+// The grid's hint window: it renders HTML hints with the grid's pictures and wide texts as one line,
+// and stays inside the monitor it opens on.
 class THTMLHintWindow : public THintWindow {
 public:
     using THintWindow::THintWindow;
     QString ClassName() const override { return QStringLiteral("THTMLHintWindow"); }
+    // AData is the grid whose pictures the hint may show, or nullptr.
+    TRect CalcHintRect(int MaxWidth, const QString& AHint, void* AData) override;
+    void ActivateHint(const TRect& ARect, const QString& AHint) override;
+    int TextWidth() const { return FTextWidth; }
+    int TextHeight() const { return FTextHeight; }
+
+protected:
+    void Paint() override;
+
+private:
+    // The size of the text laid out MaxWidth wide.
+    TSize measure(const QString& AHint, int MaxWidth);
+    const TImageList* FImages = nullptr;
+    int FTextWidth = 0;
+    int FTextHeight = 0;
 };
 
 // What the filter drop-down lists share: OnSelect with the chosen item, and the cancel-mode notification

@@ -3,6 +3,7 @@
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+#include "platform/HintWindow.h"
 
 namespace {
 // Below the cell, the hint keeps this distance.
@@ -52,6 +53,24 @@ bool VOroDavoduRuzu::BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& Hint
     }
     HintPos = ClientToScreen(at);
     return true;
+}
+
+// The framework asks for the hint at the mouse: the cell's hint, placed by the cell, in the grid's own
+// window when it carries HTML or wide text.
+void VOroDavoduRuzu::hintRequest(THintInfo& Info)
+{
+    if (FControlLook.HintMaxWidth > 0)
+        Info.HintMaxWidth = FControlLook.HintMaxWidth;
+    TPoint at;
+    TColor colour = HintColor;
+    if (BuildCellHint(Info.CursorPos, Info.HintStr, at, colour))
+        Info.HintPos = at;
+    Info.HintColor = colour;
+    const int kind = CellTextKind(Info.HintStr, true);
+    if ((kind == ctkHtml || kind == ctkWide) && UseInternalHintClass && FScrollHintWnd) {
+        Info.HintWindow = FScrollHintWnd;
+        Info.HintData = this;
+    }
 }
 
 // While a column or row border is dragged, the new size follows the pointer ("cw=" / "rh=").

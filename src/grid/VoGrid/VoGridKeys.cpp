@@ -542,8 +542,30 @@ void VOroDavoduRuzu::KeyUp(WORD& Key, TShiftState Shift)
     if (FNavigation.AlwaysEdit && (isArrow(Key) || (Key == VK_TAB && (Options() & goTabs))) &&
         !HasClickableGraphic(RealCol(), Row()))
         ShowInplaceEdit();
+    const TGridRect before = FMoveSelection;
     if (Key == VK_TAB || isArrow(Key))
         noteSelectionChange();
+    if (FMouseActions.DisjunctCellSelect() && !(Options() & goEditing))
+        disjunctCellKey(Key, Shift, before);
+}
+
+// Shift moves the keyed range in the disjunct cell list; Space toggles the current cell as a click does.
+void VOroDavoduRuzu::disjunctCellKey(WORD Key, TShiftState Shift, const TGridRect& Before)
+{
+    if (Key == VK_SPACE) {
+        disjunctCellClick(Col(), Row(), Shift & ssCtrl);
+        return;
+    }
+    if (!(Shift & ssShift) || !(isArrow(Key) || isHomeEndOrPage(Key)))
+        return;
+    for (int c = Before.Left; c <= Before.Right; ++c)
+        for (int r = Before.Top; r <= Before.Bottom; ++r)
+            SetSelectedCells(c, r, false);
+    const TGridRect s = Selection();
+    for (int c = s.Left; c <= s.Right; ++c)
+        for (int r = s.Top; r <= s.Bottom; ++r)
+            if (c != Col() || r != Row())
+                SetSelectedCells(c, r, true);
 }
 
 // --- Character message and key press -----------------------------------------------------------

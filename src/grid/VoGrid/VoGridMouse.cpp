@@ -1,7 +1,9 @@
 // Mouse moves and the grid's mouse-down and mouse-up methods: hover feedback, the header selection modes,
-// header drag selection, sizing of fixed columns and rows, the sizing events and hint, and links.
+// header drag selection, sizing of fixed columns and rows, the sizing events and hint, and links and anchors.
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "platform/HintWindow.h"
 
 namespace {
 // How near a fixed border the pointer arms its sizing.
@@ -55,6 +57,8 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         moveHoverButton(cell.X, cell.Y, {X, Y});
     if (FMouseSelectStart >= 0 && (Shift & ssLeft))
         moveHeaderSelection(X, Y);
+    if (FMouseResize && (Shift & ssLeft))
+        moveSelectionResizer(X, Y);
     moveSizing(X, Y);
     if (!designing) {
         if (FGridState == gsColSizing)
@@ -63,16 +67,17 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
             Rowsized = true;
         if (overCell && FGridState == gsNormal && !(Shift & ssLeft))
             chooseSelectMode(cell.X, cell.Y, {X, Y});
+        if (!(Shift & ssLeft) && onSelectionResizer({X, Y}))
+            FMouseSelectMode = msResize;
     }
-    if (overCell && URLShow && !designing) {
-        const bool link = IsUrlText(Cells(RealColIndex(cell.X), cell.Y)) &&
-                          CellTextKind(Cells(RealColIndex(cell.X), cell.Y), EnableHTML) != 1;
-        TBaseGrid::SetCursor(link ? crHandPoint : FOldCursor);
-    }
+    if (overCell && !designing)
+        moveOverLink(cell.X, cell.Y, {X, Y});
     if (overCell) {
         const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
-        if (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)
+        if (FLastHintPos.X >= 0 && (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)) {
+            CancelHint();
             FLastHintPos = {-1, -1};
+        }
         if (FBalloonActive && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
             FLastBalloonPos = {-1, -1};
     }
@@ -106,6 +111,36 @@ void VOroDavoduRuzu::moveHoverButton(int C, int R, TPoint At)
     FHoverButton = hover;
     if (hover.X >= 0)
         RepaintCell(C, R);
+}
+
+// The hand over a URL text or an HTML anchor; the grid's own cursor elsewhere.
+void VOroDavoduRuzu::moveOverLink(int C, int R, TPoint At)
+{
+    const int realC = RealColIndex(C);
+    const QString text = Cells(realC, R);
+    bool link = false;
+    if (CellTextKind(text, EnableHTML) == ctkHtml) {
+        THtmlRenderResult hit;
+        link = htmlHitTest(C, R, realC, At, hit) && !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty();
+    } else {
+        link = URLShow && IsUrlText(text);
+    }
+    if (link)
+        TBaseGrid::SetCursor(crHandPoint);
+    else if (Cursor() == crHandPoint)
+        TBaseGrid::SetCursor(FOldCursor);
+}
+
+// The resized selection keeps its top-left cell and reaches to the cell under the pointer.
+void VOroDavoduRuzu::moveSelectionResizer(int X, int Y)
+{
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X < FixedCols() || cell.Y < FixedRows())
+        return;
+    const TGridRect s = Selection();
+    const TGridRect resized{s.Left, s.Top, std::max(cell.X, s.Left), std::max(cell.Y, s.Top)};
+    if (!(resized == s))
+        SetSelection(resized);
 }
 
 // Dragging along the row (column) headers selects the rows (columns) from the start to the pointer.
@@ -174,10 +209,49 @@ void VOroDavoduRuzu::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         Invalidate();
         return;
     }
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (FMouseActions.DisjunctCellSelect() && Button == TMouseButton::mbLeft && cell.X >= 0 && cell.Y >= 0)
+        disjunctCellClick(cell.X, cell.Y, Shift);
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     const TGridRect after = Selection();
     if (!(after == before))
         DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
+}
+
+// A click (or Space) in a disjunct cell selection: Ctrl toggles the cell, Shift adds it, anything else makes
+// it the only one; the other cells of a range selection join.
+void VOroDavoduRuzu::disjunctCellClick(int C, int R, TShiftState Shift)
+{
+    const TPoint base = BaseCell(RealColIndex(C), R);
+    const int baseC = DisplColIndexOf(base.X);
+    if (baseC < FixedCols() || base.Y < FixedRows()) {
+        if (C >= FixedCols() && R >= FixedRows() && !(Shift & ssCtrl)) {
+            FSelectedCells.Clear();
+            Invalidate();
+        }
+        return;
+    }
+    bool canSelect = true;
+    if (OnSelectCell)
+        OnSelectCell(this, baseC, base.Y, canSelect);
+    if (!canSelect)
+        return;
+    if (Shift & ssShift) {
+        SetSelectedCells(C, R, true);
+    } else if (Shift & ssCtrl) {
+        SetSelectedCells(baseC, base.Y, !SelectedCells(baseC, base.Y));
+    } else {
+        FSelectedCells.Clear();
+        Invalidate();
+        SetSelectedCells(baseC, base.Y, true);
+    }
+    const TGridRect s = Selection();
+    if (s.Left != s.Right || s.Top != s.Bottom)
+        for (int c = s.Left; c <= s.Right; ++c)
+            for (int r = s.Top; r <= s.Bottom; ++r)
+                if (c != baseC || r != base.Y)
+                    SetSelectedCells(c, r, true);
+    RepaintCell(C, R);
 }
 
 void VOroDavoduRuzu::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs)

@@ -1,8 +1,11 @@
 // The left button press of the string grid: the press is tested against fixed-cell sizing, node glyphs,
-// radio groups, drags of selected cells, cell and expand buttons, links, header selection and check boxes
+// radio groups, drags of selected cells, ratings, cell and expand buttons, links, HTML anchors and form
+// controls, header selection and check boxes
 // in a fixed order; the first that claims it ends the handler, otherwise the base grid moves the cell.
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "platform/Desktop.h"
 
 namespace {
@@ -10,6 +13,12 @@ namespace {
 constexpr int BorderMargin = 4;
 // The radio item gap of the themed control styles.
 constexpr int ThemedRadioGap = 16;
+// Pixels per half star of a rating.
+constexpr int RatingStep = 9;
+// Width of the spin buttons shown in a cell.
+constexpr int SpinButtonWidth = 18;
+// Side of the square handle that resizes the selection.
+constexpr int ResizerSize = 6;
 
 // The one shift flag OnMouseDown gets for node and drag presses.
 TShiftState singleShiftFlag(TShiftState shift)
@@ -36,6 +45,11 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     int r = pressed.Y;
     const TGridRect selection = Selection();
     const bool inCells = c >= 0 && r >= 0;
+    if (onSelectionResizer({X, Y})) {
+        startSelectionResize();
+        Message.Result = 1;
+        return;
+    }
     if ((Options() & goEditing) && FMouseActions.RangeSelectAndEdit && inCells && !selection.Contains(c, r))
         SetOptions(Options() & ~goEditing);
     bool allow = true;
@@ -43,7 +57,15 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         OnCanClickCell(this, r, c, allow);
     if (!allow)
         return;
+    if (FMouseSelectMode == msResize) {
+        startSelectionResize();
+        return;
+    }
     const TShiftState flag = singleShiftFlag(shift);
+    if (FMouseActions.DisjunctCellSelect() && flag != ssCtrl && inCells && c >= FixedCols() && r >= FixedRows()) {
+        FSelectedCells.Clear();
+        Invalidate();
+    }
     SearchInc.clear();
     FPushedCellButton = {-1, -1};
     FOldLeftCol = LeftCol();
@@ -88,6 +110,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     if (node && pressNode(c, r, {X, Y}))
         return;
     const bool editable = IsEditable(realCol, r);
+    noteSpinPress(c, r, realCol, {X, Y});
     if (IsRadio(realCol, r) && (editable || FControlLook.RadioAlwaysActive)) {
         HideInplaceEdit();
         RadioGroupClick(realCol, r, X - R.Left, Y - R.Top);
@@ -102,6 +125,10 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
             OnClickCell(this, r, c);
         return;
     }
+    if (HasRating(realCol, r) && editable) {
+        pressRating(c, r, realCol, X - R.Left);
+        return;
+    }
     if (pressCellButton(c, r, realCol, {X, Y}))
         return;
     if (c >= ColCount() || r >= RowCount()) {
@@ -110,7 +137,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     }
     Clickposdx = X - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Right : 0);
     Clickposdy = Y - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Bottom : 0);
-    if (pressAnchor(c, r, realCol))
+    if (pressLink(c, r, realCol, {X, Y}))
         return;
     pressHeaderSelection(c, r, shift);
     if (pressCheckBox(c, r, realCol, {X, Y}))
@@ -144,9 +171,36 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         StoreOldCellText(Col(), Row());
     }
     const bool inside = X - R.Left > 3 && R.Right - X > 3;
-    const bool directEdit = FMouseActions.DirectEdit || (sameCell && IsMergedCell(realCol, r));
+    const bool spinPress = FSpinUpClick || FSpinDnClick;
+    const bool directEdit = FMouseActions.DirectEdit || spinPress || (sameCell && IsMergedCell(realCol, r));
     if (directEdit && inside && editable && !HasClickableGraphic(realCol, r) && Col() == c && Row() == r)
         ShowInplaceEdit();
+    FSpinUpClick = false;
+    FSpinDnClick = false;
+}
+
+// The handle at the bottom-right corner of the selection's last cell (bottom-left right to left).
+bool VOroDavoduRuzu::onSelectionResizer(TPoint At)
+{
+    if (!SelectionResizer || !SelectionRectangle)
+        return false;
+    const TGridRect s = Selection();
+    const TRect R = CellRect(s.Right, s.Bottom);
+    if (R.Width() == 0 || R.Height() == 0)
+        return false;
+    const int x = BiDiMode != bdLeftToRight ? R.Left : R.Right - ResizerSize;
+    return At.X >= x && At.X < x + ResizerSize && At.Y >= R.Bottom - ResizerSize && At.Y < R.Bottom;
+}
+
+// The selection is copied; dragging the handle spans a new selection from the same top-left cell, and the
+// release fills it from the copy.
+void VOroDavoduRuzu::startSelectionResize()
+{
+    FDropSelection = Selection();
+    CopySelectionToClipboard();
+    FMouseResize = true;
+    if (CanFocus() && !Focused())
+        SetFocus();
 }
 
 // The right border of a fixed column (or bottom of a fixed row) within 2 pixels of Pos, -1 when none.
@@ -229,26 +283,122 @@ bool VOroDavoduRuzu::pressCellButton(int C, int R, int RealC, TPoint At)
     return true;
 }
 
-// A URL text: the shell opens it, or, for a "cell://" reference, the cell becomes current.
-bool VOroDavoduRuzu::pressAnchor(int C, int R, int RealC)
+// A URL text or an HTML anchor or form control under the point.
+bool VOroDavoduRuzu::pressLink(int C, int R, int RealC, TPoint At)
 {
     const QString text = Cells(RealC, R);
-    if (!URLShow || CellTextKind(text, EnableHTML) == 1 || !IsUrlText(text))
+    const bool html = CellTextKind(text, EnableHTML) == ctkHtml;
+    if (!URLShow && !html)
         return false;
-    bool autoHandle = true;
-    if (OnAnchorClick)
-        OnAnchorClick(this, R, C, text, autoHandle);
-    if (!autoHandle)
-        return true;
-    if (!text.toUpper().contains(QStringLiteral("CELL://"))) {
-        ShellOpen(text);
+    if (!html) {
+        if (!IsUrlText(text))
+            return false;
+        followAnchor(C, R, text);
         return true;
     }
-    TPoint cell;
-    if (ParseCellAnchor(text.mid(text.toUpper().indexOf(QStringLiteral("CELL://")) + 7), cell) &&
-        cell.X >= 0 && cell.X < ColCount() && cell.Y >= 0 && cell.Y < RowCount())
-        FocusCell(cell.X, cell.Y, true);
+    THtmlRenderResult hit;
+    if (htmlHitTest(C, R, RealC, At, hit) && !hit.AnchorValue.isEmpty()) {
+        if (hit.ControlID.isEmpty())
+            followAnchor(C, R, hit.AnchorValue);
+        else if (IsEditable(RealC, R))
+            pressFormControl(RealC, R, hit);
+        return true;
+    }
+    if (!text.toUpper().contains(QStringLiteral("<CONTROL")))
+        return false;
+    if (OnClickCell)
+        OnClickCell(this, R, C);
+    HideInplaceEdit();
+    FocusCell(C, R, true);
     return true;
+}
+
+// OnAnchorClick may take the anchor; otherwise the shell opens it or a "cell://" reference moves the cursor.
+void VOroDavoduRuzu::followAnchor(int C, int R, const QString& Anchor)
+{
+    bool autoHandle = true;
+    if (OnAnchorClick)
+        OnAnchorClick(this, R, C, Anchor, autoHandle);
+    if (!autoHandle)
+        return;
+    const qsizetype at = Anchor.toUpper().indexOf(QStringLiteral("CELL://"));
+    if (at < 0) {
+        ShellOpen(Anchor);
+        return;
+    }
+    TPoint cell;
+    if (ParseCellAnchor(Anchor.mid(at + 7), cell) && cell.X >= 0 && cell.X < ColCount() && cell.Y >= 0 &&
+        cell.Y < RowCount())
+        FocusCell(cell.X, cell.Y, true);
+}
+
+// Lays the cell's HTML text out as painted and finds what lies under the point.
+bool VOroDavoduRuzu::htmlHitTest(int C, int R, int RealC, TPoint At, THtmlRenderResult& Hit)
+{
+    TRect rect = CellRect(C, R);
+    rect.Left += XYOffset.X + 1;
+    rect.Top += XYOffset.Y + 1;
+    rect.Right -= XYOffset.X;
+    if (HasCheckBox(RealC, R))
+        rect.Left += FControlLook.CheckSize();
+    TCanvas& canvas = Canvas();
+    TGridDrawState state = 0;
+    TBrush brush;
+    GetFontProperties(C, RealC, R, state, canvas.Font(), brush, false);
+    THtmlRenderOptions options;
+    options.Images = QueryCellImageList(RealC, R);
+    options.WordWrap = !EnhTextSize;
+    options.HitTestOnly = true;
+    options.X = At.X;
+    options.Y = At.Y;
+    return RenderHtmlText(canvas, Cells(RealC, R), rect, options, Hit);
+}
+
+// A check box or radio button written in the cell text flips; OnControlClick reports every control.
+void VOroDavoduRuzu::pressFormControl(int RealC, int R, const THtmlRenderResult& Hit)
+{
+    bool canEdit = true;
+    if (OnCanEditCell)
+        OnCanEditCell(this, R, RealC, canEdit);
+    if (!canEdit)
+        return;
+    QString text = Cells(RealC, R);
+    QString value = Hit.ControlValue;
+    const QString type = Hit.ControlType.toUpper();
+    if (type == QStringLiteral("CHECK") || type == QStringLiteral("RADIO")) {
+        if (type == QStringLiteral("RADIO"))
+            text = ClearRadioControls(text);
+        value = type == QStringLiteral("CHECK") && value.toUpper() == QStringLiteral("TRUE") ? QStringLiteral("FALSE")
+                                                                                             : QStringLiteral("TRUE");
+        SetControlValueByID(text, Hit.ControlID, value);
+        SetCells(RealC, R, text);
+    }
+    if (OnControlClick)
+        OnControlClick(this, R, RealC, Hit.ControlID, type, value);
+}
+
+// A rating takes half the number of 9-pixel steps from the cell's left edge, unless its event refuses.
+void VOroDavoduRuzu::pressRating(int C, int R, int RealC, int OffsetX)
+{
+    HideInplaceEdit();
+    int rate = OffsetX / RatingStep / 2;
+    if (!DoRatingChange(RealC, R, rate))
+        return;
+    SetFloats(RealC, R, rate);
+    RepaintCell(C, R);
+}
+
+// Which permanently shown spin button the press hit; the spin editor steps once when it opens.
+void VOroDavoduRuzu::noteSpinPress(int C, int R, int RealC, TPoint At)
+{
+    FSpinUpClick = false;
+    FSpinDnClick = false;
+    if ((ComponentState() & csDesigning) || !FControlLook.SpinButtonsAlwaysVisible() || !QueryHasSpinEdit(RealC, R))
+        return;
+    const TRect rect = CellRect(C, R);
+    if (rect.Right - At.X >= SpinButtonWidth)
+        return;
+    (At.Y > (rect.Top + rect.Bottom) / 2 ? FSpinDnClick : FSpinUpClick) = true;
 }
 
 // Presses on the row and column headers select whole rows or columns, or everything from the corner.

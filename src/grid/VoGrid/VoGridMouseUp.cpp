@@ -1,11 +1,16 @@
 // The left button release, the double click and the right button of the string grid: a pushed cell button
-// fires, a sized fixed column or row takes its size, a header double click sizes a column to its contents,
-// and the right button can move the selection to the pressed cell.
+// fires, a sized fixed column or row takes its size, a header click sorts, a header double click sizes a
+// column to its contents, and the right button can move the selection to the pressed cell.
 #include "grid/VoGrid/VoGrid.h"
+#include "platform/Clock.h"
 
 namespace {
 // Distance from a header border inside which a double click sizes the column.
 constexpr int AutoSizeMargin = 3;
+// Distance from a header border inside which a release resizes instead of sorting.
+constexpr int SortBorderMargin = 4;
+// Width of a header's drop-down button at its right edge.
+constexpr int DropDownButtonWidth = 16;
 }  // namespace
 
 void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
@@ -23,6 +28,10 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         hideSizingHint();
         return;
     }
+    if (FMouseResize) {
+        releaseSelectionResize();
+        return;
+    }
     if (FPushedCellButton.X >= 0)
         releaseCellButton(cell.X, cell.Y, {X, Y});
     hideSizingHint();
@@ -36,10 +45,11 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     }
     FDoOnClick = false;
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
+    const bool moved = FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);
-    if (sized || cell.X < 0 || cell.Y < 0)
+    if (sized || moved || cell.X < 0 || cell.Y < 0)
         return;
-    if (cell.X < FixedCols())
+    if (cell.X < FixedCols() && !FSortSettings.FixedCols)
         return;
     const int realC = RealColIndex(cell.X);
     if (HasCheckBox(realC, cell.Y) && OnCheckBoxMouseUp) {
@@ -51,7 +61,105 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         GetRadioIdx(realC, cell.Y, idx);
         OnRadioMouseUp(this, realC, cell.Y, idx);
     }
-    FDblClk = false;
+    if (FDblClk) {
+        FDblClk = false;  // no sort after a double click
+        return;
+    }
+    if (isSortClick(cell.X, cell.Y, {X, Y}))
+        sortClick(cell.X, MouseKeysToShiftState(Message.WParam));
+}
+
+// A release on a header of the sort row that no border, drop-down button or check box claims.
+bool VOroDavoduRuzu::isSortClick(int C, int R, TPoint At)
+{
+    const TRect rect = CellRect(C, R);
+    if (R == 0 && (Options() & goColSizing) && (At.X - rect.Left < SortBorderMargin || rect.Right - At.X < SortBorderMargin))
+        return false;
+    const int realC = RealColIndex(C);
+    if (At.X > rect.Right - DropDownButtonWidth) {
+        bool dropDown = FControlLook.FixedDropDownButton;
+        if (dropDown && OnCanShowFixedDropDown)
+            OnCanShowFixedDropDown(this, realC, dropDown);
+        if (dropDown || QueryColumnFilterItems(realC))
+            return false;
+    }
+    return R == FSortSettings.Row && MouseCoord(Clickposx, Clickposy).Y == R && FixedRows() > 0 &&
+           !IsInCheckBox(realC, R, At.X, At.Y) && FSortSettings.Show && RowCount() > 2;
+}
+
+// Sorts by the clicked header: a new column ascends, the sorted one flips or, with UndoSort, unsorts.
+void VOroDavoduRuzu::sortClick(int C, TShiftState Shift)
+{
+    const int realC = RealColIndex(C);
+    bool doSort = !IsIgnoredColumn(realC);
+    if (OnCanSort)
+        OnCanSort(this, realC, doSort);
+    if (!doSort) {
+        RepaintCell(C, FSortSettings.Row);
+        return;
+    }
+    HideInplaceEdit();
+    if (FSortRowXRef.Count() != RowCount())
+        InitSortXRef();
+    const bool keepLeft = (Options() & goRowSelect) && FNavigation.KeepHorizScroll;
+    const int keptLeft = LeftCol();
+    const int depth = FUpdateCount;
+    if (keepLeft)
+        StartUpdate();
+    const std::int64_t started = TickCount();
+    if (FSortSettings.IndexShow)
+        indexSortClick(realC, Shift);
+    else
+        columnSortClick(realC);
+    SortTime = static_cast<int>(TickCount() - started);
+    if (keepLeft) {
+        SetLeftCol(keptLeft);
+        FUpdateCount = depth;
+        Invalidate();
+    }
+    DoClickSort(FSortSettings.Column);
+}
+
+void VOroDavoduRuzu::columnSortClick(int RealC)
+{
+    TSortSettings& s = FSortSettings;
+    if (s.Column == RealC) {
+        if (s.Direction != s.InitSortDirection && s.UndoSort) {
+            QUnSort();
+            s.Column = -1;
+            return;
+        }
+        s.ToggleDirection();
+    } else {
+        s.Direction = s.InitSortDirection;
+        s.Column = RealC;
+    }
+    if (HasNodes())
+        QSortGroup();
+    else
+        QSort();
+}
+
+// Several sort columns: the index key adds a column or flips it; a plain click sorts by this column alone.
+void VOroDavoduRuzu::indexSortClick(int RealC, TShiftState Shift)
+{
+    TSortSettings& s = FSortSettings;
+    const bool ascending = s.InitSortDirection != sdDescending;
+    const bool indexKey = (Shift & (s.IndexSortKey == ikShift ? ssShift : ssCtrl)) != 0;
+    const int found = FSortIndexes.FindIndex(RealC);
+    if (indexKey && found < 0) {
+        FSortIndexes.AddIndex(RealC, ascending);
+    } else if (indexKey || (found == 0 && FSortIndexes.Count() == 1)) {
+        FSortIndexes.ToggleIndex(RealC);
+    } else {
+        FSortIndexes.Clear();
+        FSortIndexes.AddIndex(RealC, ascending);
+    }
+    if (HasNodes())
+        QSortGroupIndexed();
+    else
+        QSortIndexed();
+    s.Column = FSortIndexes.Count() > 0 ? FSortIndexes.GetSortColumns(0) : -1;
 }
 
 // The new size of a fixed column or row sized by its border.
@@ -88,6 +196,21 @@ void VOroDavoduRuzu::releaseFixedSizing(TPoint At)
     if (OnEndRowSize)
         OnEndRowSize(this, row);
     Invalidate();
+}
+
+// The resized selection is filled from the copy of the selection before the resize.
+void VOroDavoduRuzu::releaseSelectionResize()
+{
+    FMouseResize = false;
+    const TGridRect resized = Selection();
+    if (OnSelectionResize)
+        OnSelectionResize(this, FDropSelection, resized);
+    const bool editDisable = FEditDisable;
+    FEditDisable = true;
+    PasteSelectionFromClipboard();
+    FEditDisable = editDisable;
+    if (OnSelectionResized)
+        OnSelectionResized(this, FDropSelection, resized);
 }
 
 // The release over the pushed button (or anywhere for a header cell) fires it.

@@ -1,5 +1,6 @@
 // The string grid's window procedure: the message dispatch in front of the base grid, the update lock,
 // wheel steps, panning with the pressed wheel, the 500 ms grid timer and focus arrival and departure.
+#include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Timers.h"
@@ -13,6 +14,8 @@ constexpr int PanDeadZone = 5;
 constexpr int PanMarkSize = 32;
 // Grid timer ticks without typing after which the incremental search starts over.
 constexpr int SearchResetTicks = 4;
+// Room added around the cell contents when Ctrl+wheel zooms.
+constexpr int ZoomPadding = 4;
 
 // The pan cursor for a direction: neutral, or the sizing cursor along the direction of the move.
 TCursor panCursor(int V, int H)
@@ -130,6 +133,22 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
                 RepaintRow(old);
         }
         return false;
+    case CM_HINTSHOW:
+        hintRequest(*reinterpret_cast<THintInfo*>(Message.LParam));
+        Message.Result = 0;
+        return true;
+    case WM_SETFOCUS:
+        TBaseGrid::WndProc(Message);
+        focusArrived();
+        return true;
+    case WM_KILLFOCUS:
+        if (FBlockKill) {
+            Message.Result = 1;
+            return true;
+        }
+        TBaseGrid::WndProc(Message);
+        repaintMergedCurrentCell();
+        return true;
     case WM_RBUTTONDOWN:
         if (wheelpan)
             stopPanning();
@@ -270,8 +289,11 @@ void VOroDavoduRuzu::wheelStep(TMessage& Message)
     }
     const bool towardsUser = GET_WHEEL_DELTA_WPARAM(Message.WParam) < 0;
     const TShiftState shift = MouseKeysToShiftState(LOWORD(Message.WParam));
-    if ((shift & ssCtrl) && IntelliZoom)
-        return;  // zooming is the dimensions' concern; the wheel moves nothing then
+    if ((shift & ssCtrl) && IntelliZoom) {
+        Zoom(towardsUser ? wheelscrl : -wheelscrl);
+        AutoSizeCells(true, ZoomPadding, ZoomPadding);
+        return;
+    }
     if (!EnableWheel || (FixedRowAlways && RowCount() == 1))
         return;
     const TGridRect before = Selection();
@@ -456,6 +478,39 @@ void VOroDavoduRuzu::syncSelection()
 }
 
 // --- Focus -------------------------------------------------------------------------------------
+
+// With AlwaysEdit the arriving focus opens the editor on a visible, editable current cell.
+void VOroDavoduRuzu::focusArrived()
+{
+    const int realC = RealColIndex(Col());
+    if (HasCheckBox(realC, Row()))
+        return;
+    if (FInplaceRichEdit && FInplaceRichEdit->Visible())
+        HideInplaceEdit();
+    if (FNavigation.AlwaysEdit && !FBlockFocus && !EditorMode() && canEditOnFocus(realC)) {
+        const bool hasEditor = InplaceEdit() != nullptr;
+        if ((hasEditor && EditControl == edNormal) ||
+            (!hasEditor && !FMouseActions.DirectEdit && !FControlLook.DropDownAlwaysVisible() &&
+             QueryHasComboBox(realC, Row())))
+            ShowInplaceEdit();
+    }
+    repaintMergedCurrentCell();
+}
+
+// The current cell is editable, lies in the visible area and no row or column is being moved.
+bool VOroDavoduRuzu::canEditOnFocus(int RealC)
+{
+    if (FGridState == gsColMoving || FGridState == gsRowMoving || !IsEditable(RealC, Row()))
+        return false;
+    return Col() >= LeftCol() && Col() < LeftCol() + VisibleColCount() && Row() >= TopRow() &&
+           Row() < TopRow() + VisibleRowCount();
+}
+
+void VOroDavoduRuzu::repaintMergedCurrentCell()
+{
+    if (IsMergedCell(RealColIndex(Col()), Row()))
+        RepaintCell(Col(), Row());
+}
 
 void VOroDavoduRuzu::DoEnter()
 {

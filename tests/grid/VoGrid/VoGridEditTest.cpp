@@ -370,3 +370,23 @@ TEST(VoGridEdit, ButtonEditorEscapeRestoresTheCellAndClickPassesTheEllipsisHook)
     EXPECT_FALSE(button->Visible());
     EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("old"));
 }
+
+TEST(VoGridEdit, AlwaysEditOpensTheEditorWhenTheFocusArrives)
+{
+    EditFixture f;
+    f.open();  // the grid has its text editor from now on
+    SendKey(f.editor(), VK_ESCAPE);
+    f.other->SetFocus();
+    f.posted();
+    ASSERT_FALSE(f.grid->EditorMode());
+    f.grid->SetFocus();
+    f.posted();
+    EXPECT_FALSE(f.grid->EditorMode()) << "without AlwaysEdit the focus only arrives";
+    f.other->SetFocus();
+    f.posted();
+    f.grid->Navigation().AlwaysEdit = true;
+    f.grid->SetFocus();
+    f.posted();
+    EXPECT_TRUE(f.grid->EditorMode());
+    EXPECT_TRUE(f.editor().Visible());
+}

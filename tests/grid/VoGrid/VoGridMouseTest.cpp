@@ -3,10 +3,12 @@
 // auto size, the wheel and panning with the pressed wheel.
 #include <QApplication>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 #include "platform/QtAccess.h"
@@ -34,7 +36,10 @@ struct MouseFixture {
         const TRect R = grid->CellRect(c, r);
         return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
     }
-    void click(TPoint p) { SendClick(*grid, p); }
+    void click(TPoint p, TMouseButton button = TMouseButton::mbLeft, TShiftState shift = 0)
+    {
+        SendClick(*grid, p, button, shift);
+    }
     TGridCoord cell() const { return {grid->Col(), grid->Row()}; }
 
     TForm form;
@@ -283,4 +288,263 @@ TEST(VoGridTimer, BlinkingCellsRepaintOnEveryTickAndHoveringFollowsThePointer)
     QCursor::setPos(QtAccess::Widget(*f.grid)->mapToGlobal(QPoint(over.X, over.Y)));
     FireWindowTimer(f.grid, 111);
     EXPECT_EQ(f.cell(), (TGridCoord{4, 5}));
+}
+
+namespace {
+std::vector<QString> column(VOroDavoduRuzu& grid, int c)
+{
+    std::vector<QString> out;
+    for (int r = grid.FixedRows(); r < grid.RowCount(); ++r)
+        out.push_back(grid.Cells(c, r));
+    return out;
+}
+std::vector<QString> texts(std::initializer_list<const char*> items)
+{
+    std::vector<QString> out;
+    for (const char* i : items)
+        out.push_back(QString::fromUtf8(i));
+    return out;
+}
+}  // namespace
+
+TEST(VoGridSortClick, HeaderClicksSortUpDownAndUndo)
+{
+    MouseFixture f(5);
+    const char* start[] = {"c", "a", "d", "b"};
+    for (int r = 1; r <= 4; ++r)
+        f.grid->SetCells(2, r, QString::fromUtf8(start[r - 1]));
+    f.grid->SortSettings().Show = true;
+    f.grid->SortSettings().UndoSort = true;
+    std::vector<int> clicked;
+    f.grid->OnClickSort = [&](TObject*, int c) { clicked.push_back(c); };
+    f.click(f.centre(2, 0));
+    EXPECT_EQ(column(*f.grid, 2), texts({"a", "b", "c", "d"}));
+    f.click(f.centre(2, 0));
+    EXPECT_EQ(column(*f.grid, 2), texts({"d", "c", "b", "a"}));
+    f.click(f.centre(2, 0));
+    EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "the third click restores the order";
+    EXPECT_EQ(f.grid->SortSettings().Column, -1);
+    EXPECT_EQ(clicked, (std::vector<int>{2, 2, -1}));
+
+    f.grid->OnCanSort = [](TObject*, int c, bool& doSort) { doSort = c != 2; };
+    f.click(f.centre(2, 0));
+    EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "refused by OnCanSort";
+    f.grid->OnCanSort = nullptr;
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    const TRect header = f.grid->CellRect(2, 0);
+    f.click({header.Right - 1, (header.Top + header.Bottom) / 2});
+    EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "a release on the border sizes, it does not sort";
+    f.click(f.centre(2, 2));
+    EXPECT_EQ(column(*f.grid, 2), texts({"c", "a", "d", "b"})) << "a click on a normal cell does not sort";
+}
+
+TEST(VoGridSortClick, NoSortWithoutShowOrWithOneDataRow)
+{
+    for (const int rows : {2, 5}) {
+        MouseFixture f(rows);
+        f.grid->SetCells(2, 1, QStringLiteral("b"));
+        if (rows > 2)
+            f.grid->SetCells(2, 2, QStringLiteral("a"));
+        f.grid->SortSettings().Show = rows == 2;
+        f.click(f.centre(2, 0));
+        EXPECT_EQ(f.grid->SortSettings().Column, -1) << rows;
+        EXPECT_EQ(f.grid->Cells(2, 1), QStringLiteral("b"));
+    }
+}
+
+TEST(VoGridSortClick, IndexKeyAddsColumnsAndAPlainClickReplacesThem)
+{
+    MouseFixture f(5);
+    const char* first[] = {"x", "x", "y", "y"};
+    const char* second[] = {"2", "1", "4", "3"};
+    for (int r = 1; r <= 4; ++r) {
+        f.grid->SetCells(1, r, QString::fromUtf8(first[r - 1]));
+        f.grid->SetCells(2, r, QString::fromUtf8(second[r - 1]));
+    }
+    f.grid->SortSettings().Show = true;
+    f.grid->SortSettings().IndexShow = true;
+    f.click(f.centre(1, 0));
+    f.click(f.centre(1, 0));  // the only index column flips to descending
+    f.click(f.centre(2, 0), TMouseButton::mbLeft, ssShift);
+    EXPECT_EQ(f.grid->SortIndexes().Count(), 2);
+    EXPECT_EQ(column(*f.grid, 2), texts({"3", "4", "1", "2"}));
+    EXPECT_EQ(f.grid->SortSettings().Column, 1);
+    f.click(f.centre(2, 0));
+    EXPECT_EQ(f.grid->SortIndexes().Count(), 1);
+    EXPECT_EQ(f.grid->SortSettings().Column, 2);
+    EXPECT_EQ(column(*f.grid, 2), texts({"1", "2", "3", "4"}));
+}
+
+TEST(VoGridMouse, CtrlWheelZoomsWithoutMovingAndPlainWheelWithZoomOff)
+{
+    MouseFixture f(20);
+    f.grid->SetCells(2, 3, QStringLiteral("a rather long text that does not fit"));
+    const TPoint p = f.centre(2, 2);
+    const int height = f.grid->RowHeights(3);
+    SendWheel(*f.grid, -120, p, ssCtrl);
+    EXPECT_GT(f.grid->ZoomFactor, 0);
+    EXPECT_EQ(f.grid->Row(), 1) << "zooming moves nothing";
+    EXPECT_GT(f.grid->RowHeights(3), height);
+    EXPECT_GE(f.grid->ColWidths(2), f.grid->GetCellTextSize(2, 3, false, false).cx) << "the cells fit their text";
+    SendWheel(*f.grid, 120, p, ssCtrl);
+    EXPECT_EQ(f.grid->ZoomFactor, 0);
+    f.grid->IntelliZoom = false;
+    SendWheel(*f.grid, -120, p, ssCtrl);
+    EXPECT_EQ(f.grid->ZoomFactor, 0);
+    EXPECT_GT(f.grid->Row(), 1);
+}
+
+TEST(VoGridMouse, RatingClickStoresHalfTheNineStepsUnlessRefused)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->AddRating(2, 3, 5, clYellow, clGray);
+    const TRect R = f.grid->CellRect(2, 3);
+    std::vector<int> rates;
+    bool allow = true;
+    f.grid->OnRatingChange = [&](TObject*, int, int, int& rate, bool& ok) {
+        rates.push_back(rate);
+        ok = allow;
+    };
+    f.click({R.Left + 20, R.Top + 4});
+    EXPECT_DOUBLE_EQ(f.grid->Floats(2, 3), 1.0);
+    allow = false;
+    f.click({R.Left + 40, R.Top + 4});
+    EXPECT_DOUBLE_EQ(f.grid->Floats(2, 3), 1.0);
+    EXPECT_EQ(rates, (std::vector<int>{1, 2}));
+}
+
+TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
+{
+    MouseFixture f;
+    f.grid->SetColWidths(3, 200);
+    f.grid->SetCells(3, 2, QStringLiteral("<a href=\"http://example.org/a\">link</a> text"));
+    f.grid->SetCells(3, 3, QStringLiteral("<a href=\"cell://R6C4\">go</a>"));
+    f.grid->SetCells(3, 4, QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"16\">"));
+    std::vector<QString> opened;
+    ScopedHook<TShellOpenHook> shell(ShellOpenHook(), [&](const QString& t) {
+        opened.push_back(t);
+        return true;
+    });
+    std::vector<QString> controls;
+    f.grid->OnControlClick = [&](TObject*, int, int, const QString& id, const QString& type, const QString& value) {
+        controls.push_back(id + QLatin1Char(' ') + type + QLatin1Char(' ') + value);
+    };
+    const auto onText = [&](int r) {
+        const TRect R = f.grid->CellRect(3, r);
+        return TPoint{R.Left + 8, R.Top + 8};
+    };
+    f.click(onText(2));
+    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://example.org/a")});
+    f.click(onText(3));
+    EXPECT_EQ(f.cell(), (TGridCoord{4, 6}));
+    f.click(onText(4));
+    EXPECT_TRUE(controls.empty()) << "a control of a cell that may not be edited does nothing";
+    EXPECT_EQ(opened.size(), 1u);
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.click(onText(4));
+    QString value;
+    EXPECT_TRUE(GetControlValueByID(f.grid->Cells(3, 4), QStringLiteral("c1"), value));
+    EXPECT_EQ(value, QStringLiteral("TRUE"));
+    EXPECT_EQ(controls, std::vector<QString>{QStringLiteral("c1 CHECK TRUE")});
+}
+
+TEST(VoGridHints, AskedHintsShowHtmlInTheGridsWindowAndGoWhenTheMouseLeavesTheCell)
+{
+    MouseFixture f;
+    f.grid->ShowHint = true;
+    f.grid->OnGridHint = [](TObject*, int r, int c, QString& hint) {
+        if (r == 0)
+            hint = c == 2 ? QStringLiteral("<b>bold</b> column") : QStringLiteral("plain");
+    };
+    const auto ask = [&](TPoint p) {
+        const QPoint local(p.X, p.Y);
+        QHelpEvent event(QEvent::ToolTip, local, QtAccess::Widget(*f.grid)->mapToGlobal(local));
+        QApplication::sendEvent(QtAccess::Widget(*f.grid), &event);
+    };
+    const TRect header = f.grid->CellRect(2, 0);
+    ask({header.Left + 7, header.Top + 4});
+    const THTMLHintWindow& window = *f.grid->ScrollHintWindow();
+    ASSERT_TRUE(window.Visible());
+    EXPECT_EQ(window.Caption(), QStringLiteral("<b>bold</b> column"));
+    EXPECT_EQ((TPoint{window.Left(), window.Top()}), f.grid->ClientToScreen({header.Left + 7, header.Bottom + 6}));
+    EXPECT_GT(window.TextWidth(), 0);
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(2, 3));
+    EXPECT_FALSE(window.Visible()) << "another cell cancels the hint";
+
+    f.grid->UseInternalHintClass = false;
+    ask({header.Left + 7, header.Top + 4});
+    EXPECT_FALSE(window.Visible()) << "the system's tooltip shows it instead";
+}
+
+TEST(VoGridMouse, SelectionResizerSpansANewSelectionAndFillsItFromTheCopy)
+{
+    struct Grid : VOroDavoduRuzu {
+        using VOroDavoduRuzu::VOroDavoduRuzu;
+        std::vector<QString> calls;
+        void CopySelectionToClipboard() override { calls.push_back(QStringLiteral("copy")); }
+        void PasteSelectionFromClipboard() override { calls.push_back(QStringLiteral("paste")); }
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 700, 400);
+    auto* g = new Grid(&form);
+    g->SetParent(&form);
+    g->SetBounds(0, 0, 600, 300);
+    g->SetColCount(6);
+    g->SetRowCount(8);
+    form.Show();
+    g->SetOptions(g->Options() | goRangeSelect);
+    g->SelectionRectangle = true;
+    g->SelectionResizer = true;
+    g->SetSelection({1, 1, 2, 2});
+    std::vector<TGridRect> resized;
+    g->OnSelectionResized = [&](TObject*, const TGridRect& from, const TGridRect& to) {
+        resized = {from, to};
+    };
+    const TRect last = g->CellRect(2, 2);
+    const TRect target = g->CellRect(3, 4);
+    const TPoint handle{last.Right - 3, last.Bottom - 3};
+    const TPoint to{(target.Left + target.Right) / 2, (target.Top + target.Bottom) / 2};
+    SendMouse(*g, TMouseAction::Move, TMouseButton::mbLeft, handle);
+    EXPECT_EQ(g->MouseSelectMode(), msResize);
+    SendMouse(*g, TMouseAction::Down, TMouseButton::mbLeft, handle);
+    SendMouse(*g, TMouseAction::Move, TMouseButton::mbLeft, to, ssLeft);
+    SendMouse(*g, TMouseAction::Up, TMouseButton::mbLeft, to);
+    EXPECT_EQ(g->Selection(), (TGridRect{1, 1, 3, 4}));
+    EXPECT_EQ(g->calls, (std::vector<QString>{QStringLiteral("copy"), QStringLiteral("paste")}));
+    EXPECT_EQ(resized, (std::vector<TGridRect>{{1, 1, 2, 2}, {1, 1, 3, 4}}));
+
+    g->calls.clear();
+    g->SetSelection({1, 1, 1, 1});
+    SendClick(*g, to);
+    EXPECT_TRUE(g->calls.empty()) << "a press beside the handle selects as usual";
+}
+
+TEST(VoGridMouse, DisjunctCellSelectionByClicksAndSpace)
+{
+    MouseFixture f;
+    f.grid->MouseActions().SetDisjunctCellSelect(true);
+    const auto selected = [&] {
+        std::vector<TGridCoord> out;
+        for (int i = 0; i < f.grid->SelectedCellsCount(); ++i)
+            out.push_back(f.grid->SelectedCell(i));
+        return out;
+    };
+    f.click(f.centre(2, 2));
+    f.click(f.centre(4, 4), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{2, 2}, {4, 4}}));
+    f.click(f.centre(2, 2), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{4, 4}})) << "Ctrl toggles";
+    f.click(f.centre(3, 3));
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "a plain click starts over";
+    f.grid->OnSelectCell = [](TObject*, int c, int, bool& can) { can = c != 5; };
+    f.click(f.centre(5, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "refused by OnSelectCell";
+    f.grid->OnSelectCell = nullptr;
+    f.click(f.centre(3, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_TRUE(selected().empty());
+    SendKey(*f.grid, VK_SPACE, ssCtrl);
+    EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "Ctrl+Space toggles the current cell";
+    SendKey(*f.grid, VK_SPACE, ssCtrl);
+    EXPECT_TRUE(selected().empty());
 }
