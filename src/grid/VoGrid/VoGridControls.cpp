@@ -1,10 +1,10 @@
 // Set-up of the controls a string grid owns.
 #include "grid/VoGrid/VoGridControls.h"
 
-#include "platform/SystemMetrics.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "platform/SystemMetrics.h"
 
 namespace {
 // The width a hint is laid out in before it is sized.
