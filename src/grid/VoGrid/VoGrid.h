@@ -1813,9 +1813,6 @@ public:
     TControlCombo* CellControlCombo() const { return FComboControl; }
     // Places the controls put in cells over their cells for the visible area; RebuildList lists them anew.
     void CellControlsUpdate(bool RebuildList);
-    TCellControlEvent OnControlEditDone;
-    TCellComboControlEvent OnControlComboList;
-    TCellComboControlSelectEvent OnControlComboSelect;
 
 private:
     void fixedEditChange(TWinControl& Editor);
@@ -1855,8 +1852,6 @@ public:
     void DropDownHeaderButtonClick(int ButtonIndex);
     void DropDownFooterButtonClick(int ButtonIndex);
     void MemoDropDownChange(const QString& Text);
-    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
-    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
 
 private:
     friend class TGridDropDownKeys;
