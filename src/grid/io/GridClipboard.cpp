@@ -1,5 +1,8 @@
 // Clipboard copy and cut: the selection or the save range as tab-separated text, with the rich text of
 // its first cell and the binary cell stream as further formats.
+#include <algorithm>
+#include <array>
+
 #include "grid/base/VoUndo.h"
 #include "grid/io/GridIO.h"
 #include "platform/Clipbrd.h"
@@ -13,30 +16,37 @@ struct TTextMarks {
     bool Rtf = false;    // "{\"
 };
 
+// Characters that need a look: TAB, LF, CR, '<' and '{'.
+constexpr std::array<bool, 128> MarkChars = [] {
+    std::array<bool, 128> t{};
+    for (char c : {'\t', '\n', '\r', '<', '{'})
+        t[static_cast<unsigned char>(c)] = true;
+    return t;
+}();
+
 TTextMarks scanText(const QString& T)
 {
     TTextMarks m;
-    const QChar* p = T.constData();
+    const char16_t* p = reinterpret_cast<const char16_t*>(T.constData());
     const qsizetype n = T.size();
     m.Quote = n > 0 && p[0] == u'"';
     for (qsizetype i = 0; i < n; ++i) {
-        switch (p[i].unicode()) {
-        case u'\r':
-        case u'\n':
-        case u'\t':
-            m.Quote = true;
-            break;
-        case u'<':
+        const char16_t ch = p[i];
+        if (ch >= MarkChars.size() || !MarkChars[ch])
+            continue;
+        if (ch == u'<')
             m.Html = m.Html || (i + 1 < n && p[i + 1] == u'/');
-            break;
-        case u'{':
+        else if (ch == u'{')
             m.Rtf = m.Rtf || (i + 1 < n && p[i + 1] == u'\\');
-            break;
-        default:
-            break;
-        }
+        else
+            m.Quote = true;
     }
     return m;
+}
+
+bool isWideText(const QString& T)
+{
+    return T.size() >= 2 && T[0] == u'|' && T[1] == u'\\';
 }
 
 // A cell that would break the text's structure is quoted: one LF per line break, inner double quotes doubled.
@@ -57,18 +67,17 @@ bool TGridIO::rowSkipped(int ARow, bool OnlySelected)
     return !g.RowSelect(ma.RowSelectPersistent ? g.DisplayToRealRow(ARow) : ARow);
 }
 
-QString TGridIO::copyText(int ACol, int ARow)
+QString TGridIO::copyText(int ARealCol, int ARow)
 {
     VOroDavoduRuzu& g = grid_;
-    const int real = g.DisplayToRealCol(ACol);
-    QString T = g.CellTextForSave(real, ARow);
+    QString T = g.CellTextForSave(ARealCol, ARow);
     if (T.isEmpty())
         return T;
-    if (T.startsWith(QLatin1String("|\\")))
+    if (isWideText(T))
         T = DecodeWideText(T);
     TTextMarks marks = scanText(T);
     if (marks.Html && !g.Navigation().CopyHTMLTagsToClipboard) {
-        T = g.StrippedCells(real, ARow);
+        T = g.StrippedCells(ARealCol, ARow);
         marks = scanText(T);
     } else if (marks.Rtf) {
         T = RichTextToPlainText(T);
@@ -76,7 +85,9 @@ QString TGridIO::copyText(int ACol, int ARow)
     }
     if (g.ExcelClipboardFormat && CountTextLines(T, g.Multilinecells) > 1)
         return QuoteMultiLine(T);
-    return marks.Quote ? quoted(std::move(T)) : T;
+    if (marks.Quote)
+        return quoted(std::move(T));
+    return T;
 }
 
 QString TGridIO::RectToText(const TGridRect& ARect, bool OnlySelected)
@@ -84,12 +95,14 @@ QString TGridIO::RectToText(const TGridRect& ARect, bool OnlySelected)
     VOroDavoduRuzu& g = grid_;
     FClipTopLeft = {ARect.Left, ARect.Top};
     g.ExportNotification(esExportStart, -1);
+    // The real columns of the copied display columns.
     const bool colsByChoice = OnlySelected && g.MouseActions().DisjunctColSelect();
     std::vector<int> cols;
     for (int c = ARect.Left; c <= ARect.Right; ++c)
         if (!colsByChoice || g.ColSelect(c))
-            cols.push_back(c);
+            cols.push_back(g.DisplayToRealCol(c));
     QString out;
+    bool sized = false;
     for (int r = ARect.Top; r <= ARect.Bottom; ++r) {
         g.ExportNotification(esExportNewRow, r);
         if (rowSkipped(r, OnlySelected))
@@ -101,8 +114,16 @@ QString TGridIO::RectToText(const TGridRect& ARect, bool OnlySelected)
         }
         if (ARect.Top < ARect.Bottom)
             out += QLatin1String("\r\n");
+        if (!sized) {
+            // Room for every row at the first row's length and a little more (within reason), grown as
+            // needed after that.
+            sized = true;
+            const qsizetype estimate = out.size() + out.size() * (ARect.Bottom - r) / 8 * 9;
+            out.reserve(std::min<qsizetype>(estimate, qsizetype{1} << 26));
+        }
     }
     g.ExportNotification(esExportDone, -1);
+    out.squeeze();
     return out;
 }
 

@@ -57,16 +57,18 @@ void TGridDropTarget::showMarks(int ACol, int ARow, bool Append, bool Allow, TDr
     hideArrows();
     if (!Allow || ARow < 0 || ACol < 0)
         return;
+    // The arrows float over the grid: they are placed on the screen.
+    const auto place = [&g](TArrowWindow& Arrow, int X, int Y) {
+        const TPoint p = g.ClientToScreen({X, Y});
+        Arrow.SetBounds(p.X, p.Y, Arrow.Width(), Arrow.Height());
+        Arrow.SetVisible(true);
+    };
     if (Formats & dfCol) {
         // The left edge of the drop column; beyond the last column, the right edge of the last.
         const TRect r = ACol < g.ColCount() ? g.CellRect(ACol, ARow) : g.CellRect(g.ColCount() - 1, ARow);
         const int x = ACol < g.ColCount() ? r.Left : r.Right;
-        TArrowWindow& down = ArwD();
-        down.SetBounds(x - down.Width() / 2, r.Top - 8, down.Width(), down.Height());
-        TArrowWindow& up = ArwU();
-        up.SetBounds(x - up.Width() / 2, r.Bottom, up.Width(), up.Height());
-        down.SetVisible(true);
-        up.SetVisible(true);
+        place(ArwD(), x - ArwD().Width() / 2, r.Top - 8);
+        place(ArwU(), x - ArwU().Width() / 2, r.Bottom);
         return;
     }
     if (ARow == 0 && g.FixedRowAlways) {
@@ -74,10 +76,8 @@ void TGridDropTarget::showMarks(int ACol, int ARow, bool Append, bool Allow, TDr
         Append = false;
     }
     const TRect r = g.CellRect(g.DragDropSettings().OleEntireRows ? g.FixedCols() : ACol, ARow);
-    TArrowWindow& left = ArwL();
     const int lower = Append ? g.RowHeights(ARow) : 0;
-    left.SetBounds(r.Left - 10, r.Top + lower - left.Height() / 2, left.Width(), left.Height());
-    left.SetVisible(true);
+    place(ArwL(), r.Left - 10, r.Top + lower - ArwL().Height() / 2);
 }
 
 // Over the header or the last visible row the grid scrolls a row; over the fixed column or past the last

@@ -134,8 +134,8 @@ private:
     void clearSelectionCells(const TGridRect& Sel);
     // A row left out of a copy of the chosen rows only.
     bool rowSkipped(int ARow, bool OnlySelected);
-    // The copied text of one cell (display column).
-    QString copyText(int ACol, int ARow);
+    // The copied text of one cell.
+    QString copyText(int ARealCol, int ARow);
     void markRowsModified(int Top, int Bottom);
     // A pasted or cut cell (display column) takes the change: editable or AllowClipboardAlways, never read-only.
     bool cellTakesPaste(int ACol, int ARow);

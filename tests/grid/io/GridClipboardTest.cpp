@@ -91,7 +91,7 @@ TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
     g.grid.SetFontStyles(1, 1, fsBold);
     g.grid.MergeCells(0, 3, 2, 1);
     g.io().CopyToClipBoardAsHTML();
-    EXPECT_EQ(g.clipText(), QStringLiteral("H1\t\r\na\ta b\r\n\"x\ny\"\t   \r\nwide\t\r\n"));
+    EXPECT_EQ(g.clipText(), QStringLiteral("H1\t\r\na\ta b\r\n\"x\ny\"\t   \r\nwide\twide\r\n"));
     const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
     SCOPED_TRACE(html.toStdString());
     EXPECT_TRUE(html.startsWith(QStringLiteral("<style>\r\n.c0 {")));

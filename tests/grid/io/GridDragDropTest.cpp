@@ -199,11 +199,12 @@ TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
     g.target().DragEnter(text, 0, g.at(1, 2), DROPEFFECT_COPY);
     EXPECT_NE(g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY), DROPEFFECT_NONE);
     EXPECT_TRUE(g.target().ArwL().Visible());
-    EXPECT_EQ(g.target().ArwL().Left(), g.grid.CellRect(1, 2).Left - 10);
+    const auto screenLeft = [&](int c, int r) { return g.grid.ClientToScreen({g.grid.CellRect(c, r).Left, 0}).X; };
+    EXPECT_EQ(g.target().ArwL().Left(), screenLeft(1, 2) - 10);
     EXPECT_FALSE(g.target().ArwD().Visible());
     g.grid.DragDropSettings().OleEntireRows = true;
     g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY);
-    EXPECT_EQ(g.target().ArwL().Left(), g.grid.CellRect(0, 2).Left - 10);
+    EXPECT_EQ(g.target().ArwL().Left(), screenLeft(0, 2) - 10);
     g.target().DragLeave();
     EXPECT_FALSE(g.target().ArwL().Visible());
 
@@ -213,7 +214,7 @@ TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
     g.target().DragMouseMove(g.at(1, 0), allow, dfCol);
     EXPECT_TRUE(allow);
     EXPECT_TRUE(g.target().ArwD().Visible() && g.target().ArwU().Visible());
-    EXPECT_EQ(g.target().ArwD().Top(), g.grid.CellRect(1, 0).Top - 8);
+    EXPECT_EQ(g.target().ArwD().Top(), g.grid.ClientToScreen({0, g.grid.CellRect(1, 0).Top}).Y - 8);
     EXPECT_FALSE(g.target().ArwL().Visible());
     g.target().DragMouseMove(g.at(1, 2), allow, dfCol);
     EXPECT_FALSE(allow);
@@ -228,14 +229,16 @@ TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
 TEST(GridDragDrop, DraggingPastTheLastVisibleColumnScrollsOnceATick)
 {
     DropGrid g(20, 3);
-    const int next = g.grid.LeftCol() + g.grid.VisibleColCount();
+    const int first = g.grid.LeftCol();
+    const int next = first + g.grid.VisibleColCount();
     const TRect r = g.grid.CellRect(next, 1);
     ASSERT_FALSE(r.IsEmpty());
     const TPoint pt = g.grid.ClientToScreen({r.Left + 1, r.Top + 2});
     bool allow = true;
     g.target().DragMouseMove(pt, allow, dfText);
-    EXPECT_EQ(g.grid.LeftCol(), 1);
+    EXPECT_EQ(g.grid.LeftCol(), first + 1);
     const TRect again = g.grid.CellRect(g.grid.LeftCol() + g.grid.VisibleColCount(), 1);
+    ASSERT_FALSE(again.IsEmpty());
     g.target().DragMouseMove(g.grid.ClientToScreen({again.Left + 1, again.Top + 2}), allow, dfText);
-    EXPECT_EQ(g.grid.LeftCol(), 1);  // the same tick
+    EXPECT_EQ(g.grid.LeftCol(), first + 1);  // the same tick
 }

@@ -159,14 +159,16 @@ bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out
 int CellTextKind(const QString& text, bool enableHtml) {
     if (text.isEmpty())
         return ctkPlain;
-    if (text.at(0) == '=')
+    const QChar first = text.at(0);
+    if (first == u'=')
         return ctkFormula;
-    if (text.startsWith(QLatin1String("|\\"))) {
-        if (text.size() > 4 && text.at(3) == '=' && text.at(4).unicode() == 0)
+    const bool slash = text.size() > 1 && text.at(1) == u'\\';
+    if (first == u'|' && slash) {
+        if (text.size() > 4 && text.at(3) == u'=' && text.at(4).unicode() == 0)
             return ctkFormula;
         return ctkWide;
     }
-    if (text.startsWith(QLatin1String("{\\")))
+    if (first == u'{' && slash)
         return ctkRtf;
     if (enableHtml) {
         // "</", "<B", "<I" or "<C" anywhere.
