@@ -123,7 +123,8 @@ QString TGridIO::RectToText(const TGridRect& ARect, bool OnlySelected)
         }
     }
     g.ExportNotification(esExportDone, -1);
-    out.squeeze();
+    if (out.capacity() - out.size() > out.size() / 4)
+        out.squeeze();  // the first row was no fair sample
     return out;
 }
 
