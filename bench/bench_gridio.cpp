@@ -12,7 +12,6 @@
 
 #include "SideBySide.h"
 #include "grid/io/GridIO.h"
-#include "platform/Clipbrd.h"
 
 namespace {
 using namespace side_by_side;
@@ -31,10 +30,10 @@ std::unique_ptr<VOroDavoduRuzu> newGrid(int rows)
     return grid;
 }
 
-// Copy of the whole grid, then paste of that text into an empty grid of one row that grows.
+// Copy of the whole grid to the system clipboard, then paste of that text into an empty grid of one row
+// that grows.
 std::array<double, 2> runOurs()
 {
-    TInProcessClipboard clipboard;
     auto source = newGrid(Rows);
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Cols; ++c)

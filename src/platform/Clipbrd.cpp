@@ -17,12 +17,15 @@ bool TClipboard::HasFormat(UINT Format) const
 
 QString TClipboard::AsText() const
 {
-    return QString::fromUtf8(MimeData(MimePlainText));
+    if (ClipboardStoreHook())
+        return QString::fromUtf8(MimeData(MimePlainText));
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data ? data->text() : QString();
 }
 
 void TClipboard::SetAsText(const QString& Text)
 {
-    SetFormats({{MimePlainText, Text.toUtf8()}});
+    SetTextAndFormats(Text, {});
 }
 
 TClipboardFormats TClipboard::Formats() const
@@ -57,20 +60,41 @@ QByteArray TClipboard::MimeData(const QString& Mime) const
     return Mime == MimePlainText ? data->text().toUtf8() : data->data(Mime);
 }
 
-void TClipboard::SetFormats(const TClipboardFormats& Formats)
+namespace {
+// Empties the clipboard and puts the formats, with the text (when given) as Unicode.
+void putFormats(const QString* Text, const TClipboardFormats& Others)
 {
     if (TClipboardFormats* store = ClipboardStoreHook()) {
-        *store = Formats;
+        *store = Others;
+        if (Text)
+            store->insert(MimePlainText, Text->toUtf8());
         return;
     }
     auto* data = new QMimeData;  // the clipboard takes it
-    for (auto it = Formats.begin(); it != Formats.end(); ++it) {
-        if (it.key() == MimePlainText)
-            data->setText(QString::fromUtf8(it.value()));
-        else
-            data->setData(it.key(), it.value());
-    }
+    if (Text)
+        data->setText(*Text);
+    for (auto it = Others.begin(); it != Others.end(); ++it)
+        data->setData(it.key(), it.value());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+}  // namespace
+
+void TClipboard::SetFormats(const TClipboardFormats& Formats)
+{
+    const auto text = Formats.constFind(MimePlainText);
+    if (text == Formats.constEnd()) {
+        putFormats(nullptr, Formats);
+        return;
+    }
+    TClipboardFormats others = Formats;
+    others.remove(MimePlainText);
+    const QString unicode = QString::fromUtf8(*text);
+    putFormats(&unicode, others);
+}
+
+void TClipboard::SetTextAndFormats(const QString& Text, const TClipboardFormats& Others)
+{
+    putFormats(&Text, Others);
 }
 
 void TClipboard::AddMimeData(const QString& Mime, const QByteArray& Data)

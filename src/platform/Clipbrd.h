@@ -33,6 +33,8 @@ public:
     void AddMimeData(const QString& Mime, const QByteArray& Data);
     // Empties the clipboard and puts every format given.
     void SetFormats(const TClipboardFormats& Formats);
+    // Empties the clipboard and puts the text, kept as Unicode, and the other formats.
+    void SetTextAndFormats(const QString& Text, const TClipboardFormats& Others);
     TClipboardFormats Formats() const;
 };
 

@@ -5,10 +5,12 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/KeyMap.h"
 #include "platform/QtAccess.h"
 
@@ -56,12 +58,18 @@ protected:
             const TShiftState shift = ShiftStateFromQt(e->modifiers(), e->buttons());
             const int allowed = effectsOf(e->possibleActions());
             int effect = DROPEFFECT_NONE;
-            if (event->type() == QEvent::DragEnter)
-                effect = target_->DragEnter(dataOf(e->mimeData()), shift, pt, allowed);
-            else if (event->type() == QEvent::DragMove)
-                effect = target_->DragOver(shift, pt, allowed);
-            else
-                effect = target_->Drop(dataOf(e->mimeData()), shift, pt, allowed);
+            try {
+                if (event->type() == QEvent::DragEnter)
+                    effect = target_->DragEnter(dataOf(e->mimeData()), shift, pt, allowed);
+                else if (event->type() == QEvent::DragMove)
+                    effect = target_->DragOver(shift, pt, allowed);
+                else
+                    effect = target_->Drop(dataOf(e->mimeData()), shift, pt, allowed);
+            } catch (...) {
+                // A drop of malformed data: the error is shown and the drop refused.
+                HandleEventException();
+                effect = DROPEFFECT_NONE;
+            }
             if (effect == DROPEFFECT_NONE) {
                 e->ignore();
             } else {
@@ -117,6 +125,10 @@ int DoDragDrop(TWinControl& Source, IDropSource& DropSource, const TDragData& Da
     }
     QPointer<QDrag> drag = new QDrag(widget);
     drag->setMimeData(mime);
+    if (const TBitmap* image = DropSource.DragImage(); image && !image->Empty()) {
+        drag->setPixmap(QPixmap::fromImage(QtAccess::Image(*image)));
+        drag->setHotSpot(QPoint(-4, -4));
+    }
     QObject::connect(drag, &QDrag::actionChanged, [&DropSource](Qt::DropAction action) {
         DropSource.QueryDrag();
         DropSource.GiveFeedback(effectsOf(action));

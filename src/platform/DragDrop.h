@@ -7,6 +7,7 @@
 #include "platform/Seam.h"
 #include "platform/Types.h"
 
+class TBitmap;
 class TWinControl;
 
 using TDragData = TClipboardFormats;
@@ -32,6 +33,8 @@ public:
     virtual void GiveFeedback(int Effect) { (void)Effect; }
     // The drag ended, by a drop or by cancelling.
     virtual void DragFinished() {}
+    // The picture that follows the cursor while the drag runs, if any.
+    virtual const TBitmap* DragImage() const { return nullptr; }
 };
 
 // Registers the target for drops on the control (nullptr revokes); false when the platform refused.

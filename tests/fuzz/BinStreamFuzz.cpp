@@ -1,5 +1,6 @@
-// Fuzz target of the binary cell stream reader: any bytes either load into a small grid or are refused
-// with "Invalid stream format" (or a property error) before a cell changes.
+// Fuzz target of the binary cell stream reader: any bytes, read as a stream and as dropped cells (a length
+// and the stream), either load into a small grid or are refused with "Invalid stream format" (or a
+// property error) before a cell changes.
 #include <QApplication>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridIO.h"
+#include "grid/io/VoOleDragDrop.h"
 
 namespace {
 // One application and one grid for the whole run, kept to the end of the process.
@@ -20,21 +22,27 @@ VOroDavoduRuzu& Grid()
     (void)app;
     return *grid;
 }
-}  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void load(const QByteArray& stream)
 {
     VOroDavoduRuzu& grid = Grid();
     grid.Clear();
     grid.SetColCount(4);
     grid.SetRowCount(4);
     grid.SetCells(1, 1, QStringLiteral("kept"));
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        GridIO(grid).LoadAtPointFromBinData({1, 1}, bytes);
+        GridIO(grid).LoadAtPointFromBinData({1, 1}, stream);
     } catch (const REdaReviZizod&) {
         if (grid.Cells(1, 1) != QStringLiteral("kept") || grid.ColCount() != 4 || grid.RowCount() != 4)
             std::abort();  // a refused stream changed the grid
     }
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    load(bytes);
+    load(TDropContent({{MimeGridCells, bytes}}).Cells);
     return 0;
 }

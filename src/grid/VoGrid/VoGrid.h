@@ -1885,6 +1885,8 @@ public:
             FIO = IOFactory()(*this);
         return FIO.get();
     }
+    // After cells were loaded or pasted: the footer is recalculated.
+    virtual void CellsLoaded() { CalcFooter(-1); }
 
 private:
     std::unique_ptr<TIOOperations> FIO;

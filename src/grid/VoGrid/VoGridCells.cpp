@@ -394,8 +394,8 @@ void VOroDavoduRuzu::SetTimes(int ACol, int ARow, TDateTime Value)
 QString VOroDavoduRuzu::CellTextForSave(int ACol, int ARow)
 {
     QString value = SaveVirtCells ? Cells(ACol, ARow) : GetGridCell(ACol, ARow);
-    const TCellType type = GetCellType(ACol, ARow);
-    if (value.isEmpty() && (type == ctCheckBox || type == ctTriStateCheckBox)) {
+    const TCellType type = value.isEmpty() ? GetCellType(ACol, ARow) : ctEmpty;  // only an empty text asks
+    if (type == ctCheckBox || type == ctTriStateCheckBox) {
         const TCellGraphic* g = GetCellGraphic(ACol, ARow);
         const bool checked = type == ctCheckBox ? g->CellBoolean : g->CellCheckBoxState == cbChecked;
         if (checked)

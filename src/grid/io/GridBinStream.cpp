@@ -5,9 +5,11 @@
 #include <QBuffer>
 #include <QFile>
 #include <array>
+#include <memory>
 
 #include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridIO.h"
+#include "platform/ImageData.h"
 
 namespace {
 [[noreturn]] void invalidStream()
@@ -222,8 +224,54 @@ void writeGraphic(TRecordWriter& w, const TCellGraphic& g)
         w.String(QStringLiteral("CellGraphic.CellText"), g.CellText);
 }
 
-// The data record of a graphic. Pixel data of bitmaps, icons and pictures does not travel yet: their
-// record is written empty and the reader then leaves the target without that graphic.
+QByteArray u32Bytes(std::uint32_t Value)
+{
+    QByteArray raw(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        raw[i] = static_cast<char>((Value >> (8 * i)) & 0xFF);
+    return raw;
+}
+
+// A bitmap as a 4-byte count and a BMP file; empty for an empty bitmap.
+QByteArray countedBmp(const TBitmap& Bitmap)
+{
+    const QByteArray bmp = ImageFileData(Bitmap, "BMP");
+    return bmp.isEmpty() ? QByteArray() : u32Bytes(static_cast<std::uint32_t>(bmp.size())) + bmp;
+}
+
+// The pixel data of a bitmap, icon or picture graphic, as its data record holds it; empty when there is none.
+QByteArray pixelData(const TCellGraphic& g)
+{
+    switch (g.CellType) {
+    case ctBitmap:
+    case ctBitButton:
+        if (const auto* bmp = dynamic_cast<const TBitmap*>(g.CellBitmap))
+            return countedBmp(*bmp);
+        return {};
+    case ctIcon:
+        if (const auto* icon = dynamic_cast<const TBitmap*>(g.CellIcon))
+            return ImageFileData(*icon, "ICO");
+        return {};
+    case ctPicture:
+        if (const auto* pic = dynamic_cast<const TPicture*>(g.CellBitmap)) {
+            if (const auto* bmp = dynamic_cast<const TBitmap*>(pic->Graphic())) {
+                const QByteArray counted = countedBmp(*bmp);
+                if (!counted.isEmpty())
+                    return QByteArray("\x07TBitmap") + counted;
+            }
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+const char* pixelEntry(TCellType t)
+{
+    return t == ctIcon ? "Icon.Data" : t == ctPicture ? "Picture.Data" : "Bitmap.Data";
+}
+
+// The data record of a graphic.
 void writeData(TRecordWriter& w, const TCellGraphic& g)
 {
     w.Begin(QString::fromLatin1(dataRecordClass(g.CellType)));
@@ -244,6 +292,8 @@ void writeData(TRecordWriter& w, const TCellGraphic& g)
     } else if (g.CellType == ctFilePicture) {
         if (const auto* pic = dynamic_cast<const TFilePicture*>(g.CellBitmap); pic && !pic->Filename().isEmpty())
             w.String(QStringLiteral("Picture.Filename"), pic->Filename());
+    } else if (const QByteArray pixels = pixelData(g); !pixels.isEmpty()) {
+        w.Binary(QString::fromLatin1(pixelEntry(g.CellType)), pixels);
     }
     w.End();
 }
@@ -312,15 +362,88 @@ QStringList dataLines(const TRecord& Data)
     return v->Items;
 }
 
+std::uint32_t readU32(const QByteArray& Raw, qsizetype At)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(Raw[At + i]);
+    return v;
+}
+
+// The file inside a 4-byte count and the file; a count beyond the bytes is a broken stream.
+QByteArray countedFile(const QByteArray& Raw)
+{
+    if (Raw.size() < 4)
+        invalidStream();
+    const std::uint32_t n = readU32(Raw, 0);
+    if (n > static_cast<std::uint64_t>(Raw.size() - 4))
+        invalidStream();
+    return Raw.mid(4, n);
+}
+
+// The image file that a bitmap, icon or picture data record carries (empty when it carries none). Lengths
+// are checked; whether the image decodes is not.
+QByteArray pixelFile(TCellType Type, const TRecord& Data)
+{
+    const TRecordValue* v = Data.Find(QString::fromLatin1(pixelEntry(Type)));
+    if (!v)
+        return {};
+    if (v->Kind != TRecordValue::vkBinary)
+        invalidStream();
+    if (Type == ctIcon)
+        return v->Bytes;
+    if (Type != ctPicture)
+        return countedFile(v->Bytes);
+    const QByteArray& raw = v->Bytes;
+    if (raw.isEmpty() || 1 + static_cast<std::uint8_t>(raw[0]) > raw.size())
+        invalidStream();
+    const int nameLength = static_cast<std::uint8_t>(raw[0]);
+    const QByteArray className = raw.mid(1, nameLength);
+    const QByteArray rest = raw.mid(1 + nameLength);
+    if (className == "TBitmap" || className == "TJPEGImage")
+        return countedFile(rest);
+    if (className == "TMetafile")
+        return {};  // metafiles are not drawn here
+    return rest;
+}
+
+bool hasPixels(TCellType t)
+{
+    return t == ctBitmap || t == ctBitButton || t == ctIcon || t == ctPicture;
+}
+
+// A bitmap, icon or picture graphic with a picture object of its own; none when the image does not decode.
+void placePixelGraphic(VOroDavoduRuzu& grid, int c, int r, const TBinCell& cell, TCellType type)
+{
+    const QByteArray file = pixelFile(type, cell.Data);
+    std::unique_ptr<TBitmap> bitmap = type == ctIcon ? std::make_unique<TIcon>() : std::make_unique<TBitmap>();
+    if (file.isEmpty() || !bitmap->LoadFromData(file))
+        return;
+    TCellGraphic* g = grid.NewCellGraphic(c, r);
+    applyGraphic(*g, cell.Graphic);
+    if (type == ctIcon) {
+        g->CellIcon = bitmap.release();
+    } else if (type == ctPicture) {
+        auto* pic = new TPicture;  // owned by the graphic
+        pic->Bitmap().Assign(*bitmap);
+        g->CellBitmap = pic;
+    } else {
+        g->CellBitmap = bitmap.release();
+    }
+    g->CellCreated = true;
+}
+
 // Gives the target cell the graphic read, with an object of its own built from the data record. Types whose
 // object does not travel are left without a graphic rather than with one that has no object.
 void placeGraphic(VOroDavoduRuzu& grid, int c, int r, const TBinCell& cell)
 {
     const TCellType type = graphicType(cell.Graphic);
-    if (type == ctBitmap || type == ctBitButton || type == ctIcon || type == ctPicture ||
-        (type == ctImages && !grid.GridImages)) {
+    if (hasPixels(type)) {
+        placePixelGraphic(grid, c, r, cell, type);
         return;
     }
+    if (type == ctImages && !grid.GridImages)
+        return;
     TCellGraphic* g = grid.NewCellGraphic(c, r);
     applyGraphic(*g, cell.Graphic);
     g->CellCreated = false;
@@ -367,6 +490,8 @@ void checkCell(const TBinCell& cell)
         }
         if (const TRecordValue* v = cell.Data.Find(QStringLiteral("Picture.Filename")))
             stringOf(*v);
+        if (const TCellType type = graphicType(cell.Graphic); hasPixels(type))
+            pixelFile(type, cell.Data);
     }
 }
 

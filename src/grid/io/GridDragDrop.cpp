@@ -37,6 +37,69 @@ void TGridDropTarget::cellAt(TPoint Pt, int& ACol, int& ARow, bool& Append) cons
     }
 }
 
+TArrowWindow& TGridDropTarget::arrow(std::unique_ptr<TArrowWindow>& Window, TArrowDirection Direction)
+{
+    if (!Window)
+        Window = std::make_unique<TArrowWindow>(&FGrid, Direction);
+    return *Window;
+}
+
+void TGridDropTarget::hideArrows()
+{
+    for (auto* w : {FArwL.get(), FArwU.get(), FArwD.get()})
+        if (w)
+            w->SetVisible(false);
+}
+
+void TGridDropTarget::showMarks(int ACol, int ARow, bool Append, bool Allow, TDropFormats Formats)
+{
+    VOroDavoduRuzu& g = FGrid;
+    hideArrows();
+    if (!Allow || ARow < 0 || ACol < 0)
+        return;
+    // The arrows float over the grid: they are placed on the screen.
+    const auto place = [&g](TArrowWindow& Arrow, int X, int Y) {
+        const TPoint p = g.ClientToScreen({X, Y});
+        Arrow.SetBounds(p.X, p.Y, Arrow.Width(), Arrow.Height());
+        Arrow.SetVisible(true);
+    };
+    if (Formats & dfCol) {
+        // The left edge of the drop column; beyond the last column, the right edge of the last.
+        const TRect r = ACol < g.ColCount() ? g.CellRect(ACol, ARow) : g.CellRect(g.ColCount() - 1, ARow);
+        const int x = ACol < g.ColCount() ? r.Left : r.Right;
+        place(ArwD(), x - ArwD().Width() / 2, r.Top - 8);
+        place(ArwU(), x - ArwU().Width() / 2, r.Bottom);
+        return;
+    }
+    if (ARow == 0 && g.FixedRowAlways) {
+        ARow = 1;
+        Append = false;
+    }
+    const TRect r = g.CellRect(g.DragDropSettings().OleEntireRows ? g.FixedCols() : ACol, ARow);
+    const int lower = Append ? g.RowHeights(ARow) : 0;
+    place(ArwL(), r.Left - 10, r.Top + lower - ArwL().Height() / 2);
+}
+
+// Over the header or the last visible row the grid scrolls a row; over the fixed column or past the last
+// visible column it scrolls a column, at most once per tick of the grid's timer.
+void TGridDropTarget::scrollWhileDragging(int ACol, int ARow, TPoint Client)
+{
+    VOroDavoduRuzu& g = FGrid;
+    if ((ARow == 0 && g.TopRow() > g.FixedRows()) || (Client.Y < 8 && g.FixedRows() == 0 && g.TopRow() > 0))
+        g.SetTopRow(g.TopRow() - 1);
+    else if (ARow == g.TopRow() + g.VisibleRowCount() && ARow < g.RowCount() - 1)
+        g.SetTopRow(g.TopRow() + 1);
+    if (g.TimerTicks() == FLastScrollTick)
+        return;
+    if (ACol == 0 && g.LeftCol() > g.FixedCols()) {
+        g.SetLeftCol(g.LeftCol() - 1);
+        FLastScrollTick = g.TimerTicks();
+    } else if (ACol == g.LeftCol() + g.VisibleColCount() && ACol < g.ColCount() - 1) {
+        g.SetLeftCol(g.LeftCol() + 1);
+        FLastScrollTick = g.TimerTicks();
+    }
+}
+
 void TGridDropTarget::DragMouseMove(TPoint Pt, bool& Allow, TDropFormats Formats)
 {
     int ACol = -1, ARow = -1;
@@ -44,12 +107,8 @@ void TGridDropTarget::DragMouseMove(TPoint Pt, bool& Allow, TDropFormats Formats
     cellAt(Pt, ACol, ARow, append);
     Allow = ACol >= 0 && ARow >= 0;
     const bool col = Formats & dfCol;
-    if (Allow && !col) {
-        if (ARow == 0 && FGrid.TopRow() > FGrid.FixedRows())
-            FGrid.SetTopRow(FGrid.TopRow() - 1);
-        else if (ARow == FGrid.TopRow() + FGrid.VisibleRowCount() && ARow < FGrid.RowCount() - 1)
-            FGrid.SetTopRow(FGrid.TopRow() + 1);
-    }
+    if (Allow && !col)
+        scrollWhileDragging(ACol, ARow, FGrid.ScreenToClient(Pt));
     if (!col) {
         if (ARow >= 0 && ARow < FGrid.FixedRows() && !(FGrid.RowCount() == 1 && FGrid.FixedRowAlways))
             Allow = false;
@@ -66,12 +125,14 @@ void TGridDropTarget::DragMouseMove(TPoint Pt, bool& Allow, TDropFormats Formats
     if (FIO.OnOleDragOver)
         FIO.OnOleDragOver(&FGrid, ARow, ACol, Allow);
     Allow = Allow && ((ARow >= 0 && ACol >= 0) || (Formats & dfFile));
+    showMarks(ACol, ARow, append, Allow, Formats);
 }
 
 void TGridDropTarget::DropText(TPoint Pt, const QString& Text)
 {
     VOroDavoduRuzu& g = FGrid;
     const TDragDropSettings& s = g.DragDropSettings();
+    hideArrows();
     int ACol = -1, ARow = -1;
     bool append = false;
     cellAt(Pt, ACol, ARow, append);
@@ -128,6 +189,7 @@ void TGridDropTarget::DropStream(TPoint Pt, const QByteArray& Stream)
         FIO.LoadAtPointFromBinData({FGrid.DisplayToRealCol(ACol), ARow}, Stream);
         FGrid.Invalidate();
     }
+    hideArrows();
     if (FIO.OnOleDropped)
         FIO.OnOleDropped(&FGrid, FGrid.Selection());
 }
@@ -142,6 +204,7 @@ void TGridDropTarget::DropRTF(TPoint Pt, const QString& Text)
         FIO.OnOleDrop(&FGrid, ARow, ACol, Text, allow);
     if (allow)
         FGrid.SetCells(FGrid.DisplayToRealCol(ACol), ARow, Text);
+    hideArrows();
 }
 
 void TGridDropTarget::DropURL(TPoint Pt, const QString& URL)
@@ -154,10 +217,12 @@ void TGridDropTarget::DropURL(TPoint Pt, const QString& URL)
         FIO.OnOleDropURL(&FGrid, ARow, ACol, URL, allow);
     if (allow)
         FGrid.SetCells(FGrid.DisplayToRealCol(ACol), ARow, URL);
+    hideArrows();
 }
 
 void TGridDropTarget::DropFiles(TPoint Pt, const QStringList& Files)
 {
+    hideArrows();
     if (Files.size() != 1)
         return;
     const QString& name = Files.front();
@@ -188,6 +253,7 @@ void TGridDropTarget::DropCol(TPoint Pt, int Col)
     cellAt(Pt, ACol, ARow, append);
     if (ACol < 0)
         ACol = g.ColCount();
+    hideArrows();
     if (FIO.FOleDragCol != -1) {
         if (FIO.FOleDragList && FIO.FOleDragIndex >= 0 && FIO.FOleDragIndex < FIO.FOleDragList->Count())
             FIO.FOleDragList->Delete(FIO.FOleDragIndex);
@@ -205,6 +271,29 @@ void TGridDropTarget::DropCol(TPoint Pt, int Col)
 }
 
 // ---- drag source -------------------------------------------------------------------------------------
+
+void TGridDropSource::ShowCells(const TGridRect& Cells)
+{
+    VOroDavoduRuzu& g = FGrid;
+    const int left = std::max(Cells.Left, g.LeftCol()), top = std::max(Cells.Top, g.TopRow());
+    const int right = std::min(Cells.Right, g.LeftCol() + g.VisibleColCount());
+    const int bottom = std::min(Cells.Bottom, g.TopRow() + g.VisibleRowCount());
+    if (left > right || top > bottom)
+        return;
+    const TRect first = g.CellRect(left, top);
+    const TRect last = g.CellRect(right, bottom);
+    if (first.IsEmpty() || last.IsEmpty())
+        return;
+    auto image = std::make_unique<TBitmap>(last.Right - first.Left, last.Bottom - first.Top);
+    for (int r = top; r <= bottom; ++r)
+        for (int c = left; c <= right; ++c) {
+            const TRect rc = g.CellRect(c, r);
+            if (!rc.IsEmpty())
+                g.PaintCell(image->Canvas(), c, r,
+                            {rc.Left - first.Left, rc.Top - first.Top, rc.Right - first.Left, rc.Bottom - first.Top}, 0);
+        }
+    FMoveImage = std::move(image);
+}
 
 void TGridIO::OleColumnDragStart(int ACol, int AIndex, TStringList* AList)
 {
@@ -232,6 +321,8 @@ void TGridIO::StartCellDrag(int ACol, int ARow)
         effect = BeginColumnDragDrop(g, source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE);
     } else {
         FDropSelection = g.Selection();
+        if (s.ShowCells)
+            source.ShowCells(FDropSelection);
         const QString first = g.Cells(g.DisplayToRealCol(ACol), ARow);
         const QByteArray cells = g.Navigation().AllowFmtClipboard ? RectToBinData(FDropSelection) : QByteArray();
         FDragging = true;

@@ -48,6 +48,7 @@ public:
     int SaveEndRow() const { return grid_.RowCount() - 1; }
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
+    TGridRect saveRange() const { return {SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}; }
 
     // ---- text cell file and stream ----
     void SaveToFile(const QString& FileName, bool Unicode = false);
@@ -67,10 +68,15 @@ public:
     QByteArray RectToBinData(const TGridRect& Rect);
     void LoadAtPointFromBinData(TPoint Point, const QByteArray& Data);
 
+    // ---- HTML ----
+    // The save range as an HTML page: a style block and a table. Dir is the folder of picture files;
+    // cell pictures are not exported.
+    QString SaveToHTMLString(const QString& Dir);
+
     // ---- clipboard: copy and cut ----
     void CopySelectionToClipboard() override;
     void CopyToClipBoard();
-    // The save range as an HTML table, with its tab-separated text (not the markup) as the plain text.
+    // The HTML page of the grid, with the save range's tab-separated text (not the markup) as the plain text.
     void CopyToClipBoardAsHTML();
     void CutToClipboard();
     void CutSelectionToClipboard() override;
@@ -126,6 +132,11 @@ private:
     void fireProgress(int Percent, int& Last);
     void expandSelectionToMergedCells();
     void clearSelectionCells(const TGridRect& Sel);
+    // A row left out of a copy of the chosen rows only.
+    bool rowSkipped(int ARow, bool OnlySelected);
+    // The copied text of one cell.
+    QString copyText(int ARealCol, int ARow);
+    void markRowsModified(int Top, int Bottom);
     // A pasted or cut cell (display column) takes the change: editable or AllowClipboardAlways, never read-only.
     bool cellTakesPaste(int ACol, int ARow);
     void pasteWithEvents(int ACol, int ARow, const QString& Value, bool Events);

@@ -168,7 +168,7 @@ void TGridIO::PasteCellText(int ACol, int ARow, const QString& Value)
 void TGridIO::DoPastedRange(TPoint Source, const TGridRect& Range, TClipOperation Op)
 {
     (void)Source, (void)Op;
-    (void)Range;  // rows are not marked modified: the grid keeps no modified-row marks
+    markRowsModified(Range.Top, Range.Bottom);
 }
 
 void TGridIO::pasteWithEvents(int ACol, int ARow, const QString& Value, bool Events)
@@ -304,6 +304,7 @@ void TGridIO::PasteFromClipboard()
     int rows = 0, cols = 0;
     PasteFromClipboardAt(SaveStartCol(), SaveStartRow(), rows, cols);
     g.ImportNotification(isImportDone, -1);
+    g.CellsLoaded();
     g.Invalidate();
 }
 
@@ -436,6 +437,8 @@ void TGridIO::PasteSelectionFromClipboard()
         DoAfterPaste();
         g.CellsChangedNotify(sel);
     }
+    // The footer follows every paste, not only a filled selection.
+    g.CellsLoaded();
     g.ImportNotification(isImportDone, -1);
     g.Invalidate();
 }

@@ -248,6 +248,7 @@ void TGridIO::LoadFromFile(const QString& FileName)
                          lastProgress);
     }
     g.CellsChangedNotify({0, 0, g.ColCount(), g.RowCount()});
+    g.CellsLoaded();
 }
 
 void TGridIO::LoadFromStream(QIODevice& Stream)
@@ -303,4 +304,5 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
                                   unescapeCellText(cell.Text.toString(), g.Multilinecells));
     }
     g.CellsChangedNotify({0, 0, g.ColCount(), g.RowCount()});
+    g.CellsLoaded();
 }

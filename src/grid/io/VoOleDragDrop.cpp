@@ -19,6 +19,39 @@ int effectChoice(TShiftState Shift, int Allowed)
     return (Allowed & DROPEFFECT_MOVE) ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
 }
 
+std::uint32_t readU32(const QByteArray& Raw, qsizetype At)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(Raw[At + i]);
+    return v;
+}
+
+QByteArray u32Bytes(std::uint32_t Value)
+{
+    QByteArray raw(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        raw[i] = static_cast<char>((Value >> (8 * i)) & 0xFF);
+    return raw;
+}
+
+// Dragged cells: the stream's length (32 bits), four zero bytes, then the stream.
+QByteArray cellsForDrag(const QByteArray& Stream)
+{
+    return u32Bytes(static_cast<std::uint32_t>(Stream.size())) + QByteArray(4, '\0') + Stream;
+}
+
+// The stream inside dropped cells; empty (not a stream) when the length does not fit the data.
+QByteArray cellsFromDrop(const QByteArray& Raw)
+{
+    if (Raw.size() < 8)
+        return {};
+    const std::uint32_t n = readU32(Raw, 0);
+    if (n > static_cast<std::uint64_t>(Raw.size() - 8))
+        return {};
+    return Raw.mid(8, n);
+}
+
 int runDrag(TWinControl& Source, TVSGDropSource& DropSource, const TDragData& Data, int AllowedEffects)
 {
     DropSource.FNoAccept = false;
@@ -49,15 +82,13 @@ TDropContent::TDropContent(const TDragData& Data)
     }
     if (Data.contains(MimeGridCells)) {
         Formats |= dfGridCells;
-        Cells = Data.value(MimeGridCells);
+        Cells = cellsFromDrop(Data.value(MimeGridCells));
     }
     if (Data.contains(MimeGridColumn)) {
         Formats |= dfCol;
         const QByteArray raw = Data.value(MimeGridColumn);
         if (raw.size() >= 4)
-            Col = static_cast<std::int32_t>(static_cast<std::uint8_t>(raw[0]) | (static_cast<std::uint8_t>(raw[1]) << 8) |
-                                            (static_cast<std::uint8_t>(raw[2]) << 16) |
-                                            (static_cast<std::uint32_t>(static_cast<std::uint8_t>(raw[3])) << 24));
+            Col = static_cast<std::int32_t>(readU32(raw, 0));
     }
     if (Data.contains(MimeUriList)) {
         for (const QByteArray& line : Data.value(MimeUriList).split('\n')) {
@@ -129,14 +160,11 @@ int BeginTextDragDrop(TWinControl& Source, TVSGDropSource& DropSource, const QSt
     if (AllowRTFDrop())
         data.insert(MimeRichText, RTF.toLocal8Bit());
     if (!Cells.isEmpty())
-        data.insert(MimeGridCells, Cells);
+        data.insert(MimeGridCells, cellsForDrag(Cells));
     return runDrag(Source, DropSource, data, AllowedEffects);
 }
 
 int BeginColumnDragDrop(TWinControl& Source, TVSGDropSource& DropSource, int Col, int AllowedEffects)
 {
-    QByteArray raw(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        raw[i] = static_cast<char>((static_cast<std::uint32_t>(Col) >> (8 * i)) & 0xFF);
-    return runDrag(Source, DropSource, {{MimeGridColumn, raw}}, AllowedEffects);
+    return runDrag(Source, DropSource, {{MimeGridColumn, u32Bytes(static_cast<std::uint32_t>(Col))}}, AllowedEffects);
 }

@@ -86,6 +86,33 @@ TEST(GridBinStream, TextsPropertiesAndGraphicsTravel)
     EXPECT_EQ(radio->CellIndex, 1);
 }
 
+TEST(GridBinStream, PicturesTravelWithTheirPixelsButNotTheApplicationsOwn)
+{
+    IOGrid source(4, 1);
+    const auto paint = [](TBitmap& b, TColor c) {
+        b.SetSize(3, 2);
+        b.Canvas().SetPixel(2, 1, c);
+    };
+    paint(*source.grid.CreateBitmap(0, 0, false, haLeft, vaTop), clRed);
+    paint(*source.grid.CreateIcon(1, 0, haLeft, vaTop), clBlue);
+    paint(source.grid.CreatePicture(2, 0, false, noStretch, 0, haLeft, vaTop)->Bitmap(), clLime);
+    TBitmap own;
+    paint(own, clRed);
+    source.grid.AddBitmap(3, 0, &own, false, haLeft, vaTop);
+    IOGrid target(4, 1);
+    target.io().LoadAtPointFromBinData({0, 0}, source.io().RectToBinData({0, 0, 3, 0}));
+    TBitmap* bitmap = target.grid.GetBitmap(0, 0);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->Canvas().Pixels(2, 1), clRed);
+    const TCellGraphic* icon = target.grid.GetCellGraphic(1, 0);
+    ASSERT_TRUE(icon && icon->CellType == ctIcon && dynamic_cast<TIcon*>(icon->CellIcon));
+    EXPECT_EQ(static_cast<TIcon*>(icon->CellIcon)->Canvas().Pixels(2, 1), clBlue);
+    TPicture* picture = target.grid.GetPicture(2, 0);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Bitmap().Canvas().Pixels(2, 1), clLime);
+    EXPECT_FALSE(target.grid.HasBitmap(3, 0));
+}
+
 TEST(GridBinStream, PlacesARectangleAtAPointAndIgnoresOneTrailingByte)
 {
     IOGrid source(8, 8);
@@ -107,6 +134,7 @@ TEST(GridBinStream, EveryTruncationAndCorruptionFailsWithoutChangingACell)
     source.fill({{"a", "b", "c"}, {"d", "e", "f"}});
     source.grid.SetColors(1, 1, 0x123456);
     source.grid.AddCheckBox(2, 2, true, false);
+    source.grid.CreateBitmap(0, 2, false, haLeft, vaTop)->SetSize(2, 2);
     const QByteArray data = source.io().RectToBinData({0, 0, 2, 2});
     IOGrid target(3, 3);
     target.fill({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
@@ -127,6 +155,12 @@ TEST(GridBinStream, EveryTruncationAndCorruptionFailsWithoutChangingACell)
     QByteArray badSignature = data;
     badSignature[1] = 'X';
     EXPECT_TRUE(expectRejected(badSignature));
+    // A bitmap whose own byte count runs past its data.
+    QByteArray badCount = data;
+    const qsizetype entry = data.indexOf("Bitmap.Data");
+    ASSERT_GT(entry, 0);
+    badCount.replace(entry + 11 + 1 + 4, 4, QByteArray("\xFF\xFF\xFF\x7F", 4));  // after the tag and the data length
+    EXPECT_TRUE(expectRejected(badCount));
     // A header that claims more cells than the bytes can hold.
     QByteArray head;
     TRecordWriter w(head);

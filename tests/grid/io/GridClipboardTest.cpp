@@ -1,5 +1,6 @@
 // Clipboard copy, cut and paste through the in-process clipboard: the copied text, the formats put, growth
 // and read-only cells on paste, and the smart fill of a selection.
+#include <QBuffer>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,7 @@ TEST(GridClipboard, RichTextAndCellFormatsAreAddedByOption)
     g.select(0, 0, 1, 0);
     g.io().CopySelectionToClipboard();
     EXPECT_EQ(g.clipboard.Store.keys(), (QStringList{MimeGridCells, MimePlainText, MimeRichText}));
+    EXPECT_EQ(g.clipText(), QStringLiteral("hi\t"));  // rich text goes as its plain text
     g.select(1, 0, 1, 0);
     g.io().CopySelectionToClipboard();
     EXPECT_EQ(g.clipboard.Store.size(), 2);
@@ -82,13 +84,29 @@ TEST(GridClipboard, RichTextAndCellFormatsAreAddedByOption)
 
 TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
 {
-    ClipGrid g(2, 2);
-    g.fill({{"<b>bold</b>", "a<b"}, {"x\r\ny", ""}});
+    ClipGrid g(2, 4);
+    g.grid.SetFixedRows(1);
+    g.grid.SaveFixedCells = true;
+    g.fill({{"H1", ""}, {"a", "a b"}, {"x\r\ny", "   "}, {"wide", ""}});
+    g.grid.SetFontStyles(1, 1, fsBold);
+    g.grid.MergeCells(0, 3, 2, 1);
     g.io().CopyToClipBoardAsHTML();
-    EXPECT_EQ(g.clipText(), QStringLiteral("<b>bold</b>\ta<b\r\n\"x\ny\"\t\r\n"));
+    EXPECT_EQ(g.clipText(), QStringLiteral("H1\t\r\na\ta b\r\n\"x\ny\"\t   \r\nwide\twide\r\n"));
     const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
-    EXPECT_TRUE(html.contains(QStringLiteral("<td><b>bold</b></td><td>a&lt;b</td>"))) << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral("<td>x<br>y</td>")));
+    SCOPED_TRACE(html.toStdString());
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<style>\r\n.c0 {")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"0\"  WIDTH=\"100%\">\r\n")));
+    EXPECT_TRUE(html.contains(QStringLiteral(">H1</td>\r\n")));
+    EXPECT_TRUE(html.contains(QStringLiteral(">&nbsp;</td>\r\n")));
+    EXPECT_TRUE(html.contains(QStringLiteral(">x<br>\ny</td>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("COLSPAN=\"2\">wide</td>")));
+    EXPECT_EQ(html.count(QStringLiteral("<TD ")), 7);  // the merged row has one element
+    // Plain body cells share a class; the header (fixed colour) and the bold cell have their own.
+    EXPECT_TRUE(html.contains(QStringLiteral("<TD class=\"c1\">a</td>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<TD class=\"c1\">x<br>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<TD class=\"c2\">a b</td>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("font-weight: bold")));
+    EXPECT_EQ(html.count(QStringLiteral("\r\n.c")), 3);
 }
 
 TEST(GridClipboard, CutEmptiesOnlyCellsThatMayChange)
@@ -275,4 +293,59 @@ TEST(GridClipboard, CtrlCAndCtrlVOnAShownGridGoThroughTheInstalledLibrary)
     SendKey(*g, 'V', ssCtrl);
     EXPECT_EQ(g->Cells(1, 3), QStringLiteral("Ünïcode"));
     EXPECT_EQ(g->Cells(2, 3), QStringLiteral("2"));
+}
+
+TEST(GridClipboard, ChosenRowsOrColumnsAreCopiedAndCutAlone)
+{
+    for (bool rows : {true, false}) {
+        SCOPED_TRACE(rows ? "rows" : "columns");
+        ClipGrid g(3, 3);
+        g.fill({{"a0", "b0", "c0"}, {"a1", "b1", "c1"}, {"a2", "b2", "c2"}});
+        g.grid.ShowModified().Enabled = true;
+        if (rows) {
+            g.grid.MouseActions().SetDisjunctRowSelect(true);
+            g.grid.SetRowSelect(0, true);
+            g.grid.SetRowSelect(2, true);
+        } else {
+            g.grid.MouseActions().SetDisjunctColSelect(true);
+            g.grid.SetColSelect(0, true);
+            g.grid.SetColSelect(2, true);
+        }
+        g.io().CutSelectionToClipboard();
+        EXPECT_EQ(g.clipText(), rows ? QStringLiteral("a0\tb0\tc0\r\na2\tb2\tc2\r\n") : QStringLiteral("a0\tc0\r\na1\tc1\r\na2\tc2\r\n"));
+        EXPECT_EQ(g.cells(0, 0, 2, 2), rows ? QStringLiteral("||;a1|b1|c1;||;") : QStringLiteral("|b0|;|b1|;|b2|;"));
+        EXPECT_EQ(g.grid.ModifiedRowCount(), rows ? 2 : 0);
+    }
+}
+
+TEST(GridClipboard, PastedAndCutRowsAreMarkedModified)
+{
+    ClipGrid g(2, 4);
+    g.grid.ShowModified().Enabled = true;
+    g.clipboard.Store[MimePlainText] = "x\ty\r\nz";
+    g.select(0, 1, 0, 1);
+    g.io().PasteSelectionFromClipboard();
+    EXPECT_EQ(std::vector<bool>({g.grid.RowModified(0), g.grid.RowModified(1), g.grid.RowModified(2), g.grid.RowModified(3)}),
+              (std::vector<bool>{false, true, true, false}));
+    g.grid.ClearModifiedRows();
+    g.io().CutToClipboard();
+    EXPECT_EQ(g.grid.ModifiedRowCount(), 4);
+}
+
+TEST(GridClipboard, PasteAndLoadRecalculateTheFooter)
+{
+    ClipGrid g(1, 4);
+    g.grid.FloatingFooter().SetVisible(true);
+    g.grid.GetCellProperties(0, 3)->CalcType = acSUM;
+    g.clipboard.Store[MimePlainText] = "2\r\n5";
+    g.select(0, 0, 0, 0);
+    g.io().PasteSelectionFromClipboard();
+    EXPECT_EQ(g.grid.Cells(0, 3), QStringLiteral("7.00"));
+    g.grid.SetCells(0, 3, QString());
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    g.io().SaveToStream(buffer);
+    buffer.seek(0);
+    g.io().LoadFromStream(buffer);
+    EXPECT_EQ(g.grid.Cells(0, 3), QStringLiteral("7.00"));
 }

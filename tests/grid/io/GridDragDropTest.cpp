@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "GridIOFixture.h"
+#include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridDragDrop.h"
+#include "platform/Bitmap.h"
 
 namespace {
 struct RecordingTarget : TVSGDropTarget {
@@ -16,6 +18,7 @@ struct RecordingTarget : TVSGDropTarget {
     void DropURL(TPoint, const QString& u) override { calls << "url:" + u; }
 };
 
+// A 32-bit value as the drag formats hold it.
 QByteArray columnData(int col)
 {
     return QByteArray(reinterpret_cast<const char*>(&col), 4);  // little-endian on every supported machine
@@ -150,4 +153,95 @@ TEST(GridDragDrop, AMoveShiftsTheDraggedRowsOnlyWhenRowsWereInsertedInTheGridItS
             EXPECT_EQ(b.cells(0, 0, 0, b.grid.RowCount() - 1), QStringLiteral("0;3;1;2;3;4;"));
         }
     }
+}
+
+TEST(GridDragDrop, DraggedCellsCarryTheirLengthAndAWrongLengthChangesNothing)
+{
+    DropGrid a(2, 2), b(2, 2);
+    a.grid.DragDropSettings().OleDropSource = true;
+    a.grid.Navigation().AllowFmtClipboard = true;
+    a.fill({{"a", "b"}});
+    a.grid.SetSelection({0, 0, 1, 0});
+    QByteArray dragged;
+    int imageWidth = 0;
+    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource& s, const TDragData& data, int allowed) {
+        dragged = data.value(MimeGridCells);
+        imageWidth = s.DragImage() ? s.DragImage()->Width() : 0;  // the dragged cells follow the cursor
+        b.target().DragEnter(data, ssCtrl, b.at(0, 1), allowed);
+        return b.target().Drop(data, ssCtrl, b.at(0, 1), allowed);
+    });
+    a.io().StartCellDrag(0, 0);
+    const QByteArray stream = a.io().RectToBinData({0, 0, 1, 0});
+    EXPECT_EQ(dragged.mid(8), stream);
+    EXPECT_EQ(dragged.left(8), columnData(static_cast<int>(stream.size())) + QByteArray(4, '\0'));
+    EXPECT_EQ(b.cells(0, 0, 1, 1), QStringLiteral("|;a|b;"));
+    EXPECT_EQ(imageWidth, a.grid.CellRect(1, 0).Right - a.grid.CellRect(0, 0).Left);
+
+    const QByteArray longer = columnData(static_cast<int>(stream.size() + 1)) + QByteArray(4, '\0') + stream;
+    for (const QByteArray& bad : {dragged.left(5), longer, QByteArray("\xff\xff\xff\xff\0\0\0\0", 8) + stream}) {
+        DropGrid c(2, 2);
+        const TDragData data{{MimeGridCells, bad}};
+        c.target().DragEnter(data, ssCtrl, c.at(0, 0), DROPEFFECT_COPY);
+        try {
+            c.target().Drop(data, ssCtrl, c.at(0, 0), DROPEFFECT_COPY);
+            ADD_FAILURE() << "a wrong length was read";
+        } catch (const REdaReviZizod& e) {
+            EXPECT_EQ(e.Message(), QStringLiteral("Invalid stream format"));
+        }
+        EXPECT_EQ(c.cells(0, 0, 1, 1), QStringLiteral("|;|;"));
+    }
+}
+
+TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
+{
+    DropGrid g(3, 5);
+    const TDragData text{{MimePlainText, "t"}};
+    g.target().DragEnter(text, 0, g.at(1, 2), DROPEFFECT_COPY);
+    EXPECT_NE(g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY), DROPEFFECT_NONE);
+    EXPECT_TRUE(g.target().ArwL().Visible());
+    const auto screenLeft = [&](int c, int r) { return g.grid.ClientToScreen({g.grid.CellRect(c, r).Left, 0}).X; };
+    // The arrow stands just left of the drop cell (the window system may nudge a floating window a little).
+    const auto justLeftOf = [&](int left, int cellLeft) { return left < cellLeft && left > cellLeft - 20; };
+    EXPECT_TRUE(justLeftOf(g.target().ArwL().Left(), screenLeft(1, 2)));
+    EXPECT_FALSE(g.target().ArwD().Visible());
+    g.grid.DragDropSettings().OleEntireRows = true;
+    g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY);
+    EXPECT_TRUE(justLeftOf(g.target().ArwL().Left(), screenLeft(0, 2)));
+    g.target().DragLeave();
+    EXPECT_FALSE(g.target().ArwL().Visible());
+
+    // A column marks the left edge of the header cell above and below; a normal row refuses it.
+    g.grid.SetFixedRows(1);
+    bool allow = true;
+    g.target().DragMouseMove(g.at(1, 0), allow, dfCol);
+    EXPECT_TRUE(allow);
+    EXPECT_TRUE(g.target().ArwD().Visible() && g.target().ArwU().Visible());
+    EXPECT_LT(g.target().ArwD().Top(), g.grid.ClientToScreen({0, g.grid.CellRect(1, 0).Top}).Y);
+    EXPECT_GE(g.target().ArwU().Top(), g.grid.ClientToScreen({0, g.grid.CellRect(1, 0).Bottom}).Y - 4);
+    EXPECT_FALSE(g.target().ArwL().Visible());
+    g.target().DragMouseMove(g.at(1, 2), allow, dfCol);
+    EXPECT_FALSE(allow);
+    EXPECT_FALSE(g.target().ArwD().Visible());
+
+    g.target().DragEnter(text, 0, g.at(1, 2), DROPEFFECT_COPY);
+    g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY);
+    g.target().Drop(text, 0, g.at(1, 2), DROPEFFECT_COPY);
+    EXPECT_FALSE(g.target().ArwL().Visible());
+}
+
+TEST(GridDragDrop, DraggingPastTheLastVisibleColumnScrollsOnceATick)
+{
+    DropGrid g(20, 3);
+    const int first = g.grid.LeftCol();
+    const int next = first + g.grid.VisibleColCount();
+    const TRect r = g.grid.CellRect(next, 1);
+    ASSERT_FALSE(r.IsEmpty());
+    const TPoint pt = g.grid.ClientToScreen({r.Left + 1, r.Top + 2});
+    bool allow = true;
+    g.target().DragMouseMove(pt, allow, dfText);
+    EXPECT_EQ(g.grid.LeftCol(), first + 1);
+    const TRect again = g.grid.CellRect(g.grid.LeftCol() + g.grid.VisibleColCount(), 1);
+    ASSERT_FALSE(again.IsEmpty());
+    g.target().DragMouseMove(g.grid.ClientToScreen({again.Left + 1, again.Top + 2}), allow, dfText);
+    EXPECT_EQ(g.grid.LeftCol(), first + 1);  // the same tick
 }

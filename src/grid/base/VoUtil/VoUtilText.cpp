@@ -159,20 +159,24 @@ bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out
 int CellTextKind(const QString& text, bool enableHtml) {
     if (text.isEmpty())
         return ctkPlain;
-    const QString s = text + ' ';
-    if (s.at(0) == '=')
+    const QChar first = text.at(0);
+    if (first == u'=')
         return ctkFormula;
-    if (s.startsWith(QLatin1String("|\\"))) {
-        if (s.size() > 4 && s.at(3) == '=' && s.at(4).unicode() == 0)
+    const bool slash = text.size() > 1 && text.at(1) == u'\\';
+    if (first == u'|' && slash) {
+        if (text.size() > 4 && text.at(3) == u'=' && text.at(4).unicode() == 0)
             return ctkFormula;
         return ctkWide;
     }
-    if (s.startsWith(QLatin1String("{\\")))
+    if (first == u'{' && slash)
         return ctkRtf;
     if (enableHtml) {
-        for (const char* tag : {"</", "<B", "<I", "<C"})
-            if (s.contains(QLatin1String(tag)))
+        // "</", "<B", "<I" or "<C" anywhere.
+        for (qsizetype i = text.indexOf(u'<'); i >= 0 && i + 1 < text.size(); i = text.indexOf(u'<', i + 1)) {
+            const char16_t next = text.at(i + 1).unicode();
+            if (next == u'/' || next == u'B' || next == u'I' || next == u'C')
                 return ctkHtml;
+        }
     }
     return ctkPlain;
 }
