@@ -124,19 +124,24 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
-// The attributes of one row element.
+// The attributes of one row element, into a new row at the end of rows. The files list a row's
+// attributes in the table's order, so each name is first compared with the one after the last found.
 template <typename Row, size_t N>
-Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+void Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values,
+              std::vector<Row>& rows)
 {
-    Row row;
-    element.VisitAttributes([&row, &attributes, &values](const char* name, const char* value) {
-        for (const TAttribute<Row>& known : attributes)
+    Row& row = rows.emplace_back();
+    size_t next = 0;
+    element.VisitAttributes([&](const char* name, const char* value) {
+        for (size_t k = 0; k < N; ++k) {
+            const TAttribute<Row>& known = attributes[(next + k) % N];
             if (Same_Name(name, known.Name)) {
                 row.*known.Member = values.Get(value);
+                next = (next + k + 1) % N;
                 break;
             }
+        }
     });
-    return row;
 }
 
 template <typename Row, size_t N>
@@ -148,7 +153,7 @@ std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attribu
         ++count;
     rows.reserve(count);
     for (const XmlNode element : table.Elements())
-        rows.push_back(Read_Row(element, attributes, values));
+        Read_Row(element, attributes, values, rows);
     return rows;
 }
 
