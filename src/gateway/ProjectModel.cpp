@@ -104,13 +104,20 @@ public:
     QString Get(const char* value)
     {
         uint32_t hash = 2166136261u;
+        unsigned bits = 0;
         size_t length = 0;
-        for (; value[length]; ++length)
-            hash = (hash ^ static_cast<unsigned char>(value[length])) * 16777619u;
+        for (; value[length]; ++length) {
+            const auto c = static_cast<unsigned char>(value[length]);
+            hash = (hash ^ c) * 16777619u;
+            bits |= c;
+        }
         TSlot& slot = slots_[hash % Slot_Count];
         const std::string_view text(value, length);
-        if (!slot.Filled || slot.Key != text)
-            slot = {text, QString::fromUtf8(value, static_cast<qsizetype>(length)), true};
+        if (!slot.Filled || slot.Key != text) {
+            // ASCII, as nearly every value is, widens without the UTF-8 decoder.
+            const auto size = static_cast<qsizetype>(length);
+            slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
+        }
         return slot.Value;
     }
 

@@ -97,21 +97,26 @@ QString Escaped(const QString& text)
 std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int64_t length)
 {
     struct Entry {
-        const char16_t* Type;
-        const char* DataType;
+        QStringView Type;
+        QString DataType;
         int BitLen;
     };
-    static constexpr Entry Types[] = {
-        {u"BOOL", "BIT", 1},     {u"INT8", "SINT", 8},     {u"INT16", "INT", 16},   {u"INT32", "DINT", 32},
-        {u"UINT8", "USINT", 8},  {u"UINT16", "UINT", 16},  {u"UINT32", "UDINT", 32}, {u"FLOAT32", "REAL", 32},
+    static const Entry Types[] = {
+        {u"BOOL", QStringLiteral("BIT"), 1},      {u"INT8", QStringLiteral("SINT"), 8},
+        {u"INT16", QStringLiteral("INT"), 16},    {u"INT32", QStringLiteral("DINT"), 32},
+        {u"UINT8", QStringLiteral("USINT"), 8},   {u"UINT16", QStringLiteral("UINT"), 16},
+        {u"UINT32", QStringLiteral("UDINT"), 32}, {u"FLOAT32", QStringLiteral("REAL"), 32},
+    };
+    const auto same = [](QStringView key, QStringView name) {
+        return key.size() == name.size() && key.compare(name, Qt::CaseInsensitive) == 0;
     };
     const QStringView key = QStringView(type).trimmed();
-    if (key.compare(u"STRING", Qt::CaseInsensitive) == 0)
+    if (same(key, u"STRING"))
         return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
     for (const Entry& entry : Types)
-        if (key.compare(QStringView(entry.Type), Qt::CaseInsensitive) == 0)
-            return {QString::fromLatin1(entry.DataType), entry.BitLen};
-    return {QStringLiteral("BIT"), 1};
+        if (same(key, entry.Type))
+            return {entry.DataType, entry.BitLen};
+    return {Types[0].DataType, 1};
 }
 
 QString TEtherCAT_ESI_File::Format_Three_Digits(int number)
