@@ -162,7 +162,7 @@ QRect TCanvas::surfaceRect()
     if (!p || !p->device())
         return kUnbounded;
     const QRect device(0, 0, p->device()->width(), p->device()->height());
-    return p->deviceTransform().inverted().mapRect(device);
+    return p->combinedTransform().inverted().mapRect(device);
 }
 
 void TCanvas::SetClipRect(const TRect& r)
@@ -475,7 +475,7 @@ TColor TCanvas::Pixels(int x, int y)
         return clNone;
     QPoint at(x, y);
     if (QPainter* p = Painter())
-        at = p->deviceTransform().map(at);
+        at = p->combinedTransform().map(at);
     if (!image->rect().contains(at) || !currentClip().contains(QPoint(x, y)))
         return clNone;
     return QColorToColor(image->pixelColor(at));
@@ -495,7 +495,7 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
     QPainter* p = Painter();
     if (!image || !p)
         return;
-    const QPoint seed = p->deviceTransform().map(QPoint(x, y));
+    const QPoint seed = p->combinedTransform().map(QPoint(x, y));
     if (!image->rect().contains(seed))
         return;
     const QRgb target = ColorToQColor(color).rgb() & 0xFFFFFF;

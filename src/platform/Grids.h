@@ -387,8 +387,10 @@ protected:
     void RowsInserted(const std::vector<int>& Rows) override { store_.InsertRows(Rows); }
     void RowBlockMoved(int From, int Count, int To) override;
     void RowsPermuted(int First, const std::vector<int>& Order) override { store_.PermuteRows(First, Order); }
-    // Writes a row's texts and objects from the list's start into the store, without repainting.
-    void StoreRow(int ARow, const TStringList& Value);
+    // DeleteRowSet that hands out the removed rows' cells (all but one row at most); PutRowSet opens rows
+    // as InsertRowSet does and moves Cells[k] into the row at Rows[k], without repainting the cells.
+    std::vector<TGridRowCells> TakeRowSet(const std::vector<int>& Rows);
+    void PutRowSet(const std::vector<int>& Rows, std::vector<TGridRowCells>& Cells);
     // Moves Count stored columns (real indexes, hidden ones included) so that they start at To.
     void MoveStoredColumns(int From, int Count, int To) { store_.MoveColumns(From, Count, To); }
 

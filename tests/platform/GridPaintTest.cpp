@@ -1,5 +1,6 @@
 #include "GridTestGrid.h"
 #include "platform/QtAccess.h"
+#include "platform/Forms.h"
 
 #include <QImage>
 #include <QWidget>
@@ -76,4 +77,21 @@ TEST(GridPaint, DrawCellGetsStatesAndTheVisibleCellsOnly)
         if (cell == TGridCoord{1, 1})
             sawSelected = state & gdSelected;
     EXPECT_TRUE(sawSelected);
+}
+
+// Painted as part of its window, a grid placed lower down still draws down to its own bottom edge.
+TEST(GridPaint, AGridLowInItsWindowPaintsItsLowerRows)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 260);
+    TestGrid g;
+    g.SetParent(&form);
+    g.SetBounds(0, 150, 120, 100);
+    g.SetColCount(3);
+    g.SetRowCount(5);
+    g.SetDefaultColWidth(30);
+    g.SetDefaultRowHeight(19);
+    g.SetSelection({1, 4, 1, 4});
+    const QImage image = QtAccess::Widget(form)->grab().toImage();
+    EXPECT_EQ(pixel(image, 45, 150 + 4 * 20 + 10), ColorToRGB(clHighlight));
 }

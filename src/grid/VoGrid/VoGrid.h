@@ -51,6 +51,7 @@
 #include "platform/Timers.h"
 
 class VOroDavoduRuzu;
+class QIODevice;
 class TCustomForm;
 class TImageList;
 class TEditLink;
@@ -85,17 +86,15 @@ enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TCellBorder : std::uint8_t { cbLeft = 1 << 0, cbTop = 1 << 1, cbRight = 1 << 2, cbBottom = 1 << 3 };
 using TCellBorders = std::uint8_t;
 
-// A hidden row: its texts of every real column with their cell objects, its height and hiding level.
-class TGridItem : public TCollectionItem {
-public:
-    explicit TGridItem(TCollection* Collection) : TCollectionItem(Collection) {}
+// A hidden row: its real index, its cells of every real column as the store kept them (texts and cell
+// objects), its height and hiding level.
+struct TGridItem {
     int Idx = 0;
     int Height = 0;
     int Level = 0;
-    TStringList& Items() { return FItems; }
-
-private:
-    TStringList FItems;
+    TGridRowCells Cells;
+    TGridRowCells& Items() { return Cells; }
+    const TGridRowCells& Items() const { return Cells; }
 };
 
 // Told of every changed range of cells.
@@ -196,6 +195,48 @@ using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas
 using TGetCellBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen& LeftPen, TPen& TopPen,
                                                    TPen& RightPen, TPen& BottomPen)>;
 
+// Events of moves, drag and drop, anchors, balloons, form controls, pickers, printing and files.
+using TAnchorEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& Anchor)>;
+using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, QString& Anchor)>;
+using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
+using TGridBalloonEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)>;
+using TCellControlEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
+                                             const QString& CtrlType, const QString& CtrlVal)>;
+using TCellComboControlEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
+                       const QString& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
+using TCellComboControlSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                        const QString& CtrlID, const QString& CtrlValue)>;
+using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const QString& Value)>;
+using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, QString& Value)>;
+using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& Index)>;
+using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;
+using TFixedDropDownEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu*& AMenu, bool& KeepFixedCellHighlighted)>;
+using TCustomCellSizeEvent =
+    std::function<void(TObject* Sender, TCanvas& Canvas, int ACol, int ARow, TPoint& ASize, bool Printing)>;
+using TFooterPaintEvent = std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& ARect)>;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
+using TOleDragDropEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& data, bool& Allow)>;
+using TOleDragOverEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+using TOleDragStartEvent = std::function<void(TObject* Sender, int ARow, int ACol)>;
+using TOleDragStopEvent = std::function<void(TObject* Sender, int OLEEffect)>;
+using TOleDroppedEvent = std::function<void(TObject* Sender, const TGridRect& Selection)>;
+using TOleDropColEvent = std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)>;
+using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
+using TFitToPageEvent = std::function<void(TObject* Sender, double& ScaleFactor, bool& Allow)>;
+using TPrintSetColumnWidthEvent = std::function<void(TObject* Sender, int ACol, int& Width)>;
+using TPrintSetRowHeightEvent = std::function<void(TObject* Sender, int ARow, int& Height)>;
+using TPrintPageEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int PageNr, int PageXSize, int PageYSize)>;
+using TPrintNewPageEvent = std::function<void(TObject* Sender, int ARow, bool& NewPage)>;
+using TPrintPageDoneEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int LastRow, int LastRowOffset,
+                                               int LastPage, int PageXSize, int PageYSize)>;
+using TPrintCancelEvent = std::function<void(TObject* Sender, int PageNr, bool& Cancel)>;
+using TPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+
 // The look's name as stored ("glXP") and as shown ("Windows XP"); Text stays as it was for glCustom.
 void GridLookToText(TGridLook Look, QString& Text);
 void GridLookCaption(TGridLook Look, QString& Text);
@@ -223,11 +264,14 @@ public:
     QString ClassName() const override { return QStringLiteral("VOroDavoduRuzu"); }
     // Copies another string grid's settings, shape and cells (cells last); other sources are ignored.
     void Assign(const TPersistent& Source) override;
+    // Another string grid's cells through the text cell stream when the grid I/O library is installed, else
+    // the texts of the cells both grids have.
     virtual void AssignCells(const TPersistent& Source);
     void Invalidate() override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void ApplyScrollBarAlways(bool HideWhenFitting);
     void FreeScrollControls();
+    void CreateScrollControls();
     static TCustomForm* FindParentForm(TControl* Control);
     void SetComponentStyle(TQEVStyle AStyle) override;
 
@@ -489,6 +533,55 @@ public:
     // The grid's own resize event (the control's OnResize stays unused).
     TNotifyEvent OnResize;
 
+    // ===== Events of moves, drag and drop, anchors, balloons, form controls, pickers, printing and files =====
+    TColumnSizeEvent OnColumnMove;
+    TColumnSizeEvent OnColumnMoving;
+    TRowSizeEvent OnRowMove;
+    TRowSizeEvent OnRowMoving;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    TFixedDropDownEvent OnFixedDropDownClick;
+    TCanSortEvent OnCanSort;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TGridBalloonEvent OnCellBalloon;
+    TCellControlEvent OnControlClick;
+    TCellControlEvent OnControlEditDone;
+    TCellComboControlEvent OnControlComboList;
+    TCellComboControlSelectEvent OnControlComboSelect;
+    TColorSelectEvent OnColorSelect;
+    TColorSelectedEvent OnColorSelected;
+    TImageSelectEvent OnImageSelect;
+    TImageSelectedEvent OnImageSelected;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TNotifyEvent OnRichEditSelectionChange;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TNotifyEvent OnCreatedSearchFooter;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TFooterPaintEvent OnFooterPaint;
+    TClipboardBeforePasteCellEvent OnClipboardBeforePasteWideCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
+    TOleDragDropEvent OnOleDrag;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDragDropEvent OnOleDrop;
+    TOleDragDropEvent OnOleDropURL;
+    TOleDragDropEvent OnOleDropFile;
+    TOleDroppedEvent OnOleDropped;
+    TOleDropColEvent OnOleDropCol;
+    TFileProgressEvent OnFileProgress;
+    TFitToPageEvent OnFitToPage;
+    TPrintSetColumnWidthEvent OnPrintSetColumnWidth;
+    TPrintSetRowHeightEvent OnPrintSetRowHeight;
+    TPrintPageEvent OnPrintPage;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TPrintCancelEvent OnPrintCancel;
+    TPrintStartEvent OnPrintStart;
+
     // ===== Unit services, listeners and notifications =====
     void RegisterSelListener(IVOroDavoduRuzuSelect* AListener) { FISelect = AListener; }
     void UnRegisterSelListener(IVOroDavoduRuzuSelect* AListener);
@@ -562,7 +655,7 @@ public:
     int NumHiddenColumns() const { return FNumHidden; }
     int TotalColCount() const override { return ColCount() + FNumHidden; }
     int AllColCount() const { return TotalColCount(); }
-    int NumHiddenRows() const { return FGridItems.Count(); }
+    int NumHiddenRows() const { return static_cast<int>(FGridItems.size()); }
     int AllRowCount() const { return RowCount() + NumHiddenRows(); }
     int RealCol() const { return RealColIndex(Col()); }
     int RealRow() const { return RealRowIndex(Row()); }
@@ -578,7 +671,8 @@ public:
     void UnHideRowsAll();
     bool IsHiddenRow(int Rowindex) const { return hiddenItem(Rowindex) != nullptr; }
     // The texts of a hidden row by real column, nullptr when the row is shown.
-    TStringList* GetHiddenRowItems(int ARow) const;
+    const TGridRowCells* GetHiddenRowItems(int ARow) const;
+    TGridRowCells* GetHiddenRowItems(int ARow);
 
     // ===== Hidden rows: lists, levels and aliases =====
     // As HideRows, but nothing when FromRow is hidden already.
@@ -730,7 +824,8 @@ public:
     bool SpreadSheet() const { return FSpreadSheet; }
     // Whatever the value, switches the spreadsheet-like selection and editing on.
     void SetSpreadSheet(bool Value);
-    // Normal cells, or every cell with DoFixed; "%d" in a format stands for the column, then the row.
+    // Normal cells, or every cell with DoFixed; "%d" in a format stands for the column, then the row. Each
+    // fill ends with RecalcFooter.
     void TextFill(bool DoFixed, const QString& Txt);
     void FormatFill(bool DoFixed, const QString& Fmt);
     void RandomFill(bool DoFixed, int Rnd);
@@ -751,12 +846,19 @@ public:
     void SizeToCols();
     void SizeToRows();
     void AutoFitColumns(bool DoFixedCells);
+    // Columns and rows grow to the text and graphic of every cell, plus the padding.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
     // Grows every column and row by x, at most ten steps either way.
     void Zoom(int x);
+    // The form's scaling by M / D: the fixed and active-cell fonts follow.
+    virtual void ChangeScale(int M, int D);
     // Real columns; whole columns and rows with their objects, sizes and cell controls.
     void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
     void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // The swap of the sort: whole rows (or the sort column only) with their heights and row flags.
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    int Swaps = 0;
     // Row hooks of the keyboard and the filter; ARow is a real row.
     virtual void DoAutoInsertRow(int ARow);
     virtual void DoAutoDeleteRow(int ARow);
@@ -1213,6 +1315,8 @@ public:
     double RowMax(int ARow, int fromCol, int toCol);
     // ACol -1: every column.
     virtual void CalcFooter(int ACol);
+    // The footer recalculation of every column after a whole-grid change.
+    virtual void RecalcFooter() { CalcFooter(-1); }
     void UpdateFooter();
     TGroupCalcEvent OnColumnCalc;
     TGroupCalcEvent OnGroupCalc;
@@ -1594,6 +1698,9 @@ public:
         virtual void PasteSelectionFromClipboard() = 0;
         // Drags the selection (or, from a fixed row, the column) that the left button pressed on.
         virtual void StartCellDrag(int ACol, int ARow) = 0;
+        // The text cell stream: the save range with the column widths; loading sizes the grid to it.
+        virtual void SaveToStream(QIODevice& Stream) = 0;
+        virtual void LoadFromStream(QIODevice& Stream) = 0;
     };
     using TIOFactory = std::function<std::unique_ptr<TIOOperations>(VOroDavoduRuzu&)>;
     static TIOFactory& IOFactory()
@@ -1741,14 +1848,17 @@ private:
     void repaintDisplayCell(int ACol, int ARow);
     int readInt(const QString& text) const;
     double readFloat(const QString& text) const;
-    TGridItem* hiddenItem(int ARow) const;
+    const TGridItem* hiddenItem(int ARow) const;
     int hiddenBefore(int ARow) const;
     // Hidden rows and structure.
     int hiddenLowerBound(int ARow) const;
-    TGridItem* hiddenAt(int i) const { return static_cast<TGridItem*>(FGridItems.Items(i)); }
+    const TGridItem* hiddenAt(int i) const { return &FGridItems[static_cast<std::size_t>(i)]; }
+    TGridItem* hiddenAt(int i) { return &FGridItems[static_cast<std::size_t>(i)]; }
     void hideDisplayRows(const std::vector<int>& rows, int level);
     void restoreHiddenItems(const std::vector<int>& positions);
     void shiftHiddenRows(int fromReal, int delta);
+    void hiddenRowsFollowRemoval(const std::vector<int>& rows);
+    void afterRowsRemoved(int count, int oldRow, int oldTop);
     void removeDisplayRows(const std::vector<int>& rows);
     void moveHiddenRowsWithBlock(int from, int count, int to);
     TCellGraphic* nodeAt(int ARow);
@@ -1825,7 +1935,7 @@ private:
     TControlList FControlList;
     TGridProgressAppearance FProgressAppearance;
     TSyncGrid FSyncGrid{this};
-    TCollection FGridItems{TCollection::ItemsOf<TGridItem>()};
+    std::vector<TGridItem> FGridItems;  // ascending by real index
     TFilter FFilter{this};
     TBalloonSettings FBalloonSettings;
     TShowModified FShowModified;

@@ -164,8 +164,8 @@ QString VOroDavoduRuzu::AllCells(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return QString();
-    if (const TStringList* items = GetHiddenRowItems(ARow)) {
-        QString value = ACol < items->Count() ? (*items)[ACol] : QString();
+    if (const TGridRowCells* items = GetHiddenRowItems(ARow)) {
+        QString value = items->Text(ACol);
         QueryDisplText(ACol, ARow, value);
         return value;
     }
@@ -175,10 +175,8 @@ QString VOroDavoduRuzu::AllCells(int ACol, int ARow)
 void VOroDavoduRuzu::SetAllCells(int ACol, int ARow, const QString& Value)
 {
     CheckCell(ACol, ARow);
-    if (TStringList* items = GetHiddenRowItems(ARow)) {
-        while (items->Count() <= ACol)
-            items->Add(QString());
-        items->SetString(ACol, Value);
+    if (TGridRowCells* items = GetHiddenRowItems(ARow)) {
+        items->SetText(ACol, Value);
         return;
     }
     SetCells(ACol, DisplRowIndex(ARow), Value);
@@ -189,18 +187,16 @@ QString VOroDavoduRuzu::AllGridCells(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return QString();
-    if (const TStringList* items = GetHiddenRowItems(ARow))
-        return ACol < items->Count() ? (*items)[ACol] : QString();
+    if (const TGridRowCells* items = GetHiddenRowItems(ARow))
+        return items->Text(ACol);
     return GetGridCell(ACol, DisplRowIndex(ARow));
 }
 
 void VOroDavoduRuzu::SetAllGridCells(int ACol, int ARow, const QString& Value)
 {
     CheckCell(ACol, ARow);
-    if (TStringList* items = GetHiddenRowItems(ARow)) {
-        if (ACol >= items->Count())
-            throw REdaReviZizod(InvalidColumnMessage);
-        items->SetString(ACol, Value);
+    if (TGridRowCells* items = GetHiddenRowItems(ARow)) {
+        items->SetText(ACol, Value);
         return;
     }
     SetGridCell(ACol, DisplRowIndex(ARow), Value);
@@ -211,8 +207,8 @@ TObject* VOroDavoduRuzu::GetAllGridObject(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    if (const TStringList* items = GetHiddenRowItems(ARow))
-        return ACol < items->Count() ? items->Objects(ACol) : nullptr;
+    if (const TGridRowCells* items = GetHiddenRowItems(ARow))
+        return items->Object(ACol);
     return GetGridObject(ACol, DisplRowIndex(ARow));
 }
 
@@ -220,8 +216,8 @@ TObject* VOroDavoduRuzu::AllObjects(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return nullptr;
-    if (const TStringList* items = GetHiddenRowItems(ARow)) {
-        TObject* slot = ACol < items->Count() ? items->Objects(ACol) : nullptr;
+    if (const TGridRowCells* items = GetHiddenRowItems(ARow)) {
+        TObject* slot = items->Object(ACol);
         if (auto* props = dynamic_cast<TCellProperties*>(slot))
             return props->CellObject;
         return slot;
@@ -232,10 +228,8 @@ TObject* VOroDavoduRuzu::AllObjects(int ACol, int ARow)
 void VOroDavoduRuzu::SetAllObjects(int ACol, int ARow, TObject* Value)
 {
     CheckCell(ACol, ARow);
-    if (TStringList* items = GetHiddenRowItems(ARow)) {
-        if (ACol >= items->Count())
-            throw REdaReviZizod(InvalidColumnMessage);
-        if (auto* props = dynamic_cast<TCellProperties*>(items->Objects(ACol)))
+    if (TGridRowCells* items = GetHiddenRowItems(ARow)) {
+        if (auto* props = dynamic_cast<TCellProperties*>(items->Object(ACol)))
             props->CellObject = Value;
         else
             items->SetObject(ACol, Value);

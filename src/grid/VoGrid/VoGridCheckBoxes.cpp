@@ -48,8 +48,8 @@ TCellGraphic* VOroDavoduRuzu::realRowCheckGraphic(int ACol, int ARow, bool& own)
         return GetCellGraphic(ACol, ARow);
     TObject* slot = nullptr;
     const int displayed = DisplRowIndex(ARow);
-    if (const TStringList* items = GetHiddenRowItems(ARow))
-        slot = ACol < items->Count() ? items->Objects(ACol) : nullptr;
+    if (const TGridRowCells* items = GetHiddenRowItems(ARow))
+        slot = items->Object(ACol);
     else if (HasCellProperties(ACol, displayed))
         slot = GetGridObject(ACol, displayed);
     if (auto* props = dynamic_cast<TCellProperties*>(slot); props && props->GraphicObject) {

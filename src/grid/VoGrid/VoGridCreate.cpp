@@ -192,10 +192,10 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
 
 void VOroDavoduRuzu::freeHiddenRowObjects()
 {
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TStringList& items = static_cast<TGridItem*>(FGridItems.Items(i))->Items();
+    for (TGridItem& item : FGridItems) {
+        TGridRowCells& items = item.Items();
         for (int c = 0; c < items.Count(); ++c) {
-            auto* props = static_cast<TCellProperties*>(items.Objects(c));
+            auto* props = static_cast<TCellProperties*>(items.Object(c));
             if (!props)
                 continue;
             if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
@@ -204,7 +204,7 @@ void VOroDavoduRuzu::freeHiddenRowObjects()
             items.SetObject(c, nullptr);
         }
     }
-    FGridItems.Clear();
+    FGridItems.clear();
 }
 
 void VOroDavoduRuzu::FreeScrollControls()
@@ -213,6 +213,25 @@ void VOroDavoduRuzu::FreeScrollControls()
     vscrlctrl = nullptr;
     delete hscrlctrl;
     hscrlctrl = nullptr;
+}
+
+// The two slim scroll controls of the ssMetro style: 6 pixels thick, along the right and the bottom edge.
+void VOroDavoduRuzu::CreateScrollControls()
+{
+    if (vscrlctrl)
+        return;
+    vscrlctrl = new TScrollControl(this);
+    vscrlctrl->Direction = 0;
+    vscrlctrl->SetWidth(6);
+    vscrlctrl->SetAlign(alRight);
+    hscrlctrl = new TScrollControl(this);
+    hscrlctrl->Direction = 1;
+    hscrlctrl->SetHeight(6);
+    hscrlctrl->SetAlign(alBottom);
+    for (TScrollControl* control : {vscrlctrl, hscrlctrl}) {
+        control->SetParent(this);
+        control->Show();
+    }
 }
 
 TCustomForm* VOroDavoduRuzu::FindParentForm(TControl* Control)
@@ -232,12 +251,8 @@ void VOroDavoduRuzu::CreateWnd()
         return;
     const bool designing = ComponentState() & csDesigning;
     if (!designing) {
-        if (FScrollType == ssMetro && !vscrlctrl) {
-            vscrlctrl = new TScrollControl(this);
-            vscrlctrl->Direction = 0;
-            hscrlctrl = new TScrollControl(this);
-            hscrlctrl->Direction = 1;
-        }
+        if (FScrollType == ssMetro)
+            CreateScrollControls();
         for (TScrollBar* bar : {FScrollBar, FPaintScrollBar}) {
             bar->Hide();
             bar->SetParent(this);
@@ -368,9 +383,19 @@ void VOroDavoduRuzu::Assign(const TPersistent& Source)
 void VOroDavoduRuzu::AssignCells(const TPersistent& Source)
 {
     auto* src = const_cast<VOroDavoduRuzu*>(dynamic_cast<const VOroDavoduRuzu*>(&Source));
-    if (!src)
+    if (!src || src == this)
         return;
-    // The cells travel as they would through a stream: texts of every real column and row.
+    TIOOperations* from = src->IO();
+    TIOOperations* to = IO();
+    if (from && to) {
+        QBuffer stream;
+        stream.open(QIODevice::ReadWrite);
+        from->SaveToStream(stream);
+        stream.seek(0);
+        to->LoadFromStream(stream);
+        Invalidate();
+        return;
+    }
     const int cols = std::min(TotalColCount(), src->TotalColCount());
     const int rows = std::min(RowCount(), src->RowCount());
     for (int r = 0; r < rows; ++r)

@@ -1,6 +1,6 @@
-// Hidden columns (kept in place, out of the display) and hidden rows (moved into the store of hidden rows,
-// kept in ascending order of their real index). Every row operation here works on whole sets of rows in
-// one pass over the grid.
+// Hidden columns (kept in place, out of the display) and hidden rows (their cells taken out of the display
+// into the list of hidden rows, kept in ascending order of their real index). Every row operation here
+// works on whole sets of rows in one pass over the grid.
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
@@ -9,10 +9,6 @@ bool inColumnMap(int c)
     return c >= 0 && c < MaxHiddenColumn;
 }
 
-bool byRealRow(const TCollectionItem& a, const TCollectionItem& b)
-{
-    return static_cast<const TGridItem&>(a).Idx < static_cast<const TGridItem&>(b).Idx;
-}
 }  // namespace
 
 void VOroDavoduRuzu::HideColumns(int FromCol, int ToCol)
@@ -51,8 +47,8 @@ void VOroDavoduRuzu::UnHideColumns(int FromCol, int ToCol)
     Invalidate();
 }
 
-// Moves the listed display rows (ascending) into the store with their real index, texts of every stored
-// column, objects and height. One displayed row always remains.
+// Takes the listed display rows (ascending) out of the display with their real index, cells (texts and
+// objects, moved as they are), height and level. One displayed row always remains.
 void VOroDavoduRuzu::hideDisplayRows(const std::vector<int>& rows, int level)
 {
     std::vector<int> hidden;
@@ -65,23 +61,18 @@ void VOroDavoduRuzu::hideDisplayRows(const std::vector<int>& rows, int level)
     if (hidden.empty())
         return;
     HideEditor();
-    std::vector<int> real(hidden.size());
-    for (std::size_t i = 0; i < hidden.size(); ++i)
-        real[i] = RealRowIndex(hidden[i]);
-    const int oldCount = FGridItems.Count();
-    const int cols = TotalColCount();
-    for (std::size_t i = 0; i < hidden.size(); ++i) {
-        auto* item = static_cast<TGridItem*>(FGridItems.Add());
-        item->Idx = real[i];
-        item->Level = level;
-        item->Height = RowHeights(hidden[i]);
-        TStringList& items = item->Items();
-        items.SetCapacity(cols);
-        for (int c = 0; c < cols; ++c)
-            items.Add(GetGridCell(c, hidden[i]), GetGridObject(c, hidden[i]));  // the item owns the objects now
-    }
-    FGridItems.MergeTail(oldCount, byRealRow);
-    DeleteRowSet(hidden);
+    std::vector<TGridItem> added;
+    added.reserve(hidden.size());
+    for (int d : hidden)
+        added.push_back(TGridItem{RealRowIndex(d), RowHeights(d), level, {}});
+    std::vector<TGridRowCells> cells = TakeRowSet(hidden);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        added[i].Cells = std::move(cells[i]);
+    const std::size_t oldCount = FGridItems.size();
+    FGridItems.insert(FGridItems.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    const auto byRealRow = [](const TGridItem& a, const TGridItem& b) { return a.Idx < b.Idx; };
+    std::inplace_merge(FGridItems.begin(), FGridItems.begin() + static_cast<std::ptrdiff_t>(oldCount), FGridItems.end(),
+                       byRealRow);
     NormalRowCount = RowCount();
     Invalidate();
 }
@@ -96,19 +87,20 @@ void VOroDavoduRuzu::restoreHiddenItems(const std::vector<int>& positions)
     FShowModified.Enabled = false;
     // Item j comes back below the shown rows before it: its real index less the items that stay hidden before it.
     std::vector<int> targets(positions.size());
-    for (std::size_t j = 0; j < positions.size(); ++j)
-        targets[j] = hiddenAt(positions[j])->Idx - (positions[j] - static_cast<int>(j));
-    InsertRowSet(targets);
+    std::vector<TGridRowCells> cells(positions.size());
     for (std::size_t j = 0; j < positions.size(); ++j) {
         TGridItem* item = hiddenAt(positions[j]);
-        StoreRow(targets[j], item->Items());
-        SetRowHeights(targets[j], item->Height);
+        targets[j] = item->Idx - (positions[j] - static_cast<int>(j));
+        cells[j] = std::move(item->Cells);
         item->Idx = -1;
     }
+    PutRowSet(targets, cells);
+    for (std::size_t j = 0; j < positions.size(); ++j)
+        SetRowHeights(targets[j], hiddenAt(positions[j])->Height);
     if (positions.back() - positions.front() + 1 == static_cast<int>(positions.size()))
-        FGridItems.DeleteRange(positions.front(), static_cast<int>(positions.size()));
+        FGridItems.erase(FGridItems.begin() + positions.front(), FGridItems.begin() + positions.back() + 1);
     else
-        FGridItems.DeleteIf([](const TCollectionItem& item) { return static_cast<const TGridItem&>(item).Idx < 0; });
+        std::erase_if(FGridItems, [](const TGridItem& item) { return item.Idx < 0; });
     NormalRowCount = RowCount();
     FShowModified.Enabled = showModified;
     Invalidate();
@@ -151,7 +143,7 @@ void VOroDavoduRuzu::UnHideRows(int FromRow, int ToRow)
 
 void VOroDavoduRuzu::UnHideRowsAll()
 {
-    std::vector<int> positions(static_cast<std::size_t>(FGridItems.Count()));
+    std::vector<int> positions(FGridItems.size());
     for (std::size_t i = 0; i < positions.size(); ++i)
         positions[i] = static_cast<int>(i);
     restoreHiddenItems(positions);
@@ -174,7 +166,7 @@ void VOroDavoduRuzu::UnHideRowList()
     if (Row() >= RowCount())
         FocusCell(FixedCols(), FixedRows(), true);
     std::vector<int> positions;
-    for (int i = 0; i < FGridItems.Count(); ++i)
+    for (int i = 0; i < NumHiddenRows(); ++i)
         if (hiddenAt(i)->Level == FHidingLevel - 1)
             positions.push_back(i);
     restoreHiddenItems(positions);
@@ -184,8 +176,8 @@ bool VOroDavoduRuzu::IsHiddenRow(int Rowindex, std::unique_ptr<TIntList>& ListHi
 {
     if (!ListHidden) {
         ListHidden = std::make_unique<TIntList>();
-        for (int i = 0; i < FGridItems.Count(); ++i)
-            ListHidden->Add(hiddenAt(i)->Idx);
+        for (const TGridItem& item : FGridItems)
+            ListHidden->Add(item.Idx);
     }
     return IsHiddenRow(Rowindex);
 }
@@ -193,6 +185,6 @@ bool VOroDavoduRuzu::IsHiddenRow(int Rowindex, std::unique_ptr<TIntList>& ListHi
 // Real indexes of hidden rows at or after FromReal move by Delta.
 void VOroDavoduRuzu::shiftHiddenRows(int fromReal, int delta)
 {
-    for (int i = hiddenLowerBound(fromReal); i < FGridItems.Count(); ++i)
+    for (int i = hiddenLowerBound(fromReal); i < NumHiddenRows(); ++i)
         hiddenAt(i)->Idx += delta;
 }

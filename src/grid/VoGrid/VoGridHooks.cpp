@@ -226,12 +226,9 @@ bool VOroDavoduRuzu::QueryColumnFilterItems(int ACol)
     if (FilterDropDownAuto && (ACol >= FixedCols() || FilterDropDownColumns == fdAll)) {
         for (int r = FixedRows(); r < RowCount() - FixedFooters; ++r)
             addSorted(FFilterList, filterEntry(Cells(ACol, r).trimmed()));
-        if (!FilterIncremental) {
-            for (int i = 0; i < FGridItems.Count(); ++i) {
-                const TStringList& items = static_cast<TGridItem*>(FGridItems.Items(i))->Items();
-                if (ACol >= 0 && ACol < items.Count())
-                    addSorted(FFilterList, filterEntry(items[ACol]));
-            }
+        if (!FilterIncremental && ACol >= 0 && ACol < TotalColCount()) {
+            for (const TGridItem& item : FGridItems)
+                addSorted(FFilterList, filterEntry(item.Items().Text(ACol)));
         }
         if (!FilterDropDownClear.isEmpty())
             FFilterList.Insert(0, FilterDropDownClear);

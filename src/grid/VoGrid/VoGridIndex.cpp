@@ -1,5 +1,6 @@
 // The two index spaces: columns are hidden in place (cells stay in the store by real column), rows are
-// hidden by moving them into the store of hidden rows. Maps between real and displayed indexes.
+// hidden by taking their cells out of the display into the list of hidden rows. Maps between real and
+// displayed indexes.
 #include "grid/VoGrid/VoGrid.h"
 
 namespace {
@@ -48,7 +49,7 @@ int VOroDavoduRuzu::RealRowIndex(int ARow) const
     if (ARow < 0)
         return -1;
     int lo = 0;
-    int hi = FGridItems.Count();
+    int hi = NumHiddenRows();
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;
         if (hiddenAt(mid)->Idx - mid <= ARow)
@@ -62,7 +63,7 @@ int VOroDavoduRuzu::RealRowIndex(int ARow) const
 int VOroDavoduRuzu::hiddenLowerBound(int ARow) const
 {
     int lo = 0;
-    int hi = FGridItems.Count();
+    int hi = NumHiddenRows();
     while (lo < hi) {
         const int mid = lo + (hi - lo) / 2;
         if (hiddenAt(mid)->Idx < ARow)
@@ -83,14 +84,20 @@ int VOroDavoduRuzu::DisplRowIndex(int ARow) const
     return ARow - hiddenBefore(ARow);
 }
 
-TGridItem* VOroDavoduRuzu::hiddenItem(int ARow) const
+const TGridItem* VOroDavoduRuzu::hiddenItem(int ARow) const
 {
     const int i = hiddenLowerBound(ARow);
-    return i < FGridItems.Count() && hiddenAt(i)->Idx == ARow ? hiddenAt(i) : nullptr;
+    return i < NumHiddenRows() && hiddenAt(i)->Idx == ARow ? hiddenAt(i) : nullptr;
 }
 
-TStringList* VOroDavoduRuzu::GetHiddenRowItems(int ARow) const
+const TGridRowCells* VOroDavoduRuzu::GetHiddenRowItems(int ARow) const
 {
-    TGridItem* item = hiddenItem(ARow);
+    const TGridItem* item = hiddenItem(ARow);
     return item ? &item->Items() : nullptr;
+}
+
+TGridRowCells* VOroDavoduRuzu::GetHiddenRowItems(int ARow)
+{
+    const int i = hiddenLowerBound(ARow);
+    return i < NumHiddenRows() && hiddenAt(i)->Idx == ARow ? &hiddenAt(i)->Items() : nullptr;
 }

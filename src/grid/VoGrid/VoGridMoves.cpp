@@ -6,10 +6,10 @@
 // its old place move up by the block's shown rows, those at or after its new place down again.
 void VOroDavoduRuzu::moveHiddenRowsWithBlock(int from, int count, int to)
 {
-    if (FGridItems.Count() == 0)
+    if (FGridItems.empty())
         return;
     const int realFrom = RealRowIndex(from);
-    for (int i = hiddenLowerBound(realFrom); i < FGridItems.Count(); ++i) {
+    for (int i = hiddenLowerBound(realFrom); i < NumHiddenRows(); ++i) {
         TGridItem* item = hiddenAt(i);
         item->Idx -= std::clamp(item->Idx - i - from, 0, count);
     }
@@ -98,15 +98,8 @@ void VOroDavoduRuzu::ColumnMoved(int FromIndex, int ToIndex)
     }
     const bool real = FNumHidden > 0;
     TBaseGrid::ColumnMoved(real ? from : FromIndex, real ? to : ToIndex);
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TStringList& items = hiddenAt(i)->Items();
-        if (from < items.Count() && to < items.Count()) {
-            const QString text = items.Strings(from);
-            TObject* object = items.Objects(from);
-            items.Delete(from);
-            items.Insert(to, text, object);
-        }
-    }
+    for (TGridItem& item : FGridItems)
+        item.Items().MoveColumn(from, to);
     FSortSettings.Column = followMove(FSortSettings.Column, from, to);
     if (OnColumnMoved)
         OnColumnMoved(this, real ? from : FromIndex, real ? to : ToIndex);

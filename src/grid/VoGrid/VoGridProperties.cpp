@@ -79,7 +79,15 @@ void VOroDavoduRuzu::SetScrollType(TScrollType Value)
     if (Value == FScrollType)
         return;
     FScrollType = Value;
-    FreeScrollControls();
+    if (WindowCreated() && !(ComponentState() & csDesigning)) {
+        if (Value == ssMetro) {
+            CreateScrollControls();
+            SetScrollBars(ssNone);
+        } else if (vscrlctrl) {
+            FreeScrollControls();
+            SetScrollBars(ssBoth);
+        }
+    }
     Invalidate();
 }
 

@@ -83,6 +83,7 @@ void VOroDavoduRuzu::fillCells(bool DoFixed, F text)
     for (int r = r1; r <= r2; ++r)
         for (int c = c1; c <= c2; ++c)
             SetCells(c, r, text(c, r));
+    RecalcFooter();
 }
 
 void VOroDavoduRuzu::TextFill(bool DoFixed, const QString& Txt)
@@ -224,6 +225,30 @@ void VOroDavoduRuzu::AutoSizeRows(bool DoFixedRows, int Padding)
     ApplyScrollBarAlways(true);
 }
 
+// Columns and rows only grow here, each cell measured with its own font and without word wrap.
+void VOroDavoduRuzu::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
+{
+    BeginUpdate();
+    const int firstRow = DoFixedCells ? 0 : FixedRows();
+    for (int c = DoFixedCells ? 0 : FixedCols(); c < ColCount(); ++c) {
+        const int realCol = RealColIndex(c);
+        int widest = SizeGrowOnly ? ColWidths(c) : 0;
+        for (int r = firstRow; r < RowCount(); ++r) {
+            const TPoint g = GetCellGraphicSize(realCol, r);
+            const TSize t = GetCellTextSize(realCol, r, false, false);
+            if (const int w = ClampAutoSize(t.cx + g.X + PaddingX + XYOffset.X, MinColWidth, MaxColWidth);
+                w > widest && !IsXMergedCell(c, r)) {
+                widest = w;
+                SetColWidths(c, w);
+            }
+            if (const int h = ClampAutoSize(t.cy + g.Y + PaddingY + XYOffset.Y, MinRowHeight, MaxRowHeight);
+                h > RowHeights(r) && !IsYMergedCell(c, r))
+                SetRowHeights(r, h);
+        }
+    }
+    EndUpdate();
+}
+
 void VOroDavoduRuzu::SizeRowToLines(int ARow, int Lines, int Extra)
 {
     if (ARow < 0 || ARow >= RowCount())
@@ -326,6 +351,14 @@ void VOroDavoduRuzu::Zoom(int x)
 
 // --- Swaps -----------------------------------------------------------------------------------------------------
 
+void VOroDavoduRuzu::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0 || (ComponentState() & csDesigning))
+        return;
+    for (TFont* font : {&FFixedFont, &FActiveCellFont})
+        font->SetSize(static_cast<int>(std::lround(static_cast<double>(font->Size()) * M / D)));
+}
+
 void VOroDavoduRuzu::SwapColumns(int ACol1, int ACol2)
 {
     const int total = TotalColCount();
@@ -367,6 +400,42 @@ void VOroDavoduRuzu::SwapRows(int ARow1, int ARow2)
             control.Y = control.Y == real1 ? real2 : real1;
     }
     Invalidate();
+}
+
+void VOroDavoduRuzu::SortSwapRows(int ARow1, int ARow2)
+{
+    if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount())
+        return;
+    ++Swaps;
+    if (ARow1 < FSortRowXRef.Count() && ARow2 < FSortRowXRef.Count()) {
+        const int x = FSortRowXRef.GetInteger(ARow1);
+        FSortRowXRef.SetInteger(ARow1, FSortRowXRef.GetInteger(ARow2));
+        FSortRowXRef.SetInteger(ARow2, x);
+    }
+    if (FSortSettings.SingleColumn) {
+        if (FSortSettings.Column >= 0 && FSortSettings.Column < TotalColCount())
+            SwapCells({FSortSettings.Column, ARow1}, {FSortSettings.Column, ARow2});
+        return;
+    }
+    for (int c = 0; c < TotalColCount(); ++c)
+        SwapCells({c, ARow1}, {c, ARow2});
+    if (const int h = RowHeights(ARow1); h != RowHeights(ARow2)) {
+        SetRowHeights(ARow1, RowHeights(ARow2));
+        SetRowHeights(ARow2, h);
+    }
+    if (FMouseActions.DisjunctRowSelect() && FNavigation.MoveRowOnSort) {
+        const int a = RealRowIndex(ARow1);
+        const int b = RealRowIndex(ARow2);
+        FRowSelect.resize(std::max(FRowSelect.size(), static_cast<std::size_t>(std::max(a, b) + 1)));
+        std::swap(FRowSelect[static_cast<std::size_t>(a)], FRowSelect[static_cast<std::size_t>(b)]);
+    }
+    if (FShowModified.Enabled) {
+        const bool modified = RowModified(ARow1);
+        SetRowModified(ARow1, RowModified(ARow2));
+        SetRowModified(ARow2, modified);
+    }
+    if (SortRow == ARow1 || SortRow == ARow2)
+        SortRow = SortRow == ARow1 ? ARow2 : ARow1;
 }
 
 // Raw texts and object slots; the columns are real columns.

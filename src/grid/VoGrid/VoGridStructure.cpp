@@ -119,17 +119,34 @@ void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
         TControlItem& control = FControlList.GetControl(i);
         control.Y -= removedBefore(DisplRowIndex(control.Y));
     }
-    // Item i has Idx - i shown rows before it.
-    const int count = static_cast<int>(rows.size());
-    for (int i = hiddenLowerBound(RealRowIndex(rows.front())); i < FGridItems.Count(); ++i) {
-        TGridItem* item = hiddenAt(i);
-        item->Idx -= removedBefore(item->Idx - i);
-    }
+    hiddenRowsFollowRemoval(rows);
     if (FShowModified.Enabled)
         eraseRows(FModifiedRows, rows);
     eraseRows(FEnabledRows, rows);
     eraseRows(FRowSelect, rows);
     DeleteRowSet(rows);
+    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop);
+    CellsChangedNotify({0, rows.front(), ColCount() - 1, rows.back() + 1});
+}
+
+// Real rows of the hidden rows move up by the removed display rows (ascending) before them.
+void VOroDavoduRuzu::hiddenRowsFollowRemoval(const std::vector<int>& rows)
+{
+    if (FGridItems.empty() || rows.empty())
+        return;
+    auto removedBefore = [&rows](int displayRow) {
+        return static_cast<int>(std::lower_bound(rows.begin(), rows.end(), displayRow) - rows.begin());
+    };
+    // Item i has Idx - i shown rows before it.
+    for (int i = hiddenLowerBound(RealRowIndex(rows.front())); i < NumHiddenRows(); ++i) {
+        TGridItem* item = hiddenAt(i);
+        item->Idx -= removedBefore(item->Idx - i);
+    }
+}
+
+// The counts after Count rows left; the current row stays when it still is a normal row.
+void VOroDavoduRuzu::afterRowsRemoved(int count, int oldRow, int oldTop)
+{
     FMaxRowCount = std::max(FMaxRowCount - count, RowCount());
     NormalRowCount = RowCount();
     const int lastNormal = RowCount() - 1 - FixedFooters;
@@ -139,7 +156,6 @@ void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
     } else if (lastNormal >= FixedRows()) {
         TBaseGrid::SetRow(lastNormal);
     }
-    CellsChangedNotify({0, rows.front(), ColCount() - 1, rows.back() + 1});
 }
 
 void VOroDavoduRuzu::RemoveRows(int RowIndex, int RCount)
@@ -149,9 +165,27 @@ void VOroDavoduRuzu::RemoveRows(int RowIndex, int RCount)
     removeDisplayRows(indexRange(RowIndex, std::min(RCount, RowCount() - RowIndex)));
 }
 
+// The light removal: texts and objects leave without the objects being freed, the heights stay at their
+// indexes, and cell controls, cell properties and the modified and enabled lists are left as they are.
 void VOroDavoduRuzu::RemoveRowsEx(int RowIndex, int RCount)
 {
-    RemoveRows(RowIndex, RCount);
+    if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0)
+        return;
+    const std::vector<int> rows = indexRange(RowIndex, std::min(RCount, RowCount() - RowIndex));
+    const int oldRow = Row();
+    const int oldTop = TopRow();
+    std::vector<int> heights;
+    heights.reserve(static_cast<std::size_t>(RowCount() - RowIndex));
+    for (int r = RowIndex; r < RowCount(); ++r)
+        heights.push_back(RowHeights(r));
+    hiddenRowsFollowRemoval(rows);
+    eraseRows(FRowSelect, rows);
+    DeleteRowSet(rows);
+    for (int r = RowIndex; r < RowCount(); ++r)
+        if (const int h = heights[static_cast<std::size_t>(r - RowIndex)]; RowHeights(r) != h)
+            SetRowHeights(r, h);
+    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop);
+    CellsChangedNotify({0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 
 void VOroDavoduRuzu::RemoveRowsAndProps(int ARow, int ACount)
@@ -172,6 +206,18 @@ void VOroDavoduRuzu::InsertCols(int ColIndex, int CCount)
     const int d = ColIndex < MaxHiddenColumn ? DisplColIndexOf(ColIndex) : ColIndex - FNumHidden;
     TBaseGrid::SetColCount(ColCount() + CCount);
     MoveStoredColumns(total, CCount, ColIndex);
+    // Hidden rows open the same empty columns.
+    for (TGridItem& item : FGridItems) {
+        TGridRowCells& cells = item.Items();
+        for (int c = cells.Count() - 1; c >= ColIndex; --c) {
+            const QString text = cells.Text(c);
+            TObject* object = cells.Object(c);
+            cells.SetText(c + CCount, text);
+            cells.SetObject(c + CCount, object);
+            cells.SetText(c, QString());
+            cells.SetObject(c, nullptr);
+        }
+    }
     for (int i = ColCount() - 1; i >= d + CCount; --i)
         SetColWidths(i, ColWidths(i - CCount));
     for (int i = d; i < std::min(d + CCount, ColCount()); ++i)
@@ -202,6 +248,16 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
             SetColWidths(i, ColWidths(i + 1));
     }
     MoveStoredColumns(ColIndex, CCount, total - CCount);
+    // Hidden rows lose the same columns.
+    for (TGridItem& item : FGridItems) {
+        TGridRowCells& cells = item.Items();
+        for (int c = ColIndex; c < cells.Count(); ++c) {
+            const QString text = cells.Text(c + CCount);
+            TObject* object = cells.Object(c + CCount);
+            cells.SetText(c, text);
+            cells.SetObject(c, object);
+        }
+    }
     int hiddenRemoved = 0;
     for (int c = ColIndex; c < MaxHiddenColumn; ++c) {
         if (c < ColIndex + CCount && !FVisibleCol[c])
@@ -271,11 +327,9 @@ void VOroDavoduRuzu::Clear()
 void VOroDavoduRuzu::ClearAll()
 {
     Clear();
-    for (int i = 0; i < FGridItems.Count(); ++i) {
-        TStringList& items = hiddenAt(i)->Items();
-        for (int c = 0; c < items.Count(); ++c)
-            items.SetString(c, QString());
-    }
+    for (TGridItem& item : FGridItems)
+        for (int c = 0; c < item.Items().Count(); ++c)
+            item.Items().SetText(c, QString());
 }
 
 void VOroDavoduRuzu::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)

@@ -52,8 +52,8 @@ public:
     // ---- text cell file and stream ----
     void SaveToFile(const QString& FileName, bool Unicode = false);
     void LoadFromFile(const QString& FileName);
-    void SaveToStream(QIODevice& Stream);
-    void LoadFromStream(QIODevice& Stream);
+    void SaveToStream(QIODevice& Stream) override;
+    void LoadFromStream(QIODevice& Stream) override;
 
     // ---- binary cell stream ----
     void SaveRectToBinStream(const TGridRect& Rect, QIODevice& Stream);

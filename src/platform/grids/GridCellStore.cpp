@@ -3,6 +3,7 @@
 #include "platform/grids/GridMove.h"
 
 #include <algorithm>
+#include <memory>
 
 void TGridCellStore::SetColCount(int count)
 {
@@ -123,4 +124,72 @@ void TGridCellStore::RemoveRows(const std::vector<int>& rows)
 void TGridCellStore::InsertRows(const std::vector<int>& rows)
 {
     InsertAtIndexes(rows_, rows, [this] { return Row(&pool_); });
+}
+
+std::vector<TGridRowCells> TGridCellStore::TakeCells(const std::vector<int>& rows)
+{
+    std::vector<TGridRowCells> taken;
+    taken.reserve(rows.size());
+    for (int r : rows)
+        taken.push_back(r >= 0 && r < RowCount() ? TGridRowCells(std::move(rows_[r])) : TGridRowCells());
+    return taken;
+}
+
+void TGridCellStore::PutCells(const std::vector<int>& rows, std::vector<TGridRowCells>& cells)
+{
+    for (std::size_t k = 0; k < rows.size() && k < cells.size(); ++k) {
+        if (rows[k] < 0 || rows[k] >= RowCount())
+            continue;
+        Row& row = rows_[rows[k]];
+        row = std::move(cells[k].cells_);
+        if (!row.empty())
+            row.resize(colCount_);
+    }
+}
+
+TGridRowCells& TGridRowCells::operator=(TGridRowCells&& other) noexcept
+{
+    // A vector's own move assignment copies the cells when the memory sources differ; rebuilding it by
+    // move construction takes the source's memory along.
+    if (this != &other) {
+        std::destroy_at(&cells_);
+        std::construct_at(&cells_, std::move(other.cells_));
+    }
+    return *this;
+}
+
+const QString& TGridRowCells::Text(int col) const
+{
+    static const QString empty;
+    return col >= 0 && col < Count() ? cells_[col].text : empty;
+}
+
+TObject* TGridRowCells::Object(int col) const
+{
+    return col >= 0 && col < Count() ? cells_[col].object : nullptr;
+}
+
+TGridCell& TGridRowCells::cell(int col)
+{
+    if (col >= Count())
+        cells_.resize(col + 1);
+    return cells_.at(col);
+}
+
+void TGridRowCells::SetText(int col, const QString& text)
+{
+    if (col >= 0 && !(text.isEmpty() && col >= Count()))
+        cell(col).text = text;
+}
+
+void TGridRowCells::SetObject(int col, TObject* object)
+{
+    if (col >= 0 && !(object == nullptr && col >= Count()))
+        cell(col).object = object;
+}
+
+void TGridRowCells::MoveColumn(int from, int to)
+{
+    if (from != to && from >= 0 && to >= 0 && from < Count() && to < Count())
+        MoveItem(cells_.begin(), from, to);
 }

@@ -5,6 +5,36 @@
 #include <memory_resource>
 #include <vector>
 
+// One stored cell: its text and its object (not owned).
+struct TGridCell {
+    QString text;
+    TObject* object = nullptr;
+};
+
+// The cells of one row taken out of a grid's store, kept as they were until they go back in. Reading past
+// the end answers an empty cell; writing grows the row.
+class TGridRowCells {
+public:
+    TGridRowCells() = default;
+    TGridRowCells(TGridRowCells&&) noexcept = default;
+    // Takes the other's cells over as they are, with the memory they came from (no copy).
+    TGridRowCells& operator=(TGridRowCells&& other) noexcept;
+    int Count() const { return static_cast<int>(cells_.size()); }
+    const QString& Text(int col) const;
+    void SetText(int col, const QString& text);
+    TObject* Object(int col) const;
+    void SetObject(int col, TObject* object);
+    // Moves the cell at From to To; the cells between shift by one. Columns past the end are left alone.
+    void MoveColumn(int from, int to);
+
+private:
+    friend class TGridCellStore;
+    explicit TGridRowCells(std::pmr::vector<TGridCell>&& cells) : cells_(std::move(cells)) {}
+    TGridCell& cell(int col);
+
+    std::pmr::vector<TGridCell> cells_;
+};
+
 class TGridCellStore {
 public:
     int ColCount() const { return colCount_; }
@@ -31,12 +61,13 @@ public:
     void InsertRows(const std::vector<int>& rows);
     // Rows First + k take the former rows First + Order[k]; each row moves whole, its cells untouched.
     void PermuteRows(int first, const std::vector<int>& order);
+    // Hands out the cells of the rows at Rows (ascending), leaving those rows empty in place.
+    std::vector<TGridRowCells> TakeCells(const std::vector<int>& rows);
+    // Moves Cells[k] into the empty row at Rows[k], cut or widened to the column count.
+    void PutCells(const std::vector<int>& rows, std::vector<TGridRowCells>& cells);
 
 private:
-    struct Cell {
-        QString text;
-        TObject* object = nullptr;
-    };
+    using Cell = TGridCell;
     using Row = std::pmr::vector<Cell>;
 
     const Cell* find(int col, int row) const;

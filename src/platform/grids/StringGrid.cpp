@@ -1,6 +1,8 @@
 // TDrawGrid and TStringGrid.
 #include "platform/Grids.h"
 
+#include <algorithm>
+
 void TDrawGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
 {
     if (OnDrawCell)
@@ -50,14 +52,18 @@ void TStringGrid::SetRows(int ARow, const TStringList& Value)
     }
 }
 
-void TStringGrid::StoreRow(int ARow, const TStringList& Value)
+std::vector<TGridRowCells> TStringGrid::TakeRowSet(const std::vector<int>& Rows)
 {
-    if (ARow < 0 || ARow >= RowCount())
-        return;
-    for (int col = 0; col < std::min(Value.Count(), store_.ColCount()); ++col) {
-        store_.SetText(col, ARow, Value[col]);
-        store_.SetObject(col, ARow, Value.Objects(col));
-    }
+    std::vector<int> rows(Rows.begin(), Rows.begin() + std::min<std::size_t>(Rows.size(), std::max(RowCount() - 1, 0)));
+    std::vector<TGridRowCells> cells = store_.TakeCells(rows);
+    DeleteRowSet(rows);
+    return cells;
+}
+
+void TStringGrid::PutRowSet(const std::vector<int>& Rows, std::vector<TGridRowCells>& Cells)
+{
+    InsertRowSet(Rows);
+    store_.PutCells(Rows, Cells);
 }
 
 TStringList TStringGrid::Cols(int ACol) const

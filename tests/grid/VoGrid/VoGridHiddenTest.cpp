@@ -89,10 +89,10 @@ public:
             ASSERT_EQ(g_.IsHiddenRow(r), m.hidden) << step << " real " << r;
             ASSERT_EQ(g_.DisplRowIndex(r), d) << step << " real " << r;
             if (m.hidden) {
-                const TStringList* items = g_.GetHiddenRowItems(r);
+                const TGridRowCells* items = g_.GetHiddenRowItems(r);
                 ASSERT_NE(items, nullptr);
-                ASSERT_EQ((*items)[0], m.id) << step;
-                ASSERT_EQ((*items)[2], QStringLiteral("h") + m.id) << step;
+                ASSERT_EQ(items->Text(0), m.id) << step;
+                ASSERT_EQ(items->Text(2), QStringLiteral("h") + m.id) << step;
                 continue;
             }
             ASSERT_EQ(g_.RealRowIndex(d), r) << step;

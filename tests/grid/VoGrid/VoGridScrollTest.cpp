@@ -1,5 +1,6 @@
 // Thumb positions mapped onto rows, scroll hints, proportional thumbs and drag scrolling.
 #include "VoGridTestGrid.h"
+#include "platform/Forms.h"
 #include "platform/Timers.h"
 
 namespace {
@@ -113,4 +114,19 @@ TEST(VoGridScroll, DraggingNearAnEdgeScrollsOneRowPerTick)
     EXPECT_EQ(g.TopRow(), 10);
     g.DragScrollOver(100, 500, dsDragLeave);
     EXPECT_EQ(g.DragScrollTimer(), nullptr);
+}
+
+TEST(VoGridScroll, MetroStyleSwapsTheScrollBarsForSlimControls)
+{
+    TForm form(nullptr);
+    auto* g = new RecordingGrid(&form);
+    g->SetParent(&form);
+    g->SetScrollType(ssMetro);
+    ASSERT_NE(g->VScrollControl(), nullptr);
+    EXPECT_EQ(g->VScrollControl()->Width(), 6);
+    EXPECT_EQ(g->VScrollControl()->Parent(), g);
+    EXPECT_EQ(g->ScrollBars(), ssNone);
+    g->SetScrollType(ssNormal);
+    EXPECT_EQ(g->VScrollControl(), nullptr);
+    EXPECT_EQ(g->ScrollBars(), ssBoth);
 }

@@ -98,6 +98,14 @@ TEST(VoGridSizing, ZoomSettingsAndSwaps)
     g.Zoom(-2);
     EXPECT_EQ(g.ColWidths(1), w);
 
+    g.FixedFont().SetSize(8);
+    g.ActiveCellFont().SetSize(10);
+    g.ChangeScale(3, 2);
+    EXPECT_EQ(g.FixedFont().Size(), 12);
+    EXPECT_EQ(g.ActiveCellFont().Size(), 15);
+    g.ChangeScale(2, 0);  // no divisor: nothing
+    EXPECT_EQ(g.FixedFont().Size(), 12);
+
     g.SetSelectionColorMixerFactor(150);
     EXPECT_EQ(g.SelectionColorMixerFactor, 100);
     g.SetOptions(g.Options() & ~goEditing);
@@ -120,6 +128,68 @@ TEST(VoGridSizing, ZoomSettingsAndSwaps)
     EXPECT_EQ(g.Cells(2, 3), QStringLiteral("one"));
     EXPECT_EQ(g.ColWidths(1), 90);
     EXPECT_EQ(g.SortSettings().Column, 2);
+}
+
+TEST(VoGridSizing, FillsRecalculateTheFooter)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(5);
+    g.FloatingFooter().SetVisible(true);
+    g.GetCellProperties(1, 4)->CalcType = acSUM;
+    g.TextFill(false, QStringLiteral("2"));
+    EXPECT_EQ(g.Cells(1, 4), QStringLiteral("6.00"));  // rows 1..3, the footer row left out of the fill
+}
+
+TEST(VoGridSizing, AutoSizeCellsOnlyGrows)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.SetCells(1, 1, QStringLiteral("a rather long text for one column"));
+    g.SetCells(2, 2, QStringLiteral("two\rlines"));
+    g.Multilinecells = true;
+    g.SetColWidths(2, 200);
+    const int fixedWidth = g.ColWidths(0);
+    g.AutoSizeCells(false, 4, 2);
+    EXPECT_GT(g.ColWidths(1), g.Canvas().TextWidth(QStringLiteral("a rather long text")));
+    EXPECT_LT(g.ColWidths(2), 200);  // not grow-only: the column takes its widest cell
+    EXPECT_GT(g.RowHeights(2), g.RowHeights(1));
+    EXPECT_EQ(g.ColWidths(0), fixedWidth);
+    const int h = g.RowHeights(2);
+    g.SetCells(2, 2, QStringLiteral("one"));
+    g.AutoSizeCells(false, 4, 2);
+    EXPECT_EQ(g.RowHeights(2), h);
+}
+
+TEST(VoGridSizing, SortSwapCarriesRowStateOrTheSortColumnOnly)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c)
+            g.SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+    g.InitSortXRef();
+    g.ShowModified().Enabled = true;
+    g.SetRowModified(1, true);
+    g.SetRowHeights(1, 35);
+    g.SortRow = 3;
+    g.SortSwapRows(1, 3);
+    EXPECT_EQ(g.Cells(0, 3), QStringLiteral("0,1"));
+    EXPECT_EQ(g.Cells(2, 1), QStringLiteral("2,3"));
+    EXPECT_EQ(g.RowHeights(3), 35);
+    EXPECT_TRUE(g.RowModified(3));
+    EXPECT_FALSE(g.RowModified(1));
+    EXPECT_EQ(g.SortRowXRef().GetInteger(1), 3);
+    EXPECT_EQ(g.SortRow, 1);
+    EXPECT_EQ(g.Swaps, 1);
+
+    g.SortSettings().SingleColumn = true;
+    g.SortSettings().Column = 2;
+    g.SortSwapRows(1, 2);
+    EXPECT_EQ(g.Cells(2, 1), QStringLiteral("2,2"));
+    EXPECT_EQ(g.Cells(0, 1), QStringLiteral("0,3"));  // the other columns stay
 }
 
 TEST(VoGridSizing, AutoDeleteClearsTheOnlyNormalRowAndReports)

@@ -51,6 +51,33 @@ TEST(VoGridStructure, RowsCarryHiddenColumnsPropertiesHeightsAndHiddenRows)
     EXPECT_EQ(column(g, 0), (QStringList{"0,0", "", "", "", "0,1", "0,4", "0,5", "0,6", "0,7", "0,8", "0,9"}));
 }
 
+// The light removal leaves the cell objects to the caller and the heights at their indexes.
+TEST(VoGridStructure, LightRemovalKeepsObjectsAndHeightsInPlace)
+{
+    RecordingGrid g;
+    fill(g, 3, 8);
+    TObject kept;  // a raw slot: freeing it would be a fault the sanitizer reports
+    g.SetGridObject(1, 3, &kept);
+    g.SetRowHeights(4, 40);
+    g.HideRow(6);
+    g.MouseActions().SetDisjunctRowSelect(true);
+    g.SetRowSelect(5, true);
+    std::vector<TGridRect> changed;
+    g.OnCellsChanged = [&](TObject*, const TGridRect& r) { changed.push_back(r); };
+
+    g.RemoveRowsEx(2, 2);
+    EXPECT_EQ(g.RowCount(), 5);
+    EXPECT_EQ(g.Cells(0, 2), QStringLiteral("0,4"));
+    EXPECT_EQ(g.RowHeights(4), 40);  // the height stayed at its index
+    EXPECT_EQ(g.RowHeights(2), g.DefaultRowHeight());
+    EXPECT_TRUE(g.RowSelect(3));    // was row 5
+    EXPECT_TRUE(g.IsHiddenRow(4));  // was real row 6
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_EQ(changed[0], (TGridRect{0, 2, 2, 4}));
+    g.UnHideRowsAll();
+    EXPECT_EQ(column(g, 0), (QStringList{"0,0", "0,1", "0,4", "0,5", "0,6", "0,7"}));
+}
+
 TEST(VoGridStructure, RemovingTheLastNormalRowMovesTheCurrentRowUp)
 {
     RecordingGrid g;
@@ -115,6 +142,24 @@ TEST(VoGridStructure, ColumnsMoveWithTheirWidthsAndHiddenFlags)
     EXPECT_EQ(g.Cells(0, 1), QStringLiteral("0,1 - 3,1"));
     EXPECT_EQ(g.Cells(0, 0), QStringLiteral("0,0"));  // fixed row left alone
     EXPECT_EQ(g.ColCount(), 3);
+}
+
+TEST(VoGridStructure, HiddenRowsTakePartInColumnInsertsAndRemovals)
+{
+    RecordingGrid g;
+    fill(g, 5, 4);
+    g.HideRow(2);
+    g.InsertCols(1, 2);
+    g.RemoveCols(4, 1);  // the former column 2
+    g.UnHideRow(2);
+    for (int r : {1, 2}) {
+        QStringList row;
+        for (int c = 0; c < g.ColCount(); ++c)
+            row << g.Cells(c, r);
+        EXPECT_EQ(row, (QStringList{QStringLiteral("0,%1").arg(r), "", "", QStringLiteral("1,%1").arg(r),
+                                    QStringLiteral("3,%1").arg(r), QStringLiteral("4,%1").arg(r)}))
+            << "row " << r;
+    }
 }
 
 TEST(VoGridStructure, DuplicatesCompareWithCaseOnlyWhenAsked)

@@ -52,6 +52,20 @@ TEST(GridTextFile, EveryOddTextRoundTripsThroughFileAndStream)
         EXPECT_EQ(target.grid.Cells(1, static_cast<int>(i)), texts[i]) << "stream row " << i;
 }
 
+TEST(GridTextFile, AssignedCellsTravelThroughTheStream)
+{
+    IOGrid source(3, 4);
+    source.fill({{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}, {"j", "k", "l"}});
+    source.grid.SetColWidths(2, 90);
+    IOGrid target(6, 2);
+    target.io();  // the library is installed
+    target.grid.AssignCells(source.grid);
+    EXPECT_EQ(target.grid.ColCount(), 3);
+    EXPECT_EQ(target.grid.RowCount(), 4);
+    EXPECT_EQ(target.grid.ColWidths(2), 90);
+    EXPECT_EQ(target.cells(0, 0, 2, 3), QStringLiteral("a|b|c;d|e|f;g|h|i;j|k|l;"));
+}
+
 TEST(GridTextFile, WritesTheClassicLinesAndLoadsClassicFilesAsBefore)
 {
     IOGrid g(4, 4);
