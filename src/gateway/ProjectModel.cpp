@@ -104,13 +104,20 @@ public:
     QString Get(const char* value)
     {
         uint32_t hash = 2166136261u;
+        unsigned bits = 0;
         size_t length = 0;
-        for (; value[length]; ++length)
-            hash = (hash ^ static_cast<unsigned char>(value[length])) * 16777619u;
+        for (; value[length]; ++length) {
+            const auto c = static_cast<unsigned char>(value[length]);
+            hash = (hash ^ c) * 16777619u;
+            bits |= c;
+        }
         TSlot& slot = slots_[hash % Slot_Count];
         const std::string_view text(value, length);
-        if (!slot.Filled || slot.Key != text)
-            slot = {text, QString::fromUtf8(value, static_cast<qsizetype>(length)), true};
+        if (!slot.Filled || slot.Key != text) {
+            // ASCII, as nearly every value is, widens without the UTF-8 decoder.
+            const auto size = static_cast<qsizetype>(length);
+            slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
+        }
         return slot.Value;
     }
 
@@ -124,19 +131,24 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
-// The attributes of one row element.
+// The attributes of one row element, into a new row at the end of rows. The files list a row's
+// attributes in the table's order, so each name is first compared with the one after the last found.
 template <typename Row, size_t N>
-Row Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+void Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values,
+              std::vector<Row>& rows)
 {
-    Row row;
-    element.VisitAttributes([&row, &attributes, &values](const char* name, const char* value) {
-        for (const TAttribute<Row>& known : attributes)
+    Row& row = rows.emplace_back();
+    size_t next = 0;
+    element.VisitAttributes([&](const char* name, const char* value) {
+        for (size_t k = 0; k < N; ++k) {
+            const TAttribute<Row>& known = attributes[(next + k) % N];
             if (Same_Name(name, known.Name)) {
                 row.*known.Member = values.Get(value);
+                next = (next + k + 1) % N;
                 break;
             }
+        }
     });
-    return row;
 }
 
 template <typename Row, size_t N>
@@ -148,7 +160,7 @@ std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attribu
         ++count;
     rows.reserve(count);
     for (const XmlNode element : table.Elements())
-        rows.push_back(Read_Row(element, attributes, values));
+        Read_Row(element, attributes, values, rows);
     return rows;
 }
 

@@ -97,21 +97,26 @@ QString Escaped(const QString& text)
 std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int64_t length)
 {
     struct Entry {
-        const char16_t* Type;
-        const char* DataType;
+        QStringView Type;
+        QString DataType;
         int BitLen;
     };
-    static constexpr Entry Types[] = {
-        {u"BOOL", "BIT", 1},     {u"INT8", "SINT", 8},     {u"INT16", "INT", 16},   {u"INT32", "DINT", 32},
-        {u"UINT8", "USINT", 8},  {u"UINT16", "UINT", 16},  {u"UINT32", "UDINT", 32}, {u"FLOAT32", "REAL", 32},
+    static const Entry Types[] = {
+        {u"BOOL", QStringLiteral("BIT"), 1},      {u"INT8", QStringLiteral("SINT"), 8},
+        {u"INT16", QStringLiteral("INT"), 16},    {u"INT32", QStringLiteral("DINT"), 32},
+        {u"UINT8", QStringLiteral("USINT"), 8},   {u"UINT16", QStringLiteral("UINT"), 16},
+        {u"UINT32", QStringLiteral("UDINT"), 32}, {u"FLOAT32", QStringLiteral("REAL"), 32},
+    };
+    const auto same = [](QStringView key, QStringView name) {
+        return key.size() == name.size() && key.compare(name, Qt::CaseInsensitive) == 0;
     };
     const QStringView key = QStringView(type).trimmed();
-    if (key.compare(u"STRING", Qt::CaseInsensitive) == 0)
+    if (same(key, u"STRING"))
         return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
     for (const Entry& entry : Types)
-        if (key.compare(QStringView(entry.Type), Qt::CaseInsensitive) == 0)
-            return {QString::fromLatin1(entry.DataType), entry.BitLen};
-    return {QStringLiteral("BIT"), 1};
+        if (same(key, entry.Type))
+            return {entry.DataType, entry.BitLen};
+    return {Types[0].DataType, 1};
 }
 
 QString TEtherCAT_ESI_File::Format_Three_Digits(int number)
@@ -193,47 +198,42 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
     return address;
 }
 
-void TEtherCAT_ESI_File::Append(QStringView text)
+void TEtherCAT_ESI_File::Append(std::initializer_list<QStringView> pieces)
 {
-    // Almost all of the file is ASCII: it is narrowed in one pass, and text with any other character
-    // goes through the UTF-8 encoder instead.
+    // Almost all of the file is ASCII: the pieces are narrowed in one pass after one resize, and when
+    // one holds any other character they all go through the UTF-8 encoder instead.
+    qsizetype size = 0;
+    for (const QStringView piece : pieces)
+        size += piece.size();
     const qsizetype at = Text.size();
-    Text.resize(at + text.size());
+    Text.resize(at + size);
     char* out = Text.data() + at;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            Text.truncate(at);
-            Text.append(text.toUtf8());
-            return;
+    for (const QStringView piece : pieces)
+        for (const QChar c : piece) {
+            if (c.unicode() >= 0x80) {
+                Text.truncate(at);
+                for (const QStringView text : pieces)
+                    Text.append(text.toUtf8());
+                return;
+            }
+            *out++ = static_cast<char>(c.unicode());
         }
-        *out++ = static_cast<char>(c.unicode());
-    }
 }
 
-void TEtherCAT_ESI_File::Indent(int level)
+QStringView TEtherCAT_ESI_File::Indent(int level)
 {
-    static constexpr char Spaces[] = "                ";
-    Text.append(Spaces, std::min<qsizetype>(2 * level, sizeof Spaces - 1));
+    static constexpr char16_t Spaces[] = u"                ";
+    return QStringView(Spaces, std::min<qsizetype>(2 * level, std::size(Spaces) - 1));
 }
 
 void TEtherCAT_ESI_File::Add(int level, QStringView text)
 {
-    Indent(level);
-    Append(text);
-    Text.append("\r\n", 2);
+    Append({Indent(level), text, u"\r\n"});
 }
 
 void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView content, QStringView attributes)
 {
-    Indent(level);
-    Text.append('<');
-    Append(name);
-    Append(attributes);
-    Text.append('>');
-    Append(content);
-    Text.append("</");
-    Append(name);
-    Text.append(">\r\n", 3);
+    Append({Indent(level), u"<", name, attributes, u">", content, u"</", name, u">\r\n"});
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
@@ -268,13 +268,13 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
             bits = 8;
         } else if (v == count - 1 || rules[v + 1].DataType != u"BIT") {
             // pads the byte that the run of bits leaves open
-            Append(QStringLiteral("\t\t\t\t\t<Entry>\r\n"
+            Append({QStringLiteral("\t\t\t\t\t<Entry>\r\n"
                                        "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
                                        "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
                                        "\t\t\t\t\t\t<BitLen>%1</BitLen>\r\n"
                                        "\t\t\t\t\t</Entry>\r\n"
                                        "\r\n")
-                            .arg(bits));
+                        .arg(bits)});
             bits = 8;
         }
         if (v % 16 == 15)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -47,9 +48,9 @@ private:
     static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
     // The outputs sync manager's address; process data that does not fit raises EProject_Error.
     int64_t Outputs_Address() const;
-    // Appends the text in UTF-8.
-    void Append(QStringView text);
-    void Indent(int level);
+    // Appends the pieces in UTF-8.
+    void Append(std::initializer_list<QStringView> pieces);
+    static QStringView Indent(int level);
     void Add(int level, QStringView text);
     void Add_Element(int level, QStringView name, QStringView content, QStringView attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);

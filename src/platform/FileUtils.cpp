@@ -6,7 +6,9 @@
 #include <QStringDecoder>
 #include <QTemporaryFile>
 #include <QUuid>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -17,6 +19,14 @@ QStringList entries(const QString& folder, const QStringList& patterns, QDir::Fi
     dir.setFilter(filters | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     return dir.entryList();
+}
+
+// Renames from over to, replacing a file there in one step; false (and nothing changed) on failure.
+bool replaceFile(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
+    return !error;
 }
 
 } // namespace
@@ -102,6 +112,15 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
     };
     for (size_t i = 0; i < files.size(); ++i) {
         const QString& path = files[i].first;
+        // The last file takes its old one's place in one rename: nothing after it can fail.
+        if (i + 1 == files.size()) {
+            if (!replaceFile(temporaries[i]->fileName(), path)) {
+                undo();
+                return path;
+            }
+            temporaries[i]->setAutoRemove(false);
+            break;
+        }
         QString backup;
         if (QFileInfo::exists(path)) {
             backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);

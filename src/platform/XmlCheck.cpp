@@ -1,6 +1,7 @@
 #include "platform/XmlCheck.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -172,7 +173,7 @@ public:
 
     std::optional<XmlFault> Run()
     {
-        if (auto fault = topLevel())
+        if (auto fault = TopLevel())
             return fault;
         for (pugi::xml_node node = doc_.first_child(); node; node = NextInTree(node, doc_))
             if (auto fault = check(node))
@@ -180,21 +181,8 @@ public:
         return std::nullopt;
     }
 
-private:
-    static XmlFault faultAt(pugi::xml_node node, pugi::xml_parse_status code, const char* message)
-    {
-        return {code, node.offset_debug(), message};
-    }
-
-    // A fault at `at`, a character of the node's text: in place in the parsed buffer while unchanged.
-    static XmlFault faultAt(pugi::xml_node node, const char* at, pugi::xml_parse_status code, const char* message)
-    {
-        const char* start = node.type() == pugi::node_element ? node.name() : node.value();
-        return {code, node.offset_debug() + (at - start), message};
-    }
-
     // One root element, no text beside it, at most one document type before it (then dropped).
-    std::optional<XmlFault> topLevel()
+    std::optional<XmlFault> TopLevel()
     {
         pugi::xml_node root;
         pugi::xml_node doctype;
@@ -221,6 +209,19 @@ private:
             return XmlFault{pugi::status_no_document_element, 0, "No document element found"};
         doc_.remove_child(doctype);
         return std::nullopt;
+    }
+
+private:
+    static XmlFault faultAt(pugi::xml_node node, pugi::xml_parse_status code, const char* message)
+    {
+        return {code, node.offset_debug(), message};
+    }
+
+    // A fault at `at`, a character of the node's text: in place in the parsed buffer while unchanged.
+    static XmlFault faultAt(pugi::xml_node node, const char* at, pugi::xml_parse_status code, const char* message)
+    {
+        const char* start = node.type() == pugi::node_element ? node.name() : node.value();
+        return {code, node.offset_debug() + (at - start), message};
     }
 
     std::optional<XmlFault> check(pugi::xml_node node)
@@ -328,6 +329,108 @@ private:
     std::string decoded_;
 };
 
+// The bytes a markup scan stops at: white space ends names and is skipped between them; a stop byte
+// ends a name (and a NUL the text).
+enum MarkupClass : uint8_t { mcName, mcSpace, mcStop };
+
+constexpr std::array<MarkupClass, 256> markupClasses()
+{
+    std::array<MarkupClass, 256> classes{};
+    for (const char c : {' ', '\t', '\r', '\n'})
+        classes[static_cast<unsigned char>(c)] = mcSpace;
+    for (const char c : {'\0', '=', '/', '>', '<', '"', '\''})
+        classes[static_cast<unsigned char>(c)] = mcStop;
+    return classes;
+}
+constexpr std::array<MarkupClass, 256> Markup_Class = markupClasses();
+
+// Reads the markup of the bytes (before the parse changes them) far enough to tell that the tree check
+// would find nothing in it: true when each start tag's attribute values hold no "<" and its attribute
+// names differ, and no comment holds "--" or ends with "-". False on a fault and on markup it doesn't
+// follow (a document type, CDATA, more than a few attributes), which the tree check then decides. The
+// bytes hold no NUL and are followed by one.
+class MarkupScan {
+public:
+    explicit MarkupScan(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+
+    bool Plain()
+    {
+        while ((p_ = static_cast<const char*>(std::memchr(p_, '<', size_t(end_ - p_)))) != nullptr) {
+            ++p_;
+            const bool plain = *p_ == '/'   ? skipPast(">")
+                               : *p_ == '?' ? (++p_, skipPast("?>"))
+                               : *p_ == '!' ? comment()
+                                            : startTag();
+            if (!plain)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    bool skipPast(std::string_view mark)
+    {
+        const size_t at = std::string_view(p_, size_t(end_ - p_)).find(mark);
+        if (at == std::string_view::npos)
+            return false;
+        p_ += at + mark.size();
+        return true;
+    }
+
+    // At "!": a comment's first "--" must be its end.
+    bool comment()
+    {
+        if (std::string_view(p_, size_t(end_ - p_)).substr(0, 3) != "!--")
+            return false;
+        p_ += 3;
+        return skipPast("--") && *p_ == '>';
+    }
+
+    MarkupClass skip(MarkupClass what)
+    {
+        MarkupClass c;
+        while ((c = Markup_Class[static_cast<unsigned char>(*p_)]) == what)
+            ++p_;
+        return c;
+    }
+
+    bool startTag()
+    {
+        skip(mcName);
+        size_t count = 0;
+        for (;;) {
+            skip(mcSpace);
+            if (*p_ == '>')
+                return true;
+            if (*p_ == '/')
+                return *++p_ == '>';
+            const char* name = p_;
+            skip(mcName);
+            const std::string_view attribute(name, size_t(p_ - name));
+            skip(mcSpace);
+            if (*p_ != '=')
+                return false;
+            ++p_;
+            skip(mcSpace);
+            const char quote = *p_;
+            if (quote != '"' && quote != '\'')
+                return false;
+            while (*++p_ != quote)
+                if (*p_ == '<' || *p_ == '\0')
+                    return false;
+            ++p_;
+            if (count == names_.size() ||
+                std::find(names_.begin(), names_.begin() + count, attribute) != names_.begin() + count)
+                return false;
+            names_[count++] = attribute;
+        }
+    }
+
+    const char* p_;
+    const char* const end_;
+    std::array<std::string_view, 16> names_;
+};
+
 bool isNameStart(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
@@ -342,8 +445,10 @@ bool isNameChar(unsigned char c)
 
 TXmlBytesScan ScanXmlBytes(std::string_view bytes)
 {
-    return {firstBadChar(bytes), bytes.find('&') != std::string_view::npos,
-            bytes.find("]]>") != std::string_view::npos};
+    TXmlBytesScan scan{firstBadChar(bytes), bytes.find('&') != std::string_view::npos,
+                       bytes.find("]]>") != std::string_view::npos};
+    scan.PlainMarkup = scan.FirstBadChar < 0 && !scan.References && !scan.CdataEnd && MarkupScan(bytes).Plain();
+    return scan;
 }
 
 std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const TXmlBytesScan& scan, pugi::xml_encoding encoding)
@@ -352,7 +457,8 @@ std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const TXmlBytesScan
         return TreeCheck(doc, true, true, true).Run();
     if (scan.FirstBadChar >= 0)
         return XmlFault{pugi::status_bad_pcdata, scan.FirstBadChar, "Character not allowed in XML"};
-    return TreeCheck(doc, false, scan.References, scan.CdataEnd).Run();
+    TreeCheck check(doc, false, scan.References, scan.CdataEnd);
+    return scan.PlainMarkup ? check.TopLevel() : check.Run();
 }
 
 pugi::xml_node NextInTree(pugi::xml_node node, pugi::xml_node top, bool enter)

@@ -24,7 +24,9 @@ struct TXmlBytesScan {
     std::ptrdiff_t FirstBadChar = -1;  // offset of the first byte that doesn't start an allowed UTF-8 character
     bool References = true;            // an "&" is there
     bool CdataEnd = true;              // a "]]>" is there
+    bool PlainMarkup = false;          // UTF-8 markup whose attributes and comments need no look in the tree
 };
+// The bytes must be followed by a NUL.
 TXmlBytesScan ScanXmlBytes(std::string_view bytes);
 
 // Completes a parse made with XmlParseOptions: checks the characters (in the bytes' scan when the parser

@@ -77,8 +77,8 @@ TEST_F(ProjectModel, FilesAreReadAsTheyStand)
     Write(File_EtherCAT_Slave, QStringLiteral("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Master_To_Slave>"
                                               "<row Name=\"a\"/><!--c--><other Enable=\"Y\"/></EtherCAT_Master_To_Slave>"
                                               "</EtherCAT_Slave_Variables></EtherCAT_Slave>"));
-    Write(File_DNETM_DefOff, QStringLiteral("<Define_Offset><Nodo_DNET><ByteOUT><row/></ByteOUT></Nodo_DNET>"
-                                            "<x/></Define_Offset>"));
+    Write(File_DNETM_DefOff, QStringLiteral("<Define_Offset><Nodo_DNET><ByteOUT><row/><row Mnemonic=\"m\" x=\"1\" "
+                                            "Offset=\"3\"/></ByteOUT></Nodo_DNET><x/></Define_Offset>"));
     const TProject_Model model = Read_Project_Model();
     ASSERT_TRUE(model.ParGen);
     EXPECT_EQ((*model.ParGen)[pg_Ethernet_IP1 + 3], std::nullopt);
@@ -95,7 +95,9 @@ TEST_F(ProjectModel, FilesAreReadAsTheyStand)
 
     ASSERT_EQ(model.DefOff->Nodes.size(), 2u);
     EXPECT_FALSE(model.DefOff->Nodes[0].Byte_In);
-    EXPECT_EQ(model.DefOff->Nodes[0].Byte_Out, std::vector<TDefOff_Byte>{TDefOff_Byte{}});
+    EXPECT_EQ(model.DefOff->Nodes[0].Byte_Out,
+              (std::vector<TDefOff_Byte>{TDefOff_Byte{}, TDefOff_Byte{QStringLiteral("3"), QStringLiteral("m")}}))
+        << "attributes in any order, unknown ones skipped";
     EXPECT_FALSE(model.DefOff->Nodes[1].Byte_Out);
 }
 

@@ -191,6 +191,9 @@ TEST_F(XmlDocumentTest, RefusesFilesThatAreNotWellFormed)
         {"comment ending in -", "<a><!-- a ---></a>", 1},
         {"document type after the root", "<a/><!DOCTYPE a>", 1},
         {"unclosed element", "<a>\n<b>\n</a>", 3},
+        {"< after > in an attribute", "<!-- c --><a>\n<b c=\"x>y<z\"/></a>", 2},
+        {"duplicate after markup holding <", "<?p <b a='1' a='1'?><a><!-- <c d='<'> -->\n<b x=\"1\" y='2' x=\"3\"/></a>", 2},
+        {"-- in a comment after the root", "<a/>\n<!-- a -- b -->", 2},
     };
     ASSERT_TRUE(write("good.xml", "<a/>"));
     XmlDocument doc;
@@ -222,6 +225,7 @@ TEST_F(XmlDocumentTest, DecodesReferencesAndAcceptsWhatXmlAllows)
         // UTF-16 with a byte-order mark; text up to the file's last byte
         {QByteArray("\xff\xfe<\0a\0 \0b\0=\0'\0\xe9\0'\0>\0x\0y\0<\0/\0a\0>\0", 32), "xy", "\u00e9"},
         {"<a b=''>text to the end</a>", "text to the end", ""},
+        {"<?p <b a='<' a=''?><a><!-- <c d='<' d=''> --><c x=\"1\" y='a>b/c\"' z = \"'\"/></a>", "", {}},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(write("ok.xml", c.bytes));
