@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridSearchPanel.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "platform/Forms.h"
@@ -81,6 +82,8 @@ void VOroDavoduRuzu::KeyDownMessageHandler(TMessage& Message)
         SetOptions(Options() | goEditing);
         ShowInplaceEdit();
     }
+    if (key == 'F' && (shift & ssCtrl) && FSearchFooter->Visible() && FSearchPanel)
+        FSearchPanel->Edit().SetFocus();
     if (enterOrF2 && (Options() & goEditing) && !IsEditable(realCol, Row())) {
         consume();
         return;

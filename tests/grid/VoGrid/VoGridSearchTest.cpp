@@ -1,6 +1,7 @@
 // Finding and replacing in the string grid, the type-ahead look-up, highlight tags, the cell checker and the
 // search panel's actions.
 #include "VoGridTestGrid.h"
+#include "grid/VoGrid/VoGridEditFixture.h"
 
 #include "grid/base/vsgcheck.h"
 #include "platform/Buttons.h"
@@ -235,4 +236,16 @@ TEST(VoGridSearch, SearchBarMirrorsItsLayoutRightToLeft)
     bar.LayoutControls();
     EXPECT_EQ(bar.FindNextButton().Left(), 600 - 90 - 140);
     EXPECT_EQ(bar.MatchCaseBox().Left(), 600 - bar.MatchCaseBox().Width() - 330);
+}
+
+TEST(VoGridSearch, CtrlFFocusesTheSearchBoxOnlyWhenTheSearchBarShows)
+{
+    EditFixture f;
+    SendKey(*f.grid, 'F', ssCtrl);
+    EXPECT_TRUE(f.grid->Focused());
+    f.grid->SearchFooter().SetVisible(true);
+    f.grid->SetFocus();
+    ASSERT_TRUE(f.grid->Focused());
+    SendKey(*f.grid, 'F', ssCtrl);
+    EXPECT_TRUE(f.grid->SearchPanel()->Edit().Focused());
 }
