@@ -1561,6 +1561,10 @@ private:
     void gridTimer();
     void repaintBlinkingCells();
     void syncSelection();
+    // Whether the fixed-cell edit mode of a fixed cell (its fixed row first, then its fixed column) is Mode.
+    bool fixedCellEditsOn(const TGridCoord& cell, TGridFixedCellEdit Mode) const;
+    // A left press that opens the fixed-cell editor; true when the press is used up.
+    bool fixedCellPress(const TGridCoord& cell, int X, int Y);
     void focusArrived();
     bool canEditOnFocus(int RealC);
     void repaintMergedCurrentCell();

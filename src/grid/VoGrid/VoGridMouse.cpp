@@ -10,6 +10,8 @@ namespace {
 constexpr int FixedSizingMargin = 2;
 // How close to the bottom edge a header drag scrolls on.
 constexpr int DragScrollEdge = 4;
+// How far inside a sizable fixed cell's edges a press must lie to edit it.
+constexpr int FixedEditSizingMargin = 4;
 }  // namespace
 
 void VOroDavoduRuzu::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -35,7 +37,33 @@ void VOroDavoduRuzu::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     FEditStart = false;
     if ((Shift & ssShift) && SelectionRectangle)
         Invalidate();
+    if (Button == TMouseButton::mbLeft && fixedCellPress(cell, X, Y))
+        return;
     syncSelection();
+}
+
+bool VOroDavoduRuzu::fixedCellEditsOn(const TGridCoord& cell, TGridFixedCellEdit Mode) const
+{
+    if (cell.X < 0 || cell.Y < 0)
+        return false;
+    if (cell.Y < FixedRows() && FMouseActions.FixedRowsEdit != fceNone)
+        return FMouseActions.FixedRowsEdit == Mode;
+    return cell.X < FixedCols() && FMouseActions.FixedColsEdit == Mode;
+}
+
+bool VOroDavoduRuzu::fixedCellPress(const TGridCoord& cell, int X, int Y)
+{
+    if (!fixedCellEditsOn(cell, fceLeftClick))
+        return false;
+    // With sizing on, a press near a border sizes rather than edits.
+    const bool inFixedRow = cell.Y < FixedRows() && FMouseActions.FixedRowsEdit != fceNone;
+    const bool sizing = Options() & (inFixedRow ? goColSizing : goRowSizing);
+    const TRect r = CellRect(cell.X, cell.Y);
+    const int m = FixedEditSizingMargin;
+    if (sizing && (X <= r.Left + m || X >= r.Right - m || Y <= r.Top + m || Y >= r.Bottom - m))
+        return true;
+    ShowFixedCellEditor(cell.X, cell.Y);
+    return true;
 }
 
 void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)

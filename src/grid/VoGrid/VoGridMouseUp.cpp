@@ -306,6 +306,8 @@ void VOroDavoduRuzu::DblClickHandler(TMessage& Message)
         ShowInplaceEdit();
     }
     FForceSel = false;
+    if (fixedCellEditsOn(cell, fceDblClick))
+        ShowFixedCellEditor(cell.X, cell.Y);
 }
 
 void VOroDavoduRuzu::RightButtonDownHandler(TMessage& Message)

@@ -192,3 +192,33 @@ TEST(VoGridCellControls, PlacedOverVisibleCellsAndHiddenOtherwise)
     f.grid->SetCellControls(2, 3, nullptr);
     panel.SetParent(nullptr);
 }
+
+TEST(VoGridFixedCellEditor, OpensByTheMouseAsTheFixedEditModesSay)
+{
+    EditFixture f;
+    const auto shown = [&] { return f.grid->FixedCellEdit() && f.grid->FixedCellEdit()->Visible(); };
+    const auto middle = [&](int c, int r) {
+        const TRect cell = f.grid->CellRect(c, r);
+        return TPoint{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+    };
+    SendClick(*f.grid, middle(2, 0));
+    EXPECT_FALSE(shown()) << "no fixed edit mode";
+
+    f.grid->MouseActions().FixedRowsEdit = fceLeftClick;
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    SendClick(*f.grid, {f.grid->CellRect(2, 0).Left + 3, middle(2, 0).Y});
+    EXPECT_FALSE(shown()) << "a press near a sizable border";
+    SendClick(*f.grid, middle(2, 0));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(f.grid->FixedCellEdit()->Col, 2);
+    f.other->SetFocus();
+    ASSERT_FALSE(shown());
+
+    f.grid->MouseActions().FixedRowsEdit = fceNone;
+    f.grid->MouseActions().FixedColsEdit = fceDblClick;
+    SendClick(*f.grid, middle(0, 2));
+    EXPECT_FALSE(shown()) << "a single click with the double-click mode";
+    SendMouse(*f.grid, TMouseAction::DblClick, TMouseButton::mbLeft, middle(0, 2));
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(f.grid->FixedCellEdit()->Row, 2);
+}
