@@ -118,4 +118,16 @@ inline void PrintRatio(const char* what, double ours, double theirs)
     std::printf("%-34s %12.4f %14.4f %8.2f\n", what, ours, theirs, theirs > 0 ? ours / theirs : 0.0);
 }
 
+// The main of a benchmark program: offscreen, the registered benchmarks, then the side-by-side ratios.
+inline int RunThenPrintRatios(int argc, char** argv, void (*printRatios)())
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    printRatios();
+    return 0;
+}
+
 } // namespace side_by_side

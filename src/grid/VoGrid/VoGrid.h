@@ -1852,6 +1852,8 @@ public:
         return FDropDowns.get();
     }
     static bool IsDropDownEditor(TEditorType Type) { return Type >= edTrackbarDropDown && Type <= edVoGridDropDown; }
+    // The types the plain text editor edits (edValidChars, which also uses it, is not counted).
+    static bool IsTextEditor(TEditorType Type);
     // Handlers the grid attaches to its drop-down editors.
     void DropDownHeaderButtonClick(int ButtonIndex);
     void DropDownFooterButtonClick(int ButtonIndex);

@@ -3,27 +3,6 @@
 // cell leaves the current cell where it was.
 #include "grid/VoGrid/VoGrid.h"
 
-namespace {
-bool isTextEditor(TEditorType type)
-{
-    switch (type) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edCapital:
-    case edMixedCase:
-    case edPassword:
-    case edLowerCase:
-    case edUpperCase:
-    case edPositiveFloat:
-        return true;
-    default:
-        return false;
-    }
-}
-}  // namespace
-
 // --- Column functions --------------------------------------------------------------------------
 
 int VOroDavoduRuzu::FirstNavigableCol()
@@ -130,7 +109,7 @@ void VOroDavoduRuzu::AdvanceAfterEnter(int ACol, int ARow, bool OpenEditor, bool
         } else {
             TEditorType startType = DefaultEditor;
             QueryEditorType(RealColIndex(startCol), startRow, startType);
-            if (!isTextEditor(startType))
+            if (!IsTextEditor(startType))
                 HideInplaceEdit();
         }
     }

@@ -63,10 +63,9 @@ TDateTime nowDateTime()
 }
 }  // namespace
 
-// The text types, and the drop-down types whose editor is not made.
-bool VOroDavoduRuzu::servedByTextEditor(TEditorType type)
+bool VOroDavoduRuzu::IsTextEditor(TEditorType Type)
 {
-    switch (type) {
+    switch (Type) {
     case edNormal:
     case edNumeric:
     case edPositiveNumeric:
@@ -76,12 +75,17 @@ bool VOroDavoduRuzu::servedByTextEditor(TEditorType type)
     case edPassword:
     case edLowerCase:
     case edUpperCase:
-    case edValidChars:
     case edPositiveFloat:
         return true;
     default:
-        return IsDropDownEditor(type) && !dropDownBuilt(type);
+        return false;
     }
+}
+
+// The text types, and the drop-down types whose editor is not made.
+bool VOroDavoduRuzu::servedByTextEditor(TEditorType type)
+{
+    return IsTextEditor(type) || type == edValidChars || (IsDropDownEditor(type) && !dropDownBuilt(type));
 }
 
 void VOroDavoduRuzu::editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA)
