@@ -106,11 +106,12 @@ std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSepar
 
 bool Load_Project_File(XmlDocument& doc, const QString& path)
 {
+    // Only a load that fails asks whether the file is there at all.
+    if (doc.Load(path))
+        return true;
     if (!FileExists(path))
         return false;
-    if (!doc.Load(path))
-        throw EProject_Error(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), doc.LastError().Message));
-    return true;
+    throw EProject_Error(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), doc.LastError().Message));
 }
 
 XmlNode Project_Root(const XmlDocument& doc, const QString& path)

@@ -10,19 +10,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 #include <initializer_list>
+#include <tuple>
 
-static QString Read_Device_Icon_Hex()
+static QByteArray Read_Device_Icon_Hex()
 {
     Q_INIT_RESOURCE(esi);
     QFile file(QStringLiteral(":/gateway/esi/Device_Icon.bmp"));
     file.open(QIODevice::ReadOnly);
-    return QString::fromLatin1(file.readAll().toHex().toUpper());
+    return file.readAll().toHex().toUpper();
 }
 
 namespace {
 
-const QString Vendor_Group = QStringLiteral("Orvane Slaves");
+constexpr std::string_view Vendor_Group = "Orvane Slaves";
 
 // The writer's value of each ParGen.xml key it reads, when the file, the element or (for a number)
 // a number is missing.
@@ -45,83 +47,105 @@ int64_t Key_Number(const std::optional<TParGen_File>& file, const TESI_Key& key)
     return Project_Number_Or(Key_Text(file, key), *Parse_Project_Number(QString::fromLatin1(key.Missing)));
 }
 
-const QString& Device_Icon_Hex()
+const QByteArray& Device_Icon_Hex()
 {
-    static const QString icon = Read_Device_Icon_Hex();
+    static const QByteArray icon = Read_Device_Icon_Hex();
     return icon;
 }
 
-QString Hex(uint64_t value, int digits)
-{
-    return QString::number(value, 16).toUpper().rightJustified(digits, u'0');
-}
-
-// A number as text with an optional "#x" before it, in a buffer of its own (no allocation): decimal, or
-// upper-case hexadecimal with at least `digits` digits.
+// A number as text in a buffer of its own (no allocation): decimal, or upper-case hexadecimal with an
+// optional "#x" before it; at least `digits` digits, with leading zeros.
 class TNumber_Text {
 public:
-    static TNumber_Text Hex(uint64_t value, int digits) { return TNumber_Text(value, 16, digits, true); }
-    static TNumber_Text Decimal(int64_t value)
+    static TNumber_Text Hex(uint64_t value, int digits, bool mark = true) { return {value, 16, digits, mark}; }
+    static TNumber_Text Decimal(int64_t value, int digits = 1)
     {
-        TNumber_Text text(value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value), 10, 1, false);
+        TNumber_Text text(value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value), 10, digits, false);
         if (value < 0)
-            text.buffer_[--text.start_] = u'-';
+            text.buffer_[--text.start_] = '-';
         return text;
     }
-    QStringView View() const { return QStringView(buffer_ + start_, Size - start_); }
+    std::string_view View() const { return std::string_view(buffer_ + start_, size_t(Size - start_)); }
+    QString Text() const { return QString::fromLatin1(View()); }
 
 private:
     static constexpr int Size = 24;
     TNumber_Text(uint64_t value, unsigned base, int digits, bool hexMark)
     {
         for (int written = 0; value != 0 || written < digits; ++written, value /= base)
-            buffer_[--start_] = u"0123456789ABCDEF"[value % base];
+            buffer_[--start_] = "0123456789ABCDEF"[value % base];
         if (hexMark) {
-            buffer_[--start_] = u'x';
-            buffer_[--start_] = u'#';
+            buffer_[--start_] = 'x';
+            buffer_[--start_] = '#';
         }
     }
-    char16_t buffer_[Size];
+    char buffer_[Size];
     int start_ = Size;
 };
 
-QString Escaped(const QString& text)
+// The ESI name of a variable type; the type compares without case, and with Qt's case folding when it
+// holds other than ASCII characters.
+bool Same_Type(QStringView key, std::string_view name)
 {
-    const bool plain = std::none_of(text.begin(), text.end(),
-                                    [](QChar c) { return c == u'<' || c == u'>' || c == u'&' || c == u'"'; });
-    return plain ? text : text.toHtmlEscaped();
+    if (key.size() != qsizetype(name.size()))
+        return false;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        if (c >= 0x80)
+            return key.compare(QLatin1StringView(name.data(), qsizetype(name.size())), Qt::CaseInsensitive) == 0;
+        if ((c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c) != static_cast<unsigned char>(name[size_t(i)]))
+            return false;
+    }
+    return true;
+}
+
+std::pair<QByteArray, int64_t> ESI_Data_Type(QStringView type, int64_t length)
+{
+    struct Entry {
+        std::string_view Type;
+        QByteArray DataType;
+        int BitLen;
+    };
+    static const Entry Types[] = {
+        {"BOOL", QByteArrayLiteral("BIT"), 1},      {"INT8", QByteArrayLiteral("SINT"), 8},
+        {"INT16", QByteArrayLiteral("INT"), 16},    {"INT32", QByteArrayLiteral("DINT"), 32},
+        {"UINT8", QByteArrayLiteral("USINT"), 8},   {"UINT16", QByteArrayLiteral("UINT"), 16},
+        {"UINT32", QByteArrayLiteral("UDINT"), 32}, {"FLOAT32", QByteArrayLiteral("REAL"), 32},
+    };
+    const QStringView key = type.trimmed();
+    if (Same_Type(key, "STRING")) {
+        const TNumber_Text digits = TNumber_Text::Decimal(length);
+        QByteArray name = QByteArrayLiteral("STRING(");
+        name.append(digits.View().data(), qsizetype(digits.View().size())).append(')');
+        return {name, length * 8}; // no overflow: length fits 61 bits
+    }
+    for (const Entry& entry : Types)
+        if (Same_Type(key, entry.Type))
+            return {entry.DataType, entry.BitLen};
+    return {Types[0].DataType, 1};
+}
+
+bool Is_Reserved(char16_t c)
+{
+    return c == u'<' || c == u'>' || c == u'&' || c == u'"';
+}
+
+std::string_view View(const QByteArray& bytes)
+{
+    return std::string_view(bytes.constData(), size_t(bytes.size()));
 }
 
 } // namespace
 
 std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int64_t length)
 {
-    struct Entry {
-        QStringView Type;
-        QString DataType;
-        int BitLen;
-    };
-    static const Entry Types[] = {
-        {u"BOOL", QStringLiteral("BIT"), 1},      {u"INT8", QStringLiteral("SINT"), 8},
-        {u"INT16", QStringLiteral("INT"), 16},    {u"INT32", QStringLiteral("DINT"), 32},
-        {u"UINT8", QStringLiteral("USINT"), 8},   {u"UINT16", QStringLiteral("UINT"), 16},
-        {u"UINT32", QStringLiteral("UDINT"), 32}, {u"FLOAT32", QStringLiteral("REAL"), 32},
-    };
-    const auto same = [](QStringView key, QStringView name) {
-        return key.size() == name.size() && key.compare(name, Qt::CaseInsensitive) == 0;
-    };
-    const QStringView key = QStringView(type).trimmed();
-    if (same(key, u"STRING"))
-        return {QStringLiteral("STRING(%1)").arg(length), length * 8}; // no overflow: length fits 61 bits
-    for (const Entry& entry : Types)
-        if (same(key, entry.Type))
-            return {entry.DataType, entry.BitLen};
-    return {Types[0].DataType, 1};
+    auto [dataType, bits] = ESI_Data_Type(type, length);
+    return {QString::fromLatin1(dataType), bits};
 }
 
 QString TEtherCAT_ESI_File::Format_Three_Digits(int number)
 {
-    return QStringLiteral("%1").arg(number, 3, 10, QChar(u'0'));
+    return TNumber_Text::Decimal(number, 3).Text();
 }
 
 void TEtherCAT_ESI_File::Build_ESI_File(const QString& fileName)
@@ -144,7 +168,8 @@ void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data(const std::optional<TParGen_Fi
     Device_Name = Key_Text(parGen, ESI_Name);
     Revision_Number = static_cast<uint32_t>(Key_Number(parGen, ESI_Revision));
     Station_Alias = static_cast<uint16_t>(Key_Number(parGen, ESI_Node_Address));
-    Alias_Text = Hex(Station_Alias & 0xFF, 2) + Hex(Station_Alias >> 8, 2);
+    Alias_Text =
+        TNumber_Text::Hex(Station_Alias & 0xFF, 2, false).Text() + TNumber_Text::Hex(Station_Alias >> 8, 2, false).Text();
     Product_Code_Text = QStringLiteral("00000C3B");
 
     Slave_To_Master.clear();
@@ -167,23 +192,26 @@ void TEtherCAT_ESI_File::Read_Rules(const TEtherCAT_Slave_Table& table, std::vec
     // A length beyond this can't be a byte count of process data and is refused like one that does not fit.
     constexpr int64_t Length_Limit = int64_t(1) << 40;
     int bitsInRun = 0;
+    rules.reserve(table.size());
     for (const TEtherCAT_Slave_Row& row : table) {
         if (row.Enable != u"Y")
             continue;
         const int64_t length =
-            std::clamp<int64_t>(Project_Number_Or(row.Length.value_or(QString()), 0), -Length_Limit, Length_Limit);
-        auto [dataType, bitLen] = Convert_ESI_Data_Type(row.Type.value_or(QString()), length);
-        if (dataType != u"BIT" && length < 0)
+            row.Length ? std::clamp<int64_t>(Project_Number_Or(*row.Length, 0), -Length_Limit, Length_Limit) : 0;
+        TEtherCAT_Rule& rule = rules.emplace_back();
+        std::tie(rule.DataType, rule.Length) = ESI_Data_Type(row.Type ? QStringView(*row.Type) : QStringView(), length);
+        if (row.Name)
+            rule.Name = *row.Name;
+        if (!rule.Is_Bit() && length < 0)
             throw EProject_Error(QStringLiteral("%1: the EtherCAT variable \"%2\" has the length %3.")
-                                     .arg(QFileInfo(File_EtherCAT_Slave).fileName(), row.Name.value_or(QString()))
+                                     .arg(QFileInfo(File_EtherCAT_Slave).fileName(), rule.Name)
                                      .arg(length));
-        if (dataType != u"BIT") {
+        if (!rule.Is_Bit()) {
             bitsInRun = 0;
             bytes += length;
         } else if (bitsInRun++ % 8 == 0) {
             ++bytes; // the first bit of a run and every ninth one open a byte
         }
-        rules.push_back({std::move(dataType), bitLen, row.Name.value_or(QString())});
     }
 }
 
@@ -198,50 +226,73 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
     return address;
 }
 
-void TEtherCAT_ESI_File::Append(std::initializer_list<QStringView> pieces)
+char* TEtherCAT_ESI_File::Room(size_t count)
 {
-    // Almost all of the file is ASCII: the pieces are narrowed in one pass after one resize, and when
-    // one holds any other character they all go through the UTF-8 encoder instead.
-    qsizetype size = 0;
-    for (const QStringView piece : pieces)
+    if (used_ + count > size_t(Text.size()))
+        Text.resize(std::max(2 * Text.size(), qsizetype(used_ + count)));
+    char* at = Text.data() + used_;
+    used_ += count;
+    return at;
+}
+
+void TEtherCAT_ESI_File::Append(std::initializer_list<std::string_view> pieces)
+{
+    size_t size = 0;
+    for (const std::string_view piece : pieces)
         size += piece.size();
-    const qsizetype at = Text.size();
-    Text.resize(at + size);
-    char* out = Text.data() + at;
-    for (const QStringView piece : pieces)
-        for (const QChar c : piece) {
-            if (c.unicode() >= 0x80) {
-                Text.truncate(at);
-                for (const QStringView text : pieces)
-                    Text.append(text.toUtf8());
-                return;
-            }
-            *out++ = static_cast<char>(c.unicode());
-        }
+    char* out = Room(size);
+    for (const std::string_view piece : pieces) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+    }
 }
 
-QStringView TEtherCAT_ESI_File::Indent(int level)
+void TEtherCAT_ESI_File::Append_Escaped(const QString& text)
 {
-    static constexpr char16_t Spaces[] = u"                ";
-    return QStringView(Spaces, std::min<qsizetype>(2 * level, std::size(Spaces) - 1));
+    // Nearly every text is plain ASCII and is narrowed in place.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() < 0x80 && !Is_Reserved(c.unicode());
+    });
+    if (!plain) {
+        Append({View(text.toHtmlEscaped().toUtf8())});
+        return;
+    }
+    char* out = Room(size_t(text.size()));
+    for (const QChar c : text)
+        *out++ = static_cast<char>(c.unicode());
 }
 
-void TEtherCAT_ESI_File::Add(int level, QStringView text)
+std::string_view TEtherCAT_ESI_File::Indent(int level)
 {
-    Append({Indent(level), text, u"\r\n"});
+    constexpr std::string_view Spaces = "                ";
+    return Spaces.substr(0, std::min<size_t>(2 * size_t(level), Spaces.size()));
 }
 
-void TEtherCAT_ESI_File::Add_Element(int level, QStringView name, QStringView content, QStringView attributes)
+void TEtherCAT_ESI_File::Add(int level, std::string_view text)
 {
-    Append({Indent(level), u"<", name, attributes, u">", content, u"</", name, u">\r\n"});
+    Append({Indent(level), text, "\r\n"});
+}
+
+void TEtherCAT_ESI_File::Add_Element(int level, std::string_view name, std::string_view content,
+                                     std::string_view attributes)
+{
+    Append({Indent(level), "<", name, attributes, ">", content, "</", name, ">\r\n"});
+}
+
+void TEtherCAT_ESI_File::Add_Text_Element(int level, std::string_view name, const QString& text,
+                                          std::string_view attributes)
+{
+    Append({Indent(level), "<", name, attributes, ">"});
+    Append_Escaped(text);
+    Append({"</", name, ">\r\n"});
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
 {
-    const QString tag = outputs ? QStringLiteral("RxPdo") : QStringLiteral("TxPdo");
-    const QString sm = outputs ? QStringLiteral("2") : QStringLiteral("3");
+    const std::string_view tag = outputs ? "RxPdo" : "TxPdo";
+    const std::string_view sm = outputs ? "2" : "3";
     const int pdoBase = outputs ? 0x1600 : 0x1A00;
-    const QString prefix = outputs ? QStringLiteral("Outputs_") : QStringLiteral("Inputs_");
+    const std::string_view prefix = outputs ? "Outputs_" : "Inputs_";
     const int entryBase = outputs ? 0x7000 : 0x6000;
     int bits = 8;
     const int count = static_cast<int>(rules.size());
@@ -249,135 +300,142 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
         const TEtherCAT_Rule& rule = rules[v];
         if (v % 16 == 0) {
             const int p = v / 16;
-            Add(4, QStringLiteral("<%1 Mandatory=\"true\" Fixed=\"true\" Sm=\"%2\">").arg(tag, sm));
-            Add_Element(5, QStringLiteral("Index"), QStringLiteral("#x") + Hex(pdoBase + p, 4));
-            Add_Element(5, QStringLiteral("Name"), prefix + Format_Three_Digits(p));
-            Text.append("\r\n");
+            Append({Indent(4), "<", tag, " Mandatory=\"true\" Fixed=\"true\" Sm=\"", sm, "\">\r\n"});
+            Add_Element(5, "Index", TNumber_Text::Hex(uint64_t(pdoBase + p), 4).View());
+            Append({Indent(5), "<Name>", prefix, TNumber_Text::Decimal(p, 3).View(), "</Name>\r\n\r\n"});
         }
-        Add(5, u"<Entry>");
-        Add_Element(6, u"Index", TNumber_Text::Hex(entryBase + v, 4).View());
-        Add_Element(6, u"SubIndex", u"0");
-        Add_Element(6, u"BitLen", TNumber_Text::Decimal(rule.Length).View());
-        Add_Element(6, u"Name", Escaped(rule.Name));
-        Add_Element(6, u"DataType", Escaped(rule.DataType));
-        Add(5, u"</Entry>");
-        Text.append("\r\n");
-        if (rule.DataType != u"BIT") {
+        Append({"          <Entry>\r\n"
+                "            <Index>", TNumber_Text::Hex(uint64_t(entryBase + v), 4).View(), "</Index>\r\n"
+                "            <SubIndex>0</SubIndex>\r\n"
+                "            <BitLen>", TNumber_Text::Decimal(rule.Length).View(), "</BitLen>\r\n"
+                "            <Name>"});
+        Append_Escaped(rule.Name);
+        Append({"</Name>\r\n"
+                "            <DataType>", View(rule.DataType), "</DataType>\r\n"
+                "          </Entry>\r\n"
+                "\r\n"});
+        if (!rule.Is_Bit()) {
             bits = 8;
         } else if (--bits == 0) {
             bits = 8;
-        } else if (v == count - 1 || rules[v + 1].DataType != u"BIT") {
+        } else if (v == count - 1 || !rules[v + 1].Is_Bit()) {
             // pads the byte that the run of bits leaves open
-            Append({QStringLiteral("\t\t\t\t\t<Entry>\r\n"
-                                       "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
-                                       "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
-                                       "\t\t\t\t\t\t<BitLen>%1</BitLen>\r\n"
-                                       "\t\t\t\t\t</Entry>\r\n"
-                                       "\r\n")
-                        .arg(bits)});
+            Append({"\t\t\t\t\t<Entry>\r\n"
+                    "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
+                    "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
+                    "\t\t\t\t\t\t<BitLen>",
+                    TNumber_Text::Decimal(bits).View(),
+                    "</BitLen>\r\n"
+                    "\t\t\t\t\t</Entry>\r\n"
+                    "\r\n"});
             bits = 8;
         }
         if (v % 16 == 15)
-            Add(4, QStringLiteral("</%1>").arg(tag));
+            Append({Indent(4), "</", tag, ">\r\n"});
     }
     if (count % 16 != 0)
-        Add(4, QStringLiteral("</%1>").arg(tag));
+        Append({Indent(4), "</", tag, ">\r\n"});
 }
 
 void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
 {
     const int64_t outputsAddress = Outputs_Address();
-    const QString& icon = Device_Icon_Hex();
-    const QString name = Escaped(Device_Name);
-    const auto element = [this](int level, const char* tag, QStringView content, QStringView attributes = {}) {
-        Add_Element(level, QString::fromLatin1(tag), content, attributes);
+    const std::string_view icon = View(Device_Icon_Hex());
+    const auto name = [this](int level, std::string_view lcId) {
+        Add_Text_Element(level, "Name", Device_Name, lcId);
     };
-    Text.reserve(8192 + 320 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
-    Add(0, QStringLiteral("<?xml version=\"1.0\"?>"));
-    Add(0, QStringLiteral("<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                          "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">"));
-    Add(1, QStringLiteral("<Vendor>"));
-    element(2, "Id", QStringLiteral("#x00000A4E"));
-    element(2, "Name", QStringLiteral("Orvane"));
-    element(2, "ImageData16x14", icon);
-    Add(1, QStringLiteral("</Vendor>"));
-    Add(1, QStringLiteral("<Descriptions>"));
-    Add(2, QStringLiteral("<Groups>"));
-    Add(3, QStringLiteral("<Group SortOrder=\"0\">"));
-    element(4, "Type", Vendor_Group);
-    element(4, "Name", Vendor_Group, QStringLiteral(" LcId=\"1031\""));
-    element(4, "Name", Vendor_Group, QStringLiteral(" LcId=\"1033\""));
-    element(4, "ImageData16x14", icon);
-    Add(3, QStringLiteral("</Group>"));
-    Add(2, QStringLiteral("</Groups>"));
-    Add(2, QStringLiteral("<Devices>"));
-    Add(3, QStringLiteral("<Device Physics=\"YY\">"));
-    element(4, "Type", name,
-            QStringLiteral(" ProductCode=\"#x%1\" RevisionNo=\"#x%2\"").arg(Product_Code_Text, Hex(Revision_Number, 2)));
-    element(4, "Name", name, QStringLiteral(" LcId=\"1033\""));
-    element(4, "Name", name, QStringLiteral(" LcId=\"1031\""));
-    Add(4, QStringLiteral("<Info>"));
-    Add(5, QStringLiteral("<StateMachine>"));
-    Add(6, QStringLiteral("<Timeout>"));
-    element(7, "PreopTimeout", QStringLiteral("2000"));
-    element(7, "SafeopOpTimeout", QStringLiteral("9000"));
-    element(7, "BackToInitTimeout", QStringLiteral("5000"));
-    element(7, "BackToSafeopTimeout", QStringLiteral("200"));
-    Add(6, QStringLiteral("</Timeout>"));
-    Add(5, QStringLiteral("</StateMachine>"));
-    Add(5, QStringLiteral("<Mailbox>"));
-    Add(6, QStringLiteral("<Timeout>"));
-    element(7, "RequestTimeout", QStringLiteral("100"));
-    element(7, "ResponseTimeout", QStringLiteral("2000"));
-    Add(6, QStringLiteral("</Timeout>"));
-    Add(5, QStringLiteral("</Mailbox>"));
-    element(5, "IdentificationReg134", QStringLiteral("true"));
-    Add(4, QStringLiteral("</Info>"));
-    element(4, "GroupType", Vendor_Group);
-    element(4, "Fmmu", QStringLiteral("Outputs"));
-    element(4, "Fmmu", QStringLiteral("Inputs"));
-    const QString mailboxSm = QStringLiteral(" MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" "
-                                             "ControlByte=\"#x%1\" Enable=\"0\"");
-    element(4, "Sm", QStringLiteral("MBoxOut"), mailboxSm.arg(QStringLiteral("26")));
-    element(4, "Sm", QStringLiteral("MBoxIn"), mailboxSm.arg(QStringLiteral("22")));
-    element(4, "Sm", QStringLiteral("Outputs"),
-            QStringLiteral(" StartAddress=\"#x%1\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\"")
-                .arg(Hex(static_cast<uint64_t>(outputsAddress), 4)));
-    element(4, "Sm", QStringLiteral("Inputs"),
-            QStringLiteral(" StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\""));
+    used_ = 0;
+    Text.resize(16384 + 256 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
+    Add(0, "<?xml version=\"1.0\"?>");
+    Add(0, "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
+    Add(1, "<Vendor>");
+    Add_Element(2, "Id", "#x00000A4E");
+    Add_Element(2, "Name", "Orvane");
+    Add_Element(2, "ImageData16x14", icon);
+    Add(1, "</Vendor>");
+    Add(1, "<Descriptions>");
+    Add(2, "<Groups>");
+    Add(3, "<Group SortOrder=\"0\">");
+    Add_Element(4, "Type", Vendor_Group);
+    Add_Element(4, "Name", Vendor_Group, " LcId=\"1031\"");
+    Add_Element(4, "Name", Vendor_Group, " LcId=\"1033\"");
+    Add_Element(4, "ImageData16x14", icon);
+    Add(3, "</Group>");
+    Add(2, "</Groups>");
+    Add(2, "<Devices>");
+    Add(3, "<Device Physics=\"YY\">");
+    const QByteArray product = Product_Code_Text.toUtf8();
+    const TNumber_Text revision = TNumber_Text::Hex(Revision_Number, 2);
+    const QByteArray type = " ProductCode=\"#x" + product + "\" RevisionNo=\"" +
+                            QByteArray(revision.View().data(), qsizetype(revision.View().size())) + "\"";
+    Add_Text_Element(4, "Type", Device_Name, View(type));
+    name(4, " LcId=\"1033\"");
+    name(4, " LcId=\"1031\"");
+    Add(4, "<Info>");
+    Add(5, "<StateMachine>");
+    Add(6, "<Timeout>");
+    Add_Element(7, "PreopTimeout", "2000");
+    Add_Element(7, "SafeopOpTimeout", "9000");
+    Add_Element(7, "BackToInitTimeout", "5000");
+    Add_Element(7, "BackToSafeopTimeout", "200");
+    Add(6, "</Timeout>");
+    Add(5, "</StateMachine>");
+    Add(5, "<Mailbox>");
+    Add(6, "<Timeout>");
+    Add_Element(7, "RequestTimeout", "100");
+    Add_Element(7, "ResponseTimeout", "2000");
+    Add(6, "</Timeout>");
+    Add(5, "</Mailbox>");
+    Add_Element(5, "IdentificationReg134", "true");
+    Add(4, "</Info>");
+    Add_Element(4, "GroupType", Vendor_Group);
+    Add_Element(4, "Fmmu", "Outputs");
+    Add_Element(4, "Fmmu", "Inputs");
+    Add_Element(4, "Sm", "MBoxOut",
+                " MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x26\" "
+                "Enable=\"0\"");
+    Add_Element(4, "Sm", "MBoxIn",
+                " MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
+                "Enable=\"0\"");
+    Append({Indent(4), "<Sm StartAddress=\"", TNumber_Text::Hex(static_cast<uint64_t>(outputsAddress), 4).View(),
+            "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n"});
+    Add_Element(4, "Sm", "Inputs", " StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\"");
     Add_Pdo_Blocks(Master_To_Slave, true);
     Add_Pdo_Blocks(Slave_To_Master, false);
-    Add(4, QStringLiteral("<Mailbox DataLinkLayer=\"true\">"));
-    Add(5, QStringLiteral("<EoE />"));
-    Add(5, QStringLiteral("<CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />"));
-    Add(5, QStringLiteral("<FoE />"));
-    Add(4, QStringLiteral("</Mailbox>"));
-    Add(4, QStringLiteral("<Dc>"));
+    Add(4, "<Mailbox DataLinkLayer=\"true\">");
+    Add(5, "<EoE />");
+    Add(5, "<CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />");
+    Add(5, "<FoE />");
+    Add(4, "</Mailbox>");
+    Add(4, "<Dc>");
     struct Op_Mode {
-        const char* Name;
-        const char* Desc;
-        const char* AssignActivate;
+        std::string_view Name;
+        std::string_view Desc;
+        std::string_view AssignActivate;
     };
     for (const Op_Mode& mode : {Op_Mode{"Synchron", "SM-Synchron", "#x0"}, Op_Mode{"DC", "DC-Synchron", "#x300"}}) {
-        Add(5, QStringLiteral("<OpMode>"));
-        element(6, "Name", QString::fromLatin1(mode.Name));
-        element(6, "Desc", QString::fromLatin1(mode.Desc));
-        element(6, "AssignActivate", QString::fromLatin1(mode.AssignActivate));
-        element(6, "CycleTimeSync0", QStringLiteral("0"), QStringLiteral(" Factor=\"1\""));
-        element(6, "ShiftTimeSync0", QStringLiteral("0"));
-        element(6, "CycleTimeSync1", QStringLiteral("0"), QStringLiteral(" Factor=\"1\""));
-        Add(5, QStringLiteral("</OpMode>"));
+        Add(5, "<OpMode>");
+        Add_Element(6, "Name", mode.Name);
+        Add_Element(6, "Desc", mode.Desc);
+        Add_Element(6, "AssignActivate", mode.AssignActivate);
+        Add_Element(6, "CycleTimeSync0", "0", " Factor=\"1\"");
+        Add_Element(6, "ShiftTimeSync0", "0");
+        Add_Element(6, "CycleTimeSync1", "0", " Factor=\"1\"");
+        Add(5, "</OpMode>");
     }
-    Add(4, QStringLiteral("</Dc>"));
-    Add(4, QStringLiteral("<Eeprom>"));
-    element(5, "ByteSize", QStringLiteral("2048"));
-    element(5, "ConfigData", QStringLiteral("800F00CC8813ff00") + Alias_Text + QStringLiteral("00800000"));
-    Add(4, QStringLiteral("</Eeprom>"));
-    element(4, "ImageData16x14", icon);
-    Add(3, QStringLiteral("</Device>"));
-    Add(2, QStringLiteral("</Devices>"));
-    Add(1, QStringLiteral("</Descriptions>"));
-    Add(0, QStringLiteral("</EtherCATInfo>"));
+    Add(4, "</Dc>");
+    Add(4, "<Eeprom>");
+    Add_Element(5, "ByteSize", "2048");
+    const QByteArray alias = Alias_Text.toUtf8();
+    Append({Indent(5), "<ConfigData>800F00CC8813ff00", View(alias), "00800000</ConfigData>\r\n"});
+    Add(4, "</Eeprom>");
+    Add_Element(4, "ImageData16x14", icon);
+    Add(3, "</Device>");
+    Add(2, "</Devices>");
+    Add(1, "</Descriptions>");
+    Add(0, "</EtherCATInfo>");
+    Text.truncate(qsizetype(used_));
 
     if (!WriteFilesAtomic({{fileName, Text}}).isEmpty())
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(fileName)));

@@ -6,14 +6,16 @@
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 // One process-data entry of the ESI file.
 struct TEtherCAT_Rule {
-    QString DataType; // ESI data type name
-    int64_t Length = 0; // bits
+    QByteArray DataType; // ESI data type name
+    int64_t Length = 0;  // bits
     QString Name;
+    bool Is_Bit() const { return DataType == "BIT"; }
 };
 
 class TEtherCAT_ESI_File {
@@ -48,12 +50,18 @@ private:
     static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
     // The outputs sync manager's address; process data that does not fit raises EProject_Error.
     int64_t Outputs_Address() const;
-    // Appends the pieces in UTF-8.
-    void Append(std::initializer_list<QStringView> pieces);
-    static QStringView Indent(int level);
-    void Add(int level, QStringView text);
-    void Add_Element(int level, QStringView name, QStringView content, QStringView attributes = {});
+    // The next count bytes of Text, which grows when they are past its end.
+    char* Room(size_t count);
+    void Append(std::initializer_list<std::string_view> pieces);
+    // Appends the text in UTF-8 with the characters XML reserves escaped.
+    void Append_Escaped(const QString& text);
+    static std::string_view Indent(int level);
+    void Add(int level, std::string_view text);
+    void Add_Element(int level, std::string_view name, std::string_view content, std::string_view attributes = {});
+    void Add_Text_Element(int level, std::string_view name, const QString& text, std::string_view attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);
+
+    size_t used_ = 0; // bytes of Text written so far
 };
 
 // The ESI step: asks for the file in the project folder, and before replacing an existing one, then

@@ -257,7 +257,8 @@ bool XmlDocument::Load(const QString& path)
     Clear();
     error_ = {};
     QFile file(path);
-    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : -1;
+    // Read in one piece, without the device's own buffer.
+    const qint64 size = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.size() : -1;
     // The parse works in place in a buffer the document then owns.
     char* buffer = size >= 0 ? static_cast<char*>(pugi::get_memory_allocation_function()(size_t(size) + 1)) : nullptr;
     if (!buffer || file.read(buffer, size) != size) {
