@@ -29,6 +29,17 @@ bool replaceFile(const QString& from, const QString& to)
     return !error;
 }
 
+// Moves the file at path to backup; backup becomes empty when there is no such file. False (and
+// nothing changed) when it can't be moved.
+bool moveAside(const QString& path, QString& backup)
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(path).toStdString(), QFile::encodeName(backup).toStdString(), error);
+    if (error == std::errc::no_such_file_or_directory)
+        backup.clear();
+    return !error || backup.isEmpty();
+}
+
 } // namespace
 
 bool FileExists(const QString& path)
@@ -121,15 +132,13 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
             temporaries[i]->setAutoRemove(false);
             break;
         }
-        QString backup;
-        if (QFileInfo::exists(path)) {
-            backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
-            if (!QFile::rename(path, backup)) {
-                undo();
-                return path;
-            }
+        QString backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
+        if (!moveAside(path, backup)) {
+            undo();
+            return path;
         }
-        if (!QFile::rename(temporaries[i]->fileName(), path)) {
+        // Linked straight under its name: the old file is out of the way.
+        if (!temporaries[i]->rename(path)) {
             if (!backup.isEmpty())
                 QFile::rename(backup, path);
             undo();
