@@ -242,6 +242,8 @@ void TEtherCAT_ESI_File::Append(std::initializer_list<std::string_view> pieces)
         size += piece.size();
     char* out = Room(size);
     for (const std::string_view piece : pieces) {
+        if (piece.empty())
+            continue; // an empty view may have no data at all
         std::memcpy(out, piece.data(), piece.size());
         out += piece.size();
     }
