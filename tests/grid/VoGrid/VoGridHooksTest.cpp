@@ -372,8 +372,12 @@ TEST(VoGridHooks, ComboEditorListReportsOpeningAndClosing)
     f.grid->FocusCell(2, 3);
     f.grid->ShowInplaceEdit();
     std::vector<QString> log;
-    f.grid->OnComboDropDown = [&](TObject*, int ARow, int ACol) { log.push_back(QStringLiteral("down r%1 c%2").arg(ARow).arg(ACol)); };
-    f.grid->OnComboCloseUp = [&](TObject*, int ARow, int ACol) { log.push_back(QStringLiteral("up r%1 c%2").arg(ARow).arg(ACol)); };
+    f.grid->OnComboDropDown = [&](TObject*, int ARow, int ACol) {
+        log.push_back(QStringLiteral("down r%1 c%2").arg(ARow).arg(ACol));
+    };
+    f.grid->OnComboCloseUp = [&](TObject*, int ARow, int ACol) {
+        log.push_back(QStringLiteral("up r%1 c%2").arg(ARow).arg(ACol));
+    };
     f.grid->Combobox()->SetDroppedDown(true);
     f.grid->Combobox()->SetDroppedDown(false);
     EXPECT_EQ(log, (std::vector<QString>{"down r3 c2", "up r3 c2"}));
