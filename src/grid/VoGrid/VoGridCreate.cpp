@@ -173,6 +173,8 @@ void VOroDavoduRuzu::OwnerFormResize(TObject* Sender)
 VOroDavoduRuzu::~VOroDavoduRuzu()
 {
     Destroying();
+    if (VoGridUnit().ActiveGrid == this)
+        VoGridUnit().ActiveGrid = nullptr;
     FreeScrollControls();
     restoreOwnerForm();
     ClearTextOnly = false;
@@ -185,8 +187,6 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
         if (FMaxColCount > ColCount())
             TBaseGrid::SetColCount(FMaxColCount);
     }
-    if (VoGridUnit().ActiveGrid == this)
-        VoGridUnit().ActiveGrid = nullptr;
     SetCursor(FOldCursor);
     // Here, while the grid still answers which graphics it owns.
     FreeAllCellProps();
