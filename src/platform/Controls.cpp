@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QWidget>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -19,6 +20,12 @@ std::unordered_map<const QWidget*, TControl*>& widgetControls()
 }
 
 TControl* captureControl = nullptr;
+
+std::map<int, TWindowPosHook>& windowPosHooks()
+{
+    static std::map<int, TWindowPosHook> hooks;
+    return hooks;
+}
 
 } // namespace
 
@@ -323,6 +330,12 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     const int oldHeight = Height();
     bounds_ = r;
     applyGeometry();
+    // A hook may add or remove hooks: it runs on a copy.
+    if (!windowPosHooks().empty()) {
+        const std::map<int, TWindowPosHook> hooks = windowPosHooks();
+        for (const auto& [handle, hook] : hooks)
+            hook(*this);
+    }
     if (resized) {
         Perform(WM_SIZE, 0, MAKELPARAM(ClientWidth(), ClientHeight()));
         if (auto* win = dynamic_cast<TWinControl*>(this)) {
@@ -606,4 +619,16 @@ TCustomForm* GetParentForm(const TControl* control)
     while (top && top->Parent())
         top = top->Parent();
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
+}
+
+int AddWindowPosHook(TWindowPosHook Hook)
+{
+    static int lastHandle = 0;
+    windowPosHooks().emplace(++lastHandle, std::move(Hook));
+    return lastHandle;
+}
+
+void RemoveWindowPosHook(int Handle)
+{
+    windowPosHooks().erase(Handle);
 }

@@ -420,3 +420,9 @@ TCustomForm* GetParentForm(const TControl* control);
 TControl* GetCaptureControl();
 void SetCaptureControl(TControl* control);
 
+// Called after any control of the user-interface thread moved or changed its size (the call-window
+// hook's WM_WINDOWPOSCHANGED); AddWindowPosHook answers the handle that removes the hook again.
+using TWindowPosHook = std::function<void(TControl& Control)>;
+int AddWindowPosHook(TWindowPosHook Hook);
+void RemoveWindowPosHook(int Handle);
+

@@ -295,6 +295,20 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner) : TCustomEdit(AOwner, new N
     edit()->setTabChangesFocus(false);
     QObject::connect(edit(), &QTextEdit::textChanged,
                      [this] { ControlBridge::guarded([this] { NotifyParent(EN_CHANGE); }); });
+    QObject::connect(edit(), &QTextEdit::cursorPositionChanged, [this] { selectionMoved(); });
+    QObject::connect(edit(), &QTextEdit::selectionChanged, [this] { selectionMoved(); });
+}
+
+// The two signals of one move come as one notification.
+void TCustomRichEdit::selectionMoved()
+{
+    const QTextCursor cursor = edit()->textCursor();
+    if (cursor.anchor() == selAnchor_ && cursor.position() == selPosition_)
+        return;
+    selAnchor_ = cursor.anchor();
+    selPosition_ = cursor.position();
+    if (OnSelectionChange)
+        ControlBridge::guarded([this] { OnSelectionChange(this); });
 }
 
 QTextEdit* TCustomRichEdit::edit() const

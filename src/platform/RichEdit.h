@@ -24,6 +24,8 @@ public:
     void SetSelBold(bool Bold);
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool v) { hideSelection_ = v; }
+    // After the caret or the selected range moved, by the user or by code.
+    TNotifyEvent OnSelectionChange;
     using TCustomEdit::SelectAll;
     using TCustomEdit::SelLength;
     using TCustomEdit::SelStart;
@@ -38,7 +40,10 @@ protected:
 
 private:
     QTextEdit* edit() const;
+    void selectionMoved();
     bool hideSelection_ = true;
+    int selAnchor_ = 0;
+    int selPosition_ = 0;
 };
 
 // The RTF codec of the rich edit, for a document's HTML-free exchange.

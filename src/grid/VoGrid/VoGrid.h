@@ -801,6 +801,9 @@ public:
     void SplitColumnCells(int ColIndex);
     void SplitRowCells(int RowIndex);
     void SplitAllCells();
+    // Columns whose runs of equal texts stay merged: every change splits all columns and merges these
+    // again, the first one on its own and each further one within the runs of the columns before it.
+    TIntList& MergedColumns() { return FMergedColumns; }
     void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
     bool IsWideCell(int ACol, int ARow) { return GetGridCell(ACol, ARow).startsWith(QStringLiteral("|\\")); }
@@ -1070,6 +1073,15 @@ public:
     void SetUnSortedCells(int ACol, int ARow, const QString& Value);
     QString StrippedCells(int ACol, int ARow);
     int LinesInCell(int ACol, int ARow);
+    // The texts as wide strings: the store already holds Unicode, so they are Cells and AllCells.
+    QString WideCells(int ACol, int ARow) { return Cells(ACol, ARow); }
+    void SetWideCells(int ACol, int ARow, const QString& Value) { SetCells(ACol, ARow, Value); }
+    QString AllWideCells(int ACol, int ARow) { return AllCells(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const QString& Value) { SetAllCells(ACol, ARow, Value); }
+    // The VALUE of the cell's HTML form control with that ID; "" when there is none. Writing changes
+    // the cell only when the control is there.
+    QString ControlValues(int ACol, int ARow, const QString& ID);
+    void SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value);
     virtual QString CurrentCell();
     virtual void SetCurrentCell(const QString& Value);
     virtual QString GetCurrentCellDisplText();
@@ -1554,6 +1566,7 @@ protected:
 private:
     // Window procedure parts.
     bool handleInputMessage(TMessage& Message);
+    void comboNotification(const TMessage& Message);
     void startPanning(TPoint At);
     void stopPanning();
     void panStep();
@@ -2070,6 +2083,10 @@ private:
     TCellGraphic* graphicOfType(int ACol, int ARow, TCellType type);
     TCellGraphic* ownGraphic(int ACol, int ARow) const;
     void multiImageChanged(TObject* Sender, int ACol, int ARow);
+    // The cursor OnGetCellCursor gave for the last cell asked.
+    TCursor FCellCursor = crDefault;
+    bool FCellCursorAnswered = false;
+    void mergedColumnsChanged();
 
     // Owned objects, in the order the constructor creates them.
     TScrollControl* vscrlctrl = nullptr;

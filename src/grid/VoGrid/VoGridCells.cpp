@@ -9,6 +9,7 @@
 
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/REdaReviZizod.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "platform/SysUtils.h"
 
@@ -270,6 +271,20 @@ QString VOroDavoduRuzu::StrippedCells(int ACol, int ARow)
 int VOroDavoduRuzu::LinesInCell(int ACol, int ARow)
 {
     return CountTextLines(Cells(ACol, ARow), true);
+}
+
+QString VOroDavoduRuzu::ControlValues(int ACol, int ARow, const QString& ID)
+{
+    QString value;
+    return GetControlValueByID(Cells(ACol, ARow), ID, value) ? value : QString();
+}
+
+void VOroDavoduRuzu::SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    QString text = GetGridCell(base.X, base.Y);
+    if (SetControlValueByID(text, ID, Value))
+        SetCells(ACol, ARow, text);
 }
 
 QString VOroDavoduRuzu::CurrentCell()

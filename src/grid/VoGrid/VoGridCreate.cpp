@@ -54,7 +54,7 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     FProgressAppearance.OnChange = [this](TObject*) { Invalidate(); };
     FBalloonSettings.OnEnableChange = [this](TObject*) { balloonEnableChanged(); };
     FShowModified.OnChange = [this](TObject*) { RepaintCol(0); };
-    FMergedColumns.OnChange = [](TObject*, int, int) {};
+    FMergedColumns.OnChange = [this](TObject*, int, int) { mergedColumnsChanged(); };
     FFilterList.CaseSensitive = true;
     FDropList = new TDropList(this);
     FDropCheckList = new TDropCheckList(this);
@@ -173,6 +173,8 @@ void VOroDavoduRuzu::OwnerFormResize(TObject* Sender)
 VOroDavoduRuzu::~VOroDavoduRuzu()
 {
     Destroying();
+    if (VoGridUnit().ActiveGrid == this)
+        VoGridUnit().ActiveGrid = nullptr;
     FreeScrollControls();
     restoreOwnerForm();
     ClearTextOnly = false;
@@ -185,8 +187,6 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
         if (FMaxColCount > ColCount())
             TBaseGrid::SetColCount(FMaxColCount);
     }
-    if (VoGridUnit().ActiveGrid == this)
-        VoGridUnit().ActiveGrid = nullptr;
     SetCursor(FOldCursor);
     // Here, while the grid still answers which graphics it owns.
     FreeAllCellProps();
@@ -197,12 +197,7 @@ void VOroDavoduRuzu::freeHiddenRowObjects()
     for (TGridItem& item : FGridItems) {
         TGridRowCells& items = item.Items();
         for (int c = 0; c < items.Count(); ++c) {
-            auto* props = static_cast<TCellProperties*>(items.Object(c));
-            if (!props)
-                continue;
-            if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
-                delete props->GraphicObject;
-            delete props;
+            FreeCellProps(items.Object(c));
             items.SetObject(c, nullptr);
         }
     }

@@ -10,6 +10,10 @@ TVoRichEdit* VOroDavoduRuzu::InplaceRichEdit()
     if (!FInplaceRichEdit) {
         FInplaceRichEdit = new TVoRichEdit(this);
         FInplaceRichEdit->SetParent(this);
+        FInplaceRichEdit->OnSelectionChange = [this](TObject*) {
+            if (OnRichEditSelectionChange)
+                OnRichEditSelectionChange(this);
+        };
     }
     return FInplaceRichEdit;
 }

@@ -12,8 +12,11 @@ void VOroDavoduRuzu::QueryCellCursor(int ACol, int ARow, int X, int Y)
 {
     if (!OnGetCellCursor)
         return;
-    TCursor cursor = Cursor();
+    // The answer for the last cell is not the start value for this one.
+    TCursor cursor = FCellCursorAnswered && Cursor() == FCellCursor ? FOldCursor : Cursor();
     OnGetCellCursor(this, ACol, ARow, X, Y, cursor);
+    FCellCursor = cursor;
+    FCellCursorAnswered = true;
     TBaseGrid::SetCursor(cursor);
 }
 
@@ -280,6 +283,7 @@ void VOroDavoduRuzu::DoExpandClick(int ACol, int ARow, bool Expanded)
 {
     if (OnExpandClick)
         OnExpandClick(this, ACol, ARow, Expanded);
+    SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
 }
 
 void VOroDavoduRuzu::DoComboCloseUp(int ARow, int ACol)

@@ -218,8 +218,7 @@ bool VOroDavoduRuzu::clickableKey(WORD Key)
         }
         bool state = false;
         GetCheckBoxState(c, r, state);
-        if (OnCheckBoxClick)
-            OnCheckBoxClick(this, c, r, state);
+        DoCheckBoxClick(c, r, state);
     } else if (Key == VK_SPACE && IsRadio(c, r) && (permitted || FControlLook.RadioAlwaysActive)) {
         AdvanceRadio(c, r, true);
         int idx = -1;

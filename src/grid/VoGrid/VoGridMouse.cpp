@@ -100,6 +100,8 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
     }
     if (overCell && !designing)
         moveOverLink(cell.X, cell.Y, {X, Y});
+    if (overCell && !designing && FGridState == gsNormal && !FSizeFixed && !FSizeFixedR)
+        QueryCellCursor(cell.X, cell.Y, X, Y);
     if (overCell) {
         const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
         if (FLastHintPos.X >= 0 && (FLastHintPos.X != base.X || FLastHintPos.Y != base.Y)) {

@@ -459,8 +459,7 @@ bool VOroDavoduRuzu::pressCheckBox(int C, int R, int RealC, TPoint At)
     GetCheckBoxState(RealC, R, state);
     if (!FNavigation.AlwaysEdit && R >= FixedRows() && C >= FixedCols())
         FocusCell(C, R, true);
-    if (OnCheckBoxClick)
-        OnCheckBoxClick(this, C, R, state);
+    DoCheckBoxClick(C, R, state);
     if (R < FixedRows() && FMouseActions.CheckAllCheck) {
         for (int row = FixedRows(); row < RowCount(); ++row)
             SetCheckBoxState(RealC, row, state);

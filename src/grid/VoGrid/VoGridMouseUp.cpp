@@ -77,9 +77,7 @@ bool VOroDavoduRuzu::isSortClick(int C, int R, TPoint At)
         return false;
     const int realC = RealColIndex(C);
     if (At.X > rect.Right - DropDownButtonWidth) {
-        bool dropDown = FControlLook.FixedDropDownButton;
-        if (dropDown && OnCanShowFixedDropDown)
-            OnCanShowFixedDropDown(this, realC, dropDown);
+        const bool dropDown = FControlLook.FixedDropDownButton && QueryCanShowFixedDropDown(realC);
         if (dropDown || QueryColumnFilterItems(realC))
             return false;
     }

@@ -4,6 +4,9 @@
 void VOroDavoduRuzu::SetRowCount(int Value)
 {
     const int old = RowCount();
+    // The rows cut off leave the store: their cell objects are freed.
+    if (Value >= 0 && Value < old)
+        FreeCellPropsRect(0, Value, TotalColCount() - 1, old - 1);
     TBaseGrid::SetRowCount(Value);
     if (FixedRowAlways && RowCount() > FFixedRowsMin)
         TBaseGrid::SetFixedRows(FFixedRowsMin);
@@ -27,6 +30,8 @@ void VOroDavoduRuzu::SetRowCount(int Value)
 
 void VOroDavoduRuzu::SetColCount(int Value)
 {
+    if (Value >= 0 && Value < ColCount())
+        FreeCellPropsRect(Value + FNumHidden, 0, TotalColCount() - 1, RowCount() - 1);
     TBaseGrid::SetColCount(Value);
     if (FixedColAlways && ColCount() > FFixedColsMin)
         TBaseGrid::SetFixedCols(FFixedColsMin);

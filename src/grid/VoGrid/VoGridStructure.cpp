@@ -239,6 +239,8 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
         return;
     HideEditor();
     ClearCols(ColIndex, CCount);
+    // The removed cells' objects leave the store: they are freed also when clearing keeps them.
+    FreeCellPropsRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
     int shownRemoved = 0;
     for (int c = ColIndex + CCount - 1; c >= ColIndex; --c) {
         if (IsHiddenColumn(c))
@@ -251,6 +253,8 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
     // Hidden rows lose the same columns.
     for (TGridItem& item : FGridItems) {
         TGridRowCells& cells = item.Items();
+        for (int c = ColIndex; c < std::min(ColIndex + CCount, cells.Count()); ++c)
+            FreeCellProps(cells.Object(c));
         for (int c = ColIndex; c < cells.Count(); ++c) {
             const QString text = cells.Text(c + CCount);
             TObject* object = cells.Object(c + CCount);
@@ -408,6 +412,15 @@ void VOroDavoduRuzu::SplitAllCells()
         for (int c = 0; c < ColCount(); ++c)
             if (IsMergedCell(c, r) && IsBaseCell(c, r))
                 SplitCells(c, r);
+}
+
+void VOroDavoduRuzu::mergedColumnsChanged()
+{
+    for (int c = 0; c < ColCount(); ++c)
+        SplitColumnCells(c);
+    for (int i = 0; i < FMergedColumns.Count(); ++i)
+        if (const int c = FMergedColumns.GetInteger(i); c >= 0 && c < ColCount())
+            MergeColumnCells(c, i == 0);
 }
 
 void VOroDavoduRuzu::MergeCols(int ColIndex1, int ColIndex2, const QString& Separator)

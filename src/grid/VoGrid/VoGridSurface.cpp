@@ -170,26 +170,22 @@ void VOroDavoduRuzu::PaintBackgroundOutsideCells(TCanvas& ACanvas)
 
 // --- Focus frame ---------------------------------------------------------------------------------------
 
-namespace {
-VOroDavoduRuzu* activeFocusGrid = nullptr;
-}
-
-VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid() { return activeFocusGrid; }
+VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid() { return VoGridUnit().ActiveGrid; }
 
 void VOroDavoduRuzu::ShowFocusWindow(const TRect& ACellRect)
 {
-    if (activeFocusGrid && activeFocusGrid != this)
-        activeFocusGrid->HideFocusWindow();
+    if (VoGridUnit().ActiveGrid && VoGridUnit().ActiveGrid != this)
+        VoGridUnit().ActiveGrid->HideFocusWindow();
     if (!FFocusWindow)
         FFocusWindow = std::make_unique<TGridFocusWindow>(nullptr);
     const TPoint origin = ClientToScreen({ACellRect.Left, ACellRect.Top});
     FFocusWindow->ShowAround(Bounds(origin.X, origin.Y, ACellRect.Width(), ACellRect.Height()));
-    activeFocusGrid = this;
+    VoGridUnit().ActiveGrid = this;
 }
 
 void VOroDavoduRuzu::PlaceFocusWindow()
 {
-    if (!FFocusWindow || activeFocusGrid != this)
+    if (!FFocusWindow || VoGridUnit().ActiveGrid != this)
         return;
     const TRect cell = CellRect(Col(), Row());
     const TPoint origin = ClientToScreen({cell.Left, cell.Top});
@@ -198,8 +194,8 @@ void VOroDavoduRuzu::PlaceFocusWindow()
 
 void VOroDavoduRuzu::HideFocusWindow()
 {
-    if (activeFocusGrid == this)
-        activeFocusGrid = nullptr;
+    if (VoGridUnit().ActiveGrid == this)
+        VoGridUnit().ActiveGrid = nullptr;
     if (FFocusWindow)
         FFocusWindow->SetVisible(false);
 }

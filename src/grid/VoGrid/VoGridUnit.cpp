@@ -28,6 +28,13 @@ void VoGridInitialize()
     unit.ClipboardFormat = RegisterClipboardFormat(QStringLiteral("VOroDavoduRuzu Cells"));
     unit.GridEditDoneMsg = RegisterWindowMessage(QStringLiteral("GridEditDone"));
     unit.DTPShiftFocusMsg = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
+    unit.WindowPosHook = AddWindowPosHook([](TControl&) { FocusWindowCallWndHook(); });
+}
+
+void FocusWindowCallWndHook()
+{
+    if (VOroDavoduRuzu* grid = VoGridUnit().ActiveGrid)
+        grid->PlaceFocusWindow();
 }
 
 void VoGridFinalize()
@@ -37,6 +44,8 @@ void VoGridFinalize()
         return;
     unit.Initialized = false;
     unit.ActiveGrid = nullptr;
+    RemoveWindowPosHook(unit.WindowPosHook);
+    unit.WindowPosHook = 0;
     unit.HintFontName.clear();
 }
 

@@ -12,6 +12,8 @@ class VOroDavoduRuzu;
 // Runs once per process (a second call does nothing); VoGridFinalize undoes it once.
 void VoGridInitialize();
 void VoGridFinalize();
+// Installed by VoGridInitialize for every window move: keeps the active grid's focus frame on its cell.
+void FocusWindowCallWndHook();
 
 struct TVoGridUnitState {
     bool Initialized = false;
@@ -21,6 +23,8 @@ struct TVoGridUnitState {
     UINT GridEditDoneMsg = 0;   // "GridEditDone"
     UINT DTPShiftFocusMsg = 0;  // "DTPShiftFocus"
     VOroDavoduRuzu* ActiveGrid = nullptr;
+    // The hook that carries the active grid's focus frame along when any window moves; 0 when none.
+    int WindowPosHook = 0;
     // The cursor shown over a link in a cell; every grid construction sets it to the hand cursor.
     TCursor LinkCursor = crDefault;
     // The font name the hint window paints with.

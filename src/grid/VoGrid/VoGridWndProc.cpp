@@ -60,12 +60,25 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
     }
     if (handleInputMessage(Message))
         return;
+    if (Message.Msg == WM_COMMAND)
+        comboNotification(Message);
     if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
         scrollMessageHook(Message);
     const int oldRow = Row();
     TBaseGrid::WndProc(Message);
     if (Row() != oldRow && FSyncGrid.SelectionRow)
         SetRow(Row());
+}
+
+// The combo editor's list opening and closing reach the grid's hooks.
+void VOroDavoduRuzu::comboNotification(const TMessage& Message)
+{
+    if (!EditCombo || Message.LParam != reinterpret_cast<LPARAM>(static_cast<TWinControl*>(EditCombo)))
+        return;
+    if (HIWORD(Message.WParam) == CBN_DROPDOWN)
+        DoComboDropDown(Row(), Col());
+    else if (HIWORD(Message.WParam) == CBN_CLOSEUP)
+        DoComboCloseUp(Row(), Col());
 }
 
 // Keys, buttons, timers and the wheel; true when the message was handled here.

@@ -279,3 +279,20 @@ TEST(VoGridCells, LoadAndSaveHooksAndStrippedText)
     EXPECT_EQ(log, (std::vector<QString>{"load 1 2", "save 1 2", "save 2 2"}));
     EXPECT_EQ(g.StrippedCells(2, 2), QStringLiteral("bold\r\nnext"));
 }
+
+TEST(VoGridCells, ControlValuesReadAndWriteTheControlOfTheirId)
+{
+    RecordingGrid g;
+    g.SetCells(1, 1, QStringLiteral(R"(Name <CONTROL TYPE="EDIT" ID="e1" VALUE="abc" WIDTH="60">)"));
+    EXPECT_EQ(g.ControlValues(1, 1, QStringLiteral("e1")), QStringLiteral("abc"));
+    EXPECT_EQ(g.ControlValues(1, 1, QStringLiteral("none")), QString());
+    g.SetControlValues(1, 1, QStringLiteral("e1"), QStringLiteral("xyz"));
+    EXPECT_EQ(g.ControlValues(1, 1, QStringLiteral("e1")), QStringLiteral("xyz"));
+    const QString before = g.Cells(1, 1);
+    g.SetControlValues(1, 1, QStringLiteral("none"), QStringLiteral("q"));
+    EXPECT_EQ(g.Cells(1, 1), before);
+    g.SetControlValues(2, 1, QStringLiteral("e1"), QStringLiteral("q"));
+    EXPECT_EQ(g.Cells(2, 1), QString()) << "a cell without the control is not written";
+    g.SetWideCells(3, 2, QStringLiteral("\u00e9\u4e2d"));
+    EXPECT_EQ(g.AllWideCells(3, 2), QStringLiteral("\u00e9\u4e2d"));
+}

@@ -236,3 +236,69 @@ TEST(VoGridStructure, MovedBlocksLeaveHiddenRowsBetweenTheirNeighbours)
     g.UnHideRowsAll();
     EXPECT_EQ(column(g, 1), (QStringList{"0", "1", "4", "5", "6", "2", "3", "7", "8", "9"}));
 }
+
+// The removed cells' objects are freed (the sanitizer build reports a leak otherwise), shown and hidden
+// rows alike, also when clearing keeps cell properties; the objects right of them move over.
+TEST(VoGridStructure, RemovedColumnsFreeTheirCellObjects)
+{
+    for (bool textOnly : {false, true}) {
+        RecordingGrid g;
+        fill(g, 5, 6);
+        for (int r : {1, 3}) {
+            g.AddProgress(2, r, clRed, clWhite);
+            g.SetColors(2, r, clBlue);
+            g.SetColors(3, r, clGreen);
+        }
+        g.HideRow(3);
+        g.ClearTextOnly = textOnly;
+        g.RemoveCols(2, 1);
+        g.UnHideRow(3);
+        for (int r : {1, 3}) {
+            EXPECT_EQ(g.Colors(2, r), clGreen) << "row " << r << " text only " << textOnly;
+            EXPECT_EQ(g.GetCellType(2, r), ctEmpty) << "row " << r << " text only " << textOnly;
+            EXPECT_EQ(g.Cells(2, r), QStringLiteral("3,%1").arg(r));
+        }
+    }
+}
+
+// Cutting rows or columns off by the counts frees the cell objects that leave the grid.
+TEST(VoGridStructure, SmallerCountsFreeTheCutCellObjects)
+{
+    RecordingGrid g;
+    fill(g, 5, 6);
+    g.AddProgress(4, 1, clRed, clWhite);
+    g.AddComment(1, 5, QStringLiteral("c"));
+    g.SetColors(2, 2, clBlue);
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    g.SetColCount(5);
+    g.SetRowCount(6);
+    EXPECT_EQ(g.GetCellType(4, 1), ctEmpty);
+    EXPECT_EQ(g.GetCellType(1, 5), ctEmpty);
+    EXPECT_EQ(g.Colors(2, 2), clBlue);
+}
+
+// Merged columns are split and merged again whenever their list changes: the first on its own, the next
+// within the runs of the one before.
+TEST(VoGridStructure, MergedColumnsFollowTheirList)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(6);
+    const char* first[] = {"h", "A", "A", "B", "B", "B"};
+    const char* second[] = {"h", "x", "y", "y", "y", "z"};
+    for (int r = 0; r < 6; ++r) {
+        g.SetCells(1, r, QString::fromLatin1(first[r]));
+        g.SetCells(2, r, QString::fromLatin1(second[r]));
+    }
+    g.MergedColumns().Add(1);
+    EXPECT_EQ(g.CellSpan(1, 1).Y, 1);
+    EXPECT_EQ(g.CellSpan(1, 3).Y, 2);
+    g.MergedColumns().Add(2);
+    EXPECT_EQ(g.CellSpan(2, 2).Y, 0) << "y of row 2 lies in another run of column 1";
+    EXPECT_EQ(g.CellSpan(2, 3).Y, 1);
+    g.MergedColumns().Clear();
+    g.MergedColumns().Add(2);
+    EXPECT_EQ(g.CellSpan(1, 3).Y, 0) << "column 1 split again";
+    EXPECT_EQ(g.CellSpan(2, 2).Y, 2);
+}

@@ -157,6 +157,8 @@ public:
     void SetGraphicObjectEx(int c, int r, TObject* Value);
     void FreeCellPropsRect(int c1, int r1, int c2, int r2);
     void FreeAllCellProps();
+    // Frees one stored cell properties object and the cell graphic it owns; nil does nothing.
+    void FreeCellProps(TObject* slot) const;
     void FreeCellObject(int c, int r);
     // Empty text and an empty object slot, nothing freed (after rows or columns were moved).
     void ClearCell(int c, int r);

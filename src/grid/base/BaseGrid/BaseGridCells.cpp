@@ -277,13 +277,19 @@ void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2) {
             TObject* slot = GetGridObject(c, r);
             if (!slot)
                 continue;
-            auto* p = static_cast<TCellProperties*>(slot);
-            if (p->GraphicObject && OwnsGraphicObject(p->GraphicObject))
-                delete p->GraphicObject;
-            delete p;
+            FreeCellProps(slot);
             SetGridObject(c, r, nullptr);
         }
     }
+}
+
+void TBaseGrid::FreeCellProps(TObject* slot) const {
+    auto* p = static_cast<TCellProperties*>(slot);
+    if (!p)
+        return;
+    if (p->GraphicObject && OwnsGraphicObject(p->GraphicObject))
+        delete p->GraphicObject;
+    delete p;
 }
 
 void TBaseGrid::FreeAllCellProps() { FreeCellPropsRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
