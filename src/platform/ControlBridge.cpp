@@ -1,4 +1,5 @@
 #include "platform/ControlBridge.h"
+#include "platform/GridCursors.h"
 
 #include "platform/Forms.h"
 #include "platform/HintWindow.h"
@@ -9,7 +10,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
+#include <QPolygonF>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -31,7 +34,7 @@ WPARAM mouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
     return keys;
 }
 
-} // namespace
+}  // namespace
 
 QEvent::Type ControlBridge::postedMessageType()
 {
@@ -48,10 +51,59 @@ void ControlBridge::guarded(const std::function<void()>& f)
     }
 }
 
+namespace {
+// A small black arrow with a white outline pointing down (0), right (1) or down-right (2); the hot spot
+// is its tip.
+QCursor selectArrowCursor(int direction)
+{
+    constexpr int size = 16;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPolygonF arrow;
+    QPoint hot;
+    switch (direction) {
+    case 0:
+        arrow << QPointF(5, 1) << QPointF(10, 1) << QPointF(10, 8) << QPointF(14, 8) << QPointF(7.5, 15)
+              << QPointF(1, 8) << QPointF(5, 8);
+        hot = {7, 15};
+        break;
+    case 1:
+        arrow << QPointF(1, 5) << QPointF(1, 10) << QPointF(8, 10) << QPointF(8, 14) << QPointF(15, 7.5)
+              << QPointF(8, 1) << QPointF(8, 5);
+        hot = {15, 7};
+        break;
+    default:
+        arrow << QPointF(1, 1) << QPointF(11, 1) << QPointF(8, 4) << QPointF(15, 11) << QPointF(11, 15) << QPointF(4, 8)
+              << QPointF(1, 11);
+        hot = {1, 1};
+        break;
+    }
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(arrow);
+    painter.end();
+    return QCursor(pixmap, hot.x(), hot.y());
+}
+}  // namespace
+
 void ControlBridge::applyCursor(QWidget* widget, TCursor cursor)
 {
     Qt::CursorShape shape = Qt::ArrowCursor;
     switch (cursor) {
+    case crSelectColumn:
+        widget->setCursor(selectArrowCursor(0));
+        return;
+    case crSelectRow:
+        widget->setCursor(selectArrowCursor(1));
+        return;
+    case crSelectAll:
+        widget->setCursor(selectArrowCursor(2));
+        return;
+    case crCellSelector:
+        shape = Qt::CrossCursor;
+        break;
     case crDefault:
         widget->unsetCursor();
         return;

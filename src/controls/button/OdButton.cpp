@@ -1,5 +1,6 @@
 #include "controls/button/OdButton.h"
 
+#include "platform/Accel.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 
@@ -11,21 +12,6 @@ constexpr UINT FadeInterval = 30;
 constexpr int FullHighlight = 8;
 
 constexpr TColor TransparentColor = 0xFF00FF;
-
-// The character after a single '&' of the caption, compared without case.
-bool isAccel(char16_t ch, const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper() == QChar(ch).toUpper();
-    }
-    return false;
-}
 
 bool isTransparentStyle(TOdButtonStyle style)
 {
@@ -242,7 +228,7 @@ void TOdButton::KeyUp(WORD& Key, TShiftState Shift)
 
 bool TOdButton::dialogChar(char16_t ch)
 {
-    if (!isAccel(ch, Caption()) || !canHover())
+    if (!IsAccel(ch, Caption()) || !canHover())
         return false;
     Click();
     return true;

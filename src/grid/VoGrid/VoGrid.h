@@ -1525,6 +1525,9 @@ public:
     virtual void AutoSizeColumnOnDblClick(int ACol) { AutoSizeCol(ACol); }
     void ResetFixedCellHighlight();
     TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // The fixed cell the mouse hovers ((-1, -1) for none) and the header shown while a column or row moves.
+    TPoint HoveredFixedCell() const { return FixedHoverCell; }
+    const THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     TCanClickCellEvent OnCanClickCell;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;
@@ -1646,6 +1649,33 @@ private:
     void moveOverLink(int C, int R, TPoint At);
     void chooseSelectMode(int C, int R, TPoint At);
     int fixedBorderAt(bool Columns, int Pos) const;
+    // Hovered fixed cells, the fixed-cell drop-down button and the filter list a header release opens.
+    void moveHoverFixedCell(int C, int R);
+    void forgetHoverFixedCell();
+    bool pressFixedDropDown(const TGridCoord& cell, int X);
+    bool releaseFilterButton(const TGridCoord& cell, int X, int Y);
+    void openFilterList(int C, int R);
+    // The cursor of a header selection mode (none for msNormal and msURL).
+    void applySelectModeCursor();
+    void moveAnchor(int R, int RealC, const QString& Anchor);
+    bool FNoMouseLeave = false;
+    bool FDropDownDown = false;
+    bool Invokedchange = false;
+    QString FAnchor;
+    QString FLastAnchorHint;
+    // Enhanced moving of a column or row by its header: the moved header follows the mouse, arrows mark
+    // the target and the release moves it.
+    void moveHeaderDrag(int X, int Y);
+    void markMoveTarget(bool Columns);
+    bool releaseHeaderMove(int C, int R);
+    void endHeaderMove();
+    TArrowWindow& moveArrow(std::unique_ptr<TArrowWindow>& Window, TArrowDirection Direction);
+    std::unique_ptr<TArrowWindow> ArwU, ArwD, ArwL, ArwR;
+    int FMoveColInd = -1;
+    int FMoveRowInd = -1;
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
+    bool searchFooterMnemonic(char16_t Key);
     bool FDoOnClick = false;
     bool FMouseDownMove = false;
     bool FEditStart = false;

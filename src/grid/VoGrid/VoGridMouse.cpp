@@ -3,6 +3,7 @@
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
+#include "platform/GridCursors.h"
 #include "platform/HintWindow.h"
 
 namespace {
@@ -31,6 +32,12 @@ void VOroDavoduRuzu::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
             TBaseGrid::MouseDown(Button, Shift, X, Y);
             return;
         }
+    }
+    if (Button == TMouseButton::mbLeft && pressFixedDropDown(cell, X))
+        return;
+    if (cell.X >= 0 && cell.X == FixedHoverCell.X && cell.Y == FixedHoverCell.Y && cell.Y == FixedRows() - 1) {
+        FixedMouseDown = true;
+        RepaintCell(cell.X, cell.Y);
     }
     FEditStart = true;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
@@ -81,6 +88,8 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         if (old >= 0 && old < RowCount())
             RepaintRow(old);
     }
+    if (overCell && !designing)
+        moveHoverFixedCell(cell.X, cell.Y);
     if (overCell)
         moveHoverButton(cell.X, cell.Y, {X, Y});
     if (FMouseSelectStart >= 0 && (Shift & ssLeft))
@@ -93,10 +102,13 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
             ColSized = true;
         if (FGridState == gsRowSizing)
             Rowsized = true;
+        moveHeaderDrag(X, Y);
         if (overCell && FGridState == gsNormal && !(Shift & ssLeft))
             chooseSelectMode(cell.X, cell.Y, {X, Y});
         if (!(Shift & ssLeft) && onSelectionResizer({X, Y}))
             FMouseSelectMode = msResize;
+        if (FGridState == gsNormal && !(Shift & ssLeft))
+            applySelectModeCursor();
     }
     if (overCell && !designing)
         moveOverLink(cell.X, cell.Y, {X, Y});
@@ -143,22 +155,79 @@ void VOroDavoduRuzu::moveHoverButton(int C, int R, TPoint At)
         RepaintCell(C, R);
 }
 
-// The hand over a URL text or an HTML anchor; the grid's own cursor elsewhere.
+// The hand over a URL text or an HTML anchor; the grid's own cursor elsewhere. Entering and leaving an
+// anchor is reported.
 void VOroDavoduRuzu::moveOverLink(int C, int R, TPoint At)
 {
     const int realC = RealColIndex(C);
     const QString text = Cells(realC, R);
     bool link = false;
+    QString anchor;
     if (CellTextKind(text, EnableHTML) == ctkHtml) {
         THtmlRenderResult hit;
-        link = htmlHitTest(C, R, realC, At, hit) && !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty();
+        if (htmlHitTest(C, R, realC, At, hit) && !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty())
+            anchor = hit.AnchorValue;
+        link = !anchor.isEmpty();
     } else {
         link = URLShow && IsUrlText(text);
     }
-    if (link)
+    moveAnchor(R, C, anchor);
+    if (link) {
+        Invokedchange = true;
         TBaseGrid::SetCursor(crHandPoint);
-    else if (Cursor() == crHandPoint)
+    } else if (Cursor() == crHandPoint) {
+        Invokedchange = true;
         TBaseGrid::SetCursor(FOldCursor);
+    }
+}
+
+void VOroDavoduRuzu::moveAnchor(int R, int C, const QString& Anchor)
+{
+    if (Anchor == FAnchor)
+        return;
+    if (!FAnchor.isEmpty() && OnAnchorExit)
+        OnAnchorExit(this, R, C, FAnchor);
+    FAnchor = Anchor;
+    if (Anchor.isEmpty())
+        return;
+    QString hint = Anchor;
+    if (OnAnchorHint)
+        OnAnchorHint(this, R, C, hint);
+    if (hint != FLastAnchorHint) {
+        // The next hint is built for this anchor.
+        CancelHint();
+        FLastAnchorHint = hint;
+    }
+    if (OnAnchorEnter)
+        OnAnchorEnter(this, R, C, Anchor);
+}
+
+// The header selection modes show their own cursors; leaving them gives the grid its cursor back.
+void VOroDavoduRuzu::applySelectModeCursor()
+{
+    TCursor cursor = crDefault;
+    switch (FMouseSelectMode) {
+    case msColumn:
+        cursor = crSelectColumn;
+        break;
+    case msRow:
+        cursor = crSelectRow;
+        break;
+    case msAll:
+    case msResize:
+        cursor = crSelectAll;
+        break;
+    default:
+        if (Cursor() == crSelectColumn || Cursor() == crSelectRow || Cursor() == crSelectAll) {
+            Invokedchange = true;
+            TBaseGrid::SetCursor(FOldCursor);
+        }
+        return;
+    }
+    if (FSizeFixed || FSizingFixed || FSizeFixedR || FSizingFixedR || Cursor() == cursor)
+        return;
+    Invokedchange = true;
+    TBaseGrid::SetCursor(cursor);
 }
 
 // The resized selection keeps its top-left cell and reaches to the cell under the pointer.
@@ -240,9 +309,17 @@ void VOroDavoduRuzu::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         return;
     }
     const TGridCoord cell = MouseCoord(X, Y);
+    if (!(ComponentState() & csDesigning) && releaseFilterButton(cell, X, Y))
+        return;
+    FDropDownDown = false;
     if (FMouseActions.DisjunctCellSelect() && Button == TMouseButton::mbLeft && cell.X >= 0 && cell.Y >= 0)
         disjunctCellClick(cell.X, cell.Y, Shift);
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (FixedMouseDown) {
+        FixedMouseDown = false;
+        if (FixedHoverCell.X >= 0)
+            RepaintCell(FixedHoverCell.X, FixedHoverCell.Y);
+    }
     const TGridRect after = Selection();
     if (!(after == before))
         DoSelectionChanged(after.Left, after.Top, after.Right, after.Bottom);
@@ -299,10 +376,4 @@ void VOroDavoduRuzu::CalcSizingState(int X, int Y, TGridState& State, int& Index
         if (!allow)
             State = gsNormal;
     }
-}
-
-void VOroDavoduRuzu::ResetFixedCellHighlight()
-{
-    FSizeFixed = false;
-    FSizeFixedR = false;
 }

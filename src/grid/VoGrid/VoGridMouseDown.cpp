@@ -140,6 +140,10 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     if (pressLink(c, r, realCol, {X, Y}))
         return;
     pressHeaderSelection(c, r, shift);
+    MoveOfsX = X - R.Left;
+    MoveOfsY = Y - R.Top;
+    FMoveColInd = -1;
+    FMoveRowInd = -1;
     if (pressCheckBox(c, r, realCol, {X, Y}))
         return;
     if (fixedInside) {
@@ -149,8 +153,8 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     }
     if (fixedArea) {
         TBaseGrid::WndProc(Message);
-        const bool onBorder = r < FixedRows() && (Options() & goColSizing) &&
-                              (X - R.Left < BorderMargin || R.Right - X < BorderMargin);
+        const bool onBorder =
+            r < FixedRows() && (Options() & goColSizing) && (X - R.Left < BorderMargin || R.Right - X < BorderMargin);
         if (OnClickCell && !onBorder)
             OnClickCell(this, r, c);
         return;
@@ -173,8 +177,11 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     const bool inside = X - R.Left > 3 && R.Right - X > 3;
     const bool spinPress = FSpinUpClick || FSpinDnClick;
     const bool directEdit = FMouseActions.DirectEdit || spinPress || (sameCell && IsMergedCell(realCol, r));
-    if (directEdit && inside && editable && !HasClickableGraphic(realCol, r) && Col() == c && Row() == r)
+    if (directEdit && inside && editable && !HasClickableGraphic(realCol, r) && Col() == c && Row() == r) {
+        // The press edits the cell; it does not start a range selection.
+        FGridState = gsNormal;
         ShowInplaceEdit();
+    }
     FSpinUpClick = false;
     FSpinDnClick = false;
 }

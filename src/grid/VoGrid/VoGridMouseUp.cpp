@@ -23,6 +23,10 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     FMouseDownMove = false;
     FMouseSelectMode = msNormal;
     FMouseSelectStart = -1;
+    const bool headerMoved = releaseHeaderMove(cell.X, cell.Y);
+    for (auto* arrow : {&ArwU, &ArwD, &ArwL, &ArwR})
+        if (*arrow)
+            (*arrow)->Hide();
     if (FSizingFixed || FSizingFixedR) {
         releaseFixedSizing({X, Y});
         hideSizingHint();
@@ -45,7 +49,7 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     }
     FDoOnClick = false;
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
-    const bool moved = FGridState == gsColMoving || FGridState == gsRowMoving;
+    const bool moved = headerMoved || FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);
     if (sized || moved || cell.X < 0 || cell.Y < 0)
         return;
@@ -73,7 +77,8 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
 bool VOroDavoduRuzu::isSortClick(int C, int R, TPoint At)
 {
     const TRect rect = CellRect(C, R);
-    if (R == 0 && (Options() & goColSizing) && (At.X - rect.Left < SortBorderMargin || rect.Right - At.X < SortBorderMargin))
+    if (R == 0 && (Options() & goColSizing) &&
+        (At.X - rect.Left < SortBorderMargin || rect.Right - At.X < SortBorderMargin))
         return false;
     const int realC = RealColIndex(C);
     if (At.X > rect.Right - DropDownButtonWidth) {
@@ -104,17 +109,32 @@ void VOroDavoduRuzu::sortClick(int C, TShiftState Shift)
     const int depth = FUpdateCount;
     if (keepLeft)
         StartUpdate();
+    // Merged columns come apart for the sort and merge again over the sorted rows.
+    std::vector<int> mergedColumns;
+    if (FSortSettings.AutoColumnMerge) {
+        for (int c = 0; c < ColCount(); ++c)
+            for (int r = FixedRows(); r < RowCount(); ++r)
+                if (IsYMergedCell(c, r)) {
+                    mergedColumns.push_back(c);
+                    break;
+                }
+        SplitAllCells();
+    }
     const std::int64_t started = TickCount();
     if (FSortSettings.IndexShow)
         indexSortClick(realC, Shift);
     else
         columnSortClick(realC);
     SortTime = static_cast<int>(TickCount() - started);
+    for (std::size_t i = 0; i < mergedColumns.size(); ++i)
+        MergeColumnCells(mergedColumns[i], i == 0);
     if (keepLeft) {
         SetLeftCol(keptLeft);
         FUpdateCount = depth;
         Invalidate();
     }
+    if (NumCellControls() > 0)
+        CellControlsUpdate(false);
     DoClickSort(FSortSettings.Column);
 }
 

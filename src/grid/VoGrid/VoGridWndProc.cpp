@@ -2,6 +2,9 @@
 // wheel steps, panning with the pressed wheel, the 500 ms grid timer and focus arrival and departure.
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridSearchPanel.h"
+#include "platform/Accel.h"
+#include "platform/Buttons.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Timers.h"
 
@@ -62,6 +65,28 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         return;
     if (Message.Msg == WM_COMMAND)
         comboNotification(Message);
+    if (Message.Msg == WM_CANCELMODE && (FGridState == gsColMoving || FGridState == gsRowMoving) && EnhRowColMove &&
+        (Cursor() == crDrag || Cursor() == crNoDrop)) {
+        endHeaderMove();
+        KillTimer(1);
+        FGridState = gsNormal;
+    }
+    if (Message.Msg == CM_CURSORCHANGED) {
+        TBaseGrid::WndProc(Message);
+        if (!Invokedchange)
+            FMouseSelectMode = msNormal;
+        Invokedchange = false;
+        return;
+    }
+    if (Message.Msg == CM_DIALOGCHAR) {
+        Message.Result = searchFooterMnemonic(static_cast<char16_t>(Message.WParam)) ? 1 : 0;
+        return;
+    }
+    if (Message.Msg == CM_ENABLEDCHANGED) {
+        TBaseGrid::WndProc(Message);
+        Invalidate();
+        return;
+    }
     if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
         scrollMessageHook(Message);
     const int oldRow = Row();
@@ -79,6 +104,18 @@ void VOroDavoduRuzu::comboNotification(const TMessage& Message)
         DoComboDropDown(Row(), Col());
     else if (HIWORD(Message.WParam) == CBN_CLOSEUP)
         DoComboCloseUp(Row(), Col());
+// A mnemonic runs the shown search footer's find-next, find-previous or highlight button.
+bool VOroDavoduRuzu::searchFooterMnemonic(char16_t Key)
+{
+    if (!FSearchPanel || !FSearchFooter->Visible())
+        return false;
+    for (TSpeedButton* button :
+         {&FSearchPanel->FindNextButton(), &FSearchPanel->FindPrevButton(), &FSearchPanel->HighlightButton()})
+        if (IsAccel(Key, button->Caption()) && button->Visible() && button->Enabled()) {
+            button->Click();
+            return true;
+        }
+    return false;
 }
 
 // Keys, buttons, timers and the wheel; true when the message was handled here.
@@ -139,6 +176,8 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
         FMouseSelectMode = msNormal;
         FSizeFixed = false;
         FSizeFixedR = false;
+        if (!FNoMouseLeave)
+            forgetHoverFixedCell();
         if (HoverRow && HoverRowIdx >= 0) {
             const int old = HoverRowIdx;
             HoverRowIdx = -1;
@@ -162,6 +201,14 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
         TBaseGrid::WndProc(Message);
         repaintMergedCurrentCell();
         return true;
+    case WM_RBUTTONUP:
+        // The right button does not end a header move.
+        if (EnhRowColMove && (FGridState == gsColMoving || FGridState == gsRowMoving) &&
+            (Cursor() == crDrag || Cursor() == crNoDrop)) {
+            Message.Result = 0;
+            return true;
+        }
+        return false;
     case WM_RBUTTONDOWN:
         if (wheelpan)
             stopPanning();
@@ -250,7 +297,9 @@ void VOroDavoduRuzu::panStep()
     if (wheelmsg == 0 || IntelliPan == ipNone)
         return;
     const TPoint P = ScreenToClient(GetCursorPos());
-    const auto direction = [](int pos, int anchor) { return pos < anchor - PanDeadZone ? -1 : pos > anchor + PanDeadZone ? 1 : 0; };
+    const auto direction = [](int pos, int anchor) {
+        return pos < anchor - PanDeadZone ? -1 : pos > anchor + PanDeadZone ? 1 : 0;
+    };
     const int V = IntelliPan == ipHorizontal ? 0 : direction(P.Y, wheelpanpos.Y);
     const int H = IntelliPan == ipVertical ? 0 : direction(P.X, wheelpanpos.X);
     const TGridRect before = Selection();
@@ -358,9 +407,8 @@ void VOroDavoduRuzu::wheelStep(TMessage& Message)
         const TMouseWheelUpDownEvent& event = towardsUser ? OnMouseWheelDown : OnMouseWheelUp;
         if (event)
             event(this, FMouseActions.DisjunctRowSelect() ? KeyboardStateToShiftState() : TShiftState{},
-                  FMouseActions.DisjunctRowSelect()
-                      ? TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}
-                      : TPoint{},
+                  FMouseActions.DisjunctRowSelect() ? TPoint{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)}
+                                                    : TPoint{},
                   eventHandled);
     }
     const TGridRect after = Selection();
@@ -464,6 +512,8 @@ void VOroDavoduRuzu::TopLeftChanged()
     // A special editor stays where it was opened; the text editor moves with the grid.
     if (EditMode && EditControl != edNormal)
         HideInplaceEdit();
+    // The floating footer follows the columns.
+    UpdateFooter();
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
     if (TStringGrid* other = FSyncGrid.Grid()) {

@@ -2,6 +2,7 @@
 
 #include "grid/base/VoStyleIF.h"
 #include "grid/base/VoXPVS.h"
+#include "platform/Accel.h"
 
 TVoCheckBox::TVoCheckBox(TComponent* AOwner) : TCustomControl(AOwner) {
     ControlStyle &= ~csClickEvents;
@@ -215,10 +216,7 @@ void TVoCheckBox::WndProc(TMessage& m) {
         break;
     case CM_DIALOGCHAR:
         if (CanFocus() && m.WParam != 0) {
-            const QString caption = Caption();
-            const int amp = static_cast<int>(caption.indexOf('&'));
-            if (amp >= 0 && amp + 1 < caption.size() &&
-                caption.at(amp + 1).toUpper() == QChar(static_cast<char16_t>(m.WParam)).toUpper()) {
+            if (IsAccel(static_cast<char16_t>(m.WParam), Caption())) {
                 Toggle();
                 if (TabStop)
                     SetFocus();

@@ -180,3 +180,28 @@ TEST(GridTrackbarDropDown, OpensAtTheCellsValueAndCommitsThePopupsPosition)
     EXPECT_FALSE(bar->Visible());
     EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("7"));
 }
+
+TEST(GridTrackbarDropDown, DraggingTheThumbWithTheMouseMovesThePosition)
+{
+    EditFixture f;
+    InstallGridDropDowns();
+    f.grid->DefaultEditor = edTrackbarDropDown;
+    f.grid->SetCells(1, 1, QStringLiteral("0"));
+    f.open();
+    auto* bar = dynamic_cast<TGridTrackbarDropDown*>(f.grid->EditCtrl());
+    ASSERT_NE(bar, nullptr);
+    SendKey(*bar, VK_F4);
+    ASSERT_TRUE(bar->DroppedDown());
+    TTrackBar& track = *bar->TrackBar();
+    ASSERT_EQ(track.Position(), 0);
+    const int middle = track.Height() / 2;
+    SendMouse(track, TMouseAction::Down, TMouseButton::mbLeft, {4, middle});
+    SendMouse(track, TMouseAction::Move, TMouseButton::mbLeft, {track.Width() / 2, middle}, ssLeft);
+    const int halfWay = track.Position();
+    SendMouse(track, TMouseAction::Move, TMouseButton::mbLeft, {track.Width() + 20, middle}, ssLeft);
+    SendMouse(track, TMouseAction::Up, TMouseButton::mbLeft, {track.Width() + 20, middle});
+    EXPECT_GT(halfWay, 0);
+    EXPECT_LT(halfWay, track.Max());
+    EXPECT_EQ(track.Position(), track.Max()) << "dragged beyond the end the thumb stops at the end";
+    EXPECT_EQ(bar->Text(), QString::number(track.Max()));
+}

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridSearchPanel.h"
 #include "platform/Forms.h"
 #include "platform/QtAccess.h"
 #include "support/TestSeams.h"
@@ -440,4 +441,23 @@ TEST(VoGridKeys, ASynchronisedGridFollowsScrollingAndTheCurrentCell)
     f.grid->GotoCell(2, 25);
     SendKey(*f.grid, VK_DOWN);
     EXPECT_EQ(other->Row(), 26);
+}
+
+TEST(VoGridKeys, MnemonicsRunTheShownSearchFootersEnabledButtonsOnly)
+{
+    KeyFixture f;
+    f.grid->SearchFooter().SetFindNextCaption(QStringLiteral("Find &next"));
+    f.grid->SearchFooter().SetFindPrevCaption(QStringLiteral("Find &previous"));
+    const auto mnemonic = [&](char16_t ch) { return f.grid->Perform(CM_DIALOGCHAR, ch, 0); };
+    EXPECT_EQ(mnemonic(u'n'), 0) << "no footer shown";
+    f.grid->SearchFooter().SetVisible(true);
+    EXPECT_EQ(mnemonic(u'n'), 0) << "nothing typed: the buttons are disabled";
+    f.grid->SearchPanel()->Edit().SetText(QStringLiteral("r"));
+    const int first = f.grid->Row();
+    EXPECT_EQ(mnemonic(u'N'), 1);
+    EXPECT_EQ(f.grid->Row(), first + 1);
+    EXPECT_EQ(mnemonic(u'p'), 1);
+    EXPECT_EQ(f.grid->Row(), first);
+    EXPECT_EQ(mnemonic(u'x'), 0);
+    EXPECT_EQ(f.grid->Row(), first);
 }
