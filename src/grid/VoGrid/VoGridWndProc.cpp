@@ -104,6 +104,8 @@ void VOroDavoduRuzu::comboNotification(const TMessage& Message)
         DoComboDropDown(Row(), Col());
     else if (HIWORD(Message.WParam) == CBN_CLOSEUP)
         DoComboCloseUp(Row(), Col());
+}
+
 // A mnemonic runs the shown search footer's find-next, find-previous or highlight button.
 bool VOroDavoduRuzu::searchFooterMnemonic(char16_t Key)
 {
