@@ -544,6 +544,8 @@ void TComboBox::SetStyle(TComboBoxStyle style)
     combo()->setEditable(editable);
     if (editable) {
         combo()->setInsertPolicy(QComboBox::NoInsert);
+        // The edit field completes nothing by itself: completion is its owner's.
+        combo()->setCompleter(nullptr);
         QObject::connect(combo()->lineEdit(), &QLineEdit::textEdited,
                          [this] { ControlBridge::guarded([this] { NotifyParent(CBN_EDITCHANGE); }); });
     }

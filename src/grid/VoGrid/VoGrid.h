@@ -2003,6 +2003,8 @@ private:
     bool dataChecked(int ACol, int ARow);
     TCellGraphic* realRowCheckGraphic(int ACol, int ARow, bool& own);
     bool userMayChange(int ACol, int ARow, bool UserAction, bool AlwaysActive);
+    void checkGroupChildren(int ACol, int ANode, bool State);
+    void checkGroupNode(int ACol, int ARow);
     void showEditorControl(TWinControl& control, int C, int ARow, const TRect& R);
     void hideEditorControl(TWinControl& control);
     void showCombo(int C, int ARow, const TRect& R);

@@ -78,11 +78,18 @@ void VOroDavoduRuzu::AddCheckBox(int ACol, int ARow, TCheckBoxState State)
     NewCellGraphic(ACol, ARow)->SetCheckBox(State, true, haBeforeText, checkVAlign(VAlignment));
 }
 
+// Summary rows get no box; node rows get a three-state one.
 void VOroDavoduRuzu::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox)
 {
     const int first = FMouseActions.CheckAllCheck ? 0 : FixedRows();
-    for (int r = first; r < RowCount(); ++r)
-        AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    for (int r = first; r < RowCount(); ++r) {
+        if (IsSummary(r))
+            continue;
+        if (IsNode(r))
+            AddCheckBox(ACol, r, cbUnchecked);
+        else
+            AddCheckBox(ACol, r, DefaultState, DataCheckBox);
+    }
 }
 
 void VOroDavoduRuzu::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State)
@@ -290,10 +297,14 @@ bool VOroDavoduRuzu::ToggleCheckBoxCell(int ACol, int ARow, bool UserAction)
         return false;
     const QString trueText = checkText(ACol, ARow, true);
     const QString falseText = checkText(ACol, ARow, false);
+    const bool groupNode = FGrouping.AutoCheckGroup && IsNode(ARow);
     bool newState = false;
     if (type == ctCheckBox) {
         g->CellBoolean = !g->CellBoolean;
         newState = g->CellBoolean;
+    } else if (type == ctTriStateCheckBox && groupNode) {
+        g->CellCheckBoxState = g->CellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
+        newState = g->CellCheckBoxState == cbChecked;
     } else if (type == ctTriStateCheckBox) {
         // Unchecked, grayed, checked, unchecked ...
         static constexpr TCheckBoxState next[] = {cbGrayed, cbUnchecked, cbChecked};
@@ -304,11 +315,44 @@ bool VOroDavoduRuzu::ToggleCheckBoxCell(int ACol, int ARow, bool UserAction)
     }
     repaintDisplayCell(ACol, ARow);
     DoCheckBoxChange(ACol, ARow, newState);
+    if (groupNode)
+        checkGroupChildren(ACol, ARow, newState);
+    else if (FGrouping.AutoCheckGroup)
+        checkGroupNode(ACol, ARow);
     if (UndoRedo()) {
         const bool now = type == ctCheckBox ? g->CellBoolean : newState;
         UndoRedo()->RegisterChange(ACol, ARow, now ? falseText : trueText, now ? trueText : falseText);
     }
     return true;
+}
+
+// A node's box sets the boxes of its rows, shown or folded away.
+void VOroDavoduRuzu::checkGroupChildren(int ACol, int ANode, bool State)
+{
+    const int span = GetNodeSpan(ANode);
+    const bool contracted = GetNodeState(ANode);
+    const int nodeReal = RealRowIndex(ANode);
+    for (int i = 1; i < span; ++i)
+        SetCheckBoxState(ACol, contracted ? nodeReal + i : RealRowIndex(ANode + i), State);
+}
+
+// A row's box makes its node's box checked or unchecked when all rows agree, grayed otherwise.
+void VOroDavoduRuzu::checkGroupNode(int ACol, int ARow)
+{
+    const int node = GetParentRow(ARow);
+    if (node < 0 || node == ARow)
+        return;
+    const int span = GetNodeSpan(node);
+    const int nodeReal = RealRowIndex(node);
+    bool first = false;
+    GetCheckBoxState(ACol, nodeReal + 1, first);
+    bool mixed = false;
+    for (int i = 2; i < span && !mixed; ++i) {
+        bool state = false;
+        GetCheckBoxState(ACol, nodeReal + i, state);
+        mixed = state != first;
+    }
+    SetCheckBoxState(ACol, node, mixed ? cbGrayed : BoolToCheckBoxState(first));
 }
 
 bool VOroDavoduRuzu::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)

@@ -6,6 +6,7 @@
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUndo.h"
+#include "grid/base/vsgcheck.h"
 #include "platform/Clipbrd.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
@@ -224,32 +225,45 @@ bool VOroDavoduRuzu::ValidateCell(const QString& NewValue)
         StoreOldCellText(Col(), Row());
         FValidating = false;
     });
-    if (NewValue == FOldCellText && !AlwaysValidate)
+    if (NewValue == FOldCellText && !AlwaysValidate) {
+        HideFocusWindow();
         return true;
+    }
     const int ACol = RealColIndex(FOldCol);
     const int ARow = FOldRow;
     const bool Changed = NewValue != FOldCellText;
     const bool advance = FNavigation.AdvanceOnEnter;
     FNavigation.AdvanceOnEnter = false;
     QString Value = NewValue;
+    auto* checker = dynamic_cast<VOroDavoduRuzuCheck*>(CellChecker);
+    if (checker && checker->AutoCorrect)
+        Value = checker->Correct(ACol, ARow, Value);
     if (OnCellValidate)
         OnCellValidate(this, ACol, ARow, Value, Valid);
     if (Value != FOldCellText) {
         FGridModified = true;
         Modified = true;
-        if (FixedCols() > 0 && FShowModified.Enabled)
-            RepaintCell(0, ARow);
+        if (Valid && FixedCols() > 0) {
+            SetRowModified(RealRowIndex(ARow), true);
+            if (FShowModified.Enabled)
+                RepaintCell(0, ARow);
+        }
     }
+    if (checker && checker->AutoMarkError)
+        Value = checker->MarkError(ACol, ARow, Value);
     if (Valid && UndoRedo())
         UndoRedo()->RegisterChange(ACol, ARow, FOldCellText, Value);
     if (Valid && Changed)
         CellsChangedNotify(TGridRect{ACol, ARow, ACol, ARow});
     FNavigation.AdvanceOnEnter = advance;
     FNewCellText = Value;
-    if (Valid)
+    if (Valid) {
         SetCells(ACol, ARow, Value);
-    else
+        CalcFooter(ACol);
+        HideFocusWindow();
+    } else {
         refuseValue(Value, NewValue);
+    }
     return Valid;
 }
 

@@ -1,5 +1,6 @@
 // Which cell may become current, the rectangular, disjunct row, column and cell selections, the per-row
 // modified and enabled flags, navigation and the repaint operations over cell rectangles.
+#include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/REdaReviZizod.h"
 
@@ -81,6 +82,9 @@ bool VOroDavoduRuzu::SelectCell(int ACol, int ARow)
     if (FUseEnabledRows && FNavigation.SkipDisabledRows && !RowEnabled(ARow))
         return false;
     const QString text = ARow < RowCount() && ACol < ColCount() ? Cells(RealColIndex(ACol), ARow) : QString();
+    // Leaving an open text edit validates it first; a refusal keeps the user on the edited cell.
+    if (EditorMode() && (ACol != oldCol || ARow != oldRow) && !InplaceEdit()->ValidateOnLeave())
+        return false;
 
     bool allow = true;
     QueryCellChanging(ACol, ARow, allow);

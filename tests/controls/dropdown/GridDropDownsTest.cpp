@@ -204,4 +204,31 @@ TEST(GridTrackbarDropDown, DraggingTheThumbWithTheMouseMovesThePosition)
     EXPECT_LT(halfWay, track.Max());
     EXPECT_EQ(track.Position(), track.Max()) << "dragged beyond the end the thumb stops at the end";
     EXPECT_EQ(bar->Text(), QString::number(track.Max()));
+// The drop-down types the library does not make edit as plain text: they open the text editor with the
+// cell's value, commit with the whole end order, and cancel with Esc.
+TEST(GridDropDowns, TypesWithoutTheirControlEditAsText)
+{
+    for (const TEditorType type : {edCalculatorDropDown, edTimePickerDropDown, edDetailDropDown, edGridDropDown,
+                                   edColorPickerDropDown, edImagePickerDropDown, edVoGridDropDown}) {
+        for (const bool commit : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(type).arg(commit).toStdString());
+            EditFixture f;
+            InstallGridDropDowns();
+            f.grid->DefaultEditor = type;
+            f.grid->Navigation().AdvanceOnEnter = false;
+            f.open();
+            ASSERT_TRUE(f.grid->IsEditing());
+            EXPECT_TRUE(f.editor().Focused());
+            EXPECT_EQ(f.editor().Text(), QStringLiteral("old"));
+            f.typeIntoEditor(QStringLiteral("new"));
+            SendKey(f.editor(), commit ? VK_RETURN : VK_ESCAPE);
+            f.posted();
+            EXPECT_FALSE(f.grid->IsEditing());
+            EXPECT_FALSE(f.editor().Visible());
+            EXPECT_EQ(f.grid->Cells(1, 1), commit ? QStringLiteral("new") : QStringLiteral("old"));
+            const auto ended = commit ? expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"})
+                                      : expected({"editing done cell=old", "cell done 1,1"});
+            EXPECT_EQ(f.log, ended);
+        }
+    }
 }

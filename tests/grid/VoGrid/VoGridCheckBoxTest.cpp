@@ -133,6 +133,52 @@ TEST(VoGridCheckBox, TriStateBoxesAndTheirColumn)
     EXPECT_TRUE(f.grid.HasCheckBox(2, 0));
 }
 
+// A node's three-state box and the boxes of its rows follow each other with AutoCheckGroup, also while the
+// node is folded; summary rows get no box.
+TEST(VoGridCheckBox, AutoCheckGroupLinksANodeAndItsRows)
+{
+    CheckGrid f;
+    f.grid.SetRowCount(7);
+    f.grid.AddNode(1, 4);
+    f.grid.AddSummaryRow(5);
+    f.grid.AddCheckBoxColumn(1, false, false);
+    f.grid.Grouping().AutoCheckGroup = true;
+    EXPECT_EQ(f.grid.GetCellType(1, 1), ctTriStateCheckBox);
+    EXPECT_FALSE(f.grid.HasCheckBox(1, 5));
+    EXPECT_TRUE(f.grid.HasCheckBox(1, 6));
+    const auto node = [&] {
+        TCheckBoxState state = cbUnchecked;
+        f.grid.GetCheckBoxState(1, 1, state);
+        return state;
+    };
+    const auto rows = [&] {
+        QString states;
+        for (int r = 2; r <= 4; ++r)
+            states += f.grid.IsChecked(1, r) ? QLatin1Char('x') : QLatin1Char('.');
+        return states;
+    };
+
+    f.grid.ToggleCheckBox(1, 1);
+    EXPECT_EQ(node(), cbChecked);
+    EXPECT_EQ(rows(), QStringLiteral("xxx"));
+    f.grid.ToggleCheckBox(1, 3);
+    EXPECT_EQ(node(), cbGrayed);
+    EXPECT_EQ(rows(), QStringLiteral("x.x"));
+    f.grid.ToggleCheckBox(1, 1);
+    EXPECT_EQ(node(), cbChecked) << "a grayed node becomes checked";
+    EXPECT_EQ(rows(), QStringLiteral("xxx"));
+    f.grid.ToggleCheckBox(1, 2);
+    f.grid.ToggleCheckBox(1, 3);
+    f.grid.ToggleCheckBox(1, 4);
+    EXPECT_EQ(node(), cbUnchecked);
+
+    f.grid.ContractNode(1);
+    ASSERT_EQ(f.grid.NumHiddenRows(), 3);
+    f.grid.ToggleCheckBox(1, 1);
+    f.grid.ExpandNode(1);
+    EXPECT_EQ(rows(), QStringLiteral("xxx")) << "folded rows follow their node";
+}
+
 TEST(VoGridCheckBox, AddingOutsideTheGridRaisesInvalidCell)
 {
     CheckGrid f;

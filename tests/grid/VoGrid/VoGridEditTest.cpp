@@ -7,6 +7,7 @@
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridEditFixture.h"
 #include "grid/base/LocaleGuard.h"
+#include "grid/base/vsgcheck.h"
 #include "platform/Clipbrd.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
@@ -54,6 +55,29 @@ TEST(VoGridEdit, RefusalKeepsTheEditorOpenOnTheCellWithNoDoneEvents)
     EXPECT_EQ(f.log, expected({"validate 1,1 good cell=old", "editing done cell=good", "cell done 1,1"}));
 }
 
+TEST(VoGridEdit, RefusalAfterAClickElsewhereBringsTheUserBackToTheCell)
+{
+    EditFixture f;
+    f.validate = [](QString& value, bool& valid) { valid = value != QStringLiteral("bad"); };
+    const auto middle = [&](int c, int r) {
+        const TRect cell = f.grid->CellRect(c, r);
+        return TPoint{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+    };
+    SendClick(*f.grid, middle(1, 1));
+    ASSERT_TRUE(f.grid->IsEditing());
+    SendKey(f.editor(), 'A', ssCtrl);
+    f.typeIntoEditor(QStringLiteral("bad"));
+    SendClick(*f.grid, middle(3, 2));
+    f.posted();
+    EXPECT_EQ(f.grid->Col(), 1);
+    EXPECT_EQ(f.grid->Row(), 1);
+    EXPECT_TRUE(f.grid->IsEditing());
+    EXPECT_TRUE(f.editor().Focused());
+    EXPECT_EQ(f.editor().Text(), QStringLiteral("old"));
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("old"));
+    EXPECT_EQ(f.log, expected({"validate 1,1 bad cell=old"}));
+}
+
 TEST(VoGridEdit, RefusalWithAReplacementWritesAndShowsIt)
 {
     EditFixture f;
@@ -83,6 +107,54 @@ TEST(VoGridEdit, AcceptedCorrectionIsWrittenAndUnchangedValueIsNotValidated)
     SendKey(f.editor(), VK_RETURN);
     EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("x"));
     EXPECT_EQ(f.grid->NewCellText(), QStringLiteral("x"));
+}
+
+namespace {
+// Upper-cases before validation and marks the result after it.
+class ShoutingChecker : public VOroDavoduRuzuCheck {
+public:
+    using VOroDavoduRuzuCheck::VOroDavoduRuzuCheck;
+    QString Correct(int, int, const QString& text) override { return text.toUpper(); }
+    QString MarkError(int, int, const QString& text) override { return QStringLiteral("<e>%1</e>").arg(text); }
+};
+}  // namespace
+
+// An accepted value marks its row modified, is corrected and marked by the checker, and the footer sums the
+// written value; a refused one marks nothing.
+TEST(VoGridEdit, AcceptedValueMarksTheRowCheckerAndFooter)
+{
+    EditFixture f;
+    f.grid->SetCells(1, 1, QStringLiteral("1"));
+    f.grid->SetCells(1, 2, QStringLiteral("2"));
+    f.grid->FloatingFooter().SetVisible(true);
+    f.grid->GetCellProperties(1, 3)->CalcType = acSUM;
+    f.grid->CalcFooter(-1);
+    ASSERT_EQ(f.grid->Cells(1, 3), QStringLiteral("3.00"));
+
+    f.validate = [](QString& value, bool& valid) { valid = value != QStringLiteral("9"); };
+    f.open();
+    f.typeIntoEditor(QStringLiteral("9"));
+    SendKey(f.editor(), VK_RETURN);
+    EXPECT_FALSE(f.grid->RowModified(1)) << "refused";
+    SendKey(f.editor(), 'A', ssCtrl);
+    f.typeIntoEditor(QStringLiteral("5"));
+    SendKey(f.editor(), VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 3), QStringLiteral("7.00")) << "the footer counts the written value";
+    EXPECT_TRUE(f.grid->RowModified(1));
+    EXPECT_FALSE(f.grid->RowModified(2));
+
+    ShoutingChecker checker(nullptr);
+    checker.AutoCorrect = true;
+    checker.AutoMarkError = true;
+    f.grid->CellChecker = &checker;
+    f.log.clear();
+    f.grid->GotoCell(2, 2);
+    f.open();
+    f.typeIntoEditor(QStringLiteral("word"));
+    SendKey(f.editor(), VK_RETURN);
+    EXPECT_EQ(f.log.front(), QStringLiteral("validate 2,2 WORD cell="));
+    EXPECT_EQ(f.grid->Cells(2, 2), QStringLiteral("<e>WORD</e>"));
+    f.grid->CellChecker = nullptr;
 }
 
 TEST(VoGridEdit, EscapeRestoresTheOriginalValue)
@@ -127,6 +199,7 @@ TEST(VoGridEdit, CharacterRulesPerEditorType)
         int beeps;
     } cases[] = {
         {edNormal, "", "a-1.", "a-1.", 0},
+        {edPassword, "", "pa55-.", "pa55-.", 0},
         {edNumeric, "", "-1-2a3", "-123", 2},
         {edPositiveNumeric, "", "-5x", "5", 2},
         {edFloat, "", "-1.2.3,4", "-1.234", 0},
@@ -151,6 +224,20 @@ TEST(VoGridEdit, CharacterRulesPerEditorType)
         EXPECT_EQ(f.editor().Text(), QString::fromUtf8(c.text));
         EXPECT_EQ(beeps, c.beeps);
     }
+}
+
+// With "," as the decimal separator a second "," is dropped, and so is "." (the thousands separator).
+TEST(VoGridEdit, FloatEditorFollowsTheLocaleSeparators)
+{
+    const LocaleGuard locale(LocaleGuard::German());
+    EditFixture f;
+    f.grid->DefaultEditor = edFloat;
+    f.grid->SetCells(1, 1, QString());
+    f.open();
+    f.typeIntoEditor(QStringLiteral("-1,2,3.4"));
+    EXPECT_EQ(f.editor().Text(), QStringLiteral("-1,234"));
+    SendKey(f.editor(), VK_RETURN);
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("-1,234"));
 }
 
 TEST(VoGridEdit, LengthLimitStopsTypingButNotBackspace)
@@ -308,6 +395,72 @@ TEST(VoGridEdit, ComboWheelStopsAtTheLastItemAndStillReports)
     EXPECT_EQ(f.log, expected({"combo 1,1 2 three"}));
     f.combo().Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, 120));
     EXPECT_EQ(f.combo().ItemIndex(), 1);
+}
+
+// Which keys end a combo's edit and where the current cell goes, per combo style.
+TEST(VoGridEdit, ComboKeysPerStyle)
+{
+    struct Case {
+        TEditorType type;
+        WORD key;
+        bool ends;
+        int col, row;
+    } cases[] = {
+        {edComboList, VK_DOWN, false, 2, 2}, {edComboList, VK_UP, false, 2, 2},
+        {edComboList, VK_RIGHT, true, 3, 2}, {edComboList, VK_LEFT, true, 1, 2},
+        {edComboEdit, VK_UP, true, 2, 1},    {edComboEdit, VK_END, false, 2, 2},
+        {edComboEdit, VK_NEXT, true, 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(c.key).toStdString());
+        ComboFixture f(c.type);
+        f.grid->Navigation().AdvanceOnEnter = false;
+        f.grid->SetCells(2, 2, QStringLiteral("two"));
+        f.grid->GotoCell(2, 2);
+        f.open();
+        ASSERT_TRUE(f.combo().Focused());
+        SendKey(f.combo(), c.key);
+        f.posted();
+        EXPECT_EQ(f.grid->IsEditing(), !c.ends);
+        EXPECT_EQ(f.combo().Visible(), !c.ends);
+        EXPECT_EQ(f.grid->Col(), c.col);
+        EXPECT_EQ(f.grid->Row(), c.row);
+    }
+}
+
+// Typing completes from the combo's items first, then from the grid's lookup items; Backspace stops it.
+TEST(VoGridEdit, ComboLookupCompletesFromItemsThenLookupItemsAndKeepsHistory)
+{
+    ComboFixture f(edComboEdit);
+    f.grid->Lookup = true;
+    f.grid->LookupHistory = true;
+    f.grid->LookupItems().SetText(QStringLiteral("Gamma"));
+    f.grid->SetCells(1, 1, QString());
+    f.open();
+    TypeText(f.combo(), QStringLiteral("t"));
+    EXPECT_EQ(f.combo().Text(), QStringLiteral("two"));
+    EXPECT_EQ(f.combo().ItemIndex(), 1);
+    TypeText(f.combo(), QStringLiteral("h"));
+    EXPECT_EQ(f.combo().Text(), QStringLiteral("three")) << "the first item starting with th";
+    SendKey(f.combo(), VK_BACK);
+    EXPECT_EQ(f.combo().Text(), QStringLiteral("th")) << "Backspace removes the completion and does not complete";
+
+    f.combo().SetText(QString());
+    TypeText(f.combo(), QStringLiteral("g"));
+    EXPECT_EQ(f.combo().Text(), QStringLiteral("gamma")) << "typed case kept, the rest from the lookup item";
+    EXPECT_EQ(f.combo().Items().IndexOf(QStringLiteral("gamma")), -1);
+    SendKey(f.combo(), VK_RETURN);
+    f.posted();
+    EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("gamma"));
+    EXPECT_EQ(f.combo().Items().Count(), 4) << "the new text joins the items once";
+    f.open();
+    f.other->SetFocus();
+    EXPECT_EQ(f.combo().Items().Count(), 4);
+
+    f.grid->SetCells(1, 1, QString());
+    f.open();
+    f.other->SetFocus();
+    EXPECT_EQ(f.combo().Items().Count(), 4) << "an empty text is never added";
 }
 
 TEST(VoGridEdit, ComboItemApi)

@@ -42,6 +42,21 @@ public:
     TEdit* edit = nullptr;
 };
 
+// The grid's editor control that has the focus, if any.
+TWinControl* focusedEditor(VOroDavoduRuzu& grid)
+{
+    for (int i = 0; i < grid.ComponentCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(grid.Components(i)); w && w->Focused())
+            return w;
+    return nullptr;
+}
+
+TPoint middleOf(const VOroDavoduRuzu& grid, int c, int r)
+{
+    const TRect cell = grid.CellRect(c, r);
+    return {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+}
+
 }  // namespace
 
 // Every editor type opens through the factory: a special control, the text editor (also for the drop-down
@@ -98,10 +113,7 @@ TEST(VoGridEditors, EveryEditorTypeOpensItsEditor)
                 return QStringLiteral("TVoInplaceEdit");
             }
         }();
-        TWinControl* focused = nullptr;
-        for (int i = 0; i < f.grid->ComponentCount(); ++i)
-            if (auto* w = dynamic_cast<TWinControl*>(f.grid->Components(i)); w && w->Focused())
-                focused = w;
+        TWinControl* focused = focusedEditor(*f.grid);
         if (!focused && link.edit && link.edit->Focused())
             focused = link.edit;
         ASSERT_NE(focused, nullptr);
@@ -137,6 +149,54 @@ TEST(VoGridEditors, TypeCommitAndCancelPerEditorType)
             EXPECT_TRUE(f.grid->Focused());
             EXPECT_EQ(f.grid->Cells(1, 1), QString::fromUtf8(commit ? c.committed : c.cell));
             EXPECT_EQ(f.log.back(), QStringLiteral("cell done 1,1"));
+        }
+    }
+}
+
+// The same by the mouse: a click on the current cell or a double click on another opens the editor, a click
+// on another cell commits; Esc cancels an editor the mouse opened.
+TEST(VoGridEditors, ClicksOpenAndCommitPerEditorType)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    struct Case {
+        TEditorType type;
+        const char* typed;
+        const char* committed;
+    } cases[] = {
+        {edNormal, "new", "new"},         {edNumeric, "4x2", "42"},       {edUpperCase, "abc", "ABC"},
+        {edSpinEdit, "12", "12"},         {edComboEdit, "typed", "typed"}, {edEditBtn, "new", "new"},
+        {edFloatEditBtn, "-2.5", "-2.5"}, {edMemoDropDown, "memo", "memo"},
+    };
+    for (const Case& c : cases) {
+        for (const bool doubleClick : {false, true}) {
+            for (const bool commit : {true, false}) {
+                SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(c.type).arg(doubleClick).arg(commit).toStdString());
+                TypedFixture f(c.type, QString());
+                const int row = doubleClick ? 2 : 1;
+                f.grid->SetCells(1, row, QStringLiteral("7"));
+                const TPoint at = middleOf(*f.grid, 1, row);
+                SendClick(*f.grid, at);
+                if (doubleClick) {
+                    EXPECT_FALSE(f.grid->IsEditing()) << "a click on another cell only moves to it";
+                    SendMouse(*f.grid, TMouseAction::DblClick, TMouseButton::mbLeft, at);
+                }
+                ASSERT_TRUE(f.grid->IsEditing());
+                TWinControl* editor = focusedEditor(*f.grid);
+                ASSERT_NE(editor, nullptr);
+                SendKey(*editor, VK_END);
+                SendKey(*editor, VK_BACK);
+                TypeText(*editor, QString::fromUtf8(c.typed));
+                if (commit)
+                    SendClick(*f.grid, middleOf(*f.grid, 2, 3));
+                else
+                    SendKey(*editor, VK_ESCAPE);
+                f.posted();
+                EXPECT_FALSE(f.grid->IsEditing());
+                EXPECT_FALSE(editor->Visible());
+                EXPECT_EQ(f.grid->Cells(1, row), QString::fromUtf8(commit ? c.committed : "7"));
+                EXPECT_EQ(f.log.back(), QStringLiteral("cell done 1,%1").arg(row));
+                EXPECT_EQ(f.grid->Row(), commit ? 3 : row);
+            }
         }
     }
 }
@@ -352,6 +412,66 @@ TEST(VoGridEditors, CustomEditorTakesTheCellValueAndGivesItBack)
     TypeText(*link.edit, QStringLiteral("dropped"));
     SendKey(*link.edit, VK_ESCAPE);
     EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("custom"));
+}
+
+// The keys that end a custom editor's edit, and those its link keeps.
+TEST(VoGridEditors, CustomEditorKeysEndTheEditUnlessTheLinkKeepsThem)
+{
+    struct Case {
+        WORD key;
+        TShiftState shift;
+        bool TEditLink::*kept;
+        bool ends;
+    } cases[] = {
+        {VK_HOME, 0, nullptr, false},
+        {VK_HOME, ssAlt, nullptr, true},
+        {VK_HOME, ssAlt, &TEditLink::WantKeyHomeEnd, false},
+        {VK_END, 0, nullptr, true},
+        {VK_UP, 0, &TEditLink::WantKeyUpDown, false},
+        {VK_NEXT, 0, nullptr, true},
+        {'X', 0, nullptr, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(c.key).arg(c.shift).arg(c.kept != nullptr).toStdString());
+        TypedFixture f(edCustom, QStringLiteral("old"));
+        TestLink& link = *new TestLink(&f.form);
+        if (c.kept)
+            link.*c.kept = true;
+        f.grid->EditLink = &link;
+        f.open();
+        ASSERT_TRUE(link.edit->Focused());
+        SendKey(*link.edit, c.key, c.shift);
+        f.posted();
+        EXPECT_EQ(f.grid->IsEditing(), !c.ends);
+        EXPECT_EQ(link.edit->Focused(), !c.ends);
+    }
+}
+
+// A pop-up link opens at the cell's screen corner, or where the link says when both places are set.
+TEST(VoGridEditors, CustomPopupOpensAtTheCellOrTheLinksPlace)
+{
+    for (const bool placed : {false, true}) {
+        TypedFixture f(edCustom, QStringLiteral("old"));
+        TestLink& link = *new TestLink(&f.form);
+        link.EditStyle = esPopup;
+        if (placed) {
+            link.PopupLeft = 300;
+            link.PopupTop = 40;
+        }
+        f.grid->EditLink = &link;
+        f.open();
+        ASSERT_NE(link.PopupForm(), nullptr);
+        const TRect cell = f.grid->CellRect(1, 1);
+        const TPoint expectedAt = placed ? TPoint{300, 40} : f.grid->ClientToScreen({cell.Left, cell.Top});
+        EXPECT_EQ(link.PopupForm()->Left(), expectedAt.X);
+        EXPECT_EQ(link.PopupForm()->Top(), expectedAt.Y);
+        EXPECT_EQ(link.edit->Text(), QStringLiteral("old"));
+        TypeText(*link.edit, QStringLiteral("popped"));
+        SendKey(*link.edit, VK_RETURN);
+        f.posted();
+        EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("popped"));
+        EXPECT_FALSE(link.PopupForm()->Visible());
+    }
 }
 
 TEST(VoGridEditors, RichEditorStoresRtfAndReadsItBack)

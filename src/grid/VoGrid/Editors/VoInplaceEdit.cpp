@@ -126,6 +126,19 @@ bool TVoInplaceEdit::validate()
     return FGrid->ValidateCell(Text());
 }
 
+bool TVoInplaceEdit::ValidateOnLeave()
+{
+    if (!FGrid->FEditing)
+        return true;
+    const QString oldCellText = FGrid->FOldCellText;
+    if (!validate()) {
+        refuse(oldCellText);
+        return false;
+    }
+    setTextQuietly(FGrid->FNewCellText);
+    return true;
+}
+
 // The editor shows the value validation settled on and keeps the focus.
 void TVoInplaceEdit::refuse(const QString& OldCellText)
 {

@@ -18,6 +18,9 @@ public:
     void SetLengthLimit(int Value) { FLengthLimit = Value; }
     bool VAlign() const { return FValign; }
     void SetVAlign(bool Value);
+    // The current cell is about to move away from an unvalidated edit: validates the text. Accepted, the
+    // editor holds the settled value; refused, it shows it and the move must not happen.
+    bool ValidateOnLeave();
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
