@@ -204,6 +204,8 @@ TEST(GridTrackbarDropDown, DraggingTheThumbWithTheMouseMovesThePosition)
     EXPECT_LT(halfWay, track.Max());
     EXPECT_EQ(track.Position(), track.Max()) << "dragged beyond the end the thumb stops at the end";
     EXPECT_EQ(bar->Text(), QString::number(track.Max()));
+}
+
 // The drop-down types the library does not make edit as plain text: they open the text editor with the
 // cell's value, commit with the whole end order, and cancel with Esc.
 TEST(GridDropDowns, TypesWithoutTheirControlEditAsText)
