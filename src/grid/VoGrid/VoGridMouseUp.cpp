@@ -44,6 +44,8 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         }
     }
     FDoOnClick = false;
+    if (FSelectionClick)
+        releaseSelectionClick(cell.X, cell.Y);
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
     const bool moved = FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);
