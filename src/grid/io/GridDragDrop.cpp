@@ -311,6 +311,8 @@ void TGridIO::OleColumnDragStart(int ACol, int AIndex, TStringList* AList)
 // The picture of the dragged cells, shown over the other windows without taking the focus.
 void TGridIO::showMoveForm(const TGridRect& Cells)
 {
+    if (Cells.Left > Cells.Right || Cells.Top > Cells.Bottom)
+        return;  // none of the dragged cells is in view
     VOroDavoduRuzu& g = grid_;
     g.MoveForm = g.SelectionToForm(Cells);
     const TPoint cursor = GetCursorPos();

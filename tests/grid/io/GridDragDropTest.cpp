@@ -1,5 +1,6 @@
 // Drag and drop: which drop operation a drag's formats reach, drops of text, cells and files on a grid,
 // and a drag of cells from one grid to another or within one grid.
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "GridIOFixture.h"
@@ -7,6 +8,7 @@
 #include "grid/io/GridDragDrop.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
+#include "platform/QtAccess.h"
 #include "platform/SystemMetrics.h"
 #include "support/TestSeams.h"
 
@@ -403,4 +405,14 @@ TEST(GridDragDrop, APressOnTheSelectionAndAMoveStartAnInGridDrag)
     SendMouse(*grid, TMouseAction::Up, TMouseButton::mbLeft, press);
     EXPECT_EQ(loops, 1);
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1}));
+}
+
+TEST(GridDragDrop, TurningTheDropTargetOnRegistersTheGridAtOnce)
+{
+    InstallGridIO();
+    VOroDavoduRuzu grid(nullptr);
+    grid.DragDropSettings().SetOleDropTarget(true);
+    EXPECT_TRUE(QtAccess::Widget(grid)->acceptDrops());
+    grid.DragDropSettings().SetOleDropTarget(false);
+    EXPECT_FALSE(QtAccess::Widget(grid)->acceptDrops());
 }
