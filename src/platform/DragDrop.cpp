@@ -5,8 +5,8 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/Controls.h"
@@ -15,6 +15,9 @@
 #include "platform/QtAccess.h"
 
 namespace {
+// Milliseconds between two steps of a running drag.
+constexpr int DragStepInterval = 15;
+
 TDragData dataOf(const QMimeData* mime)
 {
     TDragData data;
@@ -125,10 +128,11 @@ int DoDragDrop(TWinControl& Source, IDropSource& DropSource, const TDragData& Da
     }
     QPointer<QDrag> drag = new QDrag(widget);
     drag->setMimeData(mime);
-    if (const TBitmap* image = DropSource.DragImage(); image && !image->Empty()) {
-        drag->setPixmap(QPixmap::fromImage(QtAccess::Image(*image)));
-        drag->setHotSpot(QPoint(-4, -4));
-    }
+    // The drag loop reports no plain mouse moves: the source is asked at a short interval as well.
+    QTimer step;
+    step.setInterval(DragStepInterval);
+    QObject::connect(&step, &QTimer::timeout, [&DropSource] { DropSource.QueryDrag(); });
+    step.start();
     QObject::connect(drag, &QDrag::actionChanged, [&DropSource](Qt::DropAction action) {
         DropSource.QueryDrag();
         DropSource.GiveFeedback(effectsOf(action));

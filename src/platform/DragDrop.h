@@ -7,7 +7,6 @@
 #include "platform/Seam.h"
 #include "platform/Types.h"
 
-class TBitmap;
 class TWinControl;
 
 using TDragData = TClipboardFormats;
@@ -29,12 +28,11 @@ public:
 class IDropSource {
 public:
     virtual ~IDropSource() = default;
+    // Asked at every step of the drag (also while the mouse merely moves).
     virtual void QueryDrag() {}
     virtual void GiveFeedback(int Effect) { (void)Effect; }
     // The drag ended, by a drop or by cancelling.
     virtual void DragFinished() {}
-    // The picture that follows the cursor while the drag runs, if any.
-    virtual const TBitmap* DragImage() const { return nullptr; }
 };
 
 // Registers the target for drops on the control (nullptr revokes); false when the platform refused.

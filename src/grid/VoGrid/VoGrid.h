@@ -1638,6 +1638,11 @@ private:
     TGridRect FDropSelection;
     void pressHeaderSelection(int C, int R, TShiftState Shift);
     void releaseCellButton(int C, int R, TPoint At);
+    // Cell and column drags (VoGridDragStart.cpp): a press on the selection may become a drag on the move.
+    bool pressStartsDrag(int C, int R, int RealC, TPoint At, TShiftState Flag);
+    void moveStartsDrag(TShiftState Shift, int X, int Y);
+    void releaseSelectionClick(int C, int R);
+    bool FSelectionClick = false;
     void releaseFixedSizing(TPoint At);
     bool isSortClick(int C, int R, TPoint At);
     void sortClick(int C, TShiftState Shift);
@@ -1916,8 +1921,9 @@ public:
         virtual void CopySelectionToClipboard() = 0;
         virtual void CutSelectionToClipboard() = 0;
         virtual void PasteSelectionFromClipboard() = 0;
-        // Drags the selection (or, from a fixed row, the column) that the left button pressed on.
-        virtual void StartCellDrag(int ACol, int ARow) = 0;
+        // Drags the selection (or, from a fixed row, the column) that the left button pressed on; false when
+        // OnOleDrag refused it.
+        virtual bool StartCellDrag(int ACol, int ARow) = 0;
         // The text cell stream: the save range with the column widths; loading sizes the grid to it.
         virtual void SaveToStream(QIODevice& Stream) = 0;
         virtual void LoadFromStream(QIODevice& Stream) = 0;
@@ -1936,6 +1942,16 @@ public:
     }
     // After cells were loaded or pasted: the footer is recalculated.
     virtual void CellsLoaded() { CalcFooter(-1); }
+    // An image of a cell rectangle in a floating window that stays on top, is translucent and never becomes
+    // active; the caller owns it.
+    std::unique_ptr<TPopupWindow> SelectionToForm(const TGridRect& ARect);
+    // The picture of the dragged cells or column while a drag runs; it follows the mouse.
+    std::unique_ptr<TPopupWindow> MoveForm;
+    // The header button image of a column drag without a picture.
+    THeaderDragButton* HeaderDragButton() const { return MoveButton; }
+    // Counts the node rows again (rows from FixedRows whose column-0 cell is a node) after a wholesale load of
+    // cells; column 0 is repainted when there is one.
+    void RecountNodes();
 
 private:
     std::unique_ptr<TIOOperations> FIO;

@@ -109,6 +109,11 @@ void VOroDavoduRuzu::createRunTimeControls()
     GridButton->OnClick = [this](TObject*) { GridButtonClick(); };
     MoveButton = new THeaderDragButton(this, this);
     MoveButton->SetParent(this);
+    // The drop target is the I/O library's: turning it on makes the grid's I/O object, which registers it.
+    FDragDropSettings.OnDropTargetChange = [this](bool Register) {
+        if (Register)
+            IO();
+    };
     FEditControl = new TControlEdit(this);
     FEditControl->SetParent(this);
     FComboControl = new TControlCombo(this);

@@ -97,6 +97,8 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
     if (FMouseResize && (Shift & ssLeft))
         moveSelectionResizer(X, Y);
     moveSizing(X, Y);
+    if (FSelectionClick)
+        moveStartsDrag(Shift, X, Y);
     if (!designing) {
         if (FGridState == gsColSizing)
             ColSized = true;

@@ -67,6 +67,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         Invalidate();
     }
     SearchInc.clear();
+    FSelectionClick = false;
     FPushedCellButton = {-1, -1};
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
@@ -125,6 +126,8 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
             OnClickCell(this, r, c);
         return;
     }
+    if (pressStartsDrag(c, r, realCol, {X, Y}, flag))
+        return;
     if (HasRating(realCol, r) && editable) {
         pressRating(c, r, realCol, X - R.Left);
         return;

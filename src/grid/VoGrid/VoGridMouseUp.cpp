@@ -48,6 +48,8 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         }
     }
     FDoOnClick = false;
+    if (FSelectionClick)
+        releaseSelectionClick(cell.X, cell.Y);
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
     const bool moved = headerMoved || FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);

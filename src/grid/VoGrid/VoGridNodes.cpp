@@ -386,3 +386,13 @@ int VOroDavoduRuzu::GetExpandHeight(int ACol, int ARow, bool Expanded)
         return DefaultRowHeight();
     return Expanded ? g->CellAngle : g->CellIndex;
 }
+
+void VOroDavoduRuzu::RecountNodes()
+{
+    FNumNodes = 0;
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (GetCellType(0, r) == ctNode)
+            ++FNumNodes;
+    if (FNumNodes > 0)
+        InvalidateCol(0);
+}

@@ -402,8 +402,13 @@ QByteArray pixelFile(TCellType Type, const TRecord& Data)
     const QByteArray rest = raw.mid(1 + nameLength);
     if (className == "TBitmap" || className == "TJPEGImage")
         return countedFile(rest);
-    if (className == "TMetafile")
-        return {};  // metafiles are not drawn here
+    if (className == "TMetafile") {
+        // No metafile can be drawn here: its count (which includes its own 4 bytes) is checked and the
+        // metafile skipped, so the cell keeps its text and properties without a picture.
+        if (rest.size() < 4 || readU32(rest, 0) < 4 || readU32(rest, 0) > static_cast<std::uint64_t>(rest.size()))
+            invalidStream();
+        return {};
+    }
     return rest;
 }
 
@@ -622,7 +627,7 @@ QByteArray TGridIO::RectToBinData(const TGridRect& Rect)
             if (dataRecordClass(graphic->CellType))
                 writeData(w, *graphic);
         }
-        if (OnFileProgress)
+        if (grid_.OnFileProgress)
             fireProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, Rect.Bottom - Rect.Top))), lastProgress);
     }
     g.ExportNotification(esExportDone, -1);
@@ -682,7 +687,7 @@ void TGridIO::applyBinStream(TPoint Point, const TBinStream& stream)
         g.SetCells(col, row, cell.Text);
         if (r != previousRow) {
             previousRow = r;
-            if (OnFileProgress)
+            if (grid_.OnFileProgress)
                 fireProgress(static_cast<int>(std::lround(100.0 * row / std::max(1, g.RowCount()))), lastProgress);
         }
         if (cell.HasProp) {
@@ -704,6 +709,7 @@ void TGridIO::LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream)
 void TGridIO::LoadFromBinStream(QIODevice& Stream)
 {
     LoadAtPointFromBinStream({0, 0}, Stream);
+    grid_.RecountNodes();
     grid_.Invalidate();
 }
 

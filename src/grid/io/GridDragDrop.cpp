@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "grid/io/GridIO.h"
+#include "platform/SystemMetrics.h"
 
 TGridDropTarget::TGridDropTarget(TGridIO& AIO) : FIO(AIO), FGrid(AIO.Grid())
 {
@@ -122,8 +123,8 @@ void TGridDropTarget::DragMouseMove(TPoint Pt, bool& Allow, TDropFormats Formats
         Allow = false;  // columns drop only on the header rows
     }
     Allow = Allow || (Formats & (dfFile | dfGridCells));
-    if (FIO.OnOleDragOver)
-        FIO.OnOleDragOver(&FGrid, ARow, ACol, Allow);
+    if (FGrid.OnOleDragOver)
+        FGrid.OnOleDragOver(&FGrid, ARow, ACol, Allow);
     Allow = Allow && ((ARow >= 0 && ACol >= 0) || (Formats & dfFile));
     showMarks(ACol, ARow, append, Allow, Formats);
 }
@@ -141,11 +142,12 @@ void TGridDropTarget::DropText(TPoint Pt, const QString& Text)
     if (g.Options() & goRowSelect)
         ACol = s.OleEntireRows ? 0 : g.FixedCols();
     bool allow = ACol >= 0 && ARow >= 0;
-    if (allow && FIO.OnOleDrop)
-        FIO.OnOleDrop(&g, ARow, ACol, Text, allow);
+    if (allow && FGrid.OnOleDrop)
+        FGrid.OnOleDrop(&g, ARow, ACol, Text, allow);
     if (!allow) {
-        if (FIO.OnOleDropped)
-            FIO.OnOleDropped(&g, g.Selection());
+        FDropRefused = true;
+        if (FGrid.OnOleDropped)
+            FGrid.OnOleDropped(&g, g.Selection());
         return;
     }
     if (ARow == 0 && g.FixedRowAlways && g.RowCount() == 1)
@@ -176,8 +178,8 @@ void TGridDropTarget::DropText(TPoint Pt, const QString& Text)
     const int right = std::min(g.ColCount() - 1, (g.Options() & goRowSelect) ? left + cols - g.FixedCols() : left + cols - 1);
     const TGridRect sel{left, ARow, std::max(left, right), std::min(g.RowCount() - 1, ARow + rows)};
     g.SetSelection(sel);
-    if (FIO.OnOleDropped)
-        FIO.OnOleDropped(&g, sel);
+    if (FGrid.OnOleDropped)
+        FGrid.OnOleDropped(&g, sel);
 }
 
 void TGridDropTarget::DropStream(TPoint Pt, const QByteArray& Stream)
@@ -190,8 +192,8 @@ void TGridDropTarget::DropStream(TPoint Pt, const QByteArray& Stream)
         FGrid.Invalidate();
     }
     hideArrows();
-    if (FIO.OnOleDropped)
-        FIO.OnOleDropped(&FGrid, FGrid.Selection());
+    if (FGrid.OnOleDropped)
+        FGrid.OnOleDropped(&FGrid, FGrid.Selection());
 }
 
 void TGridDropTarget::DropRTF(TPoint Pt, const QString& Text)
@@ -200,10 +202,11 @@ void TGridDropTarget::DropRTF(TPoint Pt, const QString& Text)
     bool append = false;
     cellAt(Pt, ACol, ARow, append);
     bool allow = ACol >= 0 && ARow >= 0;
-    if (allow && FIO.OnOleDrop)
-        FIO.OnOleDrop(&FGrid, ARow, ACol, Text, allow);
+    if (allow && FGrid.OnOleDrop)
+        FGrid.OnOleDrop(&FGrid, ARow, ACol, Text, allow);
     if (allow)
         FGrid.SetCells(FGrid.DisplayToRealCol(ACol), ARow, Text);
+    FDropRefused = !allow;
     hideArrows();
 }
 
@@ -213,10 +216,11 @@ void TGridDropTarget::DropURL(TPoint Pt, const QString& URL)
     bool append = false;
     cellAt(Pt, ACol, ARow, append);
     bool allow = ACol >= 0 && ARow >= 0;
-    if (allow && FIO.OnOleDropURL)
-        FIO.OnOleDropURL(&FGrid, ARow, ACol, URL, allow);
+    if (allow && FGrid.OnOleDropURL)
+        FGrid.OnOleDropURL(&FGrid, ARow, ACol, URL, allow);
     if (allow)
         FGrid.SetCells(FGrid.DisplayToRealCol(ACol), ARow, URL);
+    FDropRefused = !allow;
     hideArrows();
 }
 
@@ -230,8 +234,8 @@ void TGridDropTarget::DropFiles(TPoint Pt, const QStringList& Files)
     bool append = false;
     cellAt(Pt, ACol, ARow, append);
     bool allow = true;
-    if (FIO.OnOleDropFile)
-        FIO.OnOleDropFile(&FGrid, ARow, ACol, name, allow);
+    if (FGrid.OnOleDropFile)
+        FGrid.OnOleDropFile(&FGrid, ARow, ACol, name, allow);
     if (!allow)
         return;
     // The kind of file is its extension, not a piece of its name.
@@ -239,8 +243,8 @@ void TGridDropTarget::DropFiles(TPoint Pt, const QStringList& Files)
     const auto& load = ext == u"CSV" ? FIO.LoadFromCSV : (ext == u"XLS" || ext == u"XLSX") ? FIO.LoadFromXLS : nullptr;
     if (!load)
         return;
-    if (FIO.OnOleDrop)
-        FIO.OnOleDrop(&FGrid, -1, -1, name, allow);
+    if (FGrid.OnOleDrop)
+        FGrid.OnOleDrop(&FGrid, -1, -1, name, allow);
     if (allow)
         load(name);
 }
@@ -266,33 +270,35 @@ void TGridDropTarget::DropCol(TPoint Pt, int Col)
         if (g.DisplColIndex(Col) != ACol)
             g.MoveColumn(g.DisplColIndex(Col), ACol);
     }
-    if (FIO.OnOleDropCol)
-        FIO.OnOleDropCol(&g, ARow, ACol, Col);
+    if (FGrid.OnOleDropCol)
+        FGrid.OnOleDropCol(&g, ARow, ACol, Col);
 }
 
 // ---- drag source -------------------------------------------------------------------------------------
 
-void TGridDropSource::ShowCells(const TGridRect& Cells)
+void TGridDropSource::QueryDrag()
 {
     VOroDavoduRuzu& g = FGrid;
-    const int left = std::max(Cells.Left, g.LeftCol()), top = std::max(Cells.Top, g.TopRow());
-    const int right = std::min(Cells.Right, g.LeftCol() + g.VisibleColCount());
-    const int bottom = std::min(Cells.Bottom, g.TopRow() + g.VisibleRowCount());
-    if (left > right || top > bottom)
-        return;
-    const TRect first = g.CellRect(left, top);
-    const TRect last = g.CellRect(right, bottom);
-    if (first.IsEmpty() || last.IsEmpty())
-        return;
-    auto image = std::make_unique<TBitmap>(last.Right - first.Left, last.Bottom - first.Top);
-    for (int r = top; r <= bottom; ++r)
-        for (int c = left; c <= right; ++c) {
-            const TRect rc = g.CellRect(c, r);
-            if (!rc.IsEmpty())
-                g.PaintCell(image->Canvas(), c, r,
-                            {rc.Left - first.Left, rc.Top - first.Top, rc.Right - first.Left, rc.Bottom - first.Top}, 0);
+    const TPoint cursor = GetCursorPos();
+    if (g.DragDropSettings().ShowCells) {
+        if (TPopupWindow* form = g.MoveForm.get()) {
+            const bool mirrored = g.BiDiMode != bdLeftToRight;
+            form->SetBounds(mirrored ? cursor.X - form->Width() - 4 : cursor.X + 4, cursor.Y + 4, form->Width(),
+                            form->Height());
         }
-    FMoveImage = std::move(image);
+        return;
+    }
+    THeaderDragButton* button = g.HeaderDragButton();
+    if (button && button->Visible()) {
+        const TPoint p = g.ScreenToClient(cursor);
+        button->SetBounds(p.X, p.Y - button->Height(), button->Width(), button->Height());
+    }
+}
+
+void TGridDropSource::DragFinished()
+{
+    if (FGrid.DragDropSettings().ShowCells)
+        FGrid.MoveForm.reset();
 }
 
 void TGridIO::OleColumnDragStart(int ACol, int AIndex, TStringList* AList)
@@ -302,47 +308,125 @@ void TGridIO::OleColumnDragStart(int ACol, int AIndex, TStringList* AList)
     FOleDragList = AList;
 }
 
-void TGridIO::StartCellDrag(int ACol, int ARow)
+// The picture of the dragged cells, shown over the other windows without taking the focus.
+void TGridIO::showMoveForm(const TGridRect& Cells)
+{
+    if (Cells.Left > Cells.Right || Cells.Top > Cells.Bottom)
+        return;  // none of the dragged cells is in view
+    VOroDavoduRuzu& g = grid_;
+    g.MoveForm = g.SelectionToForm(Cells);
+    const TPoint cursor = GetCursorPos();
+    g.MoveForm->SetBounds(cursor.X + 4, cursor.Y + 4, g.MoveForm->Width(), g.MoveForm->Height());
+    g.MoveForm->ShowNoActivate();
+}
+
+int TGridIO::dragColumn(TGridDropSource& Source, int ACol)
+{
+    VOroDavoduRuzu& g = grid_;
+    THeaderDragButton* button = g.HeaderDragButton();
+    if (button && !g.DragDropSettings().ShowCells) {
+        button->Caption = g.Cells(g.DisplayToRealCol(ACol), 0);
+        const TPoint p = g.ScreenToClient(GetCursorPos());
+        const int height = g.RowHeights(0);
+        button->SetBounds(p.X, p.Y - height, g.ColWidths(ACol), height);
+        button->SetVisible(true);
+        button->BringToFront();
+    }
+    const int effect = BeginColumnDragDrop(g, Source, g.DisplayToRealCol(ACol), DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    if (button)
+        button->SetVisible(false);
+    if (dropTarget_) {
+        dropTarget_->ArwD().SetVisible(false);
+        dropTarget_->ArwU().SetVisible(false);
+    }
+    return effect;
+}
+
+// The dragged cells: the selection's rectangle (whole rows with OleEntireRows in row-select mode), and only
+// the chosen rows with disjunct row selection.
+int TGridIO::dragCells(TGridDropSource& Source, int ACol, int ARow)
+{
+    VOroDavoduRuzu& g = grid_;
+    const TDragDropSettings& s = g.DragDropSettings();
+    const bool disjunct = g.MouseActions().DisjunctRowSelect();
+    FDropSelection = g.Selection();
+    TGridRect rect = FDropSelection;
+    if ((g.Options() & goRowSelect) && s.OleEntireRows) {
+        rect.Left = 0;
+        rect.Right = g.ColCount() - 1;
+    }
+    if (disjunct) {
+        rect.Top = g.FixedRows();
+        rect.Bottom = g.RowCount() - 1;
+    }
+    const QString first = g.Cells(g.DisplayToRealCol(ACol), ARow);
+    const QByteArray cells = g.Navigation().AllowFmtClipboard ? RectToBinData(FDropSelection) : QByteArray();
+    FDragging = true;
+    const int effect = BeginTextDragDrop(g, Source, RectToText(rect, disjunct),
+                                         first.contains(QStringLiteral("{\\")) ? first : QString(), cells,
+                                         DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    FDragging = false;
+    if (effect == DROPEFFECT_MOVE && !s.OleCopyAlways)
+        emptyDraggedCells(rect, disjunct);
+    return effect;
+}
+
+// After a move: the dragged rows are removed (OleRemoveRows in row-select mode) or the dragged cells emptied.
+void TGridIO::emptyDraggedCells(const TGridRect& Rect, bool Disjunct)
+{
+    VOroDavoduRuzu& g = grid_;
+    std::vector<int> rows;
+    if (Disjunct) {
+        for (int r = g.FixedRows(); r < g.RowCount(); ++r)
+            if (g.RowSelect(r))
+                rows.push_back(r);
+    } else {
+        for (int r = FDropSelection.Top; r <= FDropSelection.Bottom && r < g.RowCount(); ++r)
+            rows.push_back(r);
+    }
+    if (g.DragDropSettings().OleRemoveRows && (g.Options() & goRowSelect)) {
+        for (auto r = rows.rbegin(); r != rows.rend(); ++r)
+            g.RemoveRows(*r, 1);
+        return;
+    }
+    const int left = Disjunct ? Rect.Left : FDropSelection.Left;
+    const int right = std::min(Disjunct ? Rect.Right : FDropSelection.Right, g.ColCount() - 1);
+    for (int r : rows)
+        for (int c = left; c <= right; ++c)
+            g.SetGridCell(g.DisplayToRealCol(c), r, QString());
+    g.Invalidate();
+}
+
+bool TGridIO::StartCellDrag(int ACol, int ARow)
 {
     VOroDavoduRuzu& g = grid_;
     const TDragDropSettings& s = g.DragDropSettings();
     if (!s.OleDropSource || ACol < 0 || ARow < 0)
-        return;
-    bool allow = true;
-    if (OnOleDrag)
-        OnOleDrag(&g, ARow, ACol, g.Cells(g.DisplayToRealCol(ACol), ARow), allow);
+        return false;
+    bool allow = !(s.OleColumnsOnly && ARow >= g.FixedRows());
+    if (allow && g.OnOleDrag)
+        g.OnOleDrag(&g, ARow, ACol, g.Cells(g.DisplayToRealCol(ACol), ARow), allow);
     if (!allow)
-        return;
+        return false;
     TGridDropSource source(g);
-    if (OnOleDragStart)
-        OnOleDragStart(&g, ARow, ACol);
-    int effect = DROPEFFECT_NONE;
-    if (ARow < g.FixedRows() && s.OleColumnDragDrop) {
-        effect = BeginColumnDragDrop(g, source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE);
-    } else {
-        FDropSelection = g.Selection();
-        if (s.ShowCells)
-            source.ShowCells(FDropSelection);
-        const QString first = g.Cells(g.DisplayToRealCol(ACol), ARow);
-        const QByteArray cells = g.Navigation().AllowFmtClipboard ? RectToBinData(FDropSelection) : QByteArray();
-        FDragging = true;
-        effect = BeginTextDragDrop(g, source, RectToText(FDropSelection, false),
-                                   first.contains(QStringLiteral("{\\")) ? first : QString(), cells,
-                                   DROPEFFECT_COPY | DROPEFFECT_MOVE);
-        FDragging = false;
-        if (effect == DROPEFFECT_MOVE && !s.OleCopyAlways) {
-            const TGridRect& r = FDropSelection;
-            if (s.OleRemoveRows && (g.Options() & goRowSelect)) {
-                g.RemoveRows(r.Top, r.Bottom - r.Top + 1);
-            } else {
-                for (int c = r.Left; c <= r.Right; ++c)
-                    for (int row = r.Top; row <= r.Bottom; ++row)
-                        if (c < g.ColCount() && row < g.RowCount())
-                            g.SetGridCell(g.DisplayToRealCol(c), row, QString());
-                g.Invalidate();
-            }
-        }
+    if (g.OnOleDragStart)
+        g.OnOleDragStart(&g, ARow, ACol);
+    const bool column = ARow < g.FixedRows() && s.OleColumnDragDrop;
+    if (s.ShowCells) {
+        const int lastRow = std::min(g.RowCount() - 1, g.TopRow() + g.VisibleRowCount());
+        showMoveForm(column ? TGridRect{ACol, 0, ACol, lastRow} : visiblePart(g.Selection()));
     }
-    if (effect != DROPEFFECT_NONE && OnOleDragStop)
-        OnOleDragStop(&g, effect);
+    const int effect = column ? dragColumn(source, ACol) : dragCells(source, ACol, ARow);
+    g.MoveForm.reset();
+    if (effect != DROPEFFECT_NONE && g.OnOleDragStop)
+        g.OnOleDragStop(&g, effect);
+    return true;
+}
+
+TGridRect TGridIO::visiblePart(const TGridRect& Cells) const
+{
+    const VOroDavoduRuzu& g = grid_;
+    return {std::max(Cells.Left, g.LeftCol()), std::max(Cells.Top, g.TopRow()),
+            std::min(Cells.Right, g.LeftCol() + g.VisibleColCount()),
+            std::min(Cells.Bottom, g.TopRow() + g.VisibleRowCount())};
 }

@@ -47,12 +47,12 @@ private:
 class TGridDropSource : public TVSGDropSource {
 public:
     explicit TGridDropSource(VOroDavoduRuzu& AGrid) : FGrid(AGrid) {}
-    // With DragDropSettings.ShowCells, the dragged cells in view follow the cursor.
-    void ShowCells(const TGridRect& Cells);
-    const TBitmap* DragImage() const override { return FMoveImage.get(); }
-    void DragFinished() override { FMoveImage.reset(); }
+    // At every step of the drag: the picture of the dragged cells (ShowCells), else the header button image,
+    // follows the cursor.
+    void QueryDrag() override;
+    // With ShowCells the picture is freed.
+    void DragFinished() override;
 
 private:
     VOroDavoduRuzu& FGrid;
-    std::unique_ptr<TBitmap> FMoveImage;
 };

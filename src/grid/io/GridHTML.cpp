@@ -1,11 +1,15 @@
 // The grid as an HTML table: one CSS class per distinct cell look, merged cells as spanning cells and
 // URLs as links.
+#include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QStringList>
 
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+#include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridIO.h"
+#include "platform/ImageData.h"
 
 namespace {
 constexpr TColor NotSet = static_cast<TColor>(0x7FFFFFFF);
@@ -91,11 +95,87 @@ QString linked(const QString& Text, bool Full)
         out = link(p + 7, -1);
     return out;
 }
+// The pictures of one export, numbered in the order written. A page with a folder gets JPEG files
+// "images/img<n>.jpg" in that folder; a page without one (the clipboard's) holds its pictures itself, so that
+// copying writes no file.
+class TPictureWriter {
+public:
+    explicit TPictureWriter(const QString& Dir) : dir_(Dir) {}
+    // The element that shows the picture; empty for an empty picture.
+    QString Element(const TBitmap& Picture)
+    {
+        if (Picture.Empty())
+            return {};
+        if (dir_.isEmpty()) {
+            const QByteArray png = ImageFileData(Picture, "PNG");
+            return png.isEmpty() ? QString()
+                                 : QStringLiteral("<img src=\"data:image/png;base64,") + QString::fromLatin1(png.toBase64()) +
+                                       QStringLiteral("\">");
+        }
+        const QString folder = dir_ + QStringLiteral("images");
+        if (!QDir().mkpath(folder))
+            throw REdaReviZizod(QStringLiteral("Cannot create ") + folder);
+        const QString path = folder + QStringLiteral("/img%1.jpg").arg(++count_);
+        QFile file(path);
+        const QByteArray jpeg = ImageFileData(Picture, "JPEG");
+        if (jpeg.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(jpeg) != jpeg.size())
+            throw REdaReviZizod(QStringLiteral("Cannot create ") + path);
+        return QStringLiteral("<img src=\"file://") + path + QStringLiteral("\">");
+    }
+    QString ImageOfList(const TImageList* List, int Index)
+    {
+        if (!List || Index < 0 || Index >= List->Count())
+            return {};
+        TBitmap image(List->Width(), List->Height());
+        List->Draw(image.Canvas(), 0, 0, Index);
+        return Element(image);
+    }
+
+private:
+    QString dir_;
+    int count_ = 0;
+};
+
+// The element content of a cell with a picture, by the type of its graphic; the text alone for the others.
+QString withPictures(VOroDavoduRuzu& g, int RealC, int R, const QString& Text, TPictureWriter& Pictures)
+{
+    const TCellGraphic* graphic = g.GetCellGraphic(RealC, R);
+    if (!graphic || !g.HTMLSettings().ExportImages)
+        return Text;
+    TImageList* list = g.QueryCellImageList(RealC, R);
+    switch (graphic->CellType) {
+    case ctBitmap:
+        if (const auto* bitmap = dynamic_cast<const TBitmap*>(graphic->CellBitmap))
+            return Text + Pictures.Element(*bitmap);
+        return Text;
+    case ctPicture:
+        if (const auto* picture = dynamic_cast<const TPicture*>(graphic->CellBitmap);
+            picture && dynamic_cast<const TBitmap*>(picture->Graphic()))
+            return Text + Pictures.Element(*static_cast<const TBitmap*>(picture->Graphic()));
+        return Text;
+    case ctImageList:
+        return Pictures.ImageOfList(list, graphic->CellIndex) + Text;
+    case ctDataImage: {
+        bool ok = false;
+        const int index = g.Cells(RealC, R).toInt(&ok);
+        return ok ? Pictures.ImageOfList(list, index) : QString();
+    }
+    case ctImages: {
+        QString out;
+        if (const auto* indexes = dynamic_cast<const TIntList*>(graphic->CellBitmap); indexes && list)
+            for (int i = 0; i < indexes->Count(); ++i)
+                out += Pictures.ImageOfList(list, indexes->GetInteger(i));
+        return out + Text;
+    }
+    default:
+        return Text;
+    }
+}
 }  // namespace
 
 QString TGridIO::SaveToHTMLString(const QString& Dir)
 {
-    (void)Dir;  // cell pictures are not exported
+    TPictureWriter pictures(Dir);
     VOroDavoduRuzu& g = grid_;
     const THTMLSettings& hs = g.HTMLSettings();
     TIntList& widths = g.HTMLSettings().ColWidths();
@@ -176,6 +256,7 @@ QString TGridIO::SaveToHTMLString(const QString& Dir)
             text = LinesToHtmlBreaks(text);
             if (g.URLShow)
                 text = linked(text, g.URLFull);
+            text = withPictures(g, real, r, text, pictures);
             if (text.trimmed().isEmpty())
                 text = QStringLiteral("&nbsp;");
             if (g.GetCellType(real, r) == ctNode)

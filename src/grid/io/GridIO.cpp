@@ -33,8 +33,8 @@ void TGridIO::fireProgress(int Percent, int& Last)
     if (Percent == Last)
         return;
     Last = Percent;
-    if (OnFileProgress)
-        OnFileProgress(&grid_, Percent);
+    if (grid_.OnFileProgress)
+        grid_.OnFileProgress(&grid_, Percent);
 }
 
 void TGridIO::dropTargetChange(bool Register)

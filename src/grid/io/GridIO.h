@@ -13,6 +13,7 @@
 #include "grid/VoGrid/VoGrid.h"
 
 class TGridDropTarget;
+class TGridDropSource;
 struct TBinStream;
 
 // One line of pasted tab-separated text: its cells and whether a line break ended it.
@@ -29,8 +30,6 @@ enum TClipOperation { coCut, coCopy };
 // Import and export states announced to the grid's notifications.
 enum TGridExportState { esExportStart, esExportNextRow, esExportSelRow, esExportNewRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportDone };
-
-using TFileProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 
 // The clipboard format of grid cells: the binary cell stream.
 inline const QString MimeGridCells = QStringLiteral("application/x-qt-windows-mime;value=\"VOroDavoduRuzu Cells\"");
@@ -69,8 +68,9 @@ public:
     void LoadAtPointFromBinData(TPoint Point, const QByteArray& Data);
 
     // ---- HTML ----
-    // The save range as an HTML page: a style block and a table. Dir is the folder of picture files;
-    // cell pictures are not exported.
+    // The save range as an HTML page: a style block and a table. Cell pictures (with HTMLSettings.ExportImages)
+    // go to JPEG files "images/img<n>.jpg" in the folder Dir (ending with "/"), or, without a folder, into the
+    // page itself.
     QString SaveToHTMLString(const QString& Dir);
 
     // ---- clipboard: copy and cut ----
@@ -100,21 +100,13 @@ public:
     virtual bool CanPasteCellsFormat() { return grid_.Navigation().AllowFmtClipboard; }
 
     // ---- drag and drop ----
-    void StartCellDrag(int ACol, int ARow) override;
+    // The grid's OnOleDrag, OnOleDragStart and OnOleDragStop are fired; the drop target fires the grid's
+    // OnOleDrop, OnOleDropFile, OnOleDropURL, OnOleDragOver, OnOleDropCol and OnOleDropped.
+    bool StartCellDrag(int ACol, int ARow) override;
     // Announces a column about to be dragged in from a list of hidden columns.
     void OleColumnDragStart(int ACol, int AIndex, TStringList* AList);
     TGridDropTarget* DropTarget() const { return dropTarget_.get(); }
 
-    TFileProgressEvent OnFileProgress;
-    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)> OnOleDrag;
-    std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
-    std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
-    std::function<void(TObject* Sender, int ARow, int ACol, const QString& Data, bool& Allow)> OnOleDrop;
-    std::function<void(TObject* Sender, int ARow, int ACol, const QString& FileName, bool& Allow)> OnOleDropFile;
-    std::function<void(TObject* Sender, int ARow, int ACol, const QString& URL, bool& Allow)> OnOleDropURL;
-    std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
-    std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
-    std::function<void(TObject* Sender, const TGridRect& ARect)> OnOleDropped;
     // Loaders of dropped files by kind; a file of another kind is not loaded.
     std::function<void(const QString& FileName)> LoadFromCSV;
     std::function<void(const QString& FileName)> LoadFromXLS;
@@ -145,6 +137,11 @@ private:
     bool smartFillSeries(const TGridRect& Sel);
     void smartFillBlock(const TGridRect& Sel, int BlockLength);
     void applyBinStream(TPoint Point, const TBinStream& Stream);
+    void showMoveForm(const TGridRect& Cells);
+    TGridRect visiblePart(const TGridRect& Cells) const;
+    int dragColumn(TGridDropSource& Source, int ACol);
+    int dragCells(TGridDropSource& Source, int ACol, int ARow);
+    void emptyDraggedCells(const TGridRect& Rect, bool Disjunct);
     void dropTargetChange(bool Register);
 
     VOroDavoduRuzu& grid_;

@@ -176,12 +176,21 @@ void TGridIO::pasteWithEvents(int ACol, int ARow, const QString& Value, bool Eve
     VOroDavoduRuzu& g = grid_;
     QString v = Value;
     bool allow = true;
-    if (Events && g.OnClipboardBeforePasteCell)
+    // A wide-text cell goes through the wide events with its decoded text.
+    const bool wide = v.startsWith(QLatin1String("|\\"));
+    if (Events && wide && g.OnClipboardBeforePasteWideCell) {
+        QString w = DecodeWideText(v);
+        g.OnClipboardBeforePasteWideCell(&g, ACol, ARow, w, allow);
+        v = EncodeWideText(w);
+    } else if (Events && !wide && g.OnClipboardBeforePasteCell) {
         g.OnClipboardBeforePasteCell(&g, ACol, ARow, v, allow);
+    }
     if (!allow)
         return;
     PasteCellText(ACol, ARow, v);
-    if (Events && g.OnClipboardAfterPasteCell)
+    if (Events && wide && g.OnClipboardAfterPasteWideCell)
+        g.OnClipboardAfterPasteWideCell(&g, ACol, ARow, DecodeWideText(v));
+    else if (Events && !wide && g.OnClipboardAfterPasteCell)
         g.OnClipboardAfterPasteCell(&g, ACol, ARow, v);
 }
 

@@ -162,7 +162,7 @@ void TGridIO::SaveToFile(const QString& FileName, bool Unicode)
             if (!s.isEmpty())
                 text += QStringLiteral("%1,%2,").arg(c).arg(r) + escapeCellText(s) + QStringLiteral("\r\n");
         }
-        if (OnFileProgress)
+        if (grid_.OnFileProgress)
             fireProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, SaveRowCount() - 1))), lastProgress);
     }
     g.ExportNotification(esExportDone, -1);
@@ -243,7 +243,7 @@ void TGridIO::LoadFromFile(const QString& FileName)
         if (c >= 0 && c < g.ColCount() && r >= 0 && r < g.RowCount())
             g.StoreLoadedCellText(static_cast<int>(c), static_cast<int>(r),
                                   unescapeCellText(cell.Text.toString(), g.Multilinecells));
-        if (OnFileProgress)
+        if (grid_.OnFileProgress)
             fireProgress(static_cast<int>(std::lround(100.0 * static_cast<double>(r) / std::max(1, g.RowCount() - 1))),
                          lastProgress);
     }

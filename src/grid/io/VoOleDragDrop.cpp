@@ -135,6 +135,7 @@ int TVSGDropTarget::Drop(const TDragData& Data, TShiftState Shift, TPoint Pt, in
 {
     if (!FOk)
         return DROPEFFECT_NONE;
+    FDropRefused = false;
     const TDropContent content(Data);
     if (content.Formats & dfCol) {
         DropCol(Pt, content.Col);
@@ -150,7 +151,8 @@ int TVSGDropTarget::Drop(const TDragData& Data, TShiftState Shift, TPoint Pt, in
         if (content.Formats & dfURL)
             DropURL(Pt, content.URL);
     }
-    return effectChoice(Shift, Allowed);
+    // A refused drop took nothing: the source must not remove what it moved.
+    return FDropRefused ? DROPEFFECT_NONE : effectChoice(Shift, Allowed);
 }
 
 int BeginTextDragDrop(TWinControl& Source, TVSGDropSource& DropSource, const QString& Text, const QString& RTF,

@@ -54,6 +54,8 @@ protected:
     virtual void DragMouseEnter() {}
     virtual void DragMouseLeave() {}
     bool FOk = false;
+    // Set by a drop operation that refused the data (the drop then reports no effect).
+    bool FDropRefused = false;
     TDropFormats FDropFormats = 0;
 
 private:

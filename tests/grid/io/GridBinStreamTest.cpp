@@ -186,3 +186,57 @@ TEST(GridBinStream, WritesColumnAndRowBeyondSixteenBits)
     ASSERT_EQ(s.Cells.size(), 1u);
     EXPECT_EQ(s.Cells[0].Row, 69999);
 }
+
+TEST(GridBinStream, AMetafilePictureIsSkippedByItsCountAndABadCountIsRejected)
+{
+    const auto counted = [](std::uint32_t n, const QByteArray& bytes) {
+        return QByteArray(reinterpret_cast<const char*>(&n), 4) + bytes;  // little-endian on every supported machine
+    };
+    const auto stream = [](const QByteArray& metafile) {
+        QByteArray out;
+        TRecordWriter w(out);
+        w.Begin(QStringLiteral("TGridPropIO"));
+        w.Int(QStringLiteral("ColCount"), 1);
+        w.Int(QStringLiteral("RowCount"), 1);
+        w.Bool(QStringLiteral("FullGrid"), false);
+        w.End();
+        w.Begin(QStringLiteral("TGridCellIO"));
+        w.Int(QStringLiteral("Col"), 0);
+        w.Int(QStringLiteral("Row"), 0);
+        w.String(QStringLiteral("Cell"), QStringLiteral("m"));
+        w.Bool(QStringLiteral("HasProp"), true);
+        w.End();
+        w.Begin(QStringLiteral("TGridCellPropIO"));
+        w.Bool(QStringLiteral("HasGraphic"), true);
+        w.End();
+        w.Begin(QStringLiteral("TGridGraphicIO"));
+        w.Ident(QStringLiteral("CellGraphic.CellType"), QStringLiteral("ctPicture"));
+        w.End();
+        w.Begin(QStringLiteral("TGridPicIO"));
+        w.Binary(QStringLiteral("Picture.Data"), QByteArray("\x09TMetafile") + metafile);
+        w.End();
+        return out;
+    };
+    IOGrid g(2, 2);
+    g.io().LoadAtPointFromBinData({1, 1}, stream(counted(8, "EMF!")));
+    EXPECT_EQ(g.grid.Cells(1, 1), QStringLiteral("m"));
+    EXPECT_FALSE(g.grid.GetPicture(1, 1));
+    for (const QByteArray& bad : {counted(9, "EMF!"), counted(3, "EMF!"), QByteArray("EM")}) {
+        IOGrid t(2, 2);
+        EXPECT_THROW(t.io().LoadAtPointFromBinData({0, 0}, stream(bad)), REdaReviZizod);
+        EXPECT_EQ(t.grid.Cells(0, 0), QString());
+    }
+}
+
+TEST(GridBinStream, AWholeLoadCountsTheNodesItBrought)
+{
+    IOGrid source(3, 5);
+    source.grid.AddNode(1, 2);
+    source.grid.AddNode(3, 2);
+    QByteArray data = source.io().RectToBinData({0, 0, 2, 4});
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    IOGrid target(3, 5);
+    target.io().LoadFromBinStream(buffer);
+    EXPECT_EQ(target.grid.NodeCount(), 2);
+}

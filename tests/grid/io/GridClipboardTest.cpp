@@ -1,6 +1,9 @@
 // Clipboard copy, cut and paste through the in-process clipboard: the copied text, the formats put, growth
 // and read-only cells on paste, and the smart fill of a selection.
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -109,6 +112,31 @@ TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
     EXPECT_EQ(html.count(QStringLiteral("\r\n.c")), 3);
 }
 
+TEST(GridClipboard, HtmlPicturesGoIntoTheCopiedPageOrIntoNumberedFilesBesideAPage)
+{
+    ClipGrid g(3, 1);
+    g.fill({{"bmp", "pic", ""}});
+    TBitmap* bitmap = g.grid.CreateBitmap(0, 0, false, haLeft, vaTop);
+    bitmap->SetSize(3, 2);
+    g.grid.CreatePicture(1, 0, false, noStretch, 0, haLeft, vaTop)->Bitmap().SetSize(2, 2);
+    const QString before = QDir::currentPath();
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    QDir::setCurrent(work.path());
+    g.io().CopyToClipBoardAsHTML();
+    const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
+    EXPECT_TRUE(html.contains(QStringLiteral(">bmp<img src=\"data:image/png;base64,")));
+    EXPECT_EQ(html.count(QStringLiteral("<img ")), 2);
+    EXPECT_TRUE(QDir(work.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());  // no file written
+    QDir::setCurrent(before);
+    const QString page = g.io().SaveToHTMLString(work.path() + u'/');
+    EXPECT_TRUE(page.contains(QStringLiteral("<img src=\"file://") + work.path() + QStringLiteral("/images/img1.jpg\">")));
+    EXPECT_TRUE(page.contains(QStringLiteral("/images/img2.jpg\">")));
+    EXPECT_TRUE(QFile::exists(work.path() + QStringLiteral("/images/img2.jpg")));
+    g.grid.HTMLSettings().ExportImages = false;
+    EXPECT_FALSE(g.io().SaveToHTMLString(QString()).contains(QStringLiteral("<img")));
+}
+
 TEST(GridClipboard, CutEmptiesOnlyCellsThatMayChange)
 {
     ClipGrid g(3, 1);
@@ -172,6 +200,28 @@ TEST(GridClipboard, InsertModeAddsOneRowPerPastedLine)
     g.io().PasteSelectionFromClipboard();
     EXPECT_EQ(g.grid.RowCount(), 5);
     EXPECT_EQ(g.cells(0, 0, 0, 3), QStringLiteral("top;a;b;keep;"));
+}
+
+TEST(GridClipboard, WideTextCellsGoThroughTheWideEventsDecoded)
+{
+    ClipGrid g(3, 1);
+    QStringList events;
+    g.grid.OnClipboardBeforePasteCell = [&](TObject*, int c, int, QString& v, bool&) { events << QStringLiteral("before %1 %2").arg(c).arg(v); };
+    g.grid.OnClipboardAfterPasteCell = [&](TObject*, int c, int, const QString& v) { events << QStringLiteral("after %1 %2").arg(c).arg(v); };
+    g.grid.OnClipboardBeforePasteWideCell = [&](TObject*, int c, int, QString& v, bool& allow) {
+        events << QStringLiteral("before wide %1 %2").arg(c).arg(v);
+        allow = v != u"skip";
+        v = v.toUpper();
+    };
+    g.grid.OnClipboardAfterPasteWideCell = [&](TObject*, int c, int, const QString& v) { events << QStringLiteral("after wide %1 %2").arg(c).arg(v); };
+    const QString text = EncodeWideText(QStringLiteral("skip")) + u'\t' + QStringLiteral("p") + u'\t' +
+                         EncodeWideText(QStringLiteral("ωa"));
+    g.clipboard.Store[MimePlainText] = text.toUtf8();
+    g.select(0, 0, 0, 0);
+    g.io().PasteSelectionFromClipboard();
+    EXPECT_EQ(events.join(u';'), QStringLiteral("before wide 0 skip;before 1 p;after 1 p;before wide 2 ωa;after wide 2 ΩA"));
+    EXPECT_EQ(g.grid.Cells(0, 0), QString());
+    EXPECT_EQ(g.grid.Cells(2, 0), EncodeWideText(QStringLiteral("ΩA")));
 }
 
 TEST(GridClipboard, SmartFillRepeatsValuesAndContinuesSeries)

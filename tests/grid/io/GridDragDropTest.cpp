@@ -1,11 +1,16 @@
 // Drag and drop: which drop operation a drag's formats reach, drops of text, cells and files on a grid,
 // and a drag of cells from one grid to another or within one grid.
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridDragDrop.h"
 #include "platform/Bitmap.h"
+#include "platform/Forms.h"
+#include "platform/QtAccess.h"
+#include "platform/SystemMetrics.h"
+#include "support/TestSeams.h"
 
 namespace {
 struct RecordingTarget : TVSGDropTarget {
@@ -164,9 +169,9 @@ TEST(GridDragDrop, DraggedCellsCarryTheirLengthAndAWrongLengthChangesNothing)
     a.grid.SetSelection({0, 0, 1, 0});
     QByteArray dragged;
     int imageWidth = 0;
-    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource& s, const TDragData& data, int allowed) {
+    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
         dragged = data.value(MimeGridCells);
-        imageWidth = s.DragImage() ? s.DragImage()->Width() : 0;  // the dragged cells follow the cursor
+        imageWidth = a.grid.MoveForm ? a.grid.MoveForm->Width() : 0;  // the dragged cells follow the cursor
         b.target().DragEnter(data, ssCtrl, b.at(0, 1), allowed);
         return b.target().Drop(data, ssCtrl, b.at(0, 1), allowed);
     });
@@ -175,7 +180,8 @@ TEST(GridDragDrop, DraggedCellsCarryTheirLengthAndAWrongLengthChangesNothing)
     EXPECT_EQ(dragged.mid(8), stream);
     EXPECT_EQ(dragged.left(8), columnData(static_cast<int>(stream.size())) + QByteArray(4, '\0'));
     EXPECT_EQ(b.cells(0, 0, 1, 1), QStringLiteral("|;a|b;"));
-    EXPECT_EQ(imageWidth, a.grid.CellRect(1, 0).Right - a.grid.CellRect(0, 0).Left);
+    EXPECT_EQ(imageWidth, a.grid.CellRect(1, 0).Right - a.grid.CellRect(0, 0).Left + 1);
+    EXPECT_FALSE(a.grid.MoveForm);
 
     const QByteArray longer = columnData(static_cast<int>(stream.size() + 1)) + QByteArray(4, '\0') + stream;
     for (const QByteArray& bad : {dragged.left(5), longer, QByteArray("\xff\xff\xff\xff\0\0\0\0", 8) + stream}) {
@@ -244,4 +250,169 @@ TEST(GridDragDrop, DraggingPastTheLastVisibleColumnScrollsOnceATick)
     ASSERT_FALSE(again.IsEmpty());
     g.target().DragMouseMove(g.grid.ClientToScreen({again.Left + 1, again.Top + 2}), allow, dfText);
     EXPECT_EQ(g.grid.LeftCol(), first + 1);  // the same tick
+}
+
+TEST(GridDragDrop, TheGridsOwnDragAndDropEventsDecide)
+{
+    DropGrid a(3, 3), b(3, 3);
+    a.grid.DragDropSettings().OleDropSource = true;
+    a.fill({{"a"}});
+    a.grid.SetSelection({0, 0, 0, 0});
+    int loops = 0;
+    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
+        ++loops;
+        b.target().DragEnter(data, 0, b.at(1, 1), allowed);
+        return b.target().Drop(data, 0, b.at(1, 1), allowed);
+    });
+    // OnOleDrag refuses: no drag runs.
+    a.grid.OnOleDrag = [](TObject*, int, int, const QString& text, bool& allow) { allow = text != u"a"; };
+    EXPECT_FALSE(a.io().StartCellDrag(0, 0));
+    EXPECT_EQ(loops, 0);
+    a.grid.OnOleDrag = nullptr;
+    // OnOleDrop refuses the drop: OnOleDropped is told, the drag ends with no effect and the source keeps
+    // its cells.
+    QStringList events;
+    b.grid.OnOleDrop = [&](TObject*, int r, int c, const QString& t, bool& allow) {
+        events << QStringLiteral("drop %1,%2 %3").arg(c).arg(r).arg(t);
+        allow = false;
+    };
+    b.grid.OnOleDropped = [&](TObject*, const TGridRect&) { events << "dropped"; };
+    a.grid.OnOleDragStart = [&](TObject*, int r, int c) { events << QStringLiteral("start %1,%2").arg(c).arg(r); };
+    a.grid.OnOleDragStop = [&](TObject*, int effect) { events << QStringLiteral("stop %1").arg(effect); };
+    EXPECT_TRUE(a.io().StartCellDrag(0, 0));
+    EXPECT_EQ(events.join(u';'), QStringLiteral("start 0,0;drop 1,1 a;dropped"));
+    EXPECT_EQ(b.cells(1, 1, 1, 1), QStringLiteral(";"));
+    EXPECT_EQ(a.cells(0, 0, 0, 0), QStringLiteral("a;"));
+    // Allowed, the move empties the source.
+    b.grid.OnOleDrop = nullptr;
+    events.clear();
+    EXPECT_TRUE(a.io().StartCellDrag(0, 0));
+    EXPECT_EQ(events.join(u';'), QStringLiteral("start 0,0;dropped;stop 2"));
+    EXPECT_EQ(b.cells(1, 1, 1, 1), QStringLiteral("a;"));
+    EXPECT_EQ(a.cells(0, 0, 0, 0), QStringLiteral(";"));
+    // With OleColumnsOnly only a header starts a drag.
+    a.grid.DragDropSettings().OleColumnsOnly = true;
+    EXPECT_FALSE(a.io().StartCellDrag(0, 0));
+}
+
+TEST(GridDragDrop, AHeaderDragMovesItsColumnAndShowsTheHeaderButton)
+{
+    struct Case {
+        bool showCells;
+        int dropCol;
+        const char* header;
+    } cases[] = {{false, 3, "h0|h2|h3|h1|"}, {true, 3, "h0|h2|h3|h1|"}, {false, 0, "h1|h0|h2|h3|"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.showCells << c.dropCol);
+        DropGrid g(4, 3);
+        g.grid.SetFixedRows(1);
+        TDragDropSettings& s = g.grid.DragDropSettings();
+        s.OleDropSource = s.OleColumnDragDrop = s.OleColumnReorder = true;
+        s.ShowCells = c.showCells;
+        g.target().AcceptCols = true;
+        g.fill({{"h0", "h1", "h2", "h3"}});
+        bool buttonShown = false, pictureShown = false;
+        QString buttonText;
+        int droppedCol = -1;
+        g.grid.OnOleDropCol = [&](TObject*, int, int, int col) { droppedCol = col; };
+        ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
+            buttonShown = g.grid.HeaderDragButton()->Visible();
+            buttonText = g.grid.HeaderDragButton()->Caption;
+            pictureShown = g.grid.MoveForm && g.grid.MoveForm->Visible();
+            EXPECT_TRUE(data.contains(MimeGridColumn));
+            g.target().DragEnter(data, 0, g.at(c.dropCol, 0), allowed);
+            g.target().DragOver(0, g.at(c.dropCol, 0), allowed);
+            return g.target().Drop(data, 0, g.at(c.dropCol, 0), allowed);
+        });
+        EXPECT_TRUE(g.io().StartCellDrag(1, 0));
+        EXPECT_EQ(buttonShown, !c.showCells);
+        EXPECT_EQ(pictureShown, c.showCells);
+        EXPECT_EQ(buttonText, c.showCells ? buttonText : QStringLiteral("h1"));
+        EXPECT_EQ(droppedCol, 1);
+        QString header;
+        for (int col = 0; col < 4; ++col)
+            header += g.grid.Cells(col, 0) + u'|';
+        EXPECT_EQ(header, QString::fromUtf8(c.header));
+        EXPECT_FALSE(g.grid.HeaderDragButton()->Visible());
+        EXPECT_FALSE(g.target().ArwD().Visible() || g.target().ArwU().Visible());
+        EXPECT_FALSE(g.grid.MoveForm);
+    }
+}
+
+TEST(GridDragDrop, ThePictureOfTheDraggedCellsFollowsTheCursorOnTopWithoutTheFocus)
+{
+    DropGrid g(4, 4);
+    g.grid.SetSelection({1, 1, 2, 2});
+    std::unique_ptr<TPopupWindow> form = g.grid.SelectionToForm(g.grid.Selection());
+    const TRect first = g.grid.CellRect(1, 1), last = g.grid.CellRect(2, 2);
+    EXPECT_EQ(form->Width(), last.Right - first.Left + 1);
+    EXPECT_EQ(form->Height(), last.Bottom - first.Top + 1);
+    // Cells out of view are left out, so a huge rectangle costs only the cells in view.
+    DropGrid big(3, 100000);
+    std::unique_ptr<TPopupWindow> tall = big.grid.SelectionToForm({0, 0, 0, 99999});
+    EXPECT_LT(tall->Height(), big.grid.Height() + big.grid.DefaultRowHeight() * 2);
+
+    g.grid.DragDropSettings().OleDropSource = true;
+    TPoint followed{-1, -1};
+    bool focusKept = true;
+    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource& s, const TDragData&, int) {
+        s.QueryDrag();
+        if (g.grid.MoveForm)
+            followed = {g.grid.MoveForm->Left(), g.grid.MoveForm->Top()};
+        focusKept = !g.grid.MoveForm || !g.grid.MoveForm->Focused();
+        return DROPEFFECT_NONE;
+    });
+    g.io().StartCellDrag(1, 1);
+    const TPoint cursor = GetCursorPos();
+    EXPECT_NEAR(followed.X, cursor.X + 4, 4);
+    EXPECT_NEAR(followed.Y, cursor.Y + 4, 4);
+    EXPECT_TRUE(focusKept);
+    EXPECT_FALSE(g.grid.MoveForm);
+}
+
+TEST(GridDragDrop, APressOnTheSelectionAndAMoveStartAnInGridDrag)
+{
+    InstallGridIO();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 300);
+    auto* grid = new VOroDavoduRuzu(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 250);
+    grid->SetColCount(4);
+    grid->SetRowCount(5);
+    form.Show();
+    grid->DragDropSettings().OleDropSource = true;
+    grid->SetCells(1, 1, QStringLiteral("x"));
+    grid->SetSelection({1, 1, 2, 1});
+    int loops = 0;
+    QString dragged;
+    ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int) {
+        ++loops;
+        dragged = QString::fromUtf8(data.value(MimePlainText));
+        return DROPEFFECT_NONE;
+    });
+    const TRect r = grid->CellRect(1, 1);
+    const TPoint press{r.Left + 10, r.Top + 5};
+    SendMouse(*grid, TMouseAction::Down, TMouseButton::mbLeft, press);
+    SendMouse(*grid, TMouseAction::Move, TMouseButton::mbLeft, {press.X + 2, press.Y}, ssLeft);
+    EXPECT_EQ(loops, 0);  // not yet more than 3 pixels
+    SendMouse(*grid, TMouseAction::Move, TMouseButton::mbLeft, {press.X + 5, press.Y}, ssLeft);
+    EXPECT_EQ(loops, 1);
+    EXPECT_EQ(dragged, QStringLiteral("x\t"));
+    SendMouse(*grid, TMouseAction::Up, TMouseButton::mbLeft, {press.X + 5, press.Y});
+    // A release without a drag selects the pressed cell.
+    SendMouse(*grid, TMouseAction::Down, TMouseButton::mbLeft, press);
+    SendMouse(*grid, TMouseAction::Up, TMouseButton::mbLeft, press);
+    EXPECT_EQ(loops, 1);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1}));
+}
+
+TEST(GridDragDrop, TurningTheDropTargetOnRegistersTheGridAtOnce)
+{
+    InstallGridIO();
+    VOroDavoduRuzu grid(nullptr);
+    grid.DragDropSettings().SetOleDropTarget(true);
+    EXPECT_TRUE(QtAccess::Widget(grid)->acceptDrops());
+    grid.DragDropSettings().SetOleDropTarget(false);
+    EXPECT_FALSE(QtAccess::Widget(grid)->acceptDrops());
 }

@@ -139,7 +139,7 @@ TEST(GridTextFile, LoadingRunsNoQueuedInputOnTheHalfLoadedGrid)
     bool loading = false;
     QTimer::singleShot(0, [&] { ranDuringLoad = loading; });
     int progressCalls = 0;
-    t.io().OnFileProgress = [&](TObject*, int) { ++progressCalls; };
+    t.grid.OnFileProgress = [&](TObject*, int) { ++progressCalls; };
     loading = true;
     t.io().LoadFromFile(writeFile(dir, "2,3\r\n0,0,a\r\n1,1,b\r\n1,2,c\r\n"));
     loading = false;
