@@ -25,6 +25,7 @@ public:
     int LastHintColumn() const { return FLastHintX; }
 
 protected:
+    void WndProc(TMessage& Message) override;
     void Paint() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -1,7 +1,10 @@
 // The string grid's window procedure: the message dispatch in front of the base grid, the update lock,
 // wheel steps, panning with the pressed wheel, the 500 ms grid timer and focus arrival and departure.
+#include <cmath>
+
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "platform/DateTimePicker.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Timers.h"
 
@@ -60,6 +63,11 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
     }
     if (handleInputMessage(Message))
         return;
+    if (Message.Msg == WM_NOTIFY && Message.WParam == DTN_DATETIMECHANGE && OnDateTimeChange) {
+        // An in-cell date picker's new date, without its time; 0 when its check box was cleared.
+        const auto& change = *reinterpret_cast<const NMDATETIMECHANGE*>(Message.LParam);
+        OnDateTimeChange(this, Col(), Row(), change.Flags == GDT_VALID ? std::floor(change.Time) : 0.0);
+    }
     if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
         scrollMessageHook(Message);
     const int oldRow = Row();
