@@ -88,6 +88,7 @@ protected:
 private:
     // The size of the text laid out MaxWidth wide.
     TSize measure(const QString& AHint, int MaxWidth);
+    static void useHintFont(TCanvas& Canvas);
     const TImageList* FImages = nullptr;
     int FTextWidth = 0;
     int FTextHeight = 0;

@@ -1,7 +1,9 @@
 // Hints of the string grid: the hint of the cell under the mouse, the sizing hint that follows a column or
 // row border being dragged, and the balloon tooltip of the cell under the mouse.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "platform/BalloonHint.h"
 #include "platform/HintWindow.h"
@@ -10,6 +12,9 @@
 namespace {
 // Below the cell, the hint keeps this distance.
 constexpr int HintBelowCell = 6;
+// An anchor's hint stands right of and above the mouse.
+constexpr int AnchorHintDX = 8;
+constexpr int AnchorHintDY = 16;
 // The widest a sizing hint is laid out.
 constexpr int SizingHintWidth = 200;
 }  // namespace
@@ -17,6 +22,7 @@ constexpr int SizingHintWidth = 200;
 bool VOroDavoduRuzu::BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& HintPos, TColor& Color)
 {
     Color = HintColor;
+    VoGridUnit().HintFontName = Font().Name();
     const TGridCoord cell = MouseCoord(CursorPos.X, CursorPos.Y);
     if (cell.X < 0 || cell.Y < 0)
         return false;
@@ -31,6 +37,16 @@ bool VOroDavoduRuzu::BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& Hint
         at = {R.Right, R.Top};
     }
     const QString text = GetGridCell(base.X, base.Y);
+    THtmlRenderResult hit;
+    if (AnchorHint && CellTextKind(text, EnableHTML) == ctkHtml && htmlHitTest(c, base.Y, base.X, CursorPos, hit) &&
+        !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty()) {
+        // The anchor's own hint, or the anchor itself, next to the mouse.
+        QString anchor = hit.AnchorTitle.isEmpty() ? hit.AnchorValue : hit.AnchorTitle;
+        if (OnAnchorHint)
+            OnAnchorHint(this, base.Y, base.X, anchor);
+        Hint = anchor;
+        at = {CursorPos.X + AnchorHintDX, CursorPos.Y - AnchorHintDY};
+    }
     const bool normal = c >= FixedCols() && base.Y >= FixedRows() && c < ColCount() - FixedRightCols &&
                         base.Y < RowCount() - FixedFooters;
     if (HintShowCells && normal) {

@@ -213,3 +213,32 @@ TEST(VoGridNotify, DatePickerChangeReportsTheDateOfTheCurrentCell)
     EXPECT_EQ(changes[0], QStringLiteral("1,1 %1").arg(std::floor(picker.DateTime())))
         << "the date without its time of day";
 }
+
+TEST(VoGridHints, AnchorUnderTheMouseGivesItsHintNextToTheMouse)
+{
+    BalloonFixture f;
+    f.grid->SetColWidths(3, 200);
+    f.grid->SetCells(3, 2, QStringLiteral("<a href=\"http://example.org/a\" title=\"Opens a\">link</a> text"));
+    f.grid->SetCells(3, 3, QStringLiteral("<a href=\"http://example.org/b\">link</a>"));
+    std::vector<QString> asked;
+    f.grid->OnAnchorHint = [&](TObject*, int r, int c, QString& anchor) {
+        asked.push_back(QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(anchor));
+    };
+    const auto hintAt = [&](TPoint p, TPoint& at) {
+        QString hint;
+        TColor colour;
+        f.grid->BuildCellHint(p, hint, at, colour);
+        return hint;
+    };
+    const TPoint onLink{f.grid->CellRect(3, 2).Left + 8, f.grid->CellRect(3, 2).Top + 8};
+    TPoint at;
+    EXPECT_EQ(hintAt(onLink, at), QString()) << "without AnchorHint";
+    f.grid->AnchorHint = true;
+    EXPECT_EQ(hintAt(onLink, at), QStringLiteral("Opens a"));
+    EXPECT_EQ(at, f.grid->ClientToScreen({onLink.X + 8, onLink.Y - 16}));
+    const TPoint onBare{f.grid->CellRect(3, 3).Left + 8, f.grid->CellRect(3, 3).Top + 8};
+    EXPECT_EQ(hintAt(onBare, at), QStringLiteral("http://example.org/b")) << "an anchor without its own hint";
+    EXPECT_EQ(asked, (std::vector<QString>{QStringLiteral("2,3 Opens a"), QStringLiteral("3,3 http://example.org/b")}));
+    const TPoint pastText{f.grid->CellRect(3, 3).Right - 4, onBare.Y};
+    EXPECT_EQ(hintAt(pastText, at), QString()) << "beside the anchor";
+}
