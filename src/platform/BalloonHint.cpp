@@ -1,5 +1,7 @@
 #include "platform/BalloonHint.h"
 
+#include <algorithm>
+
 #include "platform/HintWindow.h"
 #include "platform/QtAccess.h"
 #include "platform/Timers.h"
