@@ -169,6 +169,10 @@ TDateTimePicker::~TDateTimePicker()
 
 void TDateTimePicker::notify(UINT code, LPARAM flags)
 {
+    if (code == DTN_DATETIMECHANGE && Parent()) {
+        NMDATETIMECHANGE change{this, flags, DateTime()};
+        Parent()->Perform(WM_NOTIFY, code, reinterpret_cast<LPARAM>(&change));
+    }
     Perform(CN_NOTIFY, code, flags);
 }
 

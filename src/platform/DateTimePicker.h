@@ -13,6 +13,13 @@ enum TDTDateMode { dmComboBox, dmUpDown };
 // was cleared.
 enum : UINT { DTN_DATETIMECHANGE = 1, DTN_DROPDOWN = 2, DTN_CLOSEUP = 3 };
 enum : LPARAM { GDT_VALID = 0, GDT_NONE = 1 };
+// A changed date also goes to the parent: WM_NOTIFY with WParam DTN_DATETIMECHANGE and LParam pointing to
+// this record.
+struct NMDATETIMECHANGE {
+    class TDateTimePicker* From = nullptr;
+    LPARAM Flags = GDT_VALID;
+    TDateTime Time = 0;
+};
 // WParam GDT_VALID with LParam pointing to a TDateTime sets the value; GDT_NONE clears the check box.
 constexpr UINT DTM_SETSYSTEMTIME = 0x1002;
 

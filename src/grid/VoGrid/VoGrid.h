@@ -62,6 +62,8 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 struct THtmlRenderResult;
 struct THintInfo;
+class TBalloonHint;
+struct TBalloonTipText;
 class TGridEditBtn;
 class TGridUnitEditBtn;
 class TVoRichEdit;
@@ -343,6 +345,9 @@ public:
     void SetActiveCellColorTo(TColor Value);
     void SetXYOffset(TPoint Value);
     void UpdateXYOffset(int X, int Y) { XYOffset = {X, Y}; }
+    // The colour of the arrows that mark where dragged cells, rows or columns drop.
+    TColor ArrowColor() const { return FArrowColor; }
+    void SetArrowColor(TColor Value) { FArrowColor = Value; }
     // Follows the Office colour theme while on.
     void SetAutoThemeAdapt(bool Value);
     void AddRotated(int ACol, int ARow, std::int16_t AAngle, const QString& s);
@@ -1551,6 +1556,8 @@ public:
     void BalloonInit();
     void BalloonDone();
     bool BalloonShown() const { return FBalloonActive; }
+    // The balloon tooltip window while balloons are on, else nullptr.
+    TBalloonHint* BalloonWindow() const { return FBalloonTip; }
 
 protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -1710,6 +1717,11 @@ private:
     TGridCoord FLastHintPos{-1, -1};
     TGridCoord FLastBalloonPos{-1, -1};
     QString FSizingHint;
+    // The balloon of the cell under a client point: its text, title, icon and colours.
+    bool balloonText(TPoint ClientPos, TBalloonTipText& Tip);
+    TBalloonHint* FBalloonTip = nullptr;
+    // Drop marks.
+    TColor FArrowColor = clLime;
     // Window procedure state.
     TPoint wheelpanpos;
     int FTimerTicks = 0;

@@ -2,6 +2,7 @@
 #include "grid/VoGrid/VoGridControls.h"
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "platform/SystemMetrics.h"
@@ -102,11 +103,19 @@ THeaderDragButton::THeaderDragButton(TComponent* AOwner, VOroDavoduRuzu* grid) :
     Hide();
 }
 
+// Wide text shows in the font of the grid that built the hint.
+void THTMLHintWindow::useHintFont(TCanvas& Canvas)
+{
+    if (!VoGridUnit().HintFontName.isEmpty())
+        Canvas.Font().SetName(VoGridUnit().HintFontName);
+}
+
 TSize THTMLHintWindow::measure(const QString& AHint, int MaxWidth)
 {
     TCanvas& c = Canvas();
     c.Font().Assign(Font());
     if (CellTextKind(AHint, true) == ctkWide) {
+        useHintFont(c);
         const QString text = DecodeWideText(AHint);
         return {c.TextWidth(text), c.TextHeight(text)};
     }
@@ -165,6 +174,7 @@ void THTMLHintWindow::Paint()
     c.Font().Assign(Font());
     c.Brush().SetStyle(bsClear);
     if (CellTextKind(Caption(), true) == ctkWide) {
+        useHintFont(c);
         TRect line = text;
         c.DrawText(DecodeWideText(Caption()), line, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
         return;

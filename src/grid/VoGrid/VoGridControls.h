@@ -25,6 +25,7 @@ public:
     int LastHintColumn() const { return FLastHintX; }
 
 protected:
+    void WndProc(TMessage& Message) override;
     void Paint() override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -87,6 +88,7 @@ protected:
 private:
     // The size of the text laid out MaxWidth wide.
     TSize measure(const QString& AHint, int MaxWidth);
+    static void useHintFont(TCanvas& Canvas);
     const TImageList* FImages = nullptr;
     int FTextWidth = 0;
     int FTextHeight = 0;

@@ -180,6 +180,7 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
     Destroying();
     if (VoGridUnit().ActiveGrid == this)
         VoGridUnit().ActiveGrid = nullptr;
+    BalloonDone();
     FreeScrollControls();
     restoreOwnerForm();
     ClearTextOnly = false;
@@ -263,7 +264,7 @@ void VOroDavoduRuzu::CreateWnd()
             bar->Ctl3D = false;
         }
         if (FBalloonSettings.Enable())
-            FBalloonActive = true;
+            BalloonInit();
     }
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(FFloatingFooter.Visible());
@@ -316,7 +317,7 @@ void VOroDavoduRuzu::Loaded()
     InitOrigColSizes();
     SetColumnOrder();
     if (FBalloonSettings.Enable())
-        FBalloonActive = true;
+        BalloonInit();
 }
 
 void VOroDavoduRuzu::Assign(const TPersistent& Source)

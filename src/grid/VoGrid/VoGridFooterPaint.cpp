@@ -51,16 +51,43 @@ int TFooterPanel::ColumnAt(int X) const
     return sum < X ? -1 : c - 1;
 }
 
+void TFloatingFooter::SetShowHint(bool v)
+{
+    FShowHint = v;
+    if (FGrid && FGrid->FooterPanel())
+        FGrid->FooterPanel()->ShowHint = v;
+}
+
+// Asked for its hint, the panel gives the footer cell's hint of the column under the mouse.
+void TFooterPanel::WndProc(TMessage& Message)
+{
+    if (Message.Msg != CM_HINTSHOW) {
+        TPanel::WndProc(Message);
+        return;
+    }
+    VOroDavoduRuzu* g = grid();
+    auto& info = *reinterpret_cast<THintInfo*>(Message.LParam);
+    const int c = ColumnAt(info.CursorPos.X);
+    if (g->OnGridHint && c >= 0)
+        g->OnGridHint(g, g->RowCount() - 1, c, info.HintStr);
+    const bool show = g->FloatingFooter().ShowHint();
+    FLastHintX = show && c >= 0 ? c : -1;
+    Message.Result = show ? 0 : 1;
+}
+
 void TFooterPanel::MouseMove(TShiftState Shift, int X, int Y)
 {
     TPanel::MouseMove(Shift, X, Y);
-    if (!grid()->FloatingFooter().ShowHint)
+    if (!grid()->FloatingFooter().ShowHint())
         return;
     int c = ColumnAt(X);
     if (c < 0)
         c = grid()->ColCount() - 1;
-    if (c != FLastHintX && FLastHintX >= 0)
+    if (c != FLastHintX && FLastHintX >= 0) {
+        // Another column: the next pause of the mouse asks for its hint.
+        CancelHint();
         FLastHintX = c;
+    }
 }
 
 void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)

@@ -1,13 +1,20 @@
 // Hints of the string grid: the hint of the cell under the mouse, the sizing hint that follows a column or
-// row border being dragged, and the balloon state.
+// row border being dragged, and the balloon tooltip of the cell under the mouse.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUnit.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+#include "platform/BalloonHint.h"
 #include "platform/HintWindow.h"
+#include "platform/RichText.h"
 
 namespace {
 // Below the cell, the hint keeps this distance.
 constexpr int HintBelowCell = 6;
+// An anchor's hint stands right of and above the mouse.
+constexpr int AnchorHintDX = 8;
+constexpr int AnchorHintDY = 16;
 // The widest a sizing hint is laid out.
 constexpr int SizingHintWidth = 200;
 }  // namespace
@@ -15,6 +22,7 @@ constexpr int SizingHintWidth = 200;
 bool VOroDavoduRuzu::BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& HintPos, TColor& Color)
 {
     Color = HintColor;
+    VoGridUnit().HintFontName = Font().Name();
     const TGridCoord cell = MouseCoord(CursorPos.X, CursorPos.Y);
     if (cell.X < 0 || cell.Y < 0)
         return false;
@@ -29,6 +37,16 @@ bool VOroDavoduRuzu::BuildCellHint(TPoint CursorPos, QString& Hint, TPoint& Hint
         at = {R.Right, R.Top};
     }
     const QString text = GetGridCell(base.X, base.Y);
+    THtmlRenderResult hit;
+    if (AnchorHint && CellTextKind(text, EnableHTML) == ctkHtml && htmlHitTest(c, base.Y, base.X, CursorPos, hit) &&
+        !hit.AnchorValue.isEmpty() && hit.ControlID.isEmpty()) {
+        // The anchor's own hint, or the anchor itself, next to the mouse.
+        QString anchor = hit.AnchorTitle.isEmpty() ? hit.AnchorValue : hit.AnchorTitle;
+        if (OnAnchorHint)
+            OnAnchorHint(this, base.Y, base.X, anchor);
+        Hint = anchor;
+        at = {CursorPos.X + AnchorHintDX, CursorPos.Y - AnchorHintDY};
+    }
     const bool normal = c >= FixedCols() && base.Y >= FixedRows() && c < ColCount() - FixedRightCols &&
                         base.Y < RowCount() - FixedFooters;
     if (HintShowCells && normal) {
@@ -115,14 +133,92 @@ void VOroDavoduRuzu::hideSizingHint()
     FSizingHint.clear();
 }
 
+// The grid's balloon tooltip: created once, with the settings' delays and transparency.
 void VOroDavoduRuzu::BalloonInit()
 {
+    if (FBalloonActive)
+        return;
     FBalloonActive = true;
     FLastBalloonPos = {-1, -1};
+    FBalloonTip = new TBalloonHint(*this);
+    FBalloonTip->SetDelays(FBalloonSettings.InitialDelay, FBalloonSettings.ReshowDelay,
+                           FBalloonSettings.AutoHideDelay);
+    if (FBalloonSettings.Transparency != 0)
+        FBalloonTip->SetTransparency(FBalloonSettings.Transparency);
+    FBalloonTip->OnNeedText = [this](TPoint p, TBalloonTipText& tip) { return balloonText(p, tip); };
 }
 
 void VOroDavoduRuzu::BalloonDone()
 {
+    delete FBalloonTip;
+    FBalloonTip = nullptr;
     FBalloonActive = false;
     FLastBalloonPos = {-1, -1};
+}
+
+namespace {
+constexpr int BalloonTextMax = 2048;
+constexpr int BalloonTitleMax = 100;
+constexpr int BalloonWidth = 300;
+
+// Cut to Max characters, the last three of them "...".
+QString ellipsised(const QString& text, int Max)
+{
+    return text.size() > Max ? text.left(Max - 3) + QStringLiteral("...") : text;
+}
+
+// A tab inside the text shows as a space; tabs and line breaks before the text are dropped.
+QString balloonPlain(QString text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == u'\t')
+            text[i] = u' ';
+    qsizetype from = 0;
+    while (from < text.size() && (text[from] == u'\t' || text[from] == u'\r' || text[from] == u'\n'))
+        ++from;
+    return text.mid(from);
+}
+}  // namespace
+
+bool VOroDavoduRuzu::balloonText(TPoint ClientPos, TBalloonTipText& Tip)
+{
+    if (!FBalloonSettings.Enable())
+        return false;
+    const TGridCoord cell = MouseCoord(ClientPos.X, ClientPos.Y);
+    if (cell.X < 0 || cell.Y < 0)
+        return false;
+    const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
+    QString text = GetGridCell(base.X, base.Y);
+    switch (CellTextKind(text, EnableHTML)) {
+    case ctkHtml:
+        text = StripHtmlTags(text);
+        break;
+    case ctkRtf:
+        text = RichTextToPlainText(text);
+        break;
+    case ctkWide:
+        text = DecodeWideText(text);
+        break;
+    default:
+        break;
+    }
+    text = ellipsised(balloonPlain(text), BalloonTextMax);
+    QString title = QStringLiteral(" ");
+    TBalloonIcon icon = biNone;
+    QString ownTitle, ownText;
+    if (IsBalloon(base.X, base.Y, ownTitle, ownText, icon)) {
+        title = ownTitle;
+        text = ownText;
+    }
+    int iconIndex = icon;
+    if (OnCellBalloon)
+        OnCellBalloon(this, base.X, base.Y, title, text, iconIndex);
+    FLastBalloonPos = {base.X, base.Y};
+    Tip.Text = text.left(BalloonTextMax);
+    Tip.Title = ellipsised(title, BalloonTitleMax);
+    Tip.Icon = iconIndex;
+    Tip.MaxWidth = BalloonWidth;
+    Tip.TextColor = FBalloonSettings.TextColor;
+    Tip.BackColor = FBalloonSettings.BackgroundColor;
+    return true;
 }

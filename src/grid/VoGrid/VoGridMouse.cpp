@@ -4,6 +4,7 @@
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "platform/GridCursors.h"
+#include "platform/BalloonHint.h"
 #include "platform/HintWindow.h"
 
 namespace {
@@ -122,8 +123,10 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
             CancelHint();
             FLastHintPos = {-1, -1};
         }
-        if (FBalloonActive && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y))
+        if (FBalloonTip && FLastBalloonPos.X >= 0 && (FLastBalloonPos.X != base.X || FLastBalloonPos.Y != base.Y)) {
+            FBalloonTip->Pop();
             FLastBalloonPos = {-1, -1};
+        }
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     if (FSizingFixed && OnColumnSizing)

@@ -262,7 +262,7 @@ void TFloatingFooter::Assign(const TPersistent& Source)
     FColumn = s->FColumn;
     FCustomTemplate = s->FCustomTemplate;
     FFooterStyle = s->FFooterStyle;
-    ShowHint = s->ShowHint;
+    SetShowHint(s->FShowHint);
     SetVisible(s->FVisible);
 }
 

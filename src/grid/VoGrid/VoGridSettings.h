@@ -540,7 +540,9 @@ public:
     TColumnCalcType GetColumnCalc(int ACol) const;
     void SetColumnCalc(int ACol, TColumnCalcType Value);
     void Invalidate() { changed(); }
-    bool ShowHint = false;
+    // Hints of the footer's columns (OnGridHint with the last row); the panel shows them.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool v);
     bool EnableCalculation = true;
     bool CalculateHiddenRows = true;
     TNotifyEvent OnChange;
@@ -570,6 +572,7 @@ private:
     int FColumn = 0;
     QString FCustomTemplate;
     TColor FBorderColor = clNone;
+    bool FShowHint = false;
 };
 
 // Sorting options; the grid reads them at each sort, LoadFromString sorts.

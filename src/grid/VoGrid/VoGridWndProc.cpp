@@ -1,10 +1,13 @@
 // The string grid's window procedure: the message dispatch in front of the base grid, the update lock,
 // wheel steps, panning with the pressed wheel, the 500 ms grid timer and focus arrival and departure.
+#include <cmath>
+
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
 #include "platform/Accel.h"
 #include "platform/Buttons.h"
+#include "platform/DateTimePicker.h"
 #include "platform/SystemMetrics.h"
 #include "platform/Timers.h"
 
@@ -86,6 +89,10 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         Invalidate();
         return;
+    if (Message.Msg == WM_NOTIFY && Message.WParam == DTN_DATETIMECHANGE && OnDateTimeChange) {
+        // An in-cell date picker's new date, without its time; 0 when its check box was cleared.
+        const auto& change = *reinterpret_cast<const NMDATETIMECHANGE*>(Message.LParam);
+        OnDateTimeChange(this, Col(), Row(), change.Flags == GDT_VALID ? std::floor(change.Time) : 0.0);
     }
     if (Message.Msg == WM_VSCROLL || Message.Msg == WM_HSCROLL)
         scrollMessageHook(Message);

@@ -42,6 +42,7 @@ TArrowWindow& TGridDropTarget::arrow(std::unique_ptr<TArrowWindow>& Window, TArr
 {
     if (!Window)
         Window = std::make_unique<TArrowWindow>(&FGrid, Direction);
+    Window->SetColor(FGrid.ArrowColor());
     return *Window;
 }
 

@@ -350,6 +350,9 @@ TEST(VoGridSurface, BorderOfTheLooksWithTheirOwn)
     EXPECT_EQ(pixel(image, 1, 40), g.BorderColor());
     EXPECT_EQ(pixel(image, 118, 40), g.BorderColor());
     EXPECT_EQ(pixel(image, 0, 40), RGB(0, 0, 200));  // the parent's colour outside
+    g.BeginUpdate();
+    EXPECT_NE(pixel(PaintToImage(g), 1, 40), g.BorderColor()) << "under the update lock the standard frame only";
+    g.EndUpdate();
     for (const auto& change : std::vector<std::function<void()>>{[&] { g.Flat = true; },
                                                                   [&] { g.SetLook(glClassic); }}) {
         change();

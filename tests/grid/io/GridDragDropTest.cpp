@@ -205,6 +205,10 @@ TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
     g.target().DragEnter(text, 0, g.at(1, 2), DROPEFFECT_COPY);
     EXPECT_NE(g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY), DROPEFFECT_NONE);
     EXPECT_TRUE(g.target().ArwL().Visible());
+    EXPECT_EQ(g.target().ArwL().Color(), clLime);
+    g.grid.SetArrowColor(clRed);
+    g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY);
+    EXPECT_EQ(g.target().ArwL().Color(), clRed) << "the grid's arrow colour";
     const auto screenLeft = [&](int c, int r) { return g.grid.ClientToScreen({g.grid.CellRect(c, r).Left, 0}).X; };
     // The arrow stands just left of the drop cell (the window system may nudge a floating window a little).
     const auto justLeftOf = [&](int left, int cellLeft) { return left < cellLeft && left > cellLeft - 20; };
