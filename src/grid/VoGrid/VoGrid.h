@@ -1530,9 +1530,9 @@ public:
     virtual void AutoSizeColumnOnDblClick(int ACol) { AutoSizeCol(ACol); }
     void ResetFixedCellHighlight();
     TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
-    // The fixed cell the mouse hovers ((-1, -1) for none) and the header shown while a column or row moves.
+    // The fixed cell the mouse hovers ((-1, -1) for none); HeaderDragButton is the header shown while a column
+    // or row moves.
     TPoint HoveredFixedCell() const { return FixedHoverCell; }
-    const THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     TCanClickCellEvent OnCanClickCell;
     TColumnSizeEvent OnColumnSize;
     TRowSizeEvent OnRowSize;
@@ -1959,7 +1959,7 @@ public:
     std::unique_ptr<TPopupWindow> SelectionToForm(const TGridRect& ARect);
     // The picture of the dragged cells or column while a drag runs; it follows the mouse.
     std::unique_ptr<TPopupWindow> MoveForm;
-    // The header button image of a column drag without a picture.
+    // The header button image of a column drag without a picture, or of a column or row being moved.
     THeaderDragButton* HeaderDragButton() const { return MoveButton; }
     // Counts the node rows again (rows from FixedRows whose column-0 cell is a node) after a wholesale load of
     // cells; column 0 is repainted when there is one.

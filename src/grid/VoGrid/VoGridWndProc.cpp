@@ -89,6 +89,7 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         TBaseGrid::WndProc(Message);
         Invalidate();
         return;
+    }
     if (Message.Msg == WM_NOTIFY && Message.WParam == DTN_DATETIMECHANGE && OnDateTimeChange) {
         // An in-cell date picker's new date, without its time; 0 when its check box was cleared.
         const auto& change = *reinterpret_cast<const NMDATETIMECHANGE*>(Message.LParam);
