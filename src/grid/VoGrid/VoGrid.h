@@ -1304,6 +1304,9 @@ public:
     TDropList* FilterDropList() const { return FDropList; }
     TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
     virtual void FilterListSelect(int ItemIndex);
+    // A mouse release on the grid: opens the filter list of the header button under it (true), or closes
+    // an open list.
+    bool FilterButtonMouseUp(int X, int Y);
     // The checked items of the check list, in list order.
     virtual void FilterCheckListSelect(const std::vector<int>& Checked);
     TCustomFilterEvent OnCustomFilter;
@@ -2217,6 +2220,7 @@ private:
     void restoreFilterLevel();
     const TBitmap& filterGlyph(int RCol) const;
     void wireFilterDropDown();
+    void openFilterList(const TRect& Cell);
     void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
     QString findCellText(int c, int r, TFindParams params, bool wide);
     void wireSearchPanel();
@@ -2225,6 +2229,7 @@ private:
     void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);
     void untagCells(int c1, int r1, int c2, int r2, const QString& tag);
     TFindParams searchPanelParams(bool MatchCase, bool HighlightDown, bool forNext);
+    void searchScrollStep();
     void searchHighlight(const QString& Text, bool MatchCase);
     void searchUnHighlight();
     bool realRange(int& FromRow, int& ToRow);
