@@ -204,6 +204,8 @@ using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& A
 using TFilterProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
                                               QString& FilterCondition)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                                             QString& FilterCondition, TDropCheckList& CheckList)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const QString& Value, bool& DefaultSearch)>;
@@ -1304,15 +1306,14 @@ public:
     TDropList* FilterDropList() const { return FDropList; }
     TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
     virtual void FilterListSelect(int ItemIndex);
-    // A mouse release on the grid: opens the filter list of the header button under it (true), or closes
-    // an open list.
-    bool FilterButtonMouseUp(int X, int Y);
+    // A mouse release on the grid: opens the filter list of the header button under it, or closes an open list.
+    void FilterButtonMouseUp(int X, int Y);
     // The checked items of the check list, in list order.
     virtual void FilterCheckListSelect(const std::vector<int>& Checked);
     TCustomFilterEvent OnCustomFilter;
     TFilterProgressEvent OnFilterProgress;
     TFilterSelectEvent OnFilterSelect;
-    TFilterSelectEvent OnFilterCheck;
+    TFilterCheckEvent OnFilterCheck;
     TNotifyEvent OnFilterDone;
 
     // ===== Find, replace, type-ahead, highlighting, cell checks (VoGridSearch.cpp) =====

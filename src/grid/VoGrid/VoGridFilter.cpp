@@ -281,7 +281,12 @@ const TBitmap& VOroDavoduRuzu::filterGlyph(int RCol) const
 void VOroDavoduRuzu::wireFilterDropDown()
 {
     FFilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
-    FDropList->OnSelect = [this](TObject*, int ItemIndex) { FilterListSelect(ItemIndex); };
+    // A choice gives the focus back to the grid, whichever grid handles it.
+    FDropList->OnSelect = [this](TObject*, int ItemIndex) {
+        if (CanFocus())
+            SetFocus();
+        FilterListSelect(ItemIndex);
+    };
     FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
     FDropCheckList->OnSelect = [this](TObject*, int) {
         std::vector<int> checked;
@@ -294,7 +299,7 @@ void VOroDavoduRuzu::wireFilterDropDown()
 }
 
 // A release on a column's filter button opens that column's list; a release anywhere else closes an open one.
-bool VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
+void VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
 {
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X >= 0 && cell.Y >= 0 && cell.Y == FilterDropDownRow && cell.Y < FixedRows()) {
@@ -304,7 +309,7 @@ bool VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
             Y < r.Top + FilterButtonHeight && QueryColumnFilterItems(realC)) {
             FFilterCol = realC;
             openFilterList(r);
-            return true;
+            return;
         }
     }
     // A check list left open would ignore its marks once no column is open: both lists close.
@@ -313,7 +318,6 @@ bool VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
         FDropCheckList->Hide();
         FFilterCol = -1;
     }
-    return false;
 }
 
 // Fills the list of the open column from FilterList, ticks the values the column filters on, and shows it
@@ -369,8 +373,6 @@ void VOroDavoduRuzu::openFilterList(const TRect& Cell)
 
 void VOroDavoduRuzu::FilterListSelect(int ItemIndex)
 {
-    if (CanFocus())
-        SetFocus();
     const int col = FFilterCol;
     FFilterCol = -1;
     if (col < 0 || ItemIndex < 0 || ItemIndex >= FFilterList.Count())
@@ -418,7 +420,7 @@ void VOroDavoduRuzu::FilterCheckListSelect(const std::vector<int>& Checked)
         if (condition == FilterDropDownClear)
             condition.clear();
         if (OnFilterCheck)
-            OnFilterCheck(this, FFilterCol, index, friendlyName, condition);
+            OnFilterCheck(this, FFilterCol, index, friendlyName, condition, *FDropCheckList);
         const bool firstItem = FFilter.Count() == 0;
         TFilterData* item = FFilter.Add();
         item->Column = FFilterCol;

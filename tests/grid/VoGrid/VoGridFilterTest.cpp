@@ -340,14 +340,23 @@ TEST(VoGridFilter, CheckListOpensWithTheColumnsConditionsTicked)
     EXPECT_EQ(ticked, (std::vector<bool>{false, true, false, true}));
     EXPECT_FALSE(f.grid->FilterActive());  // opening changes no filter
 
-    // Space on an item ticks it, and the column filters on every ticked item at once.
+    // Space on an item ticks it, and the column filters on every ticked item at once; the handler may change
+    // each condition.
+    const TDropCheckList* reported = nullptr;
+    f.grid->OnFilterCheck = [&reported](TObject*, int, int index, const QString&, QString& condition,
+                                        TDropCheckList& list) {
+        reported = &list;
+        if (index == 1)
+            condition = "apr*";
+    };
     for (int i = 0; i < 4 && checks.ItemIndex() < 2; ++i)
         SendKey(checks, VK_DOWN);
     ASSERT_EQ(checks.ItemIndex(), 2);
     SendKey(checks, VK_SPACE);
     EXPECT_TRUE(checks.Checked(2));
     EXPECT_TRUE(checks.Visible());
-    EXPECT_EQ(shown(*f.grid), (QStringList{"apple", "cherry"}));
+    EXPECT_EQ(reported, &checks);
+    EXPECT_EQ(shown(*f.grid), (QStringList{"cherry", "apricot"}));
 
     // A release elsewhere closes the check list too.
     SendClick(*f.grid, {5, f.grid->CellRect(1, 1).Top + 3});
