@@ -368,7 +368,8 @@ void VOroDavoduRuzu::openFilterList(const TRect& Cell)
     list.SetBounds(left, Cell.Top + FilterListTop, width, height);
     list.Show();
     list.BringToFront();
-    list.SetFocus();
+    if (list.CanFocus())
+        list.SetFocus();
 }
 
 void VOroDavoduRuzu::FilterListSelect(int ItemIndex)
