@@ -25,6 +25,13 @@ void TSpeedButton::SetGlyph(const TBitmap& bitmap)
     Invalidate();
 }
 
+void TSpeedButton::SetHotGlyph(const TBitmap& bitmap)
+{
+    hotGlyph_.Assign(bitmap);
+    hotGlyph_.Transparent = true;
+    Invalidate();
+}
+
 void TSpeedButton::SetNumGlyphs(int n)
 {
     numGlyphs_ = std::clamp(n, 1, 4);
@@ -150,6 +157,10 @@ void TSpeedButton::DrawGlyph(TCanvas& canvas, int x, int y) const
 {
     if (glyph_.Empty())
         return;
+    if (!hotGlyph_.Empty() && mouseInControl_ && FState == bsUp && Enabled()) {
+        canvas.Draw(x, y, hotGlyph_);
+        return;
+    }
     const int w = glyph_.Width() / numGlyphs_;
     int index = 0;
     switch (FState) {

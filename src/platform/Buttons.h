@@ -19,6 +19,9 @@ public:
     void SetGlyph(const TBitmap& bitmap);
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int n);
+    // Shown instead of the up glyph while the mouse is over an enabled button that is up (empty: none).
+    const TBitmap& HotGlyph() const { return hotGlyph_; }
+    void SetHotGlyph(const TBitmap& bitmap);
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
     bool Transparent() const { return transparent_; }
@@ -51,6 +54,7 @@ private:
     void releaseGroup();
 
     TBitmap glyph_;
+    TBitmap hotGlyph_;
     int numGlyphs_ = 1;
     bool flat_ = false;
     bool transparent_ = true;

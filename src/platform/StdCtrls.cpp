@@ -832,6 +832,8 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QL
     SetColor(clWindow);
     SetBounds(0, 0, 121, 97);
     DlgCode = DLGC_WANTCHARS | DLGC_WANTARROWS;
+    // Clicks on the items land on the list's viewport.
+    WatchWidget(list()->viewport());
     items_.OnChange = [this](TObject*) { itemsChanged(); };
     QObject::connect(list(), &QListWidget::currentRowChanged, [this] {
         if (!updating_)
@@ -888,6 +890,12 @@ void TListBox::SetChecked(int index, bool value)
     QListWidgetItem* item = list()->item(index);
     if (checkable_ && item)
         item->setCheckState(value ? Qt::Checked : Qt::Unchecked);
+}
+
+int TListBox::ItemHeight() const
+{
+    const int row = list()->count() > 0 ? list()->sizeHintForRow(0) : -1;
+    return row > 0 ? row : list()->fontMetrics().height() + 2;
 }
 
 int TListBox::ItemIndex() const

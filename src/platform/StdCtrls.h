@@ -294,6 +294,8 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
     void Clear() { items_.Clear(); }
+    // The height of one item row in the present font.
+    int ItemHeight() const;
 
     // A check box before each item (cleared when the items change); OnClickCheck follows each change of a
     // mark by the user or by SetChecked.

@@ -14,6 +14,9 @@ int GetSystemMetrics(int index)
     case SM_CXBORDER:
     case SM_CYBORDER:
         return 1;
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return 2;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
     case SM_CYVSCROLL:

@@ -10,6 +10,8 @@ enum : int {
     SM_CYBORDER = 6,    // height of a window border
     SM_CYVSCROLL = 20,  // height of a vertical scroll bar's arrow
     SM_CXHSCROLL = 21,  // width of a horizontal scroll bar's arrow
+    SM_CXEDGE = 45,     // width of a sunken 3-D edge
+    SM_CYEDGE = 46,     // height of a sunken 3-D edge
 };
 
 enum : UINT { SPI_GETWHEELSCROLLLINES = 0x0068 };

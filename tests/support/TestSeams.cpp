@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QWidget>
@@ -186,14 +187,13 @@ void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoin
     QCoreApplication::sendEvent(w, &e);
 }
 
-void SendComboListClick(TComboBox& combo, int index)
+namespace {
+
+// Move, press and release at the centre of an item of a shown item view, on its viewport.
+void clickViewItem(QAbstractItemView* view, const QModelIndex& item)
 {
-    auto* box = static_cast<QComboBox*>(QtAccess::Widget(combo));
-    QAbstractItemView* view = box->view();
-    if (!view->isVisible() || index < 0 || index >= box->count())
-        return;
     QWidget* viewport = view->viewport();
-    const QPointF local = view->visualRect(box->model()->index(index, box->modelColumn())).center();
+    const QPointF local = view->visualRect(item).center();
     const QPointF global = viewport->mapToGlobal(local);
     QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &move);
@@ -201,6 +201,23 @@ void SendComboListClick(TComboBox& combo, int index)
     QCoreApplication::sendEvent(viewport, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &release);
+}
+
+} // namespace
+
+void SendComboListClick(TComboBox& combo, int index)
+{
+    auto* box = static_cast<QComboBox*>(QtAccess::Widget(combo));
+    QAbstractItemView* view = box->view();
+    if (view->isVisible() && index >= 0 && index < box->count())
+        clickViewItem(view, box->model()->index(index, box->modelColumn()));
+}
+
+void SendListItemClick(TListBox& list, int index)
+{
+    auto* view = static_cast<QListWidget*>(QtAccess::Widget(list));
+    if (view->isVisible() && index >= 0 && index < view->count())
+        clickViewItem(view, view->model()->index(index, 0));
 }
 
 void SendClick(TControl& target, TPoint p, TMouseButton button, TShiftState shift)

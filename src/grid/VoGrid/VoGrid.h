@@ -206,6 +206,8 @@ using TCustomFilterEvent = std::function<void(TObject* Sender, int ARow, bool& A
 using TFilterProgressEvent = std::function<void(TObject* Sender, int Progress)>;
 using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
                                               QString& FilterCondition)>;
+using TFilterCheckEvent = std::function<void(TObject* Sender, int Column, int ItemIndex, const QString& FriendlyName,
+                                             QString& FilterCondition, TDropCheckList& CheckList)>;
 using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const QString& Value, bool& DefaultSearch)>;
@@ -1321,12 +1323,14 @@ public:
     TDropList* FilterDropList() const { return FDropList; }
     TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
     virtual void FilterListSelect(int ItemIndex);
+    // A mouse release on the grid: opens the filter list of the header button under it, or closes an open list.
+    void FilterButtonMouseUp(int X, int Y);
     // The checked items of the check list, in list order.
     virtual void FilterCheckListSelect(const std::vector<int>& Checked);
     TCustomFilterEvent OnCustomFilter;
     TFilterProgressEvent OnFilterProgress;
     TFilterSelectEvent OnFilterSelect;
-    TFilterSelectEvent OnFilterCheck;
+    TFilterCheckEvent OnFilterCheck;
     TNotifyEvent OnFilterDone;
 
     // ===== Find, replace, type-ahead, highlighting, cell checks (VoGridSearch.cpp) =====
@@ -2294,6 +2298,7 @@ private:
     void restoreFilterLevel();
     const TBitmap& filterGlyph(int RCol) const;
     void wireFilterDropDown();
+    void openFilterList(const TRect& Cell);
     void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
     QString findCellText(int c, int r, TFindParams params, bool wide);
     void wireSearchPanel();
@@ -2302,6 +2307,7 @@ private:
     void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);
     void untagCells(int c1, int r1, int c2, int r2, const QString& tag);
     TFindParams searchPanelParams(bool MatchCase, bool HighlightDown, bool forNext);
+    void searchScrollStep();
     void searchHighlight(const QString& Text, bool MatchCase);
     void searchUnHighlight();
     bool realRange(int& FromRow, int& ToRow);

@@ -73,9 +73,16 @@ TDropCheckList::TDropCheckList(TComponent* AOwner) : TDropListBase(AOwner)
 {
     SetCheckable(true);
     OnClickCheck = [this](TObject*) {
-        if (OnSelect)
+        if (OnSelect && !FMarking)
             OnSelect(this, -1);
     };
+}
+
+void TDropCheckList::Mark(int Index, bool Value)
+{
+    FMarking = true;
+    SetChecked(Index, Value);
+    FMarking = false;
 }
 
 TNoActiveForm::TNoActiveForm(TComponent* AOwner) : TPopupWindow(AOwner)

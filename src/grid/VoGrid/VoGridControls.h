@@ -125,6 +125,11 @@ class TDropCheckList : public TDropListBase {
 public:
     explicit TDropCheckList(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TDropCheckList"); }
+    // Ticks or clears an item as the list opens, without reporting a change.
+    void Mark(int Index, bool Value);
+
+private:
+    bool FMarking = false;
 };
 
 // A frameless window over the forms that never becomes active: the picture that follows the mouse while a

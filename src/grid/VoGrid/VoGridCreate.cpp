@@ -271,6 +271,9 @@ void VOroDavoduRuzu::CreateWnd()
     FSearchPanel->SetParent(this);
     FSearchPanel->SetVisible(FSearchFooter->Visible());
     FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
+    FSearchPanel->LayoutControls();
+    if (OnCreatedSearchFooter)
+        OnCreatedSearchFooter(this);
     SetTimer(GridTimerId, GridTimerInterval);
     FGridTimerID = GridTimerId;
     if (designing && !FLoaded && !(ComponentState() & csLoading))

@@ -3,9 +3,18 @@
 #include <cmath>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridControls.h"
 #include "grid/VoGrid/VoGridPaint.h"
+#include "platform/SystemMetrics.h"
 
 namespace {
+
+// The filter button at the right of a header cell; the list opens this far below the cell's top.
+constexpr int FilterButtonWidth = 16;
+constexpr int FilterButtonInset = 3;
+constexpr int FilterButtonHeight = 19;
+constexpr int FilterListTop = 16;
+constexpr int FilterListMargin = 8;
 
 // FriendlyName=Condition, or a value that is both.
 void splitFilterItem(const QString& item, QString& friendlyName, QString& condition)
@@ -272,7 +281,12 @@ const TBitmap& VOroDavoduRuzu::filterGlyph(int RCol) const
 void VOroDavoduRuzu::wireFilterDropDown()
 {
     FFilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
-    FDropList->OnSelect = [this](TObject*, int ItemIndex) { FilterListSelect(ItemIndex); };
+    // A choice gives the focus back to the grid, whichever grid handles it.
+    FDropList->OnSelect = [this](TObject*, int ItemIndex) {
+        if (CanFocus())
+            SetFocus();
+        FilterListSelect(ItemIndex);
+    };
     FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
     FDropCheckList->OnSelect = [this](TObject*, int) {
         std::vector<int> checked;
@@ -282,6 +296,80 @@ void VOroDavoduRuzu::wireFilterDropDown()
         FilterCheckListSelect(checked);
     };
     FDropCheckList->OnCancel = FDropList->OnCancel;
+}
+
+// A release on a column's filter button opens that column's list; a release anywhere else closes an open one.
+void VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
+{
+    const TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X >= 0 && cell.Y >= 0 && cell.Y == FilterDropDownRow && cell.Y < FixedRows()) {
+        const int realC = RealColIndex(cell.X);
+        const TRect r = CellRect(cell.X, cell.Y);
+        if (realC != FFilterCol && X > r.Right - FilterButtonWidth && X < r.Right - FilterButtonInset &&
+            Y < r.Top + FilterButtonHeight && QueryColumnFilterItems(realC)) {
+            FFilterCol = realC;
+            openFilterList(r);
+            return;
+        }
+    }
+    // A check list left open would ignore its marks once no column is open: both lists close.
+    if (FDropList->Visible() || FDropCheckList->Visible() || FFilterCol >= 0) {
+        FDropList->Hide();
+        FDropCheckList->Hide();
+        FFilterCol = -1;
+    }
+}
+
+// Fills the list of the open column from FilterList, ticks the values the column filters on, and shows it
+// under the header cell's button with the focus.
+void VOroDavoduRuzu::openFilterList(const TRect& Cell)
+{
+    const bool checks = FilterDropDownCheck;
+    TDropListBase& list = checks ? static_cast<TDropListBase&>(*FDropCheckList) : *FDropList;
+    (checks ? static_cast<TDropListBase&>(*FDropList) : *FDropCheckList).Hide();
+    list.SetColor(FFilterDropDown.Color);
+    list.SetFont(FFilterDropDown.Font());
+    list.Items().Clear();
+    TCanvas& canvas = Canvas();
+    canvas.Font().Assign(FFilterDropDown.Font());
+    int widest = 0;
+    std::vector<bool> ticks;
+    for (int i = 0; i < FFilterList.Count(); ++i) {
+        QString friendlyName;
+        QString condition;
+        splitFilterItem(FFilterList.Strings(i), friendlyName, condition);
+        list.Items().Add(friendlyName);
+        const QString compared = condition.contains(u' ') ? u'"' + condition + u'"' : condition;
+        widest = std::max(widest, canvas.TextWidth(compared) + FilterListMargin);
+        bool ticked = false;
+        for (int f = 0; f < FFilter.Count() && !ticked; ++f)
+            ticked = FFilter.Items(f)->Column == FFilterCol && FFilter.Items(f)->Condition == compared;
+        ticks.push_back(ticked);
+    }
+    if (checks)
+        for (int i = 0; i < static_cast<int>(ticks.size()); ++i)
+            FDropCheckList->Mark(i, ticks[static_cast<std::size_t>(i)]);
+    else
+        list.SetItemIndex(0);
+    int width = FFilterDropDown.Width;
+    int height = FFilterDropDown.Height;
+    if (FFilterDropDown.AutoSize) {
+        height = list.Count() * list.ItemHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
+        width = widest + 2 * GetSystemMetrics(SM_CXEDGE);
+    }
+    int left = Cell.Right - FilterButtonWidth;
+    if (FFilterDropDown.ColumnWidth) {
+        left = Cell.Left;
+        width = Cell.Width();
+    }
+    if (left + width > ClientWidth())
+        left = std::max(0, Cell.Right - width);
+    list.SetParent(this);
+    list.SetBounds(left, Cell.Top + FilterListTop, width, height);
+    list.Show();
+    list.BringToFront();
+    if (list.CanFocus())
+        list.SetFocus();
 }
 
 void VOroDavoduRuzu::FilterListSelect(int ItemIndex)
@@ -333,7 +421,7 @@ void VOroDavoduRuzu::FilterCheckListSelect(const std::vector<int>& Checked)
         if (condition == FilterDropDownClear)
             condition.clear();
         if (OnFilterCheck)
-            OnFilterCheck(this, FFilterCol, index, friendlyName, condition);
+            OnFilterCheck(this, FFilterCol, index, friendlyName, condition, *FDropCheckList);
         const bool firstItem = FFilter.Count() == 0;
         TFilterData* item = FFilter.Add();
         item->Column = FFilterCol;

@@ -1,23 +1,27 @@
 // Grouping: a header row (a node over its group) before each run of equal values of a column, optional
 // summary rows after each group, and the group calculations written into them.
+#include "grid/VoGrid/Editors/FlagScope.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridSearchPanel.h"
 #include "grid/VoGrid/VoGridUpdateLock.h"
+
+#include <functional>
 
 namespace {
 
 // No cell text equals it, so the first row always starts a group.
 const QString NoGroupValue = QStringLiteral("\u00FF\u00FE");
 
-// Clears a flag when the scope ends, also after an exception.
-class FlagScope {
+// Runs an action when the scope ends, also after an exception.
+class OnScopeExit {
 public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
+    explicit OnScopeExit(std::function<void()> action) : action_(std::move(action)) {}
+    ~OnScopeExit() { action_(); }
+    OnScopeExit(const OnScopeExit&) = delete;
+    OnScopeExit& operator=(const OnScopeExit&) = delete;
 
 private:
-    bool& flag_;
+    std::function<void()> action_;
 };
 
 }  // namespace
@@ -85,8 +89,13 @@ void VOroDavoduRuzu::Group(int Colindex)
         UnGroup();
     if (RowCount() - FixedRows() <= 0)
         return;
+    // Once the lock is gone, a shown search bar lays itself out for the grid's new shape.
+    const OnScopeExit relayout([this] {
+        if (FSearchFooter->Visible() && FSearchPanel)
+            FSearchPanel->LayoutControls();
+    });
     const TGridUpdateLock lock(*this);
-    const FlagScope busy(FGroupingBusy);
+    const TFlagScope busy(FGroupingBusy);
     GroupColumn = Colindex;
     FGroupWidth = AllColWidths(Colindex);
     FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
@@ -156,7 +165,7 @@ void VOroDavoduRuzu::UnGroup()
     if (FixedFooters > 0)
         SetCells(groupCol, RowCount() - 1, FGroupFooter);
     {
-        const FlagScope busy(FGroupingBusy);
+        const TFlagScope busy(FGroupingBusy);
         QString value;
         int r = FixedRows();
         while (r <= RowCount() - FixedFooters - 1) {

@@ -306,6 +306,7 @@ void VOroDavoduRuzu::chooseSelectMode(int C, int R, TPoint At)
 void VOroDavoduRuzu::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     const TGridRect before = Selection();
+    FilterButtonMouseUp(X, Y);
     if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
         FGridState = gsNormal;
         ColSized = false;

@@ -444,6 +444,8 @@ void VOroDavoduRuzu::SearchEditChange(const QString& Text, bool MatchCase, bool 
     SearchCell = Find({-1, -1}, Text, params);
     DoSearchFooterAction(Text, SearchCell.X, SearchCell.Y, saFindFirst);
     FSearchFailed = SearchCell.X < 0;
+    if (!FSearchFailed)
+        ScrollInView(SearchCell.X, SearchCell.Y);
     if (highlight)
         searchHighlight(Text, MatchCase);
 }
@@ -459,10 +461,27 @@ void VOroDavoduRuzu::SearchFindNext(const QString& Text, bool MatchCase, bool Hi
     if (Backward)
         params = (params | fnBackward) & ~fnDirectionLeftRight;
     SearchCell = Find(SearchCell, Text, params);
+    // Find next scrolls the hit into view and then keeps it off the bottom edge; find previous the other
+    // way round.
+    if (Backward)
+        searchScrollStep();
+    if (SearchCell.X >= 0)
+        ScrollInView(SearchCell.X, SearchCell.Y);
+    if (!Backward)
+        searchScrollStep();
     DoSearchFooterAction(Text, SearchCell.X, SearchCell.Y, Backward ? saFindPrevious : saFindNext);
     FSearchFailed = SearchCell.X < 0;
     if (FSearchPanel)
         FSearchPanel->Invalidate();
+}
+
+// A current row near the bottom edge moves the view two rows down.
+void VOroDavoduRuzu::searchScrollStep()
+{
+    const bool footer = FFloatingFooter.Visible();
+    if (Row() > TopRow() + VisibleRowCount() - (footer ? 3 : 2) &&
+        RowCount() > VisibleRowCount() + FixedRows() + (footer ? 1 : 0))
+        SetTopRow(std::min(TopRow() + 2, RowCount() - 1));
 }
 
 void VOroDavoduRuzu::SearchHighlight(const QString& Text, bool MatchCase, bool Down)

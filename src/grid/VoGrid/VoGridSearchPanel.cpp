@@ -85,6 +85,7 @@ TSearchPanel::TSearchPanel(TComponent* AOwner)
         if (FFindPrev->Enabled() && OnBackwardClick)
             OnBackwardClick(sender);
     };
+    FClose->SetHotGlyph(GridGlyph(QStringLiteral("VSGCLOSEH")));
     FHighlight->GroupIndex = 1;
     FHighlight->AllowAllUp = true;
     for (TSpeedButton* b : {FFindNext, FFindPrev, FHighlight})

@@ -244,3 +244,150 @@ TEST(VoGridFilter, NoActiveFormRefusesActivation)
     EXPECT_FALSE(form.Enabled());
     EXPECT_EQ(form.Perform(WM_MOUSEACTIVATE), MA_NOACTIVATE);
 }
+
+namespace {
+
+// A shown form with the filled grid whose column 1 offers a filter list, driven by real clicks and keys.
+struct ShownFilterGrid {
+    ShownFilterGrid() : form(nullptr)
+    {
+        form.SetBounds(0, 0, 500, 300);
+        grid = new VOroDavoduRuzu(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 400, 200);
+        fill(*grid);
+        grid->OnGetColumnFilter = [](TObject*, int col, TStringList& items) {
+            if (col != 1)
+                return;
+            items.Add("(All)");
+            items.Add("apple");
+            items.Add("Starts with c=c*");
+            items.Add("a b");
+        };
+        form.Show();
+        grid->SetFocus();
+    }
+    // A release on the filter button at the right of the header cell of a column.
+    void clickFilterButton(int col)
+    {
+        const TRect r = grid->CellRect(col, 0);
+        SendClick(*grid, {r.Right - 8, r.Top + 5});
+    }
+
+    TForm form;
+    VOroDavoduRuzu* grid;
+};
+
+}  // namespace
+
+TEST(VoGridFilter, HeaderButtonOpensTheListAndAClickChooses)
+{
+    ShownFilterGrid f;
+    TDropList& list = *f.grid->FilterDropList();
+    const TRect cell = f.grid->CellRect(1, 0);
+    f.clickFilterButton(2);  // no items for column 2
+    EXPECT_FALSE(list.Visible());
+    SendClick(*f.grid, {cell.Left + 3, cell.Top + 5});  // the header, not its button
+    EXPECT_FALSE(list.Visible());
+
+    f.clickFilterButton(1);
+    ASSERT_TRUE(list.Visible());
+    EXPECT_TRUE(list.Focused());
+    EXPECT_EQ(f.grid->FilterColumn(), 1);
+    EXPECT_EQ(list.Items().ToQStringList(), (QStringList{"(All)", "apple", "Starts with c", "a b"}));
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_EQ(list.Left(), cell.Right - 16);
+    EXPECT_EQ(list.Top(), cell.Top + 16);
+    EXPECT_EQ(list.Width(), 150);
+
+    SendListItemClick(list, 2);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(shown(*f.grid), QStringList{"cherry"});
+    EXPECT_TRUE(f.grid->Focused());  // the grid takes the focus back
+    EXPECT_EQ(f.grid->FilterColumn(), -1);
+
+    // Arrows and Enter choose the clear item: every row shows again.
+    f.clickFilterButton(1);
+    ASSERT_TRUE(list.Visible());
+    SendKey(list, VK_DOWN);
+    SendKey(list, VK_UP);
+    SendKey(list, VK_RETURN);
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(shown(*f.grid).size(), 4);
+
+    // A release elsewhere on the grid closes an open list without a choice.
+    f.clickFilterButton(1);
+    ASSERT_TRUE(list.Visible());
+    SendClick(*f.grid, {cell.Left + 3, f.grid->CellRect(1, 2).Top + 3});
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(f.grid->FilterColumn(), -1);
+    EXPECT_EQ(shown(*f.grid).size(), 4);
+}
+
+TEST(VoGridFilter, CheckListOpensWithTheColumnsConditionsTicked)
+{
+    ShownFilterGrid f;
+    f.grid->FilterDropDownCheck = true;
+    addCondition(*f.grid, 1, "apple", foNONE);
+    addCondition(*f.grid, 1, "\"a b\"", foOR);  // a value with a blank is compared in quotes
+    addCondition(*f.grid, 2, "c*", foOR);       // another column's condition ticks nothing
+    TDropCheckList& checks = *f.grid->FilterDropCheckList();
+    f.clickFilterButton(1);
+    ASSERT_TRUE(checks.Visible());
+    EXPECT_FALSE(f.grid->FilterDropList()->Visible());
+    EXPECT_TRUE(checks.Focused());
+    const std::vector<bool> ticked{checks.Checked(0), checks.Checked(1), checks.Checked(2), checks.Checked(3)};
+    EXPECT_EQ(ticked, (std::vector<bool>{false, true, false, true}));
+    EXPECT_FALSE(f.grid->FilterActive());  // opening changes no filter
+
+    // Space on an item ticks it, and the column filters on every ticked item at once; the handler may change
+    // each condition.
+    const TDropCheckList* reported = nullptr;
+    f.grid->OnFilterCheck = [&reported](TObject*, int, int index, const QString&, QString& condition,
+                                        TDropCheckList& list) {
+        reported = &list;
+        if (index == 1)
+            condition = "apr*";
+    };
+    for (int i = 0; i < 4 && checks.ItemIndex() < 2; ++i)
+        SendKey(checks, VK_DOWN);
+    ASSERT_EQ(checks.ItemIndex(), 2);
+    SendKey(checks, VK_SPACE);
+    EXPECT_TRUE(checks.Checked(2));
+    EXPECT_TRUE(checks.Visible());
+    EXPECT_EQ(reported, &checks);
+    EXPECT_EQ(shown(*f.grid), (QStringList{"cherry", "apricot"}));
+
+    // A release elsewhere closes the check list too.
+    SendClick(*f.grid, {5, f.grid->CellRect(1, 1).Top + 3});
+    EXPECT_FALSE(checks.Visible());
+    EXPECT_EQ(f.grid->FilterColumn(), -1);
+}
+
+TEST(VoGridFilter, ListSizesToItsItemsOrItsColumnAndStaysInsideTheGrid)
+{
+    ShownFilterGrid f;
+    TDropList& list = *f.grid->FilterDropList();
+    f.grid->FilterDropDown().AutoSize = true;
+    f.clickFilterButton(1);
+    ASSERT_TRUE(list.Visible());
+    EXPECT_EQ(list.Height(), 4 * list.ItemHeight() + 4);
+    EXPECT_LT(list.Width(), 150);
+    EXPECT_GT(list.Width(), 8 + 4);
+
+    f.clickFilterButton(1);  // a second click on the open column's button closes its list
+    EXPECT_FALSE(list.Visible());
+    f.grid->FilterDropDown().AutoSize = false;
+    f.grid->FilterDropDown().ColumnWidth = true;
+    f.clickFilterButton(1);
+    const TRect cell = f.grid->CellRect(1, 0);
+    EXPECT_EQ(list.Left(), cell.Left);
+    EXPECT_EQ(list.Width(), cell.Width());
+
+    // Too wide for the room right of the button: aligned to the column's right edge, never left of 0.
+    f.grid->FilterDropDown().ColumnWidth = false;
+    f.grid->FilterDropDown().Width = 1000;
+    f.clickFilterButton(1);
+    f.clickFilterButton(1);
+    EXPECT_EQ(list.Left(), 0);
+}

@@ -220,8 +220,51 @@ TEST(VoGridSearch, SearchBarDrivesTheSearch)
     bar.Edit().SetText("x");
     EXPECT_FALSE(bar.Failed());
 
-    bar.CloseButton().Click();
+    SendClick(bar.CloseButton(), {5, 5});
     EXPECT_FALSE(g.SearchFooter().Visible());
+}
+
+namespace {
+
+// Pixels of the close button's cross that are drawn in a clear red.
+int redPixels(TControl& button)
+{
+    const QImage image = PaintToImage(button);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    return n;
+}
+
+}  // namespace
+
+TEST(VoGridSearch, CloseButtonShowsItsHoverPictureUnderTheMouse)
+{
+    TSearchPanel bar(nullptr);
+    bar.SetBounds(0, 0, 600, 32);
+    TSpeedButton& close = bar.CloseButton();
+    EXPECT_EQ(redPixels(close), 0);
+    SendMouseEnter(close);
+    EXPECT_GT(redPixels(close), 10);
+    SendMouseLeave(close);
+    EXPECT_EQ(redPixels(close), 0);
+}
+
+TEST(VoGridSearch, SearchBarLaysItselfOutAgainAfterGrouping)
+{
+    RecordingGrid g;
+    fill(g);
+    g.SearchFooter().SetVisible(true);
+    TSearchPanel& bar = *g.SearchPanel();
+    bar.FindNextButton().SetLeft(0);
+    bar.Edit().SetLeft(0);
+    g.Group(2);
+    EXPECT_EQ(g.GroupColumn, 2);
+    EXPECT_EQ(bar.FindNextButton().Left(), 140);
+    EXPECT_EQ(bar.Edit().Left(), 25);
 }
 
 TEST(VoGridSearch, SearchBarMirrorsItsLayoutRightToLeft)
@@ -248,4 +291,34 @@ TEST(VoGridSearch, CtrlFFocusesTheSearchBoxOnlyWhenTheSearchBarShows)
     ASSERT_TRUE(f.grid->Focused());
     SendKey(*f.grid, 'F', ssCtrl);
     EXPECT_TRUE(f.grid->SearchPanel()->Edit().Focused());
+}
+
+TEST(VoGridSearch, SearchBarAnnouncesItselfAndKeepsHitsInView)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    auto* g = new VOroDavoduRuzu(&form);
+    int created = 0;
+    g->OnCreatedSearchFooter = [&created](TObject*) { ++created; };
+    g->SetParent(&form);
+    EXPECT_EQ(created, 1);
+    g->SetBounds(0, 0, 300, 200);
+    g->SetColCount(2);
+    g->SetRowCount(60);
+    for (int r = 1; r < 60; ++r)
+        g->SetCells(1, r, r == 20 || r == 45 ? QStringLiteral("hit") : QString::number(r));
+    g->SearchFooter().SetVisible(true);
+    form.Show();
+    TSearchPanel& bar = *g->SearchPanel();
+    const auto inView = [g] { return g->Row() >= g->TopRow() && g->Row() < g->TopRow() + g->VisibleRowCount(); };
+    bar.Edit().SetText("hit");
+    EXPECT_EQ(g->Row(), 20);
+    EXPECT_TRUE(inView());
+    SendKey(bar.Edit(), VK_RETURN);
+    EXPECT_EQ(g->Row(), 45);
+    EXPECT_TRUE(inView());
+    EXPECT_LE(g->Row(), g->TopRow() + g->VisibleRowCount() - 2);  // not on the bottom edge
+    SendKey(bar.Edit(), VK_RETURN, ssCtrl);
+    EXPECT_EQ(g->Row(), 20);
+    EXPECT_TRUE(inView());
 }
