@@ -1665,12 +1665,10 @@ private:
     void moveOverLink(int C, int R, TPoint At);
     void chooseSelectMode(int C, int R, TPoint At);
     int fixedBorderAt(bool Columns, int Pos) const;
-    // Hovered fixed cells, the fixed-cell drop-down button and the filter list a header release opens.
+    // Hovered fixed cells and the fixed-cell drop-down button.
     void moveHoverFixedCell(int C, int R);
     void forgetHoverFixedCell();
     bool pressFixedDropDown(const TGridCoord& cell, int X);
-    bool releaseFilterButton(const TGridCoord& cell, int X, int Y);
-    void openFilterList(int C, int R);
     // The cursor of a header selection mode (none for msNormal and msURL).
     void applySelectModeCursor();
     void moveAnchor(int R, int RealC, const QString& Anchor);

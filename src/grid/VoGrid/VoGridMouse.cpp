@@ -315,8 +315,6 @@ void VOroDavoduRuzu::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         return;
     }
     const TGridCoord cell = MouseCoord(X, Y);
-    if (!(ComponentState() & csDesigning) && releaseFilterButton(cell, X, Y))
-        return;
     FDropDownDown = false;
     if (FMouseActions.DisjunctCellSelect() && Button == TMouseButton::mbLeft && cell.X >= 0 && cell.Y >= 0)
         disjunctCellClick(cell.X, cell.Y, Shift);
