@@ -192,20 +192,22 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
     FreeAllCellProps();
 }
 
+void VOroDavoduRuzu::freeHiddenCellObject(TGridRowCells& cells, int c)
+{
+    auto* props = static_cast<TCellProperties*>(cells.Object(c));
+    if (!props)
+        return;
+    if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
+        delete props->GraphicObject;
+    delete props;
+    cells.SetObject(c, nullptr);
+}
+
 void VOroDavoduRuzu::freeHiddenRowObjects()
 {
-    for (TGridItem& item : FGridItems) {
-        TGridRowCells& items = item.Items();
-        for (int c = 0; c < items.Count(); ++c) {
-            auto* props = static_cast<TCellProperties*>(items.Object(c));
-            if (!props)
-                continue;
-            if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
-                delete props->GraphicObject;
-            delete props;
-            items.SetObject(c, nullptr);
-        }
-    }
+    for (TGridItem& item : FGridItems)
+        for (int c = 0; c < item.Items().Count(); ++c)
+            freeHiddenCellObject(item.Items(), c);
     FGridItems.clear();
 }
 
@@ -419,6 +421,9 @@ void VOroDavoduRuzu::Invalidate()
 
 void VOroDavoduRuzu::Resize()
 {
+    synchColumnsWithWidth();
+    if (FColumnSize.Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert))
+        StretchColumnToFit(FColumnSize.StretchColumn);
     TBaseGrid::Resize();
     if (OnResize)
         OnResize(this);
