@@ -422,7 +422,9 @@ void VOroDavoduRuzu::Invalidate()
 void VOroDavoduRuzu::Resize()
 {
     synchColumnsWithWidth();
-    if (FColumnSize.Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert))
+    // A stretch column past the columns is reported where it is set, not from every resize.
+    if (FColumnSize.Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert) &&
+        FColumnSize.StretchColumn < ColCount())
         StretchColumnToFit(FColumnSize.StretchColumn);
     TBaseGrid::Resize();
     if (OnResize)

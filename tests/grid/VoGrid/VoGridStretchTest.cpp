@@ -87,6 +87,9 @@ TEST(VoGridStretch, ResizingStretchesOrScalesTheColumns)
     f.g->ColumnSize().SetStretch(true);
     f.g->SetBounds(0, 0, f.g->Width() + 50, 200);
     EXPECT_EQ(f.g->ColWidths(2), 350 - 128 - 1);
+    f.g->ColumnSize().StretchColumn = 7;  // past the columns: resizing leaves the widths alone
+    EXPECT_NO_THROW(f.g->SetBounds(0, 0, f.g->Width() + 10, 200));
+    EXPECT_EQ(f.g->ColWidths(2), 350 - 128 - 1);
 
     StretchFixture s(4);
     const int widths[] = {20, 50, 100, 33};
