@@ -102,6 +102,12 @@ void TFont::SetSize(int points)
     SetHeight(-mulDiv(points, PixelsPerInch, 72));
 }
 
+void TFont::ScaleSize(int M, int D)
+{
+    if (D != 0)
+        SetSize(mulDiv(Size(), M, D));
+}
+
 void TFont::SetHeight(int pixels)
 {
     if (pixels == height_)

@@ -112,6 +112,8 @@ public:
     // Points at 96 dpi; the same font as Height, which is in pixels (negative: character height).
     int Size() const;
     void SetSize(int points);
+    // The size times M / D, rounded half away from zero; nothing when D is 0.
+    void ScaleSize(int M, int D);
     int Height() const { return height_; }
     void SetHeight(int pixels);
     TFontStyles Style() const { return style_; }

@@ -474,6 +474,17 @@ void TVoColumnGrid::UnGroup()
     }
 }
 
+void TVoColumnGrid::ChangeScale(int M, int D)
+{
+    VOroDavoduRuzu::ChangeScale(M, D);
+    if (M == D || (ComponentState() & csDesigning))
+        return;
+    for (int i = 0; i < std::min(ColCount(), FColumns->Count()); ++i) {
+        FColumns->Items(i)->Font().ScaleSize(M, D);
+        FColumns->Items(i)->HeaderFont().ScaleSize(M, D);
+    }
+}
+
 void TVoColumnGrid::MoveColumnTo(int FromIndex, int ToIndex)
 {
     MoveColumn(FromIndex, ToIndex);

@@ -220,6 +220,8 @@ public:
     // The entry of the column's own Filter list picked under FilterColumn(): its condition becomes the
     // column's filter.
     void FilterListSelect(int ItemIndex) override;
+    // The string grid's scaling, then each column's font and header font.
+    void ChangeScale(int M, int D) override;
 
     // "CP<i>" = DefIdx of column i, in the section of the INI file.
     void SaveColumnPositions(const QString& Key, const QString& Section);

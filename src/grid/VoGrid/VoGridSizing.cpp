@@ -2,7 +2,6 @@
 // control, zoom, and swapping columns, rows and cells.
 #include <QRandomGenerator>
 #include <QStringList>
-#include <cmath>
 
 #include "grid/VoGrid/VoGrid.h"
 
@@ -365,8 +364,8 @@ void VOroDavoduRuzu::ChangeScale(int M, int D)
 {
     if (M == D || D == 0 || (ComponentState() & csDesigning))
         return;
-    for (TFont* font : {&FFixedFont, &FActiveCellFont})
-        font->SetSize(static_cast<int>(std::lround(static_cast<double>(font->Size()) * M / D)));
+    FFixedFont.ScaleSize(M, D);
+    FActiveCellFont.ScaleSize(M, D);
 }
 
 void VOroDavoduRuzu::SwapColumns(int ACol1, int ACol2)

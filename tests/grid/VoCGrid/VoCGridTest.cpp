@@ -95,6 +95,24 @@ TEST(VoCGrid, HeaderNameAndDisplayName)
     EXPECT_EQ(g.Columns().Items(3)->DisplayName(), QStringLiteral("Column 3"));
 }
 
+TEST(VoCGrid, ScalingReachesEveryColumnsFonts)
+{
+    TVoColumnGrid g(nullptr);
+    for (int c = 0; c < g.ColCount(); ++c) {
+        g.Columns().Items(c)->Font().SetSize(8 + c);
+        g.Columns().Items(c)->HeaderFont().SetSize(10);
+    }
+    g.FixedFont().SetSize(8);
+    g.ChangeScale(3, 2);
+    EXPECT_EQ(g.FixedFont().Size(), 12);
+    for (int c = 0; c < g.ColCount(); ++c) {
+        EXPECT_EQ(g.Columns().Items(c)->Font().Size(), (8 + c) * 3 / 2 + (c % 2)) << c;  // halves round up
+        EXPECT_EQ(g.Columns().Items(c)->HeaderFont().Size(), 15) << c;
+    }
+    g.ChangeScale(2, 0);  // no divisor: nothing
+    EXPECT_EQ(g.Columns().Items(0)->Font().Size(), 12);
+}
+
 TEST(VoCGrid, GroupingKeepsTheGroupedColumnsSettings)
 {
     NamedGrid g;
