@@ -8,6 +8,7 @@
 #include "platform/grids/GridAxis.h"
 #include "platform/grids/GridCellStore.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -210,6 +211,9 @@ protected:
     // Whether a point lies on a sizing border: State becomes gsColSizing or gsRowSizing with the
     // column or row in Index, SizingPos the border and SizingOfs the point's distance from it.
     virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
+    // Pixels at the bottom of the client area covered by the grid's own panels: the last row scrolls up
+    // above them, and a row made current is brought into view above them.
+    virtual int ReservedBottom() const { return 0; }
     // Notifications.
     virtual void TopLeftChanged() {}
     virtual void SizeChanged(int OldColCount, int OldRowCount);
@@ -274,6 +278,7 @@ private:
     void setCount(TGridAxis& axis, int count);
     int cellsWidth() const { return ClientWidth(); }
     int cellsHeight() const { return ClientHeight(); }
+    int scrollHeight() const { return std::max(cellsHeight() - ReservedBottom(), 1); }
     void invalidateRect(const TRect& r);
     TGridCoord maxTopLeft() const;
     void setTopLeft(TGridCoord topLeft);

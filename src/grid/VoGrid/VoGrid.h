@@ -815,6 +815,15 @@ public:
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
     bool IsWideCell(int ACol, int ARow) { return GetGridCell(ACol, ARow).startsWith(QStringLiteral("|\\")); }
     int MaxRowCount() const { return FMaxRowCount; }
+    // By the disjunct row or column selection when it is on, else by the selection rectangle.
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void ClearSelection();
 
     // ===== Nodes and expandable cells (ARow real where the name says so, else a display row) =====
     void AddNode(int ARowReal, int Span);
@@ -934,6 +943,7 @@ public:
     void SizeRowToLines(int ARow, int Lines, int Extra);
     void SizeToCols();
     void SizeToRows();
+    void SizeToCells();
     void AutoFitColumns(bool DoFixedCells);
     // Columns and rows grow to the text and graphic of every cell, plus the padding.
     void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
@@ -1019,6 +1029,9 @@ public:
     void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
     // Brings the cell into view, centred when it was out of view.
     void ScrollInView(int ColIndex, int RowIndex);
+    // With the search bar shown: whether the last row ends above it; raising the top row until it does.
+    bool IsLastRowAboveSearchPanel() const;
+    void ScrollLastRowAboveSearchPanel();
     // The selection moves out of the grid until UnHideSelection puts it back (or on the first normal cell).
     void HideSelection();
     void UnHideSelection();
@@ -1045,6 +1058,7 @@ public:
 protected:
     using TBaseGrid::FocusCell;
     bool SelectCell(int ACol, int ARow) override;
+    int ReservedBottom() const override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
 
@@ -2061,6 +2075,7 @@ protected:
     void CreateWnd() override;
     void Loaded() override;
     void Resize() override;
+    void synchColumnsWithWidth();
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     int StoredColCount() const override { return TotalColCount(); }
@@ -2081,6 +2096,7 @@ private:
     void hookOwnerForm();
     void restoreOwnerForm();
     void freeHiddenRowObjects();
+    void freeHiddenCellObject(TGridRowCells& cells, int c);
     void floatingFooterChanged();
     void balloonEnableChanged();
     // Cells.
@@ -2115,6 +2131,9 @@ private:
     void hiddenRowsFollowRemoval(const std::vector<int>& rows);
     void afterRowsRemoved(int count, int oldRow, int oldTop);
     void removeDisplayRows(const std::vector<int>& rows);
+    bool rowInSelection(int ARow);
+    std::vector<int> rowsBySelection(bool selected, int lastRow);
+    void removeColsBySelection(bool selected);
     void moveHiddenRowsWithBlock(int from, int count, int to);
     TCellGraphic* nodeAt(int ARow);
     int rowLevel(int ARow) const;
@@ -2174,6 +2193,7 @@ private:
     TGrouping FGrouping;
     TStringList FColumnHeaders;
     TIntList FOrigColSizes{-1, -1};
+    int FOldSize = 0;  // the control width FOrigColSizes belong to; 0 = none recorded
     TFont FFixedFont;
     TFont FActiveCellFont;
     TStringList FRowHeaders;

@@ -309,6 +309,7 @@ void VOroDavoduRuzu::InitOrigColSizes()
     FOrigColSizes.Clear();
     for (int c = 0; c < ColCount(); ++c)
         FOrigColSizes.Add(ColWidths(c));
+    FOldSize = Width();
 }
 
 // --- Header texts --------------------------------------------------------------------------------

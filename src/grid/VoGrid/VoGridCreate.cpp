@@ -198,6 +198,17 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
     FreeAllCellProps();
 }
 
+void VOroDavoduRuzu::freeHiddenCellObject(TGridRowCells& cells, int c)
+{
+    auto* props = static_cast<TCellProperties*>(cells.Object(c));
+    if (!props)
+        return;
+    if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
+        delete props->GraphicObject;
+    delete props;
+    cells.SetObject(c, nullptr);
+}
+
 void VOroDavoduRuzu::freeHiddenRowObjects()
 {
     for (TGridItem& item : FGridItems) {
@@ -207,6 +218,9 @@ void VOroDavoduRuzu::freeHiddenRowObjects()
             items.SetObject(c, nullptr);
         }
     }
+    for (TGridItem& item : FGridItems)
+        for (int c = 0; c < item.Items().Count(); ++c)
+            freeHiddenCellObject(item.Items(), c);
     FGridItems.clear();
 }
 
@@ -423,6 +437,11 @@ void VOroDavoduRuzu::Invalidate()
 
 void VOroDavoduRuzu::Resize()
 {
+    synchColumnsWithWidth();
+    // A stretch column past the columns is reported where it is set, not from every resize.
+    if (FColumnSize.Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert) &&
+        FColumnSize.StretchColumn < ColCount())
+        StretchColumnToFit(FColumnSize.StretchColumn);
     TBaseGrid::Resize();
     if (OnResize)
         OnResize(this);

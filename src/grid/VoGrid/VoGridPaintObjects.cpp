@@ -669,6 +669,14 @@ void VOroDavoduRuzu::paintNodeGlyph(TCellPaint& cp, const TRect& R)
         drawGlyph(c, contracted ? QStringLiteral("XPNODEC") : QStringLiteral("XPNODEO"), back, glyphLeft + 4,
                   top + (bottom - top - 9) / 2);
         return;
+    case cnGlyph:
+        if (!FCellNode.ExpandGlyph().Empty() && !FCellNode.ContractGlyph().Empty()) {
+            const TBitmap& glyph = contracted ? FCellNode.ContractGlyph() : FCellNode.ExpandGlyph();
+            const int y = top + (bottom - top - glyph.Height()) / 2;
+            DrawBitmapTransparent(c, glyph, back, Rect(glyphLeft, y, glyphLeft + glyph.Width(), y + glyph.Height()));
+            return;
+        }
+        [[fallthrough]];
     case cn3D: {
         TRect edge = Rect(glyphLeft + 4, boxTop, glyphLeft + 13, boxTop + 9);
         c.Brush().SetColor(FCellNode.Color);

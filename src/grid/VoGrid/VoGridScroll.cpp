@@ -23,6 +23,36 @@ int VOroDavoduRuzu::ScrollTargetIndex(bool Vertical, int Pos) const
     return mulDiv(Pos, ColCount() - VisibleColCount() - FixedCols(), ScrollRange) + FixedCols();
 }
 
+// Rows end above the search bar and above a floating footer that does not show the last row itself.
+int VOroDavoduRuzu::ReservedBottom() const
+{
+    int h = 0;
+    if (FSearchPanel && FSearchFooter->Visible())
+        h += FSearchPanel->Height();
+    if (FFooterPanel && FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() != fsFixedLastRow)
+        h += FFooterPanel->Height();
+    return std::max(h - 2, 0);
+}
+
+bool VOroDavoduRuzu::IsLastRowAboveSearchPanel() const
+{
+    if (!FSearchPanel || !FSearchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1)
+        return false;
+    return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - FSearchPanel->Height() + 2;
+}
+
+void VOroDavoduRuzu::ScrollLastRowAboveSearchPanel()
+{
+    if (!FSearchPanel || !FSearchFooter->Visible() || ClientHeight() <= DefaultRowHeight() + FSearchPanel->Height())
+        return;
+    while (!IsLastRowAboveSearchPanel() && TopRow() < RowCount() - 1) {
+        const int top = TopRow();
+        SetTopRow(top + 1);
+        if (TopRow() == top)
+            return;
+    }
+}
+
 void VOroDavoduRuzu::showScrollHint(bool vertical, int code, int target)
 {
     if (!FScrollHintWnd)

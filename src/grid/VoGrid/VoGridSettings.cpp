@@ -286,8 +286,19 @@ void TFloatingFooter::SetHeight(int v)
 
 void TCellNode::Assign(const TPersistent& Source)
 {
-    if (const auto* s = same<TCellNode>(Source))
-        *this = *s;
+    const auto* s = same<TCellNode>(Source);
+    if (!s)
+        return;
+    NodeType = s->NodeType;
+    NodeIndent = s->NodeIndent;
+    Color = s->Color;
+    NodeColor = s->NodeColor;
+    TreeColor = s->TreeColor;
+    ShowTree = s->ShowTree;
+    ShowTreeFull = s->ShowTreeFull;
+    ExpandOne = s->ExpandOne;
+    FExpandGlyph.Assign(s->FExpandGlyph);
+    FContractGlyph.Assign(s->FContractGlyph);
 }
 
 void TFilterDropDown::Assign(const TPersistent& Source)

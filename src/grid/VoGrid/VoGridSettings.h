@@ -686,9 +686,17 @@ public:
     TColor TreeColor = clSilver;
     bool ShowTree = true;
     bool ShowTreeFull = false;
-    bool ContractGlyph = false;
     // Expanding a node first contracts every other expanded node.
     bool ExpandOne = false;
+    // The node glyphs of cnGlyph; copied on assignment.
+    const TBitmap& ExpandGlyph() const { return FExpandGlyph; }
+    void SetExpandGlyph(const TBitmap& Value) { FExpandGlyph.Assign(Value); }
+    const TBitmap& ContractGlyph() const { return FContractGlyph; }
+    void SetContractGlyph(const TBitmap& Value) { FContractGlyph.Assign(Value); }
+
+private:
+    TBitmap FExpandGlyph;
+    TBitmap FContractGlyph;
 };
 
 class TFilterDropDown : public TPersistent {

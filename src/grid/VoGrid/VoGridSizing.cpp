@@ -274,6 +274,16 @@ void VOroDavoduRuzu::SizeToRows()
     SetClientHeight(h);
 }
 
+// Without scroll bars while measuring, so the client area takes every cell.
+void VOroDavoduRuzu::SizeToCells()
+{
+    const TScrollStyle bars = ScrollBars();
+    SetScrollBars(ssNone);
+    SizeToCols();
+    SizeToRows();
+    SetScrollBars(bars);
+}
+
 // Fits the columns to the control's width in proportion to their widths; the rounding rest goes to the
 // widest column.
 void VOroDavoduRuzu::AutoFitColumns(bool DoFixedCells)

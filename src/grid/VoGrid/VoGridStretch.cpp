@@ -33,6 +33,20 @@ void VOroDavoduRuzu::StretchColumnToFit(int ACol)
     FIsColChanging = false;
 }
 
+// The recorded widths scaled by the control's width over the width they were recorded at.
+void VOroDavoduRuzu::synchColumnsWithWidth()
+{
+    if (!FColumnSize.SynchWithGrid || FOldSize <= 0)
+        return;
+    HideEditor();
+    const double factor = static_cast<double>(Width()) / FOldSize;
+    const bool normalOnly = FColumnSize.SynchNormalCellsOnly;
+    const int first = normalOnly ? FixedCols() : 0;
+    const int last = std::min(normalOnly ? ColCount() - FixedRightCols - 1 : ColCount() - 1, FOrigColSizes.Count() - 1);
+    for (int c = first; c <= last; ++c)
+        SetColWidths(c, static_cast<int>(FOrigColSizes.GetInteger(c) * factor));
+}
+
 void VOroDavoduRuzu::StretchRightColumn()
 {
     StretchColumnToFit(ColCount() - 1);

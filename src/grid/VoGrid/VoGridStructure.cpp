@@ -2,6 +2,7 @@
 // texts: cell properties, hidden columns, stored hidden rows, the per-row lists, cell controls and the
 // current cell move or shrink with it. Row sets leave or open in one pass over the grid.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUpdateLock.h"
 
 #include <QSet>
 
@@ -250,11 +251,12 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
             SetColWidths(i, ColWidths(i + 1));
     }
     MoveStoredColumns(ColIndex, CCount, total - CCount);
-    // Hidden rows lose the same columns.
+    // Hidden rows lose the same columns, with their cell properties.
     for (TGridItem& item : FGridItems) {
         TGridRowCells& cells = item.Items();
         for (int c = ColIndex; c < std::min(ColIndex + CCount, cells.Count()); ++c)
             FreeCellProps(cells.Object(c));
+            freeHiddenCellObject(cells, c);
         for (int c = ColIndex; c < cells.Count(); ++c) {
             const QString text = cells.Text(c + CCount);
             TObject* object = cells.Object(c + CCount);
@@ -290,6 +292,110 @@ void VOroDavoduRuzu::RemoveDuplicates(int ACol, bool DoCase)
             seen.insert(key);
     }
     removeDisplayRows(duplicates);
+}
+
+// The row's flag of the disjunct row selection (at its real index when that selection persists), else
+// whether the selection rectangle holds it.
+bool VOroDavoduRuzu::rowInSelection(int ARow)
+{
+    if (!FMouseActions.DisjunctRowSelect()) {
+        const TGridRect s = normalSelection();
+        return ARow >= s.Top && ARow <= s.Bottom;
+    }
+    return RowSelect(FMouseActions.RowSelectPersistent ? RealRowIndex(ARow) : ARow);
+}
+
+// The rows FixedRows .. lastRow (ascending) whose selection is as asked.
+std::vector<int> VOroDavoduRuzu::rowsBySelection(bool selected, int lastRow)
+{
+    std::vector<int> rows;
+    for (int r = FixedRows(); r <= std::min(lastRow, RowCount() - 1); ++r)
+        if (rowInSelection(r) == selected)
+            rows.push_back(r);
+    return rows;
+}
+
+void VOroDavoduRuzu::RemoveSelectedRows()
+{
+    const TGridUpdateLock lock(*this);
+    removeDisplayRows(rowsBySelection(true, RowCount() - FixedFooters - 1));
+    if (FMouseActions.DisjunctRowSelect())
+        ClearRowSelect();
+}
+
+void VOroDavoduRuzu::RemoveUnSelectedRows()
+{
+    const TGridUpdateLock lock(*this);
+    removeDisplayRows(rowsBySelection(false, RowCount() - FixedFooters - 1));
+    if (FMouseActions.RowSelectPersistent)
+        SelectRows(FixedRows(), RowCount() - FixedRows());
+    else
+        ClearRowSelect();
+}
+
+void VOroDavoduRuzu::HideSelectedRows()
+{
+    const TGridUpdateLock lock(*this);
+    hideDisplayRows(rowsBySelection(true, RowCount() - 1), 0);
+}
+
+void VOroDavoduRuzu::HideUnSelectedRows()
+{
+    const TGridUpdateLock lock(*this);
+    hideDisplayRows(rowsBySelection(false, RowCount() - 1), 0);
+}
+
+// Columns from the last down to FixedCols leave one by one, each with its entry of the column selection.
+void VOroDavoduRuzu::removeColsBySelection(bool selected)
+{
+    const TGridUpdateLock lock(*this);
+    const bool disjunct = FMouseActions.DisjunctColSelect();
+    const TGridRect s = normalSelection();
+    for (int c = ColCount() - 1; c >= FixedCols() && ColCount() > 1; --c) {
+        const bool inside = disjunct ? ColSelect(c) : c >= s.Left && c <= s.Right;
+        if (inside != selected)
+            continue;
+        RemoveCols(RealColIndex(c), 1);
+        if (c < static_cast<int>(FColSelect.size()))
+            FColSelect.erase(FColSelect.begin() + c);
+    }
+}
+
+void VOroDavoduRuzu::RemoveSelectedCols()
+{
+    removeColsBySelection(true);
+}
+
+void VOroDavoduRuzu::RemoveUnSelectedCols()
+{
+    removeColsBySelection(false);
+    ClearColSelect();
+}
+
+void VOroDavoduRuzu::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
+{
+    const TGridUpdateLock lock(*this);
+    std::vector<int> rows;
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (IsChecked(CheckBoxColumn, r) == RemoveChecked)
+            rows.push_back(r);
+    removeDisplayRows(rows);
+}
+
+// Only selected cells are cleared: the fixed cells of a selected row or column keep their texts.
+void VOroDavoduRuzu::ClearSelection()
+{
+    if (FMouseActions.DisjunctRowSelect()) {
+        for (int r : rowsBySelection(true, RowCount() - FixedFooters - 1))
+            ClearNormalRows(r, 1);
+    } else if (FMouseActions.DisjunctColSelect()) {
+        for (int c = FixedCols(); c < ColCount() - FixedRightCols; ++c)
+            if (ColSelect(c))
+                ClearNormalCols(c, 1);
+    } else {
+        const TGridRect s = normalSelection();
+        ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+    }
 }
 
 void VOroDavoduRuzu::ClearRows(int RowIndex, int RCount)

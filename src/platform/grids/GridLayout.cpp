@@ -145,7 +145,7 @@ int TCustomGrid::VisibleRowCount() const
 
 TGridCoord TCustomGrid::maxTopLeft() const
 {
-    return {cols_.MaxFirst(cellsWidth()), rows_.MaxFirst(cellsHeight())};
+    return {cols_.MaxFirst(cellsWidth()), rows_.MaxFirst(scrollHeight())};
 }
 
 void TCustomGrid::clampTopLeft()
@@ -201,8 +201,8 @@ void TCustomGrid::scrollIntoView(TGridCoord cell)
     if (cell.Y >= FixedRows()) {
         if (cell.Y < topLeft.Y)
             topLeft.Y = cell.Y;
-        else if (cell.Y >= topLeft.Y + VisibleRowCount())
-            topLeft.Y = firstShowing(rows_, cell.Y, cellsHeight());
+        else if (cell.Y >= topLeft.Y + rows_.VisibleCount(topLeft.Y, scrollHeight()))
+            topLeft.Y = firstShowing(rows_, cell.Y, scrollHeight());
     }
     setTopLeft(topLeft);
 }

@@ -231,6 +231,35 @@ TEST(VoGridPaint, FlatNodeShowsPlusOrMinusAndTreeLines)
     EXPECT_GT(count(contracted, nodeCell, RGB(255, 0, 0)), minus);  // the plus adds its vertical bar
 }
 
+TEST(VoGridPaint, GlyphNodeShowsItsOwnGlyphs)
+{
+    PaintGrid g;
+    g.SetFixedCols(0);
+    TBitmap expand(10, 10);
+    TBitmap contract(10, 10);
+    for (auto [b, mark] : {std::pair{&expand, RGB(0, 200, 0)}, std::pair{&contract, RGB(200, 0, 200)}}) {
+        b->Canvas().Brush().SetColor(clWhite);
+        b->Canvas().FillRect(Rect(0, 0, 10, 10));
+        b->Canvas().Brush().SetColor(mark);
+        b->Canvas().FillRect(Rect(2, 2, 8, 8));
+    }
+    g.CellNode().NodeType = cnGlyph;
+    g.CellNode().SetExpandGlyph(expand);
+    g.CellNode().SetContractGlyph(contract);
+    g.AddNode(1, 3);
+    const TRect nodeCell = Rect(0, 21, 39, 39);
+    QImage image = PaintToImage(g);
+    EXPECT_EQ(count(image, nodeCell, RGB(0, 200, 0)), 36);
+    EXPECT_EQ(count(image, nodeCell, RGB(200, 0, 200)), 0);
+    g.ContractNode(1);
+    image = PaintToImage(g);
+    EXPECT_EQ(count(image, nodeCell, RGB(200, 0, 200)), 36);
+
+    TCellNode copy;
+    copy.Assign(g.CellNode());
+    EXPECT_EQ(copy.ContractGlyph().Width(), 10);
+}
+
 TEST(VoGridPaint, FixedCellHoverAndSortIndicator)
 {
     PaintGrid g;

@@ -130,3 +130,31 @@ TEST(VoGridScroll, MetroStyleSwapsTheScrollBarsForSlimControls)
     EXPECT_EQ(g->VScrollControl(), nullptr);
     EXPECT_EQ(g->ScrollBars(), ssBoth);
 }
+
+// The search bar covers the bottom of the grid: a row made current and the last row at the end of the
+// scroll range end above it, and nothing is reserved once it is closed.
+TEST(VoGridScroll, RowsComeIntoViewAboveTheSearchBar)
+{
+    TForm form(nullptr);
+    RecordingGrid& g = *new RecordingGrid(&form);
+    g.SetParent(&form);
+    twentyVisible(g, 31);
+    g.SearchFooter().SetVisible(true);
+    ASSERT_GT(g.SearchPanel()->Height(), g.RowHeights(1));
+    const int barTop = g.ClientHeight() - g.SearchPanel()->Height() + 2;
+    g.SetRow(20);  // in the view, under the bar
+    EXPECT_LE(g.CellRect(1, 20).Bottom, barTop);
+    EXPECT_GT(g.TopRow(), 1);
+    g.SetRow(30);
+    EXPECT_TRUE(g.IsLastRowAboveSearchPanel());
+    EXPECT_LE(g.CellRect(1, 30).Bottom, barTop);
+
+    g.SetTopRow(5);
+    EXPECT_FALSE(g.IsLastRowAboveSearchPanel());
+    g.ScrollLastRowAboveSearchPanel();
+    EXPECT_TRUE(g.IsLastRowAboveSearchPanel());
+
+    g.SearchFooter().SetVisible(false);
+    g.SetTopRow(30);
+    EXPECT_EQ(g.TopRow(), 11);  // the last row at the bottom edge again
+}

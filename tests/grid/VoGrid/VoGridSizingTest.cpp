@@ -208,3 +208,25 @@ TEST(VoGridSizing, AutoDeleteClearsTheOnlyNormalRowAndReports)
     g.DoAutoInsertRow(1);
     EXPECT_EQ(g.RowCount(), 3);
 }
+
+TEST(VoGridSizing, SizeToCellsShowsEveryCell)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetColWidths(1, 80);
+    g.SetRowHeights(2, 40);
+    g.SetScrollBars(ssBoth);
+    g.SetBounds(0, 0, 50, 50);
+    g.SizeToCells();
+    int w = 0;
+    for (int c = 0; c < 3; ++c)
+        w += g.ColWidths(c) + g.GridLineWidth();
+    int h = 0;
+    for (int r = 0; r < 4; ++r)
+        h += g.RowHeights(r) + g.GridLineWidth();
+    EXPECT_EQ(g.ClientWidth(), w);
+    EXPECT_EQ(g.ClientHeight(), h);
+    EXPECT_EQ(g.ScrollBars(), ssBoth);
+    EXPECT_EQ(g.VisibleRowCount() + g.FixedRows(), 4);
+}

@@ -80,3 +80,30 @@ TEST(VoGridStretch, SizingBordersOfHeaderCells)
     f.g->SetOptions(f.g->Options() & ~goColSizing);
     EXPECT_FALSE(f.g->IsOnSizingBorder(cell.Right - 3, cell.Top + 5));
 }
+
+TEST(VoGridStretch, ResizingStretchesOrScalesTheColumns)
+{
+    StretchFixture f(3);
+    f.g->ColumnSize().SetStretch(true);
+    f.g->SetBounds(0, 0, f.g->Width() + 50, 200);
+    EXPECT_EQ(f.g->ColWidths(2), 350 - 128 - 1);
+    f.g->ColumnSize().StretchColumn = 7;  // past the columns: resizing leaves the widths alone
+    EXPECT_NO_THROW(f.g->SetBounds(0, 0, f.g->Width() + 10, 200));
+    EXPECT_EQ(f.g->ColWidths(2), 350 - 128 - 1);
+
+    StretchFixture s(4);
+    const int widths[] = {20, 50, 100, 33};
+    for (int c = 0; c < 4; ++c)
+        s.g->SetColWidths(c, widths[c]);
+    s.g->ColumnSize().SynchWithGrid = true;
+    s.g->SetBounds(0, 0, 200, 200);  // nothing recorded yet: nothing scales
+    EXPECT_EQ(s.g->ColWidths(3), 33);
+    s.g->InitOrigColSizes();
+    s.g->SetBounds(0, 0, 220, 200);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(s.g->ColWidths(c), widths[c] * 11 / 10) << c;  // truncated
+    s.g->ColumnSize().SynchNormalCellsOnly = true;
+    s.g->SetBounds(0, 0, 100, 200);
+    EXPECT_EQ(s.g->ColWidths(0), 22);  // the fixed column keeps its width
+    EXPECT_EQ(s.g->ColWidths(1), 25);
+}
