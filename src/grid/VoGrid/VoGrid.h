@@ -2096,7 +2096,6 @@ private:
     void hookOwnerForm();
     void restoreOwnerForm();
     void freeHiddenRowObjects();
-    void freeHiddenCellObject(TGridRowCells& cells, int c);
     void floatingFooterChanged();
     void balloonEnableChanged();
     // Cells.

@@ -198,17 +198,6 @@ VOroDavoduRuzu::~VOroDavoduRuzu()
     FreeAllCellProps();
 }
 
-void VOroDavoduRuzu::freeHiddenCellObject(TGridRowCells& cells, int c)
-{
-    auto* props = static_cast<TCellProperties*>(cells.Object(c));
-    if (!props)
-        return;
-    if (props->GraphicObject && OwnsGraphicObject(props->GraphicObject))
-        delete props->GraphicObject;
-    delete props;
-    cells.SetObject(c, nullptr);
-}
-
 void VOroDavoduRuzu::freeHiddenRowObjects()
 {
     for (TGridItem& item : FGridItems) {
@@ -218,9 +207,6 @@ void VOroDavoduRuzu::freeHiddenRowObjects()
             items.SetObject(c, nullptr);
         }
     }
-    for (TGridItem& item : FGridItems)
-        for (int c = 0; c < item.Items().Count(); ++c)
-            freeHiddenCellObject(item.Items(), c);
     FGridItems.clear();
 }
 

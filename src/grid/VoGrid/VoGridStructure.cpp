@@ -256,7 +256,6 @@ void VOroDavoduRuzu::RemoveCols(int ColIndex, int CCount)
         TGridRowCells& cells = item.Items();
         for (int c = ColIndex; c < std::min(ColIndex + CCount, cells.Count()); ++c)
             FreeCellProps(cells.Object(c));
-            freeHiddenCellObject(cells, c);
         for (int c = ColIndex; c < cells.Count(); ++c) {
             const QString text = cells.Text(c + CCount);
             TObject* object = cells.Object(c + CCount);

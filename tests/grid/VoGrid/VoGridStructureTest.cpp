@@ -306,6 +306,8 @@ TEST(VoGridStructure, MergedColumnsFollowTheirList)
     g.MergedColumns().Add(2);
     EXPECT_EQ(g.CellSpan(1, 3).Y, 0) << "column 1 split again";
     EXPECT_EQ(g.CellSpan(2, 2).Y, 2);
+}
+
 // Rows 1..7 of column 1 read "1".."7"; rows 2, 4 and 5 are selected, by the disjunct selection or, without
 // it, rows 2..4 by the rectangle.
 TEST(VoGridStructure, RowsLeaveOrHideByTheirSelectionOrCheckBox)
