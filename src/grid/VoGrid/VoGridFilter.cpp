@@ -335,11 +335,11 @@ void VOroDavoduRuzu::openFilterList(const TRect& Cell)
     int widest = 0;
     std::vector<bool> ticks;
     for (int i = 0; i < FFilterList.Count(); ++i) {
-        QString friendlyName;
-        QString condition;
-        splitFilterItem(FFilterList.Strings(i), friendlyName, condition);
-        list.Items().Add(friendlyName);
-        const QString compared = condition.contains(u' ') ? u'"' + condition + u'"' : condition;
+        // An entry "name=condition" shows its name; the name, quoted when it has a blank, is what a
+        // condition of the column must equal to tick it.
+        const QString name = FFilterList.Strings(i).section(u'=', 0, 0);
+        list.Items().Add(name);
+        const QString compared = name.contains(u' ') ? u'"' + name + u'"' : name;
         widest = std::max(widest, canvas.TextWidth(compared) + FilterListMargin);
         bool ticked = false;
         for (int f = 0; f < FFilter.Count() && !ticked; ++f)
