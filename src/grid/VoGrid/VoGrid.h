@@ -1666,7 +1666,8 @@ private:
     // Cell and column drags (VoGridDragStart.cpp): a press on the selection may become a drag on the move.
     bool pressStartsDrag(int C, int R, int RealC, TPoint At, TShiftState Flag);
     void moveStartsDrag(TShiftState Shift, int X, int Y);
-    void releaseSelectionClick(int C, int R);
+    // A press on the selection that did not become a drag; true when it ended the release.
+    bool releaseSelectionClick(int C, int R, TShiftState Shift);
     bool FSelectionClick = false;
     void releaseFixedSizing(TPoint At);
     bool isSortClick(int C, int R, TPoint At);

@@ -68,14 +68,27 @@ void VOroDavoduRuzu::moveStartsDrag(TShiftState Shift, int X, int Y)
         FGridState = gsSelecting;  // the mouse extends the selection instead
 }
 
-void VOroDavoduRuzu::releaseSelectionClick(int C, int R)
+bool VOroDavoduRuzu::releaseSelectionClick(int C, int R, TShiftState Shift)
 {
     FSelectionClick = false;
     if (C < FixedCols() || R < FixedRows() || C >= ColCount() || R >= RowCount())
-        return;
+        return false;
+    // With disjunct rows a drag source keeps its row marks: Ctrl flips the released row's mark.
+    if (FMouseActions.DisjunctRowSelect() && FDragDropSettings.OleDropSource) {
+        const bool ctrl = Shift & ssCtrl;
+        if (!ctrl)
+            ClearRowSelect();
+        if (ctrl || FMouseActions.DisjunctRowSelectNoCtrl) {
+            SetRowSelect(R, !RowSelect(R));
+            if (OnMouseUp)
+                OnMouseUp(this, TMouseButton::mbLeft, ssCtrl, C, R);
+            return true;
+        }
+    }
     TCustomGrid::FocusCell(C, R, true);
     if (Options() & goRowSelect)
         SetSelection({FixedCols(), R, ColCount() - 1, R});
+    return false;
 }
 
 std::unique_ptr<TPopupWindow> VOroDavoduRuzu::SelectionToForm(const TGridRect& ARect)

@@ -48,8 +48,8 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
         }
     }
     FDoOnClick = false;
-    if (FSelectionClick)
-        releaseSelectionClick(cell.X, cell.Y);
+    if (FSelectionClick && releaseSelectionClick(cell.X, cell.Y, MouseKeysToShiftState(Message.WParam)))
+        return;
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
     const bool moved = headerMoved || FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);

@@ -411,6 +411,48 @@ TEST(GridDragDrop, APressOnTheSelectionAndAMoveStartAnInGridDrag)
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 1, 1}));
 }
 
+TEST(GridDragDrop, AReleaseWithoutADragFlipsTheRowMarkOfADisjunctRowSource)
+{
+    InstallGridIO();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 300);
+    auto* grid = new VOroDavoduRuzu(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 250);
+    grid->SetColCount(4);
+    grid->SetRowCount(6);
+    form.Show();
+    grid->DragDropSettings().OleDropSource = true;
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    // The releases that flipped a mark: they report Ctrl and the cell.
+    std::vector<TPoint> ups;
+    grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState Shift, int X, int Y) {
+        if (Shift == ssCtrl)
+            ups.push_back({X, Y});
+    };
+    const auto click = [&](int row, TShiftState shift) {
+        const TRect r = grid->CellRect(1, row);
+        SendMouse(*grid, TMouseAction::Down, TMouseButton::mbLeft, {r.Left + 10, r.Top + 5}, shift);
+        SendMouse(*grid, TMouseAction::Up, TMouseButton::mbLeft, {r.Left + 10, r.Top + 5}, shift);
+    };
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(3, true);
+    click(3, ssCtrl);
+    EXPECT_FALSE(grid->RowSelect(3)) << "Ctrl takes the released row's mark off";
+    EXPECT_TRUE(grid->RowSelect(2)) << "and keeps the others";
+    EXPECT_EQ(ups, (std::vector<TPoint>{{1, 3}})) << "the event gets the cell in place of the point";
+    click(2, 0);
+    EXPECT_FALSE(grid->RowSelect(2)) << "a plain release clears the marks";
+    EXPECT_EQ(ups.size(), 1u);
+    grid->MouseActions().DisjunctRowSelectNoCtrl = true;
+    grid->SetRowSelect(2, true);
+    grid->SetRowSelect(4, true);
+    click(4, 0);
+    EXPECT_FALSE(grid->RowSelect(2));
+    EXPECT_TRUE(grid->RowSelect(4)) << "without Ctrl the list is cleared, then the row flips";
+    EXPECT_EQ(ups, (std::vector<TPoint>{{1, 3}, {1, 4}}));
+}
+
 TEST(GridDragDrop, TurningTheDropTargetOnRegistersTheGridAtOnce)
 {
     InstallGridIO();
