@@ -6,6 +6,7 @@
 
 #include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "grid/VoGrid/VoGridControls.h"
 #include "grid/VoGrid/VoGridEditFixture.h"
 #include "grid/base/LocaleGuard.h"
@@ -17,23 +18,7 @@
 
 namespace {
 
-struct BalloonFixture {
-    BalloonFixture() : form(nullptr)
-    {
-        form.SetBounds(0, 0, 700, 400);
-        grid = new VOroDavoduRuzu(&form);
-        grid->SetParent(&form);
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetScrollBars(ssNone);
-        grid->SetColCount(6);
-        grid->SetRowCount(8);
-        form.Show();
-    }
-    TPoint centre(int c, int r) const
-    {
-        const TRect R = grid->CellRect(c, r);
-        return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
-    }
+struct BalloonFixture : MouseFixture {
     void move(TPoint p) { SendMouse(*grid, TMouseAction::Move, TMouseButton::mbLeft, p); }
     // The balloon of the cell as the tooltip asks for it.
     TBalloonTipText tipOf(int c, int r)
@@ -42,9 +27,6 @@ struct BalloonFixture {
         tip.ShowFor(centre(c, r));
         return tip.Tip();
     }
-
-    TForm form;
-    VOroDavoduRuzu* grid;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "platform/Forms.h"
 #include "platform/GridCursors.h"
 #include "platform/Menus.h"
@@ -13,30 +14,12 @@
 
 namespace {
 
-struct HeaderFixture {
-    HeaderFixture() : form(nullptr)
+struct HeaderFixture : MouseFixture {
+    HeaderFixture() : MouseFixture(6)
     {
-        form.SetBounds(0, 0, 700, 400);
-        grid = new VOroDavoduRuzu(&form);
-        grid->SetParent(&form);
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetScrollBars(ssNone);
-        grid->SetColCount(6);
-        grid->SetRowCount(6);
         for (int c = 0; c < 6; ++c)
             for (int r = 0; r < 6; ++r)
                 grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-        form.Show();
-        grid->SetFocus();
-    }
-    TPoint centre(int c, int r) const
-    {
-        const TRect R = grid->CellRect(c, r);
-        return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
-    }
-    void mouse(TMouseAction action, TPoint p, TShiftState shift = 0)
-    {
-        SendMouse(*grid, action, TMouseButton::mbLeft, p, shift);
     }
     QStringList row(int r) const
     {
@@ -45,9 +28,6 @@ struct HeaderFixture {
             texts << grid->Cells(c, r);
         return texts;
     }
-
-    TForm form;
-    VOroDavoduRuzu* grid;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
@@ -15,38 +16,6 @@
 #include "platform/Seam.h"
 #include "platform/Timers.h"
 #include "support/TestSeams.h"
-
-namespace {
-
-struct MouseFixture {
-    explicit MouseFixture(int rows = 8) : form(nullptr)
-    {
-        form.SetBounds(0, 0, 700, 400);
-        grid = new VOroDavoduRuzu(&form);
-        grid->SetParent(&form);
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetScrollBars(ssNone);
-        grid->SetColCount(6);
-        grid->SetRowCount(rows);
-        form.Show();
-        grid->SetFocus();
-    }
-    TPoint centre(int c, int r) const
-    {
-        const TRect R = grid->CellRect(c, r);
-        return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
-    }
-    void click(TPoint p, TMouseButton button = TMouseButton::mbLeft, TShiftState shift = 0)
-    {
-        SendClick(*grid, p, button, shift);
-    }
-    TGridCoord cell() const { return {grid->Col(), grid->Row()}; }
-
-    TForm form;
-    VOroDavoduRuzu* grid;
-};
-
-}  // namespace
 
 TEST(VoGridMouse, CheckBoxClickTogglesOnlyWhenEditable)
 {

@@ -374,18 +374,28 @@ TEST(GridDragDrop, ThePictureOfTheDraggedCellsFollowsTheCursorOnTopWithoutTheFoc
     EXPECT_FALSE(g.grid.MoveForm);
 }
 
+// A shown form with a 400 x 250 grid of four columns that drags out through the grid I/O library.
+struct DragSourceForm {
+    explicit DragSourceForm(int rows) : form(nullptr)
+    {
+        InstallGridIO();
+        form.SetBounds(0, 0, 500, 300);
+        grid = new VOroDavoduRuzu(&form);
+        grid->SetParent(&form);
+        grid->SetBounds(0, 0, 400, 250);
+        grid->SetColCount(4);
+        grid->SetRowCount(rows);
+        form.Show();
+        grid->DragDropSettings().OleDropSource = true;
+    }
+    TForm form;
+    VOroDavoduRuzu* grid;
+};
+
 TEST(GridDragDrop, APressOnTheSelectionAndAMoveStartAnInGridDrag)
 {
-    InstallGridIO();
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 500, 300);
-    auto* grid = new VOroDavoduRuzu(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 400, 250);
-    grid->SetColCount(4);
-    grid->SetRowCount(5);
-    form.Show();
-    grid->DragDropSettings().OleDropSource = true;
+    DragSourceForm shown(5);
+    VOroDavoduRuzu* grid = shown.grid;
     grid->SetCells(1, 1, QStringLiteral("x"));
     grid->SetSelection({1, 1, 2, 1});
     int loops = 0;
@@ -413,16 +423,8 @@ TEST(GridDragDrop, APressOnTheSelectionAndAMoveStartAnInGridDrag)
 
 TEST(GridDragDrop, AReleaseWithoutADragFlipsTheRowMarkOfADisjunctRowSource)
 {
-    InstallGridIO();
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 500, 300);
-    auto* grid = new VOroDavoduRuzu(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 400, 250);
-    grid->SetColCount(4);
-    grid->SetRowCount(6);
-    form.Show();
-    grid->DragDropSettings().OleDropSource = true;
+    DragSourceForm shown(6);
+    VOroDavoduRuzu* grid = shown.grid;
     grid->MouseActions().SetDisjunctRowSelect(true);
     // The releases that flipped a mark: they report Ctrl and the cell.
     std::vector<TPoint> ups;
