@@ -235,6 +235,12 @@ using TCellComboControlEvent =
                        const QString& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
 using TCellComboControlSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
                                                         const QString& CtrlID, const QString& CtrlValue)>;
+// The page size and range of a cell scroll bar.
+struct TScrollProp {
+    int PageSize = -1;
+    int Range = -1;
+};
+
 using TColorSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor Color, const QString& Value)>;
 using TColorSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, TColor& Color, QString& Value)>;
 using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int Index)>;
@@ -1251,6 +1257,16 @@ public:
     void AddVoProgress(int ACol, int ARow, int Min, int Max);
     bool RemoveVoProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
     void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    // A scroll bar in the cell: page 0, range 100, position 0; with AutoRange its page and range follow the
+    // row height and the wrapped text's height. All on the base cell; getters answer -1 without one.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    bool HasScrollBar(int ACol, int ARow) { return HasCellGraphicType(ACol, ARow, {ctScrollbar}); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
     bool RemoveRangeIndicator(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
     void AddComment(int ACol, int ARow, const QString& Comment);
     void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
@@ -1684,6 +1700,9 @@ private:
     void moveHoverFixedCell(int C, int R);
     void forgetHoverFixedCell();
     bool pressFixedDropDown(const TGridCoord& cell, int X);
+    // The in-cell scroll bar follows the mouse into a cell with a scroll bar and hides over any other.
+    void moveCellScrollBar(int C, int R);
+    TRect cellScrollBarRect(int C, int R);
     // The cursor of a header selection mode (none for msNormal and msURL).
     void applySelectModeCursor();
     void moveAnchor(int R, int RealC, const QString& Anchor);
@@ -2238,6 +2257,9 @@ private:
     TControlEdit* FEditControl = nullptr;
     TControlCombo* FComboControl = nullptr;
     TScrollBar* FScrollBar = nullptr;
+    // The cell (real column, display row) the in-cell scroll bar stands in; -1 when none.
+    int FScrollCol = -1;
+    int FScrollRow = -1;
     TScrollBar* FPaintScrollBar = nullptr;
 
     // State set by the constructor.

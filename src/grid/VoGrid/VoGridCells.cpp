@@ -450,7 +450,10 @@ void VOroDavoduRuzu::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
     CellsChangedNotify({c1, r1, c2, r2});
 }
 
+// An automatic-range cell scroll bar pages by the row and ranges over the wrapped text's height.
 void VOroDavoduRuzu::CellTextChanged(int ACol, int ARow)
 {
     TBaseGrid::CellTextChanged(ACol, ARow);
+    if (HasAutoRangeScrollBar(ACol, ARow))
+        SetScrollProp(ACol, ARow, {RowHeights(ARow), GetCellTextSize(ACol, ARow, false, true).cy});
 }

@@ -220,17 +220,17 @@ void VOroDavoduRuzu::CellControlsUpdate(bool RebuildList)
     }
 }
 
-// The scroll bar of the current cell sits at the cell's right edge, or out of sight with the cell.
+// The in-cell scroll bar stays in its cell while the grid scrolls, or out of sight with the cell.
 void VOroDavoduRuzu::placeCellScrollBar()
 {
-    if (!FScrollBar || !FScrollBar->Visible())
+    if (!FScrollBar || !FScrollBar->Visible() || FScrollCol < 0)
         return;
-    const bool inView = Col() >= LeftCol() && Col() <= LeftCol() + VisibleColCount() && Row() >= TopRow() &&
-                        Row() <= TopRow() + VisibleRowCount();
+    const int c = DisplColIndexOf(FScrollCol);
+    const bool inView = c >= LeftCol() && c <= LeftCol() + VisibleColCount() && FScrollRow >= TopRow() &&
+                        FScrollRow <= TopRow() + VisibleRowCount();
     if (!inView) {
         FScrollBar->SetHeight(0);
         return;
     }
-    const TRect cr = TBaseGrid::CellRect(Col(), Row());
-    FScrollBar->SetBounds(cr.Right - FScrollBar->Width(), cr.Top, FScrollBar->Width(), cr.Height());
+    FScrollBar->SetBoundsRect(cellScrollBarRect(c, FScrollRow));
 }

@@ -301,7 +301,7 @@ void VOroDavoduRuzu::DoComboDropDown(int ARow, int ACol)
 void VOroDavoduRuzu::DoScrollCell()
 {
     if (OnScrollCell && FScrollBar)
-        OnScrollCell(this, Col(), Row(), FScrollBar->Position(), FScrollBar->Min(), FScrollBar->Max());
+        OnScrollCell(this, FScrollCol, FScrollRow, FScrollBar->Position(), FScrollBar->Min(), FScrollBar->Max());
 }
 
 bool VOroDavoduRuzu::QueryCanShowFixedDropDown(int ACol)

@@ -89,8 +89,10 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         if (old >= 0 && old < RowCount())
             RepaintRow(old);
     }
-    if (overCell && !designing)
+    if (overCell && !designing) {
         moveHoverFixedCell(cell.X, cell.Y);
+        moveCellScrollBar(cell.X, cell.Y);
+    }
     if (overCell)
         moveHoverButton(cell.X, cell.Y, {X, Y});
     if (FMouseSelectStart >= 0 && (Shift & ssLeft))

@@ -1,10 +1,13 @@
-// The mouse over fixed cells: the hovered fixed cell and the drop-down button of a fixed cell with its menu.
+// The mouse over fixed cells: the hovered fixed cell and the drop-down button of a fixed cell with its menu;
+// and the scroll bar of a cell under the mouse.
 #include "grid/VoGrid/VoGrid.h"
 #include "platform/Menus.h"
 
 namespace {
 // Width of the drop-down button at a header cell's right edge.
 constexpr int HeaderButtonWidth = 16;
+// Width of the scroll bar placed in a cell.
+constexpr int CellScrollBarWidth = 17;
 }  // namespace
 
 // The hovered fixed cell follows the mouse; the painting draws it hot. The list view look makes every fixed
@@ -74,4 +77,40 @@ bool VOroDavoduRuzu::pressFixedDropDown(const TGridCoord& cell, int X)
     }
     FNoMouseLeave = keepHighlight;
     return true;
+}
+
+void VOroDavoduRuzu::moveCellScrollBar(int C, int R)
+{
+    const int realC = RealColIndex(C);
+    if (!HasScrollBar(realC, R)) {
+        if (FScrollCol >= 0)
+            FScrollBar->Hide();
+        FScrollCol = FScrollRow = -1;
+        return;
+    }
+    if (realC == FScrollCol && R == FScrollRow)
+        return;  // already standing there
+    FScrollCol = -1;  // no write-back while the bar is set up
+    const TScrollProp prop = GetScrollProp(realC, R);
+    FScrollBar->SetParent(this);
+    FScrollBar->SetBoundsRect(cellScrollBarRect(C, R));
+    FScrollBar->SetPageSize(0);
+    FScrollBar->SetParams(GetScrollPosition(realC, R), 0, prop.Range);
+    FScrollBar->SetPageSize(prop.PageSize);
+    FScrollBar->OnChange = [this](TObject*) {
+        if (FScrollCol < 0)
+            return;
+        SetScrollPosition(FScrollCol, FScrollRow, FScrollBar->Position());
+        DoScrollCell();
+    };
+    FScrollCol = realC;
+    FScrollRow = R;
+    FScrollBar->SetVisible(prop.PageSize < prop.Range);
+}
+
+TRect VOroDavoduRuzu::cellScrollBarRect(int C, int R)
+{
+    const TRect r = CellRect(C, R);
+    const int line = GridLineWidth();
+    return {r.Right - line - CellScrollBarWidth, r.Top + line, r.Right - line, r.Bottom - line};
 }

@@ -230,6 +230,60 @@ void VOroDavoduRuzu::AddRangeIndicator(int ACol, int ARow, int Range, TColor Neg
     g->CellVAlign = vaTop;
 }
 
+// --- Cell scroll bars: CellIndex position, CellAngle page, CellErrFrom range, CellBoolean automatic range ---
+
+void VOroDavoduRuzu::AddScrollBar(int ACol, int ARow, bool AutoRange)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    TCellGraphic* g = addGraphic(base.X, base.Y);
+    g->CellType = ctScrollbar;
+    g->CellIndex = 0;
+    g->CellAngle = 0;
+    g->CellErrFrom = 100;
+    g->CellBoolean = AutoRange;
+    if (AutoRange)
+        CellTextChanged(base.X, base.Y);
+}
+
+bool VOroDavoduRuzu::HasAutoRangeScrollBar(int ACol, int ARow)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* g = graphicOfType(base.X, base.Y, ctScrollbar);
+    return g && g->CellBoolean;
+}
+
+void VOroDavoduRuzu::SetScrollPosition(int ACol, int ARow, int Pos)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    if (TCellGraphic* g = graphicOfType(base.X, base.Y, ctScrollbar)) {
+        g->CellIndex = Pos;
+        RepaintCell(DisplColIndexOf(base.X), base.Y);
+    }
+}
+
+int VOroDavoduRuzu::GetScrollPosition(int ACol, int ARow)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* g = graphicOfType(base.X, base.Y, ctScrollbar);
+    return g ? g->CellIndex : -1;
+}
+
+void VOroDavoduRuzu::SetScrollProp(int ACol, int ARow, TScrollProp Prop)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    if (TCellGraphic* g = graphicOfType(base.X, base.Y, ctScrollbar)) {
+        g->CellAngle = Prop.PageSize;
+        g->CellErrFrom = Prop.Range;
+    }
+}
+
+TScrollProp VOroDavoduRuzu::GetScrollProp(int ACol, int ARow)
+{
+    const TPoint base = BaseCell(ACol, ARow);
+    const TCellGraphic* g = graphicOfType(base.X, base.Y, ctScrollbar);
+    return g ? TScrollProp{g->CellAngle, g->CellErrFrom} : TScrollProp{};
+}
+
 // --- Comments, shapes, ratings, markers ----------------------------------------------------------
 
 void VOroDavoduRuzu::AddComment(int ACol, int ARow, const QString& Comment)

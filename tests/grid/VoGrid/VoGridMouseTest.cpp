@@ -13,6 +13,7 @@
 #include "platform/Desktop.h"
 #include "platform/Forms.h"
 #include "platform/QtAccess.h"
+#include "platform/ScrollBar.h"
 #include "platform/Seam.h"
 #include "platform/Timers.h"
 #include "support/TestSeams.h"
@@ -516,4 +517,50 @@ TEST(VoGridMouse, DisjunctCellSelectionByClicksAndSpace)
     EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "Ctrl+Space toggles the current cell";
     SendKey(*f.grid, VK_SPACE, ssCtrl);
     EXPECT_TRUE(selected().empty());
+}
+
+TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
+{
+    MouseFixture f;
+    EXPECT_EQ(f.grid->GetScrollPosition(2, 3), -1);
+    EXPECT_EQ(f.grid->GetScrollProp(2, 3).Range, -1);
+    f.grid->AddScrollBar(2, 3, false);
+    EXPECT_EQ(f.grid->GetScrollPosition(2, 3), 0);
+    EXPECT_EQ(f.grid->GetScrollProp(2, 3).Range, 100);
+    f.grid->SetScrollProp(2, 3, {10, 100});
+    f.grid->SetScrollPosition(2, 3, 20);
+    std::vector<QString> scrolled;
+    f.grid->OnScrollCell = [&](TObject*, int c, int r, int pos, int, int) {
+        scrolled.push_back(QStringLiteral("%1,%2 %3").arg(c).arg(r).arg(pos));
+    };
+    TScrollBar* bar = nullptr;
+    for (int i = 0; i < f.grid->ComponentCount() && !bar; ++i)
+        bar = dynamic_cast<TScrollBar*>(f.grid->Components(i));
+    ASSERT_NE(bar, nullptr);
+
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(2, 3));
+    ASSERT_TRUE(bar->Visible());
+    const TRect cell = f.grid->CellRect(2, 3);
+    const int line = f.grid->GridLineWidth();
+    EXPECT_EQ(bar->BoundsRect(), (TRect{cell.Right - line - 17, cell.Top + line, cell.Right - line, cell.Bottom - line}));
+    EXPECT_EQ(bar->Position(), 20);
+    EXPECT_EQ(bar->Max(), 100);
+    EXPECT_EQ(bar->PageSize(), 10);
+    bar->SetPosition(40);
+    EXPECT_EQ(f.grid->GetScrollPosition(2, 3), 40) << "the bar writes its position back to the cell";
+    EXPECT_EQ(scrolled, (std::vector<QString>{"2,3 40"}));
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(1, 1));
+    EXPECT_FALSE(bar->Visible()) << "any other cell hides it";
+
+    // An automatic range pages by the row and spans the wrapped text.
+    f.grid->SetColWidths(4, 40);
+    f.grid->SetCells(4, 2, QStringLiteral("one"));
+    f.grid->AddScrollBar(4, 2, true);
+    EXPECT_TRUE(f.grid->HasAutoRangeScrollBar(4, 2));
+    EXPECT_EQ(f.grid->GetScrollProp(4, 2).PageSize, f.grid->RowHeights(2));
+    const int oneLine = f.grid->GetScrollProp(4, 2).Range;
+    f.grid->SetCells(4, 2, QStringLiteral("one two three four five six"));
+    EXPECT_GT(f.grid->GetScrollProp(4, 2).Range, oneLine) << "new text measures the range again";
+    EXPECT_TRUE(f.grid->RemoveScrollBar(4, 2));
+    EXPECT_FALSE(f.grid->HasScrollBar(4, 2));
 }
