@@ -36,12 +36,22 @@ void VOroDavoduRuzu::moveHeaderDrag(int X, int Y)
         FSizingFixedR)
         return;
     const int pressRow = std::max(MouseCoord(Clickposx, Clickposy).Y, 0);
+    // With ShowCells a picture of the column's (row's) visible cells follows the mouse, else the header button.
+    if (FDragDropSettings.ShowCells && !MoveForm) {
+        MoveForm = SelectionToForm(columns ? TGridRect{Movecell, 0, Movecell, RowCount() - 1}
+                                           : TGridRect{0, Movecell, ColCount() - 1, Movecell});
+        MoveForm->ShowNoActivate();
+    }
     if (columns) {
         MoveButton->Caption = Cells(RealColIndex(Movecell), pressRow);
         MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(Movecell), RowHeights(pressRow));
     } else {
         MoveButton->Caption = Cells(RealColIndex(0), Movecell);
         MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(0), RowHeights(Movecell));
+    }
+    if (MoveForm) {
+        const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
+        MoveForm->SetBounds(at.X, at.Y, MoveForm->Width(), MoveForm->Height());
     }
     markMoveTarget(columns);
     const TGridCoord cell = MouseCoord(X, Y);
@@ -73,9 +83,11 @@ void VOroDavoduRuzu::moveHeaderDrag(int X, int Y)
         else if (pos > extent && TopRow() + VisibleRowCount() < RowCount())
             SetTopRow(TopRow() + 1);
     }
-    MoveButton->SetEnabled(true);
-    MoveButton->Show();
-    MoveButton->BringToFront();
+    if (!MoveForm) {
+        MoveButton->SetEnabled(true);
+        MoveButton->Show();
+        MoveButton->BringToFront();
+    }
     Invokedchange = true;
     TBaseGrid::SetCursor(allow ? crDrag : crNoDrop);
 }
@@ -118,6 +130,7 @@ void VOroDavoduRuzu::endHeaderMove()
 {
     MoveButton->SetEnabled(false);
     MoveButton->Hide();
+    MoveForm.reset();
     for (auto* arrow : {&ArwU, &ArwD, &ArwL, &ArwR})
         if (*arrow)
             (*arrow)->Hide();

@@ -9,6 +9,7 @@
 #include "platform/Forms.h"
 #include "platform/GridCursors.h"
 #include "platform/Menus.h"
+#include "platform/PopupWindow.h"
 #include "platform/Seam.h"
 #include "support/TestSeams.h"
 
@@ -124,6 +125,7 @@ TEST(VoGridMouseHeader, EnhancedMoveShowsTheHeaderAndMovesOnReleaseUnlessRefused
     for (const bool refuse : {false, true}) {
         SCOPED_TRACE(refuse);
         HeaderFixture f;
+        f.grid->DragDropSettings().ShowCells = false;
         f.grid->SetOptions(f.grid->Options() | goColMoving);
         std::vector<int> moving;
         f.grid->OnColumnMoving = [&](TObject*, int c, bool& allow) {
@@ -144,6 +146,23 @@ TEST(VoGridMouseHeader, EnhancedMoveShowsTheHeaderAndMovesOnReleaseUnlessRefused
         EXPECT_EQ(f.grid->Cursor(), crDefault);
         EXPECT_EQ(f.grid->Cells(4, 1), refuse ? QStringLiteral("4:1") : QStringLiteral("2:1"));
         EXPECT_EQ(f.grid->Cells(2, 1), refuse ? QStringLiteral("2:1") : QStringLiteral("3:1"));
+    }
+    {
+        // With ShowCells a picture of the column's cells follows the mouse in place of the button.
+        HeaderFixture f;
+        f.grid->SetOptions(f.grid->Options() | goColMoving);
+        f.mouse(TMouseAction::Down, f.centre(2, 0));
+        f.mouse(TMouseAction::Move, f.centre(3, 0), ssLeft);
+        ASSERT_TRUE(f.grid->MoveForm);
+        EXPECT_TRUE(f.grid->MoveForm->Visible());
+        EXPECT_FALSE(f.grid->HeaderDragButton()->Visible());
+        EXPECT_EQ(f.grid->MoveForm->Width(), f.grid->ColWidths(2) + 1);
+        const TPoint before{f.grid->MoveForm->Left(), f.grid->MoveForm->Top()};
+        f.mouse(TMouseAction::Move, f.centre(4, 0), ssLeft);
+        EXPECT_EQ(f.grid->MoveForm->Left() - before.X, f.centre(4, 0).X - f.centre(3, 0).X);
+        f.mouse(TMouseAction::Up, f.centre(4, 0));
+        EXPECT_FALSE(f.grid->MoveForm);
+        EXPECT_EQ(f.grid->Cells(4, 1), QStringLiteral("2:1"));
     }
     HeaderFixture f;
     f.grid->SetOptions(f.grid->Options() | goRowMoving);
