@@ -228,13 +228,6 @@ using TAnchorHintEvent = std::function<void(TObject* Sender, int ARow, int ACol,
 using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort)>;
 using TGridBalloonEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)>;
-using TCellControlEvent = std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID,
-                                             const QString& CtrlType, const QString& CtrlVal)>;
-using TCellComboControlEvent =
-    std::function<void(TObject* Sender, int ARow, int ACol, const QString& CtrlID, const QString& CtrlType,
-                       const QString& CtrlVal, TStringList& Values, bool& Edit, int& DropCount)>;
-using TCellComboControlSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
-                                                        const QString& CtrlID, const QString& CtrlValue)>;
 // The page size and range of a cell scroll bar.
 struct TScrollProp {
     int PageSize = -1;
@@ -2116,6 +2109,8 @@ private:
     void hookOwnerForm();
     void restoreOwnerForm();
     void freeHiddenRowObjects();
+    // A dotted XOR line of the column or row sizing.
+    void drawSizingLine(TPoint From, TPoint To);
     void floatingFooterChanged();
     void balloonEnableChanged();
     // Cells.

@@ -204,7 +204,7 @@ void VOroDavoduRuzu::HideFocusWindow()
 
 // A black dotted XOR pen leaves its dots unchanged and inverts the gaps (drawn in the white background);
 // the same pixels inverted by a white one.
-void VOroDavoduRuzu::DrawColSizingLine(int X)
+void VOroDavoduRuzu::drawSizingLine(TPoint From, TPoint To)
 {
     TCanvas& c = Canvas();
     TPen saved;
@@ -213,27 +213,21 @@ void VOroDavoduRuzu::DrawColSizingLine(int X)
     c.Pen().SetStyle(psDot);
     c.Pen().SetMode(pmXor);
     c.Pen().SetWidth(1);
-    const int lastRow = RowCount() - 1;
-    const int bottom = std::max(Height(), lastRow >= 0 ? TBaseGrid::CellRect(0, lastRow).Bottom : 0);
-    c.MoveTo(X, 0);
-    c.LineTo(X, bottom);
+    c.MoveTo(From.X, From.Y);
+    c.LineTo(To.X, To.Y);
     c.Pen().Assign(saved);
+}
+
+void VOroDavoduRuzu::DrawColSizingLine(int X)
+{
+    const int lastRow = RowCount() - 1;
+    drawSizingLine({X, 0}, {X, std::max(Height(), lastRow >= 0 ? TBaseGrid::CellRect(0, lastRow).Bottom : 0)});
 }
 
 void VOroDavoduRuzu::DrawRowSizingLine(int Y)
 {
-    TCanvas& c = Canvas();
-    TPen saved;
-    saved.Assign(c.Pen());
-    c.Pen().SetColor(clWhite);
-    c.Pen().SetStyle(psDot);
-    c.Pen().SetMode(pmXor);
-    c.Pen().SetWidth(1);
     const int lastCol = ColCount() - 1;
-    const int right = std::max(Width(), lastCol >= 0 ? TBaseGrid::CellRect(lastCol, 0).Right : 0);
-    c.MoveTo(0, Y);
-    c.LineTo(right, Y);
-    c.Pen().Assign(saved);
+    drawSizingLine({0, Y}, {std::max(Width(), lastCol >= 0 ? TBaseGrid::CellRect(lastCol, 0).Right : 0), Y});
 }
 
 // --- Click ------------------------------------------------------------------------------------------------
