@@ -3,6 +3,7 @@
 #include "gateway/ProjectFile.h"
 
 #include <QByteArray>
+#include <QtEndian>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -43,8 +44,23 @@ public:
 private:
     static void Put(char* at, uint64_t value, int width)
     {
-        for (int i = 0; i < width; ++i)
-            at[i] = static_cast<char>(value >> (8 * i));
+        switch (width) {
+        case 1:
+            *at = static_cast<char>(value);
+            return;
+        case 2:
+            qToLittleEndian(static_cast<uint16_t>(value), at);
+            return;
+        case 4:
+            qToLittleEndian(static_cast<uint32_t>(value), at);
+            return;
+        case 8:
+            qToLittleEndian(value, at);
+            return;
+        default:
+            for (int i = 0; i < width; ++i)
+                at[i] = static_cast<char>(value >> (8 * i));
+        }
     }
     char* Room(qsizetype count)
     {

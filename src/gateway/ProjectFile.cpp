@@ -4,6 +4,7 @@
 #include "platform/XmlDocument.h"
 
 #include <QFileInfo>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -24,6 +25,16 @@ int Hex_Digit(QChar c)
 
 std::optional<int64_t> Parse_Project_Number(const QString& text)
 {
+    // Up to 18 decimal digits alone, as nearly every value is, can't overflow.
+    if (const qsizetype size = text.size(); size > 0 && size <= 18) {
+        const QChar* digits = text.constData();
+        int64_t value = 0;
+        qsizetype k = 0;
+        for (; k < size && digits[k] >= u'0' && digits[k] <= u'9'; ++k)
+            value = value * 10 + (digits[k].unicode() - u'0');
+        if (k == size)
+            return value;
+    }
     int i = 0;
     const int n = static_cast<int>(text.size());
     while (i < n && text[i] == u' ')
@@ -85,7 +96,8 @@ std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSepar
     }
     if (mantissa == 0)
         return std::nullopt;
-    if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+    const bool exponent = i < n && (t[i] == u'e' || t[i] == u'E');
+    if (exponent) {
         ++i;
         if (i < n && (t[i] == u'+' || t[i] == u'-'))
             ++i;
@@ -94,6 +106,17 @@ std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSepar
     }
     if (i != n)
         return std::nullopt;
+    // Without an exponent a short number can't leave the range: converted on the stack.
+    if (constexpr qsizetype Short = 64; !exponent && n <= Short) {
+        char ascii[Short];
+        qsizetype length = 0;
+        for (qsizetype k = t.front() == u'+' ? 1 : 0; k < n; ++k)
+            ascii[length++] = t[k] == decimalSeparator ? '.' : static_cast<char>(t[k].unicode());
+        double value = 0;
+        const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+        if (error == std::errc() && end == ascii + length)
+            return value;
+    }
     QString number = t;
     if (decimalSeparator != u'.')
         number.replace(decimalSeparator, u'.');

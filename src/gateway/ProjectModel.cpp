@@ -88,13 +88,37 @@ XmlNode Child_Element(const XmlNode& parent, const char* name)
     return parent.Child(QLatin1StringView(name));
 }
 
-// Compares two NUL-terminated names inline: attribute names are short and mostly differ early.
-bool Same_Name(const char* a, const char* b)
+// The decimal texts of the numbers below Interned_Numbers, each in a slot ended by a zero.
+constexpr int Interned_Numbers = 4096;
+constexpr int Number_Slot = 5;
+
+constexpr std::array<char16_t, Interned_Numbers * Number_Slot> numberTexts()
 {
-    for (; *a == *b; ++a, ++b)
-        if (*a == '\0')
-            return true;
-    return false;
+    std::array<char16_t, Interned_Numbers * Number_Slot> texts{};
+    for (int n = 0; n < Interned_Numbers; ++n) {
+        int digits = 1;
+        for (int rest = n / 10; rest != 0; rest /= 10)
+            ++digits;
+        for (int k = digits - 1, rest = n; k >= 0; --k, rest /= 10)
+            texts[size_t(n * Number_Slot + k)] = char16_t(u'0' + rest % 10);
+    }
+    return texts;
+}
+constexpr std::array<char16_t, Interned_Numbers * Number_Slot> Number_Texts = numberTexts();
+
+// A value that is a small number written plainly (digits, no leading zero), as most values of the
+// project files are, as a string over the static text of that number: no allocation, no shared count.
+std::optional<QString> Interned_Number(const char* value)
+{
+    if (value[0] < '0' || value[0] > '9' || (value[0] == '0' && value[1] != '\0'))
+        return std::nullopt;
+    int number = 0;
+    qsizetype digits = 0;
+    for (; digits < Number_Slot - 1 && value[digits] >= '0' && value[digits] <= '9'; ++digits)
+        number = number * 10 + (value[digits] - '0');
+    if (value[digits] != '\0' || number >= Interned_Numbers)
+        return std::nullopt;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(&Number_Texts[size_t(number * Number_Slot)]), digits);
 }
 
 // Attribute values as strings. The project files repeat a few values row after row ("Y", a type, a
@@ -103,6 +127,8 @@ class TValue_Cache {
 public:
     QString Get(const char* value)
     {
+        if (std::optional<QString> number = Interned_Number(value))
+            return *std::move(number);
         uint32_t hash = 2166136261u;
         unsigned bits = 0;
         size_t length = 0;
@@ -131,36 +157,21 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
-// The attributes of one row element, into a new row at the end of rows. The files list a row's
-// attributes in the table's order, so each name is first compared with the one after the last found.
-template <typename Row, size_t N>
-void Read_Row(const XmlNode& element, const TAttribute<Row> (&attributes)[N], TValue_Cache& values,
-              std::vector<Row>& rows)
-{
-    Row& row = rows.emplace_back();
-    size_t next = 0;
-    element.VisitAttributes([&](const char* name, const char* value) {
-        for (size_t k = 0; k < N; ++k) {
-            const TAttribute<Row>& known = attributes[(next + k) % N];
-            if (Same_Name(name, known.Name)) {
-                row.*known.Member = values.Get(value);
-                next = (next + k + 1) % N;
-                break;
-            }
-        }
-    });
-}
-
+// A row per child element of the table, with the attributes it has.
 template <typename Row, size_t N>
 std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
 {
+    std::array<const char*, N> names;
+    for (size_t k = 0; k < N; ++k)
+        names[k] = attributes[k].Name;
     std::vector<Row> rows;
-    size_t count = 0;
-    for (XmlNode element = table.FirstElement(); element; element = element.NextElement())
-        ++count;
-    rows.reserve(count);
-    for (const XmlNode element : table.Elements())
-        Read_Row(element, attributes, values, rows);
+    rows.reserve(table.ElementCount());
+    table.VisitRows(names, [&](const char* const* found) {
+        Row& row = rows.emplace_back();
+        for (size_t k = 0; k < N; ++k)
+            if (found[k] != nullptr)
+                row.*attributes[k].Member = values.Get(found[k]);
+    });
     return rows;
 }
 

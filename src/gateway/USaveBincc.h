@@ -83,8 +83,9 @@ public:
     static TBank_Images Compile_Bank_Files(const TProject_Model& project);
 
     static TEtherCAT_Data_Type Get_EtherCAT_Data_Type(const QString& type);
-    // The initial value of a variable of that type code, from the text of its InitValue attribute.
-    static std::array<uint8_t, 8> EtherCAT_Init_Value(uint8_t dataType, const QString& text);
+    // The initial value of a variable of that type code, from the text of its InitValue attribute (a real
+    // number written with the decimal separator).
+    static std::array<uint8_t, 8> EtherCAT_Init_Value(uint8_t dataType, const QString& text, QChar decimalSeparator);
 
 private:
     TSaveBincc();

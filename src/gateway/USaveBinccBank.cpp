@@ -129,7 +129,7 @@ void TSaveBincc::Read_Byte_Map(const std::vector<TDefOff_Byte>& bytes, const TDN
 TEtherCAT_Data_Type TSaveBincc::Get_EtherCAT_Data_Type(const QString& type)
 {
     struct Entry {
-        const char16_t* Name;
+        QStringView Name;
         TEtherCAT_Data_Type Type;
     };
     static constexpr Entry Types[] = {
@@ -137,12 +137,12 @@ TEtherCAT_Data_Type TSaveBincc::Get_EtherCAT_Data_Type(const QString& type)
         {u"UInt16", {6, 2}}, {u"UInt32", {7, 4}}, {u"Float32", {8, 4}}, {u"String", {9, 0}},
     };
     for (const Entry& entry : Types)
-        if (type == QStringView(entry.Name))
+        if (type == entry.Name)
             return entry.Type;
     return {};
 }
 
-std::array<uint8_t, 8> TSaveBincc::EtherCAT_Init_Value(uint8_t dataType, const QString& text)
+std::array<uint8_t, 8> TSaveBincc::EtherCAT_Init_Value(uint8_t dataType, const QString& text, QChar decimalSeparator)
 {
     std::array<uint8_t, 8> bytes{};
     uint64_t bits = 0;
@@ -161,7 +161,7 @@ std::array<uint8_t, 8> TSaveBincc::EtherCAT_Init_Value(uint8_t dataType, const Q
         break;
     }
     case 8:
-        bits = std::bit_cast<uint32_t>(static_cast<float>(Parse_Project_Real(text, DecimalSeparator()).value_or(0.0)));
+        bits = std::bit_cast<uint32_t>(static_cast<float>(Parse_Project_Real(text, decimalSeparator).value_or(0.0)));
         width = 4;
         break;
     default:
@@ -194,6 +194,7 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
 {
     uint32_t subindex = 0;
     uint32_t offset = 0;
+    const QChar decimalSeparator = DecimalSeparator();
     for (const TEtherCAT_Slave_Row& row : table) {
         if (row.Enable != u"Y")
             continue;
@@ -208,8 +209,10 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
         variable.subindex = subindex++;
         variable.ethercat_offset = offset;
         offset += variable.length;
-        variable.init_value = EtherCAT_Init_Value(variable.Data_Type, row.InitValue.value_or(QString()));
-        variable.name = row.Name.value_or(QString()).toUtf8();
+        variable.init_value =
+            EtherCAT_Init_Value(variable.Data_Type, row.InitValue ? *row.InitValue : QString(), decimalSeparator);
+        if (row.Name)
+            variable.name = row.Name->toUtf8();
         variable.name_length = static_cast<uint32_t>(variable.name.size());
         if (variable.name_length == 0) {
             variable.name_add = emptyName;

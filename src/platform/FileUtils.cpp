@@ -21,14 +21,6 @@ QStringList entries(const QString& folder, const QStringList& patterns, QDir::Fi
     return dir.entryList();
 }
 
-// Renames from over to, replacing a file there in one step; false (and nothing changed) on failure.
-bool replaceFile(const QString& from, const QString& to)
-{
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
-    return !error;
-}
-
 // Moves the file at path to backup; backup becomes empty when there is no such file. False (and
 // nothing changed) when it can't be moved.
 bool moveAside(const QString& path, QString& backup)
@@ -108,7 +100,9 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
         temporary->close();
         temporaries.push_back(std::move(temporary));
     }
-    // Each old file is moved aside before its new one takes its place, so that a failure can undo.
+    // Each old file is moved aside before its new one is linked under its name, so that a failure can
+    // undo. No rename replaces an existing file: some file systems wait for the new file's data to
+    // reach the disk on such a rename.
     struct Placed {
         QString Path;
         QString Backup; // empty when there was no old file
@@ -123,15 +117,6 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
     };
     for (size_t i = 0; i < files.size(); ++i) {
         const QString& path = files[i].first;
-        // The last file takes its old one's place in one rename: nothing after it can fail.
-        if (i + 1 == files.size()) {
-            if (!replaceFile(temporaries[i]->fileName(), path)) {
-                undo();
-                return path;
-            }
-            temporaries[i]->setAutoRemove(false);
-            break;
-        }
         QString backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
         if (!moveAside(path, backup)) {
             undo();

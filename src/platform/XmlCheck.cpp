@@ -54,11 +54,13 @@ bool plainAscii(uint64_t bytes)
     return (bytes & high) == 0 && (((bytes | high) - space) & high) == high;
 }
 
-// Offset of the first byte that doesn't start an allowed UTF-8 character, or -1.
-std::ptrdiff_t firstBadChar(std::string_view text)
+// Offset of the first byte that doesn't start an allowed UTF-8 character, or -1; controls tells whether
+// a tab, line feed or carriage return comes before it.
+std::ptrdiff_t firstBadChar(std::string_view text, bool& controls)
 {
     const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = begin + text.size();
+    controls = false;
     for (const unsigned char* p = begin; p < end;) {
         uint64_t eight = 0;
         if (end - p >= 8 && (std::memcpy(&eight, p, 8), plainAscii(eight))) {
@@ -72,9 +74,16 @@ std::ptrdiff_t firstBadChar(std::string_view text)
         const int length = xmlCharLength(p, end);
         if (length == 0)
             return p - begin;
+        controls = controls || *p < 0x20;
         p += length;
     }
     return -1;
+}
+
+std::ptrdiff_t firstBadChar(std::string_view text)
+{
+    bool controls = false;
+    return firstBadChar(text, controls);
 }
 
 void appendUtf8(std::string& out, uint32_t c)
@@ -330,7 +339,7 @@ private:
 };
 
 // The bytes a markup scan stops at: white space ends names and is skipped between them; a stop byte
-// ends a name (and a NUL the text).
+// ends a name (and a NUL the text). In an attribute value only the quotes, "<" and NUL stop.
 enum MarkupClass : uint8_t { mcName, mcSpace, mcStop };
 
 constexpr std::array<MarkupClass, 256> markupClasses()
@@ -344,90 +353,119 @@ constexpr std::array<MarkupClass, 256> markupClasses()
 }
 constexpr std::array<MarkupClass, 256> Markup_Class = markupClasses();
 
+constexpr std::array<bool, 256> valueStops()
+{
+    std::array<bool, 256> stops{};
+    for (const char c : {'\0', '<', '"', '\''})
+        stops[static_cast<unsigned char>(c)] = true;
+    return stops;
+}
+constexpr std::array<bool, 256> Value_Stop = valueStops();
+
 // Reads the markup of the bytes (before the parse changes them) far enough to tell that the tree check
 // would find nothing in it: true when each start tag's attribute values hold no "<" and its attribute
 // names differ, and no comment holds "--" or ends with "-". False on a fault and on markup it doesn't
 // follow (a document type, CDATA, more than a few attributes), which the tree check then decides. The
-// bytes hold no NUL and are followed by one.
+// bytes hold no NUL and are followed by one. The position is kept in locals: a member written through
+// a char pointer would be stored and loaded again for every byte.
 class MarkupScan {
 public:
-    explicit MarkupScan(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+    explicit MarkupScan(std::string_view bytes) : begin_(bytes.data()), end_(bytes.data() + bytes.size()) {}
 
     bool Plain()
     {
-        while ((p_ = static_cast<const char*>(std::memchr(p_, '<', size_t(end_ - p_)))) != nullptr) {
-            ++p_;
-            const bool plain = *p_ == '/'   ? skipPast(">")
-                               : *p_ == '?' ? (++p_, skipPast("?>"))
-                               : *p_ == '!' ? comment()
-                                            : startTag();
-            if (!plain)
+        for (const char* p = begin_;;) {
+            if (*p != '<' && (p = static_cast<const char*>(std::memchr(p, '<', size_t(end_ - p)))) == nullptr)
+                return true;
+            ++p;
+            p = *p == '/'   ? past(p, '>')
+                : *p == '?' ? past(p + 1, "?>")
+                : *p == '!' ? comment(p)
+                            : startTag(p);
+            if (p == nullptr)
                 return false;
         }
-        return true;
     }
 
 private:
-    bool skipPast(std::string_view mark)
+    static const char* past(const char* p, char mark)
     {
-        const size_t at = std::string_view(p_, size_t(end_ - p_)).find(mark);
-        if (at == std::string_view::npos)
-            return false;
-        p_ += at + mark.size();
-        return true;
+        for (; *p != mark; ++p)
+            if (*p == '\0')
+                return nullptr;
+        return p + 1;
+    }
+
+    const char* past(const char* p, std::string_view mark) const
+    {
+        const size_t at = std::string_view(p, size_t(end_ - p)).find(mark);
+        return at == std::string_view::npos ? nullptr : p + at + mark.size();
     }
 
     // At "!": a comment's first "--" must be its end.
-    bool comment()
+    const char* comment(const char* p) const
     {
-        if (std::string_view(p_, size_t(end_ - p_)).substr(0, 3) != "!--")
-            return false;
-        p_ += 3;
-        return skipPast("--") && *p_ == '>';
+        if (std::string_view(p, size_t(end_ - p)).substr(0, 3) != "!--")
+            return nullptr;
+        p = past(p + 3, "--");
+        return p != nullptr && *p == '>' ? p + 1 : nullptr;
     }
 
-    MarkupClass skip(MarkupClass what)
+    static const char* skip(const char* p, MarkupClass what)
     {
-        MarkupClass c;
-        while ((c = Markup_Class[static_cast<unsigned char>(*p_)]) == what)
-            ++p_;
-        return c;
+        while (Markup_Class[static_cast<unsigned char>(*p)] == what)
+            ++p;
+        return p;
     }
 
-    bool startTag()
+    // Names that differ in length or in their first or last byte compare as one number.
+    static uint32_t nameKey(std::string_view name)
     {
-        skip(mcName);
+        return uint32_t(name.size()) << 16 | uint32_t(static_cast<unsigned char>(name.front())) << 8 |
+               static_cast<unsigned char>(name.back());
+    }
+
+    const char* startTag(const char* p)
+    {
+        p = skip(p, mcName);
         size_t count = 0;
         for (;;) {
-            skip(mcSpace);
-            if (*p_ == '>')
-                return true;
-            if (*p_ == '/')
-                return *++p_ == '>';
-            const char* name = p_;
-            skip(mcName);
-            const std::string_view attribute(name, size_t(p_ - name));
-            skip(mcSpace);
-            if (*p_ != '=')
-                return false;
-            ++p_;
-            skip(mcSpace);
-            const char quote = *p_;
+            p = skip(p, mcSpace);
+            if (*p == '>')
+                return p + 1;
+            if (*p == '/')
+                return p[1] == '>' ? p + 2 : nullptr;
+            const char* name = p;
+            p = skip(p, mcName);
+            const std::string_view attribute(name, size_t(p - name));
+            p = skip(p, mcSpace);
+            if (attribute.empty() || *p != '=')
+                return nullptr;
+            p = skip(p + 1, mcSpace);
+            const char quote = *p;
             if (quote != '"' && quote != '\'')
-                return false;
-            while (*++p_ != quote)
-                if (*p_ == '<' || *p_ == '\0')
-                    return false;
-            ++p_;
-            if (count == names_.size() ||
-                std::find(names_.begin(), names_.begin() + count, attribute) != names_.begin() + count)
-                return false;
+                return nullptr;
+            do {
+                while (!Value_Stop[static_cast<unsigned char>(*++p)])
+                    ;
+            } while (*p != quote && (*p == '"' || *p == '\''));
+            if (*p != quote)
+                return nullptr;
+            ++p;
+            const uint32_t key = nameKey(attribute);
+            if (count == names_.size())
+                return nullptr;
+            for (size_t i = 0; i < count; ++i)
+                if (keys_[i] == key && names_[i] == attribute)
+                    return nullptr;
+            keys_[count] = key;
             names_[count++] = attribute;
         }
     }
 
-    const char* p_;
+    const char* const begin_;
     const char* const end_;
+    std::array<uint32_t, 16> keys_;
     std::array<std::string_view, 16> names_;
 };
 
@@ -445,10 +483,19 @@ bool isNameChar(unsigned char c)
 
 TXmlBytesScan ScanXmlBytes(std::string_view bytes)
 {
-    TXmlBytesScan scan{firstBadChar(bytes), bytes.find('&') != std::string_view::npos,
-                       bytes.find("]]>") != std::string_view::npos};
+    TXmlBytesScan scan;
+    scan.FirstBadChar = firstBadChar(bytes, scan.Controls);
+    scan.References = bytes.find('&') != std::string_view::npos;
+    scan.CdataEnd = bytes.find("]]>") != std::string_view::npos;
     scan.PlainMarkup = scan.FirstBadChar < 0 && !scan.References && !scan.CdataEnd && MarkupScan(bytes).Plain();
     return scan;
+}
+
+unsigned XmlParseOptionsFor(const TXmlBytesScan& scan)
+{
+    if (scan.FirstBadChar < 0 && !scan.Controls)
+        return XmlParseOptions & ~(pugi::parse_wconv_attribute | pugi::parse_eol);
+    return XmlParseOptions;
 }
 
 std::optional<XmlFault> FinishParse(pugi::xml_document& doc, const TXmlBytesScan& scan, pugi::xml_encoding encoding)

@@ -25,7 +25,10 @@ struct TXmlBytesScan {
     bool References = true;            // an "&" is there
     bool CdataEnd = true;              // a "]]>" is there
     bool PlainMarkup = false;          // UTF-8 markup whose attributes and comments need no look in the tree
+    bool Controls = true;              // a tab, line feed or carriage return is there (or FirstBadChar is set)
 };
+// The parse options for bytes of that scan: without tabs and line breaks their conversion has nothing to do.
+unsigned XmlParseOptionsFor(const TXmlBytesScan& scan);
 // The bytes must be followed by a NUL.
 TXmlBytesScan ScanXmlBytes(std::string_view bytes);
 

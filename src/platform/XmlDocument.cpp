@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
@@ -61,6 +62,12 @@ private:
 
     QVarLengthArray<char, 64> bytes_;
 };
+
+// Two NUL-terminated names: the first bytes are compared inline, as names mostly differ there.
+bool sameName(const char* a, const char* b)
+{
+    return a[0] == b[0] && (a[0] == '\0' || std::strcmp(a + 1, b + 1) == 0);
+}
 
 pugi::xml_node elementFrom(pugi::xml_node node)
 {
@@ -194,10 +201,38 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     return result;
 }
 
-void XmlNode::visitAttributes(void* context, void (*visit)(void*, const char*, const char*)) const
+size_t XmlNode::ElementCount() const
 {
-    for (pugi::xml_attribute a = pugi::xml_node(node_).first_attribute(); a; a = a.next_attribute())
-        visit(context, a.name(), a.value());
+    size_t count = 0;
+    for (pugi::xml_node child = pugi::xml_node(node_).first_child(); child; child = child.next_sibling())
+        count += child.type() == pugi::node_element ? 1 : 0;
+    return count;
+}
+
+void XmlNode::visitRows(std::span<const char* const> names, void* context,
+                        void (*visit)(void*, const char* const*)) const
+{
+    const size_t count = names.size();
+    QVarLengthArray<const char*, 16> values(static_cast<qsizetype>(count));
+    for (pugi::xml_node row = pugi::xml_node(node_).first_child(); row; row = row.next_sibling()) {
+        if (row.type() != pugi::node_element)
+            continue;
+        std::fill(values.begin(), values.end(), nullptr);
+        // Rows mostly list their attributes in the table's order: each name is first compared with the
+        // one after the last found.
+        size_t next = 0;
+        for (pugi::xml_attribute a = row.first_attribute(); a; a = a.next_attribute()) {
+            const char* name = a.name();
+            for (size_t k = 0, at = next; k < count; ++k, at = at + 1 == count ? 0 : at + 1) {
+                if (sameName(name, names[at])) {
+                    values[static_cast<qsizetype>(at)] = a.value();
+                    next = at + 1 == count ? 0 : at + 1;
+                    break;
+                }
+            }
+        }
+        visit(context, values.constData());
+    }
 }
 
 XmlNode XmlNode::Child(QAnyStringView name) const
@@ -270,7 +305,7 @@ bool XmlDocument::Load(const QString& path)
     // Ended by a zero that the parse takes as its own, as when it copies the bytes itself.
     buffer[size] = '\0';
     const TXmlBytesScan scan = ScanXmlBytes(std::string_view(buffer, size_t(size)));
-    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptions);
+    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptionsFor(scan));
     std::optional<XmlFault> fault;
     if (!result)
         fault = XmlFault{result.status, result.offset, result.description()};

@@ -21,6 +21,7 @@
 #include <type_traits>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -66,16 +67,20 @@ public:
     // Sets the value, appending the attribute after the others when it is new.
     void SetAttribute(QAnyStringView name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
-    // Calls visit(name, value) with each attribute's name and value as NUL-terminated UTF-8 in document
-    // order, without copying them; both stay valid while the attribute is unchanged.
+    // Reads the child elements as the rows of a table, without building a node per row: for each child
+    // element in document order calls visit(values), where values[k] is the value of the attribute
+    // names[k] as NUL-terminated UTF-8 (valid while the attribute is unchanged), or null when the element
+    // has no such attribute. Names compare exactly.
     template <typename Visit>
-    void VisitAttributes(Visit&& visit) const
+    void VisitRows(std::span<const char* const> names, Visit&& visit) const
     {
         using TVisit = std::remove_reference_t<Visit>;
-        visitAttributes(&visit, [](void* context, const char* name, const char* value) {
-            (*static_cast<TVisit*>(context))(name, value);
+        visitRows(names, &visit, [](void* context, const char* const* values) {
+            (*static_cast<TVisit*>(context))(values);
         });
     }
+    // The number of child elements.
+    size_t ElementCount() const;
 
     // The first child element of that name (names compare exactly), or a null node.
     XmlNode Child(QAnyStringView name) const;
@@ -97,7 +102,7 @@ public:
 private:
     friend class XmlDocument;
     explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
-    void visitAttributes(void* context, void (*visit)(void*, const char*, const char*)) const;
+    void visitRows(std::span<const char* const> names, void* context, void (*visit)(void*, const char* const*)) const;
     pugi::xml_node_struct* node_ = nullptr;
 };
 
