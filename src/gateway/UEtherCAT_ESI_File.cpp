@@ -235,18 +235,17 @@ char* TEtherCAT_ESI_File::Room(size_t count)
     return at;
 }
 
-void TEtherCAT_ESI_File::Append(std::initializer_list<std::string_view> pieces)
+template <typename... Pieces>
+void TEtherCAT_ESI_File::Append(const Pieces&... pieces)
 {
-    size_t size = 0;
-    for (const std::string_view piece : pieces)
-        size += piece.size();
-    char* out = Room(size);
-    for (const std::string_view piece : pieces) {
-        if (piece.empty())
-            continue; // an empty view may have no data at all
-        std::memcpy(out, piece.data(), piece.size());
-        out += piece.size();
-    }
+    // Each piece on its own: the lengths of literal pieces are known when this is compiled.
+    const auto put = [](char* out, std::string_view piece) {
+        if (!piece.empty()) // an empty view may have no data at all
+            std::memcpy(out, piece.data(), piece.size());
+        return out + piece.size();
+    };
+    char* out = Room((std::string_view(pieces).size() + ...));
+    ((out = put(out, std::string_view(pieces))), ...);
 }
 
 void TEtherCAT_ESI_File::Append_Escaped(const QString& text)
@@ -256,7 +255,7 @@ void TEtherCAT_ESI_File::Append_Escaped(const QString& text)
         return c.unicode() < 0x80 && !Is_Reserved(c.unicode());
     });
     if (!plain) {
-        Append({View(text.toHtmlEscaped().toUtf8())});
+        Append(View(text.toHtmlEscaped().toUtf8()));
         return;
     }
     char* out = Room(size_t(text.size()));
@@ -272,21 +271,21 @@ std::string_view TEtherCAT_ESI_File::Indent(int level)
 
 void TEtherCAT_ESI_File::Add(int level, std::string_view text)
 {
-    Append({Indent(level), text, "\r\n"});
+    Append(Indent(level), text, "\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Element(int level, std::string_view name, std::string_view content,
                                      std::string_view attributes)
 {
-    Append({Indent(level), "<", name, attributes, ">", content, "</", name, ">\r\n"});
+    Append(Indent(level), "<", name, attributes, ">", content, "</", name, ">\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Text_Element(int level, std::string_view name, const QString& text,
                                           std::string_view attributes)
 {
-    Append({Indent(level), "<", name, attributes, ">"});
+    Append(Indent(level), "<", name, attributes, ">");
     Append_Escaped(text);
-    Append({"</", name, ">\r\n"});
+    Append("</", name, ">\r\n");
 }
 
 void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs)
@@ -302,41 +301,41 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
         const TEtherCAT_Rule& rule = rules[v];
         if (v % 16 == 0) {
             const int p = v / 16;
-            Append({Indent(4), "<", tag, " Mandatory=\"true\" Fixed=\"true\" Sm=\"", sm, "\">\r\n"});
+            Append(Indent(4), "<", tag, " Mandatory=\"true\" Fixed=\"true\" Sm=\"", sm, "\">\r\n");
             Add_Element(5, "Index", TNumber_Text::Hex(uint64_t(pdoBase + p), 4).View());
-            Append({Indent(5), "<Name>", prefix, TNumber_Text::Decimal(p, 3).View(), "</Name>\r\n\r\n"});
+            Append(Indent(5), "<Name>", prefix, TNumber_Text::Decimal(p, 3).View(), "</Name>\r\n\r\n");
         }
-        Append({"          <Entry>\r\n"
+        Append("          <Entry>\r\n"
                 "            <Index>", TNumber_Text::Hex(uint64_t(entryBase + v), 4).View(), "</Index>\r\n"
                 "            <SubIndex>0</SubIndex>\r\n"
                 "            <BitLen>", TNumber_Text::Decimal(rule.Length).View(), "</BitLen>\r\n"
-                "            <Name>"});
+                "            <Name>");
         Append_Escaped(rule.Name);
-        Append({"</Name>\r\n"
+        Append("</Name>\r\n"
                 "            <DataType>", View(rule.DataType), "</DataType>\r\n"
                 "          </Entry>\r\n"
-                "\r\n"});
+                "\r\n");
         if (!rule.Is_Bit()) {
             bits = 8;
         } else if (--bits == 0) {
             bits = 8;
         } else if (v == count - 1 || !rules[v + 1].Is_Bit()) {
             // pads the byte that the run of bits leaves open
-            Append({"\t\t\t\t\t<Entry>\r\n"
+            Append("\t\t\t\t\t<Entry>\r\n"
                     "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
                     "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
                     "\t\t\t\t\t\t<BitLen>",
                     TNumber_Text::Decimal(bits).View(),
                     "</BitLen>\r\n"
                     "\t\t\t\t\t</Entry>\r\n"
-                    "\r\n"});
+                    "\r\n");
             bits = 8;
         }
         if (v % 16 == 15)
-            Append({Indent(4), "</", tag, ">\r\n"});
+            Append(Indent(4), "</", tag, ">\r\n");
     }
     if (count % 16 != 0)
-        Append({Indent(4), "</", tag, ">\r\n"});
+        Append(Indent(4), "</", tag, ">\r\n");
 }
 
 void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
@@ -400,8 +399,8 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     Add_Element(4, "Sm", "MBoxIn",
                 " MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
                 "Enable=\"0\"");
-    Append({Indent(4), "<Sm StartAddress=\"", TNumber_Text::Hex(static_cast<uint64_t>(outputsAddress), 4).View(),
-            "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n"});
+    Append(Indent(4), "<Sm StartAddress=\"", TNumber_Text::Hex(static_cast<uint64_t>(outputsAddress), 4).View(),
+            "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n");
     Add_Element(4, "Sm", "Inputs", " StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\"");
     Add_Pdo_Blocks(Master_To_Slave, true);
     Add_Pdo_Blocks(Slave_To_Master, false);
@@ -430,7 +429,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
     Add(4, "<Eeprom>");
     Add_Element(5, "ByteSize", "2048");
     const QByteArray alias = Alias_Text.toUtf8();
-    Append({Indent(5), "<ConfigData>800F00CC8813ff00", View(alias), "00800000</ConfigData>\r\n"});
+    Append(Indent(5), "<ConfigData>800F00CC8813ff00", View(alias), "00800000</ConfigData>\r\n");
     Add(4, "</Eeprom>");
     Add_Element(4, "ImageData16x14", icon);
     Add(3, "</Device>");

@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -52,7 +51,9 @@ private:
     int64_t Outputs_Address() const;
     // The next count bytes of Text, which grows when they are past its end.
     char* Room(size_t count);
-    void Append(std::initializer_list<std::string_view> pieces);
+    // Appends the pieces: string views or literals.
+    template <typename... Pieces>
+    void Append(const Pieces&... pieces);
     // Appends the text in UTF-8 with the characters XML reserves escaped.
     void Append_Escaped(const QString& text);
     static std::string_view Indent(int level);

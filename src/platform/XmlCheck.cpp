@@ -2,14 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -49,26 +45,6 @@ int xmlCharLength(const unsigned char* p, const unsigned char* end)
     return c >= least && isXmlChar(c) ? length : 0;
 }
 
-#ifdef __SSE2__
-__m128i load16(const char* p)
-{
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-}
-
-// The bytes of v at most limit.
-__m128i atMost(__m128i v, char limit)
-{
-    return _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(limit)), v);
-}
-
-// The first of the sixteen bytes at p that is marked in stops, or null.
-const char* firstMarked(const char* p, __m128i stops)
-{
-    const int mask = _mm_movemask_epi8(stops);
-    return mask != 0 ? p + std::countr_zero(static_cast<unsigned>(mask)) : nullptr;
-}
-#endif
-
 // True when none of the eight bytes is a control character or a non-ASCII byte.
 bool plainAscii(uint64_t bytes)
 {
@@ -86,15 +62,6 @@ std::ptrdiff_t firstBadChar(std::string_view text, bool& controls)
     const auto* end = begin + text.size();
     controls = false;
     for (const unsigned char* p = begin; p < end;) {
-#ifdef __SSE2__
-        if (end - p >= 16) {
-            const __m128i v = load16(reinterpret_cast<const char*>(p));
-            if (_mm_movemask_epi8(_mm_or_si128(v, atMost(v, 0x1F))) == 0) {
-                p += 16;
-                continue;
-            }
-        }
-#endif
         uint64_t eight = 0;
         if (end - p >= 8 && (std::memcpy(&eight, p, 8), plainAscii(eight))) {
             p += 8;
@@ -372,7 +339,7 @@ private:
 };
 
 // The bytes a markup scan stops at: white space ends names and is skipped between them; a stop byte
-// ends a name (and a NUL the text).
+// ends a name (and a NUL the text). In an attribute value only the quotes, "<" and NUL stop.
 enum MarkupClass : uint8_t { mcName, mcSpace, mcStop };
 
 constexpr std::array<MarkupClass, 256> markupClasses()
@@ -386,46 +353,20 @@ constexpr std::array<MarkupClass, 256> markupClasses()
 }
 constexpr std::array<MarkupClass, 256> Markup_Class = markupClasses();
 
-// The end of an attribute name at p: the first "=", white space or the closing NUL. The parse accepts
-// no other byte after a name.
-const char* nameEnd(const char* p)
+constexpr std::array<bool, 256> valueStops()
 {
-#ifdef __SSE2__
-    for (;; p += 16) {
-        const __m128i v = load16(p);
-        if (const char* stop = firstMarked(p, _mm_or_si128(atMost(v, ' '), _mm_cmpeq_epi8(v, _mm_set1_epi8('=')))))
-            return stop;
-    }
-#else
-    while (static_cast<unsigned char>(*p) > ' ' && *p != '=')
-        ++p;
-    return p;
-#endif
+    std::array<bool, 256> stops{};
+    for (const char c : {'\0', '<', '"', '\''})
+        stops[static_cast<unsigned char>(c)] = true;
+    return stops;
 }
-
-// The end of an attribute value at p: its closing quote, or a "<" or the closing NUL before it.
-const char* valueEnd(const char* p, char quote)
-{
-#ifdef __SSE2__
-    for (;; p += 16) {
-        const __m128i v = load16(p);
-        const __m128i stops = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(quote)),
-                                           _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('<')), _mm_cmpeq_epi8(v, _mm_setzero_si128())));
-        if (const char* stop = firstMarked(p, stops))
-            return stop;
-    }
-#else
-    while (*p != quote && *p != '<' && *p != '\0')
-        ++p;
-    return p;
-#endif
-}
+constexpr std::array<bool, 256> Value_Stop = valueStops();
 
 // Reads the markup of the bytes (before the parse changes them) far enough to tell that the tree check
 // would find nothing in it: true when each start tag's attribute values hold no "<" and its attribute
 // names differ, and no comment holds "--" or ends with "-". False on a fault and on markup it doesn't
 // follow (a document type, CDATA, more than a few attributes), which the tree check then decides. The
-// bytes hold no NUL and are followed by XmlScanPadding bytes, the first a NUL. The position is kept in locals: a member written through
+// bytes hold no NUL and are followed by one. The position is kept in locals: a member written through
 // a char pointer would be stored and loaded again for every byte.
 class MarkupScan {
 public:
@@ -495,7 +436,7 @@ private:
             if (*p == '/')
                 return p[1] == '>' ? p + 2 : nullptr;
             const char* name = p;
-            p = nameEnd(p);
+            p = skip(p, mcName);
             const std::string_view attribute(name, size_t(p - name));
             p = skip(p, mcSpace);
             if (attribute.empty() || *p != '=')
@@ -504,7 +445,10 @@ private:
             const char quote = *p;
             if (quote != '"' && quote != '\'')
                 return nullptr;
-            p = valueEnd(p + 1, quote);
+            do {
+                while (!Value_Stop[static_cast<unsigned char>(*++p)])
+                    ;
+            } while (*p != quote && (*p == '"' || *p == '\''));
             if (*p != quote)
                 return nullptr;
             ++p;

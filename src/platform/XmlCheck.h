@@ -29,9 +29,7 @@ struct TXmlBytesScan {
 };
 // The parse options for bytes of that scan: without tabs and line breaks their conversion has nothing to do.
 unsigned XmlParseOptionsFor(const TXmlBytesScan& scan);
-// The bytes readable after those a scan is given (it reads in blocks): a NUL, then any values.
-inline constexpr size_t XmlScanPadding = 16;
-// The bytes must be followed by XmlScanPadding readable bytes, the first of them a NUL.
+// The bytes must be followed by a NUL.
 TXmlBytesScan ScanXmlBytes(std::string_view bytes);
 
 // Completes a parse made with XmlParseOptions: checks the characters (in the bytes' scan when the parser

@@ -294,9 +294,8 @@ bool XmlDocument::Load(const QString& path)
     QFile file(path);
     // Read in one piece, without the device's own buffer.
     const qint64 size = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.size() : -1;
-    // The parse works in place in a buffer the document then owns; the scan reads a few bytes past the end.
-    char* buffer = size >= 0 ? static_cast<char*>(pugi::get_memory_allocation_function()(size_t(size) + XmlScanPadding))
-                             : nullptr;
+    // The parse works in place in a buffer the document then owns.
+    char* buffer = size >= 0 ? static_cast<char*>(pugi::get_memory_allocation_function()(size_t(size) + 1)) : nullptr;
     if (!buffer || file.read(buffer, size) != size) {
         if (buffer)
             pugi::get_memory_deallocation_function()(buffer);
@@ -304,7 +303,7 @@ bool XmlDocument::Load(const QString& path)
         return false;
     }
     // Ended by a zero that the parse takes as its own, as when it copies the bytes itself.
-    std::fill_n(buffer + size, XmlScanPadding, '\0');
+    buffer[size] = '\0';
     const TXmlBytesScan scan = ScanXmlBytes(std::string_view(buffer, size_t(size)));
     const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptionsFor(scan));
     std::optional<XmlFault> fault;
