@@ -127,6 +127,8 @@ class TValue_Cache {
 public:
     QString Get(const char* value)
     {
+        if (value[0] == '\0')
+            return QString::fromLatin1(value, 0); // empty, shared with every other empty string
         if (std::optional<QString> number = Interned_Number(value))
             return *std::move(number);
         uint32_t hash = 2166136261u;

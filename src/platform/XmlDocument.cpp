@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
@@ -62,12 +61,6 @@ private:
 
     QVarLengthArray<char, 64> bytes_;
 };
-
-// Two NUL-terminated names: the first bytes are compared inline, as names mostly differ there.
-bool sameName(const char* a, const char* b)
-{
-    return a[0] == b[0] && (a[0] == '\0' || std::strcmp(a + 1, b + 1) == 0);
-}
 
 pugi::xml_node elementFrom(pugi::xml_node node)
 {
@@ -212,24 +205,16 @@ size_t XmlNode::ElementCount() const
 void XmlNode::visitRows(std::span<const char* const> names, void* context,
                         void (*visit)(void*, const char* const*)) const
 {
-    const size_t count = names.size();
-    QVarLengthArray<const char*, 16> values(static_cast<qsizetype>(count));
+    QVarLengthArray<const char*, 16> values(static_cast<qsizetype>(names.size()));
     for (pugi::xml_node row = pugi::xml_node(node_).first_child(); row; row = row.next_sibling()) {
         if (row.type() != pugi::node_element)
             continue;
-        std::fill(values.begin(), values.end(), nullptr);
-        // Rows mostly list their attributes in the table's order: each name is first compared with the
-        // one after the last found.
-        size_t next = 0;
-        for (pugi::xml_attribute a = row.first_attribute(); a; a = a.next_attribute()) {
-            const char* name = a.name();
-            for (size_t k = 0, at = next; k < count; ++k, at = at + 1 == count ? 0 : at + 1) {
-                if (sameName(name, names[at])) {
-                    values[static_cast<qsizetype>(at)] = a.value();
-                    next = at + 1 == count ? 0 : at + 1;
-                    break;
-                }
-            }
+        // Rows mostly list their attributes in the table's order: each search starts after the last
+        // attribute found.
+        pugi::xml_attribute hint = row.first_attribute();
+        for (size_t k = 0; k < names.size(); ++k) {
+            const pugi::xml_attribute attribute = row.attribute(names[k], hint);
+            values[static_cast<qsizetype>(k)] = attribute ? attribute.value() : nullptr;
         }
         visit(context, values.constData());
     }
