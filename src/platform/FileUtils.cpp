@@ -4,11 +4,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QTemporaryFile>
 #include <QUuid>
 #include <filesystem>
-#include <memory>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -31,6 +30,46 @@ bool moveAside(const QString& path, QString& backup)
         backup.clear();
     return !error || backup.isEmpty();
 }
+
+// A new file written in full beside its target under a name of its own; removed again unless it is
+// put in place.
+class TNewFile {
+public:
+    explicit TNewFile(const QString& target)
+        : path_(target + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".new"))
+    {
+    }
+    TNewFile(TNewFile&& other) noexcept : path_(std::move(other.path_)), pending_(std::exchange(other.pending_, false)) {}
+    TNewFile(const TNewFile&) = delete;
+    TNewFile& operator=(const TNewFile&) = delete;
+    TNewFile& operator=(TNewFile&&) = delete;
+    ~TNewFile()
+    {
+        if (pending_)
+            QFile::remove(path_);
+    }
+
+    bool Write(const QByteArray& bytes)
+    {
+        QFile file(path_);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return false;
+        pending_ = true;
+        return file.write(bytes) == bytes.size();
+    }
+    // Renames it to target, where no file is.
+    bool Place(const QString& target)
+    {
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(path_).toStdString(), QFile::encodeName(target).toStdString(), error);
+        pending_ = pending_ && error;
+        return !error;
+    }
+
+private:
+    QString path_;
+    bool pending_ = false; // written and not yet in place
+};
 
 } // namespace
 
@@ -87,20 +126,14 @@ bool WriteTextFileAtomic(const QString& path, const QString& text)
 
 QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& files)
 {
-    std::vector<std::unique_ptr<QTemporaryFile>> temporaries;
+    std::vector<TNewFile> written;
+    written.reserve(files.size());
     for (const auto& [path, bytes] : files) {
         const QFileInfo target(path);
-        if (target.exists() && !target.isFile())
+        if ((target.exists() && !target.isFile()) || !written.emplace_back(path).Write(bytes))
             return path;
-        auto temporary = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
-        if (!temporary->open() || temporary->write(bytes) != bytes.size() || !temporary->flush())
-            return path;
-        temporary->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                  | QFileDevice::ReadOther);
-        temporary->close();
-        temporaries.push_back(std::move(temporary));
     }
-    // Each old file is moved aside before its new one is linked under its name, so that a failure can
+    // Each old file is moved aside before its new one is renamed to its name, so that a failure can
     // undo. No rename replaces an existing file: some file systems wait for the new file's data to
     // reach the disk on such a rename.
     struct Placed {
@@ -122,14 +155,12 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
             undo();
             return path;
         }
-        // Linked straight under its name: the old file is out of the way.
-        if (!temporaries[i]->rename(path)) {
+        if (!written[i].Place(path)) {
             if (!backup.isEmpty())
                 QFile::rename(backup, path);
             undo();
             return path;
         }
-        temporaries[i]->setAutoRemove(false);
         placed.push_back({path, backup});
     }
     for (const Placed& file : placed)
