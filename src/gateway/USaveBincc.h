@@ -49,8 +49,7 @@ struct TEtherCAT_pd {
     uint32_t entry_index = 0;
     uint32_t ethercat_offset = 0;
     std::array<uint8_t, 8> init_value{};
-    QByteArray name; // UTF-8
-    uint32_t name_length = 0;
+    uint32_t name_length = 0; // UTF-8 bytes
     uint32_t name_add = 0;
 };
 
@@ -105,6 +104,8 @@ private:
     void Write_DeviceNet_Master_Bank(TBank_Writer& image) const;
     void Write_EtherCAT_Slave_Bank(TBank_Writer& image) const;
 
+    // Appends a variable's name to Names; its length in bytes.
+    uint32_t Append_Name(const QString& name);
     void Put_Parameter(int offset, int width, uint64_t value);
     // The low byte of each character, at most maxChars of them.
     void Put_Text(int offset, int maxChars, const QString& text);
@@ -116,6 +117,7 @@ private:
     std::vector<TDNETM_Map_Entry> Map_In;         // the entries in use
     std::vector<TDNETM_Map_Entry> Map_Out;
     uint32_t Next_Name = 0;
+    QByteArray Names; // the names in UTF-8 in the variables' order, each ended by a zero; empty ones left out
 };
 
 // The update step's entries: compile the open project's images, then write them to its bin folder.

@@ -7,6 +7,7 @@
 #include "shell/UComon.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <bit>
 
 namespace {
@@ -211,9 +212,7 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
         offset += variable.length;
         variable.init_value =
             EtherCAT_Init_Value(variable.Data_Type, row.InitValue ? *row.InitValue : QString(), decimalSeparator);
-        if (row.Name)
-            variable.name = row.Name->toUtf8();
-        variable.name_length = static_cast<uint32_t>(variable.name.size());
+        variable.name_length = row.Name ? Append_Name(*row.Name) : 0;
         if (variable.name_length == 0) {
             variable.name_add = emptyName;
         } else {
@@ -221,6 +220,23 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
             Next_Name += variable.name_length + 1;
         }
     }
+}
+
+uint32_t TSaveBincc::Append_Name(const QString& name)
+{
+    if (name.isEmpty())
+        return 0;
+    const qsizetype start = Names.size();
+    // ASCII, as names nearly always are, is narrowed without the encoder.
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        Names.resize(start + name.size());
+        std::transform(name.begin(), name.end(), Names.begin() + start,
+                       [](QChar c) { return static_cast<char>(c.unicode()); });
+    } else {
+        Names += name.toUtf8();
+    }
+    Names += '\0';
+    return static_cast<uint32_t>(Names.size() - start - 1);
 }
 
 void TSaveBincc::Write_DeviceNet_Master_Bank(TBank_Writer& image) const
@@ -257,7 +273,5 @@ void TSaveBincc::Write_EtherCAT_Slave_Bank(TBank_Writer& image) const
     image.Fill(0, (Max_Variables - static_cast<qsizetype>(EtherCAT_Variables.size())) * Descriptor_Size);
     static_assert(Header_Size == 14 + 2 + 6 * 4 && Descriptor_Size == 4 + 4 * 4 + 8 + 2 * 4);
     image.Number(0, 1);
-    for (const TEtherCAT_pd& variable : EtherCAT_Variables)
-        if (!variable.name.isEmpty())
-            image.Bytes(variable.name.constData(), variable.name.size() + 1); // with its terminating zero
+    image.Bytes(Names.constData(), Names.size());
 }
