@@ -185,9 +185,12 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 namespace {
 
 // Whether the glyphs of a non-empty line stay inside its advance box: no ink before the first or after the last.
+// A character outside the basic plane at either end is not measured here and counts as reaching out.
 bool inkInsideAdvance(const QString& text, const QFontMetrics& fm)
 {
-    return fm.leftBearing(text.front()) >= 0 && fm.rightBearing(text.back()) >= 0;
+    const QChar first = text.front();
+    const QChar last = text.back();
+    return !first.isSurrogate() && !last.isSurrogate() && fm.leftBearing(first) >= 0 && fm.rightBearing(last) >= 0;
 }
 
 // One transparent line without prefixes, tabs or line breaks that fits its rectangle (a line that would wrap
