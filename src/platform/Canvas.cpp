@@ -59,6 +59,14 @@ std::span<const int> dashPattern(TPenStyle style)
     }
 }
 
+// Qt shares a fill of many lines out to worker threads, whose wake-up costs more than filling here.
+void fillInBands(QPainter& p, const QRect& r, const QColor& color)
+{
+    constexpr int band = 64;
+    for (int top = r.top(); top <= r.bottom(); top += band)
+        p.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), color);
+}
+
 // The painter state every pen stroke needs: aliased drawing in the pen's mode.
 void useMode(QPainter& p, TPenMode mode)
 {
@@ -259,11 +267,7 @@ void TCanvas::fillArea(QPainter& p, const QRect& r)
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (brush_.Style() == bsClear)
         return;
-    const QColor color = ColorToQColor(brush_.Color());
-    // Qt shares a fill of many lines out to worker threads, whose wake-up costs more than filling here.
-    constexpr int band = 64;
-    for (int top = r.top(); top <= r.bottom(); top += band)
-        p.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), color);
+    fillInBands(p, r, ColorToQColor(brush_.Color()));
 }
 
 void TCanvas::LineTo(int x, int y)
@@ -292,7 +296,7 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
         const int before = w / 2;
         if (a.Y == b.Y || a.X == b.X) {
             const QRect span = QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
-            p.fillRect(span.adjusted(-before, -before, w - before - 1, w - before - 1), ColorToQColor(pen_.Color()));
+            fillInBands(p, span.adjusted(-before, -before, w - before - 1, w - before - 1), ColorToQColor(pen_.Color()));
         } else {
             p.drawLine(a.X, a.Y, b.X, b.Y);
         }
@@ -306,7 +310,7 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
         const int x2 = a.X < b.X ? b.X - 1 : a.X;
         const int y1 = a.Y < b.Y ? a.Y : a.Y > b.Y ? b.Y + 1 : a.Y;
         const int y2 = a.Y < b.Y ? b.Y - 1 : a.Y;
-        p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), ColorToQColor(pen_.Color()));
+        fillInBands(p, QRect(QPoint(x1, y1), QPoint(x2, y2)), ColorToQColor(pen_.Color()));
         return;
     }
     const int period = std::accumulate(dashes.begin(), dashes.end(), 0);
@@ -412,7 +416,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             return;
         useMode(*p, pen_.Mode());
         if (r.Width() == 1 || r.Height() == 1) {
-            p->fillRect(toQRect(r), ColorToQColor(pen_.Color()));
+            fillInBands(*p, toQRect(r), ColorToQColor(pen_.Color()));
             return;
         }
         const TPoint corners[] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
@@ -430,7 +434,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     useMode(*p, pen_.Mode());
     const QRegion frame = QRegion(outer) - QRegion(inner);
     for (const QRect& part : frame)
-        p->fillRect(part, ColorToQColor(pen_.Color()));
+        fillInBands(*p, part, ColorToQColor(pen_.Color()));
 }
 
 void TCanvas::drawFilledShape(int x1, int y1, int x2, int y2,
