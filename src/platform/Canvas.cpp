@@ -296,7 +296,8 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
         const int before = w / 2;
         if (a.Y == b.Y || a.X == b.X) {
             const QRect span = QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
-            fillInBands(p, span.adjusted(-before, -before, w - before - 1, w - before - 1), ColorToQColor(pen_.Color()));
+            fillInBands(p, span.adjusted(-before, -before, w - before - 1, w - before - 1),
+                        ColorToQColor(pen_.Color()));
         } else {
             p.drawLine(a.X, a.Y, b.X, b.Y);
         }

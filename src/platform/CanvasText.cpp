@@ -62,8 +62,9 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
     if (accelIndex >= 0 && accelIndex < text.size()) {
         const int left = fm.horizontalAdvance(text.left(accelIndex));
         const int width = fm.horizontalAdvance(text.at(accelIndex));
-        p.fillRect(QRect(x + left, y + fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())),
-                   color);
+        p.fillRect(
+            QRect(x + left, y + fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())),
+            color);
     }
     if (rotated)
         p.restore();
@@ -216,10 +217,10 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
         return lineHeight;
     }
     // Only a single line moves down; more lines always start at the top.
-    const int top = !singleLine               ? r.Top
-                    : (flags & DT_VCENTER)   ? r.Top + (r.Height() - lineHeight) / 2
-                    : (flags & DT_BOTTOM)    ? r.Bottom - lineHeight
-                                             : r.Top;
+    const int top = !singleLine            ? r.Top
+                    : (flags & DT_VCENTER) ? r.Top + (r.Height() - lineHeight) / 2
+                    : (flags & DT_BOTTOM)  ? r.Bottom - lineHeight
+                                           : r.Top;
     const int x = (flags & DT_CENTER)  ? r.Left + (r.Width() - width) / 2
                   : (flags & DT_RIGHT) ? r.Right - width
                                        : r.Left;
