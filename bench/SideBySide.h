@@ -17,7 +17,7 @@
 
 namespace side_by_side {
 
-// Both sides show a window of this size with rows and columns of the same size.
+// Both sides show a window of this size with rows and columns of the same size, in the same font.
 constexpr int WindowWidth = 800;
 constexpr int WindowHeight = 600;
 constexpr int RowHeight = 24;
@@ -60,8 +60,22 @@ Grid* GridOnForm(TForm& form, int cols, int rows)
     return grid;
 }
 
+// The font our grids draw their cells in by default: the canvas's default font, aliased, fully hinted and
+// without kerning.
+inline QFont OurGridFont()
+{
+    const TFont ours;
+    QFont font(ours.Name());
+    font.setPixelSize(-ours.Height());
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    return font;
+}
+
 inline void SizeLikeOurGrids(QTableWidget& table)
 {
+    table.setFont(OurGridFont());
     table.resize(WindowWidth, WindowHeight);
     table.verticalHeader()->setDefaultSectionSize(RowHeight);
     table.horizontalHeader()->setDefaultSectionSize(ColWidth);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <span>
 
 namespace {
 
@@ -43,15 +44,35 @@ QPainter::CompositionMode compositionFor(TPenMode mode)
 }
 
 // On and off lengths in pixels; empty for a continuous line.
-std::vector<int> dashPattern(TPenStyle style)
+std::span<const int> dashPattern(TPenStyle style)
 {
+    static constexpr int dash[] = {18, 6};
+    static constexpr int dot[] = {3, 3};
+    static constexpr int dashDot[] = {9, 6, 3, 6};
+    static constexpr int dashDotDot[] = {9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    case psDash: return dash;
+    case psDot: return dot;
+    case psDashDot: return dashDot;
+    case psDashDotDot: return dashDotDot;
     default: return {};
     }
+}
+
+// Qt shares a fill of many lines out to worker threads, whose wake-up costs more than filling here.
+void fillInBands(QPainter& p, const QRect& r, const QColor& color)
+{
+    constexpr int band = 64;
+    for (int top = r.top(); top <= r.bottom(); top += band)
+        p.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), color);
+}
+
+// The painter state every pen stroke needs: aliased drawing in the pen's mode.
+void useMode(QPainter& p, TPenMode mode)
+{
+    if (p.testRenderHint(QPainter::Antialiasing))
+        p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(compositionFor(mode));
 }
 
 } // namespace
@@ -221,10 +242,10 @@ void TCanvas::RestoreState()
 // ---------------------------------------------------------------------------------------------
 // Shapes
 
+// The pen as a Qt pen, for the shapes Qt strokes; lines and frames are filled here from the pen colour.
 void TCanvas::usePen(QPainter& p)
 {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setCompositionMode(compositionFor(pen_.Mode()));
+    useMode(p, pen_.Mode());
     if (pen_.Style() == psClear) {
         p.setPen(Qt::NoPen);
         return;
@@ -233,7 +254,7 @@ void TCanvas::usePen(QPainter& p)
     pen.setWidth(std::max(1, pen_.Width()));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    const std::vector<int> dashes = pen_.Width() > 1 ? std::vector<int>{} : dashPattern(pen_.Style());
+    const std::span<const int> dashes = pen_.Width() > 1 ? std::span<const int>{} : dashPattern(pen_.Style());
     if (!dashes.empty())
         pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
     p.setPen(pen);
@@ -246,7 +267,7 @@ void TCanvas::fillArea(QPainter& p, const QRect& r)
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (brush_.Style() == bsClear)
         return;
-    p.fillRect(r, ColorToQColor(brush_.Color()));
+    fillInBands(p, r, ColorToQColor(brush_.Color()));
 }
 
 void TCanvas::LineTo(int x, int y)
@@ -256,7 +277,11 @@ void TCanvas::LineTo(int x, int y)
     QPainter* p = Painter();
     if (!p || pen_.Style() == psClear)
         return;
-    usePen(*p);
+    // Only a wide slanted line is stroked by Qt; the rest are filled.
+    if (pen_.Width() > 1 && from.X != x && from.Y != y)
+        usePen(*p);
+    else
+        useMode(*p, pen_.Mode());
     strokeLine(*p, from, penPos_);
 }
 
@@ -271,21 +296,22 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
         const int before = w / 2;
         if (a.Y == b.Y || a.X == b.X) {
             const QRect span = QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
-            p.fillRect(span.adjusted(-before, -before, w - before - 1, w - before - 1), ColorToQColor(pen_.Color()));
+            fillInBands(p, span.adjusted(-before, -before, w - before - 1, w - before - 1),
+                        ColorToQColor(pen_.Color()));
         } else {
             p.drawLine(a.X, a.Y, b.X, b.Y);
         }
         return;
     }
     // Thin lines are stepped here so that every direction leaves out the same end pixel.
-    const std::vector<int> dashes = dashPattern(pen_.Style());
+    const std::span<const int> dashes = dashPattern(pen_.Style());
     if (dashes.empty() && (a.X == b.X || a.Y == b.Y)) {
         // A solid straight line is one rectangle.
         const int x1 = a.X < b.X ? a.X : a.X > b.X ? b.X + 1 : a.X;
         const int x2 = a.X < b.X ? b.X - 1 : a.X;
         const int y1 = a.Y < b.Y ? a.Y : a.Y > b.Y ? b.Y + 1 : a.Y;
         const int y2 = a.Y < b.Y ? b.Y - 1 : a.Y;
-        p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), ColorToQColor(pen_.Color()));
+        fillInBands(p, QRect(QPoint(x1, y1), QPoint(x2, y2)), ColorToQColor(pen_.Color()));
         return;
     }
     const int period = std::accumulate(dashes.begin(), dashes.end(), 0);
@@ -379,12 +405,19 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     }
     const int w = std::max(1, pen_.Width());
     if (w == 1) {
+        // A solid outline in the brush's own colour makes one fill.
+        const bool plain = dashPattern(pen_.Style()).empty() && pen_.Mode() == pmCopy && brush_.Style() == bsSolid &&
+                           ColorToRGB(pen_.Color()) == ColorToRGB(brush_.Color());
+        if (plain) {
+            fillArea(*p, toQRect(r));
+            return;
+        }
         fillArea(*p, QRect(r.Left + 1, r.Top + 1, r.Width() - 2, r.Height() - 2));
         if (r.IsEmpty())
             return;
-        usePen(*p);
+        useMode(*p, pen_.Mode());
         if (r.Width() == 1 || r.Height() == 1) {
-            p->fillRect(toQRect(r), ColorToQColor(pen_.Color()));
+            fillInBands(*p, toQRect(r), ColorToQColor(pen_.Color()));
             return;
         }
         const TPoint corners[] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
@@ -399,10 +432,10 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         : toQRect(r).adjusted(-before, -before, w - before - 1, w - before - 1);
     const QRect inner = outer.adjusted(w, w, -w, -w);
     fillArea(*p, inner);
-    usePen(*p);
+    useMode(*p, pen_.Mode());
     const QRegion frame = QRegion(outer) - QRegion(inner);
     for (const QRect& part : frame)
-        p->fillRect(part, ColorToQColor(pen_.Color()));
+        fillInBands(*p, part, ColorToQColor(pen_.Color()));
 }
 
 void TCanvas::drawFilledShape(int x1, int y1, int x2, int y2,

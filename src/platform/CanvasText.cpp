@@ -35,35 +35,48 @@ TSize TCanvas::TextExtent(const QString& text)
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
-// One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour.
+// One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour. It changes
+// the painter's state, which the caller saves and restores around it.
 void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque)
 {
-    const QFont font = QtAccess::Font(font_);
     const QFontMetrics& fm = QtAccess::Metrics(font_);
-    p.save();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.translate(x, y);
-    if (font_.Orientation() != 0)
+    if (p.testRenderHint(QPainter::TextAntialiasing))
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+    const bool rotated = font_.Orientation() != 0;
+    if (rotated) {
+        p.save();
+        p.translate(x, y);
         p.rotate(-font_.Orientation() / 10.0);
+        x = 0;
+        y = 0;
+    }
     if (opaque)
-        p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ColorToQColor(brush_.Color()));
+        p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ColorToQColor(brush_.Color()));
     const QColor color = ColorToQColor(font_.Color());
-    p.setFont(font);
+    const QFont font = QtAccess::Font(font_);
+    if (p.font() != font)
+        p.setFont(font);
     p.setPen(color);
-    p.drawText(0, fm.ascent(), text);
+    p.drawText(x, y + fm.ascent(), text);
     if (accelIndex >= 0 && accelIndex < text.size()) {
         const int left = fm.horizontalAdvance(text.left(accelIndex));
         const int width = fm.horizontalAdvance(text.at(accelIndex));
-        p.fillRect(QRect(left, fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())), color);
+        p.fillRect(
+            QRect(x + left, y + fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())),
+            color);
     }
-    p.restore();
+    if (rotated)
+        p.restore();
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
-    if (QPainter* p = Painter())
+    if (QPainter* p = Painter()) {
+        p->save();
         drawTextLine(*p, x, y, text, -1, bkMode_ == OPAQUE);
+        p->restore();
+    }
     penPos_ = {x + TextWidth(text), y};
 }
 
@@ -77,7 +90,8 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text)
     const bool opaque = brush_.Style() != bsClear;
     if (opaque)
         fillArea(*p, QRect(r.Left, r.Top, r.Width(), r.Height()));
-    drawTextLine(*p, x, y, text, -1, opaque);
+    // The clip keeps the text inside the rectangle, which the brush has filled already.
+    drawTextLine(*p, x, y, text, -1, false);
     p->restore();
 }
 
@@ -171,33 +185,49 @@ void addEllipsis(Line& line, int width, const QFontMetrics& fm)
 
 namespace {
 
-// One transparent line without prefixes, tabs or line breaks, drawn without clipping when it stays inside
-// the rectangle. DrawText's result, or -1 when the text needs the general path.
+// Whether the glyphs of a non-empty line stay inside its advance box: no ink before the first or after the last.
+// A character outside the basic plane at either end is not measured here and counts as reaching out.
+bool inkInsideAdvance(const QString& text, const QFontMetrics& fm)
+{
+    const QChar first = text.front();
+    const QChar last = text.back();
+    return !first.isSurrogate() && !last.isSurrogate() && fm.leftBearing(first) >= 0 && fm.rightBearing(last) >= 0;
+}
+
+// One transparent line without prefixes, tabs or line breaks that fits its rectangle (a line that would wrap
+// or need an ellipsis does not), drawn without clipping when it stays inside. DrawText's result, or -1 when
+// the text needs the general path.
 int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
 {
-    if (!(flags & DT_SINGLELINE) || !(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE ||
-        canvas.Font().Orientation() != 0)
+    if (!(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE || canvas.Font().Orientation() != 0)
         return -1;
     for (const QChar c : text)
         if (c == u'\r' || c == u'\n' || c == u'\t')
             return -1;
+    const bool singleLine = flags & DT_SINGLELINE;
     const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
     const int lineHeight = fm.height();
     const int width = fm.horizontalAdvance(text);
-    if ((flags & DT_END_ELLIPSIS) && width > r.Width())
+    const bool wraps = !singleLine && (flags & DT_WORDBREAK);
+    if (((flags & DT_END_ELLIPSIS) || wraps) && width > r.Width())
         return -1;
     if (flags & DT_CALCRECT) {
         r.Right = r.Left + width;
         r.Bottom = r.Top + lineHeight;
         return lineHeight;
     }
-    const int top = (flags & DT_VCENTER)  ? r.Top + (r.Height() - lineHeight) / 2
-                    : (flags & DT_BOTTOM) ? r.Bottom - lineHeight
-                                          : r.Top;
+    // Only a single line moves down; more lines always start at the top.
+    const int top = !singleLine            ? r.Top
+                    : (flags & DT_VCENTER) ? r.Top + (r.Height() - lineHeight) / 2
+                    : (flags & DT_BOTTOM)  ? r.Bottom - lineHeight
+                                           : r.Top;
     const int x = (flags & DT_CENTER)  ? r.Left + (r.Width() - width) / 2
                   : (flags & DT_RIGHT) ? r.Right - width
                                        : r.Left;
-    const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom;
+    if (text.isEmpty())
+        return top - r.Top + lineHeight;
+    const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom &&
+                        inkInsideAdvance(text, fm);
     if (!inside && !(flags & DT_NOCLIP))
         return -1;
     if (QPainter* p = QtAccess::Painter(canvas)) {

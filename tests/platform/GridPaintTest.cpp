@@ -95,3 +95,20 @@ TEST(GridPaint, AGridLowInItsWindowPaintsItsLowerRows)
     const QImage image = QtAccess::Widget(form)->grab().toImage();
     EXPECT_EQ(pixel(image, 45, 150 + 4 * 20 + 10), ColorToRGB(clHighlight));
 }
+
+// The grid paints all of its pixels itself, the corner between its two scroll bars included.
+TEST(GridPaint, TheCornerBetweenTheScrollBarsTakesTheGridColour)
+{
+    TestGrid g;
+    g.SetBounds(0, 0, 120, 80);
+    g.SetColCount(20);
+    g.SetRowCount(20);
+    g.SetColor(clRed);
+    QImage image(g.Width(), g.Height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtAccess::Widget(g)->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const TPoint corner{g.ClientOffset().X + g.ClientWidth() + 2, g.ClientOffset().Y + g.ClientHeight() + 2};
+    ASSERT_LT(corner.X, g.Width() - g.ClientOffset().X);
+    ASSERT_LT(corner.Y, g.Height() - g.ClientOffset().Y);
+    EXPECT_EQ(pixel(image, corner.X, corner.Y), clRed);
+}

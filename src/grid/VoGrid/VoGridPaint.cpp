@@ -297,7 +297,6 @@ void VOroDavoduRuzu::paintPlainText(TCellPaint& cp, QString text)
     c.DrawText(text, r, flags);
     if (cp.markerLen > 0 && cp.graphic && (cp.graphic->CellType == ctEmpty || cp.graphic->CellType == ctValue))
         DrawErrorUnderline(c, text, r, 0, cp.markerFrom, cp.markerLen);
-    cp.textHeight = c.TextHeight(QStringLiteral("hg"));
     if (sort) {
         TRect m = r;
         c.DrawText(text, m, flags | DT_CALCRECT);

@@ -34,7 +34,6 @@ struct VOroDavoduRuzu::TCellPaint {
     // Left by the text painter for the graphic's placement.
     TColor anchorColor = clNone;
     int textWidth = 0;
-    int textHeight = 0;
     int sortOffset = 0;
     int markerFrom = 0;
     int markerLen = 0;

@@ -2,6 +2,7 @@
 #include "platform/Grids.h"
 #include "platform/grids/GridMove.h"
 
+#include <QWidget>
 #include <algorithm>
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
@@ -14,6 +15,9 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner)
     rows_.Fixed = 1;
     SetColor(clWindow);
     TabStop = true;
+    // The grid paints every pixel it covers: nothing under it is painted or erased first.
+    ControlStyle |= csOpaque;
+    Widget()->setAttribute(Qt::WA_OpaquePaintEvent);
     updateDlgCode();
     lineWidthsChanged();
     createScrollBars();

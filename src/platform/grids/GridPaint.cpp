@@ -45,6 +45,12 @@ void TCustomGrid::PaintWindow(QPainter& painter)
     painter.save();
     painter.translate(b, b);
     painter.setClipRect(QRect(0, 0, innerWidth(), innerHeight()), Qt::IntersectClip);
+    // The corner between two scroll bars belongs to neither.
+    if (vert_.shown && horz_.shown) {
+        const TRect client = ClientRect();
+        painter.fillRect(QRect(client.Right, client.Bottom, innerWidth() - client.Right, innerHeight() - client.Bottom),
+                         ColorToQColor(Color()));
+    }
     TCustomControl::PaintWindow(painter);
     painter.restore();
 }
@@ -86,7 +92,10 @@ void TCustomGrid::Paint()
         TCanvasPaintGuard guard(canvas, &painter);
         paintCells(canvas, clip);
     }
-    window->drawImage(0, 0, buffer);
+    // In bands, like the canvas's fills: Qt would share a copy of many lines out to worker threads.
+    constexpr int band = 64;
+    for (int top = 0; top < buffer.height(); top += band)
+        window->drawImage(QPoint(0, top), buffer, QRect(0, top, buffer.width(), std::min(band, buffer.height() - top)));
     keptBuffer() = std::move(buffer);
 }
 

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "grid/base/VoXPVS.h"
 
@@ -51,6 +54,55 @@ void line(TCanvas& c, int x1, int y1, int x2, int y2) {
     c.LineTo(x2, y2);
 }
 
+// The colours of a gradient's lines: band i covers the lines from i * length / steps on, one line further than
+// the next band starts, so that the later band paints the line two bands share.
+std::vector<TColor> gradientLines(TColor from, TColor to, int steps, int length) {
+    std::vector<TColor> lines(static_cast<std::size_t>(length + 1), clNone);
+    const double band = static_cast<double>(length) / steps;
+    for (int i = 0; i <= steps; ++i) {
+        const TColor color = mixChannels(from, to, [&](int d) { return static_cast<double>(i) * d / steps; });
+        const int offset = static_cast<int>(i * band);
+        const int end = std::min(length + 1, offset + static_cast<int>(band + 1));
+        std::fill(lines.begin() + offset, lines.begin() + std::max(offset, end), color);
+    }
+    return lines;
+}
+
+// The gradient as a picture of the rectangle's size, drawn in one go. The last few are kept: grids paint the
+// same gradient in many cells.
+const TBitmap& gradientPicture(TColor from, TColor to, int steps, const TRect& r, bool horizontal) {
+    struct Picture {
+        TColor from, to;
+        int steps, width, height;
+        bool horizontal;
+        std::shared_ptr<TBitmap> bitmap;
+    };
+    thread_local std::vector<Picture> kept;
+    const int width = r.Width();
+    const int height = r.Height();
+    for (const Picture& k : kept)
+        if (k.from == from && k.to == to && k.steps == steps && k.width == width && k.height == height &&
+            k.horizontal == horizontal)
+            return *k.bitmap;
+    const std::vector<TColor> lines = gradientLines(from, to, steps, (horizontal ? width : height) - 1);
+    const auto argb = [&](int line) {
+        const TColor c = lines[static_cast<std::size_t>(line)];
+        return 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+               (static_cast<std::uint32_t>(GetGValue(c)) << 8) | static_cast<std::uint32_t>(GetBValue(c));
+    };
+    auto bitmap = std::make_shared<TBitmap>(width, height);
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* row = bitmap->ScanLine(y);
+        for (int x = 0; x < width; ++x)
+            row[x] = argb(horizontal ? x : y);
+    }
+    constexpr std::size_t maxKept = 8;
+    if (kept.size() >= maxKept)
+        kept.erase(kept.begin());
+    kept.push_back({from, to, steps, width, height, horizontal, bitmap});
+    return *kept.back().bitmap;
+}
+
 }  // namespace
 
 void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal) {
@@ -69,9 +121,22 @@ void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, c
     const TColor to = ColorToRGB(toColor);
     const int length = (horizontal ? r.Width() : r.Height()) - 1;
     steps = std::max(1, std::min(steps, length));
+    const auto stepColor = [&](int i) {
+        return mixChannels(from, to, [&](int d) { return static_cast<double>(i) * d / steps; });
+    };
+    // Each band is a rectangle outlined in its own colour. A thin plain outline adds nothing to the fill, so
+    // all bands are drawn at once from their picture, unless it is so tall that drawing it would be shared out
+    // to worker threads, which costs more than the bands.
+    constexpr int oneGoLines = 64;
+    if (c.Pen().Width() <= 1 && c.Pen().Mode() == pmCopy && r.Right > r.Left && length >= 0 &&
+        r.Height() <= oneGoLines) {
+        c.Draw(r.Left, r.Top, gradientPicture(from, to, steps, r, horizontal));
+        usePenAndBrush(c, stepColor(steps));
+        return;
+    }
     const double band = static_cast<double>(length) / steps;
     for (int i = 0; i <= steps; ++i) {
-        usePenAndBrush(c, mixChannels(from, to, [&](int d) { return static_cast<double>(i) * d / steps; }));
+        usePenAndBrush(c, stepColor(i));
         const int offset = static_cast<int>(i * band);
         const int end = offset + static_cast<int>(band + 1);
         if (horizontal)
