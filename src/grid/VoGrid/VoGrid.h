@@ -1607,6 +1607,8 @@ private:
     void startPanning(TPoint At);
     void stopPanning();
     void panStep();
+    // The mark at the panning anchor, drawn by the paint pass while panning.
+    void paintPanMark(TCanvas& Canvas);
     void wheelStep(TMessage& Message);
     void gridTimer();
     void repaintBlinkingCells();

@@ -23,6 +23,8 @@ void VOroDavoduRuzu::Paint()
     canvas.Pen().SetColor(clBlack);
     if (!FBackGround.Bitmap().Empty() || FBackGround.ColorTo() != clNone)
         PaintBackgroundOutsideCells(canvas);
+    if (wheelpan)
+        paintPanMark(canvas);
     if (OnPainted)
         OnPainted(this);
 }

@@ -674,18 +674,18 @@ private:
     VOroDavoduRuzu* FOwner;
 };
 
-enum TCellNodeType { cnFlat, cn3D, cnGlyph, cnXP, cnLeaf, cnVista };
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
 class TCellNode : public TPersistent {
 public:
     void Assign(const TPersistent& Source) override;
-    TCellNodeType NodeType = cnFlat;
+    TNodeType NodeType = cnXP;
     int NodeIndent = 12;
     TColor Color = clSilver;
     TColor NodeColor = clBlack;
-    TColor TreeColor = clSilver;
+    TColor TreeColor = clGray;
     bool ShowTree = true;
-    bool ShowTreeFull = false;
+    bool ShowTreeFull = true;
     // Expanding a node first contracts every other expanded node.
     bool ExpandOne = false;
     // The node glyphs of cnGlyph; copied on assignment.

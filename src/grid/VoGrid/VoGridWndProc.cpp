@@ -16,8 +16,9 @@ constexpr UINT_PTR PanTimerId = 999;
 constexpr UINT PanTimerInterval = 10;
 // Pixels around the panning anchor in which the pointer moves nothing.
 constexpr int PanDeadZone = 5;
-// The square around the anchor the pan mark covers.
+// The square around the anchor the pan mark covers, and the mark itself.
 constexpr int PanMarkSize = 32;
+constexpr int PanMarkExtent = 26;
 // Grid timer ticks without typing after which the incremental search starts over.
 constexpr int SearchResetTicks = 4;
 // Room added around the cell contents when Ctrl+wheel zooms.
@@ -289,6 +290,36 @@ void VOroDavoduRuzu::startPanning(TPoint At)
     wheelpanpos = At;
     SetMouseCapture(true);
     ShowHint = false;
+    InvalidateRect(Rect(At.X, At.Y, At.X + PanMarkSize, At.Y + PanMarkSize));
+}
+
+// A white square with a ring, a dot at the anchor and an arrow for each direction the grid pans in.
+void VOroDavoduRuzu::paintPanMark(TCanvas& Canvas)
+{
+    const int x = wheelpanpos.X;
+    const int y = wheelpanpos.Y;
+    const int cx = x + PanMarkExtent / 2;
+    const int cy = y + PanMarkExtent / 2;
+    Canvas.SaveState();
+    Canvas.Pen().SetStyle(psSolid);
+    Canvas.Pen().SetWidth(1);
+    Canvas.Brush().SetStyle(bsSolid);
+    Canvas.Brush().SetColor(clWhite);
+    Canvas.FillRect(Rect(x, y, x + PanMarkExtent, y + PanMarkExtent));
+    Canvas.Pen().SetColor(clGray);
+    Canvas.Ellipse(x + 1, y + 1, x + PanMarkExtent - 1, y + PanMarkExtent - 1);
+    Canvas.Pen().SetColor(clBlack);
+    Canvas.Brush().SetColor(clBlack);
+    Canvas.Ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
+    if (IntelliPan != ipHorizontal) {
+        Canvas.Polygon({{cx - 4, y + 9}, {cx + 4, y + 9}, {cx, y + 5}});
+        Canvas.Polygon({{cx - 4, y + 17}, {cx + 4, y + 17}, {cx, y + 21}});
+    }
+    if (IntelliPan != ipVertical) {
+        Canvas.Polygon({{x + 9, cy - 4}, {x + 9, cy + 4}, {x + 5, cy}});
+        Canvas.Polygon({{x + 17, cy - 4}, {x + 17, cy + 4}, {x + 21, cy}});
+    }
+    Canvas.RestoreState();
 }
 
 void VOroDavoduRuzu::stopPanning()

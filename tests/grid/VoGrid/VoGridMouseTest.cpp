@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -205,6 +206,34 @@ TEST(VoGridMouse, PanningWithThePressedWheelMovesOneCellPerTickOutsideTheDeadZon
     f.grid->IntelliPan = ipNone;
     SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
     EXPECT_FALSE(f.grid->Panning());
+}
+
+TEST(VoGridMouse, PanMarkAtTheAnchorShowsTheArrowsOfThePanningDirections)
+{
+    struct Case {
+        TIntelliPan pan;
+        bool vertical;
+        bool horizontal;
+    };
+    for (const Case c : {Case{ipVertical, true, false}, Case{ipHorizontal, false, true}, Case{ipBoth, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.pan));
+        MouseFixture f(20);
+        f.grid->IntelliPan = c.pan;
+        const TPoint anchor = f.centre(3, 3);
+        const auto dark = [&](const QImage& shown, int dx, int dy) {
+            return qGray(shown.pixel(anchor.X + dx, anchor.Y + dy)) < 64;
+        };
+        SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+        const QImage shown = PaintToImage(*f.grid);
+        EXPECT_EQ(shown.pixelColor(anchor.X, anchor.Y), QColor(Qt::white)) << "the mark's corner is white";
+        EXPECT_TRUE(dark(shown, 13, 13)) << "the dot";
+        EXPECT_EQ(dark(shown, 13, 7), c.vertical) << "up";
+        EXPECT_EQ(dark(shown, 13, 19), c.vertical) << "down";
+        EXPECT_EQ(dark(shown, 7, 13), c.horizontal) << "left";
+        EXPECT_EQ(dark(shown, 19, 13), c.horizontal) << "right";
+        SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+        EXPECT_FALSE(dark(PaintToImage(*f.grid), 13, 13)) << "the mark goes with the panning";
+    }
 }
 
 TEST(VoGridHints, CellHintsComeFromTheEventCommentsAndLargeText)
@@ -551,6 +580,18 @@ TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
     EXPECT_EQ(scrolled, (std::vector<QString>{"2,3 40"}));
     SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(1, 1));
     EXPECT_FALSE(bar->Visible()) << "any other cell hides it";
+
+    // A line is 10, kept inside the range; a step at the end changes and reports nothing.
+    f.grid->SetScrollProp(2, 3, {0, 100});
+    f.grid->SetScrollPosition(2, 3, 95);
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(2, 3));
+    EXPECT_EQ(bar->Kind(), sbVertical);
+    scrolled.clear();
+    auto* stepper = static_cast<QScrollBar*>(QtAccess::Widget(*bar));
+    stepper->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.grid->GetScrollPosition(2, 3), 100);
+    stepper->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(scrolled, (std::vector<QString>{"2,3 100"}));
 
     // An automatic range pages by the row and spans the wrapped text.
     f.grid->SetColWidths(4, 40);
