@@ -23,8 +23,7 @@ void VOroDavoduRuzu::Paint()
     canvas.Pen().SetColor(clBlack);
     if (!FBackGround.Bitmap().Empty() || FBackGround.ColorTo() != clNone)
         PaintBackgroundOutsideCells(canvas);
-    if (wheelpan)
-        paintPanMark(canvas);
+    paintMouseMarks(canvas);
     if (OnPainted)
         OnPainted(this);
 }

@@ -5,6 +5,7 @@
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
+#include "grid/base/VoXPVS.h"
 #include "platform/Accel.h"
 #include "platform/Buttons.h"
 #include "platform/DateTimePicker.h"
@@ -291,6 +292,16 @@ void VOroDavoduRuzu::startPanning(TPoint At)
     SetMouseCapture(true);
     ShowHint = false;
     InvalidateRect(Rect(At.X, At.Y, At.X + PanMarkSize, At.Y + PanMarkSize));
+}
+
+void VOroDavoduRuzu::paintMouseMarks(TCanvas& Canvas)
+{
+    if (wheelpan)
+        paintPanMark(Canvas);
+    if (FFixedCellPushed) {
+        TRect pushed = FPushedFixedCell;
+        DrawEdge(Canvas, pushed, BDR_SUNKENINNER, BF_RECT);
+    }
 }
 
 // A white square with a ring, a dot at the anchor and an arrow for each direction the grid pans in.

@@ -446,6 +446,10 @@ TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
     EXPECT_TRUE(GetControlValueByID(f.grid->Cells(3, 4), QStringLiteral("c1"), value));
     EXPECT_EQ(value, QStringLiteral("TRUE"));
     EXPECT_EQ(controls, std::vector<QString>{QStringLiteral("c1 CHECK TRUE")});
+    // An edit control opens its edit box over the control.
+    f.grid->SetCells(3, 5, QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"abc\" WIDTH=\"60\">"));
+    f.click(onText(5));
+    EXPECT_TRUE(f.grid->CellControlEditing());
 }
 
 TEST(VoGridHints, AskedHintsShowHtmlInTheGridsWindowAndGoWhenTheMouseLeavesTheCell)
@@ -546,6 +550,117 @@ TEST(VoGridMouse, DisjunctCellSelectionByClicksAndSpace)
     EXPECT_EQ(selected(), (std::vector<TGridCoord>{{3, 3}})) << "Ctrl+Space toggles the current cell";
     SendKey(*f.grid, VK_SPACE, ssCtrl);
     EXPECT_TRUE(selected().empty());
+}
+
+TEST(VoGridMouse, DisjunctRowsAndColumnsByClicksAndTheRightButton)
+{
+    MouseFixture f(10);
+    VOroDavoduRuzu& g = *f.grid;
+    g.SetOptions(g.Options() | goRowSelect);
+    g.MouseActions().SetDisjunctRowSelect(true);
+    g.MouseActions().SelectOnRightClick = true;
+    const auto listed = [&] {
+        std::vector<int> rows;
+        for (int r = 1; r < g.RowCount(); ++r)
+            if (g.RowSelect(r))
+                rows.push_back(r);
+        return rows;
+    };
+    struct Step {
+        int row;
+        TMouseButton button;
+        TShiftState shift;
+        std::vector<int> rows;
+        const char* what;
+    };
+    const Step steps[] = {
+        {2, TMouseButton::mbLeft, 0, {2}, "a click lists its row"},
+        {5, TMouseButton::mbLeft, ssCtrl, {2, 5}, "Ctrl adds"},
+        {2, TMouseButton::mbLeft, ssCtrl, {5}, "Ctrl on a listed row takes it off"},
+        {7, TMouseButton::mbLeft, ssShift, {2, 3, 4, 5, 6, 7}, "Shift spans from the last row"},
+        {4, TMouseButton::mbLeft, 0, {4}, "a plain click starts over"},
+        {8, TMouseButton::mbRight, ssCtrl, {4, 8}, "Ctrl+right flips"},
+        {9, TMouseButton::mbRight, 0, {9}, "the right button lists only its row"},
+    };
+    for (const Step& s : steps) {
+        f.click(f.centre(2, s.row), s.button, s.shift);
+        EXPECT_EQ(listed(), s.rows) << s.what;
+    }
+
+    MouseFixture h(10);
+    h.grid->MouseActions().SetDisjunctColSelect(true);
+    const auto columns = [&] {
+        std::vector<int> cols;
+        for (int c = 1; c < h.grid->ColCount(); ++c)
+            if (h.grid->ColSelect(c))
+                cols.push_back(c);
+        return cols;
+    };
+    h.click(h.centre(2, 3));
+    h.click(h.centre(4, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(columns(), (std::vector<int>{2, 4}));
+    h.click(h.centre(2, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(columns(), (std::vector<int>{4}));
+}
+
+TEST(VoGridMouse, PressesKeepTheViewWhereAsked)
+{
+    // A press on the partly shown last row scrolls it into view unless NoScrollOnPartialRow.
+    for (const bool keep : {false, true}) {
+        MouseFixture f(40);
+        f.grid->MouseActions().NoScrollOnPartialRow = keep;
+        const int partial = f.grid->TopRow() + f.grid->VisibleRowCount();
+        const TRect cell = f.grid->CellRect(2, partial);
+        ASSERT_LT(cell.Top + 3, f.grid->ClientHeight());
+        f.click({(cell.Left + cell.Right) / 2, cell.Top + 3});
+        EXPECT_EQ(f.grid->TopRow() == 1, keep) << keep;
+    }
+    // A row-select drag beyond the right edge keeps the left column with KeepHorizScroll.
+    for (const bool keep : {false, true}) {
+        MouseFixture f(10);
+        f.grid->SetColCount(30);
+        f.grid->SetOptions(f.grid->Options() | goRowSelect);
+        f.grid->Navigation().KeepHorizScroll = keep;
+        f.mouse(TMouseAction::Down, f.centre(2, 2));
+        for (int i = 0; i < 3; ++i)
+            f.mouse(TMouseAction::Move, {f.grid->ClientWidth() + 20, f.centre(2, 4).Y}, ssLeft);
+        f.mouse(TMouseAction::Up, {f.grid->ClientWidth() + 20, f.centre(2, 4).Y});
+        EXPECT_EQ(f.grid->LeftCol() == 1, keep) << keep;
+    }
+}
+
+TEST(VoGridMouse, GroupHeaderSelectsItsGroupAndFixedButtonsPushUntilTheRelease)
+{
+    MouseFixture f(10);
+    f.grid->AddNode(3, 4);
+    f.grid->Grouping().AutoSelectGroup = true;
+    f.click(f.centre(2, 3));
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 3, 5, 6}));
+
+    f.grid->FixedAsButtons = true;
+    const auto header = [&] {
+        const TRect r = f.grid->CellRect(2, 0);
+        return PaintToImage(*f.grid).copy(r.Left, r.Top, r.Width(), r.Height());
+    };
+    const QImage raised = header();
+    f.mouse(TMouseAction::Down, f.centre(2, 0));
+    EXPECT_NE(header(), raised) << "the header is drawn pushed";
+    f.mouse(TMouseAction::Up, f.centre(2, 0));
+    EXPECT_EQ(header(), raised);
+}
+
+TEST(VoGridMouse, RightButtonEditsUrlCells)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->URLShow = true;
+    f.grid->SetCells(3, 2, QStringLiteral("http://example.org"));
+    f.click(f.centre(3, 2), TMouseButton::mbRight);
+    EXPECT_FALSE(f.grid->EditorMode()) << "only with URLEdit";
+    f.grid->URLEdit = true;
+    f.click(f.centre(3, 2), TMouseButton::mbRight);
+    EXPECT_TRUE(f.grid->EditorMode());
+    EXPECT_EQ((TGridCoord{f.grid->Col(), f.grid->Row()}), (TGridCoord{3, 2}));
 }
 
 TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
