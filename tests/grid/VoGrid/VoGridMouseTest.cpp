@@ -130,6 +130,59 @@ TEST(VoGridMouse, ColumnSizingByDragShowsTheNewWidthAsHint)
     EXPECT_EQ(ended, std::vector<int>{2});
 }
 
+TEST(VoGridMouse, SizingDragsReportTheSizeAndMayBeRefused)
+{
+    struct Case {
+        bool rows;
+        bool refuse;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        SCOPED_TRACE(std::string(c.rows ? "rows" : "columns") + (c.refuse ? " refused" : ""));
+        MouseFixture f;
+        VOroDavoduRuzu& g = *f.grid;
+        g.SetOptions(g.Options() | (c.rows ? goRowSizing : goColSizing));
+        g.HintShowSizing = true;
+        std::vector<std::pair<int, int>> sizing;
+        std::vector<int> ended;
+        g.OnColumnSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        g.OnRowSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        g.OnEndColumnSize = [&](TObject*, int i) { ended.push_back(i); };
+        g.OnEndRowSize = [&](TObject*, int i) { ended.push_back(i); };
+        g.OnColumnSize = [&](TObject*, int, bool& allow) { allow = !c.refuse; };
+        g.OnRowSize = [&](TObject*, int, bool& allow) { allow = !c.refuse; };
+        const int before = c.rows ? g.RowHeights(2) : g.ColWidths(2);
+        const TRect cell = g.CellRect(c.rows ? 0 : 2, c.rows ? 2 : 0);
+        const TPoint border = c.rows ? TPoint{cell.Left + 5, cell.Bottom} : TPoint{cell.Right, cell.Top + 5};
+        const TPoint to = c.rows ? TPoint{border.X, cell.Top + 40} : TPoint{cell.Left + 80, border.Y};
+        f.mouse(TMouseAction::Move, border);
+        f.mouse(TMouseAction::Down, border);
+        f.mouse(TMouseAction::Move, to, ssLeft);
+        if (!c.refuse)
+            EXPECT_EQ(g.SizingHintText(), c.rows ? QStringLiteral("rh=<b>40</b>") : QStringLiteral("cw=<b>80</b>"));
+        f.mouse(TMouseAction::Up, to);
+        EXPECT_EQ(c.rows ? g.RowHeights(2) : g.ColWidths(2), c.refuse ? before : c.rows ? 40 : 80);
+        using Sizes = std::vector<std::pair<int, int>>;
+        EXPECT_EQ(sizing, (c.refuse ? Sizes{} : Sizes{{2, c.rows ? 40 : 80}}));
+        EXPECT_EQ(ended, c.refuse ? std::vector<int>{} : std::vector<int>{2});
+    }
+    // A fixed column's border sizes it within 2 pixels, not 3 pixels away.
+    for (const int off : {2, 3}) {
+        MouseFixture f;
+        f.grid->SetBorderStyle(bsNone);  // client and window points coincide
+        f.grid->MouseActions().SizeFixedCol = true;
+        std::vector<std::pair<int, int>> sizing;
+        f.grid->OnColumnSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        const int y = f.centre(0, 3).Y;
+        const TPoint border{f.grid->ColWidths(0) + off, y};
+        f.mouse(TMouseAction::Move, border);
+        f.mouse(TMouseAction::Down, border);
+        f.mouse(TMouseAction::Move, {100, y}, ssLeft);
+        f.mouse(TMouseAction::Up, {100, y});
+        EXPECT_EQ(f.grid->ColWidths(0), off == 2 ? 100 : 64) << off;
+        EXPECT_EQ(sizing.empty(), off == 3) << off;
+    }
+}
+
 TEST(VoGridMouse, DraggingAlongTheRowHeadersSelectsWholeRows)
 {
     MouseFixture f;
