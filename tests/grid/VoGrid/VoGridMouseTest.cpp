@@ -702,6 +702,18 @@ TEST(VoGridMouse, GroupHeaderSelectsItsGroupAndFixedButtonsPushUntilTheRelease)
     EXPECT_EQ(header(), raised);
 }
 
+TEST(VoGridMouse, APressOnAShownComboOpensIt)
+{
+    for (const bool shown : {false, true}) {
+        MouseFixture f;
+        f.grid->SetOptions(f.grid->Options() | goEditing);
+        f.grid->DefaultEditor = edComboList;
+        f.grid->ControlLook().SetDropDownAlwaysVisible(shown);
+        f.click(f.centre(3, 2));
+        EXPECT_EQ(f.grid->IsEditing(), shown) << shown;
+    }
+}
+
 TEST(VoGridMouse, RightButtonEditsUrlCells)
 {
     MouseFixture f;
