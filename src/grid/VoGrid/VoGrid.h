@@ -1694,6 +1694,10 @@ private:
     void rightClickRowList(int R, TShiftState Shift);
     // The left column at the last press, kept while a row-select drag moves (KeepHorizScroll).
     int FOldKeepLeftCol = -1;
+    // A BUTTON form control of cell FCtrlXY held down by the mouse (drawn pressed); the release or a focus loss
+    // lets it go.
+    bool FCtrlDown = false;
+    void releaseControlButton();
     // A fixed cell drawn pushed (FixedAsButtons) from the press to the release, and its rectangle.
     bool FFixedCellPushed = false;
     TRect FPushedFixedCell;

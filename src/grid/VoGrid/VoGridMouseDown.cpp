@@ -468,6 +468,11 @@ void VOroDavoduRuzu::pressFormControl(int RealC, int R, const THtmlRenderResult&
         SetControlValueByID(text, Hit.ControlID, value);
         SetCells(RealC, R, text);
     }
+    if (type == QStringLiteral("BUTTON")) {
+        FCtrlXY = {RealC, R};
+        FCtrlDown = true;
+        RepaintCell(DisplColIndexOf(RealC), R);
+    }
     if (OnControlClick)
         OnControlClick(this, R, RealC, Hit.ControlID, type, value);
     // An edit box or combo of the cell opens over the control.

@@ -24,6 +24,7 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     FMouseDownMove = false;
     FMouseSelectMode = msNormal;
     FMouseSelectStart = -1;
+    releaseControlButton();
     const bool headerMoved = releaseHeaderMove(cell.X, cell.Y);
     for (auto* arrow : {&ArwU, &ArwD, &ArwL, &ArwR})
         if (*arrow)
@@ -82,6 +83,14 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     }
     if (isSortClick(cell.X, cell.Y, {X, Y}))
         sortClick(cell.X, MouseKeysToShiftState(Message.WParam));
+}
+
+void VOroDavoduRuzu::releaseControlButton()
+{
+    if (!FCtrlDown)
+        return;
+    FCtrlDown = false;
+    RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
 }
 
 // The selection's rows (columns) join the disjunct lists; a Ctrl press on a listed one takes it off. True when a

@@ -233,6 +233,7 @@ void VOroDavoduRuzu::paintHtmlText(TCellPaint& cp, const QString& text)
     options.WordWrap = !EnhTextSize;
     options.UnderlineOnHover = URLUnderlineOnHover;
     options.BlinkOn = true;
+    options.ControlDown = FCtrlDown && FCtrlXY == TPoint{cp.RCol, cp.ARow};
     THtmlRenderResult result;
     RenderHtmlText(cp.canvas, text, r, options, result);
     cp.textWidth = result.TextWidth + 2;

@@ -212,6 +212,7 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
         }
         TBaseGrid::WndProc(Message);
         repaintMergedCurrentCell();
+        releaseControlButton();
         return true;
     case WM_RBUTTONUP:
         // The right button does not end a header move.

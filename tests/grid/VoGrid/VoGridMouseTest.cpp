@@ -157,8 +157,9 @@ TEST(VoGridMouse, SizingDragsReportTheSizeAndMayBeRefused)
         f.mouse(TMouseAction::Move, border);
         f.mouse(TMouseAction::Down, border);
         f.mouse(TMouseAction::Move, to, ssLeft);
-        if (!c.refuse)
+        if (!c.refuse) {
             EXPECT_EQ(g.SizingHintText(), c.rows ? QStringLiteral("rh=<b>40</b>") : QStringLiteral("cw=<b>80</b>"));
+        }
         f.mouse(TMouseAction::Up, to);
         EXPECT_EQ(c.rows ? g.RowHeights(2) : g.ColWidths(2), c.refuse ? before : c.rows ? 40 : 80);
         using Sizes = std::vector<std::pair<int, int>>;
@@ -499,6 +500,17 @@ TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
     EXPECT_TRUE(GetControlValueByID(f.grid->Cells(3, 4), QStringLiteral("c1"), value));
     EXPECT_EQ(value, QStringLiteral("TRUE"));
     EXPECT_EQ(controls, std::vector<QString>{QStringLiteral("c1 CHECK TRUE")});
+    // A button control looks pressed while the mouse holds it.
+    f.grid->SetCells(3, 1, QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"60\">"));
+    const auto buttonCell = [&] {
+        const TRect r = f.grid->CellRect(3, 1);
+        return PaintToImage(*f.grid).copy(r.Left, r.Top, r.Width(), r.Height());
+    };
+    const QImage up = buttonCell();
+    f.mouse(TMouseAction::Down, onText(1));
+    EXPECT_NE(buttonCell(), up);
+    f.mouse(TMouseAction::Up, onText(1));
+    EXPECT_EQ(buttonCell(), up);
     // An edit control opens its edit box over the control.
     f.grid->SetCells(3, 5, QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"abc\" WIDTH=\"60\">"));
     f.click(onText(5));
