@@ -76,7 +76,7 @@ void VOroDavoduRuzu::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const T
     paintCellBorders(ACanvas, cp.RCol, ARow, cp.R);
     if (cp.fixed)
         paintFixedCellEdges(cp);
-    if (cp.RCol == 0 && HasNodes() && ARow >= FixedRows() && FCellNode.ShowTree)
+    if (cp.RCol == 0 && HasNodes() && ARow >= FixedRows() && FCellNode.ShowTree())
         paintTreeLines(cp);
     if (cp.graphic) {
         TRect copy = cp.R;
