@@ -174,7 +174,7 @@ void TCustomForm::focusChanged(TWinControl* control)
     activeControl_ = control;
     if (old)
         old->Perform(CM_EXIT);
-    if (focusedControl_ == control)
+    if (control && focusedControl_ == control)
         control->Perform(CM_ENTER);
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
 }

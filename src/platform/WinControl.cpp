@@ -148,10 +148,15 @@ bool TWinControl::CanFocus() const
 
 void TWinControl::SetFocus()
 {
-    if (TCustomForm* form = GetParentForm(this); form && form != this)
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this) {
         form->SetActiveControl(this);
-    else
-        Widget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Widget()->setFocus(Qt::OtherFocusReason);
+    // A form takes the focus itself: none of its controls keeps it.
+    if (form)
+        form->focusChanged(nullptr);
 }
 
 bool TWinControl::Focused() const

@@ -216,7 +216,7 @@ TEST(InputTest, CharactersAreOfferedAsDialogCharsUnlessTheControlWantsChars)
     EXPECT_EQ(chars, std::vector<WPARAM>{u'o'}) << "Alt+letter is always a dialog character";
 }
 
-TEST(InputTest, TabMovesTheFocusInTabOrderAmongTabStops)
+TEST(InputTest, TabMovesTheFocusInTabOrderAmongTabStopsAndTheFormMayTakeIt)
 {
     TForm form(nullptr);
     auto make = [&form](bool tabStop) {
@@ -247,6 +247,10 @@ TEST(InputTest, TabMovesTheFocusInTabOrderAmongTabStops)
     EXPECT_EQ(events, (std::vector<QString>{"enter b", "exit b", "enter a", "exit a", "enter b", "exit b", "enter a"}));
     EXPECT_EQ(form.ActiveControl(), a);
     EXPECT_FALSE(skipped->Focused());
+    form.SetFocus();
+    EXPECT_FALSE(a->Focused()) << "the form takes the focus itself";
+    EXPECT_TRUE(form.Focused());
+    EXPECT_EQ(events.back(), QStringLiteral("exit a"));
     form.Hide();
 }
 

@@ -1599,6 +1599,8 @@ protected:
     void DoExit() override;
     void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
     void TopLeftChanged() override;
+    // Called with the whole normal area when a press on the corner selects everything; does nothing here.
+    virtual void MouseSelectAllHook(const TGridRect& ARect) { (void)ARect; }
 
 private:
     // Window procedure parts.
@@ -1607,6 +1609,10 @@ private:
     void startPanning(TPoint At);
     void stopPanning();
     void panStep();
+    // What the mouse leaves on the grid, drawn by the paint pass: the mark at the panning anchor and a fixed
+    // cell pushed like a button.
+    void paintMouseMarks(TCanvas& Canvas);
+    void paintPanMark(TCanvas& Canvas);
     void wheelStep(TMessage& Message);
     void gridTimer();
     void repaintBlinkingCells();
@@ -1678,6 +1684,24 @@ private:
     // A press on the selection that did not become a drag; true when it ended the release.
     bool releaseSelectionClick(int C, int R, TShiftState Shift);
     bool FSelectionClick = false;
+    // A normal press through the base grid: kept left column, partial edges and rows.
+    void pressNormalCell(int C, int R, TMessage& Message);
+    // Disjunct row and column lists by the mouse: the press prepares them, the release marks the selection.
+    bool pressDisjunctLists(int C, int R, TShiftState Shift, const TGridRect& Old, TMessage& Message);
+    bool releaseDisjunctLists(int C, int R);
+    bool FDeselectState = false;
+    void releaseGroupSelection(int C, int R);
+    void rightClickRowList(int R, TShiftState Shift);
+    // The left column at the last press, kept while a row-select drag moves (KeepHorizScroll).
+    int FOldKeepLeftCol = -1;
+    // A BUTTON form control of cell FCtrlXY held down by the mouse (drawn pressed); the release or a focus loss
+    // lets it go.
+    bool FCtrlDown = false;
+    void releaseControlButton();
+    // A fixed cell drawn pushed (FixedAsButtons) from the press to the release, and its rectangle.
+    bool FFixedCellPushed = false;
+    TRect FPushedFixedCell;
+    void pushFixedCell(int C, int R, bool FixedArea, bool FixedInside, int X);
     void releaseFixedSizing(TPoint At);
     bool isSortClick(int C, int R, TPoint At);
     void sortClick(int C, TShiftState Shift);

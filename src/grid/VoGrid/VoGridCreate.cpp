@@ -34,6 +34,7 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     FFloatingFooter.OnChange = [this](TObject*) { floatingFooterChanged(); };
     FColumnSize.OnStretch = [this] { StretchColumnToFit(FColumnSize.StretchColumn); };
     FBands.OnChange = [this](TObject*) { Invalidate(); };
+    FCellNode.OnChange = [this](TObject*) { Invalidate(); };
     FMouseActions.OnChange = [this](TObject*) { MouseActionsChanged(); };
     FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) { IsDesigning = QueryIsDesigning(); };
     FMouseActions.OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };

@@ -348,7 +348,7 @@ int VOroDavoduRuzu::GetNodeIndent(int ARow)
     if (!HasNodes() || ARow < 0)
         return 0;
     const TCellProperties* p = propsAt(0, ARow);
-    return p ? p->NodeLevel * FCellNode.NodeIndent : 0;
+    return p ? p->NodeLevel * FCellNode.NodeIndent() : 0;
 }
 
 bool VOroDavoduRuzu::IsSortIndicatorCell(int ACol, int ARow)

@@ -83,11 +83,17 @@ void VOroDavoduRuzu::moveHeaderDrag(int X, int Y)
         else if (pos > extent && TopRow() + VisibleRowCount() < RowCount())
             SetTopRow(TopRow() + 1);
     }
+    const bool started = MoveButton->Enabled();
+    MoveButton->SetEnabled(true);
     if (!MoveForm) {
-        MoveButton->SetEnabled(true);
         MoveButton->Show();
         MoveButton->BringToFront();
     }
+    // While the header moves the grid's window gives the focus to its parent.
+    if (!started)
+        DoStartBlockFocus();
+    if (Parent() && Parent()->CanFocus())
+        Parent()->SetFocus();
     Invokedchange = true;
     TBaseGrid::SetCursor(allow ? crDrag : crNoDrop);
 }
@@ -149,8 +155,7 @@ bool VOroDavoduRuzu::releaseHeaderMove(int C, int R)
         return false;
     const bool refused = Cursor() == crNoDrop;
     endHeaderMove();
-    if (FOnEndBlockFocus)
-        FOnEndBlockFocus(this);
+    DoEndBlockFocus();
     if (refused) {
         if (Movecell >= 0) {
             if (columns)

@@ -468,12 +468,16 @@ void VOroDavoduRuzu::KeyDown(WORD& Key, TShiftState Shift)
         const int bottom = std::max(selection.Top, selection.Bottom);
         const int count = bottom - top + 1;
         fireKeyDown(Key, Shift);
-        if (Key == VK_DOWN && bottom < RowCount() - 1) {
-            MoveRows(top, top + count + 1, count);
-            SetSelection({FixedCols(), top + 1, ColCount() - 1, bottom + 1});
-        } else if (Key == VK_UP && top > FixedRows()) {
-            MoveRows(top, top - 1, count);
-            SetSelection({FixedCols(), top - 1, ColCount() - 1, bottom - 1});
+        const int step = Key == VK_DOWN ? 1 : -1;
+        if ((Key == VK_DOWN && bottom < RowCount() - 1) || (Key == VK_UP && top > FixedRows())) {
+            // One row moves with the current cell; several move with the selection over the normal columns.
+            if (count == 1) {
+                MoveRow(top, top + step);
+                FocusCell(Col(), top + step, true);
+            } else {
+                MoveRows(top, step > 0 ? top + count + 1 : top - 1, count);
+                SetSelection({FixedCols(), top + step, ColCount() - 1, bottom + step});
+            }
         }
         return;
     }
@@ -487,6 +491,15 @@ void VOroDavoduRuzu::KeyDown(WORD& Key, TShiftState Shift)
     }
     TBaseGrid::KeyDown(Key, Shift);
     cursorAdvance(Key, before);
+    // A disabled next row is skipped: the nearest enabled row in the key's direction becomes current.
+    if (FUseEnabledRows && FNavigation.SkipDisabledRows && Row() == before.Y && (Key == VK_UP || Key == VK_DOWN)) {
+        const int step = Key == VK_DOWN ? 1 : -1;
+        for (int r = Row() + step; r >= FixedRows() && r < RowCount(); r += step)
+            if (RowEnabled(r)) {
+                SetRow(r);
+                break;
+            }
+    }
     syncSelection();
 }
 

@@ -131,6 +131,15 @@ void VOroDavoduRuzu::MouseMove(TShiftState Shift, int X, int Y)
         }
     }
     TBaseGrid::MouseMove(Shift, X, Y);
+    // A drag selecting rows keeps the view's left column from the press.
+    if (FNavigation.KeepHorizScroll && (Options() & goRowSelect) && (Shift & ssLeft) && FGridState != gsColMoving &&
+        FOldKeepLeftCol >= FixedCols() && LeftCol() != FOldKeepLeftCol) {
+        const int depth = FUpdateCount;
+        StartUpdate();
+        SetLeftCol(FOldKeepLeftCol);
+        FUpdateCount = depth;
+        Invalidate();
+    }
     if (FSizingFixed && OnColumnSizing)
         OnColumnSizing(this, 0, FSizeFixedX);
     else if (FGridState == gsColSizing && OnColumnSizing && Colclicked >= 0)

@@ -71,6 +71,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     FPushedCellButton = {-1, -1};
     FOldLeftCol = LeftCol();
     FOldTopRow = TopRow();
+    FOldKeepLeftCol = LeftCol();
 
     // Sizing candidates: the cell left of and above the point.
     TGridCoord sizing = r == 0 ? MouseCoord(X - 5, Y) : c == 0 ? MouseCoord(X, Y - 4) : MouseCoord(X - 5, Y - 4);
@@ -107,6 +108,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     if (fixedArea || IsFixed(c, r))
         HideInplaceEdit();
     const bool fixedInside = !fixedArea && IsFixed(c, r);
+    pushFixedCell(c, r, fixedArea, fixedInside, X);
     const bool node = IsNode(r) && c == 0 && IsNodeGlyphHit(r, X);
     if (node && pressNode(c, r, {X, Y}))
         return;
@@ -140,6 +142,8 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     }
     Clickposdx = X - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Right : 0);
     Clickposdy = Y - (sizing.X >= 0 && sizing.Y >= 0 ? CellRect(sizing.X, sizing.Y).Bottom : 0);
+    if (pressDisjunctLists(c, r, shift, selection, Message))
+        return;
     if (pressLink(c, r, realCol, {X, Y}))
         return;
     pressHeaderSelection(c, r, shift);
@@ -165,12 +169,7 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
 
     // A normal press: the base grid moves the current cell or starts a range selection.
     const bool sameCell = selection.Left == c && selection.Right == c && selection.Top == r && selection.Bottom == r;
-    const bool alwaysEdit = FNavigation.AlwaysEdit;
-    FNavigation.AlwaysEdit = false;
-    FEditStart = true;
-    TBaseGrid::WndProc(Message);
-    FEditStart = false;
-    FNavigation.AlwaysEdit = alwaysEdit;
+    pressNormalCell(c, r, Message);
     if (OnClickCell)
         OnClickCell(this, r, c);
     if (OnCellValidate) {
@@ -179,14 +178,99 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     }
     const bool inside = X - R.Left > 3 && R.Right - X > 3;
     const bool spinPress = FSpinUpClick || FSpinDnClick;
-    const bool directEdit = FMouseActions.DirectEdit || spinPress || (sameCell && IsMergedCell(realCol, r));
-    if (directEdit && inside && editable && !HasClickableGraphic(realCol, r) && Col() == c && Row() == r) {
+    // A permanently shown combo opens on the press, with EditOnDblClickOnly too.
+    const bool shownCombo = FControlLook.DropDownAlwaysVisible() && QueryHasComboBox(realCol, r);
+    const bool comboOnDblClickGrid = shownCombo && FMouseActions.EditOnDblClickOnly();
+    if (comboOnDblClickGrid && !(Options() & goEditing)) {
+        SetOptions(Options() | goEditing);
+        if (CanFocus() && !Focused())
+            SetFocus();
+    }
+    const bool directEdit =
+        FMouseActions.DirectEdit || shownCombo || spinPress || (sameCell && IsMergedCell(realCol, r));
+    if (directEdit && inside && (editable || comboOnDblClickGrid) && !HasClickableGraphic(realCol, r) &&
+        Col() == c && Row() == r) {
         // The press edits the cell; it does not start a range selection.
         FGridState = gsNormal;
         ShowInplaceEdit();
     }
     FSpinUpClick = false;
     FSpinDnClick = false;
+}
+
+// With FixedAsButtons a press on a fixed cell (but not on a node's glyph) pushes it like a button until the
+// release.
+void VOroDavoduRuzu::pushFixedCell(int C, int R, bool FixedArea, bool FixedInside, int X)
+{
+    const TGridOptions lines = goFixedVertLine | goFixedHorzLine;
+    if (!FixedAsButtons || (Options() & lines) != lines || !Ctl3D() || !(FixedArea || FixedInside) ||
+        (IsNode(R) && C == 0 && IsNodeGlyphHit(R, X)))
+        return;
+    FPushedFixedCell = CellRect(C, R);
+    FPushedCellButton = {C, R};
+    FFixedCellPushed = true;
+    InvalidateRect(FPushedFixedCell);
+}
+
+// The base grid's press on a normal cell. In row-select mode with KeepHorizScroll the view keeps its left
+// column; with NoAutoRangeScroll a press on a partly shown edge cell starts no range selection; with
+// NoScrollOnPartialRow the view does not scroll to a partly shown row and the press ends at once.
+void VOroDavoduRuzu::pressNormalCell(int C, int R, TMessage& Message)
+{
+    const bool keepLeft = (Options() & goRowSelect) && FNavigation.KeepHorizScroll;
+    const int keptLeft = LeftCol();
+    const int keptTop = TopRow();
+    const int depth = FUpdateCount;
+    if (keepLeft)
+        StartUpdate();
+    const bool partialEdge = R == TopRow() + VisibleRowCount() || C == LeftCol() + VisibleColCount() ||
+                             (C == LeftCol() && LeftCol() > FixedCols());
+    const bool alwaysEdit = FNavigation.AlwaysEdit;
+    FNavigation.AlwaysEdit = false;
+    FEditStart = true;
+    TBaseGrid::WndProc(Message);
+    FEditStart = false;
+    FNavigation.AlwaysEdit = alwaysEdit;
+    if (FGridState == gsSelecting && partialEdge && FMouseActions.NoAutoRangeScroll)
+        FGridState = gsNormal;
+    if (TopRow() != keptTop && FMouseActions.NoScrollOnPartialRow) {
+        SetTopRow(keptTop);
+        Perform(WM_LBUTTONUP, Message.WParam, Message.LParam);
+    }
+    if (keepLeft) {
+        SetLeftCol(keptLeft);
+        FUpdateCount = depth;
+        Invalidate();
+    }
+}
+
+// Disjunct row and column lists: Shift spans the selection from the old one, Ctrl (or the no-Ctrl mode) on a
+// listed row or column takes it off at the release, a plain press starts the lists over. True when the press
+// ended here.
+bool VOroDavoduRuzu::pressDisjunctLists(int C, int R, TShiftState Shift, const TGridRect& Old, TMessage& Message)
+{
+    if (FMouseActions.DisjunctRowSelect() && R >= FixedRows() && !(C == 0 && FMouseActions.HotmailRowSelect())) {
+        if (Shift & ssShift) {
+            TBaseGrid::WndProc(Message);
+            SetSelection({std::min(C, Old.Left), std::min(R, Old.Top), std::max(C, Old.Left), std::max(R, Old.Top)});
+            return true;
+        }
+        if ((Shift & ssCtrl) || FMouseActions.DisjunctRowSelectNoCtrl) {
+            if (RowSelect(FMouseActions.RowSelectPersistent ? RealRowIndex(R) : R))
+                FDeselectState = true;
+        } else if (!(Shift & ssAlt)) {
+            ClearRowSelect();
+        }
+    }
+    if (FMouseActions.DisjunctColSelect() && C >= FixedCols()) {
+        if (Shift & ssCtrl) {
+            if (ColSelect(C))
+                FDeselectState = true;
+        } else {
+            ClearColSelect();
+        }
+    }
+    return false;
 }
 
 // The handle at the bottom-right corner of the selection's last cell (bottom-left right to left).
@@ -372,6 +456,7 @@ void VOroDavoduRuzu::pressFormControl(int RealC, int R, const THtmlRenderResult&
         OnCanEditCell(this, R, RealC, canEdit);
     if (!canEdit)
         return;
+    CellControlEditDone(this);
     QString text = Cells(RealC, R);
     QString value = Hit.ControlValue;
     const QString type = Hit.ControlType.toUpper();
@@ -383,8 +468,15 @@ void VOroDavoduRuzu::pressFormControl(int RealC, int R, const THtmlRenderResult&
         SetControlValueByID(text, Hit.ControlID, value);
         SetCells(RealC, R, text);
     }
+    if (type == QStringLiteral("BUTTON")) {
+        FCtrlXY = {RealC, R};
+        FCtrlDown = true;
+        RepaintCell(DisplColIndexOf(RealC), R);
+    }
     if (OnControlClick)
         OnControlClick(this, R, RealC, Hit.ControlID, type, value);
+    // An edit box or combo of the cell opens over the control.
+    ShowCellControl(text, type, Hit.ControlID, value, RealC, R, Hit.ControlRect);
 }
 
 // A rating takes half the number of 9-pixel steps from the cell's left edge, unless its event refuses.
@@ -420,7 +512,9 @@ void VOroDavoduRuzu::pressHeaderSelection(int C, int R, TShiftState Shift)
         FMouseSelectMode == msAll) {
         if (CanFocus())
             SetFocus();
-        SetSelection({FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1});
+        const TGridRect all{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
+        MouseSelectAllHook(all);
+        SetSelection(all);
     } else if (C < FixedCols() && R >= FixedRows() && FMouseActions.RowSelect && FMouseSelectMode == msRow) {
         const int from = (Shift & ssShift) ? old.Top : R;
         SetSelection({FixedCols(), std::min(from, R), ColCount() - 1, std::max(from, R)});

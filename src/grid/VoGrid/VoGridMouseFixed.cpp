@@ -8,6 +8,9 @@ namespace {
 constexpr int HeaderButtonWidth = 16;
 // Width of the scroll bar placed in a cell.
 constexpr int CellScrollBarWidth = 17;
+// A cell's scroll bar moves by 10 a line and 100 a page.
+constexpr int CellScrollLine = 10;
+constexpr int CellScrollPage = 100;
 }  // namespace
 
 // The hovered fixed cell follows the mouse; the painting draws it hot. The list view look makes every fixed
@@ -93,6 +96,9 @@ void VOroDavoduRuzu::moveCellScrollBar(int C, int R)
     FScrollCol = -1;  // no write-back while the bar is set up
     const TScrollProp prop = GetScrollProp(realC, R);
     FScrollBar->SetParent(this);
+    FScrollBar->SetKind(sbVertical);
+    FScrollBar->SmallChange = CellScrollLine;
+    FScrollBar->LargeChange = CellScrollPage;
     FScrollBar->SetBoundsRect(cellScrollBarRect(C, R));
     FScrollBar->SetPageSize(0);
     FScrollBar->SetParams(GetScrollPosition(realC, R), 0, prop.Range);

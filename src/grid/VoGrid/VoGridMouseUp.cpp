@@ -2,6 +2,7 @@
 // fires, a sized fixed column or row takes its size, a header click sorts, a header double click sizes a
 // column to its contents, and the right button can move the selection to the pressed cell.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/base/VoUtil/VoUtilText.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -23,6 +24,7 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     FMouseDownMove = false;
     FMouseSelectMode = msNormal;
     FMouseSelectStart = -1;
+    releaseControlButton();
     const bool headerMoved = releaseHeaderMove(cell.X, cell.Y);
     for (auto* arrow : {&ArwU, &ArwD, &ArwL, &ArwR})
         if (*arrow)
@@ -35,6 +37,10 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     if (FMouseResize) {
         releaseSelectionResize();
         return;
+    }
+    if (FFixedCellPushed) {
+        FFixedCellPushed = false;
+        InvalidateRect(FPushedFixedCell);
     }
     if (FPushedCellButton.X >= 0)
         releaseCellButton(cell.X, cell.Y, {X, Y});
@@ -50,9 +56,13 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     FDoOnClick = false;
     if (FSelectionClick && releaseSelectionClick(cell.X, cell.Y, MouseKeysToShiftState(Message.WParam)))
         return;
+    const bool unselected = releaseDisjunctLists(cell.X, cell.Y);
+    releaseGroupSelection(cell.X, cell.Y);
     const bool sized = FGridState == gsColSizing || FGridState == gsRowSizing;
     const bool moved = headerMoved || FGridState == gsColMoving || FGridState == gsRowMoving;
     TBaseGrid::WndProc(Message);
+    if (unselected)
+        FSelChange = false;
     if (sized || moved || cell.X < 0 || cell.Y < 0)
         return;
     if (cell.X < FixedCols() && !FSortSettings.FixedCols)
@@ -73,6 +83,53 @@ void VOroDavoduRuzu::LeftButtonUpHandler(TMessage& Message)
     }
     if (isSortClick(cell.X, cell.Y, {X, Y}))
         sortClick(cell.X, MouseKeysToShiftState(Message.WParam));
+}
+
+void VOroDavoduRuzu::releaseControlButton()
+{
+    if (!FCtrlDown)
+        return;
+    FCtrlDown = false;
+    RepaintCell(DisplColIndexOf(FCtrlXY.X), FCtrlXY.Y);
+}
+
+// The selection's rows (columns) join the disjunct lists; a Ctrl press on a listed one takes it off. True when a
+// row was taken off.
+bool VOroDavoduRuzu::releaseDisjunctLists(int C, int R)
+{
+    bool unselected = false;
+    if (FMouseActions.DisjunctRowSelect() && C >= 0 && R >= 0 && (!IsNode(R) || C > 0)) {
+        if (!(C == 0 && FMouseActions.HotmailRowSelect()))
+            SelectionToRowSelect(false);
+        if (R >= FixedRows() && FDeselectState) {
+            setRowSelectFlag(FMouseActions.RowSelectPersistent ? RealRowIndex(R) : R, false);
+            unselected = true;
+            if (FMouseActions.HotmailRowSelect())
+                RepaintCell(0, 0);
+        }
+    }
+    if (FMouseActions.DisjunctColSelect()) {
+        SelectionToColSelect(false);
+        if (C >= FixedCols() && FDeselectState)
+            SetColSelect(C, false);
+    }
+    FDeselectState = false;
+    return unselected;
+}
+
+// A release on an expanded group's header row selects the group: its rows join the row list, or the selection
+// spans them.
+void VOroDavoduRuzu::releaseGroupSelection(int C, int R)
+{
+    if (!FGrouping.AutoSelectGroup || C <= 0 || R < 0 || !IsNode(R) || GetNodeState(R))
+        return;
+    const int last = nodeSpanEnd(R) - 1;
+    if (FMouseActions.DisjunctRowSelect()) {
+        for (int row = R + 1; row <= last; ++row)
+            setRowSelectFlag(RealRowIndex(row), true);
+        return;
+    }
+    SetSelection({FixedCols(), R, ColCount() - 1, last});
 }
 
 // A release on a header of the sort row that no border, drop-down button or check box claims.
@@ -337,13 +394,37 @@ void VOroDavoduRuzu::RightButtonDownHandler(TMessage& Message)
     if (cell.X < 0 || cell.Y < 0)
         return;
     const bool fixed = cell.X < FixedCols() || cell.Y < FixedRows();
-    if (FMouseActions.SelectOnRightClick && !fixed && !Selection().Contains(cell.X, cell.Y)) {
-        const int keptLeft = LeftCol();
-        const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
-        FocusCell(DisplColIndexOf(base.X), base.Y, true);
-        if (FNavigation.KeepHorizScroll)
-            SetLeftCol(keptLeft);
+    if (FMouseActions.SelectOnRightClick && !fixed) {
+        if (!Selection().Contains(cell.X, cell.Y)) {
+            const int keptLeft = LeftCol();
+            const TPoint base = BaseCell(RealColIndex(cell.X), cell.Y);
+            FocusCell(DisplColIndexOf(base.X), base.Y, true);
+            if (FNavigation.KeepHorizScroll)
+                SetLeftCol(keptLeft);
+        }
+        if (FMouseActions.DisjunctRowSelect())
+            rightClickRowList(cell.Y, MouseKeysToShiftState(Message.WParam));
     }
     if (OnRightClickCell)
         OnRightClickCell(this, cell.Y, cell.X);
+    // A URL cell is edited by the right button.
+    if (URLShow && URLEdit && IsUrlText(Cells(RealColIndex(cell.X), cell.Y))) {
+        FocusCell(cell.X, cell.Y, true);
+        ShowEditor();
+    }
+}
+
+// Ctrl (or the no-Ctrl mode) flips the row in the row list. Otherwise the row becomes the only listed one,
+// except that a popup menu keeps a list of several rows when the row is one of them.
+void VOroDavoduRuzu::rightClickRowList(int R, TShiftState Shift)
+{
+    const int row = FMouseActions.RowSelectPersistent ? RealRowIndex(R) : R;
+    if ((Shift & ssCtrl) || FMouseActions.DisjunctRowSelectNoCtrl) {
+        setRowSelectFlag(row, !RowSelect(row));
+        return;
+    }
+    if (PopupMenu && RowSelectCount() > 1 && RowSelect(row))
+        return;
+    ClearRowSelect();
+    setRowSelectFlag(row, true);
 }

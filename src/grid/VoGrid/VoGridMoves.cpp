@@ -101,6 +101,11 @@ void VOroDavoduRuzu::ColumnMoved(int FromIndex, int ToIndex)
     for (TGridItem& item : FGridItems)
         item.Items().MoveColumn(from, to);
     FSortSettings.Column = followMove(FSortSettings.Column, from, to);
+    if (FSortSettings.IndexShow)
+        for (int i = 0; i < FSortIndexes.Count(); ++i)
+            FSortIndexes.SetSortColumns(i, followMove(FSortIndexes.GetSortColumns(i) & 0xFFFF, from, to));
+    if (FFloatingFooter.Visible())
+        UpdateFooter();
     if (OnColumnMoved)
         OnColumnMoved(this, real ? from : FromIndex, real ? to : ToIndex);
     if (auto* partner = dynamic_cast<VOroDavoduRuzu*>(FSyncGrid.Grid());

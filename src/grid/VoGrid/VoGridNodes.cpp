@@ -322,10 +322,10 @@ bool VOroDavoduRuzu::IsNodeGlyphHit(int ARow, int X)
     if (!FMouseActions.PreciseNodeClick)
         return true;
     const int level = rowLevel(ARow);
-    const int indent = FCellNode.NodeIndent;
+    const int indent = FCellNode.NodeIndent();
     int half = 4;
     int lead = 4;
-    switch (FCellNode.NodeType) {
+    switch (FCellNode.NodeType()) {
     case cn3D:
         half = 6;
         lead = 0;

@@ -23,6 +23,7 @@ void VOroDavoduRuzu::Paint()
     canvas.Pen().SetColor(clBlack);
     if (!FBackGround.Bitmap().Empty() || FBackGround.ColorTo() != clNone)
         PaintBackgroundOutsideCells(canvas);
+    paintMouseMarks(canvas);
     if (OnPainted)
         OnPainted(this);
 }
@@ -75,7 +76,7 @@ void VOroDavoduRuzu::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const T
     paintCellBorders(ACanvas, cp.RCol, ARow, cp.R);
     if (cp.fixed)
         paintFixedCellEdges(cp);
-    if (cp.RCol == 0 && HasNodes() && ARow >= FixedRows() && FCellNode.ShowTree)
+    if (cp.RCol == 0 && HasNodes() && ARow >= FixedRows() && FCellNode.ShowTree())
         paintTreeLines(cp);
     if (cp.graphic) {
         TRect copy = cp.R;
@@ -232,6 +233,7 @@ void VOroDavoduRuzu::paintHtmlText(TCellPaint& cp, const QString& text)
     options.WordWrap = !EnhTextSize;
     options.UnderlineOnHover = URLUnderlineOnHover;
     options.BlinkOn = true;
+    options.ControlDown = FCtrlDown && FCtrlXY == TPoint{cp.RCol, cp.ARow};
     THtmlRenderResult result;
     RenderHtmlText(cp.canvas, text, r, options, result);
     cp.textWidth = result.TextWidth + 2;

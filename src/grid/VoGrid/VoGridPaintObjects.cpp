@@ -628,15 +628,15 @@ void VOroDavoduRuzu::PaintCellRadio(TCanvas& ACanvas, const TRect& ARect, int Co
 void VOroDavoduRuzu::paintNodeGlyph(TCellPaint& cp, const TRect& R)
 {
     TCanvas& c = cp.canvas;
-    const int indent = FCellNode.NodeIndent;
+    const int indent = FCellNode.NodeIndent();
     int left = R.Left + GetNodeIndent(cp.ARow) - indent;
     const int top = R.Top;
     const int bottom = R.Bottom;
     const int mid = top + (bottom - top) / 2;
     const bool contracted = cp.graphic->CellBoolean;
     const bool softLook = FLook == glXP || FLook == glQEV || FLook == glListView;
-    if (FCellNode.ShowTree && cp.ARow >= FixedRows()) {
-        c.Pen().SetColor(FCellNode.TreeColor);
+    if (FCellNode.ShowTree() && cp.ARow >= FixedRows()) {
+        c.Pen().SetColor(FCellNode.TreeColor());
         c.Pen().SetWidth(1);
         const int x = left + indent / 2 + 2;
         const int level = GetNodeLevel(cp.ARow);
@@ -660,7 +660,7 @@ void VOroDavoduRuzu::paintNodeGlyph(TCellPaint& cp, const TRect& R)
     if (ShowSelection && (cp.AState & gdSelected) && !FMouseActions.DisjunctRowSelect())
         back = SelectionColor;
     const int boxTop = mid - 4;
-    switch (FCellNode.NodeType) {
+    switch (FCellNode.NodeType()) {
     case cnLeaf:
         drawGlyph(c, contracted ? QStringLiteral("VSGLEAFCLOSE") : QStringLiteral("VSGLEAFOPEN"), back, glyphLeft,
                   top + (bottom - top - 16) / 2);
@@ -705,21 +705,21 @@ void VOroDavoduRuzu::paintNodeGlyph(TCellPaint& cp, const TRect& R)
 void VOroDavoduRuzu::paintTreeLines(TCellPaint& cp)
 {
     TCanvas& c = cp.canvas;
-    const int indent = FCellNode.NodeIndent;
+    const int indent = FCellNode.NodeIndent();
     const int level = GetNodeLevel(cp.ARow);
     const int left = cp.R.Left + GetNodeIndent(cp.ARow);
     const int x = left + indent / 2 - indent + 2;
     const int top = cp.R.Top;
     const int bottom = cp.R.Bottom;
     const int mid = top + (bottom - top) / 2;
-    c.Pen().SetColor(FCellNode.TreeColor);
+    c.Pen().SetColor(FCellNode.TreeColor());
     c.Pen().SetWidth(1);
     const auto line = [&](int x1, int y1, int x2, int y2) {
         c.MoveTo(x1, y1);
         c.LineTo(x2, y2);
     };
     if (level > 0)
-        line(x, mid, FCellNode.ShowTreeFull ? cp.R.Right : left + 4, mid);
+        line(x, mid, FCellNode.ShowTreeFull() ? cp.R.Right : left + 4, mid);
     const int span = GetNodeSpanType(cp.ARow);
     if (span == 1)
         line(x, top, x, mid);

@@ -289,13 +289,13 @@ void TCellNode::Assign(const TPersistent& Source)
     const auto* s = same<TCellNode>(Source);
     if (!s)
         return;
-    NodeType = s->NodeType;
-    NodeIndent = s->NodeIndent;
+    FNodeType = s->FNodeType;
+    FNodeIndent = s->FNodeIndent;
     Color = s->Color;
     NodeColor = s->NodeColor;
-    TreeColor = s->TreeColor;
-    ShowTree = s->ShowTree;
-    ShowTreeFull = s->ShowTreeFull;
+    FTreeColor = s->FTreeColor;
+    FShowTree = s->FShowTree;
+    FShowTreeFull = s->FShowTreeFull;
     ExpandOne = s->ExpandOne;
     FExpandGlyph.Assign(s->FExpandGlyph);
     FContractGlyph.Assign(s->FContractGlyph);

@@ -674,18 +674,25 @@ private:
     VOroDavoduRuzu* FOwner;
 };
 
-enum TCellNodeType { cnFlat, cn3D, cnGlyph, cnXP, cnLeaf, cnVista };
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
 
 class TCellNode : public TPersistent {
 public:
     void Assign(const TPersistent& Source) override;
-    TCellNodeType NodeType = cnFlat;
-    int NodeIndent = 12;
+    // The glyph style, indent and tree lines: a changed value fires OnChange (the grid repaints).
+    TNodeType NodeType() const { return FNodeType; }
+    void SetNodeType(TNodeType Value) { change(FNodeType, Value); }
+    int NodeIndent() const { return FNodeIndent; }
+    void SetNodeIndent(int Value) { change(FNodeIndent, Value); }
+    TColor TreeColor() const { return FTreeColor; }
+    void SetTreeColor(TColor Value) { change(FTreeColor, Value); }
+    bool ShowTree() const { return FShowTree; }
+    void SetShowTree(bool Value) { change(FShowTree, Value); }
+    bool ShowTreeFull() const { return FShowTreeFull; }
+    void SetShowTreeFull(bool Value) { change(FShowTreeFull, Value); }
+    TNotifyEvent OnChange;
     TColor Color = clSilver;
     TColor NodeColor = clBlack;
-    TColor TreeColor = clSilver;
-    bool ShowTree = true;
-    bool ShowTreeFull = false;
     // Expanding a node first contracts every other expanded node.
     bool ExpandOne = false;
     // The node glyphs of cnGlyph; copied on assignment.
@@ -695,6 +702,21 @@ public:
     void SetContractGlyph(const TBitmap& Value) { FContractGlyph.Assign(Value); }
 
 private:
+    template <typename T>
+    void change(T& Field, T Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        if (OnChange)
+            OnChange(this);
+    }
+
+    TNodeType FNodeType = cnXP;
+    int FNodeIndent = 12;
+    TColor FTreeColor = clGray;
+    bool FShowTree = true;
+    bool FShowTreeFull = true;
     TBitmap FExpandGlyph;
     TBitmap FContractGlyph;
 };

@@ -259,7 +259,7 @@ void VOroDavoduRuzu::SetColorTones(const TColorTones& ATones)
     FFloatingFooter.SetColor(ATones.Foreground.BrushColor);
     FSearchFooter->SetColor(ATones.Foreground.BrushColor);
     FSearchFooter->SetColorTo(ATones.Foreground.BrushColor);
-    FCellNode.NodeType = cnFlat;
+    FCellNode.SetNodeType(cnFlat);
     Invalidate();
 }
 

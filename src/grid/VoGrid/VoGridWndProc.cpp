@@ -5,6 +5,7 @@
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
+#include "grid/base/VoXPVS.h"
 #include "platform/Accel.h"
 #include "platform/Buttons.h"
 #include "platform/DateTimePicker.h"
@@ -16,8 +17,9 @@ constexpr UINT_PTR PanTimerId = 999;
 constexpr UINT PanTimerInterval = 10;
 // Pixels around the panning anchor in which the pointer moves nothing.
 constexpr int PanDeadZone = 5;
-// The square around the anchor the pan mark covers.
+// The square around the anchor the pan mark covers, and the mark itself.
 constexpr int PanMarkSize = 32;
+constexpr int PanMarkExtent = 26;
 // Grid timer ticks without typing after which the incremental search starts over.
 constexpr int SearchResetTicks = 4;
 // Room added around the cell contents when Ctrl+wheel zooms.
@@ -210,6 +212,7 @@ bool VOroDavoduRuzu::handleInputMessage(TMessage& Message)
         }
         TBaseGrid::WndProc(Message);
         repaintMergedCurrentCell();
+        releaseControlButton();
         return true;
     case WM_RBUTTONUP:
         // The right button does not end a header move.
@@ -289,6 +292,46 @@ void VOroDavoduRuzu::startPanning(TPoint At)
     wheelpanpos = At;
     SetMouseCapture(true);
     ShowHint = false;
+    InvalidateRect(Rect(At.X, At.Y, At.X + PanMarkSize, At.Y + PanMarkSize));
+}
+
+void VOroDavoduRuzu::paintMouseMarks(TCanvas& Canvas)
+{
+    if (wheelpan)
+        paintPanMark(Canvas);
+    if (FFixedCellPushed) {
+        TRect pushed = FPushedFixedCell;
+        DrawEdge(Canvas, pushed, BDR_SUNKENINNER, BF_RECT);
+    }
+}
+
+// A white square with a ring, a dot at the anchor and an arrow for each direction the grid pans in.
+void VOroDavoduRuzu::paintPanMark(TCanvas& Canvas)
+{
+    const int x = wheelpanpos.X;
+    const int y = wheelpanpos.Y;
+    const int cx = x + PanMarkExtent / 2;
+    const int cy = y + PanMarkExtent / 2;
+    Canvas.SaveState();
+    Canvas.Pen().SetStyle(psSolid);
+    Canvas.Pen().SetWidth(1);
+    Canvas.Brush().SetStyle(bsSolid);
+    Canvas.Brush().SetColor(clWhite);
+    Canvas.FillRect(Rect(x, y, x + PanMarkExtent, y + PanMarkExtent));
+    Canvas.Pen().SetColor(clGray);
+    Canvas.Ellipse(x + 1, y + 1, x + PanMarkExtent - 1, y + PanMarkExtent - 1);
+    Canvas.Pen().SetColor(clBlack);
+    Canvas.Brush().SetColor(clBlack);
+    Canvas.Ellipse(cx - 2, cy - 2, cx + 2, cy + 2);
+    if (IntelliPan != ipHorizontal) {
+        Canvas.Polygon({{cx - 4, y + 9}, {cx + 4, y + 9}, {cx, y + 5}});
+        Canvas.Polygon({{cx - 4, y + 17}, {cx + 4, y + 17}, {cx, y + 21}});
+    }
+    if (IntelliPan != ipVertical) {
+        Canvas.Polygon({{x + 9, cy - 4}, {x + 9, cy + 4}, {x + 5, cy}});
+        Canvas.Polygon({{x + 17, cy - 4}, {x + 17, cy + 4}, {x + 21, cy}});
+    }
+    Canvas.RestoreState();
 }
 
 void VOroDavoduRuzu::stopPanning()

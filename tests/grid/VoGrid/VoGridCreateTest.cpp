@@ -35,6 +35,9 @@ TEST(VoGridCreate, NewGridHasItsDefaults)
     EXPECT_EQ(g.BtnEdit()->ButtonCaption(), QStringLiteral("..."));
     EXPECT_EQ(g.FooterPanel()->Align(), alBottom);
     EXPECT_EQ(g.SearchPanel()->Height(), 0);
+    EXPECT_EQ(g.CellNode().NodeType(), cnXP);
+    EXPECT_EQ(g.CellNode().TreeColor(), clGray);
+    EXPECT_TRUE(g.CellNode().ShowTreeFull());
 }
 
 TEST(VoGridCreate, FormResizeHandlerIsChainedAndRestored)

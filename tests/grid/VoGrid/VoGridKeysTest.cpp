@@ -104,6 +104,33 @@ TEST(VoGridKeys, KeySequencesMoveAndSelect)
     }
 }
 
+TEST(VoGridKeys, CtrlArrowsMoveRowsAndDisabledRowsAreSkipped)
+{
+    KeyFixture f;
+    f.grid->Navigation().CursorMoveRows = true;
+    f.grid->GotoCell(2, 3);
+    f.keys({{VK_DOWN, ssCtrl}});
+    EXPECT_EQ(f.grid->Cells(1, 4), QStringLiteral("r3"));
+    EXPECT_EQ(f.cell(), (TGridCoord{2, 4})) << "the current row follows the moved row";
+    f.grid->GotoCell(2, 7);
+    f.keys({{VK_DOWN, ssCtrl}});
+    EXPECT_EQ(f.grid->Cells(1, 7), QStringLiteral("r7")) << "nothing moves below the last row";
+    f.grid->SetSelection({1, 5, 5, 6});
+    f.keys({{VK_UP, ssCtrl}});
+    EXPECT_EQ(f.grid->Cells(1, 4), QStringLiteral("r5"));
+    EXPECT_EQ(f.grid->Cells(1, 5), QStringLiteral("r6"));
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 4, 5, 5})) << "the selection moves with several rows";
+
+    KeyFixture g;
+    g.grid->SetRowEnabled(3, false);
+    g.grid->SetRowEnabled(4, false);
+    g.grid->GotoCell(2, 2);
+    g.keys({{VK_DOWN, 0}});
+    EXPECT_EQ(g.cell(), (TGridCoord{2, 5}));
+    g.keys({{VK_UP, 0}});
+    EXPECT_EQ(g.cell(), (TGridCoord{2, 2}));
+}
+
 TEST(VoGridKeys, HomeEndFireKeyDownOnceAndSelectionChangedReports)
 {
     KeyFixture f;

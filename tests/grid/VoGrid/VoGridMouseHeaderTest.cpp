@@ -132,9 +132,16 @@ TEST(VoGridMouseHeader, EnhancedMoveShowsTheHeaderAndMovesOnReleaseUnlessRefused
             moving.push_back(c);
             allow = !refuse;
         };
+        std::vector<QString> blocks;
+        f.grid->FOnStartBlockFocus = [&](TObject*) { blocks.push_back(QStringLiteral("start")); };
+        f.grid->FOnEndBlockFocus = [&](TObject*) { blocks.push_back(QStringLiteral("end")); };
         f.mouse(TMouseAction::Down, f.centre(2, 0));
+        ASSERT_TRUE(f.grid->Focused());
         f.mouse(TMouseAction::Move, f.centre(3, 0), ssLeft);
         f.mouse(TMouseAction::Move, f.centre(4, 0), ssLeft);
+        EXPECT_FALSE(f.grid->Focused()) << "the form holds the focus while the header moves";
+        EXPECT_TRUE(f.form.Focused());
+        EXPECT_EQ(blocks, std::vector<QString>{QStringLiteral("start")});
         const THeaderDragButton* button = f.grid->HeaderDragButton();
         EXPECT_TRUE(button->Visible());
         EXPECT_EQ(button->Caption, QStringLiteral("2:0"));
@@ -142,6 +149,7 @@ TEST(VoGridMouseHeader, EnhancedMoveShowsTheHeaderAndMovesOnReleaseUnlessRefused
         EXPECT_EQ(f.grid->Cursor(), refuse ? crNoDrop : crDrag);
         EXPECT_EQ(moving, (std::vector<int>{3, 4}));
         f.mouse(TMouseAction::Up, f.centre(4, 0));
+        EXPECT_EQ(blocks.back(), QStringLiteral("end"));
         EXPECT_FALSE(button->Visible());
         EXPECT_EQ(f.grid->Cursor(), crDefault);
         EXPECT_EQ(f.grid->Cells(4, 1), refuse ? QStringLiteral("4:1") : QStringLiteral("2:1"));

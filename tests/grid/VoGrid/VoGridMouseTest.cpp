@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QHelpEvent>
+#include <QScrollBar>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -129,6 +130,60 @@ TEST(VoGridMouse, ColumnSizingByDragShowsTheNewWidthAsHint)
     EXPECT_EQ(ended, std::vector<int>{2});
 }
 
+TEST(VoGridMouse, SizingDragsReportTheSizeAndMayBeRefused)
+{
+    struct Case {
+        bool rows;
+        bool refuse;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+        SCOPED_TRACE(std::string(c.rows ? "rows" : "columns") + (c.refuse ? " refused" : ""));
+        MouseFixture f;
+        VOroDavoduRuzu& g = *f.grid;
+        g.SetOptions(g.Options() | (c.rows ? goRowSizing : goColSizing));
+        g.HintShowSizing = true;
+        std::vector<std::pair<int, int>> sizing;
+        std::vector<int> ended;
+        g.OnColumnSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        g.OnRowSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        g.OnEndColumnSize = [&](TObject*, int i) { ended.push_back(i); };
+        g.OnEndRowSize = [&](TObject*, int i) { ended.push_back(i); };
+        g.OnColumnSize = [&](TObject*, int, bool& allow) { allow = !c.refuse; };
+        g.OnRowSize = [&](TObject*, int, bool& allow) { allow = !c.refuse; };
+        const int before = c.rows ? g.RowHeights(2) : g.ColWidths(2);
+        const TRect cell = g.CellRect(c.rows ? 0 : 2, c.rows ? 2 : 0);
+        const TPoint border = c.rows ? TPoint{cell.Left + 5, cell.Bottom} : TPoint{cell.Right, cell.Top + 5};
+        const TPoint to = c.rows ? TPoint{border.X, cell.Top + 40} : TPoint{cell.Left + 80, border.Y};
+        f.mouse(TMouseAction::Move, border);
+        f.mouse(TMouseAction::Down, border);
+        f.mouse(TMouseAction::Move, to, ssLeft);
+        if (!c.refuse) {
+            EXPECT_EQ(g.SizingHintText(), c.rows ? QStringLiteral("rh=<b>40</b>") : QStringLiteral("cw=<b>80</b>"));
+        }
+        f.mouse(TMouseAction::Up, to);
+        EXPECT_EQ(c.rows ? g.RowHeights(2) : g.ColWidths(2), c.refuse ? before : c.rows ? 40 : 80);
+        using Sizes = std::vector<std::pair<int, int>>;
+        EXPECT_EQ(sizing, (c.refuse ? Sizes{} : Sizes{{2, c.rows ? 40 : 80}}));
+        EXPECT_EQ(ended, c.refuse ? std::vector<int>{} : std::vector<int>{2});
+    }
+    // A fixed column's border sizes it within 2 pixels, not 3 pixels away.
+    for (const int off : {2, 3}) {
+        MouseFixture f;
+        f.grid->SetBorderStyle(bsNone);  // client and window points coincide
+        f.grid->MouseActions().SizeFixedCol = true;
+        std::vector<std::pair<int, int>> sizing;
+        f.grid->OnColumnSizing = [&](TObject*, int i, int size) { sizing.emplace_back(i, size); };
+        const int y = f.centre(0, 3).Y;
+        const TPoint border{f.grid->ColWidths(0) + off, y};
+        f.mouse(TMouseAction::Move, border);
+        f.mouse(TMouseAction::Down, border);
+        f.mouse(TMouseAction::Move, {100, y}, ssLeft);
+        f.mouse(TMouseAction::Up, {100, y});
+        EXPECT_EQ(f.grid->ColWidths(0), off == 2 ? 100 : 64) << off;
+        EXPECT_EQ(sizing.empty(), off == 3) << off;
+    }
+}
+
 TEST(VoGridMouse, DraggingAlongTheRowHeadersSelectsWholeRows)
 {
     MouseFixture f;
@@ -205,6 +260,34 @@ TEST(VoGridMouse, PanningWithThePressedWheelMovesOneCellPerTickOutsideTheDeadZon
     f.grid->IntelliPan = ipNone;
     SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
     EXPECT_FALSE(f.grid->Panning());
+}
+
+TEST(VoGridMouse, PanMarkAtTheAnchorShowsTheArrowsOfThePanningDirections)
+{
+    struct Case {
+        TIntelliPan pan;
+        bool vertical;
+        bool horizontal;
+    };
+    for (const Case c : {Case{ipVertical, true, false}, Case{ipHorizontal, false, true}, Case{ipBoth, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.pan));
+        MouseFixture f(20);
+        f.grid->IntelliPan = c.pan;
+        const TPoint anchor = f.centre(3, 3);
+        const auto dark = [&](const QImage& shown, int dx, int dy) {
+            return qGray(shown.pixel(anchor.X + dx, anchor.Y + dy)) < 64;
+        };
+        SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+        const QImage shown = PaintToImage(*f.grid);
+        EXPECT_EQ(shown.pixelColor(anchor.X, anchor.Y), QColor(Qt::white)) << "the mark's corner is white";
+        EXPECT_TRUE(dark(shown, 13, 13)) << "the dot";
+        EXPECT_EQ(dark(shown, 13, 7), c.vertical) << "up";
+        EXPECT_EQ(dark(shown, 13, 19), c.vertical) << "down";
+        EXPECT_EQ(dark(shown, 7, 13), c.horizontal) << "left";
+        EXPECT_EQ(dark(shown, 19, 13), c.horizontal) << "right";
+        SendMouse(*f.grid, TMouseAction::Down, TMouseButton::mbMiddle, anchor);
+        EXPECT_FALSE(dark(PaintToImage(*f.grid), 13, 13)) << "the mark goes with the panning";
+    }
 }
 
 TEST(VoGridHints, CellHintsComeFromTheEventCommentsAndLargeText)
@@ -417,6 +500,21 @@ TEST(VoGridMouse, HtmlAnchorsAndFormControlsReactToClicks)
     EXPECT_TRUE(GetControlValueByID(f.grid->Cells(3, 4), QStringLiteral("c1"), value));
     EXPECT_EQ(value, QStringLiteral("TRUE"));
     EXPECT_EQ(controls, std::vector<QString>{QStringLiteral("c1 CHECK TRUE")});
+    // A button control looks pressed while the mouse holds it.
+    f.grid->SetCells(3, 1, QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"60\">"));
+    const auto buttonCell = [&] {
+        const TRect r = f.grid->CellRect(3, 1);
+        return PaintToImage(*f.grid).copy(r.Left, r.Top, r.Width(), r.Height());
+    };
+    const QImage up = buttonCell();
+    f.mouse(TMouseAction::Down, onText(1));
+    EXPECT_NE(buttonCell(), up);
+    f.mouse(TMouseAction::Up, onText(1));
+    EXPECT_EQ(buttonCell(), up);
+    // An edit control opens its edit box over the control.
+    f.grid->SetCells(3, 5, QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"abc\" WIDTH=\"60\">"));
+    f.click(onText(5));
+    EXPECT_TRUE(f.grid->CellControlEditing());
 }
 
 TEST(VoGridHints, AskedHintsShowHtmlInTheGridsWindowAndGoWhenTheMouseLeavesTheCell)
@@ -519,6 +617,129 @@ TEST(VoGridMouse, DisjunctCellSelectionByClicksAndSpace)
     EXPECT_TRUE(selected().empty());
 }
 
+TEST(VoGridMouse, DisjunctRowsAndColumnsByClicksAndTheRightButton)
+{
+    MouseFixture f(10);
+    VOroDavoduRuzu& g = *f.grid;
+    g.SetOptions(g.Options() | goRowSelect);
+    g.MouseActions().SetDisjunctRowSelect(true);
+    g.MouseActions().SelectOnRightClick = true;
+    const auto listed = [&] {
+        std::vector<int> rows;
+        for (int r = 1; r < g.RowCount(); ++r)
+            if (g.RowSelect(r))
+                rows.push_back(r);
+        return rows;
+    };
+    struct Step {
+        int row;
+        TMouseButton button;
+        TShiftState shift;
+        std::vector<int> rows;
+        const char* what;
+    };
+    const Step steps[] = {
+        {2, TMouseButton::mbLeft, 0, {2}, "a click lists its row"},
+        {5, TMouseButton::mbLeft, ssCtrl, {2, 5}, "Ctrl adds"},
+        {2, TMouseButton::mbLeft, ssCtrl, {5}, "Ctrl on a listed row takes it off"},
+        {7, TMouseButton::mbLeft, ssShift, {2, 3, 4, 5, 6, 7}, "Shift spans from the last row"},
+        {4, TMouseButton::mbLeft, 0, {4}, "a plain click starts over"},
+        {8, TMouseButton::mbRight, ssCtrl, {4, 8}, "Ctrl+right flips"},
+        {9, TMouseButton::mbRight, 0, {9}, "the right button lists only its row"},
+    };
+    for (const Step& s : steps) {
+        f.click(f.centre(2, s.row), s.button, s.shift);
+        EXPECT_EQ(listed(), s.rows) << s.what;
+    }
+
+    MouseFixture h(10);
+    h.grid->MouseActions().SetDisjunctColSelect(true);
+    const auto columns = [&] {
+        std::vector<int> cols;
+        for (int c = 1; c < h.grid->ColCount(); ++c)
+            if (h.grid->ColSelect(c))
+                cols.push_back(c);
+        return cols;
+    };
+    h.click(h.centre(2, 3));
+    h.click(h.centre(4, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(columns(), (std::vector<int>{2, 4}));
+    h.click(h.centre(2, 3), TMouseButton::mbLeft, ssCtrl);
+    EXPECT_EQ(columns(), (std::vector<int>{4}));
+}
+
+TEST(VoGridMouse, PressesKeepTheViewWhereAsked)
+{
+    // A press on the partly shown last row scrolls it into view unless NoScrollOnPartialRow.
+    for (const bool keep : {false, true}) {
+        MouseFixture f(40);
+        f.grid->MouseActions().NoScrollOnPartialRow = keep;
+        const int partial = f.grid->TopRow() + f.grid->VisibleRowCount();
+        const TRect cell = f.grid->CellRect(2, partial);
+        ASSERT_LT(cell.Top + 3, f.grid->ClientHeight());
+        f.click({(cell.Left + cell.Right) / 2, cell.Top + 3});
+        EXPECT_EQ(f.grid->TopRow() == 1, keep) << keep;
+    }
+    // A row-select drag beyond the right edge keeps the left column with KeepHorizScroll.
+    for (const bool keep : {false, true}) {
+        MouseFixture f(10);
+        f.grid->SetColCount(30);
+        f.grid->SetOptions(f.grid->Options() | goRowSelect);
+        f.grid->Navigation().KeepHorizScroll = keep;
+        f.mouse(TMouseAction::Down, f.centre(2, 2));
+        for (int i = 0; i < 3; ++i)
+            f.mouse(TMouseAction::Move, {f.grid->ClientWidth() + 20, f.centre(2, 4).Y}, ssLeft);
+        f.mouse(TMouseAction::Up, {f.grid->ClientWidth() + 20, f.centre(2, 4).Y});
+        EXPECT_EQ(f.grid->LeftCol() == 1, keep) << keep;
+    }
+}
+
+TEST(VoGridMouse, GroupHeaderSelectsItsGroupAndFixedButtonsPushUntilTheRelease)
+{
+    MouseFixture f(10);
+    f.grid->AddNode(3, 4);
+    f.grid->Grouping().AutoSelectGroup = true;
+    f.click(f.centre(2, 3));
+    EXPECT_EQ(f.grid->Selection(), (TGridRect{1, 3, 5, 6}));
+
+    f.grid->FixedAsButtons = true;
+    const auto header = [&] {
+        const TRect r = f.grid->CellRect(2, 0);
+        return PaintToImage(*f.grid).copy(r.Left, r.Top, r.Width(), r.Height());
+    };
+    const QImage raised = header();
+    f.mouse(TMouseAction::Down, f.centre(2, 0));
+    EXPECT_NE(header(), raised) << "the header is drawn pushed";
+    f.mouse(TMouseAction::Up, f.centre(2, 0));
+    EXPECT_EQ(header(), raised);
+}
+
+TEST(VoGridMouse, APressOnAShownComboOpensIt)
+{
+    for (const bool shown : {false, true}) {
+        MouseFixture f;
+        f.grid->SetOptions(f.grid->Options() | goEditing);
+        f.grid->DefaultEditor = edComboList;
+        f.grid->ControlLook().SetDropDownAlwaysVisible(shown);
+        f.click(f.centre(3, 2));
+        EXPECT_EQ(f.grid->IsEditing(), shown) << shown;
+    }
+}
+
+TEST(VoGridMouse, RightButtonEditsUrlCells)
+{
+    MouseFixture f;
+    f.grid->SetOptions(f.grid->Options() | goEditing);
+    f.grid->URLShow = true;
+    f.grid->SetCells(3, 2, QStringLiteral("http://example.org"));
+    f.click(f.centre(3, 2), TMouseButton::mbRight);
+    EXPECT_FALSE(f.grid->EditorMode()) << "only with URLEdit";
+    f.grid->URLEdit = true;
+    f.click(f.centre(3, 2), TMouseButton::mbRight);
+    EXPECT_TRUE(f.grid->EditorMode());
+    EXPECT_EQ((TGridCoord{f.grid->Col(), f.grid->Row()}), (TGridCoord{3, 2}));
+}
+
 TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
 {
     MouseFixture f;
@@ -551,6 +772,18 @@ TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
     EXPECT_EQ(scrolled, (std::vector<QString>{"2,3 40"}));
     SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(1, 1));
     EXPECT_FALSE(bar->Visible()) << "any other cell hides it";
+
+    // A line is 10, kept inside the range; a step at the end changes and reports nothing.
+    f.grid->SetScrollProp(2, 3, {0, 100});
+    f.grid->SetScrollPosition(2, 3, 95);
+    SendMouse(*f.grid, TMouseAction::Move, TMouseButton::mbLeft, f.centre(2, 3));
+    EXPECT_EQ(bar->Kind(), sbVertical);
+    scrolled.clear();
+    auto* stepper = static_cast<QScrollBar*>(QtAccess::Widget(*bar));
+    stepper->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.grid->GetScrollPosition(2, 3), 100);
+    stepper->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(scrolled, (std::vector<QString>{"2,3 100"}));
 
     // An automatic range pages by the row and spans the wrapped text.
     f.grid->SetColWidths(4, 40);

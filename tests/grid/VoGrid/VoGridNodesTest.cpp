@@ -131,3 +131,19 @@ TEST(VoGridNodes, ExpandableCellsSwitchBetweenTwoHeights)
     EXPECT_TRUE(g.RemoveExpand(1, 2));
     EXPECT_FALSE(g.HasExpand(1, 2));
 }
+
+TEST(VoGridNodes, ChangedNodeLooksNotifyOnceEach)
+{
+    TCellNode node;
+    int changes = 0;
+    node.OnChange = [&](TObject*) { ++changes; };
+    node.SetNodeType(cnXP);
+    node.SetShowTree(true);
+    EXPECT_EQ(changes, 0) << "the same values notify nothing";
+    node.SetNodeType(cnLeaf);
+    node.SetNodeIndent(16);
+    node.SetTreeColor(clRed);
+    node.SetShowTree(false);
+    node.SetShowTreeFull(false);
+    EXPECT_EQ(changes, 5);
+}

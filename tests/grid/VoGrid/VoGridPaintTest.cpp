@@ -217,9 +217,9 @@ TEST(VoGridPaint, FlatNodeShowsPlusOrMinusAndTreeLines)
     PaintGrid g;
     g.SetFixedCols(0);
     g.SetRowCount(4);
-    g.CellNode().NodeType = cnFlat;
+    g.CellNode().SetNodeType(cnFlat);
     g.CellNode().NodeColor = RGB(255, 0, 0);
-    g.CellNode().TreeColor = RGB(0, 0, 255);
+    g.CellNode().SetTreeColor(RGB(0, 0, 255));
     g.AddNode(1, 3);
     const TRect nodeCell = Rect(0, 21, 39, 39);
     const QImage expanded = PaintToImage(g);
@@ -243,7 +243,7 @@ TEST(VoGridPaint, GlyphNodeShowsItsOwnGlyphs)
         b->Canvas().Brush().SetColor(mark);
         b->Canvas().FillRect(Rect(2, 2, 8, 8));
     }
-    g.CellNode().NodeType = cnGlyph;
+    g.CellNode().SetNodeType(cnGlyph);
     g.CellNode().SetExpandGlyph(expand);
     g.CellNode().SetContractGlyph(contract);
     g.AddNode(1, 3);

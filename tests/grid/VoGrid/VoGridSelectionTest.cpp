@@ -185,6 +185,9 @@ TEST(VoGridSelection, ColumnMovesCarryHiddenColumnsTheSortColumnAndThePartner)
     }
     g.SyncGrid().SetGrid(&partner);
     g.SyncGrid().MoveColumn = true;
+    // Partners of each other: each column moves once, not back and forth.
+    partner.SyncGrid().SetGrid(&g);
+    partner.SyncGrid().MoveColumn = true;
     g.SortSettings().Column = 5;
     std::vector<std::pair<int, int>> moved;
     g.OnColumnMoved = [&](TObject*, int from, int to) { moved.emplace_back(from, to); };
@@ -194,8 +197,20 @@ TEST(VoGridSelection, ColumnMovesCarryHiddenColumnsTheSortColumnAndThePartner)
     EXPECT_EQ(partner.Cells(5, 1), QStringLiteral("2"));
     EXPECT_EQ(partner.Cells(2, 1), QStringLiteral("3"));
 
-    // With column 1 hidden, display 1 is real 2: cells, flags and hidden rows move by real index.
+    // Shown sort indexes follow their columns and keep their directions.
     g.SyncGrid().MoveColumn = false;
+    partner.SyncGrid().SetGrid(nullptr);
+    g.SortSettings().IndexShow = true;
+    g.SortIndexes().AddIndex(1, true);
+    g.SortIndexes().AddIndex(4, false);
+    g.MoveColumn(4, 1);
+    EXPECT_EQ(g.SortIndexes().GetSortColumns(0), 2);
+    EXPECT_EQ(g.SortIndexes().GetSortColumns(1), 1);
+    EXPECT_FALSE(g.SortIndexes().GetSortDirections(1));
+    g.MoveColumn(1, 4);
+    g.SortSettings().IndexShow = false;
+
+    // With column 1 hidden, display 1 is real 2: cells, flags and hidden rows move by real index.
     g.HideColumn(1);
     g.HideRow(1);
     g.MoveColumn(1, 3);  // real 2 to real 4

@@ -99,7 +99,7 @@ TEST(VoGridStructure, RemovingTheLastNormalRowMovesTheCurrentRowUp)
     EXPECT_EQ(g.RowCount(), 1);
 }
 
-TEST(VoGridStructure, AddRowKeepsTheFooterRowLast)
+TEST(VoGridStructure, AddRowAndRowMovesKeepTheFooterRowLast)
 {
     RecordingGrid g;
     fill(g, 2, 4);
@@ -112,6 +112,10 @@ TEST(VoGridStructure, AddRowKeepsTheFooterRowLast)
     EXPECT_EQ(g.RowCount(), 6);
     EXPECT_EQ(g.Cells(0, 5), QStringLiteral("footer"));
     EXPECT_EQ(g.Cells(0, 4), QString());
+    const QString moved = g.Cells(0, 1);
+    g.MoveRow(1, 5);
+    EXPECT_EQ(g.Cells(0, 5), QStringLiteral("footer")) << "nothing moves onto the footer row";
+    EXPECT_EQ(g.Cells(0, 1), moved);
 }
 
 TEST(VoGridStructure, ColumnsMoveWithTheirWidthsAndHiddenFlags)
