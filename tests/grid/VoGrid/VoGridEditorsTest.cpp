@@ -248,6 +248,118 @@ TEST(VoGridEditors, RefusalKeepsEachSpecialEditorOpenWithTheCellValue)
     }
 }
 
+// Leaving any special editor by a click on another cell validates its value first. Accepted: the value is
+// written, OnEditingDone follows, the posted cell-done comes last and the click moves. Refused: the cell
+// keeps its text, the editor stays open and focused on it, and the click goes nowhere.
+TEST(VoGridEditors, ClickElsewhereValidatesEverySpecialEditorFirst)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    using Change = std::function<QString(TypedFixture&)>;
+    const auto retype = [](const char* typed, const char* value) -> Change {
+        return [typed, value](TypedFixture& f) {
+            TWinControl& editor = *focusedEditor(*f.grid);
+            SendKey(editor, VK_END);
+            SendKey(editor, VK_BACK);
+            TypeText(editor, QString::fromUtf8(typed));
+            return QString::fromUtf8(value);
+        };
+    };
+    struct Case {
+        TEditorType type;
+        const char* cell;
+        Change change;
+    } cases[] = {
+        {edSpinEdit, "7", retype("12", "12")},
+        {edComboEdit, "7", retype("typed", "typed")},
+        {edComboList, "a",
+         [](TypedFixture& f) {
+             f.grid->Combobox()->SetItemIndex(2);
+             return QStringLiteral("c");
+         }},
+        {edEditBtn, "7", retype("new", "new")},
+        {edUnitEditBtn, "7mm", retype("30", "30mm")},
+        {edDateEdit, "",
+         [](TypedFixture& f) {
+             SendKey(*f.grid->DateTimePicker(), VK_UP);
+             return f.grid->DateTimePicker()->Text();
+         }},
+        {edDateTimeEdit, "3/4/2026 10:20",
+         [](TypedFixture& f) {
+             f.grid->DateAndTimePicker()->SetDateTime(EncodeDateTime(2026, 3, 5, 11, 30, 0, 0));
+             return f.grid->DateAndTimePicker()->CellText();
+         }},
+        {edCustom, "7",
+         [](TypedFixture& f) {
+             static_cast<TEdit*>(f.grid->EditCtrl())->SetText(QStringLiteral("linked"));
+             return QStringLiteral("linked");
+         }},
+        {edMemoDropDown, "7", retype("memo", "memo")},
+    };
+    for (const Case& c : cases) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(accept).toStdString());
+            TypedFixture f(c.type, QString::fromUtf8(c.cell));
+            f.grid->BtnUnitEdit()->Units().SetText(QStringLiteral("cm\nmm"));
+            for (const char* item : {"a", "b", "c"})
+                f.grid->AddComboString(QString::fromUtf8(item));
+            f.grid->EditLink = new TestLink(&f.form);
+            if (c.type == edDateEdit)
+                f.grid->SetDates(1, 1, EncodeDateTime(2026, 3, 4, 0, 0, 0, 0));
+            const QString old = f.grid->Cells(1, 1);
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            ASSERT_TRUE(f.grid->IsEditing());
+            TWinControl* editor = focusedEditor(*f.grid);
+            if (!editor)
+                editor = &f.control();
+            const QString value = c.change(f);
+            ASSERT_NE(value, old);
+            SendClick(*f.grid, middleOf(*f.grid, 2, 3));
+            f.posted();
+            const QString validated = QStringLiteral("validate 1,1 %1 cell=%2").arg(value, old);
+            if (accept) {
+                EXPECT_EQ(f.log, (std::vector<QString>{validated, QStringLiteral("editing done cell=") + value,
+                                                       QStringLiteral("cell done 1,1")}));
+                EXPECT_EQ(f.grid->Cells(1, 1), value);
+                EXPECT_FALSE(f.grid->IsEditing());
+                EXPECT_FALSE(editor->Visible());
+                EXPECT_EQ(std::make_pair(f.grid->Col(), f.grid->Row()), std::make_pair(2, 3));
+            } else {
+                EXPECT_EQ(f.log, std::vector<QString>{validated});
+                EXPECT_EQ(f.grid->Cells(1, 1), old);
+                EXPECT_TRUE(f.grid->IsEditing());
+                EXPECT_TRUE(editor->Visible());
+                EXPECT_TRUE(editor->Focused());
+                EXPECT_EQ(std::make_pair(f.grid->Col(), f.grid->Row()), std::make_pair(1, 1));
+            }
+        }
+    }
+}
+
+// A move of the current cell from code validates an open special editor the same way.
+TEST(VoGridEditors, MoveFromCodeValidatesTheOpenSpecialEditor)
+{
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        TypedFixture f(edSpinEdit, QStringLiteral("5"));
+        f.validate = [accept](QString&, bool& valid) { valid = accept; };
+        f.open();
+        TypeText(f.control(), QStringLiteral("9"));
+        f.grid->SetRow(3);
+        f.posted();
+        if (accept) {
+            EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5", "editing done cell=9", "cell done 1,1"}));
+            EXPECT_EQ(f.grid->Row(), 3);
+            EXPECT_FALSE(f.grid->IsEditing());
+        } else {
+            EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5"}));
+            EXPECT_EQ(f.grid->Row(), 1);
+            EXPECT_TRUE(f.grid->IsEditing());
+            EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+        }
+    }
+}
+
 TEST(VoGridEditors, SpinPagingKeysStayInRangeAndReport)
 {
     struct Case {

@@ -259,8 +259,7 @@ void TGridCombo::DoExit()
 {
     if (FGrid->LookupHistory && !Text().isEmpty() && Items().IndexOf(Text()) < 0)
         Items().Add(Text());
-    if (!FGrid->FBlockKill)
-        FGrid->HideInplaceEdit();
+    FGrid->editorExit();
     TVsgComboBox::DoExit();
 }
 
