@@ -360,6 +360,32 @@ TEST(VoGridEditors, MoveFromCodeValidatesTheOpenSpecialEditor)
     }
 }
 
+// The focus leaving a special editor for another control validates the value too; a refused value never
+// reaches the cell, the edit ends with the cell's old text.
+TEST(VoGridEditors, FocusLossToAnotherControlValidatesTheSpecialEditor)
+{
+    for (const TEditorType type : {edSpinEdit, edComboEdit, edEditBtn}) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(type).arg(accept).toStdString());
+            TypedFixture f(type, QStringLiteral("5"));
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            TWinControl& editor = f.control();
+            SendKey(editor, VK_END);
+            SendKey(editor, VK_BACK);
+            TypeText(editor, QStringLiteral("9"));
+            f.other->SetFocus();
+            f.posted();
+            const QString kept = accept ? QStringLiteral("9") : QStringLiteral("5");
+            EXPECT_EQ(f.log, (std::vector<QString>{QStringLiteral("validate 1,1 9 cell=5"),
+                                                   QStringLiteral("editing done cell=") + kept,
+                                                   QStringLiteral("cell done 1,1")}));
+            EXPECT_EQ(f.grid->Cells(1, 1), kept);
+            EXPECT_FALSE(f.grid->IsEditing());
+        }
+    }
+}
+
 TEST(VoGridEditors, SpinPagingKeysStayInRangeAndReport)
 {
     struct Case {
