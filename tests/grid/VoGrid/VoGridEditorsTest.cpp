@@ -336,26 +336,39 @@ TEST(VoGridEditors, ClickElsewhereValidatesEverySpecialEditorFirst)
     }
 }
 
-// A move of the current cell from code validates an open special editor the same way.
-TEST(VoGridEditors, MoveFromCodeValidatesTheOpenSpecialEditor)
+// A move of the current cell from code, or an arrow key that the combo hands to the grid, validates the
+// open special editor the same way.
+TEST(VoGridEditors, MovesAwayFromASpecialEditorValidateIt)
 {
-    for (const bool accept : {true, false}) {
-        SCOPED_TRACE(accept);
-        TypedFixture f(edSpinEdit, QStringLiteral("5"));
-        f.validate = [accept](QString&, bool& valid) { valid = accept; };
-        f.open();
-        TypeText(f.control(), QStringLiteral("9"));
-        f.grid->SetRow(3);
-        f.posted();
-        if (accept) {
-            EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5", "editing done cell=9", "cell done 1,1"}));
-            EXPECT_EQ(f.grid->Row(), 3);
-            EXPECT_FALSE(f.grid->IsEditing());
-        } else {
-            EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5"}));
-            EXPECT_EQ(f.grid->Row(), 1);
-            EXPECT_TRUE(f.grid->IsEditing());
-            EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+    struct Case {
+        TEditorType type;
+        std::function<void(TypedFixture&)> move;
+        int row;
+    } cases[] = {
+        {edSpinEdit, [](TypedFixture& f) { f.grid->SetRow(3); }, 3},
+        {edComboEdit, [](TypedFixture& f) { SendKey(f.control(), VK_DOWN); }, 2},
+    };
+    for (const Case& c : cases) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(accept).toStdString());
+            TypedFixture f(c.type, QStringLiteral("5"));
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            SendKey(f.control(), VK_END);
+            SendKey(f.control(), VK_BACK);
+            TypeText(f.control(), QStringLiteral("9"));
+            c.move(f);
+            f.posted();
+            if (accept) {
+                EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5", "editing done cell=9", "cell done 1,1"}));
+                EXPECT_EQ(f.grid->Row(), c.row);
+                EXPECT_FALSE(f.grid->IsEditing());
+            } else {
+                EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5"}));
+                EXPECT_EQ(f.grid->Row(), 1);
+                EXPECT_TRUE(f.grid->IsEditing());
+                EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+            }
         }
     }
 }

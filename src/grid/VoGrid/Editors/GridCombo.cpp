@@ -115,7 +115,10 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift)
                            Key == VK_NEXT || Key == VK_END || Key == VK_UP || Key == VK_DOWN);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
     if (!g.Navigation().ComboGetUpDown && (Key == VK_UP || Key == VK_DOWN) && !DroppedDown()) {
-        g.HideInplaceEdit();
+        if (!g.leaveSpecialEditor()) {
+            Key = 0;
+            return;
+        }
         const bool alwaysEdit = g.Navigation().AlwaysEdit;
         g.Navigation().AlwaysEdit = false;
         g.SetFocus();
