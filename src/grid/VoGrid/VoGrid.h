@@ -2060,7 +2060,7 @@ private:
     bool servedByTextEditor(TEditorType type);
     void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
     void refuseValue(const QString& Value, const QString& NewValue, const QString& OldText);
-    // The edited value validated, through ValidateCellWide when the cell holds wide text.
+    // The edited value validated (every editor), through ValidateCellWide when the cell holds wide text.
     bool validateEditValue(const QString& Value);
     // Leaving an open special editor: validated, then committed; a refusal keeps it open and focused showing
     // the value validation settled on.

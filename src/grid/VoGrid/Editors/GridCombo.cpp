@@ -93,7 +93,7 @@ void TGridCombo::selectCurrentCell()
 
 bool TGridCombo::validate(WORD& Key, bool keepCursor)
 {
-    if (FGrid->ValidateCell(Text()))
+    if (FGrid->validateEditValue(Text()))
         return true;
     SetText(FGrid->NewCellText());
     if (Style() == csDropDownList)
