@@ -220,22 +220,28 @@ TEST(VoGridEditors, FloatAndDateSpinWriteTheirValues)
 
 TEST(VoGridEditors, SpecialEditorEndsValidateWriteDoneThenPostedCellDone)
 {
-    TypedFixture f(edEditBtn, QStringLiteral("old"));
-    f.open();
-    TypeText(f.control(), QStringLiteral("new"));
-    SendKey(f.control(), VK_RETURN);
-    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new"}));
-    f.posted();
-    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"}));
+    for (const TEditorType type : {edEditBtn, edCustom}) {
+        SCOPED_TRACE(type);
+        TypedFixture f(type, QStringLiteral("old"));
+        f.grid->EditLink = new TestLink(&f.form);
+        f.open();
+        f.control().SetText(QStringLiteral("new"));
+        SendKey(f.control(), VK_RETURN);
+        EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new"}));
+        f.posted();
+        EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"}));
+    }
 }
 
 TEST(VoGridEditors, RefusalKeepsEachSpecialEditorOpenWithTheCellValue)
 {
-    for (const TEditorType type : {edSpinEdit, edEditBtn, edUnitEditBtn}) {
+    for (const TEditorType type : {edSpinEdit, edEditBtn, edUnitEditBtn, edCustom}) {
         SCOPED_TRACE(type);
         TypedFixture f(type, QStringLiteral("5"));
+        f.grid->EditLink = new TestLink(&f.form);
         f.validate = [](QString&, bool& valid) { valid = false; };
         f.open();
+        f.control().SetText(QString());
         TypeText(f.control(), QStringLiteral("9"));
         SendKey(f.control(), VK_RETURN);
         f.posted();
