@@ -379,6 +379,33 @@ TEST(VoGridEditors, MovesAwayFromASpecialEditorValidateIt)
     }
 }
 
+// The rich editor handing a vertical arrow to the grid validates its value (the cell's RTF) before the move.
+TEST(VoGridEditors, RichEditorArrowValidatesBeforeTheMove)
+{
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        TypedFixture f(edRichEdit, QStringLiteral("5"));
+        f.grid->WordWrap = false;
+        f.validate = [accept](QString&, bool& valid) { valid = accept; };
+        f.open();
+        TVoRichEdit& rich = *f.grid->InplaceRichEdit();
+        rich.SetText(QString());
+        TypeText(rich, QStringLiteral("9"));
+        SendKey(rich, VK_DOWN);
+        f.posted();
+        ASSERT_EQ(f.log.size(), accept ? 3u : 1u);
+        EXPECT_TRUE(f.log[0].startsWith(QStringLiteral("validate 1,1 {\\rtf1"))) << f.log[0].toStdString();
+        EXPECT_EQ(f.grid->Row(), accept ? 2 : 1);
+        EXPECT_EQ(f.grid->IsEditing(), !accept);
+        if (accept) {
+            EXPECT_TRUE(f.grid->Cells(1, 1).startsWith(QStringLiteral("{\\rtf1")));
+        } else {
+            EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("5"));
+            EXPECT_EQ(rich.Text(), QStringLiteral("5"));
+        }
+    }
+}
+
 // The focus leaving a special editor for another control validates the value too; a refused value never
 // reaches the cell, the edit ends with the cell's old text.
 TEST(VoGridEditors, FocusLossToAnotherControlValidatesTheSpecialEditor)
