@@ -405,7 +405,7 @@ bool VOroDavoduRuzu::leaveSpecialEditor()
 {
     if (!EditMode || !FSpecialEditor)
         return true;
-    if (const std::optional<QString> value = specialEditorValue()) {
+    if (const std::optional<QString> value = FEditing ? specialEditorValue() : std::nullopt) {
         if (!validateEditValue(*value)) {
             loadSpecialEditor(FNewCellText);
             if (auto* control = dynamic_cast<TWinControl*>(FEditCtrl); control && control->Visible())
