@@ -812,7 +812,8 @@ public:
     TIntList& MergedColumns() { return FMergedColumns; }
     void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
     bool IsCell(const QString& SubStr, int& ACol, int& ARow);
-    bool IsWideCell(int ACol, int ARow) { return GetGridCell(ACol, ARow).startsWith(QStringLiteral("|\\")); }
+    // The cell reads (through the display hooks) in the encoded wide form.
+    bool IsWideCell(int ACol, int ARow) { return GetCellEx(ACol, ARow).startsWith(QStringLiteral("|\\")); }
     int MaxRowCount() const { return FMaxRowCount; }
     // By the disjunct row or column selection when it is on, else by the selection rectangle.
     void RemoveSelectedRows();
@@ -1791,6 +1792,9 @@ public:
     void DoneInplaceEdit(WORD Key, TShiftState Shift);
     // Validates and writes the value of the cell being edited; true when accepted or nothing was edited.
     virtual bool ValidateCell(const QString& NewValue);
+    // The same for a cell holding wide text: NewValue is its decoded text, OnCellValidateWide judges it and an
+    // accepted value is written as the cell's wide text.
+    virtual bool ValidateCellWide(const QString& NewValue);
     // Tab belongs to the editors: goTabs is set or a validation handler is assigned.
     bool HasCellValidation() const;
     void HideCellEdit();
@@ -1802,6 +1806,8 @@ public:
     virtual void StoreOldCellText(int ACol, int ARow);
     virtual QString DoEllipsClick(const QString& S);
     bool IsEditing() const { return EditMode; }
+    // The grid edits cells: goEditing is set, or switched off only for the current cell by its permission.
+    bool EditsCells() const { return (Options() & goEditing) || FEditDisable; }
     bool EditActive() const { return FEditActive; }
     QString OriginalCellValue() const { return FCellCache; }
     QString OldCellText() const { return FOldCellText; }
@@ -2077,7 +2083,17 @@ private:
     // Types whose control is not built here (the drop-down family among them) edit as text.
     bool servedByTextEditor(TEditorType type);
     void editorLook(int ACol, int ARow, TBrush& ABrush, TFont& AFont, TAlignment& HA);
-    void refuseValue(const QString& Value, const QString& NewValue);
+    void refuseValue(const QString& Value, const QString& NewValue, const QString& OldText);
+    // The edited value validated (every editor), through ValidateCellWide when the cell holds wide text.
+    bool validateEditValue(const QString& Value);
+    // Leaving an open special editor: validated, then committed; a refusal keeps it open and focused showing
+    // the value validation settled on.
+    bool leaveSpecialEditor();
+    std::optional<QString> specialEditorValue();
+    void loadSpecialEditor(const QString& Text);
+    // Switches goEditing for the cell about to become current by whether it may be edited.
+    void applyEditPermission(int ACol, int ARow);
+    QString FOldCellTextWide;
     void showInvalidEntryBalloon();
     void checkCellExists(int ACol, int ARow) const;
     QString checkText(int ACol, int ARow, bool State);

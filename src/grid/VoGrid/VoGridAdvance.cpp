@@ -23,7 +23,7 @@ int VOroDavoduRuzu::VisibleFixedRightCols() const
 
 bool VOroDavoduRuzu::CanTabToCell(int ACol, int ARow)
 {
-    bool canSelect = (Options() & goEditing) ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);
+    bool canSelect = EditsCells() ? IsEditable(RealColIndex(ACol), ARow) : !IsFixed(ACol, ARow);
     if (OnSelectCell)
         OnSelectCell(this, ACol, ARow, canSelect);
     return canSelect;
@@ -231,7 +231,7 @@ bool VOroDavoduRuzu::tabMove(bool Backward)
             result = false;
         FLastTabCol = -1;
         FLastTabRow = -1;
-        const bool refused = (Options() & goEditing) && !IsEditable(RealCol(), Row());
+        const bool refused = EditsCells() && !IsEditable(RealCol(), Row());
         if (!refused && (Backward || IsBaseCell(RealCol(), Row())))
             break;
         const bool stuck = Col() == fromCol && Row() == fromRow;

@@ -6,6 +6,7 @@
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUndo.h"
+#include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/vsgcheck.h"
 #include "platform/Clipbrd.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
@@ -158,6 +159,8 @@ QString VOroDavoduRuzu::GetEditText(int ACol, int ARow)
         editor->SetVAlign(va == vtaCenter);
     }
     const QString text = GetGridCell(base.X, base.Y);
+    if (IsWideCell(base.X, base.Y))
+        return DecodeWideText(text);
     return EditWithTags ? text : StripHtmlTags(text);
 }
 
@@ -200,6 +203,7 @@ void VOroDavoduRuzu::StoreOldCellText(int ACol, int ARow)
     FOldRow = ARow;
     const TPoint base = BaseCell(RealColIndex(ACol), ARow);
     FOldCellText = GetGridCell(base.X, base.Y);
+    FOldCellTextWide = DecodeWideText(FOldCellText);
     FOldModifiedValue = Modified;
 }
 
@@ -262,17 +266,64 @@ bool VOroDavoduRuzu::ValidateCell(const QString& NewValue)
         CalcFooter(ACol);
         HideFocusWindow();
     } else {
-        refuseValue(Value, NewValue);
+        refuseValue(Value, NewValue, FOldCellText);
     }
     return Valid;
 }
 
+bool VOroDavoduRuzu::ValidateCellWide(const QString& NewValue)
+{
+    if (!FEditing || FValidating)
+        return true;
+    FEditing = false;
+    FValidating = true;
+    FNewCellText = NewValue;
+    const ValidationScope exit([this] {
+        StoreOldCellText(Col(), Row());
+        FValidating = false;
+    });
+    if (NewValue == FOldCellTextWide && !AlwaysValidate)
+        return true;
+    const int ACol = RealColIndex(FOldCol);
+    const int ARow = FOldRow;
+    const bool Changed = NewValue != FOldCellTextWide;
+    CalcFooter(ACol);
+    QString Value = NewValue;
+    bool Valid = true;
+    if (OnCellValidateWide)
+        OnCellValidateWide(this, ACol, ARow, Value, Valid);
+    FNewCellText = Value;
+    if (!Valid) {
+        refuseValue(Value, NewValue, FOldCellTextWide);
+        return false;
+    }
+    SetWideCells(ACol, ARow, Value);
+    if (Changed) {
+        FGridModified = true;
+        Modified = true;
+        if (FShowModified.Enabled && FixedCols() > 0) {
+            SetRowModified(RealRowIndex(ARow), true);
+            RepaintCell(0, ARow);
+        }
+        CellsChangedNotify(TGridRect{ACol, ARow, ACol, ARow});
+    }
+    return true;
+}
+
+// The edit being left is judged as wide text when its cell holds wide text.
+bool VOroDavoduRuzu::validateEditValue(const QString& Value)
+{
+    if (IsWideCell(RealColIndex(FOldCol), FOldRow))
+        return ValidateCellWide(DecodeWideText(Value));
+    return ValidateCell(Value);
+}
+
 // A refused value never reaches the cell unless the handler proposed a replacement: the cell keeps (or
 // gets) that text, the current cell goes back to the edited cell and its editor stays open showing it.
-void VOroDavoduRuzu::refuseValue(const QString& Value, const QString& NewValue)
+void VOroDavoduRuzu::refuseValue(const QString& Value, const QString& NewValue, const QString& OldText)
 {
     FLastValidation = false;
-    const QString shown = Value != NewValue ? Value : FOldCellText;
+    const QString shown = Value != NewValue ? Value : OldText;
     SetCells(RealColIndex(FOldCol), FOldRow, shown);
     if (Col() != FOldCol || Row() != FOldRow)
         FocusCell(FOldCol, FOldRow, true);

@@ -331,6 +331,93 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
     FEditActive = false;
 }
 
+// --- Leaving a special editor --------------------------------------------------------------------
+
+// The value the open special editor would write; none for the editors that write nothing.
+std::optional<QString> VOroDavoduRuzu::specialEditorValue()
+{
+    const TEditorType type = EditControl;
+    if (isSpinType(type))
+        return SpinEdit()->Text();
+    if (isDateType(type)) {
+        if (!VoGridUnit().DatePickerAvailable || !FEditDate)
+            return std::nullopt;
+        return FEditDate->Checked() ? FEditDate->Text() : QString();
+    }
+    if (isEditBtnType(type))
+        return EditBtn->Text();
+    if (isUnitType(type))
+        return UnitEditBtn->TextAndUnit();
+    switch (type) {
+    case edComboEdit:
+    case edComboList:
+        return EditCombo->Text();
+    case edDateTimeEdit:
+        return FEditDateTime ? std::optional(FEditDateTime->CellText()) : std::nullopt;
+    case edCustom:
+        return EditLink ? std::optional(EditLink->GetEditorValue()) : std::nullopt;
+    case edRichEdit:
+        if (FInplaceRichEdit && FInplaceRichEdit->Visible())
+            return RichToString(*FInplaceRichEdit);
+        return std::nullopt;
+    default:
+        if (dropDownBuilt(type) && FDropDowns->Editor(type).Visible())
+            return FDropDowns->Value(type);
+        return std::nullopt;
+    }
+}
+
+// Shows a value in the open special editor, so that its commit writes it.
+void VOroDavoduRuzu::loadSpecialEditor(const QString& Text)
+{
+    const TFlagScope quiet(FNoEditChange);
+    const TEditorType type = EditControl;
+    if (isSpinType(type)) {
+        TGridSpin& spin = *SpinEdit();
+        spin.SetText(spin.SpinType() == sptFloat ? CleanFloatText(Text) : Text);
+        if (spin.SpinType() == sptNormal)
+            spin.SetValue(Text.trimmed().toInt());
+    } else if (isDateType(type)) {
+        if (FEditDate)
+            FEditDate->SetDateTime(editDateTime(Text, FEditDate->Kind()));
+    } else if (isEditBtnType(type)) {
+        EditBtn->SetText(Text);
+    } else if (isUnitType(type)) {
+        UnitEditBtn->SetCellText(Text);
+    } else if (type == edComboEdit || type == edComboList) {
+        EditCombo->SetText(Text);
+        if (EditCombo->Style() == csDropDownList)
+            EditCombo->SetItemIndex(EditCombo->Items().IndexOf(Text));
+    } else if (type == edDateTimeEdit && FEditDateTime) {
+        FEditDateTime->SetDateTime(editDateTime(Text, dtkDate));
+    } else if (type == edCustom && EditLink) {
+        EditLink->SetEditorValue(Text);
+    } else if (type == edRichEdit && FInplaceRichEdit) {
+        CellToRich(RealColIndex(FOldCol), FOldRow, *FInplaceRichEdit);
+    } else if (dropDownBuilt(type)) {
+        FDropDowns->SetValue(type, Text);
+    }
+}
+
+// A special editor left for another cell: its value is validated before it is committed; a refusal keeps
+// it open and focused on the edited cell, showing the value validation settled on.
+bool VOroDavoduRuzu::leaveSpecialEditor()
+{
+    if (!EditMode || !FSpecialEditor)
+        return true;
+    if (const std::optional<QString> value = FEditing ? specialEditorValue() : std::nullopt) {
+        if (!validateEditValue(*value)) {
+            loadSpecialEditor(FNewCellText);
+            if (auto* control = dynamic_cast<TWinControl*>(FEditCtrl); control && control->Visible())
+                control->SetFocus();
+            return false;
+        }
+        loadSpecialEditor(FNewCellText);
+    }
+    HideInplaceEdit();
+    return true;
+}
+
 // --- Editors created on first use ----------------------------------------------------------------
 
 TGridSpin* VOroDavoduRuzu::SpinEdit()
@@ -562,10 +649,18 @@ void VOroDavoduRuzu::editorFinish(WORD& Key, TShiftState Shift, bool Reopen)
     Key = 0;
 }
 
+// The focus went elsewhere: the value is validated before the commit, as the text editor does; a refused
+// value is replaced by the text validation settled on (the cell's old text unless the handler proposed one).
 void VOroDavoduRuzu::editorExit()
 {
-    if (!FBlockKill)
-        HideInplaceEdit();
+    if (FBlockKill)
+        return;
+    if (EditMode && FSpecialEditor && FEditing)
+        if (const std::optional<QString> value = specialEditorValue()) {
+            validateEditValue(*value);
+            loadSpecialEditor(FNewCellText);
+        }
+    HideInplaceEdit();
 }
 
 // --- Date picker handlers ------------------------------------------------------------------------

@@ -84,7 +84,7 @@ void VOroDavoduRuzu::KeyDownMessageHandler(TMessage& Message)
     }
     if (key == 'F' && (shift & ssCtrl) && FSearchFooter->Visible() && FSearchPanel)
         FSearchPanel->Edit().SetFocus();
-    if (enterOrF2 && (Options() & goEditing) && !IsEditable(realCol, Row())) {
+    if (enterOrF2 && EditsCells() && !IsEditable(realCol, Row())) {
         consume();
         return;
     }
@@ -208,7 +208,7 @@ bool VOroDavoduRuzu::clickableKey(WORD Key)
 {
     const int c = RealCol();
     const int r = Row();
-    bool permitted = (Options() & goEditing) || FMouseActions.RangeSelectAndEdit;
+    bool permitted = EditsCells() || FMouseActions.RangeSelectAndEdit;
     QueryCellEditable(c, r, permitted);
     if (Key == VK_SPACE && HasCheckBox(c, r) && (permitted || FControlLook.CheckAlwaysActive)) {
         ToggleCheckBoxCell(c, r, true);

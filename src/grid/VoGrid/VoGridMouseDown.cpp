@@ -57,6 +57,12 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
         OnCanClickCell(this, r, c, allow);
     if (!allow)
         return;
+    // A press beside an open special editor validates its value before the editor loses the focus; a refusal
+    // keeps the editor and the press does nothing.
+    if (!leaveSpecialEditor()) {
+        Message.Result = 1;
+        return;
+    }
     if (FMouseSelectMode == msResize) {
         startSelectionResize();
         return;
@@ -539,7 +545,7 @@ void VOroDavoduRuzu::pressHeaderSelection(int C, int R, TShiftState Shift)
 // A check box or radio button under the point toggles.
 bool VOroDavoduRuzu::pressCheckBox(int C, int R, int RealC, TPoint At)
 {
-    bool permitted = (Options() & goEditing) || FMouseActions.RangeSelectAndEdit;
+    bool permitted = EditsCells() || FMouseActions.RangeSelectAndEdit;
     QueryCellEditable(RealC, R, permitted);
     const bool active = permitted || FControlLook.CheckAlwaysActive || (C == 0 && FMouseActions.HotmailRowSelect());
     const bool box = HasCheckBox(RealC, R) || HasRadioButton(RealC, R);

@@ -389,6 +389,9 @@ void VOroDavoduRuzu::DblClickHandler(TMessage& Message)
 
 void VOroDavoduRuzu::RightButtonDownHandler(TMessage& Message)
 {
+    // As the left press: an open special editor is validated before it loses the focus.
+    if (!leaveSpecialEditor())
+        return;
     TBaseGrid::WndProc(Message);
     const TGridCoord cell = MouseCoord(GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
     if (cell.X < 0 || cell.Y < 0)

@@ -81,10 +81,14 @@ bool VOroDavoduRuzu::SelectCell(int ACol, int ARow)
         return false;
     if (FUseEnabledRows && FNavigation.SkipDisabledRows && !RowEnabled(ARow))
         return false;
+    // Leaving an open edit validates it first; a refusal keeps the user on the edited cell.
+    if (ACol != oldCol || ARow != oldRow) {
+        if (EditorMode() && !InplaceEdit()->ValidateOnLeave())
+            return false;
+        if (!leaveSpecialEditor())
+            return false;
+    }
     const QString text = ARow < RowCount() && ACol < ColCount() ? Cells(RealColIndex(ACol), ARow) : QString();
-    // Leaving an open text edit validates it first; a refusal keeps the user on the edited cell.
-    if (EditorMode() && (ACol != oldCol || ARow != oldRow) && !InplaceEdit()->ValidateOnLeave())
-        return false;
 
     bool allow = true;
     QueryCellChanging(ACol, ARow, allow);
@@ -93,6 +97,8 @@ bool VOroDavoduRuzu::SelectCell(int ACol, int ARow)
         result = (allow && (Options() & goRowSelect)) || (FixedRowAlways && RowCount() == FixedRows());
     else
         result = TBaseGrid::SelectCell(ACol, ARow);
+    if (result && ARow < RowCount() && ACol < ColCount())
+        applyEditPermission(ACol, ARow);
 
     if (indicator) {
         RepaintCell(0, oldRow);
@@ -121,6 +127,50 @@ bool VOroDavoduRuzu::SelectCell(int ACol, int ARow)
     if (result && (ACol != oldCol || ARow != oldRow))
         FCellCache = text;
     return result;
+}
+
+// Typing, F2 and clicks edit a cell only while goEditing is set: it is switched off on a cell that may not be
+// edited (FEditDisable remembers that it belongs on) and on again on one that may. Cells with a clickable
+// graphic (check boxes, radios, buttons) keep the option as it is unless it was switched off here.
+void VOroDavoduRuzu::applyEditPermission(int ACol, int ARow)
+{
+    if (EditMode)
+        return;
+    const int realCol = RealColIndex(ACol);
+    const bool editing = Options() & goEditing;
+    if (HasClickableGraphic(realCol, ARow)) {
+        bool canEdit = true;
+        QueryCellEditable(realCol, ARow, canEdit);
+        const bool switchedOff = FEditDisable;
+        if (!FEditDisable)
+            FEditDisable = !canEdit && (editing || FMouseActions.RangeSelectAndEdit);
+        if (canEdit && switchedOff && !editing && !(Options() & goRowSelect)) {
+            FEditChange = true;
+            SetOptions(Options() | goEditing);
+        }
+        return;
+    }
+    bool canEdit = editing || FEditDisable;
+    QueryCellEditable(realCol, ARow, canEdit);
+    if (canEdit && FMouseActions.DirectEdit && QueryEditorIsNone(realCol, ARow))
+        canEdit = false;
+    if (FMouseActions.EditOnDblClickOnly())
+        canEdit = false;
+    if (canEdit) {
+        FEditDisable = false;
+        if (editing)
+            return;
+        FEditChange = true;
+        StoreOldCellText(ACol, ARow);
+        TGridOptions options = Options() | goEditing;
+        if (FMouseActions.RangeSelectAndEdit)
+            options &= ~goRowSelect;
+        SetOptions(options);
+    } else if (editing) {
+        FEditDisable = true;
+        FEditChange = true;
+        SetOptions(Options() & ~goEditing);
+    }
 }
 
 void VOroDavoduRuzu::QueryCellChanging(int ACol, int ARow, bool& Allow)

@@ -201,7 +201,7 @@ int TGridIO::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const QString
     Rows = 0;
     Cols = 0;
     FLastPastedCells = 0;
-    const bool canEdit = (g.Options() & goEditing) || nav.AllowClipboardAlways || g.MouseActions().RangeSelectAndEdit;
+    const bool canEdit = g.EditsCells() || nav.AllowClipboardAlways || g.MouseActions().RangeSelectAndEdit;
     if (ACol < 0 || ARow < 0 || !canEdit)
         return 0;
     const std::vector<TPasteLine> lines = SplitPasteText(Text);

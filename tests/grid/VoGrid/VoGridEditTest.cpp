@@ -78,6 +78,48 @@ TEST(VoGridEdit, RefusalAfterAClickElsewhereBringsTheUserBackToTheCell)
     EXPECT_EQ(f.log, expected({"validate 1,1 bad cell=old"}));
 }
 
+// A cell that reads as wide text is judged by OnCellValidateWide with its decoded text, whether the text
+// editor is left by a click or an edit-button editor ends with Enter; OnCellValidate is not asked. Accepted,
+// the text is stored; refused, the user is back in the editor with the old text.
+TEST(VoGridEdit, WideCellsAreValidatedAsWideText)
+{
+    for (const TEditorType type : {edNormal, edEditBtn}) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(type).arg(accept).toStdString());
+            EditFixture f;
+            f.grid->DefaultEditor = type;
+            f.grid->Navigation().AdvanceOnEnter = false;
+            f.grid->OnGetDisplWideText = [](TObject*, int, int, QString&) {};
+            std::vector<QString> wide;
+            f.grid->OnCellValidateWide = [&](TObject*, int c, int r, QString& value, bool& valid) {
+                wide.push_back(QStringLiteral("%1,%2 %3").arg(c).arg(r).arg(value));
+                valid = accept;
+            };
+            ASSERT_TRUE(f.grid->IsWideCell(1, 1));
+            f.open();
+            auto& editor = type == edNormal ? static_cast<TWinControl&>(f.editor())
+                                            : *static_cast<TWinControl*>(f.grid->EditCtrl());
+            EXPECT_EQ(editor.Text(), QStringLiteral("old"));
+            TypeText(editor, QStringLiteral(u"new Ω"));
+            const TRect target = f.grid->CellRect(3, 2);
+            if (type == edNormal)
+                SendClick(*f.grid, {(target.Left + target.Right) / 2, (target.Top + target.Bottom) / 2});
+            else
+                SendKey(editor, VK_RETURN);
+            f.posted();
+            EXPECT_EQ(wide, std::vector<QString>{QStringLiteral(u"1,1 new Ω")});
+            for (const QString& line : f.log)
+                EXPECT_FALSE(line.startsWith(QStringLiteral("validate"))) << line.toStdString();
+            EXPECT_EQ(f.grid->GetGridCell(1, 1), accept ? QStringLiteral(u"new Ω") : QStringLiteral("old"));
+            EXPECT_EQ(f.grid->IsEditing(), !accept);
+            if (!accept) {
+                EXPECT_EQ(editor.Text(), QStringLiteral("old"));
+                EXPECT_EQ(std::make_pair(f.grid->Col(), f.grid->Row()), std::make_pair(1, 1));
+            }
+        }
+    }
+}
+
 TEST(VoGridEdit, RefusalWithAReplacementWritesAndShowsIt)
 {
     EditFixture f;

@@ -220,22 +220,28 @@ TEST(VoGridEditors, FloatAndDateSpinWriteTheirValues)
 
 TEST(VoGridEditors, SpecialEditorEndsValidateWriteDoneThenPostedCellDone)
 {
-    TypedFixture f(edEditBtn, QStringLiteral("old"));
-    f.open();
-    TypeText(f.control(), QStringLiteral("new"));
-    SendKey(f.control(), VK_RETURN);
-    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new"}));
-    f.posted();
-    EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"}));
+    for (const TEditorType type : {edEditBtn, edCustom}) {
+        SCOPED_TRACE(type);
+        TypedFixture f(type, QStringLiteral("old"));
+        f.grid->EditLink = new TestLink(&f.form);
+        f.open();
+        f.control().SetText(QStringLiteral("new"));
+        SendKey(f.control(), VK_RETURN);
+        EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new"}));
+        f.posted();
+        EXPECT_EQ(f.log, expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"}));
+    }
 }
 
 TEST(VoGridEditors, RefusalKeepsEachSpecialEditorOpenWithTheCellValue)
 {
-    for (const TEditorType type : {edSpinEdit, edEditBtn, edUnitEditBtn}) {
+    for (const TEditorType type : {edSpinEdit, edEditBtn, edUnitEditBtn, edCustom}) {
         SCOPED_TRACE(type);
         TypedFixture f(type, QStringLiteral("5"));
+        f.grid->EditLink = new TestLink(&f.form);
         f.validate = [](QString&, bool& valid) { valid = false; };
         f.open();
+        f.control().SetText(QString());
         TypeText(f.control(), QStringLiteral("9"));
         SendKey(f.control(), VK_RETURN);
         f.posted();
@@ -245,6 +251,184 @@ TEST(VoGridEditors, RefusalKeepsEachSpecialEditorOpenWithTheCellValue)
         EXPECT_TRUE(f.control().Visible());
         EXPECT_TRUE(f.control().Focused());
         EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+    }
+}
+
+// Leaving any special editor by a click on another cell validates its value first. Accepted: the value is
+// written, OnEditingDone follows, the posted cell-done comes last and the click moves. Refused: the cell
+// keeps its text, the editor stays open and focused on it, and the click goes nowhere.
+TEST(VoGridEditors, ClickElsewhereValidatesEverySpecialEditorFirst)
+{
+    const LocaleGuard locale(LocaleGuard::English());
+    using Change = std::function<QString(TypedFixture&)>;
+    const auto retype = [](const char* typed, const char* value) -> Change {
+        return [typed, value](TypedFixture& f) {
+            TWinControl& editor = *focusedEditor(*f.grid);
+            SendKey(editor, VK_END);
+            SendKey(editor, VK_BACK);
+            TypeText(editor, QString::fromUtf8(typed));
+            return QString::fromUtf8(value);
+        };
+    };
+    struct Case {
+        TEditorType type;
+        const char* cell;
+        Change change;
+    } cases[] = {
+        {edSpinEdit, "7", retype("12", "12")},
+        {edComboEdit, "7", retype("typed", "typed")},
+        {edComboList, "a",
+         [](TypedFixture& f) {
+             f.grid->Combobox()->SetItemIndex(2);
+             return QStringLiteral("c");
+         }},
+        {edEditBtn, "7", retype("new", "new")},
+        {edUnitEditBtn, "7mm", retype("30", "30mm")},
+        {edDateEdit, "",
+         [](TypedFixture& f) {
+             SendKey(*f.grid->DateTimePicker(), VK_UP);
+             return f.grid->DateTimePicker()->Text();
+         }},
+        {edDateTimeEdit, "3/4/2026 10:20",
+         [](TypedFixture& f) {
+             f.grid->DateAndTimePicker()->SetDateTime(EncodeDateTime(2026, 3, 5, 11, 30, 0, 0));
+             return f.grid->DateAndTimePicker()->CellText();
+         }},
+        {edCustom, "7",
+         [](TypedFixture& f) {
+             static_cast<TEdit*>(f.grid->EditCtrl())->SetText(QStringLiteral("linked"));
+             return QStringLiteral("linked");
+         }},
+        {edMemoDropDown, "7", retype("memo", "memo")},
+    };
+    for (const Case& c : cases) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(accept).toStdString());
+            TypedFixture f(c.type, QString::fromUtf8(c.cell));
+            f.grid->BtnUnitEdit()->Units().SetText(QStringLiteral("cm\nmm"));
+            for (const char* item : {"a", "b", "c"})
+                f.grid->AddComboString(QString::fromUtf8(item));
+            f.grid->EditLink = new TestLink(&f.form);
+            if (c.type == edDateEdit)
+                f.grid->SetDates(1, 1, EncodeDateTime(2026, 3, 4, 0, 0, 0, 0));
+            const QString old = f.grid->Cells(1, 1);
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            ASSERT_TRUE(f.grid->IsEditing());
+            TWinControl* editor = focusedEditor(*f.grid);
+            if (!editor)
+                editor = &f.control();
+            const QString value = c.change(f);
+            ASSERT_NE(value, old);
+            SendClick(*f.grid, middleOf(*f.grid, 2, 3));
+            f.posted();
+            const QString validated = QStringLiteral("validate 1,1 %1 cell=%2").arg(value, old);
+            if (accept) {
+                EXPECT_EQ(f.log, (std::vector<QString>{validated, QStringLiteral("editing done cell=") + value,
+                                                       QStringLiteral("cell done 1,1")}));
+                EXPECT_EQ(f.grid->Cells(1, 1), value);
+                EXPECT_FALSE(f.grid->IsEditing());
+                EXPECT_FALSE(editor->Visible());
+                EXPECT_EQ(std::make_pair(f.grid->Col(), f.grid->Row()), std::make_pair(2, 3));
+            } else {
+                EXPECT_EQ(f.log, std::vector<QString>{validated});
+                EXPECT_EQ(f.grid->Cells(1, 1), old);
+                EXPECT_TRUE(f.grid->IsEditing());
+                EXPECT_TRUE(editor->Visible());
+                EXPECT_TRUE(editor->Focused());
+                EXPECT_EQ(std::make_pair(f.grid->Col(), f.grid->Row()), std::make_pair(1, 1));
+            }
+        }
+    }
+}
+
+// A move of the current cell from code, or an arrow key that the combo hands to the grid, validates the
+// open special editor the same way.
+TEST(VoGridEditors, MovesAwayFromASpecialEditorValidateIt)
+{
+    struct Case {
+        TEditorType type;
+        std::function<void(TypedFixture&)> move;
+        int row;
+    } cases[] = {
+        {edSpinEdit, [](TypedFixture& f) { f.grid->SetRow(3); }, 3},
+        {edComboEdit, [](TypedFixture& f) { SendKey(f.control(), VK_DOWN); }, 2},
+    };
+    for (const Case& c : cases) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(c.type).arg(accept).toStdString());
+            TypedFixture f(c.type, QStringLiteral("5"));
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            SendKey(f.control(), VK_END);
+            SendKey(f.control(), VK_BACK);
+            TypeText(f.control(), QStringLiteral("9"));
+            c.move(f);
+            f.posted();
+            if (accept) {
+                EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5", "editing done cell=9", "cell done 1,1"}));
+                EXPECT_EQ(f.grid->Row(), c.row);
+                EXPECT_FALSE(f.grid->IsEditing());
+            } else {
+                EXPECT_EQ(f.log, expected({"validate 1,1 9 cell=5"}));
+                EXPECT_EQ(f.grid->Row(), 1);
+                EXPECT_TRUE(f.grid->IsEditing());
+                EXPECT_EQ(f.control().Text(), QStringLiteral("5"));
+            }
+        }
+    }
+}
+
+// The rich editor handing a vertical arrow to the grid validates its value (the cell's RTF) before the move.
+TEST(VoGridEditors, RichEditorArrowValidatesBeforeTheMove)
+{
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept);
+        TypedFixture f(edRichEdit, QStringLiteral("5"));
+        f.grid->WordWrap = false;
+        f.validate = [accept](QString&, bool& valid) { valid = accept; };
+        f.open();
+        TVoRichEdit& rich = *f.grid->InplaceRichEdit();
+        rich.SetText(QString());
+        TypeText(rich, QStringLiteral("9"));
+        SendKey(rich, VK_DOWN);
+        f.posted();
+        ASSERT_EQ(f.log.size(), accept ? 3u : 1u);
+        EXPECT_TRUE(f.log[0].startsWith(QStringLiteral("validate 1,1 {\\rtf1"))) << f.log[0].toStdString();
+        EXPECT_EQ(f.grid->Row(), accept ? 2 : 1);
+        EXPECT_EQ(f.grid->IsEditing(), !accept);
+        if (accept) {
+            EXPECT_TRUE(f.grid->Cells(1, 1).startsWith(QStringLiteral("{\\rtf1")));
+        } else {
+            EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral("5"));
+            EXPECT_EQ(rich.Text(), QStringLiteral("5"));
+        }
+    }
+}
+
+// The focus leaving a special editor for another control validates the value too; a refused value never
+// reaches the cell, the edit ends with the cell's old text.
+TEST(VoGridEditors, FocusLossToAnotherControlValidatesTheSpecialEditor)
+{
+    for (const TEditorType type : {edSpinEdit, edComboEdit, edEditBtn}) {
+        for (const bool accept : {true, false}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(type).arg(accept).toStdString());
+            TypedFixture f(type, QStringLiteral("5"));
+            f.validate = [accept](QString&, bool& valid) { valid = accept; };
+            f.open();
+            TWinControl& editor = f.control();
+            SendKey(editor, VK_END);
+            SendKey(editor, VK_BACK);
+            TypeText(editor, QStringLiteral("9"));
+            f.other->SetFocus();
+            f.posted();
+            const QString kept = accept ? QStringLiteral("9") : QStringLiteral("5");
+            EXPECT_EQ(f.log, (std::vector<QString>{QStringLiteral("validate 1,1 9 cell=5"),
+                                                   QStringLiteral("editing done cell=") + kept,
+                                                   QStringLiteral("cell done 1,1")}));
+            EXPECT_EQ(f.grid->Cells(1, 1), kept);
+            EXPECT_FALSE(f.grid->IsEditing());
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "grid/base/REdaReviZizod.h"
 #include "platform/Forms.h"
 
@@ -93,6 +94,101 @@ TEST(VoGridSelection, CoveredCellsDisabledRowsAndTheFixedFooterRowAreRefused)
     g.MoveRow(3, g.RowCount() - 1);  // nothing moves onto the footer row
     g.SetCells(1, 3, QStringLiteral("x"));
     EXPECT_EQ(g.Cells(1, 3), QStringLiteral("x"));
+}
+
+// The editing option follows the cell that becomes current: off on a cell that may not be edited, on again on
+// one that may. A permission handler can open cells of a grid without the option; a check box cell does not.
+TEST(VoGridSelection, EditingOptionFollowsTheCurrentCellsPermission)
+{
+    using Setup = std::function<void(VOroDavoduRuzu&)>;
+    const auto onlyEditable = [](int col, int row) -> Setup {
+        return [col, row](VOroDavoduRuzu& g) {
+            g.OnCanEditCell = [col, row](TObject*, int r, int c, bool& canEdit) { canEdit = c == col && r == row; };
+        };
+    };
+    const auto readOnly = [](int col, int row) -> Setup {
+        return [col, row](VOroDavoduRuzu& g) {
+            g.OnCanEditCell = [col, row](TObject*, int r, int c, bool& canEdit) {
+                if (c == col && r == row)
+                    canEdit = false;
+            };
+        };
+    };
+    struct Step {
+        int col, row;
+        bool editing;
+    };
+    struct Case {
+        const char* name;
+        bool editing;
+        Setup setup;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"read-only cell", true, readOnly(2, 2), {{2, 2, false}, {1, 1, true}, {2, 2, false}, {3, 3, true}}},
+        {"handler opens one cell",
+         false,
+         onlyEditable(3, 3),
+         {{2, 2, false}, {3, 3, true}, {1, 1, false}, {3, 3, true}}},
+        {"no editor type with direct edit",
+         true,
+         [](VOroDavoduRuzu& g) {
+             g.MouseActions().DirectEdit = true;
+             g.OnGetEditorType = [](TObject*, int c, int r, TEditorType& type) {
+                 if (c == 2 && r == 2)
+                     type = edNone;
+             };
+         },
+         {{2, 2, false}, {1, 1, true}}},
+        {"double click only",
+         true,
+         [](VOroDavoduRuzu& g) { g.MouseActions().SetEditOnDblClickOnly(true); },
+         {{2, 2, false}, {1, 1, false}}},
+        {"check box of a grid without editing",
+         false,
+         [](VOroDavoduRuzu& g) { g.AddCheckBox(2, 2, false, false); },
+         {{2, 2, false}, {1, 1, false}}},
+        {"check box after a read-only cell",
+         true,
+         [&readOnly](VOroDavoduRuzu& g) {
+             readOnly(1, 2)(g);
+             g.AddCheckBox(2, 2, false, false);
+         },
+         {{1, 2, false}, {2, 2, true}, {3, 3, true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelFixture f;
+        VOroDavoduRuzu& g = *f.grid;
+        g.SetOptions(c.editing ? g.Options() | goEditing : g.Options() & ~goEditing);
+        c.setup(g);
+        for (const Step& s : c.steps) {
+            g.GotoCell(s.col, s.row);
+            ASSERT_EQ(std::make_pair(g.Col(), g.Row()), std::make_pair(s.col, s.row));
+            EXPECT_EQ(bool(g.Options() & goEditing), s.editing) << s.col << "," << s.row;
+        }
+    }
+}
+
+// The option switched off for a read-only current cell still counts as on for the rest of the grid: a check
+// box elsewhere toggles by a click, and the next editable cell edits again.
+TEST(VoGridSelection, ReadOnlyCurrentCellLeavesOtherCellsEditable)
+{
+    MouseFixture f;
+    VOroDavoduRuzu& g = *f.grid;
+    g.SetOptions(g.Options() | goEditing);
+    g.OnCanEditCell = [](TObject*, int r, int c, bool& canEdit) {
+        if (c == 1 && r == 1)
+            canEdit = false;
+    };
+    g.AddCheckBox(2, 3, false, false);
+    g.GotoCell(1, 2);
+    g.GotoCell(1, 1);
+    ASSERT_FALSE(g.Options() & goEditing);
+    EXPECT_TRUE(g.EditsCells());
+    f.click(f.centre(2, 3));
+    EXPECT_TRUE(g.IsChecked(2, 3));
+    f.click(f.centre(3, 3));
+    EXPECT_TRUE(g.Options() & goEditing);
 }
 
 TEST(VoGridSelection, DisjunctRowsAndColumns)

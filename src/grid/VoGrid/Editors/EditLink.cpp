@@ -147,11 +147,25 @@ bool TEditLink::endsEdit(WORD Key, TShiftState Shift) const
     }
 }
 
+bool TEditLink::validateValue(WORD& Key)
+{
+    VOroDavoduRuzu& g = *FGrid;
+    if (!g.FEditing)
+        return true;
+    const bool valid = g.validateEditValue(GetEditorValue());
+    SetEditorValue(g.NewCellText());
+    if (!valid)
+        Key = 0;
+    return valid;
+}
+
 void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift)
 {
     if (!FGrid || !endsEdit(Key, Shift))
         return;
     VOroDavoduRuzu& g = *FGrid;
+    if (Key != VK_ESCAPE && !validateValue(Key))
+        return;
     if (Key == VK_TAB && g.Navigation().TabToNextAtEnd) {
         focusGrid();
         const int col = g.Col(), row = g.Row();

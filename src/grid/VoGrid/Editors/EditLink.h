@@ -66,6 +66,9 @@ private:
     void Open(VOroDavoduRuzu* AGrid, int ACol, int ARow, const TRect& R, TColor AColor, TFont& AFont);
     void focusGrid();
     bool endsEdit(WORD Key, TShiftState Shift) const;
+    // The editor's value validated before the edit ends; a refusal keeps the editor open (Key := 0) showing the
+    // value validation settled on.
+    bool validateValue(WORD& Key);
 
     VOroDavoduRuzu* FGrid = nullptr;
     TPoint FEditCell{0, 0};

@@ -60,7 +60,6 @@ void TGridCheckBox::KeyPress(char16_t& Key)
 
 void TGridCheckBox::DoExit()
 {
-    if (!FGrid->FBlockKill)
-        FGrid->HideInplaceEdit();
+    FGrid->editorExit();
     TCheckBox::DoExit();
 }

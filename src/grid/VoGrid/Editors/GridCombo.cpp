@@ -93,7 +93,7 @@ void TGridCombo::selectCurrentCell()
 
 bool TGridCombo::validate(WORD& Key, bool keepCursor)
 {
-    if (FGrid->ValidateCell(Text()))
+    if (FGrid->validateEditValue(Text()))
         return true;
     SetText(FGrid->NewCellText());
     if (Style() == csDropDownList)
@@ -115,7 +115,10 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift)
                            Key == VK_NEXT || Key == VK_END || Key == VK_UP || Key == VK_DOWN);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
     if (!g.Navigation().ComboGetUpDown && (Key == VK_UP || Key == VK_DOWN) && !DroppedDown()) {
-        g.HideInplaceEdit();
+        if (!g.leaveSpecialEditor()) {
+            Key = 0;
+            return;
+        }
         const bool alwaysEdit = g.Navigation().AlwaysEdit;
         g.Navigation().AlwaysEdit = false;
         g.SetFocus();
@@ -259,8 +262,7 @@ void TGridCombo::DoExit()
 {
     if (FGrid->LookupHistory && !Text().isEmpty() && Items().IndexOf(Text()) < 0)
         Items().Add(Text());
-    if (!FGrid->FBlockKill)
-        FGrid->HideInplaceEdit();
+    FGrid->editorExit();
     TVsgComboBox::DoExit();
 }
 

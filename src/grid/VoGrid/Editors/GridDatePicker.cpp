@@ -50,7 +50,7 @@ void TGridDatePicker::takeText(const QString& Text)
 
 bool TGridDatePicker::validate(WORD& Key, bool KeepCursor)
 {
-    if (FGrid->ValidateCell(this->Text()))
+    if (FGrid->validateEditValue(this->Text()))
         return true;
     takeText(FGrid->NewCellText());
     Invalidate();
@@ -169,7 +169,7 @@ void TGridDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
     if (Key == VK_ESCAPE) {
         SetDateTime(g.editDateTime(g.CurrentCell(), dtkDate));
     } else if (Key == VK_RETURN || g.HasCellValidation()) {
-        if (!g.ValidateCell(CellText())) {
+        if (!g.validateEditValue(CellText())) {
             SetDateTime(g.editDateTime(g.NewCellText(), dtkDate));
             g.FNoAutoAdvance = Key == VK_RETURN;
             Key = 0;

@@ -91,7 +91,7 @@ void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift)
         OnKeyDown(this, Key, Shift);
     const TEditorType noted = g.EditControl;
     if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-        const bool valid = g.ValidateCell(Text());
+        const bool valid = g.validateEditValue(Text());
         SetText(g.NewCellText());
         if (!valid) {
             SelectAll();
@@ -102,7 +102,7 @@ void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift)
         }
     }
     if (Key == VK_TAB && g.HasCellValidation()) {
-        if (!g.ValidateCell(Text())) {
+        if (!g.validateEditValue(Text())) {
             SetText(g.NewCellText());
             SetSelStart(static_cast<int>(Text().size()));
             Invalidate();
@@ -235,7 +235,7 @@ void TGridUnitEditBtn::KeyDown(WORD& Key, TShiftState Shift)
         return;
     }
     if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
-        if (!g.ValidateCell(TextAndUnit())) {
+        if (!g.validateEditValue(TextAndUnit())) {
             SetCellText(g.CurrentCell());
             return;
         }

@@ -81,7 +81,7 @@ void TGridSpin::KeyDown(WORD& Key, TShiftState Shift)
         else if (SpinType() == sptFloat)
             SetFloatValue(FloatValue());
     } else {
-        if (!g.ValidateCell(Text())) {
+        if (!g.validateEditValue(Text())) {
             SetText(g.CurrentCell());
             SetSelStart(static_cast<int>(Text().size()));
             Key = 0;

@@ -123,7 +123,7 @@ void TVoInplaceEdit::BoundsChanged()
 
 bool TVoInplaceEdit::validate()
 {
-    return FGrid->ValidateCell(Text());
+    return FGrid->validateEditValue(Text());
 }
 
 bool TVoInplaceEdit::ValidateOnLeave()

@@ -14,6 +14,12 @@ void TVoRichEdit::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomRichEdit::KeyDown(Key, Shift);
     VOroDavoduRuzu& g = *FGrid;
+    const bool leaves = (Key == VK_TAB && (g.Options() & goTabs)) || ((Key == VK_UP || Key == VK_DOWN) && !g.WordWrap);
+    // The value is validated before the grid takes the key; a refusal keeps the editor open.
+    if (leaves && this == g.FInplaceRichEdit && !g.leaveSpecialEditor()) {
+        Key = 0;
+        return;
+    }
     if (Key == VK_TAB && (g.Options() & goTabs)) {
         g.SetFocus();
         g.KeyDown(Key, Shift);
