@@ -10,7 +10,11 @@
 
 class TVoCustomColorSelectorPanel : public TCustomControl {
 public:
-    using TCustomControl::TCustomControl;
+    // The panel takes the arrow keys, which reach the picker.
+    explicit TVoCustomColorSelectorPanel(TComponent* AOwner) : TCustomControl(AOwner)
+    {
+        DlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+    }
     // Raised after a mouse button is released over the cube or the spectrum.
     TNotifyEvent OnShouldHide;
 

@@ -108,6 +108,7 @@ TSize DropDownDrawHtmlText(TCanvas& Canvas, const QString& Text, const TRect& R,
 TCustomItemSelector::TCustomItemSelector(TVoCustomItemSelector* AOwner) : TCustomControl(AOwner), FOwner(*AOwner)
 {
     SetParentColor(true);
+    DlgCode = DLGC_WANTARROWS | DLGC_WANTALLKEYS;
 }
 
 int TCustomItemSelector::count() const

@@ -104,6 +104,8 @@ class TVoCustomItemSelector : public TScrollBox {
 public:
     explicit TVoCustomItemSelector(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TVoCustomItemSelector"); }
+    // The panel takes the focus and the keys.
+    void SetFocus() override { FPanel->SetFocus(); }
 
     std::vector<TSelectorItem>& Items() { return FItems; }
     const std::vector<TSelectorItem>& Items() const { return FItems; }
