@@ -136,16 +136,6 @@ bool TGridDropDownKeys::HandlesKey(WORD Key) const
     return isGridKey(Key);
 }
 
-void TGridDropDownKeys::RestoreCell()
-{
-    SetCellValue(FGrid.CurrentCell());
-}
-
-void TGridDropDownKeys::ReloadCell()
-{
-    FGrid.loadDropDown(FGrid.RealColIndex(FGrid.Col()), FGrid.Row());
-}
-
 bool TGridDropDownKeys::GridKeyDown(WORD& Key, TShiftState Shift)
 {
     if (!HandlesKey(Key) || ((Shift & ssAlt) && (Key == VK_DOWN || Key == VK_UP)))
@@ -153,8 +143,10 @@ bool TGridDropDownKeys::GridKeyDown(WORD& Key, TShiftState Shift)
     if (Key == VK_ESCAPE) {
         if (FEditor.DroppedDown())
             return false;
-        RestoreCell();
+        SetCellValue(FGrid.CurrentCell());
+        FGrid.FDropDownCancel = true;
         FGrid.HideInplaceEdit();
+        FGrid.FDropDownCancel = false;
         FGrid.SetFocus();
         Key = 0;
         return true;

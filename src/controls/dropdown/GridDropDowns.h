@@ -22,10 +22,6 @@ protected:
     // The keys the grid's rules take; Up and Down validate and commit (when taken) unless told otherwise.
     virtual bool HandlesKey(WORD Key) const;
     virtual bool CommitsOnArrows() const { return true; }
-    // Esc puts the cell's stored value back into the editor.
-    virtual void RestoreCell();
-    // Loads the edited cell's colour or image into the picker again.
-    void ReloadCell();
     // True when the key was taken; false leaves it to the drop-down edit's own handling.
     bool GridKeyDown(WORD& Key, TShiftState Shift);
     void GridKeyPress(char16_t& Key);
@@ -89,7 +85,6 @@ public:
 protected:
     bool HandlesKey(WORD Key) const override;
     bool CommitsOnArrows() const override { return false; }
-    void RestoreCell() override { ReloadCell(); }
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void Change() override;
@@ -116,7 +111,6 @@ public:
     void LoadImage(TImageList* Images, int ImageIndex);
 
 protected:
-    void RestoreCell() override { ReloadCell(); }
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void Change() override;

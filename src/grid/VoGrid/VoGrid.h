@@ -1974,6 +1974,8 @@ private:
     void loadDropDown(int C, int ARow);
     void commitDropDown(TEditorType Type, int C, int ARow);
     std::unique_ptr<TDropDownEditors> FDropDowns;
+    // Esc ended the drop-down edit: nothing is written.
+    bool FDropDownCancel = false;
 
 public:
     // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====

@@ -2,6 +2,8 @@
 // them. The drop-down library makes the editors.
 #include "grid/VoGrid/VoGrid.h"
 
+#include <utility>
+
 bool VOroDavoduRuzu::dropDownBuilt(TEditorType Type)
 {
     TDropDownEditors* editors = IsDropDownEditor(Type) ? DropDownEditors() : nullptr;
@@ -36,6 +38,8 @@ void VOroDavoduRuzu::loadDropDown(int C, int ARow)
 // cell, or as a number to a data image. OnColorSelected / OnImageSelected may change them first.
 void VOroDavoduRuzu::commitDropDown(TEditorType Type, int C, int ARow)
 {
+    if (std::exchange(FDropDownCancel, false))
+        return;
     if (Type == edColorPickerDropDown) {
         QString value;
         TColor color = FDropDowns->ColorValue(value);
