@@ -82,10 +82,12 @@ TSize TVoImagePickerDropDown::DropDownSize() const
     return size;
 }
 
+// A cancelled close puts back the choice of the drop-down.
 void TVoImagePickerDropDown::DoHideDropDown(bool CancelChanges)
 {
+    const bool wasDown = DroppedDown();
     TVoCustomDropDown::DoHideDropDown(CancelChanges);
-    if (CancelChanges)
+    if (CancelChanges && wasDown)
         SetItemIndex(FOldItemIndex);
 }
 

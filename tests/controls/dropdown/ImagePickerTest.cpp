@@ -101,6 +101,43 @@ TEST(ItemSelector, NavigationAndLookupStayInsideTheItems)
     EXPECT_EQ(reports, 4);
 }
 
+TEST(ItemSelector, TheSelectionColoursWinOverTheHotOnes)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 200);
+    auto* selector = new TVoCustomItemSelector(&form);
+    selector->SetParent(&form);
+    selector->SetBounds(0, 0, 150, 150);
+    selector->SetColor(clWhite);
+    selector->Items().resize(3);
+    selector->SetColumns(3);
+    TItemAppearance& look = selector->ItemAppearance();
+    look.SetColorStyle(scCustom);
+    look.BorderColorTop = look.BorderColor = look.ColorHotTo = look.ColorSelectedTo = clNone;
+    look.ColorHot = clRed;
+    look.ColorSelected = clBlue;
+    selector->UpdateSelectorPanel();
+    form.Show();
+    TCustomItemSelector& panel = selector->Panel();
+    const auto middle = [&](int i) {
+        const TRect& r = selector->Items()[i].Rect;
+        return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    };
+    selector->SetItemIndex(0);
+    SendMouse(panel, TMouseAction::Move, TMouseButton::mbLeft, middle(0));
+    ASSERT_EQ(selector->ItemHot(), 0);
+    const auto colourAt = [&](const QImage& image, int i) {
+        return image.pixelColor(middle(i).X, middle(i).Y).rgb() & 0xFFFFFF;
+    };
+    QImage painted = PaintToImage(panel);
+    EXPECT_EQ(colourAt(painted, 0), 0x0000FFu) << "hot and selected: the selection";
+    SendMouse(panel, TMouseAction::Move, TMouseButton::mbLeft, middle(1));
+    painted = PaintToImage(panel);
+    EXPECT_EQ(colourAt(painted, 0), 0x0000FFu);
+    EXPECT_EQ(colourAt(painted, 1), 0xFF0000u);
+    EXPECT_EQ(colourAt(painted, 2), 0xFFFFFFu) << "neither: the selector's colour";
+}
+
 TEST(ImagePicker, ItemIndexAndImageIndexFollowTheItems)
 {
     PickerForm f(5);
