@@ -17,23 +17,23 @@ void TVoCustomColorSelectorPanel::MouseUp(TMouseButton Button, TShiftState Shift
 namespace {
 // Row by row; rows hold 7 to 13 cells and back to 7.
 constexpr std::array<TColor, TVoColorCubePanel::CellCount> CubeColors{
-    0x663300, 0x996633, 0xCC6633, 0x993300, 0x990000, 0xCC0000, 0x660000,                                  //
-    0x666600, 0x996600, 0xCC9900, 0xCC6600, 0xCC3300, 0xFF0000, 0xFF3333, 0x993333,                        //
-    0x808000, 0x999900, 0xCCCC33, 0xFFCC00, 0xFF9900, 0xFF6600, 0xFF6633, 0xCC3333, 0x996666,              //
-    0x669933, 0x99CC00, 0xCCFF00, 0xFFFF00, 0xFFCC33, 0xFF9933, 0xFF9966, 0xFF6666, 0xFF0066, 0xCC0066,    //
-    0x339933, 0x66CC00, 0x99FF00, 0xCCFF66, 0xFFFF66, 0xFFCC66, 0xFFCC99, 0xFF9999, 0xFF6699, 0xFF3399,    //
-    0xFF0099,                                                                                              //
-    0x006600, 0x00CC00, 0x00FF00, 0x99FF66, 0xCCFF99, 0xFFFFCC, 0xFFECCC, 0xFFCCCC, 0xFF99CC, 0xFF66CC,    //
-    0xFF00CC, 0xCC0099,                                                                                    //
-    0x003300, 0x008000, 0x33CC33, 0x66FF66, 0x99FF99, 0xCCFFCC, 0xFFFFFF, 0xFFCCFF, 0xFF99FF, 0xFF66FF,    //
-    0xFF00FF, 0xCC00CC, 0x660066,                                                                          //
-    0x006633, 0x009900, 0x33FF66, 0x66FF99, 0x99FFCC, 0xCCFFFF, 0xCCCCFF, 0xCC99FF, 0xCC66FF, 0xCC33FF,    //
-    0x9900CC, 0x800080,                                                                                    //
-    0x003333, 0x009966, 0x33FF99, 0x66FFCC, 0x99FFFF, 0x99CCFF, 0x9999FF, 0x9966FF, 0x9933FF, 0x9933CC,    //
-    0x990099,                                                                                              //
-    0x336666, 0x00CC99, 0x33FFCC, 0x66FFFF, 0x66CCFF, 0x6699FF, 0x807CFF, 0x6600FF, 0x9300D6, 0x663399,    //
-    0x008080, 0x00CCCC, 0x00FFFF, 0x00CCFF, 0x3399FF, 0x0066FF, 0x5050FF, 0x6600CC, 0x330066,              //
-    0x336699, 0x0099CC, 0x0099FF, 0x0066CC, 0x0033FF, 0x0000FF, 0x0000CC, 0x330099,                        //
+    0x663300, 0x996633, 0xCC6633, 0x993300, 0x990000, 0xCC0000, 0x660000,                                //
+    0x666600, 0x996600, 0xCC9900, 0xCC6600, 0xCC3300, 0xFF0000, 0xFF3333, 0x993333,                      //
+    0x808000, 0x999900, 0xCCCC33, 0xFFCC00, 0xFF9900, 0xFF6600, 0xFF6633, 0xCC3333, 0x996666,            //
+    0x669933, 0x99CC00, 0xCCFF00, 0xFFFF00, 0xFFCC33, 0xFF9933, 0xFF9966, 0xFF6666, 0xFF0066, 0xCC0066,  //
+    0x339933, 0x66CC00, 0x99FF00, 0xCCFF66, 0xFFFF66, 0xFFCC66, 0xFFCC99, 0xFF9999, 0xFF6699, 0xFF3399,  //
+    0xFF0099,                                                                                            //
+    0x006600, 0x00CC00, 0x00FF00, 0x99FF66, 0xCCFF99, 0xFFFFCC, 0xFFECCC, 0xFFCCCC, 0xFF99CC, 0xFF66CC,  //
+    0xFF00CC, 0xCC0099,                                                                                  //
+    0x003300, 0x008000, 0x33CC33, 0x66FF66, 0x99FF99, 0xCCFFCC, 0xFFFFFF, 0xFFCCFF, 0xFF99FF, 0xFF66FF,  //
+    0xFF00FF, 0xCC00CC, 0x660066,                                                                        //
+    0x006633, 0x009900, 0x33FF66, 0x66FF99, 0x99FFCC, 0xCCFFFF, 0xCCCCFF, 0xCC99FF, 0xCC66FF, 0xCC33FF,  //
+    0x9900CC, 0x800080,                                                                                  //
+    0x003333, 0x009966, 0x33FF99, 0x66FFCC, 0x99FFFF, 0x99CCFF, 0x9999FF, 0x9966FF, 0x9933FF, 0x9933CC,  //
+    0x990099,                                                                                            //
+    0x336666, 0x00CC99, 0x33FFCC, 0x66FFFF, 0x66CCFF, 0x6699FF, 0x807CFF, 0x6600FF, 0x9300D6, 0x663399,  //
+    0x008080, 0x00CCCC, 0x00FFFF, 0x00CCFF, 0x3399FF, 0x0066FF, 0x5050FF, 0x6600CC, 0x330066,            //
+    0x336699, 0x0099CC, 0x0099FF, 0x0066CC, 0x0033FF, 0x0000FF, 0x0000CC, 0x330099,                      //
     0x003366, 0x006699, 0x0033CC, 0x003399, 0x000099, 0x000080, 0x2100A5};
 
 std::vector<TPoint> hexagon(TPoint c, int w, int q)
@@ -95,8 +95,8 @@ void TVoColorCubePanel::invalidateCell(int Index)
     if (Index < 1)
         return;
     const TPoint c = CellCenter(Index);
-    InvalidateRect(Rect(c.X - FCubeSize.X - 1, c.Y - 2 * FCubeSize.Y - 1, c.X + FCubeSize.X + 2,
-                        c.Y + 2 * FCubeSize.Y + 2));
+    InvalidateRect(
+        Rect(c.X - FCubeSize.X - 1, c.Y - 2 * FCubeSize.Y - 1, c.X + FCubeSize.X + 2, c.Y + 2 * FCubeSize.Y + 2));
 }
 
 // The cell, then the hot mark (red and white) and the selection mark (black and white) over it.
@@ -175,12 +175,24 @@ void paintSpectrum(TBitmap& Bitmap)
             const int rise = h % 256, fall = 255 - rise;
             int rgb[3] = {0, 0, 0};
             switch (h / 256) {
-            case 0: rgb[0] = 255, rgb[1] = rise; break;
-            case 1: rgb[0] = fall, rgb[1] = 255; break;
-            case 2: rgb[1] = 255, rgb[2] = rise; break;
-            case 3: rgb[1] = fall, rgb[2] = 255; break;
-            case 4: rgb[0] = rise, rgb[2] = 255; break;
-            default: rgb[0] = 255, rgb[2] = fall; break;
+            case 0:
+                rgb[0] = 255, rgb[1] = rise;
+                break;
+            case 1:
+                rgb[0] = fall, rgb[1] = 255;
+                break;
+            case 2:
+                rgb[1] = 255, rgb[2] = rise;
+                break;
+            case 3:
+                rgb[1] = fall, rgb[2] = 255;
+                break;
+            case 4:
+                rgb[0] = rise, rgb[2] = 255;
+                break;
+            default:
+                rgb[0] = 255, rgb[2] = fall;
+                break;
             }
             for (int& c : rgb)
                 c = y < size / 2 ? 255 + (c - 255) * y / (size / 2) : c * (size - 1 - y) / (size / 2 - 1);
@@ -356,7 +368,8 @@ void TCustomColorSelector::SetSelectedColor(TColor Value)
     if (Value == FSelectedColor)
         return;
     FSelectedColor = Value;
-    const auto it = std::find_if(FItems.begin(), FItems.end(), [Value](const TColorBoxItem& i) { return i.Color == Value; });
+    const auto it =
+        std::find_if(FItems.begin(), FItems.end(), [Value](const TColorBoxItem& i) { return i.Color == Value; });
     if (Value != clNone && it != FItems.end())
         SetItemIndex(static_cast<int>(it - FItems.begin()));
     else

@@ -202,8 +202,7 @@ void TGridDropDownKeys::GridExit()
 
 TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner)
     : TVoMemoDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{
-}
+{}
 
 void TGridMemoDropDown::WndProc(TMessage& Message)
 {
@@ -253,8 +252,7 @@ void TGridMemoDropDown::DoExit()
 
 TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
     : TVoTrackBarDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{
-}
+{}
 
 void TGridTrackbarDropDown::WndProc(TMessage& Message)
 {
@@ -320,7 +318,8 @@ void TGridColorDropDown::WndProc(TMessage& Message)
 
 void TGridColorDropDown::SetCellValue(const QString& Value)
 {
-    const auto it = std::find_if(Colors().begin(), Colors().end(), [&](const TColorItem& c) { return c.Caption == Value; });
+    const auto it =
+        std::find_if(Colors().begin(), Colors().end(), [&](const TColorItem& c) { return c.Caption == Value; });
     if (it == Colors().end())
         return;
     const TFlagScope quiet(FLoading);
@@ -331,7 +330,8 @@ void TGridColorDropDown::SetCellValue(const QString& Value)
 void TGridColorDropDown::LoadColor(TColor Value)
 {
     const TFlagScope quiet(FLoading);
-    const auto it = std::find_if(Colors().begin(), Colors().end(), [Value](const TColorItem& c) { return c.Color == Value; });
+    const auto it =
+        std::find_if(Colors().begin(), Colors().end(), [Value](const TColorItem& c) { return c.Color == Value; });
     if (it != Colors().end()) {
         SetItemIndex(static_cast<int>(it - Colors().begin()));
         return;
@@ -409,7 +409,7 @@ QString TGridImageDropDown::CellValue() const
 {
     VOroDavoduRuzu& grid = Grid();
     return grid.HasDataImage(grid.RealColIndex(grid.Col()), grid.Row()) ? QString::number(ImageIndex())
-                                                                         : grid.CurrentCell();
+                                                                        : grid.CurrentCell();
 }
 
 void TGridImageDropDown::SetCellValue(const QString& Value)

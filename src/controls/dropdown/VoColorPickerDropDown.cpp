@@ -13,10 +13,10 @@ struct TNamedColor {
     TColor Color;
 };
 constexpr TNamedColor BasicColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080}, {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080}, {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},    {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00}, {"White", 0xFFFFFF}};
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF}};
 
 QString htmlColor(TColor Color)
 {
@@ -58,7 +58,8 @@ void TVoColorPickerDropDown::SetSelectedColor(TColor Value)
     if (Value == FSelectedColor)
         return;
     FSelectedColor = Value;
-    const auto it = std::find_if(FColors.begin(), FColors.end(), [Value](const TColorItem& i) { return i.Color == Value; });
+    const auto it =
+        std::find_if(FColors.begin(), FColors.end(), [Value](const TColorItem& i) { return i.Color == Value; });
     if (it != FColors.end())
         SetItemIndex(static_cast<int>(it - FColors.begin()));
     Invalidate();
@@ -168,7 +169,8 @@ TWinControl& TVoColorPickerDropDown::makeContent()
         break;
     }
     TWinControl* shown = content();
-    for (TWinControl* c : std::initializer_list<TWinControl*>{FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel})
+    for (TWinControl* c :
+         std::initializer_list<TWinControl*>{FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel})
         if (c)
             c->SetVisible(c == shown);
     DropDownForm()->SetControl(shown);

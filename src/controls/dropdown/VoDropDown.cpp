@@ -19,7 +19,8 @@ void TDropDownForm::SetControl(TWinControl* Control)
         FControl->SetBounds(0, 0, Width(), Height());
 }
 
-TVoCustomDropDown::TVoCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner) {}
+TVoCustomDropDown::TVoCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+{}
 
 void TVoCustomDropDown::SetEditorEnabled(bool Value)
 {

@@ -117,7 +117,8 @@ int TVoImagePickerDropDown::ImageIndex() const
 
 void TVoImagePickerDropDown::SetImageIndex(int Value)
 {
-    const auto it = std::find_if(FItems.begin(), FItems.end(), [Value](const TImageItem& i) { return i.ImageIndex == Value; });
+    const auto it =
+        std::find_if(FItems.begin(), FItems.end(), [Value](const TImageItem& i) { return i.ImageIndex == Value; });
     SetItemIndex(it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin()));
 }
 
@@ -136,8 +137,8 @@ void TVoImagePickerDropDown::AddImagesFromFolder(const QString& AFolder, bool Se
 {
     const QFileInfo mask(AFolder);
     const QDir folder = mask.dir();
-    const QStringList names = folder.entryList({mask.fileName()}, QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                                      QDir::Hidden | QDir::System);
+    const QStringList names =
+        folder.entryList({mask.fileName()}, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         TImageItem item;
         if (item.Image.LoadFromFile(folder.filePath(name))) {

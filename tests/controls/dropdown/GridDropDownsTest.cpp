@@ -228,8 +228,9 @@ TEST(GridDropDowns, TypesWithoutTheirControlEditAsText)
             EXPECT_FALSE(f.grid->IsEditing());
             EXPECT_FALSE(f.editor().Visible());
             EXPECT_EQ(f.grid->Cells(1, 1), commit ? QStringLiteral("new") : QStringLiteral("old"));
-            const auto ended = commit ? expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"})
-                                      : expected({"editing done cell=old", "cell done 1,1"});
+            const auto ended = commit
+                                   ? expected({"validate 1,1 new cell=old", "editing done cell=new", "cell done 1,1"})
+                                   : expected({"editing done cell=old", "cell done 1,1"});
             EXPECT_EQ(f.log, ended);
         }
     }

@@ -18,7 +18,8 @@ struct PickerFixture : EditFixture {
         grid->DefaultEditor = type;
         grid->Navigation().AdvanceOnEnter = false;
         grid->OnColorSelect = [this](TObject*, int c, int r, TColor color, const QString& value) {
-            selects.push_back(QStringLiteral("select %1,%2 %3 %4").arg(c).arg(r).arg(color, 6, 16, QLatin1Char('0')).arg(value));
+            selects.push_back(
+                QStringLiteral("select %1,%2 %3 %4").arg(c).arg(r).arg(color, 6, 16, QLatin1Char('0')).arg(value));
         };
         grid->OnColorSelected = [this](TObject*, int c, int r, TColor&, QString& value) {
             selects.push_back(QStringLiteral("selected %1,%2 %3").arg(c).arg(r).arg(value));

@@ -256,8 +256,8 @@ TEST(ImagePicker, AClickInThePopupChoosesAndCloses)
 
 TEST(ImagePicker, TypingFindsACaptionUntilTheTimerClearsIt)
 {
-    PickerForm f(4, {QStringLiteral("Apple"), QStringLiteral("Banana"), QStringLiteral("Berry"),
-                     QStringLiteral("Cherry")});
+    PickerForm f(
+        4, {QStringLiteral("Apple"), QStringLiteral("Banana"), QStringLiteral("Berry"), QStringLiteral("Cherry")});
     SendKey(*f.picker, VK_F4);
     SendKey(*f.picker, 'B');
     EXPECT_EQ(f.picker->ItemIndex(), 1);
