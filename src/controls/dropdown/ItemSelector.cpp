@@ -548,8 +548,12 @@ TTypeAhead::TTypeAhead(TComponent* AOwner) : FTimer(new TTimer(AOwner))
     };
 }
 
+// Only letters, digits and the space type: Shift and the other keys would spoil the search.
 QString TTypeAhead::Add(WORD Key)
 {
+    const bool typed = Key == VK_SPACE || (Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z');
+    if (!typed)
+        return {};
     FText += QChar(Key);
     if (!FTimer->Enabled())
         FTimer->SetEnabled(true);

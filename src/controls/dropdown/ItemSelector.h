@@ -165,7 +165,7 @@ TSize DropDownDrawHtmlText(TCanvas& Canvas, const QString& Text, const TRect& R,
 class TTypeAhead {
 public:
     explicit TTypeAhead(TComponent* AOwner);
-    // The text with the key's character appended.
+    // The text with the key's character appended; empty for a key that types no letter, digit or space.
     QString Add(WORD Key);
     TTimer& Timer() { return *FTimer; }
 

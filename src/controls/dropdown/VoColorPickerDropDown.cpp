@@ -373,8 +373,10 @@ void TVoColorPickerDropDown::listKeys(WORD Key, TShiftState Shift, bool Committe
             SetItemIndex(FItemIndex + 1);
         break;
     default:
-        if (!(Shift & ssCtrl))
-            FItemSelector->LookupItem(FTypeAhead.Add(Key));
+        if (Shift & ssCtrl)
+            break;
+        if (const QString text = FTypeAhead.Add(Key); !text.isEmpty())
+            FItemSelector->LookupItem(text);
         break;
     }
 }

@@ -244,7 +244,8 @@ void TVoImagePickerDropDown::KeyDown(WORD& Key, TShiftState Shift)
     default:
         if (!(Shift & ssCtrl)) {
             const TFlagScope own(FInternalCall);
-            FItemSelector->LookupItem(FTypeAhead.Add(Key));
+            if (const QString text = FTypeAhead.Add(Key); !text.isEmpty())
+                FItemSelector->LookupItem(text);
         }
         break;
     }

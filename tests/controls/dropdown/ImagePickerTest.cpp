@@ -259,8 +259,9 @@ TEST(ImagePicker, TypingFindsACaptionUntilTheTimerClearsIt)
     PickerForm f(
         4, {QStringLiteral("Apple"), QStringLiteral("Banana"), QStringLiteral("Berry"), QStringLiteral("Cherry")});
     SendKey(*f.picker, VK_F4);
-    SendKey(*f.picker, 'B');
-    EXPECT_EQ(f.picker->ItemIndex(), 1);
+    SendKey(*f.picker, VK_SHIFT, ssShift);
+    SendKey(*f.picker, 'B', ssShift);
+    EXPECT_EQ(f.picker->ItemIndex(), 1) << "Shift types nothing";
     SendKey(*f.picker, 'E');
     EXPECT_EQ(f.picker->ItemIndex(), 2) << "both letters";
     EXPECT_TRUE(f.picker->DroppedDown());
