@@ -1,6 +1,10 @@
 // The grid's drop-down cell editors and the factory that gives them to the grid.
 #include "controls/dropdown/GridDropDowns.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "grid/VoGrid/Editors/FlagScope.h"
 #include "grid/VoGrid/Editors/GridEditors.h"
 #include "grid/VoGrid/VoGrid.h"
 
@@ -17,15 +21,51 @@ bool isGridKey(WORD Key)
 class TGridDropDownEditors : public VOroDavoduRuzu::TDropDownEditors {
 public:
     explicit TGridDropDownEditors(VOroDavoduRuzu& Grid) : FGrid(Grid) {}
-    bool Builds(TEditorType Type) const override { return Type == edMemoDropDown || Type == edTrackbarDropDown; }
-    TWinControl& Editor(TEditorType Type) override { return Type == edMemoDropDown ? memo() : static_cast<TWinControl&>(trackBar()); }
-    void SetValue(TEditorType Type, const QString& Text) override { keys(Type).SetCellValue(Text); }
-    QString Value(TEditorType Type) override { return keys(Type).CellValue(); }
+    bool Builds(TEditorType Type) const override
+    {
+        return Type == edMemoDropDown || Type == edTrackbarDropDown || Type == edColorPickerDropDown ||
+               Type == edImagePickerDropDown;
+    }
+    TWinControl& Editor(TEditorType Type) override { return editor(Type).first; }
+    void SetValue(TEditorType Type, const QString& Text) override { editor(Type).second.SetCellValue(Text); }
+    QString Value(TEditorType Type) override { return editor(Type).second.CellValue(); }
+    TGridColorDropDown* ColorPicker() override
+    {
+        if (!FColor) {
+            FColor = made(new TGridColorDropDown(&FGrid));
+            FColor->AddDefaultColors();
+        }
+        return FColor;
+    }
+    TGridImageDropDown* ImagePicker() override
+    {
+        if (!FImage)
+            FImage = made(new TGridImageDropDown(&FGrid));
+        return FImage;
+    }
+    void SetColorValue(TColor Value) override { ColorPicker()->LoadColor(Value); }
+    TColor ColorValue(QString& Text) override
+    {
+        Text = ColorPicker()->SelectedColorText();
+        return ColorPicker()->SelectedColor();
+    }
+    void SetImageValue(TImageList* Images, int ImageIndex) override { ImagePicker()->LoadImage(Images, ImageIndex); }
+    int ImageValue() override { return ImagePicker()->ImageIndex(); }
+    int ImageItemIndex() override { return ImagePicker()->ItemIndex(); }
 
 private:
-    TGridDropDownKeys& keys(TEditorType Type)
+    std::pair<TWinControl&, TGridDropDownKeys&> editor(TEditorType Type)
     {
-        return Type == edMemoDropDown ? static_cast<TGridDropDownKeys&>(memo()) : trackBar();
+        switch (Type) {
+        case edMemoDropDown:
+            return {memo(), memo()};
+        case edColorPickerDropDown:
+            return {*ColorPicker(), *ColorPicker()};
+        case edImagePickerDropDown:
+            return {*ImagePicker(), *ImagePicker()};
+        default:
+            return {trackBar(), trackBar()};
+        }
     }
     TGridMemoDropDown& memo()
     {
@@ -55,6 +95,8 @@ private:
     VOroDavoduRuzu& FGrid;
     TGridMemoDropDown* FMemo = nullptr;
     TGridTrackbarDropDown* FTrackBar = nullptr;
+    TGridColorDropDown* FColor = nullptr;
+    TGridImageDropDown* FImage = nullptr;
 };
 }  // namespace
 
@@ -89,20 +131,27 @@ bool TGridDropDownKeys::commit(WORD& Key)
     return true;
 }
 
+bool TGridDropDownKeys::HandlesKey(WORD Key) const
+{
+    return isGridKey(Key);
+}
+
 bool TGridDropDownKeys::GridKeyDown(WORD& Key, TShiftState Shift)
 {
-    if (!isGridKey(Key) || ((Shift & ssAlt) && (Key == VK_DOWN || Key == VK_UP)))
+    if (!HandlesKey(Key) || ((Shift & ssAlt) && (Key == VK_DOWN || Key == VK_UP)))
         return false;
     if (Key == VK_ESCAPE) {
         if (FEditor.DroppedDown())
             return false;
         SetCellValue(FGrid.CurrentCell());
+        FGrid.FDropDownCancel = true;
         FGrid.HideInplaceEdit();
+        FGrid.FDropDownCancel = false;
         FGrid.SetFocus();
         Key = 0;
         return true;
     }
-    if ((Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) && !commit(Key))
+    if ((Key == VK_RETURN || (CommitsOnArrows() && (Key == VK_UP || Key == VK_DOWN))) && !commit(Key))
         return true;
     if (Key == VK_TAB && FGrid.HasCellValidation()) {
         FGrid.SetCurrentCell(CellValue());
@@ -153,8 +202,7 @@ void TGridDropDownKeys::GridExit()
 
 TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner)
     : TVoMemoDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{
-}
+{}
 
 void TGridMemoDropDown::WndProc(TMessage& Message)
 {
@@ -204,8 +252,7 @@ void TGridMemoDropDown::DoExit()
 
 TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
     : TVoTrackBarDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{
-}
+{}
 
 void TGridTrackbarDropDown::WndProc(TMessage& Message)
 {
@@ -246,4 +293,154 @@ void TGridTrackbarDropDown::DoExit()
 {
     GridExit();
     TVoTrackBarDropDown::DoExit();
+}
+
+// --- Colour picker ---------------------------------------------------------------------------------
+
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)
+    : TVoColorPickerDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
+{
+    OnSelect = [this](TObject*) {
+        if (!FLoading)
+            Grid().DoColorSelect();
+    };
+}
+
+void TGridColorDropDown::WndProc(TMessage& Message)
+{
+    TVoColorPickerDropDown::WndProc(Message);
+    if (Message.Msg != CM_WANTSPECIALKEY)
+        return;
+    const WORD key = static_cast<WORD>(Message.WParam);
+    if (key == VK_RETURN || key == VK_ESCAPE || GridWantsKey(key))
+        Message.Result = 1;
+}
+
+void TGridColorDropDown::SetCellValue(const QString& Value)
+{
+    const auto it =
+        std::find_if(Colors().begin(), Colors().end(), [&](const TColorItem& c) { return c.Caption == Value; });
+    if (it == Colors().end())
+        return;
+    const TFlagScope quiet(FLoading);
+    SetItemIndex(static_cast<int>(it - Colors().begin()));
+}
+
+// A colour outside the list clears the list choice, so that the text is never the previous cell's.
+void TGridColorDropDown::LoadColor(TColor Value)
+{
+    const TFlagScope quiet(FLoading);
+    const auto it =
+        std::find_if(Colors().begin(), Colors().end(), [Value](const TColorItem& c) { return c.Color == Value; });
+    if (it != Colors().end()) {
+        SetItemIndex(static_cast<int>(it - Colors().begin()));
+        return;
+    }
+    SetItemIndex(-1);
+    SetSelectedColor(Value);
+}
+
+bool TGridColorDropDown::HandlesKey(WORD Key) const
+{
+    if (DroppedDown())
+        return Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE;
+    return TGridDropDownKeys::HandlesKey(Key) || Key == VK_HOME;
+}
+
+void TGridColorDropDown::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (!GridKeyDown(Key, Shift))
+        TVoColorPickerDropDown::KeyDown(Key, Shift);
+}
+
+void TGridColorDropDown::KeyPress(char16_t& Key)
+{
+    GridKeyPress(Key);
+    TVoColorPickerDropDown::KeyPress(Key);
+}
+
+void TGridColorDropDown::Change()
+{
+    TVoColorPickerDropDown::Change();
+    GridChange();
+}
+
+void TGridColorDropDown::DoExit()
+{
+    GridExit();
+    TVoColorPickerDropDown::DoExit();
+}
+
+// --- Image picker ----------------------------------------------------------------------------------
+
+TGridImageDropDown::TGridImageDropDown(TComponent* AOwner)
+    : TVoImagePickerDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
+{
+    OnSelect = [this](TObject*) {
+        ShowCaption();
+        if (!FLoading)
+            Grid().DoImageSelect();
+    };
+}
+
+void TGridImageDropDown::WndProc(TMessage& Message)
+{
+    TVoImagePickerDropDown::WndProc(Message);
+    if (Message.Msg == CM_WANTSPECIALKEY && GridWantsKey(static_cast<WORD>(Message.WParam)))
+        Message.Result = 1;
+}
+
+void TGridImageDropDown::ShowCaption()
+{
+    AssignText(ItemIndex() >= 0 ? Items()[ItemIndex()].Caption : QString());
+}
+
+void TGridImageDropDown::LoadImage(TImageList* Images, int ImageIndex)
+{
+    SetImages(Images);
+    if (Items().empty())
+        AddImagesFromImageList();
+    const TFlagScope quiet(FLoading);
+    SetImageIndex(ImageIndex);
+    ShowCaption();
+}
+
+QString TGridImageDropDown::CellValue() const
+{
+    VOroDavoduRuzu& grid = Grid();
+    return grid.HasDataImage(grid.RealColIndex(grid.Col()), grid.Row()) ? QString::number(ImageIndex())
+                                                                        : grid.CurrentCell();
+}
+
+void TGridImageDropDown::SetCellValue(const QString& Value)
+{
+    VOroDavoduRuzu& grid = Grid();
+    if (!grid.HasDataImage(grid.RealColIndex(grid.Col()), grid.Row()))
+        return;
+    const TFlagScope quiet(FLoading);
+    SetImageIndex(Value.trimmed().toInt());
+}
+
+void TGridImageDropDown::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (!GridKeyDown(Key, Shift))
+        TVoImagePickerDropDown::KeyDown(Key, Shift);
+}
+
+void TGridImageDropDown::KeyPress(char16_t& Key)
+{
+    GridKeyPress(Key);
+    TVoImagePickerDropDown::KeyPress(Key);
+}
+
+void TGridImageDropDown::Change()
+{
+    TVoImagePickerDropDown::Change();
+    GridChange();
+}
+
+void TGridImageDropDown::DoExit()
+{
+    GridExit();
+    TVoImagePickerDropDown::DoExit();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The string grid's drop-down cell editors: drop-down edits that know their grid, commit, cancel,
 // validate and move on with the grid's keys, and report their changes to it.
+#include "controls/dropdown/VoColorPickerDropDown.h"
+#include "controls/dropdown/VoImagePickerDropDown.h"
 #include "controls/dropdown/VoMemoDropDown.h"
 #include "controls/dropdown/VoTrackBarDropDown.h"
 
@@ -17,6 +19,9 @@ public:
     VOroDavoduRuzu& Grid() const { return FGrid; }
 
 protected:
+    // The keys the grid's rules take; Up and Down validate and commit (when taken) unless told otherwise.
+    virtual bool HandlesKey(WORD Key) const;
+    virtual bool CommitsOnArrows() const { return true; }
     // True when the key was taken; false leaves it to the drop-down edit's own handling.
     bool GridKeyDown(WORD& Key, TShiftState Shift);
     void GridKeyPress(char16_t& Key);
@@ -62,6 +67,57 @@ protected:
     void KeyPress(char16_t& Key) override;
     void Change() override;
     void DoExit() override;
+};
+
+// The colour editor: its value is the chosen colour, its text the colour's text. While the pop-up is open
+// only Tab, Enter and Esc are the grid's; Home closes the editor while it is closed; only Enter commits.
+class TGridColorDropDown : public TVoColorPickerDropDown, public TGridDropDownKeys {
+public:
+    explicit TGridColorDropDown(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TGridColorDropDown"); }
+    void WndProc(TMessage& Message) override;
+    QString CellValue() const override { return SelectedColorText(); }
+    // Selects the list colour of that name, if any, without reporting it.
+    void SetCellValue(const QString& Value) override;
+    // A cell's colour, not reported as a choice.
+    void LoadColor(TColor Value);
+
+protected:
+    bool HandlesKey(WORD Key) const override;
+    bool CommitsOnArrows() const override { return false; }
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void Change() override;
+    void DoExit() override;
+
+private:
+    // Set while a cell's value loads: the choice is not reported to the grid.
+    bool FLoading = false;
+};
+
+// The image editor: its text is the chosen image's caption; the value written to a data image cell is
+// the image index, any other cell keeps its text.
+class TGridImageDropDown : public TVoImagePickerDropDown, public TGridDropDownKeys {
+public:
+    explicit TGridImageDropDown(TComponent* AOwner);
+    QString ClassName() const override { return QStringLiteral("TGridImageDropDown"); }
+    void WndProc(TMessage& Message) override;
+    QString CellValue() const override;
+    // A data image cell's number selects its image, without reporting it.
+    void SetCellValue(const QString& Value) override;
+    // The edit shows the chosen image's caption.
+    void ShowCaption();
+    // A cell's image of the images (which become the items when there are none yet), not reported.
+    void LoadImage(TImageList* Images, int ImageIndex);
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void Change() override;
+    void DoExit() override;
+
+private:
+    bool FLoading = false;
 };
 
 // Makes the grid's drop-down editors through the grid's drop-down factory; the program calls it at start.

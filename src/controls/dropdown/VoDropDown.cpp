@@ -19,7 +19,8 @@ void TDropDownForm::SetControl(TWinControl* Control)
         FControl->SetBounds(0, 0, Width(), Height());
 }
 
-TVoCustomDropDown::TVoCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner) {}
+TVoCustomDropDown::TVoCustomDropDown(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+{}
 
 void TVoCustomDropDown::SetEditorEnabled(bool Value)
 {
@@ -42,15 +43,20 @@ void TVoCustomDropDown::DoShowDropDown()
     BeforeDropDown();
     if (OnDropDown)
         OnDropDown(this);
-    const int height = FDropDownHeight > 0 ? FDropDownHeight : 100;
+    const TSize size = DropDownSize();
     const TPoint at = ClientToScreen(TPoint{0, Height()});
-    FDropDownForm->SetBounds(at.X, at.Y, std::max(Width(), 60), height);
+    FDropDownForm->SetBounds(at.X, at.Y, size.cx, size.cy);
     if (TWinControl* control = FDropDownForm->Control())
         control->SetBounds(0, 0, FDropDownForm->Width(), FDropDownForm->Height());
     FDroppedDown = true;
     FDropDownForm->Show();
     if (TWinControl* control = FDropDownForm->Control())
         control->SetFocus();
+}
+
+TSize TVoCustomDropDown::DropDownSize() const
+{
+    return {FDropDownWidth > 0 ? FDropDownWidth : std::max(Width(), 60), FDropDownHeight > 0 ? FDropDownHeight : 100};
 }
 
 void TVoCustomDropDown::DoHideDropDown(bool CancelChanges)

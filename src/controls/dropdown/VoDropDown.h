@@ -4,6 +4,7 @@
 // accepts; Esc cancels and puts back the text the edit had when it dropped down.
 #include <functional>
 
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/Mask.h"
 
@@ -36,6 +37,13 @@ public:
     bool DroppedDown() const { return FDroppedDown; }
     int DropDownHeight() const { return FDropDownHeight; }
     void SetDropDownHeight(int Value) { FDropDownHeight = Value; }
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
+    TColor DropDownColor() const { return FDropDownColor; }
+    void SetDropDownColor(TColor Value) { FDropDownColor = Value; }
+    // The images the pickers show; not owned.
+    TImageList* Images() const { return FImages; }
+    void SetImages(TImageList* Value) { FImages = Value; }
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
     void DoShowDropDown();
     virtual void DoHideDropDown(bool CancelChanges);
@@ -53,6 +61,8 @@ protected:
     virtual void CreateDropDownForm();
     // Loads the content control before the pop-up shows.
     virtual void BeforeDropDown() {}
+    // The pop-up's size: DropDownWidth, else the edit's width (at least 60), by DropDownHeight (100 when unset).
+    virtual TSize DropDownSize() const;
     // The pop-up has closed: the edit has the focus back.
     virtual void DropDownFormHide();
     // Keys of the content control: Esc, F4 and Alt keys go to the edit, the rest stay with the control.
@@ -68,5 +78,8 @@ private:
     bool FEditorEnabled = true;
     bool FDroppedDown = false;
     int FDropDownHeight = 0;
+    int FDropDownWidth = 0;
+    TColor FDropDownColor = clWindow;
+    TImageList* FImages = nullptr;
     QString FOldText;
 };

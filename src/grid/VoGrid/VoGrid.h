@@ -67,6 +67,8 @@ struct TBalloonTipText;
 class TGridEditBtn;
 class TGridUnitEditBtn;
 class TVoRichEdit;
+class TGridColorDropDown;
+class TGridImageDropDown;
 
 // Only real columns 0 .. MaxHiddenColumn - 1 can be hidden; the maps have one entry more.
 constexpr int MaxHiddenColumn = 512;
@@ -1957,6 +1959,16 @@ public:
         // Loads a cell's edit text into the editor; the editor's value for the cell.
         virtual void SetValue(TEditorType Type, const QString& Text) = 0;
         virtual QString Value(TEditorType Type) = 0;
+        // The colour and image pickers, made on first use; their value is a colour with its text, and an
+        // image of the list. Loading a value reports no choice.
+        virtual TGridColorDropDown* ColorPicker() = 0;
+        virtual TGridImageDropDown* ImagePicker() = 0;
+        virtual void SetColorValue(TColor Value) = 0;
+        virtual TColor ColorValue(QString& Text) = 0;
+        virtual void SetImageValue(TImageList* Images, int ImageIndex) = 0;
+        // The chosen image's index in the list, and the chosen item.
+        virtual int ImageValue() = 0;
+        virtual int ImageItemIndex() = 0;
     };
     using TDropDownFactory = std::function<std::unique_ptr<TDropDownEditors>(VOroDavoduRuzu&)>;
     static TDropDownFactory& DropDownFactory()
@@ -1977,11 +1989,23 @@ public:
     void DropDownHeaderButtonClick(int ButtonIndex);
     void DropDownFooterButtonClick(int ButtonIndex);
     void MemoDropDownChange(const QString& Text);
+    // The colour and image picker editors, made on first use; nullptr without the drop-down library.
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+    // The pickers' choice: OnColorSelect with the current cell, the colour and its text; OnImageSelect
+    // with the current cell and the chosen item.
+    virtual void DoColorSelect();
+    virtual void DoImageSelect();
 
 private:
     friend class TGridDropDownKeys;
     bool dropDownBuilt(TEditorType Type);
+    // The pickers edit a cell's colour or image, the other drop-downs its text.
+    void loadDropDown(int C, int ARow);
+    void commitDropDown(TEditorType Type, int C, int ARow);
     std::unique_ptr<TDropDownEditors> FDropDowns;
+    // Esc ended the drop-down edit: nothing is written.
+    bool FDropDownCancel = false;
 
 public:
     // ===== Clipboard keys and cell drags: operations of the grid I/O library, reached through IO() =====

@@ -320,7 +320,7 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
         default:
             if (dropDownBuilt(type) && FDropDowns->Editor(type).Visible()) {
                 EditMode = false;
-                SetEditedCellText(C, ARow, FDropDowns->Value(type));
+                commitDropDown(type, C, ARow);
                 hideEditorControl(FDropDowns->Editor(type));
             }
             break;
