@@ -110,9 +110,18 @@ void InstallGridDropDowns()
 
 // --- Shared rules ----------------------------------------------------------------------------------
 
+TGridDropDownKeys::TGridDropDownKeys(TComponent* AOwner, TVoCustomDropDown& Editor)
+    : FGrid(*EditorGrid(AOwner)), FEditor(Editor)
+{}
+
 bool TGridDropDownKeys::GridWantsKey(WORD Key) const
 {
     return Key == VK_TAB && FGrid.HasCellValidation();
+}
+
+bool TGridDropDownKeys::WantsSpecialKey(WORD Key) const
+{
+    return (ClaimsEnterAndEsc() && (Key == VK_RETURN || Key == VK_ESCAPE)) || GridWantsKey(Key);
 }
 
 // Enter, Up and Down validate the value first; a refusal keeps the editor open on the settled text.
@@ -200,17 +209,6 @@ void TGridDropDownKeys::GridExit()
 
 // --- Memo ------------------------------------------------------------------------------------------
 
-TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner)
-    : TVoMemoDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{}
-
-void TGridMemoDropDown::WndProc(TMessage& Message)
-{
-    TVoMemoDropDown::WndProc(Message);
-    if (Message.Msg == CM_WANTSPECIALKEY && GridWantsKey(static_cast<WORD>(Message.WParam)))
-        Message.Result = 1;
-}
-
 QString TGridMemoDropDown::CellValue() const
 {
     return MemoText().ToQStringList().join(QStringLiteral("\r\n"));
@@ -224,45 +222,7 @@ void TGridMemoDropDown::SetCellValue(const QString& Value)
     SetSelStart(0);
 }
 
-void TGridMemoDropDown::KeyDown(WORD& Key, TShiftState Shift)
-{
-    if (!GridKeyDown(Key, Shift))
-        TVoMemoDropDown::KeyDown(Key, Shift);
-}
-
-void TGridMemoDropDown::KeyPress(char16_t& Key)
-{
-    GridKeyPress(Key);
-    TVoMemoDropDown::KeyPress(Key);
-}
-
-void TGridMemoDropDown::Change()
-{
-    TVoMemoDropDown::Change();
-    GridChange();
-}
-
-void TGridMemoDropDown::DoExit()
-{
-    GridExit();
-    TVoMemoDropDown::DoExit();
-}
-
 // --- Track bar -------------------------------------------------------------------------------------
-
-TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
-    : TVoTrackBarDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
-{}
-
-void TGridTrackbarDropDown::WndProc(TMessage& Message)
-{
-    TVoTrackBarDropDown::WndProc(Message);
-    if (Message.Msg != CM_WANTSPECIALKEY)
-        return;
-    const WORD key = static_cast<WORD>(Message.WParam);
-    if (key == VK_RETURN || key == VK_ESCAPE || GridWantsKey(key))
-        Message.Result = 1;
-}
 
 // A text that is no integer counts as 0.
 void TGridTrackbarDropDown::SetCellValue(const QString& Value)
@@ -271,49 +231,14 @@ void TGridTrackbarDropDown::SetCellValue(const QString& Value)
     AssignText(QString::number(Position()));
 }
 
-void TGridTrackbarDropDown::KeyDown(WORD& Key, TShiftState Shift)
-{
-    if (!GridKeyDown(Key, Shift))
-        TVoTrackBarDropDown::KeyDown(Key, Shift);
-}
-
-void TGridTrackbarDropDown::KeyPress(char16_t& Key)
-{
-    GridKeyPress(Key);
-    TVoTrackBarDropDown::KeyPress(Key);
-}
-
-void TGridTrackbarDropDown::Change()
-{
-    TVoTrackBarDropDown::Change();
-    GridChange();
-}
-
-void TGridTrackbarDropDown::DoExit()
-{
-    GridExit();
-    TVoTrackBarDropDown::DoExit();
-}
-
 // --- Colour picker ---------------------------------------------------------------------------------
 
-TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)
-    : TVoColorPickerDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     OnSelect = [this](TObject*) {
         if (!FLoading)
             Grid().DoColorSelect();
     };
-}
-
-void TGridColorDropDown::WndProc(TMessage& Message)
-{
-    TVoColorPickerDropDown::WndProc(Message);
-    if (Message.Msg != CM_WANTSPECIALKEY)
-        return;
-    const WORD key = static_cast<WORD>(Message.WParam);
-    if (key == VK_RETURN || key == VK_ESCAPE || GridWantsKey(key))
-        Message.Result = 1;
 }
 
 void TGridColorDropDown::SetCellValue(const QString& Value)
@@ -347,47 +272,15 @@ bool TGridColorDropDown::HandlesKey(WORD Key) const
     return TGridDropDownKeys::HandlesKey(Key) || Key == VK_HOME;
 }
 
-void TGridColorDropDown::KeyDown(WORD& Key, TShiftState Shift)
-{
-    if (!GridKeyDown(Key, Shift))
-        TVoColorPickerDropDown::KeyDown(Key, Shift);
-}
-
-void TGridColorDropDown::KeyPress(char16_t& Key)
-{
-    GridKeyPress(Key);
-    TVoColorPickerDropDown::KeyPress(Key);
-}
-
-void TGridColorDropDown::Change()
-{
-    TVoColorPickerDropDown::Change();
-    GridChange();
-}
-
-void TGridColorDropDown::DoExit()
-{
-    GridExit();
-    TVoColorPickerDropDown::DoExit();
-}
-
 // --- Image picker ----------------------------------------------------------------------------------
 
-TGridImageDropDown::TGridImageDropDown(TComponent* AOwner)
-    : TVoImagePickerDropDown(AOwner), TGridDropDownKeys(*EditorGrid(AOwner), *this)
+TGridImageDropDown::TGridImageDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     OnSelect = [this](TObject*) {
         ShowCaption();
         if (!FLoading)
             Grid().DoImageSelect();
     };
-}
-
-void TGridImageDropDown::WndProc(TMessage& Message)
-{
-    TVoImagePickerDropDown::WndProc(Message);
-    if (Message.Msg == CM_WANTSPECIALKEY && GridWantsKey(static_cast<WORD>(Message.WParam)))
-        Message.Result = 1;
 }
 
 void TGridImageDropDown::ShowCaption()
@@ -419,28 +312,4 @@ void TGridImageDropDown::SetCellValue(const QString& Value)
         return;
     const TFlagScope quiet(FLoading);
     SetImageIndex(Value.trimmed().toInt());
-}
-
-void TGridImageDropDown::KeyDown(WORD& Key, TShiftState Shift)
-{
-    if (!GridKeyDown(Key, Shift))
-        TVoImagePickerDropDown::KeyDown(Key, Shift);
-}
-
-void TGridImageDropDown::KeyPress(char16_t& Key)
-{
-    GridKeyPress(Key);
-    TVoImagePickerDropDown::KeyPress(Key);
-}
-
-void TGridImageDropDown::Change()
-{
-    TVoImagePickerDropDown::Change();
-    GridChange();
-}
-
-void TGridImageDropDown::DoExit()
-{
-    GridExit();
-    TVoImagePickerDropDown::DoExit();
 }

@@ -11,7 +11,8 @@ class VOroDavoduRuzu;
 // The key, change and focus rules every drop-down cell editor shares.
 class TGridDropDownKeys {
 public:
-    TGridDropDownKeys(VOroDavoduRuzu& Grid, TVoCustomDropDown& Editor) : FGrid(Grid), FEditor(Editor) {}
+    // The grid is the owner's.
+    TGridDropDownKeys(TComponent* AOwner, TVoCustomDropDown& Editor);
     virtual ~TGridDropDownKeys() = default;
     // The editor's value for the cell, and loading a cell's value into it.
     virtual QString CellValue() const = 0;
@@ -22,6 +23,10 @@ protected:
     // The keys the grid's rules take; Up and Down validate and commit (when taken) unless told otherwise.
     virtual bool HandlesKey(WORD Key) const;
     virtual bool CommitsOnArrows() const { return true; }
+    // Enter and Esc are claimed from the form as well as the grid's keys.
+    virtual bool ClaimsEnterAndEsc() const { return false; }
+    // The keys the editor claims from the form.
+    bool WantsSpecialKey(WORD Key) const;
     // True when the key was taken; false leaves it to the drop-down edit's own handling.
     bool GridKeyDown(WORD& Key, TShiftState Shift);
     void GridKeyPress(char16_t& Key);
@@ -36,46 +41,69 @@ private:
     TVoCustomDropDown& FEditor;
 };
 
-class TGridMemoDropDown : public TVoMemoDropDown, public TGridDropDownKeys {
+// A drop-down edit as a cell editor: the grid's rules see its keys, changes and focus first.
+template <typename TDropDown>
+class TGridDropDown : public TDropDown, public TGridDropDownKeys {
 public:
-    explicit TGridMemoDropDown(TComponent* AOwner);
+    explicit TGridDropDown(TComponent* AOwner) : TDropDown(AOwner), TGridDropDownKeys(AOwner, *this) {}
+    void WndProc(TMessage& Message) override
+    {
+        TDropDown::WndProc(Message);
+        if (Message.Msg == CM_WANTSPECIALKEY && WantsSpecialKey(static_cast<WORD>(Message.WParam)))
+            Message.Result = 1;
+    }
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override
+    {
+        if (!GridKeyDown(Key, Shift))
+            TDropDown::KeyDown(Key, Shift);
+    }
+    void KeyPress(char16_t& Key) override
+    {
+        GridKeyPress(Key);
+        TDropDown::KeyPress(Key);
+    }
+    void Change() override
+    {
+        TDropDown::Change();
+        GridChange();
+    }
+    void DoExit() override
+    {
+        GridExit();
+        TDropDown::DoExit();
+    }
+};
+
+class TGridMemoDropDown : public TGridDropDown<TVoMemoDropDown> {
+public:
+    using TGridDropDown::TGridDropDown;
     QString ClassName() const override { return QStringLiteral("TGridMemoDropDown"); }
-    void WndProc(TMessage& Message) override;
     // The memo's lines, separated by line breaks.
     QString CellValue() const override;
     void SetCellValue(const QString& Value) override;
-
-protected:
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(char16_t& Key) override;
-    void Change() override;
-    void DoExit() override;
 };
 
 // Claims Enter and Esc as well; the text is the position.
-class TGridTrackbarDropDown : public TVoTrackBarDropDown, public TGridDropDownKeys {
+class TGridTrackbarDropDown : public TGridDropDown<TVoTrackBarDropDown> {
 public:
-    explicit TGridTrackbarDropDown(TComponent* AOwner);
+    using TGridDropDown::TGridDropDown;
     QString ClassName() const override { return QStringLiteral("TGridTrackbarDropDown"); }
-    void WndProc(TMessage& Message) override;
     QString CellValue() const override { return Text(); }
     // The integer value of the text as position.
     void SetCellValue(const QString& Value) override;
 
 protected:
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(char16_t& Key) override;
-    void Change() override;
-    void DoExit() override;
+    bool ClaimsEnterAndEsc() const override { return true; }
 };
 
 // The colour editor: its value is the chosen colour, its text the colour's text. While the pop-up is open
 // only Tab, Enter and Esc are the grid's; Home closes the editor while it is closed; only Enter commits.
-class TGridColorDropDown : public TVoColorPickerDropDown, public TGridDropDownKeys {
+class TGridColorDropDown : public TGridDropDown<TVoColorPickerDropDown> {
 public:
     explicit TGridColorDropDown(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TGridColorDropDown"); }
-    void WndProc(TMessage& Message) override;
     QString CellValue() const override { return SelectedColorText(); }
     // Selects the list colour of that name, if any, without reporting it.
     void SetCellValue(const QString& Value) override;
@@ -85,10 +113,7 @@ public:
 protected:
     bool HandlesKey(WORD Key) const override;
     bool CommitsOnArrows() const override { return false; }
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(char16_t& Key) override;
-    void Change() override;
-    void DoExit() override;
+    bool ClaimsEnterAndEsc() const override { return true; }
 
 private:
     // Set while a cell's value loads: the choice is not reported to the grid.
@@ -97,11 +122,10 @@ private:
 
 // The image editor: its text is the chosen image's caption; the value written to a data image cell is
 // the image index, any other cell keeps its text.
-class TGridImageDropDown : public TVoImagePickerDropDown, public TGridDropDownKeys {
+class TGridImageDropDown : public TGridDropDown<TVoImagePickerDropDown> {
 public:
     explicit TGridImageDropDown(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TGridImageDropDown"); }
-    void WndProc(TMessage& Message) override;
     QString CellValue() const override;
     // A data image cell's number selects its image, without reporting it.
     void SetCellValue(const QString& Value) override;
@@ -109,12 +133,6 @@ public:
     void ShowCaption();
     // A cell's image of the images (which become the items when there are none yet), not reported.
     void LoadImage(TImageList* Images, int ImageIndex);
-
-protected:
-    void KeyDown(WORD& Key, TShiftState Shift) override;
-    void KeyPress(char16_t& Key) override;
-    void Change() override;
-    void DoExit() override;
 
 private:
     bool FLoading = false;

@@ -241,36 +241,37 @@ void TCustomItemSelector::SelectLast()
         SetItemIndex(count() - 1);
 }
 
+// The item one step on from Current (the first when there is none); -1 at either end.
+int TCustomItemSelector::stepped(int Current, int Step) const
+{
+    if (Current < 0)
+        return 0;
+    const int next = Current + Step;
+    return next >= 0 && next < count() ? next : -1;
+}
+
 void TCustomItemSelector::SelectNext()
 {
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < count())
-        SetItemIndex(FItemIndex + 1);
+    if (const int next = stepped(FItemIndex, 1); next >= 0)
+        SetItemIndex(next);
 }
 
 void TCustomItemSelector::SelectPrevious()
 {
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex > 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const int next = stepped(FItemIndex, -1); next >= 0)
+        SetItemIndex(next);
 }
 
 void TCustomItemSelector::HotNext()
 {
-    if (FItemHot < 0)
-        SetItemHot(0);
-    else if (FItemHot + 1 < count())
-        SetItemHot(FItemHot + 1);
+    if (const int next = stepped(FItemHot, 1); next >= 0)
+        SetItemHot(next);
 }
 
 void TCustomItemSelector::HotPrevious()
 {
-    if (FItemHot < 0)
-        SetItemHot(0);
-    else if (FItemHot > 0)
-        SetItemHot(FItemHot - 1);
+    if (const int next = stepped(FItemHot, -1); next >= 0)
+        SetItemHot(next);
 }
 
 bool TCustomItemSelector::LookupItem(const QString& S)

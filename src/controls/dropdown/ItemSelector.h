@@ -95,6 +95,7 @@ private:
     TSize contentSize(const TSelectorItem& Item) const;
     void invalidateItem(int Index);
     int count() const;
+    int stepped(int Current, int Step) const;
     TVoCustomItemSelector& FOwner;
     int FItemIndex = -1;
     int FItemHot = -1;

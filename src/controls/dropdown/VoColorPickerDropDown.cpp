@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "grid/VoGrid/Editors/FlagScope.h"
-#include "platform/SystemMetrics.h"
 
 namespace {
 struct TNamedColor {
@@ -39,11 +38,9 @@ QString webColorName(TColor Color)
 }
 }  // namespace
 
-TVoColorPickerDropDown::TVoColorPickerDropDown(TComponent* AOwner) : TVoCustomDropDown(AOwner), FTypeAhead(this)
+TVoColorPickerDropDown::TVoColorPickerDropDown(TComponent* AOwner) : TVoPickerDropDown(AOwner)
 {
-    SetEditorEnabled(false);
     SetDropDownHeight(200);
-    SetCursor(crArrow);
     CreateDropDownForm();
 }
 
@@ -187,13 +184,8 @@ void TVoColorPickerDropDown::updateItemSelector()
 {
     if (!FItemSelector)
         return;
-    FItemSelector->OnItemSelect = nullptr;
-    FItemSelector->SetColumns(FColumns);
-    FItemSelector->SetImages(Images());
-    FItemSelector->SetItemLayout(FLayout);
-    FItemSelector->SetColor(DropDownColor());
-    std::vector<TSelectorItem>& items = FItemSelector->Items();
-    items.clear();
+    std::vector<TSelectorItem> items;
+    items.reserve(FColors.size());
     for (const TColorItem& c : FColors) {
         TSelectorItem item;
         item.Caption = c.Caption;
@@ -201,12 +193,12 @@ void TVoColorPickerDropDown::updateItemSelector()
         item.Hint = c.Hint;
         items.push_back(item);
     }
-    FItemSelector->SetColorBoxSize(FColorBoxWidth, FColorBoxHeight);
-    FItemSelector->ItemAppearance().Assign(FItemAppearance);
-    FItemSelector->UpdateSelectorPanel();
-    FItemSelector->SetItemIndex(FItemIndex);
-    FItemSelector->OnItemSelect = [this](TObject*) { selectorItemSelect(); };
-    FItemSelector->Panel().ShowHint = ShowHint;
+    loadItemSelector(std::move(items), FItemIndex);
+}
+
+void TVoColorPickerDropDown::AdjustSelector(TVoCustomItemSelector& Selector)
+{
+    Selector.SetColorBoxSize(FColorBoxWidth, FColorBoxHeight);
 }
 
 // Loads the style's content with the choice and binds its selection.
@@ -216,12 +208,7 @@ void TVoColorPickerDropDown::prepareContent()
     switch (FColorSelectionStyle) {
     case csList:
         updateItemSelector();
-        if (OnDrawColor)
-            FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
-                OnDrawColor(this, Canvas, R, Index);
-            };
-        else
-            FItemSelector->OnDrawItem = nullptr;
+        bindDrawItem(OnDrawColor);
         FOldItemIndex = FItemIndex;
         break;
     case csDiscrete:
@@ -272,22 +259,7 @@ TSize TVoColorPickerDropDown::DropDownSize() const
         const TWinControl* c = content();
         return {c->Width(), c->Height()};
     }
-    TSize size = TVoCustomDropDown::DropDownSize();
-    const TSize panel = FItemSelector->GetSelectorPanelSize();
-    if (DropDownWidth() < 1)
-        size.cx = panel.cx;
-    if (DropDownHeight() < 1)
-        size.cy = panel.cy;
-    if (panel.cy > size.cy)
-        size.cx += GetSystemMetrics(SM_CXVSCROLL);
-    return size;
-}
-
-void TVoColorPickerDropDown::selectorItemSelect()
-{
-    SetItemIndex(FItemSelector->ItemIndex());
-    if (!FInternalCall)
-        DoHideDropDown(false);
+    return selectorDropDownSize();
 }
 
 void TVoColorPickerDropDown::discreteSelect()
@@ -323,14 +295,6 @@ void TVoColorPickerDropDown::DoHideDropDown(bool CancelChanges)
 
 // --- Keys and wheel --------------------------------------------------------------------------------
 
-void TVoColorPickerDropDown::moveInList(int Target)
-{
-    if (Target < 0 || Target >= static_cast<int>(FItemSelector->Items().size()))
-        return;
-    const TFlagScope own(FInternalCall);
-    FItemSelector->SetItemIndex(Target);
-}
-
 void TVoColorPickerDropDown::listKeys(WORD Key, TShiftState Shift, bool Committed)
 {
     if (FItemSelector->Items().size() != FColors.size())
@@ -347,7 +311,7 @@ void TVoColorPickerDropDown::listKeys(WORD Key, TShiftState Shift, bool Committe
     case VK_PRIOR:
     case VK_NEXT:
         if (const int n = FItemSelector->GetVisibleItemCount(); n > 0)
-            moveInList(Key == VK_PRIOR ? std::max(selected - n, 0) : std::min(selected + n, last));
+            moveInSelector(Key == VK_PRIOR ? std::max(selected - n, 0) : std::min(selected + n, last));
         break;
     case VK_HOME:
     case VK_END:
@@ -364,7 +328,7 @@ void TVoColorPickerDropDown::listKeys(WORD Key, TShiftState Shift, bool Committe
     case VK_UP:
     case VK_DOWN:
         if (open)
-            moveInList(selected < 0 ? 0 : selected + (Key == VK_UP ? -FColumns : FColumns));
+            moveInSelector(selected < 0 ? 0 : selected + (Key == VK_UP ? -FColumns : FColumns));
         else if (FItemIndex < 0 && last >= 0)
             SetItemIndex(0);
         else if (Key == VK_UP && FItemIndex > 0)
@@ -408,19 +372,16 @@ void TVoColorPickerDropDown::KeyDown(WORD& Key, TShiftState Shift)
     }
 }
 
-bool TVoColorPickerDropDown::wheel(bool Down)
+bool TVoColorPickerDropDown::WheelStep(bool Down)
 {
     if (!Enabled())
         return false;
-    const TFlagScope own(FInternalCall);
     if (FColorSelectionStyle == csList && FItemSelector) {
         if (FItemSelector->Items().size() != FColors.size())
             updateItemSelector();
-        if (DroppedDown())
-            Down ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
-        else
-            Down ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious();
+        selectorWheel(Down);
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        const TFlagScope own(FInternalCall);
         if (DroppedDown())
             Down ? FColorSelector->HotNext() : FColorSelector->HotPrevious();
         else
@@ -429,29 +390,10 @@ bool TVoColorPickerDropDown::wheel(bool Down)
     return true;
 }
 
-bool TVoColorPickerDropDown::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    const bool handled = TVoCustomDropDown::DoMouseWheelDown(Shift, MousePos);
-    return wheel(true) || handled;
-}
-
-bool TVoColorPickerDropDown::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    const bool handled = TVoCustomDropDown::DoMouseWheelUp(Shift, MousePos);
-    return wheel(false) || handled;
-}
-
 // --- Drawing ---------------------------------------------------------------------------------------
 
-void TVoColorPickerDropDown::WndProc(TMessage& Message)
-{
-    TVoCustomDropDown::WndProc(Message);
-    if (Message.Msg == WM_PAINT)
-        drawSelectedColor();
-}
-
 // The swatch of the colour and, with ShowText, its text beside it.
-void TVoColorPickerDropDown::drawSelectedColor()
+void TVoColorPickerDropDown::DrawSelectedValue()
 {
     TCanvas& canvas = Canvas();
     const TRect R = Rect(1, 1, Width() - 2, Height() - 2);

@@ -2,8 +2,7 @@
 // A drop-down whose value is a colour: the edit shows a swatch and the colour's name or value; the pop-up
 // offers a list of named colours, a palette of boxes, a colour cube or a spectrum.
 #include "controls/dropdown/ColorSelectors.h"
-#include "controls/dropdown/ItemSelector.h"
-#include "controls/dropdown/VoDropDown.h"
+#include "controls/dropdown/VoPickerDropDown.h"
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -15,11 +14,10 @@ struct TColorItem {
     QString Hint;
 };
 
-class TVoColorPickerDropDown : public TVoCustomDropDown {
+class TVoColorPickerDropDown : public TVoPickerDropDown {
 public:
     explicit TVoColorPickerDropDown(TComponent* AOwner);
     QString ClassName() const override { return QStringLiteral("TVoColorPickerDropDown"); }
-    void WndProc(TMessage& Message) override;
 
     std::vector<TColorItem>& Colors() { return FColors; }
     // Appends the sixteen basic colours with their names.
@@ -39,16 +37,10 @@ public:
     void SetColorSelectionStyle(TColorSelectionStyle Value);
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
-    int Columns() const { return FColumns; }
-    void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     int ColorBoxWidth() const { return FColorBoxWidth; }
     int ColorBoxHeight() const { return FColorBoxHeight; }
     void SetColorBoxSize(int Width, int Height);
-    TItemAppearance& ItemAppearance() { return FItemAppearance; }
-    // The pop-up's contents, made on first need (nullptr before).
-    TVoCustomItemSelector* ItemSelector() const { return FItemSelector; }
+    // The pop-up's contents, made on first need (nullptr before; ItemSelector likewise).
     TCustomColorSelector* ColorSelector() const { return FColorSelector; }
     TVoColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TVoColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
@@ -63,30 +55,25 @@ protected:
     void BeforeDropDown() override;
     TSize DropDownSize() const override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
-    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void DrawSelectedValue() override;
+    bool WheelStep(bool Down) override;
+    void SelectorChoice(int Index) override { SetItemIndex(Index); }
+    void AdjustSelector(TVoCustomItemSelector& Selector) override;
 
 private:
     TWinControl* content() const;
     TWinControl& makeContent();
     void prepareContent();
     void updateItemSelector();
-    void selectorItemSelect();
     void discreteSelect();
     void panelSelect(TColor Color);
     void listKeys(WORD Key, TShiftState Shift, bool Committed);
-    void moveInList(int Target);
-    bool wheel(bool Down);
-    void drawSelectedColor();
     template <typename T>
     T* placed(T* Content);
 
-    TVoCustomItemSelector* FItemSelector = nullptr;
     TVoColorCubePanel* FColorCubePanel = nullptr;
     TVoColorSpectrumPanel* FSpectrumPanel = nullptr;
     TCustomColorSelector* FColorSelector = nullptr;
-    int FColumns = 1;
-    TItemLayout FLayout = ilCaptionRight;
     std::vector<TColorItem> FColors;
     int FItemIndex = -1;
     int FColorBoxWidth = 14;
@@ -94,11 +81,6 @@ private:
     TColorSelectionStyle FColorSelectionStyle = csList;
     TColor FSelectedColor = clNone;
     bool FShowText = true;
-    TItemAppearance FItemAppearance;
-    // Set while the control's own keys or wheel move the choice: it does not close the pop-up.
-    bool FInternalCall = false;
-    TTypeAhead FTypeAhead;
-    int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;
 };

@@ -6,12 +6,9 @@
 #include <algorithm>
 
 #include "grid/VoGrid/Editors/FlagScope.h"
-#include "platform/SystemMetrics.h"
 
-TVoImagePickerDropDown::TVoImagePickerDropDown(TComponent* AOwner) : TVoCustomDropDown(AOwner), FTypeAhead(this)
+TVoImagePickerDropDown::TVoImagePickerDropDown(TComponent* AOwner) : TVoPickerDropDown(AOwner)
 {
-    SetEditorEnabled(false);
-    SetCursor(crArrow);
     CreateDropDownForm();
 }
 
@@ -32,54 +29,28 @@ void TVoImagePickerDropDown::CreateDropDownForm()
     DropDownForm()->SetControl(FItemSelector);
 }
 
-// The selector takes the items, settings and choice without reporting them, then reports its choices.
 void TVoImagePickerDropDown::updateItemSelector()
 {
-    if (!FItemSelector)
-        return;
-    FItemSelector->OnItemSelect = nullptr;
-    FItemSelector->SetColumns(FColumns);
-    FItemSelector->SetImages(Images());
-    FItemSelector->SetItemLayout(FLayout);
-    FItemSelector->SetColor(DropDownColor());
-    FItemSelector->ItemAppearance().Assign(FItemAppearance);
-    std::vector<TSelectorItem>& items = FItemSelector->Items();
-    items.clear();
+    std::vector<TSelectorItem> items;
+    items.reserve(FItems.size());
     for (const TImageItem& item : FItems) {
         TSelectorItem copy;
         static_cast<TImageItem&>(copy) = item;
         items.push_back(copy);
     }
-    FItemSelector->UpdateSelectorPanel();
-    FItemSelector->SetItemIndex(FItemIndex);
-    FItemSelector->OnItemSelect = [this](TObject*) { selectorItemSelect(); };
-    FItemSelector->Panel().ShowHint = ShowHint;
+    loadItemSelector(std::move(items), FItemIndex);
 }
 
 void TVoImagePickerDropDown::BeforeDropDown()
 {
     updateItemSelector();
-    if (OnDrawItem)
-        FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, const TRect& R, int Index) {
-            OnDrawItem(this, Canvas, R, Index);
-        };
-    else
-        FItemSelector->OnDrawItem = nullptr;
+    bindDrawItem(OnDrawItem);
     FOldItemIndex = FItemIndex;
 }
 
-// The items' own size unless a width or height is set; room for the scroll bar when it shows.
 TSize TVoImagePickerDropDown::DropDownSize() const
 {
-    TSize size = TVoCustomDropDown::DropDownSize();
-    const TSize panel = FItemSelector->GetSelectorPanelSize();
-    if (DropDownWidth() < 1)
-        size.cx = panel.cx;
-    if (DropDownHeight() < 1)
-        size.cy = panel.cy;
-    if (panel.cy > size.cy)
-        size.cx += GetSystemMetrics(SM_CXVSCROLL);
-    return size;
+    return selectorDropDownSize();
 }
 
 // A cancelled close puts back the choice of the drop-down.
@@ -89,13 +60,6 @@ void TVoImagePickerDropDown::DoHideDropDown(bool CancelChanges)
     TVoCustomDropDown::DoHideDropDown(CancelChanges);
     if (CancelChanges && wasDown)
         SetItemIndex(FOldItemIndex);
-}
-
-void TVoImagePickerDropDown::selectorItemSelect()
-{
-    SetItemIndex(FItemSelector->ItemIndex());
-    if (!FInternalCall)
-        DoHideDropDown(false);
 }
 
 void TVoImagePickerDropDown::SetItemIndex(int Value)
@@ -179,15 +143,6 @@ void TVoImagePickerDropDown::SelectPrevious()
         SetItemIndex(FItemIndex - 1);
 }
 
-// Selects the target in the pop-up without closing it; targets outside the items are ignored.
-void TVoImagePickerDropDown::moveInSelector(int Target)
-{
-    if (Target < 0 || Target >= static_cast<int>(FItemSelector->Items().size()))
-        return;
-    const TFlagScope own(FInternalCall);
-    FItemSelector->SetItemIndex(Target);
-}
-
 void TVoImagePickerDropDown::KeyDown(WORD& Key, TShiftState Shift)
 {
     bool committed = false;
@@ -251,40 +206,16 @@ void TVoImagePickerDropDown::KeyDown(WORD& Key, TShiftState Shift)
     }
 }
 
-bool TVoImagePickerDropDown::wheel(bool Down)
+bool TVoImagePickerDropDown::WheelStep(bool Down)
 {
     if (!Enabled())
         return false;
-    if (DroppedDown()) {
-        Down ? FItemSelector->HotNext() : FItemSelector->HotPrevious();
-    } else {
-        const TFlagScope own(FInternalCall);
-        Down ? FItemSelector->SelectNext() : FItemSelector->SelectPrevious();
-    }
+    selectorWheel(Down);
     return true;
 }
 
-bool TVoImagePickerDropDown::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
-{
-    const bool handled = TVoCustomDropDown::DoMouseWheelDown(Shift, MousePos);
-    return wheel(true) || handled;
-}
-
-bool TVoImagePickerDropDown::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
-{
-    const bool handled = TVoCustomDropDown::DoMouseWheelUp(Shift, MousePos);
-    return wheel(false) || handled;
-}
-
-void TVoImagePickerDropDown::WndProc(TMessage& Message)
-{
-    TVoCustomDropDown::WndProc(Message);
-    if (Message.Msg == WM_PAINT)
-        drawSelectedImage();
-}
-
 // The chosen item's picture (or list image) centred in the edit.
-void TVoImagePickerDropDown::drawSelectedImage()
+void TVoImagePickerDropDown::DrawSelectedValue()
 {
     TCanvas& canvas = Canvas();
     const TRect R = ClientRect();
