@@ -196,7 +196,8 @@ public:
     virtual void Invalidate();
     // Repaints a rectangle of the client area when the control paints next.
     virtual void InvalidateRect(const TRect& r);
-    void Update();
+    // Paints the control now.
+    virtual void Update();
     void Repaint();
     void Refresh() { Repaint(); }
     void BringToFront();

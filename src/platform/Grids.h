@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 
+class QRegion;
 class QScrollBar;
 class TCustomGrid;
 
@@ -197,6 +198,9 @@ public:
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
     void InvalidateGrid() { Invalidate(); }
+    // Both leave out the shown scroll bars, which repaint themselves on every change.
+    void Invalidate() override;
+    void Update() override;
 
 protected:
     // Hooks of derived grids.
@@ -318,6 +322,8 @@ private:
     ScrollBar* scrollBar(int bar);
     const ScrollBar* scrollBar(int bar) const;
     bool scrollable(bool vertical) const;
+    // The window less the shown scroll bars.
+    QRegion withoutScrollBars() const;
     void updateScrollBars();
     void syncScrollPositions();
     void scrollBarAction(QScrollBar* bar, int action);

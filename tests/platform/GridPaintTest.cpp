@@ -2,7 +2,10 @@
 #include "platform/QtAccess.h"
 #include "platform/Forms.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QScreen>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace {
@@ -111,4 +114,50 @@ TEST(GridPaint, TheCornerBetweenTheScrollBarsTakesTheGridColour)
     ASSERT_LT(corner.X, g.Width() - g.ClientOffset().X);
     ASSERT_LT(corner.Y, g.Height() - g.ClientOffset().Y);
     EXPECT_EQ(pixel(image, corner.X, corner.Y), clRed);
+}
+
+// Repainting the grid leaves out a scroll bar that did not change; a moved bar still shows its new position in
+// the window.
+TEST(GridPaint, RepaintLeavesAnUnchangedScrollBarOut)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    TestGrid g;
+    g.SetParent(&form);
+    g.SetBounds(0, 0, 300, 200);
+    g.SetRowCount(1000);
+    form.Show();
+    QApplication::processEvents();
+    QScrollBar* bar = nullptr;
+    for (QScrollBar* b : QtAccess::Widget(g)->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical)
+            bar = b;
+    ASSERT_TRUE(bar && bar->isVisible());
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } barPaints, gridPaints;
+    bar->installEventFilter(&barPaints);
+    QtAccess::Widget(g)->installEventFilter(&gridPaints);
+    const int position = bar->value();
+    g.SetTopRow(2);
+    ASSERT_EQ(bar->value(), position);
+    g.Repaint();
+    EXPECT_EQ(gridPaints.paints, 1);
+    EXPECT_EQ(barPaints.paints, 0);
+
+    g.SetTopRow(500);
+    ASSERT_NE(bar->value(), position);
+    g.Repaint();
+    QApplication::processEvents();
+    EXPECT_GE(barPaints.paints, 1);
+    QWidget* window = QtAccess::Widget(form);
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint at = bar->mapTo(window, QPoint(0, 0));
+    const QImage own = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.copy(QRect(at, own.size())), own);
 }

@@ -3,6 +3,7 @@
 #include "platform/Grids.h"
 #include "platform/SystemMetrics.h"
 
+#include <QRegion>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,26 @@ void TCustomGrid::createScrollBars()
         QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) { scrollBarAction(bar, action); });
         QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this, bar] { scrollBarReleased(bar); });
     }
+}
+
+QRegion TCustomGrid::withoutScrollBars() const
+{
+    QRegion region(Widget()->rect());
+    for (const ScrollBar* b : {&vert_, &horz_})
+        if (b->bar && !b->bar->isHidden())
+            region -= b->bar->geometry();
+    return region;
+}
+
+void TCustomGrid::Invalidate()
+{
+    Widget()->update(withoutScrollBars());
+}
+
+void TCustomGrid::Update()
+{
+    if (Widget()->isVisible())
+        Widget()->repaint(withoutScrollBars());
 }
 
 TCustomGrid::ScrollBar* TCustomGrid::scrollBar(int bar)
