@@ -1463,6 +1463,7 @@ public:
     static TColor BlendColors(TColor Col1, TColor Col2, int Percent);
     static TColor SelectionMixColor(TColor SelColor, TColor CellColor, bool Mixer, int Factor);
     void PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    bool LookCoversFixedCell(const TCanvas& ACanvas, int ACol, int ARow) override;
     // The cell's graphic (nullptr for none) with its room and place; ACol is a real column.
     TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, int& Width, int& Height, bool& WithText,
                                        TCellHAlign& HAlign, TCellVAlign& VAlign);
@@ -2462,6 +2463,11 @@ private:
     void paintCellButton(TCellPaint& cp, int L, int T);
     void paintHtmlText(TCellPaint& cp, const QString& text);
     void paintRichText(TCellPaint& cp, const QString& text);
+    // The background a fixed cell's look paints.
+    enum class TFixedFill { None, Hover, ActiveCell, SortHeader, Plain };
+    TFixedFill fixedFill(int ACol, int ARow, int RCol) const;
+    // Whether the cell paints with the fixed cells' look.
+    bool paintsFixedLook(int ACol, int ARow);
     void paintFixedCellLook(TCellPaint& cp);
     void paintFixedCellEdges(TCellPaint& cp);
     void paintFilterGlyph(TCellPaint& cp);

@@ -43,46 +43,80 @@ bool VOroDavoduRuzu::IsHoverFixedCell(int ACol, int ARow) const
     return false;
 }
 
+bool VOroDavoduRuzu::paintsFixedLook(int ACol, int ARow)
+{
+    const bool hoverRow = HoverRow && ARow == HoverRowIdx && (HoverRowCells & hcFixed);
+    return !hoverRow && (IsFixed(ACol, ARow) || inFixedArea(ACol, ARow));
+}
+
+VOroDavoduRuzu::TFixedFill VOroDavoduRuzu::fixedFill(int ACol, int ARow, int RCol) const
+{
+    const bool gradientLook =
+        FLook == glQEV || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
+    if (!gradientLook)
+        return TFixedFill::None;
+    const bool moving = FGridState == gsColMoving;
+    const bool hovered =
+        IsHoverFixedCell(ACol, ARow) && !QueryIsDesigning() &&
+        ((!moving && ACol == FixedHoverCell.X && ARow == FixedHoverCell.Y) || (moving && ACol == FixedHoverCell.X));
+    if (hovered)
+        return TFixedFill::Hover;
+    if (ActiveCellShow && ((FixedCols() > 0 && ACol == FixedCols() - 1 && ARow == Row()) ||
+                           (FixedRows() > 0 && ARow == FixedRows() - 1 && ACol == Col())))
+        return TFixedFill::ActiveCell;
+    const bool sortHeader = FSortSettings.Column != -1 && RCol == FSortSettings.Column && ARow == FixedRows() - 1 &&
+                            (ACol >= FixedCols() || FSortSettings.FixedCols);
+    if (sortHeader && FSortSettings.HeaderColor() != clNone)
+        return TFixedFill::SortHeader;
+    return Flat ? TFixedFill::None : TFixedFill::Plain;
+}
+
+// The plain look fills the cell with its lines opaquely in the canvas's brush (see paintFixedCellLook).
+bool VOroDavoduRuzu::LookCoversFixedCell(const TCanvas& ACanvas, int ACol, int ARow)
+{
+    return ACanvas.Pen().Mode() == pmCopy && ACanvas.Brush().Color() != clNone && paintsFixedLook(ACol, ARow) &&
+           fixedFill(ACol, ARow, DisplayToRealCol(ACol)) == TFixedFill::Plain;
+}
+
 void VOroDavoduRuzu::paintFixedCellLook(TCellPaint& cp)
 {
     TCanvas& c = cp.canvas;
     const TColor brush = c.Brush().Color();
-    const bool gradientLook =
-        FLook == glQEV || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
-    if (gradientLook) {
-        const TControlLook::TFixedGradients& fg = FControlLook.FixedGradient();
+    const TControlLook::TFixedGradients& fg = FControlLook.FixedGradient();
+    switch (fixedFill(cp.ACol, cp.ARow, cp.RCol)) {
+    case TFixedFill::Hover: {
         const TGradient hover{fg.HoverFrom, fg.HoverTo, fg.HoverMirrorFrom, fg.HoverMirrorTo, fg.HoverBorder};
         const TGradient down{fg.DownFrom, fg.DownTo, fg.DownMirrorFrom, fg.DownMirrorTo, fg.DownBorder};
-        const bool moving = FGridState == gsColMoving;
-        const bool hovered = IsHoverFixedCell(cp.ACol, cp.ARow) && !QueryIsDesigning() &&
-                             ((!moving && cp.ACol == FixedHoverCell.X && cp.ARow == FixedHoverCell.Y) ||
-                              (moving && cp.ACol == FixedHoverCell.X));
-        const bool sortHeader = FSortSettings.Column != -1 && cp.RCol == FSortSettings.Column &&
-                                cp.ARow == FixedRows() - 1 && (cp.ACol >= FixedCols() || FSortSettings.FixedCols);
-        if (hovered) {
-            const TRect r = Rect(cp.R.Left, cp.R.Top, cp.R.Right, cp.R.Bottom + 1);
-            fillGradient(c, r, !FixedMouseDown && !moving ? hover : down);
-        } else if (ActiveCellShow && ((FixedCols() > 0 && cp.ACol == FixedCols() - 1 && cp.ARow == Row()) ||
-                                      (FixedRows() > 0 && cp.ARow == FixedRows() - 1 && cp.ACol == Col()))) {
-            fillGradient(c, cp.R, {ActiveCellColor, ActiveCellColorTo, clNone, clNone, clNone});
-        } else if (sortHeader && FSortSettings.HeaderColor() != clNone) {
-            fillGradient(c, cp.R,
-                         {FSortSettings.HeaderColor(), FSortSettings.HeaderColorTo(), FSortSettings.HeaderMirrorColor(),
-                          FSortSettings.HeaderMirrorColorTo(), clNone});
-        } else if (!Flat) {
-            fillGradient(c, Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2),
-                         {brush, cp.colorTo, cp.mirrorColor, cp.mirrorColorTo, clNone});
-            if (FLook == glVista) {
-                line(c, clWhite, cp.R.Left, cp.R.Top, cp.R.Left, cp.R.Bottom);
-                line(c, clWhite, cp.R.Right - 1, cp.R.Top, cp.R.Right - 1, cp.R.Bottom);
-            }
+        const TRect r = Rect(cp.R.Left, cp.R.Top, cp.R.Right, cp.R.Bottom + 1);
+        fillGradient(c, r, !FixedMouseDown && FGridState != gsColMoving ? hover : down);
+        break;
+    }
+    case TFixedFill::ActiveCell:
+        fillGradient(c, cp.R, {ActiveCellColor, ActiveCellColorTo, clNone, clNone, clNone});
+        break;
+    case TFixedFill::SortHeader:
+        fillGradient(c, cp.R,
+                     {FSortSettings.HeaderColor(), FSortSettings.HeaderColorTo(), FSortSettings.HeaderMirrorColor(),
+                      FSortSettings.HeaderMirrorColorTo(), clNone});
+        break;
+    case TFixedFill::Plain:
+        // The cell with the lines right of and below it.
+        fillGradient(c, Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2),
+                     {brush, cp.colorTo, cp.mirrorColor, cp.mirrorColorTo, clNone});
+        if (FLook == glVista) {
+            line(c, clWhite, cp.R.Left, cp.R.Top, cp.R.Left, cp.R.Bottom);
+            line(c, clWhite, cp.R.Right - 1, cp.R.Top, cp.R.Right - 1, cp.R.Bottom);
         }
-    } else if (FLook == glListView && !Flat) {
-        const TRect r = Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2);
-        const bool over = cp.ACol == FixedHoverCell.X && cp.ARow == FixedHoverCell.Y;
-        TThemeData(QStringLiteral("header"))
-            .DrawBackground(c, HP_HEADERITEM, !over ? 1 : FixedMouseDown ? 3 : 2, r);
-        line(c, clWhite, r.Left, r.Top, r.Right, r.Top);
+        break;
+    case TFixedFill::None:
+        if (FLook == glListView && !Flat) {
+            const TRect r = Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2);
+            const bool over = cp.ACol == FixedHoverCell.X && cp.ARow == FixedHoverCell.Y;
+            TThemeData(QStringLiteral("header"))
+                .DrawBackground(c, HP_HEADERITEM, !over ? 1 : FixedMouseDown ? 3 : 2, r);
+            line(c, clWhite, r.Left, r.Top, r.Right, r.Top);
+        }
+        break;
     }
     c.Brush().SetColor(brush);
     paintRowIndicator(cp);

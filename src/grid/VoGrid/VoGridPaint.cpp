@@ -55,9 +55,7 @@ void VOroDavoduRuzu::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const T
     ACanvas.Font().SetSize(ACanvas.Font().Size() + ZoomFactor);
     cp.ownBrush = ACanvas.Brush().Color();
     cp.ownFont = ACanvas.Font().Color();
-    cp.fixed = IsFixed(ACol, ARow) || inFixedArea(ACol, ARow);
-    if (HoverRow && ARow == HoverRowIdx && (HoverRowCells & hcFixed))
-        cp.fixed = false;
+    cp.fixed = paintsFixedLook(ACol, ARow);
 
     if (cp.fixed)
         paintFixedCellLook(cp);
@@ -96,10 +94,10 @@ void VOroDavoduRuzu::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const T
 
 void VOroDavoduRuzu::paintFocusRect(TCellPaint& cp)
 {
-    if (HideFocusRect || (Options() & goRowSelect) || !Focused() || Row() < FixedRows() || Col() < FixedCols())
+    if (HideFocusRect || (Options() & goRowSelect) || Row() < FixedRows() || Col() < FixedCols())
         return;
     const TPoint base = BaseCell(cp.ACol, cp.ARow);
-    if (base.X != Col() || base.Y != Row())
+    if (base.X != Col() || base.Y != Row() || !Focused())
         return;
     const int d = GridLineWidth() - 1;
     const TRect r = Rect(cp.R.Left - d, cp.R.Top - d, cp.R.Right + d - 1, cp.R.Bottom + d - 1);

@@ -105,7 +105,8 @@ TGridDrawState TCustomGrid::drawState(int col, int row) const
         return gdFixed;
     TGridDrawState state = 0;
     const bool current = col == current_.X && row == current_.Y;
-    const bool active = Focused() || (editor_ && editor_->Focused());
+    // The focus is asked for the current cell only.
+    const bool active = current && (Focused() || (editor_ && editor_->Focused()));
     if (current && active)
         state |= gdFocused;
     if (Selection().Contains(col, row) && (!current || !active || (options_ & (goDrawFocusSelected | goRowSelect))))

@@ -305,3 +305,76 @@ TEST(VoGridPaint, RatingShowsHalfStars)
     EXPECT_GT(star(2, RGB(0, 0, 255)), 0);
     EXPECT_EQ(star(3, RGB(255, 0, 0)), 0);
 }
+
+// A fixed cell whose look paints over all of it is painted without the base's background and lines under the
+// look: the same pixels as with them, over looks, flat, hover, sort header, active cell, hover rows and fixed
+// cells on every side.
+TEST(VoGridPaint, FixedCellsLeftUnderTheirLookGiveTheSamePixels)
+{
+    class Layered : public PaintGrid {
+    public:
+        bool LookCoversFixedCell(const TCanvas&, int, int) override { return false; }
+    };
+    class Counted : public PaintGrid {
+    public:
+        int covered = 0;
+        bool LookCoversFixedCell(const TCanvas& ACanvas, int ACol, int ARow) override
+        {
+            const bool result = PaintGrid::LookCoversFixedCell(ACanvas, ACol, ARow);
+            covered += result;
+            return result;
+        }
+    };
+    struct Case {
+        TGridLook look;
+        bool flat;
+        int setting;  // 0 none, 1 hovered header, 2 sort header colour, 3 active cell, 4 hover row, 5 fixed right and
+                      // footer, 6 own fixed colour, 7 no fixed colour
+    };
+    int coveredCells = 0;
+    for (TGridLook look : {glStandard, glSoft, glClassic, glQEV, glXP, glListView, glVista, glWin7, glOffice2007})
+        for (bool flat : {false, true})
+            for (int setting = 0; setting <= (flat ? 1 : 7); ++setting) {
+                const auto setUp = [&](PaintGrid& g) {
+                    g.SetLook(look);
+                    g.SetBorderStyle(bsNone);
+                    g.Flat = flat;
+                    for (int c = 0; c < g.ColCount(); ++c)
+                        g.SetCells(c, 0, QStringLiteral("H%1").arg(c));
+                    if (setting == 1) {
+                        g.HoverFixedCells = hfAll;
+                        g.FixedHoverCell = {2, 0};
+                    } else if (setting == 2) {
+                        g.SortSettings().Show = true;
+                        g.SortSettings().Column = 2;
+                        g.SortSettings().SetHeaderColor(RGB(200, 0, 0));
+                    } else if (setting == 3) {
+                        g.ActiveCellShow = true;
+                        g.SetCol(2);
+                        g.SetRow(2);
+                    } else if (setting == 4) {
+                        g.HoverRow = true;
+                        g.HoverRowIdx = 2;
+                        g.HoverRowCells = hcNormal | hcFixed;
+                        g.HoverRowColor = RGB(0, 200, 0);
+                    } else if (setting == 5) {
+                        g.FixedRightCols = 1;
+                        g.FixedFooters = 1;
+                    } else if (setting == 6) {
+                        g.SetColors(0, 2, RGB(0, 0, 200));
+                    } else if (setting == 7) {
+                        g.SetFixedColor(clNone);
+                    }
+                };
+                Layered layered;
+                Counted counted;
+                setUp(layered);
+                setUp(counted);
+                const QImage expected = PaintToImage(layered);
+                const QImage image = PaintToImage(counted);
+                EXPECT_EQ(differing(expected, image, Rect(0, 0, image.width(), image.height())), 0)
+                    << "look " << look << " flat " << flat << " setting " << setting;
+                coveredCells += counted.covered;
+            }
+    EXPECT_GT(coveredCells, 0);
+}

@@ -203,6 +203,9 @@ public:
     virtual int GetNodeIndent(int ARow);
     virtual bool HasNodes();
     virtual void PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // Whether PaintGridCell paints over the whole of this fixed cell, background and lines, in the canvas's
+    // present brush and pen mode: the base then leaves out its own.
+    virtual bool LookCoversFixedCell(const TCanvas&, int, int) { return false; }
     virtual void UpdateLastRow() {}
     virtual void QueryDisplText(int ACol, int ARow, QString& Value);
     virtual void QueryDisplWideText(int ACol, int ARow, QString& Value);

@@ -104,6 +104,7 @@ void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, 
 
     const bool selected = AState & gdSelected;
     const bool fixed = AState & gdFixed;
+    const bool covered = full && fixed && LookCoversFixedCell(canvas, ACol, ARow);
     if (HoverRow && ARow == HoverRowIdx && !(selected && !(HoverRowCells & hcSelected)) &&
         !(fixed && !(HoverRowCells & hcFixed))) {
         canvas.Brush().SetColor(HoverRowColor);
@@ -121,17 +122,19 @@ void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, 
     }
     canvas.Pen().SetColor(canvas.Brush().Color());
 
-    if (selected && FSelectionStyle != ssDefault && ShowSel) {
-        paintSelectionFrame(canvas, ACol, ARect);
-    } else if (!(UseStylesActive() && (fixed || selected))) {
-        if (mirrorColorTo != clNone)
-            DrawCellBackground(canvas, ARect, canvas.Brush().Color(), colorTo, mirrorColor, mirrorColorTo, true, clNone,
-                               false, true);
-        else
-            DrawGradientRect(canvas, canvas.Brush().Color(), colorTo, 64, ARect, gd == GradientHorizontal);
+    // A fixed cell whose look paints over all of it needs neither background nor lines here.
+    if (!covered) {
+        if (selected && FSelectionStyle != ssDefault && ShowSel) {
+            paintSelectionFrame(canvas, ACol, ARect);
+        } else if (!(UseStylesActive() && (fixed || selected))) {
+            if (mirrorColorTo != clNone)
+                DrawCellBackground(canvas, ARect, canvas.Brush().Color(), colorTo, mirrorColor, mirrorColorTo, true,
+                                   clNone, false, true);
+            else
+                DrawGradientRect(canvas, canvas.Brush().Color(), colorTo, 64, ARect, gd == GradientHorizontal);
+        }
+        paintGridLines(canvas, ACol, ARect, fixed);
     }
-
-    paintGridLines(canvas, ACol, ARect, fixed);
 
     if (full) {
         const int w = FGridLineWidth;
