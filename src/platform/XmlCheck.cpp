@@ -79,8 +79,8 @@ std::ptrdiff_t firstBadChar(std::string_view text, bool& controls)
     const auto* end = begin + text.size();
     controls = false;
     for (const unsigned char* p = begin; p < end;) {
-        if (end - p >= 32 && plainAscii<4>(p)) {
-            p += 32;
+        if (end - p >= 64 && plainAscii<8>(p)) {
+            p += 64;
             continue;
         }
         if (end - p >= 8 && plainAscii<1>(p)) {
