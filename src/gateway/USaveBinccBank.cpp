@@ -65,6 +65,7 @@ void TSaveBincc::Read_DNETM_Net(const TDNet_File& file)
         throw EProject_Error(QStringLiteral("The DeviceNet network has %1 slaves; the gateway takes at most %2.")
                                  .arg(file.Rows.size())
                                  .arg(Max_Nodes));
+    DNETM_Nodes.reserve(file.Rows.size());
     uint16_t sumIn = 0;
     uint16_t sumOut = 0;
     for (const TDNet_Row& row : file.Rows) {
@@ -187,6 +188,7 @@ void TSaveBincc::Read_EtherCAT_Slave_XML(const std::optional<TEtherCAT_Slave_Fil
             Required_Element(variables.Slave_To_Master, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
         const TEtherCAT_Slave_Table& masterToSlave =
             Required_Element(variables.Master_To_Slave, "EtherCAT_Master_To_Slave", File_EtherCAT_Slave);
+        EtherCAT_Variables.reserve(std::min(slaveToMaster.size() + masterToSlave.size(), size_t(Max_Variables)));
         Read_EtherCAT_Direction(slaveToMaster, true, emptyName);
         Read_EtherCAT_Direction(masterToSlave, false, emptyName);
     }
@@ -229,13 +231,17 @@ uint32_t TSaveBincc::Append_Name(const QString& name)
     if (name.isEmpty())
         return 0;
     const qsizetype start = Names.size();
-    // ASCII, as names nearly always are, is narrowed without the encoder.
-    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        Names.resize(start + name.size() + 1);
-        char* out = std::transform(name.begin(), name.end(), Names.data() + start,
-                                   [](QChar c) { return static_cast<char>(c.unicode()); });
+    // ASCII, as names nearly always are, is narrowed without the encoder; other text takes it back.
+    Names.resize(start + name.size() + 1);
+    char* out = Names.data() + start;
+    const auto ascii = std::find_if(name.begin(), name.end(), [&out](QChar c) {
+        *out++ = static_cast<char>(c.unicode());
+        return c.unicode() >= 0x80;
+    }) == name.end();
+    if (ascii) {
         *out = '\0';
     } else {
+        Names.truncate(start);
         Names += name.toUtf8();
         Names += '\0';
     }
