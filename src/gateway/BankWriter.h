@@ -6,29 +6,20 @@
 #include <QtEndian>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 class TBank_Writer {
 public:
-    struct TField {
-        uint64_t Value;
-        int Width; // bytes
-    };
-
     explicit TBank_Writer(qsizetype capacity) : bytes_(capacity, Qt::Uninitialized) {}
 
     // Each call checks the room once; a write past the greatest size raises EProject_Error.
     void Number(uint64_t value, int width) { Put(Room(width), value, width); }
-    void Fields(std::initializer_list<TField> fields)
+    // Appends each value in the width of bytes at its place in Widths, e.g. Fields<4, 2>(id, count).
+    template <int... Widths, typename... Values>
+    void Fields(Values... values)
     {
-        qsizetype total = 0;
-        for (const TField& field : fields)
-            total += field.Width;
-        char* at = Room(total);
-        for (const TField& field : fields) {
-            Put(at, field.Value, field.Width);
-            at += field.Width;
-        }
+        static_assert(sizeof...(Widths) == sizeof...(Values));
+        char* at = Room((Widths + ...));
+        ((Put(at, uint64_t(values), Widths), at += Widths), ...);
     }
     void Bytes(const char* data, qsizetype count) { std::memcpy(Room(count), data, static_cast<size_t>(count)); }
     void Fill(char byte, qsizetype count) { std::memset(Room(count), byte, static_cast<size_t>(count)); }

@@ -57,10 +57,20 @@ const QByteArray& Device_Icon_Hex()
 // optional "#x" before it; at least `digits` digits, with leading zeros.
 class TNumber_Text {
 public:
-    static TNumber_Text Hex(uint64_t value, int digits, bool mark = true) { return {value, 16, digits, mark}; }
+    static TNumber_Text Hex(uint64_t value, int digits, bool mark = true)
+    {
+        TNumber_Text text;
+        text.Put<16>(value, digits);
+        if (mark) {
+            text.buffer_[--text.start_] = 'x';
+            text.buffer_[--text.start_] = '#';
+        }
+        return text;
+    }
     static TNumber_Text Decimal(int64_t value, int digits = 1)
     {
-        TNumber_Text text(value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value), 10, digits, false);
+        TNumber_Text text;
+        text.Put<10>(value < 0 ? uint64_t(0) - uint64_t(value) : uint64_t(value), digits);
         if (value < 0)
             text.buffer_[--text.start_] = '-';
         return text;
@@ -70,14 +80,13 @@ public:
 
 private:
     static constexpr int Size = 24;
-    TNumber_Text(uint64_t value, unsigned base, int digits, bool hexMark)
+    TNumber_Text() = default;
+    // The base is a constant, so that each digit takes no division.
+    template <unsigned base>
+    void Put(uint64_t value, int digits)
     {
         for (int written = 0; value != 0 || written < digits; ++written, value /= base)
             buffer_[--start_] = "0123456789ABCDEF"[value % base];
-        if (hexMark) {
-            buffer_[--start_] = 'x';
-            buffer_[--start_] = '#';
-        }
     }
     char buffer_[Size];
     int start_ = Size;
@@ -99,12 +108,36 @@ bool Same_Type(QStringView key, std::string_view name)
     return true;
 }
 
+// The variable type in upper case as one number, when it is ASCII of at most eight characters; else 0.
+uint64_t Type_Key(QStringView type)
+{
+    if (type.size() > 8)
+        return 0;
+    uint64_t key = 0;
+    for (qsizetype i = 0; i < type.size(); ++i) {
+        const char16_t c = type[i].unicode();
+        if (c == 0 || c >= 0x80)
+            return 0;
+        key |= uint64_t(c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c) << (8 * i);
+    }
+    return key;
+}
+
+constexpr uint64_t Type_Key(std::string_view name)
+{
+    uint64_t key = 0;
+    for (size_t i = 0; i < name.size(); ++i)
+        key |= uint64_t(static_cast<unsigned char>(name[i])) << (8 * i);
+    return key;
+}
+
 std::pair<QByteArray, int64_t> ESI_Data_Type(QStringView type, int64_t length)
 {
     struct Entry {
         std::string_view Type;
         QByteArray DataType;
         int BitLen;
+        uint64_t Key = Type_Key(Type);
     };
     static const Entry Types[] = {
         {"BOOL", QByteArrayLiteral("BIT"), 1},      {"INT8", QByteArrayLiteral("SINT"), 8},
@@ -112,15 +145,21 @@ std::pair<QByteArray, int64_t> ESI_Data_Type(QStringView type, int64_t length)
         {"UINT8", QByteArrayLiteral("USINT"), 8},   {"UINT16", QByteArrayLiteral("UINT"), 16},
         {"UINT32", QByteArrayLiteral("UDINT"), 32}, {"FLOAT32", QByteArrayLiteral("REAL"), 32},
     };
+    constexpr std::string_view String_Type = "STRING";
     const QStringView key = type.trimmed();
-    if (Same_Type(key, "STRING")) {
-        const TNumber_Text digits = TNumber_Text::Decimal(length);
-        QByteArray name = QByteArrayLiteral("STRING(");
-        name.append(digits.View().data(), qsizetype(digits.View().size())).append(')');
+    // ASCII types, as nearly all are, compare as one number each.
+    const uint64_t asciiKey = Type_Key(key);
+    if (asciiKey != 0 ? asciiKey == Type_Key(String_Type) : Same_Type(key, String_Type)) {
+        const TNumber_Text number = TNumber_Text::Decimal(length);
+        const std::string_view digits = number.View();
+        QByteArray name(qsizetype(String_Type.size() + digits.size() + 2), Qt::Uninitialized);
+        char* out = std::copy(String_Type.begin(), String_Type.end(), name.data());
+        *out++ = '(';
+        *std::copy(digits.begin(), digits.end(), out) = ')';
         return {name, length * 8}; // no overflow: length fits 61 bits
     }
     for (const Entry& entry : Types)
-        if (Same_Type(key, entry.Type))
+        if (asciiKey != 0 ? asciiKey == entry.Key : Same_Type(key, entry.Type))
             return {entry.DataType, entry.BitLen};
     return {Types[0].DataType, 1};
 }
@@ -194,7 +233,7 @@ void TEtherCAT_ESI_File::Read_Rules(const TEtherCAT_Slave_Table& table, std::vec
     int bitsInRun = 0;
     rules.reserve(table.size());
     for (const TEtherCAT_Slave_Row& row : table) {
-        if (row.Enable != u"Y")
+        if (!row.Enable || *row.Enable != QLatin1Char('Y'))
             continue;
         const int64_t length =
             row.Length ? std::clamp<int64_t>(Project_Number_Or(*row.Length, 0), -Length_Limit, Length_Limit) : 0;
@@ -226,41 +265,61 @@ int64_t TEtherCAT_ESI_File::Outputs_Address() const
     return address;
 }
 
-char* TEtherCAT_ESI_File::Room(size_t count)
+void TEtherCAT_ESI_File::Grow(size_t count)
+{
+    Text.resize(std::max(2 * Text.size(), qsizetype(used_ + count)));
+}
+
+inline char* TEtherCAT_ESI_File::Room(size_t count)
 {
     if (used_ + count > size_t(Text.size()))
-        Text.resize(std::max(2 * Text.size(), qsizetype(used_ + count)));
+        Grow(count);
     char* at = Text.data() + used_;
     used_ += count;
     return at;
 }
 
+namespace {
+
+// A piece of text to append: a literal's length is known when this is compiled.
+template <size_t N>
+constexpr std::string_view Piece(const char (&literal)[N])
+{
+    return {literal, N - 1};
+}
+
+constexpr std::string_view Piece(std::string_view text)
+{
+    return text;
+}
+
+} // namespace
+
 template <typename... Pieces>
 void TEtherCAT_ESI_File::Append(const Pieces&... pieces)
 {
-    // Each piece on its own: the lengths of literal pieces are known when this is compiled.
     const auto put = [](char* out, std::string_view piece) {
         if (!piece.empty()) // an empty view may have no data at all
             std::memcpy(out, piece.data(), piece.size());
         return out + piece.size();
     };
-    char* out = Room((std::string_view(pieces).size() + ...));
-    ((out = put(out, std::string_view(pieces))), ...);
+    char* out = Room((Piece(pieces).size() + ...));
+    ((out = put(out, Piece(pieces))), ...);
 }
 
 void TEtherCAT_ESI_File::Append_Escaped(const QString& text)
 {
-    // Nearly every text is plain ASCII and is narrowed in place.
-    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() < 0x80 && !Is_Reserved(c.unicode());
-    });
-    if (!plain) {
-        Append(View(text.toHtmlEscaped().toUtf8()));
-        return;
-    }
+    // Nearly every text is plain ASCII and is narrowed in place; any other character takes it back.
     char* out = Room(size_t(text.size()));
-    for (const QChar c : text)
-        *out++ = static_cast<char>(c.unicode());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 || Is_Reserved(u)) {
+            used_ -= size_t(text.size());
+            Append(View(text.toHtmlEscaped().toUtf8()));
+            return;
+        }
+        *out++ = static_cast<char>(u);
+    }
 }
 
 std::string_view TEtherCAT_ESI_File::Indent(int level)

@@ -14,7 +14,7 @@ struct TEtherCAT_Rule {
     QByteArray DataType; // ESI data type name
     int64_t Length = 0;  // bits
     QString Name;
-    bool Is_Bit() const { return DataType == "BIT"; }
+    bool Is_Bit() const { return std::string_view(DataType.constData(), size_t(DataType.size())) == "BIT"; }
 };
 
 class TEtherCAT_ESI_File {
@@ -51,6 +51,7 @@ private:
     int64_t Outputs_Address() const;
     // The next count bytes of Text, which grows when they are past its end.
     char* Room(size_t count);
+    void Grow(size_t count);
     // Appends the pieces: string views or literals.
     template <typename... Pieces>
     void Append(const Pieces&... pieces);

@@ -65,6 +65,7 @@ void TSaveBincc::Read_DNETM_Net(const TDNet_File& file)
         throw EProject_Error(QStringLiteral("The DeviceNet network has %1 slaves; the gateway takes at most %2.")
                                  .arg(file.Rows.size())
                                  .arg(Max_Nodes));
+    DNETM_Nodes.reserve(file.Rows.size());
     uint16_t sumIn = 0;
     uint16_t sumOut = 0;
     for (const TDNet_Row& row : file.Rows) {
@@ -86,6 +87,8 @@ void TSaveBincc::Read_DNETM_Net(const TDNet_File& file)
 
 void TSaveBincc::Read_DNETM_DefOff(const TDefOff_File& file)
 {
+    Map_In.reserve(Max_Map_Entries);
+    Map_Out.reserve(Max_Map_Entries);
     for (size_t j = 0; j < DNETM_Nodes.size() && j < file.Nodes.size(); ++j) {
         const TDNETM_Node& node = DNETM_Nodes[j];
         const TDefOff_Node& offsets = file.Nodes[j];
@@ -138,7 +141,7 @@ TEtherCAT_Data_Type TSaveBincc::Get_EtherCAT_Data_Type(const QString& type)
         {u"UInt16", {6, 2}}, {u"UInt32", {7, 4}}, {u"Float32", {8, 4}}, {u"String", {9, 0}},
     };
     for (const Entry& entry : Types)
-        if (type == entry.Name)
+        if (type.size() == entry.Name.size() && type == entry.Name)
             return entry.Type;
     return {};
 }
@@ -185,6 +188,7 @@ void TSaveBincc::Read_EtherCAT_Slave_XML(const std::optional<TEtherCAT_Slave_Fil
             Required_Element(variables.Slave_To_Master, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
         const TEtherCAT_Slave_Table& masterToSlave =
             Required_Element(variables.Master_To_Slave, "EtherCAT_Master_To_Slave", File_EtherCAT_Slave);
+        EtherCAT_Variables.reserve(std::min(slaveToMaster.size() + masterToSlave.size(), size_t(Max_Variables)));
         Read_EtherCAT_Direction(slaveToMaster, true, emptyName);
         Read_EtherCAT_Direction(masterToSlave, false, emptyName);
     }
@@ -197,7 +201,7 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
     uint32_t offset = 0;
     const QChar decimalSeparator = DecimalSeparator();
     for (const TEtherCAT_Slave_Row& row : table) {
-        if (row.Enable != u"Y")
+        if (!row.Enable || *row.Enable != QLatin1Char('Y'))
             continue;
         if (EtherCAT_Variables.size() == static_cast<size_t>(Max_Variables))
             throw EProject_Error(QStringLiteral("More than %1 EtherCAT variables are enabled.").arg(Max_Variables));
@@ -227,29 +231,34 @@ uint32_t TSaveBincc::Append_Name(const QString& name)
     if (name.isEmpty())
         return 0;
     const qsizetype start = Names.size();
-    // ASCII, as names nearly always are, is narrowed without the encoder.
-    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        Names.resize(start + name.size());
-        std::transform(name.begin(), name.end(), Names.begin() + start,
-                       [](QChar c) { return static_cast<char>(c.unicode()); });
+    // ASCII, as names nearly always are, is narrowed without the encoder; other text takes it back.
+    Names.resize(start + name.size() + 1);
+    char* out = Names.data() + start;
+    const auto ascii = std::find_if(name.begin(), name.end(), [&out](QChar c) {
+        *out++ = static_cast<char>(c.unicode());
+        return c.unicode() >= 0x80;
+    }) == name.end();
+    if (ascii) {
+        *out = '\0';
     } else {
+        Names.truncate(start);
         Names += name.toUtf8();
+        Names += '\0';
     }
-    Names += '\0';
     return static_cast<uint32_t>(Names.size() - start - 1);
 }
 
 void TSaveBincc::Write_DeviceNet_Master_Bank(TBank_Writer& image) const
 {
     for (const TDNETM_Node& node : DNETM_Nodes)
-        image.Fields({{node.ID, 4}, {node.NB_IN, 2}, {node.NB_OUT, 2}, {0, 2}, {node.Flags, 2}, {node.Start_IN, 2},
-                      {node.Start_OUT, 2}});
+        image.Fields<4, 2, 2, 2, 2, 2, 2>(node.ID, node.NB_IN, node.NB_OUT, 0, node.Flags, node.Start_IN,
+                                          node.Start_OUT);
     image.Fill(0, (Max_Nodes - static_cast<qsizetype>(DNETM_Nodes.size())) * Node_Size);
     static_assert(Max_Nodes * Node_Size + Gap_After_Scan_List == int(Map_In_Address - Scan_List_Address));
     image.Fill(0, Gap_After_Scan_List);
     for (const auto* map : {&Map_In, &Map_Out}) {
         for (const TDNETM_Map_Entry& entry : *map)
-            image.Fields({{entry.Key, 2}, {entry.Position, 2}});
+            image.Fields<2, 2>(entry.Key, entry.Position);
         image.Fill(char(0xFF), (Max_Map_Entries - static_cast<qsizetype>(map->size())) * 4);
     }
 }
@@ -258,17 +267,17 @@ void TSaveBincc::Write_EtherCAT_Slave_Bank(TBank_Writer& image) const
 {
     const TEtherCAT_Slave_Header& header = EtherCAT_Header;
     image.Bytes(reinterpret_cast<const char*>(header.Eeprom_Config.data()), header.Eeprom_Config.size());
-    image.Fields({{header.Node_Address, 2}, {header.Vendor_ID, 4}, {header.Product_Code, 4},
-                  {header.Revision_Number, 4}, {header.Serial_Number, 4}, {header.Num_Variables, 4},
-                  {header.Table_Address, 4}});
+    image.Fields<2, 4, 4, 4, 4, 4, 4>(header.Node_Address, header.Vendor_ID, header.Product_Code,
+                                      header.Revision_Number, header.Serial_Number, header.Num_Variables,
+                                      header.Table_Address);
     for (const TEtherCAT_pd& variable : EtherCAT_Variables) {
         uint64_t initValue = 0;
         for (int i = 0; i < 8; ++i)
             initValue |= uint64_t(variable.init_value[i]) << (8 * i);
-        image.Fields({{variable.Data_Type, 1}, {variable.length, 1}, {variable.access, 1}, {variable.bit_address, 1},
-                      {variable.position, 4}, {variable.subindex, 4}, {variable.entry_index, 4},
-                      {variable.ethercat_offset, 4}, {initValue, 8}, {variable.name_length, 4},
-                      {variable.name_add, 4}});
+        image.Fields<1, 1, 1, 1, 4, 4, 4, 4, 8, 4, 4>(variable.Data_Type, variable.length, variable.access,
+                                                      variable.bit_address, variable.position, variable.subindex,
+                                                      variable.entry_index, variable.ethercat_offset, initValue,
+                                                      variable.name_length, variable.name_add);
     }
     image.Fill(0, (Max_Variables - static_cast<qsizetype>(EtherCAT_Variables.size())) * Descriptor_Size);
     static_assert(Header_Size == 14 + 2 + 6 * 4 && Descriptor_Size == 4 + 4 * 4 + 8 + 2 * 4);

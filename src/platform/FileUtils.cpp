@@ -5,9 +5,16 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QUuid>
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <system_error>
 #include <utility>
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
 
 namespace {
 
@@ -20,15 +27,9 @@ QStringList entries(const QString& folder, const QStringList& patterns, QDir::Fi
     return dir.entryList();
 }
 
-// Moves the file at path to backup; backup becomes empty when there is no such file. False (and
-// nothing changed) when it can't be moved.
-bool moveAside(const QString& path, QString& backup)
+std::string localPath(const QString& path)
 {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(path).toStdString(), QFile::encodeName(backup).toStdString(), error);
-    if (error == std::errc::no_such_file_or_directory)
-        backup.clear();
-    return !error || backup.isEmpty();
+    return QFile::encodeName(path).toStdString();
 }
 
 // A new file written in full beside its target under a name of its own; removed again unless it is
@@ -36,7 +37,8 @@ bool moveAside(const QString& path, QString& backup)
 class TNewFile {
 public:
     explicit TNewFile(const QString& target)
-        : path_(target + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".new"))
+        : path_(localPath(target + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128) +
+                          QStringLiteral(".new")))
     {
     }
     TNewFile(TNewFile&& other) noexcept : path_(std::move(other.path_)), pending_(std::exchange(other.pending_, false)) {}
@@ -46,28 +48,62 @@ public:
     ~TNewFile()
     {
         if (pending_)
-            QFile::remove(path_);
+            std::remove(path_.c_str());
     }
 
+    // Unbuffered, so that the bytes go to the file in one write.
     bool Write(const QByteArray& bytes)
     {
-        QFile file(path_);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+#ifdef Q_OS_LINUX
+        std::FILE* file = std::fopen(path_.c_str(), "wbxe"); // and closed in child processes
+#else
+        std::FILE* file = std::fopen(path_.c_str(), "wbx");
+#endif
+        if (file == nullptr)
             return false;
         pending_ = true;
-        return file.write(bytes) == bytes.size();
+        std::setvbuf(file, nullptr, _IONBF, 0);
+        const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+        return std::fclose(file) == 0 && written;
     }
-    // Renames it to target, where no file is.
-    bool Place(const QString& target)
+    // Puts it in place of target. No rename replaces an existing file: some file systems wait for the
+    // new file's data to reach the disk on such a rename. The old file's new name (empty when there
+    // was none), or nothing when it can't be placed (then target is as it was).
+    std::optional<std::string> Place(const std::string& target)
+    {
+#if defined(Q_OS_LINUX) && defined(RENAME_EXCHANGE)
+        // Swapped in one step where the file system can.
+        if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+            pending_ = false;
+            return path_;
+        }
+        if (errno == ENOENT)
+            return placeAt(target) ? std::optional<std::string>(std::string()) : std::nullopt;
+#endif
+        std::string backup = target + "." + QUuid::createUuid().toString(QUuid::Id128).toStdString();
+        std::error_code error;
+        std::filesystem::rename(target, backup, error);
+        if (error == std::errc::no_such_file_or_directory)
+            backup.clear();
+        else if (error)
+            return std::nullopt;
+        if (placeAt(target))
+            return backup;
+        if (!backup.empty())
+            std::filesystem::rename(backup, target, error);
+        return std::nullopt;
+    }
+
+private:
+    bool placeAt(const std::string& target)
     {
         std::error_code error;
-        std::filesystem::rename(QFile::encodeName(path_).toStdString(), QFile::encodeName(target).toStdString(), error);
+        std::filesystem::rename(path_, target, error);
         pending_ = pending_ && error;
         return !error;
     }
 
-private:
-    QString path_;
+    std::string path_;
     bool pending_ = false; // written and not yet in place
 };
 
@@ -129,42 +165,35 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
     std::vector<TNewFile> written;
     written.reserve(files.size());
     for (const auto& [path, bytes] : files) {
-        const QFileInfo target(path);
-        if ((target.exists() && !target.isFile()) || !written.emplace_back(path).Write(bytes))
+        std::error_code error;
+        const auto target = std::filesystem::status(localPath(path), error);
+        if ((std::filesystem::exists(target) && !std::filesystem::is_regular_file(target)) ||
+            !written.emplace_back(path).Write(bytes))
             return path;
     }
-    // Each old file is moved aside before its new one is renamed to its name, so that a failure can
-    // undo. No rename replaces an existing file: some file systems wait for the new file's data to
-    // reach the disk on such a rename.
+    // Each old file is kept until every new one is in place, so that a failure can undo.
     struct Placed {
-        QString Path;
-        QString Backup; // empty when there was no old file
+        std::string Path;
+        std::string Old; // where the old file is now; empty when there was none
     };
     std::vector<Placed> placed;
-    const auto undo = [&placed] {
-        for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
-            QFile::remove(it->Path);
-            if (!it->Backup.isEmpty())
-                QFile::rename(it->Backup, it->Path);
-        }
-    };
     for (size_t i = 0; i < files.size(); ++i) {
-        const QString& path = files[i].first;
-        QString backup = path + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128);
-        if (!moveAside(path, backup)) {
-            undo();
-            return path;
+        const std::string path = localPath(files[i].first);
+        std::optional<std::string> old = written[i].Place(path);
+        if (!old) {
+            for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+                std::error_code error;
+                if (it->Old.empty())
+                    std::filesystem::remove(it->Path, error);
+                else
+                    std::filesystem::rename(it->Old, it->Path, error);
+            }
+            return files[i].first;
         }
-        if (!written[i].Place(path)) {
-            if (!backup.isEmpty())
-                QFile::rename(backup, path);
-            undo();
-            return path;
-        }
-        placed.push_back({path, backup});
+        placed.push_back({path, std::move(*old)});
     }
     for (const Placed& file : placed)
-        if (!file.Backup.isEmpty())
-            QFile::remove(file.Backup);
+        if (!file.Old.empty())
+            std::remove(file.Old.c_str());
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -45,13 +46,29 @@ int xmlCharLength(const unsigned char* p, const unsigned char* end)
     return c >= least && isXmlChar(c) ? length : 0;
 }
 
-// True when none of the eight bytes is a control character or a non-ASCII byte.
-bool plainAscii(uint64_t bytes)
+constexpr uint64_t High_Bits = 0x8080808080808080u;
+
+// The high bit of each of the eight bytes that is not a control character, when none has its own high
+// bit set: without it, (b | 0x80) - 0x20 keeps its high bit exactly when b >= 0x20, and never borrows.
+uint64_t printableBits(uint64_t bytes)
 {
-    constexpr uint64_t high = 0x8080808080808080u;
     constexpr uint64_t space = 0x2020202020202020u;
-    // Without high bits, (b | 0x80) - 0x20 keeps its high bit exactly when b >= 0x20, and never borrows.
-    return (bytes & high) == 0 && (((bytes | high) - space) & high) == high;
+    return ((bytes | High_Bits) - space) & High_Bits;
+}
+
+// True when none of the n * 8 bytes at p is a control character or a non-ASCII byte.
+template <size_t n>
+bool plainAscii(const unsigned char* p)
+{
+    uint64_t any = 0;
+    uint64_t printable = High_Bits;
+    for (size_t i = 0; i < n; ++i) {
+        uint64_t bytes = 0;
+        std::memcpy(&bytes, p + 8 * i, sizeof bytes);
+        any |= bytes;
+        printable &= printableBits(bytes);
+    }
+    return (any & High_Bits) == 0 && printable == High_Bits;
 }
 
 // Offset of the first byte that doesn't start an allowed UTF-8 character, or -1; controls tells whether
@@ -62,8 +79,11 @@ std::ptrdiff_t firstBadChar(std::string_view text, bool& controls)
     const auto* end = begin + text.size();
     controls = false;
     for (const unsigned char* p = begin; p < end;) {
-        uint64_t eight = 0;
-        if (end - p >= 8 && (std::memcpy(&eight, p, 8), plainAscii(eight))) {
+        if (end - p >= 64 && plainAscii<8>(p)) {
+            p += 64;
+            continue;
+        }
+        if (end - p >= 8 && plainAscii<1>(p)) {
             p += 8;
             continue;
         }
@@ -339,7 +359,7 @@ private:
 };
 
 // The bytes a markup scan stops at: white space ends names and is skipped between them; a stop byte
-// ends a name (and a NUL the text). In an attribute value only the quotes, "<" and NUL stop.
+// ends a name (and a NUL the text).
 enum MarkupClass : uint8_t { mcName, mcSpace, mcStop };
 
 constexpr std::array<MarkupClass, 256> markupClasses()
@@ -353,6 +373,7 @@ constexpr std::array<MarkupClass, 256> markupClasses()
 }
 constexpr std::array<MarkupClass, 256> Markup_Class = markupClasses();
 
+// The bytes that end a look along an attribute value.
 constexpr std::array<bool, 256> valueStops()
 {
     std::array<bool, 256> stops{};
@@ -361,6 +382,26 @@ constexpr std::array<bool, 256> valueStops()
     return stops;
 }
 constexpr std::array<bool, 256> Value_Stop = valueStops();
+
+uint64_t loadWord(const char* p)
+{
+    uint64_t bytes = 0;
+    std::memcpy(&bytes, p, sizeof bytes);
+    return bytes;
+}
+
+// The mask of the first n (0 to 8) bytes in memory of a word.
+constexpr uint64_t firstBytes(size_t n)
+{
+    if (n >= 8)
+        return ~uint64_t(0);
+    if (n == 0)
+        return 0;
+    if constexpr (std::endian::native == std::endian::little)
+        return (uint64_t(1) << (8 * n)) - 1;
+    else
+        return ~uint64_t(0) << (64 - 8 * n);
+}
 
 // Reads the markup of the bytes (before the parse changes them) far enough to tell that the tree check
 // would find nothing in it: true when each start tag's attribute values hold no "<" and its attribute
@@ -388,6 +429,16 @@ public:
     }
 
 private:
+    static constexpr size_t Max_Attributes = 16;
+
+    // Bytes of a start tag around its attribute values, which a later tag is compared with; one of at
+    // most 16 bytes compares as two masked words.
+    struct TPiece {
+        std::string_view Bytes;
+        uint64_t First = 0;  // the mask of its bytes in the first word
+        uint64_t Second = 0; // and in the second
+    };
+
     static const char* past(const char* p, char mark)
     {
         for (; *p != mark; ++p)
@@ -418,6 +469,18 @@ private:
         return p;
     }
 
+    // At the opening quote of an attribute value: its closing quote, or null when a "<" or the end
+    // comes first.
+    static const char* valueEnd(const char* p)
+    {
+        const char quote = *p;
+        do {
+            while (!Value_Stop[static_cast<unsigned char>(*++p)])
+                ;
+        } while (*p != quote && (*p == '"' || *p == '\''));
+        return *p == quote ? p : nullptr;
+    }
+
     // Names that differ in length or in their first or last byte compare as one number.
     static uint32_t nameKey(std::string_view name)
     {
@@ -425,16 +488,69 @@ private:
                static_cast<unsigned char>(name.back());
     }
 
+    static TPiece piece(const char* from, const char* to)
+    {
+        const size_t size = size_t(to - from);
+        return {std::string_view(from, size), firstBytes(size), size > 8 ? firstBytes(size - 8) : 0};
+    }
+
+    // True when the bytes at p begin with the piece's.
+    bool startsWith(const char* p, const TPiece& piece) const
+    {
+        const size_t size = piece.Bytes.size();
+        const char* bytes = piece.Bytes.data();
+        if (size <= 16 && end_ - p >= 16) // then the piece, before p, has 16 bytes too
+            return (((loadWord(p) ^ loadWord(bytes)) & piece.First) |
+                    ((loadWord(p + 8) ^ loadWord(bytes + 8)) & piece.Second)) == 0;
+        return size_t(end_ - p) >= size && std::memcmp(p, bytes, size) == 0;
+    }
+
+    // Tables list their rows as start tags of the same names in the same order: a tag whose bytes
+    // outside its values are those of the last tag read in full reads the same names, so only its
+    // values need a look.
     const char* startTag(const char* p)
     {
+        if (const char* end = repeatedTag(p))
+            return end;
+        return fullTag(p);
+    }
+
+    const char* repeatedTag(const char* p) const
+    {
+        if (attributes_ == 0)
+            return nullptr;
+        for (size_t i = 0;; ++i) {
+            if (!startsWith(p, pieces_[i]))
+                return nullptr;
+            p += pieces_[i].Bytes.size();
+            if (i == attributes_)
+                return p;
+            if ((p = valueEnd(p - 1)) == nullptr)
+                return nullptr;
+            ++p;
+        }
+    }
+
+    // Reads the tag's names and values; when it has attributes, keeps the bytes around its values for
+    // repeatedTag: from the tag's name to the first opening quote, from each closing quote to the next
+    // opening one, and from the last closing quote to the end of the tag.
+    const char* fullTag(const char* p)
+    {
+        const char* from = p;
         p = skip(p, mcName);
         size_t count = 0;
         for (;;) {
             p = skip(p, mcSpace);
-            if (*p == '>')
-                return p + 1;
-            if (*p == '/')
-                return p[1] == '>' ? p + 2 : nullptr;
+            if (*p == '>' || *p == '/') {
+                if (*p == '/' && p[1] != '>')
+                    return nullptr;
+                p += *p == '/' ? 2 : 1;
+                if (count > 0) {
+                    pieces_[count] = piece(from, p);
+                    attributes_ = count;
+                }
+                return p;
+            }
             const char* name = p;
             p = skip(p, mcName);
             const std::string_view attribute(name, size_t(p - name));
@@ -442,31 +558,29 @@ private:
             if (attribute.empty() || *p != '=')
                 return nullptr;
             p = skip(p + 1, mcSpace);
-            const char quote = *p;
-            if (quote != '"' && quote != '\'')
+            if (*p != '"' && *p != '\'')
                 return nullptr;
-            do {
-                while (!Value_Stop[static_cast<unsigned char>(*++p)])
-                    ;
-            } while (*p != quote && (*p == '"' || *p == '\''));
-            if (*p != quote)
+            const char* open = p;
+            if ((p = valueEnd(p)) == nullptr || count == Max_Attributes)
                 return nullptr;
-            ++p;
             const uint32_t key = nameKey(attribute);
-            if (count == names_.size())
-                return nullptr;
             for (size_t i = 0; i < count; ++i)
                 if (keys_[i] == key && names_[i] == attribute)
                     return nullptr;
             keys_[count] = key;
-            names_[count++] = attribute;
+            names_[count] = attribute;
+            pieces_[count++] = piece(from, open + 1);
+            from = ++p;
         }
     }
 
     const char* const begin_;
     const char* const end_;
-    std::array<uint32_t, 16> keys_;
-    std::array<std::string_view, 16> names_;
+    std::array<uint32_t, Max_Attributes> keys_;
+    std::array<std::string_view, Max_Attributes> names_;
+    // The last tag read in full that had attributes: their number, and its pieces.
+    size_t attributes_ = 0;
+    std::array<TPiece, Max_Attributes + 1> pieces_;
 };
 
 bool isNameStart(unsigned char c)

@@ -211,6 +211,11 @@ TEST_F(XmlDocumentTest, RefusesFilesThatAreNotWellFormed)
         {"< after > in an attribute", "<!-- c --><a>\n<b c=\"x>y<z\"/></a>", 2},
         {"duplicate after markup holding <", "<?p <b a='1' a='1'?><a><!-- <c d='<'> -->\n<b x=\"1\" y='2' x=\"3\"/></a>", 2},
         {"-- in a comment after the root", "<a/>\n<!-- a -- b -->", 2},
+        // rows whose names repeat the row before
+        {"< in a value of a repeated row", "<a><r x='1' y=\"2\"/><r x='3' y=\"4\"/>\n<r x='5' y=\"<\"/></a>", 2},
+        {"duplicate in a row like the one before", "<a><r x='1' y='2'/><r x='1' y='2'/>\n<r x='1' x='2'/></a>", 2},
+        {"duplicate in a row longer than the one before", "<a><r x='1'/>\n<r x='1' x='2'/></a>", 2},
+        {"duplicate in a row after a row with more names", "<a><r x='1' y='2' z='3'/>\n<r x='1' y='2' y='3'/></a>", 2},
     };
     ASSERT_TRUE(write("good.xml", "<a/>"));
     XmlDocument doc;
@@ -243,6 +248,7 @@ TEST_F(XmlDocumentTest, DecodesReferencesAndAcceptsWhatXmlAllows)
         {QByteArray("\xff\xfe<\0a\0 \0b\0=\0'\0\xe9\0'\0>\0x\0y\0<\0/\0a\0>\0", 32), "xy", "\u00e9"},
         {"<a b=''>text to the end</a>", "text to the end", ""},
         {"<?p <b a='<' a=''?><a><!-- <c d='<' d=''> --><c x=\"1\" y='a>b/c\"' z = \"'\"/></a>", "", {}},
+        {"<a b='v'><r x='\"' y=\"'>\"/><r x='a\"b' y=\"c'>d\"/><r x='' y=\"\"></r>t</a>", "t", "v"},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(write("ok.xml", c.bytes));
