@@ -107,18 +107,34 @@ constexpr std::array<char16_t, Interned_Numbers * Number_Slot> numberTexts()
 constexpr std::array<char16_t, Interned_Numbers * Number_Slot> Number_Texts = numberTexts();
 
 // A value that is a small number written plainly (digits, no leading zero), as most values of the
-// project files are, as a string over the static text of that number: no allocation, no shared count.
+// project files are, as a string over the static text of that number, built inline as a literal is.
 std::optional<QString> Interned_Number(const char* value)
 {
     if (value[0] < '0' || value[0] > '9' || (value[0] == '0' && value[1] != '\0'))
         return std::nullopt;
     int number = 0;
-    qsizetype digits = 0;
+    int digits = 0;
     for (; digits < Number_Slot - 1 && value[digits] >= '0' && value[digits] <= '9'; ++digits)
         number = number * 10 + (value[digits] - '0');
     if (value[digits] != '\0' || number >= Interned_Numbers)
         return std::nullopt;
-    return QString::fromRawData(reinterpret_cast<const QChar*>(&Number_Texts[size_t(number * Number_Slot)]), digits);
+    return QString(QStringPrivate(nullptr, const_cast<char16_t*>(&Number_Texts[size_t(number * Number_Slot)]), digits));
+}
+
+// The words the tables repeat row after row (the enable flag, the types) as static strings: their
+// copies share no count.
+const QString* Common_Word(std::string_view text)
+{
+    static const std::array<QString, 11> words = {
+        QStringLiteral("Y"),     QStringLiteral("N"),      QStringLiteral("Bool"),   QStringLiteral("Int8"),
+        QStringLiteral("Int16"), QStringLiteral("Int32"),  QStringLiteral("UInt8"),  QStringLiteral("UInt16"),
+        QStringLiteral("UInt32"), QStringLiteral("Float32"), QStringLiteral("String"),
+    };
+    for (const QString& word : words)
+        if (word.size() == static_cast<qsizetype>(text.size()) &&
+            word == QLatin1StringView(text.data(), static_cast<qsizetype>(text.size())))
+            return &word;
+    return nullptr;
 }
 
 // Attribute values as strings. The project files repeat a few values row after row ("Y", a type, a
@@ -128,7 +144,7 @@ public:
     QString Get(const char* value)
     {
         if (value[0] == '\0')
-            return QString::fromLatin1(value, 0); // empty, shared with every other empty string
+            return Empty;
         if (std::optional<QString> number = Interned_Number(value))
             return *std::move(number);
         uint32_t hash = 2166136261u;
@@ -144,12 +160,16 @@ public:
         if (!slot.Filled || slot.Key != text) {
             // ASCII, as nearly every value is, widens without the UTF-8 decoder.
             const auto size = static_cast<qsizetype>(length);
-            slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
+            if (const QString* word = Common_Word(text))
+                slot = {text, *word, true};
+            else
+                slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
         }
         return slot.Value;
     }
 
 private:
+    const QString Empty = QString::fromLatin1("", 0); // not null, shared with every other empty string
     static constexpr size_t Slot_Count = 509;
     struct TSlot {
         std::string_view Key; // into the document, which outlives the cache
@@ -159,32 +179,39 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
+// What reading the tables of one file shares: the value cache, and room for the attribute values of a
+// table's rows.
+struct TTable_Reader {
+    TValue_Cache Values;
+    std::vector<const char*> Found;
+};
+
 // A row per child element of the table, with the attributes it has.
 template <typename Row, size_t N>
-std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TTable_Reader& reader)
 {
     std::array<const char*, N> names;
     for (size_t k = 0; k < N; ++k)
         names[k] = attributes[k].Name;
-    std::vector<Row> rows;
-    rows.reserve(table.ElementCount());
-    table.VisitRows(names, [&](const char* const* found) {
-        Row& row = rows.emplace_back();
-        for (size_t k = 0; k < N; ++k)
-            if (found[k] != nullptr)
-                row.*attributes[k].Member = values.Get(found[k]);
-    });
+    reader.Found.clear();
+    table.RowValues(names, reader.Found);
+    std::vector<Row> rows(reader.Found.size() / N);
+    const char* const* found = reader.Found.data();
+    for (Row& row : rows)
+        for (size_t k = 0; k < N; ++k, ++found)
+            if (*found != nullptr)
+                row.*attributes[k].Member = reader.Values.Get(*found);
     return rows;
 }
 
 template <typename Row, size_t N>
 std::optional<std::vector<Row>> Read_Table(const XmlNode& parent, const char* name,
-                                           const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+                                           const TAttribute<Row> (&attributes)[N], TTable_Reader& reader)
 {
     const XmlNode table = Child_Element(parent, name);
     if (table.IsNull())
         return std::nullopt;
-    return Read_Rows(table, attributes, values);
+    return Read_Rows(table, attributes, reader);
 }
 
 // A row element per row, with the attributes that have a value in the given order.
@@ -259,11 +286,11 @@ std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path
     return Read_Project_File(path, [](const XmlNode& root) {
         TEtherCAT_Slave_File file;
         const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
-        TValue_Cache values;
+        TTable_Reader reader;
         if (!variables.IsNull())
             file.Variables = TEtherCAT_Slave_Variables{
-                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes, values),
-                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes, values)};
+                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes, reader),
+                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes, reader)};
         return file;
     });
 }
@@ -283,8 +310,8 @@ void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& 
 std::optional<TDNet_File> Read_DNet_File(const QString& path)
 {
     return Read_Project_File(path, [](const XmlNode& root) {
-        TValue_Cache values;
-        return TDNet_File{Read_Rows(root, DNet_Attributes, values)};
+        TTable_Reader reader;
+        return TDNet_File{Read_Rows(root, DNet_Attributes, reader)};
     });
 }
 
@@ -299,10 +326,10 @@ std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
     return Read_Project_File(path, [](const XmlNode& root) {
         TDefOff_File file;
-        TValue_Cache values;
+        TTable_Reader reader;
         for (const XmlNode node : root.Elements())
-            file.Nodes.push_back({Read_Table(node, "ByteIN", DefOff_Attributes, values),
-                                  Read_Table(node, "ByteOUT", DefOff_Attributes, values)});
+            file.Nodes.push_back({Read_Table(node, "ByteIN", DefOff_Attributes, reader),
+                                  Read_Table(node, "ByteOUT", DefOff_Attributes, reader)});
         return file;
     });
 }

@@ -83,6 +83,23 @@ void appendText(const pugi::xml_node& top, QByteArray& out)
     }
 }
 
+// Names are short: compared inline.
+bool sameName(const char* a, const char* b)
+{
+    while (*a == *b && *a != '\0') {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+// The index of the name in names, or names.size() when it isn't there.
+size_t indexOfName(std::span<const char* const> names, const char* name)
+{
+    return static_cast<size_t>(std::find_if(names.begin(), names.end(), [name](const char* n) { return sameName(name, n); }) -
+                               names.begin());
+}
+
 int lineAt(const QByteArray& bytes, std::ptrdiff_t offset)
 {
     const qsizetype end = std::clamp<qsizetype>(offset, 0, bytes.size());
@@ -194,29 +211,33 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     return result;
 }
 
-size_t XmlNode::ElementCount() const
+void XmlNode::RowValues(std::span<const char* const> names, std::vector<const char*>& values) const
 {
-    size_t count = 0;
-    for (pugi::xml_node child = pugi::xml_node(node_).first_child(); child; child = child.next_sibling())
-        count += child.type() == pugi::node_element ? 1 : 0;
-    return count;
-}
-
-void XmlNode::visitRows(std::span<const char* const> names, void* context,
-                        void (*visit)(void*, const char* const*)) const
-{
-    QVarLengthArray<const char*, 16> values(static_cast<qsizetype>(names.size()));
-    for (pugi::xml_node row = pugi::xml_node(node_).first_child(); row; row = row.next_sibling()) {
-        if (row.type() != pugi::node_element)
+    const size_t count = names.size();
+    // A null node's type ends the rows, and an empty name the attributes: every name a document holds
+    // has a character.
+    for (pugi::xml_node row = pugi::xml_node(node_).first_child();; row = row.next_sibling()) {
+        const pugi::xml_node_type type = row.type();
+        if (type == pugi::node_null)
+            break;
+        if (type != pugi::node_element)
             continue;
-        // Rows mostly list their attributes in the table's order: each search starts after the last
-        // attribute found.
-        pugi::xml_attribute hint = row.first_attribute();
-        for (size_t k = 0; k < names.size(); ++k) {
-            const pugi::xml_attribute attribute = row.attribute(names[k], hint);
-            values[static_cast<qsizetype>(k)] = attribute ? attribute.value() : nullptr;
+        const size_t start = values.size();
+        values.resize(start + count, nullptr);
+        const char** found = values.data() + start;
+        // Rows mostly list their attributes in the table's order: each is first compared with the name
+        // after the last one found. The first of equal names counts.
+        size_t next = 0;
+        for (pugi::xml_attribute attribute = row.first_attribute();; attribute = attribute.next_attribute()) {
+            const char* name = attribute.name();
+            if (name[0] == '\0')
+                break;
+            const size_t k = next < count && sameName(name, names[next]) ? next : indexOfName(names, name);
+            if (k < count && found[k] == nullptr) {
+                found[k] = attribute.value();
+                next = k + 1;
+            }
         }
-        visit(context, values.constData());
     }
 }
 
