@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
@@ -83,14 +84,9 @@ void appendText(const pugi::xml_node& top, QByteArray& out)
     }
 }
 
-// Names are short: compared inline.
 bool sameName(const char* a, const char* b)
 {
-    while (*a == *b && *a != '\0') {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
+    return std::strcmp(a, b) == 0;
 }
 
 // The index of the name in names, or names.size() when it isn't there.
