@@ -2,12 +2,14 @@
 
 #include "gateway/ProjectFile.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlElementTree.h"
 #include "shell/UComon.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -179,22 +181,23 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
-// What reading the tables of one file shares: the value cache, and room for the attribute values of a
-// table's rows.
+// What reading the tables of one file shares: the file's elements, the value cache, and room for the
+// attribute values of a table's rows.
 struct TTable_Reader {
+    XmlElementTree Tree;
     TValue_Cache Values;
     std::vector<const char*> Found;
 };
 
 // A row per child element of the table, with the attributes it has.
 template <typename Row, size_t N>
-std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TTable_Reader& reader)
+std::vector<Row> Read_Rows(TTable_Reader& reader, XmlElementTree::Index table, const TAttribute<Row> (&attributes)[N])
 {
     std::array<const char*, N> names;
     for (size_t k = 0; k < N; ++k)
         names[k] = attributes[k].Name;
     reader.Found.clear();
-    table.RowValues(names, reader.Found);
+    reader.Tree.RowValues(table, names, reader.Found);
     std::vector<Row> rows(reader.Found.size() / N);
     const char* const* found = reader.Found.data();
     for (Row& row : rows)
@@ -205,13 +208,13 @@ std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attribu
 }
 
 template <typename Row, size_t N>
-std::optional<std::vector<Row>> Read_Table(const XmlNode& parent, const char* name,
-                                           const TAttribute<Row> (&attributes)[N], TTable_Reader& reader)
+std::optional<std::vector<Row>> Read_Table(TTable_Reader& reader, XmlElementTree::Index parent, const char* name,
+                                           const TAttribute<Row> (&attributes)[N])
 {
-    const XmlNode table = Child_Element(parent, name);
-    if (table.IsNull())
+    const XmlElementTree::Index table = reader.Tree.Child(parent, name);
+    if (table == XmlElementTree::None)
         return std::nullopt;
-    return Read_Rows(table, attributes, reader);
+    return Read_Rows(reader, table, attributes);
 }
 
 // A row element per row, with the attributes that have a value in the given order.
@@ -234,6 +237,17 @@ auto Read_Project_File(const QString& path, Read read) -> std::optional<decltype
     if (!Load_Project_File(doc, path))
         return std::nullopt;
     return read(Project_Root(doc, path));
+}
+
+// Loads a file of tables and reads its root element with read; no value when the file does not exist.
+template <typename Read>
+auto Read_Table_File(const QString& path, Read read)
+    -> std::optional<decltype(read(std::declval<TTable_Reader&>(), XmlElementTree::Index()))>
+{
+    TTable_Reader reader;
+    if (!Load_Project_File(reader.Tree, path))
+        return std::nullopt;
+    return read(reader, Project_Root(reader.Tree, path));
 }
 
 // Starts a new document with the root element and the version comment after it.
@@ -283,14 +297,13 @@ void Write_ParGen_File(const QString& path, const TParGen_File& file)
 
 std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
         TEtherCAT_Slave_File file;
-        const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
-        TTable_Reader reader;
-        if (!variables.IsNull())
+        const XmlElementTree::Index variables = reader.Tree.Child(root, "EtherCAT_Slave_Variables");
+        if (variables != XmlElementTree::None)
             file.Variables = TEtherCAT_Slave_Variables{
-                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes, reader),
-                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes, reader)};
+                Read_Table(reader, variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
+                Read_Table(reader, variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
         return file;
     });
 }
@@ -309,9 +322,8 @@ void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& 
 
 std::optional<TDNet_File> Read_DNet_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
-        TTable_Reader reader;
-        return TDNet_File{Read_Rows(root, DNet_Attributes, reader)};
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
+        return TDNet_File{Read_Rows(reader, root, DNet_Attributes)};
     });
 }
 
@@ -324,12 +336,11 @@ void Write_DNet_File(const QString& path, const TDNet_File& file)
 
 std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
         TDefOff_File file;
-        TTable_Reader reader;
-        for (const XmlNode node : root.Elements())
-            file.Nodes.push_back({Read_Table(node, "ByteIN", DefOff_Attributes, reader),
-                                  Read_Table(node, "ByteOUT", DefOff_Attributes, reader)});
+        for (auto node = reader.Tree.FirstElement(root); node != XmlElementTree::None; node = reader.Tree.NextElement(node))
+            file.Nodes.push_back({Read_Table(reader, node, "ByteIN", DefOff_Attributes),
+                                  Read_Table(reader, node, "ByteOUT", DefOff_Attributes)});
         return file;
     });
 }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QVarLengthArray>
 #include <algorithm>
-#include <cstring>
 #include <pugixml.hpp>
 
 namespace {
@@ -82,18 +81,6 @@ void appendText(const pugi::xml_node& top, QByteArray& out)
             out.append(node.value());
         node = NextInTree(node, top, node.type() == pugi::node_element);
     }
-}
-
-bool sameName(const char* a, const char* b)
-{
-    return std::strcmp(a, b) == 0;
-}
-
-// The index of the name in names, or names.size() when it isn't there.
-size_t indexOfName(std::span<const char* const> names, const char* name)
-{
-    return static_cast<size_t>(std::find_if(names.begin(), names.end(), [name](const char* n) { return sameName(name, n); }) -
-                               names.begin());
 }
 
 int lineAt(const QByteArray& bytes, std::ptrdiff_t offset)
@@ -205,36 +192,6 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     for (const pugi::xml_attribute& attribute : pugi::xml_node(node_).attributes())
         result.push_back({fromPugi(attribute.name()), fromPugi(attribute.value())});
     return result;
-}
-
-void XmlNode::RowValues(std::span<const char* const> names, std::vector<const char*>& values) const
-{
-    const size_t count = names.size();
-    // A null node's type ends the rows, and an empty name the attributes: every name a document holds
-    // has a character.
-    for (pugi::xml_node row = pugi::xml_node(node_).first_child();; row = row.next_sibling()) {
-        const pugi::xml_node_type type = row.type();
-        if (type == pugi::node_null)
-            break;
-        if (type != pugi::node_element)
-            continue;
-        const size_t start = values.size();
-        values.resize(start + count, nullptr);
-        const char** found = values.data() + start;
-        // Rows mostly list their attributes in the table's order: each is first compared with the name
-        // after the last one found. The first of equal names counts.
-        size_t next = 0;
-        for (pugi::xml_attribute attribute = row.first_attribute();; attribute = attribute.next_attribute()) {
-            const char* name = attribute.name();
-            if (name[0] == '\0')
-                break;
-            const size_t k = next < count && sameName(name, names[next]) ? next : indexOfName(names, name);
-            if (k < count && found[k] == nullptr) {
-                found[k] = attribute.value();
-                next = k + 1;
-            }
-        }
-    }
 }
 
 XmlNode XmlNode::Child(QAnyStringView name) const

@@ -66,12 +66,6 @@ public:
     // Sets the value, appending the attribute after the others when it is new.
     void SetAttribute(QAnyStringView name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
-    // Reads the child elements as the rows of a table, without building a node per row: appends to values,
-    // for each child element in document order, names.size() entries where entry k is the value of the
-    // attribute names[k] as NUL-terminated UTF-8 (valid while the attribute is unchanged), or null when
-    // the element has no such attribute. Names compare exactly.
-    void RowValues(std::span<const char* const> names, std::vector<const char*>& values) const;
-
     // The first child element of that name (names compare exactly), or a null node.
     XmlNode Child(QAnyStringView name) const;
     // Every child node (elements, texts, comments) in document order.
@@ -91,6 +85,7 @@ public:
 
 private:
     friend class XmlDocument;
+    friend class XmlElementTree;
     explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
     pugi::xml_node_struct* node_ = nullptr;
 };

@@ -117,29 +117,6 @@ TEST_F(XmlDocumentTest, NamesMatchInEveryStringFormAndElementsSkipOtherNodes)
     EXPECT_EQ(XmlNode().Elements().begin(), XmlNode().Elements().end());
 }
 
-TEST_F(XmlDocumentTest, RowValuesFindAttributesInAnyOrder)
-{
-    ASSERT_TRUE(write("t.xml", "<t><row a=\"1\" b=\"2\" c=\"3\"/><!--x--><row c=\"6\" x=\"0\" a=\"4\"/><row/>"
-                               "<row ab=\"7\" b=\"\" bc=\"8\" a=\"9\"/></t>"));
-    XmlDocument doc;
-    ASSERT_TRUE(doc.Load(path("t.xml")));
-    const char* const names[] = {"a", "b", "c"};
-    std::vector<const char*> values{"kept"};
-    doc.Root().RowValues(names, values);
-    QStringList rows;
-    ASSERT_EQ(values.size(), 1u + 4 * 3);
-    for (size_t r = 0; r < 4; ++r) {
-        QString row;
-        for (size_t k = 0; k < 3; ++k) {
-            const char* value = values[1 + r * 3 + k];
-            row += value == nullptr ? QStringLiteral("-") : value[0] == '\0' ? QStringLiteral("_") : QString::fromUtf8(value);
-        }
-        rows << row;
-    }
-    EXPECT_EQ(rows, QStringList({"123", "4-6", "---", "9_-"}));
-    EXPECT_STREQ(values[0], "kept");
-}
-
 TEST_F(XmlDocumentTest, FailedLoadReportsAndLeavesDocumentEmpty)
 {
     ASSERT_TRUE(write("bad.xml", "<a>\n<b>\n</a>"));
