@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -110,17 +111,21 @@ constexpr std::array<char16_t, Interned_Numbers * Number_Slot> Number_Texts = nu
 
 // A value that is a small number written plainly (digits, no leading zero), as most values of the
 // project files are, as a string over the static text of that number, built inline as a literal is.
-std::optional<QString> Interned_Number(const char* value)
+std::optional<QString> Interned_Number(std::string_view value)
 {
-    if (value[0] < '0' || value[0] > '9' || (value[0] == '0' && value[1] != '\0'))
+    const size_t digits = value.size();
+    if (digits == 0 || digits >= Number_Slot || (value[0] == '0' && digits > 1))
         return std::nullopt;
     int number = 0;
-    int digits = 0;
-    for (; digits < Number_Slot - 1 && value[digits] >= '0' && value[digits] <= '9'; ++digits)
-        number = number * 10 + (value[digits] - '0');
-    if (value[digits] != '\0' || number >= Interned_Numbers)
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number >= Interned_Numbers)
         return std::nullopt;
-    return QString(QStringPrivate(nullptr, const_cast<char16_t*>(&Number_Texts[size_t(number * Number_Slot)]), digits));
+    return QString(QStringPrivate(nullptr, const_cast<char16_t*>(&Number_Texts[size_t(number * Number_Slot)]),
+                                  static_cast<qsizetype>(digits)));
 }
 
 // The words the tables repeat row after row (the enable flag, the types) as static strings: their
@@ -143,29 +148,27 @@ const QString* Common_Word(std::string_view text)
 // length), so the last value that fell on each slot is kept and handed out again instead of converted.
 class TValue_Cache {
 public:
-    QString Get(const char* value)
+    QString Get(std::string_view value)
     {
-        if (value[0] == '\0')
+        if (value.empty())
             return Empty;
         if (std::optional<QString> number = Interned_Number(value))
             return *std::move(number);
-        uint32_t hash = 2166136261u;
-        unsigned bits = 0;
-        size_t length = 0;
-        for (; value[length]; ++length) {
-            const auto c = static_cast<unsigned char>(value[length]);
-            hash = (hash ^ c) * 16777619u;
-            bits |= c;
-        }
+        // The slot is chosen by the length and a few characters; a value that falls on a taken slot
+        // takes it over.
+        const size_t size = value.size();
+        const auto byte = [value](size_t k) { return static_cast<size_t>(static_cast<unsigned char>(value[k])); };
+        const size_t hash = size * 131 + byte(0) * 31 + byte(size / 4) * 17 + byte(size / 2) * 7 + byte(size * 3 / 4) * 3 +
+                            byte(size - 1);
         TSlot& slot = slots_[hash % Slot_Count];
-        const std::string_view text(value, length);
-        if (!slot.Filled || slot.Key != text) {
-            // ASCII, as nearly every value is, widens without the UTF-8 decoder.
-            const auto size = static_cast<qsizetype>(length);
-            if (const QString* word = Common_Word(text))
-                slot = {text, *word, true};
+        if (!slot.Filled || slot.Key != value) {
+            const auto length = static_cast<qsizetype>(size);
+            const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            if (const QString* word = Common_Word(value))
+                slot = {value, *word, true};
             else
-                slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
+                // ASCII, as nearly every value is, widens without the UTF-8 decoder.
+                slot = {value, ascii ? QString::fromLatin1(value.data(), length) : QString::fromUtf8(value.data(), length), true};
         }
         return slot.Value;
     }
@@ -186,7 +189,7 @@ private:
 struct TTable_Reader {
     XmlElementTree Tree;
     TValue_Cache Values;
-    std::vector<const char*> Found;
+    std::vector<std::string_view> Found;
 };
 
 // A row per child element of the table, with the attributes it has.
@@ -199,10 +202,10 @@ std::vector<Row> Read_Rows(TTable_Reader& reader, XmlElementTree::Index table, c
     reader.Found.clear();
     reader.Tree.RowValues(table, names, reader.Found);
     std::vector<Row> rows(reader.Found.size() / N);
-    const char* const* found = reader.Found.data();
+    const std::string_view* found = reader.Found.data();
     for (Row& row : rows)
         for (size_t k = 0; k < N; ++k, ++found)
-            if (*found != nullptr)
+            if (found->data() != nullptr)
                 row.*attributes[k].Member = reader.Values.Get(*found);
     return rows;
 }

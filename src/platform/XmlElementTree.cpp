@@ -79,24 +79,32 @@ class XmlElementTree::Builder {
 public:
     explicit Builder(XmlElementTree& tree) : tree_(tree) {}
 
-    void Open(std::string_view name)
+    // Opens an element that will have up to attributeCount attributes.
+    void Open(std::string_view name, size_t attributeCount)
     {
-        const auto index = static_cast<Index>(tree_.elements_.size());
-        tree_.elements_.push_back({name, tree_.attributes_.size(), 0, None, None});
+        if (tree_.elementBlocks_.empty() || tree_.elementBlocks_.back().size() == Block_Elements)
+            tree_.elementBlocks_.emplace_back().reserve(Block_Elements);
+        if (tree_.attributeBlocks_.empty() ||
+            tree_.attributeBlocks_.back().capacity() - tree_.attributeBlocks_.back().size() < attributeCount)
+            tree_.attributeBlocks_.emplace_back().reserve(std::max(attributeCount, Block_Attributes));
+        std::vector<Attribute>& attributes = tree_.attributeBlocks_.back();
+        const auto index = static_cast<Index>(tree_.elementCount_++);
+        Element* element = &tree_.elementBlocks_.back().emplace_back(
+            Element{name, attributes.data() + attributes.size(), 0, None, None});
         if (!open_.empty()) {
             TOpen& parent = open_.back();
-            (parent.LastChild == None ? tree_.elements_[size_t(parent.Element)].FirstChild
-                                      : tree_.elements_[size_t(parent.LastChild)].NextSibling) = index;
-            parent.LastChild = index;
+            (parent.LastChild != nullptr ? parent.LastChild->NextSibling : parent.Parent->FirstChild) = index;
+            parent.LastChild = element;
         }
-        open_.push_back({index, None});
+        open_.push_back({element, nullptr});
+        last_ = element;
         seen_ = 0;
     }
     // An attribute of the element opened last, before any child of it.
-    void AddAttribute(std::string_view name, const char* value)
+    void AddAttribute(std::string_view name, std::string_view value)
     {
-        tree_.attributes_.push_back({name, value});
-        ++tree_.elements_.back().AttributeCount;
+        tree_.attributeBlocks_.back().push_back({name, value});
+        ++last_->AttributeCount;
     }
     // Whether the element opened last has an attribute of that name. The names seen are kept by length
     // and first character in a mask, so that only a name that may be there is searched for.
@@ -105,25 +113,22 @@ public:
         const uint64_t bit = uint64_t(1) << ((name.size() * 7 + static_cast<unsigned char>(name[0])) % 64);
         const bool maybe = (seen_ & bit) != 0;
         seen_ |= bit;
-        if (!maybe)
-            return false;
-        const Element& element = tree_.elements_.back();
-        const auto first = tree_.attributes_.begin() + element.FirstAttribute;
-        return std::any_of(first, first + element.AttributeCount,
-                           [name](const Attribute& attribute) { return sameName(attribute.Name, name); });
+        return maybe && std::any_of(last_->Attributes, last_->Attributes + last_->AttributeCount,
+                                    [name](const Attribute& attribute) { return sameName(attribute.Name, name); });
     }
-    size_t AttributeCount() const { return tree_.elements_.back().AttributeCount; }
+    size_t AttributeCount() const { return last_->AttributeCount; }
     void Close() { open_.pop_back(); }
     bool AnyOpen() const { return !open_.empty(); }
-    std::string_view OpenName() const { return tree_.elements_[size_t(open_.back().Element)].Name; }
+    std::string_view OpenName() const { return open_.back().Parent->Name; }
 
 private:
     struct TOpen {
-        Index Element;
-        Index LastChild;
+        Element* Parent;
+        Element* LastChild;
     };
     XmlElementTree& tree_;
     std::vector<TOpen> open_;
+    Element* last_ = nullptr; // opened last
     uint64_t seen_ = 0;
 };
 
@@ -197,7 +202,7 @@ private:
         const std::string_view tag = name();
         if (tag.empty())
             return false;
-        builder_.Open(tag);
+        builder_.Open(tag, Plain_Attributes);
         for (;;) {
             const char* before = p_;
             skipSpace();
@@ -220,7 +225,7 @@ private:
     bool attribute()
     {
         const std::string_view key = name();
-        if (key.empty() || builder_.AttributeCount() >= Plain_Attributes || builder_.HasAttribute(key))
+        if (key.empty() || builder_.AttributeCount() == Plain_Attributes || builder_.HasAttribute(key))
             return false;
         skipSpace();
         if (*p_ != '=')
@@ -240,8 +245,9 @@ private:
             if (*p_ != otherQuote)
                 return false;
         }
-        *p_++ = '\0';
-        builder_.AddAttribute(key, value);
+        *p_ = '\0';
+        builder_.AddAttribute(key, {value, static_cast<size_t>(p_ - value)});
+        ++p_;
         return true;
     }
 
@@ -277,8 +283,6 @@ bool XmlElementTree::Load(const QString& path)
         bytes_ = std::make_unique_for_overwrite<char[]>(size_t(size) + 1);
         if (file.read(bytes_.get(), size) == size) {
             bytes_[size_t(size)] = '\0';
-            elements_.reserve(size_t(size) / 64);
-            attributes_.reserve(size_t(size) / 16);
             Builder builder(*this);
             if (PlainReader(bytes_.get(), bytes_.get() + size, builder).Read())
                 return true;
@@ -306,7 +310,7 @@ XmlElementTree::Index XmlElementTree::Child(Index parent, std::string_view name)
     return child;
 }
 
-void XmlElementTree::RowValues(Index parent, std::span<const char* const> names, std::vector<const char*>& values) const
+void XmlElementTree::RowValues(Index parent, std::span<const char* const> names, std::vector<std::string_view>& values) const
 {
     QVarLengthArray<std::string_view, 16> keys;
     for (const char* name : names)
@@ -314,20 +318,20 @@ void XmlElementTree::RowValues(Index parent, std::span<const char* const> names,
     const size_t count = names.size();
     for (Index row = FirstElement(parent); row != None; row = NextElement(row)) {
         const size_t start = values.size();
-        values.resize(start + count, nullptr);
-        const char** found = values.data() + start;
-        const Element& element = elements_[size_t(row)];
+        values.resize(start + count);
+        std::string_view* found = values.data() + start;
+        const Element& element = at(row);
         // Rows mostly list their attributes in the table's order: each is first compared with the name
         // after the last one found.
         size_t next = 0;
         for (size_t a = 0; a < element.AttributeCount; ++a) {
-            const Attribute& attribute = attributes_[element.FirstAttribute + a];
+            const Attribute& attribute = element.Attributes[a];
             const size_t k = next < count && sameName(attribute.Name, keys[qsizetype(next)])
                                  ? next
                                  : size_t(std::find_if(keys.begin(), keys.end(),
                                                        [&attribute](std::string_view key) { return sameName(key, attribute.Name); }) -
                                           keys.begin());
-            if (k < count && found[k] == nullptr) {
+            if (k < count && found[k].data() == nullptr) {
                 found[k] = attribute.Value;
                 next = k + 1;
             }
@@ -337,8 +341,9 @@ void XmlElementTree::RowValues(Index parent, std::span<const char* const> names,
 
 void XmlElementTree::clear()
 {
-    elements_.clear();
-    attributes_.clear();
+    elementBlocks_.clear();
+    elementCount_ = 0;
+    attributeBlocks_.clear();
     bytes_.reset();
     document_.reset();
 }
@@ -351,7 +356,10 @@ void XmlElementTree::readDocument()
     pugi::xml_node node = top.first_child();
     while (node) {
         if (node.type() == pugi::node_element) {
-            builder.Open(node.name());
+            size_t attributeCount = 0;
+            for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
+                ++attributeCount;
+            builder.Open(node.name(), attributeCount);
             for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
                 builder.AddAttribute(attribute.name(), attribute.value());
             if (const pugi::xml_node child = node.first_child()) {

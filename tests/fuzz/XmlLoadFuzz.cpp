@@ -69,7 +69,8 @@ void Compare_Tree(const XmlDocument& doc, const XmlElementTree& tree)
             Fail("an element of the tree differs from the document's");
         for (size_t k = 0; k < attributes.size(); ++k)
             if (attributes[k].Name != QString::fromUtf8(treeAttributes[k].Name) ||
-                attributes[k].Value != QString::fromUtf8(treeAttributes[k].Value))
+                attributes[k].Value != QString::fromUtf8(treeAttributes[k].Value) ||
+                treeAttributes[k].Value.data()[treeAttributes[k].Value.size()] != '\0')
                 Fail("an attribute of the tree differs from the document's");
         pending.push_back({node.NextElement(), element == tree.Root() ? XmlElementTree::None : tree.NextElement(element)});
         pending.push_back({node.FirstElement(), tree.FirstElement(element)});

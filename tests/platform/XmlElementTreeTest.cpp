@@ -24,6 +24,8 @@ QString dump(const XmlElementTree& tree, XmlElementTree::Index element)
     QString text = u'<' + QString::fromUtf8(tree.Name(element));
     for (const XmlElementTree::Attribute& attribute : tree.Attributes(element))
         text += u' ' + QString::fromUtf8(attribute.Name) + u'=' + QString::fromUtf8(attribute.Value);
+    for (const XmlElementTree::Attribute& attribute : tree.Attributes(element))
+        EXPECT_EQ(attribute.Value.data()[attribute.Value.size()], '\0');
     text += u'>';
     for (auto child = tree.FirstElement(element); child != XmlElementTree::None; child = tree.NextElement(child))
         text += dump(tree, child);
@@ -71,20 +73,20 @@ TEST_F(XmlElementTreeTest, RowValuesFindAttributesInAnyOrder)
         XmlElementTree tree;
         ASSERT_TRUE(tree.Load(path("t.xml")));
         const char* const names[] = {"a", "b", "c"};
-        std::vector<const char*> values{"kept"};
+        std::vector<std::string_view> values{"kept"};
         tree.RowValues(tree.Root(), names, values);
         ASSERT_EQ(values.size(), 1u + 4 * 3);
         QStringList texts;
         for (size_t r = 0; r < 4; ++r) {
             QString row;
             for (size_t k = 0; k < 3; ++k) {
-                const char* value = values[1 + r * 3 + k];
-                row += value == nullptr ? QStringLiteral("-") : *value == '\0' ? QStringLiteral("_") : QString::fromUtf8(value);
+                const std::string_view value = values[1 + r * 3 + k];
+                row += value.data() == nullptr ? QStringLiteral("-") : value.empty() ? QStringLiteral("_") : QString::fromUtf8(value);
             }
             texts << row;
         }
         EXPECT_EQ(texts, QStringList({"123", "4-6", "---", "9_-"}));
-        EXPECT_STREQ(values[0], "kept");
+        EXPECT_EQ(values[0], "kept");
         EXPECT_EQ(tree.Child(tree.Root(), "row"), tree.FirstElement(tree.Root()));
         EXPECT_EQ(tree.Child(tree.Root(), "ro"), XmlElementTree::None);
     }
@@ -96,6 +98,11 @@ TEST_F(XmlElementTreeTest, LoadsAsTheDocumentDoes)
     for (int k = 0; k < 40; ++k)
         many += " a" + QByteArray::number(k) + "=\"" + QByteArray::number(k) + '"';
     many += "/>";
+    // More elements and attributes than one block of the tree holds, read both ways.
+    QByteArray large = "<t>";
+    for (int r = 0; r < 5000; ++r)
+        large += "<row a=\"" + QByteArray::number(r) + "\" b=\"x\"><c/></row>";
+    large += "</t>";
     const QByteArray cases[] = {
         "<t><row a=\"1\" b=\"2\"/></t>",
         "<!-- before --><t>\r\n\t<row a='x\"y' b=\"p>q\" />\r\n  <r></r ></t >\n<!--after-->\n",
@@ -135,6 +142,8 @@ TEST_F(XmlElementTreeTest, LoadsAsTheDocumentDoes)
         "  \n",
         "<!--only-->",
         many,
+        large,
+        "<?xml version=\"1.0\"?>" + large,
     };
     for (const QByteArray& bytes : cases) {
         ASSERT_TRUE(write("c.xml", bytes));
