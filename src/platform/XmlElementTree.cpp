@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 #include <pugixml.hpp>
 
 namespace {
@@ -277,23 +278,33 @@ XmlElementTree::~XmlElementTree() = default;
 bool XmlElementTree::Load(const QString& path)
 {
     clear();
-    QFile file(path);
-    const qint64 size = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.size() : -1;
-    if (size >= 0) {
-        bytes_ = std::make_unique_for_overwrite<char[]>(size_t(size) + 1);
-        if (file.read(bytes_.get(), size) == size) {
-            bytes_[size_t(size)] = '\0';
-            Builder builder(*this);
-            if (PlainReader(bytes_.get(), bytes_.get() + size, builder).Read())
-                return true;
-        }
-    }
+    if (readPlain(path))
+        return true;
     clear();
     document_ = std::make_unique<XmlDocument>();
     if (!document_->Load(path))
         return false;
     readDocument();
     return true;
+}
+
+bool XmlElementTree::readPlain(const QString& path)
+{
+    QFile file(path);
+    const qint64 size = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ? file.size() : -1;
+    if (size < 0)
+        return false;
+    // A file too large for memory goes to the full load, which reports it.
+    try {
+        bytes_ = std::make_unique_for_overwrite<char[]>(size_t(size) + 1);
+        if (file.read(bytes_.get(), size) != size)
+            return false;
+        bytes_[size_t(size)] = '\0';
+        Builder builder(*this);
+        return PlainReader(bytes_.get(), bytes_.get() + size, builder).Read();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 const XmlError& XmlElementTree::LastError() const

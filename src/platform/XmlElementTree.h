@@ -75,6 +75,8 @@ private:
     Element& at(Index element) { return elementBlocks_[size_t(element) / Block_Elements][size_t(element) % Block_Elements]; }
 
     void clear();
+    // The one pass over the file's bytes; false when the file isn't plain (or can't be read so).
+    bool readPlain(const QString& path);
     void readDocument();
 
     std::vector<std::vector<Element>> elementBlocks_;   // each reserved once: its elements stay in place

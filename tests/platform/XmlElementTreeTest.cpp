@@ -129,6 +129,7 @@ TEST_F(XmlElementTreeTest, LoadsAsTheDocumentDoes)
         "<t></u>",
         "</t>",
         "<t a=\"<\"/>",
+        "<t a=\"]]>\" b=\">\" c=\"--\" d=\"'\" e='\"'/>",
         "<t a=\"1\" / >",
         "<t:x/>",
         "<1t/>",
