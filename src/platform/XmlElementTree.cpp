@@ -163,21 +163,26 @@ public:
     }
 
 private:
+    // The loops step a local pointer: stores through the buffer's chars could otherwise alias p_.
     void skipSpace()
     {
-        while (is(*p_, Space))
-            ++p_;
+        char* p = p_;
+        while (is(*p, Space))
+            ++p;
+        p_ = p;
     }
 
     std::string_view name()
     {
-        const char* start = p_;
-        if (!is(*p_, Name_Start))
+        char* p = p_;
+        if (!is(*p, Name_Start))
             return {};
         do
-            ++p_;
-        while (is(*p_, Name_Char));
-        return {start, static_cast<size_t>(p_ - start)};
+            ++p;
+        while (is(*p, Name_Char));
+        const std::string_view found(p_, static_cast<size_t>(p - p_));
+        p_ = p;
+        return found;
     }
 
     // After "<!": "--", the text without "--", "-->".
@@ -237,18 +242,19 @@ private:
         if (quote != '"' && quote != '\'')
             return false;
         const char otherQuote = quote == '"' ? '\'' : '"';
-        char* value = ++p_;
-        for (;; ++p_) {
-            while (is(*p_, Value_Char))
-                ++p_;
-            if (*p_ == quote)
+        char* value = p_ + 1;
+        char* p = value;
+        for (;; ++p) {
+            while (is(*p, Value_Char))
+                ++p;
+            if (*p == quote)
                 break;
-            if (*p_ != otherQuote)
+            if (*p != otherQuote)
                 return false;
         }
-        *p_ = '\0';
-        builder_.AddAttribute(key, {value, static_cast<size_t>(p_ - value)});
-        ++p_;
+        *p = '\0';
+        p_ = p + 1;
+        builder_.AddAttribute(key, {value, static_cast<size_t>(p - value)});
         return true;
     }
 
