@@ -20,7 +20,6 @@
 #include <QString>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
