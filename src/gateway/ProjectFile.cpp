@@ -2,6 +2,7 @@
 
 #include "platform/FileUtils.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlElementTree.h"
 
 #include <QFileInfo>
 #include <charconv>
@@ -19,6 +20,22 @@ int Hex_Digit(QChar c)
     if (u >= 'A' && u <= 'F')
         return u - 'A' + 10;
     return -1;
+}
+
+template <typename Document>
+bool Load_File(Document& doc, const QString& path)
+{
+    // Only a load that fails asks whether the file is there at all.
+    if (doc.Load(path))
+        return true;
+    if (!FileExists(path))
+        return false;
+    throw EProject_Error(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), doc.LastError().Message));
+}
+
+[[noreturn]] void No_Root(const QString& path)
+{
+    throw EProject_Error(QStringLiteral("%1: the file has no root element").arg(QFileInfo(path).fileName()));
 }
 
 } // namespace
@@ -129,18 +146,26 @@ std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSepar
 
 bool Load_Project_File(XmlDocument& doc, const QString& path)
 {
-    // Only a load that fails asks whether the file is there at all.
-    if (doc.Load(path))
-        return true;
-    if (!FileExists(path))
-        return false;
-    throw EProject_Error(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), doc.LastError().Message));
+    return Load_File(doc, path);
+}
+
+bool Load_Project_File(XmlElementTree& tree, const QString& path)
+{
+    return Load_File(tree, path);
 }
 
 XmlNode Project_Root(const XmlDocument& doc, const QString& path)
 {
     const XmlNode root = doc.Root();
     if (root.IsNull())
-        throw EProject_Error(QStringLiteral("%1: the file has no root element").arg(QFileInfo(path).fileName()));
+        No_Root(path);
+    return root;
+}
+
+std::ptrdiff_t Project_Root(const XmlElementTree& tree, const QString& path)
+{
+    const XmlElementTree::Index root = tree.Root();
+    if (root == XmlElementTree::None)
+        No_Root(path);
     return root;
 }

@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -25,11 +26,14 @@ int64_t Project_Number_Or(const QString& text, int64_t fallback);
 std::optional<double> Parse_Project_Real(const QString& text, QChar decimalSeparator);
 
 class XmlDocument;
+class XmlElementTree;
 class XmlNode;
 
-// Loads a project file. False when the file does not exist; a file that can't be read or parsed
-// raises EProject_Error.
+// Loads a project file, as a document or as the elements of its tables. False when the file does not
+// exist; a file that can't be read or parsed raises EProject_Error.
 bool Load_Project_File(XmlDocument& doc, const QString& path);
+bool Load_Project_File(XmlElementTree& tree, const QString& path);
 
 // The root element of a loaded project file.
 XmlNode Project_Root(const XmlDocument& doc, const QString& path);
+std::ptrdiff_t Project_Root(const XmlElementTree& tree, const QString& path);

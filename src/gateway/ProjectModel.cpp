@@ -2,12 +2,15 @@
 
 #include "gateway/ProjectFile.h"
 #include "platform/XmlDocument.h"
+#include "platform/XmlElementTree.h"
 #include "shell/UComon.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -107,49 +110,71 @@ constexpr std::array<char16_t, Interned_Numbers * Number_Slot> numberTexts()
 constexpr std::array<char16_t, Interned_Numbers * Number_Slot> Number_Texts = numberTexts();
 
 // A value that is a small number written plainly (digits, no leading zero), as most values of the
-// project files are, as a string over the static text of that number: no allocation, no shared count.
-std::optional<QString> Interned_Number(const char* value)
+// project files are, as a string over the static text of that number, built inline as a literal is.
+std::optional<QString> Interned_Number(std::string_view value)
 {
-    if (value[0] < '0' || value[0] > '9' || (value[0] == '0' && value[1] != '\0'))
+    const size_t digits = value.size();
+    if (digits == 0 || digits >= Number_Slot || (value[0] == '0' && digits > 1))
         return std::nullopt;
     int number = 0;
-    qsizetype digits = 0;
-    for (; digits < Number_Slot - 1 && value[digits] >= '0' && value[digits] <= '9'; ++digits)
-        number = number * 10 + (value[digits] - '0');
-    if (value[digits] != '\0' || number >= Interned_Numbers)
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number >= Interned_Numbers)
         return std::nullopt;
-    return QString::fromRawData(reinterpret_cast<const QChar*>(&Number_Texts[size_t(number * Number_Slot)]), digits);
+    return QString(QStringPrivate(nullptr, const_cast<char16_t*>(&Number_Texts[size_t(number * Number_Slot)]),
+                                  static_cast<qsizetype>(digits)));
+}
+
+// The words the tables repeat row after row (the enable flag, the types) as static strings: their
+// copies share no count.
+const QString* Common_Word(std::string_view text)
+{
+    static const std::array<QString, 11> words = {
+        QStringLiteral("Y"),     QStringLiteral("N"),      QStringLiteral("Bool"),   QStringLiteral("Int8"),
+        QStringLiteral("Int16"), QStringLiteral("Int32"),  QStringLiteral("UInt8"),  QStringLiteral("UInt16"),
+        QStringLiteral("UInt32"), QStringLiteral("Float32"), QStringLiteral("String"),
+    };
+    for (const QString& word : words)
+        if (word.size() == static_cast<qsizetype>(text.size()) &&
+            word == QLatin1StringView(text.data(), static_cast<qsizetype>(text.size())))
+            return &word;
+    return nullptr;
 }
 
 // Attribute values as strings. The project files repeat a few values row after row ("Y", a type, a
 // length), so the last value that fell on each slot is kept and handed out again instead of converted.
 class TValue_Cache {
 public:
-    QString Get(const char* value)
+    QString Get(std::string_view value)
     {
-        if (value[0] == '\0')
-            return QString::fromLatin1(value, 0); // empty, shared with every other empty string
+        if (value.empty())
+            return Empty;
         if (std::optional<QString> number = Interned_Number(value))
             return *std::move(number);
-        uint32_t hash = 2166136261u;
-        unsigned bits = 0;
-        size_t length = 0;
-        for (; value[length]; ++length) {
-            const auto c = static_cast<unsigned char>(value[length]);
-            hash = (hash ^ c) * 16777619u;
-            bits |= c;
-        }
+        // The slot is chosen by the length and a few characters; a value that falls on a taken slot
+        // takes it over.
+        const size_t size = value.size();
+        const auto byte = [value](size_t k) { return static_cast<size_t>(static_cast<unsigned char>(value[k])); };
+        const size_t hash = size * 131 + byte(0) * 31 + byte(size / 4) * 17 + byte(size / 2) * 7 + byte(size * 3 / 4) * 3 +
+                            byte(size - 1);
         TSlot& slot = slots_[hash % Slot_Count];
-        const std::string_view text(value, length);
-        if (!slot.Filled || slot.Key != text) {
-            // ASCII, as nearly every value is, widens without the UTF-8 decoder.
-            const auto size = static_cast<qsizetype>(length);
-            slot = {text, bits < 0x80 ? QString::fromLatin1(value, size) : QString::fromUtf8(value, size), true};
+        if (!slot.Filled || slot.Key != value) {
+            const auto length = static_cast<qsizetype>(size);
+            const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            if (const QString* word = Common_Word(value))
+                slot = {value, *word, true};
+            else
+                // ASCII, as nearly every value is, widens without the UTF-8 decoder.
+                slot = {value, ascii ? QString::fromLatin1(value.data(), length) : QString::fromUtf8(value.data(), length), true};
         }
         return slot.Value;
     }
 
 private:
+    const QString Empty = QString::fromLatin1("", 0); // not null, shared with every other empty string
     static constexpr size_t Slot_Count = 509;
     struct TSlot {
         std::string_view Key; // into the document, which outlives the cache
@@ -159,32 +184,40 @@ private:
     std::array<TSlot, Slot_Count> slots_;
 };
 
+// What reading the tables of one file shares: the file's elements, the value cache, and room for the
+// attribute values of a table's rows.
+struct TTable_Reader {
+    XmlElementTree Tree;
+    TValue_Cache Values;
+    std::vector<std::string_view> Found;
+};
+
 // A row per child element of the table, with the attributes it has.
 template <typename Row, size_t N>
-std::vector<Row> Read_Rows(const XmlNode& table, const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+std::vector<Row> Read_Rows(TTable_Reader& reader, XmlElementTree::Index table, const TAttribute<Row> (&attributes)[N])
 {
     std::array<const char*, N> names;
     for (size_t k = 0; k < N; ++k)
         names[k] = attributes[k].Name;
-    std::vector<Row> rows;
-    rows.reserve(table.ElementCount());
-    table.VisitRows(names, [&](const char* const* found) {
-        Row& row = rows.emplace_back();
-        for (size_t k = 0; k < N; ++k)
-            if (found[k] != nullptr)
-                row.*attributes[k].Member = values.Get(found[k]);
-    });
+    reader.Found.clear();
+    reader.Tree.RowValues(table, names, reader.Found);
+    std::vector<Row> rows(reader.Found.size() / N);
+    const std::string_view* found = reader.Found.data();
+    for (Row& row : rows)
+        for (size_t k = 0; k < N; ++k, ++found)
+            if (found->data() != nullptr)
+                row.*attributes[k].Member = reader.Values.Get(*found);
     return rows;
 }
 
 template <typename Row, size_t N>
-std::optional<std::vector<Row>> Read_Table(const XmlNode& parent, const char* name,
-                                           const TAttribute<Row> (&attributes)[N], TValue_Cache& values)
+std::optional<std::vector<Row>> Read_Table(TTable_Reader& reader, XmlElementTree::Index parent, const char* name,
+                                           const TAttribute<Row> (&attributes)[N])
 {
-    const XmlNode table = Child_Element(parent, name);
-    if (table.IsNull())
+    const XmlElementTree::Index table = reader.Tree.Child(parent, name);
+    if (table == XmlElementTree::None)
         return std::nullopt;
-    return Read_Rows(table, attributes, values);
+    return Read_Rows(reader, table, attributes);
 }
 
 // A row element per row, with the attributes that have a value in the given order.
@@ -207,6 +240,17 @@ auto Read_Project_File(const QString& path, Read read) -> std::optional<decltype
     if (!Load_Project_File(doc, path))
         return std::nullopt;
     return read(Project_Root(doc, path));
+}
+
+// Loads a file of tables and reads its root element with read; no value when the file does not exist.
+template <typename Read>
+auto Read_Table_File(const QString& path, Read read)
+    -> std::optional<decltype(read(std::declval<TTable_Reader&>(), XmlElementTree::Index()))>
+{
+    TTable_Reader reader;
+    if (!Load_Project_File(reader.Tree, path))
+        return std::nullopt;
+    return read(reader, Project_Root(reader.Tree, path));
 }
 
 // Starts a new document with the root element and the version comment after it.
@@ -256,14 +300,13 @@ void Write_ParGen_File(const QString& path, const TParGen_File& file)
 
 std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
         TEtherCAT_Slave_File file;
-        const XmlNode variables = Child_Element(root, "EtherCAT_Slave_Variables");
-        TValue_Cache values;
-        if (!variables.IsNull())
+        const XmlElementTree::Index variables = reader.Tree.Child(root, "EtherCAT_Slave_Variables");
+        if (variables != XmlElementTree::None)
             file.Variables = TEtherCAT_Slave_Variables{
-                Read_Table(variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes, values),
-                Read_Table(variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes, values)};
+                Read_Table(reader, variables, "EtherCAT_Slave_To_Master", Slave_To_Master_Attributes),
+                Read_Table(reader, variables, "EtherCAT_Master_To_Slave", Slave_To_Master_Attributes)};
         return file;
     });
 }
@@ -282,9 +325,8 @@ void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& 
 
 std::optional<TDNet_File> Read_DNet_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
-        TValue_Cache values;
-        return TDNet_File{Read_Rows(root, DNet_Attributes, values)};
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
+        return TDNet_File{Read_Rows(reader, root, DNet_Attributes)};
     });
 }
 
@@ -297,12 +339,11 @@ void Write_DNet_File(const QString& path, const TDNet_File& file)
 
 std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
-    return Read_Project_File(path, [](const XmlNode& root) {
+    return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
         TDefOff_File file;
-        TValue_Cache values;
-        for (const XmlNode node : root.Elements())
-            file.Nodes.push_back({Read_Table(node, "ByteIN", DefOff_Attributes, values),
-                                  Read_Table(node, "ByteOUT", DefOff_Attributes, values)});
+        for (auto node = reader.Tree.FirstElement(root); node != XmlElementTree::None; node = reader.Tree.NextElement(node))
+            file.Nodes.push_back({Read_Table(reader, node, "ByteIN", DefOff_Attributes),
+                                  Read_Table(reader, node, "ByteOUT", DefOff_Attributes)});
         return file;
     });
 }

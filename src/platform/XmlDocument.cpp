@@ -194,32 +194,6 @@ std::vector<XmlAttribute> XmlNode::Attributes() const
     return result;
 }
 
-size_t XmlNode::ElementCount() const
-{
-    size_t count = 0;
-    for (pugi::xml_node child = pugi::xml_node(node_).first_child(); child; child = child.next_sibling())
-        count += child.type() == pugi::node_element ? 1 : 0;
-    return count;
-}
-
-void XmlNode::visitRows(std::span<const char* const> names, void* context,
-                        void (*visit)(void*, const char* const*)) const
-{
-    QVarLengthArray<const char*, 16> values(static_cast<qsizetype>(names.size()));
-    for (pugi::xml_node row = pugi::xml_node(node_).first_child(); row; row = row.next_sibling()) {
-        if (row.type() != pugi::node_element)
-            continue;
-        // Rows mostly list their attributes in the table's order: each search starts after the last
-        // attribute found.
-        pugi::xml_attribute hint = row.first_attribute();
-        for (size_t k = 0; k < names.size(); ++k) {
-            const pugi::xml_attribute attribute = row.attribute(names[k], hint);
-            values[static_cast<qsizetype>(k)] = attribute ? attribute.value() : nullptr;
-        }
-        visit(context, values.constData());
-    }
-}
-
 XmlNode XmlNode::Child(QAnyStringView name) const
 {
     return XmlNode(pugi::xml_node(node_).child(Utf8Name(name).CStr()).internal_object());

@@ -18,10 +18,8 @@
 // element is appended, no attribute set). So a saved document always loads again.
 #include <QAnyStringView>
 #include <QString>
-#include <type_traits>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -67,21 +65,6 @@ public:
     // Sets the value, appending the attribute after the others when it is new.
     void SetAttribute(QAnyStringView name, const QString& value);
     std::vector<XmlAttribute> Attributes() const;
-    // Reads the child elements as the rows of a table, without building a node per row: for each child
-    // element in document order calls visit(values), where values[k] is the value of the attribute
-    // names[k] as NUL-terminated UTF-8 (valid while the attribute is unchanged), or null when the element
-    // has no such attribute. Names compare exactly.
-    template <typename Visit>
-    void VisitRows(std::span<const char* const> names, Visit&& visit) const
-    {
-        using TVisit = std::remove_reference_t<Visit>;
-        visitRows(names, &visit, [](void* context, const char* const* values) {
-            (*static_cast<TVisit*>(context))(values);
-        });
-    }
-    // The number of child elements.
-    size_t ElementCount() const;
-
     // The first child element of that name (names compare exactly), or a null node.
     XmlNode Child(QAnyStringView name) const;
     // Every child node (elements, texts, comments) in document order.
@@ -101,8 +84,8 @@ public:
 
 private:
     friend class XmlDocument;
+    friend class XmlElementTree;
     explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
-    void visitRows(std::span<const char* const> names, void* context, void (*visit)(void*, const char* const*)) const;
     pugi::xml_node_struct* node_ = nullptr;
 };
 

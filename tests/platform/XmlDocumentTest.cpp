@@ -117,23 +117,6 @@ TEST_F(XmlDocumentTest, NamesMatchInEveryStringFormAndElementsSkipOtherNodes)
     EXPECT_EQ(XmlNode().Elements().begin(), XmlNode().Elements().end());
 }
 
-TEST_F(XmlDocumentTest, VisitRowsFindsAttributesInAnyOrder)
-{
-    ASSERT_TRUE(write("t.xml", "<t><row a=\"1\" b=\"2\" c=\"3\"/><!--x--><row c=\"6\" x=\"0\" a=\"4\"/><row/></t>"));
-    XmlDocument doc;
-    ASSERT_TRUE(doc.Load(path("t.xml")));
-    const char* const names[] = {"a", "b", "c"};
-    QStringList rows;
-    doc.Root().VisitRows(names, [&rows](const char* const* values) {
-        QString row;
-        for (int k = 0; k < 3; ++k)
-            row += values[k] != nullptr ? QString::fromUtf8(values[k]) : QStringLiteral("-");
-        rows << row;
-    });
-    EXPECT_EQ(rows, QStringList({"123", "4-6", "---"}));
-    EXPECT_EQ(doc.Root().ElementCount(), 3u);
-}
-
 TEST_F(XmlDocumentTest, FailedLoadReportsAndLeavesDocumentEmpty)
 {
     ASSERT_TRUE(write("bad.xml", "<a>\n<b>\n</a>"));
