@@ -175,3 +175,21 @@ TEST_F(DefOffsetForm, MalformedFilesShowTheirMessageAndStayOnDisk)
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_TRUE(boxes.Shown[0].Text.contains(QLatin1String("NB_IN")));
 }
+
+TEST_F(DefOffsetForm, NumbersTheNetworkCheckAcceptsAreRead)
+{
+    // Hexadecimal and leading blanks pass the network editor's check, so the slaves load with them.
+    Write(File_DNETM_Net, QStringLiteral("<DNET_Net><row ID=\"$05\" NB_IN=\" 2\" NB_OUT=\"0x1\" Mnemonic=\"a\"/>"
+                                         "<row ID=\"x7\" NB_IN=\"+0\" NB_OUT=\"3\" Mnemonic=\"b\"/></DNET_Net>"));
+    MessageBoxRecorder boxes;
+    Run([](TFDefOffset& f) {
+        ASSERT_EQ(f.List_Slaves_DN.size(), 2u);
+        EXPECT_EQ(f.List_Slaves_DN[0].ID, 5);
+        EXPECT_EQ(f.List_Slaves_DN[0].ByteIN, 2);
+        EXPECT_EQ(f.List_Slaves_DN[0].ByteOUT, 1);
+        EXPECT_EQ(f.List_Slaves_DN[1].ID, 7);
+        EXPECT_EQ(Column(*f.ACG_ByteIN, 1), (QStringList{"None", "None"}));
+        f.Btn_Cancel->Click();
+    });
+    EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown[0].Text.toStdString();
+}
