@@ -119,6 +119,8 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 
     Splitter1 = new TSplitter(this);
     Splitter1->SetParent(this);
     Splitter1->SetAlign(alTop);
+    Splitter1->SetHeight(3);
+    Splitter1->SetCursor(crVSplit);
 
     P_Bytes = new TPanel(this);
     P_Bytes->SetParent(this);

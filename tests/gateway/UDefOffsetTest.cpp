@@ -4,6 +4,7 @@
 #include "ProjectFixture.h"
 #include "gateway/ProjectModel.h"
 #include "grid/VoCGrid/VoCGrid.h"
+#include "platform/ExtCtrls.h"
 #include "shell/ULanguage.h"
 #include "support/TestSeams.h"
 
@@ -192,4 +193,16 @@ TEST_F(DefOffsetForm, NumbersTheNetworkCheckAcceptsAreRead)
         f.Btn_Cancel->Click();
     });
     EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown[0].Text.toStdString();
+}
+
+TEST_F(DefOffsetForm, ByteGridsFillTheSpaceUnderTheSplitter)
+{
+    Run([](TFDefOffset& f) {
+        EXPECT_EQ(f.Splitter1->Height(), 3);
+        EXPECT_EQ(f.P_Bytes->Top(), f.P_Slaves->Top() + f.P_Slaves->Height() + 3);
+        EXPECT_EQ(f.P_Bytes->Top() + f.P_Bytes->Height(), f.P_Button->Top());
+        EXPECT_GT(f.ACG_ByteIN->Height(), 150);
+        EXPECT_LE(f.PageControl1->Top() + f.PageControl1->Height(), f.P_Bytes->Height());
+        f.Btn_Cancel->Click();
+    });
 }
