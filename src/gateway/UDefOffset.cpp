@@ -6,7 +6,6 @@
 #include "platform/SysUtils.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
-#include "shell/UText.h"
 
 #include <QFileInfo>
 
@@ -57,15 +56,16 @@ void Set_Item_Rows(TVoColumnGrid& grid, int items)
             grid.SetCells(c, 1, QString());
 }
 
-// A byte count or ID of DNETM_Net.xml: a decimal integer within the range, else the load stops.
+// A byte count or ID of DNETM_Net.xml: an integer within the range, written as the network editor's
+// check reads it (decimal or hexadecimal, after leading blanks), else the load stops.
 int Strict_Number(const std::optional<QString>& text, const char* name, int max)
 {
     if (!text)
         throw Exception(QStringLiteral("%1: a row has no attribute %2").arg(File_Name(File_DNETM_Net), QLatin1String(name)));
-    const std::optional<int> value = UText::Str_To_Int(*text);
-    if (!value || *value < 0 || *value > max)
+    const int value = Table_Cell_Number(*text);
+    if (value < 0 || value > max)
         throw Exception(QStringLiteral("%1: '%2' is not a valid %3").arg(File_Name(File_DNETM_Net), *text, QLatin1String(name)));
-    return *value;
+    return value;
 }
 
 // The bytes of one direction of a node: positions and mnemonics for the slave's first bytes.
@@ -119,6 +119,8 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 
     Splitter1 = new TSplitter(this);
     Splitter1->SetParent(this);
     Splitter1->SetAlign(alTop);
+    Splitter1->SetHeight(3);
+    Splitter1->SetCursor(crVSplit);
 
     P_Bytes = new TPanel(this);
     P_Bytes->SetParent(this);

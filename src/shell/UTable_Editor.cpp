@@ -106,7 +106,6 @@ void TTable_Editor::Build_Frame(bool rowButtons)
     Btn_OK->OnClick = [this](TObject* s) { Btn_OKClick(s); };
     Btn_Cancel = New_Frame_Button(16 + Button_Step, QStringLiteral("CANCEL"));
     Btn_Cancel->SetModalResult(mrCancel);
-    Btn_Cancel->Cancel = true;
     if (!rowButtons)
         return;
     Btn_DelRow = New_Frame_Button(16 + 2 * Button_Step, QStringLiteral("TABLE"));

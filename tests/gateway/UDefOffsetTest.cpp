@@ -4,6 +4,7 @@
 #include "ProjectFixture.h"
 #include "gateway/ProjectModel.h"
 #include "grid/VoCGrid/VoCGrid.h"
+#include "platform/ExtCtrls.h"
 #include "shell/ULanguage.h"
 #include "support/TestSeams.h"
 
@@ -174,4 +175,34 @@ TEST_F(DefOffsetForm, MalformedFilesShowTheirMessageAndStayOnDisk)
     });
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_TRUE(boxes.Shown[0].Text.contains(QLatin1String("NB_IN")));
+}
+
+TEST_F(DefOffsetForm, NumbersTheNetworkCheckAcceptsAreRead)
+{
+    // Hexadecimal and leading blanks pass the network editor's check, so the slaves load with them.
+    Write(File_DNETM_Net, QStringLiteral("<DNET_Net><row ID=\"$05\" NB_IN=\" 2\" NB_OUT=\"0x1\" Mnemonic=\"a\"/>"
+                                         "<row ID=\"x7\" NB_IN=\"+0\" NB_OUT=\"3\" Mnemonic=\"b\"/></DNET_Net>"));
+    MessageBoxRecorder boxes;
+    Run([](TFDefOffset& f) {
+        ASSERT_EQ(f.List_Slaves_DN.size(), 2u);
+        EXPECT_EQ(f.List_Slaves_DN[0].ID, 5);
+        EXPECT_EQ(f.List_Slaves_DN[0].ByteIN, 2);
+        EXPECT_EQ(f.List_Slaves_DN[0].ByteOUT, 1);
+        EXPECT_EQ(f.List_Slaves_DN[1].ID, 7);
+        EXPECT_EQ(Column(*f.ACG_ByteIN, 1), (QStringList{"None", "None"}));
+        f.Btn_Cancel->Click();
+    });
+    EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown[0].Text.toStdString();
+}
+
+TEST_F(DefOffsetForm, ByteGridsFillTheSpaceUnderTheSplitter)
+{
+    Run([](TFDefOffset& f) {
+        EXPECT_EQ(f.Splitter1->Height(), 3);
+        EXPECT_EQ(f.P_Bytes->Top(), f.P_Slaves->Top() + f.P_Slaves->Height() + 3);
+        EXPECT_EQ(f.P_Bytes->Top() + f.P_Bytes->Height(), f.P_Button->Top());
+        EXPECT_GT(f.ACG_ByteIN->Height(), 150);
+        EXPECT_LE(f.PageControl1->Top() + f.PageControl1->Height(), f.P_Bytes->Height());
+        f.Btn_Cancel->Click();
+    });
 }

@@ -2,6 +2,7 @@
 #include "shell/UTable_Editor.h"
 
 #include "grid/VoCGrid/VoCGrid.h"
+#include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "shell/ULanguage.h"
 #include "support/TestSeams.h"
 
@@ -48,4 +49,30 @@ TEST(TableEditor, EveryShowingStartsOnTheFirstPageWithResetRows)
                   EXPECT_EQ(f.Table(1).Grid->Cells(1, 1), QStringLiteral("Y"));
               }),
               mrCancel);
+}
+
+TEST(TableEditor, EscapeEndsTheCellEditAndNeverTheEditor)
+{
+    Load_Default_Language();
+    TwoPageEditor f;
+    f.DoCreate();
+    const ModalRunGuard guard([&f](TCustomForm&) {
+        VOroDavoduRuzu& grid = *f.Table(0).Grid;
+        grid.SetOptions(grid.Options() | goEditing);
+        grid.SetFocus();
+        grid.SetCol(2);
+        grid.SetRow(1);
+        SendKey(grid, VK_F2);
+        EXPECT_TRUE(grid.IsEditing());
+        TypeText(*grid.InplaceEdit(), QStringLiteral("x"));
+        SendKey(*grid.InplaceEdit(), VK_ESCAPE);
+        EXPECT_FALSE(grid.IsEditing());
+        EXPECT_EQ(grid.Cells(2, 1), QString());
+        // The rows typed so far stay: Esc on the grid does not press Cancel.
+        SendKey(grid, VK_ESCAPE);
+        EXPECT_EQ(f.ModalResult(), mrNone);
+        f.Btn_Cancel->Click();
+        return f.ModalResult();
+    });
+    EXPECT_EQ(f.ShowModal(), mrCancel);
 }
