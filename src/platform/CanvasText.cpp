@@ -1,5 +1,6 @@
 #include "platform/Graphics.h"
 #include "platform/QtAccess.h"
+#include "platform/TextGlyphs.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,12 +28,27 @@ Line stripPrefix(const QString& text)
     return line;
 }
 
+// The width of the text in the font: added up from the font's glyph table when it holds every character,
+// else shaped.
+int widthOf(const TFont& font, const QString& text)
+{
+    const int width = TTextGlyphs::Of(QtAccess::Font(font)).Width(text);
+    return width >= 0 ? width : QtAccess::Metrics(font).horizontalAdvance(text);
+}
+
+// Draws the text in the painter's pen and font, which is the given one, with its baseline starting at (x, y):
+// as glyphs from the font's table when it can, else shaped.
+void drawShaped(QPainter& p, const QFont& font, int x, int y, const QString& text)
+{
+    if (!TTextGlyphs::Of(font).Draw(p, QPoint(x, y), text))
+        p.drawText(x, y, text);
+}
+
 } // namespace
 
 TSize TCanvas::TextExtent(const QString& text)
 {
-    const QFontMetrics& fm = QtAccess::Metrics(font_);
-    return {fm.horizontalAdvance(text), fm.height()};
+    return {widthOf(font_, text), QtAccess::Metrics(font_).height()};
 }
 
 // One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour. It changes
@@ -52,15 +68,15 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
         y = 0;
     }
     if (opaque)
-        p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ColorToQColor(brush_.Color()));
+        p.fillRect(QRect(x, y, widthOf(font_, text), fm.height()), ColorToQColor(brush_.Color()));
     const QColor color = ColorToQColor(font_.Color());
     const QFont font = QtAccess::Font(font_);
     if (p.font() != font)
         p.setFont(font);
     p.setPen(color);
-    p.drawText(x, y + fm.ascent(), text);
+    drawShaped(p, font, x, y + fm.ascent(), text);
     if (accelIndex >= 0 && accelIndex < text.size()) {
-        const int left = fm.horizontalAdvance(text.left(accelIndex));
+        const int left = widthOf(font_, text.left(accelIndex));
         const int width = fm.horizontalAdvance(text.at(accelIndex));
         p.fillRect(
             QRect(x + left, y + fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())),
@@ -207,7 +223,7 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
     const bool singleLine = flags & DT_SINGLELINE;
     const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
     const int lineHeight = fm.height();
-    const int width = fm.horizontalAdvance(text);
+    const int width = widthOf(canvas.Font(), text);
     const bool wraps = !singleLine && (flags & DT_WORDBREAK);
     if (((flags & DT_END_ELLIPSIS) || wraps) && width > r.Width())
         return -1;
@@ -241,7 +257,7 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
         if (p->font() != font)
             p->setFont(font);
         p->setPen(ColorToQColor(canvas.Font().Color()));
-        p->drawText(x, top + fm.ascent(), text);
+        drawShaped(*p, font, x, top + fm.ascent(), text);
         if (antialiased)
             p->setRenderHint(QPainter::TextAntialiasing, true);
     }

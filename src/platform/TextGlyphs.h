@@ -1,0 +1,47 @@
+#pragma once
+// Text measured and drawn without the shaper. A font's printable Latin-1 characters whose glyph is the font's own
+// at a whole-pixel advance make a table; text made only of them is measured by adding advances and drawn as a run
+// of glyphs, with the widths and pixels that shaping gives. The table learns from shaping: a text with a
+// character or a pair of neighbours it has not seen yet is shaped once and compared, and a character whose glyph
+// or place shaping changes (a ligature, kerning) is left to the shaper from then on. Private to the platform and
+// its tests.
+#include <QFont>
+#include <QPoint>
+#include <QRawFont>
+#include <QStringView>
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+
+class QPainter;
+
+class TTextGlyphs {
+public:
+    // The table of the font, made once per font and thread.
+    static TTextGlyphs& Of(const QFont& font);
+
+    explicit TTextGlyphs(const QFont& font);
+
+    // The width of the text, or -1 when the text needs the shaper.
+    int Width(QStringView text);
+    // Draws the text in the painter's pen with its baseline starting at the point, the painter's font being this
+    // table's. False, with nothing drawn, when the text or the painter's state needs the shaper.
+    bool Draw(QPainter& p, QPoint baseline, QStringView text);
+    // The number of characters the table holds.
+    int Size() const;
+
+private:
+    static constexpr int kChars = 256;
+
+    bool covers(QStringView text);
+    bool shapesAlike(QStringView text);
+    void learn(QStringView text, qsizetype end);
+
+    QFont font_;
+    QRawFont raw_;
+    std::array<std::uint32_t, kChars> glyphs_{};  // 0: the character needs the shaper
+    std::array<int, kChars> advances_{};
+    std::bitset<kChars> seen_;                     // characters shaping has confirmed
+    std::bitset<kChars * kChars> seenPairs_;       // pairs of neighbours shaping has confirmed
+};
