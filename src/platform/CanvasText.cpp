@@ -123,19 +123,19 @@ QStringList paragraphsOf(const QString& text)
 }
 
 // Replaces tabs with spaces up to the next stop, every eight average characters.
-QString expandTabs(const QString& text, const QFontMetrics& fm)
+QString expandTabs(const QString& text, const TFont& font)
 {
-    const int stop = 8 * std::max(1, fm.averageCharWidth());
+    const int stop = 8 * std::max(1, QtAccess::Metrics(font).averageCharWidth());
     QString out;
     for (const QChar c : text) {
         if (c != u'\t') {
             out += c;
             continue;
         }
-        const int target = (fm.horizontalAdvance(out) / stop + 1) * stop;
+        const int target = (widthOf(font, out) / stop + 1) * stop;
         do
             out += u' ';
-        while (fm.horizontalAdvance(out) < target);
+        while (widthOf(font, out) < target);
     }
     return out;
 }
@@ -143,25 +143,25 @@ QString expandTabs(const QString& text, const QFontMetrics& fm)
 // Breaks a line at spaces so that each piece fits the width; a word wider than the width
 // stands alone, or is broken between characters with breakWords. The underlined character
 // follows its piece.
-std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm, bool breakWords)
+std::vector<Line> wrap(const Line& line, int width, const TFont& font, bool breakWords)
 {
     std::vector<Line> out;
     const QString& s = line.text;
     qsizetype start = 0;
     while (true) {
         qsizetype end = s.size();
-        if (fm.horizontalAdvance(s.mid(start)) > width) {
+        if (widthOf(font, s.mid(start)) > width) {
             // The last break whose piece still fits, or the end of the first word.
             qsizetype fit = -1;
             for (qsizetype i = start; i < s.size(); ++i)
                 if (s[i] == u' ' && i > start) {
-                    if (fm.horizontalAdvance(s.mid(start, i - start)) > width)
+                    if (widthOf(font, s.mid(start, i - start)) > width)
                         break;
                     fit = i;
                 }
             if (fit < 0 && breakWords) {
                 fit = start + 1;
-                while (fit < s.size() && s[fit] != u' ' && fm.horizontalAdvance(s.mid(start, fit + 1 - start)) <= width)
+                while (fit < s.size() && s[fit] != u' ' && widthOf(font, s.mid(start, fit + 1 - start)) <= width)
                     ++fit;
             } else if (fit < 0) {
                 fit = s.indexOf(u' ', start + 1);
@@ -184,13 +184,13 @@ std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm, bool
 }
 
 // Cuts the line so that it and "..." fit the width.
-void addEllipsis(Line& line, int width, const QFontMetrics& fm)
+void addEllipsis(Line& line, int width, const TFont& font)
 {
-    if (fm.horizontalAdvance(line.text) <= width)
+    if (widthOf(font, line.text) <= width)
         return;
     const QString dots = QStringLiteral("...");
     QString s = line.text;
-    while (!s.isEmpty() && fm.horizontalAdvance(s + dots) > width)
+    while (!s.isEmpty() && widthOf(font, s + dots) > width)
         s.chop(1);
     if (line.accelIndex >= s.size())
         line.accelIndex = -1;
@@ -280,10 +280,10 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
         if (singleLine)
             paragraph.remove(u'\r').remove(u'\n');
         if (flags & DT_EXPANDTABS)
-            paragraph = expandTabs(paragraph, fm);
+            paragraph = expandTabs(paragraph, font_);
         const Line line = (flags & DT_NOPREFIX) ? Line{paragraph, -1} : stripPrefix(paragraph);
         if ((flags & DT_WORDBREAK) && !singleLine) {
-            for (const Line& piece : wrap(line, r.Width(), fm, flags & DT_EDITCONTROL))
+            for (const Line& piece : wrap(line, r.Width(), font_, flags & DT_EDITCONTROL))
                 lines.push_back(piece);
         } else {
             lines.push_back(line);
@@ -291,7 +291,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     }
     if (flags & DT_END_ELLIPSIS)
         for (Line& line : lines)
-            addEllipsis(line, r.Width(), fm);
+            addEllipsis(line, r.Width(), font_);
 
     const int height = lineHeight * static_cast<int>(lines.size());
     int top = r.Top;
@@ -303,7 +303,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     if (flags & DT_CALCRECT) {
         int widest = 0;
         for (const Line& line : lines)
-            widest = std::max(widest, fm.horizontalAdvance(line.text));
+            widest = std::max(widest, widthOf(font_, line.text));
         r.Right = r.Left + widest;
         r.Bottom = r.Top + height;
         return height;
@@ -321,9 +321,9 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
                 break;
             int x = r.Left;
             if (flags & DT_CENTER)
-                x = r.Left + (r.Width() - fm.horizontalAdvance(line.text)) / 2;
+                x = r.Left + (r.Width() - widthOf(font_, line.text)) / 2;
             else if (flags & DT_RIGHT)
-                x = r.Right - fm.horizontalAdvance(line.text);
+                x = r.Right - widthOf(font_, line.text);
             drawTextLine(*p, x, y, line.text, line.accelIndex, bkMode_ == OPAQUE);
             y += lineHeight;
         }
