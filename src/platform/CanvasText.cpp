@@ -36,14 +36,6 @@ int widthOf(const TFont& font, const QString& text)
     return width >= 0 ? width : QtAccess::Metrics(font).horizontalAdvance(text);
 }
 
-// Draws the text in the painter's pen and font, which is the given one, with its baseline starting at (x, y):
-// as glyphs from the font's table when it can, else shaped.
-void drawShaped(QPainter& p, const QFont& font, int x, int y, const QString& text)
-{
-    if (!TTextGlyphs::Of(font).Draw(p, QPoint(x, y), text))
-        p.drawText(x, y, text);
-}
-
 } // namespace
 
 TSize TCanvas::TextExtent(const QString& text)
@@ -74,7 +66,9 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
     if (p.font() != font)
         p.setFont(font);
     p.setPen(color);
-    drawShaped(p, font, x, y + fm.ascent(), text);
+    const QPoint baseline(x, y + fm.ascent());
+    if (!TTextGlyphs::Of(font).Draw(p, baseline, text))
+        p.drawText(baseline, text);
     if (accelIndex >= 0 && accelIndex < text.size()) {
         const int left = widthOf(font_, text.left(accelIndex));
         const int width = fm.horizontalAdvance(text.at(accelIndex));
@@ -213,7 +207,7 @@ bool inkInsideAdvance(const QString& text, const QFontMetrics& fm)
 // One transparent line without prefixes, tabs or line breaks that fits its rectangle (a line that would wrap
 // or need an ellipsis does not), drawn without clipping when it stays inside. DrawText's result, or -1 when
 // the text needs the general path.
-int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
+int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags, int lineHeight)
 {
     if (!(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE || canvas.Font().Orientation() != 0)
         return -1;
@@ -222,8 +216,11 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
             return -1;
     const bool singleLine = flags & DT_SINGLELINE;
     const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
-    const int lineHeight = fm.height();
-    const int width = widthOf(canvas.Font(), text);
+    const QFont font = QtAccess::Font(canvas.Font());
+    TTextGlyphs& glyphs = TTextGlyphs::Of(font);
+    const int tableWidth = glyphs.Width(text);
+    const bool covered = tableWidth >= 0;
+    const int width = covered ? tableWidth : fm.horizontalAdvance(text);
     const bool wraps = !singleLine && (flags & DT_WORDBREAK);
     if (((flags & DT_END_ELLIPSIS) || wraps) && width > r.Width())
         return -1;
@@ -243,7 +240,7 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
     if (text.isEmpty())
         return top - r.Top + lineHeight;
     const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom &&
-                        inkInsideAdvance(text, fm);
+                        (covered ? glyphs.InkInside(text) : inkInsideAdvance(text, fm));
     if (!inside && !(flags & DT_NOCLIP))
         return -1;
     if (QPainter* p = QtAccess::Painter(canvas)) {
@@ -253,11 +250,12 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
         const bool antialiased = p->testRenderHint(QPainter::TextAntialiasing);
         if (antialiased)
             p->setRenderHint(QPainter::TextAntialiasing, false);
-        const QFont font = QtAccess::Font(canvas.Font());
         if (p->font() != font)
             p->setFont(font);
         p->setPen(ColorToQColor(canvas.Font().Color()));
-        drawShaped(*p, font, x, top + fm.ascent(), text);
+        const QPoint baseline(x, top + fm.ascent());
+        if (!covered || !glyphs.Draw(*p, baseline, text))
+            p->drawText(baseline, text);
         if (antialiased)
             p->setRenderHint(QPainter::TextAntialiasing, true);
     }
@@ -271,7 +269,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     const QFontMetrics& fm = QtAccess::Metrics(font_);
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
-    if (const int plain = drawPlainLine(*this, text, r, flags); plain >= 0)
+    if (const int plain = drawPlainLine(*this, text, r, flags, lineHeight); plain >= 0)
         return plain;
 
     std::vector<Line> lines;

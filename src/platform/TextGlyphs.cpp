@@ -38,7 +38,7 @@ TTextGlyphs& TTextGlyphs::Of(const QFont& font)
 }
 
 // Takes each printable character whose glyph is the font's own (not a fallback's) with a whole-pixel advance.
-TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font)
+TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
 {
     if (font.underline() || font.overline() || font.strikeOut() || font.letterSpacing() != 0 ||
         font.wordSpacing() != 0 || font.capitalization() != QFont::MixedCase)
@@ -147,8 +147,7 @@ bool TTextGlyphs::Draw(QPainter& p, QPoint baseline, QStringView text)
 {
     // Right-to-left order may move the neutral characters (the table holds no right-to-left one, so an automatic
     // direction is left to right); a turned or scaled painter places glyphs its own way.
-    if (p.layoutDirection() == Qt::RightToLeft || p.deviceTransform().type() > QTransform::TxTranslate ||
-        !covers(text))
+    if (p.layoutDirection() == Qt::RightToLeft || p.deviceTransform().type() > QTransform::TxTranslate || !covers(text))
         return false;
     const auto count = static_cast<int>(text.size());
     if (count == 0)
@@ -167,6 +166,21 @@ bool TTextGlyphs::Draw(QPainter& p, QPoint baseline, QStringView text)
     run.setRawData(glyphs.constData(), positions.constData(), count);
     p.drawGlyphRun(QPointF(baseline), run);
     return true;
+}
+
+bool TTextGlyphs::InkInside(QStringView text)
+{
+    return !(ink(text.front().unicode()) & inkBefore) && !(ink(text.back().unicode()) & inkAfter);
+}
+
+std::uint8_t TTextGlyphs::ink(char16_t c)
+{
+    if (!ink_[c]) {
+        const QChar ch(c);
+        ink_[c] =
+            inkKnown | (metrics_.leftBearing(ch) < 0 ? inkBefore : 0) | (metrics_.rightBearing(ch) < 0 ? inkAfter : 0);
+    }
+    return ink_[c];
 }
 
 int TTextGlyphs::Size() const

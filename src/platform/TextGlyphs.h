@@ -6,6 +6,7 @@
 // or place shaping changes (a ligature, kerning) is left to the shaper from then on. Private to the platform and
 // its tests.
 #include <QFont>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QRawFont>
 #include <QStringView>
@@ -28,20 +29,28 @@ public:
     // Draws the text in the painter's pen with its baseline starting at the point, the painter's font being this
     // table's. False, with nothing drawn, when the text or the painter's state needs the shaper.
     bool Draw(QPainter& p, QPoint baseline, QStringView text);
+    // Whether the ink of a non-empty text the table covers stays inside its advance box: none before the first
+    // glyph or after the last.
+    bool InkInside(QStringView text);
     // The number of characters the table holds.
     int Size() const;
 
 private:
     static constexpr int kChars = 256;
 
+    enum Ink : std::uint8_t { inkKnown = 1, inkBefore = 2, inkAfter = 4 };
+
     bool covers(QStringView text);
+    std::uint8_t ink(char16_t c);
     bool shapesAlike(QStringView text);
     void learn(QStringView text, qsizetype end);
 
     QFont font_;
+    QFontMetrics metrics_;
     QRawFont raw_;
     std::array<std::uint32_t, kChars> glyphs_{};  // 0: the character needs the shaper
     std::array<int, kChars> advances_{};
-    std::bitset<kChars> seen_;                     // characters shaping has confirmed
-    std::bitset<kChars * kChars> seenPairs_;       // pairs of neighbours shaping has confirmed
+    std::array<std::uint8_t, kChars> ink_{};  // Ink flags, measured when first asked
+    std::bitset<kChars> seen_;                // characters shaping has confirmed
+    std::bitset<kChars * kChars> seenPairs_;  // pairs of neighbours shaping has confirmed
 };

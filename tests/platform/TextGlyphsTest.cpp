@@ -3,10 +3,10 @@
 #include "platform/QtAccess.h"
 #include "platform/TextGlyphs.h"
 
+#include <gtest/gtest.h>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <random>
 
@@ -104,6 +104,8 @@ TEST_P(GlyphTableFonts, MeasureAndDrawLikeShapedText)
             continue;
         ++covered;
         ASSERT_EQ(width, fm.horizontalAdvance(text)) << text.toStdString();
+        ASSERT_EQ(glyphs.InkInside(text), fm.leftBearing(text.front()) >= 0 && fm.rightBearing(text.back()) >= 0)
+            << text.toStdString();
         ASSERT_EQ(drawn(font, text, false), drawn(font, text, true)) << text.toStdString();
     }
     EXPECT_GT(covered, texts.size() * 3 / 4);
@@ -111,12 +113,13 @@ TEST_P(GlyphTableFonts, MeasureAndDrawLikeShapedText)
 
 INSTANTIATE_TEST_SUITE_P(Fonts, GlyphTableFonts,
                          ::testing::Values(FontCase{"Tahoma", -11, 0}, FontCase{"Tahoma", -11, fsBold},
-                                           FontCase{"Tahoma", -11, fsItalic}, FontCase{"Tahoma", -11, fsBold | fsItalic},
-                                           FontCase{"Tahoma", -16, 0}, FontCase{"Tahoma", -24, fsBold},
-                                           FontCase{"Tahoma", -8, 0}, FontCase{"DejaVu Serif", -11, 0},
-                                           FontCase{"DejaVu Sans Mono", -13, 0}, FontCase{"Nimbus Roman", -12, 0},
-                                           FontCase{"Nimbus Sans", -11, fsItalic}, FontCase{"C059", -14, 0},
-                                           FontCase{"URW Bookman", -11, fsBold}, FontCase{"Z003", -15, 0}));
+                                           FontCase{"Tahoma", -11, fsItalic},
+                                           FontCase{"Tahoma", -11, fsBold | fsItalic}, FontCase{"Tahoma", -16, 0},
+                                           FontCase{"Tahoma", -24, fsBold}, FontCase{"Tahoma", -8, 0},
+                                           FontCase{"DejaVu Serif", -11, 0}, FontCase{"DejaVu Sans Mono", -13, 0},
+                                           FontCase{"Nimbus Roman", -12, 0}, FontCase{"Nimbus Sans", -11, fsItalic},
+                                           FontCase{"C059", -14, 0}, FontCase{"URW Bookman", -11, fsBold},
+                                           FontCase{"Z003", -15, 0}));
 
 // Text or painters the table does not cover are left to the shaper, untouched.
 TEST(GlyphTable, LeavesTheRestToTheShaper)
@@ -130,7 +133,8 @@ TEST(GlyphTable, LeavesTheRestToTheShaper)
     EXPECT_EQ(glyphs.Width(u"fit"), -1);
     EXPECT_EQ(glyphs.Width(u"f"), -1);
     EXPECT_GT(glyphs.Width(u"it"), 0);
-    for (const char16_t* text : {u"tab\there", u"line\nbreak", u"soft\u00ADhyphen", u"\u0100rvids", u"\u0416", u"e\u0301"})
+    for (const char16_t* text :
+         {u"tab\there", u"line\nbreak", u"soft\u00ADhyphen", u"\u0100rvids", u"\u0416", u"e\u0301"})
         EXPECT_EQ(glyphs.Width(text), -1) << QString::fromUtf16(text).toStdString();
 
     QImage image = blank(QSize(60, 20));
