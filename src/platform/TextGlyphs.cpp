@@ -1,6 +1,5 @@
 #include "platform/TextGlyphs.h"
 
-#include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
 #include <QVarLengthArray>
@@ -46,6 +45,7 @@ TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
     raw_ = QRawFont::fromFont(font);
     if (!raw_.isValid())
         return;
+    run_.setRawFont(raw_);
     QString chars;
     for (char16_t c = 0x20; c < kChars; ++c)
         if (c < 0x7F || (c >= 0xA0 && c != 0xAD))  // printable, without the soft hyphen shaping hides
@@ -161,10 +161,9 @@ bool TTextGlyphs::Draw(QPainter& p, QPoint baseline, QStringView text)
         positions[i] = QPointF(x, 0);
         x += advances_[c];
     }
-    QGlyphRun run;
-    run.setRawFont(raw_);
-    run.setRawData(glyphs.constData(), positions.constData(), count);
-    p.drawGlyphRun(QPointF(baseline), run);
+    run_.setRawData(glyphs.constData(), positions.constData(), count);
+    p.drawGlyphRun(QPointF(baseline), run_);
+    run_.setRawData(nullptr, nullptr, 0);
     return true;
 }
 

@@ -7,6 +7,7 @@
 // its tests.
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPoint>
 #include <QRawFont>
 #include <QStringView>
@@ -48,6 +49,7 @@ private:
     QFont font_;
     QFontMetrics metrics_;
     QRawFont raw_;
+    QGlyphRun run_;  // in the table's font, pointed at each text's glyphs while it is drawn
     std::array<std::uint32_t, kChars> glyphs_{};  // 0: the character needs the shaper
     std::array<int, kChars> advances_{};
     std::array<std::uint8_t, kChars> ink_{};  // Ink flags, measured when first asked
