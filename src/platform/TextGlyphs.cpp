@@ -76,6 +76,8 @@ bool TTextGlyphs::covers(QStringView text)
         const char16_t c = text[i].unicode();
         if (c >= kChars || glyphs_[c] == 0)
             return false;
+        if (i > 0 && badPairs_[before * kChars + c])
+            return false;
         if (!seen_[c] || (i > 0 && !seenPairs_[before * kChars + c]))
             seen = false;
         before = c;
@@ -83,9 +85,27 @@ bool TTextGlyphs::covers(QStringView text)
     return seen || shapesAlike(text);
 }
 
-// Shapes the text and compares its glyphs and places with the table's. On a difference the character where it
-// starts leaves the table; what came before it is confirmed.
+// Shapes the text and compares it with the table's glyphs and places. On a difference, a pair of neighbours
+// that differs on its own (a ligature, a kerned pair) is left to the shaper, else the character where the
+// difference starts; what came before it is confirmed.
 bool TTextGlyphs::shapesAlike(QStringView text)
+{
+    const Difference difference = firstDifference(text);
+    if (difference.at < 0) {
+        learn(text, text.size());
+        return true;
+    }
+    learn(text, difference.at);
+    const qsizetype from = difference.glyph ? difference.at : difference.at - 1;
+    if (from >= 0 && from + 1 < text.size() && firstDifference(text.sliced(from, 2)).at >= 0)
+        badPairs_[text[from].unicode() * kChars + text[from + 1].unicode()] = true;
+    else
+        glyphs_[text[difference.at].unicode()] = 0;
+    return false;
+}
+
+// Where shaping the text first differs from the table: a glyph of its own or the place of one.
+TTextGlyphs::Difference TTextGlyphs::firstDifference(QStringView text) const
 {
     QTextLayout layout(text.toString(), font_);
     QTextOption option;
@@ -100,27 +120,22 @@ bool TTextGlyphs::shapesAlike(QStringView text)
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
-        for (qsizetype g = 0; g < glyphs.size() && i < text.size(); ++g, ++i) {
+        for (qsizetype g = 0; g < glyphs.size(); ++g, ++i) {
+            if (i >= text.size())
+                return {text.size() - 1, true};  // a glyph more
             if (i == 0)
                 start = positions[g].x();
             const char16_t c = text[i].unicode();
-            if (glyphs[g] != glyphs_[c] || positions[g].x() - start != x) {
-                learn(text, i);
-                glyphs_[c] = 0;
-                return false;
-            }
+            if (glyphs[g] != glyphs_[c])
+                return {i, true};
+            if (positions[g].x() - start != x)
+                return {i, false};
             x += advances_[c];
         }
     }
-    if (i < text.size() || line.horizontalAdvance() != x) {
-        // A glyph fewer, or the last one's advance changed.
-        const qsizetype last = std::min(i, text.size() - 1);
-        learn(text, last);
-        glyphs_[text[last].unicode()] = 0;
-        return false;
-    }
-    learn(text, text.size());
-    return true;
+    if (i < text.size() || line.horizontalAdvance() != x)
+        return {std::min(i, text.size() - 1), true};  // a glyph fewer, or the last one's advance changed
+    return {};
 }
 
 // Marks the characters before end, and the pairs among them, as confirmed.

@@ -2,9 +2,9 @@
 // Text measured and drawn without the shaper. A font's printable Latin-1 characters whose glyph is the font's own
 // at a whole-pixel advance make a table; text made only of them is measured by adding advances and drawn as a run
 // of glyphs, with the widths and pixels that shaping gives. The table learns from shaping: a text with a
-// character or a pair of neighbours it has not seen yet is shaped once and compared, and a character whose glyph
-// or place shaping changes (a ligature, kerning) is left to the shaper from then on. Private to the platform and
-// its tests.
+// character or a pair of neighbours it has not seen yet is shaped once and compared; a pair that shaping changes
+// on its own (a ligature, a kerned pair), or else the character where a change starts, is left to the shaper from
+// then on. Private to the platform and its tests.
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
@@ -41,9 +41,15 @@ private:
 
     enum Ink : std::uint8_t { inkKnown = 1, inkBefore = 2, inkAfter = 4 };
 
+    struct Difference {
+        qsizetype at = -1;   // the character, -1 for none
+        bool glyph = false;  // its glyph differs, not only its place
+    };
+
     bool covers(QStringView text);
     std::uint8_t ink(char16_t c);
     bool shapesAlike(QStringView text);
+    Difference firstDifference(QStringView text) const;
     void learn(QStringView text, qsizetype end);
 
     QFont font_;
@@ -55,4 +61,5 @@ private:
     std::array<std::uint8_t, kChars> ink_{};  // Ink flags, measured when first asked
     std::bitset<kChars> seen_;                // characters shaping has confirmed
     std::bitset<kChars * kChars> seenPairs_;  // pairs of neighbours shaping has confirmed
+    std::bitset<kChars * kChars> badPairs_;   // pairs of neighbours shaping changes
 };
