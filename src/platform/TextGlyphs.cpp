@@ -1,5 +1,6 @@
 #include "platform/TextGlyphs.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTextLayout>
 #include <QVarLengthArray>
@@ -161,8 +162,10 @@ int TTextGlyphs::Width(QStringView text)
 bool TTextGlyphs::Draw(QPainter& p, QPoint baseline, QStringView text)
 {
     // Right-to-left order may move the neutral characters (the table holds no right-to-left one, so an automatic
-    // direction is left to right); a turned or scaled painter places glyphs its own way.
-    if (p.layoutDirection() == Qt::RightToLeft || p.deviceTransform().type() > QTransform::TxTranslate || !covers(text))
+    // direction is left to right); a turned or scaled painter places glyphs its own way; a printer or a recorded
+    // picture keeps the characters, not only the glyphs.
+    if (p.layoutDirection() == Qt::RightToLeft || p.deviceTransform().type() > QTransform::TxTranslate ||
+        !p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster || !covers(text))
         return false;
     const auto count = static_cast<int>(text.size());
     if (count == 0)

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 #include <random>
 
@@ -149,6 +150,11 @@ TEST(GlyphTable, LeavesTheRestToTheShaper)
     EXPECT_FALSE(glyphs.Draw(p, QPoint(2, 12), u"abc"));
     p.end();
     EXPECT_EQ(image, blank(QSize(60, 20)));
+
+    QPicture picture;
+    QPainter recorder(&picture);
+    recorder.setFont(font);
+    EXPECT_FALSE(glyphs.Draw(recorder, QPoint(2, 12), u"abc"));
 
     TFont underlined;
     underlined.SetStyle(fsUnderline);
