@@ -15,6 +15,30 @@ struct FontHash {
     std::size_t operator()(const QFont& font) const { return qHash(font); }
 };
 
+// Whether the font has contextual alternates, whose substitutions may look further than the neighbouring
+// character. A glyph substitution table too short for its own feature list counts as having them.
+bool hasContextualAlternates(const QRawFont& font)
+{
+    const QByteArray table = font.fontTable("GSUB");
+    const auto word = [&table](qsizetype at) {
+        return at >= 0 && at + 2 <= table.size()
+                   ? (static_cast<uchar>(table[at]) << 8) | static_cast<uchar>(table[at + 1])
+                   : -1;
+    };
+    if (table.isEmpty())
+        return false;
+    const int list = word(6);  // the feature list: a count, then records of a tag and an offset
+    const int count = word(list);
+    if (list < 0 || count < 0 || list + 2 + 6 * qsizetype(count) > table.size())
+        return true;
+    for (int i = 0; i < count; ++i) {
+        const QByteArrayView tag(table.constData() + list + 2 + 6 * i, 4);
+        if (tag == "calt" || tag == "rclt")
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 TTextGlyphs& TTextGlyphs::Of(const QFont& font)
@@ -44,7 +68,7 @@ TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
         font.wordSpacing() != 0 || font.capitalization() != QFont::MixedCase)
         return;
     raw_ = QRawFont::fromFont(font);
-    if (!raw_.isValid())
+    if (!raw_.isValid() || hasContextualAlternates(raw_))
         return;
     run_.setRawFont(raw_);
     QString chars;

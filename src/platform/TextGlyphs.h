@@ -4,7 +4,8 @@
 // of glyphs, with the widths and pixels that shaping gives. The table learns from shaping: a text with a
 // character or a pair of neighbours it has not seen yet is shaped once and compared; a pair that shaping changes
 // on its own (a ligature, a kerned pair), or else the character where a change starts, is left to the shaper from
-// then on. Private to the platform and its tests.
+// then on. A font with contextual alternates, which look further than a pair, is always shaped. Private to the
+// platform and its tests.
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>

@@ -4,6 +4,8 @@
 #include "platform/TextGlyphs.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -159,6 +161,33 @@ TEST(GlyphTable, LeavesTheRestToTheShaper)
     TFont underlined;
     underlined.SetStyle(fsUnderline);
     EXPECT_EQ(TTextGlyphs::Of(QtAccess::Font(underlined)).Size(), 0);
+}
+
+// Contextual alternates may change a glyph for a character further away than its neighbour: a font with them
+// is always shaped. The cell font under another name, its stylistic alternates turned into contextual ones.
+TEST(GlyphTable, FontWithContextualAlternatesIsAlwaysShaped)
+{
+    QFile file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray data = file.readAll();
+    const auto utf16 = [](const char* text) {
+        const QString s = QString::fromLatin1(text);
+        QByteArray bytes;
+        for (const QChar c : s)
+            bytes.append('\0').append(static_cast<char>(c.unicode()));
+        return bytes;
+    };
+    data.replace("DejaVu Sans", "DejaVu Calt").replace(utf16("DejaVu Sans"), utf16("DejaVu Calt"));
+    ASSERT_TRUE(data.contains("salt"));
+    data.replace("salt", "calt");
+    const int id = QFontDatabase::addApplicationFontFromData(data);
+    ASSERT_GE(id, 0);
+    ASSERT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{"DejaVu Calt"});
+    TFont ours;
+    ours.SetName("DejaVu Calt");
+    EXPECT_EQ(TTextGlyphs::Of(QtAccess::Font(ours)).Size(), 0);
+    EXPECT_EQ(TTextGlyphs::Of(QtAccess::Font(ours)).Width(u"abc"), -1);
+    QFontDatabase::removeApplicationFont(id);
 }
 
 // The canvas draws covered text through the table: the same pixels as Qt's own text drawing.
