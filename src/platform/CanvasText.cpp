@@ -36,7 +36,17 @@ int widthOf(const TFont& font, const QString& text)
     return width >= 0 ? width : QtAccess::Metrics(font).horizontalAdvance(text);
 }
 
-} // namespace
+// Gives the painter a plain pen of the colour; the pen made last is kept, so cell after cell in one colour
+// makes no new pen.
+void setTextPen(QPainter& p, const QColor& color)
+{
+    thread_local QPen pen(Qt::black);
+    if (pen.color() != color)
+        pen = QPen(color);
+    p.setPen(pen);
+}
+
+}  // namespace
 
 TSize TCanvas::TextExtent(const QString& text)
 {
@@ -65,7 +75,7 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
     const QFont font = QtAccess::Font(font_);
     if (p.font() != font)
         p.setFont(font);
-    p.setPen(color);
+    setTextPen(p, color);
     const QPoint baseline(x, y + fm.ascent());
     if (!TTextGlyphs::Of(font).Draw(p, baseline, text))
         p.drawText(baseline, text);
@@ -252,7 +262,7 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
             p->setRenderHint(QPainter::TextAntialiasing, false);
         if (p->font() != font)
             p->setFont(font);
-        p->setPen(ColorToQColor(canvas.Font().Color()));
+        setTextPen(*p, ColorToQColor(canvas.Font().Color()));
         const QPoint baseline(x, top + fm.ascent());
         if (!covered || !glyphs.Draw(*p, baseline, text))
             p->drawText(baseline, text);
