@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -490,7 +491,9 @@ void TMemo::SetScrollBars(TScrollStyle s)
 // ---------------------------------------------------------------------------------------------
 // TComboBox
 
-// The combo's widget: tells the control when its list opens and closes.
+// The combo's widget: tells the control when its list opens and closes. A move in the open list by
+// the keyboard chooses that item at once, so closing the list by a click elsewhere keeps it; Esc goes
+// back to the item chosen when the list opened.
 class ComboWidget : public NativeWidget<QComboBox> {
 public:
     explicit ComboWidget(TComboBox* owner) : owner_(owner) {}
@@ -501,6 +504,11 @@ public:
         owner_->SetMouseCapture(false);
         owner_->ControlState &= ~(csClicked | csLButtonDown);
         ControlBridge::guarded([this] { owner_->NotifyParent(CBN_DROPDOWN); });
+        droppedIndex_ = currentIndex();
+        if (!filtering_) {
+            view()->installEventFilter(this);
+            filtering_ = true;
+        }
         NativeWidget<QComboBox>::showPopup();
     }
     void hidePopup() override
@@ -509,8 +517,39 @@ public:
         ControlBridge::guarded([this] { owner_->NotifyParent(CBN_CLOSEUP); });
     }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != view() || event->type() != QEvent::KeyPress || forwarding_)
+            return NativeWidget<QComboBox>::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            choose(droppedIndex_);
+            return false;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return false;
+        forwarding_ = true;
+        QCoreApplication::sendEvent(view(), event);
+        forwarding_ = false;
+        if (view()->isVisible() && view()->currentIndex().isValid())
+            choose(view()->currentIndex().row());
+        return true;
+    }
+
 private:
+    void choose(int index)
+    {
+        if (index == currentIndex() || index >= count())
+            return;
+        setCurrentIndex(index);
+        ControlBridge::guarded([this] { owner_->NotifyParent(CBN_SELCHANGE); });
+    }
+
     TComboBox* owner_;
+    int droppedIndex_ = -1;
+    bool filtering_ = false;
+    bool forwarding_ = false;
 };
 
 TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style) : TWinControl(AOwner, new ComboWidget(this), false)

@@ -201,6 +201,44 @@ TEST(StdCtrlsTest, ComboListChosenWithTheMouseLetsGoOfThePointer)
     EXPECT_FALSE(combo->DroppedDown());
 }
 
+TEST(StdCtrlsTest, ComboListKeysChooseAtOnceAndEscapeGoesBack)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* combo = new TComboBox(&form, csDropDownList);
+    combo->SetParent(&form);
+    combo->SetBounds(10, 10, 120, 21);
+    for (const char* item : {"None", "10", "11", "12", "20"})
+        combo->Items().Add(QString::fromLatin1(item));
+    combo->SetItemIndex(0);
+    int selects = 0;
+    combo->OnSelect = [&](TObject*) { ++selects; };
+    form.Show();
+
+    combo->SetDroppedDown(true);
+    SendComboListKey(*combo, '1');
+    SendComboListKey(*combo, '2');
+    EXPECT_EQ(combo->ItemIndex(), 3) << "typing in the open list chooses the item it reaches";
+    EXPECT_TRUE(combo->DroppedDown());
+    combo->SetDroppedDown(false); // a click elsewhere closes the list
+    EXPECT_EQ(combo->ItemIndex(), 3);
+    EXPECT_EQ(combo->Text(), QStringLiteral("12"));
+    EXPECT_EQ(selects, 2);
+
+    combo->SetDroppedDown(true);
+    SendComboListKey(*combo, VK_DOWN);
+    EXPECT_EQ(combo->ItemIndex(), 4);
+    SendComboListKey(*combo, VK_ESCAPE);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 3) << "Esc goes back to the item of the opening";
+
+    combo->SetDroppedDown(true);
+    SendComboListKey(*combo, VK_UP);
+    SendComboListKey(*combo, VK_RETURN);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+}
+
 TEST(StdCtrlsTest, CheckBoxAndRadioButtonClickOnEveryChange)
 {
     TForm form(nullptr);

@@ -82,13 +82,13 @@ QString keyText(WORD vk, TShiftState shift)
     }
 }
 
-void sendKeyEvent(TWinControl& target, QEvent::Type type, WORD vk, TShiftState shift, const QString& text)
+void sendKeyEvent(QWidget* target, QEvent::Type type, WORD vk, TShiftState shift, const QString& text)
 {
     Qt::KeyboardModifiers mods = ModifiersFromShiftState(shift);
     if (vk >= VK_NUMPAD0 && vk <= VK_DIVIDE)
         mods |= Qt::KeypadModifier;
     QKeyEvent e(type, QtKeyFromVirtualKey(vk), mods, text);
-    QCoreApplication::sendEvent(QtAccess::Widget(target), &e);
+    QCoreApplication::sendEvent(target, &e);
 }
 
 Qt::MouseButton qtButton(TMouseButton b)
@@ -107,12 +107,12 @@ Qt::MouseButton qtButton(TMouseButton b)
 
 void SendKeyDown(TWinControl& target, WORD vk, TShiftState shift)
 {
-    sendKeyEvent(target, QEvent::KeyPress, vk, shift, keyText(vk, shift));
+    sendKeyEvent(QtAccess::Widget(target), QEvent::KeyPress, vk, shift, keyText(vk, shift));
 }
 
 void SendKeyUp(TWinControl& target, WORD vk, TShiftState shift)
 {
-    sendKeyEvent(target, QEvent::KeyRelease, vk, shift, keyText(vk, shift));
+    sendKeyEvent(QtAccess::Widget(target), QEvent::KeyRelease, vk, shift, keyText(vk, shift));
 }
 
 void SendKey(TWinControl& target, WORD vk, TShiftState shift)
@@ -211,6 +211,15 @@ void SendComboListClick(TComboBox& combo, int index)
     QAbstractItemView* view = box->view();
     if (view->isVisible() && index >= 0 && index < box->count())
         clickViewItem(view, box->model()->index(index, box->modelColumn()));
+}
+
+void SendComboListKey(TComboBox& combo, WORD vk, TShiftState shift)
+{
+    QAbstractItemView* view = static_cast<QComboBox*>(QtAccess::Widget(combo))->view();
+    if (!view->isVisible())
+        return;
+    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+        sendKeyEvent(view, type, vk, shift, keyText(vk, shift));
 }
 
 void SendListItemClick(TListBox& list, int index)

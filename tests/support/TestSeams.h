@@ -57,6 +57,8 @@ enum class TMouseAction { Down, Up, Move, DblClick };
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift = 0);
 // Moves to, presses and releases the mouse on an item of the combo box's open list.
 void SendComboListClick(TComboBox& combo, int index);
+// A key pressed while the combo box's list is open, where the window system delivers it: to the list.
+void SendComboListKey(TComboBox& combo, WORD vk, TShiftState shift = 0);
 // Moves to, presses and releases the mouse on an item of a list box, where the window system delivers it.
 void SendListItemClick(TListBox& list, int index);
 // Down and up at the point.
