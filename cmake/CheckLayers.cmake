@@ -16,7 +16,7 @@ set(layer_ranks 0 1 2 4 5 3 6 7 8 8 9 0)
 set(layer_names platform button gridbase gridio dropdown grid shell gateway fieldbus ethernet app platform)
 
 # Headers of the platform that hand out its Qt objects or bridge to them.
-set(platform_private platform/QtAccess.h platform/ControlBridge.h platform/NativeWidget.h)
+set(platform_private platform/QtAccess.h platform/ControlBridge.h platform/NativeWidget.h platform/TextGlyphs.h)
 # Names that reach the Qt objects behind the platform's types.
 set(private_names QtAccess ColorToQColor QColorToColor)
 

@@ -1,5 +1,6 @@
 #include "platform/Graphics.h"
 #include "platform/QtAccess.h"
+#include "platform/TextGlyphs.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,12 +28,29 @@ Line stripPrefix(const QString& text)
     return line;
 }
 
-} // namespace
+// The width of the text in the font: added up from the font's glyph table when it holds every character,
+// else shaped.
+int widthOf(const TFont& font, const QString& text)
+{
+    const int width = TTextGlyphs::Of(QtAccess::Font(font)).Width(text);
+    return width >= 0 ? width : QtAccess::Metrics(font).horizontalAdvance(text);
+}
+
+// Gives the painter a plain pen of the colour; the pen made last is kept, so cell after cell in one colour
+// makes no new pen.
+void setTextPen(QPainter& p, const QColor& color)
+{
+    thread_local QPen pen(Qt::black);
+    if (pen.color() != color)
+        pen = QPen(color);
+    p.setPen(pen);
+}
+
+}  // namespace
 
 TSize TCanvas::TextExtent(const QString& text)
 {
-    const QFontMetrics& fm = QtAccess::Metrics(font_);
-    return {fm.horizontalAdvance(text), fm.height()};
+    return {widthOf(font_, text), QtAccess::Metrics(font_).height()};
 }
 
 // One line of text with its cell's top-left at (x, y); opaque fills the cell with the brush colour. It changes
@@ -52,15 +70,17 @@ void TCanvas::drawTextLine(QPainter& p, int x, int y, const QString& text, int a
         y = 0;
     }
     if (opaque)
-        p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ColorToQColor(brush_.Color()));
+        p.fillRect(QRect(x, y, widthOf(font_, text), fm.height()), ColorToQColor(brush_.Color()));
     const QColor color = ColorToQColor(font_.Color());
     const QFont font = QtAccess::Font(font_);
     if (p.font() != font)
         p.setFont(font);
-    p.setPen(color);
-    p.drawText(x, y + fm.ascent(), text);
+    setTextPen(p, color);
+    const QPoint baseline(x, y + fm.ascent());
+    if (!TTextGlyphs::Of(font).Draw(p, baseline, text))
+        p.drawText(baseline, text);
     if (accelIndex >= 0 && accelIndex < text.size()) {
-        const int left = fm.horizontalAdvance(text.left(accelIndex));
+        const int left = widthOf(font_, text.left(accelIndex));
         const int width = fm.horizontalAdvance(text.at(accelIndex));
         p.fillRect(
             QRect(x + left, y + fm.ascent() + std::max(1, fm.underlinePos()), width, std::max(1, fm.lineWidth())),
@@ -107,19 +127,19 @@ QStringList paragraphsOf(const QString& text)
 }
 
 // Replaces tabs with spaces up to the next stop, every eight average characters.
-QString expandTabs(const QString& text, const QFontMetrics& fm)
+QString expandTabs(const QString& text, const TFont& font)
 {
-    const int stop = 8 * std::max(1, fm.averageCharWidth());
+    const int stop = 8 * std::max(1, QtAccess::Metrics(font).averageCharWidth());
     QString out;
     for (const QChar c : text) {
         if (c != u'\t') {
             out += c;
             continue;
         }
-        const int target = (fm.horizontalAdvance(out) / stop + 1) * stop;
+        const int target = (widthOf(font, out) / stop + 1) * stop;
         do
             out += u' ';
-        while (fm.horizontalAdvance(out) < target);
+        while (widthOf(font, out) < target);
     }
     return out;
 }
@@ -127,25 +147,25 @@ QString expandTabs(const QString& text, const QFontMetrics& fm)
 // Breaks a line at spaces so that each piece fits the width; a word wider than the width
 // stands alone, or is broken between characters with breakWords. The underlined character
 // follows its piece.
-std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm, bool breakWords)
+std::vector<Line> wrap(const Line& line, int width, const TFont& font, bool breakWords)
 {
     std::vector<Line> out;
     const QString& s = line.text;
     qsizetype start = 0;
     while (true) {
         qsizetype end = s.size();
-        if (fm.horizontalAdvance(s.mid(start)) > width) {
+        if (widthOf(font, s.mid(start)) > width) {
             // The last break whose piece still fits, or the end of the first word.
             qsizetype fit = -1;
             for (qsizetype i = start; i < s.size(); ++i)
                 if (s[i] == u' ' && i > start) {
-                    if (fm.horizontalAdvance(s.mid(start, i - start)) > width)
+                    if (widthOf(font, s.mid(start, i - start)) > width)
                         break;
                     fit = i;
                 }
             if (fit < 0 && breakWords) {
                 fit = start + 1;
-                while (fit < s.size() && s[fit] != u' ' && fm.horizontalAdvance(s.mid(start, fit + 1 - start)) <= width)
+                while (fit < s.size() && s[fit] != u' ' && widthOf(font, s.mid(start, fit + 1 - start)) <= width)
                     ++fit;
             } else if (fit < 0) {
                 fit = s.indexOf(u' ', start + 1);
@@ -168,13 +188,13 @@ std::vector<Line> wrap(const Line& line, int width, const QFontMetrics& fm, bool
 }
 
 // Cuts the line so that it and "..." fit the width.
-void addEllipsis(Line& line, int width, const QFontMetrics& fm)
+void addEllipsis(Line& line, int width, const TFont& font)
 {
-    if (fm.horizontalAdvance(line.text) <= width)
+    if (widthOf(font, line.text) <= width)
         return;
     const QString dots = QStringLiteral("...");
     QString s = line.text;
-    while (!s.isEmpty() && fm.horizontalAdvance(s + dots) > width)
+    while (!s.isEmpty() && widthOf(font, s + dots) > width)
         s.chop(1);
     if (line.accelIndex >= s.size())
         line.accelIndex = -1;
@@ -197,7 +217,7 @@ bool inkInsideAdvance(const QString& text, const QFontMetrics& fm)
 // One transparent line without prefixes, tabs or line breaks that fits its rectangle (a line that would wrap
 // or need an ellipsis does not), drawn without clipping when it stays inside. DrawText's result, or -1 when
 // the text needs the general path.
-int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags)
+int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags, int lineHeight)
 {
     if (!(flags & DT_NOPREFIX) || canvas.BkMode() == OPAQUE || canvas.Font().Orientation() != 0)
         return -1;
@@ -206,8 +226,11 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
             return -1;
     const bool singleLine = flags & DT_SINGLELINE;
     const QFontMetrics& fm = QtAccess::Metrics(canvas.Font());
-    const int lineHeight = fm.height();
-    const int width = fm.horizontalAdvance(text);
+    const QFont font = QtAccess::Font(canvas.Font());
+    TTextGlyphs& glyphs = TTextGlyphs::Of(font);
+    const int tableWidth = glyphs.Width(text);
+    const bool covered = tableWidth >= 0;
+    const int width = covered ? tableWidth : fm.horizontalAdvance(text);
     const bool wraps = !singleLine && (flags & DT_WORDBREAK);
     if (((flags & DT_END_ELLIPSIS) || wraps) && width > r.Width())
         return -1;
@@ -227,7 +250,7 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
     if (text.isEmpty())
         return top - r.Top + lineHeight;
     const bool inside = x >= r.Left && x + width <= r.Right && top >= r.Top && top + lineHeight <= r.Bottom &&
-                        inkInsideAdvance(text, fm);
+                        (covered ? glyphs.InkInside(text) : inkInsideAdvance(text, fm));
     if (!inside && !(flags & DT_NOCLIP))
         return -1;
     if (QPainter* p = QtAccess::Painter(canvas)) {
@@ -237,11 +260,12 @@ int drawPlainLine(TCanvas& canvas, const QString& text, TRect& r, unsigned flags
         const bool antialiased = p->testRenderHint(QPainter::TextAntialiasing);
         if (antialiased)
             p->setRenderHint(QPainter::TextAntialiasing, false);
-        const QFont font = QtAccess::Font(canvas.Font());
         if (p->font() != font)
             p->setFont(font);
-        p->setPen(ColorToQColor(canvas.Font().Color()));
-        p->drawText(x, top + fm.ascent(), text);
+        setTextPen(*p, ColorToQColor(canvas.Font().Color()));
+        const QPoint baseline(x, top + fm.ascent());
+        if (!covered || !glyphs.Draw(*p, baseline, text))
+            p->drawText(baseline, text);
         if (antialiased)
             p->setRenderHint(QPainter::TextAntialiasing, true);
     }
@@ -255,7 +279,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     const QFontMetrics& fm = QtAccess::Metrics(font_);
     const int lineHeight = fm.height();
     const bool singleLine = flags & DT_SINGLELINE;
-    if (const int plain = drawPlainLine(*this, text, r, flags); plain >= 0)
+    if (const int plain = drawPlainLine(*this, text, r, flags, lineHeight); plain >= 0)
         return plain;
 
     std::vector<Line> lines;
@@ -264,10 +288,10 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
         if (singleLine)
             paragraph.remove(u'\r').remove(u'\n');
         if (flags & DT_EXPANDTABS)
-            paragraph = expandTabs(paragraph, fm);
+            paragraph = expandTabs(paragraph, font_);
         const Line line = (flags & DT_NOPREFIX) ? Line{paragraph, -1} : stripPrefix(paragraph);
         if ((flags & DT_WORDBREAK) && !singleLine) {
-            for (const Line& piece : wrap(line, r.Width(), fm, flags & DT_EDITCONTROL))
+            for (const Line& piece : wrap(line, r.Width(), font_, flags & DT_EDITCONTROL))
                 lines.push_back(piece);
         } else {
             lines.push_back(line);
@@ -275,7 +299,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     }
     if (flags & DT_END_ELLIPSIS)
         for (Line& line : lines)
-            addEllipsis(line, r.Width(), fm);
+            addEllipsis(line, r.Width(), font_);
 
     const int height = lineHeight * static_cast<int>(lines.size());
     int top = r.Top;
@@ -287,7 +311,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     if (flags & DT_CALCRECT) {
         int widest = 0;
         for (const Line& line : lines)
-            widest = std::max(widest, fm.horizontalAdvance(line.text));
+            widest = std::max(widest, widthOf(font_, line.text));
         r.Right = r.Left + widest;
         r.Bottom = r.Top + height;
         return height;
@@ -305,9 +329,9 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
                 break;
             int x = r.Left;
             if (flags & DT_CENTER)
-                x = r.Left + (r.Width() - fm.horizontalAdvance(line.text)) / 2;
+                x = r.Left + (r.Width() - widthOf(font_, line.text)) / 2;
             else if (flags & DT_RIGHT)
-                x = r.Right - fm.horizontalAdvance(line.text);
+                x = r.Right - widthOf(font_, line.text);
             drawTextLine(*p, x, y, line.text, line.accelIndex, bkMode_ == OPAQUE);
             y += lineHeight;
         }
