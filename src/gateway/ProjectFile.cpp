@@ -62,7 +62,7 @@ std::optional<int64_t> Parse_Project_Number(const QString& text)
         ++i;
     }
     int base = 10;
-    if (i < n && text[i] == u'$') {
+    if (i < n && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
         base = 16;
         ++i;
     } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {

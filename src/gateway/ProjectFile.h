@@ -15,7 +15,7 @@ public:
     using Exception::Exception;
 };
 
-// An integer as the project files hold it: decimal, or hexadecimal after "$" or "0x", with an
+// An integer as the project files hold it: decimal, or hexadecimal after "$", "x" or "0x", with an
 // optional sign and leading blanks; 64-bit. Empty when the text is not such a number.
 std::optional<int64_t> Parse_Project_Number(const QString& text);
 

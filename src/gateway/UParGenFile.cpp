@@ -4,18 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
-
-std::optional<int64_t> Parse_Number(const QString& text)
-{
-    // "x" alone is a hexadecimal prefix here, like "$".
-    static const QRegularExpression xPrefix(QStringLiteral("^( *[+-]?)[xX]"));
-    QString t = text;
-    t.replace(xPrefix, QStringLiteral("\\1$"));
-    return Parse_Project_Number(t);
-}
 
 using K = TParGen_Kind;
 
@@ -59,7 +49,7 @@ QString Value_From_Text(const TParGen_Key_Info& key, const QString& text)
     case K::Check:
         return text == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0");
     case K::Index: {
-        const std::optional<int64_t> index = Parse_Number(text);
+        const std::optional<int64_t> index = Parse_Project_Number(text);
         if (!index)
             return QString::fromLatin1(key.Default);
         // An index past the list leaves it without a selection.
@@ -133,7 +123,7 @@ void Write_ParGen(const QString& path, const TParGen_Values& values)
 
 int64_t ParGen_Number(const QString& text)
 {
-    return Parse_Number(text).value_or(-1);
+    return Parse_Project_Number(text).value_or(-1);
 }
 
 std::optional<int> ParGen_Check(const TParGen_Values& values)
