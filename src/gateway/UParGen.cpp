@@ -287,6 +287,8 @@ void TFParGen::Set_Lang()
     Btn_Cancel->Hint = Lang_Text[405];
 
     for (const TPanel_Spec& spec : ParGen_Panels()) {
+        if (!Holds_Rows(spec))
+            continue;
         int n = spec.First_Text;
         for (const TPanel_Row& row : spec.Rows)
             n = Set_Row_Texts(row, row.Text ? row.Text : n);

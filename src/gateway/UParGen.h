@@ -79,7 +79,9 @@ private:
     void Build_Frame();
     void Load_Header_Pictures();
     void Build_Panels();
+    // Every panel is made; only those the form can show get their rows.
     void Build_Panel(const TPanel_Spec& spec);
+    bool Holds_Rows(const TPanel_Spec& spec) const;
     void Build_Row(TCategoryPanel* panel, const TPanel_Row& row, int y, TRow_Controls& placed);
     void RePosition_Object(const TPanel_Spec& spec);
     void RePosition_BACnet(const TPanel_Spec& spec, const char* type);

@@ -6,7 +6,10 @@
 #include "platform/StdCtrls.h"
 #include "shell/ULanguage.h"
 
+#include <algorithm>
+#include <cstring>
 #include <deque>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -471,6 +474,8 @@ void TFParGen::Build_Panel(const TPanel_Spec& spec)
     panel->SetVisible(false);
     panel->ExpandedImageIndex = 0;
     panel->CollapsedImageIndex = 1;
+    if (!Holds_Rows(spec))
+        return;
 
     int y = First_Row;
     for (const TPanel_Row& row : spec.Rows) {
@@ -479,6 +484,16 @@ void TFParGen::Build_Panel(const TPanel_Spec& spec)
         Build_Row(panel, row, y, placed);
         y += ParGen_Row_Step;
     }
+}
+
+bool TFParGen::Holds_Rows(const TPanel_Spec& spec) const
+{
+    // The panels bound to ParGen.xml, whatever the model.
+    static const char* const bound[] = {"CP_Ethernet_Connection", "CP_EtherCAT_Slave", "CP_DeviceNet_Master",
+                                        "CP_Ethernet"};
+    const auto named = [&spec](const char* name) { return std::strcmp(name, spec.Name) == 0; };
+    return std::any_of(model_.Panels.begin(), model_.Panels.end(), named) ||
+           std::any_of(std::begin(bound), std::end(bound), named);
 }
 
 void TFParGen::Build_Row(TCategoryPanel* panel, const TPanel_Row& row, int y, TRow_Controls& placed)

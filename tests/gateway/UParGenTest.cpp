@@ -7,7 +7,9 @@
 #include "support/TestSeams.h"
 #include "shell/ULanguage.h"
 
+#include <iterator>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -208,26 +210,50 @@ TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
                  {"CB_WiFi2_Channel", 951}, {"E_TLS_Client_Cert_Key_Pass", 1314},
                  {"CB_TLS_Server_En_Known_Cert", 1543}, {"CB_SNMP_Agent_Version3", 1506},
                  {"CB_SNMP_Agent_PrivacyMode", 1518}};
-    for (const auto& c : cases)
-        EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Hint, QStringLiteral("T%1").arg(c.text))
-            << c.control;
     const struct {
         const char* control;
         int text;
     } captions[] = {{"L_SNMP_Manager_NameStation", 1467}, {"L_WiFi2_IP2", 907}, {"L_SNMP_Agent_Version", 1503},
                     {"CB_MQTT_PublishTopicConnection", 1571}, {"L_MQTT_Username", 879}};
-    for (const auto& c : captions)
-        EXPECT_EQ(form_->Control(QString::fromLatin1(c.control))->Caption(), QStringLiteral("T%1").arg(c.text))
-            << c.control;
-    EXPECT_EQ(form_->Check(QStringLiteral("CB_SNMP_Agent_Version3"))->Caption(), QStringLiteral("3"));
-    const TComboBox* channel = form_->List(QStringLiteral("CB_WiFi2_Channel"));
-    EXPECT_EQ(channel->Items().Count(), 12);
-    EXPECT_EQ(channel->Items()[11], QStringLiteral("T963"));
+    // Each panel is checked on a form of a model that shows it.
+    std::set<QString> checked;
+    for (const TParGen_Model& model : ParGen_Models()) {
+        TFParGen form(nullptr, model.Index);
+        form.DoCreate();
+        const auto text = [&](const char* name, auto get, int n) {
+            if (const TControl* c = form.Control(QString::fromLatin1(name))) {
+                EXPECT_EQ(get(*c), QStringLiteral("T%1").arg(n)) << name << " " << model.Name;
+                checked.insert(QString::fromLatin1(name));
+            }
+        };
+        for (const auto& c : cases)
+            text(c.control, [](const TControl& t) { return t.Hint; }, c.text);
+        for (const auto& c : captions)
+            text(c.control, [](const TControl& t) { return t.Caption(); }, c.text);
+        if (const TCheckBox* version = form.Check(QStringLiteral("CB_SNMP_Agent_Version3"))) {
+            EXPECT_EQ(version->Caption(), QStringLiteral("3"));
+        }
+        if (const TComboBox* channel = form.List(QStringLiteral("CB_WiFi2_Channel"))) {
+            EXPECT_EQ(channel->Items().Count(), 12);
+            EXPECT_EQ(channel->Items()[11], QStringLiteral("T963"));
+        }
+    }
+    EXPECT_EQ(checked.size(), std::size(cases) + std::size(captions));
     Load_Default_Language();
 }
 
 TEST_F(ParGenForm, LanguageChangeRebuildsTheWifiLists)
 {
+    // A model that shows the Wi-Fi and the BACnet panels.
+    const auto showing = [](const char* panel) {
+        for (const TParGen_Model& model : ParGen_Models())
+            for (const char* p : model.Panels)
+                if (QLatin1String(p) == QLatin1String(panel))
+                    return model.Index;
+        return -1;
+    };
+    form_ = std::make_unique<TFParGen>(nullptr, showing("CP_WiFi2"));
+    form_->DoCreate();
     const struct {
         const char* list;
         int chosen;
@@ -243,8 +269,12 @@ TEST_F(ParGenForm, LanguageChangeRebuildsTheWifiLists)
         EXPECT_EQ(list->ItemIndex(), 0) << c.list;
         EXPECT_EQ(list->Items()[0], QString::fromLatin1(c.first)) << c.list;
     }
+    form_ = std::make_unique<TFParGen>(nullptr, showing("CP_BACnet_Master"));
+    form_->DoCreate();
     EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_Master_Type"))->Caption(), QStringLiteral("Type"));
     EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_IP_Master_IP"))->Caption(), QStringLiteral("IP Address"));
+    form_ = std::make_unique<TFParGen>(nullptr, showing("CP_BACnet_Slave"));
+    form_->DoCreate();
     EXPECT_EQ(form_->Control(QStringLiteral("L_BACnet_IP_Slave_IP"))->Caption(), QStringLiteral("IP Address"));
 }
 
