@@ -439,6 +439,10 @@ void TControl::adoptParentFont()
 
 void TControl::applyFontColor()
 {
+    // The widget's text roles are set only here: given once, they stay until the colour changes.
+    if (widgetFontColor_ == font_.Color())
+        return;
+    widgetFontColor_ = font_.Color();
     // A disabled control writes its text in the grey of disabled text, whatever its font's colour.
     QPalette pal = widget_->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
@@ -454,7 +458,10 @@ void TControl::ensureWidgetFont()
     if (!widgetFontPending_)
         return;
     widgetFontPending_ = false;
-    widget_->setFont(QtAccess::Font(font_));
+    const QFont font = QtAccess::Font(font_);
+    // A change of colour only leaves the widget's own font as it is.
+    if (!widget_->testAttribute(Qt::WA_SetFont) || widget_->font() != font)
+        widget_->setFont(font);
     applyFontColor();
 }
 

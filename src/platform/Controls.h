@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -285,6 +286,7 @@ private:
     bool parentFont_ = true;
     bool fontFromParent_ = false;
     bool widgetFontPending_ = false; // the widget doesn't have the font yet
+    std::optional<TColor> widgetFontColor_; // the font colour the widget's text roles were given
     TColor color_ = clWindow;
     bool parentColor_ = false;
     TCursor cursor_ = crDefault;

@@ -388,3 +388,25 @@ TEST(StdCtrlsTest, MemoLinesAndEnterKey)
     memo.WantReturns = false;
     EXPECT_EQ(memo.Perform(WM_GETDLGCODE) & DLGC_WANTALLKEYS, 0);
 }
+
+TEST(StdCtrlsTest, EditTextFollowsEveryFontColourChange)
+{
+    TCustomControl back(nullptr);
+    back.SetBounds(0, 0, 200, 50);
+    back.Show();
+    auto* edit = new TEdit(&back);
+    edit->SetParent(&back);
+    const QWidget* widget = QtAccess::Widget(*edit);
+    const auto text = [widget](QPalette::ColorGroup group) { return widget->palette().color(group, QPalette::Text); };
+    EXPECT_EQ(text(QPalette::Active), ColorToQColor(clWindowText));
+    for (const TColor colour : {clRed, clBlue, clRed}) {
+        edit->Font().SetColor(colour);
+        EXPECT_EQ(text(QPalette::Active), ColorToQColor(colour));
+        EXPECT_EQ(text(QPalette::Disabled), ColorToQColor(clGrayText));
+    }
+    // A control with a font of its own keeps its colour when its parent's text colour changes.
+    edit->Font().SetColor(clWindowText);
+    back.Font().SetColor(clLime);
+    EXPECT_EQ(text(QPalette::Active), ColorToQColor(clWindowText));
+    EXPECT_EQ(text(QPalette::Inactive), ColorToQColor(clWindowText));
+}
