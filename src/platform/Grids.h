@@ -283,7 +283,8 @@ private:
     int cellsWidth() const { return ClientWidth(); }
     int cellsHeight() const { return ClientHeight(); }
     int scrollHeight() const { return std::max(cellsHeight() - ReservedBottom(), 1); }
-    void invalidateRect(const TRect& r);
+    // Repaints the visible part of a range of cells; a grid not shown has nothing to repaint.
+    void invalidateCells(const TGridRect& cells);
     TGridCoord maxTopLeft() const;
     void setTopLeft(TGridCoord topLeft);
     void clampTopLeft();

@@ -176,8 +176,10 @@ void TCustomGrid::paintLines(TCanvas& canvas, const TRect& withLines, const TRec
         canvas.FillRect({withLines.Left, cell.Bottom, withLines.Right, withLines.Bottom});
 }
 
-void TCustomGrid::invalidateRect(const TRect& r)
+void TCustomGrid::invalidateCells(const TGridRect& cells)
 {
-    if (!r.IsEmpty())
+    if (!Widget()->isVisible())
+        return;
+    if (const TRect r = cellsBounds(cells); !r.IsEmpty())
         InvalidateRect(r);
 }

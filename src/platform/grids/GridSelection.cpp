@@ -105,8 +105,8 @@ void TCustomGrid::selectionChanged(const TGridRect& old)
     const TGridRect now = Selection();
     if (now == old)
         return;
-    invalidateRect(cellsBounds(old));
-    invalidateRect(cellsBounds(now));
+    invalidateCells(old);
+    invalidateCells(now);
 }
 
 // Client rectangle covering the visible part of a range of cells.
@@ -130,15 +130,15 @@ TRect TCustomGrid::cellsBounds(const TGridRect& cells) const
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
-    invalidateRect(cellsBounds({ACol, ARow, ACol, ARow}));
+    invalidateCells({ACol, ARow, ACol, ARow});
 }
 
 void TCustomGrid::InvalidateRow(int ARow)
 {
-    invalidateRect(cellsBounds({0, ARow, ColCount() - 1, ARow}));
+    invalidateCells({0, ARow, ColCount() - 1, ARow});
 }
 
 void TCustomGrid::InvalidateCol(int ACol)
 {
-    invalidateRect(cellsBounds({ACol, 0, ACol, RowCount() - 1}));
+    invalidateCells({ACol, 0, ACol, RowCount() - 1});
 }

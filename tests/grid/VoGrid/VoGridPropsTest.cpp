@@ -72,6 +72,7 @@ TEST(VoGridProps, SettersOutsideTheGridRaiseTheAccessorError)
 TEST(VoGridProps, RowColoursCoverNormalCellsAndRepaintTheRow)
 {
     RecordingGrid g;
+    g.Show();  // a grid not shown has nothing to repaint
     g.repainted.clear();
     g.SetRowColor(2, clRed);
     EXPECT_TRUE(g.repaintedCell(1, 2));
