@@ -436,7 +436,7 @@ public:
 
     // Owned controls; the in-place editors are made on first use.
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
-    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TSearchPanel* SearchPanel();
     THTMLHintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
     TGridCombo* Combobox();
     TGridEditBtn* BtnEdit();
@@ -2411,6 +2411,9 @@ private:
     void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
     QString findCellText(int c, int r, TFindParams params, bool wide);
     void wireSearchPanel();
+    void placeSearchPanel();
+    void searchFooterChanged();
+    int searchPanelHeight() const;
     TFindArea findArea(TFindParams params);
     void gotoFound(TPoint cell, TFindParams params);
     void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);

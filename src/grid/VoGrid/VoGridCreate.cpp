@@ -24,13 +24,8 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     SetBorderStyle(bsSingle);
 
     FFooterPanel = new TFooterPanel(this);
-    FSearchPanel = new TSearchPanel(this);
     FSearchFooter = std::make_unique<TSearchFooter>(designing && !(ComponentState() & csLoading));
-    FSearchFooter->OnChange = [this](TObject*) {
-        if (FSearchPanel->Parent())
-            FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
-    };
-    wireSearchPanel();
+    FSearchFooter->OnChange = [this](TObject*) { searchFooterChanged(); };
     FFloatingFooter.OnChange = [this](TObject*) { floatingFooterChanged(); };
     FColumnSize.OnStretch = [this] { StretchColumnToFit(FColumnSize.StretchColumn); };
     FBands.OnChange = [this](TObject*) { Invalidate(); };
@@ -245,6 +240,46 @@ TDropCheckList* VOroDavoduRuzu::FilterDropCheckList()
     return FDropCheckList;
 }
 
+// The search bar is made when the search footer first shows in a grid with a window, or when asked for.
+TSearchPanel* VOroDavoduRuzu::SearchPanel()
+{
+    if (!FSearchPanel) {
+        FSearchPanel = new TSearchPanel(this);
+        wireSearchPanel();
+        if (FFooterPanel->Parent())  // the grid has its window
+            placeSearchPanel();
+    }
+    return FSearchPanel;
+}
+
+// Along the bottom edge, shown with the search footer.
+void VOroDavoduRuzu::placeSearchPanel()
+{
+    const bool visible = FSearchFooter->Visible();
+    FSearchPanel->SetParent(this);
+    FSearchPanel->SetVisible(visible);
+    FSearchPanel->SetHeight(visible ? SearchPanelHeight : 0);
+    FSearchPanel->LayoutControls();
+}
+
+void VOroDavoduRuzu::searchFooterChanged()
+{
+    if (!FSearchPanel) {
+        if (FSearchFooter->Visible() && FFooterPanel->Parent())
+            SearchPanel();
+        return;
+    }
+    if (FSearchPanel->Parent())
+        placeSearchPanel();
+    FSearchPanel->LineColor = GridLineColor();
+    FSearchPanel->ApplySettings(*FSearchFooter);
+}
+
+int VOroDavoduRuzu::searchPanelHeight() const
+{
+    return FSearchPanel ? FSearchPanel->Height() : 0;
+}
+
 void VOroDavoduRuzu::applyPlatformFlags()
 {
     // The desktop this layer stands for: visual styles on, common controls 6, a newer system.
@@ -384,10 +419,10 @@ void VOroDavoduRuzu::CreateWnd()
     }
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(FFloatingFooter.Visible());
-    FSearchPanel->SetParent(this);
-    FSearchPanel->SetVisible(FSearchFooter->Visible());
-    FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
-    FSearchPanel->LayoutControls();
+    if (FSearchPanel)
+        placeSearchPanel();
+    else if (FSearchFooter->Visible())
+        SearchPanel();
     if (OnCreatedSearchFooter)
         OnCreatedSearchFooter(this);
     SetTimer(GridTimerId, GridTimerInterval);
