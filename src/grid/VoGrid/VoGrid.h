@@ -2255,7 +2255,7 @@ private:
     TScrollControl* vscrlctrl = nullptr;
     TScrollControl* hscrlctrl = nullptr;
     TFooterPanel* FFooterPanel = nullptr;
-    TSearchPanel* FSearchPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;  // made when first needed
     TFont cf;
     TFocusHelper FFocusHelper;
     std::unique_ptr<TSearchFooter> FSearchFooter;
