@@ -434,14 +434,14 @@ public:
     TFilterDropDown& FilterDropDown() { return FFilterDropDown; }
     TStringList& FilterList() { return FFilterList; }
 
-    // Owned controls (nullptr while designing for the run-time ones).
+    // Owned controls; the in-place editors are made on first use.
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
-    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    TSearchPanel* SearchPanel();
     THTMLHintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
-    TGridCombo* Combobox() const { return EditCombo; }
-    TGridEditBtn* BtnEdit() const { return EditBtn; }
-    TGridButton* Btn() const { return GridButton; }
-    TGridUnitEditBtn* BtnUnitEdit() const { return UnitEditBtn; }
+    TGridCombo* Combobox();
+    TGridEditBtn* BtnEdit();
+    TGridButton* Btn();
+    TGridUnitEditBtn* BtnUnitEdit();
     TScrollControl* VScrollControl() const { return vscrlctrl; }
     TScrollControl* HScrollControl() const { return hscrlctrl; }
 
@@ -1346,8 +1346,8 @@ public:
     // The drop-down column whose list is open, -1 when none.
     int FilterColumn() const { return FFilterCol; }
     void SetFilterColumn(int ACol) { FFilterCol = ACol; }
-    TDropList* FilterDropList() const { return FDropList; }
-    TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
+    TDropList* FilterDropList();
+    TDropCheckList* FilterDropCheckList();
     virtual void FilterListSelect(int ItemIndex);
     // A mouse release on the grid: opens the filter list of the header button under it, or closes an open list.
     void FilterButtonMouseUp(int X, int Y);
@@ -1817,7 +1817,7 @@ public:
     QString NewCellText() const { return FNewCellText; }
     bool Validating() const { return FValidating; }
     TVoInplaceEdit* InplaceEdit() const;
-    TGridCheckBox* EditCheckBox() const { return EditCheck; }
+    TGridCheckBox* EditCheckBox();
     TControl* EditCtrl() const { return FEditCtrl; }
     TEditLink* EditLink = nullptr;
     QString EditMask;
@@ -1921,8 +1921,8 @@ public:
     // (VoGridEditCells.cpp; the editor classes in Editors/CellEditors.h)
     // Opens the edit or combo over a fixed cell (display column, display row).
     void ShowFixedCellEditor(int ACol, int ARow);
-    TGridTransEdit* FixedCellEdit() const { return EditTrans; }
-    TGridTransCombo* FixedCellCombo() const { return ComboTrans; }
+    TGridTransEdit* FixedCellEdit();
+    TGridTransCombo* FixedCellCombo();
     // Opens the editor of the form control CtrlID of a cell's text (real column, display row); R is the
     // control's rectangle in the grid.
     void ShowCellControl(const QString& CellText, const QString& CtrlType, const QString& CtrlID,
@@ -1935,14 +1935,15 @@ public:
     // Opens the next edit control after CtrlID (the first for an empty ID); the grid takes the focus when none.
     void FocusNextCellControl(int ACol, int ARow, const QString& CtrlID);
     bool CellControlEditing() const { return FCtrlEditing; }
-    TControlEdit* CellControlEdit() const { return FEditControl; }
-    TControlCombo* CellControlCombo() const { return FComboControl; }
+    TControlEdit* CellControlEdit();
+    TControlCombo* CellControlCombo();
     // Places the controls put in cells over their cells for the visible area; RebuildList lists them anew.
     void CellControlsUpdate(bool RebuildList);
 
 private:
     void fixedEditChange(TWinControl& Editor);
     void placeCellScrollBar();
+    TScrollBar& cellScrollBar();
     TPoint FCtrlXY{-1, -1};
     QString FCtrlID;
     QString FCtrlType;
@@ -2044,7 +2045,9 @@ public:
     // The picture of the dragged cells or column while a drag runs; it follows the mouse.
     std::unique_ptr<TPopupWindow> MoveForm;
     // The header button image of a column drag without a picture, or of a column or row being moved.
-    THeaderDragButton* HeaderDragButton() const { return MoveButton; }
+    THeaderDragButton* HeaderDragButton();
+    // Whether the header button shows; asking does not make it.
+    bool HeaderDragButtonShown() const;
     // Counts the node rows again (rows from FixedRows whose column-0 cell is a node) after a wholesale load of
     // cells; column 0 is repainted when there is one.
     void RecountNodes();
@@ -2168,7 +2171,7 @@ protected:
 private:
     friend class VoGridTestAccess;
     // Life cycle.
-    void createRunTimeControls();
+    void adoptLateControl(TControl& Control);
     void applyPlatformFlags();
     void setupWheel();
     void hookOwnerForm();
@@ -2252,7 +2255,7 @@ private:
     TScrollControl* vscrlctrl = nullptr;
     TScrollControl* hscrlctrl = nullptr;
     TFooterPanel* FFooterPanel = nullptr;
-    TSearchPanel* FSearchPanel = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;  // made when first needed
     TFont cf;
     TFocusHelper FFocusHelper;
     std::unique_ptr<TSearchFooter> FSearchFooter;
@@ -2305,7 +2308,7 @@ private:
     TDropList* FDropList = nullptr;
     TDropCheckList* FDropCheckList = nullptr;
     TStringList FFilterList;
-    // Created only at run time.
+    // Made on first use.
     TGridCombo* EditCombo = nullptr;
     TGridTransEdit* EditTrans = nullptr;
     TGridTransCombo* ComboTrans = nullptr;
@@ -2320,7 +2323,6 @@ private:
     // The cell (real column, display row) the in-cell scroll bar stands in; -1 when none.
     int FScrollCol = -1;
     int FScrollRow = -1;
-    TScrollBar* FPaintScrollBar = nullptr;
 
     // State set by the constructor.
     TQEVStyle FStyle = tsWindowsXP;
@@ -2346,10 +2348,18 @@ private:
     std::unique_ptr<TGridFocusWindow> FFocusWindow;
     void resetStyleColours();
     void toneInplaceEditors();
+    void toneEditor(TGridEditBtn& Editor) const;
+    void toneEditor(TGridCombo& Editor) const;
+    void toneEditor(TGridDatePicker& Editor) const;
+    // Once the editors took the colour tones: the grid colour the combo box's border got then.
+    std::optional<TColor> FTonedBorderColor;
     bool FIsWinXP = true;
     bool FIsWin7 = true;
     bool FIsComCtl6 = true;
     bool FIsWinVista = true;
+    // The flags the grid starts with (before applyPlatformFlags), which its editors are made with.
+    const bool FEditorsWinXP = FIsWinXP;
+    const bool FEditorsVista = FIsWinVista && FIsComCtl6;
     int FUpdateCount = 0;
     int FNumCellControls = 0;
     int FNumHidden = 0;
@@ -2397,11 +2407,13 @@ private:
     QString filterText(const TFilterCondition& condition, int ARow);
     void restoreFilterLevel();
     const TBitmap& filterGlyph(int RCol) const;
-    void wireFilterDropDown();
     void openFilterList(const TRect& Cell);
     void addNarrowCondition(const QString& ACondition, int AColumn, bool quoted);
     QString findCellText(int c, int r, TFindParams params, bool wide);
     void wireSearchPanel();
+    void placeSearchPanel();
+    void searchFooterChanged();
+    int searchPanelHeight() const;
     TFindArea findArea(TFindParams params);
     void gotoFound(TPoint cell, TFindParams params);
     void tagCells(int c1, int r1, int c2, int r2, bool DoCase, const QString& HiText, const QString& tag);

@@ -3,31 +3,31 @@
 
 void VOroDavoduRuzu::ClearComboString()
 {
-    EditCombo->Items().Clear();
+    Combobox()->Items().Clear();
 }
 
 void VOroDavoduRuzu::AddComboString(const QString& s)
 {
-    EditCombo->Items().Add(s);
+    Combobox()->Items().Add(s);
 }
 
 void VOroDavoduRuzu::AddComboStringObject(const QString& s, TObject* AObject)
 {
-    EditCombo->Items().Add(s, AObject);
+    Combobox()->Items().Add(s, AObject);
 }
 
 bool VOroDavoduRuzu::RemoveComboString(const QString& s)
 {
-    const int index = EditCombo->Items().IndexOf(s);
+    const int index = Combobox()->Items().IndexOf(s);
     if (index < 0)
         return false;
-    EditCombo->Items().Delete(index);
+    Combobox()->Items().Delete(index);
     return true;
 }
 
 bool VOroDavoduRuzu::SetComboSelectionString(const QString& s)
 {
-    const int index = EditCombo->Items().IndexOf(s);
+    const int index = Combobox()->Items().IndexOf(s);
     if (index < 0)
         return false;
     FComboIdx = index;
@@ -36,18 +36,18 @@ bool VOroDavoduRuzu::SetComboSelectionString(const QString& s)
 
 int VOroDavoduRuzu::GetComboCount() const
 {
-    return EditCombo->Items().Count();
+    return EditCombo ? EditCombo->Items().Count() : 0;
 }
 
 // The application fills the list for the cell in OnGetEditorProp first; an index outside it raises.
 void VOroDavoduRuzu::SetComboIndex(int ACol, int ARow, int Value)
 {
     DoGetEditorProp(ACol, ARow, nullptr);
-    SetCellEx(ACol, ARow, EditCombo->Items()[Value]);
+    SetCellEx(ACol, ARow, Combobox()->Items()[Value]);
 }
 
 int VOroDavoduRuzu::GetComboIndex(int ACol, int ARow)
 {
     DoGetEditorProp(ACol, ARow, nullptr);
-    return EditCombo->Items().IndexOf(GetCellEx(ACol, ARow));
+    return Combobox()->Items().IndexOf(GetCellEx(ACol, ARow));
 }

@@ -24,13 +24,8 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     SetBorderStyle(bsSingle);
 
     FFooterPanel = new TFooterPanel(this);
-    FSearchPanel = new TSearchPanel(this);
     FSearchFooter = std::make_unique<TSearchFooter>(designing && !(ComponentState() & csLoading));
-    FSearchFooter->OnChange = [this](TObject*) {
-        if (FSearchPanel->Parent())
-            FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
-    };
-    wireSearchPanel();
+    FSearchFooter->OnChange = [this](TObject*) { searchFooterChanged(); };
     FFloatingFooter.OnChange = [this](TObject*) { floatingFooterChanged(); };
     FColumnSize.OnStretch = [this] { StretchColumnToFit(FColumnSize.StretchColumn); };
     FBands.OnChange = [this](TObject*) { Invalidate(); };
@@ -57,18 +52,17 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     FShowModified.OnChange = [this](TObject*) { RepaintCol(0); };
     FMergedColumns.OnChange = [this](TObject*, int, int) { mergedColumnsChanged(); };
     FFilterList.CaseSensitive = true;
-    FDropList = new TDropList(this);
-    FDropCheckList = new TDropCheckList(this);
-    for (TControl* c : std::initializer_list<TControl*>{FDropList, FDropCheckList})
-        c->SetParent(this);
-    wireFilterDropDown();
+    FFilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
 
     FVisibleCol.fill(true);
     FTones.Background.BrushColor = clNone;
     FTones.Background.BorderColor = clNone;
     QEVGradientTo = ColorToRGB(clBtnFace);
-    if (!designing)
-        createRunTimeControls();
+    // The drop target is the I/O library's: turning it on makes the grid's I/O object, which registers it.
+    FDragDropSettings.OnDropTargetChange = [this](bool Register) {
+        if (Register)
+            IO();
+    };
 
     SetRowCount(10);
     SetBounds(Left(), Top(), 400, 250);
@@ -83,44 +77,207 @@ VOroDavoduRuzu::VOroDavoduRuzu(TComponent* AOwner) : TBaseGrid(AOwner)
     VoGridUnit().LinkCursor = crHandPoint;
 }
 
-void VOroDavoduRuzu::createRunTimeControls()
+// --- Controls made on first use -------------------------------------------------------------------
+
+// Under the grid's other children, where one made with the grid lies.
+void VOroDavoduRuzu::adoptLateControl(TControl& Control)
 {
-    EditCombo = new TGridCombo(this);
-    EditCombo->SetParent(this);
-    EditCombo->IsWinXP = FIsWinXP;
-    EditCombo->IsVista = FIsWinVista && FIsComCtl6;
-    EditTrans = new TGridTransEdit(this);
-    EditTrans->SetParent(this);
-    ComboTrans = new TGridTransCombo(this);
-    ComboTrans->SetParent(this);
-    EditCheck = new TGridCheckBox(this);
-    EditCheck->SetParent(this);
-    EditBtn = new TGridEditBtn(this);
-    EditBtn->SetParent(this);
-    EditBtn->SetIsWinXP(FIsWinXP);
-    UnitEditBtn = new TGridUnitEditBtn(this);
-    UnitEditBtn->SetParent(this);
-    UnitEditBtn->SetIsWinXP(FIsWinXP);
-    UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
-        if (OnUnitChanged)
-            OnUnitChanged(this, RealCol(), Row(), NewUnit);
-    };
-    GridButton = new TGridButton(this);
-    GridButton->SetParent(this);
-    GridButton->OnClick = [this](TObject*) { GridButtonClick(); };
-    MoveButton = new THeaderDragButton(this, this);
-    MoveButton->SetParent(this);
-    // The drop target is the I/O library's: turning it on makes the grid's I/O object, which registers it.
-    FDragDropSettings.OnDropTargetChange = [this](bool Register) {
-        if (Register)
-            IO();
-    };
-    FEditControl = new TControlEdit(this);
-    FEditControl->SetParent(this);
-    FComboControl = new TControlCombo(this);
-    FComboControl->SetParent(this);
-    FScrollBar = new TScrollBar(this);
-    FPaintScrollBar = new TScrollBar(this);
+    Control.SetParent(this);
+    Control.SendToBack();
+}
+
+TGridCombo* VOroDavoduRuzu::Combobox()
+{
+    if (!EditCombo) {
+        EditCombo = new TGridCombo(this);
+        adoptLateControl(*EditCombo);
+        EditCombo->IsWinXP = FEditorsWinXP;
+        EditCombo->IsVista = FEditorsVista;
+        if (FTonedBorderColor)
+            toneEditor(*EditCombo);
+    }
+    return EditCombo;
+}
+
+TGridTransEdit* VOroDavoduRuzu::FixedCellEdit()
+{
+    if (!EditTrans) {
+        EditTrans = new TGridTransEdit(this);
+        adoptLateControl(*EditTrans);
+    }
+    return EditTrans;
+}
+
+TGridTransCombo* VOroDavoduRuzu::FixedCellCombo()
+{
+    if (!ComboTrans) {
+        ComboTrans = new TGridTransCombo(this);
+        adoptLateControl(*ComboTrans);
+    }
+    return ComboTrans;
+}
+
+TGridCheckBox* VOroDavoduRuzu::EditCheckBox()
+{
+    if (!EditCheck) {
+        EditCheck = new TGridCheckBox(this);
+        adoptLateControl(*EditCheck);
+    }
+    return EditCheck;
+}
+
+TGridEditBtn* VOroDavoduRuzu::BtnEdit()
+{
+    if (!EditBtn) {
+        EditBtn = new TGridEditBtn(this);
+        adoptLateControl(*EditBtn);
+        EditBtn->SetIsWinXP(FEditorsWinXP);
+        if (FTonedBorderColor)
+            toneEditor(*EditBtn);
+    }
+    return EditBtn;
+}
+
+TGridUnitEditBtn* VOroDavoduRuzu::BtnUnitEdit()
+{
+    if (!UnitEditBtn) {
+        UnitEditBtn = new TGridUnitEditBtn(this);
+        adoptLateControl(*UnitEditBtn);
+        UnitEditBtn->SetIsWinXP(FEditorsWinXP);
+        UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
+            if (OnUnitChanged)
+                OnUnitChanged(this, RealCol(), Row(), NewUnit);
+        };
+    }
+    return UnitEditBtn;
+}
+
+TGridButton* VOroDavoduRuzu::Btn()
+{
+    if (!GridButton) {
+        GridButton = new TGridButton(this);
+        adoptLateControl(*GridButton);
+        GridButton->OnClick = [this](TObject*) { GridButtonClick(); };
+    }
+    return GridButton;
+}
+
+THeaderDragButton* VOroDavoduRuzu::HeaderDragButton()
+{
+    if (!MoveButton) {
+        MoveButton = new THeaderDragButton(this, this);
+        adoptLateControl(*MoveButton);
+    }
+    return MoveButton;
+}
+
+bool VOroDavoduRuzu::HeaderDragButtonShown() const
+{
+    return MoveButton && MoveButton->Visible();
+}
+
+TControlEdit* VOroDavoduRuzu::CellControlEdit()
+{
+    if (!FEditControl) {
+        FEditControl = new TControlEdit(this);
+        adoptLateControl(*FEditControl);
+    }
+    return FEditControl;
+}
+
+TControlCombo* VOroDavoduRuzu::CellControlCombo()
+{
+    if (!FComboControl) {
+        FComboControl = new TControlCombo(this);
+        adoptLateControl(*FComboControl);
+    }
+    return FComboControl;
+}
+
+TScrollBar& VOroDavoduRuzu::cellScrollBar()
+{
+    if (!FScrollBar) {
+        FScrollBar = new TScrollBar(this);
+        FScrollBar->Hide();
+        adoptLateControl(*FScrollBar);
+        FScrollBar->TabStop = false;
+        FScrollBar->SetKind(sbVertical);
+        FScrollBar->Ctl3D = false;
+    }
+    return *FScrollBar;
+}
+
+TDropList* VOroDavoduRuzu::FilterDropList()
+{
+    if (!FDropList) {
+        FDropList = new TDropList(this);
+        adoptLateControl(*FDropList);
+        FDropList->OnSelect = [this](TObject*, int ItemIndex) {
+            // A choice gives the focus back to the grid, whichever grid handles it.
+            if (CanFocus())
+                SetFocus();
+            FilterListSelect(ItemIndex);
+        };
+        FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
+    }
+    return FDropList;
+}
+
+TDropCheckList* VOroDavoduRuzu::FilterDropCheckList()
+{
+    if (!FDropCheckList) {
+        FDropCheckList = new TDropCheckList(this);
+        adoptLateControl(*FDropCheckList);
+        FDropCheckList->OnSelect = [this](TObject*, int) {
+            std::vector<int> checked;
+            for (int i = 0; i < FDropCheckList->Count(); ++i)
+                if (FDropCheckList->Checked(i))
+                    checked.push_back(i);
+            FilterCheckListSelect(checked);
+        };
+        FDropCheckList->OnCancel = [this](TObject*) { FFilterCol = -1; };
+    }
+    return FDropCheckList;
+}
+
+// The search bar is made when the search footer first shows in a grid with a window, or when asked for.
+TSearchPanel* VOroDavoduRuzu::SearchPanel()
+{
+    if (!FSearchPanel) {
+        FSearchPanel = new TSearchPanel(this);
+        wireSearchPanel();
+        if (FFooterPanel->Parent())  // the grid has its window
+            placeSearchPanel();
+    }
+    return FSearchPanel;
+}
+
+// Along the bottom edge, shown with the search footer.
+void VOroDavoduRuzu::placeSearchPanel()
+{
+    const bool visible = FSearchFooter->Visible();
+    FSearchPanel->SetParent(this);
+    FSearchPanel->SetVisible(visible);
+    FSearchPanel->SetHeight(visible ? SearchPanelHeight : 0);
+    FSearchPanel->LayoutControls();
+}
+
+void VOroDavoduRuzu::searchFooterChanged()
+{
+    if (!FSearchPanel) {
+        if (FSearchFooter->Visible() && FFooterPanel->Parent())
+            SearchPanel();
+        return;
+    }
+    if (FSearchPanel->Parent())
+        placeSearchPanel();
+    FSearchPanel->LineColor = GridLineColor();
+    FSearchPanel->ApplySettings(*FSearchFooter);
+}
+
+int VOroDavoduRuzu::searchPanelHeight() const
+{
+    return FSearchPanel ? FSearchPanel->Height() : 0;
 }
 
 void VOroDavoduRuzu::applyPlatformFlags()
@@ -257,22 +414,15 @@ void VOroDavoduRuzu::CreateWnd()
     if (!designing) {
         if (FScrollType == ssMetro)
             CreateScrollControls();
-        for (TScrollBar* bar : {FScrollBar, FPaintScrollBar}) {
-            bar->Hide();
-            bar->SetParent(this);
-            bar->TabStop = false;
-            bar->SetKind(sbVertical);
-            bar->Ctl3D = false;
-        }
         if (FBalloonSettings.Enable())
             BalloonInit();
     }
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(FFloatingFooter.Visible());
-    FSearchPanel->SetParent(this);
-    FSearchPanel->SetVisible(FSearchFooter->Visible());
-    FSearchPanel->SetHeight(FSearchFooter->Visible() ? SearchPanelHeight : 0);
-    FSearchPanel->LayoutControls();
+    if (FSearchPanel)
+        placeSearchPanel();
+    else if (FSearchFooter->Visible())
+        SearchPanel();
     if (OnCreatedSearchFooter)
         OnCreatedSearchFooter(this);
     SetTimer(GridTimerId, GridTimerInterval);

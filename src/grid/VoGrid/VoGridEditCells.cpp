@@ -27,9 +27,9 @@ bool isEditControlType(const QString& type)
 
 void VOroDavoduRuzu::ShowFixedCellEditor(int ACol, int ARow)
 {
-    if (EditTrans->Visible() && !EditTrans->StopEdit())
+    if (EditTrans && EditTrans->Visible() && !EditTrans->StopEdit())
         return;
-    if (ComboTrans->Visible() && !ComboTrans->StopEdit())
+    if (ComboTrans && ComboTrans->Visible() && !ComboTrans->StopEdit())
         return;
     bool canEdit = true;
     QueryCanEditCell(ACol, ARow, canEdit);
@@ -44,7 +44,7 @@ void VOroDavoduRuzu::ShowFixedCellEditor(int ACol, int ARow)
     TRect R = TBaseGrid::CellRect(ACol, ARow);
     R = Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
     if (editor == edComboEdit || editor == edComboList) {
-        TGridTransCombo& combo = *ComboTrans;
+        TGridTransCombo& combo = *FixedCellCombo();
         combo.Items().Assign(values);
         combo.SetStyle(editor == edComboEdit ? csDropDown : csDropDownList);
         combo.SetBounds(R.Left - 1, R.Top - 1, R.Width() + 1, R.Height());
@@ -56,7 +56,7 @@ void VOroDavoduRuzu::ShowFixedCellEditor(int ACol, int ARow)
         combo.SetFocus();
         return;
     }
-    TGridTransEdit& edit = *EditTrans;
+    TGridTransEdit& edit = *FixedCellEdit();
     edit.SetBounds(R.Left, R.Top, R.Width(), R.Height());
     edit.OnChange = [this](TObject*) { fixedEditChange(*EditTrans); };
     edit.SetText(Cells(C, ARow));
@@ -87,7 +87,7 @@ void VOroDavoduRuzu::ShowCellControl(const QString& CellText, const QString& Ctr
     FCtrlEditing = true;
     const int maxLen = GetControlMaxLenByID(CellText, CtrlID);
     if (edit) {
-        TControlEdit& e = *FEditControl;
+        TControlEdit& e = *CellControlEdit();
         e.SetWidth(0);
         e.SetPasswordChar(CtrlType == QLatin1String("PASSWORD") ? u'*' : 0);
         e.SetEditMask(CtrlType == QLatin1String("MASK") ? GetControlPropByID(CellText, CtrlID) : QString());
@@ -101,7 +101,7 @@ void VOroDavoduRuzu::ShowCellControl(const QString& CellText, const QString& Ctr
         e.SetFocus();
         return;
     }
-    TControlCombo& combo = *FComboControl;
+    TControlCombo& combo = *CellControlCombo();
     combo.SetWidth(0);
     combo.SetFlat(false);
     combo.OnSelect = [this](TObject* Sender) { CellControlComboSelect(Sender); };
@@ -127,7 +127,7 @@ void VOroDavoduRuzu::CellControlComboSelect(TObject*)
 {
     if (!OnControlComboSelect)
         return;
-    const TControlCombo& combo = *FComboControl;
+    const TControlCombo& combo = *CellControlCombo();
     const int index = combo.ItemIndex();
     OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, index, FCtrlID,
                          index >= 0 && index < combo.Items().Count() ? combo.Items()[index] : QString());
@@ -139,7 +139,7 @@ void VOroDavoduRuzu::CellControlEditDone(TObject*)
         return;
     FCtrlEditing = false;
     const bool edit = isEditControlType(FCtrlType);
-    TWinControl& editor = edit ? static_cast<TWinControl&>(*FEditControl) : *FComboControl;
+    TWinControl& editor = edit ? static_cast<TWinControl&>(*CellControlEdit()) : *CellControlCombo();
     const QString value = editor.Text();
     QString text = Cells(FCtrlXY.X, FCtrlXY.Y);
     if (SetControlValueByID(text, FCtrlID, value))

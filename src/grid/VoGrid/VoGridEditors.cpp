@@ -132,25 +132,29 @@ void VOroDavoduRuzu::ShowSpecialEditor(int ACol, int ARow)
         switch (type) {
         case edComboEdit:
         case edComboList:
-            EditCombo->SetColor(brush.Color());
+            Combobox()->SetColor(brush.Color());
             showCombo(C, ARow, R);
             break;
-        case edCheckBox:
-            EditCheck->SetBounds(R.Left, R.Top, R.Width() - 1, R.Height() - 1);
-            EditCheck->SetText(GetEditText(ACol, ARow));
-            EditCheck->SetEnabled(true);
-            EditCheck->SetState(cbUnchecked);
-            EditCheck->SetVisible(true);
-            EditCheck->SetFocus();
+        case edCheckBox: {
+            TGridCheckBox& check = *EditCheckBox();
+            check.SetBounds(R.Left, R.Top, R.Width() - 1, R.Height() - 1);
+            check.SetText(GetEditText(ACol, ARow));
+            check.SetEnabled(true);
+            check.SetState(cbUnchecked);
+            check.SetVisible(true);
+            check.SetFocus();
             break;
-        case edButton:
-            GridButton->SetBounds(R.Left - 1, R.Top - 1, R.Width() + 1, R.Height() + 1);
-            GridButton->SetText(GetEditText(ACol, ARow));
-            GridButton->SetEnabled(true);
-            GridButton->SetVisible(true);
-            GridButton->SetFocus();
-            FEditCtrl = GridButton;
+        }
+        case edButton: {
+            TGridButton& button = *Btn();
+            button.SetBounds(R.Left - 1, R.Top - 1, R.Width() + 1, R.Height() + 1);
+            button.SetText(GetEditText(ACol, ARow));
+            button.SetEnabled(true);
+            button.SetVisible(true);
+            button.SetFocus();
+            FEditCtrl = &button;
             break;
+        }
         case edDateTimeEdit:
             showDateTimePicker(C, ARow, R);
             break;
@@ -185,7 +189,7 @@ void VOroDavoduRuzu::showEditorControl(TWinControl& control, int C, int ARow, co
 
 void VOroDavoduRuzu::showCombo(int C, int ARow, const TRect& R)
 {
-    TGridCombo& combo = *EditCombo;
+    TGridCombo& combo = *Combobox();
     const int ACol = DisplColIndexOf(C);
     bool fellBack = false;
     {
@@ -267,14 +271,14 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
     } else if (isEditBtnType(type)) {
         if (EditMode) {
             EditMode = false;
-            SetEditedCellText(C, ARow, EditBtn->Text());
-            hideEditorControl(*EditBtn);
+            SetEditedCellText(C, ARow, BtnEdit()->Text());
+            hideEditorControl(*BtnEdit());
         }
     } else if (isUnitType(type)) {
         if (EditMode) {
             EditMode = false;
-            SetEditedCellText(C, ARow, UnitEditBtn->TextAndUnit());
-            hideEditorControl(*UnitEditBtn);
+            SetEditedCellText(C, ARow, BtnUnitEdit()->TextAndUnit());
+            hideEditorControl(*BtnUnitEdit());
         }
     } else {
         switch (type) {
@@ -283,16 +287,16 @@ void VOroDavoduRuzu::CommitSpecialEditor(int ACol, int ARow)
             if (!EditMode)
                 break;
             EditMode = false;
-            SetEditedCellText(C, ARow, EditCombo->Text());
-            hideEditorControl(*EditCombo);
+            SetEditedCellText(C, ARow, Combobox()->Text());
+            hideEditorControl(*Combobox());
             break;
         case edCheckBox:
             EditMode = false;
-            hideEditorControl(*EditCheck);
+            hideEditorControl(*EditCheckBox());
             break;
         case edButton:
             EditMode = false;
-            hideEditorControl(*GridButton);
+            hideEditorControl(*Btn());
             break;
         case edDateTimeEdit:
             if (VoGridUnit().DatePickerAvailable && FEditDateTime) {
@@ -345,13 +349,13 @@ std::optional<QString> VOroDavoduRuzu::specialEditorValue()
         return FEditDate->Checked() ? FEditDate->Text() : QString();
     }
     if (isEditBtnType(type))
-        return EditBtn->Text();
+        return BtnEdit()->Text();
     if (isUnitType(type))
-        return UnitEditBtn->TextAndUnit();
+        return BtnUnitEdit()->TextAndUnit();
     switch (type) {
     case edComboEdit:
     case edComboList:
-        return EditCombo->Text();
+        return Combobox()->Text();
     case edDateTimeEdit:
         return FEditDateTime ? std::optional(FEditDateTime->CellText()) : std::nullopt;
     case edCustom:
@@ -381,13 +385,14 @@ void VOroDavoduRuzu::loadSpecialEditor(const QString& Text)
         if (FEditDate)
             FEditDate->SetDateTime(editDateTime(Text, FEditDate->Kind()));
     } else if (isEditBtnType(type)) {
-        EditBtn->SetText(Text);
+        BtnEdit()->SetText(Text);
     } else if (isUnitType(type)) {
-        UnitEditBtn->SetCellText(Text);
+        BtnUnitEdit()->SetCellText(Text);
     } else if (type == edComboEdit || type == edComboList) {
-        EditCombo->SetText(Text);
-        if (EditCombo->Style() == csDropDownList)
-            EditCombo->SetItemIndex(EditCombo->Items().IndexOf(Text));
+        TGridCombo& combo = *Combobox();
+        combo.SetText(Text);
+        if (combo.Style() == csDropDownList)
+            combo.SetItemIndex(combo.Items().IndexOf(Text));
     } else if (type == edDateTimeEdit && FEditDateTime) {
         FEditDateTime->SetDateTime(editDateTime(Text, dtkDate));
     } else if (type == edCustom && EditLink) {
@@ -438,6 +443,8 @@ TGridDatePicker* VOroDavoduRuzu::DateTimePicker()
         FEditDate->OnChange = [this](TObject* Sender) { DatePickerChange(Sender); };
         FEditDate->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
         FEditDate->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
+        if (FTonedBorderColor)
+            toneEditor(*FEditDate);
     }
     return FEditDate;
 }
@@ -592,7 +599,7 @@ void VOroDavoduRuzu::showDateTimePicker(int C, int ARow, const TRect& R)
 
 void VOroDavoduRuzu::showEditBtn(int C, int ARow, const TRect& R)
 {
-    TGridEditBtn& edit = *EditBtn;
+    TGridEditBtn& edit = *BtnEdit();
     {
         const TFlagScope quiet(FNoEditChange);
         edit.SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(DisplColIndexOf(C), ARow) : QString());
@@ -610,7 +617,7 @@ void VOroDavoduRuzu::showEditBtn(int C, int ARow, const TRect& R)
 
 void VOroDavoduRuzu::showUnitEditBtn(int C, int ARow, const TRect& R)
 {
-    TGridUnitEditBtn& edit = *UnitEditBtn;
+    TGridUnitEditBtn& edit = *BtnUnitEdit();
     {
         const TFlagScope quiet(FNoEditChange);
         edit.SetMaxLength(MaxEditLength);

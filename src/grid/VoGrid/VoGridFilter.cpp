@@ -24,6 +24,18 @@ void splitFilterItem(const QString& item, QString& friendlyName, QString& condit
     condition = eq < 0 ? item : item.mid(eq + 1);
 }
 
+// The filter lists are made when first opened.
+bool shown(const TDropListBase* List)
+{
+    return List && List->Visible();
+}
+
+void hide(TDropListBase* List)
+{
+    if (List)
+        List->Hide();
+}
+
 // Empties a pointer when the scope ends, also after an exception.
 struct ClearOnExit {
     const std::vector<TFilterCondition>*& slot;
@@ -277,27 +289,6 @@ const TBitmap& VOroDavoduRuzu::filterGlyph(int RCol) const
     return normal.Empty() ? GridGlyph(QStringLiteral("VSGFILT")) : normal;
 }
 
-// The lists report their choices to the filter; the look's changes repaint the grid.
-void VOroDavoduRuzu::wireFilterDropDown()
-{
-    FFilterDropDown.OnChange = [this](TObject*) { Invalidate(); };
-    // A choice gives the focus back to the grid, whichever grid handles it.
-    FDropList->OnSelect = [this](TObject*, int ItemIndex) {
-        if (CanFocus())
-            SetFocus();
-        FilterListSelect(ItemIndex);
-    };
-    FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
-    FDropCheckList->OnSelect = [this](TObject*, int) {
-        std::vector<int> checked;
-        for (int i = 0; i < FDropCheckList->Count(); ++i)
-            if (FDropCheckList->Checked(i))
-                checked.push_back(i);
-        FilterCheckListSelect(checked);
-    };
-    FDropCheckList->OnCancel = FDropList->OnCancel;
-}
-
 // A release on a column's filter button opens that column's list; a release anywhere else closes an open one.
 void VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
 {
@@ -313,9 +304,9 @@ void VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
         }
     }
     // A check list left open would ignore its marks once no column is open: both lists close.
-    if (FDropList->Visible() || FDropCheckList->Visible() || FFilterCol >= 0) {
-        FDropList->Hide();
-        FDropCheckList->Hide();
+    if (shown(FDropList) || shown(FDropCheckList) || FFilterCol >= 0) {
+        hide(FDropList);
+        hide(FDropCheckList);
         FFilterCol = -1;
     }
 }
@@ -325,8 +316,8 @@ void VOroDavoduRuzu::FilterButtonMouseUp(int X, int Y)
 void VOroDavoduRuzu::openFilterList(const TRect& Cell)
 {
     const bool checks = FilterDropDownCheck;
-    TDropListBase& list = checks ? static_cast<TDropListBase&>(*FDropCheckList) : *FDropList;
-    (checks ? static_cast<TDropListBase&>(*FDropList) : *FDropCheckList).Hide();
+    TDropListBase& list = checks ? static_cast<TDropListBase&>(*FilterDropCheckList()) : *FilterDropList();
+    hide(checks ? static_cast<TDropListBase*>(FDropList) : FDropCheckList);
     list.SetColor(FFilterDropDown.Color);
     list.SetFont(FFilterDropDown.Font());
     list.Items().Clear();
@@ -348,7 +339,7 @@ void VOroDavoduRuzu::openFilterList(const TRect& Cell)
     }
     if (checks)
         for (int i = 0; i < static_cast<int>(ticks.size()); ++i)
-            FDropCheckList->Mark(i, ticks[static_cast<std::size_t>(i)]);
+            FilterDropCheckList()->Mark(i, ticks[static_cast<std::size_t>(i)]);
     else
         list.SetItemIndex(0);
     int width = FFilterDropDown.Width;
@@ -421,7 +412,7 @@ void VOroDavoduRuzu::FilterCheckListSelect(const std::vector<int>& Checked)
         if (condition == FilterDropDownClear)
             condition.clear();
         if (OnFilterCheck)
-            OnFilterCheck(this, FFilterCol, index, friendlyName, condition, *FDropCheckList);
+            OnFilterCheck(this, FFilterCol, index, friendlyName, condition, *FilterDropCheckList());
         const bool firstItem = FFilter.Count() == 0;
         TFilterData* item = FFilter.Add();
         item->Column = FFilterCol;

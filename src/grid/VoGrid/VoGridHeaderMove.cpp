@@ -42,12 +42,13 @@ void VOroDavoduRuzu::moveHeaderDrag(int X, int Y)
                                            : TGridRect{0, Movecell, ColCount() - 1, Movecell});
         MoveForm->ShowNoActivate();
     }
+    THeaderDragButton& button = *HeaderDragButton();
     if (columns) {
-        MoveButton->Caption = Cells(RealColIndex(Movecell), pressRow);
-        MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(Movecell), RowHeights(pressRow));
+        button.Caption = Cells(RealColIndex(Movecell), pressRow);
+        button.SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(Movecell), RowHeights(pressRow));
     } else {
-        MoveButton->Caption = Cells(RealColIndex(0), Movecell);
-        MoveButton->SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(0), RowHeights(Movecell));
+        button.Caption = Cells(RealColIndex(0), Movecell);
+        button.SetBounds(X - MoveOfsX, Y - MoveOfsY, ColWidths(0), RowHeights(Movecell));
     }
     if (MoveForm) {
         const TPoint at = ClientToScreen({X - MoveOfsX, Y - MoveOfsY});
@@ -83,11 +84,11 @@ void VOroDavoduRuzu::moveHeaderDrag(int X, int Y)
         else if (pos > extent && TopRow() + VisibleRowCount() < RowCount())
             SetTopRow(TopRow() + 1);
     }
-    const bool started = MoveButton->Enabled();
-    MoveButton->SetEnabled(true);
+    const bool started = button.Enabled();
+    button.SetEnabled(true);
     if (!MoveForm) {
-        MoveButton->Show();
-        MoveButton->BringToFront();
+        button.Show();
+        button.BringToFront();
     }
     // While the header moves the grid's window gives the focus to its parent.
     if (!started)
@@ -134,8 +135,10 @@ void VOroDavoduRuzu::markMoveTarget(bool Columns)
 // Hides the moved header and the arrows and gives the mouse its own cursor back.
 void VOroDavoduRuzu::endHeaderMove()
 {
-    MoveButton->SetEnabled(false);
-    MoveButton->Hide();
+    if (MoveButton) {
+        MoveButton->SetEnabled(false);
+        MoveButton->Hide();
+    }
     MoveForm.reset();
     for (auto* arrow : {&ArwU, &ArwD, &ArwL, &ArwR})
         if (*arrow)

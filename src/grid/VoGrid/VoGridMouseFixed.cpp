@@ -95,23 +95,24 @@ void VOroDavoduRuzu::moveCellScrollBar(int C, int R)
         return;  // already standing there
     FScrollCol = -1;  // no write-back while the bar is set up
     const TScrollProp prop = GetScrollProp(realC, R);
-    FScrollBar->SetParent(this);
-    FScrollBar->SetKind(sbVertical);
-    FScrollBar->SmallChange = CellScrollLine;
-    FScrollBar->LargeChange = CellScrollPage;
-    FScrollBar->SetBoundsRect(cellScrollBarRect(C, R));
-    FScrollBar->SetPageSize(0);
-    FScrollBar->SetParams(GetScrollPosition(realC, R), 0, prop.Range);
-    FScrollBar->SetPageSize(prop.PageSize);
-    FScrollBar->OnChange = [this](TObject*) {
+    TScrollBar& bar = cellScrollBar();
+    bar.SetParent(this);
+    bar.SetKind(sbVertical);
+    bar.SmallChange = CellScrollLine;
+    bar.LargeChange = CellScrollPage;
+    bar.SetBoundsRect(cellScrollBarRect(C, R));
+    bar.SetPageSize(0);
+    bar.SetParams(GetScrollPosition(realC, R), 0, prop.Range);
+    bar.SetPageSize(prop.PageSize);
+    bar.OnChange = [this, &bar](TObject*) {
         if (FScrollCol < 0)
             return;
-        SetScrollPosition(FScrollCol, FScrollRow, FScrollBar->Position());
+        SetScrollPosition(FScrollCol, FScrollRow, bar.Position());
         DoScrollCell();
     };
     FScrollCol = realC;
     FScrollRow = R;
-    FScrollBar->SetVisible(prop.PageSize < prop.Range);
+    bar.SetVisible(prop.PageSize < prop.Range);
 }
 
 TRect VOroDavoduRuzu::cellScrollBarRect(int C, int R)

@@ -241,6 +241,7 @@ void VOroDavoduRuzu::AddScrollBar(int ACol, int ARow, bool AutoRange)
     g->CellAngle = 0;
     g->CellErrFrom = 100;
     g->CellBoolean = AutoRange;
+    cellScrollBar();  // the one bar that stands in such cells under the mouse
     if (AutoRange)
         CellTextChanged(base.X, base.Y);
 }

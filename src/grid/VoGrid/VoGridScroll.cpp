@@ -27,8 +27,8 @@ int VOroDavoduRuzu::ScrollTargetIndex(bool Vertical, int Pos) const
 int VOroDavoduRuzu::ReservedBottom() const
 {
     int h = 0;
-    if (FSearchPanel && FSearchFooter->Visible())
-        h += FSearchPanel->Height();
+    if (FSearchFooter && FSearchFooter->Visible())  // none yet while the grid is made
+        h += searchPanelHeight();
     if (FFooterPanel && FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() != fsFixedLastRow)
         h += FFooterPanel->Height();
     return std::max(h - 2, 0);
@@ -36,14 +36,14 @@ int VOroDavoduRuzu::ReservedBottom() const
 
 bool VOroDavoduRuzu::IsLastRowAboveSearchPanel() const
 {
-    if (!FSearchPanel || !FSearchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1)
+    if (!FSearchFooter->Visible() || TopRow() + VisibleRowCount() < RowCount() - 1)
         return false;
-    return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - FSearchPanel->Height() + 2;
+    return CellRect(0, RowCount() - 1).Bottom < ClientHeight() - searchPanelHeight() + 2;
 }
 
 void VOroDavoduRuzu::ScrollLastRowAboveSearchPanel()
 {
-    if (!FSearchPanel || !FSearchFooter->Visible() || ClientHeight() <= DefaultRowHeight() + FSearchPanel->Height())
+    if (!FSearchFooter->Visible() || ClientHeight() <= DefaultRowHeight() + searchPanelHeight())
         return;
     while (!IsLastRowAboveSearchPanel() && TopRow() < RowCount() - 1) {
         const int top = TopRow();

@@ -520,13 +520,6 @@ void VOroDavoduRuzu::wireSearchPanel()
         SearchHighlight(panel.SearchText(), panel.MatchCase(), panel.HighlightDown());
     };
     panel.OnExitClick = [this](TObject*) { SearchClose(); };
-    const TNotifyEvent resize = FSearchFooter->OnChange;
-    FSearchFooter->OnChange = [this, resize](TObject* Sender) {
-        if (resize)
-            resize(Sender);
-        FSearchPanel->LineColor = GridLineColor();
-        FSearchPanel->ApplySettings(*FSearchFooter);
-    };
-    FSearchPanel->LineColor = GridLineColor();
-    FSearchPanel->ApplySettings(*FSearchFooter);
+    panel.LineColor = GridLineColor();
+    panel.ApplySettings(*FSearchFooter);
 }

@@ -8,6 +8,14 @@
 
 namespace {
 
+void applyTones(TButtonColors& b, const TColorTones& Tones)
+{
+    b.ButtonColor = Tones.Background.BrushColor;
+    b.ButtonColorHot = Tones.Hover.BrushColor;
+    b.ButtonColorDown = Tones.Selected.BrushColor;
+    b.ButtonBorderColor = Tones.Background.BorderColor;
+}
+
 // A value the style leaves as it is.
 constexpr TColor Keep = 0x2FFFFFFF;
 
@@ -263,27 +271,37 @@ void VOroDavoduRuzu::SetColorTones(const TColorTones& ATones)
     Invalidate();
 }
 
-// The in-place editors' buttons take the tones; the combo box and date picker turn flat.
+// The in-place editors' buttons take the tones; the combo box and date picker turn flat. An editor made
+// later takes them as it is made.
 void VOroDavoduRuzu::toneInplaceEditors()
 {
-    const auto tone = [this](TButtonColors& b) {
-        b.ButtonColor = FTones.Background.BrushColor;
-        b.ButtonColorHot = FTones.Hover.BrushColor;
-        b.ButtonColorDown = FTones.Selected.BrushColor;
-        b.ButtonBorderColor = FTones.Background.BorderColor;
-    };
-    if (EditBtn && EditBtn->Button())
-        tone(*EditBtn->Button());
-    if (EditCombo) {
-        tone(*EditCombo);
-        EditCombo->SetBorderColor(Color());
-        EditCombo->SetFlat(true);
-    }
-    if (FEditDate) {
-        tone(*FEditDate);
-        FEditDate->ButtonBorderColor = FTones.Background.BrushColor;
-        FEditDate->SetMetroStyle(true);
-    }
+    FTonedBorderColor = Color();
+    if (EditBtn)
+        toneEditor(*EditBtn);
+    if (EditCombo)
+        toneEditor(*EditCombo);
+    if (FEditDate)
+        toneEditor(*FEditDate);
+}
+
+void VOroDavoduRuzu::toneEditor(TGridEditBtn& Editor) const
+{
+    if (Editor.Button())
+        applyTones(*Editor.Button(), FTones);
+}
+
+void VOroDavoduRuzu::toneEditor(TGridCombo& Editor) const
+{
+    applyTones(Editor, FTones);
+    Editor.SetBorderColor(FTonedBorderColor.value_or(Color()));
+    Editor.SetFlat(true);
+}
+
+void VOroDavoduRuzu::toneEditor(TGridDatePicker& Editor) const
+{
+    applyTones(Editor, FTones);
+    Editor.ButtonBorderColor = FTones.Background.BrushColor;
+    Editor.SetMetroStyle(true);
 }
 
 void VOroDavoduRuzu::SetTheme(TXPColorScheme Scheme)

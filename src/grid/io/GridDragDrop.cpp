@@ -289,8 +289,8 @@ void TGridDropSource::QueryDrag()
         }
         return;
     }
-    THeaderDragButton* button = g.HeaderDragButton();
-    if (button && button->Visible()) {
+    if (g.HeaderDragButtonShown()) {
+        THeaderDragButton* button = g.HeaderDragButton();
         const TPoint p = g.ScreenToClient(cursor);
         button->SetBounds(p.X, p.Y - button->Height(), button->Width(), button->Height());
     }

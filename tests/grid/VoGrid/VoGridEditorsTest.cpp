@@ -718,3 +718,75 @@ TEST(VoGridEditors, DateAndTimeEditorWritesTheValueOrNothingWhenUnchecked)
     SendKey(picker, VK_RETURN);
     EXPECT_EQ(f.grid->Cells(1, 1), QString());
 }
+
+// The editors are made when first used. Tones given before that reach them as they reach editors made
+// earlier, and such an editor then edits with what the grid was given (here the combo box's items).
+TEST(VoGridEditors, EditorsMadeAfterTheTonesLookLikeThoseMadeBefore)
+{
+    TColorTones tones;
+    tones.Background = {0xFFFFFF, 0xEEEEEE, 0x000000};
+    tones.Foreground = {0x646464, 0x505050, 0xFFFFFF};
+    tones.Selected = {0xFF8000, 0xFF8000, 0xFFFFFF};
+    tones.Hover = {0xF0F0F0, 0xF0F0F0, 0};
+    TypedFixture early(edComboList, QStringLiteral("b"));
+    TypedFixture late(edComboList, QStringLiteral("b"));
+    early.grid->Combobox();
+    early.grid->BtnEdit();
+    early.grid->DateTimePicker();
+    for (TypedFixture* f : {&early, &late}) {
+        f->grid->SetColorTones(tones);
+        f->grid->SetColor(0x336699);  // the combo box keeps the border colour it was toned with
+        for (const char* item : {"a", "b", "c"})
+            f->grid->AddComboString(QString::fromUtf8(item));
+    }
+    const auto look = [](VOroDavoduRuzu& g) {
+        const TGridCombo& combo = *g.Combobox();
+        const TButtonColors& button = *g.BtnEdit()->Button();
+        const TGridDatePicker& date = *g.DateTimePicker();
+        return std::vector<int>{combo.ButtonColor,     combo.ButtonColorHot,    combo.ButtonColorDown,
+                                   combo.ButtonBorderColor, combo.BorderColor(),   combo.Flat(),
+                                   combo.IsWinXP,         combo.IsVista,           button.ButtonColor,
+                                   button.ButtonColorHot, button.ButtonColorDown, button.ButtonBorderColor,
+                                   g.BtnEdit()->IsWinXP(), date.ButtonColor,      date.ButtonColorHot,
+                                   date.ButtonBorderColor, date.MetroStyle()};
+    };
+    EXPECT_EQ(look(*late.grid), look(*early.grid));
+    const TGridCombo& combo = *late.grid->Combobox();
+    EXPECT_EQ(combo.ButtonColorHot, TColor(0xF0F0F0));
+    EXPECT_EQ(combo.BorderColor(), TColor(0xFFFFFF));
+    EXPECT_TRUE(combo.Flat());
+    EXPECT_TRUE(combo.IsVista) << "the look of the platform the grid starts with";
+    EXPECT_TRUE(late.grid->DateTimePicker()->MetroStyle());
+
+    late.open();
+    ASSERT_TRUE(combo.Visible());
+    EXPECT_EQ(combo.ItemIndex(), 1);
+    SendKey(*late.grid->Combobox(), VK_DOWN);
+    SendKey(*late.grid->Combobox(), VK_RETURN);
+    EXPECT_EQ(late.grid->Cells(1, 1), QStringLiteral("c"));
+}
+
+// Showing the grid and asking whether an editor shows make no editor; the first edit of a button cell
+// makes its button, which works.
+TEST(VoGridEditors, ShowingAndLookingMakeNoEditorAndTheFirstEditMakesIt)
+{
+    TypedFixture f(edButton, QStringLiteral("old"));
+    f.form.Repaint();
+    const int owned = f.grid->ComponentCount();
+    EXPECT_EQ(f.grid->GetComboCount(), 0);
+    EXPECT_FALSE(f.grid->HeaderDragButtonShown());
+    f.grid->Perform(WM_COMMAND, MAKEWPARAM(0, CBN_DROPDOWN), 0);
+    f.grid->FilterButtonMouseUp(1, 1);
+    EXPECT_EQ(f.grid->ComponentCount(), owned);
+
+    int clicks = 0;
+    f.grid->OnButtonClick = [&clicks](TObject*, int c, int r) { clicks += c == 1 && r == 1; };
+    f.open();
+    EXPECT_EQ(f.grid->ComponentCount(), owned + 1);
+    TGridButton& button = *f.grid->Btn();
+    ASSERT_EQ(f.grid->EditCtrl(), &button);
+    EXPECT_TRUE(button.Visible());
+    EXPECT_EQ(button.Text(), QStringLiteral("old"));
+    SendClick(button, {4, 4});
+    EXPECT_EQ(clicks, 1);
+}

@@ -322,3 +322,26 @@ TEST(VoGridSearch, SearchBarAnnouncesItselfAndKeepsHitsInView)
     EXPECT_EQ(g->Row(), 20);
     EXPECT_TRUE(inView());
 }
+
+// The search bar is made when the footer first shows in a shown grid; it shows and hides with the footer
+// and carries the settings given before it existed.
+TEST(VoGridSearch, SearchBarTurnedOnInAShownGridShowsWithTheSettingsGivenBefore)
+{
+    EditFixture f;
+    f.grid->SetGridLineColor(0x123456);
+    f.grid->SearchFooter().SetFindNextCaption(QStringLiteral("Next"));
+    const int owned = f.grid->ComponentCount();
+    f.grid->SearchFooter().SetVisible(true);
+    EXPECT_EQ(f.grid->ComponentCount(), owned + 1);
+    TSearchPanel& bar = *f.grid->SearchPanel();
+    EXPECT_EQ(bar.Parent(), f.grid);
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(bar.Height(), 32);
+    EXPECT_EQ(bar.FindNextButton().Caption(), QStringLiteral("Next"));
+    EXPECT_EQ(bar.LineColor, TColor(0x123456));
+    f.grid->SearchFooter().SetVisible(false);
+    EXPECT_FALSE(bar.Visible());
+    EXPECT_EQ(bar.Height(), 0);
+    f.grid->SearchFooter().SetVisible(true);
+    EXPECT_TRUE(bar.Visible());
+}
