@@ -61,8 +61,8 @@ TTextGlyphs& TTextGlyphs::Of(const QFont& font)
     return *last;
 }
 
-// Leaves the printable characters to be looked up, all but the soft hyphen that shaping hides. A font whose
-// decorations, spacing, capitals or contextual alternates shaping applies leaves every character to the shaper.
+// Leaves the printable characters to be looked up, all but the soft hyphen that shaping hides. A font with
+// decorations, extra spacing, changed capitals or contextual alternates leaves every character to the shaper.
 TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
 {
     use_.fill(Use::shaper);

@@ -1,12 +1,11 @@
 #pragma once
-// Text measured and drawn without the shaper. A font's printable Latin-1 characters whose glyph is the font's own
-// at a whole-pixel advance make a table, each character looked up the first time a text holds it; text made only
-// of them is measured by adding advances and drawn as a run
-// of glyphs, with the widths and pixels that shaping gives. The table learns from shaping: a text with a
-// character or a pair of neighbours it has not seen yet is shaped once and compared; a pair that shaping changes
-// on its own (a ligature, a kerned pair), or else the character where a change starts, is left to the shaper from
-// then on. A font with contextual alternates, which look further than a pair, is always shaped. Private to the
-// platform and its tests.
+// Text measured and drawn without the shaper. A font's printable Latin-1 characters whose glyph is the font's own at a
+// whole-pixel advance make a table, each character looked up the first time a text holds it; text made only of them is
+// measured by adding advances and drawn as a run of glyphs, with the widths and pixels that shaping gives. The table
+// learns from shaping: a text with a character or a pair of neighbours it has not seen yet is shaped once and compared;
+// a pair that shaping changes on its own (a ligature, a kerned pair), or else the character where a change starts, is
+// left to the shaper from then on. A font with contextual alternates, which look further than a pair, is always shaped.
+// Private to the platform and its tests.
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
