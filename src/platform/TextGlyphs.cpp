@@ -120,10 +120,12 @@ bool TTextGlyphs::covers(QStringView text)
         const char16_t c = text[i].unicode();
         if (c >= kChars)
             return false;
-        if (use_[c] == Use::unknown)
-            lookUp(text.sliced(i));
-        if (use_[c] != Use::table)
-            return false;
+        if (use_[c] != Use::table) {
+            if (use_[c] == Use::unknown)
+                lookUp(text.sliced(i));
+            if (use_[c] != Use::table)
+                return false;
+        }
         if (i > 0 && badPairs_[before * kChars + c])
             return false;
         if (!seen_[c] || (i > 0 && !seenPairs_[before * kChars + c]))
