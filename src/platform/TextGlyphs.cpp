@@ -61,9 +61,11 @@ TTextGlyphs& TTextGlyphs::Of(const QFont& font)
     return *last;
 }
 
-// Takes each printable character whose glyph is the font's own (not a fallback's) with a whole-pixel advance.
+// Leaves the printable characters to be looked up, all but the soft hyphen that shaping hides. A font with
+// decorations, extra spacing, changed capitals or contextual alternates leaves every character to the shaper.
 TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
 {
+    use_.fill(Use::shaper);
     if (font.underline() || font.overline() || font.strikeOut() || font.letterSpacing() != 0 ||
         font.wordSpacing() != 0 || font.capitalization() != QFont::MixedCase)
         return;
@@ -71,11 +73,27 @@ TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
     if (!raw_.isValid() || hasContextualAlternates(raw_))
         return;
     run_.setRawFont(raw_);
-    QString chars;
     for (char16_t c = 0x20; c < kChars; ++c)
-        if (c < 0x7F || (c >= 0xA0 && c != 0xAD))  // printable, without the soft hyphen shaping hides
-            chars += QChar(c);
-    const int count = static_cast<int>(chars.size());
+        if (c < 0x7F || (c >= 0xA0 && c != 0xAD))
+            use_[c] = Use::unknown;
+}
+
+// Looks up the text's characters not looked up yet, up to the first one past the table, all in one call: the
+// table takes each whose glyph is the font's own (not a fallback's) with a whole-pixel advance.
+void TTextGlyphs::lookUp(QStringView text)
+{
+    QVarLengthArray<QChar, kChars> chars;
+    for (const QChar c : text) {
+        if (c.unicode() >= kChars)
+            break;
+        if (use_[c.unicode()] == Use::unknown) {
+            use_[c.unicode()] = Use::shaper;  // until its glyph is found below
+            chars.append(c);
+        }
+    }
+    const auto count = static_cast<int>(chars.size());
+    if (count == 0)
+        return;
     QVarLengthArray<quint32, kChars> glyphs(count);
     QVarLengthArray<QPointF, kChars> advances(count);
     int found = count;
@@ -87,6 +105,7 @@ TTextGlyphs::TTextGlyphs(const QFont& font) : font_(font), metrics_(font)
         if (glyphs[i] == 0 || a.y() != 0 || a.x() != static_cast<int>(a.x()))
             continue;
         const char16_t c = chars[i].unicode();
+        use_[c] = Use::table;
         glyphs_[c] = glyphs[i];
         advances_[c] = static_cast<int>(a.x());
     }
@@ -99,8 +118,14 @@ bool TTextGlyphs::covers(QStringView text)
     char16_t before = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= kChars || glyphs_[c] == 0)
+        if (c >= kChars)
             return false;
+        if (use_[c] != Use::table) {
+            if (use_[c] == Use::unknown)
+                lookUp(text.sliced(i));
+            if (use_[c] != Use::table)
+                return false;
+        }
         if (i > 0 && badPairs_[before * kChars + c])
             return false;
         if (!seen_[c] || (i > 0 && !seenPairs_[before * kChars + c]))
@@ -125,7 +150,7 @@ bool TTextGlyphs::shapesAlike(QStringView text)
     if (from >= 0 && from + 1 < text.size() && firstDifference(text.sliced(from, 2)).at >= 0)
         badPairs_[text[from].unicode() * kChars + text[from + 1].unicode()] = true;
     else
-        glyphs_[text[difference.at].unicode()] = 0;
+        use_[text[difference.at].unicode()] = Use::shaper;
     return false;
 }
 
@@ -224,7 +249,11 @@ std::uint8_t TTextGlyphs::ink(char16_t c)
     return ink_[c];
 }
 
-int TTextGlyphs::Size() const
+int TTextGlyphs::Size()
 {
-    return static_cast<int>(std::count_if(glyphs_.begin(), glyphs_.end(), [](std::uint32_t g) { return g != 0; }));
+    std::array<QChar, kChars> all;
+    for (int c = 0; c < kChars; ++c)
+        all[c] = QChar(c);
+    lookUp(QStringView(all.data(), kChars));
+    return static_cast<int>(std::count(use_.begin(), use_.end(), Use::table));
 }
