@@ -81,6 +81,9 @@ TEST(ControlHooks, GridCallsItsVirtualsForRepaintsAndEditorPlacement)
     g.SetOptions(g.Options() | goEditing);
     g.SetScrollBars(ssNone);
     g.InvalidateCell(2, 2);
+    EXPECT_TRUE(g.rects.empty()) << "a grid not shown has nothing to repaint";
+    QtAccess::Widget(g)->show();
+    g.InvalidateCell(2, 2);
     ASSERT_FALSE(g.rects.empty());
     g.invalidates = 0;
     g.SetFixedColor(clRed);

@@ -21,6 +21,7 @@ TEST(VoGridProps, ReadingLeavesACellWithoutProperties)
 TEST(VoGridProps, EverySetterStoresAndRepaintsTheDisplayedCell)
 {
     RecordingGrid g;
+    g.ShowAlone();
     g.SetColCount(6);
     g.HideColumn(2);  // real column 3 shows at display column 2
     TFont font;
@@ -72,7 +73,7 @@ TEST(VoGridProps, SettersOutsideTheGridRaiseTheAccessorError)
 TEST(VoGridProps, RowColoursCoverNormalCellsAndRepaintTheRow)
 {
     RecordingGrid g;
-    g.Show();  // a grid not shown has nothing to repaint
+    g.ShowAlone();
     g.repainted.clear();
     g.SetRowColor(2, clRed);
     EXPECT_TRUE(g.repaintedCell(1, 2));

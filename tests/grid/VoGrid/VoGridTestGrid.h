@@ -4,10 +4,14 @@
 
 #include "grid/VoGrid/VoGrid.h"
 
+#include <QWidget>
+
 class RecordingGrid : public VOroDavoduRuzu {
 public:
     explicit RecordingGrid(TComponent* owner = nullptr) : VOroDavoduRuzu(owner) { SetScrollBars(ssNone); }
     std::vector<TRect> repainted;
+    // Shows the grid as a window of its own: a grid not shown has nothing to repaint.
+    void ShowAlone() { Widget()->show(); }
     int invalidates = 0;
     void InvalidateRect(const TRect& r) override
     {
