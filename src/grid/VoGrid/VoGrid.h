@@ -2172,6 +2172,14 @@ private:
     friend class VoGridTestAccess;
     // Life cycle.
     void adoptLateControl(TControl& Control);
+    // The control, made on first use and placed as adoptLateControl does, its set-up run then.
+    template <typename T, typename SetUp>
+    T* madeOnFirstUse(T*& Control, SetUp setUp);
+    template <typename T>
+    T* madeOnFirstUse(T*& Control)
+    {
+        return madeOnFirstUse(Control, [](T&) {});
+    }
     void applyPlatformFlags();
     void setupWheel();
     void hookOwnerForm();

@@ -86,80 +86,66 @@ void VOroDavoduRuzu::adoptLateControl(TControl& Control)
     Control.SendToBack();
 }
 
+template <typename T, typename SetUp>
+T* VOroDavoduRuzu::madeOnFirstUse(T*& Control, SetUp setUp)
+{
+    if (!Control) {
+        Control = new T(this);
+        adoptLateControl(*Control);
+        setUp(*Control);
+    }
+    return Control;
+}
+
 TGridCombo* VOroDavoduRuzu::Combobox()
 {
-    if (!EditCombo) {
-        EditCombo = new TGridCombo(this);
-        adoptLateControl(*EditCombo);
-        EditCombo->IsWinXP = FEditorsWinXP;
-        EditCombo->IsVista = FEditorsVista;
+    return madeOnFirstUse(EditCombo, [this](TGridCombo& combo) {
+        combo.IsWinXP = FEditorsWinXP;
+        combo.IsVista = FEditorsVista;
         if (FTonedBorderColor)
-            toneEditor(*EditCombo);
-    }
-    return EditCombo;
+            toneEditor(combo);
+    });
 }
 
 TGridTransEdit* VOroDavoduRuzu::FixedCellEdit()
 {
-    if (!EditTrans) {
-        EditTrans = new TGridTransEdit(this);
-        adoptLateControl(*EditTrans);
-    }
-    return EditTrans;
+    return madeOnFirstUse(EditTrans);
 }
 
 TGridTransCombo* VOroDavoduRuzu::FixedCellCombo()
 {
-    if (!ComboTrans) {
-        ComboTrans = new TGridTransCombo(this);
-        adoptLateControl(*ComboTrans);
-    }
-    return ComboTrans;
+    return madeOnFirstUse(ComboTrans);
 }
 
 TGridCheckBox* VOroDavoduRuzu::EditCheckBox()
 {
-    if (!EditCheck) {
-        EditCheck = new TGridCheckBox(this);
-        adoptLateControl(*EditCheck);
-    }
-    return EditCheck;
+    return madeOnFirstUse(EditCheck);
 }
 
 TGridEditBtn* VOroDavoduRuzu::BtnEdit()
 {
-    if (!EditBtn) {
-        EditBtn = new TGridEditBtn(this);
-        adoptLateControl(*EditBtn);
-        EditBtn->SetIsWinXP(FEditorsWinXP);
+    return madeOnFirstUse(EditBtn, [this](TGridEditBtn& edit) {
+        edit.SetIsWinXP(FEditorsWinXP);
         if (FTonedBorderColor)
-            toneEditor(*EditBtn);
-    }
-    return EditBtn;
+            toneEditor(edit);
+    });
 }
 
 TGridUnitEditBtn* VOroDavoduRuzu::BtnUnitEdit()
 {
-    if (!UnitEditBtn) {
-        UnitEditBtn = new TGridUnitEditBtn(this);
-        adoptLateControl(*UnitEditBtn);
-        UnitEditBtn->SetIsWinXP(FEditorsWinXP);
-        UnitEditBtn->OnUnitChanged = [this](TObject*, const QString& NewUnit) {
+    return madeOnFirstUse(UnitEditBtn, [this](TGridUnitEditBtn& edit) {
+        edit.SetIsWinXP(FEditorsWinXP);
+        edit.OnUnitChanged = [this](TObject*, const QString& NewUnit) {
             if (OnUnitChanged)
                 OnUnitChanged(this, RealCol(), Row(), NewUnit);
         };
-    }
-    return UnitEditBtn;
+    });
 }
 
 TGridButton* VOroDavoduRuzu::Btn()
 {
-    if (!GridButton) {
-        GridButton = new TGridButton(this);
-        adoptLateControl(*GridButton);
-        GridButton->OnClick = [this](TObject*) { GridButtonClick(); };
-    }
-    return GridButton;
+    return madeOnFirstUse(GridButton,
+                          [this](TGridButton& button) { button.OnClick = [this](TObject*) { GridButtonClick(); }; });
 }
 
 THeaderDragButton* VOroDavoduRuzu::HeaderDragButton()
@@ -178,20 +164,12 @@ bool VOroDavoduRuzu::HeaderDragButtonShown() const
 
 TControlEdit* VOroDavoduRuzu::CellControlEdit()
 {
-    if (!FEditControl) {
-        FEditControl = new TControlEdit(this);
-        adoptLateControl(*FEditControl);
-    }
-    return FEditControl;
+    return madeOnFirstUse(FEditControl);
 }
 
 TControlCombo* VOroDavoduRuzu::CellControlCombo()
 {
-    if (!FComboControl) {
-        FComboControl = new TControlCombo(this);
-        adoptLateControl(*FComboControl);
-    }
-    return FComboControl;
+    return madeOnFirstUse(FComboControl);
 }
 
 TScrollBar& VOroDavoduRuzu::cellScrollBar()
@@ -209,35 +187,29 @@ TScrollBar& VOroDavoduRuzu::cellScrollBar()
 
 TDropList* VOroDavoduRuzu::FilterDropList()
 {
-    if (!FDropList) {
-        FDropList = new TDropList(this);
-        adoptLateControl(*FDropList);
-        FDropList->OnSelect = [this](TObject*, int ItemIndex) {
+    return madeOnFirstUse(FDropList, [this](TDropList& list) {
+        list.OnSelect = [this](TObject*, int ItemIndex) {
             // A choice gives the focus back to the grid, whichever grid handles it.
             if (CanFocus())
                 SetFocus();
             FilterListSelect(ItemIndex);
         };
-        FDropList->OnCancel = [this](TObject*) { FFilterCol = -1; };
-    }
-    return FDropList;
+        list.OnCancel = [this](TObject*) { FFilterCol = -1; };
+    });
 }
 
 TDropCheckList* VOroDavoduRuzu::FilterDropCheckList()
 {
-    if (!FDropCheckList) {
-        FDropCheckList = new TDropCheckList(this);
-        adoptLateControl(*FDropCheckList);
-        FDropCheckList->OnSelect = [this](TObject*, int) {
+    return madeOnFirstUse(FDropCheckList, [this](TDropCheckList& list) {
+        list.OnSelect = [this](TObject*, int) {
             std::vector<int> checked;
             for (int i = 0; i < FDropCheckList->Count(); ++i)
                 if (FDropCheckList->Checked(i))
                     checked.push_back(i);
             FilterCheckListSelect(checked);
         };
-        FDropCheckList->OnCancel = [this](TObject*) { FFilterCol = -1; };
-    }
-    return FDropCheckList;
+        list.OnCancel = [this](TObject*) { FFilterCol = -1; };
+    });
 }
 
 // The search bar is made when the search footer first shows in a grid with a window, or when asked for.
