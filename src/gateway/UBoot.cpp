@@ -44,10 +44,8 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner)
     L_SW_Code = Place<TLabel>(this, P_Title, 12, 8, 200, 16);
     L_SW_Code->SetParentFont(false);
     L_SW_Code->Font().SetName(QStringLiteral("Verdana"));
-    // Bold before the size: the label measures itself after each change, and no text uses the regular font
-    // at this size.
-    L_SW_Code->Font().SetStyle(fsBold);
     L_SW_Code->Font().SetSize(10);
+    L_SW_Code->Font().SetStyle(fsBold);
     L_SW_Desc = Place<TLabel>(this, P_Title, 12, 32, 420, 16);
 
     P_IP_Address = Make_Panel(this, 65);

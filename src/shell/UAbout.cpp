@@ -38,10 +38,8 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner)
     Image2->OnClick = [this](TObject* Sender) { Label4Click(Sender); };
 
     Label1 = newLabel(128, 24, QStringLiteral("Software Lattisor "));
-    // Bold before the size: the label measures itself after each change, and the bold font at the form's size
-    // is loaded already, the regular one at this size is not.
-    Label1->Font().SetStyle(fsBold);
     Label1->Font().SetHeight(-13);
+    Label1->Font().SetStyle(fsBold);
     Label2 = newLabel(128, 39);
     Label3 = newLabel(128, 77, QStringLiteral("Version :"));
     Label4 = newLabel(316, 131, Maker_Host());
