@@ -17,6 +17,18 @@ TColor pixel(const QImage& image, int x, int y)
 {
     return QColorToColor(image.pixelColor(x, y));
 }
+// A grid on a form of its own, both of the given sizes.
+struct GridOnForm {
+    GridOnForm(const TRect& formBounds, const TRect& gridBounds)
+    {
+        form.SetBoundsRect(formBounds);
+        grid.SetParent(&form);
+        grid.SetBoundsRect(gridBounds);
+    }
+    TForm form{nullptr};
+    TestGrid grid;
+};
+
 }  // namespace
 
 // 3 x 3 cells of 30 x 20 with 1-pixel lines, one fixed row and column; cell (2, 2) selected.
@@ -85,11 +97,9 @@ TEST(GridPaint, DrawCellGetsStatesAndTheVisibleCellsOnly)
 // Painted as part of its window, a grid placed lower down still draws down to its own bottom edge.
 TEST(GridPaint, AGridLowInItsWindowPaintsItsLowerRows)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 200, 260);
-    TestGrid g;
-    g.SetParent(&form);
-    g.SetBounds(0, 150, 120, 100);
+    GridOnForm placed(Bounds(0, 0, 200, 260), Bounds(0, 150, 120, 100));
+    TForm& form = placed.form;
+    TestGrid& g = placed.grid;
     g.SetColCount(3);
     g.SetRowCount(5);
     g.SetDefaultColWidth(30);
@@ -120,11 +130,9 @@ TEST(GridPaint, TheCornerBetweenTheScrollBarsTakesTheGridColour)
 // the window.
 TEST(GridPaint, RepaintLeavesAnUnchangedScrollBarOut)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 300, 200);
-    TestGrid g;
-    g.SetParent(&form);
-    g.SetBounds(0, 0, 300, 200);
+    GridOnForm placed(Bounds(0, 0, 300, 200), Bounds(0, 0, 300, 200));
+    TForm& form = placed.form;
+    TestGrid& g = placed.grid;
     g.SetRowCount(1000);
     form.Show();
     QApplication::processEvents();
