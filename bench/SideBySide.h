@@ -3,6 +3,7 @@
 // the same process and print the ratio.
 #include "platform/Forms.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -10,7 +11,6 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <array>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -144,4 +144,4 @@ inline int RunThenPrintRatios(int argc, char** argv, void (*printRatios)())
     return 0;
 }
 
-} // namespace side_by_side
+}  // namespace side_by_side

@@ -6,15 +6,15 @@
 #include "platform/XmlDocument.h"
 #include "shell/UComon.h"
 
+#include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
-#include <pugixml.hpp>
 
 namespace {
 
@@ -38,12 +38,12 @@ public:
         QString parGen = QStringLiteral("<Par_Gen>");
         for (const char* key : {"Eth_Conn_Device_Name", "EtherCAT_Slave_Name"})
             parGen += QStringLiteral("<%1>gateway</%1>").arg(QString::fromLatin1(key));
-        for (const char* key : {"Eth_Conn_DHCP_Cable", "Eth_Conn_Enable_DNS", "Ethernet_EN_GAT",
-                                "EtherCAT_Slave_Revision_Number", "EtherCAT_Slave_Node_Address", "DNETM_ID_DEV",
-                                "DNETM_BAUDRATE"})
+        for (const char* key :
+             {"Eth_Conn_DHCP_Cable", "Eth_Conn_Enable_DNS", "Ethernet_EN_GAT", "EtherCAT_Slave_Revision_Number",
+              "EtherCAT_Slave_Node_Address", "DNETM_ID_DEV", "DNETM_BAUDRATE"})
             parGen += QStringLiteral("<%1>1</%1>").arg(QString::fromLatin1(key));
-        for (const char* key : {"Eth_Conn_Primary_DNS", "Eth_Conn_Secondary_DNS", "Ethernet_IP", "Ethernet_SM",
-                                "Ethernet_GAT"})
+        for (const char* key :
+             {"Eth_Conn_Primary_DNS", "Eth_Conn_Secondary_DNS", "Ethernet_IP", "Ethernet_SM", "Ethernet_GAT"})
             for (int i = 1; i <= 4; ++i)
                 parGen += QStringLiteral("<%1%2>%2</%1%2>").arg(QString::fromLatin1(key)).arg(i);
         Write(File_ParGen, parGen + QStringLiteral("</Par_Gen>"));
@@ -69,8 +69,9 @@ public:
         for (const char* direction : {"EtherCAT_Slave_To_Master", "EtherCAT_Master_To_Slave"}) {
             variables += QStringLiteral("<%1>").arg(QString::fromLatin1(direction));
             for (int i = 0; i < 256; ++i)
-                variables += QStringLiteral("<row Enable=\"Y\" Type=\"%1\" Length=\"4\" Name=\"variable_%2\" "
-                                            "InitValue=\"1\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>")
+                variables += QStringLiteral(
+                                 "<row Enable=\"Y\" Type=\"%1\" Length=\"4\" Name=\"variable_%2\" "
+                                 "InitValue=\"1\" Position=\"0\" BitStart=\"0\" Mnemonic=\"\"/>")
                                  .arg(QString::fromLatin1(types[i % 5]))
                                  .arg(i);
             variables += QStringLiteral("</%1>").arg(QString::fromLatin1(direction));
@@ -191,10 +192,10 @@ public:
     }
 
 private:
-    std::map<std::string, std::pair<double, double>> times_; // real and CPU time per iteration
+    std::map<std::string, std::pair<double, double>> times_;  // real and CPU time per iteration
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

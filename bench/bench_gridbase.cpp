@@ -77,7 +77,7 @@ Times runTable()
     t[Paint] = TimeTablePaint(table, Pages);
     return t;
 }
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,12 +1,12 @@
 // Clipboard copy and paste of 100,000 x 10 distinct cells through the grid, beside the same work on a
 // QTableWidget (its items joined into tab-separated text, and such text split into new items), printed
 // as the ratio ours / QTableWidget.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QStringList>
 #include <QTableWidget>
 #include <array>
-#include <benchmark/benchmark.h>
 #include <limits>
 #include <memory>
 

@@ -59,7 +59,7 @@ Times runTable()
     });
     return t;
 }
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -17,7 +17,8 @@ constexpr int Cells = 10000;
 constexpr int CellWidth = 120;
 constexpr int CellHeight = 36;
 
-const QStringList& cellTexts() {
+const QStringList& cellTexts()
+{
     static const QStringList texts = [] {
         const QString patterns[] = {
             "<B>Item %1</B> ready",
@@ -34,7 +35,8 @@ const QStringList& cellTexts() {
     return texts;
 }
 
-void renderOurs(TBitmap& surface) {
+void renderOurs(TBitmap& surface)
+{
     TCanvas& canvas = surface.Canvas();
     THtmlRenderOptions options;
     THtmlRenderResult result;
@@ -43,7 +45,8 @@ void renderOurs(TBitmap& surface) {
         RenderHtmlText(canvas, text, r, options, result);
 }
 
-void renderTheirs(QImage& surface) {
+void renderTheirs(QImage& surface)
+{
     QPainter painter(&surface);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
@@ -58,14 +61,16 @@ void renderTheirs(QImage& surface) {
     }
 }
 
-TBitmap& ourSurface() {
+TBitmap& ourSurface()
+{
     static TBitmap surface(CellWidth, CellHeight);
     surface.Canvas().Font().SetName(QStringLiteral("DejaVu Sans"));
     surface.Canvas().Font().SetHeight(-13);
     return surface;
 }
 
-void BM_RenderHtmlText(benchmark::State& state) {
+void BM_RenderHtmlText(benchmark::State& state)
+{
     TBitmap& surface = ourSurface();
     for (auto _ : state)
         renderOurs(surface);
@@ -73,7 +78,8 @@ void BM_RenderHtmlText(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderHtmlText)->Unit(benchmark::kMillisecond);
 
-void BM_QTextDocument(benchmark::State& state) {
+void BM_QTextDocument(benchmark::State& state)
+{
     QImage surface(CellWidth, CellHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)
         renderTheirs(surface);
@@ -83,7 +89,8 @@ BENCHMARK(BM_QTextDocument)->Unit(benchmark::kMillisecond);
 
 // The best of a few runs, in milliseconds.
 template <typename Render>
-double bestOf(Render render) {
+double bestOf(Render render)
+{
     double best = 1e300;
     for (int run = 0; run < 3; ++run) {
         QElapsedTimer timer;
@@ -96,7 +103,8 @@ double bestOf(Render render) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

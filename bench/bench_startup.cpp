@@ -1,13 +1,13 @@
 // Start-up to the main window shown: the configurator with --quit-after-show beside a minimal Qt Widgets
 // program that shows one window, each started alternately as a new process; prints the ratio of the
 // medians.
+#include <spawn.h>
+#include <sys/wait.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 extern char** environ;
@@ -37,7 +37,7 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,10 +1,10 @@
 // The string grid beside a QTableWidget of the same size, in one process: each operation timed on both
 // and printed as the ratio ours / QTableWidget, with the heap each filled table holds.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
-#include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <chrono>
 #include <cstdio>

@@ -3,9 +3,9 @@
 // --benchmark_repetitions).
 #include "platform/XmlDocument.h"
 
+#include <benchmark/benchmark.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -166,7 +166,7 @@ private:
     std::map<std::string, double> times_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -73,16 +73,31 @@ TFLattisoreFirmWare::TFLattisoreFirmWare(TComponent* AOwner) : TForm(AOwner)
     Timer_Update->SetInterval(Update_First_Interval);
     Timer_Update->OnTimer = [this](TObject* Sender) { Timer_UpdateTimer(Sender); };
     // The table editors show a table, the description-file writers a file.
-    const std::pair<TOdButton**, const QString&> others[] = {
-        {&Btn_Modbus_Set_Access, table}, {&Btn_BACnet_SetAccess, table}, {&Btn_BACnet_EDE_File, file},
-        {&Btn_CAN_Rec_Frame, table}, {&Btn_CAN_Send_Frame, table}, {&Btn_PDO_CANopen, table},
-        {&Btn_SDO_Client_CANopen, table}, {&Btn_SDO_Server_CANopen, table}, {&Btn_CANopen_EDS, file},
-        {&Btn_DNet_Net, table}, {&Btn_DNet_Offset, table}, {&Btn_DMX_Default, table},
-        {&Btn_IEC61850_Client, table}, {&Btn_TLS_List_Certificates, table}, {&Btn_IEC61850_Access, table},
-        {&Btn_MQTT_Set_Topic, table}, {&Btn_OPC_UA_Client_Access, table}, {&Btn_OPC_UA_Server_Access, table},
-        {&Btn_SNMP_Manager_Access, table}, {&Btn_SNMP_Trap, table}, {&Btn_SNMP_MIB, file},
-        {&Btn_PROFINET_XML, file}, {&Btn_EtherCAT_ESI_File, file}, {&Btn_EtherNetIP_Access, table},
-        {&Btn_S7_Protocol_Access, table}};
+    const std::pair<TOdButton**, const QString&> others[] = {{&Btn_Modbus_Set_Access, table},
+                                                             {&Btn_BACnet_SetAccess, table},
+                                                             {&Btn_BACnet_EDE_File, file},
+                                                             {&Btn_CAN_Rec_Frame, table},
+                                                             {&Btn_CAN_Send_Frame, table},
+                                                             {&Btn_PDO_CANopen, table},
+                                                             {&Btn_SDO_Client_CANopen, table},
+                                                             {&Btn_SDO_Server_CANopen, table},
+                                                             {&Btn_CANopen_EDS, file},
+                                                             {&Btn_DNet_Net, table},
+                                                             {&Btn_DNet_Offset, table},
+                                                             {&Btn_DMX_Default, table},
+                                                             {&Btn_IEC61850_Client, table},
+                                                             {&Btn_TLS_List_Certificates, table},
+                                                             {&Btn_IEC61850_Access, table},
+                                                             {&Btn_MQTT_Set_Topic, table},
+                                                             {&Btn_OPC_UA_Client_Access, table},
+                                                             {&Btn_OPC_UA_Server_Access, table},
+                                                             {&Btn_SNMP_Manager_Access, table},
+                                                             {&Btn_SNMP_Trap, table},
+                                                             {&Btn_SNMP_MIB, file},
+                                                             {&Btn_PROFINET_XML, file},
+                                                             {&Btn_EtherCAT_ESI_File, file},
+                                                             {&Btn_EtherNetIP_Access, table},
+                                                             {&Btn_S7_Protocol_Access, table}};
     for (const auto& [button, glyph] : others)
         *button = newStepButton(glyph);
     Btn_EtherCAT_ESI_File->SetCaption(QStringLiteral("EtherCAT ESI File"));

@@ -1,15 +1,15 @@
 #pragma once
 // The main window: the numbered steps of the configurator, the open project and the start-up of the
 // shared state.
+#include <array>
+#include <functional>
+#include <vector>
 #include "controls/button/OdButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 #include "platform/XmlDocument.h"
-#include <array>
-#include <functional>
-#include <vector>
 
 class TFLattisoreFirmWare : public TForm {
 public:

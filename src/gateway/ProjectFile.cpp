@@ -38,7 +38,7 @@ bool Load_File(Document& doc, const QString& path)
     throw EProject_Error(QStringLiteral("%1: the file has no root element").arg(QFileInfo(path).fileName()));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int64_t> Parse_Project_Number(const QString& text)
 {

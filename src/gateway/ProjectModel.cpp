@@ -107,7 +107,7 @@ constexpr std::array<char16_t, Interned_Numbers * Number_Slot> numberTexts()
     }
     return texts;
 }
-constexpr std::array<char16_t, Interned_Numbers * Number_Slot> Number_Texts = numberTexts();
+constexpr std::array<char16_t, Interned_Numbers* Number_Slot> Number_Texts = numberTexts();
 
 // A value that is a small number written plainly (digits, no leading zero), as most values of the
 // project files are, as a string over the static text of that number, built inline as a literal is.
@@ -133,8 +133,8 @@ std::optional<QString> Interned_Number(std::string_view value)
 const QString* Common_Word(std::string_view text)
 {
     static const std::array<QString, 11> words = {
-        QStringLiteral("Y"),     QStringLiteral("N"),      QStringLiteral("Bool"),   QStringLiteral("Int8"),
-        QStringLiteral("Int16"), QStringLiteral("Int32"),  QStringLiteral("UInt8"),  QStringLiteral("UInt16"),
+        QStringLiteral("Y"),      QStringLiteral("N"),       QStringLiteral("Bool"),   QStringLiteral("Int8"),
+        QStringLiteral("Int16"),  QStringLiteral("Int32"),   QStringLiteral("UInt8"),  QStringLiteral("UInt16"),
         QStringLiteral("UInt32"), QStringLiteral("Float32"), QStringLiteral("String"),
     };
     for (const QString& word : words)
@@ -158,26 +158,29 @@ public:
         // takes it over.
         const size_t size = value.size();
         const auto byte = [value](size_t k) { return static_cast<size_t>(static_cast<unsigned char>(value[k])); };
-        const size_t hash = size * 131 + byte(0) * 31 + byte(size / 4) * 17 + byte(size / 2) * 7 + byte(size * 3 / 4) * 3 +
-                            byte(size - 1);
+        const size_t hash = size * 131 + byte(0) * 31 + byte(size / 4) * 17 + byte(size / 2) * 7 +
+                            byte(size * 3 / 4) * 3 + byte(size - 1);
         TSlot& slot = slots_[hash % Slot_Count];
         if (!slot.Filled || slot.Key != value) {
             const auto length = static_cast<qsizetype>(size);
-            const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            const bool ascii =
+                std::all_of(value.begin(), value.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
             if (const QString* word = Common_Word(value))
                 slot = {value, *word, true};
             else
                 // ASCII, as nearly every value is, widens without the UTF-8 decoder.
-                slot = {value, ascii ? QString::fromLatin1(value.data(), length) : QString::fromUtf8(value.data(), length), true};
+                slot = {value,
+                        ascii ? QString::fromLatin1(value.data(), length) : QString::fromUtf8(value.data(), length),
+                        true};
         }
         return slot.Value;
     }
 
 private:
-    const QString Empty = QString::fromLatin1("", 0); // not null, shared with every other empty string
+    const QString Empty = QString::fromLatin1("", 0);  // not null, shared with every other empty string
     static constexpr size_t Slot_Count = 509;
     struct TSlot {
-        std::string_view Key; // into the document, which outlives the cache
+        std::string_view Key;  // into the document, which outlives the cache
         QString Value;
         bool Filled = false;
     };
@@ -268,7 +271,7 @@ void Save_Project_Document(const XmlDocument& doc, const QString& path)
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(path)));
 }
 
-} // namespace
+}  // namespace
 
 QString ParGen_Element(int key)
 {
@@ -314,7 +317,8 @@ std::optional<TEtherCAT_Slave_File> Read_EtherCAT_Slave_File(const QString& path
 void Write_EtherCAT_Slave_File(const QString& path, const TEtherCAT_Slave_File& file)
 {
     XmlDocument doc;
-    XmlNode variables = New_Project_Document(doc, "EtherCAT_Slave").AppendElement(QStringLiteral("EtherCAT_Slave_Variables"));
+    XmlNode variables =
+        New_Project_Document(doc, "EtherCAT_Slave").AppendElement(QStringLiteral("EtherCAT_Slave_Variables"));
     const TEtherCAT_Slave_Variables tables = file.Variables.value_or(TEtherCAT_Slave_Variables());
     Write_Rows(variables.AppendElement(QStringLiteral("EtherCAT_Slave_To_Master")),
                tables.Slave_To_Master.value_or(TEtherCAT_Slave_Table()), Slave_To_Master_Attributes);
@@ -341,7 +345,8 @@ std::optional<TDefOff_File> Read_DefOff_File(const QString& path)
 {
     return Read_Table_File(path, [](TTable_Reader& reader, XmlElementTree::Index root) {
         TDefOff_File file;
-        for (auto node = reader.Tree.FirstElement(root); node != XmlElementTree::None; node = reader.Tree.NextElement(node))
+        for (auto node = reader.Tree.FirstElement(root); node != XmlElementTree::None;
+             node = reader.Tree.NextElement(node))
             file.Nodes.push_back({Read_Table(reader, node, "ByteIN", DefOff_Attributes),
                                   Read_Table(reader, node, "ByteOUT", DefOff_Attributes)});
         return file;

@@ -30,7 +30,7 @@ TPanel* Make_Panel(TFBoot* form, int height)
     return panel;
 }
 
-} // namespace
+}  // namespace
 
 TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner)
 {
@@ -150,8 +150,8 @@ void TFBoot::FormShow(TObject*)
     Layout_Panels({P_Title, ethernet ? P_IP_Address : P_Serial, P_Options});
 
     QString parts[4];
-    if (ethernet && !Last_IP_Address.isEmpty()
-        && Split_IP_Address(Last_IP_Address, parts[0], parts[1], parts[2], parts[3])) {
+    if (ethernet && !Last_IP_Address.isEmpty() &&
+        Split_IP_Address(Last_IP_Address, parts[0], parts[1], parts[2], parts[3])) {
         TEdit* boxes[] = {E_IP1, E_IP2, E_IP3, E_IP4};
         for (int i = 0; i < 4; ++i)
             boxes[i]->SetText(parts[i]);
@@ -228,7 +228,8 @@ void TFBoot::Compile_XML_Parameter_New_Boot()
 
 void TFBoot::Run_Updater()
 {
-    const ProcessOutcome outcome = Start_Program(Path_Program + QStringLiteral("/Ethernet_Update.exe"), QString(), false);
+    const ProcessOutcome outcome =
+        Start_Program(Path_Program + QStringLiteral("/Ethernet_Update.exe"), QString(), false);
     if (outcome == ProcessOutcome::NotStarted)
         MessageDlg(Lang_Text[1238], mtError, mbOK);
     else if (outcome == ProcessOutcome::TimedOut)

@@ -63,7 +63,7 @@ std::vector<TTransfer> Transfers(int operation)
     }
 }
 
-} // namespace
+}  // namespace
 
 void Build_Update_Parameters(XmlDocument& doc, const QString& address, int operation, bool readBack)
 {

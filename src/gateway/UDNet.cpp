@@ -21,10 +21,10 @@ constexpr int Column_Widths[] = {45, 100, 100, 100, 375};
 
 // The saved columns 1 to 4 and their attributes; none has a default.
 constexpr std::optional<QString> TDNet_Row::*Columns[] = {&TDNet_Row::ID, &TDNet_Row::NB_IN, &TDNet_Row::NB_OUT,
-                                                         &TDNet_Row::Mnemonic};
+                                                          &TDNet_Row::Mnemonic};
 constexpr const char* Attributes[] = {"ID", "NB_IN", "NB_OUT", "Mnemonic"};
 
-} // namespace
+}  // namespace
 
 TFDNet::TFDNet(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 745, 337)
 {

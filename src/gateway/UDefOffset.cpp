@@ -61,10 +61,12 @@ void Set_Item_Rows(TVoColumnGrid& grid, int items)
 int Strict_Number(const std::optional<QString>& text, const char* name, int max)
 {
     if (!text)
-        throw Exception(QStringLiteral("%1: a row has no attribute %2").arg(File_Name(File_DNETM_Net), QLatin1String(name)));
+        throw Exception(
+            QStringLiteral("%1: a row has no attribute %2").arg(File_Name(File_DNETM_Net), QLatin1String(name)));
     const int value = Table_Cell_Number(*text);
     if (value < 0 || value > max)
-        throw Exception(QStringLiteral("%1: '%2' is not a valid %3").arg(File_Name(File_DNETM_Net), *text, QLatin1String(name)));
+        throw Exception(
+            QStringLiteral("%1: '%2' is not a valid %3").arg(File_Name(File_DNETM_Net), *text, QLatin1String(name)));
     return value;
 }
 
@@ -77,7 +79,8 @@ void Read_Bytes(const std::optional<std::vector<TDefOff_Byte>>& bytes, const cha
         const TDefOff_Byte& row = rows[static_cast<size_t>(k)];
         if (!row.Offset || !row.Mnemonic)
             throw Exception(QStringLiteral("%1: a row has no attribute %2")
-                                .arg(File_Name(File_DNETM_DefOff), row.Offset ? QStringLiteral("Mnemonic") : QStringLiteral("Offset")));
+                                .arg(File_Name(File_DNETM_DefOff),
+                                     row.Offset ? QStringLiteral("Mnemonic") : QStringLiteral("Offset")));
         positions[k] = *row.Offset;
         mnemonics[k] = *row.Mnemonic;
     }
@@ -91,7 +94,7 @@ std::vector<TDefOff_Byte> Bytes_Of(const QStringList& positions, const QStringLi
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 482, 610, false)
 {
@@ -144,8 +147,8 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 
     for (int i = 0; i < 2; ++i) {
         *sheets[i] = new TTabSheet(this);
         (*sheets[i])->SetPageControl(PageControl1);
-        TVoColumnGrid* grid = New_Grid(this, i == 0 ? QStringLiteral("ACG_ByteIN") : QStringLiteral("ACG_ByteOUT"),
-                                       {60, 90, 300}, 1);
+        TVoColumnGrid* grid =
+            New_Grid(this, i == 0 ? QStringLiteral("ACG_ByteIN") : QStringLiteral("ACG_ByteOUT"), {60, 90, 300}, 1);
         grid->SetParent(*sheets[i]);
         grid->SetAlign(alClient);
         grid->SetOptions(grid->Options() | goEditing);
@@ -282,7 +285,8 @@ void TFDefOffset::Fill_Byte_Grid(TVoColumnGrid& grid, const QStringList& positio
 void TFDefOffset::Update_Slave_DN()
 {
     static const QStringList empty;
-    const TSlave_DN* slave = Slave_Before_Select >= 0 ? &List_Slaves_DN[static_cast<size_t>(Slave_Before_Select)] : nullptr;
+    const TSlave_DN* slave =
+        Slave_Before_Select >= 0 ? &List_Slaves_DN[static_cast<size_t>(Slave_Before_Select)] : nullptr;
     Fill_Byte_Grid(*ACG_ByteIN, slave ? slave->SL_ByteIN : empty, slave ? slave->SL_ByteIN_M : empty);
     Fill_Byte_Grid(*ACG_ByteOUT, slave ? slave->SL_ByteOUT : empty, slave ? slave->SL_ByteOUT_M : empty);
 }
@@ -355,6 +359,7 @@ void TFDefOffset::Save_Offset_Slave_DN()
 {
     TDefOff_File file;
     for (const TSlave_DN& slave : List_Slaves_DN)
-        file.Nodes.push_back({Bytes_Of(slave.SL_ByteIN, slave.SL_ByteIN_M), Bytes_Of(slave.SL_ByteOUT, slave.SL_ByteOUT_M)});
+        file.Nodes.push_back(
+            {Bytes_Of(slave.SL_ByteIN, slave.SL_ByteIN_M), Bytes_Of(slave.SL_ByteOUT, slave.SL_ByteOUT_M)});
     Write_DefOff_File(File_DNETM_DefOff, file);
 }

@@ -156,7 +156,7 @@ std::pair<QByteArray, int64_t> ESI_Data_Type(QStringView type, int64_t length)
         char* out = std::copy(String_Type.begin(), String_Type.end(), name.data());
         *out++ = '(';
         *std::copy(digits.begin(), digits.end(), out) = ')';
-        return {name, length * 8}; // no overflow: length fits 61 bits
+        return {name, length * 8};  // no overflow: length fits 61 bits
     }
     for (const Entry& entry : Types)
         if (asciiKey != 0 ? asciiKey == entry.Key : Same_Type(key, entry.Type))
@@ -174,7 +174,7 @@ std::string_view View(const QByteArray& bytes)
     return std::string_view(bytes.constData(), size_t(bytes.size()));
 }
 
-} // namespace
+}  // namespace
 
 std::pair<QString, int64_t> TEtherCAT_ESI_File::Convert_ESI_Data_Type(const QString& type, int64_t length)
 {
@@ -207,8 +207,8 @@ void TEtherCAT_ESI_File::Read_EtherCAT_Slave_Data(const std::optional<TParGen_Fi
     Device_Name = Key_Text(parGen, ESI_Name);
     Revision_Number = static_cast<uint32_t>(Key_Number(parGen, ESI_Revision));
     Station_Alias = static_cast<uint16_t>(Key_Number(parGen, ESI_Node_Address));
-    Alias_Text =
-        TNumber_Text::Hex(Station_Alias & 0xFF, 2, false).Text() + TNumber_Text::Hex(Station_Alias >> 8, 2, false).Text();
+    Alias_Text = TNumber_Text::Hex(Station_Alias & 0xFF, 2, false).Text() +
+                 TNumber_Text::Hex(Station_Alias >> 8, 2, false).Text();
     Product_Code_Text = QStringLiteral("00000C3B");
 
     Slave_To_Master.clear();
@@ -249,7 +249,7 @@ void TEtherCAT_ESI_File::Read_Rules(const TEtherCAT_Slave_Table& table, std::vec
             bitsInRun = 0;
             bytes += length;
         } else if (bitsInRun++ % 8 == 0) {
-            ++bytes; // the first bit of a run and every ninth one open a byte
+            ++bytes;  // the first bit of a run and every ninth one open a byte
         }
     }
 }
@@ -293,13 +293,13 @@ constexpr std::string_view Piece(std::string_view text)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 template <typename... Pieces>
 void TEtherCAT_ESI_File::Append(const Pieces&... pieces)
 {
     const auto put = [](char* out, std::string_view piece) {
-        if (!piece.empty()) // an empty view may have no data at all
+        if (!piece.empty())  // an empty view may have no data at all
             std::memcpy(out, piece.data(), piece.size());
         return out + piece.size();
     };
@@ -364,30 +364,39 @@ void TEtherCAT_ESI_File::Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules
             Add_Element(5, "Index", TNumber_Text::Hex(uint64_t(pdoBase + p), 4).View());
             Append(Indent(5), "<Name>", prefix, TNumber_Text::Decimal(p, 3).View(), "</Name>\r\n\r\n");
         }
-        Append("          <Entry>\r\n"
-                "            <Index>", TNumber_Text::Hex(uint64_t(entryBase + v), 4).View(), "</Index>\r\n"
-                "            <SubIndex>0</SubIndex>\r\n"
-                "            <BitLen>", TNumber_Text::Decimal(rule.Length).View(), "</BitLen>\r\n"
-                "            <Name>");
+        Append(
+            "          <Entry>\r\n"
+            "            <Index>",
+            TNumber_Text::Hex(uint64_t(entryBase + v), 4).View(),
+            "</Index>\r\n"
+            "            <SubIndex>0</SubIndex>\r\n"
+            "            <BitLen>",
+            TNumber_Text::Decimal(rule.Length).View(),
+            "</BitLen>\r\n"
+            "            <Name>");
         Append_Escaped(rule.Name);
-        Append("</Name>\r\n"
-                "            <DataType>", View(rule.DataType), "</DataType>\r\n"
-                "          </Entry>\r\n"
-                "\r\n");
+        Append(
+            "</Name>\r\n"
+            "            <DataType>",
+            View(rule.DataType),
+            "</DataType>\r\n"
+            "          </Entry>\r\n"
+            "\r\n");
         if (!rule.Is_Bit()) {
             bits = 8;
         } else if (--bits == 0) {
             bits = 8;
         } else if (v == count - 1 || !rules[v + 1].Is_Bit()) {
             // pads the byte that the run of bits leaves open
-            Append("\t\t\t\t\t<Entry>\r\n"
-                    "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
-                    "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
-                    "\t\t\t\t\t\t<BitLen>",
-                    TNumber_Text::Decimal(bits).View(),
-                    "</BitLen>\r\n"
-                    "\t\t\t\t\t</Entry>\r\n"
-                    "\r\n");
+            Append(
+                "\t\t\t\t\t<Entry>\r\n"
+                "\t\t\t\t\t\t<Index>#x0</Index>\r\n"
+                "\t\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
+                "\t\t\t\t\t\t<BitLen>",
+                TNumber_Text::Decimal(bits).View(),
+                "</BitLen>\r\n"
+                "\t\t\t\t\t</Entry>\r\n"
+                "\r\n");
             bits = 8;
         }
         if (v % 16 == 15)
@@ -401,14 +410,13 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
 {
     const int64_t outputsAddress = Outputs_Address();
     const std::string_view icon = View(Device_Icon_Hex());
-    const auto name = [this](int level, std::string_view lcId) {
-        Add_Text_Element(level, "Name", Device_Name, lcId);
-    };
+    const auto name = [this](int level, std::string_view lcId) { Add_Text_Element(level, "Name", Device_Name, lcId); };
     used_ = 0;
     Text.resize(16384 + 256 * static_cast<qsizetype>(Slave_To_Master.size() + Master_To_Slave.size()));
     Add(0, "<?xml version=\"1.0\"?>");
-    Add(0, "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
+    Add(0,
+        "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+        "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
     Add(1, "<Vendor>");
     Add_Element(2, "Id", "#x00000A4E");
     Add_Element(2, "Name", "Orvane");
@@ -459,7 +467,7 @@ void TEtherCAT_ESI_File::Write_ESI_File(const QString& fileName)
                 " MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
                 "Enable=\"0\"");
     Append(Indent(4), "<Sm StartAddress=\"", TNumber_Text::Hex(static_cast<uint64_t>(outputsAddress), 4).View(),
-            "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n");
+           "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n");
     Add_Element(4, "Sm", "Inputs", " StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\"");
     Add_Pdo_Blocks(Master_To_Slave, true);
     Add_Pdo_Blocks(Slave_To_Master, false);

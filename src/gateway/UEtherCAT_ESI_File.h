@@ -11,8 +11,8 @@
 
 // One process-data entry of the ESI file.
 struct TEtherCAT_Rule {
-    QByteArray DataType; // ESI data type name
-    int64_t Length = 0;  // bits
+    QByteArray DataType;  // ESI data type name
+    int64_t Length = 0;   // bits
     QString Name;
     bool Is_Bit() const { return std::string_view(DataType.constData(), size_t(DataType.size())) == "BIT"; }
 };
@@ -41,9 +41,9 @@ public:
     QString Product_Code_Text;
     int64_t Input_Bytes = 0;
     int64_t Output_Bytes = 0;
-    std::vector<TEtherCAT_Rule> Slave_To_Master; // TxPdo entries
-    std::vector<TEtherCAT_Rule> Master_To_Slave; // RxPdo entries
-    QByteArray Text; // the lines of the file in UTF-8, each ended by CR LF
+    std::vector<TEtherCAT_Rule> Slave_To_Master;  // TxPdo entries
+    std::vector<TEtherCAT_Rule> Master_To_Slave;  // RxPdo entries
+    QByteArray Text;                              // the lines of the file in UTF-8, each ended by CR LF
 
 private:
     static void Read_Rules(const TEtherCAT_Slave_Table& table, std::vector<TEtherCAT_Rule>& rules, int64_t& bytes);
@@ -63,7 +63,7 @@ private:
     void Add_Text_Element(int level, std::string_view name, const QString& text, std::string_view attributes = {});
     void Add_Pdo_Blocks(const std::vector<TEtherCAT_Rule>& rules, bool outputs);
 
-    size_t used_ = 0; // bytes of Text written so far
+    size_t used_ = 0;  // bytes of Text written so far
 };
 
 // The ESI step: asks for the file in the project folder, and before replacing an existing one, then

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-
 class TLabel;
 class TPanel;
 class TOdButton;

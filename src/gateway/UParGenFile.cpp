@@ -10,36 +10,11 @@ namespace {
 using K = TParGen_Kind;
 
 const std::array<TParGen_Key_Info, ParGen_Editor_Key_Count> Keys{{
-    {K::Text, ""},
-    {K::Check, "0"},
-    {K::Check, "0"},
-    {K::Check, "0"},
-    {K::Text, "8"},
-    {K::Text, "8"},
-    {K::Text, "8"},
-    {K::Text, "8"},
-    {K::Text, "8"},
-    {K::Text, "8"},
-    {K::Text, "4"},
-    {K::Text, "4"},
-    {K::Text, "0"},
-    {K::Text, "devicename1"},
-    {K::Text, "1"},
-    {K::Text, "0"},
-    {K::Index, "2"},
-    {K::Text, "192"},
-    {K::Text, "168"},
-    {K::Text, "0"},
-    {K::Text, "5"},
-    {K::Text, "255"},
-    {K::Text, "255"},
-    {K::Text, "255"},
-    {K::Text, "0"},
-    {K::Text, "192"},
-    {K::Text, "168"},
-    {K::Text, "0"},
-    {K::Text, "1"},
-    {K::Check, "0"},
+    {K::Text, ""},    {K::Check, "0"},          {K::Check, "0"},  {K::Check, "0"},  {K::Text, "8"},   {K::Text, "8"},
+    {K::Text, "8"},   {K::Text, "8"},           {K::Text, "8"},   {K::Text, "8"},   {K::Text, "4"},   {K::Text, "4"},
+    {K::Text, "0"},   {K::Text, "devicename1"}, {K::Text, "1"},   {K::Text, "0"},   {K::Index, "2"},  {K::Text, "192"},
+    {K::Text, "168"}, {K::Text, "0"},           {K::Text, "5"},   {K::Text, "255"}, {K::Text, "255"}, {K::Text, "255"},
+    {K::Text, "0"},   {K::Text, "192"},         {K::Text, "168"}, {K::Text, "0"},   {K::Text, "1"},   {K::Check, "0"},
 }};
 
 // The value a key takes from the text of its element.
@@ -67,7 +42,7 @@ struct TRange_Check {
     int64_t Low;
     int64_t High;
     int First_Text;
-    int Condition_Key;  // a check box that must be ticked for the check to run; -1: always
+    int Condition_Key;       // a check box that must be ticked for the check to run; -1: always
     bool Not_Blank = false;  // a text that must not be blank instead of a number in range
 };
 

@@ -27,7 +27,8 @@ void TFParGen::Order_TAB_Panels()
         panel->SetTop(top);
         top += panel->Height();
         ++k;
-        panel->SetCaption(QStringLiteral("%1. %2").arg(k).arg(Lang_Text[ParGen_Panel(QString::fromLatin1(name)).Title]));
+        panel->SetCaption(
+            QStringLiteral("%1. %2").arg(k).arg(Lang_Text[ParGen_Panel(QString::fromLatin1(name)).Title]));
         panel->SetTabOrder(k - 1);
     }
 }
@@ -230,8 +231,7 @@ void TFParGen::RePosition_Object_MQTT()
         Hide_Rows(will);
     }
     y = Place_Rows({"CB_MQTT_PublishTopicConnection"}, y);
-    const Row_Names connection{"L_MQTT_TopicNameConnection", "L_MQTT_MessageConnection",
-                               "CB_MQTT_RetainedConnection"};
+    const Row_Names connection{"L_MQTT_TopicNameConnection", "L_MQTT_MessageConnection", "CB_MQTT_RetainedConnection"};
     if (Checked("CB_MQTT_PublishTopicConnection")) {
         y = Place_Rows(connection, y);
     } else {

@@ -4,17 +4,17 @@
 #include <vector>
 
 enum class TRow_Kind {
-    Edit,     // label, edit
-    Digits,   // label, edit that takes typed digits only
-    List,     // label, fixed list
-    Check,    // check box over the whole row
-    Address,  // label, four octet edits
-    Gateway,  // "Gateway" check box, four octet edits
+    Edit,        // label, edit
+    Digits,      // label, edit that takes typed digits only
+    List,        // label, fixed list
+    Check,       // check box over the whole row
+    Address,     // label, four octet edits
+    Gateway,     // "Gateway" check box, four octet edits
     Check_Edit,  // check box, edit
-    Label,    // label, edit without a text of its own
-    Rich,     // label, rich edit
-    Header,   // a label over the rows below it
-    Checks,   // label, three check boxes "1", "2", "3" (the input's stem, 1 .. 3 appended)
+    Label,       // label, edit without a text of its own
+    Rich,        // label, rich edit
+    Header,      // a label over the rows below it
+    Checks,      // label, three check boxes "1", "2", "3" (the input's stem, 1 .. 3 appended)
 };
 
 struct TPanel_Row {

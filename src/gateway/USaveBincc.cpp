@@ -32,21 +32,40 @@ constexpr int Off_Checksum = 0x7FC;
 // The compiler's value of each ParGen.xml key whose element is missing; a number key also takes it
 // when its text is not a number. (Without ParGen.xml the block keeps Init_Parameter_Bank's values.)
 constexpr const char* Missing_Value[ParGen_Key_Count] = {
-    "",                                       // Eth_Conn_Device_Name
-    "0", "0", "0",                            // Eth_Conn_DHCP_Cable, _DHCP_WiFi, _Enable_DNS
-    "8", "8", "8", "8",                       // Eth_Conn_Primary_DNS1..4
-    "8", "8", "4", "4",                       // Eth_Conn_Secondary_DNS1..4
-    "0",                                      // EtherCAT_Slave_Revision_Number
-    "devicename1",                            // EtherCAT_Slave_Name
-    "1",                                      // EtherCAT_Slave_Node_Address
-    "0",                                      // DNETM_ID_DEV
-    "2",                                      // DNETM_BAUDRATE
-    "192", "168", "0", "10",                  // Ethernet_IP1..4
-    "255", "255", "255", "0",                 // Ethernet_SM1..4
-    "192", "168", "0", "1",                   // Ethernet_GAT1..4
-    "0",                                      // Ethernet_EN_GAT
-    "800F00CC8813ff00000000800000",           // EtherCAT_Slave_Eeprom_Config
-    "0", "0", "0",                            // EtherCAT_Slave_Vendor_ID, _Product_Code, _Serial_Number
+    "",  // Eth_Conn_Device_Name
+    "0",
+    "0",
+    "0",  // Eth_Conn_DHCP_Cable, _DHCP_WiFi, _Enable_DNS
+    "8",
+    "8",
+    "8",
+    "8",  // Eth_Conn_Primary_DNS1..4
+    "8",
+    "8",
+    "4",
+    "4",            // Eth_Conn_Secondary_DNS1..4
+    "0",            // EtherCAT_Slave_Revision_Number
+    "devicename1",  // EtherCAT_Slave_Name
+    "1",            // EtherCAT_Slave_Node_Address
+    "0",            // DNETM_ID_DEV
+    "2",            // DNETM_BAUDRATE
+    "192",
+    "168",
+    "0",
+    "10",  // Ethernet_IP1..4
+    "255",
+    "255",
+    "255",
+    "0",  // Ethernet_SM1..4
+    "192",
+    "168",
+    "0",
+    "1",                             // Ethernet_GAT1..4
+    "0",                             // Ethernet_EN_GAT
+    "800F00CC8813ff00000000800000",  // EtherCAT_Slave_Eeprom_Config
+    "0",
+    "0",
+    "0",  // EtherCAT_Slave_Vendor_ID, _Product_Code, _Serial_Number
 };
 
 // ParGen.xml as the compiler reads it: each key on its own, with the table above for what is missing.
@@ -70,7 +89,7 @@ bool Is_Hex(QStringView text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128 && isxdigit(c.unicode()); });
 }
 
-} // namespace
+}  // namespace
 
 TSaveBincc::TSaveBincc() = default;
 
@@ -196,8 +215,8 @@ TBank_Images Create_Bin_Files()
 void Save_Bin_Files(const TBank_Images& images)
 {
     const QString bin = Path_Project + QStringLiteral("/bin/");
-    const QString failed = WriteFilesAtomic({{bin + QStringLiteral("bank1.bin"), images.Bank1},
-                                             {bin + QStringLiteral("bank2.bin"), images.Bank2}});
+    const QString failed = WriteFilesAtomic(
+        {{bin + QStringLiteral("bank1.bin"), images.Bank1}, {bin + QStringLiteral("bank2.bin"), images.Bank2}});
     if (!failed.isEmpty())
         throw EProject_Error(QStringLiteral("The file %1 can't be written.").arg(QDir::toNativeSeparators(failed)));
 }

@@ -16,15 +16,15 @@ struct TDNETM_Node {
     uint8_t ID = 0;
     uint16_t NB_IN = 0;
     uint16_t NB_OUT = 0;
-    uint16_t Flags = 0;     // bit 0 reset DeviceNet, bit 1 reset PROFINET
-    uint16_t Start_IN = 0;  // input bytes of the earlier entries
-    uint16_t Start_OUT = 0; // output bytes of the earlier entries
+    uint16_t Flags = 0;      // bit 0 reset DeviceNet, bit 1 reset PROFINET
+    uint16_t Start_IN = 0;   // input bytes of the earlier entries
+    uint16_t Start_OUT = 0;  // output bytes of the earlier entries
 };
 
 // One mapped slave byte; a free entry is 0xFFFF, 0xFFFF.
 struct TDNETM_Map_Entry {
-    uint16_t Key = 0xFFFF;      // MAC ID * 1024 + byte index
-    uint16_t Position = 0xFFFF; // byte of the gateway's data image
+    uint16_t Key = 0xFFFF;       // MAC ID * 1024 + byte index
+    uint16_t Position = 0xFFFF;  // byte of the gateway's data image
 };
 
 struct TEtherCAT_Slave_Header {
@@ -42,20 +42,20 @@ struct TEtherCAT_Slave_Header {
 struct TEtherCAT_pd {
     uint8_t Data_Type = 0;
     uint8_t length = 0;
-    uint8_t access = 0; // 1 slave to master, 0 master to slave
+    uint8_t access = 0;  // 1 slave to master, 0 master to slave
     uint8_t bit_address = 0;
     uint32_t position = 0;
     uint32_t subindex = 0;
     uint32_t entry_index = 0;
     uint32_t ethercat_offset = 0;
     std::array<uint8_t, 8> init_value{};
-    uint32_t name_length = 0; // UTF-8 bytes
+    uint32_t name_length = 0;  // UTF-8 bytes
     uint32_t name_add = 0;
 };
 
 struct TEtherCAT_Data_Type {
     uint8_t Code = 0;
-    uint8_t Size = 0; // 0 when the Length attribute gives it
+    uint8_t Size = 0;  // 0 when the Length attribute gives it
 };
 
 // The two images of one compile: the parameter block and the data bank, each as long as it is used.
@@ -112,12 +112,12 @@ private:
 
     std::array<uint8_t, Parameter_Bank_Size> Parameter_Bank{};
     TEtherCAT_Slave_Header EtherCAT_Header;
-    std::vector<TEtherCAT_pd> EtherCAT_Variables; // the variables in use
-    std::vector<TDNETM_Node> DNETM_Nodes;         // the slaves in use
-    std::vector<TDNETM_Map_Entry> Map_In;         // the entries in use
+    std::vector<TEtherCAT_pd> EtherCAT_Variables;  // the variables in use
+    std::vector<TDNETM_Node> DNETM_Nodes;          // the slaves in use
+    std::vector<TDNETM_Map_Entry> Map_In;          // the entries in use
     std::vector<TDNETM_Map_Entry> Map_Out;
     uint32_t Next_Name = 0;
-    QByteArray Names; // the names in UTF-8 in the variables' order, each ended by a zero; empty ones left out
+    QByteArray Names;  // the names in UTF-8 in the variables' order, each ended by a zero; empty ones left out
 };
 
 // The update step's entries: compile the open project's images, then write them to its bin folder.

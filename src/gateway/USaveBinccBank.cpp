@@ -16,7 +16,7 @@ constexpr int Node_Size = 16;
 constexpr int Gap_After_Scan_List = 3072;
 constexpr int Header_Size = 40;
 constexpr int Descriptor_Size = 36;
-constexpr int Max_Slave_Byte_Index = 1023; // a larger index reaches into the next MAC ID's keys
+constexpr int Max_Slave_Byte_Index = 1023;  // a larger index reaches into the next MAC ID's keys
 constexpr int Max_MAC_ID = 63;
 
 // Where the parameter block holds the scan-list and map counts.
@@ -32,7 +32,8 @@ QString File_Name(const QString& path)
 int64_t Required_Number(const std::optional<QString>& value, const char* name, const QString& path)
 {
     if (!value)
-        throw EProject_Error(QStringLiteral("%1: a row has no attribute %2").arg(File_Name(path), QString::fromLatin1(name)));
+        throw EProject_Error(
+            QStringLiteral("%1: a row has no attribute %2").arg(File_Name(path), QString::fromLatin1(name)));
     const auto number = Parse_Project_Number(*value);
     if (!number)
         throw EProject_Error(QStringLiteral("%1: the attribute %2 \"%3\" is not an integer")
@@ -45,7 +46,7 @@ bool Is_Yes(const std::optional<QString>& text)
     return text && text->trimmed().compare(u"Y", Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
+}  // namespace
 
 void TSaveBincc::Read_DeviceNet_Master_XML(const std::optional<TDNet_File>& net,
                                            const std::optional<TDefOff_File>& offsets)
@@ -107,7 +108,7 @@ void TSaveBincc::Read_Byte_Map(const std::vector<TDefOff_Byte>& bytes, const TDN
             throw EProject_Error(QStringLiteral("%1: a row has no attribute Offset").arg(File_Name(File_DNETM_DefOff)));
         const auto position = Parse_Project_Number(*offset);
         if (!position || *position < 0)
-            continue; // "None" or a negative number: the byte is not mapped
+            continue;  // "None" or a negative number: the byte is not mapped
         const auto which = [&] {
             return QStringLiteral("%1 byte %2 of the DeviceNet slave %3").arg(direction()).arg(k).arg(node.ID);
         };
@@ -123,9 +124,8 @@ void TSaveBincc::Read_Byte_Map(const std::vector<TDefOff_Byte>& bytes, const TDN
                                      .arg(Max_Slave_Byte_Index)
                                      .arg(Max_MAC_ID));
         if (map.size() == static_cast<size_t>(Max_Map_Entries))
-            throw EProject_Error(QStringLiteral("More than %1 DeviceNet %2 bytes are mapped.")
-                                     .arg(Max_Map_Entries)
-                                     .arg(direction()));
+            throw EProject_Error(
+                QStringLiteral("More than %1 DeviceNet %2 bytes are mapped.").arg(Max_Map_Entries).arg(direction()));
         map.push_back({static_cast<uint16_t>(node.ID * 1024 + k), static_cast<uint16_t>(*position)});
     }
 }
@@ -137,7 +137,7 @@ TEtherCAT_Data_Type TSaveBincc::Get_EtherCAT_Data_Type(const QString& type)
         TEtherCAT_Data_Type Type;
     };
     static constexpr Entry Types[] = {
-        {u"Bool", {1, 1}},  {u"Int8", {2, 1}},   {u"Int16", {3, 2}},   {u"Int32", {4, 4}},  {u"UInt8", {5, 1}},
+        {u"Bool", {1, 1}},   {u"Int8", {2, 1}},   {u"Int16", {3, 2}},   {u"Int32", {4, 4}},  {u"UInt8", {5, 1}},
         {u"UInt16", {6, 2}}, {u"UInt32", {7, 4}}, {u"Float32", {8, 4}}, {u"String", {9, 0}},
     };
     for (const Entry& entry : Types)
@@ -152,7 +152,14 @@ std::array<uint8_t, 8> TSaveBincc::EtherCAT_Init_Value(uint8_t dataType, const Q
     uint64_t bits = 0;
     int width = 0;
     switch (dataType) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7: {
         // The number 8589934591 itself leaves the value zero, like a text that is not a number.
         const auto value = Parse_Project_Number(text);
         if (!value || *value == 8589934591)
@@ -209,8 +216,9 @@ void TSaveBincc::Read_EtherCAT_Direction(const TEtherCAT_Slave_Table& table, boo
         const TEtherCAT_Data_Type dataType = row.Type ? Get_EtherCAT_Data_Type(*row.Type) : TEtherCAT_Data_Type();
         variable.access = slaveToMaster ? 1 : 0;
         variable.Data_Type = dataType.Code;
-        variable.length = dataType.Size >= 1 ? dataType.Size
-                                             : static_cast<uint8_t>(Project_Number_Or(row.Length.value_or(QString()), 1));
+        variable.length = dataType.Size >= 1
+                              ? dataType.Size
+                              : static_cast<uint8_t>(Project_Number_Or(row.Length.value_or(QString()), 1));
         variable.subindex = subindex++;
         variable.ethercat_offset = offset;
         offset += variable.length;
@@ -235,9 +243,9 @@ uint32_t TSaveBincc::Append_Name(const QString& name)
     Names.resize(start + name.size() + 1);
     char* out = Names.data() + start;
     const auto ascii = std::find_if(name.begin(), name.end(), [&out](QChar c) {
-        *out++ = static_cast<char>(c.unicode());
-        return c.unicode() >= 0x80;
-    }) == name.end();
+                           *out++ = static_cast<char>(c.unicode());
+                           return c.unicode() >= 0x80;
+                       }) == name.end();
     if (ascii) {
         *out = '\0';
     } else {

@@ -11,9 +11,10 @@ void eraseValue(std::vector<T*>& list, const T* value)
     list.erase(std::remove(list.begin(), list.end(), value), list.end());
 }
 
-} // namespace
+}  // namespace
 
-TBasicAction::TBasicAction(TComponent* AOwner) : TComponent(AOwner) {}
+TBasicAction::TBasicAction(TComponent* AOwner) : TComponent(AOwner)
+{}
 
 TBasicAction::~TBasicAction()
 {

@@ -8,6 +8,12 @@ TApplicationStyle& activeStyle()
 }
 }  // namespace
 
-const TApplicationStyle& ActiveApplicationStyle() { return activeStyle(); }
+const TApplicationStyle& ActiveApplicationStyle()
+{
+    return activeStyle();
+}
 
-void SetActiveApplicationStyle(const TApplicationStyle& style) { activeStyle() = style; }
+void SetActiveApplicationStyle(const TApplicationStyle& style)
+{
+    activeStyle() = style;
+}

@@ -23,7 +23,10 @@ constexpr int IconSize = 16;
 constexpr int IconGap = 6;
 constexpr int TitleGap = 4;  // between the title line and the text
 
-bool hasIcon(int icon) { return icon > btiNone && icon <= btiError; }
+bool hasIcon(int icon)
+{
+    return icon > btiNone && icon <= btiError;
+}
 
 void paintIcon(TCanvas& c, int icon, int x, int y)
 {
@@ -99,8 +102,11 @@ private:
 };
 
 TBalloonHint::TBalloonHint(TWinControl& Tool)
-    : TCustomControl(&Tool), FTool(Tool), FWatch(new BalloonWatch(*this, QtAccess::Widget(Tool))),
-      FDelay(new TTimer(this)), FAutoHide(new TTimer(this))
+    : TCustomControl(&Tool),
+      FTool(Tool),
+      FWatch(new BalloonWatch(*this, QtAccess::Widget(Tool))),
+      FDelay(new TTimer(this)),
+      FAutoHide(new TTimer(this))
 {
     Widget()->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     Widget()->setAttribute(Qt::WA_ShowWithoutActivating);

@@ -17,10 +17,10 @@ enum TBalloonTipIcon { btiNone, btiInfo, btiWarning, btiError };
 struct TBalloonTipText {
     QString Title;
     QString Text;
-    int Icon = btiNone;          // outside btiNone..btiError: none
-    TColor TextColor = clNone;   // clNone: the tooltip's text colour
-    TColor BackColor = clNone;   // clNone: the tooltip's background
-    int MaxWidth = 300;          // the text wraps at this width
+    int Icon = btiNone;         // outside btiNone..btiError: none
+    TColor TextColor = clNone;  // clNone: the tooltip's text colour
+    TColor BackColor = clNone;  // clNone: the tooltip's background
+    int MaxWidth = 300;         // the text wraps at this width
 };
 
 class TBalloonHint : public TCustomControl {

@@ -40,9 +40,10 @@ QImage readImage(const QString& path)
     return image;
 }
 
-} // namespace
+}  // namespace
 
-TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(&image_)) {}
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(&image_))
+{}
 
 TBitmap::TBitmap(int width, int height) : TBitmap()
 {
@@ -238,7 +239,8 @@ void TImageList::SetSize(int width, int height)
 
 int TImageList::Add(const TBitmap& bitmap)
 {
-    return Add(bitmap.Transparent ? withoutColor(QtAccess::Image(bitmap), bitmap.TransparentColor()) : QtAccess::Image(bitmap));
+    return Add(bitmap.Transparent ? withoutColor(QtAccess::Image(bitmap), bitmap.TransparentColor())
+                                  : QtAccess::Image(bitmap));
 }
 
 int TImageList::Add(const QImage& image)

@@ -8,7 +8,7 @@ namespace {
 
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 40;
 
-} // namespace
+}  // namespace
 
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner)
 {

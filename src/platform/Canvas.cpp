@@ -35,10 +35,14 @@ TRect normalized(int x1, int y1, int x2, int y2)
 QPainter::CompositionMode compositionFor(TPenMode mode)
 {
     switch (mode) {
-    case pmNot: return QPainter::RasterOp_NotDestination;
-    case pmXor: return QPainter::RasterOp_SourceXorDestination;
-    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
-    case pmCopy: break;
+    case pmNot:
+        return QPainter::RasterOp_NotDestination;
+    case pmXor:
+        return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    case pmCopy:
+        break;
     }
     return QPainter::CompositionMode_SourceOver;
 }
@@ -51,11 +55,16 @@ std::span<const int> dashPattern(TPenStyle style)
     static constexpr int dashDot[] = {9, 6, 3, 6};
     static constexpr int dashDotDot[] = {9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash: return dash;
-    case psDot: return dot;
-    case psDashDot: return dashDot;
-    case psDashDotDot: return dashDotDot;
-    default: return {};
+    case psDash:
+        return dash;
+    case psDot:
+        return dot;
+    case psDashDot:
+        return dashDot;
+    case psDashDotDot:
+        return dashDotDot;
+    default:
+        return {};
     }
 }
 
@@ -75,7 +84,7 @@ void useMode(QPainter& p, TPenMode mode)
     p.setCompositionMode(compositionFor(mode));
 }
 
-} // namespace
+}  // namespace
 
 struct TCanvas::SavedState {
     std::optional<QRegion> clip;
@@ -295,7 +304,8 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
         // Wide pens are solid, centred on the line, with ends reaching half the width beyond it.
         const int before = w / 2;
         if (a.Y == b.Y || a.X == b.X) {
-            const QRect span = QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
+            const QRect span =
+                QRect(QPoint(std::min(a.X, b.X), std::min(a.Y, b.Y)), QPoint(std::max(a.X, b.X), std::max(a.Y, b.Y)));
             fillInBands(p, span.adjusted(-before, -before, w - before - 1, w - before - 1),
                         ColorToQColor(pen_.Color()));
         } else {
@@ -343,9 +353,10 @@ void TCanvas::strokeLine(QPainter& p, TPoint a, TPoint b)
     for (int index = 0; x != b.X || y != b.Y; ++index) {
         if (isOn(index)) {
             const QRect pixel(x, y, 1, 1);
-            const bool extends = !run.isNull()
-                && ((run.height() == 1 && y == run.top() && (x == run.left() - 1 || x == run.right() + 1))
-                    || (run.width() == 1 && x == run.left() && (y == run.top() - 1 || y == run.bottom() + 1)));
+            const bool extends =
+                !run.isNull() &&
+                ((run.height() == 1 && y == run.top() && (x == run.left() - 1 || x == run.right() + 1)) ||
+                 (run.width() == 1 && x == run.left() && (y == run.top() - 1 || y == run.bottom() + 1)));
             if (extends)
                 run = QRect(QPoint(std::min(run.left(), x), std::min(run.top(), y)),
                             QPoint(std::max(run.right(), x), std::max(run.bottom(), y)));
@@ -420,7 +431,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             fillInBands(*p, toQRect(r), ColorToQColor(pen_.Color()));
             return;
         }
-        const TPoint corners[] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+        const TPoint corners[] = {
+            {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
         for (int i = 0; i < 4; ++i)
             strokeLine(*p, corners[i], corners[(i + 1) % 4]);
         return;
@@ -428,8 +440,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     // A wide outline is centred on the edge pixels, or lies inside with psInsideFrame.
     const int before = w / 2;
     const QRect outer = pen_.Style() == psInsideFrame
-        ? toQRect(r)
-        : toQRect(r).adjusted(-before, -before, w - before - 1, w - before - 1);
+                            ? toQRect(r)
+                            : toQRect(r).adjusted(-before, -before, w - before - 1, w - before - 1);
     const QRect inner = outer.adjusted(w, w, -w, -w);
     fillArea(*p, inner);
     useMode(*p, pen_.Mode());
@@ -438,8 +450,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         fillInBands(*p, part, ColorToQColor(pen_.Color()));
 }
 
-void TCanvas::drawFilledShape(int x1, int y1, int x2, int y2,
-                              const std::function<void(QPainter&, const QRect&)>& draw)
+void TCanvas::drawFilledShape(int x1, int y1, int x2, int y2, const std::function<void(QPainter&, const QRect&)>& draw)
 {
     QPainter* p = Painter();
     if (!p)

@@ -9,7 +9,7 @@ namespace {
 
 struct Line {
     QString text;
-    int accelIndex = -1; // the underlined character, -1 when none
+    int accelIndex = -1;  // the underlined character, -1 when none
 };
 
 // Removes the '&' prefixes: "&&" is a literal '&', "&x" underlines x.
@@ -201,7 +201,7 @@ void addEllipsis(Line& line, int width, const TFont& font)
     line.text = s + dots;
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 

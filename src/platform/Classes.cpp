@@ -234,8 +234,7 @@ void TCollection::DeleteIf(const std::function<bool(const TCollectionItem&)>& pr
     std::erase_if(items_, [&](const std::unique_ptr<TCollectionItem>& item) { return pred(*item); });
 }
 
-void TCollection::MergeTail(int middle,
-                            const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less)
+void TCollection::MergeTail(int middle, const std::function<bool(const TCollectionItem&, const TCollectionItem&)>& less)
 {
     middle = std::clamp(middle, 0, Count());
     std::inplace_merge(items_.begin(), items_.begin() + middle, items_.end(),

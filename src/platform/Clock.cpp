@@ -16,7 +16,7 @@ void realSleep(int milliseconds)
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-} // namespace
+}  // namespace
 
 TTickCountHook& TickCountHook()
 {

@@ -226,7 +226,7 @@ void TTreeNodes::Delete(TTreeNode* node)
         return;
     QTreeWidgetItem* item = node->item_;
     forget(item);
-    delete item; // leaves the tree with its children
+    delete item;  // leaves the tree with its children
 }
 
 void TTreeNodes::Clear()
@@ -309,7 +309,10 @@ QSlider* TTrackBar::slider() const
     return static_cast<QSlider*>(Widget());
 }
 
-int TTrackBar::Min() const { return slider()->minimum(); }
+int TTrackBar::Min() const
+{
+    return slider()->minimum();
+}
 
 void TTrackBar::SetMin(int Value)
 {
@@ -317,7 +320,10 @@ void TTrackBar::SetMin(int Value)
         slider()->setMinimum(Value);
 }
 
-int TTrackBar::Max() const { return slider()->maximum(); }
+int TTrackBar::Max() const
+{
+    return slider()->maximum();
+}
 
 void TTrackBar::SetMax(int Value)
 {
@@ -325,14 +331,32 @@ void TTrackBar::SetMax(int Value)
         slider()->setMaximum(Value);
 }
 
-int TTrackBar::Position() const { return slider()->value(); }
+int TTrackBar::Position() const
+{
+    return slider()->value();
+}
 
-void TTrackBar::SetPosition(int Value) { slider()->setValue(Value); }
+void TTrackBar::SetPosition(int Value)
+{
+    slider()->setValue(Value);
+}
 
-int TTrackBar::PageSize() const { return slider()->pageStep(); }
+int TTrackBar::PageSize() const
+{
+    return slider()->pageStep();
+}
 
-void TTrackBar::SetPageSize(int Value) { slider()->setPageStep(Value); }
+void TTrackBar::SetPageSize(int Value)
+{
+    slider()->setPageStep(Value);
+}
 
-int TTrackBar::Frequency() const { return slider()->tickInterval(); }
+int TTrackBar::Frequency() const
+{
+    return slider()->tickInterval();
+}
 
-void TTrackBar::SetFrequency(int Value) { slider()->setTickInterval(Value); }
+void TTrackBar::SetFrequency(int Value)
+{
+    slider()->setTickInterval(Value);
+}

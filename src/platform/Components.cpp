@@ -64,7 +64,7 @@ void TComponent::DestroyComponents()
 {
     while (!components_.empty()) {
         TComponent* last = components_.back();
-        delete last; // its destructor removes it from the list
+        delete last;  // its destructor removes it from the list
     }
 }
 

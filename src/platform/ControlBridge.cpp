@@ -321,7 +321,7 @@ LPARAM keyData(const QKeyEvent* e, WORD vk, bool up)
     return static_cast<LPARAM>(flags);
 }
 
-} // namespace
+}  // namespace
 
 bool ControlBridge::keyPress(QWidget* widget, QKeyEvent* e)
 {
@@ -381,7 +381,6 @@ bool ControlBridge::keyRelease(QKeyEvent* e)
         return true;
     return up.WParam == 0 || up.Result != 0;
 }
-
 
 QPoint ControlBridge::clientPoint(const QMouseEvent* e) const
 {

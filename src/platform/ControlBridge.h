@@ -57,7 +57,6 @@ class PostedMessageEvent : public QEvent {
 public:
     PostedMessageEvent(UINT msg, WPARAM wParam, LPARAM lParam)
         : QEvent(ControlBridge::postedMessageType()), message{msg, wParam, lParam, 0}
-    {
-    }
+    {}
     TMessage message;
 };

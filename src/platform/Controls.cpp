@@ -27,7 +27,7 @@ std::map<int, TWindowPosHook>& windowPosHooks()
     return hooks;
 }
 
-} // namespace
+}  // namespace
 
 TShiftState MouseKeysToShiftState(WPARAM keys)
 {
@@ -62,8 +62,8 @@ TShiftState KeyDataToShiftState(LPARAM keyData)
 TShiftState KeyboardStateToShiftState()
 {
     TShiftState s = 0;
-    const std::pair<int, TShiftFlag> keys[] = {{VK_SHIFT, ssShift},     {VK_CONTROL, ssCtrl},  {VK_MENU, ssAlt},
-                                               {VK_LBUTTON, ssLeft},    {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
+    const std::pair<int, TShiftFlag> keys[] = {{VK_SHIFT, ssShift},  {VK_CONTROL, ssCtrl},  {VK_MENU, ssAlt},
+                                               {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
     for (auto [vk, flag] : keys)
         if (GetKeyState(vk) < 0)
             s |= flag;
@@ -76,7 +76,8 @@ QString GetShortHint(const QString& hint)
     return bar < 0 ? hint : hint.left(bar);
 }
 
-TControl::TControl(TComponent* AOwner) : TControl(AOwner, new QWidget, true) {}
+TControl::TControl(TComponent* AOwner) : TControl(AOwner, new QWidget, true)
+{}
 
 TControl::TControl(TComponent* AOwner, QWidget* widget, bool paintsSelf)
     : TComponent(AOwner), widget_(widget), paintsSelf_(paintsSelf)
@@ -201,7 +202,7 @@ void TControl::mouseButtonMessage(TMessage& m)
         button = TMouseButton::mbRight;
     else if (m.Msg >= WM_MBUTTONDOWN)
         button = TMouseButton::mbMiddle;
-    const UINT kind = (m.Msg - WM_LBUTTONDOWN) % 3; // 0 down, 1 up, 2 double click
+    const UINT kind = (m.Msg - WM_LBUTTONDOWN) % 3;  // 0 down, 1 up, 2 double click
     if (kind == 1) {
         if (button == TMouseButton::mbLeft) {
             if ((ControlStyle & csCaptureMouse) && captureControl == this)

@@ -285,8 +285,8 @@ private:
     TFont font_;
     bool parentFont_ = true;
     bool fontFromParent_ = false;
-    bool widgetFontPending_ = false; // the widget doesn't have the font yet
-    std::optional<TColor> widgetFontColor_; // the font colour the widget's text roles were given
+    bool widgetFontPending_ = false;         // the widget doesn't have the font yet
+    std::optional<TColor> widgetFontColor_;  // the font colour the widget's text roles were given
     TColor color_ = clWindow;
     bool parentColor_ = false;
     TCursor cursor_ = crDefault;
@@ -428,4 +428,3 @@ void SetCaptureControl(TControl* control);
 using TWindowPosHook = std::function<void(TControl& Control)>;
 int AddWindowPosHook(TWindowPosHook Hook);
 void RemoveWindowPosHook(int Handle);
-

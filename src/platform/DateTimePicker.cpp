@@ -9,9 +9,9 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
-#include <QLocale>
 
 #include <cmath>
 
@@ -108,7 +108,7 @@ private:
     std::function<void(bool)> shown_;
 };
 
-} // namespace
+}  // namespace
 
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec)
 {
@@ -239,8 +239,8 @@ void TDateTimePicker::ColorChanged()
 void TDateTimePicker::applyFormat()
 {
     const QString format = !format_.isEmpty() ? qtFormat(format_)
-                           : kind_ == dtkTime  ? QStringLiteral("H:mm:ss")
-                                               : shortDateFormat();
+                           : kind_ == dtkTime ? QStringLiteral("H:mm:ss")
+                                              : shortDateFormat();
     const QSignalBlocker block(edit_);
     edit_->setDisplayFormat(format);
     edit_->setCalendarPopup(kind_ == dtkDate && dateMode_ == dmComboBox);

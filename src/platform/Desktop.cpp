@@ -12,7 +12,7 @@ bool realOpen(const QString& target)
     return url.isValid() && !url.scheme().isEmpty() && QDesktopServices::openUrl(url);
 }
 
-} // namespace
+}  // namespace
 
 TShellOpenHook& ShellOpenHook()
 {

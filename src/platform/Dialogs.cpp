@@ -2,11 +2,11 @@
 
 #include "platform/Forms.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,12 +21,18 @@ struct ButtonInfo {
 };
 
 constexpr std::array buttonTable{
-    ButtonInfo{mbYes, QMessageBox::Yes, mrYes},           ButtonInfo{mbNo, QMessageBox::No, mrNo},
-    ButtonInfo{mbOK, QMessageBox::Ok, mrOk},              ButtonInfo{mbCancel, QMessageBox::Cancel, mrCancel},
-    ButtonInfo{mbAbort, QMessageBox::Abort, mrAbort},     ButtonInfo{mbRetry, QMessageBox::Retry, mrRetry},
-    ButtonInfo{mbIgnore, QMessageBox::Ignore, mrIgnore},  ButtonInfo{mbAll, QMessageBox::YesToAll, mrAll},
-    ButtonInfo{mbNoToAll, QMessageBox::NoToAll, mrNoToAll}, ButtonInfo{mbYesToAll, QMessageBox::YesToAll, mrYesToAll},
-    ButtonInfo{mbHelp, QMessageBox::Help, mrHelp},        ButtonInfo{mbClose, QMessageBox::Close, mrClose},
+    ButtonInfo{mbYes, QMessageBox::Yes, mrYes},
+    ButtonInfo{mbNo, QMessageBox::No, mrNo},
+    ButtonInfo{mbOK, QMessageBox::Ok, mrOk},
+    ButtonInfo{mbCancel, QMessageBox::Cancel, mrCancel},
+    ButtonInfo{mbAbort, QMessageBox::Abort, mrAbort},
+    ButtonInfo{mbRetry, QMessageBox::Retry, mrRetry},
+    ButtonInfo{mbIgnore, QMessageBox::Ignore, mrIgnore},
+    ButtonInfo{mbAll, QMessageBox::YesToAll, mrAll},
+    ButtonInfo{mbNoToAll, QMessageBox::NoToAll, mrNoToAll},
+    ButtonInfo{mbYesToAll, QMessageBox::YesToAll, mrYesToAll},
+    ButtonInfo{mbHelp, QMessageBox::Help, mrHelp},
+    ButtonInfo{mbClose, QMessageBox::Close, mrClose},
 };
 
 QString kindCaption(TMsgDlgType kind)
@@ -106,7 +112,7 @@ TModalResult showBox(const TMessageBoxRequest& request)
     return escapeResult(request.Buttons);
 }
 
-} // namespace
+}  // namespace
 
 TMessageBoxHook& MessageBoxHook()
 {
@@ -151,7 +157,7 @@ bool showsPatterns(const QString& description, const QString& patterns)
     return m.hasMatch() && patternSet(m.captured(1)) == patternSet(patterns);
 }
 
-} // namespace
+}  // namespace
 
 QStringList FilterToNameFilters(const QString& filter)
 {

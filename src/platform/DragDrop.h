@@ -43,5 +43,6 @@ bool RegisterDragDrop(TWinControl& Control, IDropTarget* Target);
 int DoDragDrop(TWinControl& Source, IDropSource& DropSource, const TDragData& Data, int AllowedEffects);
 
 // Test seam: runs in place of the drag loop (the test drops on a target or cancels).
-using TDragDropHook = std::function<int(TWinControl& Source, IDropSource& DropSource, const TDragData& Data, int Allowed)>;
+using TDragDropHook =
+    std::function<int(TWinControl& Source, IDropSource& DropSource, const TDragData& Data, int Allowed)>;
 TDragDropHook& DragDropHook();

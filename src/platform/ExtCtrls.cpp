@@ -43,7 +43,7 @@ void bevel(TCanvas& canvas, TRect& r, TBevelCut cut, TColor face, int width)
     }
 }
 
-} // namespace
+}  // namespace
 
 TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -446,7 +446,7 @@ TSize childExtent(const TWinControl& box)
     return extent;
 }
 
-} // namespace
+}  // namespace
 
 TRect TScrollBox::ClientRect() const
 {
@@ -536,7 +536,7 @@ void TCategoryPanelGroup::SetHeaderHeight(int v)
 {
     headerHeight_ = std::max(0, v);
     for (TCategoryPanel* p : panels())
-        p->SetCollapsed(p->Collapsed()); // takes the new header height
+        p->SetCollapsed(p->Collapsed());  // takes the new header height
     Realign();
 }
 
@@ -555,7 +555,7 @@ void TCategoryPanelGroup::ExpandAll()
 void TCategoryPanelGroup::AlignControls()
 {
     if (stacking_)
-        return; // a panel moved by the stacking below
+        return;  // a panel moved by the stacking below
     stacking_ = true;
     // The width first: it depends on whether the stack overflows the height.
     int total = 0;
@@ -563,8 +563,8 @@ void TCategoryPanelGroup::AlignControls()
         if (p->Visible())
             total += p->Height();
     const QSize view = area()->maximumViewportSize();
-    const int width = total > view.height() ? view.width() - area()->verticalScrollBar()->sizeHint().width()
-                                            : view.width();
+    const int width =
+        total > view.height() ? view.width() - area()->verticalScrollBar()->sizeHint().width() : view.width();
     int top = 0;
     for (TCategoryPanel* p : panels()) {
         if (!p->Visible())
@@ -671,7 +671,8 @@ void TCategoryPanel::Paint()
         const TColor to = ColorToRGB(group->GradientColor);
         auto mix = [](int a, int b, int y, int h) { return a + (b - a) * y / std::max(1, h - 1); };
         for (int y = 0; y < hh; ++y) {
-            c.Brush().SetColor(RGB(mix(GetRValue(from), GetRValue(to), y, hh), mix(GetGValue(from), GetGValue(to), y, hh),
+            c.Brush().SetColor(RGB(mix(GetRValue(from), GetRValue(to), y, hh),
+                                   mix(GetGValue(from), GetGValue(to), y, hh),
                                    mix(GetBValue(from), GetBValue(to), y, hh)));
             c.FillRect(Rect(0, y, Width(), y + 1));
         }

@@ -39,9 +39,9 @@ public:
     explicit TNewFile(const QString& target)
         : path_(localPath(target + QStringLiteral(".") + QUuid::createUuid().toString(QUuid::Id128) +
                           QStringLiteral(".new")))
-    {
-    }
-    TNewFile(TNewFile&& other) noexcept : path_(std::move(other.path_)), pending_(std::exchange(other.pending_, false)) {}
+    {}
+    TNewFile(TNewFile&& other) noexcept : path_(std::move(other.path_)), pending_(std::exchange(other.pending_, false))
+    {}
     TNewFile(const TNewFile&) = delete;
     TNewFile& operator=(const TNewFile&) = delete;
     TNewFile& operator=(TNewFile&&) = delete;
@@ -55,7 +55,7 @@ public:
     bool Write(const QByteArray& bytes)
     {
 #ifdef Q_OS_LINUX
-        std::FILE* file = std::fopen(path_.c_str(), "wbxe"); // and closed in child processes
+        std::FILE* file = std::fopen(path_.c_str(), "wbxe");  // and closed in child processes
 #else
         std::FILE* file = std::fopen(path_.c_str(), "wbx");
 #endif
@@ -104,10 +104,10 @@ private:
     }
 
     std::string path_;
-    bool pending_ = false; // written and not yet in place
+    bool pending_ = false;  // written and not yet in place
 };
 
-} // namespace
+}  // namespace
 
 bool FileExists(const QString& path)
 {
@@ -174,7 +174,7 @@ QString WriteFilesAtomic(const std::vector<std::pair<QString, QByteArray>>& file
     // Each old file is kept until every new one is in place, so that a failure can undo.
     struct Placed {
         std::string Path;
-        std::string Old; // where the old file is now; empty when there was none
+        std::string Old;  // where the old file is now; empty when there was none
     };
     std::vector<Placed> placed;
     for (size_t i = 0; i < files.size(); ++i) {

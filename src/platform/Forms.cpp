@@ -343,9 +343,11 @@ TModalHook& ModalHook()
 // The application object lives as long as the process; Run frees its forms when the loop ends.
 TApplication* const Application = new TApplication;
 
-TApplication::TApplication() : TComponent(nullptr) {}
+TApplication::TApplication() : TComponent(nullptr)
+{}
 
-TWindowSystem::TWindowSystem(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {}
+TWindowSystem::TWindowSystem(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv))
+{}
 
 TWindowSystem::~TWindowSystem() = default;
 

@@ -2,46 +2,46 @@
 #include "platform/QtAccess.h"
 
 #include <QFontMetrics>
-#include <unordered_map>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace {
 
 // The fixed classic palette behind the system colours, indexed by the low byte.
 constexpr std::array<TColor, 31> kSystemPalette = {
-    RGB(212, 208, 200), // scroll bar
-    RGB(58, 110, 165),  // background
-    RGB(10, 36, 106),   // active caption
-    RGB(128, 128, 128), // inactive caption
-    RGB(212, 208, 200), // menu
-    RGB(255, 255, 255), // window
-    RGB(0, 0, 0),       // window frame
-    RGB(0, 0, 0),       // menu text
-    RGB(0, 0, 0),       // window text
-    RGB(255, 255, 255), // caption text
-    RGB(212, 208, 200), // active border
-    RGB(212, 208, 200), // inactive border
-    RGB(128, 128, 128), // application workspace
-    RGB(10, 36, 106),   // highlight
-    RGB(255, 255, 255), // highlight text
-    RGB(212, 208, 200), // button face
-    RGB(128, 128, 128), // button shadow
-    RGB(128, 128, 128), // gray text
-    RGB(0, 0, 0),       // button text
-    RGB(212, 208, 200), // inactive caption text
-    RGB(255, 255, 255), // button highlight
-    RGB(64, 64, 64),    // 3-D dark shadow
-    RGB(212, 208, 200), // 3-D light
-    RGB(0, 0, 0),       // info text
-    RGB(255, 255, 225), // info background
-    RGB(181, 181, 181), // unused
-    RGB(0, 0, 128),     // hot light
-    RGB(166, 202, 240), // gradient active caption
-    RGB(192, 192, 192), // gradient inactive caption
-    RGB(49, 106, 197),  // menu highlight
-    RGB(212, 208, 200), // menu bar
+    RGB(212, 208, 200),  // scroll bar
+    RGB(58, 110, 165),   // background
+    RGB(10, 36, 106),    // active caption
+    RGB(128, 128, 128),  // inactive caption
+    RGB(212, 208, 200),  // menu
+    RGB(255, 255, 255),  // window
+    RGB(0, 0, 0),        // window frame
+    RGB(0, 0, 0),        // menu text
+    RGB(0, 0, 0),        // window text
+    RGB(255, 255, 255),  // caption text
+    RGB(212, 208, 200),  // active border
+    RGB(212, 208, 200),  // inactive border
+    RGB(128, 128, 128),  // application workspace
+    RGB(10, 36, 106),    // highlight
+    RGB(255, 255, 255),  // highlight text
+    RGB(212, 208, 200),  // button face
+    RGB(128, 128, 128),  // button shadow
+    RGB(128, 128, 128),  // gray text
+    RGB(0, 0, 0),        // button text
+    RGB(212, 208, 200),  // inactive caption text
+    RGB(255, 255, 255),  // button highlight
+    RGB(64, 64, 64),     // 3-D dark shadow
+    RGB(212, 208, 200),  // 3-D light
+    RGB(0, 0, 0),        // info text
+    RGB(255, 255, 225),  // info background
+    RGB(181, 181, 181),  // unused
+    RGB(0, 0, 128),      // hot light
+    RGB(166, 202, 240),  // gradient active caption
+    RGB(192, 192, 192),  // gradient inactive caption
+    RGB(49, 106, 197),   // menu highlight
+    RGB(212, 208, 200),  // menu bar
 };
 
 // Rounds a * b / c to the nearest integer, halves away from zero.
@@ -52,7 +52,7 @@ int mulDiv(int a, int b, int c)
     return static_cast<int>(n < 0 ? -q : q);
 }
 
-} // namespace
+}  // namespace
 
 TColor ColorToRGB(TColor color)
 {
@@ -151,8 +151,7 @@ void TFont::Assign(const TPersistent& source)
     style_ = other->style_;
     color_ = other->color_;
     orientation_ = other->orientation_;
-    if (!sameShape)
-    {
+    if (!sameShape) {
         qfont_ = other->qfont_;  // made for the same name, height and style
         metrics_ = other->metrics_;
     }
@@ -161,8 +160,8 @@ void TFont::Assign(const TPersistent& source)
 
 bool TFont::operator==(const TFont& other) const
 {
-    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_
-        && orientation_ == other.orientation_;
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ && color_ == other.color_ &&
+           orientation_ == other.orientation_;
 }
 
 // The name, height or style changed: the Qt font is made anew when next asked for.
@@ -234,7 +233,7 @@ const TQtFont& qtFont(const QString& name, int height, TFontStyles style)
     return kept.emplace(key, TQtFont{font, QFontMetrics(font)}).first->second;
 }
 
-} // namespace
+}  // namespace
 
 const QFontMetrics& TFont::Metrics() const
 {

@@ -24,9 +24,18 @@ constexpr TColor RGB(int r, int g, int b)
 {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return c & 0xFF; }
-constexpr int GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int GetRValue(TColor c)
+{
+    return c & 0xFF;
+}
+constexpr int GetGValue(TColor c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int GetBValue(TColor c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
@@ -52,7 +61,10 @@ constexpr TColor clSkyBlue = 0xF0CAA6;
 constexpr TColor clCream = 0xF0FBFF;
 constexpr TColor clMedGray = 0xA4A0A0;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index)); }
+constexpr TColor SystemColor(int index)
+{
+    return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index));
+}
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
 constexpr TColor clActiveCaption = SystemColor(2);
@@ -313,7 +325,8 @@ private:
     void strokeLine(QPainter& p, TPoint a, TPoint b);
     void fillArea(QPainter& p, const QRect& r);
     void setFillBrush(QPainter& p);
-    // Outlined and filled shape inside the normalized rectangle; draw gets the rectangle less its right and bottom edge.
+    // Outlined and filled shape inside the normalized rectangle; draw gets the rectangle less its right and bottom
+    // edge.
     void drawFilledShape(int x1, int y1, int x2, int y2, const std::function<void(QPainter&, const QRect&)>& draw);
     void drawStrips(QPainter& p, const TRect& r);
     void drawTextLine(QPainter& p, int x, int y, const QString& text, int accelIndex, bool opaque);

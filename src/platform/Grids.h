@@ -78,7 +78,8 @@ using SCROLLINFO = TScrollInfo;
 // Arrows of EnableScrollBar.
 enum : UINT { ESB_ENABLE_BOTH = 0, ESB_DISABLE_BOTH = 3 };
 
-using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
+using TDrawCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
 
 // The editor a grid shows over its current cell: a masked edit that hands the navigation keys to its
 // grid. With word wrap it shows several lines; Ctrl+Enter types a line break.
@@ -273,8 +274,8 @@ protected:
 private:
     friend class TInplaceEdit;
     struct Drag {
-        int index = -1;     // column or row sized or moved
-        int pos = 0;        // sizing line or move target
+        int index = -1;  // column or row sized or moved
+        int pos = 0;     // sizing line or move target
         int offset = 0;
     };
 
@@ -317,7 +318,7 @@ private:
         int max = 0;                // range end as set, the positions may end before it
         UINT page = 0;
         bool shown = false;
-        bool forced = false;        // shown by ShowScrollBar
+        bool forced = false;  // shown by ShowScrollBar
     };
     void createScrollBars();
     ScrollBar* scrollBar(int bar);

@@ -62,7 +62,7 @@ bool complete(const Head& head, const QByteArray& answer)
     return head.bodyStart >= 0 && head.contentLength >= 0 && answer.size() - head.bodyStart >= head.contentLength;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QByteArray> HttpGet(const QUrl& url, const std::vector<HttpHeader>& headers, int timeoutMs)
 {
@@ -88,8 +88,8 @@ std::optional<QByteArray> HttpGet(const QUrl& url, const std::vector<HttpHeader>
         if (more)
             continue;
         if (socket.state() == QAbstractSocket::ConnectedState)
-            return std::nullopt; // time-out
-        break;                   // closed by the server: the answer is all there is
+            return std::nullopt;  // time-out
+        break;                    // closed by the server: the answer is all there is
     }
     if (head.bodyStart < 0 || head.status < 200 || head.status > 299)
         return std::nullopt;

@@ -1,9 +1,5 @@
 #include "platform/Icmp.h"
 
-#include <QDeadlineTimer>
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/ip.h>
@@ -11,6 +7,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QDeadlineTimer>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -133,11 +133,10 @@ std::optional<int> realEcho(const EchoRequest& request)
         if (ready > 0) {
             sockaddr_in from{};
             socklen_t fromSize = sizeof from;
-            const ssize_t size =
-                recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+            const ssize_t size = recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
             const auto [icmp, icmpSize] = icmpPart(buffer, static_cast<int>(std::max<ssize_t>(size, 0)), raw);
-            if (isEchoReply(icmp, icmpSize, request.Sequence) && (!raw || word(icmp + 4) == identifier)
-                && from.sin_addr.s_addr == address->sin_addr.s_addr)
+            if (isEchoReply(icmp, icmpSize, request.Sequence) && (!raw || word(icmp + 4) == identifier) &&
+                from.sin_addr.s_addr == address->sin_addr.s_addr)
                 return icmpSize;
         }
         if (deadline.hasExpired())
@@ -145,7 +144,7 @@ std::optional<int> realEcho(const EchoRequest& request)
     }
 }
 
-} // namespace
+}  // namespace
 
 TIcmpEchoHook& IcmpEchoHook()
 {

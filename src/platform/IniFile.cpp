@@ -47,7 +47,7 @@ std::optional<int> parseInteger(QString text)
     return static_cast<int>(static_cast<quint32>(signedValue));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<TMemIniFile> TMemIniFile::Open(const QString& fileName)
 {

@@ -44,10 +44,10 @@ public:
     bool Modified() const { return modified_; }
     void SetModified(bool v) { modified_ = v; }
 
-    using TCustomEdit::SelStart;
-    using TCustomEdit::SetSelStart;
     using TCustomEdit::SelLength;
+    using TCustomEdit::SelStart;
     using TCustomEdit::SetSelLength;
+    using TCustomEdit::SetSelStart;
     QString SelText() const;
     // Replaces the selection as typing would (through the mask and the length limit).
     void SetSelText(const QString& text);

@@ -25,7 +25,7 @@ TMenuItem* runMenu(TPopupMenu& menu, TPoint at)
     return it == items.end() ? nullptr : it->second;
 }
 
-} // namespace
+}  // namespace
 
 void TMenuItem::Click()
 {

@@ -16,7 +16,7 @@ namespace {
 
 std::optional<TShiftState> inputState;
 
-} // namespace
+}  // namespace
 
 UINT RegisterWindowMessage(const QString& name)
 {
@@ -45,7 +45,8 @@ bool PostMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     return true;
 }
 
-InputStateScope::InputStateScope(TShiftState state) : hadState_(inputState.has_value()), previous_(inputState.value_or(0))
+InputStateScope::InputStateScope(TShiftState state)
+    : hadState_(inputState.has_value()), previous_(inputState.value_or(0))
 {
     inputState = state;
 }

@@ -27,17 +27,36 @@ struct TMessage {
     WORD LParamHi() const { return static_cast<WORD>((LParam >> 16) & 0xFFFF); }
 };
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(std::uintptr_t v)
+{
+    return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t v)
+{
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
 constexpr LPARAM MAKELPARAM(int lo, int hi)
 {
-    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(lo)) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16));
+    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(lo)) |
+                               (static_cast<DWORD>(static_cast<WORD>(hi)) << 16));
 }
-constexpr WPARAM MAKEWPARAM(int lo, int hi) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi))); }
+constexpr WPARAM MAKEWPARAM(int lo, int hi)
+{
+    return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi)));
+}
 // Signed coordinates packed in the low and high word of a mouse message's LParam.
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(l))); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(l))); }
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<std::int16_t>(HIWORD(w)); }
+constexpr int GET_X_LPARAM(LPARAM l)
+{
+    return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(l)));
+}
+constexpr int GET_Y_LPARAM(LPARAM l)
+{
+    return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(l)));
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w)
+{
+    return static_cast<std::int16_t>(HIWORD(w));
+}
 constexpr int WHEEL_DELTA = 120;
 // The answer to WM_MOUSEACTIVATE that keeps a window from becoming active.
 constexpr LRESULT MA_NOACTIVATE = 3;
@@ -318,7 +337,10 @@ enum : DWORD {
 // 0 for an empty name.
 UINT RegisterWindowMessage(const QString& name);
 // The number of a named clipboard format; names share one table with the window messages.
-inline UINT RegisterClipboardFormat(const QString& name) { return RegisterWindowMessage(name); }
+inline UINT RegisterClipboardFormat(const QString& name)
+{
+    return RegisterWindowMessage(name);
+}
 
 // Runs the message through the window's procedure at once and returns its result; 0 without a window.
 LRESULT SendMessage(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);

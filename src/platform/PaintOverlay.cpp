@@ -5,7 +5,8 @@
 #include <QChildEvent>
 #include <QPainter>
 
-PaintOverlay::PaintOverlay(QWidget* host, std::function<void(QPainter&)> paint) : QWidget(host), paint_(std::move(paint))
+PaintOverlay::PaintOverlay(QWidget* host, std::function<void(QPainter&)> paint)
+    : QWidget(host), paint_(std::move(paint))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -1,8 +1,8 @@
 #include "platform/PopupWindow.h"
 #include "platform/QtAccess.h"
 
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
 #include <QRegion>
@@ -12,10 +12,13 @@
 #include <xcb/xcb.h>
 #endif
 
-TRegion::TRegion() : region_(std::make_unique<QRegion>()) {}
+TRegion::TRegion() : region_(std::make_unique<QRegion>())
+{}
 TRegion::~TRegion() = default;
-TRegion::TRegion(const QRegion& region) : region_(std::make_unique<QRegion>(region)) {}
-TRegion::TRegion(const TRegion& other) : region_(std::make_unique<QRegion>(*other.region_)) {}
+TRegion::TRegion(const QRegion& region) : region_(std::make_unique<QRegion>(region))
+{}
+TRegion::TRegion(const TRegion& other) : region_(std::make_unique<QRegion>(*other.region_))
+{}
 
 TRegion& TRegion::operator=(const TRegion& other)
 {
@@ -121,7 +124,7 @@ QRegion opaquePart(const QImage& image)
     return region;
 }
 
-} // namespace
+}  // namespace
 
 bool DesktopComposites()
 {
@@ -132,8 +135,7 @@ TPopupWindow::TPopupWindow(TComponent* AOwner) : TCustomControl(AOwner)
 {
     ControlStyle |= csOpaque;
     QWidget* w = QtAccess::Widget(*this);
-    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
-                      Qt::WindowStaysOnTopHint);
+    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
     w->setAttribute(Qt::WA_ShowWithoutActivating);
     SetVisible(false);
 }

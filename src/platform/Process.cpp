@@ -2,11 +2,11 @@
 
 #include "platform/Clock.h"
 
-#include <QFile>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <QFile>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -48,7 +48,7 @@ ProcessResult realStart(const ProcessRequest& request)
         if (done == pid)
             return exitResult(status);
         if (done < 0)
-            return {ProcessOutcome::Exited, 0}; // already collected elsewhere: it has ended
+            return {ProcessOutcome::Exited, 0};  // already collected elsewhere: it has ended
         if (TickCount() - start >= request.TimeoutMs) {
             reapLater(pid);
             return {ProcessOutcome::TimedOut, 0};
@@ -57,7 +57,7 @@ ProcessResult realStart(const ProcessRequest& request)
     }
 }
 
-} // namespace
+}  // namespace
 
 TStartProgramHook& StartProgramHook()
 {

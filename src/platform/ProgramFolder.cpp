@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 namespace {
 
 QString& overrideFolder()
@@ -18,7 +17,7 @@ QString withSeparator(const QString& folder)
     return folder.endsWith('/') ? folder : folder + '/';
 }
 
-} // namespace
+}  // namespace
 
 QString UserDataFolder()
 {
@@ -41,8 +40,7 @@ QString ProgramFolder()
 {
     if (!overrideFolder().isEmpty())
         return withSeparator(overrideFolder());
-    static const QString folder =
-        ChooseProgramFolder(QCoreApplication::applicationDirPath(), UserDataFolder());
+    static const QString folder = ChooseProgramFolder(QCoreApplication::applicationDirPath(), UserDataFolder());
     return folder;
 }
 
@@ -50,4 +48,3 @@ void SetProgramFolderOverride(const QString& folder)
 {
     overrideFolder() = folder;
 }
-

@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-
 // The folder the program keeps its files in: the executable's folder, or the per-user data folder
 // ($XDG_DATA_HOME/lattisor, default ~/.local/share/lattisor) when the executable's folder is not writable.
 // Always ends with a path separator.
@@ -15,4 +14,3 @@ QString UserDataFolder();
 
 // Lets a test run the program against a temporary folder; an empty path restores the default.
 void SetProgramFolderOverride(const QString& folder);
-

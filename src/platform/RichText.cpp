@@ -3,8 +3,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QRegularExpression>
-#include <algorithm>
 #include <QTextDocument>
+#include <algorithm>
 #include <vector>
 
 #include "platform/QtAccess.h"
@@ -150,7 +150,10 @@ private:
 
 }  // namespace
 
-QString RichTextToHtml(const QString& rtf) { return TRtfReader(rtf).Html(); }
+QString RichTextToHtml(const QString& rtf)
+{
+    return TRtfReader(rtf).Html();
+}
 
 QString RichTextToPlainText(const QString& rtf)
 {

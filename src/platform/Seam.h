@@ -9,7 +9,9 @@
 template <typename Hook>
 class ScopedHook {
 public:
-    ScopedHook(Hook& slot, std::type_identity_t<Hook> hook) : slot_(slot), previous_(std::exchange(slot, std::move(hook))) {}
+    ScopedHook(Hook& slot, std::type_identity_t<Hook> hook)
+        : slot_(slot), previous_(std::exchange(slot, std::move(hook)))
+    {}
     ~ScopedHook() { slot_ = std::move(previous_); }
     ScopedHook(const ScopedHook&) = delete;
     ScopedHook& operator=(const ScopedHook&) = delete;

@@ -1,14 +1,14 @@
 #include "platform/SerialPorts.h"
 
+#include <fcntl.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <linux/serial.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -40,10 +40,10 @@ QStringList family(const QString& folder, const QString& prefix, bool needsUart)
     return names;
 }
 
-} // namespace
+}  // namespace
 
 QStringList SerialPorts(const QString& deviceFolder)
 {
-    return family(deviceFolder, "ttyS", true) + family(deviceFolder, "ttyUSB", false)
-         + family(deviceFolder, "ttyACM", false);
+    return family(deviceFolder, "ttyS", true) + family(deviceFolder, "ttyUSB", false) +
+           family(deviceFolder, "ttyACM", false);
 }

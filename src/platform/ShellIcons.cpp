@@ -16,14 +16,16 @@ struct TIconList {
     QHash<QString, int> indexByKey;
 };
 
-TIconList& iconList(bool large) {
+TIconList& iconList(bool large)
+{
     static TIconList small(16);
     static TIconList big(32);
     return large ? big : small;
 }
 
 // The icon and the key it is kept under: one entry per kind of file, one per existing path.
-std::pair<QIcon, QString> iconFor(const QString& path) {
+std::pair<QIcon, QString> iconFor(const QString& path)
+{
     static QFileIconProvider provider;
     const QFileInfo info(path);
     if (info.exists())
@@ -37,7 +39,8 @@ std::pair<QIcon, QString> iconFor(const QString& path) {
 
 }  // namespace
 
-int ShellIconIndex(const QString& path, bool large) {
+int ShellIconIndex(const QString& path, bool large)
+{
     TIconList& list = iconList(large);
     const auto [icon, key] = iconFor(path);
     if (const auto it = list.indexByKey.constFind(key); it != list.indexByKey.constEnd())
@@ -54,4 +57,7 @@ int ShellIconIndex(const QString& path, bool large) {
     return index;
 }
 
-const TImageList& ShellImageList(bool large) { return iconList(large).images; }
+const TImageList& ShellImageList(bool large)
+{
+    return iconList(large).images;
+}

@@ -12,10 +12,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTextCursor>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
@@ -134,7 +134,7 @@ const QRegularExpression& anchorPattern()
     return re;
 }
 
-} // namespace
+}  // namespace
 
 TLinkLabel::TLinkLabel(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QLabel>, false)
 {
@@ -270,7 +270,6 @@ void TCustomEdit::SetSelLength(int length)
     SetSelection(start, start + length);
 }
 
-
 // ---------------------------------------------------------------------------------------------
 // TEdit
 
@@ -309,7 +308,7 @@ private:
     const TEdit* edit_;
 };
 
-} // namespace
+}  // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, new NativeWidget<QLineEdit>)
 {
@@ -689,7 +688,7 @@ int TComboBox::ItemIndex() const
 {
     const int index = combo()->currentIndex();
     if (combo()->isEditable() && index >= 0 && combo()->currentText() != items_[index])
-        return -1; // the user typed a text of their own
+        return -1;  // the user typed a text of their own
     return index;
 }
 
@@ -778,7 +777,7 @@ void TComboBox::Select()
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QCheckBox>, false)
 {
-    ControlStyle &= ~csClickEvents; // the box's own state change clicks
+    ControlStyle &= ~csClickEvents;  // the box's own state change clicks
     SetParentColor(true);
     SetBounds(0, 0, 97, 17);
     QObject::connect(box(), &QCheckBox::stateChanged, [this] { ControlBridge::guarded([this] { Click(); }); });
@@ -828,7 +827,7 @@ void TCheckBox::SetTextValue(const QString& text)
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QRadioButton>, false)
 {
-    ControlStyle &= ~csClickEvents; // becoming checked clicks
+    ControlStyle &= ~csClickEvents;  // becoming checked clicks
     SetParentColor(true);
     SetBounds(0, 0, 113, 17);
     QObject::connect(button(), &QRadioButton::toggled, [this](bool checked) {
@@ -867,7 +866,7 @@ void TRadioButton::SetTextValue(const QString& text)
 
 TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QListWidget>, false)
 {
-    ControlStyle &= ~csClickEvents; // a changed selection clicks
+    ControlStyle &= ~csClickEvents;  // a changed selection clicks
     SetColor(clWindow);
     SetBounds(0, 0, 121, 97);
     DlgCode = DLGC_WANTCHARS | DLGC_WANTARROWS;

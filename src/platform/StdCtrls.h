@@ -124,11 +124,11 @@ public:
     void SetReadOnly(bool v);
     using TCustomEdit::PasswordChar;
     void SetPasswordChar(char16_t c) override;
-    using TCustomEdit::SelStart;
-    using TCustomEdit::SetSelStart;
-    using TCustomEdit::SelLength;
-    using TCustomEdit::SetSelLength;
     using TCustomEdit::SelectAll;
+    using TCustomEdit::SelLength;
+    using TCustomEdit::SelStart;
+    using TCustomEdit::SetSelLength;
+    using TCustomEdit::SetSelStart;
     QString SelText() const;
     void SetSelText(const QString& text);
 
@@ -159,9 +159,9 @@ public:
     void SetWordWrap(bool v);
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle s);
-    using TCustomEdit::SelStart;
-    using TCustomEdit::SelLength;
     using TCustomEdit::SelectAll;
+    using TCustomEdit::SelLength;
+    using TCustomEdit::SelStart;
     // Enter types a line break (else it goes to the form's default button); Tab types a tab.
     bool WantReturns = true;
     bool WantTabs = false;

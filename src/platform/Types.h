@@ -28,9 +28,18 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
-inline TPoint Point(int x, int y) { return {x, y}; }
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline TPoint Point(int x, int y)
+{
+    return {x, y};
+}
+inline TRect Rect(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom};
+}
+inline TRect Bounds(int left, int top, int width, int height)
+{
+    return {left, top, left + width, top + height};
+}
 
 // Shift state of a key or mouse event, as a set of flags.
 enum TShiftFlag : std::uint16_t {

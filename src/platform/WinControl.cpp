@@ -9,7 +9,8 @@
 #include <QWidget>
 #include <algorithm>
 
-TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, new QWidget, true) {}
+TWinControl::TWinControl(TComponent* AOwner) : TWinControl(AOwner, new QWidget, true)
+{}
 
 TWinControl::TWinControl(TComponent* AOwner, QWidget* widget, bool paintsSelf) : TControl(AOwner, widget, paintsSelf)
 {
@@ -270,9 +271,8 @@ void TWinControl::SetTimer(UINT_PTR id, UINT intervalMs)
     auto& timer = timers_[id];
     if (!timer) {
         timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, [this, id] {
-            ControlBridge::guarded([this, id] { Perform(WM_TIMER, id, 0); });
-        });
+        QObject::connect(timer.get(), &QTimer::timeout,
+                         [this, id] { ControlBridge::guarded([this, id] { Perform(WM_TIMER, id, 0); }); });
     }
     timer->start(static_cast<int>(intervalMs));
 }
@@ -387,7 +387,7 @@ bool previewThenSelf(TWinControl* self, TCustomForm* form, TMessage& m, Call cal
     return key == 0;
 }
 
-} // namespace
+}  // namespace
 
 void TWinControl::keyMessage(TMessage& m)
 {

@@ -197,8 +197,7 @@ public:
     // text may hold "&" or "]]>" (when it holds neither, no text needs a look).
     TreeCheck(pugi::xml_document& doc, bool checkChars, bool references, bool cdataEnd)
         : doc_(doc), checkChars_(checkChars), references_(references), cdataEnd_(cdataEnd)
-    {
-    }
+    {}
 
     std::optional<XmlFault> Run()
     {
@@ -279,7 +278,8 @@ private:
         if (auto fault = chars(node, node.name()))
             return fault;
         names_.clear();
-        for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
+             attribute = attribute.next_attribute()) {
             names_.push_back(attribute.name());
             if (auto fault = chars(node, attribute.name()))
                 return fault;
@@ -419,10 +419,7 @@ public:
             if (*p != '<' && (p = static_cast<const char*>(std::memchr(p, '<', size_t(end_ - p)))) == nullptr)
                 return true;
             ++p;
-            p = *p == '/'   ? past(p, '>')
-                : *p == '?' ? past(p + 1, "?>")
-                : *p == '!' ? comment(p)
-                            : startTag(p);
+            p = *p == '/' ? past(p, '>') : *p == '?' ? past(p + 1, "?>") : *p == '!' ? comment(p) : startTag(p);
             if (p == nullptr)
                 return false;
         }
@@ -435,8 +432,8 @@ private:
     // most 16 bytes compares as two masked words.
     struct TPiece {
         std::string_view Bytes;
-        uint64_t First = 0;  // the mask of its bytes in the first word
-        uint64_t Second = 0; // and in the second
+        uint64_t First = 0;   // the mask of its bytes in the first word
+        uint64_t Second = 0;  // and in the second
     };
 
     static const char* past(const char* p, char mark)
@@ -499,7 +496,7 @@ private:
     {
         const size_t size = piece.Bytes.size();
         const char* bytes = piece.Bytes.data();
-        if (size <= 16 && end_ - p >= 16) // then the piece, before p, has 16 bytes too
+        if (size <= 16 && end_ - p >= 16)  // then the piece, before p, has 16 bytes too
             return (((loadWord(p) ^ loadWord(bytes)) & piece.First) |
                     ((loadWord(p + 8) ^ loadWord(bytes + 8)) & piece.Second)) == 0;
         return size_t(end_ - p) >= size && std::memcmp(p, bytes, size) == 0;
@@ -593,7 +590,7 @@ bool isNameChar(unsigned char c)
     return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
-} // namespace
+}  // namespace
 
 TXmlBytesScan ScanXmlBytes(std::string_view bytes)
 {

@@ -89,7 +89,7 @@ int lineAt(const QByteArray& bytes, std::ptrdiff_t offset)
     return static_cast<int>(QByteArrayView(bytes.constData(), end).count('\n')) + 1;
 }
 
-} // namespace
+}  // namespace
 
 XmlNodeType XmlNode::NodeType() const
 {
@@ -242,7 +242,8 @@ void XmlNode::RemoveChildren()
     pugi::xml_node(node_).remove_children();
 }
 
-XmlDocument::XmlDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
+XmlDocument::XmlDocument() : doc_(std::make_unique<pugi::xml_document>())
+{}
 
 XmlDocument::~XmlDocument() = default;
 
@@ -264,7 +265,8 @@ bool XmlDocument::Load(const QString& path)
     // Ended by a zero that the parse takes as its own, as when it copies the bytes itself.
     buffer[size] = '\0';
     const TXmlBytesScan scan = ScanXmlBytes(std::string_view(buffer, size_t(size)));
-    const pugi::xml_parse_result result = doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptionsFor(scan));
+    const pugi::xml_parse_result result =
+        doc_->load_buffer_inplace_own(buffer, size_t(size) + 1, XmlParseOptionsFor(scan));
     std::optional<XmlFault> fault;
     if (!result)
         fault = XmlFault{result.status, result.offset, result.description()};

@@ -26,7 +26,7 @@
 namespace pugi {
 struct xml_node_struct;
 class xml_document;
-}
+}  // namespace pugi
 
 enum class XmlNodeType { Null, Document, Element, Text, Comment };
 

@@ -12,11 +12,11 @@ namespace {
 
 // The classes of the bytes the one pass reads, in a table: one look per byte.
 enum : uint8_t {
-    Space = 1,       // white space
-    Name_Start = 2,  // first character of an ASCII name
-    Name_Char = 4,   // character of an ASCII name
-    Value_Char = 8,  // printable ASCII other than "<", "&" and the quotes
-    Comment_Char = 16 // printable ASCII or white space
+    Space = 1,         // white space
+    Name_Start = 2,    // first character of an ASCII name
+    Name_Char = 4,     // character of an ASCII name
+    Value_Char = 8,    // printable ASCII other than "<", "&" and the quotes
+    Comment_Char = 16  // printable ASCII or white space
 };
 
 constexpr std::array<uint8_t, 256> charClasses()
@@ -26,7 +26,8 @@ constexpr std::array<uint8_t, 256> charClasses()
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
         const bool nameChar = letter || (c >= '0' && c <= '9') || c == '.' || c == '-';
         const bool value = c != '<' && c != '&' && c != '"' && c != '\'';
-        classes[size_t(c)] = uint8_t((letter ? Name_Start : 0) | (nameChar ? Name_Char : 0) | (value ? Value_Char : 0) | Comment_Char);
+        classes[size_t(c)] =
+            uint8_t((letter ? Name_Start : 0) | (nameChar ? Name_Char : 0) | (value ? Value_Char : 0) | Comment_Char);
     }
     for (const char c : {' ', '\t', '\n', '\r'})
         classes[size_t(c)] |= Space | Comment_Char;
@@ -73,7 +74,7 @@ bool sameName(std::string_view a, std::string_view b)
 // equal names without a search per attribute.
 constexpr size_t Plain_Attributes = 32;
 
-} // namespace
+}  // namespace
 
 // Appends elements in document order, each as the last child of the element still open.
 class XmlElementTree::Builder {
@@ -129,7 +130,7 @@ private:
     };
     XmlElementTree& tree_;
     std::vector<TOpen> open_;
-    Element* last_ = nullptr; // opened last
+    Element* last_ = nullptr;  // opened last
     uint64_t seen_ = 0;
 };
 
@@ -149,7 +150,7 @@ public:
             if (p_ == end_)
                 return rootRead;
             if (*p_ != '<')
-                return false; // text, or a NUL inside the file
+                return false;  // text, or a NUL inside the file
             ++p_;
             if (*p_ == '!') {
                 if (!comment())
@@ -223,7 +224,7 @@ private:
                 builder_.Close();
                 return true;
             }
-            if (p_ == before || !attribute()) // attributes are set apart by white space
+            if (p_ == before || !attribute())  // attributes are set apart by white space
                 return false;
         }
     }
@@ -327,7 +328,8 @@ XmlElementTree::Index XmlElementTree::Child(Index parent, std::string_view name)
     return child;
 }
 
-void XmlElementTree::RowValues(Index parent, std::span<const char* const> names, std::vector<std::string_view>& values) const
+void XmlElementTree::RowValues(Index parent, std::span<const char* const> names,
+                               std::vector<std::string_view>& values) const
 {
     QVarLengthArray<std::string_view, 16> keys;
     for (const char* name : names)
@@ -346,7 +348,9 @@ void XmlElementTree::RowValues(Index parent, std::span<const char* const> names,
             const size_t k = next < count && sameName(attribute.Name, keys[qsizetype(next)])
                                  ? next
                                  : size_t(std::find_if(keys.begin(), keys.end(),
-                                                       [&attribute](std::string_view key) { return sameName(key, attribute.Name); }) -
+                                                       [&attribute](std::string_view key) {
+                                                           return sameName(key, attribute.Name);
+                                                       }) -
                                           keys.begin());
             if (k < count && found[k].data() == nullptr) {
                 found[k] = attribute.Value;
@@ -374,10 +378,12 @@ void XmlElementTree::readDocument()
     while (node) {
         if (node.type() == pugi::node_element) {
             size_t attributeCount = 0;
-            for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
+            for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
+                 attribute = attribute.next_attribute())
                 ++attributeCount;
             builder.Open(node.name(), attributeCount);
-            for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
+            for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
+                 attribute = attribute.next_attribute())
                 builder.AddAttribute(attribute.name(), attribute.value());
             if (const pugi::xml_node child = node.first_child()) {
                 node = child;

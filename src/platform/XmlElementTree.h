@@ -17,11 +17,11 @@
 
 class XmlElementTree {
 public:
-    using Index = std::ptrdiff_t; // of an element
+    using Index = std::ptrdiff_t;  // of an element
     static constexpr Index None = -1;
     struct Attribute {
         std::string_view Name;
-        std::string_view Value; // followed by a NUL
+        std::string_view Value;  // followed by a NUL
     };
 
     XmlElementTree();
@@ -42,7 +42,10 @@ public:
     Index FirstElement(Index parent) const { return at(parent).FirstChild; }
     Index NextElement(Index element) const { return at(element).NextSibling; }
     // The element's attributes in document order.
-    std::span<const Attribute> Attributes(Index element) const { return {at(element).Attributes, at(element).AttributeCount}; }
+    std::span<const Attribute> Attributes(Index element) const
+    {
+        return {at(element).Attributes, at(element).AttributeCount};
+    }
     // The first child element of that name (names compare exactly), or None.
     Index Child(Index parent, std::string_view name) const;
     // Reads the child elements of parent as the rows of a table: appends to values, for each child
@@ -72,16 +75,19 @@ private:
     {
         return elementBlocks_[size_t(element) / Block_Elements][size_t(element) % Block_Elements];
     }
-    Element& at(Index element) { return elementBlocks_[size_t(element) / Block_Elements][size_t(element) % Block_Elements]; }
+    Element& at(Index element)
+    {
+        return elementBlocks_[size_t(element) / Block_Elements][size_t(element) % Block_Elements];
+    }
 
     void clear();
     // The one pass over the file's bytes; false when the file isn't plain (or can't be read so).
     bool readPlain(const QString& path);
     void readDocument();
 
-    std::vector<std::vector<Element>> elementBlocks_;   // each reserved once: its elements stay in place
+    std::vector<std::vector<Element>> elementBlocks_;  // each reserved once: its elements stay in place
     size_t elementCount_ = 0;
-    std::vector<std::vector<Attribute>> attributeBlocks_; // likewise; an element's attributes are in one
-    std::unique_ptr<char[]> bytes_;  // the file read in the one pass, holding the names and values
-    std::unique_ptr<XmlDocument> document_; // the file loaded otherwise, holding them then
+    std::vector<std::vector<Attribute>> attributeBlocks_;  // likewise; an element's attributes are in one
+    std::unique_ptr<char[]> bytes_;          // the file read in the one pass, holding the names and values
+    std::unique_ptr<XmlDocument> document_;  // the file loaded otherwise, holding them then
 };

@@ -1,8 +1,8 @@
 #include "shell/UComon.h"
-#include "platform/FileUtils.h"
-#include "platform/ProgramFolder.h"
 #include <QDir>
 #include <utility>
+#include "platform/FileUtils.h"
+#include "platform/ProgramFolder.h"
 
 QString Project_Name;
 QString Path_Project;

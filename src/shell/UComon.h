@@ -2,25 +2,25 @@
 // State shared by every part of the configurator for the whole run: folders, the current project,
 // the project file paths, the option flags of the settings file, the update dialog's run-only values,
 // the row clipboard of the table editors and the MIB writer's lists. Used on the user-interface thread only.
-#include "platform/Classes.h"
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+#include "platform/Classes.h"
 
-extern QString Project_Name;     // current project folder name; empty = none
-extern QString Path_Project;     // Path_Projects + "/" + Project_Name; empty = no project open
-extern QString Path_Projects;    // Path_Program + "/PROJECTS"
-extern QString Path_Program;     // folder of the program, without trailing separator
-extern QString Path_Master;      // Path_Program + "/MASTER"
-extern QString Path_Language;    // Path_Program + "/LANGUAGE"
+extern QString Project_Name;   // current project folder name; empty = none
+extern QString Path_Project;   // Path_Projects + "/" + Project_Name; empty = no project open
+extern QString Path_Projects;  // Path_Program + "/PROJECTS"
+extern QString Path_Program;   // folder of the program, without trailing separator
+extern QString Path_Master;    // Path_Program + "/MASTER"
+extern QString Path_Language;  // Path_Program + "/LANGUAGE"
 extern QString Title_Program;
 extern QString Software_Code;
 extern QString Software_Description;
 extern QString Last_IP_Address;
-extern int Update_Operation;     // 0 firmware and configuration, 1 firmware only, 2 configuration only
+extern int Update_Operation;  // 0 firmware and configuration, 1 firmware only, 2 configuration only
 extern bool Update_Read_Back;
-extern QString Language_Name;    // language file in use, without extension
+extern QString Language_Name;  // language file in use, without extension
 extern bool Enable_Internet;
 extern bool Enable_Update;
 extern bool Enable_Jump_Field_Tables;
@@ -81,7 +81,7 @@ void Set_Files();
 // Records exchanged with the OPC UA search library. Pointers are 8-bit zero-terminated strings.
 struct opcua_structure {
     std::uint16_t nameSpaceIndex;
-    std::uint16_t identifierType;   // 0 numeric, 3 string, 4 GUID, 5 byte string
+    std::uint16_t identifierType;  // 0 numeric, 3 string, 4 GUID, 5 byte string
     std::uint32_t numeric;
     const char* stringname;
     std::uint32_t stringLength;
@@ -119,7 +119,7 @@ struct TOPC_UA_Guid {
 static_assert(sizeof(TOPC_UA_Guid) == 16);
 static_assert(offsetof(opcua_structure, numeric) == 4 && offsetof(opcua_structure, stringname) == 8);
 // With 32-bit pointers the layout is the library's byte for byte.
-static_assert(sizeof(void*) != 4 || (sizeof(opcua_structure) == 56 && offsetof(opcua_structure, guide4) == 24 &&
-                                     offsetof(opcua_structure, dataType) == 48 &&
-                                     offsetof(opcua_structure, accessLevel) == 52));
+static_assert(sizeof(void*) != 4 ||
+              (sizeof(opcua_structure) == 56 && offsetof(opcua_structure, guide4) == 24 &&
+               offsetof(opcua_structure, dataType) == 48 && offsetof(opcua_structure, accessLevel) == 52));
 static_assert(sizeof(void*) != 4 || sizeof(opcua_server_to_discover) == 32);

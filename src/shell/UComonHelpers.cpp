@@ -1,13 +1,13 @@
 #include "shell/UComonHelpers.h"
-#include "platform/Locale.h"
-#include "platform/SerialPorts.h"
-#include "shell/UComon.h"
-#include "shell/UText.h"
 #include <QLocale>
 #include <QProcess>
 #include <array>
 #include <cmath>
 #include <span>
+#include "platform/Locale.h"
+#include "platform/SerialPorts.h"
+#include "shell/UComon.h"
+#include "shell/UText.h"
 
 namespace {
 
@@ -117,8 +117,8 @@ bool IP_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::u
     return error;
 }
 
-bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3,
-                      std::uint8_t& b4, std::uint16_t& port)
+bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4,
+                      std::uint16_t& port)
 {
     b1 = b2 = b3 = b4 = 0;
     port = 0;
@@ -221,20 +221,38 @@ QString OPC_UA_NodeId_To_Str(const opcua_structure& node)
 
 QString OPC_UA_DataType_To_Str(int code)
 {
-    static const char* const names[] = {"Boolean", "Int8",   "UInt8",  "Int16",    "UInt16",
-                                        "Int32",   "UInt32", "Int64",  "UInt64",   "Float",
+    static const char* const names[] = {"Boolean", "Int8",   "UInt8",    "Int16",  "UInt16",
+                                        "Int32",   "UInt32", "Int64",    "UInt64", "Float",
                                         "Double",  "String", "DateTime", "Guid",   "ByteString"};
     if (code < 0 || code >= static_cast<int>(std::size(names)))
         return QString();
     return QString::fromLatin1(names[code]);
 }
 
-QString OPC_UA_Auth_To_Str(int code) { return codeToText(Auth, code); }
-int Str_To_OPC_UA_Auth(const QString& text) { return textToCode(Auth, text); }
-QString OPC_UA_Security_Mode_To_Str(int code) { return codeToText(Security_Mode, code); }
-int Str_To_OPC_UA_Security_Mode(const QString& text) { return textToCode(Security_Mode, text); }
-QString OPC_UA_Security_Policy_To_Str(int code) { return codeToText(Security_Policy, code); }
-int Str_To_OPC_UA_Security_Policy(const QString& text) { return textToCode(Security_Policy, text); }
+QString OPC_UA_Auth_To_Str(int code)
+{
+    return codeToText(Auth, code);
+}
+int Str_To_OPC_UA_Auth(const QString& text)
+{
+    return textToCode(Auth, text);
+}
+QString OPC_UA_Security_Mode_To_Str(int code)
+{
+    return codeToText(Security_Mode, code);
+}
+int Str_To_OPC_UA_Security_Mode(const QString& text)
+{
+    return textToCode(Security_Mode, text);
+}
+QString OPC_UA_Security_Policy_To_Str(int code)
+{
+    return codeToText(Security_Policy, code);
+}
+int Str_To_OPC_UA_Security_Policy(const QString& text)
+{
+    return textToCode(Security_Policy, text);
+}
 
 int Check_OID(const QString& text)
 {
@@ -267,8 +285,8 @@ int Check_SNMP_V3_String(const QString& text, bool isUser)
     if (text.size() < (isUser ? 1 : 8))
         return 2;
     for (const QChar ch : text) {
-        const bool asciiLetterOrDigit = (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'Z') ||
-                                        (ch >= u'a' && ch <= u'z');
+        const bool asciiLetterOrDigit =
+            (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z');
         if (!asciiLetterOrDigit)
             return 3;
     }

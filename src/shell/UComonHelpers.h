@@ -1,11 +1,11 @@
 #pragma once
 // Conversion and check routines of the table editors and dialogs: dotted IPv4 addresses, numbers,
 // OPC UA codes, SNMP identifiers and credentials. They keep no state and show no messages.
-#include "platform/Classes.h"
-#include "platform/Process.h"
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include "platform/Classes.h"
+#include "platform/Process.h"
 
 struct opcua_structure;
 
@@ -16,8 +16,8 @@ bool Split_IP_Address(const QString& text, QString& a, QString& b, QString& c, Q
 // (its byte becomes 0). Parts are not trimmed.
 bool IP_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4);
 // True when the text is "a.b.c.d:port"; all outputs are 0 unless it is.
-bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3,
-                      std::uint8_t& b4, std::uint16_t& port);
+bool IP_Port_To_Bytes(const QString& text, std::uint8_t& b1, std::uint8_t& b2, std::uint8_t& b3, std::uint8_t& b4,
+                      std::uint16_t& port);
 
 // The system's decimal separator when it is "," or "."; "," otherwise. Read at every call.
 QChar Get_Decimal_Separator();

@@ -57,7 +57,7 @@ void Clear_Row(VOroDavoduRuzu& grid, int row, bool firstChecked, bool readOnly)
     }
 }
 
-} // namespace
+}  // namespace
 
 void Grid_Delete_Row(int Row, VOroDavoduRuzu& Grid, bool FirstColumnChecked)
 {

@@ -15,10 +15,10 @@ public:
     void FormCreate(TObject* Sender);
     virtual void Set_Lang() = 0;
 
-    TPanel* P_Title;     // 69 px along the top
-    TLabel* L_SW_Code;   // software code, grey Verdana 32 px
-    TLabel* L_SW_Desc;   // bold
-    TPanel* P_Button;    // 40 px along the bottom
+    TPanel* P_Title;    // 69 px along the top
+    TLabel* L_SW_Code;  // software code, grey Verdana 32 px
+    TLabel* L_SW_Desc;  // bold
+    TPanel* P_Button;   // 40 px along the bottom
     TOdButton* Btn_OK;
     TOdButton* Btn_Cancel;  // closes with the result Cancel
 

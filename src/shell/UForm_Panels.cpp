@@ -16,7 +16,7 @@ TPanel* New_Panel(TForm& form, TAlign align, int height)
     return panel;
 }
 
-} // namespace
+}  // namespace
 
 TForm_Panels New_Form_Panels(TForm& form)
 {

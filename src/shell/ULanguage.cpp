@@ -1,10 +1,10 @@
 #include "shell/ULanguage.h"
-#include "shell/UComon.h"
-#include "shell/UText.h"
-#include "platform/FileUtils.h"
 #include <QDir>
 #include <QFile>
 #include <map>
+#include "platform/FileUtils.h"
+#include "shell/UComon.h"
+#include "shell/UText.h"
 
 TStringList Lang_Text;
 int Max_Lang_Text = 0;

@@ -1,8 +1,8 @@
 #pragma once
 // The numbered user-interface texts and the language files that translate them.
-#include "platform/Classes.h"
 #include <QString>
 #include <functional>
+#include "platform/Classes.h"
 
 // Entry n is text number n in the current language; 5300 entries once loaded.
 extern TStringList Lang_Text;

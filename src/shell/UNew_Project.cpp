@@ -1,9 +1,9 @@
 #include "shell/UNew_Project.h"
+#include <QDir>
 #include "platform/Dialogs.h"
 #include "platform/FileUtils.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
-#include <QDir>
 
 TFNew_Project* FNew_Project = nullptr;
 
@@ -12,9 +12,7 @@ namespace {
 // A folder of that name inside the folder, letter case ignored.
 bool folderExists(const QString& folder, const QString& name)
 {
-    return QDir(folder)
-        .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)
-        .contains(name, Qt::CaseInsensitive);
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).contains(name, Qt::CaseInsensitive);
 }
 
 void showError(int text)

@@ -1,7 +1,7 @@
 #include "shell/UOpenConf.h"
+#include <QDir>
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
-#include <QDir>
 
 TFOpenConf* FOpenConf = nullptr;
 

@@ -1,7 +1,7 @@
 #include "shell/USettings.h"
+#include <optional>
 #include "platform/XmlDocument.h"
 #include "shell/UComon.h"
-#include <optional>
 
 namespace {
 
@@ -28,8 +28,7 @@ bool flag(const XmlNode& group, const char* value)
 // A name used as a folder or file name below a program folder.
 bool staysInFolder(const QString& name)
 {
-    return !name.contains(u'/') && !name.contains(u'\\') && name != QLatin1String(".") &&
-           name != QLatin1String("..");
+    return !name.contains(u'/') && !name.contains(u'\\') && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 QString folderName(std::optional<QString> name, const QString& fallback)

@@ -1,14 +1,14 @@
 #include "shell/USoftOptions.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Http.h"
 #include "shell/UButton_Look.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
-#include <algorithm>
 
 TFSoftOptions* FSoftOptions = nullptr;
 
@@ -178,9 +178,8 @@ void TFSoftOptions::FormShow(TObject*)
 void TFSoftOptions::Create_Lang_List()
 {
     QStringList names;
-    const QFileInfoList entries = QDir(Path_Language)
-                                      .entryInfoList({QStringLiteral("*.lng")},
-                                                     QDir::Files | QDir::Hidden | QDir::System);
+    const QFileInfoList entries =
+        QDir(Path_Language).entryInfoList({QStringLiteral("*.lng")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
         if (entry.permission(QFileDevice::WriteOwner))
             names << entry.fileName();

@@ -1,12 +1,12 @@
 #pragma once
 // The options dialog (interface language, internet access and update check, table options) and the
 // update check against the maker's web site.
+#include <array>
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 #include "shell/UDialog_Frame.h"
-#include <array>
 
 // The configurator's own version.
 extern const QString SW_Version;

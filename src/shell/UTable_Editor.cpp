@@ -31,7 +31,7 @@ int Hex_Value(QChar c)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 int Table_Cell_Number(const QString& text)
 {

@@ -1,4 +1,8 @@
 // Start-up, layout and steps of the main window against a temporary program folder.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include "app/UCreate_Forms.h"
 #include "app/ULattisoreFirmWare.h"
 #include "gateway/UBoot.h"
@@ -9,7 +13,6 @@
 #include "platform/Desktop.h"
 #include "platform/FileUtils.h"
 #include "platform/ProgramFolder.h"
-#include "support/TestSeams.h"
 #include "shell/UAbout.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
@@ -17,10 +20,7 @@
 #include "shell/UOpenConf.h"
 #include "shell/USettings.h"
 #include "shell/USoftOptions.h"
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ protected:
     }
     void Remember(const QString& project)
     {
-        WriteFile(QStringLiteral("Lattisor.xml"),
-                  "<Conf_Settings><lastproj><projectname>" + project.toUtf8() + "</projectname></lastproj></Conf_Settings>");
+        WriteFile(QStringLiteral("Lattisor.xml"), "<Conf_Settings><lastproj><projectname>" + project.toUtf8() +
+                                                      "</projectname></lastproj></Conf_Settings>");
     }
     static void Start() { Create_Forms(); }
     static TFLattisoreFirmWare& Main() { return *FLattisoreFirmWare; }
@@ -54,8 +54,8 @@ protected:
     static std::vector<TOdButton*> ProjectSteps()
     {
         auto& w = Main();
-        return {w.Btn_Prm_Gen, w.Btn_EtherCAT_Set_Access, w.Btn_DNet_Net, w.Btn_DNet_Offset,
-                w.Btn_EtherCAT_ESI_File, w.Btn_CreateBin};
+        return {w.Btn_Prm_Gen,     w.Btn_EtherCAT_Set_Access, w.Btn_DNet_Net,
+                w.Btn_DNet_Offset, w.Btn_EtherCAT_ESI_File,   w.Btn_CreateBin};
     }
 
     QTemporaryDir dir;
@@ -128,8 +128,7 @@ TEST_F(MainWindow, LaysOutTheSixStepsOfThisModel)
     EXPECT_EQ(w.Shape1->BoundsRect(), Bounds(10, 383, 674, 1));
     for (TControl* hidden : {static_cast<TControl*>(w.L_Step_7), static_cast<TControl*>(w.L_Step_8),
                              static_cast<TControl*>(w.Btn_Modbus_Set_Access), static_cast<TControl*>(w.Btn_SNMP_MIB),
-                             static_cast<TControl*>(w.Btn_S7_Protocol_Access),
-                             static_cast<TControl*>(w.LL_Update)})
+                             static_cast<TControl*>(w.Btn_S7_Protocol_Access), static_cast<TControl*>(w.LL_Update)})
         EXPECT_FALSE(hidden->Visible()) << hidden->Caption().toStdString();
     EXPECT_EQ(w.Btn_Modbus_Set_Access->Caption(), QStringLiteral("Modbus Set Access"));
 }
@@ -362,7 +361,8 @@ TEST_F(MainWindow, InformationAndCloseButtonsAndTheMakersLink)
         return true;
     });
     w.L_Orvane->Click();
-    EXPECT_EQ(opened, std::vector<QString>{QStringLiteral("http://" LATTISOR_MAKER_HOST "/HOME/default.asp?frompg=GXS59")});
+    EXPECT_EQ(opened,
+              std::vector<QString>{QStringLiteral("http://" LATTISOR_MAKER_HOST "/HOME/default.asp?frompg=GXS59")});
 
     w.Btn_Close->Click();
     EXPECT_TRUE(FileExists(Settings_File_Name()));

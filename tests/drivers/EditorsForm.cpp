@@ -3,16 +3,17 @@
 #include <QTimer>
 
 #include "grid/base/VSGEdit/VSGEdit.h"
+#include "grid/base/VoCheckBox.h"
 #include "grid/base/VoDateTimePicker/VoDateTimePicker.h"
 #include "grid/base/VoFocusWindow.h"
 #include "grid/base/VoGridButton.h"
 #include "grid/base/VsgCombo/VsgCombo.h"
 #include "grid/base/VsgDateTimePicker.h"
-#include "grid/base/VoCheckBox.h"
 #include "grid/base/vsgspin/vsgspin.h"
 #include "platform/Forms.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     TForm form(nullptr);
     form.SetCaption(QStringLiteral("Editor controls"));

@@ -21,7 +21,7 @@ QTemporaryDir& Project_Folder()
     return dir;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -41,11 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.close();
     try {
         TSaveBincc::Compile_Bank_Files(Read_Project_Model());
-    } catch (const EProject_Error&) {
-    }
+    } catch (const EProject_Error&) {}
     try {
         TEtherCAT_ESI_File().Build_ESI_File(Path_Project + QStringLiteral("/device.xml"));
-    } catch (const EProject_Error&) {
-    }
+    } catch (const EProject_Error&) {}
     return 0;
 }

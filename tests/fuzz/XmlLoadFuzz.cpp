@@ -72,12 +72,13 @@ void Compare_Tree(const XmlDocument& doc, const XmlElementTree& tree)
                 attributes[k].Value != QString::fromUtf8(treeAttributes[k].Value) ||
                 treeAttributes[k].Value.data()[treeAttributes[k].Value.size()] != '\0')
                 Fail("an attribute of the tree differs from the document's");
-        pending.push_back({node.NextElement(), element == tree.Root() ? XmlElementTree::None : tree.NextElement(element)});
+        pending.push_back(
+            {node.NextElement(), element == tree.Root() ? XmlElementTree::None : tree.NextElement(element)});
         pending.push_back({node.FirstElement(), tree.FirstElement(element)});
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

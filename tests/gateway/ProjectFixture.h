@@ -2,12 +2,12 @@
 // A temporary project folder made current, with helpers to write its files and read its banks.
 #include "shell/UComon.h"
 
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cstdint>
 
 class ProjectFixture : public ::testing::Test {
@@ -42,8 +42,14 @@ protected:
     {
         return uint8_t(bytes.at(offset)) | uint32_t(uint8_t(bytes.at(offset + 1))) << 8;
     }
-    static uint32_t U32(const QByteArray& bytes, int offset) { return U16(bytes, offset) | U16(bytes, offset + 2) << 16; }
-    static QByteArray Hex(const QByteArray& bytes, int offset, int count) { return bytes.mid(offset, count).toHex(' '); }
+    static uint32_t U32(const QByteArray& bytes, int offset)
+    {
+        return U16(bytes, offset) | U16(bytes, offset + 2) << 16;
+    }
+    static QByteArray Hex(const QByteArray& bytes, int offset, int count)
+    {
+        return bytes.mid(offset, count).toHex(' ');
+    }
 
     QTemporaryDir dir_;
 };

@@ -24,18 +24,20 @@ TEST_F(ProjectModel, WrittenFilesReadBackTheSame)
     parGen[pg_EtherCAT_Slave_Vendor_ID] = QStringLiteral("$A4E");
     Write_ParGen_File(File_ParGen, parGen);
 
-    TEtherCAT_Slave_Row full{QStringLiteral("Y"), QStringLiteral("String"), QStringLiteral("10"), QString::fromUtf8("\xC3\xA9"),
-                             QStringLiteral("1,5"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("m")};
+    TEtherCAT_Slave_Row full{QStringLiteral("Y"),           QStringLiteral("String"), QStringLiteral("10"),
+                             QString::fromUtf8("\xC3\xA9"), QStringLiteral("1,5"),    QStringLiteral("0"),
+                             QStringLiteral("0"),           QStringLiteral("m")};
     TEtherCAT_Slave_Row output = full;
     output.InitValue.reset();
-    Write_EtherCAT_Slave_File(File_EtherCAT_Slave,
-                              {TEtherCAT_Slave_Variables{TEtherCAT_Slave_Table{full, {}}, TEtherCAT_Slave_Table{output}}});
+    Write_EtherCAT_Slave_File(File_EtherCAT_Slave, {TEtherCAT_Slave_Variables{TEtherCAT_Slave_Table{full, {}},
+                                                                              TEtherCAT_Slave_Table{output}}});
 
     const TDNet_File net{{{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("slave"),
                            QStringLiteral("Y"), std::nullopt}}};
     Write_DNet_File(File_DNETM_Net, net);
-    const TDefOff_File offsets{{{std::vector<TDefOff_Byte>{{QStringLiteral("12"), QString()}, {QStringLiteral("None"), QStringLiteral("b")}},
-                                 std::vector<TDefOff_Byte>{}}}};
+    const TDefOff_File offsets{
+        {{std::vector<TDefOff_Byte>{{QStringLiteral("12"), QString()}, {QStringLiteral("None"), QStringLiteral("b")}},
+          std::vector<TDefOff_Byte>{}}}};
     Write_DefOff_File(File_DNETM_DefOff, offsets);
 
     const TProject_Model model = Read_Project_Model();
@@ -50,8 +52,9 @@ TEST_F(ProjectModel, WrittenFilesReadBackTheSame)
     EXPECT_EQ(Read(File_DNETM_Net),
               "<DNET_Net><row ID=\"5\" NB_IN=\"4\" NB_OUT=\"0\" Mnemonic=\"slave\" Reset_DeviceNet=\"Y\"/></DNET_Net>"
               "<!--SW_VERSION = 1.000-->");
-    EXPECT_TRUE(Read(File_ParGen).startsWith("<Par_Gen><Eth_Conn_Device_Name> gw &lt;1&gt; &amp; \"co\" </Eth_Conn_Device_Name>"
-                                             "<EtherCAT_Slave_Name/><EtherCAT_Slave_Vendor_ID>"));
+    EXPECT_TRUE(Read(File_ParGen)
+                    .startsWith("<Par_Gen><Eth_Conn_Device_Name> gw &lt;1&gt; &amp; \"co\" </Eth_Conn_Device_Name>"
+                                "<EtherCAT_Slave_Name/><EtherCAT_Slave_Vendor_ID>"));
 }
 
 TEST_F(ProjectModel, ManyRowsOfRepeatedAndDistinctValuesReadBackExactly)
@@ -74,9 +77,10 @@ TEST_F(ProjectModel, FilesAreReadAsTheyStand)
     // Another root name; an element holding elements is no text; the first of two elements counts.
     Write(File_ParGen, QStringLiteral("<Root><Ethernet_IP4><b>1</b></Ethernet_IP4><Ethernet_IP3></Ethernet_IP3>"
                                       "<Ethernet_IP2>7</Ethernet_IP2><Ethernet_IP2>8</Ethernet_IP2></Root>"));
-    Write(File_EtherCAT_Slave, QStringLiteral("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Master_To_Slave>"
-                                              "<row Name=\"a\"/><!--c--><other Enable=\"Y\"/></EtherCAT_Master_To_Slave>"
-                                              "</EtherCAT_Slave_Variables></EtherCAT_Slave>"));
+    Write(File_EtherCAT_Slave,
+          QStringLiteral("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Master_To_Slave>"
+                         "<row Name=\"a\"/><!--c--><other Enable=\"Y\"/></EtherCAT_Master_To_Slave>"
+                         "</EtherCAT_Slave_Variables></EtherCAT_Slave>"));
     Write(File_DNETM_DefOff, QStringLiteral("<Define_Offset><Nodo_DNET><ByteOUT><row/><row Mnemonic=\"m\" x=\"1\" "
                                             "Offset=\"3\"/></ByteOUT></Nodo_DNET><x/></Define_Offset>"));
     const TProject_Model model = Read_Project_Model();
@@ -113,4 +117,4 @@ TEST_F(ProjectModel, MalformedFileNamesItself)
     EXPECT_THROW(Write_DNet_File(Path_Project + QStringLiteral("/missing/DNETM_Net.xml"), {}), EProject_Error);
 }
 
-} // namespace
+}  // namespace

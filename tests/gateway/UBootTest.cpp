@@ -5,13 +5,13 @@
 #include "platform/Icmp.h"
 #include "platform/Process.h"
 #include "platform/ProgramFolder.h"
-#include "support/TestSeams.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
+#include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <deque>
 #include <memory>
 
@@ -166,7 +166,6 @@ TEST_F(BootFolder, EachUpdateWritesItsOperationsInOrder)
     EXPECT_EQ(Written(Update_All, false), head + firmware(false, 0) + bank1(false) + bank2(false) + tail);
 }
 
-
 // The dialog in a temporary program folder, with the clock run by hand and the network answered by the
 // test (answering by default).
 class BootDialog : public BootFolder {
@@ -197,8 +196,9 @@ protected:
 
     // An updater script (by default one that copies the parameter file it finds beside it), run on the
     // real clock while the ping keeps the test's.
-    void Install_Stub_Updater(const QString& body = "cp \"$(dirname \"$0\")/Ethernet_Update.xml\" "
-                                                    "\"$(dirname \"$0\")/seen.xml\"")
+    void Install_Stub_Updater(const QString& body =
+                                  "cp \"$(dirname \"$0\")/Ethernet_Update.xml\" "
+                                  "\"$(dirname \"$0\")/seen.xml\"")
     {
         const QString path = Path_Program + "/Ethernet_Update.exe";
         ASSERT_TRUE(WriteTextFileAtomic(path, "#!/bin/sh\n" + body + "\n"));
@@ -232,8 +232,8 @@ TEST_F(BootDialog, ShowsTheEthernetLayoutWithTheStoredAddressAndOptions)
         EXPECT_FALSE(f.P_Serial->Visible());
         EXPECT_EQ(f.P_IP_Address->Top(), f.P_Title->Height());
         EXPECT_EQ(f.P_Options->Top(), f.P_Title->Height() + f.P_IP_Address->Height());
-        EXPECT_EQ(f.ClientHeight(), f.P_Title->Height() + f.P_IP_Address->Height() + f.P_Options->Height()
-                                        + f.P_Button->Height());
+        EXPECT_EQ(f.ClientHeight(),
+                  f.P_Title->Height() + f.P_IP_Address->Height() + f.P_Options->Height() + f.P_Button->Height());
         EXPECT_EQ(f.P_Button->Top() + f.P_Button->Height(), f.ClientHeight());
         EXPECT_EQ(QStringList({f.E_IP1->Text(), f.E_IP2->Text(), f.E_IP3->Text(), f.E_IP4->Text()}),
                   QStringList({"192", "168", "2", "205"}));
@@ -254,8 +254,8 @@ TEST_F(BootDialog, SerialVariantOnlyStoresTheOptions)
         EXPECT_EQ(f.Caption(), "Update Device by Serial");
         EXPECT_TRUE(f.P_Serial->Visible());
         EXPECT_FALSE(f.P_IP_Address->Visible());
-        EXPECT_EQ(f.ClientHeight(), f.P_Title->Height() + f.P_Serial->Height() + f.P_Options->Height()
-                                        + f.P_Button->Height());
+        EXPECT_EQ(f.ClientHeight(),
+                  f.P_Title->Height() + f.P_Serial->Height() + f.P_Options->Height() + f.P_Button->Height());
         f.CB_Update_Options->SetItemIndex(Update_Configuration);
         f.Btn_Update->Click();
     });
@@ -327,8 +327,8 @@ TEST_F(BootDialog, FailedPingShowsItsMessageAndRemembersNothing)
         TMsgDlgType kind;
         const char* text;
     };
-    for (const Case& c : {Case{0, mtWarning, "Device Not Found!"},
-                          Case{std::nullopt, mtError, "Error!!! Check the Ip Address"}}) {
+    for (const Case& c :
+         {Case{0, mtWarning, "Device Not Found!"}, Case{std::nullopt, mtError, "Error!!! Check the Ip Address"}}) {
         net.Answers = {c.answer};
         MessageBoxRecorder boxes;
         Run([](TFBoot& f) {
@@ -427,4 +427,4 @@ TEST_F(BootDialog, UpdateStepOpensTheDialogOnlyAfterTheBanksAreSaved)
     FBoot = nullptr;
 }
 
-} // namespace
+}  // namespace

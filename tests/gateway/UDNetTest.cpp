@@ -43,7 +43,7 @@ protected:
     std::unique_ptr<TFDNet> form_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(DNetForm, LaysOutItsTableAndTexts)
 {
@@ -93,9 +93,9 @@ TEST_F(DNetForm, CheckStopsAtTheFirstBadCell)
         int textReason;  // 0: passes
     };
     const Case cases[] = {
-        {{"63", "0", "65535", ""}, 0},   {{"64", "0", "0", ""}, 2924}, {{"-1", "0", "0", ""}, 2924},
-        {{"ab", "0", "0", ""}, 2924},    {{" ", "0", "0", ""}, 2924},  {{"1", "65536", "0", ""}, 2925},
-        {{"1", "0", "", ""}, 2926},      {{"0x3F", "$FFFF", "x10", "m"}, 0},
+        {{"63", "0", "65535", ""}, 0}, {{"64", "0", "0", ""}, 2924},       {{"-1", "0", "0", ""}, 2924},
+        {{"ab", "0", "0", ""}, 2924},  {{" ", "0", "0", ""}, 2924},        {{"1", "65536", "0", ""}, 2925},
+        {{"1", "0", "", ""}, 2926},    {{"0x3F", "$FFFF", "x10", "m"}, 0},
     };
     for (const Case& c : cases) {
         MessageBoxRecorder boxes;
@@ -116,7 +116,7 @@ TEST_F(DNetForm, MalformedFilesShowTheirMessageAndStayOnDisk)
 {
     struct Case {
         const char* xml;
-        QStringList row2;   // what the table shows
+        QStringList row2;  // what the table shows
         const char* message;
     };
     QString rows;
@@ -124,8 +124,10 @@ TEST_F(DNetForm, MalformedFilesShowTheirMessageAndStayOnDisk)
         rows += QStringLiteral("<row ID=\"%1\" NB_IN=\"1\" NB_OUT=\"1\" Mnemonic=\"m\"/>").arg(i % 64);
     const QByteArray tooMany = ("<DNET_Net>" + rows + "</DNET_Net>").toUtf8();
     const Case cases[] = {
-        {"<DNET_Net><row ID=\"1\" NB_IN=\"1\" NB_OUT=\"1\" Mnemonic=\"a\"/><row ID=\"2\" NB_IN=\"5\" NB_OUT=\"6\"/></DNET_Net>",
-         {"2", "2", "5", "6", ""}, "DNETM_Net.xml: a row has no attribute Mnemonic"},
+        {"<DNET_Net><row ID=\"1\" NB_IN=\"1\" NB_OUT=\"1\" Mnemonic=\"a\"/><row ID=\"2\" NB_IN=\"5\" "
+         "NB_OUT=\"6\"/></DNET_Net>",
+         {"2", "2", "5", "6", ""},
+         "DNETM_Net.xml: a row has no attribute Mnemonic"},
         {"<DNET_Net><row ID=", {"2", "", "", "", ""}, "DNETM_Net.xml"},
         {tooMany.constData(), {"2", "1", "1", "1", "m"}, "Rows not read: 2"},
     };

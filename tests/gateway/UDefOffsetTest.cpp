@@ -55,7 +55,7 @@ std::vector<QString> Offsets(const std::optional<std::vector<TDefOff_Byte>>& byt
     return offsets;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(DefOffsetForm, WithoutOffsetsEveryByteIsUnplaced)
 {
@@ -76,17 +76,19 @@ TEST_F(DefOffsetForm, WithoutOffsetsEveryByteIsUnplaced)
     EXPECT_EQ(Offsets(file->Nodes[0].Byte_Out), (std::vector<QString>{"None/"}));
     EXPECT_EQ(Offsets(file->Nodes[1].Byte_In), (std::vector<QString>{}));
     EXPECT_EQ(Offsets(file->Nodes[1].Byte_Out), (std::vector<QString>{"None/", "None/", "None/"}));
-    EXPECT_TRUE(QString::fromUtf8(Read(File_DNETM_DefOff)).contains(QLatin1String("</Define_Offset><!--SW_VERSION = 1.000-->")));
+    EXPECT_TRUE(QString::fromUtf8(Read(File_DNETM_DefOff))
+                    .contains(QLatin1String("</Define_Offset><!--SW_VERSION = 1.000-->")));
 }
 
 TEST_F(DefOffsetForm, EditsFollowTheSlaveAndOldOffsetsFitTheNewCounts)
 {
     // Saved when slave 5 had one input byte and slave 7 four output bytes.
-    Write(File_DNETM_DefOff, QStringLiteral("<Define_Offset><Nodo_DNET><ByteIN><row Offset=\"12\" Mnemonic=\"t\"/></ByteIN>"
-                                            "<ByteOUT><row Offset=\"3\" Mnemonic=\"o\"/></ByteOUT></Nodo_DNET>"
-                                            "<Nodo_DNET><ByteIN/><ByteOUT><row Offset=\"1\" Mnemonic=\"\"/>"
-                                            "<row Offset=\"2\" Mnemonic=\"\"/><row Offset=\"4\" Mnemonic=\"\"/>"
-                                            "<row Offset=\"9\" Mnemonic=\"gone\"/></ByteOUT></Nodo_DNET></Define_Offset>"));
+    Write(File_DNETM_DefOff,
+          QStringLiteral("<Define_Offset><Nodo_DNET><ByteIN><row Offset=\"12\" Mnemonic=\"t\"/></ByteIN>"
+                         "<ByteOUT><row Offset=\"3\" Mnemonic=\"o\"/></ByteOUT></Nodo_DNET>"
+                         "<Nodo_DNET><ByteIN/><ByteOUT><row Offset=\"1\" Mnemonic=\"\"/>"
+                         "<row Offset=\"2\" Mnemonic=\"\"/><row Offset=\"4\" Mnemonic=\"\"/>"
+                         "<row Offset=\"9\" Mnemonic=\"gone\"/></ByteOUT></Nodo_DNET></Define_Offset>"));
     Run([](TFDefOffset& f) {
         EXPECT_EQ(Column(*f.ACG_ByteIN, 1), (QStringList{"12", "None"}));
         EXPECT_EQ(Column(*f.ACG_ByteIN, 2), (QStringList{"t", ""}));
@@ -162,12 +164,14 @@ TEST_F(DefOffsetForm, MalformedFilesShowTheirMessageAndStayOnDisk)
                 f.Btn_Cancel->Click();
         });
         ASSERT_EQ(boxes.Shown.size(), 2u) << xml;
-        EXPECT_TRUE(boxes.Shown[0].Text.contains(QLatin1String("DNETM_DefOff.xml"))) << boxes.Shown[0].Text.toStdString();
+        EXPECT_TRUE(boxes.Shown[0].Text.contains(QLatin1String("DNETM_DefOff.xml")))
+            << boxes.Shown[0].Text.toStdString();
         EXPECT_EQ(boxes.Shown[1].Text, Lang_Text[1106]);
         EXPECT_EQ(Read(File_DNETM_DefOff), QByteArray(xml));
     }
     // A network file whose byte count is not a number.
-    Write(File_DNETM_Net, QStringLiteral("<DNET_Net><row ID=\"5\" NB_IN=\"two\" NB_OUT=\"1\" Mnemonic=\"a\"/></DNET_Net>"));
+    Write(File_DNETM_Net,
+          QStringLiteral("<DNET_Net><row ID=\"5\" NB_IN=\"two\" NB_OUT=\"1\" Mnemonic=\"a\"/></DNET_Net>"));
     MessageBoxRecorder boxes;
     Run([](TFDefOffset& f) {
         EXPECT_EQ(f.List_Slaves_DN.size(), 0u);

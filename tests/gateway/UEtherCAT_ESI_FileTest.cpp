@@ -2,8 +2,8 @@
 
 #include "ProjectFixture.h"
 #include "gateway/ProjectFile.h"
-#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
+#include "support/TestSeams.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -25,9 +25,10 @@ QString Rows(const QString& type, int count)
 
 QString EtherCAT(const QString& slaveToMaster, const QString& masterToSlave)
 {
-    return QStringLiteral("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>%1"
-                          "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>%2</EtherCAT_Master_To_Slave>"
-                          "</EtherCAT_Slave_Variables></EtherCAT_Slave>")
+    return QStringLiteral(
+               "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>%1"
+               "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>%2</EtherCAT_Master_To_Slave>"
+               "</EtherCAT_Slave_Variables></EtherCAT_Slave>")
         .arg(slaveToMaster, masterToSlave);
 }
 
@@ -37,7 +38,7 @@ QString Schema()
     return QStringLiteral(LATTISOR_SOURCE_DIR "/tests/gateway/esi-schema/EtherCATInfo.xsd");
 }
 
-} // namespace
+}  // namespace
 
 class EtherCATESIFile : public ProjectFixture {
 protected:
@@ -104,12 +105,15 @@ TEST_F(EtherCATESIFile, DeviceDataFromParGen)
     QStringList lines = Build();
     EXPECT_EQ(Line_With(lines, QStringLiteral("<Type ProductCode")),
               QStringLiteral("<Type ProductCode=\"#x00000C3B\" RevisionNo=\"#x12C\">A&lt;B&amp;C</Type>"));
-    EXPECT_EQ(Line_With(lines, QStringLiteral("<Name LcId=\"1031\">A")), QStringLiteral("<Name LcId=\"1031\">A&lt;B&amp;C</Name>"));
+    EXPECT_EQ(Line_With(lines, QStringLiteral("<Name LcId=\"1031\">A")),
+              QStringLiteral("<Name LcId=\"1031\">A&lt;B&amp;C</Name>"));
     EXPECT_EQ(Line_With(lines, QStringLiteral("<ConfigData>")),
               QStringLiteral("<ConfigData>800F00CC8813ff00020100800000</ConfigData>"));
 
-    Write(File_ParGen, QStringLiteral("<Par_Gen><EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
-                                      "<EtherCAT_Slave_Name/><EtherCAT_Slave_Node_Address>x</EtherCAT_Slave_Node_Address></Par_Gen>"));
+    Write(
+        File_ParGen,
+        QStringLiteral("<Par_Gen><EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
+                       "<EtherCAT_Slave_Name/><EtherCAT_Slave_Node_Address>x</EtherCAT_Slave_Node_Address></Par_Gen>"));
     lines = Build();
     EXPECT_EQ(Line_With(lines, QStringLiteral("<Type ProductCode")),
               QStringLiteral("<Type ProductCode=\"#x00000C3B\" RevisionNo=\"#xFFFFFFFF\"></Type>"));
@@ -118,8 +122,8 @@ TEST_F(EtherCATESIFile, DeviceDataFromParGen)
 
 TEST_F(EtherCATESIFile, BitsArePaddedToWholeBytes)
 {
-    Write(File_EtherCAT_Slave, EtherCAT(Rows(QStringLiteral("Bool"), 3) + Row(QStringLiteral("Int16"), QStringLiteral("w"), 2),
-                                        QString()));
+    Write(File_EtherCAT_Slave,
+          EtherCAT(Rows(QStringLiteral("Bool"), 3) + Row(QStringLiteral("Int16"), QStringLiteral("w"), 2), QString()));
     const QStringList lines = Build();
     EXPECT_TRUE(lines.contains(QStringLiteral(
         "        <Sm StartAddress=\"#x100C\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>")));
@@ -151,7 +155,8 @@ TEST_F(EtherCATESIFile, BitsArePaddedToWholeBytes)
         QStringLiteral("          <Entry>"),
         QStringLiteral("            <Index>#x6003</Index>"),
     };
-    const QStringList third = Slice(lines, QStringLiteral("<Index>#x6002</Index>"), QStringLiteral("<Index>#x6003</Index>"));
+    const QStringList third =
+        Slice(lines, QStringLiteral("<Index>#x6002</Index>"), QStringLiteral("<Index>#x6003</Index>"));
     EXPECT_EQ(third.mid(4), padding);
     EXPECT_EQ(Slice(lines, QStringLiteral("<Index>#x6003</Index>"), QStringLiteral("</TxPdo>")).last(),
               QStringLiteral("        </TxPdo>"));
@@ -162,7 +167,8 @@ TEST_F(EtherCATESIFile, NineBitsTakeTwoBytes)
     Write(File_EtherCAT_Slave, EtherCAT(Rows(QStringLiteral("Bool"), 9), QString()));
     const QStringList lines = Build();
     // (3 * 2 + 3) div 4 * 4 = 8
-    EXPECT_TRUE(Line_With(lines, QStringLiteral("<Sm StartAddress=\"#x1008\"")).endsWith(QStringLiteral(">Outputs</Sm>")));
+    EXPECT_TRUE(
+        Line_With(lines, QStringLiteral("<Sm StartAddress=\"#x1008\"")).endsWith(QStringLiteral(">Outputs</Sm>")));
     const QStringList paddings = lines.filter(QStringLiteral("\t<BitLen>"));
     EXPECT_EQ(paddings, QStringList{QStringLiteral("\t\t\t\t\t\t<BitLen>7</BitLen>")});
     EXPECT_EQ(Slice(lines, QStringLiteral("<Index>#x6008</Index>"), QStringLiteral("<BitLen>7</BitLen>")).size(), 11);
@@ -189,11 +195,12 @@ TEST_F(EtherCATESIFile, SixteenEntriesPerPdo)
 
 TEST_F(EtherCATESIFile, StringsAndDisabledRows)
 {
-    Write(File_EtherCAT_Slave,
-          EtherCAT(Row(QStringLiteral("String"), QStringLiteral("s"), 10)
-                       + QStringLiteral("<row Enable=\"N\" Type=\"Int32\" Length=\"4\"/><row Type=\"Int32\" Length=\"4\"/>"
-                                        "<row Enable=\"y\" Type=\"Int32\" Length=\"4\"/>"),
-                   QString()));
+    Write(
+        File_EtherCAT_Slave,
+        EtherCAT(Row(QStringLiteral("String"), QStringLiteral("s"), 10) +
+                     QStringLiteral("<row Enable=\"N\" Type=\"Int32\" Length=\"4\"/><row Type=\"Int32\" Length=\"4\"/>"
+                                    "<row Enable=\"y\" Type=\"Int32\" Length=\"4\"/>"),
+                 QString()));
     const QStringList lines = Build();
     EXPECT_EQ(lines.filter(QStringLiteral("<Entry>")).size(), 1);
     EXPECT_EQ(Line_With(lines, QStringLiteral("<DataType>")), QStringLiteral("<DataType>STRING(10)</DataType>"));
@@ -210,9 +217,9 @@ TEST_F(EtherCATESIFile, DataTypes)
         int bits;
     };
     const Case cases[] = {
-        {"Bool", "BIT", 1},       {"int8", "SINT", 8},     {"Int16", "INT", 16},     {"INT32", "DINT", 32},
-        {"UInt8", "USINT", 8},    {"uint16 ", "UINT", 16}, {"UInt32", "UDINT", 32},  {"Float32", "REAL", 32},
-        {" String", "STRING(3)", 24}, {"Word", "BIT", 1},  {"", "BIT", 1},
+        {"Bool", "BIT", 1},           {"int8", "SINT", 8},     {"Int16", "INT", 16},    {"INT32", "DINT", 32},
+        {"UInt8", "USINT", 8},        {"uint16 ", "UINT", 16}, {"UInt32", "UDINT", 32}, {"Float32", "REAL", 32},
+        {" String", "STRING(3)", 24}, {"Word", "BIT", 1},      {"", "BIT", 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TEtherCAT_ESI_File::Convert_ESI_Data_Type(QString::fromLatin1(c.type), 3),
@@ -248,8 +255,8 @@ TEST_F(EtherCATESIFile, ProcessDataThatDoesNotFitIsRefused)
     const Case cases[] = {
         {Row(QStringLiteral("String"), QStringLiteral("s"), 268435456), QString(), "268435456 input bytes"},
         {Row(QStringLiteral("String"), QStringLiteral("s"), 30000), QString(), "30000 input bytes"},
-        {Row(QStringLiteral("String"), QStringLiteral("s"), 8192), Row(QStringLiteral("String"), QStringLiteral("t"), 12289),
-         "12289 output bytes"},
+        {Row(QStringLiteral("String"), QStringLiteral("s"), 8192),
+         Row(QStringLiteral("String"), QStringLiteral("t"), 12289), "12289 output bytes"},
         {Row(QStringLiteral("String"), QStringLiteral("s"), -5) + Row(QStringLiteral("String"), QStringLiteral("t"), 5),
          QString(), "has the length -5"},
         {QStringLiteral("<row Enable=\"Y\" Type=\"String\" Length=\"9223372036854775807\"/>").repeated(3), QString(),
@@ -309,11 +316,13 @@ TEST_F(EtherCATESIFile, ValidatesAgainstTheSchema)
 {
     const QString schema = Schema();
     ASSERT_TRUE(QFile::exists(schema)) << schema.toStdString();
-    const QString escapedNames = QStringLiteral("<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"a&lt;b&amp;c&quot;\"/>");
+    const QString escapedNames =
+        QStringLiteral("<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"a&lt;b&amp;c&quot;\"/>");
     const QString projects[][2] = {
         {QString(), QString()},
-        {EtherCAT(Rows(QStringLiteral("Bool"), 3) + Row(QStringLiteral("Int16"), QStringLiteral("w"), 2)
-                      + Row(QStringLiteral("String"), QStringLiteral("s"), 10) + Row(QStringLiteral("Float32"), QStringLiteral("f"), 4),
+        {EtherCAT(Rows(QStringLiteral("Bool"), 3) + Row(QStringLiteral("Int16"), QStringLiteral("w"), 2) +
+                      Row(QStringLiteral("String"), QStringLiteral("s"), 10) +
+                      Row(QStringLiteral("Float32"), QStringLiteral("f"), 4),
                   Rows(QStringLiteral("Bool"), 9) + Rows(QStringLiteral("Int32"), 20) + escapedNames),
          QStringLiteral("<Par_Gen><EtherCAT_Slave_Name>Gate &amp; Way</EtherCAT_Slave_Name>"
                         "<EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number></Par_Gen>")},
@@ -328,7 +337,8 @@ TEST_F(EtherCATESIFile, ValidatesAgainstTheSchema)
             Write(File_ParGen, project[1]);
         Build();
         QProcess xmllint;
-        xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), schema, Esi()});
+        xmllint.start(QStringLiteral("xmllint"),
+                      {QStringLiteral("--noout"), QStringLiteral("--schema"), schema, Esi()});
         ASSERT_TRUE(xmllint.waitForStarted()) << "xmllint is needed (libxml2-utils)";
         ASSERT_TRUE(xmllint.waitForFinished(60000));
         EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();

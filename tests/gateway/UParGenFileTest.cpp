@@ -18,25 +18,26 @@ TEST_F(ParGenFile, MissingFileGivesDefaultsAndOkWritesThemInOrder)
     EXPECT_EQ(values, ParGen_Defaults());
     Write_ParGen(File_ParGen, values);
     EXPECT_EQ(QString::fromUtf8(Read(File_ParGen)),
-              QStringLiteral("<Par_Gen><Eth_Conn_Device_Name/><Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable>"
-                             "<Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi><Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
-                             "<Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1><Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2>"
-                             "<Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3><Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
-                             "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
-                             "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
-                             "<Eth_Conn_Secondary_DNS3>4</Eth_Conn_Secondary_DNS3>"
-                             "<Eth_Conn_Secondary_DNS4>4</Eth_Conn_Secondary_DNS4>"
-                             "<EtherCAT_Slave_Revision_Number>0</EtherCAT_Slave_Revision_Number>"
-                             "<EtherCAT_Slave_Name>devicename1</EtherCAT_Slave_Name>"
-                             "<EtherCAT_Slave_Node_Address>1</EtherCAT_Slave_Node_Address>"
-                             "<DNETM_ID_DEV>0</DNETM_ID_DEV><DNETM_BAUDRATE>2</DNETM_BAUDRATE>"
-                             "<Ethernet_IP1>192</Ethernet_IP1><Ethernet_IP2>168</Ethernet_IP2>"
-                             "<Ethernet_IP3>0</Ethernet_IP3><Ethernet_IP4>5</Ethernet_IP4>"
-                             "<Ethernet_SM1>255</Ethernet_SM1><Ethernet_SM2>255</Ethernet_SM2>"
-                             "<Ethernet_SM3>255</Ethernet_SM3><Ethernet_SM4>0</Ethernet_SM4>"
-                             "<Ethernet_GAT1>192</Ethernet_GAT1><Ethernet_GAT2>168</Ethernet_GAT2>"
-                             "<Ethernet_GAT3>0</Ethernet_GAT3><Ethernet_GAT4>1</Ethernet_GAT4>"
-                             "<Ethernet_EN_GAT>0</Ethernet_EN_GAT></Par_Gen><!--SW_VERSION = 1.000-->"));
+              QStringLiteral(
+                  "<Par_Gen><Eth_Conn_Device_Name/><Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable>"
+                  "<Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi><Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
+                  "<Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1><Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2>"
+                  "<Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3><Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
+                  "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
+                  "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
+                  "<Eth_Conn_Secondary_DNS3>4</Eth_Conn_Secondary_DNS3>"
+                  "<Eth_Conn_Secondary_DNS4>4</Eth_Conn_Secondary_DNS4>"
+                  "<EtherCAT_Slave_Revision_Number>0</EtherCAT_Slave_Revision_Number>"
+                  "<EtherCAT_Slave_Name>devicename1</EtherCAT_Slave_Name>"
+                  "<EtherCAT_Slave_Node_Address>1</EtherCAT_Slave_Node_Address>"
+                  "<DNETM_ID_DEV>0</DNETM_ID_DEV><DNETM_BAUDRATE>2</DNETM_BAUDRATE>"
+                  "<Ethernet_IP1>192</Ethernet_IP1><Ethernet_IP2>168</Ethernet_IP2>"
+                  "<Ethernet_IP3>0</Ethernet_IP3><Ethernet_IP4>5</Ethernet_IP4>"
+                  "<Ethernet_SM1>255</Ethernet_SM1><Ethernet_SM2>255</Ethernet_SM2>"
+                  "<Ethernet_SM3>255</Ethernet_SM3><Ethernet_SM4>0</Ethernet_SM4>"
+                  "<Ethernet_GAT1>192</Ethernet_GAT1><Ethernet_GAT2>168</Ethernet_GAT2>"
+                  "<Ethernet_GAT3>0</Ethernet_GAT3><Ethernet_GAT4>1</Ethernet_GAT4>"
+                  "<Ethernet_EN_GAT>0</Ethernet_EN_GAT></Par_Gen><!--SW_VERSION = 1.000-->"));
 }
 
 TEST_F(ParGenFile, WrittenValuesReadBackUnchanged)
@@ -56,15 +57,16 @@ TEST_F(ParGenFile, WrittenValuesReadBackUnchanged)
 TEST_F(ParGenFile, EachKeyFallsBackOnItsOwn)
 {
     // Another root name and a comment before it: the first element is the root.
-    Write_File(QStringLiteral("<!--note--><Settings>"
-                              "<EtherCAT_Slave_Name></EtherCAT_Slave_Name>"
-                              "<Eth_Conn_Device_Name><a>x</a></Eth_Conn_Device_Name>"
-                              "<Eth_Conn_DHCP_Cable>Y</Eth_Conn_DHCP_Cable>"
-                              "<Eth_Conn_Enable_DNS>true</Eth_Conn_Enable_DNS>"
-                              "<Ethernet_EN_GAT>1</Ethernet_EN_GAT>"
-                              "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
-                              "<Ethernet_IP1> 10 </Ethernet_IP1>"
-                              "</Settings>"));
+    Write_File(
+        QStringLiteral("<!--note--><Settings>"
+                       "<EtherCAT_Slave_Name></EtherCAT_Slave_Name>"
+                       "<Eth_Conn_Device_Name><a>x</a></Eth_Conn_Device_Name>"
+                       "<Eth_Conn_DHCP_Cable>Y</Eth_Conn_DHCP_Cable>"
+                       "<Eth_Conn_Enable_DNS>true</Eth_Conn_Enable_DNS>"
+                       "<Ethernet_EN_GAT>1</Ethernet_EN_GAT>"
+                       "<Eth_Conn_DHCP_WiFi>1</Eth_Conn_DHCP_WiFi>"
+                       "<Ethernet_IP1> 10 </Ethernet_IP1>"
+                       "</Settings>"));
     TParGen_Values expected = ParGen_Defaults();
     expected[pg_EtherCAT_Slave_Name] = QString();
     expected[pg_Ethernet_EN_GAT] = QStringLiteral("1");
@@ -88,8 +90,7 @@ TEST_F(ParGenFile, FileFaults)
 {
     Write_File(QStringLiteral("<Par_Gen><EtherCAT_Slave_Name>a</Par_Gen>"));
     EXPECT_THROW(Load(), Exception);
-    EXPECT_THROW(Write_ParGen(Path_Project + QStringLiteral("/missing/ParGen.xml"), ParGen_Defaults()),
-                 Exception);
+    EXPECT_THROW(Write_ParGen(Path_Project + QStringLiteral("/missing/ParGen.xml"), ParGen_Defaults()), Exception);
 }
 
 TEST(ParGenNumber, Forms)
@@ -97,9 +98,20 @@ TEST(ParGenNumber, Forms)
     const struct {
         const char* text;
         int64_t value;
-    } cases[] = {{"12", 12},     {"  12", 12},          {"+7", 7},    {"-3", -3},   {"$ff", 255},
-                 {"0x1F", 31},   {"x10", 16},           {" +x1F", 31}, {"", -1},     {"12 ", -1},
-                 {"1.5", -1},    {"0xFFFFFFFF", 4294967295}, {"4294967296", 4294967296}, {"abc", -1}};
+    } cases[] = {{"12", 12},
+                 {"  12", 12},
+                 {"+7", 7},
+                 {"-3", -3},
+                 {"$ff", 255},
+                 {"0x1F", 31},
+                 {"x10", 16},
+                 {" +x1F", 31},
+                 {"", -1},
+                 {"12 ", -1},
+                 {"1.5", -1},
+                 {"0xFFFFFFFF", 4294967295},
+                 {"4294967296", 4294967296},
+                 {"abc", -1}};
     for (const auto& c : cases)
         EXPECT_EQ(ParGen_Number(QString::fromLatin1(c.text)), c.value) << c.text;
 }
@@ -113,8 +125,7 @@ TEST(ParGenCheck, FirstFailureInStepOrder)
         {{}, std::nullopt},
         // DNS and gateway octets count only while their box is ticked.
         {{{pg_Eth_Conn_Primary_DNS1 + 2, "256"}, {pg_Ethernet_GAT1, "-1"}}, std::nullopt},
-        {{{pg_Eth_Conn_Enable_DNS, "1"}, {pg_Eth_Conn_Primary_DNS1 + 2, "256"}, {pg_EtherCAT_Slave_Name, " "}},
-         1565},
+        {{{pg_Eth_Conn_Enable_DNS, "1"}, {pg_Eth_Conn_Primary_DNS1 + 2, "256"}, {pg_EtherCAT_Slave_Name, " "}}, 1565},
         {{{pg_Eth_Conn_Enable_DNS, "1"}, {pg_Eth_Conn_Secondary_DNS1 + 3, ""}}, 1570},
         {{{pg_EtherCAT_Slave_Revision_Number, "4294967295"}}, std::nullopt},
         {{{pg_EtherCAT_Slave_Revision_Number, "4294967296"}}, 412},

@@ -3,11 +3,11 @@
 
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
+#include "support/TestSeams.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 
 namespace {

@@ -4,8 +4,8 @@
 #include "controls/button/OdButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
-#include "support/TestSeams.h"
 #include "shell/ULanguage.h"
+#include "support/TestSeams.h"
 
 #include <iterator>
 #include <memory>
@@ -189,32 +189,53 @@ TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
     const struct {
         const char* control;
         int text;
-    } cases[] = {{"E_EthConn_Sec_DNS_IP4", 1562}, {"E_EtherCAT_Slave_Node_Address", 988},
-                 {"CB_DeviceNet_Master_Baudrate", 673}, {"E_Ethernet_UDP_Port", 719},
-                 {"CB_Serial_StopBits", 457}, {"E_ModbusMaster_CyclicDelay", 471},
-                 {"CB_ModbusSlave_ReadInput", 487}, {"E_ModbusTCPMaster_CyclicDelay", 510},
-                 {"E_ModbusTCPSlave_Port", 435}, {"CB_CAN_Baudrate", 653},
-                 {"E_CANopen_SDO_Timeout", 665}, {"E_DeviceNet_Slave_NumByteOut", 683},
-                 {"E_DMX_ChannelNum", 691}, {"E_EtherNetIP_NByte_Out", 760},
-                 {"E_IEC61850_Client_AppID", 800}, {"E_IEC61850_Server_Password", 817},
-                 {"E_IEC61850_Server_GAT4", 833}, {"E_J1939_ID_Device", 855},
-                 {"E_NTP_Poll_Time", 1319}, {"CB_NMEA2000_Peer_To_Peer", 1327},
-                 {"E_OPC_UA_Client_GAT4", 1345}, {"E_OPC_UA_Server_Port", 1392},
-                 {"E_SNMP_Manager_GAT4", 1466}, {"E_EtherNetIP_Master_Port", 1642},
-                 {"E_S7_Protocol_GAT4", 1671}, {"CB_Select_Device_Device", 1612},
+    } cases[] = {{"E_EthConn_Sec_DNS_IP4", 1562},
+                 {"E_EtherCAT_Slave_Node_Address", 988},
+                 {"CB_DeviceNet_Master_Baudrate", 673},
+                 {"E_Ethernet_UDP_Port", 719},
+                 {"CB_Serial_StopBits", 457},
+                 {"E_ModbusMaster_CyclicDelay", 471},
+                 {"CB_ModbusSlave_ReadInput", 487},
+                 {"E_ModbusTCPMaster_CyclicDelay", 510},
+                 {"E_ModbusTCPSlave_Port", 435},
+                 {"CB_CAN_Baudrate", 653},
+                 {"E_CANopen_SDO_Timeout", 665},
+                 {"E_DeviceNet_Slave_NumByteOut", 683},
+                 {"E_DMX_ChannelNum", 691},
+                 {"E_EtherNetIP_NByte_Out", 760},
+                 {"E_IEC61850_Client_AppID", 800},
+                 {"E_IEC61850_Server_Password", 817},
+                 {"E_IEC61850_Server_GAT4", 833},
+                 {"E_J1939_ID_Device", 855},
+                 {"E_NTP_Poll_Time", 1319},
+                 {"CB_NMEA2000_Peer_To_Peer", 1327},
+                 {"E_OPC_UA_Client_GAT4", 1345},
+                 {"E_OPC_UA_Server_Port", 1392},
+                 {"E_SNMP_Manager_GAT4", 1466},
+                 {"E_EtherNetIP_Master_Port", 1642},
+                 {"E_S7_Protocol_GAT4", 1671},
+                 {"CB_Select_Device_Device", 1612},
                  {"E_GSM_GPRS_Password", 1623},
                  {"E_PROFINET_Diagnostic", 1433},
-                 {"E_BACnet_MSTP_Master_Device_Instance", 565}, {"CB_BACnet_Slave_Desc_32_Chars", 629},
-                 {"CB_MQTT_QoSWill", 878}, {"CB_MQTT_RetainedConnection", 1578},
-                 {"E_MQTT_SendTime", 884}, {"E_MQTT_ValueEnableReprogramming", 1586},
-                 {"CB_WiFi2_Channel", 951}, {"E_TLS_Client_Cert_Key_Pass", 1314},
-                 {"CB_TLS_Server_En_Known_Cert", 1543}, {"CB_SNMP_Agent_Version3", 1506},
+                 {"E_BACnet_MSTP_Master_Device_Instance", 565},
+                 {"CB_BACnet_Slave_Desc_32_Chars", 629},
+                 {"CB_MQTT_QoSWill", 878},
+                 {"CB_MQTT_RetainedConnection", 1578},
+                 {"E_MQTT_SendTime", 884},
+                 {"E_MQTT_ValueEnableReprogramming", 1586},
+                 {"CB_WiFi2_Channel", 951},
+                 {"E_TLS_Client_Cert_Key_Pass", 1314},
+                 {"CB_TLS_Server_En_Known_Cert", 1543},
+                 {"CB_SNMP_Agent_Version3", 1506},
                  {"CB_SNMP_Agent_PrivacyMode", 1518}};
     const struct {
         const char* control;
         int text;
-    } captions[] = {{"L_SNMP_Manager_NameStation", 1467}, {"L_WiFi2_IP2", 907}, {"L_SNMP_Agent_Version", 1503},
-                    {"CB_MQTT_PublishTopicConnection", 1571}, {"L_MQTT_Username", 879}};
+    } captions[] = {{"L_SNMP_Manager_NameStation", 1467},
+                    {"L_WiFi2_IP2", 907},
+                    {"L_SNMP_Agent_Version", 1503},
+                    {"CB_MQTT_PublishTopicConnection", 1571},
+                    {"L_MQTT_Username", 879}};
     // Each panel is checked on a form of a model that shows it.
     std::set<QString> checked;
     for (const TParGen_Model& model : ParGen_Models()) {
@@ -227,9 +248,11 @@ TEST_F(ParGenForm, EveryPanelTakesItsTextBlock)
             }
         };
         for (const auto& c : cases)
-            text(c.control, [](const TControl& t) { return t.Hint; }, c.text);
+            text(
+                c.control, [](const TControl& t) { return t.Hint; }, c.text);
         for (const auto& c : captions)
-            text(c.control, [](const TControl& t) { return t.Caption(); }, c.text);
+            text(
+                c.control, [](const TControl& t) { return t.Caption(); }, c.text);
         if (const TCheckBox* version = form.Check(QStringLiteral("CB_SNMP_Agent_Version3"))) {
             EXPECT_EQ(version->Caption(), QStringLiteral("3"));
         }

@@ -33,7 +33,8 @@ QString DefOff(const std::vector<std::pair<QStringList, QStringList>>& nodes)
     };
     QString xml = QStringLiteral("<Define_Offset>");
     for (const auto& [in, out] : nodes)
-        xml += QStringLiteral("<Nodo_DNET><ByteIN>%1</ByteIN><ByteOUT>%2</ByteOUT></Nodo_DNET>").arg(rows(in), rows(out));
+        xml +=
+            QStringLiteral("<Nodo_DNET><ByteIN>%1</ByteIN><ByteOUT>%2</ByteOUT></Nodo_DNET>").arg(rows(in), rows(out));
     return xml + QStringLiteral("</Define_Offset>");
 }
 
@@ -44,9 +45,10 @@ QString Variable(const QString& type, const QString& name, const QString& extra 
 
 QString EtherCAT(const QString& slaveToMaster, const QString& masterToSlave)
 {
-    return QStringLiteral("<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>%1"
-                          "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>%2</EtherCAT_Master_To_Slave>"
-                          "</EtherCAT_Slave_Variables></EtherCAT_Slave>")
+    return QStringLiteral(
+               "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>%1"
+               "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>%2</EtherCAT_Master_To_Slave>"
+               "</EtherCAT_Slave_Variables></EtherCAT_Slave>")
         .arg(slaveToMaster, masterToSlave);
 }
 
@@ -62,7 +64,7 @@ uint32_t Sum(const QByteArray& bank1)
     return sum;
 }
 
-} // namespace
+}  // namespace
 
 class SaveBincc : public ProjectFixture {
 protected:
@@ -185,8 +187,8 @@ TEST_F(SaveBincc, CheckKeysCountOnlyWhenExactlyOne)
         {"<Eth_Conn_Enable_DNS>Y</Eth_Conn_Enable_DNS><Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1>"
          "<DNETM_BAUDRATE>abc</DNETM_BAUDRATE>",
          "ff ff ff ff", "00 00 00 00", 500000},
-        {"<Eth_Conn_Enable_DNS>1</Eth_Conn_Enable_DNS><DNETM_BAUDRATE>2</DNETM_BAUDRATE>", "ff ff ff ff",
-         "08 08 08 08", 500000},
+        {"<Eth_Conn_Enable_DNS>1</Eth_Conn_Enable_DNS><DNETM_BAUDRATE>2</DNETM_BAUDRATE>", "ff ff ff ff", "08 08 08 08",
+         500000},
     };
     for (const Case& c : cases) {
         Write(File_ParGen, ParGen(QString::fromLatin1(c.keys)));
@@ -230,20 +232,21 @@ TEST_F(SaveBincc, EepromConfigTakesHexPairsAndAtMostFourteenBytes)
 
 TEST_F(SaveBincc, ScanListAndMaps)
 {
-    Write(File_DNETM_Net, Net(Slave(5, 4, 1) + Slave(6, 0, 2).replace(QStringLiteral("/>"),
-                                                                        QStringLiteral(" Reset_DeviceNet=\" y \"/>"))
-                              + Slave(7, 6, 0).replace(QStringLiteral("/>"), QStringLiteral(" Reset_PROFINET=\"Y\"/>"))));
-    Write(File_DNETM_DefOff, DefOff({{{"12", "None", "13", "-1", "99"}, {"1439"}},
-                                     {{}, {"None", "$10"}},
-                                     {{"0", "0"}, {}},
-                                     {{"7"}, {"7"}}}));
+    Write(File_DNETM_Net,
+          Net(Slave(5, 4, 1) +
+              Slave(6, 0, 2).replace(QStringLiteral("/>"), QStringLiteral(" Reset_DeviceNet=\" y \"/>")) +
+              Slave(7, 6, 0).replace(QStringLiteral("/>"), QStringLiteral(" Reset_PROFINET=\"Y\"/>"))));
+    Write(File_DNETM_DefOff,
+          DefOff(
+              {{{"12", "None", "13", "-1", "99"}, {"1439"}}, {{}, {"None", "$10"}}, {{"0", "0"}, {}}, {{"7"}, {"7"}}}));
     Update();
     EXPECT_EQ(U32(bank1, 0x07C), 3u);
     EXPECT_EQ(U32(bank1, 0x088), 4u);
     EXPECT_EQ(U32(bank1, 0x08C), 2u);
-    EXPECT_EQ(Hex(bank2, 0, 48), "05 00 00 00 04 00 01 00 00 00 00 00 00 00 00 00 "
-                                 "06 00 00 00 00 00 02 00 00 00 01 00 04 00 01 00 "
-                                 "07 00 00 00 06 00 00 00 00 00 02 00 04 00 03 00");
+    EXPECT_EQ(Hex(bank2, 0, 48),
+              "05 00 00 00 04 00 01 00 00 00 00 00 00 00 00 00 "
+              "06 00 00 00 00 00 02 00 00 00 01 00 04 00 01 00 "
+              "07 00 00 00 06 00 00 00 00 00 02 00 04 00 03 00");
     EXPECT_EQ(bank2.mid(48, 4096 - 48), QByteArray(4096 - 48, '\0'));
     // input map: (5*1024, 12), (5*1024+2, 13), then slave 7's bytes 0 and 1 at position 0; a negative
     // offset is unplaced like "None"
@@ -263,43 +266,50 @@ TEST_F(SaveBincc, EtherCATVariables)
 {
     const QString twoByteName = QString::fromUtf8("\xC3\xA9");
     Write(File_EtherCAT_Slave,
-          EtherCAT(Variable(QStringLiteral("Bool"), QStringLiteral("Speed"), QStringLiteral("InitValue=\"3\""))
-                       + QStringLiteral("<row Enable=\"N\" Type=\"Int8\" Name=\"off\"/><row Enable=\"y\" Type=\"Int8\"/>"
-                                        "<row Type=\"Int8\"/>")
-                       + Variable(QStringLiteral("Int16"), QString(), QStringLiteral("InitValue=\"-1\""))
-                       + Variable(QStringLiteral("String"), QStringLiteral("Temp"),
-                                  QStringLiteral("Length=\"10\" InitValue=\"5\"")),
-                   Variable(QStringLiteral("UInt8"), twoByteName, QStringLiteral("InitValue=\"300\""))
-                       + Variable(QStringLiteral("Int32"), QStringLiteral("x"), QStringLiteral("InitValue=\"abc\""))
-                       + Variable(QStringLiteral("UInt32"), QStringLiteral("y"), QStringLiteral("InitValue=\"8589934591\""))
-                       + Variable(QStringLiteral("Word"), QStringLiteral("z"), QStringLiteral("Length=\"abc\""))
-                       + QStringLiteral("<row Enable=\"Y\" Length=\"3\"/>")));
+          EtherCAT(
+              Variable(QStringLiteral("Bool"), QStringLiteral("Speed"), QStringLiteral("InitValue=\"3\"")) +
+                  QStringLiteral("<row Enable=\"N\" Type=\"Int8\" Name=\"off\"/><row Enable=\"y\" Type=\"Int8\"/>"
+                                 "<row Type=\"Int8\"/>") +
+                  Variable(QStringLiteral("Int16"), QString(), QStringLiteral("InitValue=\"-1\"")) +
+                  Variable(QStringLiteral("String"), QStringLiteral("Temp"),
+                           QStringLiteral("Length=\"10\" InitValue=\"5\"")),
+              Variable(QStringLiteral("UInt8"), twoByteName, QStringLiteral("InitValue=\"300\"")) +
+                  Variable(QStringLiteral("Int32"), QStringLiteral("x"), QStringLiteral("InitValue=\"abc\"")) +
+                  Variable(QStringLiteral("UInt32"), QStringLiteral("y"), QStringLiteral("InitValue=\"8589934591\"")) +
+                  Variable(QStringLiteral("Word"), QStringLiteral("z"), QStringLiteral("Length=\"abc\"")) +
+                  QStringLiteral("<row Enable=\"Y\" Length=\"3\"/>")));
     Update();
     EXPECT_EQ(U32(bank2, Header + 32), 8u);
     // type, length, access, bit; position; subindex; entry index; offset; init value; name length; name address
-    EXPECT_EQ(Hex(Descriptor(0), 0, 36), "01 01 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                                         "01 00 00 00 00 00 00 00 05 00 00 00 29 88 08 00");
-    EXPECT_EQ(Hex(Descriptor(1), 0, 36), "03 02 01 00 00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 "
-                                         "ff ff 00 00 00 00 00 00 00 00 00 00 28 88 08 00");
-    EXPECT_EQ(Hex(Descriptor(2), 0, 36), "09 0a 01 00 00 00 00 00 02 00 00 00 00 00 00 00 03 00 00 00 "
-                                         "00 00 00 00 00 00 00 00 04 00 00 00 2f 88 08 00");
-    EXPECT_EQ(Hex(Descriptor(3), 0, 28), "05 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-                                         "2c 00 00 00 00 00 00 00");
+    EXPECT_EQ(Hex(Descriptor(0), 0, 36),
+              "01 01 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+              "01 00 00 00 00 00 00 00 05 00 00 00 29 88 08 00");
+    EXPECT_EQ(Hex(Descriptor(1), 0, 36),
+              "03 02 01 00 00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 "
+              "ff ff 00 00 00 00 00 00 00 00 00 00 28 88 08 00");
+    EXPECT_EQ(Hex(Descriptor(2), 0, 36),
+              "09 0a 01 00 00 00 00 00 02 00 00 00 00 00 00 00 03 00 00 00 "
+              "00 00 00 00 00 00 00 00 04 00 00 00 2f 88 08 00");
+    EXPECT_EQ(Hex(Descriptor(3), 0, 28),
+              "05 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+              "2c 00 00 00 00 00 00 00");
     EXPECT_EQ(U32(Descriptor(3), 28), 2u);
-    EXPECT_EQ(Hex(Descriptor(4), 0, 28), "04 04 00 00 00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 "
-                                         "00 00 00 00 00 00 00 00");
+    EXPECT_EQ(Hex(Descriptor(4), 0, 28),
+              "04 04 00 00 00 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 "
+              "00 00 00 00 00 00 00 00");
     EXPECT_EQ(Hex(Descriptor(5), 20, 8), "00 00 00 00 00 00 00 00") << "8589934591 itself leaves zero";
     EXPECT_EQ(Hex(Descriptor(6), 0, 4), "00 01 00 00") << "unknown type, Length not a number: 1 byte";
     EXPECT_EQ(Hex(Descriptor(7), 0, 4), "00 03 00 00") << "missing type: the Length attribute";
     EXPECT_EQ(U32(Descriptor(7), 16), 10u);
     EXPECT_EQ(Descriptor(8), QByteArray(36, '\0'));
-    EXPECT_EQ(bank2.mid(Names - 1), QByteArray("\0Speed\0Temp\0", 12) + twoByteName.toUtf8() + QByteArray("\0x\0y\0z\0", 7));
+    EXPECT_EQ(bank2.mid(Names - 1),
+              QByteArray("\0Speed\0Temp\0", 12) + twoByteName.toUtf8() + QByteArray("\0x\0y\0z\0", 7));
 }
 
 TEST_F(SaveBincc, Float32InitialValueFollowsTheDecimalSeparator)
 {
-    Write(File_EtherCAT_Slave, EtherCAT(Variable(QStringLiteral("Float32"), QString(), QStringLiteral("InitValue=\"1,5\"")),
-                                        QString()));
+    Write(File_EtherCAT_Slave,
+          EtherCAT(Variable(QStringLiteral("Float32"), QString(), QStringLiteral("InitValue=\"1,5\"")), QString()));
     struct Case {
         QLocale::Language language;
         const char* bytes;
@@ -315,8 +325,8 @@ TEST_F(SaveBincc, Float32InitialValueFollowsTheDecimalSeparator)
 
 TEST_F(SaveBincc, RecompileKeepsOnlyTheCurrentVariables)
 {
-    Write(File_EtherCAT_Slave, EtherCAT(Variable(QStringLiteral("Bool"), QStringLiteral("first"))
-                                            + Variable(QStringLiteral("Bool"), QStringLiteral("second")),
+    Write(File_EtherCAT_Slave, EtherCAT(Variable(QStringLiteral("Bool"), QStringLiteral("first")) +
+                                            Variable(QStringLiteral("Bool"), QStringLiteral("second")),
                                         QString()));
     Update();
     Write(File_EtherCAT_Slave, EtherCAT(Variable(QStringLiteral("Int8"), QStringLiteral("only")), QString()));
@@ -377,8 +387,9 @@ TEST_F(SaveBincc, FilesThatAreNotWellFormedStopTheCompile)
 TEST_F(SaveBincc, DeeplyNestedKeyReadsAsMissing)
 {
     constexpr int Depth = 100000;
-    Write(File_ParGen, QStringLiteral("<Par_Gen><Ethernet_IP4>") + QStringLiteral("<a>").repeated(Depth) + QStringLiteral("4")
-                           + QStringLiteral("</a>").repeated(Depth) + QStringLiteral("</Ethernet_IP4></Par_Gen>"));
+    Write(File_ParGen, QStringLiteral("<Par_Gen><Ethernet_IP4>") + QStringLiteral("<a>").repeated(Depth) +
+                           QStringLiteral("4") + QStringLiteral("</a>").repeated(Depth) +
+                           QStringLiteral("</Ethernet_IP4></Par_Gen>"));
     Update();
     EXPECT_EQ(Hex(bank1, 0x028, 4), "c0 a8 00 0a");
 }
@@ -406,8 +417,8 @@ TEST_F(SaveBincc, ProjectsThatDoNotFitAreRefused)
     ExpectRefused("output byte 1");
 
     Write(File_DNETM_Net, Net(Slave(1, 1024, 0) + Slave(2, 513, 0)));
-    Write(File_DNETM_DefOff, DefOff({{QStringList(1024, QStringLiteral("0")), {}},
-                                     {QStringList(513, QStringLiteral("1")), {}}}));
+    Write(File_DNETM_DefOff,
+          DefOff({{QStringList(1024, QStringLiteral("0")), {}}, {QStringList(513, QStringLiteral("1")), {}}}));
     ExpectRefused("More than 1536 DeviceNet input bytes");
     QFile::remove(File_DNETM_Net);
     QFile::remove(File_DNETM_DefOff);
@@ -449,7 +460,8 @@ TEST_F(SaveBincc, BanksAreReplacedAsAPair)
     Write(Bank(1), QStringLiteral("old1"));
     EXPECT_THROW(Save_Bin_Files(Create_Bin_Files()), EProject_Error);
     EXPECT_EQ(Read(Bank(1)), "old1");
-    EXPECT_EQ(QDir(Path_Project + QStringLiteral("/bin")).entryList(QDir::Files), QStringList{QStringLiteral("bank1.bin")})
+    EXPECT_EQ(QDir(Path_Project + QStringLiteral("/bin")).entryList(QDir::Files),
+              QStringList{QStringLiteral("bank1.bin")})
         << "no temporary file is left behind";
 
     QDir(Path_Project).rmdir(QStringLiteral("bin/bank2.bin"));

@@ -9,7 +9,8 @@
 
 namespace {
 
-std::vector<TCalcCell> cells(std::initializer_list<const char*> texts) {
+std::vector<TCalcCell> cells(std::initializer_list<const char*> texts)
+{
     std::vector<TCalcCell> out;
     for (const char* t : texts)
         out.push_back({CalcCellValue(QString::fromUtf8(t))});
@@ -18,7 +19,8 @@ std::vector<TCalcCell> cells(std::initializer_list<const char*> texts) {
 
 }  // namespace
 
-TEST(VoColumnCalc, Summaries) {
+TEST(VoColumnCalc, Summaries)
+{
     LocaleGuard g(LocaleGuard::English());
     const auto c = cells({"1", "2", "3", "4"});
     EXPECT_DOUBLE_EQ(CalcSum(c), 10);
@@ -28,7 +30,8 @@ TEST(VoColumnCalc, Summaries) {
     EXPECT_DOUBLE_EQ(CalcStdDev(c), std::sqrt(1.25));
 }
 
-TEST(VoColumnCalc, UnreadableAndUncountedCells) {
+TEST(VoColumnCalc, UnreadableAndUncountedCells)
+{
     LocaleGuard g(LocaleGuard::English());
     // An empty cell adds 0 and counts in the divisor; abc is skipped by the sum but counts too.
     const auto c = cells({"4", "", "abc", "-", "<b>2</b>"});
@@ -50,7 +53,8 @@ TEST(VoColumnCalc, UnreadableAndUncountedCells) {
     EXPECT_THROW(CalcMax(cells({"x", "1"})), REdaReviZizod);
 }
 
-TEST(VoColumnCalc, EmptyRangesGiveZero) {
+TEST(VoColumnCalc, EmptyRangesGiveZero)
+{
     const std::vector<TCalcCell> none;
     EXPECT_EQ(CalcSum(none), 0);
     EXPECT_EQ(CalcAvg(none), 0);
@@ -60,12 +64,14 @@ TEST(VoColumnCalc, EmptyRangesGiveZero) {
     EXPECT_EQ(CalcDistinct({}), 0);
 }
 
-TEST(VoColumnCalc, DistinctIgnoresCase) {
+TEST(VoColumnCalc, DistinctIgnoresCase)
+{
     EXPECT_EQ(CalcDistinct({"a", "A", "b", ""}), 3);
     EXPECT_EQ(CalcDistinct({"", ""}), 1);
 }
 
-TEST(VoColumnCalc, CellValuesFollowTheLocale) {
+TEST(VoColumnCalc, CellValuesFollowTheLocale)
+{
     LocaleGuard g(LocaleGuard::German());
     EXPECT_EQ(CalcCellValue("1,5"), 1.5);
     EXPECT_EQ(CalcCellValue(" -"), 0.0);

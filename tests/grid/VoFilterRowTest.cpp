@@ -10,7 +10,8 @@
 
 namespace {
 
-TFilterCondition cond(int column, const char* text, TFilterOperation op) {
+TFilterCondition cond(int column, const char* text, TFilterOperation op)
+{
     TFilterCondition c;
     c.Column = column;
     c.Condition = QString::fromUtf8(text);
@@ -18,7 +19,8 @@ TFilterCondition cond(int column, const char* text, TFilterOperation op) {
     return c;
 }
 
-bool rowMatches(const std::vector<TFilterCondition>& conditions, const QStringList& row) {
+bool rowMatches(const std::vector<TFilterCondition>& conditions, const QStringList& row)
+{
     return FilterConditionsMatch(conditions, [&row](const TFilterCondition& c) {
         return c.Data == fcRow ? row.join('\n') : row.value(c.Column);
     });
@@ -26,7 +28,8 @@ bool rowMatches(const std::vector<TFilterCondition>& conditions, const QStringLi
 
 }  // namespace
 
-TEST(VoFilterRow, ConditionsJoinByTheirOperations) {
+TEST(VoFilterRow, ConditionsJoinByTheirOperations)
+{
     LocaleGuard g(LocaleGuard::English());
     const std::vector<TFilterCondition> aOrB = {cond(0, "A", foNONE), cond(1, "B", foOR)};
     const std::vector<TFilterCondition> aAndB = {cond(0, "A", foNONE), cond(1, "B", foAND)};
@@ -52,7 +55,8 @@ TEST(VoFilterRow, ConditionsJoinByTheirOperations) {
     EXPECT_TRUE(rowMatches({}, {"x"}));
 }
 
-TEST(VoFilterRow, OneCondition) {
+TEST(VoFilterRow, OneCondition)
+{
     LocaleGuard g(LocaleGuard::English());
     TFilterCondition dollars = cond(0, "5", foSHORT);
     dollars.Prefix = QStringLiteral("$");
@@ -80,13 +84,14 @@ TEST(VoFilterRow, OneCondition) {
                                        [](const TFilterCondition&) -> QString { throw std::runtime_error("x"); }));
 }
 
-TEST(VoFilterRow, NarrowingSteps) {
+TEST(VoFilterRow, NarrowingSteps)
+{
     const struct {
         const char* condition;
         const char* last;
         TNarrowStep step;
     } cases[] = {
-        {"ab", "a", nsNarrow}, {"a", "", nsNarrow},   {"a", "ab", nsWiden},  {"", "a", nsRestart},
+        {"ab", "a", nsNarrow},   {"a", "", nsNarrow},     {"a", "ab", nsWiden},   {"", "a", nsRestart},
         {"ax", "ab", nsRestart}, {"abc", "a", nsRestart}, {"b", "ab", nsRestart},
     };
     for (const auto& c : cases)

@@ -6,7 +6,8 @@
 
 #include "grid/base/LocaleGuard.h"
 
-TEST(VoFindMatch, CellMatchesUnderFlags) {
+TEST(VoFindMatch, CellMatchesUnderFlags)
+{
     LocaleGuard g(LocaleGuard::English());
     const struct {
         const char* cell;
@@ -46,7 +47,8 @@ struct Table {
     bool matches(int col, int row, const QString& text) const { return cells[row][col].contains(text); }
 };
 
-TFindArea wholeTable() {
+TFindArea wholeTable()
+{
     TFindArea a;
     a.FirstCol = 0;
     a.LastCol = 2;
@@ -55,7 +57,8 @@ TFindArea wholeTable() {
     return a;
 }
 
-std::vector<TPoint> allHits(const TFindArea& area, TFindParams params, const std::function<bool(int, int)>& test) {
+std::vector<TPoint> allHits(const TFindArea& area, TFindParams params, const std::function<bool(int, int)>& test)
+{
     std::vector<TPoint> hits;
     for (TPoint p = FindCell(area, {-1, -1}, params, test); p.X >= 0 && hits.size() < 20;
          p = FindCell(area, p, params, test))
@@ -65,7 +68,8 @@ std::vector<TPoint> allHits(const TFindArea& area, TFindParams params, const std
 
 }  // namespace
 
-TEST(VoFindMatch, VisitingOrder) {
+TEST(VoFindMatch, VisitingOrder)
+{
     Table t{{{"", "", ""}, {"", "", "x"}, {"", "x", ""}}};
     const auto test = [&t](int c, int r) { return t.matches(c, r, "x"); };
     // Row by row: (2, 1) before (1, 2); column by column: after.
@@ -82,7 +86,8 @@ TEST(VoFindMatch, VisitingOrder) {
     EXPECT_EQ(FindCell(empty, {-1, -1}, 0, test), (TPoint{-1, -1}));
 }
 
-TEST(VoFindMatch, RestrictedSearchMovesPastItsHits) {
+TEST(VoFindMatch, RestrictedSearchMovesPastItsHits)
+{
     // Every cell matches: a continued search inside one row or column still ends.
     const auto always = [](int, int) { return true; };
     TFindArea a = wholeTable();
@@ -103,7 +108,8 @@ TEST(VoFindMatch, RestrictedSearchMovesPastItsHits) {
         EXPECT_EQ(allHits(a, c.params, always), c.hits) << c.params;
 }
 
-TEST(VoFindMatch, ReplaceHonoursCase) {
+TEST(VoFindMatch, ReplaceHonoursCase)
+{
     EXPECT_EQ(ReplaceFoundText("xX", "x", "y", true), "yX");
     EXPECT_EQ(ReplaceFoundText("xX", "x", "y", false), "yy");
     EXPECT_EQ(ReplaceFoundText("abc", "", "y", false), "abc");

@@ -10,25 +10,29 @@
 
 namespace {
 
-std::vector<QString> texts(std::initializer_list<const char*> items) {
+std::vector<QString> texts(std::initializer_list<const char*> items)
+{
     std::vector<QString> out;
     for (const char* t : items)
         out.push_back(QString::fromUtf8(t));
     return out;
 }
 
-TSortColumnKeys column(const std::vector<QString>& t, TSortStyle style, TSortDirection dir = sdAscending) {
+TSortColumnKeys column(const std::vector<QString>& t, TSortStyle style, TSortDirection dir = sdAscending)
+{
     return {TSortKeys::FromTexts(t, style, false), dir};
 }
 
-std::vector<QString> sorted(std::vector<QString> t, const std::vector<TSortColumnKeys>& columns) {
+std::vector<QString> sorted(std::vector<QString> t, const std::vector<TSortColumnKeys>& columns)
+{
     ApplySortOrder(t, SortOrder(columns));
     return t;
 }
 
 }  // namespace
 
-TEST(VoSortCompare, StylesCompareTexts) {
+TEST(VoSortCompare, StylesCompareTexts)
+{
     LocaleGuard g(LocaleGuard::English());
     TSortTextOptions byLength;
     byLength.customCompare = [](const QString& a, const QString& b) { return int(a.size() - b.size()); };
@@ -78,12 +82,12 @@ TEST(VoSortCompare, StylesCompareTexts) {
     };
     for (const auto& c : cases) {
         const TSortTextOptions options = c.options ? *c.options : TSortTextOptions{};
-        EXPECT_EQ(CompareSortTexts(c.style, c.a, c.b, options), c.expected)
-            << c.style << " " << c.a << " " << c.b;
+        EXPECT_EQ(CompareSortTexts(c.style, c.a, c.b, options), c.expected) << c.style << " " << c.a << " " << c.b;
     }
 }
 
-TEST(VoSortCompare, DetectsStyle) {
+TEST(VoSortCompare, DetectsStyle)
+{
     LocaleGuard g(LocaleGuard::English());
     const struct {
         const char* first;
@@ -108,7 +112,8 @@ TEST(VoSortCompare, DetectsStyle) {
     EXPECT_EQ(DetectSortStyle("10", "9", false, true), ssCheckBox);
 }
 
-TEST(VoSortCompare, BlanksGoWhereAsked) {
+TEST(VoSortCompare, BlanksGoWhereAsked)
+{
     const struct {
         bool aEmpty;
         bool bEmpty;
@@ -125,7 +130,8 @@ TEST(VoSortCompare, BlanksGoWhereAsked) {
         EXPECT_EQ(PlaceBlanks(7, c.aEmpty, c.bEmpty, c.direction, c.position), c.expected);
 }
 
-TEST(VoSortOrder, AutomaticStyleSortsNumbersByValue) {
+TEST(VoSortOrder, AutomaticStyleSortsNumbersByValue)
+{
     LocaleGuard g(LocaleGuard::English());
     const auto t = texts({"10", "9", "100"});
     EXPECT_EQ(sorted(t, {column(t, ssAutomatic)}), texts({"9", "10", "100"}));
@@ -136,7 +142,8 @@ TEST(VoSortOrder, AutomaticStyleSortsNumbersByValue) {
     EXPECT_EQ(sorted(dates, {column(dates, ssAutomatic)}), texts({"12/1/2019", "1/2/2020", "3/1/2020"}));
 }
 
-TEST(VoSortOrder, StableOverSeveralColumns) {
+TEST(VoSortOrder, StableOverSeveralColumns)
+{
     LocaleGuard g(LocaleGuard::English());
     // Rows: number, text, original place. Ties on both keys keep their original order.
     const auto nums = texts({"2", "1", "2", "1", "2", "1"});
@@ -148,7 +155,8 @@ TEST(VoSortOrder, StableOverSeveralColumns) {
     EXPECT_TRUE(SortOrder({}).empty());
 }
 
-TEST(VoSortOrder, BlanksLastInBothDirections) {
+TEST(VoSortOrder, BlanksLastInBothDirections)
+{
     const auto t = texts({"b", "", "a", "", "c"});
     for (const TSortDirection dir : {sdAscending, sdDescending}) {
         TSortColumnKeys c = column(t, ssAlphabetic, dir);
@@ -161,7 +169,8 @@ TEST(VoSortOrder, BlanksLastInBothDirections) {
     }
 }
 
-TEST(VoSortOrder, IntegerAndRowKeys) {
+TEST(VoSortOrder, IntegerAndRowKeys)
+{
     // Check-box states: unchecked before checked.
     const std::vector<TSortColumnKeys> checks = {{TSortKeys::FromIntegers({1, 0, 1, 0})}};
     EXPECT_EQ(SortOrder(checks), (std::vector<int>{1, 3, 0, 2}));
@@ -171,7 +180,8 @@ TEST(VoSortOrder, IntegerAndRowKeys) {
     EXPECT_EQ(SortOrder(raw), (std::vector<int>{1, 2, 0}));
 }
 
-TEST(VoSortOrder, UnSortRestoresTheRecordedOrder) {
+TEST(VoSortOrder, UnSortRestoresTheRecordedOrder)
+{
     LocaleGuard g(LocaleGuard::English());
     auto rows = texts({"c", "a", "d", "b"});
     std::vector<int> xref = {0, 1, 2, 3};
@@ -188,13 +198,15 @@ TEST(VoSortOrder, UnSortRestoresTheRecordedOrder) {
     EXPECT_EQ(xref, (std::vector<int>{0, 1, 2, 3}));
 }
 
-TEST(VoSortOrder, MovesEachRowOnce) {
+TEST(VoSortOrder, MovesEachRowOnce)
+{
     struct Counted {
         int value = 0;
         int* moves = nullptr;
         Counted(int v, int* m) : value(v), moves(m) {}
         Counted(Counted&& o) noexcept : value(o.value), moves(o.moves) { ++*moves; }
-        Counted& operator=(Counted&& o) noexcept {
+        Counted& operator=(Counted&& o) noexcept
+        {
             value = o.value;
             moves = o.moves;
             ++*moves;
@@ -216,7 +228,8 @@ TEST(VoSortOrder, MovesEachRowOnce) {
         ASSERT_EQ(rows[i].value, i);
 }
 
-TEST(VoSortSpecifier, TextForm) {
+TEST(VoSortSpecifier, TextForm)
+{
     EXPECT_EQ(SortSpecifierText(false, sdDescending, 3, {}), "d3");
     EXPECT_EQ(SortSpecifierText(false, sdAscending, 0, {}), "u0");
     TSortIndexList indexes;

@@ -1,12 +1,11 @@
 #include "platform/Bitmap.h"
-#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 #include "platform/QtAccess.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +32,7 @@ TEST(Bitmap, ResizeKeepsWhatFits)
     EXPECT_EQ(b.Height(), 6);
     EXPECT_EQ(pixel(b, 1, 1), clRed);
     EXPECT_EQ(pixel(b, 1, 5), clWhite);
-    b.Canvas().SetPixel(0, 5, clBlue); // the canvas follows the new size
+    b.Canvas().SetPixel(0, 5, clBlue);  // the canvas follows the new size
     EXPECT_EQ(pixel(b, 0, 5), clBlue);
     b.SetSize(0, 0);
     EXPECT_TRUE(b.Empty());
@@ -98,7 +97,7 @@ TEST(Bitmap, DrawStretchAndTransparency)
     EXPECT_EQ(pixel(target, 1, 2), clFuchsia);
     EXPECT_EQ(pixel(target, 3, 3), clWhite);
 
-    glyph.Transparent = true; // the lower-left pixel's colour by default
+    glyph.Transparent = true;  // the lower-left pixel's colour by default
     EXPECT_EQ(glyph.TransparentColor(), clFuchsia);
     c.Brush().SetColor(clWhite);
     c.FillRect(Rect(0, 0, 6, 6));
@@ -139,7 +138,7 @@ TEST(ImageList, StripsAddOneImagePerCellAndDisabledIsGrey)
     list.Draw(target.Canvas(), 0, 0, 1);
     list.Draw(target.Canvas(), 2, 0, 3);
     list.Draw(target.Canvas(), 4, 0, 1, false);
-    list.Draw(target.Canvas(), 6, 0, 4); // out of range: nothing
+    list.Draw(target.Canvas(), 6, 0, 4);  // out of range: nothing
     list.Draw(target.Canvas(), 6, 0, -1);
     EXPECT_EQ(pixel(target, 1, 1), clBlue);
     EXPECT_EQ(pixel(target, 3, 1), clLime);
@@ -161,4 +160,4 @@ TEST(ImageList, StripsAddOneImagePerCellAndDisabledIsGrey)
     EXPECT_EQ(pixel(over, 1, 1), clRed);
 }
 
-} // namespace
+}  // namespace

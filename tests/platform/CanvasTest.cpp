@@ -1,10 +1,9 @@
 #include "platform/Bitmap.h"
-#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 #include "platform/QtAccess.h"
 
-#include <QPainter>
 #include <gtest/gtest.h>
+#include <QPainter>
 
 namespace {
 
@@ -99,7 +98,7 @@ TEST(Canvas, FillsExcludeRightAndBottom)
     EXPECT_EQ(s.row(1), ".###....");
     EXPECT_EQ(s.column(2), ".##.....");
     EXPECT_EQ(s.at(1, 1), clRed);
-    s.canvas().FillRect(Rect(6, 6, 6, 8)); // empty
+    s.canvas().FillRect(Rect(6, 6, 6, 8));  // empty
     s.canvas().Brush().SetStyle(bsClear);
     s.canvas().FillRect(Rect(0, 5, 8, 8));
     EXPECT_EQ(s.count(clRed), 6);
@@ -118,7 +117,7 @@ TEST(Canvas, RectangleOutlinesWithPenAndFillsWithBrush)
     Surface r(8, 8);
     r.canvas().Brush().SetColor(clRed);
     r.canvas().Pen().SetColor(clBlue);
-    r.canvas().Rectangle(6, 5, 1, 1); // corners in any order
+    r.canvas().Rectangle(6, 5, 1, 1);  // corners in any order
     EXPECT_EQ(r.row(1), ".#####..");
     EXPECT_EQ(r.row(4), ".#####..");
     EXPECT_EQ(r.row(5), "........");
@@ -163,12 +162,9 @@ TEST(Canvas, LineExcludesItsEndPointInEveryDirection)
         std::vector<TPoint> on, off;
     };
     const Case cases[] = {
-        {{1, 2}, {6, 2}, {{1, 2}, {5, 2}}, {{6, 2}, {0, 2}}},
-        {{6, 2}, {1, 2}, {{6, 2}, {2, 2}}, {{1, 2}, {7, 2}}},
-        {{3, 7}, {3, 3}, {{3, 7}, {3, 4}}, {{3, 3}}},
-        {{0, 0}, {3, 3}, {{0, 0}, {2, 2}}, {{3, 3}}},
-        {{5, 5}, {2, 2}, {{5, 5}, {3, 3}}, {{2, 2}}},
-        {{0, 7}, {6, 4}, {{0, 7}}, {{6, 4}}},
+        {{1, 2}, {6, 2}, {{1, 2}, {5, 2}}, {{6, 2}, {0, 2}}}, {{6, 2}, {1, 2}, {{6, 2}, {2, 2}}, {{1, 2}, {7, 2}}},
+        {{3, 7}, {3, 3}, {{3, 7}, {3, 4}}, {{3, 3}}},         {{0, 0}, {3, 3}, {{0, 0}, {2, 2}}, {{3, 3}}},
+        {{5, 5}, {2, 2}, {{5, 5}, {3, 3}}, {{2, 2}}},         {{0, 7}, {6, 4}, {{0, 7}}, {{6, 4}}},
     };
     for (const Case& c : cases) {
         Surface s(8, 8);
@@ -319,11 +315,11 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
     image.fill(Qt::white);
     TCanvas canvas;
     EXPECT_EQ(QtAccess::Painter(canvas), nullptr);
-    canvas.FillRect(Rect(0, 0, 10, 10)); // nothing to draw on: no effect
+    canvas.FillRect(Rect(0, 0, 10, 10));  // nothing to draw on: no effect
     {
         QPainter painter(&image);
         painter.translate(1, 1);
-        painter.setClipRect(QRect(0, 0, 4, 4)); // the widget's paint region
+        painter.setClipRect(QRect(0, 0, 4, 4));  // the widget's paint region
         TCanvasPaintGuard guard(canvas, &painter);
         EXPECT_EQ(QtAccess::Painter(canvas), &painter);
         canvas.Brush().SetColor(clGreen);
@@ -335,7 +331,7 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
         EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 4, 4));
         canvas.SetClipRect(Rect(0, 0, 1, 1));
     }
-    EXPECT_FALSE(canvas.HasClip()); // a clip lasts one paint pass
+    EXPECT_FALSE(canvas.HasClip());  // a clip lasts one paint pass
     EXPECT_EQ(QtAccess::Painter(canvas), nullptr);
     EXPECT_EQ(QColorToColor(image.pixelColor(3, 1)), clGreen);
     EXPECT_EQ(QColorToColor(image.pixelColor(4, 4)), clGreen);
@@ -351,4 +347,4 @@ TEST(Canvas, BoundPainterIsUsedUntilEndPaintAndKeepsItsClip)
     EXPECT_EQ(s.count(clWhite), 16);
 }
 
-} // namespace
+}  // namespace

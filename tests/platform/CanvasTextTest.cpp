@@ -1,10 +1,9 @@
 #include "platform/Bitmap.h"
-#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 #include "platform/QtAccess.h"
 
-#include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <QFontMetrics>
 
 namespace {
 
@@ -41,7 +40,7 @@ TEST_F(TextSurface, MeasuringSingleLines)
     TRect r = Rect(5, 6, 100, 100);
     EXPECT_EQ(c.DrawText("Hello", r, DT_CALCRECT | DT_SINGLELINE), ext.cy);
     EXPECT_EQ(r, Rect(5, 6, 5 + ext.cx, 6 + ext.cy));
-    EXPECT_EQ(ink(bitmap).Right, 0); // measuring draws nothing
+    EXPECT_EQ(ink(bitmap).Right, 0);  // measuring draws nothing
 
     EXPECT_EQ(measure("&File", DT_SINGLELINE).Width(), c.TextWidth("File"));
     EXPECT_EQ(measure("&File", DT_SINGLELINE | DT_NOPREFIX).Width(), c.TextWidth("&File"));
@@ -84,17 +83,17 @@ TEST_F(TextSurface, AlignmentWithinTheRectangle)
     const TSize ext = c.TextExtent("MM");
     struct Case {
         unsigned flags;
-        int left, top; // expected cell position in Rect(10, 10, 110, 60)
+        int left, top;  // expected cell position in Rect(10, 10, 110, 60)
     };
     const Case cases[] = {
         {DT_SINGLELINE, 10, 10},
         {DT_SINGLELINE | DT_RIGHT | DT_BOTTOM, 110 - ext.cx, 60 - ext.cy},
         {DT_SINGLELINE | DT_CENTER | DT_VCENTER, 10 + (100 - ext.cx) / 2, 10 + (50 - ext.cy) / 2},
-        {DT_CENTER | DT_VCENTER, 10 + (100 - ext.cx) / 2, 10}, // vertical flags need a single line
+        {DT_CENTER | DT_VCENTER, 10 + (100 - ext.cx) / 2, 10},  // vertical flags need a single line
     };
     for (const Case& k : cases) {
         TBitmap b(200, 100);
-        b.Canvas().Brush().SetColor(clYellow); // opaque: the text cell shows
+        b.Canvas().Brush().SetColor(clYellow);  // opaque: the text cell shows
         TRect r = Rect(10, 10, 110, 60);
         b.Canvas().DrawText("MM", r, k.flags);
         EXPECT_EQ(ink(b), Bounds(k.left, k.top, ext.cx, ext.cy)) << k.flags;
@@ -151,7 +150,7 @@ TEST_F(TextSurface, BackgroundModeFollowsTheBrushUntilSet)
     TBitmap cleared(60, 30);
     cleared.Canvas().Brush().SetStyle(bsClear);
     EXPECT_EQ(cleared.Canvas().BkMode(), TRANSPARENT);
-    cleared.Canvas().Brush().SetColor(fill); // a new brush makes text opaque again
+    cleared.Canvas().Brush().SetColor(fill);  // a new brush makes text opaque again
     cleared.Canvas().DrawText("x", r, DT_SINGLELINE);
     EXPECT_TRUE(filled(cleared));
 }
@@ -165,10 +164,10 @@ TEST_F(TextSurface, TextTakesTheFontColour)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const TColor px = QColorToColor(image.pixelColor(x, y));
-            ASSERT_TRUE(px == clWhite || px == clGray) << x << "," << y; // no anti-aliasing
+            ASSERT_TRUE(px == clWhite || px == clGray) << x << "," << y;  // no anti-aliasing
             gray += px == clGray;
         }
     EXPECT_GT(gray, 5);
 }
 
-} // namespace
+}  // namespace

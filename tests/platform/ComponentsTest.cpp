@@ -23,7 +23,7 @@ private:
     std::vector<QString>* log_;
 };
 
-} // namespace
+}  // namespace
 
 TEST(ComponentsTest, OwnerFreesOwnedLastFirstAndComponentFreedAloneLeavesOwner)
 {
@@ -54,7 +54,7 @@ TEST(ComponentsTest, FindComponentIgnoresLetterCaseAndEmptyNames)
     TComponent owner(nullptr);
     auto* edit = new TComponent(&owner);
     edit->Name = QStringLiteral("Edit_Name");
-    new TComponent(&owner); // unnamed
+    new TComponent(&owner);  // unnamed
     EXPECT_EQ(owner.FindComponent(QStringLiteral("EDIT_NAME")), edit);
     EXPECT_EQ(owner.FindComponent(QString()), nullptr);
     EXPECT_EQ(owner.FindComponent(QStringLiteral("Other")), nullptr);

@@ -4,10 +4,10 @@
 #include "platform/Grids.h"
 #include "platform/QtAccess.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
 class HookedControl : public TCustomControl {
@@ -131,8 +131,8 @@ TEST(ControlHooks, SingleBorderFramesTheClientAreaAndShiftsClientCoordinates)
     const TRect cell = g->CellRect(2, 1);
     const QPoint inWidget(cell.Left + 2 + 1, cell.Top + 2 + 1);
     QWidget* const widget = QtAccess::Widget(*g);
-    QMouseEvent press(QEvent::MouseButtonPress, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, inWidget, widget->mapToGlobal(inWidget), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);

@@ -27,7 +27,7 @@ protected:
     void Paint() override { Canvas().SetPixel(0, 0, clBlue); }
 };
 
-} // namespace
+}  // namespace
 
 TEST(ControlsTest, PaintToImageShowsTheCanvasDrawingAndChildren)
 {

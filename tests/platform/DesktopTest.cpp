@@ -21,4 +21,4 @@ TEST(Desktop, SeamTakesTheOpens)
     EXPECT_EQ(opened, std::vector<QString>{"https://example.invalid/download#GXH59"});
 }
 
-} // namespace
+}  // namespace

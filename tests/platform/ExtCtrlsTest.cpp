@@ -1,10 +1,10 @@
 #include "platform/ExtCtrls.h"
-#include "platform/StdCtrls.h"
 #include "platform/QtAccess.h"
+#include "platform/StdCtrls.h"
 #include "support/TestSeams.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 
 TEST(ExtCtrlsTest, PanelBevelsAndTheClientAreaInsideThem)
 {
@@ -146,7 +146,8 @@ TEST(ExtCtrlsTest, CategoryPanelsStackCollapseAndScrollOnTheFormsWheel)
     auto* edit = new TEdit(&form);
     edit->SetParent(panels[1]);
     edit->SetBounds(191, 9, 238, 21);
-    EXPECT_EQ(QtAccess::Widget(*edit)->mapTo(QtAccess::Widget(*panels[1]), QPoint(0, 0)), QPoint(191, 9 + 24)) << "below the header";
+    EXPECT_EQ(QtAccess::Widget(*edit)->mapTo(QtAccess::Widget(*panels[1]), QPoint(0, 0)), QPoint(191, 9 + 24))
+        << "below the header";
 
     int collapses = 0;
     panels[1]->OnCollapse = [&](TObject*) { ++collapses; };

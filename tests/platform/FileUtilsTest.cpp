@@ -1,9 +1,9 @@
 #include "platform/FileUtils.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST(FileUtils, FoldersAndListings)
     QTemporaryDir dir;
     const QString base = dir.path();
     EXPECT_TRUE(ForceDirectories(base + "/PROJECTS/beta/bin"));
-    EXPECT_TRUE(ForceDirectories(base + "/PROJECTS/beta/bin")); // already there
+    EXPECT_TRUE(ForceDirectories(base + "/PROJECTS/beta/bin"));  // already there
     EXPECT_TRUE(ForceDirectories(base + "/PROJECTS/Alpha"));
     EXPECT_FALSE(ForceDirectories(""));
     ASSERT_TRUE(WriteFileAtomic(base + "/PROJECTS/file.lng", "x"));
@@ -47,8 +47,8 @@ TEST(FileUtils, AtomicWriteReplacesWholeOrNothing)
     ASSERT_TRUE(WriteTextFileAtomic(file, "\u00e9\n"));
     EXPECT_EQ(readAll(file), "\xc3\xa9\n");
     EXPECT_FALSE(WriteFileAtomic(dir.filePath("bin/bank2.bin"), bytes));
-    EXPECT_FALSE(WriteFileAtomic(dir.path(), bytes)); // a folder is never replaced
+    EXPECT_FALSE(WriteFileAtomic(dir.path(), bytes));  // a folder is never replaced
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"bank1.bin"}));
 }
 
-} // namespace
+}  // namespace

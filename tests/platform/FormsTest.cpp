@@ -1,10 +1,10 @@
-#include "platform/SysUtils.h"
 #include "platform/QtAccess.h"
+#include "platform/SysUtils.h"
 #include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 TEST(FormsTest, ModalRunTakenOverByTheTest)
 {
@@ -18,7 +18,7 @@ TEST(FormsTest, ModalRunTakenOverByTheTest)
             EXPECT_EQ(&shown, &form);
             EXPECT_TRUE(shown.Visible());
             EXPECT_TRUE(shown.Modal());
-            shown.SetModalResult(mrOk); // as a button with a modal result would
+            shown.SetModalResult(mrOk);  // as a button with a modal result would
             return mrNone;
         });
         EXPECT_EQ(form.ShowModal(), mrOk);
@@ -82,9 +82,9 @@ TEST(FormsTest, CloseOfANonModalFormFollowsTheCloseAction)
 TEST(FormsTest, MessageBoxesAreRecordedAndAnswered)
 {
     MessageBoxRecorder boxes({mrNo});
-    EXPECT_EQ(MessageDlg(QStringLiteral("Row Already used. Do you want to overwrite the values?"), mtConfirmation,
-                         mbYesNo),
-              mrNo);
+    EXPECT_EQ(
+        MessageDlg(QStringLiteral("Row Already used. Do you want to overwrite the values?"), mtConfirmation, mbYesNo),
+        mrNo);
     EXPECT_EQ(MessageDlg(QStringLiteral("Device Not Found!"), mtWarning, mbOK), mrOk);
     EXPECT_EQ(MessageDlg(QStringLiteral("Save?"), mtConfirmation, mbYesNoCancel), mrCancel) << "closed: Cancel";
     ASSERT_EQ(boxes.Shown.size(), 3u);

@@ -31,8 +31,8 @@ TEST(GridLayout, DefaultsAndCellGeometry)
     EXPECT_EQ(g.CellRect(2, 1), Rect(170, 27, 234, 51));
     struct Case {
         int x, y, col, row;
-    } cases[] = {{0, 0, 0, 0}, {66, 26, 0, 0}, {67, 27, 1, 1}, {169, 27, 1, 1}, {170, 27, 2, 1},
-                 {399, 10, -1, -1}, {10, 249, -1, -1}};
+    } cases[] = {{0, 0, 0, 0},    {66, 26, 0, 0},    {67, 27, 1, 1},   {169, 27, 1, 1},
+                 {170, 27, 2, 1}, {399, 10, -1, -1}, {10, 249, -1, -1}};
     for (const Case& c : cases) {
         EXPECT_EQ(g.MouseCoord(c.x, c.y), (TGridCoord{c.col, c.row})) << c.x << "," << c.y;
         int col = 0, row = 0;

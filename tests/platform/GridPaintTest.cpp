@@ -1,6 +1,6 @@
 #include "GridTestGrid.h"
-#include "platform/QtAccess.h"
 #include "platform/Forms.h"
+#include "platform/QtAccess.h"
 
 #include <QApplication>
 #include <QImage>
@@ -66,7 +66,7 @@ TEST(GridPaint, LinesFixedCellsAndSelection)
     EXPECT_EQ(pixel(image, 45, 30), window);
     EXPECT_EQ(pixel(image, 75, 30), highlight);  // column 2 starts at 61 without vertical lines
     EXPECT_EQ(pixel(image, 60, 30), highlight);
-    EXPECT_EQ(pixel(image, 5, 20), window);      // no fixed horizontal line
+    EXPECT_EQ(pixel(image, 5, 20), window);  // no fixed horizontal line
 }
 
 TEST(GridPaint, DrawCellGetsStatesAndTheVisibleCellsOnly)

@@ -99,7 +99,8 @@ TEST(GridScroll, CallerRangeDrivesScrollMessages)
         g.SetScrollInfo(SB_VERT, info(SIF_RANGE | SIF_PAGE, c.min, c.max, c.page), true);
         g.Perform(WM_VSCROLL, MAKEWPARAM(c.code, c.pos), 0);
         EXPECT_EQ(g.TopRow(), c.top) << c.max << " code " << c.code << " pos " << c.pos;
-        EXPECT_EQ(read(g, SB_VERT).nPos, c.min + mulDiv(g.TopRow() - 1, c.max - c.min - std::max<int>(c.page, 1) + 1, max - 1));
+        EXPECT_EQ(read(g, SB_VERT).nPos,
+                  c.min + mulDiv(g.TopRow() - 1, c.max - c.min - std::max<int>(c.page, 1) + 1, max - 1));
     }
 
     // Past 16 bits the message cannot carry the position: the bar's track position counts.

@@ -122,8 +122,8 @@ TEST(GridAxis, LayoutOfFixedAndScrolledCells)
 
     struct Case {
         int pos, first, cell;
-    } hits[] = {{0, 1, 0}, {20, 1, 0}, {21, 1, 1}, {42, 1, 2}, {72, 1, 2}, {73, 1, 3},
-                {21, 3, 3}, {83, 3, -1}, {-1, 1, -1}, {200, 1, -1}};
+    } hits[] = {{0, 1, 0},  {20, 1, 0}, {21, 1, 1},  {42, 1, 2},  {72, 1, 2},
+                {73, 1, 3}, {21, 3, 3}, {83, 3, -1}, {-1, 1, -1}, {200, 1, -1}};
     for (const Case& c : hits)
         EXPECT_EQ(a.CellAt(c.pos, c.first, 100), c.cell) << c.pos << " from " << c.first;
 }

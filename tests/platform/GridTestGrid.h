@@ -3,18 +3,15 @@
 #include "platform/Grids.h"
 #include "platform/QtAccess.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <vector>
 
 class TestGrid : public TStringGrid {
 public:
-    TestGrid() : TStringGrid(nullptr)
-    {
-        SetBounds(0, 0, 400, 250);
-    }
+    TestGrid() : TStringGrid(nullptr) { SetBounds(0, 0, 400, 250); }
 
     using TCustomGrid::FocusCell;
     using TCustomGrid::MoveColumn;
@@ -27,10 +24,7 @@ public:
     using TStringGrid::MouseMove;
     using TStringGrid::MouseUp;
 
-    void Key(WORD key, TShiftState shift = 0)
-    {
-        KeyDown(key, shift);
-    }
+    void Key(WORD key, TShiftState shift = 0) { KeyDown(key, shift); }
     // Types through Qt key events into the editor when open, else into the grid.
     void Type(const QString& text)
     {

@@ -2,8 +2,8 @@
 
 #include "support/OneShotServer.h"
 
-#include <QTcpServer>
 #include <gtest/gtest.h>
+#include <QTcpServer>
 
 namespace {
 
@@ -14,9 +14,12 @@ TEST(Http, SendsHttp10RequestAndReturnsBody)
                               {{"Accept", "text/html,*/*;q=0.8"}, {"User-Agent", "Agent/1.0"}}, 5000);
     ASSERT_TRUE(body);
     EXPECT_EQ(*body, "  VER. 1.001\r\n");
-    EXPECT_EQ(server.request(), "GET /home/download/GetversionSW.asp?nomesw=GXS59 HTTP/1.0\r\n"
-                                "Host: 127.0.0.1:" + QByteArray::number(server.url("").port()) + "\r\n"
-                                "Accept: text/html,*/*;q=0.8\r\nUser-Agent: Agent/1.0\r\n\r\n");
+    EXPECT_EQ(server.request(),
+              "GET /home/download/GetversionSW.asp?nomesw=GXS59 HTTP/1.0\r\n"
+              "Host: 127.0.0.1:" +
+                  QByteArray::number(server.url("").port()) +
+                  "\r\n"
+                  "Accept: text/html,*/*;q=0.8\r\nUser-Agent: Agent/1.0\r\n\r\n");
 }
 
 TEST(Http, AnswersThatAreNotAWholeSuccessGiveNothing)
@@ -56,4 +59,4 @@ TEST(Http, FailsOnTimeOutRefusalAndOtherSchemes)
     EXPECT_FALSE(HttpGet(QUrl("not a url"), {}, 2000));
 }
 
-} // namespace
+}  // namespace

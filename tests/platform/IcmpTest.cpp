@@ -27,4 +27,4 @@ TEST(Icmp, SeamAnswersForTheNetwork)
     EXPECT_EQ(sequences, std::vector<quint16>{3});
 }
 
-} // namespace
+}  // namespace

@@ -1,9 +1,9 @@
 #include "platform/FileUtils.h"
 #include "platform/IniFile.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -17,9 +17,10 @@ TEST(IniFile, ReadsNamesCaseBlindAndIntegersWithDefaults)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("grid.ini");
-    ASSERT_TRUE(WriteFileAtomic(path, "; note\r\n[Print]\r\n  FontName = Arial Black \r\nColumnSpacing=12\r\n"
-                                      "Hex1=$1F\nHex2=0x10\nNeg=-7\nAllBits=$FFFFFFFF\nBad=12a\nBig=2147483648\n"
-                                      "noequals\n\n[print]\nFontName=second\n[Other]\nCol0=64\n"));
+    ASSERT_TRUE(WriteFileAtomic(path,
+                                "; note\r\n[Print]\r\n  FontName = Arial Black \r\nColumnSpacing=12\r\n"
+                                "Hex1=$1F\nHex2=0x10\nNeg=-7\nAllBits=$FFFFFFFF\nBad=12a\nBig=2147483648\n"
+                                "noequals\n\n[print]\nFontName=second\n[Other]\nCol0=64\n"));
     auto ini = TMemIniFile::Open(path);
     ASSERT_TRUE(ini);
     EXPECT_EQ(ini->ReadString("PRINT", "fontname", "x"), "Arial Black");
@@ -29,7 +30,7 @@ TEST(IniFile, ReadsNamesCaseBlindAndIntegersWithDefaults)
     EXPECT_FALSE(ini->ValueExists("Other", "Col1"));
 
     const std::pair<const char*, int> integers[] = {
-        {"ColumnSpacing", 12}, {"Hex1", 31}, {"Hex2", 16}, {"Neg", -7}, {"AllBits", -1},
+        {"ColumnSpacing", 12}, {"Hex1", 31}, {"Hex2", 16},     {"Neg", -7},     {"AllBits", -1},
         {"Bad", 99},           {"Big", 99},  {"FontName", 99}, {"Missing", 99},
     };
     for (const auto& [name, expected] : integers)
@@ -41,10 +42,10 @@ TEST(IniFile, WritesBackWholeFileInOrder)
     QTemporaryDir dir;
     const QString path = dir.filePath("grid.ini");
     auto ini = TMemIniFile::Open(path);
-    ASSERT_TRUE(ini); // a missing file is an empty one
+    ASSERT_TRUE(ini);  // a missing file is an empty one
     ini->WriteInteger("Cols", "Col0", 64);
     ini->WriteString("Print", "Centered", "Y");
-    ini->WriteInteger("cols", "COL0", 80); // replaces, keeps the stored spelling
+    ini->WriteInteger("cols", "COL0", 80);  // replaces, keeps the stored spelling
     ini->WriteInteger("Cols", "Col1", -5);
     ASSERT_TRUE(ini->UpdateFile());
     EXPECT_EQ(readAll(path), "[Cols]\nCol0=80\nCol1=-5\n\n[Print]\nCentered=Y\n");
@@ -75,4 +76,4 @@ TEST(IniFile, DecodesByteOrderMarkOrFallsBackToLatin1)
     }
 }
 
-} // namespace
+}  // namespace

@@ -2,10 +2,10 @@
 #include "platform/QtAccess.h"
 #include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -54,7 +54,7 @@ void sendQtKey(TWinControl& c, int key, Qt::KeyboardModifiers mods, const QStrin
     QCoreApplication::sendEvent(QtAccess::Widget(c), &up);
 }
 
-} // namespace
+}  // namespace
 
 TEST(InputTest, QtKeysBecomeVirtualKeysAndCharacters)
 {
@@ -63,7 +63,7 @@ TEST(InputTest, QtKeysBecomeVirtualKeysAndCharacters)
         Qt::KeyboardModifiers mods;
         QString text;
         WORD vk;
-        char16_t ch; // 0: no WM_CHAR
+        char16_t ch;  // 0: no WM_CHAR
         bool sys;
     };
     const Case cases[] = {

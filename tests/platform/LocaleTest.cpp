@@ -1,7 +1,7 @@
 #include "platform/Locale.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
+#include <QLocale>
 
 namespace {
 
@@ -15,4 +15,4 @@ TEST(Locale, FollowsTheCurrentLocaleAtEveryCall)
     QLocale::setDefault(saved);
 }
 
-} // namespace
+}  // namespace

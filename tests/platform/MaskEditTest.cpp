@@ -2,12 +2,12 @@
 #include "platform/QtAccess.h"
 #include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <gtest/gtest.h>
 
 TEST(MaskPattern, TypingOverTheMask)
 {
@@ -18,27 +18,27 @@ TEST(MaskPattern, TypingOverTheMask)
         const char* text;
     } cases[] = {
         {"!90:00;1; ", "1234", "12:34", "12:34"},
-        {"!90:00;1; ", " 930", " 9:30", " 9:30"},        // the optional digit takes a blank
-        {"!90:00;1; ", "a1", "1 :  ", "1 :  "},          // a letter is refused where a digit goes
-        {"00-00;0;_", "12-34", "12-34", "1234"},         // literals left out of the text
-        {"00-00;1;*", "1", "1*-**", "1 -  "},            // blanks show the blank character
-        {"00-00", "12", "12-__", "12-  "},               // defaults: literals saved, blank "_"
+        {"!90:00;1; ", " 930", " 9:30", " 9:30"},  // the optional digit takes a blank
+        {"!90:00;1; ", "a1", "1 :  ", "1 :  "},    // a letter is refused where a digit goes
+        {"00-00;0;_", "12-34", "12-34", "1234"},   // literals left out of the text
+        {"00-00;1;*", "1", "1*-**", "1 -  "},      // blanks show the blank character
+        {"00-00", "12", "12-__", "12-  "},         // defaults: literals saved, blank "_"
         {"LL0;1;_", "a1b2", "ab2", "ab2"},
         {"l0;1;_", " 5", "_5", " 5"},
-        {"0;1;_", " ", "_", " "},                        // a required digit takes no blank
-        {"\\0-00;1;_", "12", "0-12", "0-12"},            // an escaped mask character is a literal
-        {"00:00", "12:", "12:__", "12:  "},              // the literal typed at the caret steps over it
+        {"0;1;_", " ", "_", " "},              // a required digit takes no blank
+        {"\\0-00;1;_", "12", "0-12", "0-12"},  // an escaped mask character is a literal
+        {"00:00", "12:", "12:__", "12:  "},    // the literal typed at the caret steps over it
         {"!90:00:00;1; ", "123456", "12:34:56", "12:34:56"},
-        {"AAa;1;_", "a-1 ", "a1_", "a1 "},               // letters or digits, the optional one takes a blank
+        {"AAa;1;_", "a-1 ", "a1_", "a1 "},  // letters or digits, the optional one takes a blank
         {"A;1;_", " ", "_", " "},
-        {"CCc;1;_", "-+ ", "-+_", "-+ "},                // any character
-        {"C;1;_", " x", "x", "x"},                       // a required one takes no blank
-        {"###;1;_", "+5-", "+5-", "+5-"},                // digits and signs
+        {"CCc;1;_", "-+ ", "-+_", "-+ "},  // any character
+        {"C;1;_", " x", "x", "x"},         // a required one takes no blank
+        {"###;1;_", "+5-", "+5-", "+5-"},  // digits and signs
         {"##;1;_", "a 7", "_7", " 7"},
-        {">LL<LL;1;_", "abCD", "ABcd", "ABcd"},          // case changes
-        {">L<>L;1;_", "ab", "Ab", "Ab"},                 // <> keeps the case
+        {">LL<LL;1;_", "abCD", "ABcd", "ABcd"},  // case changes
+        {">L<>L;1;_", "ab", "Ab", "Ab"},         // <> keeps the case
         {">cc;1;_", "a1", "A1", "A1"},
-        {"\\>L;1;_", ">a", ">a", ">a"},                // an escaped case sign is a literal
+        {"\\>L;1;_", ">a", ">a", ">a"},  // an escaped case sign is a literal
     };
     for (const Case& c : cases) {
         const TMaskPattern mask(QString::fromUtf8(c.mask));
@@ -60,8 +60,7 @@ TEST(MaskPattern, TextAndEditTextConvert)
     const TMaskPattern bare(QStringLiteral("00-00;0;_"));
     EXPECT_EQ(bare.EditTextOf(QStringLiteral("1234"), false), QStringLiteral("12-34"));
     EXPECT_EQ(bare.EditTextOf(QStringLiteral("12"), false), QStringLiteral("12-__"));
-    EXPECT_EQ(TMaskPattern(QStringLiteral(">LL<L;1;_")).EditTextOf(QStringLiteral("abC"), true),
-              QStringLiteral("ABc"));
+    EXPECT_EQ(TMaskPattern(QStringLiteral(">LL<L;1;_")).EditTextOf(QStringLiteral("abC"), true), QStringLiteral("ABc"));
     EXPECT_TRUE(TMaskPattern(QString()).IsEmpty());
     EXPECT_EQ(TMaskPattern(QStringLiteral(";0;_")).Length(), 0);
 }

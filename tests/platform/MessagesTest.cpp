@@ -20,7 +20,7 @@ public:
     std::vector<UINT> received;
 };
 
-} // namespace
+}  // namespace
 
 TEST(MessagesTest, RegisteredNumbersAreSharedByNameAndAboveC000)
 {
@@ -52,7 +52,7 @@ TEST(MessagesTest, PostedMessageToAFreedWindowIsDropped)
     auto r = std::make_unique<Recorder>(nullptr);
     PostMessage(r->Handle(), WM_USER + 5);
     r.reset();
-    Application->ProcessMessages(); // nothing runs on the freed control (the sanitizer would tell)
+    Application->ProcessMessages();  // nothing runs on the freed control (the sanitizer would tell)
 }
 
 TEST(MessagesTest, PackingHelpersKeepSignedCoordinates)

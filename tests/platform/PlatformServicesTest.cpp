@@ -1,15 +1,14 @@
 // System metrics, the scroll bar control, collections and the hint window.
-#include "platform/QtAccess.h"
 #include "platform/Classes.h"
 #include "platform/HintWindow.h"
+#include "platform/QtAccess.h"
 #include "platform/ScrollBar.h"
 #include "platform/SystemMetrics.h"
-#include "platform/QtAccess.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QScrollBar>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 TEST(SystemMetrics, ScrollBarSizesAndWheelLines)
 {

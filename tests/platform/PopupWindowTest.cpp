@@ -1,5 +1,5 @@
-#include "platform/QtAccess.h"
 #include "platform/PopupWindow.h"
+#include "platform/QtAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@
 namespace {
 
 // A 20 x 10 content: its left half opaque red, its right half nearly transparent.
-const TBitmap& halfOpaque() {
+const TBitmap& halfOpaque()
+{
     static TBitmap content(20, 10);
     for (int y = 0; y < 10; ++y) {
         std::uint32_t* line = content.ScanLine(y);
@@ -24,7 +25,8 @@ const TBitmap& halfOpaque() {
 
 }  // namespace
 
-TEST(PopupWindow, FloatsAsItsOwnWindowAboveItsParent) {
+TEST(PopupWindow, FloatsAsItsOwnWindowAboveItsParent)
+{
     TForm form(nullptr);
     TPopupWindow popup(&form);
     popup.SetParent(&form);
@@ -38,7 +40,8 @@ TEST(PopupWindow, FloatsAsItsOwnWindowAboveItsParent) {
     EXPECT_NE(QApplication::activeWindow(), QtAccess::Widget(popup));
 }
 
-TEST(PopupWindow, LayeredContentIsShapedWithoutACompositor) {
+TEST(PopupWindow, LayeredContentIsShapedWithoutACompositor)
+{
     TPopupWindow popup(nullptr);
     {
         const ScopedHook<TCompositorHook> none(CompositorHook(), [] { return false; });

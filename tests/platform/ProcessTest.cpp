@@ -2,8 +2,8 @@
 #include "platform/FileUtils.h"
 #include "platform/Process.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -23,7 +23,8 @@ TEST(Process, ReportsExitCodeOrNotStarted)
         {script, {}, {ProcessOutcome::NotStarted, 0}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(StartProgramAndWait(c.program, c.arguments, 60000), c.expected) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(StartProgramAndWait(c.program, c.arguments, 60000), c.expected)
+            << c.arguments.join(' ').toStdString();
 }
 
 TEST(Process, GivesUpAtTheTimeOutMeasuredFromTheStart)
@@ -59,4 +60,4 @@ TEST(Process, SeamRecordsStartsAndAnswers)
     EXPECT_EQ(StartProgramAndWait("/bin/sh", {"-c", "exit 0"}, 60000).Outcome, ProcessOutcome::Exited);
 }
 
-} // namespace
+}  // namespace

@@ -1,11 +1,10 @@
 #include "platform/ProgramFolder.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 
 TEST(ProgramFolder, WritableExecutableFolderIsUsed)
 {

@@ -1,8 +1,8 @@
 #include "platform/FileUtils.h"
 #include "platform/SerialPorts.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -22,4 +22,4 @@ TEST(SerialPorts, ProbingTheMachineKeepsTheNameForm)
         EXPECT_TRUE(port.startsWith("tty")) << port.toStdString();
 }
 
-} // namespace
+}  // namespace

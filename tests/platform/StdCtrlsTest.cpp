@@ -1,9 +1,9 @@
-#include "platform/StdCtrls.h"
 #include "platform/QtAccess.h"
+#include "platform/StdCtrls.h"
 #include "support/TestSeams.h"
 
-#include <QLineEdit>
 #include <gtest/gtest.h>
+#include <QLineEdit>
 
 namespace {
 
@@ -24,7 +24,7 @@ int countPixels(const QImage& image, QRgb colour)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 TEST(StdCtrlsTest, EditFiltersTypedKeysBySettingThemToZero)
 {
@@ -220,7 +220,7 @@ TEST(StdCtrlsTest, ComboListKeysChooseAtOnceAndEscapeGoesBack)
     SendComboListKey(*combo, '2');
     EXPECT_EQ(combo->ItemIndex(), 3) << "typing in the open list chooses the item it reaches";
     EXPECT_TRUE(combo->DroppedDown());
-    combo->SetDroppedDown(false); // a click elsewhere closes the list
+    combo->SetDroppedDown(false);  // a click elsewhere closes the list
     EXPECT_EQ(combo->ItemIndex(), 3);
     EXPECT_EQ(combo->Text(), QStringLiteral("12"));
     EXPECT_EQ(selects, 2);
@@ -277,8 +277,8 @@ TEST(StdCtrlsTest, DisabledEditComboAndCheckBoxWriteInGrey)
     combo->SetItemIndex(0);
     edit->SetText(QStringLiteral("192"));
     box->SetCaption(QStringLiteral("Gateway"));
-    for (TWinControl* control : {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(combo),
-                                 static_cast<TWinControl*>(box)}) {
+    for (TWinControl* control :
+         {static_cast<TWinControl*>(edit), static_cast<TWinControl*>(combo), static_cast<TWinControl*>(box)}) {
         SCOPED_TRACE(control->ClassName().toStdString());
         control->SetParent(&form);
         const QImage enabled = PaintToImage(*control);

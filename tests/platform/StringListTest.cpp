@@ -1,7 +1,7 @@
 #include "platform/Classes.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 TEST(StringList, EditingAndLookup)
 {

@@ -1,9 +1,9 @@
 #include "platform/FileUtils.h"
 #include "platform/XmlDocument.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -29,7 +29,7 @@ TEST_F(XmlDocumentTest, SavesOneLineWithoutDeclarationAndCommentAfterRoot)
     row.SetAttribute("Enable", "Y");
     row.SetAttribute("CobID", " 0x181 ");
     row.SetAttribute("Mnemonic", "a&b<\"c\" \u00e9");
-    row.SetAttribute("Enable", "N"); // replaced in place, order kept
+    row.SetAttribute("Enable", "N");  // replaced in place, order kept
     root.AppendElement("empty");
     root.AppendElement("text").SetText("1");
 
@@ -64,7 +64,7 @@ TEST_F(XmlDocumentTest, ReadsRootChildrenAttributesAndText)
     ASSERT_TRUE(doc.Load(path("s.xml")));
     const XmlNode root = doc.Root();
     EXPECT_EQ(root.NodeName(), "Other_Name");
-    EXPECT_EQ(root.ChildNodes().size(), 5u); // white space between elements is dropped
+    EXPECT_EQ(root.ChildNodes().size(), 5u);  // white space between elements is dropped
 
     EXPECT_EQ(root.Child("lastproj").Child("projectname").Text(), "P1");
     EXPECT_TRUE(root.Child("lastproj").Child("projectname").IsTextElement());
@@ -192,7 +192,8 @@ TEST_F(XmlDocumentTest, RefusesFilesThatAreNotWellFormed)
         {"document type after the root", "<a/><!DOCTYPE a>", 1},
         {"unclosed element", "<a>\n<b>\n</a>", 3},
         {"< after > in an attribute", "<!-- c --><a>\n<b c=\"x>y<z\"/></a>", 2},
-        {"duplicate after markup holding <", "<?p <b a='1' a='1'?><a><!-- <c d='<'> -->\n<b x=\"1\" y='2' x=\"3\"/></a>", 2},
+        {"duplicate after markup holding <",
+         "<?p <b a='1' a='1'?><a><!-- <c d='<'> -->\n<b x=\"1\" y='2' x=\"3\"/></a>", 2},
         {"-- in a comment after the root", "<a/>\n<!-- a -- b -->", 2},
         // rows whose names repeat the row before
         {"< in a value of a repeated row", "<a><r x='1' y=\"2\"/><r x='3' y=\"4\"/>\n<r x='5' y=\"<\"/></a>", 2},
@@ -248,7 +249,10 @@ TEST_F(XmlDocumentTest, BuiltDocumentsSaveAsXmlThatLoads)
 {
     XmlDocument doc;
     XmlNode root = doc.Node().AppendElement("root");
-    root.AppendElement("text").SetText(QString::fromUtf16(u"a\x01" "b\uFFFE\x1f" "c\td]]>e\u00e9"));
+    root.AppendElement("text").SetText(
+        QString::fromUtf16(u"a\x01"
+                           "b\uFFFE\x1f"
+                           "c\td]]>e\u00e9"));
     root.SetAttribute("value", QString::fromUtf16(u"<\x02&\"'\n\t\uFFFF"));
     root.AppendComment("a--b---");
     root.AppendComment("-");
@@ -310,4 +314,4 @@ TEST_F(XmlDocumentTest, ClearAndSaveFailureKeepTheOldFile)
     EXPECT_EQ(null.Text(), "");
 }
 
-} // namespace
+}  // namespace

@@ -1,9 +1,9 @@
 #include "platform/XmlElementTree.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <random>
 
 namespace {
@@ -65,8 +65,9 @@ void expectSameAsDocument(const QString& file, const QByteArray& bytes)
 
 TEST_F(XmlElementTreeTest, RowValuesFindAttributesInAnyOrder)
 {
-    const QByteArray rows = "<t><row a=\"1\" b=\"2\" c=\"3\"/><!--x--><row c=\"6\" x=\"0\" a=\"4\"/><row/>"
-                            "<row ab=\"7\" b=\"\" bc=\"8\" a=\"9\"/></t>";
+    const QByteArray rows =
+        "<t><row a=\"1\" b=\"2\" c=\"3\"/><!--x--><row c=\"6\" x=\"0\" a=\"4\"/><row/>"
+        "<row ab=\"7\" b=\"\" bc=\"8\" a=\"9\"/></t>";
     // Read in the one pass, and loaded as a document (the declaration takes it there).
     for (const QByteArray& bytes : {rows, "<?xml version=\"1.0\"?>" + rows}) {
         ASSERT_TRUE(write("t.xml", bytes));
@@ -81,7 +82,9 @@ TEST_F(XmlElementTreeTest, RowValuesFindAttributesInAnyOrder)
             QString row;
             for (size_t k = 0; k < 3; ++k) {
                 const std::string_view value = values[1 + r * 3 + k];
-                row += value.data() == nullptr ? QStringLiteral("-") : value.empty() ? QStringLiteral("_") : QString::fromUtf8(value);
+                row += value.data() == nullptr ? QStringLiteral("-")
+                       : value.empty()         ? QStringLiteral("_")
+                                               : QString::fromUtf8(value);
             }
             texts << row;
         }
@@ -161,8 +164,9 @@ TEST_F(XmlElementTreeTest, LoadsAsTheDocumentDoes)
 // Table files changed at random places, by characters that matter to the markup.
 TEST_F(XmlElementTreeTest, LoadsChangedTablesAsTheDocumentDoes)
 {
-    const QByteArray base = "<!--v--><Define_Offset>\n<Nodo_DNET><ByteIN><row Offset=\"12\" Mnemonic=\"\"/>"
-                            "<row Offset='3' Mnemonic=\"m 1\"/></ByteIN>\n<ByteOUT/></Nodo_DNET></Define_Offset>";
+    const QByteArray base =
+        "<!--v--><Define_Offset>\n<Nodo_DNET><ByteIN><row Offset=\"12\" Mnemonic=\"\"/>"
+        "<row Offset='3' Mnemonic=\"m 1\"/></ByteIN>\n<ByteOUT/></Nodo_DNET></Define_Offset>";
     const char alphabet[] = "<>/=\"' \t\r\n!-&?;#a1\xc3\xa9";
     std::mt19937 random(14);
     for (int n = 0; n < 1000; ++n) {
@@ -189,4 +193,4 @@ TEST_F(XmlElementTreeTest, LoadsChangedTablesAsTheDocumentDoes)
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,9 +1,9 @@
 #pragma once
 // Runs a test against a fresh program folder with the shared state initialised.
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
 #include "platform/ProgramFolder.h"
 #include "shell/UComon.h"
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 class ProgramFolderTest : public ::testing::Test {
 protected:

@@ -1,11 +1,11 @@
 // The about box: fixed English texts and the link to the maker's home page.
+#include <QFile>
 #include "platform/Desktop.h"
 #include "platform/QtAccess.h"
-#include "support/TestSeams.h"
 #include "shell/EnglishTextsFixture.h"
 #include "shell/UAbout.h"
 #include "shell/USoftOptions.h"
-#include <QFile>
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -43,8 +43,7 @@ TEST_F(About, KeepsItsEnglishTextsThroughALanguageSwitch)
     const ModalRunGuard run([&](TCustomForm&) {
         EXPECT_EQ(shownTexts(about),
                   QStringList({"About...", "Software Lattisor ", "EtherCAT Slave / DeviceNet Master - Converter",
-                               "Version :", "Software Code : ", "Document Code :", "GXS59", "1.000", "GXM59",
-                               "OK"}));
+                               "Version :", "Software Code : ", "Document Code :", "GXS59", "1.000", "GXM59", "OK"}));
         EXPECT_EQ(about.ClientWidth(), 425);
         EXPECT_EQ(about.ClientHeight(), 148);
         about.OdButton1->Click();

@@ -1,8 +1,8 @@
-#include "shell/UComon.h"
-#include "shell/UComonHelpers.h"
 #include <gtest/gtest.h>
 #include <QLocale>
 #include <array>
+#include "shell/UComon.h"
+#include "shell/UComonHelpers.h"
 
 TEST(AddressHelpers, SplitIPAddress)
 {
@@ -24,8 +24,7 @@ TEST(AddressHelpers, SplitIPAddress)
     for (const Case& c : cases) {
         QString a, b, cc, d;
         EXPECT_EQ(Split_IP_Address(c.text, a, b, cc, d), c.valid) << c.text;
-        EXPECT_EQ(QStringList({a, b, cc, d}),
-                  QStringList({c.parts[0], c.parts[1], c.parts[2], c.parts[3]})) << c.text;
+        EXPECT_EQ(QStringList({a, b, cc, d}), QStringList({c.parts[0], c.parts[1], c.parts[2], c.parts[3]})) << c.text;
     }
 }
 
@@ -36,12 +35,8 @@ TEST(AddressHelpers, IPToBytesAnswersTrueOnError)
         bool error;
         std::array<int, 4> bytes;
     } cases[] = {
-        {"10.0.0.1", false, {10, 0, 0, 1}},
-        {"10.0.0.300", true, {10, 0, 0, 0}},
-        {"1.2.3", true, {1, 2, 0, 3}},
-        {"1.2.3.4 ", true, {1, 2, 3, 0}},
-        {" 1.2.3.4", true, {0, 2, 3, 4}},
-        {"1.2.3.4.5", true, {1, 2, 3, 0}},
+        {"10.0.0.1", false, {10, 0, 0, 1}}, {"10.0.0.300", true, {10, 0, 0, 0}}, {"1.2.3", true, {1, 2, 0, 3}},
+        {"1.2.3.4 ", true, {1, 2, 3, 0}},   {" 1.2.3.4", true, {0, 2, 3, 4}},    {"1.2.3.4.5", true, {1, 2, 3, 0}},
         {"x", true, {0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
@@ -206,16 +201,11 @@ TEST(NumberHelpers, FloatWithEitherSeparator)
         bool ok;
         float value;
     } cases[] = {
-        {QLocale::English, "1,5", '.', true, 1.5f},
-        {QLocale::English, " -2.25 ", '.', true, -2.25f},
-        {QLocale::English, "1.5", ',', false, 1.0f},
-        {QLocale::German, "1.5", ',', true, 1.5f},
-        {QLocale::German, "1,5", '.', false, 1.0f},
-        {QLocale::English, "1.000,5", '.', false, 1.0f},
-        {QLocale::English, "abc", '.', false, 1.0f},
-        {QLocale::English, "", '.', false, 1.0f},
-        {QLocale::English, "inf", '.', false, 1.0f},
-        {QLocale::English, "1e3", '.', true, 1000.0f},
+        {QLocale::English, "1,5", '.', true, 1.5f},  {QLocale::English, " -2.25 ", '.', true, -2.25f},
+        {QLocale::English, "1.5", ',', false, 1.0f}, {QLocale::German, "1.5", ',', true, 1.5f},
+        {QLocale::German, "1,5", '.', false, 1.0f},  {QLocale::English, "1.000,5", '.', false, 1.0f},
+        {QLocale::English, "abc", '.', false, 1.0f}, {QLocale::English, "", '.', false, 1.0f},
+        {QLocale::English, "inf", '.', false, 1.0f}, {QLocale::English, "1e3", '.', true, 1000.0f},
     };
     for (const auto& c : cases) {
         DefaultLocale locale{QLocale(c.system)};

@@ -40,7 +40,7 @@ protected:
     TVoColumnGrid grid{nullptr};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ColumnRows, DeleteAndInsertShiftTextsHiddenColumnsIncluded)
 {
@@ -93,11 +93,10 @@ TEST_F(ColumnRows, CopyAndPaste)
     std::vector<std::pair<TMsgDlgType, QString>> shown;
     for (const TMessageBoxRequest& box : boxes.Shown)
         shown.emplace_back(box.Kind, box.Text);
-    EXPECT_EQ(shown, (std::vector<std::pair<TMsgDlgType, QString>>{
-                         {mtError, Lang_Text[1102]},
-                         {mtConfirmation, Lang_Text[1100]},
-                         {mtConfirmation, Lang_Text[1100]},
-                         {mtError, Lang_Text[1101]}}));
+    EXPECT_EQ(shown, (std::vector<std::pair<TMsgDlgType, QString>>{{mtError, Lang_Text[1102]},
+                                                                   {mtConfirmation, Lang_Text[1100]},
+                                                                   {mtConfirmation, Lang_Text[1100]},
+                                                                   {mtError, Lang_Text[1101]}}));
 }
 
 TEST_F(ColumnRows, EnterJumpsToTheNextFieldOnlyWithTheOption)
@@ -111,11 +110,8 @@ TEST_F(ColumnRows, EnterJumpsToTheNextFieldOnlyWithTheOption)
     };
     // Visible columns 0..3; rows 1..4.
     const Case cases[] = {
-        {false, 2, 2, 13, 2, 2, 13},
-        {true, 2, 2, 'a', 2, 2, 'a'},
-        {true, 2, 2, 13, 3, 2, 0},
-        {true, 3, 2, 13, 1, 3, 0},
-        {true, 3, 4, 13, 1, 1, 0},  // from the last cell back to row 1
+        {false, 2, 2, 13, 2, 2, 13}, {true, 2, 2, 'a', 2, 2, 'a'}, {true, 2, 2, 13, 3, 2, 0},
+        {true, 3, 2, 13, 1, 3, 0},   {true, 3, 4, 13, 1, 1, 0},  // from the last cell back to row 1
     };
     for (const Case& c : cases) {
         Enable_Jump_Field_Tables = c.option;
@@ -161,7 +157,7 @@ protected:
     VOroDavoduRuzu grid{nullptr};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(StringRows, DeleteAndInsertMoveChecksAndReadOnlyFlags)
 {

@@ -1,5 +1,5 @@
-#include "ProgramFolderFixture.h"
 #include <QFileInfo>
+#include "ProgramFolderFixture.h"
 
 using SharedState = ProgramFolderTest;
 
@@ -35,13 +35,33 @@ TEST_F(SharedState, FilePathsFollowTheProject)
 
     Path_Project = Path_Projects + "/Plant";
     Set_Files();
-    const QString all[] = {File_ParGen, File_EtherCAT_Slave, File_ModbusM_SetAccess, File_ModbusTCPM_SetAccess,
-                           File_BACnet_Master_Access, File_BACnet_Slave, File_CAN_Rec_Frames, File_CAN_Send_Frames,
-                           File_PDO_CANopen, File_SDO_Client_CANopen, File_SDO_Server_CANopen, File_DNETM_Net,
-                           File_DNETM_DefOff, File_DMX_Default_Values, File_IEC_61850_Client, File_TLS_Known_Cert,
-                           File_IEC61850_Variables, File_J1939_Rec_Frames, File_J1939_Send_Frames,
-                           File_MQTT_Set_Topic, File_NMEA_Rec_Frames, File_NMEA_Send_Frames, File_OPC_UA_Client,
-                           File_OPC_UA_Server, File_SNMP_Manager, File_SNMP_Trap, File_EtherNetIP_Master_Rules,
+    const QString all[] = {File_ParGen,
+                           File_EtherCAT_Slave,
+                           File_ModbusM_SetAccess,
+                           File_ModbusTCPM_SetAccess,
+                           File_BACnet_Master_Access,
+                           File_BACnet_Slave,
+                           File_CAN_Rec_Frames,
+                           File_CAN_Send_Frames,
+                           File_PDO_CANopen,
+                           File_SDO_Client_CANopen,
+                           File_SDO_Server_CANopen,
+                           File_DNETM_Net,
+                           File_DNETM_DefOff,
+                           File_DMX_Default_Values,
+                           File_IEC_61850_Client,
+                           File_TLS_Known_Cert,
+                           File_IEC61850_Variables,
+                           File_J1939_Rec_Frames,
+                           File_J1939_Send_Frames,
+                           File_MQTT_Set_Topic,
+                           File_NMEA_Rec_Frames,
+                           File_NMEA_Send_Frames,
+                           File_OPC_UA_Client,
+                           File_OPC_UA_Server,
+                           File_SNMP_Manager,
+                           File_SNMP_Trap,
+                           File_EtherNetIP_Master_Rules,
                            File_S7_Protocol};
     for (const QString& file : all)
         EXPECT_TRUE(file.startsWith(Path_Project + "/") && file.endsWith(".xml")) << file.toStdString();

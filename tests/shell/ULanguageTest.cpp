@@ -1,10 +1,10 @@
-#include "ProgramFolderFixture.h"
-#include "shell/ULanguage.h"
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringConverter>
+#include "ProgramFolderFixture.h"
+#include "shell/ULanguage.h"
 
 namespace {
 
@@ -102,8 +102,7 @@ TEST_F(Language, BuiltInFilesNameEachNumberOnce)
             if (!match.hasMatch())
                 continue;
             const int n = match.captured(1).toInt();
-            EXPECT_FALSE(owner.contains(n)) << n << " in " << qPrintable(owner.value(n)) << " and "
-                                            << qPrintable(name);
+            EXPECT_FALSE(owner.contains(n)) << n << " in " << qPrintable(owner.value(n)) << " and " << qPrintable(name);
             owner.insert(n, name);
         }
     }

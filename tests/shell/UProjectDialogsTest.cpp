@@ -1,12 +1,12 @@
 // The new and open project dialogs against a temporary program folder.
+#include <QDir>
+#include <memory>
 #include "platform/FileUtils.h"
-#include "support/TestSeams.h"
 #include "shell/ProgramFolderFixture.h"
 #include "shell/ULanguage.h"
 #include "shell/UNew_Project.h"
 #include "shell/UOpenConf.h"
-#include <QDir>
-#include <memory>
+#include "support/TestSeams.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ProgramFolderFixture.h"
-#include "platform/XmlDocument.h"
-#include "shell/USettings.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include "ProgramFolderFixture.h"
+#include "platform/XmlDocument.h"
+#include "shell/USettings.h"
 
 namespace {
 
@@ -90,13 +90,14 @@ TEST_F(Settings, SaveWritesTheFixedLayoutAndReadsItBack)
 
 TEST_F(Settings, EachValueIsReadOnItsOwn)
 {
-    writeSettings("<Other>"
-                  "<lastproj><projectname><b>x</b></projectname></lastproj>"
-                  "<lastipadd><ipaddress></ipaddress></lastipadd>"
-                  "<lastlang><Language>Deutsch</Language></lastlang>"
-                  "<lastinternet><enable_internet>1</enable_internet>"
-                  "<enable_jump_field_tables> 1</enable_jump_field_tables>"
-                  "<double_click_auto_size>1</double_click_auto_size></lastinternet></Other>");
+    writeSettings(
+        "<Other>"
+        "<lastproj><projectname><b>x</b></projectname></lastproj>"
+        "<lastipadd><ipaddress></ipaddress></lastipadd>"
+        "<lastlang><Language>Deutsch</Language></lastlang>"
+        "<lastinternet><enable_internet>1</enable_internet>"
+        "<enable_jump_field_tables> 1</enable_jump_field_tables>"
+        "<double_click_auto_size>1</double_click_auto_size></lastinternet></Other>");
     dirty();
     Read_Setting(XML1);
     EXPECT_TRUE(Project_Name.isEmpty());
@@ -110,7 +111,8 @@ TEST_F(Settings, NamesLeadingOutOfTheirFolderAreNotTakenAndMissingGroupClearsFla
 {
     for (const char* name : {"../Plant", "a/b", "a\\b", "..", "."}) {
         writeSettings(QByteArray("<Conf_Settings><lastproj><projectname>") + name +
-                      "</projectname></lastproj><lastlang><language>" + name + "</language></lastlang></Conf_Settings>");
+                      "</projectname></lastproj><lastlang><language>" + name +
+                      "</language></lastlang></Conf_Settings>");
         dirty();
         Read_Setting(XML1);
         EXPECT_TRUE(Project_Name.isEmpty()) << name;

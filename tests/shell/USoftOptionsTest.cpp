@@ -1,14 +1,14 @@
 // The update check against a loopback server, the update timer and the options dialog.
-#include "platform/Bitmap.h"
-#include "platform/Desktop.h"
-#include "support/TestSeams.h"
-#include "shell/EnglishTextsFixture.h"
-#include "shell/USoftOptions.h"
-#include "support/OneShotServer.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <memory>
+#include "platform/Bitmap.h"
+#include "platform/Desktop.h"
+#include "shell/EnglishTextsFixture.h"
+#include "shell/USoftOptions.h"
+#include "support/OneShotServer.h"
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -16,10 +16,10 @@ namespace {
 class LoopbackMaker {
 public:
     explicit LoopbackMaker(std::optional<QByteArray> reply, int timeoutMs = 5000)
-        : server(std::move(reply)), host_(Maker_Host(), server.url("").authority()),
+        : server(std::move(reply)),
+          host_(Maker_Host(), server.url("").authority()),
           timeout_(Update_Timeout_Ms(), timeoutMs)
-    {
-    }
+    {}
     OneShotServer server;
 
 private:
@@ -42,9 +42,9 @@ TEST(UpdateCheck, ReadsTheVersionAfterTheFirstBlank)
         const char* text;
         int number;
     } cases[] = {
-        {"VER. 1.234", 1234}, {"1.000", 1000},  {"VER. 0.000", 0}, {"VER.  2.500 ", 2500},
-        {"VER. 1.1", -1},     {"VER.", -1},     {"VER. a.bcd", -1}, {"VER. 1.+23", -1},
-        {"", -1},
+        {"VER. 1.234", 1234},   {"1.000", 1000},    {"VER. 0.000", 0},
+        {"VER.  2.500 ", 2500}, {"VER. 1.1", -1},   {"VER.", -1},
+        {"VER. a.bcd", -1},     {"VER. 1.+23", -1}, {"", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Conv_Version(QString::fromLatin1(c.text)), c.number) << c.text;
@@ -57,9 +57,11 @@ TEST(UpdateCheck, SendsTheEndpointRequest)
     EXPECT_FALSE(Check_Version());
     EXPECT_EQ(maker.server.request(),
               "GET /home/download/GetversionSW.asp?nomesw=GXS59 HTTP/1.0\r\n"
-              "Host: " + maker.server.url("").authority().toLatin1() + "\r\n"
-              "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
-              "User-Agent: Lattisor/1.000\r\n\r\n");
+              "Host: " +
+                  maker.server.url("").authority().toLatin1() +
+                  "\r\n"
+                  "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
+                  "User-Agent: Lattisor/1.000\r\n\r\n");
 }
 
 TEST(UpdateCheck, OnlyANewerVersionCounts)
@@ -246,8 +248,9 @@ TEST_F(SoftOptions, AnEmptyLanguageFolderShowsAnEmptyPage)
 
 TEST_F(SoftOptions, APickedLanguageRetranslatesAtOnceAndIsCommittedByOK)
 {
-    WriteLanguage("Deutsch", QString::fromUtf8("STR300 = Software-Optionen\nSTR304 = \u00b6Gew\u00e4hlte Sprache : \u00b6\n"
-                                               "STR305 = \u00b6Seite \u00b6"));
+    WriteLanguage("Deutsch",
+                  QString::fromUtf8("STR300 = Software-Optionen\nSTR304 = \u00b6Gew\u00e4hlte Sprache : \u00b6\n"
+                                    "STR305 = \u00b6Seite \u00b6"));
     for (const char* name : {"A1", "A2", "A3", "A4", "A5", "A6"})
         WriteLanguage(name);
     form->FormShow(nullptr);

@@ -24,7 +24,7 @@ protected:
     void Save_File() override {}
 };
 
-} // namespace
+}  // namespace
 
 TEST(TableEditor, EveryShowingStartsOnTheFirstPageWithResetRows)
 {

@@ -1,6 +1,6 @@
 // Shared main of every test program: an offscreen application so that widgets can be created headless.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {

@@ -29,18 +29,17 @@ MessageBoxRecorder::MessageBoxRecorder(std::deque<TModalResult> answers)
               return static_cast<TModalResult>(mrNo);
           return static_cast<TModalResult>(mrOk);
       })
-{
-}
+{}
 
 FileDialogAnswer::FileDialogAnswer(QString path)
-    : Path(std::move(path)), hook_(FileDialogHook(), [this](const TFileDialogRequest& request) -> std::optional<QString> {
+    : Path(std::move(path)),
+      hook_(FileDialogHook(), [this](const TFileDialogRequest& request) -> std::optional<QString> {
           Shown.push_back(request);
           if (Path.isEmpty())
               return std::nullopt;
           return Path;
       })
-{
-}
+{}
 
 QImage PaintToImage(TControl& control)
 {
@@ -103,7 +102,7 @@ Qt::MouseButton qtButton(TMouseButton b)
     }
 }
 
-} // namespace
+}  // namespace
 
 void SendKeyDown(TWinControl& target, WORD vk, TShiftState shift)
 {
@@ -147,7 +146,7 @@ QWidget* mouseReceiver(QWidget* target)
     return target;
 }
 
-} // namespace
+}  // namespace
 
 void SendMouse(TControl& target, TMouseAction action, TMouseButton button, TPoint p, TShiftState shift)
 {
@@ -203,7 +202,7 @@ void clickViewItem(QAbstractItemView* view, const QModelIndex& item)
     QCoreApplication::sendEvent(viewport, &release);
 }
 
-} // namespace
+}  // namespace
 
 void SendComboListClick(TComboBox& combo, int index)
 {

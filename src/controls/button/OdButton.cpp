@@ -18,7 +18,7 @@ bool isTransparentStyle(TOdButtonStyle style)
     return style == bsModern || style == bsShape || style == bsQuicken;
 }
 
-} // namespace
+}  // namespace
 
 TOdButton::TOdButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -43,14 +43,38 @@ void TOdButton::setAndRepaint(T& field, T value)
     Invalidate();
 }
 
-void TOdButton::SetAlignment(TAlignment value) { setAndRepaint(FAlignment, value); }
-void TOdButton::SetFlat(bool value) { setAndRepaint(FFlat, value); }
-void TOdButton::SetLayout(TOdButtonLayout value) { setAndRepaint(FLayout, value); }
-void TOdButton::SetLightColor(TColor value) { setAndRepaint(FLightColor, value); }
-void TOdButton::SetNumGlyphs(int value) { setAndRepaint(FNumGlyphs, value); }
-void TOdButton::SetShadowColor(TColor value) { setAndRepaint(FShadowColor, value); }
-void TOdButton::SetWordWrap(bool value) { setAndRepaint(FWordWrap, value); }
-void TOdButton::SetStyle(TOdButtonStyle value) { setAndRepaint(FStyle, value); }
+void TOdButton::SetAlignment(TAlignment value)
+{
+    setAndRepaint(FAlignment, value);
+}
+void TOdButton::SetFlat(bool value)
+{
+    setAndRepaint(FFlat, value);
+}
+void TOdButton::SetLayout(TOdButtonLayout value)
+{
+    setAndRepaint(FLayout, value);
+}
+void TOdButton::SetLightColor(TColor value)
+{
+    setAndRepaint(FLightColor, value);
+}
+void TOdButton::SetNumGlyphs(int value)
+{
+    setAndRepaint(FNumGlyphs, value);
+}
+void TOdButton::SetShadowColor(TColor value)
+{
+    setAndRepaint(FShadowColor, value);
+}
+void TOdButton::SetWordWrap(bool value)
+{
+    setAndRepaint(FWordWrap, value);
+}
+void TOdButton::SetStyle(TOdButtonStyle value)
+{
+    setAndRepaint(FStyle, value);
+}
 
 void TOdButton::SetColorStyle(TOdColorStyle value)
 {

@@ -6,17 +6,28 @@
 TOdKindInfo OdKindInfo(TOdButtonKind kind)
 {
     switch (kind) {
-    case bkOK: return {1, "ODOK", QStringLiteral("OK")};
-    case bkCancel: return {2, "ODCANCEL", QStringLiteral("Abbrechen")};
-    case bkHelp: return {0, "ODHELP", QStringLiteral("Hilfe")};
-    case bkYes: return {6, "ODYES", QStringLiteral("Ja")};
-    case bkNo: return {7, "ODNO", QStringLiteral("Nein")};
-    case bkClose: return {0, "ODCLOSE", QStringLiteral(u"Schließen")};
-    case bkAbort: return {3, "ODABORT", QStringLiteral("Abbrechen")};
-    case bkRetry: return {4, "ODRETRY", QStringLiteral("Wiederholen")};
-    case bkIgnore: return {5, "ODIGNORE", QStringLiteral("Ignorieren")};
-    case bkAll: return {12, "ODALL", QStringLiteral("Alle")};
-    case bkCustom: break;
+    case bkOK:
+        return {1, "ODOK", QStringLiteral("OK")};
+    case bkCancel:
+        return {2, "ODCANCEL", QStringLiteral("Abbrechen")};
+    case bkHelp:
+        return {0, "ODHELP", QStringLiteral("Hilfe")};
+    case bkYes:
+        return {6, "ODYES", QStringLiteral("Ja")};
+    case bkNo:
+        return {7, "ODNO", QStringLiteral("Nein")};
+    case bkClose:
+        return {0, "ODCLOSE", QStringLiteral(u"Schließen")};
+    case bkAbort:
+        return {3, "ODABORT", QStringLiteral("Abbrechen")};
+    case bkRetry:
+        return {4, "ODRETRY", QStringLiteral("Wiederholen")};
+    case bkIgnore:
+        return {5, "ODIGNORE", QStringLiteral("Ignorieren")};
+    case bkAll:
+        return {12, "ODALL", QStringLiteral("Alle")};
+    case bkCustom:
+        break;
     }
     return {0, nullptr, QString()};
 }
@@ -24,21 +35,28 @@ TOdKindInfo OdKindInfo(TOdButtonKind kind)
 std::optional<TOdColorStyleColors> OdColorStyleColors(TOdColorStyle preset)
 {
     switch (preset) {
-    case lcsGold: return TOdColorStyleColors{0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF, false, 0x000000, bsModern};
-    case lcsChrome: return TOdColorStyleColors{0xC0C0C0, 0xFFFFFF, 0x808080, clNone, clNone, false, 0x000000, bsModern};
-    case lcsBlue: return TOdColorStyleColors{0xFF8000, 0xFFFF00, 0xFF0000, clNone, clNone, false, 0x000000, bsModern};
-    case lcsRed: return TOdColorStyleColors{0x0000FF, 0xC0C0FF, 0x0000C0, clNone, clNone, false, 0x000000, bsModern};
+    case lcsGold:
+        return TOdColorStyleColors{0x00C0C0, 0x00FFFF, 0x008080, clNone, 0x00DFDF, false, 0x000000, bsModern};
+    case lcsChrome:
+        return TOdColorStyleColors{0xC0C0C0, 0xFFFFFF, 0x808080, clNone, clNone, false, 0x000000, bsModern};
+    case lcsBlue:
+        return TOdColorStyleColors{0xFF8000, 0xFFFF00, 0xFF0000, clNone, clNone, false, 0x000000, bsModern};
+    case lcsRed:
+        return TOdColorStyleColors{0x0000FF, 0xC0C0FF, 0x0000C0, clNone, clNone, false, 0x000000, bsModern};
     case lcsUltraFlat1:
         return TOdColorStyleColors{clBtnFace, 0xB59284, 0xB59284, 0xB59284, 0xDED3D6, true, 0x000000, bsNormal};
     case lcsUltraFlat2:
         return TOdColorStyleColors{clBtnFace, 0x000000, 0x000000, 0x24DABC, 0x8CF6E4, true, 0x000000, bsNormal};
     case lcsUltraFlatXP:
         return TOdColorStyleColors{0xD1D8DB, 0xB59284, 0xB59285, 0xB59285, 0xD2BDB6, true, 0x000000, bsNormal};
-    case lcsAqua: return TOdColorStyleColors{0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone, false, 0x000000, bsModern};
-    case lcsDefault: return TOdColorStyleColors{clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone, false, 0x000000, bsNormal};
+    case lcsAqua:
+        return TOdColorStyleColors{0xECCE94, 0xFCE6D4, 0x000000, clNone, clNone, false, 0x000000, bsModern};
+    case lcsDefault:
+        return TOdColorStyleColors{clBtnFace, 0xFFFFFF, 0x808080, clNone, clNone, false, 0x000000, bsNormal};
     case lcsQuicken:
         return TOdColorStyleColors{0x603000, 0xC0C0C0, 0xC0C0C0, 0xAD6529, 0xCEAE9C, false, 0xFFFFFF, bsQuicken};
-    case lcsCustom: break;
+    case lcsCustom:
+        break;
     }
     return std::nullopt;
 }
@@ -51,7 +69,7 @@ std::array<int, 3> channels(TColor color)
     return {GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
 }
 
-} // namespace
+}  // namespace
 
 TColor OdHotTrackBlend(TColor face, TColor hotTrack, int step)
 {
@@ -132,15 +150,20 @@ void drawBackground(TCanvas& canvas, const TOdFace& f, TColor face, int d)
     const int W = f.Width;
     const int H = f.Height;
     switch (f.Style) {
-    case bsShape: fill(canvas, TransparentColor, Rect(0, 0, W, H)); break;
+    case bsShape:
+        fill(canvas, TransparentColor, Rect(0, 0, W, H));
+        break;
     case bsNormal:
     case bsEncarta:
-    case bsOld: fill(canvas, face, Rect(0, 0, W, H)); break;
+    case bsOld:
+        fill(canvas, face, Rect(0, 0, W, H));
+        break;
     case bsModern:
         OdGradientFill(canvas, f.LightColor, face, 2, 2, W - 2, H / 4 + d);
         OdGradientFill(canvas, face, f.LightColor, 2, H / 4 + d, W - 2, H - 1);
         break;
-    case bsQuicken: break;
+    case bsQuicken:
+        break;
     }
 }
 
@@ -199,16 +222,20 @@ void drawBorder(TCanvas& canvas, const TOdFace& f, TColor face, bool down)
         canvas.MoveTo(4, H - 1);
         line(canvas, f.ShadowColor, {Point(W - 5, H - 1)});
         break;
-    case bsShape: break;
+    case bsShape:
+        break;
     }
 }
 
 unsigned alignmentFormat(TAlignment alignment)
 {
     switch (alignment) {
-    case taLeftJustify: return DT_LEFT;
-    case taRightJustify: return DT_RIGHT;
-    case taCenter: return DT_CENTER;
+    case taLeftJustify:
+        return DT_LEFT;
+    case taRightJustify:
+        return DT_RIGHT;
+    case taCenter:
+        return DT_CENTER;
     }
     return DT_LEFT;
 }
@@ -254,9 +281,15 @@ TOdPlacement placeStacked(const TOdFace& f, int d, int gw, int gh, int th)
         p.gy = p.ty + th;
     }
     switch (f.Alignment) {
-    case taLeftJustify: p.gx = d + 4; break;
-    case taRightJustify: p.gx = W - gw - 4 + d; break;
-    case taCenter: p.gx = (W - gw) / 2 + d; break;
+    case taLeftJustify:
+        p.gx = d + 4;
+        break;
+    case taRightJustify:
+        p.gx = W - gw - 4 + d;
+        break;
+    case taCenter:
+        p.gx = (W - gw) / 2 + d;
+        break;
     }
     return p;
 }
@@ -321,7 +354,7 @@ const TBitmap& popupArrow()
     return arrow;
 }
 
-} // namespace
+}  // namespace
 
 void DrawOdButtonFace(TCanvas& canvas, const TOdFace& face)
 {

@@ -14,7 +14,16 @@ using enum TOdButtonKind;
 enum class TOdButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 using enum TOdButtonLayout;
 enum class TOdColorStyle {
-    lcsCustom, lcsGold, lcsChrome, lcsBlue, lcsRed, lcsUltraFlat1, lcsUltraFlat2, lcsUltraFlatXP, lcsAqua, lcsDefault,
+    lcsCustom,
+    lcsGold,
+    lcsChrome,
+    lcsBlue,
+    lcsRed,
+    lcsUltraFlat1,
+    lcsUltraFlat2,
+    lcsUltraFlatXP,
+    lcsAqua,
+    lcsDefault,
     lcsQuicken
 };
 using enum TOdColorStyle;

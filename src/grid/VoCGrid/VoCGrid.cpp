@@ -29,7 +29,11 @@ std::unique_ptr<TGridColumnCollection> TVoColumnGrid::CreateColumns()
 QString TVoColumnGrid::GetVersionString() const
 {
     const std::uint32_t v = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 Aug, 2012").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+    return QStringLiteral("%1.%2.%3.%4 Aug, 2012")
+        .arg(v >> 24)
+        .arg((v >> 16) & 0xFF)
+        .arg((v >> 8) & 0xFF)
+        .arg(v & 0xFF);
 }
 
 void TVoColumnGrid::Loaded()
@@ -108,8 +112,8 @@ void TVoColumnGrid::ColumnHeadersChanged()
 
 void TVoColumnGrid::QueryCellColor(int ACol, int ARow, TGridDrawState AState, TBrush& ABrush, TFont& AFont)
 {
-    if (TGridColumnItem* c = item(ACol); c && ACol >= FixedCols() && ACol < AllColCount() - FixedRightCols &&
-                                         ARow < RowCount() - FixedFooters) {
+    if (TGridColumnItem* c = item(ACol);
+        c && ACol >= FixedCols() && ACol < AllColCount() - FixedRightCols && ARow < RowCount() - FixedFooters) {
         if (c->Fixed())
             ABrush.SetColor(FixedColor());
         else if (ARow >= FixedRows() && (!c->ShowBands() || !Bands().Active()))
@@ -283,8 +287,8 @@ void TVoColumnGrid::QueryCellVisuals(int ACol, int ARow, TFont& AFont, TBrush& A
 {
     TGridColumnItem* c = item(ACol);
     if (!c) {
-        VOroDavoduRuzu::QueryCellVisuals(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA,
-                                         WW, GD);
+        VOroDavoduRuzu::QueryCellVisuals(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA, WW,
+                                         GD);
         return;
     }
     AFont.Assign(c->Font());

@@ -51,12 +51,18 @@ struct TColumn_Field {
     void (*Set)(TGridColumnItem&, const QJsonValue&);
 };
 
-#define INT_FIELD(name, get, set)                                                                                 \
-    {name, [](TGridColumnItem& c) { return QJsonValue(int(get)); },                                              \
-     [](TGridColumnItem& c, const QJsonValue& v) { set; (void)c, (void)v; }}
-#define TEXT_FIELD(name, member)                                                                                  \
-    {name, [](TGridColumnItem& c) { return QJsonValue(c.member); },                                              \
-     [](TGridColumnItem& c, const QJsonValue& v) { c.member = v.toString(); }}
+#define INT_FIELD(name, get, set)                                                                                    \
+    {                                                                                                                \
+        name, [](TGridColumnItem& c) { return QJsonValue(int(get)); }, [](TGridColumnItem& c, const QJsonValue& v) { \
+            set;                                                                                                     \
+            (void)c, (void)v;                                                                                        \
+        }                                                                                                            \
+    }
+#define TEXT_FIELD(name, member)                                                     \
+    {                                                                                \
+        name, [](TGridColumnItem& c) { return QJsonValue(c.member); },               \
+            [](TGridColumnItem& c, const QJsonValue& v) { c.member = v.toString(); } \
+    }
 
 const TColumn_Field Column_Fields[] = {
     INT_FIELD("Width", c.StoredWidth(), c.SetWidth(v.toInt())),
@@ -108,7 +114,7 @@ const TColumn_Field Column_Fields[] = {
 
 const QLatin1String Stream_Class("TVoColumnGridIO");
 
-} // namespace
+}  // namespace
 
 void TVoColumnGrid::SaveColumnPositions(const QString& Key, const QString& Section)
 {

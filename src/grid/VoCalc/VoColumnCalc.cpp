@@ -5,19 +5,21 @@
 #include <functional>
 
 #include "grid/VoSort/VoSortCompare.h"
-#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "grid/base/REdaReviZizod.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
 
-double mustRead(const TCalcCell& cell) {
+double mustRead(const TCalcCell& cell)
+{
     if (!cell.value)
         throw REdaReviZizod(QStringLiteral("Cell does not contain a float value"));
     return *cell.value;
 }
 
-double extreme(const std::vector<TCalcCell>& cells, const std::function<bool(double, double)>& better) {
+double extreme(const std::vector<TCalcCell>& cells, const std::function<bool(double, double)>& better)
+{
     if (cells.empty())
         return 0;
     double result = mustRead(cells.front());
@@ -29,7 +31,8 @@ double extreme(const std::vector<TCalcCell>& cells, const std::function<bool(dou
 
 }  // namespace
 
-std::optional<double> CalcCellValue(const QString& text) {
+std::optional<double> CalcCellValue(const QString& text)
+{
     const QString t = StripHtmlTags(text).trimmed();
     if (t.isEmpty() || t == QStringLiteral("-"))
         return 0.0;
@@ -42,7 +45,8 @@ std::optional<double> CalcCellValue(const QString& text) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-double CalcSum(const std::vector<TCalcCell>& cells) {
+double CalcSum(const std::vector<TCalcCell>& cells)
+{
     double sum = 0;
     for (const TCalcCell& c : cells)
         if (c.counted && c.value)
@@ -50,15 +54,23 @@ double CalcSum(const std::vector<TCalcCell>& cells) {
     return sum;
 }
 
-double CalcAvg(const std::vector<TCalcCell>& cells) {
+double CalcAvg(const std::vector<TCalcCell>& cells)
+{
     return cells.empty() ? 0 : CalcSum(cells) / static_cast<double>(cells.size());
 }
 
-double CalcMin(const std::vector<TCalcCell>& cells) { return extreme(cells, std::less<double>()); }
+double CalcMin(const std::vector<TCalcCell>& cells)
+{
+    return extreme(cells, std::less<double>());
+}
 
-double CalcMax(const std::vector<TCalcCell>& cells) { return extreme(cells, std::greater<double>()); }
+double CalcMax(const std::vector<TCalcCell>& cells)
+{
+    return extreme(cells, std::greater<double>());
+}
 
-double CalcStdDev(const std::vector<TCalcCell>& cells) {
+double CalcStdDev(const std::vector<TCalcCell>& cells)
+{
     if (cells.empty())
         return 0;
     const double avg = CalcAvg(cells);
@@ -70,7 +82,8 @@ double CalcStdDev(const std::vector<TCalcCell>& cells) {
     return std::sqrt(squares / static_cast<double>(cells.size()));
 }
 
-int CalcDistinct(const std::vector<QString>& texts) {
+int CalcDistinct(const std::vector<QString>& texts)
+{
     QSet<QString> seen;
     for (const QString& t : texts)
         seen.insert(t.toUpper());

@@ -6,7 +6,8 @@
 
 namespace {
 
-QString preparedText(const TFilterCondition& c, const QString& text) {
+QString preparedText(const TFilterCondition& c, const QString& text)
+{
     QString t = text.trimmed();
     if (t.contains(QStringLiteral("|\\")))
         t = DecodeWideText(t);
@@ -22,7 +23,8 @@ QString preparedText(const TFilterCondition& c, const QString& text) {
 
 }  // namespace
 
-bool FilterConditionMatches(const TFilterCondition& condition, const QString& text) {
+bool FilterConditionMatches(const TFilterCondition& condition, const QString& text)
+{
     if (condition.Data == fcRow) {
         QString t = text.trimmed();
         if (t.contains(QStringLiteral("|\\")))
@@ -38,7 +40,8 @@ bool FilterConditionMatches(const TFilterCondition& condition, const QString& te
 }
 
 bool FilterConditionsMatch(const std::vector<TFilterCondition>& conditions,
-                           const std::function<QString(const TFilterCondition&)>& cellText) {
+                           const std::function<QString(const TFilterCondition&)>& cellText)
+{
     bool result = true;
     for (const TFilterCondition& c : conditions) {
         bool outcome = false;
@@ -70,7 +73,8 @@ bool FilterConditionsMatch(const std::vector<TFilterCondition>& conditions,
     return result;
 }
 
-TNarrowStep NarrowStep(const QString& condition, const QString& lastCondition) {
+TNarrowStep NarrowStep(const QString& condition, const QString& lastCondition)
+{
     if (condition.size() == lastCondition.size() + 1 && condition.startsWith(lastCondition))
         return nsNarrow;
     if (!condition.isEmpty() && condition.size() + 1 == lastCondition.size() && lastCondition.startsWith(condition))
@@ -78,7 +82,8 @@ TNarrowStep NarrowStep(const QString& condition, const QString& lastCondition) {
     return nsRestart;
 }
 
-TFilterCondition NarrowCondition(const QString& condition, int column, bool quoted) {
+TFilterCondition NarrowCondition(const QString& condition, int column, bool quoted)
+{
     TFilterCondition c;
     c.Column = column;
     c.CaseSensitive = false;

@@ -94,8 +94,7 @@ void THeaderAppearance::Assign(const TPersistent& Source)
 
 TFooterAppearance::TFooterAppearance(TPersistent* owner)
     : TDropDownAppearance(owner, std::make_unique<TFooterButtons>(owner))
-{
-}
+{}
 
 void TFooterAppearance::Assign(const TPersistent& Source)
 {

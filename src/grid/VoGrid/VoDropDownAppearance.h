@@ -67,9 +67,7 @@ protected:
 // The buttons of a bar; adding, inserting, deleting or moving them does not notify.
 class TAppearanceButtons : public TCollection {
 public:
-    TAppearanceButtons(TItemFactory factory, TPersistent* owner) : TCollection(std::move(factory)), FMyOwner(owner)
-    {
-    }
+    TAppearanceButtons(TItemFactory factory, TPersistent* owner) : TCollection(std::move(factory)), FMyOwner(owner) {}
     // The buttons become copies of the source's.
     void Assign(const TPersistent& Source) override;
     TPersistent* Owner() const { return FMyOwner; }

@@ -29,14 +29,14 @@
 #include <utility>
 #include <vector>
 
-#include "grid/VoGrid/VoGridCellGraphic.h"
 #include "grid/VoCalc/VoColumnCalc.h"
-#include "grid/VoSearch/VoFindMatch.h"
-#include "grid/VoSort/VoSortOrder.h"
+#include "grid/VoGrid/VoGridCellGraphic.h"
 #include "grid/VoGrid/VoGridControls.h"
 #include "grid/VoGrid/VoGridEditEvents.h"
 #include "grid/VoGrid/VoGridSettings.h"
 #include "grid/VoGrid/VoGridUnit.h"
+#include "grid/VoSearch/VoFindMatch.h"
+#include "grid/VoSort/VoSortOrder.h"
 #include "grid/base/BaseGrid/BaseGrid.h"
 #include "grid/base/VoFocusWindow.h"
 #include "grid/base/VoObj/VoObjControls.h"
@@ -214,9 +214,9 @@ using TGroupCalcEvent = std::function<void(TObject* Sender, int ACol, int FromRo
 using TCalcFooterEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
 using TSearchEditChangeEvent = std::function<void(TObject* Sender, const QString& Value, bool& DefaultSearch)>;
 // Events of the cell painter.
-using TGetCellGradientEvent = std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
-                                                 TColor& ColorMirror, TColor& ColorMirrorTo,
-                                                 TCellGradientDirection& GD)>;
+using TGetCellGradientEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror,
+                       TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TGetFloatFormatEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)>;
 using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas& Canvas, int ACol, int ARow,
@@ -1077,7 +1077,6 @@ private:
     bool FSelChange = false;
 
 public:
-
     // ===== Cell text and typed access =====
     // Real column, display row; reads pass the display transform, writes store in the base cell.
     QString Cells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
@@ -1187,7 +1186,11 @@ public:
     virtual TCellType GetCellType(int ACol, int ARow);
     TIntList* GetCellImages(int ACol, int ARow);
     int GetCellImageIndex(int ACol, int ARow);
-    virtual TImageList* QueryCellImageList(int ACol, int ARow) { (void)ACol, (void)ARow; return GridImages; }
+    virtual TImageList* QueryCellImageList(int ACol, int ARow)
+    {
+        (void)ACol, (void)ARow;
+        return GridImages;
+    }
     TCellGraphic* NewCellGraphic(int ACol, int ARow);
     bool RemoveCellGraphic(int ACol, int ARow);
     bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType CellType);
@@ -1216,8 +1219,8 @@ public:
     void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
     TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
     bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
-    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
-                    int Padding, TCellHAlign hal, TCellVAlign val);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
     TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
                             TCellHAlign hal, TCellVAlign val);
     bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
@@ -1465,8 +1468,8 @@ public:
     void PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     bool LookCoversFixedCell(const TCanvas& ACanvas, int ACol, int ARow) override;
     // The cell's graphic (nullptr for none) with its room and place; ACol is a real column.
-    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, int& Width, int& Height, bool& WithText,
-                                       TCellHAlign& HAlign, TCellVAlign& VAlign);
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, int& Width, int& Height, bool& WithText, TCellHAlign& HAlign,
+                                       TCellVAlign& VAlign);
     void PaintCellCheckBox(TCanvas& ACanvas, const TRect& ARect, bool Checked, bool Enabled, bool Grayed,
                            VoGrid::TControlStyle Style, bool TriState, TCheckBoxState State);
     void PaintCellRadio(TCanvas& ACanvas, const TRect& ARect, int Count, int Index, bool Horizontal, bool Disabled,
@@ -1786,7 +1789,6 @@ private:
     bool FRedrawOff = false;
 
 public:
-
     // ===== In-place editing: opening, closing, validation, the editors =====
     // (VoGridEdit.cpp, VoGridEditors.cpp, VoGridCheckBoxes.cpp; editor classes in Editors/)
     void ShowInplaceEdit();
@@ -2393,6 +2395,7 @@ private:
     int wheelscrl = 0;
     bool wheelpan = false;
     bool FBalloonActive = false;
+
 private:
     // ===== Sorting, filtering, searching, grouping and calculations: state and helpers =====
     struct SortLevel {
@@ -2400,8 +2403,7 @@ private:
         TSortDirection direction;
     };
     int sortLastRow() const;
-    TSortColumnKeys sortColumnKeys(int ACol, const std::function<int(int)>& rowAt, int count,
-                                   TSortDirection direction);
+    TSortColumnKeys sortColumnKeys(int ACol, const std::function<int(int)>& rowAt, int count, TSortDirection direction);
     std::vector<int> sortOrder(const std::vector<SortLevel>& levels, int first, int count);
     void applyRowOrder(int first, const std::vector<int>& order, int singleCol);
     void sortRows(const std::vector<SortLevel>& levels, int first, int last);

@@ -16,9 +16,7 @@ TColor VOroDavoduRuzu::BlendColors(TColor Col1, TColor Col2, int Percent)
     const TColor a = ColorToRGB(Col1);
     const TColor b = ColorToRGB(Col2);
     const double p = Percent / 100.0;
-    const auto mix = [p](int x, int y) {
-        return std::min(255, static_cast<int>(std::nearbyint(p * x + (1 - p) * y)));
-    };
+    const auto mix = [p](int x, int y) { return std::min(255, static_cast<int>(std::nearbyint(p * x + (1 - p) * y))); };
     return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
 }
 
@@ -30,8 +28,8 @@ TColor VOroDavoduRuzu::SelectionMixColor(TColor SelColor, TColor CellColor, bool
 bool VOroDavoduRuzu::inSelection(int ACol, int ARow) const
 {
     const TGridRect s = Selection();
-    return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) && ARow >= std::min(s.Top, s.Bottom) &&
-           ARow <= std::max(s.Top, s.Bottom);
+    return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) &&
+           ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
 }
 
 bool VOroDavoduRuzu::rowEnabled(int ARow) const
@@ -49,7 +47,10 @@ bool VOroDavoduRuzu::colListed(int ACol) const
     return ACol >= 0 && ACol < static_cast<int>(FColSelect.size()) && FColSelect[ACol] != 0;
 }
 
-bool VOroDavoduRuzu::mouseSelecting() const { return FGridState == gsSelecting; }
+bool VOroDavoduRuzu::mouseSelecting() const
+{
+    return FGridState == gsSelecting;
+}
 
 bool VOroDavoduRuzu::inFixedArea(int ACol, int ARow) const
 {
@@ -160,9 +161,9 @@ void VOroDavoduRuzu::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     if ((live && inSelection(ACol, ARow) && !disjunctRows && !disjunctCols) ||
         ((AState & gdSelected) && mouseSelecting() && ShowSelection)) {
         const TColor cell = ABrush.Color();
-        applySelection(cell == Color() ? SelectionColor
-                                       : SelectionMixColor(SelectionColor, cell, SelectionColorMixer,
-                                                           SelectionColorMixerFactor));
+        applySelection(cell == Color()
+                           ? SelectionColor
+                           : SelectionMixColor(SelectionColor, cell, SelectionColorMixer, SelectionColorMixerFactor));
     }
     if (FMouseActions.DisjunctCellSelect() && ShowSelection) {
         if (FSelectedCells.HasValue((ARow << 16) | (ACol & 0xFFFF))) {
@@ -174,9 +175,8 @@ void VOroDavoduRuzu::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
         }
     }
 
-    const int enabledRow = (disjunctRows && FMouseActions.RowSelectPersistent) || FEnabledRows.Count() > 0
-                               ? RealRowIndex(ARow)
-                               : ARow;
+    const int enabledRow =
+        (disjunctRows && FMouseActions.RowSelectPersistent) || FEnabledRows.Count() > 0 ? RealRowIndex(ARow) : ARow;
     if (UseDisabledFont && (!rowEnabled(enabledRow) || !Enabled()))
         AFont.SetColor(DisabledFontColor);
     if ((AState & gdSelected) && ARow != Row() && disjunctRows && SelectionColorTo == clNone)

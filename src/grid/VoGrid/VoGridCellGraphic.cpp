@@ -158,7 +158,8 @@ void TCellGraphic::SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellV
 void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val)
 {
     CellType = ctButton;
-    CellIndex = static_cast<std::int32_t>((static_cast<std::uint32_t>(bh) << 16) | (static_cast<std::uint32_t>(bw) & 0xFFFF));
+    CellIndex =
+        static_cast<std::int32_t>((static_cast<std::uint32_t>(bh) << 16) | (static_cast<std::uint32_t>(bw) & 0xFFFF));
     CellBoolean = false;
     CellText = caption;
     setAlign(hal, val);

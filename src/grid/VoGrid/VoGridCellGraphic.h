@@ -80,8 +80,8 @@ public:
                        const std::function<void(TObject*, int, int)>& Notifier);
     void SetPicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding, TCellHAlign hal,
                     TCellVAlign val);
-    void SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding,
-                        TCellHAlign hal, TCellVAlign val);
+    void SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding, TCellHAlign hal,
+                        TCellVAlign val);
     void SetCheckBox(bool Value, bool Data, bool Flat, TCellHAlign hal, TCellVAlign val);
     void SetCheckBox(TCheckBoxState Value, bool Flat, TCellHAlign hal, TCellVAlign val);
     void SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellVAlign val);

@@ -1,9 +1,9 @@
 // Cell text and typed access over the two index spaces: Cells by real column and display row, the All...
 // accessors by real column and real row, integers, floats, dates and times.
 #include <QDate>
-#include <algorithm>
 #include <QRegularExpression>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -42,8 +42,9 @@ bool parseInt32(const QString& text, int& value)
     long long v = 0;
     for (const QChar c : s) {
         const int digit = c.isDigit() ? c.digitValue()
-                          : (base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f') ? c.toLower().unicode() - 'a' + 10
-                                                                                       : -1;
+                          : (base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f')
+                              ? c.toLower().unicode() - 'a' + 10
+                              : -1;
         if (digit < 0)
             return false;
         v = v * base + digit;
@@ -76,8 +77,8 @@ QString formatFloat(const QString& format, double value)
             pos += 2;
             continue;
         }
-        const QRegularExpressionMatch m = spec.match(format, pos, QRegularExpression::NormalMatch,
-                                                     QRegularExpression::AnchorAtOffsetMatchOption);
+        const QRegularExpressionMatch m =
+            spec.match(format, pos, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
         if (!m.hasMatch() || used) {
             out += format.at(pos++);
             continue;
@@ -116,10 +117,12 @@ QString dateText(TDateTime value)
     Field fields[3] = {
         {format.indexOf(u'd', 0, Qt::CaseInsensitive),
          QString::number(date.day()).rightJustified(format.contains(QStringLiteral("dd")) ? 2 : 1, u'0')},
-        {format.indexOf(u'M'), QString::number(date.month()).rightJustified(format.contains(QStringLiteral("MM")) ? 2 : 1, u'0')},
+        {format.indexOf(u'M'),
+         QString::number(date.month()).rightJustified(format.contains(QStringLiteral("MM")) ? 2 : 1, u'0')},
         {format.indexOf(u'y', 0, Qt::CaseInsensitive),
          QString::number(yearDigits == 4 ? date.year() : date.year() % 100).rightJustified(yearDigits, u'0')}};
-    std::stable_sort(std::begin(fields), std::end(fields), [](const Field& a, const Field& b) { return a.pos < b.pos; });
+    std::stable_sort(std::begin(fields), std::end(fields),
+                     [](const Field& a, const Field& b) { return a.pos < b.pos; });
     return fields[0].text + rs.DateSeparator + fields[1].text + rs.DateSeparator + fields[2].text;
 }
 

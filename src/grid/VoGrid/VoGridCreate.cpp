@@ -600,7 +600,6 @@ void VOroDavoduRuzu::ApplyScrollBarAlways(bool HideWhenFitting)
     EnableScrollBar(SB_HORZ, colsFit ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
 }
 
-
 void VOroDavoduRuzu::floatingFooterChanged()
 {
     const bool visible = FFloatingFooter.Visible();

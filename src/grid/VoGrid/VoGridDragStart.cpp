@@ -95,10 +95,10 @@ std::unique_ptr<TPopupWindow> VOroDavoduRuzu::SelectionToForm(const TGridRect& A
 {
     const TGridRect s{std::min(ARect.Left, ARect.Right), std::min(ARect.Top, ARect.Bottom),
                       std::max(ARect.Left, ARect.Right), std::max(ARect.Top, ARect.Bottom)};
-    const std::vector<int> cols = indexesInView(s.Left, std::min(s.Right, ColCount() - 1), FixedCols(), LeftCol(),
-                                                VisibleColCount());
-    const std::vector<int> rows = indexesInView(s.Top, std::min(s.Bottom, RowCount() - 1), FixedRows(), TopRow(),
-                                                VisibleRowCount());
+    const std::vector<int> cols =
+        indexesInView(s.Left, std::min(s.Right, ColCount() - 1), FixedCols(), LeftCol(), VisibleColCount());
+    const std::vector<int> rows =
+        indexesInView(s.Top, std::min(s.Bottom, RowCount() - 1), FixedRows(), TopRow(), VisibleRowCount());
     auto form = std::make_unique<TPopupWindow>(this);
     if (cols.empty() || rows.empty())
         return form;

@@ -7,9 +7,9 @@
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUndo.h"
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "grid/base/vsgcheck.h"
 #include "platform/Clipbrd.h"
-#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
 // Sets a flag for the life of the guard and clears it afterwards, also when an exception leaves.

@@ -16,11 +16,11 @@ using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, in
                                                    const QString& ASelection, TObject* AObject)>;
 using TSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AValue, bool UpDown)>;
 using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
-using TDateTimeSpinClickEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& S)>;
 using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
-using TClipboardBeforePasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
+using TClipboardBeforePasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value, bool& Allow)>;
 using TClipboardAfterPasteCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
 using TEndRowSizeEvent = std::function<void(TObject* Sender, int ARow)>;
 using TGetEditMaskEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;

@@ -217,8 +217,8 @@ void VOroDavoduRuzu::showCombo(int C, int ARow, const TRect& R)
             combo.SetItemIndex(index);
         }
     }
-    const bool flat = FLook == glQEV || FLook == glXP || FLook == glListView || FLook == glVista ||
-                      FLook == glWin7 || FLook == glOffice2007;
+    const bool flat = FLook == glQEV || FLook == glXP || FLook == glListView || FLook == glVista || FLook == glWin7 ||
+                      FLook == glOffice2007;
     combo.SetFlat(flat);
     combo.SetEtched(flat);
     if (FNavigation.AutoComboDropSize)

@@ -113,7 +113,11 @@ void VOroDavoduRuzu::paintFixedCellLook(TCellPaint& cp)
             const TRect r = Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2);
             const bool over = cp.ACol == FixedHoverCell.X && cp.ARow == FixedHoverCell.Y;
             TThemeData(QStringLiteral("header"))
-                .DrawBackground(c, HP_HEADERITEM, !over ? 1 : FixedMouseDown ? 3 : 2, r);
+                .DrawBackground(c, HP_HEADERITEM,
+                                !over            ? 1
+                                : FixedMouseDown ? 3
+                                                 : 2,
+                                r);
             line(c, clWhite, r.Left, r.Top, r.Right, r.Top);
         }
         break;

@@ -36,7 +36,10 @@ void TFloatingFooter::SetColumnCalc(int ACol, TColumnCalcType Value)
     FGrid->RecalcFooterColumn(ACol);
 }
 
-VOroDavoduRuzu* TFooterPanel::grid() const { return static_cast<VOroDavoduRuzu*>(Owner()); }
+VOroDavoduRuzu* TFooterPanel::grid() const
+{
+    return static_cast<VOroDavoduRuzu*>(Owner());
+}
 
 int TFooterPanel::ColumnAt(int X) const
 {
@@ -151,8 +154,7 @@ int TFooterPanel::paintFixedLastRow(TCanvas& c)
     c.Brush().SetColor(g.Color());
     c.FillRect(Rect(width, 0, ClientWidth(), h));
     const TGridOptions options = g.Options();
-    const bool raised = (g.Look() == glSoft || g.Look() == glQEV || g.Look() == glXP || g.Look() == glVista) &&
-                        !g.Flat;
+    const bool raised = (g.Look() == glSoft || g.Look() == glQEV || g.Look() == glXP || g.Look() == glVista) && !g.Flat;
     const int row = g.RowCount() - 1;
     const int lineWidth = g.GridLineWidth();
     int x = 0;
@@ -168,8 +170,7 @@ int TFooterPanel::paintFixedLastRow(TCanvas& c)
         if (options & goFixedHorzLine)
             line(g.GridLineColor(), x, 0, x + w, 0);
         if (options & goFixedVertLine)
-            line(!fixed && g.Look() != glVista ? TColor(0x808080) : g.GridFixedLineColor(), x + w - 1, 0, x + w - 1,
-                 h);
+            line(!fixed && g.Look() != glVista ? TColor(0x808080) : g.GridFixedLineColor(), x + w - 1, 0, x + w - 1, h);
         int cellRight = x + w - 1;
         if (g.IsMergedCell(col, row)) {
             const TPoint span = g.CellSpan(col, row);
@@ -234,8 +235,8 @@ int TFooterPanel::paintPreview(TCanvas& c, bool custom)
         if (g.QueryIsDesigning()) {
             c.DrawText(footer.CustomTemplate(), r, DT_LEFT | DT_TOP | DT_NOPREFIX);
         } else {
-            const QString text = ExpandFooterTemplate(footer.CustomTemplate(),
-                                                      [&g](int col) { return g.Cells(col, g.Row()); });
+            const QString text =
+                ExpandFooterTemplate(footer.CustomTemplate(), [&g](int col) { return g.Cells(col, g.Row()); });
             THtmlRenderOptions options;
             options.Images = g.GridImages;
             options.URLColor = g.URLColor;

@@ -148,7 +148,8 @@ TPoint VOroDavoduRuzu::CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight)
         return {};
     const bool hasText = !Cells(ACol, ARow).isEmpty();
     const int d = DisplColIndexOf(ACol);
-    const TPoint cell{d >= 0 && d < ColCount() ? ColWidths(d) : 0, ARow >= 0 && ARow < RowCount() ? RowHeights(ARow) : 0};
+    const TPoint cell{d >= 0 && d < ColCount() ? ColWidths(d) : 0,
+                      ARow >= 0 && ARow < RowCount() ? RowHeights(ARow) : 0};
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
     const TImageList* images = QueryCellImageList(ACol, ARow);
@@ -241,8 +242,8 @@ TPoint VOroDavoduRuzu::CalcCellGraphicSize(int ACol, int ARow, int ExtraHeight)
         if (g->CellHAlign == haFull)
             size.X = cell.X;
     } else if (g->CellHAlign == haFull) {
-        const bool captionButton = (g->CellType == ctButton || g->CellType == ctBitButton) && !hasText &&
-                                   !g->CellText.isEmpty();
+        const bool captionButton =
+            (g->CellType == ctButton || g->CellType == ctBitButton) && !hasText && !g->CellText.isEmpty();
         if (g->CellType != ctRating && !captionButton)
             size.X = cell.X;
     }
@@ -324,10 +325,9 @@ void VOroDavoduRuzu::QueryDisplText(int ACol, int ARow, QString& Value)
 {
     TBaseGrid::QueryDisplText(ACol, ARow, Value);
     if (URLShowInText) {
-        static const QString prefixes[] = {QStringLiteral("HTTP://"), QStringLiteral("WWW."),
-                                           QStringLiteral("MAILTO:"), QStringLiteral("HTTPS://"),
-                                           QStringLiteral("NNTP://"), QStringLiteral("FILE://"),
-                                           QStringLiteral("FTP://")};
+        static const QString prefixes[] = {
+            QStringLiteral("HTTP://"), QStringLiteral("WWW."),    QStringLiteral("MAILTO:"), QStringLiteral("HTTPS://"),
+            QStringLiteral("NNTP://"), QStringLiteral("FILE://"), QStringLiteral("FTP://")};
         for (const QString& prefix : prefixes) {
             QString linked;
             if (HighlightUrls(Value, prefix, linked)) {

@@ -141,8 +141,7 @@ void VOroDavoduRuzu::BalloonInit()
     FBalloonActive = true;
     FLastBalloonPos = {-1, -1};
     FBalloonTip = new TBalloonHint(*this);
-    FBalloonTip->SetDelays(FBalloonSettings.InitialDelay, FBalloonSettings.ReshowDelay,
-                           FBalloonSettings.AutoHideDelay);
+    FBalloonTip->SetDelays(FBalloonSettings.InitialDelay, FBalloonSettings.ReshowDelay, FBalloonSettings.AutoHideDelay);
     if (FBalloonSettings.Transparency != 0)
         FBalloonTip->SetTransparency(FBalloonSettings.Transparency);
     FBalloonTip->OnNeedText = [this](TPoint p, TBalloonTipText& tip) { return balloonText(p, tip); };

@@ -129,8 +129,8 @@ bool VOroDavoduRuzu::QueryEditorIsNone(int ACol, int ARow)
 void VOroDavoduRuzu::QueryFixedCell(int ACol, int ARow, bool& IsFixed)
 {
     if (!IsFixed) {
-        IsFixed = ACol < FixedCols() || ARow < FixedRows() ||
-                  (FixedRowAlways && RowCount() == FFixedRowsMin) || (FixedColAlways && ColCount() == FFixedColsMin);
+        IsFixed = ACol < FixedCols() || ARow < FixedRows() || (FixedRowAlways && RowCount() == FFixedRowsMin) ||
+                  (FixedColAlways && ColCount() == FFixedColsMin);
     }
     if (!IsFixed && OnIsFixedCell)
         OnIsFixedCell(this, ARow, ACol, IsFixed);
@@ -185,8 +185,7 @@ bool VOroDavoduRuzu::QueryHasSpinEdit(int ACol, int ARow)
     } else if (FControlLook.SpinButtonsAlwaysVisible()) {
         TEditorType editor = DefaultEditor;
         QuerySpinEditorType(ACol, ARow, editor);
-        has = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit ||
-              editor == edDateSpinEdit;
+        has = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
     }
     return has;
 }

@@ -44,8 +44,7 @@ void VOroDavoduRuzu::noteSelectionChange()
 
 bool VOroDavoduRuzu::IsLastNormalRow() const
 {
-    return Row() + 1 == RowCount() - FixedFooters ||
-           (FFloatingFooter.Visible() && Row() + 2 == RowCount());
+    return Row() + 1 == RowCount() - FixedFooters || (FFloatingFooter.Visible() && Row() + 2 == RowCount());
 }
 
 // --- Key-down message --------------------------------------------------------------------------
@@ -89,7 +88,8 @@ void VOroDavoduRuzu::KeyDownMessageHandler(TMessage& Message)
         return;
     }
     const QString cellText = GetGridCell(realCol, Row());
-    if (enterOrF2 && CellTextKind(cellText, EnableHTML) == 1 && cellText.toUpper().contains(QStringLiteral("<CONTROL"))) {
+    if (enterOrF2 && CellTextKind(cellText, EnableHTML) == 1 &&
+        cellText.toUpper().contains(QStringLiteral("<CONTROL"))) {
         Message.Result = 1;
         return;
     }
@@ -243,8 +243,8 @@ bool VOroDavoduRuzu::homeEndKey(WORD Key, TShiftState Shift)
     const bool home = Key == VK_HOME;
     WORD key = Key;
     const THomeEndAction action = FNavigation.HomeEndKey;
-    const int lastNormalRow = FFloatingFooter.Visible() && RowCount() > 2 ? RowCount() - 2
-                                                                         : RowCount() - FixedFooters - 1;
+    const int lastNormalRow =
+        FFloatingFooter.Visible() && RowCount() > 2 ? RowCount() - 2 : RowCount() - FixedFooters - 1;
     if (action == heFirstLastCell && !ctrl) {
         FocusCell(home ? FixedCols() : ColCount() - 1, home ? FixedRows() : RowCount() - 1, true);
         MoveToBaseCell();

@@ -10,9 +10,9 @@ struct TLookNames {
 };
 
 constexpr TLookNames LookNames[] = {
-    {"glStandard", "Standard"}, {"glSoft", "Soft"},          {"glClassic", "Classic"},
-    {"glQEV", "QEV"},           {"glXP", "Windows XP"},      {"glListView", "ListView"},
-    {"glVista", "Windows Vista"}, {"glWin7", "Windows 7"}, {"glOffice2007", "Office2007"},
+    {"glStandard", "Standard"},     {"glSoft", "Soft"},         {"glClassic", "Classic"},     {"glQEV", "QEV"},
+    {"glXP", "Windows XP"},         {"glListView", "ListView"}, {"glVista", "Windows Vista"}, {"glWin7", "Windows 7"},
+    {"glOffice2007", "Office2007"},
 };
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
-#include "platform/GridCursors.h"
 #include "platform/BalloonHint.h"
+#include "platform/GridCursors.h"
 #include "platform/HintWindow.h"
 
 namespace {

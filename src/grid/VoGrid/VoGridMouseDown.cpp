@@ -194,8 +194,8 @@ void VOroDavoduRuzu::LeftButtonDownHandler(TMessage& Message)
     }
     const bool directEdit =
         FMouseActions.DirectEdit || shownCombo || spinPress || (sameCell && IsMergedCell(realCol, r));
-    if (directEdit && inside && (editable || comboOnDblClickGrid) && !HasClickableGraphic(realCol, r) &&
-        Col() == c && Row() == r) {
+    if (directEdit && inside && (editable || comboOnDblClickGrid) && !HasClickableGraphic(realCol, r) && Col() == c &&
+        Row() == r) {
         // The press edits the cell; it does not start a range selection.
         FGridState = gsNormal;
         ShowInplaceEdit();

@@ -92,7 +92,7 @@ void VOroDavoduRuzu::moveCellScrollBar(int C, int R)
         return;
     }
     if (realC == FScrollCol && R == FScrollRow)
-        return;  // already standing there
+        return;       // already standing there
     FScrollCol = -1;  // no write-back while the bar is set up
     const TScrollProp prop = GetScrollProp(realC, R);
     TScrollBar& bar = cellScrollBar();

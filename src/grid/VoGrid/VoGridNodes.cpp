@@ -245,8 +245,7 @@ int VOroDavoduRuzu::GetNodeSpanType(int ARow)
 {
     if (IsNode(ARow))
         return 0;
-    if (ARow >= RowCount() - FixedFooters - 1 || !HasCellProperties(0, ARow + 1) ||
-        rowLevel(ARow + 1) < rowLevel(ARow))
+    if (ARow >= RowCount() - FixedFooters - 1 || !HasCellProperties(0, ARow + 1) || rowLevel(ARow + 1) < rowLevel(ARow))
         return 1;
     return 2;
 }

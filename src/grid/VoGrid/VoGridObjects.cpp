@@ -14,8 +14,7 @@ void setColors(TCellGraphic& g, TColor first, TColor second)
 
 // --- Bitmaps, icons, pictures, interfaced cells ---------------------------------------------------
 
-void VOroDavoduRuzu::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal,
-                               TCellVAlign val)
+void VOroDavoduRuzu::AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val)
 {
     addGraphic(ACol, ARow)->SetBitmap(ABmp, Transparent, hal, val);
 }
@@ -55,8 +54,8 @@ void VOroDavoduRuzu::AddPicture(int ACol, int ARow, TPicture* APicture, bool Tra
     addGraphic(ACol, ARow)->SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
 }
 
-TPicture* VOroDavoduRuzu::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
-                                        int Padding, TCellHAlign hal, TCellVAlign val)
+TPicture* VOroDavoduRuzu::CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                        TCellHAlign hal, TCellVAlign val)
 {
     TCellGraphic* g = addGraphic(ACol, ARow);
     auto* picture = new TPicture;  // owned by the graphic (CellCreated)
@@ -218,8 +217,7 @@ void VOroDavoduRuzu::AddVoProgress(int ACol, int ARow, int Min, int Max)
     g->CellVAlign = vaTop;
 }
 
-void VOroDavoduRuzu::AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor,
-                                       bool ShowValue)
+void VOroDavoduRuzu::AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue)
 {
     TCellGraphic* g = addGraphic(ACol, ARow);
     g->CellType = ctRangeIndicator;
@@ -332,8 +330,8 @@ void VOroDavoduRuzu::RemoveAllComments()
             RemoveComment(c, r);
 }
 
-void VOroDavoduRuzu::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor,
-                              TCellHAlign hal, TCellVAlign val)
+void VOroDavoduRuzu::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                              TCellVAlign val)
 {
     TCellGraphic* g = addGraphic(ACol, ARow);
     g->CellType = ctShape;
@@ -419,8 +417,8 @@ void VOroDavoduRuzu::AddBitButton(int ACol, int ARow, int bw, int bh, const QStr
     addGraphic(ACol, ARow)->SetBitButton(bw, bh, Caption, Glyph, hal, val);
 }
 
-TBitmap* VOroDavoduRuzu::CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption,
-                                         TCellHAlign hal, TCellVAlign val)
+TBitmap* VOroDavoduRuzu::CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                                         TCellVAlign val)
 {
     TCellGraphic* g = addGraphic(ACol, ARow);
     auto* glyph = new TBitmap;  // owned by the graphic (CellCreated)

@@ -84,8 +84,7 @@ void VOroDavoduRuzu::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const T
     }
     if (OnDrawCell) {
         const int w = GridLineWidth();
-        OnDrawCell(this, cp.RCol, ARow, Rect(cp.R.Left + 1, cp.R.Top + 1, cp.R.Right - w, cp.R.Bottom - w),
-                   cp.AState);
+        OnDrawCell(this, cp.RCol, ARow, Rect(cp.R.Left + 1, cp.R.Top + 1, cp.R.Right - w, cp.R.Bottom - w), cp.AState);
     }
     if (OnCustomCellDraw)
         OnCustomCellDraw(this, ACanvas, cp.RCol, ARow, cp.AState, cp.R, false);

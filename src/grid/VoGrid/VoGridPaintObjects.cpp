@@ -5,7 +5,10 @@
 #include "grid/VoGrid/VoGridPaint.h"
 #include "grid/base/VoXPVS.h"
 
-static void initGridGlyphs() { Q_INIT_RESOURCE(VoGridGlyphs); }
+static void initGridGlyphs()
+{
+    Q_INIT_RESOURCE(VoGridGlyphs);
+}
 
 const TBitmap& GridGlyph(const QString& name)
 {
@@ -33,7 +36,10 @@ bool isCheckType(TCellType t)
            t == ctTriStateCheckBox;
 }
 
-TColor colorOf(std::uint32_t value) { return static_cast<TColor>(value); }
+TColor colorOf(std::uint32_t value)
+{
+    return static_cast<TColor>(value);
+}
 
 }  // namespace
 
@@ -154,12 +160,12 @@ void VOroDavoduRuzu::placeGraphic(TCellPaint& cp, const TRect& R, int& L, int& T
         L = W < width ? R.Left + (width - W) / 2 : R.Left + 1;
         break;
     case haBeforeText:
-        L = cp.HA == taLeftJustify  ? R.Left + 1
+        L = cp.HA == taLeftJustify    ? R.Left + 1
             : cp.HA == taRightJustify ? R.Right - TW - W
                                       : R.Left + (width - TW - W) / 2;
         break;
     case haAfterText:
-        L = cp.HA == taLeftJustify  ? R.Left + TW
+        L = cp.HA == taLeftJustify    ? R.Left + TW
             : cp.HA == taRightJustify ? R.Right - 1 - W
                                       : R.Left + TW + (width - TW - W) / 2;
         break;
@@ -202,8 +208,7 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
     TCellGraphic& g = *cp.graphic;
     const TCellType type = g.CellType;
     if (type != ctNode && type != ctProgress && type != ctRangeIndicator && type != ctXPProgress)
-        R = Rect(R.Left + XYOffset.X - 1, R.Top + XYOffset.Y - 1, R.Right - XYOffset.X + 1,
-                 R.Bottom - XYOffset.Y + 1);
+        R = Rect(R.Left + XYOffset.X - 1, R.Top + XYOffset.Y - 1, R.Right - XYOffset.X + 1, R.Bottom - XYOffset.Y + 1);
     int L = R.Left;
     int T = R.Top;
     placeGraphic(cp, R, L, T);
@@ -295,8 +300,7 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
         double value = 0;
         try {
             value = Floats(cp.RCol, cp.ARow);
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) {}
         if (FControlLook.ControlStyle() == csTheme && IsThemeActive() && FControlLook.ProgressXP()) {
             const TThemeData theme(QStringLiteral("Progress"));
             const TRect bar = Rect(R.Left + FControlLook.ProgressMarginX(), R.Top + FControlLook.ProgressMarginY(),
@@ -304,10 +308,10 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
             theme.DrawBackground(c, PP_BAR, 1, bar);
             const TRect chunk = Rect(bar.Left + 2, bar.Top + 2, bar.Right - 2, bar.Bottom - 2);
             const double percent = std::clamp(value, 0.0, 100.0);
-            theme.DrawBackground(c, PP_CHUNK, 1,
-                                 Rect(chunk.Left, chunk.Top,
-                                      chunk.Left + static_cast<int>(std::lround(percent * chunk.Width() / 100)),
-                                      chunk.Bottom));
+            theme.DrawBackground(
+                c, PP_CHUNK, 1,
+                Rect(chunk.Left, chunk.Top, chunk.Left + static_cast<int>(std::lround(percent * chunk.Width() / 100)),
+                     chunk.Bottom));
         } else {
             DrawValueIndicator(c, box, colorOf(g.CellColor), static_cast<TColor>(g.CellIndex), colorOf(g.CellColor2),
                                static_cast<TColor>(g.CellAngle), value, FControlLook.ProgressMarginX(),
@@ -321,8 +325,7 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
         int value = 0;
         try {
             value = Ints(cp.RCol, cp.ARow);
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) {}
         DrawBalanceBar(c,
                        Rect(R.Left + FControlLook.ProgressMarginX(), R.Top + FControlLook.ProgressMarginY(),
                             R.Right - FControlLook.ProgressMarginX(), R.Bottom - FControlLook.ProgressMarginY()),
@@ -355,14 +358,15 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
         int value = 0;
         try {
             value = Ints(cp.RCol, cp.ARow);
-        } catch (const std::exception&) {
-        }
+        } catch (const std::exception&) {}
         const int range = g.CellErrLen - g.CellErrFrom;
-        const int percent = range == 0 ? 0 : static_cast<int>(std::lround(std::abs(value - g.CellErrFrom) * 100.0 / range));
-        DrawProgressBar(c,
-                        Rect(R.Left + FControlLook.ProgressMarginX(), R.Top + FControlLook.ProgressMarginY(),
-                             R.Right - FControlLook.ProgressMarginX() - 1, R.Bottom - FControlLook.ProgressMarginY() - 1),
-                        percent, s);
+        const int percent =
+            range == 0 ? 0 : static_cast<int>(std::lround(std::abs(value - g.CellErrFrom) * 100.0 / range));
+        DrawProgressBar(
+            c,
+            Rect(R.Left + FControlLook.ProgressMarginX(), R.Top + FControlLook.ProgressMarginY(),
+                 R.Right - FControlLook.ProgressMarginX() - 1, R.Bottom - FControlLook.ProgressMarginY() - 1),
+            percent, s);
         break;
     }
     case ctProgressPie:
@@ -372,7 +376,7 @@ void VOroDavoduRuzu::paintCellGraphic(TCellPaint& cp, TRect R)
         if (FControlLook.CommentColor() != clNone) {
             const TRect cell = cp.R;
             const TColor color = static_cast<TColor>(g.CellIndex) != clNone ? static_cast<TColor>(g.CellIndex)
-                                                                             : FControlLook.CommentColor();
+                                                                            : FControlLook.CommentColor();
             c.Brush().SetColor(color);
             c.Pen().SetColor(color);
             c.Polygon({{cell.Right - 7, cell.Top}, {cell.Right - 2, cell.Top}, {cell.Right - 2, cell.Top + 5}});
@@ -402,8 +406,7 @@ void VOroDavoduRuzu::paintRating(TCellPaint& cp, int L, int T)
     double value = 0;
     try {
         value = std::floor(Floats(cp.RCol, cp.ARow) * 2) / 2;
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     const TColor full = static_cast<TColor>(g.CellIndex);
     const TColor empty = colorOf(g.CellColor);
     for (int i = 1; i <= g.CellAngle; ++i) {
@@ -547,10 +550,9 @@ void VOroDavoduRuzu::PaintCellRadio(TCanvas& ACanvas, const TRect& ARect, int Co
     if (Selected && ShowSelection && SelectionTextColor != clNone)
         ACanvas.Font().SetColor(SelectionTextColor);
     const QString raw = GetGridCell(ACol, ARow);
-    const bool bitmapStyle = Style == csWinXP || Style == csQEV || Style == csGlyph || Style == csTheme ||
-                             Style == csBorland;
-    const int lineHeight =
-        std::max(ACanvas.TextHeight(QStringLiteral("gh")), bitmapStyle ? 16 : 0);
+    const bool bitmapStyle =
+        Style == csWinXP || Style == csQEV || Style == csGlyph || Style == csTheme || Style == csBorland;
+    const int lineHeight = std::max(ACanvas.TextHeight(QStringLiteral("gh")), bitmapStyle ? 16 : 0);
     const int radioSize = static_cast<int>(
         std::lround((Style == csFlat ? FControlLook.RadioSize() + 2 : FControlLook.RadioSize()) * Scale));
     const TColor background = ACanvas.Brush().Color();
@@ -574,7 +576,7 @@ void VOroDavoduRuzu::PaintCellRadio(TCanvas& ACanvas, const TRect& ARect, int Co
             y = (Upward ? ARect.Bottom - lineHeight : ARect.Top) + step * lineHeight;
             textX = Style == csBorland || Style == csTheme ? ARect.Left + 20
                     : bitmapStyle                          ? ARect.Left + 18
-                                                           : x + static_cast<int>(std::lround((FControlLook.RadioSize() + 4) * Scale));
+                                  : x + static_cast<int>(std::lround((FControlLook.RadioSize() + 4) * Scale));
         }
         switch (Style) {
         case csClassic:
@@ -779,7 +781,8 @@ void VOroDavoduRuzu::paintCellButton(TCellPaint& cp, int L, int T)
                 const int gy = glyph->Height() > b.Height() ? b.Top + 3 : b.Top + (b.Height() - glyph->Height()) / 2;
                 const bool atLeft = !g.CellText.isEmpty() || glyph->Width() > b.Width();
                 const int gx = atLeft ? b.Left + 3 : b.Left + (b.Width() - glyph->Width()) / 2;
-                DrawBitmapTransparent(c, *glyph, clBtnFace, Rect(gx + shift, gy + shift, gx + glyph->Width(), gy + glyph->Height()));
+                DrawBitmapTransparent(c, *glyph, clBtnFace,
+                                      Rect(gx + shift, gy + shift, gx + glyph->Width(), gy + glyph->Height()));
                 if (atLeft)
                     text.Left = gx + glyph->Width() + 4;
             }
@@ -789,8 +792,8 @@ void VOroDavoduRuzu::paintCellButton(TCellPaint& cp, int L, int T)
             c.Font().SetColor(tone.TextColor);
         }
         c.SetBkMode(TRANSPARENT);
-        const unsigned flags = DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS |
-                               (g.CellText.contains(u'\r') ? DT_WORDBREAK : DT_SINGLELINE);
+        const unsigned flags =
+            DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | (g.CellText.contains(u'\r') ? DT_WORDBREAK : DT_SINGLELINE);
         c.DrawText(g.CellText, text, flags);
     }
     c.Brush().SetColor(savedBrush);

@@ -3,7 +3,10 @@
 
 #include "grid/VoGrid/VoGrid.h"
 
-VOroDavoduRuzu* TScrollControl::GetGrid() const { return dynamic_cast<VOroDavoduRuzu*>(Parent()); }
+VOroDavoduRuzu* TScrollControl::GetGrid() const
+{
+    return dynamic_cast<VOroDavoduRuzu*>(Parent());
+}
 
 void TScrollControl::SetColor(TColor Value)
 {

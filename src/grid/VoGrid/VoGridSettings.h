@@ -656,8 +656,8 @@ public:
 // The filter conditions of the grid, tested in order.
 class TFilter : public TCollection {
 public:
-    explicit TFilter(VOroDavoduRuzu* owner = nullptr)
-        : TCollection(TCollection::ItemsOf<TFilterData>()), FOwner(owner) {}
+    explicit TFilter(VOroDavoduRuzu* owner = nullptr) : TCollection(TCollection::ItemsOf<TFilterData>()), FOwner(owner)
+    {}
     // Joins by foNONE as the only item, else by foAND.
     TFilterData* Add();
     // Appended whatever the index, joining by foSHORT.

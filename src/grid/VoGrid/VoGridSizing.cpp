@@ -97,9 +97,8 @@ void VOroDavoduRuzu::FormatFill(bool DoFixed, const QString& Fmt)
 
 void VOroDavoduRuzu::RandomFill(bool DoFixed, int Rnd)
 {
-    fillCells(DoFixed, [Rnd](int, int) {
-        return QString::number(Rnd > 0 ? QRandomGenerator::global()->bounded(Rnd) : 0);
-    });
+    fillCells(DoFixed,
+              [Rnd](int, int) { return QString::number(Rnd > 0 ? QRandomGenerator::global()->bounded(Rnd) : 0); });
 }
 
 void VOroDavoduRuzu::LinearFill(bool DoFixed)
@@ -288,9 +287,8 @@ void VOroDavoduRuzu::SizeToCells()
 // widest column.
 void VOroDavoduRuzu::AutoFitColumns(bool DoFixedCells)
 {
-    const bool vbar = FScrollBarAlways == saVert ||
-                      ((ScrollBars() == ssVertical || ScrollBars() == ssBoth) &&
-                       VisibleRowCount() + FixedRows() < RowCount());
+    const bool vbar = FScrollBarAlways == saVert || ((ScrollBars() == ssVertical || ScrollBars() == ssBoth) &&
+                                                     VisibleRowCount() + FixedRows() < RowCount());
     const int s = vbar ? ScrollWidth() : 0;
     const int b = BorderStyle() == bsSingle ? (Ctl3D() ? 4 : 2) : 0;
     const int first = DoFixedCells ? 0 : FixedCols();

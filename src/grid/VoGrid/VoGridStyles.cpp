@@ -1,8 +1,8 @@
 // Grid styles and colour schemes: named styles, component styles, colour tones, XP schemes and following the
 // Office colour theme or the application's style.
-#include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/Editors/GridEditors.h"
 #include "grid/VoGrid/Editors/GridValueEditors.h"
+#include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridPaint.h"
 #include "platform/ApplicationStyle.h"
 
@@ -40,8 +40,8 @@ constexpr TStyleColors StyleColors[] = {
      0xC0C0C0, 0x808080},
     {gsOffice2003Classic, glXP, 0xFFFFFF, 0xCCD4D8, clNone, clNone, 0xD8D5D4, 0xD8D5D4, Keep, Keep, Keep, 0xC0C0C0,
      0x808080},
-    {gsOffice2007Luna, glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
-     0x000000, 0xF1EDEB, 0xD1BBA4},
+    {gsOffice2007Luna, glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone, 0x000000,
+     0xF1EDEB, 0xD1BBA4},
     {gsOffice2007Obsidian, glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
      0x000000, 0xE5D7D0, 0x808080},
     {gsWindowsXP, glXP, clBtnFace, clBtnFace, clNone, clNone, clBtnFace, clBtnFace, Keep, Keep, Keep, 0xC0C0C0,
@@ -310,10 +310,10 @@ void VOroDavoduRuzu::SetTheme(TXPColorScheme Scheme)
         TColor from, to, mirrorFrom, mirrorTo, footer, footerTo;
     };
     static constexpr TScheme schemes[] = {
-        {0xFFFFFF, clBtnFace, clNone, clNone, 0xFFFFFF, 0xFFD9B3},  // xpNone
-        {0xFCE1CB, 0xE0A57D, clNone, clNone, 0xFCE1CB, 0xE0A57D},   // xpBlue
-        {0xCFF0EA, 0x8CC0B1, clNone, clNone, 0xCFF0EA, 0x8CC0B1},   // xpGreen
-        {0xECE2E1, 0xB39698, clNone, clNone, 0xECE2E1, 0xB39698},   // xpGray
+        {0xFFFFFF, clBtnFace, clNone, clNone, 0xFFFFFF, 0xFFD9B3},     // xpNone
+        {0xFCE1CB, 0xE0A57D, clNone, clNone, 0xFCE1CB, 0xE0A57D},      // xpBlue
+        {0xCFF0EA, 0x8CC0B1, clNone, clNone, 0xCFF0EA, 0x8CC0B1},      // xpGreen
+        {0xECE2E1, 0xB39698, clNone, clNone, 0xECE2E1, 0xB39698},      // xpGray
         {0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0xECE2E1, 0xB39698},  // vistaAero
     };
     const TScheme& s = schemes[Scheme];
@@ -338,10 +338,9 @@ void VOroDavoduRuzu::AdaptToOfficeTheme()
     const TOfficeTheme theme = DetectOfficeTheme();
     if (theme == FOldOfficeTheme)
         return;
-    static constexpr TQEVStyle byTheme[] = {tsOffice2003Blue,   tsOffice2003Silver, tsOffice2003Olive,
-                                            tsOffice2003Classic, tsOffice2007Luna,  tsOffice2007Silver,
-                                            tsOffice2007Obsidian, tsOffice2010Blue, tsOffice2010Silver,
-                                            tsOffice2010Black};
+    static constexpr TQEVStyle byTheme[] = {
+        tsOffice2003Blue,   tsOffice2003Silver,   tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+        tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue,  tsOffice2010Silver,  tsOffice2010Black};
     if (theme != otUnknown)
         SetComponentStyle(byTheme[theme]);
     FOldOfficeTheme = theme;

@@ -6,9 +6,15 @@
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "platform/RichText.h"
 
-int VOroDavoduRuzu::PrintXOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X; }
+int VOroDavoduRuzu::PrintXOffsetTotal() const
+{
+    return XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X;
+}
 
-int VOroDavoduRuzu::PrintYOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y; }
+int VOroDavoduRuzu::PrintYOffsetTotal() const
+{
+    return XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y;
+}
 
 int VOroDavoduRuzu::MaxLinesInRow(int ARow)
 {
@@ -82,14 +88,16 @@ TSize VOroDavoduRuzu::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
         const double a = g->CellAngle * M_PI / 180;
         const int w = size.cx;
         const int h = size.cy;
-        size.cx = std::abs(std::abs(static_cast<int>(h * std::sin(a))) - std::abs(static_cast<int>(w * std::cos(a)))) + 12;
-        size.cy = std::abs(std::abs(static_cast<int>(h * std::cos(a))) - std::abs(static_cast<int>(w * std::sin(a)))) + 12;
+        size.cx =
+            std::abs(std::abs(static_cast<int>(h * std::sin(a))) - std::abs(static_cast<int>(w * std::cos(a)))) + 12;
+        size.cy =
+            std::abs(std::abs(static_cast<int>(h * std::cos(a))) - std::abs(static_cast<int>(w * std::sin(a)))) + 12;
     }
     return size;
 }
 
-void VOroDavoduRuzu::PlaceRotatedText(TCanvas& ACanvas, TRect& ARect, int Angle, TVAlignment VAlign,
-                                      TAlignment HAlign, const QString& AText)
+void VOroDavoduRuzu::PlaceRotatedText(TCanvas& ACanvas, TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign,
+                                      const QString& AText)
 {
     const TSize extent = ACanvas.TextExtent(AText);
     ARect = Rect(ARect.Left + 2, ARect.Top + 2, ARect.Right - 2, ARect.Bottom - 2);
@@ -101,8 +109,8 @@ void VOroDavoduRuzu::PlaceRotatedText(TCanvas& ACanvas, TRect& ARect, int Angle,
     AlignRotatedTextRect(ARect, Angle, VAlign, HAlign, A, B, C, D);
 }
 
-void VOroDavoduRuzu::AlignRotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign, int A,
-                                          int B, int C, int D)
+void VOroDavoduRuzu::AlignRotatedTextRect(TRect& ARect, int Angle, TVAlignment VAlign, TAlignment HAlign, int A, int B,
+                                          int C, int D)
 {
     const int w = ARect.Right - ARect.Left;
     const int h = ARect.Bottom - ARect.Top;
@@ -130,8 +138,7 @@ void VOroDavoduRuzu::AlignRotatedTextRect(TRect& ARect, int Angle, TVAlignment V
 
 void VOroDavoduRuzu::PaintBackgroundOutsideCells(TCanvas& ACanvas)
 {
-    const bool gradient =
-        FBackGround.Display() == bdGradientHorz || FBackGround.Display() == bdGradientVert;
+    const bool gradient = FBackGround.Display() == bdGradientHorz || FBackGround.Display() == bdGradientVert;
     if (gradient && FBackGround.ColorTo() == clNone)
         return;
     const int lastCol = ColCount() - 1;
@@ -170,7 +177,10 @@ void VOroDavoduRuzu::PaintBackgroundOutsideCells(TCanvas& ACanvas)
 
 // --- Focus frame ---------------------------------------------------------------------------------------
 
-VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid() { return VoGridUnit().ActiveGrid; }
+VOroDavoduRuzu* VOroDavoduRuzu::ActiveFocusGrid()
+{
+    return VoGridUnit().ActiveGrid;
+}
 
 void VOroDavoduRuzu::ShowFocusWindow(const TRect& ACellRect)
 {

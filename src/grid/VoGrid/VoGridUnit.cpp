@@ -133,4 +133,3 @@ void VOroDavoduRuzu::Notification(TComponent* AComponent, TOperation Operation)
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
-

@@ -36,7 +36,10 @@ TVoGridUnitState& VoGridUnit();
 // resources; it answers for "comctl32.dll" the level its own controls give (6.0).
 int ReadFileVersionMS(const QString& FileName);
 // The date and time editors need common controls of version 4.70 or later.
-constexpr bool DatePickerVersionOK(int versionMS) { return versionMS > 262213; }
+constexpr bool DatePickerVersionOK(int versionMS)
+{
+    return versionMS > 262213;
+}
 
 // The process-wide regional formats, read at the time of the call.
 QChar LocaleTimeSeparator();

@@ -1,20 +1,25 @@
 #include "grid/VoSearch/VoFindMatch.h"
 
 #include "grid/VoSort/VoSortCompare.h"
-#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 #include "grid/base/VoUtil/VoUtilFilter.h"
+#include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
 
-const QString& emptyCellSearch() {
+const QString& emptyCellSearch()
+{
     static const QString text = QStringLiteral("\"\"");
     return text;
 }
 
-bool within(int value, int first, int last) { return value >= first && value <= last; }
+bool within(int value, int first, int last)
+{
+    return value >= first && value <= last;
+}
 
 // The area with the current or preset row and column restrictions applied.
-TFindArea restricted(const TFindArea& area, TFindParams params) {
+TFindArea restricted(const TFindArea& area, TFindParams params)
+{
     TFindArea a = area;
     if (params & fnFindInCurrentRow)
         a.FirstRow = a.LastRow = area.Current.Y;
@@ -35,7 +40,8 @@ struct Axis {
 };
 
 // The first cell to test after start, in (outer, inner) terms; false when the area is exhausted.
-bool startAfter(Axis outer, Axis inner, int step, int startOuter, int startInner, int& o, int& i) {
+bool startAfter(Axis outer, Axis inner, int step, int startOuter, int startInner, int& o, int& i)
+{
     const int begin = step > 0 ? inner.first : inner.last;
     if (!outer.contains(startOuter) || !inner.contains(startInner)) {
         o = step > 0 ? outer.first : outer.last;
@@ -52,7 +58,8 @@ bool startAfter(Axis outer, Axis inner, int step, int startOuter, int startInner
     return outer.contains(o);
 }
 
-bool isAscii(const QString& text) {
+bool isAscii(const QString& text)
+{
     for (const QChar c : text)
         if (c.unicode() >= 0x80)
             return false;
@@ -60,7 +67,8 @@ bool isAscii(const QString& text) {
 }
 
 // The test of a cell text as the search prepared it.
-bool matchPrepared(const QString& cell, const QString& searchText, TFindParams params, Qt::CaseSensitivity cs) {
+bool matchPrepared(const QString& cell, const QString& searchText, TFindParams params, Qt::CaseSensitivity cs)
+{
     if (searchText == emptyCellSearch())
         return cell.isEmpty();
     if (params & fnMatchRegular)
@@ -76,11 +84,13 @@ bool matchPrepared(const QString& cell, const QString& searchText, TFindParams p
 
 }  // namespace
 
-QString FindSearchText(const QString& text, TFindParams params) {
+QString FindSearchText(const QString& text, TFindParams params)
+{
     return (params & fnMatchCase) ? text : text.toUpper();
 }
 
-bool FindCellMatches(const QString& cellText, const QString& searchText, TFindParams params) {
+bool FindCellMatches(const QString& cellText, const QString& searchText, TFindParams params)
+{
     // Upper-cased ASCII texts are equal exactly when they are equal ignoring case: no upper-case copy needed.
     if (!(params & (fnMatchCase | fnIgnoreHTMLTags | fnMatchRegular)) && isAscii(cellText) && isAscii(searchText))
         return matchPrepared(cellText, searchText, params, Qt::CaseInsensitive);
@@ -91,7 +101,8 @@ bool FindCellMatches(const QString& cellText, const QString& searchText, TFindPa
 }
 
 TPoint FindCell(const TFindArea& area, TPoint start, TFindParams params,
-                const std::function<bool(int col, int row)>& test) {
+                const std::function<bool(int col, int row)>& test)
+{
     const TFindArea a = restricted(area, params);
     const TPoint none{-1, -1};
     if (a.FirstCol > a.LastCol || a.FirstRow > a.LastRow)
@@ -122,7 +133,8 @@ TPoint FindCell(const TFindArea& area, TPoint start, TFindParams params,
     return none;
 }
 
-QString ReplaceFoundText(const QString& text, const QString& orig, const QString& replacement, bool matchCase) {
+QString ReplaceFoundText(const QString& text, const QString& orig, const QString& replacement, bool matchCase)
+{
     if (orig.isEmpty())
         return text;
     QString out = text;

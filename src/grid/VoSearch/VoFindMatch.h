@@ -40,7 +40,7 @@ struct TFindArea {
     int FirstRow = 0;
     int LastRow = -1;
     TPoint Current{-1, -1};
-    TPoint Preset{-1, -1};  // FindCol, FindRow
+    TPoint Preset{-1, -1};                      // FindCol, FindRow
     std::function<bool(int col)> IgnoreColumn;  // skipped in row-by-row order only
 };
 

@@ -7,36 +7,45 @@
 
 namespace {
 
-int sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int sign(int value)
+{
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
 template <typename T>
-int spaceship(T a, T b) {
+int spaceship(T a, T b)
+{
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
 // The separator first occurs at the second or third character, not last, between two digits.
-bool separatorBetweenDigits(const QString& text, QChar separator) {
+bool separatorBetweenDigits(const QString& text, QChar separator)
+{
     const int p = static_cast<int>(text.indexOf(separator));
     return (p == 1 || p == 2) && p < text.size() - 1 && text.at(p - 1).isDigit() && text.at(p + 1).isDigit();
 }
 
-bool separatorEarly(const QString& text, QChar separator) {
+bool separatorEarly(const QString& text, QChar separator)
+{
     const int p = static_cast<int>(text.indexOf(separator));
     return (p == 1 || p == 2) && p < text.size() - 1;
 }
 
-double leadingNumber(const QString& text) {
+double leadingNumber(const QString& text)
+{
     static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
     const QRegularExpressionMatch m = number.match(text);
     return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0;
 }
 
-bool isNumberText(const QString& text) {
+bool isNumberText(const QString& text)
+{
     const int kind = NumberTextKind(text);
     return kind == ntkInteger || kind == ntkDecimal || kind == ntkExponent;
 }
 
-int timeField(const QString& text, bool& ok) {
+int timeField(const QString& text, bool& ok)
+{
     bool read = false;
     const int value = text.trimmed().toInt(&read);
     ok = ok && read;
@@ -45,7 +54,8 @@ int timeField(const QString& text, bool& ok) {
 
 }  // namespace
 
-TSortStyle DetectSortStyle(const QString& first, const QString& second, bool ignoreCase, bool checkBox) {
+TSortStyle DetectSortStyle(const QString& first, const QString& second, bool ignoreCase, bool checkBox)
+{
     if (checkBox)
         return ssCheckBox;
     if (isNumberText(first))
@@ -63,7 +73,8 @@ TSortStyle DetectSortStyle(const QString& first, const QString& second, bool ign
 }
 
 TSortStyle ResolveSortStyle(TSortStyle style, const QString& first, const QString& second, bool ignoreCase,
-                            bool checkBox) {
+                            bool checkBox)
+{
     switch (style) {
     case ssAutomatic:
         return DetectSortStyle(first, second, ignoreCase, checkBox);
@@ -76,12 +87,14 @@ TSortStyle ResolveSortStyle(TSortStyle style, const QString& first, const QStrin
     }
 }
 
-double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix) {
+double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix)
+{
     return SortNumber(text, financial, prefix, suffix, RegionalSettings());
 }
 
 double SortNumber(const QString& text, bool financial, const QString& prefix, const QString& suffix,
-                  const TRegionalSettings& rs) {
+                  const TRegionalSettings& rs)
+{
     QString t = text;
     if (!prefix.isEmpty()) {
         const int p = static_cast<int>(t.indexOf(prefix));
@@ -105,12 +118,14 @@ double SortNumber(const QString& text, bool financial, const QString& prefix, co
     return ok ? value : leadingNumber(t);
 }
 
-TDateTime SortDateTime(const QString& text) {
+TDateTime SortDateTime(const QString& text)
+{
     TDateTime value = 0;
     return !text.isEmpty() && StrToDateByFormat(text.trimmed(), value) ? value : 0;
 }
 
-TDateTime SortTime(const QString& text) {
+TDateTime SortTime(const QString& text)
+{
     const QStringList parts = text.trimmed().split(RegionalSettings().TimeSeparator);
     if (parts.size() < 2 || parts.size() > 3)
         return 0;
@@ -122,7 +137,8 @@ TDateTime SortTime(const QString& text) {
     return ok && TryEncodeTime(hour, minute, second, value) ? value : 0;
 }
 
-QString UpperAscii(const QString& text) {
+QString UpperAscii(const QString& text)
+{
     QString out = text;
     for (QChar& c : out)
         if (c >= 'a' && c <= 'z')
@@ -130,7 +146,8 @@ QString UpperAscii(const QString& text) {
     return out;
 }
 
-int CompareSortTexts(TSortStyle style, const QString& a, const QString& b, const TSortTextOptions& options) {
+int CompareSortTexts(TSortStyle style, const QString& a, const QString& b, const TSortTextOptions& options)
+{
     switch (ResolveSortStyle(style, a, b, false)) {
     case ssAlphaNoCase:
         return sign(QString::compare(UpperAscii(a), UpperAscii(b), Qt::CaseSensitive));
@@ -166,7 +183,8 @@ int CompareSortTexts(TSortStyle style, const QString& a, const QString& b, const
     }
 }
 
-int PlaceBlanks(int result, bool aEmpty, bool bEmpty, TSortDirection direction, TSortBlankPosition position) {
+int PlaceBlanks(int result, bool aEmpty, bool bEmpty, TSortDirection direction, TSortBlankPosition position)
+{
     if (aEmpty == bEmpty)
         return result;
     const int emptyFirst = position == blLast ? 1 : -1;  // ascending result when the first text is empty

@@ -9,14 +9,19 @@
 namespace {
 
 template <typename T>
-int spaceship(const T& a, const T& b) {
+int spaceship(const T& a, const T& b)
+{
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-int sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int sign(int value)
+{
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
 // The first two non-empty texts, the ones that decide an automatic style.
-std::pair<QString, QString> firstTwoTexts(const std::vector<QString>& texts) {
+std::pair<QString, QString> firstTwoTexts(const std::vector<QString>& texts)
+{
     QString found[2];
     int n = 0;
     for (const QString& t : texts) {
@@ -29,13 +34,15 @@ std::pair<QString, QString> firstTwoTexts(const std::vector<QString>& texts) {
     return {found[0], found[1]};
 }
 
-bool allNumbers(const std::vector<QString>& texts) {
+bool allNumbers(const std::vector<QString>& texts)
+{
     return std::all_of(texts.begin(), texts.end(), [](const QString& t) {
         return t.isEmpty() || ResolveSortStyle(ssAlphaNumeric, t, t, false) == ssNumeric;
     });
 }
 
-TSortStyle columnStyle(const std::vector<QString>& texts, TSortStyle style, bool ignoreCase) {
+TSortStyle columnStyle(const std::vector<QString>& texts, TSortStyle style, bool ignoreCase)
+{
     if (style == ssAutomatic) {
         const auto [first, second] = firstTwoTexts(texts);
         return DetectSortStyle(first, second, ignoreCase);
@@ -48,7 +55,8 @@ TSortStyle columnStyle(const std::vector<QString>& texts, TSortStyle style, bool
     return style;
 }
 
-std::vector<bool> emptyFlags(const std::vector<QString>& texts) {
+std::vector<bool> emptyFlags(const std::vector<QString>& texts)
+{
     std::vector<bool> flags(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
         flags[i] = texts[i].isEmpty();
@@ -58,7 +66,8 @@ std::vector<bool> emptyFlags(const std::vector<QString>& texts) {
 }  // namespace
 
 TSortKeys TSortKeys::FromTexts(const std::vector<QString>& texts, TSortStyle style, bool ignoreCase,
-                               const TSortTextOptions& options) {
+                               const TSortTextOptions& options)
+{
     TSortKeys k;
     k.style_ = columnStyle(texts, style, ignoreCase);
     k.empty_ = emptyFlags(texts);
@@ -129,7 +138,8 @@ TSortKeys TSortKeys::FromTexts(const std::vector<QString>& texts, TSortStyle sty
     return k;
 }
 
-TSortKeys TSortKeys::FromIntegers(std::vector<qint64> keys) {
+TSortKeys TSortKeys::FromIntegers(std::vector<qint64> keys)
+{
     TSortKeys k;
     k.kind_ = kInteger;
     k.style_ = ssImages;
@@ -138,7 +148,8 @@ TSortKeys TSortKeys::FromIntegers(std::vector<qint64> keys) {
     return k;
 }
 
-TSortKeys TSortKeys::FromCompare(std::function<int(int, int)> compare, int count) {
+TSortKeys TSortKeys::FromCompare(std::function<int(int, int)> compare, int count)
+{
     TSortKeys k;
     k.kind_ = kRows;
     k.style_ = ssRaw;
@@ -147,7 +158,8 @@ TSortKeys TSortKeys::FromCompare(std::function<int(int, int)> compare, int count
     return k;
 }
 
-int TSortKeys::Compare(int i, int j) const {
+int TSortKeys::Compare(int i, int j) const
+{
     switch (kind_) {
     case kNumber:
         return spaceship(numbers_[i], numbers_[j]);
@@ -164,21 +176,24 @@ int TSortKeys::Compare(int i, int j) const {
     }
 }
 
-int CompareSortColumn(const TSortColumnKeys& c, int i, int j) {
+int CompareSortColumn(const TSortColumnKeys& c, int i, int j)
+{
     int r = c.keys.Compare(i, j);
     if (c.ignoreBlanks)
         r = PlaceBlanks(r, c.keys.IsEmpty(i), c.keys.IsEmpty(j), c.direction, c.blankPos);
     return c.direction == sdDescending ? -r : r;
 }
 
-int CompareSortRows(const std::vector<TSortColumnKeys>& columns, int i, int j) {
+int CompareSortRows(const std::vector<TSortColumnKeys>& columns, int i, int j)
+{
     for (const TSortColumnKeys& c : columns)
         if (const int r = CompareSortColumn(c, i, j); r != 0)
             return r;
     return 0;
 }
 
-std::vector<int> SortOrder(const std::vector<TSortColumnKeys>& columns) {
+std::vector<int> SortOrder(const std::vector<TSortColumnKeys>& columns)
+{
     const int count = columns.empty() ? 0 : columns.front().keys.Count();
     std::vector<int> order(static_cast<std::size_t>(count));
     std::iota(order.begin(), order.end(), 0);
@@ -187,7 +202,8 @@ std::vector<int> SortOrder(const std::vector<TSortColumnKeys>& columns) {
     return order;
 }
 
-std::vector<int> UnSortOrder(const std::vector<int>& xref) {
+std::vector<int> UnSortOrder(const std::vector<int>& xref)
+{
     std::vector<int> order(xref.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&xref](int a, int b) { return xref[a] < xref[b]; });

@@ -59,7 +59,8 @@ std::vector<int> UnSortOrder(const std::vector<int>& xref);
 
 // Moves every item once: items[k] becomes the former items[order[k]].
 template <typename T>
-void ApplySortOrder(std::vector<T>& items, const std::vector<int>& order) {
+void ApplySortOrder(std::vector<T>& items, const std::vector<int>& order)
+{
     std::vector<T> sorted;
     sorted.reserve(items.size());
     for (const int from : order)

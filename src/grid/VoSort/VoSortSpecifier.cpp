@@ -2,13 +2,15 @@
 
 #include "platform/SysUtils.h"
 
-QString SortSpecifierText(bool indexed, TSortDirection direction, int column, const QString& indexes) {
+QString SortSpecifierText(bool indexed, TSortDirection direction, int column, const QString& indexes)
+{
     if (indexed)
         return QStringLiteral("i;") + indexes;
     return (direction == sdDescending ? QStringLiteral("d") : QStringLiteral("u")) + QString::number(column);
 }
 
-std::optional<TSortSpecifier> ParseSortSpecifier(const QString& value) {
+std::optional<TSortSpecifier> ParseSortSpecifier(const QString& value)
+{
     if (value.isEmpty())
         return std::nullopt;
     if (value.size() < 2)

@@ -8,15 +8,17 @@
 
 namespace {
 
-quint16 word(const QByteArray& data, qsizetype at) {
+quint16 word(const QByteArray& data, qsizetype at)
+{
     return static_cast<quint16>(static_cast<quint8>(data[at]) | (static_cast<quint8>(data[at + 1]) << 8));
 }
 
 // A frame starts where a graphic control extension of 4 bytes is directly followed by an image
 // descriptor; within needs the descriptor's left, top, width and height to lie inside the data.
-bool frameAt(const QByteArray& data, qsizetype j, qsizetype within) {
-    return j + within < data.size() && static_cast<quint8>(data[j]) == 0x21 && static_cast<quint8>(data[j + 1]) == 0xF9 &&
-           data[j + 2] == 4 && static_cast<quint8>(data[j + 8]) == 0x2C;
+bool frameAt(const QByteArray& data, qsizetype j, qsizetype within)
+{
+    return j + within < data.size() && static_cast<quint8>(data[j]) == 0x21 &&
+           static_cast<quint8>(data[j + 1]) == 0xF9 && data[j + 2] == 4 && static_cast<quint8>(data[j + 8]) == 0x2C;
 }
 
 }  // namespace
@@ -24,10 +26,17 @@ bool frameAt(const QByteArray& data, qsizetype j, qsizetype within) {
 THTMLPicture::THTMLPicture() = default;
 THTMLPicture::~THTMLPicture() = default;
 
-int THTMLPicture::Width() const { return gpPicture ? gpPicture->Width() : 0; }
-int THTMLPicture::Height() const { return gpPicture ? gpPicture->Height() : 0; }
+int THTMLPicture::Width() const
+{
+    return gpPicture ? gpPicture->Width() : 0;
+}
+int THTMLPicture::Height() const
+{
+    return gpPicture ? gpPicture->Height() : 0;
+}
 
-void THTMLPicture::Draw(TCanvas& canvas, const TRect& r) const {
+void THTMLPicture::Draw(TCanvas& canvas, const TRect& r) const
+{
     if (FIsEmpty || !gpPicture)
         return;
     if (Stretch)
@@ -36,12 +45,14 @@ void THTMLPicture::Draw(TCanvas& canvas, const TRect& r) const {
         canvas.Draw(r.Left, r.Top, *gpPicture);
 }
 
-void THTMLPicture::changed() {
+void THTMLPicture::changed()
+{
     if (OnChange)
         OnChange(this);
 }
 
-void THTMLPicture::markEmpty() {
+void THTMLPicture::markEmpty()
+{
     FIsEmpty = true;
     gpPicture.reset();
     FFrameCount = -1;
@@ -49,12 +60,14 @@ void THTMLPicture::markEmpty() {
     FTimerCount = -1;
 }
 
-void THTMLPicture::Clear() {
+void THTMLPicture::Clear()
+{
     markEmpty();
     FData.clear();
 }
 
-void THTMLPicture::Assign(const TPersistent& source) {
+void THTMLPicture::Assign(const TPersistent& source)
+{
     const auto* other = dynamic_cast<const THTMLPicture*>(&source);
     if (other == this)
         return;
@@ -68,7 +81,8 @@ void THTMLPicture::Assign(const TPersistent& source) {
     changed();
 }
 
-void THTMLPicture::LoadFromFile(const QString& fileName) {
+void THTMLPicture::LoadFromFile(const QString& fileName)
+{
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         Clear();
@@ -81,12 +95,14 @@ void THTMLPicture::LoadFromFile(const QString& fileName) {
     }
 }
 
-void THTMLPicture::LoadFromStream(QIODevice* stream) {
+void THTMLPicture::LoadFromStream(QIODevice* stream)
+{
     if (stream)
         LoadFromData(stream->readAll());
 }
 
-void THTMLPicture::LoadFromData(const QByteArray& data) {
+void THTMLPicture::LoadFromData(const QByteArray& data)
+{
     markEmpty();
     FData = data;
     FIsEmpty = false;
@@ -94,18 +110,21 @@ void THTMLPicture::LoadFromData(const QByteArray& data) {
     changed();
 }
 
-void THTMLPicture::SaveToStream(QIODevice* stream) const {
+void THTMLPicture::SaveToStream(QIODevice* stream) const
+{
     if (stream)
         stream->write(FData);
 }
 
-void THTMLPicture::LoadFromResourceName(const QString& name) {
+void THTMLPicture::LoadFromResourceName(const QString& name)
+{
     QFile file(QStringLiteral(":/") + name);
     if (file.open(QIODevice::ReadOnly))
         LoadFromData(file.readAll());
 }
 
-void THTMLPicture::LoadFromURL(const QString& url) {
+void THTMLPicture::LoadFromURL(const QString& url)
+{
     const QString upper = url.toUpper();
     if (upper.startsWith(QLatin1StringView("RES://"))) {
         FID = url;
@@ -125,9 +144,13 @@ void THTMLPicture::LoadFromURL(const QString& url) {
     }
 }
 
-bool THTMLPicture::IsGIF() const { return FData.size() >= 5 && FData.startsWith("GIF8"); }
+bool THTMLPicture::IsGIF() const
+{
+    return FData.size() >= 5 && FData.startsWith("GIF8");
+}
 
-int THTMLPicture::FrameCount() {
+int THTMLPicture::FrameCount()
+{
     if (FFrameCount >= 0)
         return FFrameCount;
     if (!IsGIF())
@@ -140,7 +163,8 @@ int THTMLPicture::FrameCount() {
     return count;
 }
 
-int THTMLPicture::GetFrameTime(int i) {
+int THTMLPicture::GetFrameTime(int i)
+{
     if (!IsGIF())
         return -1;
     int frame = 0;
@@ -155,19 +179,22 @@ int THTMLPicture::GetFrameTime(int i) {
     return -1;
 }
 
-int THTMLPicture::MaxWidth() const {
+int THTMLPicture::MaxWidth() const
+{
     if (!gpPicture)
         return 0;
     return FAnimMaxX != 0 ? FAnimMaxX : Width();
 }
 
-int THTMLPicture::MaxHeight() const {
+int THTMLPicture::MaxHeight() const
+{
     if (!gpPicture)
         return 0;
     return FAnimMaxY != 0 ? FAnimMaxY : Height();
 }
 
-void THTMLPicture::SetFrame(int frame) {
+void THTMLPicture::SetFrame(int frame)
+{
     FFrame = frame;
     if (FData.isEmpty())
         return;
@@ -176,11 +203,18 @@ void THTMLPicture::SetFrame(int frame) {
         OnFrameChange(this);
 }
 
-void THTMLPicture::FrameNext() { SetFrame(FFrame >= FrameCount() ? 1 : FFrame + 1); }
+void THTMLPicture::FrameNext()
+{
+    SetFrame(FFrame >= FrameCount() ? 1 : FFrame + 1);
+}
 
-void THTMLPicture::FramePrev() { SetFrame(FFrame < 2 ? FrameCount() : FFrame - 1); }
+void THTMLPicture::FramePrev()
+{
+    SetFrame(FFrame < 2 ? FrameCount() : FFrame - 1);
+}
 
-bool THTMLPicture::Step() {
+bool THTMLPicture::Step()
+{
     if (FrameCount() < 2 || FIsEmpty)
         return false;
     bool stepped = false;
@@ -197,7 +231,8 @@ bool THTMLPicture::Step() {
 
 // Decodes the data; for an animated GIF the header and everything before the first frame are kept
 // and the frames before the wanted one left out, so the decoder shows the wanted frame.
-void THTMLPicture::rebuild() {
+void THTMLPicture::rebuild()
+{
     FFrameXPos = FFrameYPos = FAnimMaxX = FAnimMaxY = 0;
     QByteArray image;
     const bool animated = IsGIF() && FrameCount() >= 1;
@@ -238,32 +273,37 @@ void THTMLPicture::rebuild() {
     gpPicture = std::move(picture);
 }
 
-THTMLPicture* THTMLPictureCache::AddPicture() {
+THTMLPicture* THTMLPictureCache::AddPicture()
+{
     pictures_.push_back(std::make_unique<THTMLPicture>());
     return pictures_.back().get();
 }
 
-THTMLPicture* THTMLPictureCache::FindPicture(const QString& id) const {
+THTMLPicture* THTMLPictureCache::FindPicture(const QString& id) const
+{
     for (const auto& picture : pictures_)
         if (picture->ID() == id)
             return picture.get();
     return nullptr;
 }
 
-THTMLPicture* THTMLPictureCache::GetPicture(int index) const {
+THTMLPicture* THTMLPictureCache::GetPicture(int index) const
+{
     if (index < 0 || index >= Count())
         return nullptr;
     return pictures_[static_cast<std::size_t>(index)].get();
 }
 
-bool THTMLPictureCache::Animate() {
+bool THTMLPictureCache::Animate()
+{
     bool changed = false;
     for (const auto& picture : pictures_)
         changed = picture->Step() || changed;
     return changed;
 }
 
-void TPictureItem::Assign(const TPersistent& source) {
+void TPictureItem::Assign(const TPersistent& source)
+{
     const auto* other = dynamic_cast<const TPictureItem*>(&source);
     if (!other)
         throw std::bad_cast();
@@ -274,28 +314,35 @@ void TPictureItem::Assign(const TPersistent& source) {
     FPicture.Assign(other->FPicture);
 }
 
-TPictureItem* TPictureCollection::Add() { return Insert(Count()); }
+TPictureItem* TPictureCollection::Add()
+{
+    return Insert(Count());
+}
 
-TPictureItem* TPictureCollection::Insert(int index) {
+TPictureItem* TPictureCollection::Insert(int index)
+{
     index = std::clamp(index, 0, Count());
     const auto it = items_.insert(items_.begin() + index, std::make_unique<TPictureItem>());
     return it->get();
 }
 
-TPictureItem* TPictureCollection::Items(int index) const {
+TPictureItem* TPictureCollection::Items(int index) const
+{
     if (index < 0 || index >= Count())
         throw std::out_of_range("List index out of bounds");
     return items_[static_cast<std::size_t>(index)].get();
 }
 
-bool TPictureCollection::Animate() {
+bool TPictureCollection::Animate()
+{
     bool changed = false;
     for (const auto& item : items_)
         changed = item->Picture().Step() || changed;
     return changed;
 }
 
-void TPictureCollection::Assign(const TPersistent& source) {
+void TPictureCollection::Assign(const TPersistent& source)
+{
     const auto* other = dynamic_cast<const TPictureCollection*>(&source);
     if (!other || other == this)
         return;
@@ -304,7 +351,8 @@ void TPictureCollection::Assign(const TPersistent& source) {
         Add()->Assign(*item);
 }
 
-THTMLPicture* TPictureContainer::FindPicture(const QString& name) const {
+THTMLPicture* TPictureContainer::FindPicture(const QString& name) const
+{
     for (int i = 0; i < FItems.Count(); ++i)
         if (FItems.Items(i)->Name.compare(name, Qt::CaseInsensitive) == 0)
             return &FItems.Items(i)->Picture();

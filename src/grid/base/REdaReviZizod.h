@@ -5,8 +5,7 @@
 
 class REdaReviZizod : public std::runtime_error {
 public:
-    explicit REdaReviZizod(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit REdaReviZizod(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& Message() const { return message_; }
 
 private:

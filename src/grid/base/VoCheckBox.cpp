@@ -4,61 +4,73 @@
 #include "grid/base/VoXPVS.h"
 #include "platform/Accel.h"
 
-TVoCheckBox::TVoCheckBox(TComponent* AOwner) : TCustomControl(AOwner) {
+TVoCheckBox::TVoCheckBox(TComponent* AOwner) : TCustomControl(AOwner)
+{
     ControlStyle &= ~csClickEvents;
     SetBounds(0, 0, 98, 20);
     SetCaption(QStringLiteral("TVoCheckBox"));
     TabStop = true;
 }
 
-void TVoCheckBox::SetChecked(bool value) {
+void TVoCheckBox::SetChecked(bool value)
+{
     FState = value ? cbChecked : cbUnchecked;
     Invalidate();
 }
 
-void TVoCheckBox::SetState(TCheckBoxState value) {
+void TVoCheckBox::SetState(TCheckBoxState value)
+{
     if (value == FState)
         return;
     FState = value;
     InvalidateBox();
 }
 
-void TVoCheckBox::InvalidateBox() { Invalidate(); }
+void TVoCheckBox::InvalidateBox()
+{
+    Invalidate();
+}
 
-void TVoCheckBox::Toggle() {
+void TVoCheckBox::Toggle()
+{
     if (!ReadOnly)
         SetChecked(!Checked());
 }
 
-void TVoCheckBox::SetButtonVertAlign(TTextLayout value) {
+void TVoCheckBox::SetButtonVertAlign(TTextLayout value)
+{
     if (value != FBtnVAlign) {
         FBtnVAlign = value;
         Invalidate();
     }
 }
 
-void TVoCheckBox::SetAlignment(TAlignment value) {
+void TVoCheckBox::SetAlignment(TAlignment value)
+{
     if (value != FAlignment) {
         FAlignment = value;
         Invalidate();
     }
 }
 
-void TVoCheckBox::SetEllipsis(bool value) {
+void TVoCheckBox::SetEllipsis(bool value)
+{
     if (value != FEllipsis) {
         FEllipsis = value;
         Invalidate();
     }
 }
 
-void TVoCheckBox::SetTransparent(bool value) {
+void TVoCheckBox::SetTransparent(bool value)
+{
     if (value != FTransparent)
         FBkgCache = false;
     FTransparent = value;
     Invalidate();
 }
 
-void TVoCheckBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TVoCheckBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (FTransparent) {
         FBkgCache = false;
@@ -67,14 +79,16 @@ void TVoCheckBox::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 // The parent's colour under the box, as the parent would paint it there.
-void TVoCheckBox::PaintParentBackground(TCanvas& canvas) {
+void TVoCheckBox::PaintParentBackground(TCanvas& canvas)
+{
     ++FBackgroundPaints;
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(Parent() ? Parent()->Color() : Color());
     canvas.FillRect(ClientRect());
 }
 
-TRect TVoCheckBox::BoxRect(int size, int bottomInset) const {
+TRect TVoCheckBox::BoxRect(int size, int bottomInset) const
+{
     const int x = FAlignment == taRightJustify ? ClientWidth() - (size == 14 ? 15 : 13) : 0;
     int y = 4;
     if (FBtnVAlign == tlCenter)
@@ -84,7 +98,8 @@ TRect TVoCheckBox::BoxRect(int size, int bottomInset) const {
     return Bounds(x, y, size, size);
 }
 
-void TVoCheckBox::Paint() {
+void TVoCheckBox::Paint()
+{
     TCanvas& c = Canvas();
     c.Font().Assign(Font());
     if (FTransparent) {
@@ -144,7 +159,8 @@ void TVoCheckBox::Paint() {
     }
 }
 
-void TVoCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     FMouseDown = true;
     if (!Focused() && CanFocus())
         SetFocus();
@@ -154,13 +170,15 @@ void TVoCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     Invalidate();
 }
 
-void TVoCheckBox::MouseMove(TShiftState Shift, int X, int Y) {
+void TVoCheckBox::MouseMove(TShiftState Shift, int X, int Y)
+{
     TCustomControl::MouseMove(Shift, X, Y);
     if (MouseCapture())
         FDown = X >= 0 && X <= Width() && Y >= 0 && Y <= Height();
 }
 
-void TVoCheckBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoCheckBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     SetMouseCapture(false);
     FDown = false;
     const bool inside = X >= 0 && X <= Width() && Y >= 0 && Y <= Height();
@@ -173,7 +191,8 @@ void TVoCheckBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     Invalidate();
 }
 
-void TVoCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
+void TVoCheckBox::KeyDown(WORD& Key, TShiftState Shift)
+{
     if (Key == VK_RETURN && ReturnIsTab) {
         Key = VK_TAB;
         PostMessage(this, CN_KEYDOWN, VK_TAB, 0);
@@ -183,7 +202,8 @@ void TVoCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
     TCustomControl::KeyDown(Key, Shift);
 }
 
-void TVoCheckBox::KeyUp(WORD& Key, TShiftState Shift) {
+void TVoCheckBox::KeyUp(WORD& Key, TShiftState Shift)
+{
     if (Key == VK_SPACE) {
         FDown = false;
         Toggle();
@@ -193,7 +213,8 @@ void TVoCheckBox::KeyUp(WORD& Key, TShiftState Shift) {
     TCustomControl::KeyUp(Key, Shift);
 }
 
-void TVoCheckBox::WndProc(TMessage& m) {
+void TVoCheckBox::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

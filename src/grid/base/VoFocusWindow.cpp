@@ -12,7 +12,8 @@ namespace {
 constexpr int MaxTaps = 10;
 using TKernel = std::array<double, 2 * MaxTaps + 1>;
 
-std::vector<TPoint> arrowOutline(TArrowDirection dir) {
+std::vector<TPoint> arrowOutline(TArrowDirection dir)
+{
     switch (dir) {
     case arrUp:
         return {{5, 0}, {10, 5}, {7, 5}, {7, 9}, {3, 9}, {3, 5}, {0, 5}};
@@ -27,7 +28,8 @@ std::vector<TPoint> arrowOutline(TArrowDirection dir) {
 }
 
 // Weights w[-10 .. 10] (index k + 10) and the taps r actually used.
-TKernel makeKernel(double radius, int& r) {
+TKernel makeKernel(double radius, int& r)
+{
     TKernel w{};
     double sum = 0;
     for (int k = -MaxTaps; k <= MaxTaps; ++k) {
@@ -52,7 +54,8 @@ TKernel makeKernel(double radius, int& r) {
 
 // Blurs n pixels read and written through a stride (1 for a row, the row length for a column).
 void blurLine(std::uint32_t* pixels, int n, std::ptrdiff_t stride, const TKernel& w, int r,
-              std::vector<std::uint32_t>& scratch) {
+              std::vector<std::uint32_t>& scratch)
+{
     scratch.resize(static_cast<size_t>(n));
     for (int x = 0; x < n; ++x) {
         double red = 0, green = 0, blue = 0;
@@ -73,13 +76,15 @@ void blurLine(std::uint32_t* pixels, int n, std::ptrdiff_t stride, const TKernel
 
 }  // namespace
 
-int BlurKernelRadius(double radius) {
+int BlurKernelRadius(double radius)
+{
     int r = 0;
     makeKernel(radius, r);
     return r;
 }
 
-void BlurBitmap(TBitmap& bitmap, double radius) {
+void BlurBitmap(TBitmap& bitmap, double radius)
+{
     if (bitmap.PixelFormat() != TBitmap::pf24bit)
         throw Exception(QStringLiteral("Blur only works for 24-bit bitmaps"));
     int r = 0;
@@ -109,7 +114,8 @@ void BlurBitmap(TBitmap& bitmap, double radius) {
     }
 }
 
-void DrawBlurredShadow(TBitmap& bitmap, int width, int height, int penWidth, int rounding, double radius) {
+void DrawBlurredShadow(TBitmap& bitmap, int width, int height, int penWidth, int rounding, double radius)
+{
     bitmap.SetSize(width, height);
     TCanvas& c = bitmap.Canvas();
     c.Brush().SetStyle(bsSolid);
@@ -135,9 +141,13 @@ void DrawBlurredShadow(TBitmap& bitmap, int width, int height, int penWidth, int
 
 // ---------------------------------------------------------------------------------------------
 
-TGridAlphaMask::TGridAlphaMask() { SetPixelFormat(pf32bit); }
+TGridAlphaMask::TGridAlphaMask()
+{
+    SetPixelFormat(pf32bit);
+}
 
-void TGridAlphaMask::Assign(const TPersistent& source) {
+void TGridAlphaMask::Assign(const TPersistent& source)
+{
     const auto* other = dynamic_cast<const TGridAlphaMask*>(&source);
     if (other && other->Width() == Width() && other->Height() == Height()) {
         Opacity = other->Opacity;
@@ -149,7 +159,8 @@ void TGridAlphaMask::Assign(const TPersistent& source) {
     SetPixelFormat(pf32bit);
 }
 
-void TGridAlphaMask::MergeMask(const TBitmap& mask, const TBitmap& bitmap, TColor) {
+void TGridAlphaMask::MergeMask(const TBitmap& mask, const TBitmap& bitmap, TColor)
+{
     if (bitmap.PixelFormat() != pf24bit)
         return;
     SetSize(bitmap.Width(), bitmap.Height());
@@ -170,7 +181,8 @@ void TGridAlphaMask::MergeMask(const TBitmap& mask, const TBitmap& bitmap, TColo
 // ---------------------------------------------------------------------------------------------
 
 TArrowWindow::TArrowWindow(TComponent* AOwner, TArrowDirection direction)
-    : TPopupWindow(AOwner), FDir(direction), FArrow(arrowOutline(direction)) {
+    : TPopupWindow(AOwner), FDir(direction), FArrow(arrowOutline(direction))
+{
     SetColor(clLime);
     int w = 0;
     int h = 0;
@@ -185,20 +197,23 @@ TArrowWindow::TArrowWindow(TComponent* AOwner, TArrowDirection direction)
     SetWindowRgn(TRegion::FromPolygon(FArrow));
 }
 
-void TArrowWindow::Paint() {
+void TArrowWindow::Paint()
+{
     Canvas().Brush().SetStyle(bsSolid);
     Canvas().Brush().SetColor(Color());
     Canvas().FillRect(ClientRect());
 }
 
-TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TPopupWindow(AOwner) {
+TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TPopupWindow(AOwner)
+{
     SetBounds(0, 0, 0, 0);
     SetColor(clRed);
     SetEnabled(false);
     SetTransparentForInput(true);
 }
 
-void TGridFocusWindow::ShowAround(const TRect& cell) {
+void TGridFocusWindow::ShowAround(const TRect& cell)
+{
     SetVisible(false);
     const int w = cell.Width() + 9;
     const int h = cell.Height() + 9;
@@ -213,10 +228,12 @@ void TGridFocusWindow::ShowAround(const TRect& cell) {
     glow.Opacity = 230;
     SetBounds(cell.Left - 4, cell.Top - 4, w, h);
     CallUpdateLayeredWindow(*this, glow, glow.Opacity);
-    SetWindowRgn(TRegion::FromRect(Rect(0, 0, w, h)).Subtracted(TRegion::FromRect(Bounds(4, 4, cell.Width(), cell.Height()))));
+    SetWindowRgn(
+        TRegion::FromRect(Rect(0, 0, w, h)).Subtracted(TRegion::FromRect(Bounds(4, 4, cell.Width(), cell.Height()))));
     ShowNoActivate();
 }
 
-void TGridFocusWindow::MoveAround(const TRect& cell) {
+void TGridFocusWindow::MoveAround(const TRect& cell)
+{
     SetBounds(cell.Left - 4, cell.Top - 4, cell.Width() + 9, cell.Height() + 9);
 }

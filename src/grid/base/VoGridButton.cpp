@@ -18,7 +18,8 @@ struct TLookColors {
 constexpr TLookColors LookOf2 = {0xFDEADA, 0xE4AE88, 0xCCF4FF, 0x91D0FF, 0x4E91FE, 0x8ED3FF,
                                  0x8ED3FF, 0x55ADFF, 0x000000, 0x000000, false};
 
-TLookColors withFace(TLookColors look, TColor color, TColor colorTo) {
+TLookColors withFace(TLookColors look, TColor color, TColor colorTo)
+{
     look.color = color;
     look.colorTo = colorTo;
     return look;
@@ -34,10 +35,14 @@ const TLookColors Looks[7] = {
     {0xCAFFFF, 0xA6FFFF, 0xA8F0FD, 0x7CE9FC, 0x4DE0FB, 0x7AE9FC, 0xB5E6F2, 0x9CDDED, 0x808080, 0x808080, false},
 };
 
-TRect grow(const TRect& r, int by) { return Rect(r.Left - by, r.Top - by, r.Right + by, r.Bottom + by); }
+TRect grow(const TRect& r, int by)
+{
+    return Rect(r.Left - by, r.Top - by, r.Right + by, r.Bottom + by);
+}
 
 // A face without second colour: a rectangle framed in the frame colour, or in the face colour for none.
-void drawFace(TCanvas& c, TColor from, TColor to, TColor frame, const TRect& r) {
+void drawFace(TCanvas& c, TColor from, TColor to, TColor frame, const TRect& r)
+{
     if (to != clNone) {
         DrawButtonGradient(c, from, to, frame, r);
         return;
@@ -48,7 +53,8 @@ void drawFace(TCanvas& c, TColor from, TColor to, TColor frame, const TRect& r) 
     c.Rectangle(r);
 }
 
-void roundedBorder(TCanvas& c, const TRect& r, TColor color) {
+void roundedBorder(TCanvas& c, const TRect& r, TColor color)
+{
     c.Brush().SetStyle(bsClear);
     c.Pen().SetColor(color);
     const TRect g = grow(r, 1);
@@ -57,12 +63,15 @@ void roundedBorder(TCanvas& c, const TRect& r, TColor color) {
 
 }  // namespace
 
-void DrawButtonGradient(TCanvas& canvas, TColor from, TColor to, TColor frame, const TRect& r) {
+void DrawButtonGradient(TCanvas& canvas, TColor from, TColor to, TColor frame, const TRect& r)
+{
     const int n = 16;
     const TColor f = ColorToRGB(from);
     const TColor t = ColorToRGB(to);
     const double h = r.Height();
-    const auto channel = [n](int a, int b, int i) { return a + static_cast<int>(std::lround(i * (b - a) / double(n))); };
+    const auto channel = [n](int a, int b, int i) {
+        return a + static_cast<int>(std::lround(i * (b - a) / double(n)));
+    };
     canvas.Brush().SetStyle(bsSolid);
     for (int i = 0; i < n; ++i) {
         const TColor c = RGB(channel(GetRValue(f), GetRValue(t), i), channel(GetGValue(f), GetGValue(t), i),
@@ -79,26 +88,30 @@ void DrawButtonGradient(TCanvas& canvas, TColor from, TColor to, TColor frame, c
     }
 }
 
-TVoGridButton::TVoGridButton(TComponent* AOwner) : TGraphicControl(AOwner) {
+TVoGridButton::TVoGridButton(TComponent* AOwner) : TGraphicControl(AOwner)
+{
     ControlStyle = csCaptureMouse | csDoubleClicks;
     SetBounds(0, 0, 22, 23);
     SetColor(clBtnFace);
 }
 
-void TVoGridButton::Loaded() {
+void TVoGridButton::Loaded()
+{
     if (FShaded)
         MakeShadeGlyph();
     if (FAutoThemeAdapt)
         ThemeAdapt();
 }
 
-void TVoGridButton::Notification(TComponent* component, TOperation operation) {
+void TVoGridButton::Notification(TComponent* component, TOperation operation)
+{
     TGraphicControl::Notification(component, operation);
     if (operation == opRemove && component == DropDownMenu)
         DropDownMenu = nullptr;
 }
 
-void TVoGridButton::SetGlyph(const TBitmap& value) {
+void TVoGridButton::SetGlyph(const TBitmap& value)
+{
     FGlyph.Assign(value);
     FGlyph.Transparent = true;
     if (FGlyphDisabled.Empty())
@@ -109,7 +122,8 @@ void TVoGridButton::SetGlyph(const TBitmap& value) {
 }
 
 // Every pixel grey: 96 + the mean of its channels halved.
-void TVoGridButton::MakeDisabledGlyph() {
+void TVoGridButton::MakeDisabledGlyph()
+{
     FGlyphDisabled.Assign(FGlyph);
     TCanvas& c = FGlyphDisabled.Canvas();
     for (int y = 0; y < FGlyphDisabled.Height(); ++y)
@@ -122,7 +136,8 @@ void TVoGridButton::MakeDisabledGlyph() {
 }
 
 // The glyph's silhouette in $808080 on its transparent colour.
-void TVoGridButton::MakeShadeGlyph() {
+void TVoGridButton::MakeShadeGlyph()
+{
     FGlyphShade.Assign(FGlyph);
     if (FGlyphShade.Empty())
         return;
@@ -135,7 +150,8 @@ void TVoGridButton::MakeShadeGlyph() {
     FGlyphShade.Transparent = true;
 }
 
-void TVoGridButton::SetDown(bool value) {
+void TVoGridButton::SetDown(bool value)
+{
     if (FGroupIndex == 0 && FStyle != tasCheck)
         value = false;
     if (FStyle == tasCheck) {
@@ -157,7 +173,8 @@ void TVoGridButton::SetDown(bool value) {
     }
 }
 
-void TVoGridButton::UpdateExclusive() {
+void TVoGridButton::UpdateExclusive()
+{
     if (!Parent() || FGroupIndex == 0)
         return;
     TMessage m{CM_GRIDBUTTONPRESSED, static_cast<WPARAM>(FGroupIndex), reinterpret_cast<LPARAM>(this), 0};
@@ -165,7 +182,8 @@ void TVoGridButton::UpdateExclusive() {
         Parent()->Controls(i)->Perform(m);
 }
 
-void TVoGridButton::GroupMessage(int groupIndex, TVoGridButton* sender) {
+void TVoGridButton::GroupMessage(int groupIndex, TVoGridButton* sender)
+{
     if (groupIndex != FGroupIndex || sender == this)
         return;
     if (sender->Down() && FDown) {
@@ -176,97 +194,113 @@ void TVoGridButton::GroupMessage(int groupIndex, TVoGridButton* sender) {
     FAllowAllUp = sender->AllowAllUp();
 }
 
-void TVoGridButton::SetGroupIndex(int value) {
+void TVoGridButton::SetGroupIndex(int value)
+{
     if (value == FGroupIndex)
         return;
     FGroupIndex = value;
     UpdateExclusive();
 }
 
-void TVoGridButton::SetAllowAllUp(bool value) {
+void TVoGridButton::SetAllowAllUp(bool value)
+{
     if (value == FAllowAllUp)
         return;
     FAllowAllUp = value;
     UpdateExclusive();
 }
 
-void TVoGridButton::SetLayout(TButtonLayout value) {
+void TVoGridButton::SetLayout(TButtonLayout value)
+{
     if (value != FLayout) {
         FLayout = value;
         Invalidate();
     }
 }
 
-void TVoGridButton::SetSpacing(int value) {
+void TVoGridButton::SetSpacing(int value)
+{
     if (value != FSpacing) {
         FSpacing = value;
         Invalidate();
     }
 }
 
-void TVoGridButton::SetMargin(int value) {
+void TVoGridButton::SetMargin(int value)
+{
     if (value != FMargin && value >= -1) {
         FMargin = value;
         Invalidate();
     }
 }
 
-void TVoGridButton::SetFlat(bool value) {
+void TVoGridButton::SetFlat(bool value)
+{
     if (value != FFlat) {
         FFlat = value;
         Invalidate();
     }
 }
 
-void TVoGridButton::SetShowCaption(bool value) {
+void TVoGridButton::SetShowCaption(bool value)
+{
     if (value != FShowCaption) {
         FShowCaption = value;
         Invalidate();
     }
 }
 
-void TVoGridButton::SetShaded(bool value) {
+void TVoGridButton::SetShaded(bool value)
+{
     FShaded = value;
     if (value)
         MakeShadeGlyph();
 }
 
-void TVoGridButton::SetStyle(TVoGridButtonStyle value) {
+void TVoGridButton::SetStyle(TVoGridButtonStyle value)
+{
     FStyle = value;
     Invalidate();
 }
 
-void TVoGridButton::SetRounded(bool value) {
+void TVoGridButton::SetRounded(bool value)
+{
     FRounded = value;
     Invalidate();
 }
 
-void TVoGridButton::SetDropDownButton(bool value) {
+void TVoGridButton::SetDropDownButton(bool value)
+{
     FDropDownButton = value;
     Invalidate();
 }
 
-void TVoGridButton::SetBorderColor(TColor value) {
+void TVoGridButton::SetBorderColor(TColor value)
+{
     FBorderColor = value;
     Invalidate();
 }
 
-void TVoGridButton::SetColorTo(TColor value) {
+void TVoGridButton::SetColorTo(TColor value)
+{
     FColorTo = value;
     Invalidate();
 }
 
-void TVoGridButton::SetColorChecked(TColor value) {
+void TVoGridButton::SetColorChecked(TColor value)
+{
     FColorChecked = value;
     Invalidate();
 }
 
-void TVoGridButton::SetColorCheckedTo(TColor value) {
+void TVoGridButton::SetColorCheckedTo(TColor value)
+{
     FColorCheckedTo = value;
     Invalidate();
 }
 
-void TVoGridButton::SetLook(int value) {
+void TVoGridButton::SetLook(int value)
+{
     FLook = value;
     if (value < 0 || value > 6)
         return;
@@ -287,14 +321,16 @@ void TVoGridButton::SetLook(int value) {
     Invalidate();
 }
 
-void TVoGridButton::SetAutoThemeAdapt(bool value) {
+void TVoGridButton::SetAutoThemeAdapt(bool value)
+{
     FAutoThemeAdapt = value;
     if (value)
         ThemeAdapt();
 }
 
 // "NormalColor", "HomeStead" and "Metallic" take looks 2, 3 and 4; anything else look 1.
-void TVoGridButton::ThemeAdapt() {
+void TVoGridButton::ThemeAdapt()
+{
     switch (CurrentXPColorScheme()) {
     case 1:
         SetLook(2);
@@ -311,9 +347,13 @@ void TVoGridButton::ThemeAdapt() {
     }
 }
 
-void TVoGridButton::Click() { TGraphicControl::Click(); }
+void TVoGridButton::Click()
+{
+    TGraphicControl::Click();
+}
 
-void TVoGridButton::WndProc(TMessage& m) {
+void TVoGridButton::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case CM_GRIDBUTTONPRESSED:
         GroupMessage(static_cast<int>(m.WParam), reinterpret_cast<TVoGridButton*>(m.LParam));
@@ -350,11 +390,13 @@ void TVoGridButton::WndProc(TMessage& m) {
     TGraphicControl::WndProc(m);
 }
 
-bool TVoGridButton::Inside(int X, int Y) const {
+bool TVoGridButton::Inside(int X, int Y) const
+{
     return X >= 0 && X < ClientWidth() && Y >= 0 && Y <= ClientHeight();
 }
 
-void TVoGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     TGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != TMouseButton::mbLeft || !Enabled())
         return;
@@ -376,7 +418,8 @@ void TVoGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int
     FDragging = true;
 }
 
-void TVoGridButton::MouseMove(TShiftState Shift, int X, int Y) {
+void TVoGridButton::MouseMove(TShiftState Shift, int X, int Y)
+{
     TGraphicControl::MouseMove(Shift, X, Y);
     if (!FDragging)
         return;
@@ -391,7 +434,8 @@ void TVoGridButton::MouseMove(TShiftState Shift, int X, int Y) {
     }
 }
 
-void TVoGridButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoGridButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     TGraphicControl::MouseUp(Button, Shift, X, Y);
     if (!FDragging)
         return;
@@ -415,7 +459,8 @@ void TVoGridButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 // The flat faces: idle, hot or pressed, with gradients, frames and rounded borders.
-void TVoGridButton::PaintFlatFace(TRect& r) {
+void TVoGridButton::PaintFlatFace(TRect& r)
+{
     TCanvas& c = Canvas();
     if (BorderDownColor == clNone || FRounded)
         r = grow(r, -1);
@@ -469,7 +514,8 @@ void TVoGridButton::PaintFlatFace(TRect& r) {
     r = grow(r, -1);
 }
 
-void TVoGridButton::Paint() {
+void TVoGridButton::Paint()
+{
     if (!Enabled()) {
         FState = bsDisabled;
         FDragging = false;
@@ -485,7 +531,11 @@ void TVoGridButton::Paint() {
         PaintFlatFace(r);
     } else if (AutoXPStyle && IsThemeActive()) {
         TThemeData(QStringLiteral("button"))
-            .DrawBackground(c, BP_PUSHBUTTON, pressed ? PBS_PRESSED : FMouseInControl ? PBS_HOT : PBS_NORMAL, r);
+            .DrawBackground(c, BP_PUSHBUTTON,
+                            pressed           ? PBS_PRESSED
+                            : FMouseInControl ? PBS_HOT
+                                              : PBS_NORMAL,
+                            r);
     } else {
         DrawFrameControl(c, r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     }
@@ -497,7 +547,8 @@ void TVoGridButton::Paint() {
 }
 
 // The drop-down triangle, the glyph (with its shade while hot) and the caption.
-void TVoGridButton::PaintContent(TRect r) {
+void TVoGridButton::PaintContent(TRect r)
+{
     TCanvas& c = Canvas();
     const TButtonState painted = FStyle == tasCheck && FDown ? bsDown : FState;
     const bool pressed = painted == bsDown || painted == bsExclusive;

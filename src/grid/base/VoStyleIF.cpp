@@ -8,14 +8,19 @@ const char* const Office2010Common = "Software\\Microsoft\\Office\\14.0\\Common"
 }  // namespace
 
 // This platform keeps no Office settings.
-int GetInstalledOfficeVersion() { return 0; }
+int GetInstalledOfficeVersion()
+{
+    return 0;
+}
 
-int ReadOfficeThemeValue(const QString& keyPath) {
+int ReadOfficeThemeValue(const QString& keyPath)
+{
     (void)keyPath;
     return -1;
 }
 
-TOfficeTheme DetectOfficeTheme() {
+TOfficeTheme DetectOfficeTheme()
+{
     const struct {
         const char* key;
         TOfficeTheme themes[3];
@@ -43,17 +48,33 @@ TOfficeTheme DetectOfficeTheme() {
 }
 
 // There are no XP colour schemes here.
-int CurrentXPColorScheme() { return 0; }
+int CurrentXPColorScheme()
+{
+    return 0;
+}
 
-bool IsWinXPOrLater() { return false; }
+bool IsWinXPOrLater()
+{
+    return false;
+}
 
-bool ComCtlVersionAbove5() { return true; }
+bool ComCtlVersionAbove5()
+{
+    return true;
+}
 
-bool HasLocaleInfoEx() { return false; }
+bool HasLocaleInfoEx()
+{
+    return false;
+}
 
-QString DefaultUIFontName() { return HasLocaleInfoEx() ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma"); }
+QString DefaultUIFontName()
+{
+    return HasLocaleInfoEx() ? QStringLiteral("Segoe UI") : QStringLiteral("Tahoma");
+}
 
-TThemeNotifier& SharedThemeNotifier() {
+TThemeNotifier& SharedThemeNotifier()
+{
     static TThemeNotifier notifier;
     return notifier;
 }

@@ -4,21 +4,25 @@
 
 #include "grid/base/BaseGrid/BaseGrid.h"
 
-TVoGridUndoRedo::TVoGridUndoRedo(TComponent* AOwner) : TComponent(AOwner) {}
+TVoGridUndoRedo::TVoGridUndoRedo(TComponent* AOwner) : TComponent(AOwner)
+{}
 
-TVoGridUndoRedo::~TVoGridUndoRedo() {
+TVoGridUndoRedo::~TVoGridUndoRedo()
+{
     if (FGrid && FGrid->FUndoRedo == this)
         FGrid->FUndoRedo = nullptr;
 }
 
-void TVoGridUndoRedo::RegisterChange(int ACol, int ARow, const QString& OldValue, const QString& NewValue) {
+void TVoGridUndoRedo::RegisterChange(int ACol, int ARow, const QString& OldValue, const QString& NewValue)
+{
     if (MaxLevel > 0 && Count() >= MaxLevel)
         FItems.erase(FItems.begin());
     FItems.push_back({ARow, ACol, NewValue, OldValue, false, false});
     FLevel = Count();
 }
 
-void TVoGridUndoRedo::addMarker(bool start) {
+void TVoGridUndoRedo::addMarker(bool start)
+{
     TUndoRedoItem marker;
     marker.SequenceStart = start;
     marker.SequenceStop = !start;
@@ -26,15 +30,23 @@ void TVoGridUndoRedo::addMarker(bool start) {
     FLevel = Count();
 }
 
-void TVoGridUndoRedo::StartSequence() { addMarker(true); }
-void TVoGridUndoRedo::StopSequence() { addMarker(false); }
+void TVoGridUndoRedo::StartSequence()
+{
+    addMarker(true);
+}
+void TVoGridUndoRedo::StopSequence()
+{
+    addMarker(false);
+}
 
-void TVoGridUndoRedo::Reset() {
+void TVoGridUndoRedo::Reset()
+{
     FItems.clear();
     FLevel = 0;
 }
 
-void TVoGridUndoRedo::apply(const TUndoRedoItem& item, bool undo) {
+void TVoGridUndoRedo::apply(const TUndoRedoItem& item, bool undo)
+{
     const QString& text = undo ? item.OrigValue : item.Value;
     const TVoGridUndoRedoEvent& event = undo ? OnUndo : OnRedo;
     if (event)
@@ -44,7 +56,8 @@ void TVoGridUndoRedo::apply(const TUndoRedoItem& item, bool undo) {
     FGrid->SetRow(item.Row);
 }
 
-void TVoGridUndoRedo::Undo() {
+void TVoGridUndoRedo::Undo()
+{
     if (!FGrid || FLevel <= 0 || Count() < FLevel)
         return;
     const TUndoRedoItem& last = FItems[FLevel - 1];
@@ -65,7 +78,8 @@ void TVoGridUndoRedo::Undo() {
     FGrid->Invalidate();
 }
 
-void TVoGridUndoRedo::Redo() {
+void TVoGridUndoRedo::Redo()
+{
     if (!FGrid || Count() <= FLevel)
         return;
     ++FLevel;

@@ -22,12 +22,14 @@ const std::array<TFace, 5> ButtonFaces = {{
     {0xF0F0F0, 0xE5E5E5, 0xFF9933},
 }};
 
-const TFace& faceOf(int state) {
+const TFace& faceOf(int state)
+{
     return ButtonFaces[static_cast<size_t>(state >= 1 && state <= 5 ? state - 1 : 0)];
 }
 
 // A vertical two-colour fill inside a one-pixel border.
-void drawFace(TCanvas& c, const TRect& r, const TFace& face) {
+void drawFace(TCanvas& c, const TRect& r, const TFace& face)
+{
     if (r.IsEmpty())
         return;
     DrawGradientRect(c, face.from, face.to, r.Height(), r, false);
@@ -35,7 +37,8 @@ void drawFace(TCanvas& c, const TRect& r, const TFace& face) {
     c.FrameRect(r);
 }
 
-void drawArrow(TCanvas& c, const TRect& r, unsigned direction, TColor color) {
+void drawArrow(TCanvas& c, const TRect& r, unsigned direction, TColor color)
+{
     const int cx = r.Left + r.Width() / 2;
     const int cy = r.Top + r.Height() / 2;
     c.Pen().SetColor(color);
@@ -57,11 +60,13 @@ void drawArrow(TCanvas& c, const TRect& r, unsigned direction, TColor color) {
     }
 }
 
-TRect centredBox(const TRect& r, int size) {
+TRect centredBox(const TRect& r, int size)
+{
     return Bounds(r.Left + (r.Width() - size) / 2, r.Top + (r.Height() - size) / 2, size, size);
 }
 
-void drawCheckMark(TCanvas& c, const TRect& box, TColor color) {
+void drawCheckMark(TCanvas& c, const TRect& box, TColor color)
+{
     c.Pen().SetColor(color);
     for (int dy = 0; dy < 3; ++dy) {
         c.MoveTo(box.Left + 3, box.Top + 5 + dy);
@@ -71,7 +76,8 @@ void drawCheckMark(TCanvas& c, const TRect& box, TColor color) {
 }
 
 // Check boxes and radio buttons: states 1-4 unchecked, 5-8 checked, 9-12 mixed (normal, hot, pressed, disabled).
-void drawCheck(TCanvas& c, const TRect& r, bool radio, int state) {
+void drawCheck(TCanvas& c, const TRect& r, bool radio, int state)
+{
     const int kind = (std::max(state, 1) - 1) / 4;
     const int look = (std::max(state, 1) - 1) % 4;
     const TColor border = look == 3 ? 0xB5B2AD : (look == 0 ? 0x707070 : 0xB17F3C);
@@ -99,7 +105,8 @@ void drawCheck(TCanvas& c, const TRect& r, bool radio, int state) {
     }
 }
 
-void drawEdge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
+void drawEdge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight)
+{
     c.Pen().SetColor(topLeft);
     c.MoveTo(r.Left, r.Bottom - 1);
     c.LineTo(r.Left, r.Top);
@@ -109,10 +116,14 @@ void drawEdge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
     c.LineTo(r.Left - 1, r.Bottom - 1);
 }
 
-TRect shrink(const TRect& r, int by) { return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by); }
+TRect shrink(const TRect& r, int by)
+{
+    return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
+}
 
 // The face of a classic push button, raised or sunken, or flat.
-void drawClassicFace(TCanvas& c, const TRect& r, unsigned state) {
+void drawClassicFace(TCanvas& c, const TRect& r, unsigned state)
+{
     c.Brush().SetColor(clBtnFace);
     c.Brush().SetStyle(bsSolid);
     c.FillRect(r);
@@ -129,9 +140,13 @@ void drawClassicFace(TCanvas& c, const TRect& r, unsigned state) {
 
 }  // namespace
 
-bool IsThemeActive() { return true; }
+bool IsThemeActive()
+{
+    return true;
+}
 
-TThemeData::TThemeData(const QString& className) {
+TThemeData::TThemeData(const QString& className)
+{
     const QString name = className.toLower();
     class_ = name == QLatin1String("button")     ? Class::Button
              : name == QLatin1String("combobox") ? Class::ComboBox
@@ -141,7 +156,8 @@ TThemeData::TThemeData(const QString& className) {
                                                  : Class::None;
 }
 
-void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect& r) const {
+void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect& r) const
+{
     switch (class_) {
     case Class::Button:
         if (partId == BP_PUSHBUTTON)
@@ -154,7 +170,7 @@ void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect
         drawFace(c, r, faceOf(stateId));
         unsigned direction = DFCS_SCROLLDOWN;
         if (class_ == Class::Spin)
-            direction = partId == SPNP_UP        ? DFCS_SCROLLUP
+            direction = partId == SPNP_UP         ? DFCS_SCROLLUP
                         : partId == SPNP_UPHORZ   ? DFCS_SCROLLRIGHT
                         : partId == SPNP_DOWNHORZ ? DFCS_SCROLLLEFT
                                                   : DFCS_SCROLLDOWN;
@@ -162,9 +178,10 @@ void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect
         break;
     }
     case Class::Header:
-        drawFace(c, r, stateId == PBS_HOT       ? TFace{0xFBF1E5, 0xF7E4CC, 0xD5D5D5}
-                       : stateId == PBS_PRESSED ? TFace{0xF6E5C4, 0xEDD3A8, 0xD5D5D5}
-                                                : TFace{clWhite, 0xF2F2F2, 0xD5D5D5});
+        drawFace(c, r,
+                 stateId == PBS_HOT       ? TFace{0xFBF1E5, 0xF7E4CC, 0xD5D5D5}
+                 : stateId == PBS_PRESSED ? TFace{0xF6E5C4, 0xEDD3A8, 0xD5D5D5}
+                                          : TFace{clWhite, 0xF2F2F2, 0xD5D5D5});
         break;
     case Class::Progress:
         drawFace(c, r, partId == PP_CHUNK ? TFace{0x25B006, 0x1C8A05, 0x25B006} : TFace{0xE6E6E6, 0xE6E6E6, 0xBCBCBC});
@@ -174,7 +191,8 @@ void TThemeData::DrawBackground(TCanvas& c, int partId, int stateId, const TRect
     }
 }
 
-void DrawFrameControl(TCanvas& c, const TRect& r, unsigned type, unsigned state) {
+void DrawFrameControl(TCanvas& c, const TRect& r, unsigned type, unsigned state)
+{
     const unsigned kind = state & 0xFF;
     if (type == DFC_BUTTON && kind != DFCS_BUTTONPUSH) {
         const bool radio = kind == DFCS_BUTTONRADIO;
@@ -190,15 +208,15 @@ void DrawFrameControl(TCanvas& c, const TRect& r, unsigned type, unsigned state)
         glyph = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
     const unsigned direction = kind == DFCS_SCROLLCOMBOBOX ? DFCS_SCROLLDOWN : kind;
     if (state & DFCS_INACTIVE) {
-        drawArrow(c, Rect(glyph.Left + 1, glyph.Top + 1, glyph.Right + 1, glyph.Bottom + 1), direction,
-                  clBtnHighlight);
+        drawArrow(c, Rect(glyph.Left + 1, glyph.Top + 1, glyph.Right + 1, glyph.Bottom + 1), direction, clBtnHighlight);
         drawArrow(c, glyph, direction, clGrayText);
     } else {
         drawArrow(c, glyph, direction, clBtnText);
     }
 }
 
-void DrawEdge(TCanvas& c, TRect& r, unsigned edge, unsigned flags) {
+void DrawEdge(TCanvas& c, TRect& r, unsigned edge, unsigned flags)
+{
     const bool flat = flags & BF_FLAT;
     TRect inner = r;
     const auto ring = [&](bool raised, bool outer) {

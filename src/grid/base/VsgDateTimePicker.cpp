@@ -1,9 +1,9 @@
 #include "grid/base/VsgDateTimePicker.h"
 
-#include "platform/SystemMetrics.h"
 #include "grid/base/VoStyleIF.h"
 #include "grid/base/VoXPVS.h"
 #include "platform/Forms.h"
+#include "platform/SystemMetrics.h"
 
 namespace {
 
@@ -13,7 +13,8 @@ constexpr bool NewerPlatform = true;
 }  // namespace
 
 TVsgDateTimePicker::TVsgDateTimePicker(TComponent* AOwner)
-    : TDateTimePicker(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2) {
+    : TDateTimePicker(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2)
+{
     FIsThemed = ComCtlVersionAbove5();
     FIsWinXP = IsWinXPOrLater();
     TVsgDateTimePicker::SetPickerBorderStyle(bsSingle);
@@ -21,48 +22,61 @@ TVsgDateTimePicker::TVsgDateTimePicker(TComponent* AOwner)
     SetCtl3D(true);
 }
 
-QString TVsgDateTimePicker::Version() const {
+QString TVsgDateTimePicker::Version() const
+{
     const int v = GetVersionNr();
     return QStringLiteral("%1.%2.%3.%4").arg((v >> 24) & 0xFF).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
 
-void TVsgDateTimePicker::SetBorderColor(TColor value) {
+void TVsgDateTimePicker::SetBorderColor(TColor value)
+{
     if (value == FBorderColor)
         return;
     FBorderColor = value;
     Invalidate();
 }
 
-void TVsgDateTimePicker::SetMetroStyle(bool value) {
+void TVsgDateTimePicker::SetMetroStyle(bool value)
+{
     if (value == FMetroStyle)
         return;
     FMetroStyle = value;
     Invalidate();
 }
 
-void TVsgDateTimePicker::SetPickerBorderStyle(TBorderStyle value) {
+void TVsgDateTimePicker::SetPickerBorderStyle(TBorderStyle value)
+{
     if (value == FBorderStyle)
         return;
     FBorderStyle = value;
     Invalidate();
 }
 
-bool TVsgDateTimePicker::IsMetroActive() const { return FMetroStyle && !(ComponentState() & csDesigning); }
+bool TVsgDateTimePicker::IsMetroActive() const
+{
+    return FMetroStyle && !(ComponentState() & csDesigning);
+}
 
-bool TVsgDateTimePicker::IsThemeActiveFor() const { return FIsThemed && IsThemeActive(); }
+bool TVsgDateTimePicker::IsThemeActiveFor() const
+{
+    return FIsThemed && IsThemeActive();
+}
 
-bool TVsgDateTimePicker::IsPickerHot() const {
+bool TVsgDateTimePicker::IsPickerHot() const
+{
     if (ComponentState() & csDesigning)
         return Enabled();
     const TCustomForm* form = GetParentForm(this);
     return FMouseInControl || (form && form->focusedControl() == this);
 }
 
-bool TVsgDateTimePicker::IsPickerBorderHot() const {
+bool TVsgDateTimePicker::IsPickerBorderHot() const
+{
     return !(ComponentState() & csDesigning) && IsPickerHot() && FFocusBorder;
 }
 
-void TVsgDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
+void TVsgDateTimePicker::MouseMove(TShiftState Shift, int X, int Y)
+{
     TDateTimePicker::MouseMove(Shift, X, Y);
     const bool hover = X > Width() - FButtonWidth && X < Width();
     if (hover != FButtonHover) {
@@ -71,19 +85,22 @@ void TVsgDateTimePicker::MouseMove(TShiftState Shift, int X, int Y) {
     }
 }
 
-void TVsgDateTimePicker::DoEnter() {
+void TVsgDateTimePicker::DoEnter()
+{
     FHasFocus = true;
     Invalidate();
     TDateTimePicker::DoEnter();
 }
 
-void TVsgDateTimePicker::DoExit() {
+void TVsgDateTimePicker::DoExit()
+{
     FHasFocus = false;
     Invalidate();
     TDateTimePicker::DoExit();
 }
 
-void TVsgDateTimePicker::WndProc(TMessage& m) {
+void TVsgDateTimePicker::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_PAINT:
         PaintPicker(Canvas());
@@ -108,7 +125,8 @@ void TVsgDateTimePicker::WndProc(TMessage& m) {
 }
 
 // The client painting, then what the window frame would carry.
-void TVsgDateTimePicker::PaintPicker(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPicker(TCanvas& canvas)
+{
     if ((!Ctl3D() || IsMetroActive()) && NewerPlatform) {
         if (IsMetroActive() && Kind() != dtkTime) {
             const int r = ClientWidth();
@@ -124,12 +142,13 @@ void TVsgDateTimePicker::PaintPicker(TCanvas& canvas) {
         PaintPickerBorders(canvas);
     }
     PaintPickerOutline(canvas);
-    if ((!Enabled() && IsThemeActiveFor() && !FDisabledBorder) ||
-        (FFocusBorderColor != clNone && FHasFocus) || FBorderColor != clNone)
+    if ((!Enabled() && IsThemeActiveFor() && !FDisabledBorder) || (FFocusBorderColor != clNone && FHasFocus) ||
+        FBorderColor != clNone)
         PaintPickerBorders(canvas);
 }
 
-void TVsgDateTimePicker::PaintPickerButton(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPickerButton(TCanvas& canvas)
+{
     TRect b = Rect(0, 0, Width(), Height());
     b.Left += ClientWidth() - FButtonWidth + 2;
     b = Rect(b.Left + 1, b.Top + 1, b.Right - 1, b.Bottom - 1);
@@ -144,7 +163,8 @@ void TVsgDateTimePicker::PaintPickerButton(TCanvas& canvas) {
     PaintPlainDropButton(canvas, b, IsThemeActiveFor(), Enabled(), FButtonHover, DroppedDown());
 }
 
-void TVsgDateTimePicker::PaintPickerBorders(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPickerBorders(TCanvas& canvas)
+{
     if (!IsMetroActive())
         return;
     if (Enabled() && FBorderColor == clNone && FFocusBorderColor == clNone)
@@ -154,7 +174,8 @@ void TVsgDateTimePicker::PaintPickerBorders(TCanvas& canvas) {
         PaintPickerFlatButtonArea(canvas);
 }
 
-void TVsgDateTimePicker::PaintPickerBorder(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPickerBorder(TCanvas& canvas)
+{
     const TRect w = Rect(0, 0, Width(), Height());
     if (!Enabled() && FIsThemed && !FDisabledBorder) {
         FrameInColor(canvas, w, 0xB99D7F);
@@ -173,7 +194,8 @@ void TVsgDateTimePicker::PaintPickerBorder(TCanvas& canvas) {
     PaintFlatBoxBorder(canvas, w, IsPickerBorderHot(), parentColor, Color(), FButtonWidth);
 }
 
-void TVsgDateTimePicker::PaintPickerFlatButtonArea(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPickerFlatButtonArea(TCanvas& canvas)
+{
     const bool hot = IsPickerHot();
     PaintFlatButtonFace(canvas, Rect(0, 0, Width(), Height()), ClientWidth(), ClientHeight(), FButtonWidth, hot);
     if (!hot)
@@ -186,7 +208,8 @@ void TVsgDateTimePicker::PaintPickerFlatButtonArea(TCanvas& canvas) {
 }
 
 // The outline of a picker without 3-D border; the combined picker draws it whatever its border colour.
-void TVsgDateTimePicker::PaintPickerOutline(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintPickerOutline(TCanvas& canvas)
+{
     if (Ctl3D() || (FBorderColor == clNone && !IsComboPicker()))
         return;
     const bool hasParent = Parent() != nullptr;
@@ -207,7 +230,8 @@ void TVsgDateTimePicker::PaintPickerOutline(TCanvas& canvas) {
     }
 }
 
-void TVsgDateTimePicker::PaintClientOutline(TCanvas& canvas) {
+void TVsgDateTimePicker::PaintClientOutline(TCanvas& canvas)
+{
     TColor pen = FBorderColor;
     if (FBorderStyle == bsNone && Parent())
         pen = Parent()->Color();

@@ -3,7 +3,8 @@
 #include "grid/base/VoXPVS.h"
 #include "platform/Messages.h"
 
-TPoint LabelOrigin(TLabelPosition position, const TRect& bounds, TSize labelSize, int textWidth, int margin) {
+TPoint LabelOrigin(TLabelPosition position, const TRect& bounds, TSize labelSize, int textWidth, int margin)
+{
     const int L = bounds.Left;
     const int T = bounds.Top;
     const int W = bounds.Width();
@@ -42,9 +43,13 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& bounds, TSize labelSize
     return {L, T};
 }
 
-bool IsMouseButtonDown() { return GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_LBUTTON) < 0; }
+bool IsMouseButtonDown()
+{
+    return GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_LBUTTON) < 0;
+}
 
-void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin) {
+void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin)
+{
     const bool held = IsMouseButtonDown();
     TColor face = colors.ButtonColor;
     if (hovered)
@@ -64,7 +69,8 @@ void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& color
     canvas.Polygon({{x, y}, {x + 6, y}, {x + 3, y + 3}});
 }
 
-void PaintPlainDropButton(TCanvas& canvas, TRect r, bool themed, bool enabled, bool hovered, bool dropped) {
+void PaintPlainDropButton(TCanvas& canvas, TRect r, bool themed, bool enabled, bool hovered, bool dropped)
+{
     if (themed) {
         const bool held = IsMouseButtonDown();
         int state = PBS_HOT;
@@ -83,13 +89,15 @@ void PaintPlainDropButton(TCanvas& canvas, TRect r, bool themed, bool enabled, b
     DrawFrameControl(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (enabled ? DFCS_FLAT : DFCS_INACTIVE));
 }
 
-void FrameInColor(TCanvas& canvas, const TRect& r, TColor color) {
+void FrameInColor(TCanvas& canvas, const TRect& r, TColor color)
+{
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(color);
     canvas.FrameRect(r);
 }
 
-void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth) {
+void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth)
+{
     const TColor outer = hot ? clBtnFace : parentColor;
     if (hot) {
         DrawEdge(canvas, w, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
@@ -106,7 +114,8 @@ void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, 
 }
 
 void PaintFlatButtonFace(TCanvas& canvas, const TRect& window, int clientWidth, int clientHeight, int buttonWidth,
-                         bool hot) {
+                         bool hot)
+{
     canvas.SaveState();
     canvas.ExcludeClipRect(Rect(clientWidth - buttonWidth + 4, 4, clientWidth - 4, clientHeight - 4));
     TRect b = window;

@@ -26,30 +26,71 @@ constexpr std::array<const char*, 3> AlignmentNames{"taLeftJustify", "taRightJus
 constexpr std::array<const char*, 3> VAlignmentNames{"vtaTop", "vtaCenter", "vtaBottom"};
 constexpr std::array<const char*, 2> BrushStyleNames{"bsSolid", "bsClear"};
 constexpr std::array<const char*, 2> GradientNames{"GradientVertical", "GradientHorizontal"};
-constexpr std::array<const char*, 43> EditorNames{
-    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
-    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric", "edFloat",
-    "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase", "edFloatSpinEdit",
-    "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom", "edRichEdit", "edNone",
-    "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown", "edCalculatorDropDown",
-    "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown", "edColorPickerDropDown",
-    "edImagePickerDropDown", "edVoGridDropDown", "edPositiveFloat", "edNumericUnitEditBtn",
-    "edFloatUnitEditBtn", "edMaskEditBtn"};
+constexpr std::array<const char*, 43> EditorNames{"edNormal",
+                                                  "edSpinEdit",
+                                                  "edComboEdit",
+                                                  "edComboList",
+                                                  "edEditBtn",
+                                                  "edCheckBox",
+                                                  "edDateEdit",
+                                                  "edDateEditUpDown",
+                                                  "edTimeEdit",
+                                                  "edButton",
+                                                  "edDataCheckBox",
+                                                  "edNumeric",
+                                                  "edPositiveNumeric",
+                                                  "edFloat",
+                                                  "edCapital",
+                                                  "edMixedCase",
+                                                  "edPassword",
+                                                  "edUnitEditBtn",
+                                                  "edLowerCase",
+                                                  "edUpperCase",
+                                                  "edFloatSpinEdit",
+                                                  "edTimeSpinEdit",
+                                                  "edDateSpinEdit",
+                                                  "edNumericEditBtn",
+                                                  "edFloatEditBtn",
+                                                  "edCustom",
+                                                  "edRichEdit",
+                                                  "edNone",
+                                                  "edDateTimeEdit",
+                                                  "edValidChars",
+                                                  "edTrackbarDropDown",
+                                                  "edMemoDropDown",
+                                                  "edCalculatorDropDown",
+                                                  "edTimePickerDropDown",
+                                                  "edDetailDropDown",
+                                                  "edGridDropDown",
+                                                  "edColorPickerDropDown",
+                                                  "edImagePickerDropDown",
+                                                  "edVoGridDropDown",
+                                                  "edPositiveFloat",
+                                                  "edNumericUnitEditBtn",
+                                                  "edFloatUnitEditBtn",
+                                                  "edMaskEditBtn"};
 constexpr std::array<const char*, 33> CellTypeNames{
-    "ctBitmap", "ctIcon", "ctNone", "ctImageList", "ctCheckBox", "ctDataCheckBox", "ctRotated", "ctDataImage",
-    "ctNode", "ctRadio", "ctEmpty", "ctImages", "ctPicture", "ctFilePicture", "ctValue", "ctProgress",
-    "ctComment", "ctButton", "ctBitButton", "ctVirtCheckBox", "ctRowCheckBox", "ctProgressPie", "ctSummary",
-    "ctRangeIndicator", "ctXPProgress", "ctInterface", "ctScrollbar", "ctRadioButton", "ctBalloon", "ctShape",
-    "ctRating", "ctTriStateCheckBox", "ctExpand"};
-constexpr std::array<const char*, 6> HAlignNames{"haLeft", "haRight", "haCenter", "haBeforeText", "haAfterText", "haFull"};
-constexpr std::array<const char*, 6> VAlignNames{"vaTop", "vaBottom", "vaCenter", "vaUnderText", "vaAboveText", "vaFull"};
+    "ctBitmap",      "ctIcon",         "ctNone",      "ctImageList",
+    "ctCheckBox",    "ctDataCheckBox", "ctRotated",   "ctDataImage",
+    "ctNode",        "ctRadio",        "ctEmpty",     "ctImages",
+    "ctPicture",     "ctFilePicture",  "ctValue",     "ctProgress",
+    "ctComment",     "ctButton",       "ctBitButton", "ctVirtCheckBox",
+    "ctRowCheckBox", "ctProgressPie",  "ctSummary",   "ctRangeIndicator",
+    "ctXPProgress",  "ctInterface",    "ctScrollbar", "ctRadioButton",
+    "ctBalloon",     "ctShape",        "ctRating",    "ctTriStateCheckBox",
+    "ctExpand"};
+constexpr std::array<const char*, 6> HAlignNames{"haLeft",       "haRight",     "haCenter",
+                                                 "haBeforeText", "haAfterText", "haFull"};
+constexpr std::array<const char*, 6> VAlignNames{"vaTop",       "vaBottom",    "vaCenter",
+                                                 "vaUnderText", "vaAboveText", "vaFull"};
 constexpr std::array<const char*, 3> CheckStateNames{"cbUnchecked", "cbChecked", "cbGrayed"};
 constexpr std::array<const char*, 4> FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 template <std::size_t N>
 QString enumName(const std::array<const char*, N>& Names, int Value)
 {
-    return Value >= 0 && static_cast<std::size_t>(Value) < N ? QString::fromLatin1(Names[Value]) : QString::number(Value);
+    return Value >= 0 && static_cast<std::size_t>(Value) < N ? QString::fromLatin1(Names[Value])
+                                                             : QString::number(Value);
 }
 
 // ---- typed reads of property values: a value of the wrong kind or range is a malformed stream ----
@@ -115,7 +156,8 @@ TFontStyles fontStylesOf(const TRecordValue& v)
         invalidStream();
     TFontStyles styles = 0;
     for (const QString& m : v.Items)
-        styles |= static_cast<TFontStyles>(1u << enumOf(FontStyleNames, TRecordValue{TRecordValue::vkIdent, 0, false, 0, m, {}, {}}));
+        styles |= static_cast<TFontStyles>(
+            1u << enumOf(FontStyleNames, TRecordValue{TRecordValue::vkIdent, 0, false, 0, m, {}, {}}));
     return styles;
 }
 
@@ -302,29 +344,52 @@ void applyProps(TCellProperties& p, const TRecord& r)
 {
     for (const auto& [name, v] : r.Props) {
         const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
-        if (field == u"IsBaseCell") p.IsBaseCell = boolOf(v);
-        else if (field == u"CellSpanX") p.CellSpanX = int32Of(v);
-        else if (field == u"CellSpanY") p.CellSpanY = int32Of(v);
-        else if (field == u"Alignment") p.Alignment = static_cast<TAlignment>(enumOf(AlignmentNames, v));
-        else if (field == u"BorderColor") p.BorderColor = colorOf(v);
-        else if (field == u"BorderWidth") p.BorderWidth = int32Of(v);
-        else if (field == u"BrushColor") p.SetBrushColor(colorOf(v));
-        else if (field == u"BrushColorTo") p.SetBrushColorTo(colorOf(v));
-        else if (field == u"BrushStyle") p.BrushStyle = static_cast<TBrushStyle>(enumOf(BrushStyleNames, v));
-        else if (field == u"CellObject") intOf(v);  // never taken as an address
-        else if (field == u"FontColor") p.FontColor = colorOf(v);
-        else if (field == u"FontName") p.FontName = stringOf(v);
-        else if (field == u"FontSize") p.FontSize = int32Of(v);
-        else if (field == u"FontStyle") p.FontStyle = fontStylesOf(v);
-        else if (field == u"Editor") p.Editor = static_cast<TEditorType>(enumOf(EditorNames, v));
-        else if (field == u"GradientDirection") p.GradientDirection = static_cast<TCellGradientDirection>(enumOf(GradientNames, v));
-        else if (field == u"ReadOnly") p.ReadOnly = boolOf(v);
-        else if (field == u"VAlignment") p.SetVAlignment(static_cast<TVAlignment>(enumOf(VAlignmentNames, v)));
-        else if (field == u"WordWrap") p.SetWordWrap(boolOf(v));
-        else if (field == u"NodeLevel") p.NodeLevel = int32Of(v);
-        else if (field == u"Control") continue;  // control references are not resolved
-        else if (field == u"HasGraphic") continue;
-        else throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
+        if (field == u"IsBaseCell")
+            p.IsBaseCell = boolOf(v);
+        else if (field == u"CellSpanX")
+            p.CellSpanX = int32Of(v);
+        else if (field == u"CellSpanY")
+            p.CellSpanY = int32Of(v);
+        else if (field == u"Alignment")
+            p.Alignment = static_cast<TAlignment>(enumOf(AlignmentNames, v));
+        else if (field == u"BorderColor")
+            p.BorderColor = colorOf(v);
+        else if (field == u"BorderWidth")
+            p.BorderWidth = int32Of(v);
+        else if (field == u"BrushColor")
+            p.SetBrushColor(colorOf(v));
+        else if (field == u"BrushColorTo")
+            p.SetBrushColorTo(colorOf(v));
+        else if (field == u"BrushStyle")
+            p.BrushStyle = static_cast<TBrushStyle>(enumOf(BrushStyleNames, v));
+        else if (field == u"CellObject")
+            intOf(v);  // never taken as an address
+        else if (field == u"FontColor")
+            p.FontColor = colorOf(v);
+        else if (field == u"FontName")
+            p.FontName = stringOf(v);
+        else if (field == u"FontSize")
+            p.FontSize = int32Of(v);
+        else if (field == u"FontStyle")
+            p.FontStyle = fontStylesOf(v);
+        else if (field == u"Editor")
+            p.Editor = static_cast<TEditorType>(enumOf(EditorNames, v));
+        else if (field == u"GradientDirection")
+            p.GradientDirection = static_cast<TCellGradientDirection>(enumOf(GradientNames, v));
+        else if (field == u"ReadOnly")
+            p.ReadOnly = boolOf(v);
+        else if (field == u"VAlignment")
+            p.SetVAlignment(static_cast<TVAlignment>(enumOf(VAlignmentNames, v)));
+        else if (field == u"WordWrap")
+            p.SetWordWrap(boolOf(v));
+        else if (field == u"NodeLevel")
+            p.NodeLevel = int32Of(v);
+        else if (field == u"Control")
+            continue;  // control references are not resolved
+        else if (field == u"HasGraphic")
+            continue;
+        else
+            throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
     }
 }
 
@@ -332,23 +397,36 @@ void applyGraphic(TCellGraphic& g, const TRecord& r)
 {
     for (const auto& [name, v] : r.Props) {
         const QString field = name.contains(u'.') ? name.section(u'.', 1) : name;
-        if (field == u"CellType") g.CellType = static_cast<TCellType>(enumOf(CellTypeNames, v));
-        else if (field == u"CellVAlign") g.CellVAlign = static_cast<TCellVAlign>(enumOf(VAlignNames, v));
-        else if (field == u"CellHAlign") g.CellHAlign = static_cast<TCellHAlign>(enumOf(HAlignNames, v));
-        else if (field == u"CellIndex") g.CellIndex = int32Of(v);
-        else if (field == u"CellTransparent") g.CellTransparent = boolOf(v);
-        else if (field == u"CellCreated") boolOf(v);  // the reader decides what it owns
-        else if (field == u"CellBoolean") g.CellBoolean = boolOf(v);
-        else if (field == u"CellCheckBoxState") g.CellCheckBoxState = static_cast<TCheckBoxState>(enumOf(CheckStateNames, v));
-        else if (field == u"CellAngle") g.CellAngle = int32Of(v);
+        if (field == u"CellType")
+            g.CellType = static_cast<TCellType>(enumOf(CellTypeNames, v));
+        else if (field == u"CellVAlign")
+            g.CellVAlign = static_cast<TCellVAlign>(enumOf(VAlignNames, v));
+        else if (field == u"CellHAlign")
+            g.CellHAlign = static_cast<TCellHAlign>(enumOf(HAlignNames, v));
+        else if (field == u"CellIndex")
+            g.CellIndex = int32Of(v);
+        else if (field == u"CellTransparent")
+            g.CellTransparent = boolOf(v);
+        else if (field == u"CellCreated")
+            boolOf(v);  // the reader decides what it owns
+        else if (field == u"CellBoolean")
+            g.CellBoolean = boolOf(v);
+        else if (field == u"CellCheckBoxState")
+            g.CellCheckBoxState = static_cast<TCheckBoxState>(enumOf(CheckStateNames, v));
+        else if (field == u"CellAngle")
+            g.CellAngle = int32Of(v);
         else if (field == u"CellValue") {
             if (v.Kind != TRecordValue::vkFloat && v.Kind != TRecordValue::vkInt)
                 invalidStream();
             g.CellValue = v.Kind == TRecordValue::vkFloat ? v.Float : static_cast<double>(v.Int);
-        } else if (field == u"CellErrFrom") g.CellErrFrom = int32Of(v);
-        else if (field == u"CellErrLen") g.CellErrLen = int32Of(v);
-        else if (field == u"CellText") g.CellText = stringOf(v);
-        else throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
+        } else if (field == u"CellErrFrom")
+            g.CellErrFrom = int32Of(v);
+        else if (field == u"CellErrLen")
+            g.CellErrLen = int32Of(v);
+        else if (field == u"CellText")
+            g.CellText = stringOf(v);
+        else
+            throw REdaReviZizod(QStringLiteral("Property %1 does not exist").arg(name));
     }
 }
 
@@ -525,8 +603,8 @@ TBinHeader headerOf(const TRecord& r, qsizetype BytesLeft)
         h.FullGrid = boolOf(*v);
     if (const TRecordValue* v = r.Find(QStringLiteral("ID")))
         h.ID = intOf(*v);
-    if (h.FullGrid && (h.ColWidths.size() < static_cast<std::size_t>(cols) ||
-                       h.RowHeights.size() < static_cast<std::size_t>(rows)))
+    if (h.FullGrid &&
+        (h.ColWidths.size() < static_cast<std::size_t>(cols) || h.RowHeights.size() < static_cast<std::size_t>(rows)))
         invalidStream();
     return h;
 }
@@ -571,8 +649,8 @@ TBinStream ParseBinStream(const QByteArray& Data)
         checkCell(cell);
         out.Cells.push_back(std::move(cell));
     }
-    if (out.Header.FullGrid && static_cast<std::int64_t>(out.Cells.size()) <
-                                   std::int64_t{out.Header.ColCount} * out.Header.RowCount)
+    if (out.Header.FullGrid &&
+        static_cast<std::int64_t>(out.Cells.size()) < std::int64_t{out.Header.ColCount} * out.Header.RowCount)
         invalidStream();
     return out;
 }
@@ -613,8 +691,8 @@ QByteArray TGridIO::RectToBinData(const TGridRect& Rect)
             if (!hasProp)
                 continue;
             const TCellGraphic* graphic = g.GetCellGraphic(c, r);
-            const bool hasGraphic = graphic && graphic->CellType != ctEmpty &&
-                                    (!ownsObject(graphic->CellType) || graphic->CellCreated);
+            const bool hasGraphic =
+                graphic && graphic->CellType != ctEmpty && (!ownsObject(graphic->CellType) || graphic->CellCreated);
             w.Begin(QStringLiteral("TGridCellPropIO"));
             writeProps(w, *g.GetCellProperties(c, r));
             w.Bool(QStringLiteral("HasGraphic"), hasGraphic);

@@ -176,7 +176,8 @@ void TGridDropTarget::DropText(TPoint Pt, const QString& Text)
     int pastedRows = 0, pastedCols = 0;
     FIO.PasteTextAt(ACol, ARow, pastedRows, pastedCols, Text);
     const int left = std::max(ACol, g.FixedCols());
-    const int right = std::min(g.ColCount() - 1, (g.Options() & goRowSelect) ? left + cols - g.FixedCols() : left + cols - 1);
+    const int right =
+        std::min(g.ColCount() - 1, (g.Options() & goRowSelect) ? left + cols - g.FixedCols() : left + cols - 1);
     const TGridRect sel{left, ARow, std::max(left, right), std::min(g.RowCount() - 1, ARow + rows)};
     g.SetSelection(sel);
     if (FGrid.OnOleDropped)

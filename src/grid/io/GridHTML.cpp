@@ -5,9 +5,9 @@
 #include <QHash>
 #include <QStringList>
 
+#include "grid/base/REdaReviZizod.h"
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
-#include "grid/base/REdaReviZizod.h"
 #include "grid/io/GridIO.h"
 #include "platform/ImageData.h"
 
@@ -109,8 +109,8 @@ public:
         if (dir_.isEmpty()) {
             const QByteArray png = ImageFileData(Picture, "PNG");
             return png.isEmpty() ? QString()
-                                 : QStringLiteral("<img src=\"data:image/png;base64,") + QString::fromLatin1(png.toBase64()) +
-                                       QStringLiteral("\">");
+                                 : QStringLiteral("<img src=\"data:image/png;base64,") +
+                                       QString::fromLatin1(png.toBase64()) + QStringLiteral("\">");
         }
         const QString folder = dir_ + QStringLiteral("images");
         if (!QDir().mkpath(folder))

@@ -6,9 +6,9 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
-#include <vector>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "grid/VoGrid/VoGrid.h"
 

@@ -214,7 +214,8 @@ int TGridIO::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const QString
     for (const TPasteLine& line : lines) {
         ++Rows;
         g.ImportNotification(FPasteAll ? isImportNewRow : isImportSelRow, R);
-        const bool phantom = &line == &lines.back() && line.Cells.size() == 1 && line.Cells[0].isEmpty() && lines.size() > 1;
+        const bool phantom =
+            &line == &lines.back() && line.Cells.size() == 1 && line.Cells[0].isEmpty() && lines.size() > 1;
         const bool hasText = !(line.Cells.size() == 1 && line.Cells[0].isEmpty());
         if (hasText && nav.ClipboardPasteAction == paInsert)
             g.InsertRows(R, 1);
@@ -244,7 +245,8 @@ int TGridIO::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const QString
         undo->StopSequence();
     DoPastedRange(FClipTopLeft, pasted, FClipLastOp);
     if (pasted.Right >= pasted.Left && pasted.Bottom >= pasted.Top)
-        g.CellsChangedNotify({g.DisplayToRealCol(pasted.Left), pasted.Top, g.DisplayToRealCol(pasted.Right), pasted.Bottom});
+        g.CellsChangedNotify(
+            {g.DisplayToRealCol(pasted.Left), pasted.Top, g.DisplayToRealCol(pasted.Right), pasted.Bottom});
     return count;
 }
 
@@ -341,8 +343,8 @@ bool TGridIO::smartFillSeries(const TGridRect& Sel)
 {
     VOroDavoduRuzu& g = grid_;
     const std::vector<TPoint> cells = selectionCells(Sel);
-    const TPoint second = Sel.Left == Sel.Right && Sel.Top != Sel.Bottom ? TPoint{Sel.Left, Sel.Top + 1}
-                                                                         : TPoint{Sel.Left + 1, Sel.Top};
+    const TPoint second =
+        Sel.Left == Sel.Right && Sel.Top != Sel.Bottom ? TPoint{Sel.Left, Sel.Top + 1} : TPoint{Sel.Left + 1, Sel.Top};
     const QString t1 = fillSourceText(Sel.Left, Sel.Top);
     const QString t2 = second.X < g.ColCount() ? fillSourceText(second.X, second.Y) : QString();
     const TRegionalSettings rs = RegionalSettings();
@@ -357,11 +359,14 @@ bool TGridIO::smartFillSeries(const TGridRect& Sel)
             }
         }
     };
-    auto isDateOrTime = [&rs](const QString& t) { return t.count(rs.DateSeparator) == 2 || t.contains(rs.TimeSeparator); };
+    auto isDateOrTime = [&rs](const QString& t) {
+        return t.count(rs.DateSeparator) == 2 || t.contains(rs.TimeSeparator);
+    };
     if (isDateOrTime(t1) && isDateOrTime(t2)) {
         const bool dates = t1.contains(rs.DateSeparator);
         TDateTime d1 = 0, d2 = 0;
-        if (dates ? !(StrToDateByFormat(t1, d1) && StrToDateByFormat(t2, d2)) : !(parseTime(t1, d1) && parseTime(t2, d2)))
+        if (dates ? !(StrToDateByFormat(t1, d1) && StrToDateByFormat(t2, d2))
+                  : !(parseTime(t1, d1) && parseTime(t2, d2)))
             return true;
         int y1, m1, dd1, y2, m2, dd2;
         DecodeDate(d1, y1, m1, dd1);
@@ -460,7 +465,8 @@ void TGridIO::SetSelectionAsText(const QString& Value)
     TGridRect written{sel.Left, sel.Top, sel.Left - 1, sel.Top - 1};
     int R = sel.Top;
     for (const TPasteLine& line : lines) {
-        const bool phantom = &line == &lines.back() && line.Cells.size() == 1 && line.Cells[0].isEmpty() && lines.size() > 1;
+        const bool phantom =
+            &line == &lines.back() && line.Cells.size() == 1 && line.Cells[0].isEmpty() && lines.size() > 1;
         if (phantom)
             break;
         if (R >= g.RowCount())
@@ -479,6 +485,7 @@ void TGridIO::SetSelectionAsText(const QString& Value)
         ++R;
     }
     if (written.Right >= written.Left)
-        g.CellsChangedNotify({g.DisplayToRealCol(written.Left), written.Top, g.DisplayToRealCol(written.Right), written.Bottom});
+        g.CellsChangedNotify(
+            {g.DisplayToRealCol(written.Left), written.Top, g.DisplayToRealCol(written.Right), written.Bottom});
     g.Invalidate();
 }

@@ -36,24 +36,58 @@ struct TNamedColor {
     std::uint32_t Value;
 };
 constexpr std::array<TNamedColor, 52> NamedColors{{
-    {"clBlack", 0x000000},        {"clMaroon", 0x000080},       {"clGreen", 0x008000},
-    {"clOlive", 0x008080},        {"clNavy", 0x800000},         {"clPurple", 0x800080},
-    {"clTeal", 0x808000},         {"clGray", 0x808080},         {"clSilver", 0xC0C0C0},
-    {"clRed", 0x0000FF},          {"clLime", 0x00FF00},         {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},         {"clFuchsia", 0xFF00FF},      {"clAqua", 0xFFFF00},
-    {"clWhite", 0xFFFFFF},        {"clMoneyGreen", 0xC0DCC0},   {"clSkyBlue", 0xF0CAA6},
-    {"clCream", 0xF0FBFF},        {"clMedGray", 0xA4A0A0},      {"clActiveBorder", 0xFF00000A},
-    {"clActiveCaption", 0xFF000002}, {"clAppWorkSpace", 0xFF00000C}, {"clBackground", 0xFF000001},
-    {"clBtnFace", 0xFF00000F},    {"clBtnHighlight", 0xFF000014}, {"clBtnShadow", 0xFF000010},
-    {"clBtnText", 0xFF000012},    {"clCaptionText", 0xFF000009}, {"clDefault", 0x20000000},
-    {"clGradientActiveCaption", 0xFF00001B}, {"clGradientInactiveCaption", 0xFF00001C},
-    {"clGrayText", 0xFF000011},   {"clHighlight", 0xFF00000D},  {"clHighlightText", 0xFF00000E},
-    {"clHotLight", 0xFF00001A},   {"clInactiveBorder", 0xFF00000B}, {"clInactiveCaption", 0xFF000003},
-    {"clInactiveCaptionText", 0xFF000013}, {"clInfoBk", 0xFF000018}, {"clInfoText", 0xFF000017},
-    {"clMenu", 0xFF000004},       {"clMenuBar", 0xFF00001E},    {"clMenuHighlight", 0xFF00001D},
-    {"clMenuText", 0xFF000007},   {"clNone", 0x1FFFFFFF},       {"clScrollBar", 0xFF000000},
-    {"cl3DDkShadow", 0xFF000015}, {"cl3DLight", 0xFF000016},    {"clWindow", 0xFF000005},
-    {"clWindowFrame", 0xFF000006}, {"clWindowText", 0xFF000008},
+    {"clBlack", 0x000000},
+    {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},
+    {"clOlive", 0x008080},
+    {"clNavy", 0x800000},
+    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},
+    {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},
+    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},
+    {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},
+    {"clMoneyGreen", 0xC0DCC0},
+    {"clSkyBlue", 0xF0CAA6},
+    {"clCream", 0xF0FBFF},
+    {"clMedGray", 0xA4A0A0},
+    {"clActiveBorder", 0xFF00000A},
+    {"clActiveCaption", 0xFF000002},
+    {"clAppWorkSpace", 0xFF00000C},
+    {"clBackground", 0xFF000001},
+    {"clBtnFace", 0xFF00000F},
+    {"clBtnHighlight", 0xFF000014},
+    {"clBtnShadow", 0xFF000010},
+    {"clBtnText", 0xFF000012},
+    {"clCaptionText", 0xFF000009},
+    {"clDefault", 0x20000000},
+    {"clGradientActiveCaption", 0xFF00001B},
+    {"clGradientInactiveCaption", 0xFF00001C},
+    {"clGrayText", 0xFF000011},
+    {"clHighlight", 0xFF00000D},
+    {"clHighlightText", 0xFF00000E},
+    {"clHotLight", 0xFF00001A},
+    {"clInactiveBorder", 0xFF00000B},
+    {"clInactiveCaption", 0xFF000003},
+    {"clInactiveCaptionText", 0xFF000013},
+    {"clInfoBk", 0xFF000018},
+    {"clInfoText", 0xFF000017},
+    {"clMenu", 0xFF000004},
+    {"clMenuBar", 0xFF00001E},
+    {"clMenuHighlight", 0xFF00001D},
+    {"clMenuText", 0xFF000007},
+    {"clNone", 0x1FFFFFFF},
+    {"clScrollBar", 0xFF000000},
+    {"cl3DDkShadow", 0xFF000015},
+    {"cl3DLight", 0xFF000016},
+    {"clWindow", 0xFF000005},
+    {"clWindowFrame", 0xFF000006},
+    {"clWindowText", 0xFF000008},
 }};
 
 bool isAscii(const QString& s)
@@ -125,13 +159,13 @@ double DoubleFromExtended(const QByteArray& Ten)
     std::uint64_t mantissa = 0;
     for (int i = 7; i >= 0; --i)
         mantissa = (mantissa << 8) | static_cast<std::uint8_t>(Ten[i]);
-    const auto word = static_cast<std::uint16_t>(static_cast<std::uint8_t>(Ten[8]) |
-                                                 (static_cast<std::uint8_t>(Ten[9]) << 8));
+    const auto word =
+        static_cast<std::uint16_t>(static_cast<std::uint8_t>(Ten[8]) | (static_cast<std::uint8_t>(Ten[9]) << 8));
     const int exponent = word & 0x7FFF;
     double value = 0;
     if (exponent == 0x7FFF)
-        value = (mantissa << 1) != 0 ? std::numeric_limits<double>::quiet_NaN()
-                                     : std::numeric_limits<double>::infinity();
+        value =
+            (mantissa << 1) != 0 ? std::numeric_limits<double>::quiet_NaN() : std::numeric_limits<double>::infinity();
     else if (mantissa != 0)
         value = std::ldexp(static_cast<double>(mantissa), exponent - 16383 - 63);
     return (word & 0x8000) ? -value : value;

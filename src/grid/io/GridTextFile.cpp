@@ -37,8 +37,14 @@ QString escapeCellText(const QString& Text)
     QString out(EscapeMark);
     for (QChar ch : Text) {
         const char16_t c = ch.unicode();
-        const char* code = c == u'\t' ? "t" : c == u'\r' ? "r" : c == u'\n' ? "n" : c == 8 ? "b" : c == 1 ? "a"
-                         : c == 0     ? "0" : c == 2    ? "m" : nullptr;
+        const char* code = c == u'\t'   ? "t"
+                           : c == u'\r' ? "r"
+                           : c == u'\n' ? "n"
+                           : c == 8     ? "b"
+                           : c == 1     ? "a"
+                           : c == 0     ? "0"
+                           : c == 2     ? "m"
+                                        : nullptr;
         if (code)
             out += EscapeMark, out += QLatin1Char(code[0]);
         else
@@ -57,8 +63,14 @@ QString unescapeCellText(const QString& Text, bool MultiLine)
                 continue;
             }
             const char16_t c = Text[++i].unicode();
-            out += c == u't' ? QChar(u'\t') : c == u'r' ? QChar(u'\r') : c == u'n' ? QChar(u'\n') : c == u'b' ? QChar(8)
-                 : c == u'a' ? QChar(1)     : c == u'0' ? QChar(0)     : c == u'm' ? EscapeMark : Text[i];
+            out += c == u't'   ? QChar(u'\t')
+                   : c == u'r' ? QChar(u'\r')
+                   : c == u'n' ? QChar(u'\n')
+                   : c == u'b' ? QChar(8)
+                   : c == u'a' ? QChar(1)
+                   : c == u'0' ? QChar(0)
+                   : c == u'm' ? EscapeMark
+                               : Text[i];
         }
     } else if (Text.contains(QChar(8))) {
         out = Text;
@@ -233,8 +245,9 @@ void TGridIO::LoadFromFile(const QString& FileName)
             const qsizetype comma = body.indexOf(u',');
             const std::int64_t c = lenientNumber(comma < 0 ? body : body.left(comma));
             if (c >= 0 && c < g.ColCount())
-                g.SetColWidths(static_cast<int>(c),
-                               static_cast<int>(lenientNumber(comma < 0 ? QStringView() : body.mid(comma + 1).left(255))));
+                g.SetColWidths(
+                    static_cast<int>(c),
+                    static_cast<int>(lenientNumber(comma < 0 ? QStringView() : body.mid(comma + 1).left(255))));
             continue;
         }
         const TCellLine cell = splitCellLine(line);
@@ -259,7 +272,8 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
         line.clear();
         char unit[2];
         while (Stream.read(unit, 2) == 2) {
-            const auto ch = static_cast<char16_t>(static_cast<std::uint8_t>(unit[0]) | (static_cast<std::uint8_t>(unit[1]) << 8));
+            const auto ch =
+                static_cast<char16_t>(static_cast<std::uint8_t>(unit[0]) | (static_cast<std::uint8_t>(unit[1]) << 8));
             if (ch == u'\r') {
                 Stream.read(unit, 2);
                 return;
@@ -273,7 +287,8 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
         if (!line.isEmpty()) {
             const TCellLine head = splitCellLine(line);
             const std::int64_t cols = std::int64_t{strictNumber(head.HasCol ? head.Col : head.Text)} + SaveStartCol();
-            const std::int64_t rows = std::int64_t{strictNumber(head.HasCol ? head.Text : QStringView())} + SaveStartRow();
+            const std::int64_t rows =
+                std::int64_t{strictNumber(head.HasCol ? head.Text : QStringView())} + SaveStartRow();
             if (cols < 0 || rows < 0 || cols * rows > MaxLoadedCells)
                 throw REdaReviZizod(QStringLiteral("Invalid stream format"));
             g.SetColCount(static_cast<int>(cols));

@@ -108,8 +108,9 @@ TDropContent::TDropContent(const TDragData& Data)
 bool TVSGDropTarget::accepts(const TDropContent& Content) const
 {
     const TDropFormats f = Content.Formats;
-    return ((f & dfText) && AcceptText) || ((f & dfFile) && AcceptFiles) || ((f & dfRTF) && AllowRTFDrop() && AcceptText) ||
-           ((f & dfCol) && AcceptCols) || ((f & dfURL) && AcceptURLs) || (f & dfGridCells);
+    return ((f & dfText) && AcceptText) || ((f & dfFile) && AcceptFiles) ||
+           ((f & dfRTF) && AllowRTFDrop() && AcceptText) || ((f & dfCol) && AcceptCols) ||
+           ((f & dfURL) && AcceptURLs) || (f & dfGridCells);
 }
 
 int TVSGDropTarget::DragEnter(const TDragData& Data, TShiftState Shift, TPoint Pt, int Allowed)

@@ -11,7 +11,14 @@
 // Formats of a dragged column and of a URL; grid cells travel as the clipboard's cell format.
 inline const QString MimeGridColumn = QStringLiteral("application/x-qt-windows-mime;value=\"Grid Column\"");
 
-enum TDropFormat : std::uint8_t { dfText = 1 << 0, dfFile = 1 << 1, dfCol = 1 << 2, dfRTF = 1 << 3, dfURL = 1 << 4, dfGridCells = 1 << 5 };
+enum TDropFormat : std::uint8_t {
+    dfText = 1 << 0,
+    dfFile = 1 << 1,
+    dfCol = 1 << 2,
+    dfRTF = 1 << 3,
+    dfURL = 1 << 4,
+    dfGridCells = 1 << 5
+};
 using TDropFormats = std::uint8_t;
 
 // Rich text in drags and drops, for every grid of the process (off at start).

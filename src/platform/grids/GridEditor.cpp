@@ -102,8 +102,8 @@ void TInplaceEdit::DoExit()
 
 bool TCustomGrid::CanEditShow()
 {
-    return (options_ & goEditing) && !(options_ & goRowSelect) && FGridState == gsNormal &&
-           Col() >= FixedCols() && Row() >= FixedRows();
+    return (options_ & goEditing) && !(options_ & goRowSelect) && FGridState == gsNormal && Col() >= FixedCols() &&
+           Row() >= FixedRows();
 }
 
 TInplaceEdit* TCustomGrid::CreateEditor()

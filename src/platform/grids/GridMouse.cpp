@@ -114,7 +114,8 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
     TCustomControl::MouseMove(Shift, X, Y);
     switch (FGridState) {
     case gsSelecting: {
-        const TGridCoord cell{dragIndex(cols_, LeftCol(), cellsWidth(), X), dragIndex(rows_, TopRow(), cellsHeight(), Y)};
+        const TGridCoord cell{dragIndex(cols_, LeftCol(), cellsWidth(), X),
+                              dragIndex(rows_, TopRow(), cellsHeight(), Y)};
         moveCurrent(clampToNormal(cell), false, true);
         break;
     }

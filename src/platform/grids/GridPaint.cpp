@@ -125,7 +125,8 @@ void TCustomGrid::paintCells(TCanvas& canvas, const TRect& clip)
     auto firstIndex = [](int fixed, int first) { return fixed > 0 ? 0 : first; };
     auto nextIndex = [](int i, int fixed, int first) { return i + 1 == fixed ? first : i + 1; };
     for (int row = firstIndex(FixedRows(), TopRow()); row < lastRow; row = nextIndex(row, FixedRows(), TopRow())) {
-        for (int col = firstIndex(FixedCols(), LeftCol()); col < lastCol; col = nextIndex(col, FixedCols(), LeftCol())) {
+        for (int col = firstIndex(FixedCols(), LeftCol()); col < lastCol;
+             col = nextIndex(col, FixedCols(), LeftCol())) {
             const int x = cols_.Start(col, LeftCol());
             const int y = rows_.Start(row, TopRow());
             const TRect r = Bounds(x, y, ColWidths(col), RowHeights(row));

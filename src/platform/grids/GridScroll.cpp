@@ -47,7 +47,8 @@ void TCustomGrid::createScrollBars()
         bar->setPageStep(1);
         bar->setFocusPolicy(Qt::NoFocus);
         bar->hide();
-        QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar](int action) { scrollBarAction(bar, action); });
+        QObject::connect(bar, &QScrollBar::actionTriggered, bar,
+                         [this, bar](int action) { scrollBarAction(bar, action); });
         QObject::connect(bar, &QScrollBar::sliderReleased, bar, [this, bar] { scrollBarReleased(bar); });
     }
 }
@@ -148,7 +149,8 @@ bool TCustomGrid::scrollable(bool vertical) const
 {
     if (vertical) {
         const bool allowed = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
-        return allowed && rows_.MaxFirst(innerHeight() - (horz_.shown ? GetSystemMetrics(SM_CYHSCROLL) : 0)) > FixedRows();
+        return allowed &&
+               rows_.MaxFirst(innerHeight() - (horz_.shown ? GetSystemMetrics(SM_CYHSCROLL) : 0)) > FixedRows();
     }
     const bool allowed = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
     return allowed && cols_.MaxFirst(innerWidth() - (vert_.shown ? GetSystemMetrics(SM_CXVSCROLL) : 0)) > FixedCols();
@@ -279,14 +281,29 @@ void TCustomGrid::scrollBarAction(QScrollBar* bar, int action)
 {
     int code = -1;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-    case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-    case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-    case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-    default: return;
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = SB_LINEDOWN;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        code = SB_LINEUP;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = SB_PAGEDOWN;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = SB_PAGEUP;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = SB_TOP;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = SB_BOTTOM;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = SB_THUMBTRACK;
+        break;
+    default:
+        return;
     }
     const UINT msg = bar == vert_.bar ? WM_VSCROLL : WM_HSCROLL;
     const int dragged = bar->sliderPosition();
@@ -330,10 +347,18 @@ void TCustomGrid::scrollMessage(bool vertical, int code, int pos)
     const QScrollBar* bar = vertical ? vert_.bar : horz_.bar;
     int first = vertical ? TopRow() : LeftCol();
     switch (code) {
-    case SB_LINEUP: --first; break;
-    case SB_LINEDOWN: ++first; break;
-    case SB_PAGEUP: first -= page; break;
-    case SB_PAGEDOWN: first += page; break;
+    case SB_LINEUP:
+        --first;
+        break;
+    case SB_LINEDOWN:
+        ++first;
+        break;
+    case SB_PAGEUP:
+        first -= page;
+        break;
+    case SB_PAGEDOWN:
+        first += page;
+        break;
     case SB_THUMBTRACK:
         if (!(options_ & goThumbTracking))
             return;
@@ -345,9 +370,14 @@ void TCustomGrid::scrollMessage(bool vertical, int code, int pos)
         first = span > 0 ? static_cast<int>(MulDiv(pos - bar->minimum(), max - fixed, span)) + fixed : fixed;
         break;
     }
-    case SB_TOP: first = fixed; break;
-    case SB_BOTTOM: first = max; break;
-    default: return;
+    case SB_TOP:
+        first = fixed;
+        break;
+    case SB_BOTTOM:
+        first = max;
+        break;
+    default:
+        return;
     }
     setTopLeft(vertical ? TGridCoord{LeftCol(), first} : TGridCoord{first, TopRow()});
 }

@@ -488,4 +488,3 @@ void TCustomMaskEdit::KeyPress(char16_t& Key)
     }
     Key = 0;
 }
-

@@ -39,8 +39,11 @@ void TMaskPattern::parsePositions(const QString& mask)
         const QChar c = mask.at(i);
         Position p;
         switch (c.unicode()) {
-        case u'!': continue;
-        case u'>': letterCase = Case::Upper; continue;
+        case u'!':
+            continue;
+        case u'>':
+            letterCase = Case::Upper;
+            continue;
         case u'<':
             if (i + 1 < mask.size() && mask.at(i + 1) == u'>') {
                 letterCase = Case::Kept;
@@ -49,21 +52,41 @@ void TMaskPattern::parsePositions(const QString& mask)
                 letterCase = Case::Lower;
             }
             continue;
-        case u'0': p = {Kind::Digit, true, {}, letterCase}; break;
-        case u'9': p = {Kind::Digit, false, {}, letterCase}; break;
-        case u'#': p = {Kind::DigitOrSign, false, {}, letterCase}; break;
-        case u'L': p = {Kind::Letter, true, {}, letterCase}; break;
-        case u'l': p = {Kind::Letter, false, {}, letterCase}; break;
-        case u'A': p = {Kind::LetterOrDigit, true, {}, letterCase}; break;
-        case u'a': p = {Kind::LetterOrDigit, false, {}, letterCase}; break;
-        case u'C': p = {Kind::Any, true, {}, letterCase}; break;
-        case u'c': p = {Kind::Any, false, {}, letterCase}; break;
+        case u'0':
+            p = {Kind::Digit, true, {}, letterCase};
+            break;
+        case u'9':
+            p = {Kind::Digit, false, {}, letterCase};
+            break;
+        case u'#':
+            p = {Kind::DigitOrSign, false, {}, letterCase};
+            break;
+        case u'L':
+            p = {Kind::Letter, true, {}, letterCase};
+            break;
+        case u'l':
+            p = {Kind::Letter, false, {}, letterCase};
+            break;
+        case u'A':
+            p = {Kind::LetterOrDigit, true, {}, letterCase};
+            break;
+        case u'a':
+            p = {Kind::LetterOrDigit, false, {}, letterCase};
+            break;
+        case u'C':
+            p = {Kind::Any, true, {}, letterCase};
+            break;
+        case u'c':
+            p = {Kind::Any, false, {}, letterCase};
+            break;
         case u'\\':
             if (i + 1 == mask.size())
                 continue;
             p.literal = mask.at(++i);
             break;
-        default: p.literal = c; break;
+        default:
+            p.literal = c;
+            break;
         }
         positions_.push_back(p);
     }
@@ -81,12 +104,18 @@ bool TMaskPattern::Accepts(int pos, QChar ch) const
         return p.kind != Kind::Literal && !p.required;
     const bool digit = ch >= u'0' && ch <= u'9';
     switch (p.kind) {
-    case Kind::Digit: return digit;
-    case Kind::DigitOrSign: return digit || ch == u'+' || ch == u'-';
-    case Kind::Letter: return ch.isLetter();
-    case Kind::LetterOrDigit: return digit || ch.isLetter();
-    case Kind::Any: return ch >= u' ';
-    case Kind::Literal: return false;
+    case Kind::Digit:
+        return digit;
+    case Kind::DigitOrSign:
+        return digit || ch == u'+' || ch == u'-';
+    case Kind::Letter:
+        return ch.isLetter();
+    case Kind::LetterOrDigit:
+        return digit || ch.isLetter();
+    case Kind::Any:
+        return ch >= u' ';
+    case Kind::Literal:
+        return false;
     }
     return false;
 }
@@ -96,9 +125,12 @@ QChar TMaskPattern::Stored(int pos, QChar ch) const
     if (ch == u' ')
         return blank_;
     switch (positions_.at(static_cast<std::size_t>(pos)).letterCase) {
-    case Case::Upper: return ch.toUpper();
-    case Case::Lower: return ch.toLower();
-    case Case::Kept: return ch;
+    case Case::Upper:
+        return ch.toUpper();
+    case Case::Lower:
+        return ch.toLower();
+    case Case::Kept:
+        return ch;
     }
     return ch;
 }

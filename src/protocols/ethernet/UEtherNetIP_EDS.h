@@ -4,7 +4,8 @@
 
 class TFEtherNEtIP_EDS : public TPlaceholder_Form {
 public:
-    explicit TFEtherNEtIP_EDS(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFEtherNEtIP_EDS"), 5000) {}
+    explicit TFEtherNEtIP_EDS(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFEtherNEtIP_EDS"), 5000)
+    {}
 };
 
 inline TFEtherNEtIP_EDS* FEtherNEtIP_EDS = nullptr;

@@ -4,7 +4,9 @@
 
 class TFEtherNetIP_Master_Access : public TPlaceholder_Form {
 public:
-    explicit TFEtherNetIP_Master_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFEtherNetIP_Master_Access"), 4900) {}
+    explicit TFEtherNetIP_Master_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFEtherNetIP_Master_Access"), 4900)
+    {}
 };
 
 inline TFEtherNetIP_Master_Access* FEtherNetIP_Master_Access = nullptr;

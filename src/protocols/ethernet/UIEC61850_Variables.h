@@ -4,7 +4,9 @@
 
 class TFIEC61850_Variables : public TPlaceholder_Form {
 public:
-    explicit TFIEC61850_Variables(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFIEC61850_Variables"), 3300) {}
+    explicit TFIEC61850_Variables(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFIEC61850_Variables"), 3300)
+    {}
 };
 
 inline TFIEC61850_Variables* FIEC61850_Variables = nullptr;

@@ -4,7 +4,9 @@
 
 class TFOPC_UA_Add_Server : public TPlaceholder_Form {
 public:
-    explicit TFOPC_UA_Add_Server(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFOPC_UA_Add_Server"), 4300) {}
+    explicit TFOPC_UA_Add_Server(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFOPC_UA_Add_Server"), 4300)
+    {}
 };
 
 inline TFOPC_UA_Add_Server* FOPC_UA_Add_Server = nullptr;

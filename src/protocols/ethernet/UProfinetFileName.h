@@ -4,7 +4,9 @@
 
 class TFProfinetFileName : public TPlaceholder_Form {
 public:
-    explicit TFProfinetFileName(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFProfinetFileName"), 4800) {}
+    explicit TFProfinetFileName(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFProfinetFileName"), 4800)
+    {}
 };
 
 inline TFProfinetFileName* FProfinetFileName = nullptr;

@@ -4,7 +4,9 @@
 
 class TFS7_Protocol_Set_Access : public TPlaceholder_Form {
 public:
-    explicit TFS7_Protocol_Set_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFS7_Protocol_Set_Access"), 5100) {}
+    explicit TFS7_Protocol_Set_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFS7_Protocol_Set_Access"), 5100)
+    {}
 };
 
 inline TFS7_Protocol_Set_Access* FS7_Protocol_Set_Access = nullptr;

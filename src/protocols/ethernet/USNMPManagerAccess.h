@@ -4,7 +4,9 @@
 
 class TFSNMPManagerAccess : public TPlaceholder_Form {
 public:
-    explicit TFSNMPManagerAccess(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSNMPManagerAccess"), 4600) {}
+    explicit TFSNMPManagerAccess(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFSNMPManagerAccess"), 4600)
+    {}
 };
 
 inline TFSNMPManagerAccess* FSNMPManagerAccess = nullptr;

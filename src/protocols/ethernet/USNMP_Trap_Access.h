@@ -4,7 +4,9 @@
 
 class TFSNMP_Trap_Access : public TPlaceholder_Form {
 public:
-    explicit TFSNMP_Trap_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSNMP_Trap_Access"), 4700) {}
+    explicit TFSNMP_Trap_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFSNMP_Trap_Access"), 4700)
+    {}
 };
 
 inline TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;

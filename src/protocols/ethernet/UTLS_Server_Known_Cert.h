@@ -4,7 +4,9 @@
 
 class TFTLS_Server_Known_Cert : public TPlaceholder_Form {
 public:
-    explicit TFTLS_Server_Known_Cert(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFTLS_Server_Known_Cert"), 3400) {}
+    explicit TFTLS_Server_Known_Cert(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFTLS_Server_Known_Cert"), 3400)
+    {}
 };
 
 inline TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert = nullptr;

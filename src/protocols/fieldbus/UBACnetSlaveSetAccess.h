@@ -4,7 +4,9 @@
 
 class TFBACnetSlaveSetAccess : public TPlaceholder_Form {
 public:
-    explicit TFBACnetSlaveSetAccess(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFBACnetSlaveSetAccess"), 2200) {}
+    explicit TFBACnetSlaveSetAccess(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFBACnetSlaveSetAccess"), 2200)
+    {}
 };
 
 inline TFBACnetSlaveSetAccess* FBACnetSlaveSetAccess = nullptr;

@@ -4,7 +4,9 @@
 
 class TFBACnet_Eng_Unit : public TPlaceholder_Form {
 public:
-    explicit TFBACnet_Eng_Unit(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFBACnet_Eng_Unit"), 2300) {}
+    explicit TFBACnet_Eng_Unit(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFBACnet_Eng_Unit"), 2300)
+    {}
 };
 
 inline TFBACnet_Eng_Unit* FBACnet_Eng_Unit = nullptr;

@@ -4,7 +4,9 @@
 
 class TFModbus_TCP_Master_Set_Access : public TPlaceholder_Form {
 public:
-    explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFModbus_TCP_Master_Set_Access"), 1800) {}
+    explicit TFModbus_TCP_Master_Set_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFModbus_TCP_Master_Set_Access"), 1800)
+    {}
 };
 
 inline TFModbus_TCP_Master_Set_Access* FModbus_TCP_Master_Set_Access = nullptr;

@@ -4,7 +4,8 @@
 
 class TFSet_PDO_Access : public TPlaceholder_Form {
 public:
-    explicit TFSet_PDO_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_PDO_Access"), 2600) {}
+    explicit TFSet_PDO_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_PDO_Access"), 2600)
+    {}
 };
 
 inline TFSet_PDO_Access* FSet_PDO_Access = nullptr;

@@ -4,7 +4,9 @@
 
 class TFSet_SDO_Client_Access : public TPlaceholder_Form {
 public:
-    explicit TFSet_SDO_Client_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_SDO_Client_Access"), 2700) {}
+    explicit TFSet_SDO_Client_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_SDO_Client_Access"), 2700)
+    {}
 };
 
 inline TFSet_SDO_Client_Access* FSet_SDO_Client_Access = nullptr;

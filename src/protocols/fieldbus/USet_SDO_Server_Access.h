@@ -4,7 +4,9 @@
 
 class TFSet_SDO_Server_Access : public TPlaceholder_Form {
 public:
-    explicit TFSet_SDO_Server_Access(TComponent* AOwner) : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_SDO_Server_Access"), 2800) {}
+    explicit TFSet_SDO_Server_Access(TComponent* AOwner)
+        : TPlaceholder_Form(AOwner, QStringLiteral("TFSet_SDO_Server_Access"), 2800)
+    {}
 };
 
 inline TFSet_SDO_Server_Access* FSet_SDO_Server_Access = nullptr;

@@ -220,10 +220,18 @@ TEST_F(ButtonTest, KeysAndMouseClick)
         button->SetEnabled(c.enabled);
         for (const Step& s : c.steps) {
             switch (s.kind) {
-            case KeyDown: SendKeyDown(*button, s.key); break;
-            case KeyUp: SendKeyUp(*button, s.key); break;
-            case Down: SendMouse(*button, TMouseAction::Down, s.mouse, s.at); break;
-            case Up: SendMouse(*button, TMouseAction::Up, s.mouse, s.at); break;
+            case KeyDown:
+                SendKeyDown(*button, s.key);
+                break;
+            case KeyUp:
+                SendKeyUp(*button, s.key);
+                break;
+            case Down:
+                SendMouse(*button, TMouseAction::Down, s.mouse, s.at);
+                break;
+            case Up:
+                SendMouse(*button, TMouseAction::Up, s.mouse, s.at);
+                break;
             }
         }
         EXPECT_EQ(static_cast<int>(clicked.size()), c.clicks) << c.name;
@@ -563,4 +571,4 @@ TEST_F(FadeTest, RunsWithoutAHighlightColourAndStopsWhenSwitchedOff)
     EXPECT_EQ(pixel(*button, 2, 2), FormFace);
 }
 
-} // namespace
+}  // namespace

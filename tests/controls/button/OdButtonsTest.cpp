@@ -56,7 +56,7 @@ TEST_F(GradientTest, ShortSpanOverwritesWithLaterBands)
     EXPECT_EQ(at(3), clWhite);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -150,8 +150,8 @@ TEST_F(FaceTest, EncartaWithTheFormsColours)
     EXPECT_EQ(px(3, 3), 0x0080FF);
     EXPECT_EQ(px(0, 0), clGray);
     EXPECT_EQ(px(face.Width - 1, face.Height - 1), clWhite);
-    EXPECT_EQ(find(CellColor[0]), at); // no shift
-    EXPECT_GT(count(clBlack), ink);    // bold caption
+    EXPECT_EQ(find(CellColor[0]), at);  // no shift
+    EXPECT_GT(count(clBlack), ink);     // bold caption
 }
 
 TEST_F(FaceTest, NormalStyleShiftsContentWhenDown)
@@ -178,7 +178,7 @@ TEST_F(FaceTest, DisabledFaceIsNeverPressedNorHighlighted)
     face.Caption = QStringLiteral("Disabled");
     draw();
     EXPECT_EQ(px(3, 3), 0xEDF7F8);
-    EXPECT_EQ(px(0, 0), clWhite); // raised border
+    EXPECT_EQ(px(0, 0), clWhite);  // raised border
     EXPECT_GT(count(0x808080), 0);
     EXPECT_EQ(count(clBlack), 0);
 
@@ -240,7 +240,7 @@ TEST_F(FaceTest, GlyphPlacement)
     struct Case {
         TOdButtonLayout layout;
         TAlignment alignment;
-        int left, top; // of the cell, whose block starts one pixel right of it
+        int left, top;  // of the cell, whose block starts one pixel right of it
     };
     // Empty caption: tb = 0; th = one line of text.
     TRect line = Rect(0, 0, 100, 0);
@@ -291,7 +291,7 @@ TEST_F(FaceTest, ModernGradientAndFrame)
     face.FaceColor = 0x00C0C0;
     face.LightColor = 0x00FFFF;
     face.ShadowColor = 0x008080;
-    face.Height = 132; // spans of at least 31 rows: the first band of each gradient is exact
+    face.Height = 132;  // spans of at least 31 rows: the first band of each gradient is exact
     draw();
     // From the light colour at the top toward the face at H div 4, then back toward the light colour.
     EXPECT_EQ(px(10, 2), 0x00FFFF);
@@ -343,4 +343,4 @@ TEST_F(FaceTest, PopupArrowAtTheRight)
     EXPECT_EQ(count(clBlack), 9);
 }
 
-} // namespace
+}  // namespace

@@ -5,9 +5,9 @@
 #include "platform/Menus.h"
 #include "support/TestSeams.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,7 +32,7 @@ struct NamedGrid : TVoColumnGrid {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(VoCGrid, ItemsFollowTheColumnCount)
 {
@@ -248,10 +248,10 @@ TEST(VoCGrid, ColumnPositionsApplyOnlyAPermutation)
     const Case cases[] = {
         {"CP0=4\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", {"E", "A", "B", "C", "D"}},
         {"CP0=1\nCP1=0\nCP2=2\nCP3=4\nCP4=3\n", {"B", "A", "C", "E", "D"}},
-        {"CP0=4\nCP1=0\nCP3=2\nCP4=3\n", designed},               // CP2 missing
-        {"CP0=4\nCP1=0\nCP2=0\nCP3=2\nCP4=3\n", designed},        // a column twice
-        {"CP0=9\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},        // out of range
-        {"CP0=-1\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},       // negative
+        {"CP0=4\nCP1=0\nCP3=2\nCP4=3\n", designed},          // CP2 missing
+        {"CP0=4\nCP1=0\nCP2=0\nCP3=2\nCP4=3\n", designed},   // a column twice
+        {"CP0=9\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},   // out of range
+        {"CP0=-1\nCP1=0\nCP2=1\nCP3=2\nCP4=3\n", designed},  // negative
     };
     for (const Case& c : cases) {
         QFile file(ini);
@@ -305,7 +305,9 @@ TEST(VoCGrid, ColumnPopupFollowsItsButtonAndCellKind)
     TGridColumnItem& column = *grid->Columns().Items(1);
     column.ColumnPopup = menu;
     std::vector<QString> log;
-    grid->OnColumnPopup = [&log](TObject*, int c, int r, TPopupMenu*) { log.push_back(QStringLiteral("event %1,%2").arg(c).arg(r)); };
+    grid->OnColumnPopup = [&log](TObject*, int c, int r, TPopupMenu*) {
+        log.push_back(QStringLiteral("event %1,%2").arg(c).arg(r));
+    };
     const ScopedHook<TPopupMenuHook> popups(PopupMenuHook(), [&](TPopupMenu& shown, TPoint at) -> TMenuItem* {
         EXPECT_EQ(&shown, menu);
         const TRect cell = grid->CellRect(1, 0);

@@ -39,8 +39,8 @@ public:
         bool ww = false;
         TCellGradientDirection gd = GradientVertical;
         l.state = state;
-        GetVisualProperties(col, row, l.state, false, select, true, brush, l.colorTo, mirror, mirrorTo, font, l.ha,
-                            va, ww, gd);
+        GetVisualProperties(col, row, l.state, false, select, true, brush, l.colorTo, mirror, mirrorTo, font, l.ha, va,
+                            ww, gd);
         l.brush = brush.Color();
         l.font = font.Color();
         return l;
@@ -116,9 +116,15 @@ TEST(VoGridAppearance, PrecedenceOfColours)
          },
          1, 2, false, Red},
         {"selected cell: selection colour",
-         [](LookGrid& g) { g.SetSelection({1, 2, 2, 3}); }, 1, 2, true, 0xEACAB6},
-        {"selection without Select stays off at rest", [](LookGrid& g) { g.SetSelection({1, 2, 2, 3}); }, 1, 2, false,
-         clWhite},
+         [](LookGrid& g) {
+             g.SetSelection({1, 2, 2, 3});
+         },
+         1, 2, true, 0xEACAB6},
+        {"selection without Select stays off at rest",
+         [](LookGrid& g) {
+             g.SetSelection({1, 2, 2, 3});
+         },
+         1, 2, false, clWhite},
         {"selection mixed with an own colour",
          [](LookGrid& g) {
              g.SetColors(1, 2, RGB(0, 0, 0));
@@ -134,7 +140,8 @@ TEST(VoGridAppearance, PrecedenceOfColours)
              g.SetSelection({1, 2, 2, 3});
          },
          1, 2, true, RGB(200, 100, 50)},
-        {"hidden selection", [](LookGrid& g) {
+        {"hidden selection",
+         [](LookGrid& g) {
              g.ShowSelection = false;
              g.SetSelection({1, 2, 2, 3});
          },
@@ -231,7 +238,7 @@ TEST(VoGridAppearance, FormattedCellText)
     format = QStringLiteral("%04d");
     EXPECT_EQ(g.GetFormattedCell(2, 1), QStringLiteral("0042"));
     EXPECT_EQ(g.GetFormattedCell(1, 1), QStringLiteral("3.14159"));  // %d on a non-integer: raw text
-    format = QStringLiteral("%s|%p");  // never handed to printf
+    format = QStringLiteral("%s|%p");                                // never handed to printf
     EXPECT_EQ(g.GetFormattedCell(2, 1), QStringLiteral("%s|%p"));
     format.clear();
     EXPECT_EQ(g.GetFormattedCell(2, 1), QStringLiteral("42"));

@@ -1,14 +1,14 @@
 // Balloon tooltips of the string grid's cells, the floating footer's column hints and the date change of an
 // in-cell date picker, driven through the mouse, the timers and the platform's notifications.
+#include <gtest/gtest.h>
 #include <QImage>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "grid/VoGrid/Editors/GridValueEditors.h"
 #include "grid/VoGrid/VoGrid.h"
-#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "grid/VoGrid/VoGridControls.h"
 #include "grid/VoGrid/VoGridEditFixture.h"
+#include "grid/VoGrid/VoGridMouseFixture.h"
 #include "grid/base/LocaleGuard.h"
 #include "platform/BalloonHint.h"
 #include "platform/Forms.h"

@@ -161,9 +161,15 @@ TEST(VoGridCells, IntsFollowTheIntegerRule)
     struct Case {
         QString text;
         int value;
-    } good[] = {{QStringLiteral(" - "), 0}, {QString(), 0}, {QStringLiteral("<b>12</b>"), 12},
-                {QStringLiteral("-45"), -45}, {QStringLiteral("+7"), 7}, {QStringLiteral("$ff"), 255},
-                {QStringLiteral("0x10"), 16}, {QStringLiteral("X1F"), 31}, {QStringLiteral("2147483647"), 2147483647},
+    } good[] = {{QStringLiteral(" - "), 0},
+                {QString(), 0},
+                {QStringLiteral("<b>12</b>"), 12},
+                {QStringLiteral("-45"), -45},
+                {QStringLiteral("+7"), 7},
+                {QStringLiteral("$ff"), 255},
+                {QStringLiteral("0x10"), 16},
+                {QStringLiteral("X1F"), 31},
+                {QStringLiteral("2147483647"), 2147483647},
                 {QStringLiteral("-2147483648"), -2147483647 - 1}};
     for (const Case& c : good) {
         g.SetCells(1, 1, c.text);

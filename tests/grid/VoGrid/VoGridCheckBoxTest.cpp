@@ -28,7 +28,10 @@ TEST(VoGridCheckBox, DataCheckBoxKeepsACheckTextAndReadsOnlyTheTrueText)
         const char* after;
         bool checked;
     } cases[] = {
-        {"N", true, "N", false}, {"Y", false, "Y", true}, {"x", true, "Y", true}, {"", false, "N", false},
+        {"N", true, "N", false},
+        {"Y", false, "Y", true},
+        {"x", true, "Y", true},
+        {"", false, "N", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before);
@@ -63,7 +66,7 @@ TEST(VoGridCheckBox, ToggleWritesTheCheckTextsAndFiresUnlessRefused)
     EXPECT_FALSE(f.grid.ToggleCheckBoxCell(1, 1, true));
     EXPECT_EQ(f.grid.Cells(1, 1), QStringLiteral("N"));
     EXPECT_EQ(f.changes.size(), 2u);
-    EXPECT_TRUE(f.grid.ToggleCheckBoxCell(1, 1, false));  // code is not asked
+    EXPECT_TRUE(f.grid.ToggleCheckBoxCell(1, 1, false));   // code is not asked
     EXPECT_FALSE(f.grid.ToggleCheckBoxCell(2, 2, false));  // no check box
 }
 

@@ -88,8 +88,7 @@ TEST(VoGridCellControl, EditEndsOnEnterWritesTheTagAndEndsOnce)
     EditFixture f;
     f.grid->SetCells(2, 2, kEditCell);
     std::vector<QString> done;
-    f.grid->OnControlEditDone = [&](TObject*, int r, int c, const QString& id, const QString& type,
-                                    const QString& v) {
+    f.grid->OnControlEditDone = [&](TObject*, int r, int c, const QString& id, const QString& type, const QString& v) {
         done.push_back(QStringLiteral("%1,%2 %3 %4 %5").arg(c).arg(r).arg(id, type, v));
     };
     f.grid->ShowCellControl(kEditCell, QStringLiteral("EDIT"), QStringLiteral("e1"), QStringLiteral("abc"), 2, 2,
@@ -157,8 +156,8 @@ TEST(VoGridCellControl, ComboStyleAndFreeTextFollowTheHandler)
     EXPECT_EQ(controlValue(*f.grid, 1, 2, QStringLiteral("k")), QStringLiteral("free"));
 
     editable = false;
-    f.grid->ShowCellControl(f.grid->Cells(1, 2), QStringLiteral("COMBO"), QStringLiteral("k"),
-                            QStringLiteral("green"), 1, 2, Rect(5, 20, 85, 40));
+    f.grid->ShowCellControl(f.grid->Cells(1, 2), QStringLiteral("COMBO"), QStringLiteral("k"), QStringLiteral("green"),
+                            1, 2, Rect(5, 20, 85, 40));
     EXPECT_EQ(combo.Style(), csDropDownList);
     EXPECT_EQ(combo.ItemIndex(), 1);
     SendComboListClick(combo, 0);

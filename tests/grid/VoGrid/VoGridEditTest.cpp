@@ -1,7 +1,7 @@
 // In-place editing of the string grid driven through keys, clicks and the clipboard: the end-of-edit
 // order, refusals, the text editor's character rules, paste and the special editors.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
@@ -313,11 +313,8 @@ TEST(VoGridEdit, PasteFollowsTheEditorTypeAndTheHandlers)
         const char* clip;
         const char* text;
     } cases[] = {
-        {edNumeric, "12a", ""},
-        {edNumeric, "12\r\n", "12"},
-        {edPositiveNumeric, "-3", ""},
-        {edFloat, "1.5", "1.5"},
-        {edUpperCase, "abc", "ABC"},
+        {edNumeric, "12a", ""},  {edNumeric, "12\r\n", "12"}, {edPositiveNumeric, "-3", ""},
+        {edFloat, "1.5", "1.5"}, {edUpperCase, "abc", "ABC"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.clip);
@@ -448,9 +445,8 @@ TEST(VoGridEdit, ComboKeysPerStyle)
         bool ends;
         int col, row;
     } cases[] = {
-        {edComboList, VK_DOWN, false, 2, 2}, {edComboList, VK_UP, false, 2, 2},
-        {edComboList, VK_RIGHT, true, 3, 2}, {edComboList, VK_LEFT, true, 1, 2},
-        {edComboEdit, VK_UP, true, 2, 1},    {edComboEdit, VK_END, false, 2, 2},
+        {edComboList, VK_DOWN, false, 2, 2}, {edComboList, VK_UP, false, 2, 2}, {edComboList, VK_RIGHT, true, 3, 2},
+        {edComboList, VK_LEFT, true, 1, 2},  {edComboEdit, VK_UP, true, 2, 1},  {edComboEdit, VK_END, false, 2, 2},
         {edComboEdit, VK_NEXT, true, 2, 2},
     };
     for (const Case& c : cases) {

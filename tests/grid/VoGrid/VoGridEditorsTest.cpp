@@ -163,8 +163,8 @@ TEST(VoGridEditors, ClicksOpenAndCommitPerEditorType)
         const char* typed;
         const char* committed;
     } cases[] = {
-        {edNormal, "new", "new"},         {edNumeric, "4x2", "42"},       {edUpperCase, "abc", "ABC"},
-        {edSpinEdit, "12", "12"},         {edComboEdit, "typed", "typed"}, {edEditBtn, "new", "new"},
+        {edNormal, "new", "new"},         {edNumeric, "4x2", "42"},         {edUpperCase, "abc", "ABC"},
+        {edSpinEdit, "12", "12"},         {edComboEdit, "typed", "typed"},  {edEditBtn, "new", "new"},
         {edFloatEditBtn, "-2.5", "-2.5"}, {edMemoDropDown, "memo", "memo"},
     };
     for (const Case& c : cases) {
@@ -743,12 +743,12 @@ TEST(VoGridEditors, EditorsMadeAfterTheTonesLookLikeThoseMadeBefore)
         const TGridCombo& combo = *g.Combobox();
         const TButtonColors& button = *g.BtnEdit()->Button();
         const TGridDatePicker& date = *g.DateTimePicker();
-        return std::vector<int>{combo.ButtonColor,     combo.ButtonColorHot,    combo.ButtonColorDown,
-                                   combo.ButtonBorderColor, combo.BorderColor(),   combo.Flat(),
-                                   combo.IsWinXP,         combo.IsVista,           button.ButtonColor,
-                                   button.ButtonColorHot, button.ButtonColorDown, button.ButtonBorderColor,
-                                   g.BtnEdit()->IsWinXP(), date.ButtonColor,      date.ButtonColorHot,
-                                   date.ButtonBorderColor, date.MetroStyle()};
+        return std::vector<int>{combo.ButtonColor,       combo.ButtonColorHot,   combo.ButtonColorDown,
+                                combo.ButtonBorderColor, combo.BorderColor(),    combo.Flat(),
+                                combo.IsWinXP,           combo.IsVista,          button.ButtonColor,
+                                button.ButtonColorHot,   button.ButtonColorDown, button.ButtonBorderColor,
+                                g.BtnEdit()->IsWinXP(),  date.ButtonColor,       date.ButtonColorHot,
+                                date.ButtonBorderColor,  date.MetroStyle()};
     };
     EXPECT_EQ(look(*late.grid), look(*early.grid));
     const TGridCombo& combo = *late.grid->Combobox();

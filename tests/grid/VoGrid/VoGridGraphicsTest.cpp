@@ -8,7 +8,7 @@ TEST(VoGridGraphics, NewGraphicReplacesAndFreesTheOldOne)
     TBitmap* first = g.CreateBitmap(2, 2, false, haLeft, vaTop);
     first->SetSize(10, 10);
     EXPECT_EQ(g.GetBitmap(2, 2), first);
-    EXPECT_EQ(g.Cells(2, 2), QString());  // the blank text only while attaching
+    EXPECT_EQ(g.Cells(2, 2), QString());                                          // the blank text only while attaching
     TPicture* picture = g.CreatePicture(2, 2, false, Stretch, 0, haLeft, vaTop);  // frees bitmap and graphic
     EXPECT_EQ(g.GetPicture(2, 2), picture);
     EXPECT_EQ(g.GetBitmap(2, 2), nullptr);
@@ -61,7 +61,7 @@ TEST(VoGridGraphics, RowCheckBoxOfColumnZeroIsSharedAndNeverFreed)
     EXPECT_EQ(g.GetCellType(0, 3), ctRowCheckBox);
     g.AddComment(0, 4, QStringLiteral("own"));
     EXPECT_EQ(g.GetCellType(0, 4), ctRowCheckBox);  // the shared graphic answers
-    EXPECT_TRUE(g.RemoveCellGraphic(0, 3));  // detached, not freed
+    EXPECT_TRUE(g.RemoveCellGraphic(0, 3));         // detached, not freed
     EXPECT_EQ(g.GetCellType(0, 3), ctRowCheckBox);
     EXPECT_EQ(g.GetCellGraphic(0, 0)->CellBoolean, false);
     EXPECT_EQ(g.GetCellGraphic(0, 0)->CellAngle, 0);

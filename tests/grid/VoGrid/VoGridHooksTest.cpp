@@ -124,7 +124,7 @@ TEST(VoGridHooks, FilterListIsSortedWithoutDuplicatesAfterTheClearEntry)
     EXPECT_EQ(g.FilterList()[1], QStringLiteral("a b=\"a b\""));
     EXPECT_EQ(g.FilterList()[2], QStringLiteral("c"));
     EXPECT_EQ(g.FilterList()[3], QStringLiteral("zz"));  // from the hidden row
-    g.FilterIncremental = true;  // hidden rows left out
+    g.FilterIncremental = true;                          // hidden rows left out
     g.QueryColumnFilterItems(2);
     EXPECT_EQ(g.FilterList().Count(), 3);
     g.FilterDropDownAuto = false;
@@ -167,8 +167,8 @@ TEST(VoGridHooks, EventsFireInOrderWithTheirParameterOrder)
     g.QueryCheckTrueText(1, 1, yes);
     EXPECT_EQ(yes, QStringLiteral("Y!"));
     EXPECT_TRUE(g.QueryCanShowFixedDropDown(1));
-    EXPECT_EQ(log, (std::vector<QString>{"hint r2 c1", "wide r2 c1", "prop c3 r4", "propint r4 c3",
-                                         "closeup r5 c6", "check c1 r2 1"}));
+    EXPECT_EQ(log, (std::vector<QString>{"hint r2 c1", "wide r2 c1", "prop c3 r4", "propint r4 c3", "closeup r5 c6",
+                                         "check c1 r2 1"}));
 }
 
 namespace {

@@ -1,8 +1,8 @@
 // The string grid driven by keys through the platform's input path: navigation, rows inserted, deleted and
 // appended by key, select all, incremental search, the Enter and Tab advance and the update lock.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
@@ -67,27 +67,61 @@ TEST(VoGridKeys, KeySequencesMoveAndSelect)
         {"home by column", none, {3, 2}, {{VK_HOME, 0}}, {1, 2}, {1, 2, 1, 2}},
         {"ctrl home", none, {3, 4}, {{VK_HOME, ssCtrl}}, {1, 1}, {1, 1, 1, 1}},
         {"shift end selects the row", none, {2, 3}, {{VK_END, ssShift}}, {2, 3}, {2, 3, 5, 3}},
-        {"home end by row", [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastRow; }, {3, 4},
-         {{VK_END, 0}}, {3, 7}, {3, 7, 3, 7}},
-        {"home end by cell", [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastCell; }, {3, 4},
-         {{VK_HOME, 0}}, {1, 1}, {1, 1, 1, 1}},
-        {"end by cell", [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastCell; }, {3, 4},
-         {{VK_END, 0}}, {5, 7}, {5, 7, 5, 7}},
-        {"loop wraps right", [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caLoop; }, {5, 3},
-         {{VK_RIGHT, 0}}, {1, 3}, {1, 3, 1, 3}},
-        {"snake wraps to the next row", [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caSnake; }, {5, 3},
-         {{VK_RIGHT, 0}}, {1, 4}, {1, 4, 1, 4}},
-        {"snake wraps up", [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caSnake; }, {3, 1},
-         {{VK_UP, 0}}, {2, 7}, {2, 7, 2, 7}},
+        {"home end by row",
+         [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastRow; },
+         {3, 4},
+         {{VK_END, 0}},
+         {3, 7},
+         {3, 7, 3, 7}},
+        {"home end by cell",
+         [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastCell; },
+         {3, 4},
+         {{VK_HOME, 0}},
+         {1, 1},
+         {1, 1, 1, 1}},
+        {"end by cell",
+         [](VOroDavoduRuzu& g) { g.Navigation().HomeEndKey = heFirstLastCell; },
+         {3, 4},
+         {{VK_END, 0}},
+         {5, 7},
+         {5, 7, 5, 7}},
+        {"loop wraps right",
+         [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caLoop; },
+         {5, 3},
+         {{VK_RIGHT, 0}},
+         {1, 3},
+         {1, 3, 1, 3}},
+        {"snake wraps to the next row",
+         [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caSnake; },
+         {5, 3},
+         {{VK_RIGHT, 0}},
+         {1, 4},
+         {1, 4, 1, 4}},
+        {"snake wraps up",
+         [](VOroDavoduRuzu& g) { g.Navigation().CursorAdvance = caSnake; },
+         {3, 1},
+         {{VK_UP, 0}},
+         {2, 7},
+         {2, 7, 2, 7}},
         {"fixed cells inside are skipped",
          [](VOroDavoduRuzu& g) { g.OnIsFixedCell = [](TObject*, int r, int c, bool& f) { f = c == 2 && r > 0; }; },
-         {1, 2}, {{VK_RIGHT, 0}}, {3, 2}, {3, 2, 3, 2}},
+         {1, 2},
+         {{VK_RIGHT, 0}},
+         {3, 2},
+         {3, 2, 3, 2}},
         {"ctrl A selects all normal cells", none, {3, 3}, {{'A', ssCtrl}}, {5, 7}, {1, 1, 5, 7}},
         {"ctrl A without range selection does nothing",
-         [](VOroDavoduRuzu& g) { g.SetOptions(g.Options() & ~goRangeSelect); }, {3, 3}, {{'A', ssCtrl}}, {3, 3},
+         [](VOroDavoduRuzu& g) { g.SetOptions(g.Options() & ~goRangeSelect); },
+         {3, 3},
+         {{'A', ssCtrl}},
+         {3, 3},
          {3, 3, 3, 3}},
-        {"scroll only keeps the cell", [](VOroDavoduRuzu& g) { g.Navigation().MoveScrollOnly = true; }, {2, 2},
-         {{VK_DOWN, 0}, {VK_NEXT, 0}}, {2, 2}, {2, 2, 2, 2}},
+        {"scroll only keeps the cell",
+         [](VOroDavoduRuzu& g) { g.Navigation().MoveScrollOnly = true; },
+         {2, 2},
+         {{VK_DOWN, 0}, {VK_NEXT, 0}},
+         {2, 2},
+         {2, 2, 2, 2}},
     };
     for (const KeyCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -247,8 +281,9 @@ TEST(VoGridKeys, ClipboardKeysCallTheTransportOnceAndObeyTheirEvents)
     g->Navigation().AllowClipboardShortCuts = true;
     for (auto [k, s] : keys)
         SendKey(*g, k, s);
-    EXPECT_EQ(g->calls, (std::vector<QString>{QStringLiteral("copy"), QStringLiteral("copy"), QStringLiteral("cut"),
-                                              QStringLiteral("cut"), QStringLiteral("paste"), QStringLiteral("paste")}));
+    EXPECT_EQ(g->calls,
+              (std::vector<QString>{QStringLiteral("copy"), QStringLiteral("copy"), QStringLiteral("cut"),
+                                    QStringLiteral("cut"), QStringLiteral("paste"), QStringLiteral("paste")}));
     g->calls.clear();
     g->OnClipboardCopy = [](TObject*, bool& allow) { allow = false; };
     SendKey(*g, 'C', ssCtrl);

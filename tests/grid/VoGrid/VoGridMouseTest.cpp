@@ -1,12 +1,12 @@
 // The string grid driven by the mouse through the platform's input path: clicks on check boxes, radio
 // buttons, nodes, cell buttons and links, column sizing with its hint, header drag selection, double-click
 // auto size, the wheel and panning with the pressed wheel.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QScrollBar>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridMouseFixture.h"
@@ -566,9 +566,7 @@ TEST(VoGridMouse, SelectionResizerSpansANewSelectionAndFillsItFromTheCopy)
     g->SelectionResizer = true;
     g->SetSelection({1, 1, 2, 2});
     std::vector<TGridRect> resized;
-    g->OnSelectionResized = [&](TObject*, const TGridRect& from, const TGridRect& to) {
-        resized = {from, to};
-    };
+    g->OnSelectionResized = [&](TObject*, const TGridRect& from, const TGridRect& to) { resized = {from, to}; };
     const TRect last = g->CellRect(2, 2);
     const TRect target = g->CellRect(3, 4);
     const TPoint handle{last.Right - 3, last.Bottom - 3};
@@ -763,7 +761,8 @@ TEST(VoGridMouse, ACellsScrollBarStandsInItsCellUnderTheMouseAndScrollsIt)
     ASSERT_TRUE(bar->Visible());
     const TRect cell = f.grid->CellRect(2, 3);
     const int line = f.grid->GridLineWidth();
-    EXPECT_EQ(bar->BoundsRect(), (TRect{cell.Right - line - 17, cell.Top + line, cell.Right - line, cell.Bottom - line}));
+    EXPECT_EQ(bar->BoundsRect(),
+              (TRect{cell.Right - line - 17, cell.Top + line, cell.Right - line, cell.Bottom - line}));
     EXPECT_EQ(bar->Position(), 20);
     EXPECT_EQ(bar->Max(), 100);
     EXPECT_EQ(bar->PageSize(), 10);

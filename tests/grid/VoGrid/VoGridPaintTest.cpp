@@ -18,7 +18,7 @@ public:
         SetDefaultColWidth(40);
         SetDefaultRowHeight(20);
         SetLook(glClassic);
-        SetBorderStyle(bsNone);  // after the look, which sets a border
+        SetBorderStyle(bsNone);             // after the look, which sets a border
         SetOptions(Options() | goEditing);  // check boxes look enabled only in an editable grid
         SetBounds(0, 0, 220, 100);
         SetColor(clWhite);
@@ -40,7 +40,10 @@ public:
     }
 };
 
-TColor pixel(const QImage& image, int x, int y) { return QColorToColor(image.pixelColor(x, y)); }
+TColor pixel(const QImage& image, int x, int y)
+{
+    return QColorToColor(image.pixelColor(x, y));
+}
 
 // How many pixels of the rectangle have the colour.
 int count(const QImage& image, const TRect& r, TColor color)
@@ -102,7 +105,7 @@ TEST(VoGridPaint, SelectionBackgroundTextAndOutline)
     QImage image = PaintToImage(g);
     EXPECT_EQ(pixel(image, 75, 35), RGB(0, 200, 0));
     EXPECT_GT(count(image, Rect(40, 20, 80, 40), RGB(255, 0, 0)), 5);  // the text in the selection's colour
-    EXPECT_EQ(pixel(image, 75, 75), clWhite);                           // outside the selection
+    EXPECT_EQ(pixel(image, 75, 75), clWhite);                          // outside the selection
     g.SelectionRectangle = true;
     g.SelectionRectangleColor = RGB(0, 0, 255);
     image = PaintToImage(g);
@@ -173,7 +176,8 @@ TEST(VoGridPaint, CheckBoxInEveryStyle)
         int diff = 0;
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 38; ++x)
-                diff += image.pixel(checked.Left + x, checked.Top + y) != image.pixel(unchecked.Left + x, unchecked.Top + y);
+                diff += image.pixel(checked.Left + x, checked.Top + y) !=
+                        image.pixel(unchecked.Left + x, unchecked.Top + y);
         EXPECT_GT(diff, 0) << style;
     }
 }

@@ -3,12 +3,15 @@
 #include "VoGridTestGrid.h"
 #include "platform/ApplicationStyle.h"
 #include "platform/Forms.h"
-#include "platform/SysUtils.h"
 #include "platform/QtAccess.h"
+#include "platform/SysUtils.h"
 #include "support/TestSeams.h"
 
 namespace {
-TColor pixel(const QImage& image, int x, int y) { return QColorToColor(image.pixelColor(x, y)); }
+TColor pixel(const QImage& image, int x, int y)
+{
+    return QColorToColor(image.pixelColor(x, y));
+}
 }  // namespace
 
 TEST(VoGridStyles, StyleTableCases)
@@ -189,11 +192,8 @@ TEST(VoGridFooter, TemplateExpansionAndColumnCalc)
         const char* text;
         const char* expanded;
     } cases[] = {
-        {"Total <#2> items", "Total c2 items"},
-        {"<#x>gone", "gone"},
-        {"<#1><#3>", "c1c3"},
-        {"open <#2 tail", "open <#2 tail"},
-        {"plain", "plain"},
+        {"Total <#2> items", "Total c2 items"}, {"<#x>gone", "gone"}, {"<#1><#3>", "c1c3"},
+        {"open <#2 tail", "open <#2 tail"},     {"plain", "plain"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ExpandFooterTemplate(QString::fromLatin1(c.text), cell), QString::fromLatin1(c.expanded)) << c.text;
@@ -353,8 +353,8 @@ TEST(VoGridSurface, BorderOfTheLooksWithTheirOwn)
     g.BeginUpdate();
     EXPECT_NE(pixel(PaintToImage(g), 1, 40), g.BorderColor()) << "under the update lock the standard frame only";
     g.EndUpdate();
-    for (const auto& change : std::vector<std::function<void()>>{[&] { g.Flat = true; },
-                                                                  [&] { g.SetLook(glClassic); }}) {
+    for (const auto& change :
+         std::vector<std::function<void()>>{[&] { g.Flat = true; }, [&] { g.SetLook(glClassic); }}) {
         change();
         image = PaintToImage(g);
         EXPECT_NE(pixel(image, 1, 40), g.BorderColor());

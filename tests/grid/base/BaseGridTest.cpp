@@ -10,7 +10,8 @@ namespace {
 // Exposes the key handling and counts text-change notifications.
 class TestGrid : public TBaseGrid {
 public:
-    TestGrid() : TBaseGrid(nullptr) {
+    TestGrid() : TBaseGrid(nullptr)
+    {
         SetColCount(6);
         SetRowCount(6);
     }
@@ -29,7 +30,8 @@ struct Tracked : TObject {
 
 }  // namespace
 
-TEST(BaseGridMerge, MergeReadWriteAndQueries) {
+TEST(BaseGridMerge, MergeReadWriteAndQueries)
+{
     TestGrid g;
     g.SetGridCell(1, 1, "base");
     g.MergeCells(1, 1, 3, 2);
@@ -79,7 +81,8 @@ TEST(BaseGridMerge, MergeReadWriteAndQueries) {
     EXPECT_EQ(TPoint(bc, br), TPoint(5, 5));
 }
 
-TEST(BaseGridMerge, SingleCellMergeAndSplit) {
+TEST(BaseGridMerge, SingleCellMergeAndSplit)
+{
     TestGrid g;
     g.MergeCells(2, 2, 1, 1);
     EXPECT_FALSE(g.IsMergedCell(2, 2));
@@ -100,7 +103,8 @@ TEST(BaseGridMerge, SingleCellMergeAndSplit) {
     EXPECT_EQ(g.MergeCount(), 0);
 }
 
-TEST(BaseGridMerge, SpanIdentity) {
+TEST(BaseGridMerge, SpanIdentity)
+{
     TestGrid g;
     EXPECT_FALSE(g.RowSpanIdentical(1, 2));
     EXPECT_FALSE(g.ColSpanIdentical(1, 2));
@@ -119,7 +123,8 @@ TEST(BaseGridMerge, SpanIdentity) {
     EXPECT_FALSE(h.ColSpanIdentical(3, 4));  // row 1: an area in column 3 only
 }
 
-TEST(BaseGridText, DisplayHooks) {
+TEST(BaseGridText, DisplayHooks)
+{
     TestGrid g;
     g.SetGridCell(1, 1, "AB");
     g.SetGridCell(1, 4, "raw");
@@ -140,7 +145,8 @@ TEST(BaseGridText, DisplayHooks) {
     EXPECT_EQ(g.GetObjectEx(2, 2), &obj);
 }
 
-TEST(BaseGridText, ObjectOnEmptyCellKeepsItEmpty) {
+TEST(BaseGridText, ObjectOnEmptyCellKeepsItEmpty)
+{
     TestGrid g;
     TObject obj;
     g.SetObjectEx(3, 3, &obj);
@@ -151,7 +157,8 @@ TEST(BaseGridText, ObjectOnEmptyCellKeepsItEmpty) {
     EXPECT_FALSE(g.HasCellProperties(4, 4));  // reading creates nothing
 }
 
-TEST(BaseGridProps, CreationAndFreeing) {
+TEST(BaseGridProps, CreationAndFreeing)
+{
     TestGrid g;
     g.WordWrap = false;
     g.SetColor(clRed);
@@ -180,7 +187,8 @@ TEST(BaseGridProps, CreationAndFreeing) {
     EXPECT_FALSE(foreign);
 }
 
-TEST(BaseGridKeys, ArrowsJumpOverMergedAreas) {
+TEST(BaseGridKeys, ArrowsJumpOverMergedAreas)
+{
     TestGrid g;
     g.MergeCells(1, 1, 3, 1);
     g.SetCol(1);
@@ -200,7 +208,8 @@ TEST(BaseGridKeys, ArrowsJumpOverMergedAreas) {
     EXPECT_EQ(g.Col(), 4);  // the area reaches the last column: nowhere to go
 }
 
-TEST(BaseGridGeometry, CellRectCoversMergedArea) {
+TEST(BaseGridGeometry, CellRectCoversMergedArea)
+{
     TestGrid g;
     g.SetDefaultColWidth(20);
     g.SetDefaultRowHeight(10);

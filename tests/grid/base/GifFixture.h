@@ -13,12 +13,14 @@ struct Frame {
     int delay;   // hundredths of a second
 };
 
-inline void put16(QByteArray& out, int value) {
+inline void put16(QByteArray& out, int value)
+{
     out += char(value & 0xFF);
     out += char((value >> 8) & 0xFF);
 }
 
-inline QByteArray pixels(int count, int colour) {
+inline QByteArray pixels(int count, int colour)
+{
     QByteArray packed;
     unsigned bits = 0;
     int used = 0;
@@ -47,7 +49,8 @@ inline QByteArray pixels(int count, int colour) {
     return blocks + char(0);
 }
 
-inline QByteArray make(int screenWidth, int screenHeight, const std::vector<Frame>& frames) {
+inline QByteArray make(int screenWidth, int screenHeight, const std::vector<Frame>& frames)
+{
     QByteArray gif("GIF89a");
     put16(gif, screenWidth);
     put16(gif, screenHeight);

@@ -14,11 +14,13 @@ constexpr TColor Red = RGB(255, 0, 0);
 constexpr TColor Green = RGB(0, 255, 0);
 constexpr TColor Blue = RGB(0, 0, 255);
 
-QByteArray threeFrames() {
+QByteArray threeFrames()
+{
     return giffixture::make(6, 4, {{0, 0, 4, 4, 1, 10}, {2, 1, 2, 2, 2, 20}, {1, 1, 3, 2, 3, 30}});
 }
 
-QByteArray pngOf(int width, int height, TColor color) {
+QByteArray pngOf(int width, int height, TColor color)
+{
     TBitmap bmp(width, height);
     bmp.Canvas().Brush().SetColor(color);
     bmp.Canvas().FillRect(Rect(0, 0, width, height));
@@ -30,7 +32,8 @@ QByteArray pngOf(int width, int height, TColor color) {
     return file.readAll();
 }
 
-TColor drawnAt(const THTMLPicture& picture, int x, int y) {
+TColor drawnAt(const THTMLPicture& picture, int x, int y)
+{
     TBitmap bmp(20, 20);
     bmp.Canvas().Brush().SetColor(clWhite);
     bmp.Canvas().FillRect(Rect(0, 0, 20, 20));
@@ -40,7 +43,8 @@ TColor drawnAt(const THTMLPicture& picture, int x, int y) {
 
 }  // namespace
 
-TEST(HTMLPicture, StillImagesLoadWhole) {
+TEST(HTMLPicture, StillImagesLoadWhole)
+{
     THTMLPicture picture;
     EXPECT_TRUE(picture.Empty());
     int changes = 0;
@@ -74,7 +78,8 @@ TEST(HTMLPicture, StillImagesLoadWhole) {
     EXPECT_THROW(picture.LoadFromData("not an image"), std::runtime_error);
 }
 
-TEST(HTMLPicture, FailedFileLoadsLeaveItEmpty) {
+TEST(HTMLPicture, FailedFileLoadsLeaveItEmpty)
+{
     QTemporaryDir dir;
     THTMLPicture picture;
     picture.LoadFromFile(dir.filePath("missing.png"));
@@ -88,7 +93,8 @@ TEST(HTMLPicture, FailedFileLoadsLeaveItEmpty) {
     EXPECT_EQ(picture.Width(), 0);
 }
 
-TEST(HTMLPicture, FramesOfAnAnimatedGif) {
+TEST(HTMLPicture, FramesOfAnAnimatedGif)
+{
     THTMLPicture picture;
     picture.LoadFromData(threeFrames());
     ASSERT_TRUE(picture.IsGIF());
@@ -127,7 +133,8 @@ TEST(HTMLPicture, FramesOfAnAnimatedGif) {
     EXPECT_EQ(changedAt, (std::vector<int>{2, 4, 7}));
 }
 
-TEST(HTMLPicture, LoadsByUrl) {
+TEST(HTMLPicture, LoadsByUrl)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("p.png");
     QFile file(path);
@@ -152,7 +159,8 @@ TEST(HTMLPicture, LoadsByUrl) {
     EXPECT_EQ(resource.ID(), "RES://no/such/resource");
 }
 
-TEST(HTMLPicture, CacheAndContainer) {
+TEST(HTMLPicture, CacheAndContainer)
+{
     THTMLPictureCache cache;
     THTMLPicture* first = cache.AddPicture();
     first->SetID("FILE://a");

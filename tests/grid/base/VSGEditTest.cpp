@@ -4,14 +4,15 @@
 
 #include "platform/Forms.h"
 #include "platform/Menus.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 namespace {
 
 template <typename Edit>
 struct EditOnForm {
-    EditOnForm() : form(nullptr) {
+    EditOnForm() : form(nullptr)
+    {
         form.SetBounds(0, 0, 300, 200);
         edit = new Edit(&form);
         edit->SetParent(&form);
@@ -24,11 +25,15 @@ struct EditOnForm {
     Edit* edit;
 };
 
-TPoint centre(const TControl& c) { return {c.Width() / 2, c.Height() / 2}; }
+TPoint centre(const TControl& c)
+{
+    return {c.Width() / 2, c.Height() / 2};
+}
 
 }  // namespace
 
-TEST(VsgEditBtn, F4AndTheButtonFireOnClickBtn) {
+TEST(VsgEditBtn, F4AndTheButtonFireOnClickBtn)
+{
     EditOnForm<TVsgEditBtn> f;
     TVsgEditBtn& e = *f.edit;
     EXPECT_EQ(e.Text(), QStringLiteral("0"));
@@ -53,7 +58,8 @@ TEST(VsgEditBtn, F4AndTheButtonFireOnClickBtn) {
     EXPECT_GT(e.Button()->Left(), e.Width() - 25);
 }
 
-TEST(VsgEditBtn, EditorDisabledTypesNothingButTheButtonWorks) {
+TEST(VsgEditBtn, EditorDisabledTypesNothingButTheButtonWorks)
+{
     EditOnForm<TVsgEditBtn> f;
     TVsgEditBtn& e = *f.edit;
     int clicks = 0;
@@ -72,7 +78,8 @@ TEST(VsgEditBtn, EditorDisabledTypesNothingButTheButtonWorks) {
     EXPECT_EQ(e.Text(), QStringLiteral("abc"));
 }
 
-TEST(VsgEditBtn, ButtonLooks) {
+TEST(VsgEditBtn, ButtonLooks)
+{
     EditOnForm<TVsgEditBtn> f;
     TVsgEditBtn& e = *f.edit;
     e.SetButtonCaption(QStringLiteral("..."));
@@ -94,7 +101,8 @@ TEST(VsgEditBtn, ButtonLooks) {
     EXPECT_FALSE(yellowOrRed);
 }
 
-TEST(VsgUnitEditBtn, UnitListSplitsAndChoosesUnits) {
+TEST(VsgUnitEditBtn, UnitListSplitsAndChoosesUnits)
+{
     EditOnForm<TVsgUnitEditBtn> f;
     TVsgUnitEditBtn& e = *f.edit;
     EXPECT_TRUE(e.RightAlign());
@@ -140,7 +148,8 @@ TEST(VsgUnitEditBtn, UnitListSplitsAndChoosesUnits) {
     EXPECT_EQ(changes.size(), 1u);
 }
 
-TEST(VsgUnitEditBtn, UnitIsDrawnBeforeTheButton) {
+TEST(VsgUnitEditBtn, UnitIsDrawnBeforeTheButton)
+{
     EditOnForm<TVsgUnitEditBtn> f;
     TVsgUnitEditBtn& e = *f.edit;
     e.SetText(QString());

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/Forms.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 namespace {
 
 struct CheckOnForm {
-    CheckOnForm() : form(nullptr) {
+    CheckOnForm() : form(nullptr)
+    {
         form.SetBounds(0, 0, 200, 100);
         form.SetColor(clTeal);
         box = new TVoCheckBox(&form);
@@ -23,7 +24,8 @@ struct CheckOnForm {
 
 }  // namespace
 
-TEST(VoCheckBox, ClicksAndSpaceToggle) {
+TEST(VoCheckBox, ClicksAndSpaceToggle)
+{
     CheckOnForm f;
     TVoCheckBox& b = *f.box;
     EXPECT_EQ(b.Caption(), QStringLiteral("TVoCheckBox"));
@@ -49,7 +51,8 @@ TEST(VoCheckBox, ClicksAndSpaceToggle) {
     EXPECT_EQ(clicks, 4);
 }
 
-TEST(VoCheckBox, PaintsBoxCaptionAndTransparentBackground) {
+TEST(VoCheckBox, PaintsBoxCaptionAndTransparentBackground)
+{
     CheckOnForm f;
     TVoCheckBox& b = *f.box;
     b.SetColor(clWhite);

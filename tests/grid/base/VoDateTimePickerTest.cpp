@@ -11,7 +11,8 @@
 namespace {
 
 struct PickerOnForm {
-    PickerOnForm() : locale(LocaleGuard::English()), form(nullptr) {
+    PickerOnForm() : locale(LocaleGuard::English()), form(nullptr)
+    {
         form.SetBounds(0, 0, 400, 200);
         picker = new TVoDateTimePicker(&form);
         picker->SetParent(&form);
@@ -26,14 +27,16 @@ struct PickerOnForm {
 };
 
 // Runs the messages the picker posted to itself, and those they post.
-void runPosted() {
+void runPosted()
+{
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
 
 }  // namespace
 
-TEST(VoDateTimePicker, DateAndTimeInOneControl) {
+TEST(VoDateTimePicker, DateAndTimeInOneControl)
+{
     PickerOnForm f;
     TVoDateTimePicker& p = *f.picker;
     EXPECT_EQ(p.Kind(), dkDateTime);
@@ -67,7 +70,8 @@ TEST(VoDateTimePicker, DateAndTimeInOneControl) {
     EXPECT_NE(p.TimePicker(), nullptr);
 }
 
-TEST(VoDateTimePicker, CheckBoxEnablesTheTime) {
+TEST(VoDateTimePicker, CheckBoxEnablesTheTime)
+{
     PickerOnForm f;
     TVoDateTimePicker& p = *f.picker;
     p.SetShowCheckbox(true);
@@ -92,7 +96,8 @@ TEST(VoDateTimePicker, CheckBoxEnablesTheTime) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST(VoDateTimePicker, AutoTabAdvancesTheFields) {
+TEST(VoDateTimePicker, AutoTabAdvancesTheFields)
+{
     PickerOnForm f;
     TVoDateTimePicker& p = *f.picker;
     p.SetAutoTab(true);
@@ -111,7 +116,8 @@ TEST(VoDateTimePicker, AutoTabAdvancesTheFields) {
     EXPECT_TRUE(p.TimePicker()->Focused());
 }
 
-TEST(VoDateTimePicker, LabelAndEnabled) {
+TEST(VoDateTimePicker, LabelAndEnabled)
+{
     PickerOnForm f;
     TVoDateTimePicker& p = *f.picker;
     int clicks = 0;

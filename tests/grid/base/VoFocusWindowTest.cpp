@@ -8,7 +8,8 @@
 
 namespace {
 
-void fill24(TBitmap& b, int w, int h, TColor color) {
+void fill24(TBitmap& b, int w, int h, TColor color)
+{
     b.SetSize(w, h);
     b.Canvas().Brush().SetColor(color);
     b.Canvas().FillRect(Rect(0, 0, w, h));
@@ -17,7 +18,8 @@ void fill24(TBitmap& b, int w, int h, TColor color) {
 
 }  // namespace
 
-TEST(BlurBitmap, KernelWhiteAreasAndCopiedInterior) {
+TEST(BlurBitmap, KernelWhiteAreasAndCopiedInterior)
+{
     EXPECT_EQ(BlurKernelRadius(3.0), 8);
     TBitmap white;
     fill24(white, 30, 30, clWhite);
@@ -50,7 +52,8 @@ TEST(BlurBitmap, KernelWhiteAreasAndCopiedInterior) {
     }
 }
 
-TEST(GridAlphaMask, MergeMaskPremultipliesByTheMaskRed) {
+TEST(GridAlphaMask, MergeMaskPremultipliesByTheMaskRed)
+{
     TBitmap mask;
     fill24(mask, 4, 1, clBlack);
     mask.Canvas().SetPixel(1, 0, clRed);
@@ -69,7 +72,8 @@ TEST(GridAlphaMask, MergeMaskPremultipliesByTheMaskRed) {
     EXPECT_EQ(untouched.Width(), 0);
 }
 
-TEST(FocusWindows, ArrowsShowOnlyTheirShape) {
+TEST(FocusWindows, ArrowsShowOnlyTheirShape)
+{
     TForm form(nullptr);
     TArrowWindow up(&form, arrUp);
     EXPECT_EQ(up.Color(), clLime);
@@ -82,7 +86,8 @@ TEST(FocusWindows, ArrowsShowOnlyTheirShape) {
     EXPECT_FALSE(right.WindowRgn().Contains({8, 0}));
 }
 
-TEST(FocusWindows, GlowIsShapedWithoutACompositorAndBlendedWithOne) {
+TEST(FocusWindows, GlowIsShapedWithoutACompositorAndBlendedWithOne)
+{
     TForm form(nullptr);
     TGridFocusWindow glow(&form);
     for (const bool composites : {false, true}) {

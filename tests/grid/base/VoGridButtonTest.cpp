@@ -3,20 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "platform/Forms.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 namespace {
 
 struct ButtonsOnForm {
-    ButtonsOnForm() : form(nullptr) {
+    ButtonsOnForm() : form(nullptr)
+    {
         form.SetBounds(0, 0, 200, 100);
         form.SetColor(clWhite);
         a = make(0);
         b = make(30);
         form.Show();
     }
-    TVoGridButton* make(int left) {
+    TVoGridButton* make(int left)
+    {
         auto* button = new TVoGridButton(&form);
         button->SetParent(&form);
         button->SetBounds(left, 0, 24, 24);
@@ -27,13 +29,20 @@ struct ButtonsOnForm {
     TVoGridButton* b;
 };
 
-TColor pixel(TControl& c, int x, int y) { return QColorToColor(PaintToImage(c).pixelColor(x, y)); }
+TColor pixel(TControl& c, int x, int y)
+{
+    return QColorToColor(PaintToImage(c).pixelColor(x, y));
+}
 
-TPoint centre(const TControl& c) { return {c.Width() / 2, c.Height() / 2}; }
+TPoint centre(const TControl& c)
+{
+    return {c.Width() / 2, c.Height() / 2};
+}
 
 }  // namespace
 
-TEST(VoGridButton, LooksIdleHotAndPressed) {
+TEST(VoGridButton, LooksIdleHotAndPressed)
+{
     ButtonsOnForm f;
     TVoGridButton& b = *f.a;
     b.SetLook(1);
@@ -54,7 +63,8 @@ TEST(VoGridButton, LooksIdleHotAndPressed) {
     EXPECT_NE(pixel(b, 12, 21), TColor(0xFDEADA));
 }
 
-TEST(VoGridButton, GroupsAreExclusive) {
+TEST(VoGridButton, GroupsAreExclusive)
+{
     ButtonsOnForm f;
     f.a->SetGroupIndex(1);
     f.b->SetGroupIndex(1);
@@ -80,7 +90,8 @@ TEST(VoGridButton, GroupsAreExclusive) {
     EXPECT_FALSE(c->Down());
 }
 
-TEST(VoGridButton, ClickOnlyWhenReleasedInside) {
+TEST(VoGridButton, ClickOnlyWhenReleasedInside)
+{
     ButtonsOnForm f;
     int clicks = 0;
     f.a->OnClick = [&](TObject*) { ++clicks; };
@@ -93,7 +104,8 @@ TEST(VoGridButton, ClickOnlyWhenReleasedInside) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(VoGridButton, DropDownPartOpensTheMenu) {
+TEST(VoGridButton, DropDownPartOpensTheMenu)
+{
     ButtonsOnForm f;
     TVoGridButton& b = *f.a;
     b.SetBounds(0, 0, 40, 24);
@@ -122,7 +134,8 @@ TEST(VoGridButton, DropDownPartOpensTheMenu) {
     EXPECT_EQ(pixel(b, 40 - 7, 11), clRed);
 }
 
-TEST(VoGridButton, DisabledAndShadeGlyphs) {
+TEST(VoGridButton, DisabledAndShadeGlyphs)
+{
     ButtonsOnForm f;
     TBitmap white(8, 8);
     white.Canvas().Brush().SetColor(clWhite);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(TControlList, ItemsAreOwnedControlsAreNot) {
+TEST(TControlList, ItemsAreOwnedControlsAreNot)
+{
     TWinControl edit(nullptr);
     TWinControl other(nullptr);
     {
@@ -25,7 +26,8 @@ TEST(TControlList, ItemsAreOwnedControlsAreNot) {
     EXPECT_EQ(other.Width(), 10);
 }
 
-TEST(TSyncGrid, RefusesItsOwnerAndCopies) {
+TEST(TSyncGrid, RefusesItsOwnerAndCopies)
+{
     TStringGrid owner(nullptr);
     TStringGrid second(nullptr);
     TSyncGrid sync(&owner);

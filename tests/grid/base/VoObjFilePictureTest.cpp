@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-TEST(TFilePicture, SizeFromFileAndDrawOnDemand) {
+TEST(TFilePicture, SizeFromFileAndDrawOnDemand)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("p.png");
     {

@@ -4,7 +4,8 @@
 
 #include <stdexcept>
 
-TEST(TIntList, ChangesReportTheCell) {
+TEST(TIntList, ChangesReportTheCell)
+{
     TIntList list(3, 7);
     std::vector<std::pair<int, int>> events;
     list.OnChange = [&](TObject* sender, int col, int row) {
@@ -26,7 +27,8 @@ TEST(TIntList, ChangesReportTheCell) {
     EXPECT_THROW(list.Delete(-1), std::out_of_range);
 }
 
-TEST(TIntList, StrValue) {
+TEST(TIntList, StrValue)
+{
     TIntList list;
     EXPECT_EQ(list.StrValue(), "");
     list.Add(1);
@@ -42,7 +44,8 @@ TEST(TIntList, StrValue) {
     EXPECT_EQ(list.StrValue(), "8");  // items before the bad one stay
 }
 
-TEST(TSortIndexList, DirectionsAndTextForm) {
+TEST(TSortIndexList, DirectionsAndTextForm)
+{
     TSortIndexList list;
     list.AddIndex(2, true);
     list.AddIndex(0, false);
@@ -69,7 +72,8 @@ TEST(TSortIndexList, DirectionsAndTextForm) {
     }
 }
 
-TEST(TFileStringList, ReadAndWriteLines) {
+TEST(TFileStringList, ReadAndWriteLines)
+{
     TFileStringList f;
     f.Write("a");
     f.Write("b");

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(TNavigation, DefaultsSettersAndAssign) {
+TEST(TNavigation, DefaultsSettersAndAssign)
+{
     TNavigation nav;
     EXPECT_FALSE(nav.AdvanceOnEnter);
     EXPECT_FALSE(nav.AllowInsertRow);
@@ -34,7 +35,8 @@ TEST(TNavigation, DefaultsSettersAndAssign) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(TMouseActions, SettersAndAssign) {
+TEST(TMouseActions, SettersAndAssign)
+{
     TMouseActions ma;
     EXPECT_TRUE(ma.AutoSizeColOnDblClick);
     EXPECT_TRUE(ma.PreciseNodeClick);
@@ -81,7 +83,8 @@ TEST(TMouseActions, SettersAndAssign) {
     EXPECT_EQ(dst.WheelAction(), waScroll);
 }
 
-TEST(TBands, LengthsAndEvents) {
+TEST(TBands, LengthsAndEvents)
+{
     TBands bands;
     EXPECT_EQ(bands.TotalLength(), 2);
     EXPECT_EQ(bands.PrimaryColor(), clInfoBk);
@@ -106,7 +109,8 @@ TEST(TBands, LengthsAndEvents) {
     EXPECT_FALSE(copy.OnChange);
 }
 
-TEST(TSearchFooter, CreateSettersAndAssign) {
+TEST(TSearchFooter, CreateSettersAndAssign)
+{
     const TSearchFooter plain;
     EXPECT_EQ(plain.FindNextCaption(), "");
     EXPECT_EQ(plain.SearchColumn, -1);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(VoStyleIF, NoOfficeAndNoSchemeGiveClassic) {
+TEST(VoStyleIF, NoOfficeAndNoSchemeGiveClassic)
+{
     EXPECT_EQ(GetInstalledOfficeVersion(), 0);
     EXPECT_EQ(ReadOfficeThemeValue("Software\\Microsoft\\Office\\14.0\\Common"), -1);
     EXPECT_EQ(DetectOfficeTheme(), ot2003Classic);

@@ -9,12 +9,14 @@
 namespace {
 
 struct UndoFixture : testing::Test {
-    UndoFixture() {
+    UndoFixture()
+    {
         grid->SetColCount(5);
         grid->SetRowCount(5);
         grid->SetUndoRedo(&undo);
     }
-    void change(int c, int r, const QString& text) {
+    void change(int c, int r, const QString& text)
+    {
         undo.RegisterChange(c, r, grid->GetCellEx(c, r), text);
         grid->SetCellEx(c, r, text);
     }
@@ -26,7 +28,8 @@ struct UndoFixture : testing::Test {
 
 }  // namespace
 
-TEST_F(UndoFixture, SingleChangesUndoAndRedo) {
+TEST_F(UndoFixture, SingleChangesUndoAndRedo)
+{
     change(1, 1, "A");
     change(2, 2, "B");
     undo.Undo();
@@ -47,7 +50,8 @@ TEST_F(UndoFixture, SingleChangesUndoAndRedo) {
     EXPECT_FALSE(undo.CanRedo());
 }
 
-TEST_F(UndoFixture, SequenceIsOneStep) {
+TEST_F(UndoFixture, SequenceIsOneStep)
+{
     change(1, 1, "x");
     undo.StartSequence();
     change(1, 2, "a");
@@ -64,7 +68,8 @@ TEST_F(UndoFixture, SequenceIsOneStep) {
     EXPECT_EQ(cell(1, 2) + cell(2, 2) + cell(3, 2), "abc");
 }
 
-TEST_F(UndoFixture, MaxLevelAndChangesAfterUndo) {
+TEST_F(UndoFixture, MaxLevelAndChangesAfterUndo)
+{
     undo.MaxLevel = 2;
     change(1, 1, "1");
     change(1, 1, "2");
@@ -85,7 +90,8 @@ TEST_F(UndoFixture, MaxLevelAndChangesAfterUndo) {
     EXPECT_EQ(cell(2, 1), "");
 }
 
-TEST_F(UndoFixture, EventsSeePresentAndRestoredText) {
+TEST_F(UndoFixture, EventsSeePresentAndRestoredText)
+{
     change(1, 1, "old");
     change(1, 1, "new");
     QString seenOrig;
@@ -102,7 +108,8 @@ TEST_F(UndoFixture, EventsSeePresentAndRestoredText) {
     EXPECT_EQ(seenNew, "old");
 }
 
-TEST_F(UndoFixture, SequenceWhoseOpeningWasDroppedStopsAtZero) {
+TEST_F(UndoFixture, SequenceWhoseOpeningWasDroppedStopsAtZero)
+{
     undo.MaxLevel = 3;
     undo.StartSequence();
     change(1, 1, "a");
@@ -114,7 +121,8 @@ TEST_F(UndoFixture, SequenceWhoseOpeningWasDroppedStopsAtZero) {
     EXPECT_EQ(cell(1, 1) + cell(2, 1) + cell(3, 1), "");
 }
 
-TEST_F(UndoFixture, GridDestroyedDetaches) {
+TEST_F(UndoFixture, GridDestroyedDetaches)
+{
     change(1, 1, "A");
     grid.reset();
     EXPECT_EQ(undo.Grid(), nullptr);

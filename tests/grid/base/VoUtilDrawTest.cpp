@@ -5,7 +5,8 @@
 namespace {
 
 struct Surface {
-    Surface(int w, int h) : bmp(w, h) {
+    Surface(int w, int h) : bmp(w, h)
+    {
         canvas().Brush().SetColor(clWhite);
         canvas().FillRect(Rect(0, 0, w, h));
     }
@@ -19,7 +20,8 @@ constexpr TColor Blue = RGB(0, 0, 255);
 
 }  // namespace
 
-TEST(VoUtilDraw, GradientBands) {
+TEST(VoUtilDraw, GradientBands)
+{
     Surface s(101, 4);
     DrawGradientRect(s.canvas(), RGB(0, 0, 0), RGB(200, 0, 0), 4, Rect(0, 0, 101, 4), true);
     EXPECT_EQ(s.at(0, 1), RGB(0, 0, 0));
@@ -45,7 +47,8 @@ TEST(VoUtilDraw, GradientBands) {
     EXPECT_EQ(w.at(7, 0), RGB(32, 0, 0));
 }
 
-TEST(VoUtilDraw, ColourArithmetic) {
+TEST(VoUtilDraw, ColourArithmetic)
+{
     EXPECT_EQ(ColorAdjustPercent(RGB(200, 100, 0), 50), RGB(44, 150, 0));
     EXPECT_EQ(DarkenColorHalf(RGB(201, 100, 3)), RGB(100, 50, 1));
     EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(100, 200, 50), 0, 5, 10), RGB(50, 100, 25));
@@ -53,7 +56,8 @@ TEST(VoUtilDraw, ColourArithmetic) {
     EXPECT_EQ(BlendColorStep(RGB(0, 0, 0), RGB(45, 0, 0), 0, 7, 10), RGB(32, 0, 0));  // 45 / 10 * 7 = 31.5
 }
 
-TEST(VoUtilDraw, CellBackgroundMirroredAndBorder) {
+TEST(VoUtilDraw, CellBackgroundMirroredAndBorder)
+{
     Surface s(20, 20);
     DrawCellBackground(s.canvas(), Rect(0, 0, 20, 20), Red, clNone, Blue, Blue, true, RGB(0, 255, 0), true, true);
     EXPECT_EQ(s.at(5, 2), Red);
@@ -63,7 +67,8 @@ TEST(VoUtilDraw, CellBackgroundMirroredAndBorder) {
     EXPECT_NE(s.at(10, 0), RGB(0, 255, 0));  // side lines only
 }
 
-TEST(VoUtilDraw, SelectionFrameSingleAndMiddle) {
+TEST(VoUtilDraw, SelectionFrameSingleAndMiddle)
+{
     Surface s(30, 20);
     const TColor outer = RGB(1, 2, 3);
     const TColor outerCorner = RGB(9, 9, 9);
@@ -80,7 +85,8 @@ TEST(VoUtilDraw, SelectionFrameSingleAndMiddle) {
     EXPECT_EQ(m.at(0, 0), outer);
 }
 
-TEST(VoUtilDraw, ButtonsInTones) {
+TEST(VoUtilDraw, ButtonsInTones)
+{
     TColorTones tones;
     tones.Background = {RGB(10, 10, 10), RGB(20, 20, 20), RGB(30, 30, 30)};
     tones.Hover = {RGB(40, 40, 40), RGB(50, 50, 50), RGB(60, 60, 60)};
@@ -101,7 +107,8 @@ TEST(VoUtilDraw, ButtonsInTones) {
     }
 }
 
-TEST(VoUtilDraw, ProgressBarLevels) {
+TEST(VoUtilDraw, ProgressBarLevels)
+{
     TProgressSettings s;
     s.ShowPercentage = false;
     s.ShowGradient = false;
@@ -129,7 +136,8 @@ TEST(VoUtilDraw, ProgressBarLevels) {
     }
 }
 
-TEST(VoUtilDraw, ValueIndicatorAndFormat) {
+TEST(VoUtilDraw, ValueIndicatorAndFormat)
+{
     EXPECT_EQ(FormatIndicatorValue("%d of 6", 3), "3 of 6");
     EXPECT_EQ(FormatIndicatorValue("%.1f days", 2.75), "2.8 days");
     EXPECT_EQ(FormatIndicatorValue("%s %n", 1), "%s 1.000000");  // only known conversions are applied
@@ -143,7 +151,8 @@ TEST(VoUtilDraw, ValueIndicatorAndFormat) {
     EXPECT_EQ(s.at(53, 3), Blue);
 }
 
-TEST(VoUtilDraw, BalanceBarBeyondMaximumFillsHalf) {
+TEST(VoUtilDraw, BalanceBarBeyondMaximumFillsHalf)
+{
     Surface s(44, 10);
     DrawBalanceBar(s.canvas(), Rect(0, 0, 44, 10), 500, 100, false, Red, Blue);
     EXPECT_EQ(s.at(22, 5), Blue);
@@ -155,7 +164,8 @@ TEST(VoUtilDraw, BalanceBarBeyondMaximumFillsHalf) {
     EXPECT_EQ(s.at(11, 5), clWhite);
 }
 
-TEST(VoUtilDraw, ShapesAndPie) {
+TEST(VoUtilDraw, ShapesAndPie)
+{
     Surface s(20, 10);
     DrawCellShape(s.canvas(), 0, 0, 20, 10, csCircle, Red, Red);
     EXPECT_EQ(s.at(5, 5), Red);
@@ -168,7 +178,8 @@ TEST(VoUtilDraw, ShapesAndPie) {
     EXPECT_EQ(p.at(12, 28), clWhite);
 }
 
-TEST(VoUtilDraw, BitmapTransparentReplacesKeyColour) {
+TEST(VoUtilDraw, BitmapTransparentReplacesKeyColour)
+{
     TBitmap glyph(3, 3);
     glyph.Canvas().Brush().SetColor(RGB(255, 0, 255));
     glyph.Canvas().FillRect(Rect(0, 0, 3, 3));

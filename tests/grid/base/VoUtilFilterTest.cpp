@@ -4,7 +4,8 @@
 
 #include "grid/base/LocaleGuard.h"
 
-TEST(VoUtilFilter, Expressions) {
+TEST(VoUtilFilter, Expressions)
+{
     LocaleGuard g(LocaleGuard::English());
     const struct {
         const char* expression;
@@ -52,14 +53,16 @@ TEST(VoUtilFilter, Expressions) {
             << c.expression << " on " << c.cell;
 }
 
-TEST(VoUtilFilter, DatesCompareAsDates) {
+TEST(VoUtilFilter, DatesCompareAsDates)
+{
     LocaleGuard g(LocaleGuard::German());
     EXPECT_TRUE(MatchFilterExpression(">01.12.2020", "31.01.2021", true));
     EXPECT_FALSE(MatchFilterExpression("<01.12.2020", "31.01.2021", true));
     EXPECT_TRUE(MatchFilterExpression(">1,5", "1.234,75", true));  // regional number separators
 }
 
-TEST(VoUtilFilter, UnclosedBracketEndsAsOneOperand) {
+TEST(VoUtilFilter, UnclosedBracketEndsAsOneOperand)
+{
     // The rest after an unclosed "(" is taken literally; evaluation must terminate.
     EXPECT_TRUE(MatchFilterExpression("(A|B", "(A|B", true));
     EXPECT_FALSE(MatchFilterExpression("(A|B", "A", true));
@@ -67,7 +70,8 @@ TEST(VoUtilFilter, UnclosedBracketEndsAsOneOperand) {
     EXPECT_TRUE(MatchFilterExpression("X|(A*", "(AB", true));
 }
 
-TEST(VoUtilFilter, Helpers) {
+TEST(VoUtilFilter, Helpers)
+{
     int p = 0;
     EXPECT_EQ(FindFilterOperator("\"a&b\"|c", p), QChar('|'));
     EXPECT_EQ(p, 6);

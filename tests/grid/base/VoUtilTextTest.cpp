@@ -8,13 +8,15 @@
 
 namespace {
 
-TDateTime dateOf(int y, int m, int d) {
+TDateTime dateOf(int y, int m, int d)
+{
     TDateTime v = 0;
     EXPECT_TRUE(TryEncodeDate(y, m, d, v));
     return v;
 }
 
-QString chars(std::initializer_list<char16_t> units) {
+QString chars(std::initializer_list<char16_t> units)
+{
     QString s;
     for (char16_t u : units)
         s += QChar(u);
@@ -23,7 +25,8 @@ QString chars(std::initializer_list<char16_t> units) {
 
 }  // namespace
 
-TEST(VoUtilText, HighlightUrlsLinksFirstUrlAndEscapes) {
+TEST(VoUtilText, HighlightUrlsLinksFirstUrlAndEscapes)
+{
     QString out = "untouched";
     EXPECT_FALSE(HighlightUrls("no link here", "HTTP://", out));
     EXPECT_EQ(out, "untouched");
@@ -39,7 +42,8 @@ TEST(VoUtilText, HighlightUrlsLinksFirstUrlAndEscapes) {
     EXPECT_EQ(out, QStringLiteral("Stra\u00DFe <a href=\"http://x.de/a\">http://x.de/a</a>"));
 }
 
-TEST(VoUtilText, UrlSchemes) {
+TEST(VoUtilText, UrlSchemes)
+{
     EXPECT_TRUE(IsUrlText("ftp://a"));
     EXPECT_TRUE(IsUrlText("mailto:a"));
     EXPECT_FALSE(IsUrlText("MAILTO:a"));
@@ -51,7 +55,8 @@ TEST(VoUtilText, UrlSchemes) {
     EXPECT_EQ(s, "me@x");
 }
 
-TEST(VoUtilText, CellTextKind) {
+TEST(VoUtilText, CellTextKind)
+{
     const struct {
         QString text;
         bool html;
@@ -71,7 +76,8 @@ TEST(VoUtilText, CellTextKind) {
         EXPECT_EQ(CellTextKind(c.text, c.html), c.kind) << c.text.toStdString();
 }
 
-TEST(VoUtilText, WideTextRoundTrip) {
+TEST(VoUtilText, WideTextRoundTrip)
+{
     const QString wide = QString::fromUtf8("A\u20AC\u00E9z");
     const QString enc = EncodeWideText(wide);
     EXPECT_EQ(enc, QStringLiteral("|\\") + chars({0, 'A', 0x20, 0xAC, 0, 0xE9, 0, 'z'}));
@@ -81,7 +87,8 @@ TEST(VoUtilText, WideTextRoundTrip) {
     EXPECT_EQ(EncodeWideText(""), "|\\");
 }
 
-TEST(VoUtilText, ClipboardHtmlOffsetsCountUtf8Bytes) {
+TEST(VoUtilText, ClipboardHtmlOffsetsCountUtf8Bytes)
+{
     for (const QString& fragment : {QString(), QString("abc"), QString::fromUtf8("\u00E4\u20AC<b>\U0001F600</b>")}) {
         const QByteArray data = ClipboardHtmlFormat(fragment);
         const auto field = [&](const char* name) {
@@ -99,7 +106,8 @@ TEST(VoUtilText, ClipboardHtmlOffsetsCountUtf8Bytes) {
     }
 }
 
-TEST(VoUtilText, ParseCellAnchor) {
+TEST(VoUtilText, ParseCellAnchor)
+{
     TPoint p{-1, -1};
     EXPECT_TRUE(ParseCellAnchor("r12c3", p));
     EXPECT_EQ(p, (TPoint{3, 12}));
@@ -107,22 +115,24 @@ TEST(VoUtilText, ParseCellAnchor) {
         EXPECT_FALSE(ParseCellAnchor(bad, p)) << bad;
 }
 
-TEST(VoUtilText, NumberTextKind) {
+TEST(VoUtilText, NumberTextKind)
+{
     LocaleGuard g(LocaleGuard::English());
     const struct {
         const char* text;
         int kind;
     } cases[] = {
-        {"", ntkNoNumber},      {"123", ntkInteger},    {"-12.5", ntkDecimal}, {"1,234.5", ntkDecimal},
-        {"1,23,4", ntkNoNumber}, {"12e5", ntkExponent},  {"-1.5e-3", ntkExponent}, {"12-34", ntkNoNumber},
-        {"1.2.3", ntkNoNumber},  {"e5", ntkNoNumber},    {"5e", ntkNoNumber},   {"abc", ntkNoNumber},
+        {"", ntkNoNumber},       {"123", ntkInteger},   {"-12.5", ntkDecimal},    {"1,234.5", ntkDecimal},
+        {"1,23,4", ntkNoNumber}, {"12e5", ntkExponent}, {"-1.5e-3", ntkExponent}, {"12-34", ntkNoNumber},
+        {"1.2.3", ntkNoNumber},  {"e5", ntkNoNumber},   {"5e", ntkNoNumber},      {"abc", ntkNoNumber},
         {"--5", ntkNoNumber},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumberTextKind(c.text), c.kind) << c.text;
 }
 
-TEST(VoUtilText, CleanFloatText) {
+TEST(VoUtilText, CleanFloatText)
+{
     LocaleGuard g(LocaleGuard::English());
     EXPECT_EQ(CleanFloatText("(1,234,567.89)"), "-1234567.89");
     EXPECT_EQ(CleanFloatText("$ 12.5 USD"), "12.5");
@@ -132,9 +142,13 @@ TEST(VoUtilText, CleanFloatText) {
     EXPECT_EQ(CleanFloatText("1.234,5"), "1234.5");
 }
 
-TEST(VoUtilText, HexOfWordIsRedGreenBlue) { EXPECT_EQ(HexOfWord(0x00A0B0C0), "C0B0A0"); }
+TEST(VoUtilText, HexOfWordIsRedGreenBlue)
+{
+    EXPECT_EQ(HexOfWord(0x00A0B0C0), "C0B0A0");
+}
 
-TEST(VoUtilText, ShortDateFormatIsAlwaysNumbers) {
+TEST(VoUtilText, ShortDateFormatIsAlwaysNumbers)
+{
     // Locales whose own short date carries month names still give a format of numbers that reads back.
     for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedKingdom),
                                   QLocale(QLocale::German, QLocale::Germany)}) {
@@ -152,7 +166,8 @@ TEST(VoUtilText, ShortDateFormatIsAlwaysNumbers) {
     }
 }
 
-TEST(VoUtilText, StrToDateByFormat) {
+TEST(VoUtilText, StrToDateByFormat)
+{
     LocaleGuard g(LocaleGuard::German());
     TDateTime v = 0;
     ASSERT_TRUE(StrToDateByFormat("31.12.2021 10:30", v));
@@ -170,7 +185,8 @@ TEST(VoUtilText, StrToDateByFormat) {
     EXPECT_DOUBLE_EQ(v, dateOf(2021, 12, 31));
 }
 
-TEST(VoUtilText, ShortDateReaders) {
+TEST(VoUtilText, ShortDateReaders)
+{
     EXPECT_DOUBLE_EQ(ParseDateDayFirst("5-3-21"), dateOf(2021, 3, 5));
     EXPECT_DOUBLE_EQ(ParseDateMonthFirst("3/5/99"), dateOf(1999, 3, 5));
     EXPECT_DOUBLE_EQ(ParseDateMonthFirst("3/5/25"), dateOf(2025, 3, 5));
@@ -182,7 +198,8 @@ TEST(VoUtilText, ShortDateReaders) {
     EXPECT_EQ(ParseDateDayFirst("31.2.21"), 0);
 }
 
-TEST(VoUtilText, LooksLikeDateAndAddToDate) {
+TEST(VoUtilText, LooksLikeDateAndAddToDate)
+{
     LocaleGuard g(LocaleGuard::German());
     EXPECT_TRUE(LooksLikeDate("1.2.3"));
     EXPECT_FALSE(LooksLikeDate(".1.2"));
@@ -198,7 +215,8 @@ TEST(VoUtilText, LooksLikeDateAndAddToDate) {
     EXPECT_DOUBLE_EQ(AddToDate(1, 1, 0, 9, d), d + 9);
 }
 
-TEST(VoUtilText, MixedCaseText) {
+TEST(VoUtilText, MixedCaseText)
+{
     EXPECT_EQ(MixedCaseText("JOHN o'BRIEN-SMITH jr."), "John O'Brien-Smith Jr.");
     EXPECT_EQ(MixedCaseText("mcdonald"), "McDonald");
     EXPECT_EQ(MixedCaseText("ronald mcdonald"), "Ronald McDonald");
@@ -206,7 +224,8 @@ TEST(VoUtilText, MixedCaseText) {
     EXPECT_EQ(MixedCaseText("king ii of x"), "King Ii Of X");
 }
 
-TEST(VoUtilText, SmallHelpers) {
+TEST(VoUtilText, SmallHelpers)
+{
     EXPECT_EQ(ClampAutoSize(5, 10, 20), 10);
     EXPECT_EQ(ClampAutoSize(50, 10, 20), 20);
     EXPECT_EQ(ClampAutoSize(5, 30, 20), 20);  // the maximum wins
@@ -258,7 +277,8 @@ TEST(VoUtilText, SmallHelpers) {
     EXPECT_EQ(text, "***");
 }
 
-TEST(VoUtilText, QuotesAndRuns) {
+TEST(VoUtilText, QuotesAndRuns)
+{
     EXPECT_EQ(EscapeQuotes("a\"b\""), "a\"\"b\"\"");
     EXPECT_EQ(UndoubleChar('"', "a\"\"b\"\"\"c"), "a\"b\"\"c");
     EXPECT_EQ(UndoubleChar('"', "abc"), "abc");
@@ -269,7 +289,8 @@ TEST(VoUtilText, QuotesAndRuns) {
     EXPECT_EQ(CountOddRuns('"', "a\"b\"c\"\"d"), 2);
 }
 
-TEST(VoUtilText, LineBreakConversions) {
+TEST(VoUtilText, LineBreakConversions)
+{
     const struct {
         QString (*convert)(const QString&);
         QString in;
@@ -278,9 +299,14 @@ TEST(VoUtilText, LineBreakConversions) {
         {LinesToHtmlBreaks, "a\r\nb", "a<br>\nb"},
         {ExpandNewLineEscapes, "a\\nb", "a\rb"},
         {EncodeNewLineEscapes, "a\r\nb", "a\\nb"},
-        {QuoteMultiLine, "a\r\nb", QStringLiteral("\"a\x0B" "b\"")},
+        {QuoteMultiLine, "a\r\nb",
+         QStringLiteral("\"a\x0B"
+                        "b\"")},
         {CrLfToLf, "a\r\nb\r", "a\nb\r"},
-        {LineBreaksFromChar11, QStringLiteral("a\x0B" "b"), "a\r\nb"},
+        {LineBreaksFromChar11,
+         QStringLiteral("a\x0B"
+                        "b"),
+         "a\r\nb"},
         {LineBreaksToTilde, "a\r\nb", "a~b"},
         {TildeToLineBreaks, "a~b", "a\r\nb"},
         {TildeToLineBreaks, "^", ""},

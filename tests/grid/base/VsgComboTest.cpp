@@ -2,16 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/SystemMetrics.h"
 #include "platform/ControlBridge.h"
 #include "platform/Forms.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "platform/SystemMetrics.h"
+#include "support/TestSeams.h"
 
 namespace {
 
 struct ComboOnForm {
-    ComboOnForm() : form(nullptr) {
+    ComboOnForm() : form(nullptr)
+    {
         form.SetBounds(0, 0, 400, 300);
         combo = new TVsgComboBox(&form);
         combo->SetParent(&form);
@@ -22,11 +23,15 @@ struct ComboOnForm {
     TVsgComboBox* combo;
 };
 
-TColor pixel(const QImage& image, int x, int y) { return QColorToColor(image.pixelColor(x, y)); }
+TColor pixel(const QImage& image, int x, int y)
+{
+    return QColorToColor(image.pixelColor(x, y));
+}
 
 }  // namespace
 
-TEST(VsgCombo, LabelPlacedAtEachPosition) {
+TEST(VsgCombo, LabelPlacedAtEachPosition)
+{
     ComboOnForm f;
     EXPECT_EQ(f.combo->LabelCaption(), QString());
     EXPECT_EQ(f.combo->ComboLabel(), nullptr);
@@ -73,7 +78,8 @@ TEST(VsgCombo, LabelPlacedAtEachPosition) {
     EXPECT_FALSE(label->Visible());
 }
 
-TEST(VsgCombo, ButtonWidthRangeAndDropWidth) {
+TEST(VsgCombo, ButtonWidthRangeAndDropWidth)
+{
     ComboOnForm f;
     const int initial = f.combo->ButtonWidth();
     EXPECT_EQ(initial, GetSystemMetrics(SM_CXVSCROLL) + 2);
@@ -93,7 +99,8 @@ TEST(VsgCombo, ButtonWidthRangeAndDropWidth) {
     EXPECT_EQ(f.combo->Perform(CB_GETDROPPEDWIDTH), 260);
 }
 
-TEST(VsgCombo, DropUpFiresOnceWhenTheListCloses) {
+TEST(VsgCombo, DropUpFiresOnceWhenTheListCloses)
+{
     ComboOnForm f;
     f.form.Show();
     int dropUps = 0;
@@ -110,7 +117,8 @@ TEST(VsgCombo, DropUpFiresOnceWhenTheListCloses) {
     EXPECT_EQ(dropUps, 1);
 }
 
-TEST(VsgCombo, SelectItemAndFocusColours) {
+TEST(VsgCombo, SelectItemAndFocusColours)
+{
     ComboOnForm f;
     f.combo->SelectItem(QStringLiteral("two"));
     EXPECT_EQ(f.combo->ItemIndex(), 1);
@@ -135,7 +143,8 @@ TEST(VsgCombo, SelectItemAndFocusColours) {
     EXPECT_FALSE(f.combo->ComboLabel()->Font().Style() & fsBold);
 }
 
-TEST(VsgCombo, PaintsItsBordersAndButton) {
+TEST(VsgCombo, PaintsItsBordersAndButton)
+{
     ComboOnForm f;
     // No border colours, not flat, enabled: the platform's look alone.
     const QImage plain = PaintToImage(*f.combo);
@@ -154,7 +163,7 @@ TEST(VsgCombo, PaintsItsBordersAndButton) {
     image = PaintToImage(*f.combo);
     const int buttonLeft = 120 - f.combo->ButtonWidth() + 2;
     EXPECT_EQ(pixel(image, buttonLeft + 8, 4), clBlue);
-    EXPECT_EQ(pixel(image, buttonLeft, 10), clLime);  // the line left of the button
+    EXPECT_EQ(pixel(image, buttonLeft, 10), clLime);       // the line left of the button
     EXPECT_EQ(pixel(image, buttonLeft + 7, 9), clYellow);  // the arrow
 
     // Disabled without the platform border: a $B99D7F frame.
@@ -172,7 +181,8 @@ TEST(VsgCombo, PaintsItsBordersAndButton) {
     EXPECT_NE(pixel(image, 0, 10), clFuchsia);
 }
 
-TEST(VsgCombo, DropButtonColoursFollowTheMouse) {
+TEST(VsgCombo, DropButtonColoursFollowTheMouse)
+{
     ComboOnForm f;
     f.form.Show();
     f.combo->ButtonColor = clBlue;
@@ -191,8 +201,8 @@ TEST(VsgCombo, DropButtonColoursFollowTheMouse) {
     };
     struct Case {
         const char* what;
-        int x;               // mouse position inside the box
-        TShiftState held;    // mouse buttons down while painting
+        int x;             // mouse position inside the box
+        TShiftState held;  // mouse buttons down while painting
         TColor face, arrow;
     } cases[] = {
         {"away from the button", 20, 0, clBlue, clYellow},
@@ -207,7 +217,8 @@ TEST(VsgCombo, DropButtonColoursFollowTheMouse) {
     }
 }
 
-TEST(VsgCombo, RightToLeftLeavesButtonAndBordersAlone) {
+TEST(VsgCombo, RightToLeftLeavesButtonAndBordersAlone)
+{
     ComboOnForm f;
     const QImage plain = PaintToImage(*f.combo);
     f.combo->BiDiMode = bdRightToLeft;
@@ -215,7 +226,8 @@ TEST(VsgCombo, RightToLeftLeavesButtonAndBordersAlone) {
     EXPECT_EQ(PaintToImage(*f.combo), plain);
 }
 
-TEST(VsgCombo, UserChoosesAnItemWithTheKeyboard) {
+TEST(VsgCombo, UserChoosesAnItemWithTheKeyboard)
+{
     ComboOnForm f;
     f.combo->SetStyle(csDropDownList);
     f.combo->TabStop = true;

@@ -2,16 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/SystemMetrics.h"
 #include "grid/base/LocaleGuard.h"
 #include "platform/Forms.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "platform/SystemMetrics.h"
+#include "support/TestSeams.h"
 
 namespace {
 
 struct PickerOnForm {
-    PickerOnForm() : locale(LocaleGuard::English()), form(nullptr) {
+    PickerOnForm() : locale(LocaleGuard::English()), form(nullptr)
+    {
         form.SetBounds(0, 0, 300, 200);
         form.SetColor(clWhite);
         picker = new TVsgDateTimePicker(&form);
@@ -27,11 +28,15 @@ struct PickerOnForm {
     TVsgDateTimePicker* picker;
 };
 
-TColor pixel(const QImage& image, int x, int y) { return QColorToColor(image.pixelColor(x, y)); }
+TColor pixel(const QImage& image, int x, int y)
+{
+    return QColorToColor(image.pixelColor(x, y));
+}
 
 }  // namespace
 
-TEST(VsgDateTimePicker, EditsADateWithoutCheckBox) {
+TEST(VsgDateTimePicker, EditsADateWithoutCheckBox)
+{
     PickerOnForm f;
     TVsgDateTimePicker& p = *f.picker;
     EXPECT_EQ(p.Version(), QStringLiteral("1.0.0.0"));
@@ -65,7 +70,8 @@ TEST(VsgDateTimePicker, EditsADateWithoutCheckBox) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST(VsgDateTimePicker, CheckBoxSaysWhetherADateIsSet) {
+TEST(VsgDateTimePicker, CheckBoxSaysWhetherADateIsSet)
+{
     PickerOnForm f;
     TVsgDateTimePicker& p = *f.picker;
     p.SetShowCheckbox(true);
@@ -87,7 +93,8 @@ TEST(VsgDateTimePicker, CheckBoxSaysWhetherADateIsSet) {
     EXPECT_EQ(drops, 1);
 }
 
-TEST(VsgDateTimePicker, MetroLookAndBorders) {
+TEST(VsgDateTimePicker, MetroLookAndBorders)
+{
     PickerOnForm f;
     TVsgDateTimePicker& p = *f.picker;
     const QImage platformLook = PaintToImage(p);

@@ -5,9 +5,11 @@
 #include "grid/base/VsgHTMLE/VsgHTMLE.h"
 #include "platform/QtAccess.h"
 
-TEST(CellControls, ParseAndFind) {
+TEST(CellControls, ParseAndFind)
+{
     const TControlTagValues v = ParseControlTag(
-        "CONTROL type=\"check\" ID=\"c1\" value=\"a&amp;&eacute;\" WIDTH=\"30\" height=\"40\" PROP=\"&lt;p\" maxlen=\"12x\"");
+        "CONTROL type=\"check\" ID=\"c1\" value=\"a&amp;&eacute;\" WIDTH=\"30\" height=\"40\" PROP=\"&lt;p\" "
+        "maxlen=\"12x\"");
     EXPECT_EQ(v.Type, "CHECK");
     EXPECT_EQ(v.ID, "c1");
     EXPECT_EQ(v.Value, QString::fromUtf8("a&\u00E9"));
@@ -21,9 +23,10 @@ TEST(CellControls, ParseAndFind) {
     EXPECT_EQ(unquoted.ID, "e");
     EXPECT_EQ(ParseControlTag("CONTROL WIDTH=\"5\" VALID=\"no\"").ID, "");  // names are whole words
 
-    const QString text = "a <control TYPE=\"EDIT\" ID=\"e1\" VALUE=\"one\" MAXLEN=\"8\" WIDTH=\"50\"> b "
-                         "<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"16\">"
-                         "<CONTROL TYPE=\"COMBO\" ID=\"E1\" VALUE=\"two\" PROP=\"x\" WIDTH=\"50\">";
+    const QString text =
+        "a <control TYPE=\"EDIT\" ID=\"e1\" VALUE=\"one\" MAXLEN=\"8\" WIDTH=\"50\"> b "
+        "<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"16\">"
+        "<CONTROL TYPE=\"COMBO\" ID=\"E1\" VALUE=\"two\" PROP=\"x\" WIDTH=\"50\">";
     EXPECT_TRUE(HasControlTag(text));
     QString value = "untouched";
     EXPECT_TRUE(GetControlValueByID(text, "E1", value));
@@ -42,12 +45,15 @@ TEST(CellControls, ParseAndFind) {
     EXPECT_EQ(MaskPassword("abc"), "***");
 }
 
-TEST(CellControls, RewritingAControl) {
-    QString text = "x<CONTROL TYPE=\"combo\" HEIGHT=\"30\" ID=\"c\" VALUE=\"old\" WIDTH=\"60\" PROP=\"a&quot;b\">y"
-                   "<CONTROL TYPE=\"EDIT\" ID=\"c\" VALUE=\"second\" WIDTH=\"10\">";
+TEST(CellControls, RewritingAControl)
+{
+    QString text =
+        "x<CONTROL TYPE=\"combo\" HEIGHT=\"30\" ID=\"c\" VALUE=\"old\" WIDTH=\"60\" PROP=\"a&quot;b\">y"
+        "<CONTROL TYPE=\"EDIT\" ID=\"c\" VALUE=\"second\" WIDTH=\"10\">";
     EXPECT_TRUE(SetControlValueByID(text, "c", "<new> & \"q\""));
-    EXPECT_EQ(text, "x<CONTROL ID=\"c\" VALUE=\"&lt;new&gt; &amp; &quot;q&quot;\" WIDTH=\"60\" HEIGHT=\"30\" "
-                    "TYPE=\"COMBO\" PROP=\"a&quot;b\">y<CONTROL TYPE=\"EDIT\" ID=\"c\" VALUE=\"second\" WIDTH=\"10\">");
+    EXPECT_EQ(text,
+              "x<CONTROL ID=\"c\" VALUE=\"&lt;new&gt; &amp; &quot;q&quot;\" WIDTH=\"60\" HEIGHT=\"30\" "
+              "TYPE=\"COMBO\" PROP=\"a&quot;b\">y<CONTROL TYPE=\"EDIT\" ID=\"c\" VALUE=\"second\" WIDTH=\"10\">");
     QString value;
     GetControlValueByID(text, "c", value);
     EXPECT_EQ(value, "<new> & \"q\"");
@@ -55,26 +61,30 @@ TEST(CellControls, RewritingAControl) {
     EXPECT_FALSE(SetControlValueByID(text, "missing", "v"));
     EXPECT_EQ(text, before);
 
-    const QString radios = "<CONTROL TYPE=\"RADIO\" ID=\"a\" VALUE=\"TRUE\" WIDTH=\"16\"> a "
-                           "<CONTROL TYPE=\"radio\" VALUE=\"true\" WIDTH=\"16\"> b "
-                           "<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\">";
+    const QString radios =
+        "<CONTROL TYPE=\"RADIO\" ID=\"a\" VALUE=\"TRUE\" WIDTH=\"16\"> a "
+        "<CONTROL TYPE=\"radio\" VALUE=\"true\" WIDTH=\"16\"> b "
+        "<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\">";
     const QString cleared = ClearRadioControls(radios);
-    EXPECT_EQ(cleared, "<CONTROL ID=\"a\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\"> a "
-                       "<CONTROL ID=\"\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\"> b "
-                       "<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\">");
+    EXPECT_EQ(cleared,
+              "<CONTROL ID=\"a\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\"> a "
+              "<CONTROL ID=\"\" VALUE=\"FALSE\" WIDTH=\"16\" TYPE=\"RADIO\"> b "
+              "<CONTROL TYPE=\"CHECK\" ID=\"k\" VALUE=\"TRUE\" WIDTH=\"16\">");
 }
 
 namespace {
 
 class ControlRender : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         c.Font().SetName(QStringLiteral("DejaVu Sans"));
         c.Font().SetSize(10);
         c.Brush().SetColor(clWhite);
         c.FillRect(Rect(0, 0, 300, 100));
     }
-    THtmlRenderResult run(const QString& text, THtmlRenderOptions o) {
+    THtmlRenderResult run(const QString& text, THtmlRenderOptions o)
+    {
         THtmlRenderResult res;
         last = RenderHtmlText(c, text, Rect(0, 0, 300, 100), o, res);
         return res;
@@ -86,7 +96,8 @@ protected:
 
 }  // namespace
 
-TEST_F(ControlRender, ControlsTakeRoomAndSetTheLineHeight) {
+TEST_F(ControlRender, ControlsTakeRoomAndSetTheLineHeight)
+{
     const int gh = c.TextHeight("gh");
     const int ab = c.TextWidth("ab");
     THtmlRenderOptions measure;
@@ -100,7 +111,7 @@ TEST_F(ControlRender, ControlsTakeRoomAndSetTheLineHeight) {
         {"ab<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"40\">", ab + 40, gh + 10},
         {"ab<CONTROL TYPE=\"BUTTON\" ID=\"b\" WIDTH=\"40\" HEIGHT=\"50\">", ab + 40, 48},
         {"ab<CONTROL TYPE=\"COMBO\" ID=\"c\" WIDTH=\"40\">", ab + 40, 25},
-        {"ab<CONTROL TYPE=\"EDIT\" ID=\"e\">", ab, gh},             // no width: not shown
+        {"ab<CONTROL TYPE=\"EDIT\" ID=\"e\">", ab, gh},                                    // no width: not shown
         {"ab<CONTROL TYPE=\"ODD\" ID=\"o\" WIDTH=\"7\">", ab + 7, std::max(23, gh + 10)},  // unknown: room only
     };
     for (const auto& k : cases) {
@@ -113,9 +124,11 @@ TEST_F(ControlRender, ControlsTakeRoomAndSetTheLineHeight) {
     EXPECT_EQ(wrapped.TextHeight, c.TextHeight("w") + gh + 10);
 }
 
-TEST_F(ControlRender, FindsTheControlUnderThePointOrByItsID) {
-    const QString text = "ab <CONTROL TYPE=\"check\" ID=\"k1\" VALUE=\"true\" WIDTH=\"16\">"
-                         "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"text\" WIDTH=\"60\">";
+TEST_F(ControlRender, FindsTheControlUnderThePointOrByItsID)
+{
+    const QString text =
+        "ab <CONTROL TYPE=\"check\" ID=\"k1\" VALUE=\"true\" WIDTH=\"16\">"
+        "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"text\" WIDTH=\"60\">";
     const int left = 1 + c.TextWidth("ab ");
     THtmlRenderOptions o;
     o.HitTestOnly = true;
@@ -146,7 +159,8 @@ TEST_F(ControlRender, FindsTheControlUnderThePointOrByItsID) {
     EXPECT_EQ(byId.ControlRect.Width(), 60);
 }
 
-TEST_F(ControlRender, DrawsTheStateOfTheValue) {
+TEST_F(ControlRender, DrawsTheStateOfTheValue)
+{
     const auto shot = [&](const QString& text) {
         c.Brush().SetColor(clWhite);
         c.FillRect(Rect(0, 0, 300, 100));

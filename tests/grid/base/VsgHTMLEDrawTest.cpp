@@ -16,7 +16,8 @@ struct LocaleScope {
     QLocale saved;
 };
 
-bool anyPixelOtherThan(TCanvas& canvas, const TRect& r, TColor color) {
+bool anyPixelOtherThan(TCanvas& canvas, const TRect& r, TColor color)
+{
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x)
             if (canvas.Pixels(x, y) != color)
@@ -26,7 +27,8 @@ bool anyPixelOtherThan(TCanvas& canvas, const TRect& r, TColor color) {
 
 }  // namespace
 
-TEST(VsgHTMLEDraw, RightToLeftFlagsOnlyUnderARightToLeftLocale) {
+TEST(VsgHTMLEDraw, RightToLeftFlagsOnlyUnderARightToLeftLocale)
+{
     {
         LocaleScope scope(QLocale(QLocale::English, QLocale::UnitedStates));
         EXPECT_EQ(HtmlDrawFlags(DT_SINGLELINE, bdRightToLeft), unsigned(DT_SINGLELINE));
@@ -39,7 +41,8 @@ TEST(VsgHTMLEDraw, RightToLeftFlagsOnlyUnderARightToLeftLocale) {
     EXPECT_EQ(HtmlDrawFlags(0, bdRightToLeftReadingOnly), unsigned(DT_RTLREADING));
 }
 
-TEST(VsgHTMLEDraw, RotatedFontIsGivenBack) {
+TEST(VsgHTMLEDraw, RotatedFontIsGivenBack)
+{
     TBitmap bmp(10, 10);
     bmp.Canvas().Font().SetOrientation(50);
     const TRotatedFontHandle kept = SelectRotatedFont(bmp.Canvas(), 90);
@@ -50,7 +53,8 @@ TEST(VsgHTMLEDraw, RotatedFontIsGivenBack) {
     EXPECT_EQ(bmp.Canvas().Font().Orientation(), 3600);
 }
 
-TEST(VsgHTMLEDraw, ShellIconsOfFoldersAndFileNames) {
+TEST(VsgHTMLEDraw, ShellIconsOfFoldersAndFileNames)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_TRUE(IsDirectoryPath(dir.path()));
@@ -75,6 +79,6 @@ TEST(VsgHTMLEDraw, ShellIconsOfFoldersAndFileNames) {
     EXPECT_FALSE(anyPixelOtherThan(bmp.Canvas(), Rect(16, 0, 80, 80), clFuchsia));
 
     DrawShellIcon(bmp.Canvas(), 40, 40, size, 2.0, true, true, false, QString::number(folder));  // an index
-    EXPECT_TRUE(anyPixelOtherThan(bmp.Canvas(), Rect(56, 56, 72, 72), clFuchsia));            // scaled by 2
+    EXPECT_TRUE(anyPixelOtherThan(bmp.Canvas(), Rect(56, 56, 72, 72), clFuchsia));               // scaled by 2
     EXPECT_FALSE(anyPixelOtherThan(bmp.Canvas(), Rect(72, 40, 80, 80), clFuchsia));
 }

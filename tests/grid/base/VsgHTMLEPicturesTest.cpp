@@ -13,7 +13,8 @@ constexpr TColor Green = RGB(0, 255, 0);
 
 class PictureRender : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         c.Font().SetName(QStringLiteral("DejaVu Sans"));
         c.Font().SetSize(10);
         clear();
@@ -21,11 +22,13 @@ protected:
         opt.PictureContainer = &container;
         opt.PictureCache = &cache;
     }
-    void clear() {
+    void clear()
+    {
         c.Brush().SetColor(Paper);
         c.FillRect(Rect(0, 0, 300, 200));
     }
-    void addPicture(const QString& name, int w, int h, TColor color) {
+    void addPicture(const QString& name, int w, int h, TColor color)
+    {
         TBitmap bmp(w, h);
         bmp.Canvas().Brush().SetColor(color);
         bmp.Canvas().FillRect(Rect(0, 0, w, h));
@@ -35,12 +38,14 @@ protected:
         item->Name = name;
         item->Picture().LoadFromFile(path);
     }
-    THtmlRenderResult run(const QString& text, int width = 300) {
+    THtmlRenderResult run(const QString& text, int width = 300)
+    {
         THtmlRenderResult res;
         last = RenderHtmlText(c, text, Rect(0, 0, width, 200), opt, res);
         return res;
     }
-    THtmlRenderResult measure(const QString& text, int width = 300) {
+    THtmlRenderResult measure(const QString& text, int width = 300)
+    {
         opt.MeasureOnly = true;
         const THtmlRenderResult res = run(text, width);
         opt.MeasureOnly = false;
@@ -58,7 +63,8 @@ protected:
 
 }  // namespace
 
-TEST_F(PictureRender, PictureSizes) {
+TEST_F(PictureRender, PictureSizes)
+{
     const int H = c.TextHeight("gh");
     const int ab = c.TextWidth("ab");
     const struct {
@@ -70,7 +76,7 @@ TEST_F(PictureRender, PictureSizes) {
         {"ab<IMG src=\"box\" width=\"20\">", ab + 20, std::max(H, 10)},  // height follows the width
         {"ab<IMG src=\"box\" height=\"40\">", ab + 80, 40},
         {"ab<IMG src=\"box\" width=\"10\" height=\"50\">", ab + 10, 50},
-        {"ab<IMG src=\"none\">", ab, H},  // nothing named: no room
+        {"ab<IMG src=\"none\">", ab, H},   // nothing named: no room
         {"ab<IMG src=\"IDX:0\">", ab, H},  // no image list
     };
     for (const auto& k : cases) {
@@ -96,7 +102,8 @@ TEST_F(PictureRender, PictureSizes) {
     EXPECT_EQ(measure("ab<IMG src=\"box\">", 30).TextHeight, std::max(H, 20));
 }
 
-TEST_F(PictureRender, PicturesByUrlLoadOnce) {
+TEST_F(PictureRender, PicturesByUrlLoadOnce)
+{
     const QString path = dir.filePath("Box.png");
     const QString text = "<IMG src=\"file://" + path + "\">";
     EXPECT_EQ(measure(text).TextWidth, 40);
@@ -108,7 +115,8 @@ TEST_F(PictureRender, PicturesByUrlLoadOnce) {
     EXPECT_EQ(cache.Count(), 2);
 }
 
-TEST_F(PictureRender, AnchoredPicturesAreHit) {
+TEST_F(PictureRender, AnchoredPicturesAreHit)
+{
     opt.HitTestOnly = true;
     opt.X = 1 + 10;
     opt.Y = 10;
@@ -135,7 +143,8 @@ TEST_F(PictureRender, AnchoredPicturesAreHit) {
     EXPECT_EQ(c.Pixels(5, 5), clBlue);
 }
 
-TEST_F(PictureRender, AlignTopLiftsTheLinesText) {
+TEST_F(PictureRender, AlignTopLiftsTheLinesText)
+{
     const int H = c.TextHeight("gh");
     const QString text = "<A href=\"a\">link</A><IMG src=\"box\" height=\"60\" align=\"top\">";
     opt.HitTestOnly = true;
@@ -151,7 +160,8 @@ TEST_F(PictureRender, AlignTopLiftsTheLinesText) {
     EXPECT_TRUE(last);
 }
 
-TEST_F(PictureRender, AnimatedGifDrawsItsFrameOverTheBackground) {
+TEST_F(PictureRender, AnimatedGifDrawsItsFrameOverTheBackground)
+{
     TPictureItem* item = container.Items().Add();
     item->Name = "anim";
     item->Picture().LoadFromData(giffixture::make(6, 4, {{0, 0, 4, 4, 1, 10}, {2, 1, 2, 2, 2, 20}}));
@@ -159,14 +169,15 @@ TEST_F(PictureRender, AnimatedGifDrawsItsFrameOverTheBackground) {
     c.Brush().SetColor(clYellow);
     EXPECT_EQ(measure("<IMG src=\"anim\">").TextWidth, 6);
     run("<IMG src=\"anim\">");
-    EXPECT_EQ(c.Pixels(1, 0), clYellow);      // the animation's whole area, in the background colour
+    EXPECT_EQ(c.Pixels(1, 0), clYellow);  // the animation's whole area, in the background colour
     EXPECT_EQ(c.Pixels(1 + 5, 3), clYellow);
-    EXPECT_EQ(c.Pixels(1 + 2, 1), Green);      // the frame at its offset
+    EXPECT_EQ(c.Pixels(1 + 2, 1), Green);  // the frame at its offset
     EXPECT_EQ(c.Pixels(1 + 3, 2), Green);
     EXPECT_EQ(c.Pixels(1 + 6, 1), Paper);
 }
 
-TEST_F(PictureRender, BodyBackgrounds) {
+TEST_F(PictureRender, BodyBackgrounds)
+{
     run("<BODY bgcolor=\"clLime\">x");
     EXPECT_EQ(c.Pixels(299, 199), clLime);
     clear();

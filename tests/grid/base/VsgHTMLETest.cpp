@@ -13,18 +13,21 @@ constexpr TColor Paper = clWhite;
 
 class HtmlRender : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         c.Font().SetName(QStringLiteral("DejaVu Sans"));
         c.Font().SetSize(10);
         c.Font().SetColor(clBlack);
         clear();
     }
-    void clear() {
+    void clear()
+    {
         c.Brush().SetColor(Paper);
         c.FillRect(Rect(0, 0, bmp.Width(), bmp.Height()));
     }
     // Width of a text in the test font with a style.
-    int w(const QString& s, TFontStyles style = 0, int points = 10) {
+    int w(const QString& s, TFontStyles style = 0, int points = 10)
+    {
         TFont saved;
         saved.Assign(c.Font());
         c.Font().SetStyle(style);
@@ -33,7 +36,8 @@ protected:
         c.Font().Assign(saved);
         return width;
     }
-    int h(int points = 10) {
+    int h(int points = 10)
+    {
         TFont saved;
         saved.Assign(c.Font());
         c.Font().SetSize(points);
@@ -41,32 +45,37 @@ protected:
         c.Font().Assign(saved);
         return height;
     }
-    THtmlRenderResult render(const QString& text, const TRect& r, THtmlRenderOptions o = {}) {
+    THtmlRenderResult render(const QString& text, const TRect& r, THtmlRenderOptions o = {})
+    {
         THtmlRenderResult res;
         last = RenderHtmlText(c, text, r, o, res);
         return res;
     }
-    THtmlRenderResult measure(const QString& text, int width, bool wrap = true) {
+    THtmlRenderResult measure(const QString& text, int width, bool wrap = true)
+    {
         THtmlRenderOptions o;
         o.MeasureOnly = true;
         o.WordWrap = wrap;
         return render(text, Rect(0, 0, width, 10), o);
     }
-    THtmlRenderResult hit(const QString& text, const TRect& r, int x, int y) {
+    THtmlRenderResult hit(const QString& text, const TRect& r, int x, int y)
+    {
         THtmlRenderOptions o;
         o.HitTestOnly = true;
         o.X = x;
         o.Y = y;
         return render(text, r, o);
     }
-    bool painted(const TRect& r, TColor color) {
+    bool painted(const TRect& r, TColor color)
+    {
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x)
                 if (c.Pixels(x, y) == color)
                     return true;
         return false;
     }
-    bool paintedOtherThan(const TRect& r, TColor color) {
+    bool paintedOtherThan(const TRect& r, TColor color)
+    {
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x)
                 if (c.Pixels(x, y) != color)
@@ -82,7 +91,8 @@ protected:
 }  // namespace
 
 // Sizes and line breaks of laid-out markup, from the font's metrics.
-TEST_F(HtmlRender, MeasuresLinesOfMarkup) {
+TEST_F(HtmlRender, MeasuresLinesOfMarkup)
+{
     const int H = h();
     const int sp = w(" ");
     struct Case {
@@ -131,7 +141,8 @@ TEST_F(HtmlRender, MeasuresLinesOfMarkup) {
     }
 }
 
-TEST_F(HtmlRender, DrawingStopsWhereTheRectangleEnds) {
+TEST_F(HtmlRender, DrawingStopsWhereTheRectangleEnds)
+{
     const int H = h();
     const QString text = "a<BR>b<BR>c<BR>d";
     EXPECT_EQ(measure(text, 100).TextHeight, 4 * H);  // measuring lays out every line
@@ -143,7 +154,8 @@ TEST_F(HtmlRender, DrawingStopsWhereTheRectangleEnds) {
 }
 
 // Anchor rectangles and the anchor under a point, for left, right and centred lines.
-TEST_F(HtmlRender, HitTestsAnchors) {
+TEST_F(HtmlRender, HitTestsAnchors)
+{
     const int H = h();
     const TRect r = Rect(10, 20, 310, 200);
     const QString text = "go <A href=\"First\" title=\"Tip\">link</A> and <a HREF=\"second\">more</a>";
@@ -197,16 +209,16 @@ TEST_F(HtmlRender, HitTestsAnchors) {
     EXPECT_FALSE(last);
 }
 
-TEST_F(HtmlRender, AnchorsOnPaint) {
+TEST_F(HtmlRender, AnchorsOnPaint)
+{
     THtmlRenderOptions o;
     o.FocusAnchor = 1;
     o.URLColor = clRed;
-    const THtmlRenderResult res =
-        render("<A href=\"one\">one</A> <A href=\"two\">two</A>", Rect(0, 0, 300, 40), o);
+    const THtmlRenderResult res = render("<A href=\"one\">one</A> <A href=\"two\">two</A>", Rect(0, 0, 300, 40), o);
     EXPECT_EQ(res.FocusAnchorValue, "two");
     EXPECT_EQ(res.AnchorCount, 2);
     EXPECT_TRUE(painted(Rect(1, 0, 1 + w("one"), 40), clRed));  // links in the URL colour
-    EXPECT_EQ(c.Font().Color(), clBlack);                        // the canvas font comes back
+    EXPECT_EQ(c.Font().Color(), clBlack);                       // the canvas font comes back
 
     // Hover colours only for the hovered anchor, with underline on hover.
     clear();
@@ -219,7 +231,8 @@ TEST_F(HtmlRender, AnchorsOnPaint) {
     EXPECT_TRUE(painted(Rect(w("one "), 0, w("one two") + 2, 40), clYellow));
 }
 
-TEST_F(HtmlRender, PaintsBackgroundsMarksAndBlink) {
+TEST_F(HtmlRender, PaintsBackgroundsMarksAndBlink)
+{
     const int H = h();
     render("<P bgcolor=\"clLime\">para</P>", Rect(0, 0, 200, 60));
     EXPECT_TRUE(painted(Rect(150, 0, 200, H), clLime));  // the band spans the rectangle
@@ -253,7 +266,8 @@ TEST_F(HtmlRender, PaintsBackgroundsMarksAndBlink) {
     EXPECT_TRUE(paintedOtherThan(Rect(0, 0, 200, 60), Paper));
 }
 
-TEST_F(HtmlRender, EllipsisWithoutWordWrap) {
+TEST_F(HtmlRender, EllipsisWithoutWordWrap)
+{
     THtmlRenderOptions o;
     o.WordWrap = false;
     const QString text = "a long text that does not fit";
@@ -269,7 +283,8 @@ TEST_F(HtmlRender, EllipsisWithoutWordWrap) {
     EXPECT_EQ(QtAccess::Image(bmp).copy(0, 0, 100, 30), QtAccess::Image(expected).copy(0, 0, 100, 30));
 }
 
-TEST_F(HtmlRender, CanvasToolsComeBack) {
+TEST_F(HtmlRender, CanvasToolsComeBack)
+{
     c.Pen().SetColor(clTeal);
     c.Pen().SetWidth(3);
     c.Brush().SetColor(clOlive);
@@ -284,7 +299,8 @@ TEST_F(HtmlRender, CanvasToolsComeBack) {
 }
 
 // Broken markup renders what it can and always ends.
-TEST_F(HtmlRender, MalformedMarkupEnds) {
+TEST_F(HtmlRender, MalformedMarkupEnds)
+{
     QString deepLists;
     for (int i = 0; i < 3000; ++i)
         deepLists += "<UL><LI>x";
@@ -292,11 +308,37 @@ TEST_F(HtmlRender, MalformedMarkupEnds) {
     for (int i = 0; i < 60; ++i)
         deepFonts += "<FONT size=\"" + QString::number(i) + "\"><B><A href=\"a\"><SUB>y";
     const QString cases[] = {
-        "<", "a<", "a<b", "<B", "ab<B", "<>", "</>", "</", "&", "&amp;amp;", "&bogus;", "&#65;", ">>><<<",
-        "<FONT size=\"99999999999\">huge</FONT>", "<FONT size=99999999999>huge", "<P indent=\"2147483647\">far",
-        "<IND x=\"2147483647\">far", "<IND x=\"-5\">neg", "<R a=\"2147483647\">turned", "<A href=\"unclosed>x",
-        "<A href=x>y</A>", "</A></A></UL></UL></P></FONT></HI></R></SUB>", "<LI><LI><LI>", "<HR><HR>",
-        "<FONT face=\"\">x", "<P align=>x", "<IMG>", "<CONTROL>", "<BODY>", deepLists, deepFonts,
+        "<",
+        "a<",
+        "a<b",
+        "<B",
+        "ab<B",
+        "<>",
+        "</>",
+        "</",
+        "&",
+        "&amp;amp;",
+        "&bogus;",
+        "&#65;",
+        ">>><<<",
+        "<FONT size=\"99999999999\">huge</FONT>",
+        "<FONT size=99999999999>huge",
+        "<P indent=\"2147483647\">far",
+        "<IND x=\"2147483647\">far",
+        "<IND x=\"-5\">neg",
+        "<R a=\"2147483647\">turned",
+        "<A href=\"unclosed>x",
+        "<A href=x>y</A>",
+        "</A></A></UL></UL></P></FONT></HI></R></SUB>",
+        "<LI><LI><LI>",
+        "<HR><HR>",
+        "<FONT face=\"\">x",
+        "<P align=>x",
+        "<IMG>",
+        "<CONTROL>",
+        "<BODY>",
+        deepLists,
+        deepFonts,
     };
     for (const QString& text : cases)
         for (const bool wrap : {true, false})
@@ -318,11 +360,43 @@ TEST_F(HtmlRender, MalformedMarkupEnds) {
     EXPECT_EQ(measure("x <A href=\"y\">z", 100).PlainText, "x z");
 }
 
-TEST_F(HtmlRender, RandomMarkupEnds) {
-    const QString pieces[] = {"<B>", "</B>", "<A href=\"l\">", "</A>", "<UL>", "</UL>", "<LI>", "<P align=\"right\">",
-                              "</P>", "<BR>", "<FONT size=\"30\">", "</FONT>", "<SUB>", "</SUB>", "<SUP>", "<Z>",
-                              "</Z>", "<HI>", "</HI>", "<E>", "</E>", "<R a=\"45\">", "</R>", "<SHAD>", "<IND x=\"40\">",
-                              "word ", "longerword", " ", "&amp;", "&nbsp;", "<", ">", "\"", "<HR>", "<IMG src=\"x\">",
+TEST_F(HtmlRender, RandomMarkupEnds)
+{
+    const QString pieces[] = {"<B>",
+                              "</B>",
+                              "<A href=\"l\">",
+                              "</A>",
+                              "<UL>",
+                              "</UL>",
+                              "<LI>",
+                              "<P align=\"right\">",
+                              "</P>",
+                              "<BR>",
+                              "<FONT size=\"30\">",
+                              "</FONT>",
+                              "<SUB>",
+                              "</SUB>",
+                              "<SUP>",
+                              "<Z>",
+                              "</Z>",
+                              "<HI>",
+                              "</HI>",
+                              "<E>",
+                              "</E>",
+                              "<R a=\"45\">",
+                              "</R>",
+                              "<SHAD>",
+                              "<IND x=\"40\">",
+                              "word ",
+                              "longerword",
+                              " ",
+                              "&amp;",
+                              "&nbsp;",
+                              "<",
+                              ">",
+                              "\"",
+                              "<HR>",
+                              "<IMG src=\"x\">",
                               "<CONTROL type=\"CHECK\" width=\"16\">"};
     std::mt19937 random(1234);
     QElapsedTimer timer;

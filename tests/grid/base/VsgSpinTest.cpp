@@ -5,8 +5,8 @@
 #include "grid/base/LocaleGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
-#include "support/TestSeams.h"
 #include "platform/QtAccess.h"
+#include "support/TestSeams.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ struct BeepCounter {
 };
 
 struct SpinOnForm {
-    explicit SpinOnForm(const QLocale& locale = LocaleGuard::English()) : locale(locale), form(nullptr) {
+    explicit SpinOnForm(const QLocale& locale = LocaleGuard::English()) : locale(locale), form(nullptr)
+    {
         form.SetBounds(0, 0, 300, 200);
         edit = new TVsgSpinEdit(&form);
         edit->SetParent(&form);
@@ -32,17 +33,22 @@ struct SpinOnForm {
     TVsgSpinEdit* edit;
 };
 
-TDateTime date(int y, int m, int d) {
+TDateTime date(int y, int m, int d)
+{
     TDateTime v = 0;
     TryEncodeDate(y, m, d, v);
     return v;
 }
 
-TPoint centre(const TControl& c) { return {c.Width() / 2, c.Height() / 2}; }
+TPoint centre(const TControl& c)
+{
+    return {c.Width() / 2, c.Height() / 2};
+}
 
 }  // namespace
 
-TEST(VsgSpinButton, HeldArrowRepeatsAfter400ThenEvery100Ms) {
+TEST(VsgSpinButton, HeldArrowRepeatsAfter400ThenEvery100Ms)
+{
     TForm form(nullptr);
     auto* spin = new TVsgSpinButton(&form);
     spin->SetParent(&form);
@@ -83,7 +89,8 @@ TEST(VsgSpinButton, HeldArrowRepeatsAfter400ThenEvery100Ms) {
     EXPECT_EQ(ups, 8);
 }
 
-TEST(VsgSpinButton, LayoutFocusAndGlyphs) {
+TEST(VsgSpinButton, LayoutFocusAndGlyphs)
+{
     TForm form(nullptr);
     auto* spin = new TVsgSpinButton(&form);
     spin->SetParent(&form);
@@ -116,7 +123,8 @@ TEST(VsgSpinButton, LayoutFocusAndGlyphs) {
     EXPECT_EQ(spin->UpGlyph().Width(), 4);
 }
 
-TEST(VsgSpinButton, ArrowLooks) {
+TEST(VsgSpinButton, ArrowLooks)
+{
     TForm form(nullptr);
     auto* spin = new TVsgSpinButton(&form);
     spin->SetParent(&form);
@@ -141,7 +149,8 @@ TEST(VsgSpinButton, ArrowLooks) {
     EXPECT_TRUE(black);
 }
 
-TEST(VsgSpinEdit, StepsAndClampsEachKind) {
+TEST(VsgSpinEdit, StepsAndClampsEachKind)
+{
     SpinOnForm f;
     TVsgSpinEdit& e = *f.edit;
     struct Case {
@@ -191,7 +200,8 @@ TEST(VsgSpinEdit, StepsAndClampsEachKind) {
     }
 }
 
-TEST(VsgSpinEdit, DateStepsInALocaleWithMonthNames) {
+TEST(VsgSpinEdit, DateStepsInALocaleWithMonthNames)
+{
     // The C locale's own short date names the month; the spin edit shows and reads back numbers.
     SpinOnForm f(QLocale::c());
     TVsgSpinEdit& e = *f.edit;
@@ -204,7 +214,8 @@ TEST(VsgSpinEdit, DateStepsInALocaleWithMonthNames) {
     EXPECT_EQ(e.DateValue(), date(2027, 12, 10)) << e.Text().toStdString();
 }
 
-TEST(VsgSpinEdit, DayFirstDatesAndClampOnExit) {
+TEST(VsgSpinEdit, DayFirstDatesAndClampOnExit)
+{
     SpinOnForm f(LocaleGuard::German());
     TVsgSpinEdit& e = *f.edit;
     e.SetSpinType(sptDate);
@@ -226,7 +237,8 @@ TEST(VsgSpinEdit, DayFirstDatesAndClampOnExit) {
     EXPECT_EQ(e.Text(), QStringLiteral("100"));
 }
 
-TEST(VsgSpinEdit, ReadersFallBackAndKeysNeverRaise) {
+TEST(VsgSpinEdit, ReadersFallBackAndKeysNeverRaise)
+{
     SpinOnForm f;
     TVsgSpinEdit& e = *f.edit;
     MessageBoxRecorder boxes;
@@ -250,7 +262,8 @@ TEST(VsgSpinEdit, ReadersFallBackAndKeysNeverRaise) {
     EXPECT_TRUE(boxes.Shown.empty());
 }
 
-TEST(VsgSpinEdit, TypedCharactersAreFilteredByKind) {
+TEST(VsgSpinEdit, TypedCharactersAreFilteredByKind)
+{
     SpinOnForm f;
     TVsgSpinEdit& e = *f.edit;
     BeepCounter beeps;
@@ -304,7 +317,8 @@ TEST(VsgSpinEdit, TypedCharactersAreFilteredByKind) {
     EXPECT_EQ(e.Text(), QStringLiteral("8"));
 }
 
-TEST(VsgSpinEdit, KeypadDecimalTypesTheRegionalSeparator) {
+TEST(VsgSpinEdit, KeypadDecimalTypesTheRegionalSeparator)
+{
     SpinOnForm f(LocaleGuard::German());
     TVsgSpinEdit& e = *f.edit;
     e.SetSpinType(sptFloat);
@@ -317,7 +331,8 @@ TEST(VsgSpinEdit, KeypadDecimalTypesTheRegionalSeparator) {
     EXPECT_EQ(e.Text(), QStringLiteral("1,"));
 }
 
-TEST(VsgSpinEdit, ReadOnlyBeepsAndArrowsStepOnAForm) {
+TEST(VsgSpinEdit, ReadOnlyBeepsAndArrowsStepOnAForm)
+{
     SpinOnForm f;
     TVsgSpinEdit& e = *f.edit;
     BeepCounter beeps;

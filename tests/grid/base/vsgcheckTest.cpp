@@ -14,7 +14,8 @@ public:
 
 }  // namespace
 
-TEST(CellCheck, TheBaseChangesNothing) {
+TEST(CellCheck, TheBaseChangesNothing)
+{
     VOroDavoduRuzuCheck check(nullptr);
     EXPECT_FALSE(check.GotoCell || check.AutoCorrect || check.AutoMarkError || check.UseCorrect || check.UseMarkError);
     check.UseCorrect = check.UseMarkError = true;
@@ -23,7 +24,8 @@ TEST(CellCheck, TheBaseChangesNothing) {
     EXPECT_EQ(check.CheckCell(1, 1, "fine"), "fine");
 }
 
-TEST(CellCheck, DescendantsCorrectAndMark) {
+TEST(CellCheck, DescendantsCorrectAndMark)
+{
     TOneWordCheck check(nullptr);
     EXPECT_EQ(check.CheckCell(0, 0, "teh wrogn"), "teh wrogn");  // nothing asked for
     check.UseCorrect = true;

@@ -1,7 +1,7 @@
 // The binary cell stream: value encodings, round trips of texts, properties and graphics, placement, and
 // malformed streams that must fail without touching a cell.
-#include <QBuffer>
 #include <gtest/gtest.h>
+#include <QBuffer>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
@@ -24,13 +24,19 @@ TEST(GridRecords, ValuesTakeTheirTagsAndReadBack)
     w.Int(QStringLiteral("Mid"), 40000);
     w.Float(QStringLiteral("F"), -1234.5625);
     w.End();
-    EXPECT_TRUE(out.contains(QByteArray("\x05Short\x06\x03" "abc")));
+    EXPECT_TRUE(
+        out.contains(QByteArray("\x05Short\x06\x03"
+                                "abc")));
     EXPECT_TRUE(out.contains(QByteArray("\x04Long\x0C\x2C\x01\x00\x00", 10)));
     EXPECT_TRUE(out.contains(QByteArray("\x05Latin\x14\x05\x00\x00\x00", 10)));
     EXPECT_TRUE(out.contains(QByteArray("\x04Wide\x12\x02\x00\x00\x00", 10)));
-    EXPECT_TRUE(out.contains(QByteArray("\x05Named\x07\x08" "clWindow")));
+    EXPECT_TRUE(
+        out.contains(QByteArray("\x05Named\x07\x08"
+                                "clWindow")));
     EXPECT_TRUE(out.contains(QByteArray("\x05Plain\x04\xFF\xC0\x00\x00", 10)));
-    EXPECT_TRUE(out.contains(QByteArray("\x04None\x07\x06" "clNone")));
+    EXPECT_TRUE(
+        out.contains(QByteArray("\x04None\x07\x06"
+                                "clNone")));
 
     TRecordReader reader(out, 0);
     const TRecord r = reader.Read();
@@ -143,8 +149,7 @@ TEST(GridBinStream, EveryTruncationAndCorruptionFailsWithoutChangingACell)
         try {
             target.io().LoadAtPointFromBinData({0, 0}, bad);
             return ::testing::AssertionFailure() << "accepted";
-        } catch (const REdaReviZizod&) {
-        }
+        } catch (const REdaReviZizod&) {}
         if (target.cells(0, 0, 2, 2) != before || target.grid.ColCount() != 3)
             return ::testing::AssertionFailure() << "grid changed";
         return ::testing::AssertionSuccess();

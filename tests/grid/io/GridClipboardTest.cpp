@@ -1,11 +1,11 @@
 // Clipboard copy, cut and paste through the in-process clipboard: the copied text, the formats put, growth
 // and read-only cells on paste, and the smart fill of a selection.
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLocale>
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
@@ -63,7 +63,9 @@ TEST(GridClipboard, EveryOddTextRoundTripsThroughTheClipboardAsTextAndAsCells)
             // Text carries every line break as one break (CR LF in the cell); the cell format keeps each.
             QString expected = texts[i];
             if (!cellsFormat)
-                expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+                expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                    .replace(u'\r', u'\n')
+                    .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
             EXPECT_EQ(target.grid.Cells(0, static_cast<int>(i)), expected) << i;
         }
         EXPECT_EQ(target.grid.Cells(1, 0), QStringLiteral("right"));
@@ -98,7 +100,8 @@ TEST(GridClipboard, HtmlCopyPutsTheTableAndItsTabSeparatedText)
     const QString html = QString::fromUtf8(g.clipboard.Store.value(MimeHtml));
     SCOPED_TRACE(html.toStdString());
     EXPECT_TRUE(html.startsWith(QStringLiteral("<style>\r\n.c0 {")));
-    EXPECT_TRUE(html.contains(QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"0\"  WIDTH=\"100%\">\r\n")));
+    EXPECT_TRUE(
+        html.contains(QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"0\"  WIDTH=\"100%\">\r\n")));
     EXPECT_TRUE(html.contains(QStringLiteral(">H1</td>\r\n")));
     EXPECT_TRUE(html.contains(QStringLiteral(">&nbsp;</td>\r\n")));
     EXPECT_TRUE(html.contains(QStringLiteral(">x<br>\ny</td>")));
@@ -130,7 +133,8 @@ TEST(GridClipboard, HtmlPicturesGoIntoTheCopiedPageOrIntoNumberedFilesBesideAPag
     EXPECT_TRUE(QDir(work.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());  // no file written
     QDir::setCurrent(before);
     const QString page = g.io().SaveToHTMLString(work.path() + u'/');
-    EXPECT_TRUE(page.contains(QStringLiteral("<img src=\"file://") + work.path() + QStringLiteral("/images/img1.jpg\">")));
+    EXPECT_TRUE(
+        page.contains(QStringLiteral("<img src=\"file://") + work.path() + QStringLiteral("/images/img1.jpg\">")));
     EXPECT_TRUE(page.contains(QStringLiteral("/images/img2.jpg\">")));
     EXPECT_TRUE(QFile::exists(work.path() + QStringLiteral("/images/img2.jpg")));
     g.grid.HTMLSettings().ExportImages = false;
@@ -206,20 +210,27 @@ TEST(GridClipboard, WideTextCellsGoThroughTheWideEventsDecoded)
 {
     ClipGrid g(3, 1);
     QStringList events;
-    g.grid.OnClipboardBeforePasteCell = [&](TObject*, int c, int, QString& v, bool&) { events << QStringLiteral("before %1 %2").arg(c).arg(v); };
-    g.grid.OnClipboardAfterPasteCell = [&](TObject*, int c, int, const QString& v) { events << QStringLiteral("after %1 %2").arg(c).arg(v); };
+    g.grid.OnClipboardBeforePasteCell = [&](TObject*, int c, int, QString& v, bool&) {
+        events << QStringLiteral("before %1 %2").arg(c).arg(v);
+    };
+    g.grid.OnClipboardAfterPasteCell = [&](TObject*, int c, int, const QString& v) {
+        events << QStringLiteral("after %1 %2").arg(c).arg(v);
+    };
     g.grid.OnClipboardBeforePasteWideCell = [&](TObject*, int c, int, QString& v, bool& allow) {
         events << QStringLiteral("before wide %1 %2").arg(c).arg(v);
         allow = v != u"skip";
         v = v.toUpper();
     };
-    g.grid.OnClipboardAfterPasteWideCell = [&](TObject*, int c, int, const QString& v) { events << QStringLiteral("after wide %1 %2").arg(c).arg(v); };
+    g.grid.OnClipboardAfterPasteWideCell = [&](TObject*, int c, int, const QString& v) {
+        events << QStringLiteral("after wide %1 %2").arg(c).arg(v);
+    };
     const QString text = EncodeWideText(QStringLiteral("skip")) + u'\t' + QStringLiteral("p") + u'\t' +
                          EncodeWideText(QStringLiteral("ωa"));
     g.clipboard.Store[MimePlainText] = text.toUtf8();
     g.select(0, 0, 0, 0);
     g.io().PasteSelectionFromClipboard();
-    EXPECT_EQ(events.join(u';'), QStringLiteral("before wide 0 skip;before 1 p;after 1 p;before wide 2 ωa;after wide 2 ΩA"));
+    EXPECT_EQ(events.join(u';'),
+              QStringLiteral("before wide 0 skip;before 1 p;after 1 p;before wide 2 ωa;after wide 2 ΩA"));
     EXPECT_EQ(g.grid.Cells(0, 0), QString());
     EXPECT_EQ(g.grid.Cells(2, 0), EncodeWideText(QStringLiteral("ΩA")));
 }
@@ -232,10 +243,8 @@ TEST(GridClipboard, SmartFillRepeatsValuesAndContinuesSeries)
         int selCols, selRows;
         const char* expected;
     } cases[] = {
-        {"single value", {"7"}, 3, 2, "7|7|7;7|7|7;"},
-        {"integers", {"1", "3"}, 1, 5, "1;3;5;7;9;"},
-        {"falling integers", {"10", "7"}, 1, 4, "10;7;4;1;"},
-        {"decimals", {"1.5", "2"}, 1, 3, "1.50;2.00;2.50;"},
+        {"single value", {"7"}, 3, 2, "7|7|7;7|7|7;"},        {"integers", {"1", "3"}, 1, 5, "1;3;5;7;9;"},
+        {"falling integers", {"10", "7"}, 1, 4, "10;7;4;1;"}, {"decimals", {"1.5", "2"}, 1, 3, "1.50;2.00;2.50;"},
         {"text block", {"a", "b"}, 1, 5, "a;b;a;b;a;"},
     };
     for (const Case& c : cases) {
@@ -297,7 +306,9 @@ TEST(GridClipboard, MalformedCellBlockFailsAndChangesNothing)
     ClipGrid g(3, 3);
     g.fill({{"1", "2"}});
     g.grid.Navigation().AllowFmtClipboard = true;
-    static const char hostile[] = "TPF0\x0BTGridPropIO\x00\x08" "ColCount\x04\xFF\xFF\xFF\x7F";
+    static const char hostile[] =
+        "TPF0\x0BTGridPropIO\x00\x08"
+        "ColCount\x04\xFF\xFF\xFF\x7F";
     g.clipboard.Store[MimeGridCells] = QByteArray(hostile, sizeof hostile - 1);
     g.clipboard.Store[MimePlainText] = "x";
     g.select(0, 0, 0, 0);
@@ -362,7 +373,8 @@ TEST(GridClipboard, ChosenRowsOrColumnsAreCopiedAndCutAlone)
             g.grid.SetColSelect(2, true);
         }
         g.io().CutSelectionToClipboard();
-        EXPECT_EQ(g.clipText(), rows ? QStringLiteral("a0\tb0\tc0\r\na2\tb2\tc2\r\n") : QStringLiteral("a0\tc0\r\na1\tc1\r\na2\tc2\r\n"));
+        EXPECT_EQ(g.clipText(), rows ? QStringLiteral("a0\tb0\tc0\r\na2\tb2\tc2\r\n")
+                                     : QStringLiteral("a0\tc0\r\na1\tc1\r\na2\tc2\r\n"));
         EXPECT_EQ(g.cells(0, 0, 2, 2), rows ? QStringLiteral("||;a1|b1|c1;||;") : QStringLiteral("|b0|;|b1|;|b2|;"));
         EXPECT_EQ(g.grid.ModifiedRowCount(), rows ? 2 : 0);
     }
@@ -375,8 +387,9 @@ TEST(GridClipboard, PastedAndCutRowsAreMarkedModified)
     g.clipboard.Store[MimePlainText] = "x\ty\r\nz";
     g.select(0, 1, 0, 1);
     g.io().PasteSelectionFromClipboard();
-    EXPECT_EQ(std::vector<bool>({g.grid.RowModified(0), g.grid.RowModified(1), g.grid.RowModified(2), g.grid.RowModified(3)}),
-              (std::vector<bool>{false, true, true, false}));
+    EXPECT_EQ(
+        std::vector<bool>({g.grid.RowModified(0), g.grid.RowModified(1), g.grid.RowModified(2), g.grid.RowModified(3)}),
+        (std::vector<bool>{false, true, true, false}));
     g.grid.ClearModifiedRows();
     g.io().CutToClipboard();
     EXPECT_EQ(g.grid.ModifiedRowCount(), 4);

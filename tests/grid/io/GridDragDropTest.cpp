@@ -1,7 +1,7 @@
 // Drag and drop: which drop operation a drag's formats reach, drops of text, cells and files on a grid,
 // and a drag of cells from one grid to another or within one grid.
-#include <QWidget>
 #include <gtest/gtest.h>
+#include <QWidget>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
@@ -55,7 +55,10 @@ TEST(VoOleDragDrop, EachDragReachesTheDropOperationsOfItsFormats)
     } cases[] = {
         {"cells and text", {{MimeGridCells, "x"}, {MimePlainText, "t"}}, false, "stream"},
         {"column and text", {{MimeGridColumn, columnData(4)}, {MimePlainText, "t"}}, false, "col:4"},
-        {"files and text", {{MimeUriList, "file:///tmp/a.csv\r\n"}, {MimePlainText, "t"}}, false, "text:t files:/tmp/a.csv"},
+        {"files and text",
+         {{MimeUriList, "file:///tmp/a.csv\r\n"}, {MimePlainText, "t"}},
+         false,
+         "text:t files:/tmp/a.csv"},
         {"rich text off", {{MimeRichText, "{\\rtf}"}, {MimePlainText, "t"}}, false, "text:t"},
         {"rich text on", {{MimeRichText, "{\\rtf}"}, {MimePlainText, "t"}}, true, "rtf:{\\rtf}"},
         {"url", {{MimeUriList, "http://example.com/x\r\n"}}, false, "url:http://example.com/x"},
@@ -87,7 +90,8 @@ TEST(VoOleDragDrop, ALastFeedbackOfNoEffectCancelsTheDrag)
             s.GiveFeedback(feedback);
             return DROPEFFECT_COPY;
         });
-        EXPECT_EQ(BeginTextDragDrop(g.grid, source, QStringLiteral("t"), QString(), QByteArray(), DROPEFFECT_COPY), feedback);
+        EXPECT_EQ(BeginTextDragDrop(g.grid, source, QStringLiteral("t"), QString(), QByteArray(), DROPEFFECT_COPY),
+                  feedback);
     }
 }
 
@@ -116,8 +120,8 @@ TEST(GridDragDrop, DroppedFilesAreKnownByTheirExtension)
         QStringList files;
         const char* loaded;
     } cases[] = {
-        {{"/d/data.csv"}, "csv"},     {{"/d/Book.XLSX"}, "xls"}, {{"/d/old.xls"}, "xls"},
-        {{"/d/my.csv.txt"}, ""},      {{"/d/xlsfile.doc"}, ""},  {{"/d/a.csv", "/d/b.csv"}, ""},
+        {{"/d/data.csv"}, "csv"}, {{"/d/Book.XLSX"}, "xls"}, {{"/d/old.xls"}, "xls"},
+        {{"/d/my.csv.txt"}, ""},  {{"/d/xlsfile.doc"}, ""},  {{"/d/a.csv", "/d/b.csv"}, ""},
     };
     DropGrid g(2, 2);
     for (const Case& c : cases) {
@@ -148,10 +152,11 @@ TEST(GridDragDrop, AMoveShiftsTheDraggedRowsOnlyWhenRowsWereInsertedInTheGridItS
         }
         a.grid.SetSelection({0, 3, 1, 3});
         DropGrid& to = sameGrid ? a : b;
-        ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
-            to.target().DragEnter(data, 0, to.at(0, 1), allowed);
-            return to.target().Drop(data, 0, to.at(0, 1), allowed);
-        });
+        ScopedHook<TDragDropHook> loop(DragDropHook(),
+                                       [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
+                                           to.target().DragEnter(data, 0, to.at(0, 1), allowed);
+                                           return to.target().Drop(data, 0, to.at(0, 1), allowed);
+                                       });
         a.io().StartCellDrag(0, 3);
         EXPECT_EQ(a.cells(0, 0, 0, a.grid.RowCount() - 1), QString::fromUtf8(expected));
         if (!sameGrid) {
@@ -319,15 +324,16 @@ TEST(GridDragDrop, AHeaderDragMovesItsColumnAndShowsTheHeaderButton)
         QString buttonText;
         int droppedCol = -1;
         g.grid.OnOleDropCol = [&](TObject*, int, int, int col) { droppedCol = col; };
-        ScopedHook<TDragDropHook> loop(DragDropHook(), [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
-            buttonShown = g.grid.HeaderDragButton()->Visible();
-            buttonText = g.grid.HeaderDragButton()->Caption;
-            pictureShown = g.grid.MoveForm && g.grid.MoveForm->Visible();
-            EXPECT_TRUE(data.contains(MimeGridColumn));
-            g.target().DragEnter(data, 0, g.at(c.dropCol, 0), allowed);
-            g.target().DragOver(0, g.at(c.dropCol, 0), allowed);
-            return g.target().Drop(data, 0, g.at(c.dropCol, 0), allowed);
-        });
+        ScopedHook<TDragDropHook> loop(DragDropHook(),
+                                       [&](TWinControl&, IDropSource&, const TDragData& data, int allowed) {
+                                           buttonShown = g.grid.HeaderDragButton()->Visible();
+                                           buttonText = g.grid.HeaderDragButton()->Caption;
+                                           pictureShown = g.grid.MoveForm && g.grid.MoveForm->Visible();
+                                           EXPECT_TRUE(data.contains(MimeGridColumn));
+                                           g.target().DragEnter(data, 0, g.at(c.dropCol, 0), allowed);
+                                           g.target().DragOver(0, g.at(c.dropCol, 0), allowed);
+                                           return g.target().Drop(data, 0, g.at(c.dropCol, 0), allowed);
+                                       });
         EXPECT_TRUE(g.io().StartCellDrag(1, 0));
         EXPECT_EQ(buttonShown, !c.showCells);
         EXPECT_EQ(pictureShown, c.showCells);

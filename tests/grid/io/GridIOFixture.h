@@ -53,7 +53,8 @@ inline std::vector<QString> OddCellTexts()
         QStringLiteral("cr\ronly"),
         QStringLiteral("lf\nonly"),
         QStringLiteral("mix\r\n\t\r\x08\n"),
-        QStringLiteral("code\x08" "eight"),
+        QStringLiteral("code\x08"
+                       "eight"),
         QStringLiteral("\"quoted\" start"),
         QStringLiteral("inner \"quote\""),
         QStringLiteral("\x02mark"),

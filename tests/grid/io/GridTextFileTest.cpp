@@ -1,10 +1,10 @@
 // The text cell file and stream: round trips, the classic line-break rule, lenient and strict numbers,
 // cells outside the grid and corrupt files.
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
@@ -36,7 +36,8 @@ TEST(GridTextFile, EveryOddTextRoundTripsThroughFileAndStream)
         target.io().LoadFromFile(name);
         ASSERT_EQ(target.grid.RowCount(), static_cast<int>(texts.size()));
         for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (!unicode && (texts[i].contains(u'€') || texts[i].contains(u'中')) && QString::fromLocal8Bit(texts[i].toLocal8Bit()) != texts[i])
+            if (!unicode && (texts[i].contains(u'€') || texts[i].contains(u'中')) &&
+                QString::fromLocal8Bit(texts[i].toLocal8Bit()) != texts[i])
                 continue;  // not representable in the 8-bit code page
             EXPECT_EQ(target.grid.Cells(1, static_cast<int>(i)), texts[i]) << "unicode " << unicode << " row " << i;
         }
@@ -91,7 +92,8 @@ TEST(GridTextFile, WritesTheClassicLinesAndLoadsClassicFilesAsBefore)
         t.io().LoadFromFile(writeFile(dir, "3,2\r\n0,0,x\t\x08y\r\n1,0,p\tq\r\n2,1,u\x01v\t\x08w\r\n"));
         EXPECT_EQ(t.grid.Cells(0, 0), multi ? QStringLiteral("x\r\ny") : QStringLiteral("x"));
         EXPECT_EQ(t.grid.Cells(1, 0), QStringLiteral("p\tq"));
-        EXPECT_EQ(t.grid.Cells(2, 1), multi ? QStringLiteral("u") + QChar(0) + QStringLiteral("v\r\nw") : QStringLiteral("u") + QChar(0) + QStringLiteral("v"));
+        EXPECT_EQ(t.grid.Cells(2, 1), multi ? QStringLiteral("u") + QChar(0) + QStringLiteral("v\r\nw")
+                                            : QStringLiteral("u") + QChar(0) + QStringLiteral("v"));
     }
 }
 
@@ -100,7 +102,8 @@ TEST(GridTextFile, LenientNumbersSkipCellsAndWidthsOutsideTheGrid)
     QTemporaryDir dir;
     IOGrid t(1, 1);
     t.grid.SetColWidths(0, 33);
-    t.io().LoadFromFile(writeFile(dir, " 5x,+3\r\ncw 99,80\r\ncw 0,41junk\r\n7,0,x\r\n-1,0,y\r\n4,2,ok\r\nnocomma\r\n"));
+    t.io().LoadFromFile(
+        writeFile(dir, " 5x,+3\r\ncw 99,80\r\ncw 0,41junk\r\n7,0,x\r\n-1,0,y\r\n4,2,ok\r\nnocomma\r\n"));
     EXPECT_EQ(t.grid.ColCount(), 5);
     EXPECT_EQ(t.grid.RowCount(), 3);
     EXPECT_EQ(t.grid.ColWidths(0), 41);

@@ -34,8 +34,8 @@ TCharVerdict NumericCharVerdict(char16_t Key, const TEditState& Edit, bool Allow
 
 TCharVerdict FloatCharVerdict(char16_t Key, const TEditState& Edit, bool AllowMinus, bool CtrlDown)
 {
-    const bool candidate = isControlPass(Key) || isDigit(Key) || Key == u',' || Key == u'.' ||
-                           (Key == u'-' && AllowMinus);
+    const bool candidate =
+        isControlPass(Key) || isDigit(Key) || Key == u',' || Key == u'.' || (Key == u'-' && AllowMinus);
     if (!candidate)
         return CtrlDown ? TCharVerdict::Pass : TCharVerdict::Drop;
     const QChar decimal = LocaleDecimalSeparator();

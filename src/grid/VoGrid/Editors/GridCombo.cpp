@@ -111,8 +111,8 @@ void TGridCombo::KeyDown(WORD& Key, TShiftState Shift)
     Forced = false;
     const bool list = listMode();
     bool special = list ? (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_LEFT || Key == VK_RIGHT)
-                        : (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR ||
-                           Key == VK_NEXT || Key == VK_END || Key == VK_UP || Key == VK_DOWN);
+                        : (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
+                           Key == VK_END || Key == VK_UP || Key == VK_DOWN);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
     if (!g.Navigation().ComboGetUpDown && (Key == VK_UP || Key == VK_DOWN) && !DroppedDown()) {
         if (!g.leaveSpecialEditor()) {

@@ -327,8 +327,8 @@ bool TVoInplaceEdit::filterChar(char16_t& Key)
 void TVoInplaceEdit::KeyUp(WORD& Key, TShiftState Shift)
 {
     if (Key == VK_LEFT || Key == VK_RIGHT) {
-        const bool atEdge = Key == VK_LEFT ? FSelKeyDown == 0 && SelStart() == 0
-                                           : FOldSelStart == static_cast<int>(Text().size());
+        const bool atEdge =
+            Key == VK_LEFT ? FSelKeyDown == 0 && SelStart() == 0 : FOldSelStart == static_cast<int>(Text().size());
         if (atEdge && SelLength() == 0 && !(Shift & (ssShift | ssCtrl | ssAlt)) &&
             FGrid->Navigation().CursorWalkEditor) {
             walkOut(Key, Shift);

@@ -288,7 +288,8 @@ private:
     void paintSelectionFrame(TCanvas& canvas, int ACol, const TRect& ARect);
     void paintGridLines(TCanvas& canvas, int ACol, const TRect& ARect, bool fixed);
     template <typename T>
-    void setAndRepaint(T& field, T value) {
+    void setAndRepaint(T& field, T value)
+    {
         if (field == value)
             return;
         field = value;

@@ -7,12 +7,14 @@
 #include "grid/base/VoUtil/VoUtilText.h"
 
 TCellProperties::TCellProperties(TBaseGrid* owner, int col, int row)
-    : OwnerCol(col), OwnerRow(row), FOwnerGrid(owner), FWordWrap(owner ? owner->WordWrap : true) {
+    : OwnerCol(col), OwnerRow(row), FOwnerGrid(owner), FWordWrap(owner ? owner->WordWrap : true)
+{
     if (owner)
         owner->HasCellProps = true;
 }
 
-void TCellProperties::ApplyFont(TFont& font) const {
+void TCellProperties::ApplyFont(TFont& font) const
+{
     if (FontColor != clNone)
         font.SetColor(FontColor);
     if (FontStyle != 0)
@@ -23,7 +25,8 @@ void TCellProperties::ApplyFont(TFont& font) const {
         font.SetName(FontName);
 }
 
-void TCellProperties::Assign(const TPersistent& source) {
+void TCellProperties::Assign(const TPersistent& source)
+{
     const auto* src = dynamic_cast<const TCellProperties*>(&source);
     if (!src)
         return;
@@ -50,71 +53,84 @@ void TCellProperties::Assign(const TPersistent& source) {
     Control = src->Control;
 }
 
-void TCellProperties::repaint() {
+void TCellProperties::repaint()
+{
     if (FOwnerGrid)
         FOwnerGrid->RepaintCell(OwnerCol, OwnerRow);
 }
 
-void TCellProperties::SetBrushColor(TColor value) {
+void TCellProperties::SetBrushColor(TColor value)
+{
     FBrushColor = value;
     repaint();
 }
 
-void TCellProperties::SetBrushColorTo(TColor value) {
+void TCellProperties::SetBrushColorTo(TColor value)
+{
     FBrushColorTo = value;
     repaint();
 }
 
-void TCellProperties::SetVAlignment(TVAlignment value) {
+void TCellProperties::SetVAlignment(TVAlignment value)
+{
     FVAlignment = value;
     repaint();
 }
 
-void TCellProperties::SetWordWrap(bool value) {
+void TCellProperties::SetWordWrap(bool value)
+{
     FWordWrap = value;
     repaint();
 }
 
-TPoint TCellProperties::GetBaseCell(int c, int r) const {
+TPoint TCellProperties::GetBaseCell(int c, int r) const
+{
     if (!IsBaseCell && CellSpanX != -1 && CellSpanY != -1)
         return {c - CellSpanX, r - CellSpanY};
     return {c, r};
 }
 
-TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner) {
+TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner)
+{
     TCustomGrid::DefaultDrawing = false;
     TCustomGrid::SetGridLineWidth(0);
 }
 
-TBaseGrid::~TBaseGrid() {
+TBaseGrid::~TBaseGrid()
+{
     Destroying();
     if (FUndoRedo)
         FUndoRedo->FGrid = nullptr;
     FreeAllCellProps();
 }
 
-void TBaseGrid::SetDefaultDrawing(bool value) {
+void TBaseGrid::SetDefaultDrawing(bool value)
+{
     FDefaultDrawing = value;
     TCustomGrid::DefaultDrawing = false;
 }
 
-void TBaseGrid::SetGridLineWidth(int value) {
+void TBaseGrid::SetGridLineWidth(int value)
+{
     FGridLineWidth = value;
     TCustomGrid::SetGridLineWidth(0);
     Invalidate();
 }
 
-void TBaseGrid::SetGridLineColor(TColor value) {
+void TBaseGrid::SetGridLineColor(TColor value)
+{
     FGridLineColor = value;
     Invalidate();
 }
 
-void TBaseGrid::SetGridFixedLineColor(TColor value) {
+void TBaseGrid::SetGridFixedLineColor(TColor value)
+{
     FGridFixedLineColor = value;
     Invalidate();
 }
 
-void TBaseGrid::SetUndoRedo(TVoGridUndoRedo* value) {
+void TBaseGrid::SetUndoRedo(TVoGridUndoRedo* value)
+{
     if (FUndoRedo && FUndoRedo->FGrid == this)
         FUndoRedo->FGrid = nullptr;
     FUndoRedo = value;
@@ -127,32 +143,61 @@ void TBaseGrid::SetUndoRedo(TVoGridUndoRedo* value) {
 
 // --- Hooks answered neutrally -------------------------------------------------------------------
 
-bool TBaseGrid::IsFixed(int, int) { return false; }
-int TBaseGrid::GetNodeIndent(int) { return 0; }
-bool TBaseGrid::HasNodes() { return false; }
-void TBaseGrid::CellTextChanged(int, int) {}
-bool TBaseGrid::HasCellBorderEvent() { return false; }
-bool TBaseGrid::UseStylesActive() { return false; }
-int TBaseGrid::DisplColIndex(int ACol) { return ACol; }
-int TBaseGrid::TotalColCount() const { return ColCount(); }
-bool TBaseGrid::OwnsGraphicObject(const TObject*) const { return false; }
+bool TBaseGrid::IsFixed(int, int)
+{
+    return false;
+}
+int TBaseGrid::GetNodeIndent(int)
+{
+    return 0;
+}
+bool TBaseGrid::HasNodes()
+{
+    return false;
+}
+void TBaseGrid::CellTextChanged(int, int)
+{}
+bool TBaseGrid::HasCellBorderEvent()
+{
+    return false;
+}
+bool TBaseGrid::UseStylesActive()
+{
+    return false;
+}
+int TBaseGrid::DisplColIndex(int ACol)
+{
+    return ACol;
+}
+int TBaseGrid::TotalColCount() const
+{
+    return ColCount();
+}
+bool TBaseGrid::OwnsGraphicObject(const TObject*) const
+{
+    return false;
+}
 
 void TBaseGrid::GetVisualProperties(int, int, TGridDrawState&, bool, bool, bool, TBrush&, TColor&, TColor&, TColor&,
-                                    TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) {}
+                                    TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&)
+{}
 
-void TBaseGrid::QueryDisplText(int ACol, int ARow, QString& Value) {
+void TBaseGrid::QueryDisplText(int ACol, int ARow, QString& Value)
+{
     if (OnGetDisplText)
         OnGetDisplText(this, ACol, ARow, Value);
 }
 
-void TBaseGrid::QueryDisplWideText(int ACol, int ARow, QString& Value) {
+void TBaseGrid::QueryDisplWideText(int ACol, int ARow, QString& Value)
+{
     if (OnGetDisplWideText)
         OnGetDisplWideText(this, ACol, ARow, Value);
 }
 
 void TBaseGrid::QueryCellVisuals(int, int, TFont& AFont, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                  TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
-                                 TCellGradientDirection& GD) {
+                                 TCellGradientDirection& GD)
+{
     AFont.Assign(Font());
     ABrush.SetColor(Color());
     AColorTo = clNone;
@@ -166,7 +211,8 @@ void TBaseGrid::QueryCellVisuals(int, int, TFont& AFont, TBrush& ABrush, TColor&
 
 // --- Text ---------------------------------------------------------------------------------------
 
-QString TBaseGrid::GetCellEx(int c, int r) {
+QString TBaseGrid::GetCellEx(int c, int r)
+{
     // Without any cell properties no cell is merged.
     const TPoint base = HasCellProps ? BaseCell(c, r) : TPoint{c, r};
     QString value = GetGridCell(base.X, base.Y);
@@ -181,7 +227,8 @@ QString TBaseGrid::GetCellEx(int c, int r) {
     return value;
 }
 
-void TBaseGrid::SetCellEx(int c, int r, const QString& Value) {
+void TBaseGrid::SetCellEx(int c, int r, const QString& Value)
+{
     if (HasCellProperties(c, r)) {
         const TPoint base = BaseCell(c, r);
         SetGridCell(base.X, base.Y, Value);
@@ -197,15 +244,18 @@ void TBaseGrid::SetCellEx(int c, int r, const QString& Value) {
 
 // --- Properties ---------------------------------------------------------------------------------
 
-TCellProperties* TBaseGrid::props(int c, int r) const {
+TCellProperties* TBaseGrid::props(int c, int r) const
+{
     return HasCellProperties(c, r) ? static_cast<TCellProperties*>(GetGridObject(c, r)) : nullptr;
 }
 
-bool TBaseGrid::HasCellProperties(int c, int r) const {
+bool TBaseGrid::HasCellProperties(int c, int r) const
+{
     return c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount() && GetGridObject(c, r) != nullptr;
 }
 
-TCellProperties* TBaseGrid::GetCellProperties(int c, int r) {
+TCellProperties* TBaseGrid::GetCellProperties(int c, int r)
+{
     if (c < 0 || c >= TotalColCount())
         throw REdaReviZizod(QStringLiteral("Invalid column accessed"));
     if (r < 0 || r >= RowCount())
@@ -234,17 +284,20 @@ TCellProperties* TBaseGrid::GetCellProperties(int c, int r) {
     return p;
 }
 
-void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value) {
+void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
+{
     delete GetGridObject(c, r);
     SetGridObject(c, r, Value);
 }
 
-TObject* TBaseGrid::GetObjectEx(int c, int r) const {
+TObject* TBaseGrid::GetObjectEx(int c, int r) const
+{
     const TCellProperties* p = props(c, r);
     return p ? p->CellObject : nullptr;
 }
 
-void TBaseGrid::SetObjectEx(int c, int r, TObject* Value) {
+void TBaseGrid::SetObjectEx(int c, int r, TObject* Value)
+{
     const bool empty = GetCellEx(c, r).isEmpty();
     if (empty)
         SetCellEx(c, r, QStringLiteral(" "));
@@ -253,12 +306,14 @@ void TBaseGrid::SetObjectEx(int c, int r, TObject* Value) {
         SetCellEx(c, r, QString());
 }
 
-TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const {
+TObject* TBaseGrid::GetGraphicObjectEx(int c, int r) const
+{
     const TCellProperties* p = props(c, r);
     return p ? p->GraphicObject : nullptr;
 }
 
-void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value) {
+void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value)
+{
     if (ComponentState() & csDestroying)
         return;
     const bool empty = GetCellEx(c, r).isEmpty();
@@ -269,7 +324,8 @@ void TBaseGrid::SetGraphicObjectEx(int c, int r, TObject* Value) {
         SetCellEx(c, r, QString());
 }
 
-void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2) {
+void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2)
+{
     if (!HasCellProps)
         return;
     for (int c = std::max(c1, 0); c <= std::min(c2, TotalColCount() - 1); ++c) {
@@ -283,7 +339,8 @@ void TBaseGrid::FreeCellPropsRect(int c1, int r1, int c2, int r2) {
     }
 }
 
-void TBaseGrid::FreeCellProps(TObject* slot) const {
+void TBaseGrid::FreeCellProps(TObject* slot) const
+{
     auto* p = static_cast<TCellProperties*>(slot);
     if (!p)
         return;
@@ -292,26 +349,33 @@ void TBaseGrid::FreeCellProps(TObject* slot) const {
     delete p;
 }
 
-void TBaseGrid::FreeAllCellProps() { FreeCellPropsRect(0, 0, TotalColCount() - 1, RowCount() - 1); }
+void TBaseGrid::FreeAllCellProps()
+{
+    FreeCellPropsRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+}
 
-void TBaseGrid::FreeCellObject(int c, int r) {
+void TBaseGrid::FreeCellObject(int c, int r)
+{
     delete GetGridObject(c, r);
     SetGridObject(c, r, nullptr);
 }
 
-void TBaseGrid::ClearCell(int c, int r) {
+void TBaseGrid::ClearCell(int c, int r)
+{
     SetCellEx(c, r, QString());
     SetGridObject(c, r, nullptr);
 }
 
-void TBaseGrid::ClearColumnCells(int ACol) {
+void TBaseGrid::ClearColumnCells(int ACol)
+{
     for (int r = 0; r < RowCount(); ++r) {
         SetGridObject(ACol, r, nullptr);
         SetCellEx(ACol, r, QString());
     }
 }
 
-void TBaseGrid::ResetRowCells(int r) {
+void TBaseGrid::ResetRowCells(int r)
+{
     for (int c = 0; c < ColCount(); ++c) {
         SetGridObject(c, r, nullptr);
         SetCellEx(c, r, QString());
@@ -320,7 +384,8 @@ void TBaseGrid::ResetRowCells(int r) {
 
 // --- Merged cells -------------------------------------------------------------------------------
 
-void TBaseGrid::MergeCells(int c, int r, int spanx, int spany) {
+void TBaseGrid::MergeCells(int c, int r, int spanx, int spany)
+{
     ++FMergeCount;
     for (int i = c; i < c + spanx; ++i) {
         for (int j = r; j < r + spany; ++j) {
@@ -335,7 +400,8 @@ void TBaseGrid::MergeCells(int c, int r, int spanx, int spany) {
             RepaintCell(i, j);
 }
 
-void TBaseGrid::SplitCells(int c, int r) {
+void TBaseGrid::SplitCells(int c, int r)
+{
     const TPoint base = GetCellProperties(c, r)->GetBaseCell(c, r);
     const TCellProperties* bp = GetCellProperties(base.X, base.Y);
     const int sx = bp->CellSpanX;
@@ -352,7 +418,8 @@ void TBaseGrid::SplitCells(int c, int r) {
     --FMergeCount;
 }
 
-bool TBaseGrid::FindBaseCell(int c, int r, int& bc, int& br) const {
+bool TBaseGrid::FindBaseCell(int c, int r, int& bc, int& br) const
+{
     bc = c;
     br = r;
     const TCellProperties* p = props(c, r);
@@ -364,7 +431,8 @@ bool TBaseGrid::FindBaseCell(int c, int r, int& bc, int& br) const {
     return false;
 }
 
-void TBaseGrid::MoveToBaseCell() {
+void TBaseGrid::MoveToBaseCell()
+{
     if (!HasCellProperties(Col(), Row()))
         return;
     const TPoint base = BaseCell(Col(), Row());
@@ -374,16 +442,19 @@ void TBaseGrid::MoveToBaseCell() {
         SetRow(base.Y);
 }
 
-bool TBaseGrid::IsMergedCell(int ACol, int ARow) const {
+bool TBaseGrid::IsMergedCell(int ACol, int ARow) const
+{
     const TCellProperties* p = props(ACol, ARow);
     return p && (p->CellSpanX > 0 || p->CellSpanY > 0);
 }
 
-bool TBaseGrid::IsMergedNonBaseCell(int ACol, int ARow) const {
+bool TBaseGrid::IsMergedNonBaseCell(int ACol, int ARow) const
+{
     return IsMergedCell(ACol, ARow) && !props(ACol, ARow)->IsBaseCell;
 }
 
-bool TBaseGrid::IsXMergedCell(int ACol, int ARow) const {
+bool TBaseGrid::IsXMergedCell(int ACol, int ARow) const
+{
     if (!HasCellProperties(ACol, ARow))
         return false;
     const TPoint base = BaseCell(ACol, ARow);
@@ -391,7 +462,8 @@ bool TBaseGrid::IsXMergedCell(int ACol, int ARow) const {
     return bp && bp->CellSpanX > 0;
 }
 
-bool TBaseGrid::IsYMergedCell(int ACol, int ARow) const {
+bool TBaseGrid::IsYMergedCell(int ACol, int ARow) const
+{
     if (!HasCellProperties(ACol, ARow))
         return false;
     const TPoint base = BaseCell(ACol, ARow);
@@ -399,17 +471,20 @@ bool TBaseGrid::IsYMergedCell(int ACol, int ARow) const {
     return bp && bp->CellSpanY > 0;
 }
 
-bool TBaseGrid::IsBaseCell(int ACol, int ARow) const {
+bool TBaseGrid::IsBaseCell(int ACol, int ARow) const
+{
     const TCellProperties* p = props(ACol, ARow);
     return !p || p->IsBaseCell;
 }
 
-TPoint TBaseGrid::BaseCell(int ACol, int ARow) const {
+TPoint TBaseGrid::BaseCell(int ACol, int ARow) const
+{
     const TCellProperties* p = props(ACol, ARow);
     return p ? p->GetBaseCell(ACol, ARow) : TPoint{ACol, ARow};
 }
 
-TPoint TBaseGrid::CellSpan(int ACol, int ARow) const {
+TPoint TBaseGrid::CellSpan(int ACol, int ARow) const
+{
     const TCellProperties* p = props(ACol, ARow);
     if (!p || p->CellSpanX == -1 || p->CellSpanY == -1)
         return {0, 0};
@@ -418,7 +493,8 @@ TPoint TBaseGrid::CellSpan(int ACol, int ARow) const {
     return bp ? TPoint{bp->CellSpanX, bp->CellSpanY} : TPoint{0, 0};
 }
 
-TPoint TBaseGrid::CellExt(int ACol, int ARow) const {
+TPoint TBaseGrid::CellExt(int ACol, int ARow) const
+{
     const TPoint span = CellSpan(ACol, ARow);
     if (span == TPoint{0, 0})
         return span;
@@ -426,13 +502,15 @@ TPoint TBaseGrid::CellExt(int ACol, int ARow) const {
     return {base.X + span.X - ACol, base.Y + span.Y - ARow};
 }
 
-TRect TBaseGrid::FullCell(int c, int r) const {
+TRect TBaseGrid::FullCell(int c, int r) const
+{
     const TPoint base = BaseCell(c, r);
     const TPoint span = CellSpan(c, r);
     return Rect(base.X, base.Y, base.X + span.X, base.Y + span.Y);
 }
 
-int TBaseGrid::MinRowSpan(int ARow) const {
+int TBaseGrid::MinRowSpan(int ARow) const
+{
     int result = RowCount();
     for (int c = 0; c < ColCount(); ++c) {
         const int span = CellSpan(c, ARow).Y;
@@ -442,14 +520,16 @@ int TBaseGrid::MinRowSpan(int ARow) const {
     return result;
 }
 
-int TBaseGrid::MaxRowSpan(int ARow) const {
+int TBaseGrid::MaxRowSpan(int ARow) const
+{
     int result = 0;
     for (int c = 0; c < ColCount(); ++c)
         result = std::max(result, CellSpan(c, ARow).Y);
     return result;
 }
 
-bool TBaseGrid::RowSpanIdentical(int ARow1, int ARow2) const {
+bool TBaseGrid::RowSpanIdentical(int ARow1, int ARow2) const
+{
     bool qualified = false;
     for (int c = 0; c < ColCount(); ++c) {
         if (CellSpan(c, ARow1).Y > 0 && CellSpan(c, ARow2).Y > 0) {
@@ -461,7 +541,8 @@ bool TBaseGrid::RowSpanIdentical(int ARow1, int ARow2) const {
     return qualified;
 }
 
-bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const {
+bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const
+{
     bool qualified = false;
     for (int r = 0; r < RowCount(); ++r) {
         const int span1 = CellSpan(ACol1, r).X;
@@ -479,21 +560,24 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const {
 
 // --- Geometry -----------------------------------------------------------------------------------
 
-int TBaseGrid::FixedColsWidth() const {
+int TBaseGrid::FixedColsWidth() const
+{
     int w = 0;
     for (int c = 0; c < FixedCols(); ++c)
         w += ColWidths(c);
     return w;
 }
 
-int TBaseGrid::FixedRowsHeight() const {
+int TBaseGrid::FixedRowsHeight() const
+{
     int h = 0;
     for (int r = 0; r < FixedRows(); ++r)
         h += RowHeights(r);
     return h;
 }
 
-TRect TBaseGrid::CalcCellRect(int c, int r) const {
+TRect TBaseGrid::CalcCellRect(int c, int r) const
+{
     int x = 0;
     for (int i = 0; i < c; ++i)
         x += ColWidths(i);
@@ -513,7 +597,8 @@ TRect TBaseGrid::CalcCellRect(int c, int r) const {
     return Bounds(x, y, ColWidths(c), RowHeights(r));
 }
 
-TRect TBaseGrid::CellRect(int c, int r) const {
+TRect TBaseGrid::CellRect(int c, int r) const
+{
     const TCellProperties* p = props(c, r);
     if (p && (p->CellSpanX != -1 || p->CellSpanY != -1)) {
         const TPoint base = p->GetBaseCell(c, r);
@@ -535,7 +620,8 @@ TRect TBaseGrid::CellRect(int c, int r) const {
     return standard.IsEmpty() ? standard : Bounds(standard.Left, standard.Top, ColWidths(c), RowHeights(r));
 }
 
-TPoint TBaseGrid::CellSize(int c, int r) const {
+TPoint TBaseGrid::CellSize(int c, int r) const
+{
     const TCellProperties* p = props(c, r);
     if (p && (p->CellSpanX != -1 || p->CellSpanY != -1)) {
         const TRect area = FullCell(c, r);
@@ -547,7 +633,8 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
     return {cell.Width(), cell.Height()};
 }
 
-void TBaseGrid::RepaintCell(int c, int r) {
+void TBaseGrid::RepaintCell(int c, int r)
+{
     const TRect area = FullCell(c, r);
     for (int i = area.Left; i <= area.Right; ++i)
         for (int j = area.Top; j <= area.Bottom; ++j)

@@ -3,7 +3,8 @@
 #include "grid/base/BaseGrid/BaseGrid.h"
 #include "platform/Messages.h"
 
-void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
+void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift)
+{
     if (HasCellProperties(Col(), Row())) {
         const TPoint base = BaseCell(Col(), Row());
         const TCellProperties* p = props(base.X, base.Y);
@@ -37,7 +38,8 @@ void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
     MoveToBaseCell();
 }
 
-bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
     const bool result = TObjStringGrid::DoMouseWheelDown(Shift, MousePos);
     if (VisibleRowCount() < Row() - TopRow() && Row() < RowCount() - 1 && HideLastRow)
         SetTopRow(TopRow() + 1);
@@ -45,20 +47,23 @@ bool TBaseGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
     return result;
 }
 
-bool TBaseGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+bool TBaseGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
     const bool result = TObjStringGrid::DoMouseWheelUp(Shift, MousePos);
     MoveToBaseCell();
     return result;
 }
 
-bool TBaseGrid::SelectCell(int ACol, int ARow) {
+bool TBaseGrid::SelectCell(int ACol, int ARow)
+{
     RepaintCell(Col(), Row());
     const bool result = TObjStringGrid::SelectCell(ACol, ARow);
     RepaintCell(ACol, ARow);
     return result;
 }
 
-void TBaseGrid::TopLeftChanged() {
+void TBaseGrid::TopLeftChanged()
+{
     TObjStringGrid::TopLeftChanged();
     for (int c = 0; c < FixedCols(); ++c)
         for (int r = TopRow(); r <= std::min(TopRow() + VisibleRowCount(), RowCount() - 1); ++r)

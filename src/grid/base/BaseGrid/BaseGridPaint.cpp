@@ -15,13 +15,14 @@ struct TSelectionColors {
     TColor lowerTo;
 };
 
-const TSelectionColors& selectionColors(TGridSelectionStyle style, bool focused) {
+const TSelectionColors& selectionColors(TGridSelectionStyle style, bool focused)
+{
     static const TSelectionColors vista = {0xFDF8F1, 0xFCEFD5, 0xFDDE99, 0xFCEDCB, 0xFDFBF6, 0xFDF5E7, clNone, clNone};
     static const TSelectionColors win7 = {0xFCEBDC, 0xFCDBC1, 0xCEA27D, 0xE0C5AE, 0xFDF4EB, 0xFDEADB, clNone, clNone};
     static const TSelectionColors office = {0xD7FFFD, 0x58D4FC, 0x8DD7D3, 0xC3D9DF,
                                             0xF4FEFF, 0xCAF8FF, 0x58D4FC, 0xB3F1FC};
     static const TSelectionColors unfocused = {0xF8F8F8, 0xE5E5E5, 0xD9D9D9, 0xEFEFEF,
-                                               0xFBFAFA, 0xF0F0F0, clNone, clNone};
+                                               0xFBFAFA, 0xF0F0F0, clNone,   clNone};
     if (!focused)
         return unfocused;
     return style == ssWin7 ? win7 : style == ssOffice2007 ? office : vista;
@@ -29,30 +30,36 @@ const TSelectionColors& selectionColors(TGridSelectionStyle style, bool focused)
 
 }  // namespace
 
-void TBaseGrid::Paint() {
+void TBaseGrid::Paint()
+{
     TObjStringGrid::Paint();
     ++FPaintID;
 }
 
-void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
     paintCellCore(Canvas(), ACol, ARow, ARect, AState, true);
 }
 
-void TBaseGrid::PaintCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+void TBaseGrid::PaintCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
     paintCellCore(ACanvas, ACol, ARow, ARect, AState, true);
 }
 
-void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
     paintCellCore(ACanvas, ACol, ARow, ARect, AState, false);
 }
 
-void TBaseGrid::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState) {
+void TBaseGrid::PaintGridCell(TCanvas& ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState)
+{
     TRect r = ARect;
     ACanvas.SetBkMode(TRANSPARENT);
     ACanvas.DrawText(GetCellEx(ACol, ARow), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool full) {
+void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool full)
+{
     if (HideLastRow && ARow == RowCount() - 1) {
         canvas.Brush().SetColor(Color());
         canvas.Brush().SetStyle(bsSolid);
@@ -148,7 +155,8 @@ void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, 
     canvas.Pen().SetStyle(psSolid);
 }
 
-void TBaseGrid::paintSelectionFrame(TCanvas& canvas, int ACol, const TRect& ARect) {
+void TBaseGrid::paintSelectionFrame(TCanvas& canvas, int ACol, const TRect& ARect)
+{
     TRect r = ARect;
     if (!(Options() & goHorzLine))
         ++r.Bottom;
@@ -167,7 +175,8 @@ void TBaseGrid::paintSelectionFrame(TCanvas& canvas, int ACol, const TRect& ARec
                        c.corner, Color(), r, position);
 }
 
-void TBaseGrid::paintGridLines(TCanvas& canvas, int ACol, const TRect& ARect, bool fixed) {
+void TBaseGrid::paintGridLines(TCanvas& canvas, int ACol, const TRect& ARect, bool fixed)
+{
     int h = 1;
     if (fixed) {
         canvas.Pen().SetColor(FGridFixedLineColor);
@@ -180,8 +189,7 @@ void TBaseGrid::paintGridLines(TCanvas& canvas, int ACol, const TRect& ARect, bo
         h = (FGridLineWidth + 1) / 2;
     }
     const TGridOptions options = Options();
-    if (!(ACol == 0 && HasNodes()) &&
-        (((options & goHorzLine) && !fixed) || ((options & goFixedHorzLine) && fixed))) {
+    if (!(ACol == 0 && HasNodes()) && (((options & goHorzLine) && !fixed) || ((options & goFixedHorzLine) && fixed))) {
         canvas.MoveTo(ARect.Left - h + 1, ARect.Bottom - h);
         canvas.LineTo(ARect.Right - h + 1, ARect.Bottom - h);
     }

@@ -3,7 +3,8 @@
 #include "grid/base/VSGEdit/VSGEdit.h"
 #include "platform/Menus.h"
 
-TVsgEditBtn::TVsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+TVsgEditBtn::TVsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+{
     ControlStyle &= ~csSetCaption;
     FButton = new TVsgEditButton(this);
     FButton->SetBounds(0, 0, 18, 18);
@@ -15,43 +16,50 @@ TVsgEditBtn::TVsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
     Resized();
 }
 
-void TVsgEditBtn::DoClickBtn(TObject* Sender) {
+void TVsgEditBtn::DoClickBtn(TObject* Sender)
+{
     if (OnClickBtn)
         OnClickBtn(Sender);
 }
 
-void TVsgEditBtn::SetButtonWidth(int value) {
+void TVsgEditBtn::SetButtonWidth(int value)
+{
     FButtonWidth = value;
     FButton->SetWidth(value);
     Resized();
 }
 
-void TVsgEditBtn::SetRightAlign(bool value) {
+void TVsgEditBtn::SetRightAlign(bool value)
+{
     if (value == FRightAlign)
         return;
     FRightAlign = value;
     SetAlignment(value ? taRightJustify : taLeftJustify);
 }
 
-void TVsgEditBtn::SetIsWinXP(bool value) {
+void TVsgEditBtn::SetIsWinXP(bool value)
+{
     FIsWinXP = value;
     FButton->Button()->IsWinXP = value;
     FButton->Button()->Invalidate();
 }
 
-void TVsgEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
+void TVsgEditBtn::KeyDown(WORD& Key, TShiftState Shift)
+{
     TCustomMaskEdit::KeyDown(Key, Shift);
     if (Key == VK_F4 && !(Shift & (ssCtrl | ssAlt)))
         DoClickBtn(this);
 }
 
-void TVsgEditBtn::DoEnter() {
+void TVsgEditBtn::DoEnter()
+{
     if (AutoSelect && !(ControlState & csLButtonDown))
         SelectAll();
     TCustomEdit::DoEnter();
 }
 
-void TVsgEditBtn::WndProc(TMessage& m) {
+void TVsgEditBtn::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_CHAR:
         if (!EditorEnabled) {
@@ -75,7 +83,8 @@ void TVsgEditBtn::WndProc(TMessage& m) {
     TCustomMaskEdit::WndProc(m);
 }
 
-void TVsgEditBtn::SetEditBtnRect() {
+void TVsgEditBtn::SetEditBtnRect()
+{
     const int a = BorderStyle() == bsNone ? 3 : 1;
     int right = ClientWidth() - FButton->Width() - FUnitSize - 5;
     if (FUnitSize > 0)
@@ -84,14 +93,16 @@ void TVsgEditBtn::SetEditBtnRect() {
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
 }
 
-int TVsgEditBtn::MinEditBtnHeight() const {
+int TVsgEditBtn::MinEditBtnHeight() const
+{
     const TFont system;
     const int s = std::abs(system.Height());
     const int f = std::abs(Font().Height());
     return f + std::min(s, f) / 4;
 }
 
-void TVsgEditBtn::Resized() {
+void TVsgEditBtn::Resized()
+{
     if (!FButton)
         return;
     if (Height() < MinEditBtnHeight()) {
@@ -109,29 +120,34 @@ void TVsgEditBtn::Resized() {
 // ---------------------------------------------------------------------------------------------
 // TVsgUnitEditBtn
 
-TVsgUnitEditBtn::TVsgUnitEditBtn(TComponent* AOwner) : TVsgEditBtn(AOwner) {
+TVsgUnitEditBtn::TVsgUnitEditBtn(TComponent* AOwner) : TVsgEditBtn(AOwner)
+{
     FUnitSize = 20;
     SetRightAlign(true);
     SetEditBtnRect();
 }
 
-void TVsgUnitEditBtn::SetUnits(const TStringList* value) {
+void TVsgUnitEditBtn::SetUnits(const TStringList* value)
+{
     if (value)
         FUnits.Assign(*value);
 }
 
-void TVsgUnitEditBtn::SetUnitID(const QString& value) {
+void TVsgUnitEditBtn::SetUnitID(const QString& value)
+{
     FUnitID = value;
     Invalidate();
 }
 
-void TVsgUnitEditBtn::SetUnitSpace(int value) {
+void TVsgUnitEditBtn::SetUnitSpace(int value)
+{
     FUnitSize = value;
     SetEditBtnRect();
     Invalidate();
 }
 
-void TVsgUnitEditBtn::SetTextAndUnit(const QString& value) {
+void TVsgUnitEditBtn::SetTextAndUnit(const QString& value)
+{
     for (int i = 0; i < FUnits.Count(); ++i) {
         const QString& unit = FUnits[i];
         if (unit.isEmpty())
@@ -145,7 +161,8 @@ void TVsgUnitEditBtn::SetTextAndUnit(const QString& value) {
     }
 }
 
-void TVsgUnitEditBtn::DoClickBtn(TObject*) {
+void TVsgUnitEditBtn::DoClickBtn(TObject*)
+{
     if (OnClickBtn)
         OnClickBtn(this);
     TPopupMenu menu(nullptr);
@@ -157,7 +174,8 @@ void TVsgUnitEditBtn::DoClickBtn(TObject*) {
     menu.Popup(at.X, at.Y);
 }
 
-void TVsgUnitEditBtn::WndProc(TMessage& m) {
+void TVsgUnitEditBtn::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_COMMAND: {
         if (m.LParam != 0 || HIWORD(m.WParam) == EN_CHANGE) {

@@ -1,7 +1,8 @@
 #include "grid/base/VSGEdit/VSGEdit.h"
 #include "grid/base/VoXPVS.h"
 
-void TVoSpeedButton::WndProc(TMessage& m) {
+void TVoSpeedButton::WndProc(TMessage& m)
+{
     if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
         FHot = m.Msg == CM_MOUSEENTER;
         Invalidate();
@@ -9,7 +10,8 @@ void TVoSpeedButton::WndProc(TMessage& m) {
     TSpeedButton::WndProc(m);
 }
 
-void TVoSpeedButton::Paint() {
+void TVoSpeedButton::Paint()
+{
     TCanvas& c = Canvas();
     c.Font().Assign(Font());
     TRect r = Rect(0, 0, Width(), Height());
@@ -24,7 +26,11 @@ void TVoSpeedButton::Paint() {
         c.FillRect(r);
     } else if (IsWinXP && IsThemeActive()) {
         TThemeData(QStringLiteral("button"))
-            .DrawBackground(c, BP_PUSHBUTTON, pressed ? PBS_PRESSED : FHot ? PBS_HOT : PBS_NORMAL, r);
+            .DrawBackground(c, BP_PUSHBUTTON,
+                            pressed ? PBS_PRESSED
+                            : FHot  ? PBS_HOT
+                                    : PBS_NORMAL,
+                            r);
     } else if (FlatEdge) {
         DrawEdge(c, r, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
         r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
@@ -45,7 +51,8 @@ void TVoSpeedButton::Paint() {
     }
 }
 
-TVsgEditButton::TVsgEditButton(TComponent* AOwner) : TWinControl(AOwner) {
+TVsgEditButton::TVsgEditButton(TComponent* AOwner) : TWinControl(AOwner)
+{
     ControlStyle = (ControlStyle & ~csSetCaption) | csOpaque;
     FButton = new TVoSpeedButton(this);
     FButton->SetParent(this);
@@ -56,25 +63,29 @@ TVsgEditButton::TVsgEditButton(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 20, 25);
 }
 
-void TVsgEditButton::Notification(TComponent* component, TOperation operation) {
+void TVsgEditButton::Notification(TComponent* component, TOperation operation)
+{
     TWinControl::Notification(component, operation);
     if (operation == opRemove && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
-void TVsgEditButton::SetFlat(bool value) {
+void TVsgEditButton::SetFlat(bool value)
+{
     FFlat = value;
     FButton->FlatEdge = value;
     FButton->Invalidate();
 }
 
-void TVsgEditButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TVsgEditButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
     TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (FButton)
         FButton->SetBounds(0, 0, Width(), Height());
 }
 
-void TVsgEditButton::WndProc(TMessage& m) {
+void TVsgEditButton::WndProc(TMessage& m)
+{
     TWinControl::WndProc(m);
     if (m.Msg == WM_SIZE) {
         if (FButton && FButton->BoundsRect() != Rect(0, 0, Width(), Height()))
@@ -83,7 +94,8 @@ void TVsgEditButton::WndProc(TMessage& m) {
     }
 }
 
-void TVsgEditButton::EditButtonMouseUp(TObject* Sender, TMouseButton Button) {
+void TVsgEditButton::EditButtonMouseUp(TObject* Sender, TMouseButton Button)
+{
     if (Button != TMouseButton::mbLeft)
         return;
     if (Sender == FButton && OnClick)

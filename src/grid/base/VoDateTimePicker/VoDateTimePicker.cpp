@@ -5,17 +5,22 @@
 #include "grid/base/VoStyleIF.h"
 #include "platform/Bitmap.h"
 
-UINT DTPShiftFocusMessage() {
+UINT DTPShiftFocusMessage()
+{
     static const UINT message = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
     return message;
 }
 
 namespace {
 
-bool isDigit(char16_t key) { return key >= u'0' && key <= u'9'; }
+bool isDigit(char16_t key)
+{
+    return key >= u'0' && key <= u'9';
+}
 
 // The value without its milliseconds.
-TDateTime dropMilliseconds(TDateTime value) {
+TDateTime dropMilliseconds(TDateTime value)
+{
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
     DecodeDateTime(value, y, mo, d, h, mi, s, ms);
     return EncodeDateTime(y, mo, d, h, mi, s, 0);
@@ -26,13 +31,15 @@ TDateTime dropMilliseconds(TDateTime value) {
 // ---------------------------------------------------------------------------------------------
 // TCustomDateTimePicker
 
-TCustomDateTimePicker::TCustomDateTimePicker(TComponent* AOwner) : TVsgDateTimePicker(AOwner) {
+TCustomDateTimePicker::TCustomDateTimePicker(TComponent* AOwner) : TVsgDateTimePicker(AOwner)
+{
     SetCtl3D(false);
     FBorderStyle = bsNone;
     FBorderColor = 0;
 }
 
-void TCustomDateTimePicker::KeyPress(char16_t& Key) {
+void TCustomDateTimePicker::KeyPress(char16_t& Key)
+{
     const bool advance = FAutoTab && isDigit(Key);
     if (advance) {
         FFieldBefore = FieldIndex();
@@ -43,14 +50,16 @@ void TCustomDateTimePicker::KeyPress(char16_t& Key) {
         PostMessage(this, DTPShiftFocusMessage());
 }
 
-void TCustomDateTimePicker::RememberFields() {
+void TCustomDateTimePicker::RememberFields()
+{
     if (TDateTimePicker::Kind() != dtkTime)
         return;
     int y = 0, mo = 0, d = 0, ms = 0;
     DecodeDateTime(TDateTimePicker::DateTime(), y, mo, d, Fh, Fm, Fs, ms);
 }
 
-void TCustomDateTimePicker::ShiftFocusCheck() {
+void TCustomDateTimePicker::ShiftFocusCheck()
+{
     if (TDateTimePicker::Kind() != dtkTime)
         return;
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
@@ -59,12 +68,14 @@ void TCustomDateTimePicker::ShiftFocusCheck() {
         MoveToNextField();
 }
 
-void TCustomDateTimePicker::MoveToNextField() {
+void TCustomDateTimePicker::MoveToNextField()
+{
     if (FieldIndex() == FFieldBefore)
         PostMessage(this, WM_KEYDOWN, VK_RIGHT);
 }
 
-void TCustomDateTimePicker::WndProc(TMessage& m) {
+void TCustomDateTimePicker::WndProc(TMessage& m)
+{
     if (m.Msg == DTPShiftFocusMessage())
         ShiftFocusCheck();
     TVsgDateTimePicker::WndProc(m);
@@ -74,7 +85,8 @@ void TCustomDateTimePicker::WndProc(TMessage& m) {
 // TVoDateTimePicker
 
 TVoDateTimePicker::TVoDateTimePicker(TComponent* AOwner)
-    : TCustomDateTimePicker(AOwner), FLabelFont(std::make_unique<TFont>()) {
+    : TCustomDateTimePicker(AOwner), FLabelFont(std::make_unique<TFont>())
+{
     TVoDateTimePicker::SetPickerBorderStyle(bsSingle);
     SetCtl3D(true);
     FFocusTimer = new TTimer(this);
@@ -91,12 +103,14 @@ TVoDateTimePicker::TVoDateTimePicker(TComponent* AOwner)
     FLastDate = std::floor(TDateTimePicker::DateTime());
 }
 
-TVoDateTimePicker::~TVoDateTimePicker() {
+TVoDateTimePicker::~TVoDateTimePicker()
+{
     Destroying();
     FLabelFont->OnChange = nullptr;
 }
 
-void TVoDateTimePicker::Notification(TComponent* component, TOperation operation) {
+void TVoDateTimePicker::Notification(TComponent* component, TOperation operation)
+{
     TCustomDateTimePicker::Notification(component, operation);
     if (operation != opRemove)
         return;
@@ -106,7 +120,8 @@ void TVoDateTimePicker::Notification(TComponent* component, TOperation operation
         FTimePicker = nullptr;
 }
 
-void TVoDateTimePicker::Loaded() {
+void TVoDateTimePicker::Loaded()
+{
     CreateTimePicker();
     ArrangeTimePicker();
     if (!Checked()) {
@@ -125,7 +140,8 @@ void TVoDateTimePicker::Loaded() {
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetKind(TVoDateTimeKind value) {
+void TVoDateTimePicker::SetKind(TVoDateTimeKind value)
+{
     if (value == FKind)
         return;
     FKind = value;
@@ -137,7 +153,8 @@ void TVoDateTimePicker::SetKind(TVoDateTimeKind value) {
     ArrangeTimePicker();
 }
 
-void TVoDateTimePicker::CreateTimePicker() {
+void TVoDateTimePicker::CreateTimePicker()
+{
     if (FTimePicker || FKind != dkDateTime)
         return;
     FTimePicker = new TCustomDateTimePicker(this);
@@ -157,7 +174,8 @@ void TVoDateTimePicker::CreateTimePicker() {
 }
 
 // Puts the time picker in the right part, sized to its text; frees it unless both are edited.
-void TVoDateTimePicker::ArrangeTimePicker() {
+void TVoDateTimePicker::ArrangeTimePicker()
+{
     if (!FTimePicker)
         return;
     if (FTimePicker->Parent() != this)
@@ -184,7 +202,8 @@ void TVoDateTimePicker::ArrangeTimePicker() {
         FTimePicker->SetBounds(W - a - 34, 1, a, H - 2);
 }
 
-TDateTime TVoDateTimePicker::DateTime() const {
+TDateTime TVoDateTimePicker::DateTime() const
+{
     if (FKind == dkDateTime && FTimePicker) {
         const TDateTime date = std::floor(TDateTimePicker::DateTime());
         return date + FTimePicker->TDateTimePicker::Time();
@@ -192,7 +211,8 @@ TDateTime TVoDateTimePicker::DateTime() const {
     return TDateTimePicker::DateTime();
 }
 
-void TVoDateTimePicker::SetDateTime(TDateTime value) {
+void TVoDateTimePicker::SetDateTime(TDateTime value)
+{
     value = dropMilliseconds(value);
     TDateTimePicker::SetDateTime(value);
     FLastDate = std::floor(value);
@@ -201,33 +221,41 @@ void TVoDateTimePicker::SetDateTime(TDateTime value) {
         FTimePicker->TDateTimePicker::SetDateTime(value);
 }
 
-void TVoDateTimePicker::SetDate(TDateTime value) {
+void TVoDateTimePicker::SetDate(TDateTime value)
+{
     int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
     DecodeDateTime(DateTime(), y, mo, d, h, mi, s, ms);
     SetDateTime(std::floor(value) + EncodeDateTime(1899, 12, 30, h, mi, s, 0));
 }
 
-TDateTime TVoDateTimePicker::Time() const {
+TDateTime TVoDateTimePicker::Time() const
+{
     if (FKind == dkDateTime && FTimePicker)
         return FTimePicker->TDateTimePicker::Time();
     return TDateTimePicker::Time();
 }
 
-void TVoDateTimePicker::SetTime(TDateTime value) {
+void TVoDateTimePicker::SetTime(TDateTime value)
+{
     TDateTimePicker::SetTime(value);
     ArrangeTimePicker();
 }
 
-void TVoDateTimePicker::SetTimeFormat(const QString& value) {
+void TVoDateTimePicker::SetTimeFormat(const QString& value)
+{
     FTimeFormat = value;
     if (FKind == dkTime)
         TDateTimePicker::SetFormat(value);
     ArrangeTimePicker();
 }
 
-void TVoDateTimePicker::SetFormat(const QString& value) { TDateTimePicker::SetFormat(value); }
+void TVoDateTimePicker::SetFormat(const QString& value)
+{
+    TDateTimePicker::SetFormat(value);
+}
 
-void TVoDateTimePicker::SetPickerBorderStyle(TBorderStyle value) {
+void TVoDateTimePicker::SetPickerBorderStyle(TBorderStyle value)
+{
     if (value == FBorderStyle)
         return;
     FBorderStyle = value;
@@ -235,20 +263,23 @@ void TVoDateTimePicker::SetPickerBorderStyle(TBorderStyle value) {
     ArrangeTimePicker();
 }
 
-void TVoDateTimePicker::SetAutoTab(bool value) {
+void TVoDateTimePicker::SetAutoTab(bool value)
+{
     TCustomDateTimePicker::SetAutoTab(value);
     if (FTimePicker)
         FTimePicker->SetAutoTab(value);
 }
 
-void TVoDateTimePicker::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TVoDateTimePicker::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
     TCustomDateTimePicker::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (FLabel && FLabel->Parent())
         PlaceDateLabel();
     ArrangeTimePicker();
 }
 
-void TVoDateTimePicker::SetEnabled(bool v) {
+void TVoDateTimePicker::SetEnabled(bool v)
+{
     TCustomDateTimePicker::SetEnabled(v);
     if (FTimePicker)
         FTimePicker->SetEnabled(v);
@@ -257,19 +288,22 @@ void TVoDateTimePicker::SetEnabled(bool v) {
 }
 
 // Values written by code raise no change notification here, so none is left to skip.
-void TVoDateTimePicker::SetSystemTime(TDateTime value) {
+void TVoDateTimePicker::SetSystemTime(TDateTime value)
+{
     TCustomDateTimePicker::SetSystemTime(value);
     if (ShowCheckbox() && FTimePicker)
         FTimePicker->SetEnabled(Enabled() && Checked());
 }
 
-void TVoDateTimePicker::TimePickerCheck() {
+void TVoDateTimePicker::TimePickerCheck()
+{
     if (FTimePicker)
         FTimePicker->SetEnabled(Enabled() && Checked());
 }
 
 // A change of the date fields or of the check box; with the check box shown, the time follows it.
-void TVoDateTimePicker::DateChanged(LPARAM flags) {
+void TVoDateTimePicker::DateChanged(LPARAM flags)
+{
     const TDateTime before = FLastDate;
     FLastDate = std::floor(TDateTimePicker::DateTime());
     if (FLastDate != before)
@@ -279,7 +313,8 @@ void TVoDateTimePicker::DateChanged(LPARAM flags) {
         FTimePicker->SetEnabled(false);
 }
 
-void TVoDateTimePicker::WndProc(TMessage& m) {
+void TVoDateTimePicker::WndProc(TMessage& m)
+{
     if (m.Msg == CN_NOTIFY && m.WParam == DTN_DATETIMECHANGE && ShowCheckbox()) {
         const LPARAM flags = m.LParam;
         TCustomDateTimePicker::WndProc(m);
@@ -325,21 +360,28 @@ void TVoDateTimePicker::WndProc(TMessage& m) {
     }
 }
 
-void TVoDateTimePicker::DoPickerChange() {
+void TVoDateTimePicker::DoPickerChange()
+{
     if (OnChange)
         OnChange(this);
 }
 
-void TVoDateTimePicker::DoPickerClick() {
+void TVoDateTimePicker::DoPickerClick()
+{
     if (OnClick)
         OnClick(this);
 }
 
-void TVoDateTimePicker::TimePickerKeyPress(char16_t&) {}
+void TVoDateTimePicker::TimePickerKeyPress(char16_t&)
+{}
 
-void TVoDateTimePicker::KeyPress(char16_t& Key) { TCustomDateTimePicker::KeyPress(Key); }
+void TVoDateTimePicker::KeyPress(char16_t& Key)
+{
+    TCustomDateTimePicker::KeyPress(Key);
+}
 
-void TVoDateTimePicker::RememberFields() {
+void TVoDateTimePicker::RememberFields()
+{
     if (FKind == dkTime) {
         TCustomDateTimePicker::RememberFields();
         return;
@@ -349,7 +391,8 @@ void TVoDateTimePicker::RememberFields() {
 }
 
 // After a typed digit: the next field, or from the last date field into the time picker.
-void TVoDateTimePicker::ShiftFocusCheck() {
+void TVoDateTimePicker::ShiftFocusCheck()
+{
     if (FKind == dkTime) {
         TCustomDateTimePicker::ShiftFocusCheck();
         return;

@@ -1,30 +1,38 @@
 #include "grid/base/VoDateTimePicker/VoDateTimePicker.h"
 
-QString TVoDateTimePicker::LabelCaption() const { return FLabel ? FLabel->Caption() : QString(); }
+QString TVoDateTimePicker::LabelCaption() const
+{
+    return FLabel ? FLabel->Caption() : QString();
+}
 
-void TVoDateTimePicker::SetLabelCaption(const QString& value) {
+void TVoDateTimePicker::SetLabelCaption(const QString& value)
+{
     if (!FLabel)
         CreateDateLabel();
     FLabel->SetCaption(value);
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetLabelPosition(TLabelPosition value) {
+void TVoDateTimePicker::SetLabelPosition(TLabelPosition value)
+{
     FLabelPosition = value;
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetLabelMargin(int value) {
+void TVoDateTimePicker::SetLabelMargin(int value)
+{
     FLabelMargin = value;
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetLabelTransparent(bool value) {
+void TVoDateTimePicker::SetLabelTransparent(bool value)
+{
     FLabelTransparent = value;
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetLabelAlwaysEnabled(bool value) {
+void TVoDateTimePicker::SetLabelAlwaysEnabled(bool value)
+{
     FLabelAlwaysEnabled = value;
     if (FLabel && value) {
         FLabel->SetEnabled(true);
@@ -33,7 +41,8 @@ void TVoDateTimePicker::SetLabelAlwaysEnabled(bool value) {
     PlaceDateLabel();
 }
 
-void TVoDateTimePicker::SetParent(TWinControl* parent) {
+void TVoDateTimePicker::SetParent(TWinControl* parent)
+{
     TCustomDateTimePicker::SetParent(parent);
     if (FLabel) {
         FLabel->SetParent(parent);
@@ -41,7 +50,8 @@ void TVoDateTimePicker::SetParent(TWinControl* parent) {
     }
 }
 
-void TVoDateTimePicker::CreateDateLabel() {
+void TVoDateTimePicker::CreateDateLabel()
+{
     FLabel = new TLabel(this);
     FLabel->SetParent(Parent());
     FLabel->SetFont(*FLabelFont);
@@ -56,7 +66,8 @@ void TVoDateTimePicker::CreateDateLabel() {
     };
 }
 
-void TVoDateTimePicker::PlaceDateLabel() {
+void TVoDateTimePicker::PlaceDateLabel()
+{
     if (!FLabel)
         return;
     FLabel->SetTransparent(FLabelTransparent);
@@ -64,13 +75,14 @@ void TVoDateTimePicker::PlaceDateLabel() {
     TCanvas& canvas = FLabel->Canvas();
     canvas.Font().Assign(FLabel->Font());
     const int textWidth = canvas.TextWidth(FLabel->Caption());
-    const TPoint p = LabelOrigin(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, textWidth,
-                                 FLabelMargin);
+    const TPoint p =
+        LabelOrigin(FLabelPosition, BoundsRect(), TSize{FLabel->Width(), FLabel->Height()}, textWidth, FLabelMargin);
     FLabel->SetBounds(p.X, p.Y, FLabel->Width(), FLabel->Height());
     FLabel->SetVisible(Visible());
 }
 
-void TVoDateTimePicker::SetLabelBold(bool bold) {
+void TVoDateTimePicker::SetLabelBold(bool bold)
+{
     if (!FocusLabel || !FLabel)
         return;
     const TFontStyles style = FLabel->Font().Style();

@@ -4,14 +4,16 @@
 
 namespace {
 
-void loadPicture(TPicture& picture, const QString& filename) {
+void loadPicture(TPicture& picture, const QString& filename)
+{
     if (!picture.LoadFromFile(filename))
         throw std::runtime_error(QStringLiteral("Cannot load picture %1").arg(filename).toStdString());
 }
 
 }  // namespace
 
-void TFilePicture::SetFilename(const QString& filename) {
+void TFilePicture::SetFilename(const QString& filename)
+{
     FFilename = filename;
     FWidth = 0;
     FHeight = 0;
@@ -21,7 +23,8 @@ void TFilePicture::SetFilename(const QString& filename) {
     FHeight = picture.Height();
 }
 
-void TFilePicture::DrawPicture(TCanvas& canvas, const TRect& r) const {
+void TFilePicture::DrawPicture(TCanvas& canvas, const TRect& r) const
+{
     if (FFilename.isEmpty())
         return;
     TPicture picture;
@@ -29,7 +32,8 @@ void TFilePicture::DrawPicture(TCanvas& canvas, const TRect& r) const {
     canvas.StretchDraw(r, *picture.Graphic());
 }
 
-void TFilePicture::Assign(const TPersistent& source) {
+void TFilePicture::Assign(const TPersistent& source)
+{
     if (const auto* src = dynamic_cast<const TFilePicture*>(&source)) {
         FFilename = src->FFilename;
         FWidth = src->FWidth;

@@ -1,11 +1,13 @@
 #include "grid/base/VoObj/VoObjOptions.h"
 
-void TNavigation::changed() {
+void TNavigation::changed()
+{
     if (OnChange)
         OnChange(this);
 }
 
-void TNavigation::Assign(const TPersistent& source) {
+void TNavigation::Assign(const TPersistent& source)
+{
     const auto* src = dynamic_cast<const TNavigation*>(&source);
     if (!src)
         return;
@@ -16,7 +18,8 @@ void TNavigation::Assign(const TPersistent& source) {
     OnChange = std::move(onChange);
 }
 
-void TNavigation::SetAdvanceAuto(bool value) {
+void TNavigation::SetAdvanceAuto(bool value)
+{
     if (FAdvanceAuto == value)
         return;
     FAdvanceAuto = value;
@@ -24,21 +27,24 @@ void TNavigation::SetAdvanceAuto(bool value) {
         AdvanceOnEnter = true;
 }
 
-void TNavigation::SetAdvanceDirection(TAdvanceDirection value) {
+void TNavigation::SetAdvanceDirection(TAdvanceDirection value)
+{
     if (FAdvanceDirection == value)
         return;
     FAdvanceDirection = value;
     changed();
 }
 
-void TNavigation::SetAdvanceInsert(bool value) {
+void TNavigation::SetAdvanceInsert(bool value)
+{
     if (FAdvanceInsert == value)
         return;
     FAdvanceInsert = value;
     changed();
 }
 
-void TMouseActions::Assign(const TPersistent& source) {
+void TMouseActions::Assign(const TPersistent& source)
+{
     const auto* src = dynamic_cast<const TMouseActions*>(&source);
     if (!src)
         return;
@@ -61,14 +67,16 @@ void TMouseActions::Assign(const TPersistent& source) {
     OnDisableEdit = std::move(onDisableEdit);
 }
 
-bool TMouseActions::designing() {
+bool TMouseActions::designing()
+{
     bool isDesigning = false;
     if (OnIsDesigning)
         OnIsDesigning(this, isDesigning);
     return isDesigning;
 }
 
-void TMouseActions::setDisjunct(bool& field, bool value) {
+void TMouseActions::setDisjunct(bool& field, bool value)
+{
     field = value;
     if (!value || !designing())
         return;
@@ -77,11 +85,21 @@ void TMouseActions::setDisjunct(bool& field, bool value) {
             *other = false;
 }
 
-void TMouseActions::SetDisjunctRowSelect(bool value) { setDisjunct(FDisjunctRowSelect, value); }
-void TMouseActions::SetDisjunctColSelect(bool value) { setDisjunct(FDisjunctColSelect, value); }
-void TMouseActions::SetDisjunctCellSelect(bool value) { setDisjunct(FDisjunctCellSelect, value); }
+void TMouseActions::SetDisjunctRowSelect(bool value)
+{
+    setDisjunct(FDisjunctRowSelect, value);
+}
+void TMouseActions::SetDisjunctColSelect(bool value)
+{
+    setDisjunct(FDisjunctColSelect, value);
+}
+void TMouseActions::SetDisjunctCellSelect(bool value)
+{
+    setDisjunct(FDisjunctCellSelect, value);
+}
 
-void TMouseActions::SetHotmailRowSelect(bool value) {
+void TMouseActions::SetHotmailRowSelect(bool value)
+{
     FHotmailRowSelect = value;
     if (value) {
         FDisjunctRowSelect = true;
@@ -91,13 +109,15 @@ void TMouseActions::SetHotmailRowSelect(bool value) {
         OnInvalidate(this);
 }
 
-void TMouseActions::SetEditOnDblClickOnly(bool value) {
+void TMouseActions::SetEditOnDblClickOnly(bool value)
+{
     FEditOnDblClickOnly = value;
     if (value && OnDisableEdit)
         OnDisableEdit(this);
 }
 
-void TMouseActions::SetWheelAction(TWheelAction value) {
+void TMouseActions::SetWheelAction(TWheelAction value)
+{
     if (FWheelAction == value)
         return;
     FWheelAction = value;
@@ -105,12 +125,14 @@ void TMouseActions::SetWheelAction(TWheelAction value) {
         OnChange(this);
 }
 
-void TFocusHelper::Assign(const TPersistent& source) {
+void TFocusHelper::Assign(const TPersistent& source)
+{
     if (const auto* src = dynamic_cast<const TFocusHelper*>(&source))
         Enabled = src->Enabled;
 }
 
-TSearchFooter::TSearchFooter(bool initDesign) {
+TSearchFooter::TSearchFooter(bool initDesign)
+{
     if (!initDesign)
         return;
     FFindPrevCaption = QStringLiteral("Find &previous");
@@ -123,17 +145,20 @@ TSearchFooter::TSearchFooter(bool initDesign) {
     FHintHighlight = QStringLiteral("Highlight occurrences");
 }
 
-void TSearchFooter::changed() {
+void TSearchFooter::changed()
+{
     if (OnChange)
         OnChange(this);
 }
 
-void TSearchFooter::SetFont(const TFont& value) {
+void TSearchFooter::SetFont(const TFont& value)
+{
     FFont.Assign(value);
     changed();
 }
 
-void TSearchFooter::Assign(const TPersistent& source) {
+void TSearchFooter::Assign(const TPersistent& source)
+{
     const auto* src = dynamic_cast<const TSearchFooter*>(&source);
     if (!src)
         return;
@@ -152,7 +177,8 @@ void TSearchFooter::Assign(const TPersistent& source) {
     FFont.OnChange = std::move(onFontChange);
 }
 
-void TBands::Assign(const TPersistent& source) {
+void TBands::Assign(const TPersistent& source)
+{
     const auto* src = dynamic_cast<const TBands*>(&source);
     if (!src)
         return;
@@ -162,12 +188,14 @@ void TBands::Assign(const TPersistent& source) {
     OnChange = std::move(onChange);
 }
 
-void TBands::changedWhileActive() {
+void TBands::changedWhileActive()
+{
     if (FActive && OnChange)
         OnChange(this);
 }
 
-void TBands::SetActive(bool value) {
+void TBands::SetActive(bool value)
+{
     if (FActive == value)
         return;
     FActive = value;
@@ -175,7 +203,8 @@ void TBands::SetActive(bool value) {
         OnChange(this);
 }
 
-void TBands::setLength(int& field, int value) {
+void TBands::setLength(int& field, int value)
+{
     if (field == value)
         return;
     field = value;
@@ -183,15 +212,28 @@ void TBands::setLength(int& field, int value) {
     changedWhileActive();
 }
 
-void TBands::SetPrimaryLength(int value) { setLength(FPrimaryLength, value); }
-void TBands::SetSecondaryLength(int value) { setLength(FSecondaryLength, value); }
+void TBands::SetPrimaryLength(int value)
+{
+    setLength(FPrimaryLength, value);
+}
+void TBands::SetSecondaryLength(int value)
+{
+    setLength(FSecondaryLength, value);
+}
 
-void TBands::setColor(TColor& field, TColor value) {
+void TBands::setColor(TColor& field, TColor value)
+{
     if (field == value)
         return;
     field = value;
     changedWhileActive();
 }
 
-void TBands::SetPrimaryColor(TColor value) { setColor(FPrimaryColor, value); }
-void TBands::SetSecondaryColor(TColor value) { setColor(FSecondaryColor, value); }
+void TBands::SetPrimaryColor(TColor value)
+{
+    setColor(FPrimaryColor, value);
+}
+void TBands::SetSecondaryColor(TColor value)
+{
+    setColor(FSecondaryColor, value);
+}

@@ -220,11 +220,13 @@ public:
 private:
     void changed();
     template <typename T>
-    void set(T& field, const T& value) {
+    void set(T& field, const T& value)
+    {
         field = value;
         changed();
     }
-    void setOnChange(bool& field, bool value) {
+    void setOnChange(bool& field, bool value)
+    {
         if (field != value)
             set(field, value);
     }

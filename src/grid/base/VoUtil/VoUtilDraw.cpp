@@ -14,20 +14,23 @@ namespace {
 using voutil_draw::nint;
 using voutil_draw::usePenAndBrush;
 
-void fillSolid(TCanvas& c, const TRect& r, TColor color) {
+void fillSolid(TCanvas& c, const TRect& r, TColor color)
+{
     usePenAndBrush(c, color);
     c.Rectangle(r);
 }
 
 // Each channel moves from its start by the rounded share that `share` gives of the channel's distance.
 template <typename Share>
-TColor mixChannels(TColor from, TColor to, Share share) {
+TColor mixChannels(TColor from, TColor to, Share share)
+{
     const auto ch = [&](int a, int b) { return a + nint(share(b - a)); };
     return RGB(ch(GetRValue(from), GetRValue(to)), ch(GetGValue(from), GetGValue(to)),
                ch(GetBValue(from), GetBValue(to)));
 }
 
-const TColorTone& toneOf(const TColorTones& tones, int state) {
+const TColorTone& toneOf(const TColorTones& tones, int state)
+{
     switch (state) {
     case 1:
         return tones.Hover;
@@ -40,7 +43,8 @@ const TColorTone& toneOf(const TColorTones& tones, int state) {
     }
 }
 
-TRect halfOf(const TRect& r, bool secondHalf, bool splitVertically) {
+TRect halfOf(const TRect& r, bool secondHalf, bool splitVertically)
+{
     if (splitVertically) {
         const int mid = r.Top + r.Height() / 2;
         return secondHalf ? Rect(r.Left, mid, r.Right, r.Bottom) : Rect(r.Left, r.Top, r.Right, mid);
@@ -49,14 +53,16 @@ TRect halfOf(const TRect& r, bool secondHalf, bool splitVertically) {
     return secondHalf ? Rect(mid, r.Top, r.Right, r.Bottom) : Rect(r.Left, r.Top, mid, r.Bottom);
 }
 
-void line(TCanvas& c, int x1, int y1, int x2, int y2) {
+void line(TCanvas& c, int x1, int y1, int x2, int y2)
+{
     c.MoveTo(x1, y1);
     c.LineTo(x2, y2);
 }
 
 // The colours of a gradient's lines: band i covers the lines from i * length / steps on, one line further than
 // the next band starts, so that the later band paints the line two bands share.
-std::vector<TColor> gradientLines(TColor from, TColor to, int steps, int length) {
+std::vector<TColor> gradientLines(TColor from, TColor to, int steps, int length)
+{
     std::vector<TColor> lines(static_cast<std::size_t>(length + 1), clNone);
     const double band = static_cast<double>(length) / steps;
     for (int i = 0; i <= steps; ++i) {
@@ -70,7 +76,8 @@ std::vector<TColor> gradientLines(TColor from, TColor to, int steps, int length)
 
 // The gradient as a picture of the rectangle's size, drawn in one go. The last few are kept: grids paint the
 // same gradient in many cells.
-const TBitmap& gradientPicture(TColor from, TColor to, int steps, const TRect& r, bool horizontal) {
+const TBitmap& gradientPicture(TColor from, TColor to, int steps, const TRect& r, bool horizontal)
+{
     struct Picture {
         TColor from, to;
         int steps, width, height;
@@ -105,7 +112,8 @@ const TBitmap& gradientPicture(TColor from, TColor to, int steps, const TRect& r
 
 }  // namespace
 
-void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal) {
+void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, const TRect& rect, bool horizontal)
+{
     TRect r = rect;
     if (r.Top == r.Bottom)
         return;
@@ -147,7 +155,8 @@ void DrawGradientRect(TCanvas& c, TColor fromColor, TColor toColor, int steps, c
 }
 
 void DrawCellBackground(TCanvas& c, const TRect& r, TColor color, TColor colorTo, TColor mirrorColor,
-                        TColor mirrorColorTo, bool vertical, TColor borderColor, bool borderSidesOnly, bool fill) {
+                        TColor mirrorColorTo, bool vertical, TColor borderColor, bool borderSidesOnly, bool fill)
+{
     if (fill && color != clNone) {
         if (mirrorColor == clNone) {
             if (colorTo == clNone) {
@@ -174,19 +183,22 @@ void DrawCellBackground(TCanvas& c, const TRect& r, TColor color, TColor colorTo
     }
 }
 
-TColor BlendColorStep(TColor fromColor, TColor toColor, int rangeStart, int position, int rangeEnd) {
+TColor BlendColorStep(TColor fromColor, TColor toColor, int rangeStart, int position, int rangeEnd)
+{
     if (toColor == clNone || rangeEnd == rangeStart)
         return fromColor;
     return mixChannels(ColorToRGB(fromColor), ColorToRGB(toColor),
                        [&](int d) { return static_cast<double>(d) / (rangeEnd - rangeStart) * position; });
 }
 
-TColor DarkenColorHalf(TColor color) {
+TColor DarkenColorHalf(TColor color)
+{
     const TColor c = ColorToRGB(color);
     return RGB(GetRValue(c) >> 1, GetGValue(c) >> 1, GetBValue(c) >> 1);
 }
 
-TColor ColorAdjustPercent(TColor color, int percent) {
+TColor ColorAdjustPercent(TColor color, int percent)
+{
     const TColor c = ColorToRGB(color);
     const auto adjust = [&](int ch) { return nint(ch + ch * percent / 100.0) & 0xFF; };
     return RGB(adjust(GetRValue(c)), adjust(GetGValue(c)), adjust(GetBValue(c)));
@@ -194,7 +206,8 @@ TColor ColorAdjustPercent(TColor color, int percent) {
 
 void DrawSelectionFrame(TCanvas& c, TColor fillFrom, TColor fillTo, TColor secondFillFrom, TColor secondFillTo,
                         TColor topLineColor, TColor bottomLineColor, TColor outerLineColor, TColor cornerColor,
-                        TColor outerCornerColor, const TRect& r, int position) {
+                        TColor outerCornerColor, const TRect& r, int position)
+{
     const int L = r.Left;
     const int T = r.Top;
     const int R = r.Right - 1;
@@ -230,8 +243,8 @@ void DrawSelectionFrame(TCanvas& c, TColor fillFrom, TColor fillTo, TColor secon
         line(c, L, T + 2, L, B - 1);
 
     const auto corners = [&](int inner, int outer) {
-        for (const TPoint p : {TPoint{inner, T}, {inner, T + 1}, {outer, T + 1}, {inner, B}, {inner, B - 1},
-                               {outer, B - 1}})
+        for (const TPoint p :
+             {TPoint{inner, T}, {inner, T + 1}, {outer, T + 1}, {inner, B}, {inner, B - 1}, {outer, B - 1}})
             c.SetPixel(p.X, p.Y, cornerColor);
         c.SetPixel(outer, T, outerCornerColor);
         c.SetPixel(outer, B, outerCornerColor);
@@ -248,12 +261,12 @@ void DrawSelectionFrame(TCanvas& c, TColor fillFrom, TColor fillTo, TColor secon
         DrawGradientRect(c, fillFrom, fillTo, 16, inside, false);
     } else {
         DrawGradientRect(c, fillFrom, fillTo, 16, Rect(inside.Left, inside.Top, inside.Right, M), false);
-        DrawGradientRect(c, secondFillFrom, secondFillTo, 16, Rect(inside.Left, M, inside.Right, inside.Bottom),
-                         false);
+        DrawGradientRect(c, secondFillFrom, secondFillTo, 16, Rect(inside.Left, M, inside.Right, inside.Bottom), false);
     }
 }
 
-void DrawComboButton(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look) {
+void DrawComboButton(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look)
+{
     const TRect button = Rect(r.Right - 19, r.Top + 1, r.Right - 2, r.Bottom - 1);
     const bool disabled = state == 3;
     switch (look) {
@@ -277,7 +290,8 @@ void DrawComboButton(TCanvas& c, const TRect& r, const TColorTones& tones, int s
     }
 }
 
-void DrawPushButton(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look) {
+void DrawPushButton(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look)
+{
     switch (look) {
     case 0:
         TThemeData(QStringLiteral("button")).DrawBackground(c, BP_PUSHBUTTON, state + 1, r);
@@ -300,7 +314,8 @@ void DrawPushButton(TCanvas& c, const TRect& r, const TColorTones& tones, int st
     }
 }
 
-void DrawSpinButtons(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look) {
+void DrawSpinButtons(TCanvas& c, const TRect& r, const TColorTones& tones, int state, int look)
+{
     const TRect spin = Rect(r.Right - 16, r.Top - 1, r.Right - 1, r.Bottom - 1);
     const TRect up = halfOf(spin, false, true);
     const TRect down = halfOf(spin, true, true);

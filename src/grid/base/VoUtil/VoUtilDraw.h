@@ -51,9 +51,9 @@ struct TProgressSettings {
 void DrawProgressBar(TCanvas& canvas, const TRect& r, int percent, const TProgressSettings& settings);
 
 // The format takes one conversion: d or u for the rounded value, else the value as a real.
-void DrawValueIndicator(TCanvas& canvas, const TRect& r, TColor doneColor, TColor doneTextColor,
-                        TColor remainingColor, TColor remainingTextColor, double value, int marginX, int marginY,
-                        double minimum, double maximum, const QString& format, TColor borderColor, bool textUp);
+void DrawValueIndicator(TCanvas& canvas, const TRect& r, TColor doneColor, TColor doneTextColor, TColor remainingColor,
+                        TColor remainingTextColor, double value, int marginX, int marginY, double minimum,
+                        double maximum, const QString& format, TColor borderColor, bool textUp);
 void DrawBalanceBar(TCanvas& canvas, const TRect& r, int value, int maximum, bool withText, TColor negativeColor,
                     TColor positiveColor);
 void DrawPieValue(TCanvas& canvas, const TRect& r, TColor fillColor, int percent, bool fillAbove);

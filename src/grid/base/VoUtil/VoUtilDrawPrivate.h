@@ -6,7 +6,10 @@
 
 namespace voutil_draw {
 
-inline int nint(double x) { return static_cast<int>(std::nearbyint(x)); }
+inline int nint(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
 
 inline void usePenAndBrush(TCanvas& c, TColor color)
 {
@@ -16,4 +19,4 @@ inline void usePenAndBrush(TCanvas& c, TColor color)
     c.Brush().SetStyle(bsSolid);
 }
 
-} // namespace voutil_draw
+}  // namespace voutil_draw

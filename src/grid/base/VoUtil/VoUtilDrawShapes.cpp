@@ -18,7 +18,8 @@ struct TLevelColors {
     TColor colorTo;
 };
 
-TLevelColors levelColors(const TProgressSettings& s, int level) {
+TLevelColors levelColors(const TProgressSettings& s, int level)
+{
     switch (level) {
     case 0:
         return {s.Level0Color, s.Level0ColorTo};
@@ -33,7 +34,8 @@ TLevelColors levelColors(const TProgressSettings& s, int level) {
 
 // One filled stretch of a progress bar, from start over length pixels along it.
 void drawBarPart(TCanvas& c, const TRect& inner, bool vertical, int start, int length, TLevelColors colors,
-                 const TProgressSettings& s) {
+                 const TProgressSettings& s)
+{
     if (length <= 0)
         return;
     const TRect part = vertical ? Rect(inner.Left, inner.Bottom - start - length, inner.Right, inner.Bottom - start)
@@ -58,7 +60,8 @@ void drawBarPart(TCanvas& c, const TRect& inner, bool vertical, int start, int l
 
 }  // namespace
 
-void DrawProgressBar(TCanvas& c, const TRect& r, int percent, const TProgressSettings& s) {
+void DrawProgressBar(TCanvas& c, const TRect& r, int percent, const TProgressSettings& s)
+{
     const TColor outline = s.ShowBorder ? s.BorderColor : s.Background;
     c.Pen().SetColor(outline);
     c.Brush().SetColor(s.Background);
@@ -119,7 +122,8 @@ void DrawProgressBar(TCanvas& c, const TRect& r, int percent, const TProgressSet
     c.Brush().SetStyle(bsSolid);
 }
 
-QString FormatIndicatorValue(const QString& format, double value) {
+QString FormatIndicatorValue(const QString& format, double value)
+{
     // [flags][width][.precision]conversion
     static const QRegularExpression spec(QStringLiteral("%([-+ 0#]{0,5})(\\d{0,3})(\\.\\d{1,3})?([dufeEgGn])"));
     QString out;
@@ -137,8 +141,8 @@ QString FormatIndicatorValue(const QString& format, double value) {
             at = percent + 2;
             continue;
         }
-        const QRegularExpressionMatch m = spec.match(format, percent, QRegularExpression::NormalMatch,
-                                                     QRegularExpression::AnchorAtOffsetMatchOption);
+        const QRegularExpressionMatch m =
+            spec.match(format, percent, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
         if (!m.hasMatch() || converted) {
             out += '%';
             at = percent + 1;
@@ -159,7 +163,8 @@ QString FormatIndicatorValue(const QString& format, double value) {
 
 void DrawValueIndicator(TCanvas& c, const TRect& r, TColor doneColor, TColor doneTextColor, TColor remainingColor,
                         TColor remainingTextColor, double value, int marginX, int marginY, double minimum,
-                        double maximum, const QString& format, TColor borderColor, bool textUp) {
+                        double maximum, const QString& format, TColor borderColor, bool textUp)
+{
     const TColor entryBrush = c.Brush().Color();
     QString text;
     int percent = 0;
@@ -195,7 +200,8 @@ void DrawValueIndicator(TCanvas& c, const TRect& r, TColor doneColor, TColor don
 }
 
 void DrawBalanceBar(TCanvas& c, const TRect& r, int value, int maximum, bool withText, TColor negativeColor,
-                    TColor positiveColor) {
+                    TColor positiveColor)
+{
     const TRect box = Rect(r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2);
     const int half = box.Width() / 2;
     const int mid = box.Left + half;
@@ -214,7 +220,8 @@ void DrawBalanceBar(TCanvas& c, const TRect& r, int value, int maximum, bool wit
         c.SetBkMode(TRANSPARENT);
 }
 
-void DrawPieValue(TCanvas& c, const TRect& r, TColor fillColor, int percent, bool fillAbove) {
+void DrawPieValue(TCanvas& c, const TRect& r, TColor fillColor, int percent, bool fillAbove)
+{
     const TColor ring = 0x808080;
     c.Pen().SetColor(ring);
     c.Pen().SetWidth(1);
@@ -236,7 +243,8 @@ namespace {
 
 // Points of a star about the box centre at the given angles (degrees clockwise from the top);
 // even steps of 36 degrees lie on the outer radii, odd ones on a third of them.
-std::vector<TPoint> starPoints(int x, int y, int w, int h, std::initializer_list<int> degrees) {
+std::vector<TPoint> starPoints(int x, int y, int w, int h, std::initializer_list<int> degrees)
+{
     const int cx = x + w / 2;
     const int cy = y + h / 2;
     std::vector<TPoint> points;
@@ -252,7 +260,8 @@ std::vector<TPoint> starPoints(int x, int y, int w, int h, std::initializer_list
 
 }  // namespace
 
-void DrawCellShape(TCanvas& c, int x, int y, int w, int h, TCellShape shape, TColor fillColor, TColor lineColor) {
+void DrawCellShape(TCanvas& c, int x, int y, int w, int h, TCellShape shape, TColor fillColor, TColor lineColor)
+{
     c.Brush().SetColor(fillColor);
     c.Brush().SetStyle(bsSolid);
     c.Pen().SetColor(lineColor);
@@ -305,31 +314,53 @@ void DrawCellShape(TCanvas& c, int x, int y, int w, int h, TCellShape shape, TCo
         c.Polygon(starPoints(x, y, w, h, {0, 180, 216, 252, 288, 324}));
         break;
     case csArrowUp:
-        c.Polygon({{x, y + h / 2}, {x + evenW / 2, y}, {x + evenW, y + h / 2}, {x + 3 * q, y + h / 2},
-                   {x + 3 * q, y + h}, {x + q, y + h}, {x + q, y + h / 2}});
+        c.Polygon({{x, y + h / 2},
+                   {x + evenW / 2, y},
+                   {x + evenW, y + h / 2},
+                   {x + 3 * q, y + h / 2},
+                   {x + 3 * q, y + h},
+                   {x + q, y + h},
+                   {x + q, y + h / 2}});
         break;
     case csArrowDown:
-        c.Polygon({{x, y + h / 2}, {x + evenW / 2, y + h}, {x + evenW, y + h / 2}, {x + 3 * q, y + h / 2},
-                   {x + 3 * q, y}, {x + q, y}, {x + q, y + h / 2}});
+        c.Polygon({{x, y + h / 2},
+                   {x + evenW / 2, y + h},
+                   {x + evenW, y + h / 2},
+                   {x + 3 * q, y + h / 2},
+                   {x + 3 * q, y},
+                   {x + q, y},
+                   {x + q, y + h / 2}});
         break;
     case csArrowLeft:
-        c.Polygon({{x, y + evenH / 2}, {m, y}, {m, y + rr}, {x + w, y + rr}, {x + w, y + 3 * rr}, {m, y + 3 * rr},
+        c.Polygon({{x, y + evenH / 2},
+                   {m, y},
+                   {m, y + rr},
+                   {x + w, y + rr},
+                   {x + w, y + 3 * rr},
+                   {m, y + 3 * rr},
                    {m, y + evenH}});
         break;
     case csArrowRight:
-        c.Polygon({{x + w, y + evenH / 2}, {m, y}, {m, y + rr}, {x, y + rr}, {x, y + 3 * rr}, {m, y + 3 * rr},
+        c.Polygon({{x + w, y + evenH / 2},
+                   {m, y},
+                   {m, y + rr},
+                   {x, y + rr},
+                   {x, y + 3 * rr},
+                   {m, y + 3 * rr},
                    {m, y + evenH}});
         break;
     }
 }
 
-void DrawResourceBitmap(TCanvas& c, TColor background, const TRect& r, const QString& resourcePath) {
+void DrawResourceBitmap(TCanvas& c, TColor background, const TRect& r, const QString& resourcePath)
+{
     TBitmap bitmap;
     if (bitmap.LoadFromResource(resourcePath))
         DrawBitmapTransparent(c, bitmap, background, r);
 }
 
-void DrawBitmapTransparent(TCanvas& c, const TBitmap& bitmap, TColor background, const TRect& r) {
+void DrawBitmapTransparent(TCanvas& c, const TBitmap& bitmap, TColor background, const TRect& r)
+{
     if (bitmap.Empty())
         return;
     TBitmap copy;
@@ -339,7 +370,8 @@ void DrawBitmapTransparent(TCanvas& c, const TBitmap& bitmap, TColor background,
     c.Draw(r.Left, r.Top, copy);
 }
 
-void DrawErrorUnderline(TCanvas& c, const QString& text, const TRect& r, int offset, int first, int count) {
+void DrawErrorUnderline(TCanvas& c, const QString& text, const TRect& r, int offset, int first, int count)
+{
     const auto positionOf = [&](int index) {
         return index < text.size() ? c.TextWidth(text.left(index)) : c.TextWidth(text) + 4;
     };
@@ -359,7 +391,8 @@ void DrawErrorUnderline(TCanvas& c, const QString& text, const TRect& r, int off
     c.Pen().SetWidth(1);
 }
 
-void DrawSmallDownTriangle(TCanvas& c, int x, int y, TColor color) {
+void DrawSmallDownTriangle(TCanvas& c, int x, int y, TColor color)
+{
     usePenAndBrush(c, color);
     c.Polygon({{x - 3, y}, {x + 3, y}, {x, y + 3}});
 }

@@ -10,10 +10,14 @@ namespace {
 
 constexpr int MaxCompareLength = 255;
 
-bool isOperatorChar(QChar c) { return QStringLiteral("(;^&|").contains(c); }
+bool isOperatorChar(QChar c)
+{
+    return QStringLiteral("(;^&|").contains(c);
+}
 
 // The value after an operator ending at index from: spaces skipped; ends at a space, "&" or "|" outside quotes.
-QString valueToken(const QString& c, int from) {
+QString valueToken(const QString& c, int from)
+{
     int i = from;
     while (i < c.size() && c.at(i) == ' ')
         ++i;
@@ -36,7 +40,8 @@ QString valueToken(const QString& c, int from) {
 
 // A plain decimal number (an optional minus, digits, optionally a point and digits) is read directly, with the
 // same correctly rounded result; any other text as QString::toDouble reads it.
-std::optional<double> readNumber(const QString& text) {
+std::optional<double> readNumber(const QString& text)
+{
     constexpr int MaxPlain = 40;
     std::array<char, MaxPlain> chars{};
     const int n = static_cast<int>(text.size());
@@ -65,20 +70,23 @@ std::optional<double> readNumber(const QString& text) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<double> asNumber(const QString& text) {
+std::optional<double> asNumber(const QString& text)
+{
     TDateTime date = 0;
     if (StrToDateByFormat(text, date))
         return std::nullopt;
     return readNumber(FilterNumberText(text));
 }
 
-std::optional<TDateTime> asDate(const QString& text) {
+std::optional<TDateTime> asDate(const QString& text)
+{
     TDateTime date = 0;
     return StrToDateByFormat(text, date) ? std::optional<TDateTime>(date) : std::nullopt;
 }
 
 // Sign of cell - value: by number, else by date, else by text.
-int compareCell(const QString& cell, const QString& value) {
+int compareCell(const QString& cell, const QString& value)
+{
     const auto spaceship = [](auto a, auto b) { return a < b ? -1 : (a > b ? 1 : 0); };
     const auto cn = asNumber(cell);
     const auto vn = asNumber(value);
@@ -92,7 +100,8 @@ int compareCell(const QString& cell, const QString& value) {
 }
 
 // Compares against the value after the first occurrence of op; true when the test holds.
-bool comparison(const QString& c, const QString& cell, QChar op) {
+bool comparison(const QString& c, const QString& cell, QChar op)
+{
     const int at = c.indexOf(op);
     const bool orEqual = at + 1 < c.size() && c.at(at + 1) == '=';
     const int sign = compareCell(cell, valueToken(c, at + (orEqual ? 2 : 1)));
@@ -100,7 +109,8 @@ bool comparison(const QString& c, const QString& cell, QChar op) {
     return sign == wanted || (orEqual && sign == 0);
 }
 
-bool matchPattern(const QString& p, const QString& t) {
+bool matchPattern(const QString& p, const QString& t)
+{
     bool result = true;
     bool negated = false;
     int pi = 0;
@@ -135,7 +145,8 @@ bool matchPattern(const QString& p, const QString& t) {
 
 }  // namespace
 
-QChar FindFilterOperator(const QString& text, int& position) {
+QChar FindFilterOperator(const QString& text, int& position)
+{
     bool quoted = false;
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -150,7 +161,8 @@ QChar FindFilterOperator(const QString& text, int& position) {
     return QChar();
 }
 
-QString RemoveSpacesOutsideQuotes(const QString& text) {
+QString RemoveSpacesOutsideQuotes(const QString& text)
+{
     if (!text.contains(' '))
         return text;
     QString out;
@@ -164,7 +176,8 @@ QString RemoveSpacesOutsideQuotes(const QString& text) {
     return out;
 }
 
-int MatchingBracketPos(const QString& text) {
+int MatchingBracketPos(const QString& text)
+{
     int open = 0;
     int close = 0;
     for (int i = 0; i < text.size(); ++i) {
@@ -176,7 +189,8 @@ int MatchingBracketPos(const QString& text) {
     return 0;
 }
 
-QString FilterNumberText(const QString& text) {
+QString FilterNumberText(const QString& text)
+{
     const TRegionalSettings rs = RegionalSettings();
     if (rs.DecimalSeparator == '.' && !text.contains(rs.ThousandSeparator))
         return text;
@@ -190,7 +204,8 @@ QString FilterNumberText(const QString& text) {
     return out;
 }
 
-bool MatchFilterCondition(const QString& condition, const QString& cellText) {
+bool MatchFilterCondition(const QString& condition, const QString& cellText)
+{
     const QString& c = condition;
     bool greater = true;
     bool less = true;
@@ -219,13 +234,15 @@ bool MatchFilterCondition(const QString& condition, const QString& cellText) {
     return matchPattern(c, cellText);
 }
 
-bool MatchFilterOperand(const QString& condition, const QString& cellText, bool caseSensitive) {
+bool MatchFilterOperand(const QString& condition, const QString& cellText, bool caseSensitive)
+{
     if (caseSensitive)
         return MatchFilterCondition(condition, cellText);
     return MatchFilterCondition(condition.toUpper(), cellText.toUpper());
 }
 
-bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive) {
+bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive)
+{
     QString e = RemoveSpacesOutsideQuotes(expression.trimmed());
     if (e.startsWith('='))
         e.remove(0, 1);

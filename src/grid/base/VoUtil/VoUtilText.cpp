@@ -14,14 +14,16 @@ namespace {
 const QChar CR(13);
 const QChar LF(10);
 
-QChar firstSeparator(const QString& format) {
+QChar firstSeparator(const QString& format)
+{
     for (const QChar c : format)
         if (!c.isLetter())
             return c;
     return QChar();
 }
 
-bool isUrlChar(QChar c) {
+bool isUrlChar(QChar c)
+{
     const char16_t u = c.unicode();
     if (u > 255)
         return false;
@@ -32,7 +34,8 @@ bool isUrlChar(QChar c) {
 
 // Index of the first place where the text, upper-cased one character at a time, holds the upper-case
 // sub-text; -1 when none. Upper-casing the whole text would change its length (German sharp s becomes "SS").
-qsizetype indexOfUpper(const QString& upperSub, const QString& text) {
+qsizetype indexOfUpper(const QString& upperSub, const QString& text)
+{
     for (qsizetype i = 0; i + upperSub.size() <= text.size(); ++i) {
         qsizetype k = 0;
         while (k < upperSub.size() && text.at(i + k).toUpper() == upperSub.at(k))
@@ -44,20 +47,23 @@ qsizetype indexOfUpper(const QString& upperSub, const QString& text) {
 }
 
 // A whole, trimmed text as integer.
-bool toInt(const QString& text, int& value) {
+bool toInt(const QString& text, int& value)
+{
     bool ok = false;
     value = text.trimmed().toInt(&ok);
     return ok;
 }
 
-const QDate& dateBase() {
+const QDate& dateBase()
+{
     static const QDate base(1899, 12, 30);
     return base;
 }
 
 // A short date format of numbers only, as the regional short date always is: month names become month
 // numbers, week-day names go, and fields that only a space parts are parted by "/".
-QString numericDateFormat(const QString& format) {
+QString numericDateFormat(const QString& format)
+{
     QString out;
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format.at(i);
@@ -81,7 +87,8 @@ QString numericDateFormat(const QString& format) {
 
 }  // namespace
 
-TRegionalSettings RegionalSettings() {
+TRegionalSettings RegionalSettings()
+{
     // Worked out again only when the default locale changed since the last call on this thread.
     thread_local QLocale last(QLocale::C);
     thread_local TRegionalSettings cached;
@@ -105,7 +112,8 @@ TRegionalSettings RegionalSettings() {
     return s;
 }
 
-bool TryEncodeDate(int year, int month, int day, TDateTime& value) {
+bool TryEncodeDate(int year, int month, int day, TDateTime& value)
+{
     const QDate d(year, month, day);
     if (!d.isValid() || year < 1 || year > 9999)
         return false;
@@ -113,25 +121,29 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& value) {
     return true;
 }
 
-bool TryEncodeTime(int hour, int minute, int second, TDateTime& value) {
+bool TryEncodeTime(int hour, int minute, int second, TDateTime& value)
+{
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return false;
     value = (hour * 3600 + minute * 60 + second) / 86400.0;
     return true;
 }
 
-void DecodeDate(TDateTime value, int& year, int& month, int& day) {
+void DecodeDate(TDateTime value, int& year, int& month, int& day)
+{
     const QDate d = dateBase().addDays(static_cast<qint64>(std::floor(value)));
     year = d.year();
     month = d.month();
     day = d.day();
 }
 
-bool IsUrlText(const QString& text) {
+bool IsUrlText(const QString& text)
+{
     return text.contains(QLatin1String("://")) || text.contains(QLatin1String("mailto:"));
 }
 
-void StripUrlScheme(QString& text) {
+void StripUrlScheme(QString& text)
+{
     for (const QLatin1String marker : {QLatin1String("://"), QLatin1String("mailto:")}) {
         const int p = text.indexOf(marker);
         if (p >= 0) {
@@ -141,7 +153,8 @@ void StripUrlScheme(QString& text) {
     }
 }
 
-bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out) {
+bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out)
+{
     if (indexOfUpper(upperPrefix, text) < 0)
         return false;
     QString escaped = text;
@@ -156,7 +169,8 @@ bool HighlightUrls(const QString& text, const QString& upperPrefix, QString& out
     return true;
 }
 
-int CellTextKind(const QString& text, bool enableHtml) {
+int CellTextKind(const QString& text, bool enableHtml)
+{
     if (text.isEmpty())
         return ctkPlain;
     const QChar first = text.at(0);
@@ -181,7 +195,8 @@ int CellTextKind(const QString& text, bool enableHtml) {
     return ctkPlain;
 }
 
-QString EncodeWideText(const QString& wide) {
+QString EncodeWideText(const QString& wide)
+{
     QString out = QStringLiteral("|\\");
     out.reserve(2 + 2 * wide.size());
     for (const QChar c : wide) {
@@ -191,7 +206,8 @@ QString EncodeWideText(const QString& wide) {
     return out;
 }
 
-QString DecodeWideText(const QString& text) {
+QString DecodeWideText(const QString& text)
+{
     if (!text.startsWith(QLatin1String("|\\")))
         return text;
     QString out;
@@ -201,9 +217,13 @@ QString DecodeWideText(const QString& text) {
     return out;
 }
 
-int WidePos(const QString& sub, const QString& wide) { return wide.indexOf(sub) + 1; }
+int WidePos(const QString& sub, const QString& wide)
+{
+    return wide.indexOf(sub) + 1;
+}
 
-QByteArray ClipboardHtmlFormat(const QString& fragment) {
+QByteArray ClipboardHtmlFormat(const QString& fragment)
+{
     static const QByteArray pageStart =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
         "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></head><body>"
@@ -211,10 +231,11 @@ QByteArray ClipboardHtmlFormat(const QString& fragment) {
     static const QByteArray pageEnd = "<!--EndFragment--></body></html>";
     const QByteArray body = fragment.toUtf8();
     const auto header = [](qsizetype startHtml, qsizetype endHtml, qsizetype startFragment, qsizetype endFragment) {
-        return QString::asprintf("Version:1.0\r\nStartHTML:%.8lld\r\nEndHTML:%.8lld\r\nStartFragment:%.8lld\r\n"
-                                 "EndFragment:%.8lld\r\n",
-                                 static_cast<long long>(startHtml), static_cast<long long>(endHtml),
-                                 static_cast<long long>(startFragment), static_cast<long long>(endFragment))
+        return QString::asprintf(
+                   "Version:1.0\r\nStartHTML:%.8lld\r\nEndHTML:%.8lld\r\nStartFragment:%.8lld\r\n"
+                   "EndFragment:%.8lld\r\n",
+                   static_cast<long long>(startHtml), static_cast<long long>(endHtml),
+                   static_cast<long long>(startFragment), static_cast<long long>(endFragment))
             .toLatin1();
     };
     const qsizetype headerSize = header(0, 0, 0, 0).size();
@@ -223,7 +244,8 @@ QByteArray ClipboardHtmlFormat(const QString& fragment) {
     return header(headerSize, endFragment + pageEnd.size(), startFragment, endFragment) + pageStart + body + pageEnd;
 }
 
-bool ParseCellAnchor(const QString& text, TPoint& cell) {
+bool ParseCellAnchor(const QString& text, TPoint& cell)
+{
     const QString s = text.toUpper();
     if (s.size() <= 3 || !s.startsWith('R'))
         return false;
@@ -239,7 +261,8 @@ bool ParseCellAnchor(const QString& text, TPoint& cell) {
     return true;
 }
 
-int NumberTextKind(const QString& text) {
+int NumberTextKind(const QString& text)
+{
     if (text.isEmpty())
         return ntkNoNumber;
     const TRegionalSettings rs = RegionalSettings();
@@ -301,7 +324,8 @@ int NumberTextKind(const QString& text) {
     return kind;
 }
 
-QString CleanFloatText(const QString& text) {
+QString CleanFloatText(const QString& text)
+{
     if (text.isEmpty())
         return QString();
     const TRegionalSettings rs = RegionalSettings();
@@ -329,12 +353,14 @@ QString CleanFloatText(const QString& text) {
     return negative ? QLatin1Char('-') + out : out;
 }
 
-QString HexOfWord(int color) {
+QString HexOfWord(int color)
+{
     const unsigned v = static_cast<unsigned>(color);
     return QString::asprintf("%02X%02X%02X", v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-bool StrToDateByFormat(const QString& text, TDateTime& value) {
+bool StrToDateByFormat(const QString& text, TDateTime& value)
+{
     const TRegionalSettings rs = RegionalSettings();
     // Most texts are no dates: they are turned away before the format is looked at.
     const int p1 = text.indexOf(rs.DateSeparator);
@@ -349,7 +375,8 @@ bool StrToDateByFormat(const QString& text, TDateTime& value) {
     Letter order[3] = {{static_cast<int>(format.indexOf('D')) + 1, 'D'},
                        {static_cast<int>(format.indexOf('M')) + 1, 'M'},
                        {static_cast<int>(format.indexOf('Y')) + 1, 'Y'}};
-    std::stable_sort(std::begin(order), std::end(order), [](const Letter& a, const Letter& b) { return a.pos < b.pos; });
+    std::stable_sort(std::begin(order), std::end(order),
+                     [](const Letter& a, const Letter& b) { return a.pos < b.pos; });
 
     QString rest = text.mid(p1 + 1);
     const int p2 = rest.indexOf(rs.DateSeparator);
@@ -406,7 +433,8 @@ bool StrToDateByFormat(const QString& text, TDateTime& value) {
 namespace {
 
 // Three numbers split by the first of "/", "." and "-" that occurs; the same must split all three.
-bool splitDate(const QString& text, int& a, int& b, int& c) {
+bool splitDate(const QString& text, int& a, int& b, int& c)
+{
     QChar sep;
     for (const QChar candidate : {QChar('/'), QChar('.'), QChar('-')}) {
         if (text.contains(candidate)) {
@@ -421,7 +449,8 @@ bool splitDate(const QString& text, int& a, int& b, int& c) {
 }
 
 // Two-digit years: up to 25 in this century, else the last; a longer year is taken as written.
-TDateTime encodeShortYearDate(int year, int month, int day) {
+TDateTime encodeShortYearDate(int year, int month, int day)
+{
     if (year >= 0 && year < 100)
         year += year <= 25 ? 2000 : 1900;
     TDateTime value = 0;
@@ -430,27 +459,31 @@ TDateTime encodeShortYearDate(int year, int month, int day) {
 
 }  // namespace
 
-TDateTime ParseDateMonthFirst(const QString& text) {
+TDateTime ParseDateMonthFirst(const QString& text)
+{
     int month = 0;
     int day = 0;
     int year = 0;
     return splitDate(text, month, day, year) ? encodeShortYearDate(year, month, day) : 0;
 }
 
-TDateTime ParseDateDayFirst(const QString& text) {
+TDateTime ParseDateDayFirst(const QString& text)
+{
     int day = 0;
     int month = 0;
     int year = 0;
     return splitDate(text, day, month, year) ? encodeShortYearDate(year, month, day) : 0;
 }
 
-bool LooksLikeDate(const QString& text) {
+bool LooksLikeDate(const QString& text)
+{
     const QChar sep = RegionalSettings().DateSeparator;
     const int first = text.indexOf(sep);
     return first >= 1 && text.indexOf(sep, first + 2) > first;
 }
 
-TDateTime AddToDate(int years, int months, int days, TDateTime offset, TDateTime date) {
+TDateTime AddToDate(int years, int months, int days, TDateTime offset, TDateTime date)
+{
     if (days != 0 && years == 0 && months == 0)
         return date + days;
     if (days != 0 || (years != 0) == (months != 0))
@@ -477,7 +510,8 @@ TDateTime AddToDate(int years, int months, int days, TDateTime offset, TDateTime
     return value + (date - std::floor(date));
 }
 
-QString MixedCaseText(const QString& text) {
+QString MixedCaseText(const QString& text)
+{
     QString out = text;
     bool capitalise = true;
     const int n = out.size();
@@ -500,7 +534,8 @@ QString MixedCaseText(const QString& text) {
     return out;
 }
 
-int ClampAutoSize(int value, int minimum, int maximum) {
+int ClampAutoSize(int value, int minimum, int maximum)
+{
     if (minimum == maximum)
         return value;
     if (minimum > 0 && minimum > value)
@@ -510,34 +545,54 @@ int ClampAutoSize(int value, int minimum, int maximum) {
     return value;
 }
 
-int MinOf(int a, int b) { return a < b ? a : b; }
-int MaxOf(int a, int b) { return a > b ? a : b; }
+int MinOf(int a, int b)
+{
+    return a < b ? a : b;
+}
+int MaxOf(int a, int b)
+{
+    return a > b ? a : b;
+}
 
-bool CellInGridRect(const TRect& gridRect, int col, int row) {
+bool CellInGridRect(const TRect& gridRect, int col, int row)
+{
     return gridRect.Left <= col && col <= gridRect.Right && gridRect.Top <= row && row <= gridRect.Bottom;
 }
 
-int PosUpperCase(const QString& upperSub, const QString& text) {
+int PosUpperCase(const QString& upperSub, const QString& text)
+{
     return static_cast<int>(indexOfUpper(upperSub, text) + 1);
 }
 
-int PosStore(const QString& sub, const QString& text, int& position) {
+int PosStore(const QString& sub, const QString& text, int& position)
+{
     position = text.indexOf(sub) + 1;
     return position;
 }
 
-int CharPosition(QChar ch, const QString& text) { return text.indexOf(ch) + 1; }
+int CharPosition(QChar ch, const QString& text)
+{
+    return text.indexOf(ch) + 1;
+}
 
-int CharPositionStore(QChar ch, const QString& text, int& position) {
+int CharPositionStore(QChar ch, const QString& text, int& position)
+{
     position = CharPosition(ch, text);
     return position;
 }
 
-int CountCharInText(QChar ch, const QString& text) { return text.count(ch); }
+int CountCharInText(QChar ch, const QString& text)
+{
+    return text.count(ch);
+}
 
-int CountTextLines(const QString& text, bool multiLine) { return multiLine ? 1 + text.count(CR) : 1; }
+int CountTextLines(const QString& text, bool multiLine)
+{
+    return multiLine ? 1 + text.count(CR) : 1;
+}
 
-void NextLine(QString& text, bool keepRest, QString& line) {
+void NextLine(QString& text, bool keepRest, QString& line)
+{
     const int p = text.indexOf(CR);
     if (p < 0) {
         line = text;
@@ -554,7 +609,8 @@ void NextLine(QString& text, bool keepRest, QString& line) {
         text.clear();
 }
 
-void ExtractToken(QString& text, QChar delimiter, QString& token) {
+void ExtractToken(QString& text, QChar delimiter, QString& token)
+{
     const int p = text.indexOf(delimiter);
     if (p < 0) {
         token.clear();
@@ -564,25 +620,37 @@ void ExtractToken(QString& text, QChar delimiter, QString& token) {
     text.remove(0, p + 1);
 }
 
-QString JoinListItems(const TStringList& list) {
+QString JoinListItems(const TStringList& list)
+{
     QString out;
     for (int i = 0; i < list.Count(); ++i)
         out += list[i];
     return out;
 }
 
-void FillStringWith(QString& text, QChar ch) { text.fill(ch); }
+void FillStringWith(QString& text, QChar ch)
+{
+    text.fill(ch);
+}
 
 // Texts are Unicode throughout; there is no separate OEM code page to convert to.
-void AnsiToOemText(QString& text) { (void)text; }
-void OemToAnsiText(QString& text) { (void)text; }
+void AnsiToOemText(QString& text)
+{
+    (void)text;
+}
+void OemToAnsiText(QString& text)
+{
+    (void)text;
+}
 
-QString EscapeQuotes(const QString& text) {
+QString EscapeQuotes(const QString& text)
+{
     QString out = text;
     return out.replace('"', QLatin1String("\"\""));
 }
 
-QString UndoubleChar(QChar ch, const QString& text) {
+QString UndoubleChar(QChar ch, const QString& text)
+{
     if (!text.contains(ch))
         return text;
     QString out;
@@ -594,7 +662,8 @@ QString UndoubleChar(QChar ch, const QString& text) {
     return out;
 }
 
-int FindClosingQuote(QChar ch, const QString& text) {
+int FindClosingQuote(QChar ch, const QString& text)
+{
     int run = 0;
     const int n = text.size();
     for (int i = 0; i < n; ++i) {
@@ -611,7 +680,8 @@ int FindClosingQuote(QChar ch, const QString& text) {
     return 0;
 }
 
-int CountOddRuns(QChar ch, const QString& text) {
+int CountOddRuns(QChar ch, const QString& text)
+{
     int count = 0;
     QString rest = text;
     for (int p = FindClosingQuote(ch, rest); p > 0; p = FindClosingQuote(ch, rest)) {
@@ -621,57 +691,67 @@ int CountOddRuns(QChar ch, const QString& text) {
     return count;
 }
 
-QString LinesToHtmlBreaks(const QString& text) {
+QString LinesToHtmlBreaks(const QString& text)
+{
     QString out = text;
     return out.replace(CR, QLatin1String("<br>"));
 }
 
-QString ExpandNewLineEscapes(const QString& text) {
+QString ExpandNewLineEscapes(const QString& text)
+{
     QString out = text;
     return out.replace(QLatin1String("\\n"), QString(CR));
 }
 
-QString EncodeNewLineEscapes(const QString& text) {
+QString EncodeNewLineEscapes(const QString& text)
+{
     QString out = text;
     return out.remove(LF).replace(CR, QLatin1String("\\n"));
 }
 
-QString QuoteMultiLine(const QString& text) {
+QString QuoteMultiLine(const QString& text)
+{
     QString out = text;
     out.replace(QLatin1String("\r\n"), QString(QChar(11)));
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-QString CrLfToLf(const QString& text) {
+QString CrLfToLf(const QString& text)
+{
     QString out = text;
     return out.replace(QLatin1String("\r\n"), QString(LF));
 }
 
-QString LineBreaksFromChar11(const QString& text) {
+QString LineBreaksFromChar11(const QString& text)
+{
     QString out = text;
     return out.replace(QChar(11), QLatin1String("\r\n"));
 }
 
-QString LineBreaksToTilde(const QString& text) {
+QString LineBreaksToTilde(const QString& text)
+{
     QString out = text;
     return out.remove(LF).replace(CR, QChar('~'));
 }
 
-QString TildeToLineBreaks(const QString& text) {
+QString TildeToLineBreaks(const QString& text)
+{
     if (text == QLatin1String("^"))
         return QString();
     QString out = text;
     return out.replace('~', QLatin1String("\r\n"));
 }
 
-QString TabsFromLineBreaks(const QString& text) {
+QString TabsFromLineBreaks(const QString& text)
+{
     if (!text.contains(CR))
         return text;
     QString out = text;
     return out.replace(CR, QChar(9)).replace(LF, QChar(8)).replace(QChar(0), QChar(1));
 }
 
-QString LineBreaksFromTabs(const QString& text, bool firstLineOnly) {
+QString LineBreaksFromTabs(const QString& text, bool firstLineOnly)
+{
     QString out = text;
     if (out.contains(QChar(8)))
         out.replace(QChar(9), CR).replace(QChar(8), LF).replace(QChar(1), QChar(0));
@@ -682,12 +762,14 @@ QString LineBreaksFromTabs(const QString& text, bool firstLineOnly) {
     return line;
 }
 
-QString RemoveCarriageReturns(const QString& text) {
+QString RemoveCarriageReturns(const QString& text)
+{
     QString out = text;
     return out.remove(CR);
 }
 
-QString CarriageReturnsToLineFeeds(const QString& text) {
+QString CarriageReturnsToLineFeeds(const QString& text)
+{
     QString out = text;
     return out.replace(CR, LF);
 }

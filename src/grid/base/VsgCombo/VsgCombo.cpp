@@ -1,11 +1,12 @@
 #include "grid/base/VsgCombo/VsgCombo.h"
 
-#include "platform/SystemMetrics.h"
 #include "grid/base/VoStyleIF.h"
 #include "platform/Forms.h"
+#include "platform/SystemMetrics.h"
 
 TVsgCustomCombo::TVsgCustomCombo(TComponent* AOwner)
-    : TComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FLabelFont(std::make_unique<TFont>()) {
+    : TComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FLabelFont(std::make_unique<TFont>())
+{
     FIsThemed = ComCtlVersionAbove5();
     FLabelFont->OnChange = [this](TObject*) {
         if (FLabel)
@@ -14,18 +15,21 @@ TVsgCustomCombo::TVsgCustomCombo(TComponent* AOwner)
     PaintOverBox();
 }
 
-TVsgCustomCombo::~TVsgCustomCombo() {
+TVsgCustomCombo::~TVsgCustomCombo()
+{
     Destroying();
     FLabelFont->OnChange = nullptr;
 }
 
-void TVsgCustomCombo::Notification(TComponent* component, TOperation operation) {
+void TVsgCustomCombo::Notification(TComponent* component, TOperation operation)
+{
     TComboBox::Notification(component, operation);
     if (operation == opRemove && component == FLabel)
         FLabel = nullptr;
 }
 
-void TVsgCustomCombo::Loaded() {
+void TVsgCustomCombo::Loaded()
+{
     if (FDropWidth > 0)
         Perform(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(FDropWidth));
     FOldColor = FLoadedColor;
@@ -42,44 +46,56 @@ void TVsgCustomCombo::Loaded() {
     Init();
 }
 
-void TVsgCustomCombo::Init() { FNormalColor = Color(); }
+void TVsgCustomCombo::Init()
+{
+    FNormalColor = Color();
+}
 
-void TVsgCustomCombo::SelectItem(const QString& text) {
+void TVsgCustomCombo::SelectItem(const QString& text)
+{
     const int index = Items().IndexOf(text);
     if (index >= 0)
         SetItemIndex(index);
 }
 
-void TVsgCustomCombo::SetComboColor(TColor value) { SetColor(value); }
+void TVsgCustomCombo::SetComboColor(TColor value)
+{
+    SetColor(value);
+}
 
-void TVsgCustomCombo::SetBorderColor(TColor value) {
+void TVsgCustomCombo::SetBorderColor(TColor value)
+{
     if (value == FBorderColor)
         return;
     FBorderColor = value;
     Invalidate();
 }
 
-void TVsgCustomCombo::SetButtonWidth(int value) {
+void TVsgCustomCombo::SetButtonWidth(int value)
+{
     if (value < 14 || value > 32)
         return;
     FButtonWidth = value;
     Invalidate();
 }
 
-void TVsgCustomCombo::SetDropWidth(int value) {
+void TVsgCustomCombo::SetDropWidth(int value)
+{
     FDropWidth = value;
     if (value > 0)
         Perform(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(value));
 }
 
-void TVsgCustomCombo::SetEtched(bool value) {
+void TVsgCustomCombo::SetEtched(bool value)
+{
     if (value == FEtched)
         return;
     FEtched = value;
     Invalidate();
 }
 
-void TVsgCustomCombo::SetFlat(bool value) {
+void TVsgCustomCombo::SetFlat(bool value)
+{
     if (value == FFlat)
         return;
     FFlat = value;
@@ -92,57 +108,69 @@ void TVsgCustomCombo::SetFlat(bool value) {
     Invalidate();
 }
 
-void TVsgCustomCombo::SetFlatLineColor(TColor value) {
+void TVsgCustomCombo::SetFlatLineColor(TColor value)
+{
     FFlatLineColor = value;
     Invalidate();
 }
 
-void TVsgCustomCombo::SetFlatParentColor(bool value) {
+void TVsgCustomCombo::SetFlatParentColor(bool value)
+{
     FFlatParentColor = value;
     Invalidate();
 }
 
-QString TVsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : QString(); }
+QString TVsgCustomCombo::LabelCaption() const
+{
+    return FLabel ? FLabel->Caption() : QString();
+}
 
-void TVsgCustomCombo::SetLabelCaption(const QString& value) {
+void TVsgCustomCombo::SetLabelCaption(const QString& value)
+{
     if (!FLabel)
         CreateComboLabel();
     FLabel->SetCaption(value);
     PlaceComboLabel();
 }
 
-void TVsgCustomCombo::SetLabelPosition(TLabelPosition value) {
+void TVsgCustomCombo::SetLabelPosition(TLabelPosition value)
+{
     FLabelPosition = value;
     if (FLabel)
         PlaceComboLabel();
 }
 
-void TVsgCustomCombo::SetLabelMargin(int value) {
+void TVsgCustomCombo::SetLabelMargin(int value)
+{
     FLabelMargin = value;
     if (FLabel)
         PlaceComboLabel();
 }
 
-void TVsgCustomCombo::SetLabelTransparent(bool value) {
+void TVsgCustomCombo::SetLabelTransparent(bool value)
+{
     FLabelTransparent = value;
     if (FLabel)
         PlaceComboLabel();
 }
 
-void TVsgCustomCombo::SetLabelAlwaysEnabled(bool value) {
+void TVsgCustomCombo::SetLabelAlwaysEnabled(bool value)
+{
     FLabelAlwaysEnabled = value;
     if (FLabel)
         PlaceComboLabel();
 }
 
-void TVsgCustomCombo::CreateComboLabel() {
+void TVsgCustomCombo::CreateComboLabel()
+{
     FLabel = new TLabel(this);
     FLabel->SetParent(Parent());
     FLabel->SetFont(*FLabelFont);
     FLabel->SetParentFont(ParentFont());
 }
 
-void TVsgCustomCombo::PlaceComboLabel() {
+void TVsgCustomCombo::PlaceComboLabel()
+{
     if (!FLabel)
         return;
     FLabel->SetTransparent(FLabelTransparent);
@@ -158,20 +186,23 @@ void TVsgCustomCombo::PlaceComboLabel() {
     FLabel->SetVisible(Visible());
 }
 
-void TVsgCustomCombo::SetLabelBold(bool bold) {
+void TVsgCustomCombo::SetLabelBold(bool bold)
+{
     if (!FocusLabel || !FLabel)
         return;
     const TFontStyles style = FLabel->Font().Style();
     FLabel->Font().SetStyle(bold ? (style | fsBold) : (style & ~fsBold));
 }
 
-void TVsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TVsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
     TComboBox::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (!(ComponentState() & csDestroying))
         PlaceComboLabel();
 }
 
-void TVsgCustomCombo::SetEnabled(bool v) {
+void TVsgCustomCombo::SetEnabled(bool v)
+{
     const bool changed = v != Enabled();
     if (changed && FFlat) {
         if (!v) {
@@ -191,7 +222,8 @@ void TVsgCustomCombo::SetEnabled(bool v) {
     }
 }
 
-void TVsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
+void TVsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y)
+{
     TComboBox::MouseMove(Shift, X, Y);
     const bool hover = X > Width() - FButtonWidth && X < Width();
     if (hover != FButtonHover) {
@@ -200,7 +232,8 @@ void TVsgCustomCombo::MouseMove(TShiftState Shift, int X, int Y) {
     }
 }
 
-void TVsgCustomCombo::MouseEnter() {
+void TVsgCustomCombo::MouseEnter()
+{
     if (!FMouseInControl && Enabled()) {
         FMouseInControl = true;
         Invalidate();
@@ -214,7 +247,8 @@ void TVsgCustomCombo::MouseEnter() {
         Invalidate();
 }
 
-void TVsgCustomCombo::MouseLeave() {
+void TVsgCustomCombo::MouseLeave()
+{
     if (FMouseInControl && Enabled()) {
         FMouseInControl = false;
         FButtonHover = false;
@@ -224,7 +258,8 @@ void TVsgCustomCombo::MouseLeave() {
         Invalidate();
 }
 
-void TVsgCustomCombo::DoEnter() {
+void TVsgCustomCombo::DoEnter()
+{
     FHasFocus = true;
     Invalidate();
     if (FocusColor != clNone)
@@ -233,7 +268,8 @@ void TVsgCustomCombo::DoEnter() {
     TComboBox::DoEnter();
 }
 
-void TVsgCustomCombo::DoExit() {
+void TVsgCustomCombo::DoExit()
+{
     FHasFocus = false;
     Invalidate();
     if (FocusColor != clNone && FNormalColor != clNone)
@@ -242,12 +278,14 @@ void TVsgCustomCombo::DoExit() {
     TComboBox::DoExit();
 }
 
-void TVsgCustomCombo::ShowLabel() {
+void TVsgCustomCombo::ShowLabel()
+{
     if (FLabel)
         FLabel->SetVisible(Visible());
 }
 
-void TVsgCustomCombo::WndProc(TMessage& m) {
+void TVsgCustomCombo::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_PAINT:
         PaintCombo(Canvas());

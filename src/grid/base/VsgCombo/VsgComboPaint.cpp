@@ -2,18 +2,26 @@
 #include "grid/base/VsgCombo/VsgCombo.h"
 #include "platform/Forms.h"
 
-bool TVsgCustomCombo::IsThemeActiveFor() const { return FIsThemed && IsThemeActive(); }
+bool TVsgCustomCombo::IsThemeActiveFor() const
+{
+    return FIsThemed && IsThemeActive();
+}
 
-bool TVsgCustomCombo::IsComboHot() const {
+bool TVsgCustomCombo::IsComboHot() const
+{
     if (ComponentState() & csDesigning)
         return Enabled();
     const TCustomForm* form = GetParentForm(this);
     return FMouseInControl || (form && form->focusedControl() == this);
 }
 
-bool TVsgCustomCombo::IsBorderHot() const { return !(ComponentState() & csDesigning) && IsComboHot() && FocusBorder; }
+bool TVsgCustomCombo::IsBorderHot() const
+{
+    return !(ComponentState() & csDesigning) && IsComboHot() && FocusBorder;
+}
 
-void TVsgCustomCombo::PaintCombo(TCanvas& canvas) {
+void TVsgCustomCombo::PaintCombo(TCanvas& canvas)
+{
     if (IsVista && ButtonColor == clNone)
         return;
     const bool selfPainted = FFlat || ButtonColor != clNone || FBorderColor != clNone ||
@@ -27,7 +35,8 @@ void TVsgCustomCombo::PaintCombo(TCanvas& canvas) {
         PaintComboBorders(canvas);
 }
 
-void TVsgCustomCombo::PaintComboButton(TCanvas& canvas) {
+void TVsgCustomCombo::PaintComboButton(TCanvas& canvas)
+{
     TRect r = Rect(0, 0, Width(), Height());
     r.Left += ClientWidth() - FButtonWidth + 2;
     r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
@@ -39,7 +48,8 @@ void TVsgCustomCombo::PaintComboButton(TCanvas& canvas) {
     PaintPlainDropButton(canvas, r, IsThemeActiveFor(), Enabled(), FButtonHover, DroppedDown());
 }
 
-void TVsgCustomCombo::PaintComboBorders(TCanvas& canvas) {
+void TVsgCustomCombo::PaintComboBorders(TCanvas& canvas)
+{
     if (Enabled() && !FFlat && FBorderColor == clNone && FocusBorderColor == clNone)
         return;
     if (IsVista && FBorderColor == clNone)
@@ -49,7 +59,8 @@ void TVsgCustomCombo::PaintComboBorders(TCanvas& canvas) {
         PaintFlatButtonArea(canvas);
 }
 
-void TVsgCustomCombo::PaintComboBorder(TCanvas& canvas) {
+void TVsgCustomCombo::PaintComboBorder(TCanvas& canvas)
+{
     TRect w = Rect(0, 0, Width(), Height());
     if (!Enabled() && FIsThemed && !DisabledBorder) {
         FrameInColor(canvas, w, 0xB99D7F);
@@ -74,7 +85,8 @@ void TVsgCustomCombo::PaintComboBorder(TCanvas& canvas) {
     }
 }
 
-void TVsgCustomCombo::PaintFlatButtonArea(TCanvas& canvas) {
+void TVsgCustomCombo::PaintFlatButtonArea(TCanvas& canvas)
+{
     PaintFlatButtonFace(canvas, Rect(0, 0, Width(), Height()), ClientWidth(), ClientHeight(), FButtonWidth,
                         IsComboHot());
 }

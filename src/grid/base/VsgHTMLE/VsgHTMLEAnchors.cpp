@@ -2,9 +2,13 @@
 
 namespace vsghtmle {
 
-bool THtmlEngine::hovered() const { return !opt_.UnderlineOnHover || anchorCount_ == opt_.HoverAnchor; }
+bool THtmlEngine::hovered() const
+{
+    return !opt_.UnderlineOnHover || anchorCount_ == opt_.HoverAnchor;
+}
 
-void THtmlEngine::openAnchor(TLinePass& p, const TTag& tag) {
+void THtmlEngine::openAnchor(TLinePass& p, const TTag& tag)
+{
     if (p.drawing() && anchorCount_ == opt_.FocusAnchor) {
         focusStart_ = {p.x, p.r.Top};
         focusOpen_ = true;
@@ -30,7 +34,8 @@ void THtmlEngine::openAnchor(TLinePass& p, const TTag& tag) {
     anchorStart_ = {p.r.Left + p.width, p.r.Top};
 }
 
-void THtmlEngine::closeAnchor(TLinePass& p) {
+void THtmlEngine::closeAnchor(TLinePass& p)
+{
     if (hovered() && p.drawing()) {
         setStyle(fsUnderline, false);
         if (opt_.HoverColor != clNone)
@@ -52,7 +57,8 @@ void THtmlEngine::closeAnchor(TLinePass& p) {
 
 // The focus rectangle of the focused anchor, from its start to the draw position; at a line's end
 // the anchor goes on at the next line's left edge.
-void THtmlEngine::closeFocusSegment(TLinePass& p, bool lineEnd) {
+void THtmlEngine::closeFocusSegment(TLinePass& p, bool lineEnd)
+{
     const int bottom = p.r.Bottom - lift_;
     const int top = bottom - fontHeight();
     canvas_.DrawFocusRect(Rect(focusStart_.X - 1, top - 1, p.x + 1, bottom + 1));
@@ -60,7 +66,8 @@ void THtmlEngine::closeFocusSegment(TLinePass& p, bool lineEnd) {
     focusStart_ = {lineRect_.Left + 1, 0};
 }
 
-void THtmlEngine::hitTestRun(TLinePass& p, int w) {
+void THtmlEngine::hitTestRun(TLinePass& p, int w)
+{
     if (!inAnchor_)
         return;
     const int offset = opt_.X - p.r.Left;

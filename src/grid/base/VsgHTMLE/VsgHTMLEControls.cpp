@@ -18,7 +18,8 @@ struct TFoundControl {
 };
 
 // Calls visit for every control of the text in order until it returns false.
-void forEachControl(const QString& text, const std::function<bool(const TFoundControl&)>& visit) {
+void forEachControl(const QString& text, const std::function<bool(const TFoundControl&)>& visit)
+{
     const QString upper = UpperCaseAscii(text);
     for (qsizetype at = upper.indexOf(QLatin1StringView("<CONTROL ")); at >= 0;
          at = upper.indexOf(QLatin1StringView("<CONTROL "), at + 1)) {
@@ -31,11 +32,13 @@ void forEachControl(const QString& text, const std::function<bool(const TFoundCo
     }
 }
 
-QString quoted(QLatin1StringView name, const QString& value) {
+QString quoted(QLatin1StringView name, const QString& value)
+{
     return QLatin1Char(' ') + name + QStringLiteral("=\"") + value + QLatin1Char('"');
 }
 
-QString rewrittenTag(const TControlTagValues& v, const QString& value) {
+QString rewrittenTag(const TControlTagValues& v, const QString& value)
+{
     QString tag = QStringLiteral("<CONTROL ID=\"") + v.ID + QLatin1Char('"');
     tag += quoted(QLatin1StringView("VALUE"), HtmlEscape(value, true));
     tag += quoted(QLatin1StringView("WIDTH"), v.Width);
@@ -51,7 +54,8 @@ QString rewrittenTag(const TControlTagValues& v, const QString& value) {
 
 }  // namespace
 
-TControlTagValues ParseControlTag(const QString& attributes) {
+TControlTagValues ParseControlTag(const QString& attributes)
+{
     const QString upper = UpperCaseAscii(attributes);
     const vsghtmle::TTag tag{attributes, upper};
     TControlTagValues v;
@@ -65,9 +69,13 @@ TControlTagValues ParseControlTag(const QString& attributes) {
     return v;
 }
 
-bool HasControlTag(const QString& text) { return text.contains(QLatin1StringView("<CONTROL"), Qt::CaseInsensitive); }
+bool HasControlTag(const QString& text)
+{
+    return text.contains(QLatin1StringView("<CONTROL"), Qt::CaseInsensitive);
+}
 
-bool GetControlValueByID(const QString& text, const QString& id, QString& value) {
+bool GetControlValueByID(const QString& text, const QString& id, QString& value)
+{
     bool found = false;
     forEachControl(text, [&](const TFoundControl& c) {
         if (c.values.ID != id)
@@ -79,7 +87,8 @@ bool GetControlValueByID(const QString& text, const QString& id, QString& value)
     return found;
 }
 
-QString GetControlPropByID(const QString& text, const QString& id) {
+QString GetControlPropByID(const QString& text, const QString& id)
+{
     QString prop;
     forEachControl(text, [&](const TFoundControl& c) {
         if (c.values.ID != id)
@@ -90,7 +99,8 @@ QString GetControlPropByID(const QString& text, const QString& id) {
     return prop;
 }
 
-int GetControlMaxLenByID(const QString& text, const QString& id) {
+int GetControlMaxLenByID(const QString& text, const QString& id)
+{
     int maxLen = 0;
     forEachControl(text, [&](const TFoundControl& c) {
         if (c.values.ID != id)
@@ -101,7 +111,8 @@ int GetControlMaxLenByID(const QString& text, const QString& id) {
     return maxLen;
 }
 
-bool SetControlValueByID(QString& text, const QString& id, const QString& value) {
+bool SetControlValueByID(QString& text, const QString& id, const QString& value)
+{
     bool found = false;
     forEachControl(text, [&](const TFoundControl& c) {
         if (c.values.ID != id)
@@ -113,7 +124,8 @@ bool SetControlValueByID(QString& text, const QString& id, const QString& value)
     return found;
 }
 
-QString NextEditControlID(const QString& text, const QString& id) {
+QString NextEditControlID(const QString& text, const QString& id)
+{
     bool passed = id.isEmpty();
     QString next;
     forEachControl(text, [&](const TFoundControl& c) {
@@ -131,7 +143,8 @@ QString NextEditControlID(const QString& text, const QString& id) {
     return next;
 }
 
-QString ClearRadioControls(const QString& text) {
+QString ClearRadioControls(const QString& text)
+{
     QString out;
     qsizetype copied = 0;
     forEachControl(text, [&](const TFoundControl& c) {
@@ -146,11 +159,15 @@ QString ClearRadioControls(const QString& text) {
     return out;
 }
 
-QString MaskPassword(const QString& text) { return QString(text.size(), u'*'); }
+QString MaskPassword(const QString& text)
+{
+    return QString(text.size(), u'*');
+}
 
 namespace vsghtmle {
 
-void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::controlTag(TLinePass& p, const TTag& tag)
+{
     if (!tag.upper.startsWith(QLatin1StringView("<CONTROL")))
         return;
     const TControlTagValues v = ParseControlTag(tag.text.mid(1, tag.text.size() - 2).toString());
@@ -188,11 +205,13 @@ void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
             canvas_.Brush().SetColor(clWhite);
             canvas_.Rectangle(left, bottom - lineHeight_ + 4, left + itemWidth, bottom + 2);
             canvas_.Brush().SetStyle(bsClear);
-            TRect tr = Rect(left + (combo ? 4 : 2), bottom - lineHeight_ + 4, left + itemWidth - (combo ? 18 : 0), bottom);
+            TRect tr =
+                Rect(left + (combo ? 4 : 2), bottom - lineHeight_ + 4, left + itemWidth - (combo ? 18 : 0), bottom);
             canvas_.DrawText(type == QLatin1StringView("PASSWORD") ? MaskPassword(v.Value) : v.Value, tr,
                              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             if (combo) {
-                const TRect br = Rect(left + itemWidth - 18, bottom - lineHeight_ + 5, left + itemWidth - 1, bottom + 1);
+                const TRect br =
+                    Rect(left + itemWidth - 18, bottom - lineHeight_ + 5, left + itemWidth - 1, bottom + 1);
                 if (themed_)
                     TThemeData(QStringLiteral("combobox")).DrawBackground(canvas_, CP_DROPDOWNBUTTON, hot ? 2 : 1, br);
                 else
@@ -202,7 +221,8 @@ void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
             const bool checked = v.Value.toUpper() == QLatin1StringView("TRUE");
             const bool radio = type == QLatin1StringView("RADIO");
             canvas_.Brush().SetStyle(bsClear);
-            const TRect br = radio ? Rect(left + 2, bottom - 14, left + 14, bottom) : Rect(left + 2, bottom - 15, left + 15, bottom);
+            const TRect br =
+                radio ? Rect(left + 2, bottom - 14, left + 14, bottom) : Rect(left + 2, bottom - 15, left + 15, bottom);
             if (themed_)
                 TThemeData(QStringLiteral("button"))
                     .DrawBackground(canvas_, radio ? BP_RADIOBUTTON : BP_CHECKBOX,
@@ -215,7 +235,11 @@ void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
             TRect br = Rect(left + 2, bottom - controlHeight, left + itemWidth - 2, bottom);
             if (themed_)
                 TThemeData(QStringLiteral("button"))
-                    .DrawBackground(canvas_, BP_PUSHBUTTON, opt_.ControlDown ? PBS_PRESSED : hot ? PBS_HOT : PBS_NORMAL, br);
+                    .DrawBackground(canvas_, BP_PUSHBUTTON,
+                                    opt_.ControlDown ? PBS_PRESSED
+                                    : hot            ? PBS_HOT
+                                                     : PBS_NORMAL,
+                                    br);
             else
                 DrawFrameControl(canvas_, br, DFC_BUTTON,
                                  DFCS_BUTTONPUSH | (hot && opt_.ControlDown ? DFCS_PUSHED : 0u));
@@ -227,8 +251,10 @@ void THtmlEngine::controlTag(TLinePass& p, const TTag& tag) {
     }
 
     const int offset = opt_.X - p.r.Left;
-    const bool underPoint = opt_.Y > top && opt_.Y < top + itemHeight && offset > p.width && offset < p.width + itemWidth;
-    if (p.mode != TPassMode::Measure && (underPoint || (opt_.HitTestOnly && !v.ID.isEmpty() && v.ID == wantedControlID_))) {
+    const bool underPoint =
+        opt_.Y > top && opt_.Y < top + itemHeight && offset > p.width && offset < p.width + itemWidth;
+    if (p.mode != TPassMode::Measure &&
+        (underPoint || (opt_.HitTestOnly && !v.ID.isEmpty() && v.ID == wantedControlID_))) {
         p.object = true;
         res_.AnchorValue = QStringLiteral("ctrl");
         res_.ControlRect = Rect(p.r.Left + p.width, top, p.r.Left + p.width + itemWidth, top + itemHeight);

@@ -8,7 +8,8 @@
 
 #include "platform/ShellIcons.h"
 
-unsigned HtmlDrawFlags(unsigned flags, int biDiMode) {
+unsigned HtmlDrawFlags(unsigned flags, int biDiMode)
+{
     if (QLocale().textDirection() != Qt::RightToLeft)
         return flags;
     if (biDiMode == bdRightToLeft) {
@@ -22,16 +23,21 @@ unsigned HtmlDrawFlags(unsigned flags, int biDiMode) {
     return flags;
 }
 
-TRotatedFontHandle SelectRotatedFont(TCanvas& canvas, int angle) {
+TRotatedFontHandle SelectRotatedFont(TCanvas& canvas, int angle)
+{
     const TRotatedFontHandle kept = canvas.Font().Orientation();
     canvas.Font().SetOrientation(static_cast<int>(std::clamp<long long>(angle * 10LL, -3600, 3600)));
     return kept;
 }
 
-void RestoreRotatedFont(TCanvas& canvas, TRotatedFontHandle kept) { canvas.Font().SetOrientation(kept); }
+void RestoreRotatedFont(TCanvas& canvas, TRotatedFontHandle kept)
+{
+    canvas.Font().SetOrientation(kept);
+}
 
 void DrawShellIcon(TCanvas& canvas, int x, int y, TSize& size, double scale, bool printing, bool draw, bool large,
-                   const QString& path) {
+                   const QString& path)
+{
     bool isNumber = false;
     int index = path.toInt(&isNumber);
     if (!path.isEmpty() && !isNumber)
@@ -52,9 +58,13 @@ void DrawShellIcon(TCanvas& canvas, int x, int y, TSize& size, double scale, boo
                          icon);
 }
 
-void StretchDrawBitmapDIB(TCanvas& canvas, const TRect& r, const TBitmap& bitmap) { canvas.StretchDraw(r, bitmap); }
+void StretchDrawBitmapDIB(TCanvas& canvas, const TRect& r, const TBitmap& bitmap)
+{
+    canvas.StretchDraw(r, bitmap);
+}
 
-bool IsDirectoryPath(const QString& path) {
+bool IsDirectoryPath(const QString& path)
+{
     const QFileInfo info(path);
     return info.exists() && info.isDir();
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "platform/Bitmap.h"
-#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 // Bidirectional modes.

@@ -8,7 +8,8 @@ namespace vsghtmle {
 namespace {
 
 // "&nbsp;", "&lt;" and "&gt;" of a run.
-QString decodeRun(QString run) {
+QString decodeRun(QString run)
+{
     if (run.contains(u'&')) {
         run.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
         run.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
@@ -19,7 +20,8 @@ QString decodeRun(QString run) {
 
 }  // namespace
 
-int THtmlEngine::runWidth(const QString& run, const TRect& r, unsigned flags) {
+int THtmlEngine::runWidth(const QString& run, const TRect& r, unsigned flags)
+{
     if (!(flags & DT_END_ELLIPSIS)) {
         // Both passes measure the same runs in the same fonts: each is measured once.
         const TFont& font = canvas_.Font();
@@ -37,7 +39,8 @@ int THtmlEngine::runWidth(const QString& run, const TRect& r, unsigned flags) {
     return m.Width();
 }
 
-void THtmlEngine::appendPlainText(const QString& run) {
+void THtmlEngine::appendPlainText(const QString& run)
+{
     for (qsizetype i = 0; i < run.size(); ++i) {
         if (run[i] == u'&' && i + 1 < run.size())
             ++i;  // "&&" shows one "&", "&x" underlines x
@@ -45,14 +48,16 @@ void THtmlEngine::appendPlainText(const QString& run) {
     }
 }
 
-void THtmlEngine::paintBand(int top, int bottom) {
+void THtmlEngine::paintBand(int top, int bottom)
+{
     const TColor pen = canvas_.Pen().Color();
     canvas_.Pen().SetColor(canvas_.Brush().Color());
     canvas_.Rectangle(rect_.Left, top, rect_.Right, bottom);
     canvas_.Pen().SetColor(pen);
 }
 
-void THtmlEngine::drawErrorMark(int left, int right, int y) {
+void THtmlEngine::drawErrorMark(int left, int right, int y)
+{
     const TColor pen = canvas_.Pen().Color();
     const int penWidth = canvas_.Pen().Width();
     canvas_.Pen().SetColor(clRed);
@@ -70,7 +75,8 @@ void THtmlEngine::drawErrorMark(int left, int right, int y) {
     canvas_.Pen().SetWidth(penWidth);
 }
 
-void THtmlEngine::drawRun(TLinePass& p, const QString& run, int& w) {
+void THtmlEngine::drawRun(TLinePass& p, const QString& run, int& w)
+{
     TRect dr = Rect(p.x, p.r.Top, p.r.Right, p.bottom);
     if (sup_)
         dr.Bottom -= supReserve_;
@@ -95,7 +101,8 @@ void THtmlEngine::drawRun(TLinePass& p, const QString& run, int& w) {
 }
 
 // Lays a run on the line; false when it does not fit and breaks the line before it.
-bool THtmlEngine::takeRun(TLinePass& p, const QString& run) {
+bool THtmlEngine::takeRun(TLinePass& p, const QString& run)
+{
     const int h = fontHeight();
     if (sub_)
         subReserve_ = std::max(subReserve_, h / 4);
@@ -132,7 +139,8 @@ bool THtmlEngine::takeRun(TLinePass& p, const QString& run) {
     return true;
 }
 
-qsizetype THtmlEngine::linePass(qsizetype from, qsizetype to, qsizetype& pos, TLinePass& p) {
+qsizetype THtmlEngine::linePass(qsizetype from, qsizetype to, qsizetype& pos, TLinePass& p)
+{
     p.bottom = p.r.Bottom - subReserve_;
     p.x = p.r.Left;
     if (paraBackground_ && p.drawing())

@@ -13,10 +13,14 @@ namespace {
 
 constexpr int MaxPictureSide = 10000;
 
-int scaled(int size, double scale) { return static_cast<int>(std::lround(std::clamp(size * scale, 0.0, 1e6))); }
+int scaled(int size, double scale)
+{
+    return static_cast<int>(std::lround(std::clamp(size * scale, 0.0, 1e6)));
+}
 
 // The text after a prefix (letter case ignored) of a source, or nothing when the prefix is absent.
-bool afterPrefix(const QString& source, QLatin1StringView prefix, QString& rest) {
+bool afterPrefix(const QString& source, QLatin1StringView prefix, QString& rest)
+{
     const qsizetype at = source.indexOf(prefix, 0, Qt::CaseInsensitive);
     if (at < 0)
         return false;
@@ -26,12 +30,14 @@ bool afterPrefix(const QString& source, QLatin1StringView prefix, QString& rest)
 
 }  // namespace
 
-bool THtmlEngine::lineFullFor(TLinePass& p, int itemWidth) const {
+bool THtmlEngine::lineFullFor(TLinePass& p, int itemWidth) const
+{
     p.full = p.mode == TPassMode::Measure && itemWidth > p.room() && itemWidth <= p.r.Width();
     return p.full;
 }
 
-void THtmlEngine::placeItem(TLinePass& p, int itemWidth, int itemHeight) {
+void THtmlEngine::placeItem(TLinePass& p, int itemWidth, int itemHeight)
+{
     p.width += itemWidth;
     p.x += itemWidth;
     lineHeight_ = std::max(lineHeight_, itemHeight);
@@ -39,7 +45,8 @@ void THtmlEngine::placeItem(TLinePass& p, int itemWidth, int itemHeight) {
     p.laid = true;
 }
 
-THTMLPicture* THtmlEngine::namedPicture(const QString& source) {
+THTMLPicture* THtmlEngine::namedPicture(const QString& source)
+{
     try {
         if (!source.contains(u':'))
             return opt_.PictureContainer ? opt_.PictureContainer->FindPicture(source) : nullptr;
@@ -57,7 +64,8 @@ THTMLPicture* THtmlEngine::namedPicture(const QString& source) {
     }
 }
 
-void THtmlEngine::pictureTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::pictureTag(TLinePass& p, const TTag& tag)
+{
     ++pictureCount_;
     QString source = tag.Attribute(QLatin1StringView("SRC"), false);
     if (tag.HasAttribute(QLatin1StringView("ALT")) && pictureCount_ == pictureUnderPoint_)
@@ -162,7 +170,8 @@ void THtmlEngine::pictureTag(TLinePass& p, const TTag& tag) {
     }
 }
 
-void THtmlEngine::bodyTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::bodyTag(TLinePass& p, const TTag& tag)
+{
     if (!p.drawing())
         return;
     if (THTMLPicture* picture = namedPicture(tag.Attribute(QLatin1StringView("BACKGROUND"), false));

@@ -10,12 +10,13 @@ namespace {
 
 // Named characters the engine shows itself; "&nbsp;", "&lt;" and "&gt;" are decoded per run.
 const std::pair<QStringView, QStringView> entityNames[] = {
-    {u"&amp;", u"&&"},           {u"&quot;", u"\""},          {u"&sect;", u"\u00A7"},
-    {u"&permil;", u"\u2030"},    {u"&reg;", u"\u00AE"},       {u"&copy;", u"\u00A9"},
-    {u"&para;", u"\u00B6"},      {u"&trade;", u"\u2122"},     {u"&euro;", u"\u20AC"},
+    {u"&amp;", u"&&"},        {u"&quot;", u"\""},      {u"&sect;", u"\u00A7"},
+    {u"&permil;", u"\u2030"}, {u"&reg;", u"\u00AE"},   {u"&copy;", u"\u00A9"},
+    {u"&para;", u"\u00B6"},   {u"&trade;", u"\u2122"}, {u"&euro;", u"\u20AC"},
 };
 
-QString decodeEntities(QString text) {
+QString decodeEntities(QString text)
+{
     if (!text.contains(u'&'))
         return text;
     for (bool changed = true; changed;) {
@@ -33,11 +34,16 @@ QString decodeEntities(QString text) {
 
 THtmlEngine::THtmlEngine(TCanvas& canvas, const QString& text, const TRect& rect, const THtmlRenderOptions& options,
                          THtmlRenderResult& result)
-    : canvas_(canvas), source_(text), rect_(rect), opt_(options), res_(result) {}
+    : canvas_(canvas), source_(text), rect_(rect), opt_(options), res_(result)
+{}
 
-int THtmlEngine::fontHeight() { return canvas_.TextHeight(QString()); }
+int THtmlEngine::fontHeight()
+{
+    return canvas_.TextHeight(QString());
+}
 
-void THtmlEngine::setUp() {
+void THtmlEngine::setUp()
+{
     entryPenColor_ = canvas_.Pen().Color();
     entryPenWidth_ = canvas_.Pen().Width();
     entryBrushColor_ = canvas_.Brush().Color();
@@ -74,7 +80,8 @@ void THtmlEngine::setUp() {
     lineRect_.Left += 1;
 }
 
-void THtmlEngine::tearDown() {
+void THtmlEngine::tearDown()
+{
     if (res_.TextHeight == 0)
         res_.TextHeight = fontHeight();
     res_.AnchorCount = anchorCount_;
@@ -85,7 +92,8 @@ void THtmlEngine::tearDown() {
     canvas_.Font().Assign(baseFont_);
 }
 
-bool THtmlEngine::Run() {
+bool THtmlEngine::Run()
+{
     setUp();
     qsizetype pos = 0;
     while (pos < text_.size()) {
@@ -97,7 +105,8 @@ bool THtmlEngine::Run() {
     return result_;
 }
 
-void THtmlEngine::layOutLine(qsizetype& pos) {
+void THtmlEngine::layOutLine(qsizetype& pos)
+{
     // Measuring pass: decides the line.
     canvas_.Font().Assign(measureFont_);
     const bool anchorBefore = inAnchor_;
@@ -149,8 +158,7 @@ void THtmlEngine::layOutLine(qsizetype& pos) {
         qsizetype ignored = end;
         linePass(start, end, ignored, second);
         const int textBottom = dr.Bottom - lift_;
-        if (second.object ||
-            (second.anchorText && opt_.Y > textBottom - lineGh_ && opt_.Y < textBottom))
+        if (second.object || (second.anchorText && opt_.Y > textBottom - lineGh_ && opt_.Y < textBottom))
             result_ = true;
         drawFont_.Assign(canvas_.Font());
     }
@@ -163,6 +171,7 @@ void THtmlEngine::layOutLine(qsizetype& pos) {
 }  // namespace vsghtmle
 
 bool RenderHtmlText(TCanvas& canvas, const QString& text, const TRect& rect, const THtmlRenderOptions& options,
-                    THtmlRenderResult& result) {
+                    THtmlRenderResult& result)
+{
     return vsghtmle::THtmlEngine(canvas, text, rect, options, result).Run();
 }

@@ -11,10 +11,14 @@ constexpr int MaxPoints = 1000;
 constexpr int MaxListLevel = 1000;
 constexpr int MaxOffset = 100000;
 
-bool isNameBoundary(QChar c) { return c == u' ' || c == u'<' || c == u'\t'; }
+bool isNameBoundary(QChar c)
+{
+    return c == u' ' || c == u'<' || c == u'\t';
+}
 
 // Where the quoted value of name begins and ends in the upper-cased tag; false when absent.
-bool findAttribute(const QString& upper, QLatin1StringView name, qsizetype& first, qsizetype& last) {
+bool findAttribute(const QString& upper, QLatin1StringView name, qsizetype& first, qsizetype& last)
+{
     for (qsizetype at = upper.indexOf(name); at >= 0; at = upper.indexOf(name, at + 1)) {
         if (at > 0 && !isNameBoundary(upper[at - 1]))
             continue;
@@ -39,7 +43,8 @@ bool findAttribute(const QString& upper, QLatin1StringView name, qsizetype& firs
 }
 
 // Font size: "1" to "5" are the classic sizes, any other number is points.
-int fontPoints(const QString& upper) {
+int fontPoints(const QString& upper)
+{
     const qsizetype at = upper.indexOf(QLatin1StringView("SIZE"));
     if (at < 0)
         return 0;
@@ -57,7 +62,8 @@ int fontPoints(const QString& upper) {
 
 }  // namespace
 
-QString TTag::Attribute(QLatin1StringView name, bool upperValue) const {
+QString TTag::Attribute(QLatin1StringView name, bool upperValue) const
+{
     qsizetype first = 0;
     qsizetype last = 0;
     if (!findAttribute(upper, name, first, last))
@@ -65,31 +71,39 @@ QString TTag::Attribute(QLatin1StringView name, bool upperValue) const {
     return upperValue ? upper.mid(first, last - first) : text.mid(first, last - first).toString();
 }
 
-bool TTag::HasAttribute(QLatin1StringView name) const {
+bool TTag::HasAttribute(QLatin1StringView name) const
+{
     qsizetype first = 0;
     qsizetype last = 0;
     return findAttribute(upper, name, first, last);
 }
 
-TColor THtmlEngine::brushColorOrNone() const {
+TColor THtmlEngine::brushColorOrNone() const
+{
     return canvas_.Brush().Style() == bsClear ? clNone : canvas_.Brush().Color();
 }
 
-void THtmlEngine::setBrushColorOrClear(TColor color) {
+void THtmlEngine::setBrushColorOrClear(TColor color)
+{
     if (color == clNone)
         canvas_.Brush().SetStyle(bsClear);
     else
         canvas_.Brush().SetColor(color);
 }
 
-void THtmlEngine::setStyle(TFontStyle style, bool on) {
+void THtmlEngine::setStyle(TFontStyle style, bool on)
+{
     TFont& font = canvas_.Font();
     font.SetStyle(on ? (font.Style() | style) : (font.Style() & ~style));
 }
 
-void THtmlEngine::lineBreak(TLinePass& p) { p.broken = true; }
+void THtmlEngine::lineBreak(TLinePass& p)
+{
+    p.broken = true;
+}
 
-void THtmlEngine::fontTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::fontTag(TLinePass& p, const TTag& tag)
+{
     TFont& font = canvas_.Font();
     if (const QString face = tag.Attribute(QLatin1StringView("FACE"), true); !face.isEmpty())
         font.SetName(face);
@@ -106,7 +120,8 @@ void THtmlEngine::fontTag(TLinePass& p, const TTag& tag) {
         font.SetSize(points);
 }
 
-void THtmlEngine::paragraphTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::paragraphTag(TLinePass& p, const TTag& tag)
+{
     const QString alignment = tag.Attribute(QLatin1StringView("ALIGN"), true);
     if (alignment.contains(QLatin1StringView("RIGHT")))
         align_ = TAlign::Right;
@@ -125,7 +140,8 @@ void THtmlEngine::paragraphTag(TLinePass& p, const TTag& tag) {
     }
 }
 
-void THtmlEngine::listItemTag(TLinePass& p) {
+void THtmlEngine::listItemTag(TLinePass& p)
+{
     if (p.listItemSeen && p.mode == TPassMode::Measure) {
         p.full = true;
         return;
@@ -143,7 +159,8 @@ void THtmlEngine::listItemTag(TLinePass& p) {
     p.x += 12;
 }
 
-void THtmlEngine::openTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::openTag(TLinePass& p, const TTag& tag)
+{
     const QString& u = tag.upper;
     const QChar second = u.size() > 2 ? u[2] : QChar();
     switch (u[1].unicode()) {
@@ -208,15 +225,13 @@ void THtmlEngine::openTag(TLinePass& p, const TTag& tag) {
     case 'P':
         paragraphTag(p, tag);
         break;
-    case 'R':
-        {
-            const TRotatedFontHandle kept =
-                SelectRotatedFont(canvas_, StrToIntZero(tag.Attribute(QLatin1StringView("A"), false)));
-            if (!rotated_)
-                rotatedKept_ = kept;
-            rotated_ = true;
-        }
-        break;
+    case 'R': {
+        const TRotatedFontHandle kept =
+            SelectRotatedFont(canvas_, StrToIntZero(tag.Attribute(QLatin1StringView("A"), false)));
+        if (!rotated_)
+            rotatedKept_ = kept;
+        rotated_ = true;
+    } break;
     case 'S':
         if (u.startsWith(u"<SUB>"))
             sub_ = true;
@@ -243,7 +258,8 @@ void THtmlEngine::openTag(TLinePass& p, const TTag& tag) {
     }
 }
 
-void THtmlEngine::closeTag(TLinePass& p, const TTag& tag) {
+void THtmlEngine::closeTag(TLinePass& p, const TTag& tag)
+{
     const QString& u = tag.upper;
     const QChar next = u[3];
     switch (u[2].unicode()) {

@@ -8,12 +8,16 @@
 #include <vector>
 
 // Outside any namespace, as the resource initialiser is declared there.
-static void initTextResources() { Q_INIT_RESOURCE(vsghtmle); }
+static void initTextResources()
+{
+    Q_INIT_RESOURCE(vsghtmle);
+}
 
 namespace {
 
 // The lines "value name" of a table file, comments and blank lines left out.
-std::vector<std::pair<uint, QString>> readTable(const QString& path) {
+std::vector<std::pair<uint, QString>> readTable(const QString& path)
+{
     initTextResources();
     std::vector<std::pair<uint, QString>> entries;
     QFile file(path);
@@ -39,7 +43,8 @@ struct TNamedChar {
 };
 
 // The named-character table, in table order.
-const std::vector<TNamedChar>& namedChars() {
+const std::vector<TNamedChar>& namedChars()
+{
     static const std::vector<TNamedChar> table = [] {
         std::vector<TNamedChar> entries;
         for (const auto& [code, name] : readTable(QStringLiteral(":/gridbase/htmlentities.txt")))
@@ -49,7 +54,8 @@ const std::vector<TNamedChar>& namedChars() {
     return table;
 }
 
-const QHash<QString, TColor>& colorNames() {
+const QHash<QString, TColor>& colorNames()
+{
     static const QHash<QString, TColor> table = [] {
         QHash<QString, TColor> names;
         for (const auto& [value, name] : readTable(QStringLiteral(":/gridbase/htmlcolors.txt")))
@@ -66,9 +72,13 @@ const TNamedChar basicNames[] = {
     {'>', QStringLiteral("&gt;")},
 };
 
-QChar upperAscii(QChar c) { return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c; }
+QChar upperAscii(QChar c)
+{
+    return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c;
+}
 
-int hexDigit(QChar c) {
+int hexDigit(QChar c)
+{
     const QChar u = upperAscii(c);
     if (u >= u'0' && u <= u'9')
         return u.unicode() - '0';
@@ -82,36 +92,45 @@ TColor highlightText = clHighlightText;
 
 }  // namespace
 
-TColor HtmlColorNameToColor(const QString& name) { return colorNames().value(name, clBlack); }
+TColor HtmlColorNameToColor(const QString& name)
+{
+    return colorNames().value(name, clBlack);
+}
 
-int HexPairToByte(const QString& pair) {
+int HexPairToByte(const QString& pair)
+{
     if (pair.size() < 2)
         return 0;
     return 16 * hexDigit(pair[0]) + hexDigit(pair[1]);
 }
 
-TColor HtmlHexToColor(const QString& text) {
+TColor HtmlHexToColor(const QString& text)
+{
     return RGB(HexPairToByte(text.mid(1, 2)), HexPairToByte(text.mid(3, 2)), HexPairToByte(text.mid(5, 2)));
 }
 
-TColor HtmlValueToColor(const QString& value) {
+TColor HtmlValueToColor(const QString& value)
+{
     if (value.startsWith('#'))
         return HtmlHexToColor(value);
     return HtmlColorNameToColor(value.toLower());
 }
 
-QString UpperCaseAscii(QStringView text) {
+QString UpperCaseAscii(QStringView text)
+{
     QString out = text.toString();
     for (QChar& c : out)
         c = upperAscii(c);
     return out;
 }
 
-int PosNoCase(const QString& sub, const QString& text) {
+int PosNoCase(const QString& sub, const QString& text)
+{
     return static_cast<int>(UpperCaseAscii(text).indexOf(UpperCaseAscii(sub))) + 1;
 }
 
-int StrToIntZero(const QString& text) {
+int StrToIntZero(const QString& text)
+{
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
         ++i;
@@ -143,7 +162,8 @@ int StrToIntZero(const QString& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-bool TagReplace(const QString& find, const QString& replacement, QString& text) {
+bool TagReplace(const QString& find, const QString& replacement, QString& text)
+{
     const int pos = PosNoCase(find, text);
     if (find.isEmpty() || pos == 0)
         return false;
@@ -151,7 +171,8 @@ bool TagReplace(const QString& find, const QString& replacement, QString& text) 
     return true;
 }
 
-QString HtmlEscape(const QString& text, bool withAccents) {
+QString HtmlEscape(const QString& text, bool withAccents)
+{
     QHash<QChar, QString> names;
     for (const TNamedChar& n : basicNames)
         names.insert(n.ch, n.name);
@@ -170,7 +191,8 @@ QString HtmlEscape(const QString& text, bool withAccents) {
     return out;
 }
 
-QString HtmlUnescape(const QString& text, bool withAccents) {
+QString HtmlUnescape(const QString& text, bool withAccents)
+{
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size();) {
@@ -194,18 +216,21 @@ QString HtmlUnescape(const QString& text, bool withAccents) {
     return out;
 }
 
-QString SpacesToNbsp(const QString& text) {
+QString SpacesToNbsp(const QString& text)
+{
     QString out = text;
     return out.replace(u' ', QStringLiteral("&nbsp;"));
 }
 
-QString LineBreaksToHtml(const QString& text, bool withBreaks) {
+QString LineBreaksToHtml(const QString& text, bool withBreaks)
+{
     QString out = text;
     out.remove(u'\n');
     return out.replace(u'\r', withBreaks ? QStringLiteral("<BR>") : QString());
 }
 
-QString StripHashTags(const QString& text) {
+QString StripHashTags(const QString& text)
+{
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -222,7 +247,8 @@ QString StripHashTags(const QString& text) {
     return out;
 }
 
-QString StripTagsOnly(const QString& text) {
+QString StripTagsOnly(const QString& text)
+{
     QString out;
     out.reserve(text.size());
     qsizetype pos = 0;
@@ -238,14 +264,16 @@ QString StripTagsOnly(const QString& text) {
     return out;
 }
 
-QString StripHtmlTags(const QString& text) {
+QString StripHtmlTags(const QString& text)
+{
     QString out = text;
     out.replace(QStringLiteral("<BR>"), QStringLiteral("\r\n"), Qt::CaseInsensitive);
     out.replace(QStringLiteral("<HR>"), QStringLiteral("\r\n"), Qt::CaseInsensitive);
     return StripTagsOnly(out);
 }
 
-int VisibleCharPos(const QString& text, int n) {
+int VisibleCharPos(const QString& text, int n)
+{
     if (n <= 1)
         return n == 1 ? 1 : 0;
     int visible = 0;
@@ -263,7 +291,8 @@ int VisibleCharPos(const QString& text, int n) {
     return 0;
 }
 
-QString MarkTextWithTag(const QString& text, const QString& search, const QString& tag, bool caseSensitive) {
+QString MarkTextWithTag(const QString& text, const QString& search, const QString& tag, bool caseSensitive)
+{
     QString plain = StripTagsOnly(text);
     QString find = search;
     QString work = text;
@@ -297,7 +326,8 @@ QString MarkTextWithTag(const QString& text, const QString& search, const QStrin
     return work;
 }
 
-QString UnmarkTextTag(const QString& text, const QString& tag) {
+QString UnmarkTextTag(const QString& text, const QString& tag)
+{
     QString out = text;
     out.remove(QLatin1Char('<') + tag + QLatin1Char('>'), Qt::CaseInsensitive);
     out.remove(QStringLiteral("</") + tag + QLatin1Char('>'), Qt::CaseInsensitive);
@@ -305,10 +335,17 @@ QString UnmarkTextTag(const QString& text, const QString& tag) {
     return out.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
 }
 
-void SetHtmlHighlightColors(TColor background, TColor text) {
+void SetHtmlHighlightColors(TColor background, TColor text)
+{
     highlightBackground = background;
     highlightText = text;
 }
 
-TColor HtmlHighlightColor() { return highlightBackground; }
-TColor HtmlHighlightTextColor() { return highlightText; }
+TColor HtmlHighlightColor()
+{
+    return highlightBackground;
+}
+TColor HtmlHighlightTextColor()
+{
+    return highlightText;
+}

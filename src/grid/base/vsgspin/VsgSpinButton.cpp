@@ -1,9 +1,13 @@
 #include "grid/base/VoXPVS.h"
 #include "grid/base/vsgspin/vsgspin.h"
 
-static void initSpinResource() { Q_INIT_RESOURCE(vsgspin); }
+static void initSpinResource()
+{
+    Q_INIT_RESOURCE(vsgspin);
+}
 
-void LoadSpinGlyph(TBitmap& bitmap, bool up) {
+void LoadSpinGlyph(TBitmap& bitmap, bool up)
+{
     initSpinResource();
     bitmap.LoadFromResource(up ? QStringLiteral(":/gridbase/VSGSPINUP") : QStringLiteral(":/gridbase/VSGSPINDOWN"));
     bitmap.Transparent = true;
@@ -12,9 +16,13 @@ void LoadSpinGlyph(TBitmap& bitmap, bool up) {
 // ---------------------------------------------------------------------------------------------
 // TVoTimerSpeedButton
 
-TVsgSpinButton* TVoTimerSpeedButton::spin() const { return dynamic_cast<TVsgSpinButton*>(Owner()); }
+TVsgSpinButton* TVoTimerSpeedButton::spin() const
+{
+    return dynamic_cast<TVsgSpinButton*>(Owner());
+}
 
-void TVoTimerSpeedButton::WndProc(TMessage& m) {
+void TVoTimerSpeedButton::WndProc(TMessage& m)
+{
     if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) {
         FHasMouse = m.Msg == CM_MOUSEENTER;
         Invalidate();
@@ -22,7 +30,8 @@ void TVoTimerSpeedButton::WndProc(TMessage& m) {
     TSpeedButton::WndProc(m);
 }
 
-void TVoTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     TSpeedButton::MouseDown(Button, Shift, X, Y);
     if (TimeBtnState & tbAllowTimer) {
         if (!FRepeatTimer) {
@@ -36,7 +45,8 @@ void TVoTimerSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int 
         Parent()->Invalidate();
 }
 
-void TVoTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TVoTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
     TSpeedButton::MouseUp(Button, Shift, X, Y);
     if (FRepeatTimer)
         FRepeatTimer->SetEnabled(false);
@@ -44,7 +54,8 @@ void TVoTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X,
         Parent()->Invalidate();
 }
 
-void TVoTimerSpeedButton::TimerExpired() {
+void TVoTimerSpeedButton::TimerExpired()
+{
     FRepeatTimer->SetInterval(100);
     if (FState != bsDown || !MouseCapture())
         return;
@@ -56,7 +67,8 @@ void TVoTimerSpeedButton::TimerExpired() {
     }
 }
 
-void TVoTimerSpeedButton::Paint() {
+void TVoTimerSpeedButton::Paint()
+{
     TCanvas& c = Canvas();
     const TRect r = ClientRect();
     const bool pressed = FState == bsDown || FState == bsExclusive;
@@ -90,8 +102,8 @@ void TVoTimerSpeedButton::Paint() {
     if (IsWinXP) {
         const TThemeData theme(QStringLiteral("spin"));
         if (theme.IsOpen()) {
-            const int part = ButtonDirection == bdUp     ? SPNP_UP
-                             : ButtonDirection == bdDown ? SPNP_DOWN
+            const int part = ButtonDirection == bdUp      ? SPNP_UP
+                             : ButtonDirection == bdDown  ? SPNP_DOWN
                              : ButtonDirection == bdRight ? SPNP_UPHORZ
                                                           : SPNP_DOWNHORZ;
             theme.DrawBackground(c, part, pressed ? PBS_PRESSED : FHasMouse ? PBS_HOT : PBS_NORMAL, r);
@@ -113,7 +125,8 @@ void TVoTimerSpeedButton::Paint() {
 // ---------------------------------------------------------------------------------------------
 // TVsgSpinButton
 
-TVsgSpinButton::TVsgSpinButton(TComponent* AOwner) : TWinControl(AOwner) {
+TVsgSpinButton::TVsgSpinButton(TComponent* AOwner) : TWinControl(AOwner)
+{
     ControlStyle = (ControlStyle & ~csSetCaption) | csOpaque;
     DlgCode = DLGC_WANTARROWS;
     FUpButton = CreateSpinButton();
@@ -126,7 +139,8 @@ TVsgSpinButton::TVsgSpinButton(TComponent* AOwner) : TWinControl(AOwner) {
     FFocusedButton = FUpButton;
 }
 
-TVoTimerSpeedButton* TVsgSpinButton::CreateSpinButton() {
+TVoTimerSpeedButton* TVsgSpinButton::CreateSpinButton()
+{
     auto* button = new TVoTimerSpeedButton(this);
     button->OnClick = [this](TObject* Sender) { SpinButtonClick(Sender); };
     button->OnMouseDown = [this](TObject* Sender, TMouseButton Button, TShiftState, int, int) {
@@ -139,17 +153,20 @@ TVoTimerSpeedButton* TVsgSpinButton::CreateSpinButton() {
     return button;
 }
 
-void TVsgSpinButton::Notification(TComponent* component, TOperation operation) {
+void TVsgSpinButton::Notification(TComponent* component, TOperation operation)
+{
     TWinControl::Notification(component, operation);
     if (operation == opRemove && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
-void TVsgSpinButton::SetFocusControl(TWinControl* value) {
+void TVsgSpinButton::SetFocusControl(TWinControl* value)
+{
     FFocusControl = value;
 }
 
-void TVsgSpinButton::LayoutSpinButtons(int& w, int h) {
+void TVsgSpinButton::LayoutSpinButtons(int& w, int h)
+{
     if (!FUpButton || !FDownButton)
         return;
     if (FDirection == spVertical) {
@@ -164,12 +181,14 @@ void TVsgSpinButton::LayoutSpinButtons(int& w, int h) {
     }
 }
 
-void TVsgSpinButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+void TVsgSpinButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
     LayoutSpinButtons(AWidth, AHeight);
     TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
-void TVsgSpinButton::SetDirection(TSpinDirection value) {
+void TVsgSpinButton::SetDirection(TSpinDirection value)
+{
     if (value == FDirection)
         return;
     FDirection = value;
@@ -186,7 +205,8 @@ void TVsgSpinButton::SetDirection(TSpinDirection value) {
     Invalidate();
 }
 
-void TVsgSpinButton::SetUpGlyph(const TBitmap* value) {
+void TVsgSpinButton::SetUpGlyph(const TBitmap* value)
+{
     if (value) {
         FUpButton->SetGlyph(*value);
         return;
@@ -195,7 +215,8 @@ void TVsgSpinButton::SetUpGlyph(const TBitmap* value) {
     FUpButton->SetNumGlyphs(1);
 }
 
-void TVsgSpinButton::SetDownGlyph(const TBitmap* value) {
+void TVsgSpinButton::SetDownGlyph(const TBitmap* value)
+{
     if (value) {
         FDownButton->SetGlyph(*value);
         return;
@@ -204,14 +225,16 @@ void TVsgSpinButton::SetDownGlyph(const TBitmap* value) {
     FDownButton->SetNumGlyphs(1);
 }
 
-void TVsgSpinButton::SetIsWinXP(bool value) {
+void TVsgSpinButton::SetIsWinXP(bool value)
+{
     FIsWinXP = value;
     FUpButton->IsWinXP = value;
     FDownButton->IsWinXP = value;
     Invalidate();
 }
 
-void TVsgSpinButton::SpinButtonClick(TObject* Sender) {
+void TVsgSpinButton::SpinButtonClick(TObject* Sender)
+{
     if (Sender == FUpButton) {
         if (OnUpClick)
             OnUpClick(this);
@@ -220,7 +243,8 @@ void TVsgSpinButton::SpinButtonClick(TObject* Sender) {
     }
 }
 
-void TVsgSpinButton::SpinButtonMouseDown(TObject* Sender, TMouseButton Button) {
+void TVsgSpinButton::SpinButtonMouseDown(TObject* Sender, TMouseButton Button)
+{
     if (Button != TMouseButton::mbLeft)
         return;
     SetFocusedButton(static_cast<TVoTimerSpeedButton*>(Sender));
@@ -230,7 +254,8 @@ void TVsgSpinButton::SpinButtonMouseDown(TObject* Sender, TMouseButton Button) {
         SetFocus();
 }
 
-void TVsgSpinButton::SetFocusedButton(TVoTimerSpeedButton* button) {
+void TVsgSpinButton::SetFocusedButton(TVoTimerSpeedButton* button)
+{
     if (!TabStop || !CanFocus() || button == FFocusedButton)
         return;
     FFocusedButton->TimeBtnState &= ~tbFocusRect;
@@ -241,7 +266,8 @@ void TVsgSpinButton::SetFocusedButton(TVoTimerSpeedButton* button) {
     }
 }
 
-void TVsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
+void TVsgSpinButton::KeyDown(WORD& Key, TShiftState Shift)
+{
     TWinControl::KeyDown(Key, Shift);
     switch (Key) {
     case VK_SPACE:
@@ -260,7 +286,8 @@ void TVsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
     }
 }
 
-void TVsgSpinButton::WndProc(TMessage& m) {
+void TVsgSpinButton::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_SIZE: {
         TWinControl::WndProc(m);

@@ -11,7 +11,8 @@
 namespace {
 
 // Days since 30 December 1899 of the present local date and time.
-TDateTime Now() {
+TDateTime Now()
+{
     const QDateTime now = QDateTime::currentDateTime();
     TDateTime date = 0;
     const QDate d = now.date();
@@ -20,14 +21,16 @@ TDateTime Now() {
 }
 
 // The short date format with the year always in four digits.
-QString ShortDateFormat() {
+QString ShortDateFormat()
+{
     QString format = RegionalSettings().ShortDateFormat;
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return format;
 }
 
-QString DateToText(TDateTime value) {
+QString DateToText(TDateTime value)
+{
     int y = 0;
     int m = 0;
     int d = 0;
@@ -36,7 +39,8 @@ QString DateToText(TDateTime value) {
 }
 
 // "h:mm" or "h:mm:ss" of the time of day, with the regional time separator.
-QString TimeToText(TDateTime value, bool seconds) {
+QString TimeToText(TDateTime value, bool seconds)
+{
     const double fraction = value - std::floor(value);
     long long total = std::llround(fraction * 86400.0) % 86400;
     const QChar sep = RegionalSettings().TimeSeparator;
@@ -47,7 +51,8 @@ QString TimeToText(TDateTime value, bool seconds) {
 }
 
 // Hours, minutes and optional seconds split by the regional time separator.
-bool TextToTime(const QString& text, TDateTime& value) {
+bool TextToTime(const QString& text, TDateTime& value)
+{
     const QStringList parts = text.trimmed().split(RegionalSettings().TimeSeparator);
     if (parts.size() < 2 || parts.size() > 3)
         return false;
@@ -62,7 +67,8 @@ bool TextToTime(const QString& text, TDateTime& value) {
 }
 
 // The date moved by a number of months; the day is limited to the length of the target month.
-TDateTime IncMonth(TDateTime date, int months) {
+TDateTime IncMonth(TDateTime date, int months)
+{
     int y = 0;
     int m = 0;
     int d = 0;
@@ -75,7 +81,8 @@ TDateTime IncMonth(TDateTime date, int months) {
 }
 
 template <typename T>
-T Clamp(T value, T minimum, T maximum) {
+T Clamp(T value, T minimum, T maximum)
+{
     if (minimum == maximum)
         return value;
     if (value < minimum)
@@ -85,17 +92,23 @@ T Clamp(T value, T minimum, T maximum) {
     return value;
 }
 
-int SaturatedAdd(int a, int b) {
+int SaturatedAdd(int a, int b)
+{
     const long long sum = static_cast<long long>(a) + b;
-    return static_cast<int>(std::clamp<long long>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<long long>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // The position (1-based) of the first ch in text after position from; 0 when none.
-int NextSeparatorPos(const QString& text, QChar ch, int from) { return static_cast<int>(text.indexOf(ch, from)) + 1; }
+int NextSeparatorPos(const QString& text, QChar ch, int from)
+{
+    return static_cast<int>(text.indexOf(ch, from)) + 1;
+}
 
 }  // namespace
 
-TVsgSpinEdit::TVsgSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+TVsgSpinEdit::TVsgSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+{
     ControlStyle &= ~csSetCaption;
     FButton = new TVsgSpinButton(this);
     FButton->SetBounds(0, 0, 15, 17);
@@ -108,7 +121,8 @@ TVsgSpinEdit::TVsgSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
     Resized();
 }
 
-void TVsgSpinEdit::Loaded() {
+void TVsgSpinEdit::Loaded()
+{
     if (FSpinType == sptDate)
         SetText(DateToText(FDateValue));
     else if (FSpinType == sptTime)
@@ -116,14 +130,19 @@ void TVsgSpinEdit::Loaded() {
     SetSpinType(FSpinType);
 }
 
-QString TVsgSpinEdit::TimeText(TDateTime value) const { return TimeToText(value, ShowSeconds); }
+QString TVsgSpinEdit::TimeText(TDateTime value) const
+{
+    return TimeToText(value, ShowSeconds);
+}
 
-void TVsgSpinEdit::SetSpinType(TVsgSpinType value) {
+void TVsgSpinEdit::SetSpinType(TVsgSpinType value)
+{
     FSpinType = value;
     ReapplyValue();
 }
 
-void TVsgSpinEdit::ReapplyValue() {
+void TVsgSpinEdit::ReapplyValue()
+{
     switch (FSpinType) {
     case sptNormal:
         SetValue(Value());
@@ -140,7 +159,8 @@ void TVsgSpinEdit::ReapplyValue() {
     }
 }
 
-int TVsgSpinEdit::Value() const {
+int TVsgSpinEdit::Value() const
+{
     const QString text = Text().trimmed();
     if (text.isEmpty())
         return 0;
@@ -149,27 +169,31 @@ int TVsgSpinEdit::Value() const {
     return ok ? value : MinValue;
 }
 
-void TVsgSpinEdit::SetValue(int value) {
+void TVsgSpinEdit::SetValue(int value)
+{
     SetText(QString::number(Clamp(value, MinValue, MaxValue)));
     if (!EditorEnabled)
         SelectAll();
 }
 
-double TVsgSpinEdit::FloatValue() const {
+double TVsgSpinEdit::FloatValue() const
+{
     bool ok = false;
     const double value = QLocale().toDouble(Text().trimmed(), &ok);
     return ok && std::isfinite(value) ? value : MinValue;
 }
 
-void TVsgSpinEdit::SetFloatValue(double value) {
+void TVsgSpinEdit::SetFloatValue(double value)
+{
     value = Clamp(value, MinFloatValue, MaxFloatValue);
-    QString text = FPrecision != 0 ? QString::number(value, 'f', std::clamp(FPrecision, 0, 15))
-                                   : QString::number(value, 'g', 15);
+    QString text =
+        FPrecision != 0 ? QString::number(value, 'f', std::clamp(FPrecision, 0, 15)) : QString::number(value, 'g', 15);
     text.replace('.', RegionalSettings().DecimalSeparator);
     SetText(text);
 }
 
-TDateTime TVsgSpinEdit::DateValue() const {
+TDateTime TVsgSpinEdit::DateValue() const
+{
     const QString text = Text().trimmed();
     if (text.isEmpty() || text == QLatin1String("0"))
         return Now();
@@ -177,71 +201,89 @@ TDateTime TVsgSpinEdit::DateValue() const {
     return StrToDateByFormat(text, value) ? value : MinDateValue;
 }
 
-void TVsgSpinEdit::SetDateValue(TDateTime value) {
+void TVsgSpinEdit::SetDateValue(TDateTime value)
+{
     FDateValue = Clamp(value, MinDateValue, MaxDateValue);
     WriteKeepingCaret(DateToText(FDateValue));
 }
 
-TDateTime TVsgSpinEdit::TimeValue() const {
+TDateTime TVsgSpinEdit::TimeValue() const
+{
     TDateTime value = 0;
     return TextToTime(Text(), value) ? value : 0;
 }
 
-void TVsgSpinEdit::SetTimeValue(TDateTime value) {
+void TVsgSpinEdit::SetTimeValue(TDateTime value)
+{
     FTimeValue = Clamp(value, MinDateValue, MaxDateValue);
     WriteKeepingCaret(TimeText(FTimeValue));
 }
 
-void TVsgSpinEdit::WriteKeepingCaret(const QString& text) {
+void TVsgSpinEdit::WriteKeepingCaret(const QString& text)
+{
     const int caret = SelStart();
     SetText(text);
     SetSelStart(caret);
 }
 
-void TVsgSpinEdit::SetPrecision(int value) {
+void TVsgSpinEdit::SetPrecision(int value)
+{
     FPrecision = value;
     if (FSpinType == sptFloat)
         SetFloatValue(FloatValue());
 }
 
-void TVsgSpinEdit::NudgeWidth() {
+void TVsgSpinEdit::NudgeWidth()
+{
     SetWidth(Width() + 1);
     SetWidth(Width() - 1);
 }
 
-void TVsgSpinEdit::SetDirection(TSpinDirection value) {
+void TVsgSpinEdit::SetDirection(TSpinDirection value)
+{
     FButton->SetDirection(value);
     NudgeWidth();
 }
 
-void TVsgSpinEdit::SetEditAlign(TEditAlign value) {
+void TVsgSpinEdit::SetEditAlign(TEditAlign value)
+{
     FEditAlign = value;
     SetAlignment(value == eaRight ? taRightJustify : value == eaCenter ? taCenter : taLeftJustify);
 }
 
-void TVsgSpinEdit::SetSpinFlat(bool value) {
+void TVsgSpinEdit::SetSpinFlat(bool value)
+{
     FSpinFlat = value;
     FButton->UpButton()->SetFlat(value);
     FButton->DownButton()->SetFlat(value);
 }
 
-void TVsgSpinEdit::SetSpinTransparent(bool value) {
+void TVsgSpinEdit::SetSpinTransparent(bool value)
+{
     FSpinTransparent = value;
     FButton->UpButton()->SetTransparent(value);
     FButton->DownButton()->SetTransparent(value);
     NudgeWidth();
 }
 
-void TVsgSpinEdit::SetIsWinXP(bool value) {
+void TVsgSpinEdit::SetIsWinXP(bool value)
+{
     FIsWinXP = value;
     FButton->SetIsWinXP(value);
 }
 
-void TVsgSpinEdit::UpClick(TObject*) { StepUp(false); }
+void TVsgSpinEdit::UpClick(TObject*)
+{
+    StepUp(false);
+}
 
-void TVsgSpinEdit::DownClick(TObject*) { StepDown(false); }
+void TVsgSpinEdit::DownClick(TObject*)
+{
+    StepDown(false);
+}
 
-void TVsgSpinEdit::StepUp(bool Page) {
+void TVsgSpinEdit::StepUp(bool Page)
+{
     if (ReadOnly()) {
         MessageBeep(0);
         return;
@@ -262,15 +304,16 @@ void TVsgSpinEdit::StepUp(bool Page) {
     }
 }
 
-void TVsgSpinEdit::StepDown(bool Page) {
+void TVsgSpinEdit::StepDown(bool Page)
+{
     if (ReadOnly()) {
         MessageBeep(0);
         return;
     }
     switch (FSpinType) {
     case sptNormal:
-        SetValue(SaturatedAdd(Value(), Increment == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
-                                                                                    : -Increment));
+        SetValue(SaturatedAdd(
+            Value(), Increment == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -Increment));
         break;
     case sptFloat:
         SetFloatValue(FloatValue() - (Page ? IncrementFloatPage : IncrementFloat));
@@ -286,7 +329,8 @@ void TVsgSpinEdit::StepDown(bool Page) {
 
 // The field under the caret steps: day, month or year in the order of the short date format. A year
 // step is twelve months, so 29 February goes to 28 February as a month step would.
-void TVsgSpinEdit::StepDate(int direction) {
+void TVsgSpinEdit::StepDate(int direction)
+{
     const QString format = RegionalSettings().ShortDateFormat.toUpper();
     FUsDates = format.indexOf('M') < format.indexOf('D');
     const QString text = Text();
@@ -307,7 +351,8 @@ void TVsgSpinEdit::StepDate(int direction) {
     SetDateValue(result);
 }
 
-void TVsgSpinEdit::StepTime(int direction) {
+void TVsgSpinEdit::StepTime(int direction)
+{
     const QString text = Text();
     const QChar sep = RegionalSettings().TimeSeparator;
     const int p1 = NextSeparatorPos(text, sep, 0);

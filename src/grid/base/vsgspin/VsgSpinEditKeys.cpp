@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "grid/base/vsgspin/vsgspin.h"
-#include "platform/SystemMetrics.h"
 #include "platform/Dialogs.h"
+#include "platform/SystemMetrics.h"
 
 namespace {
 
@@ -11,7 +11,8 @@ constexpr char16_t CtrlX = 0x18;
 
 }  // namespace
 
-void TVsgSpinEdit::WndProc(TMessage& m) {
+void TVsgSpinEdit::WndProc(TMessage& m)
+{
     switch (m.Msg) {
     case WM_KEYDOWN:
         switch (m.WParam) {
@@ -48,7 +49,8 @@ void TVsgSpinEdit::WndProc(TMessage& m) {
     }
 }
 
-void TVsgSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
+void TVsgSpinEdit::KeyDown(WORD& Key, TShiftState Shift)
+{
     if (Key == VK_RETURN && ReturnIsTab) {
         Key = VK_TAB;
         PostMessage(this, CN_KEYDOWN, VK_TAB, 0);
@@ -66,7 +68,8 @@ void TVsgSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
     TCustomMaskEdit::KeyDown(Key, Shift);
 }
 
-void TVsgSpinEdit::KeyPress(char16_t& Key) {
+void TVsgSpinEdit::KeyPress(char16_t& Key)
+{
     if (FKeypadDecimal && Key == u'.' && ExcelStyleDecimalSeparator)
         Key = RegionalSettings().DecimalSeparator.unicode();
     FKeypadDecimal = false;
@@ -83,7 +86,8 @@ void TVsgSpinEdit::KeyPress(char16_t& Key) {
     TCustomMaskEdit::KeyPress(Key);
 }
 
-bool TVsgSpinEdit::CharAllowed(char16_t Key) const {
+bool TVsgSpinEdit::CharAllowed(char16_t Key) const
+{
     if (Key == u'\b')
         return EditorEnabled;
     const TRegionalSettings rs = RegionalSettings();
@@ -119,7 +123,8 @@ bool TVsgSpinEdit::CharAllowed(char16_t Key) const {
         if (Key != 27 && Key != u'\r') {
             if (ch == rs.ThousandSeparator)
                 result = false;
-            if (ch == rs.DecimalSeparator && text.contains(rs.DecimalSeparator) && !selected.contains(rs.DecimalSeparator))
+            if (ch == rs.DecimalSeparator && text.contains(rs.DecimalSeparator) &&
+                !selected.contains(rs.DecimalSeparator))
                 result = false;
             const int p = static_cast<int>(text.indexOf(rs.DecimalSeparator)) + 1;
             if (FPrecision > 0 && p > 0 && from >= p && from == to && result && text.size() >= p + FPrecision)
@@ -138,13 +143,15 @@ bool TVsgSpinEdit::CharAllowed(char16_t Key) const {
     return result;
 }
 
-void TVsgSpinEdit::DoEnter() {
+void TVsgSpinEdit::DoEnter()
+{
     if (AutoSelect && (!(ControlState & csLButtonDown) || !EditorEnabled))
         SelectAll();
     TCustomEdit::DoEnter();
 }
 
-void TVsgSpinEdit::DoExit() {
+void TVsgSpinEdit::DoExit()
+{
     TCustomMaskEdit::DoExit();
     switch (FSpinType) {
     case sptNormal: {
@@ -174,20 +181,23 @@ void TVsgSpinEdit::DoExit() {
     }
 }
 
-void TVsgSpinEdit::SetEditRect() {
+void TVsgSpinEdit::SetEditRect()
+{
     const int a = BorderStyle() == bsNone ? 3 : 0;
     TRect r = Rect(a, a, ClientWidth() - FButton->Width() - 2 - a, ClientHeight() + 1);
     Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
 }
 
-int TVsgSpinEdit::MinEditHeight() const {
+int TVsgSpinEdit::MinEditHeight() const
+{
     const TFont system;
     const int s = std::abs(system.Height());
     const int f = std::abs(Font().Height());
     return f + std::min(s, f) / 4 + 2 + (BorderStyle() == bsSingle ? 4 * GetSystemMetrics(SM_CYBORDER) : 0);
 }
 
-void TVsgSpinEdit::Resized() {
+void TVsgSpinEdit::Resized()
+{
     if (!FButton)
         return;
     const int minimum = MinEditHeight();

@@ -108,13 +108,13 @@ public:
     // Shows the present value as the new kind.
     void SetSpinType(TVsgSpinType value);
     // The text as a value; a text that doesn't read gives the fall-back named at each.
-    int Value() const;                 // MinValue
+    int Value() const;  // MinValue
     void SetValue(int value);
-    double FloatValue() const;         // MinValue
+    double FloatValue() const;  // MinValue
     void SetFloatValue(double value);
-    TDateTime DateValue() const;       // "0" or empty: now; else MinDateValue
+    TDateTime DateValue() const;  // "0" or empty: now; else MinDateValue
     void SetDateValue(TDateTime value);
-    TDateTime TimeValue() const;       // 0
+    TDateTime TimeValue() const;  // 0
     void SetTimeValue(TDateTime value);
 
     int MinValue = 0;
