@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev libgl-dev libpugixml-dev libjpeg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libxml2-utils fonts-dejavu-core fonts-dejavu-extra
+  libxml2-utils clang-format fonts-dejavu-core fonts-dejavu-extra
 )
 missing=()
 for p in "${packages[@]}"; do
