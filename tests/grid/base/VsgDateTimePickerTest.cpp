@@ -117,8 +117,8 @@ TEST(VsgDateTimePicker, MetroLookAndBorders)
     for (int x = buttonLeft - 4; x < p.Width(); ++x)
         limeColumns += pixel(image, x, 10) == clLime;
     EXPECT_EQ(limeColumns, 1);
-    EXPECT_EQ(pixel(image, buttonLeft - 1, 10), clLime);
-    EXPECT_EQ(pixel(image, buttonLeft + 1, 10), clBlue);
+    EXPECT_EQ(pixel(image, buttonLeft, 10), clLime);
+    EXPECT_EQ(pixel(image, buttonLeft + 2, 10), clBlue);
 
     // The time kind keeps its arrows: no drop button, but the borders.
     p.SetKind(dtkTime);
