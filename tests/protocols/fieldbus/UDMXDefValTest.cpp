@@ -2,7 +2,7 @@
 #include "protocols/fieldbus/UDMXDefVal.h"
 
 #include "grid/VoCGrid/VoCGrid.h"
-#include "support/TableEditorFixture.h"
+#include "shell/TableEditorFixture.h"
 
 namespace {
 

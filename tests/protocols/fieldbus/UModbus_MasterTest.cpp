@@ -3,7 +3,7 @@
 #include "grid/VoCGrid/VoCGrid.h"
 #include "protocols/fieldbus/UModbus_TCP_Master_Set_Access.h"
 #include "protocols/fieldbus/USetAccess.h"
-#include "support/TableEditorFixture.h"
+#include "shell/TableEditorFixture.h"
 
 namespace {
 
