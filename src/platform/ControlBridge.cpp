@@ -222,7 +222,6 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
         // Moving between the control's own widgets doesn't enter or leave it.
         if (widget != control_->Widget())
             return false;
-        entered_ = true;
         TMessage m{CM_MOUSEENTER, 0, 0, 0};
         perform(m);
         return false;
@@ -230,17 +229,6 @@ bool ControlBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Leave: {
         if (widget != control_->Widget())
             return false;
-        entered_ = false;
-        TMessage m{CM_MOUSELEAVE, 0, 0, 0};
-        perform(m);
-        return false;
-    }
-    case QEvent::Hide: {
-        // A control hidden under the pointer (its window closed by a click on it) is left: the system
-        // sends no leave to a hidden window.
-        if (widget != control_->Widget() || !entered_)
-            return false;
-        entered_ = false;
         TMessage m{CM_MOUSELEAVE, 0, 0, 0};
         perform(m);
         return false;

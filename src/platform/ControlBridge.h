@@ -37,8 +37,6 @@ private:
 
     TControl* control_;
     bool resending_ = false;
-    // The pointer entered the control and has not left it.
-    bool entered_ = false;
 };
 
 // Sets the shift keys and mouse buttons that GetKeyState reports while an input message is handled.

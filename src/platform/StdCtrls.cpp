@@ -308,19 +308,6 @@ private:
     const TEdit* edit_;
 };
 
-// A combo's list drops under the box and shows DropDownCount items with a scroll bar for the rest, never
-// laid over the box at the chosen item.
-class ListBelowStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 }  // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner, new NativeWidget<QLineEdit>)
@@ -572,9 +559,6 @@ TComboBox::TComboBox(TComponent* AOwner, TComboBoxStyle style) : TWinControl(AOw
     items_.OnChange = [this](TObject*) { itemsChanged(); };
     QObject::connect(combo(), &QComboBox::activated,
                      [this] { ControlBridge::guarded([this] { NotifyParent(CBN_SELCHANGE); }); });
-    auto* listBelow = new ListBelowStyle;
-    listBelow->setParent(combo());
-    combo()->setStyle(listBelow);
     SetStyle(style);
 }
 

@@ -2,7 +2,6 @@
 // wheel steps, panning with the pressed wheel, the 500 ms grid timer and focus arrival and departure.
 #include <cmath>
 
-#include "grid/VoGrid/Editors/GridEditors.h"
 #include "grid/VoGrid/Editors/VoRichEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/VoGrid/VoGridSearchPanel.h"
@@ -106,14 +105,12 @@ void VOroDavoduRuzu::WndProc(TMessage& Message)
         SetRow(Row());
 }
 
-// The combo editor's choice, and its list opening and closing, reach the grid's hooks.
+// The combo editor's list opening and closing reach the grid's hooks.
 void VOroDavoduRuzu::comboNotification(const TMessage& Message)
 {
     if (!EditCombo || Message.LParam != reinterpret_cast<LPARAM>(static_cast<TWinControl*>(EditCombo)))
         return;
-    if (HIWORD(Message.WParam) == CBN_SELCHANGE && EditMode)
-        EditCombo->SelectionChanged();
-    else if (HIWORD(Message.WParam) == CBN_DROPDOWN)
+    if (HIWORD(Message.WParam) == CBN_DROPDOWN)
         DoComboDropDown(Row(), Col());
     else if (HIWORD(Message.WParam) == CBN_CLOSEUP)
         DoComboCloseUp(Row(), Col());

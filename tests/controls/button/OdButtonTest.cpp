@@ -552,16 +552,6 @@ TEST_F(FadeTest, EnteringAgainRestoresTheHighlight)
     EXPECT_EQ(ticks, 8);
 }
 
-// A click that closes the form leaves the pointer over no button: the next showing is not hot.
-TEST_F(FadeTest, AButtonHiddenUnderThePointerIsLeft)
-{
-    SendMouseEnter(*button);
-    form->Hide();
-    form->Show();
-    while (tick()) {}
-    EXPECT_EQ(pixel(*button, 2, 2), FormFace);
-}
-
 TEST_F(FadeTest, RunsWithoutAHighlightColourAndStopsWhenSwitchedOff)
 {
     button->HotTrackColor = clNone;

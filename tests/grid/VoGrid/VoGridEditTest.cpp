@@ -1,9 +1,7 @@
 // In-place editing of the string grid driven through keys, clicks and the clipboard: the end-of-edit
 // order, refusals, the text editor's character rules, paste and the special editors.
 #include <gtest/gtest.h>
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
@@ -13,7 +11,6 @@
 #include "platform/Clipbrd.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
-#include "platform/QtAccess.h"
 #include "support/TestSeams.h"
 
 TEST(VoGridEdit, TextEditEndsValidateWriteDoneThenPostedCellDone)
@@ -425,28 +422,6 @@ TEST(VoGridEdit, ComboListOpensOnTheCellItemOrFallsBackToTheFirst)
         EXPECT_EQ(f.combo().ItemIndex(), c.index);
         EXPECT_EQ(f.log, c.events);
     }
-}
-
-TEST(VoGridEdit, ComboListDropsUnderTheCellAndAMousePickReportsAtOnce)
-{
-    ComboFixture f(edComboList);
-    for (int i = 0; i < 30; ++i)
-        f.grid->AddComboString(QString::number(i));
-    f.grid->SetCells(1, 1, QStringLiteral("one"));
-    f.open();
-    f.combo().SetDroppedDown(true);
-    auto* box = static_cast<QComboBox*>(QtAccess::Widget(f.combo()));
-    QAbstractItemView* view = box->view();
-    ASSERT_TRUE(view->isVisible());
-    // DropDownCount items, the first at the top, the rest behind a scroll bar, all under the cell.
-    EXPECT_EQ(f.combo().DropDownCount(), 8);
-    EXPECT_EQ(view->indexAt(QPoint(2, 2)).row(), 0);
-    EXPECT_EQ(view->indexAt(QPoint(2, view->viewport()->height() - 2)).row(), 7);
-    EXPECT_GE(view->mapToGlobal(QPoint(0, 0)).y(), box->mapToGlobal(QPoint(0, box->height())).y() - 1);
-    // The pick reaches the grid before the cell is left.
-    SendComboListClick(f.combo(), 2);
-    EXPECT_EQ(f.log, expected({"combo 1,1 2 three"}));
-    EXPECT_TRUE(f.grid->IsEditing());
 }
 
 TEST(VoGridEdit, ComboWheelStopsAtTheLastItemAndStillReports)

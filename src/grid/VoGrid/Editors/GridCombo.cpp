@@ -82,14 +82,6 @@ void TGridCombo::fireComboChange()
                                    index >= 0 && index < Items().Count() ? Items().Objects(index) : nullptr);
 }
 
-void TGridCombo::SelectionChanged()
-{
-    fireComboChange();
-    // The key that chose the item has been reported.
-    if (FKeyItemIndex)
-        FKeyItemIndex = ItemIndex();
-}
-
 void TGridCombo::selectCurrentCell()
 {
     const int index = Items().IndexOf(FGrid->CurrentCell());

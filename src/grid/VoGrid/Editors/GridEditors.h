@@ -19,8 +19,6 @@ public:
     void WndProc(TMessage& Message) override;
     // Widens the dropped list to its widest item.
     void SizeDropDownWidth();
-    // An item chosen in the list, by the mouse or a key, reaches the grid's combo events at once.
-    void SelectionChanged();
 
     bool Forced = false;
     // Lookup completion allowed: not right after Backspace or Delete.
