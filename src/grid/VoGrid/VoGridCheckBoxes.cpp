@@ -177,6 +177,9 @@ bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
     case ctTriStateCheckBox:
         State = g->CellCheckBoxState;
         return true;
+    case ctRowCheckBox:
+        State = BoolToCheckBoxState(ARow < FixedRows() ? g->CellBoolean : RowSelect(ARow));
+        return true;
     default:
         return false;
     }
@@ -210,6 +213,9 @@ bool VOroDavoduRuzu::SetCheckBoxState(int ACol, int ARow, bool State)
     case ctDataCheckBox:
     case ctVirtCheckBox:
         SetAllCells(ACol, ARow, checkText(ACol, ARow, State));
+        return true;
+    case ctRowCheckBox:
+        SetRowSelect(ARow, State);
         return true;
     default:
         return false;
@@ -247,6 +253,12 @@ bool VOroDavoduRuzu::SetCheckBoxStateNotify(int ACol, int ARow, bool State)
             DoCheckBoxChange(ACol, ARow, State);
         return true;
     }
+    case ctRowCheckBox:
+        if (RowSelect(ARow) != State) {
+            SetRowSelect(ARow, State);
+            DoCheckBoxChange(ACol, ARow, State);
+        }
+        return true;
     default:
         return false;
     }

@@ -99,6 +99,26 @@ TEST(VoGridStructure, RemovingTheLastNormalRowMovesTheCurrentRowUp)
     EXPECT_EQ(g.RowCount(), 1);
 }
 
+TEST(VoGridStructure, NoNormalRowsHideTheSelectionUntilRowsReturn)
+{
+    RecordingGrid g;
+    fill(g, 3, 5);
+    g.SetRow(3);
+    g.RemoveRows(1, 4);
+    EXPECT_TRUE(g.SelectionHidden());
+    g.AddRow();
+    EXPECT_FALSE(g.SelectionHidden());
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Selection().Top, 1);
+
+    g.SetRowCount(5);
+    g.SetRow(2);
+    g.HideSelection();
+    g.InsertRows(3, 1);
+    EXPECT_FALSE(g.SelectionHidden());
+    EXPECT_EQ(g.Selection().Top, 2);
+}
+
 TEST(VoGridStructure, AddRowAndRowMovesKeepTheFooterRowLast)
 {
     RecordingGrid g;
