@@ -53,6 +53,16 @@ TEST(VoColumnCalc, UnreadableAndUncountedCells)
     EXPECT_THROW(CalcMax(cells({"x", "1"})), REdaReviZizod);
 }
 
+TEST(VoColumnCalc, NonFiniteTextsAreNoNumbers)
+{
+    LocaleGuard g(LocaleGuard::English());
+    for (const char* t : {"nan", "NaN", "inf", "-inf", "infinity", "1e999"})
+        EXPECT_FALSE(CalcCellValue(QString::fromUtf8(t)).has_value()) << t;
+    const auto c = cells({"1", "nan", "2", "inf"});
+    EXPECT_DOUBLE_EQ(CalcSum(c), 3);
+    EXPECT_DOUBLE_EQ(CalcMax(c), 2);
+}
+
 TEST(VoColumnCalc, EmptyRangesGiveZero)
 {
     const std::vector<TCalcCell> none;

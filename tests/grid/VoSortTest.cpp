@@ -59,6 +59,10 @@ TEST(VoSortCompare, StylesCompareTexts)
         {ssNumeric, "12abc", "5", 1, nullptr},  // its leading digits
         {ssNumeric, "", "-1", 1, nullptr},      // empty: 0
         {ssNumeric, "x", "y", 0, nullptr},
+        {ssNumeric, "nan", "-1", 1, nullptr},  // not a number: 0
+        {ssNumeric, "inf", "5", -1, nullptr},
+        {ssNumeric, "-infinity", "-5", 1, nullptr},
+        {ssNumeric, "1e999", "5", -1, nullptr},  // out of range: no finite leading number
         {ssNumeric, "$100 net", "$20 net", 1, &dollars},
         {ssFinancial, "1,000.5", "999", 1, nullptr},
         {ssNumeric, "1,000.5", "999", -1, nullptr},  // the separator ends the number
@@ -82,7 +86,8 @@ TEST(VoSortCompare, StylesCompareTexts)
     };
     for (const auto& c : cases) {
         const TSortTextOptions options = c.options ? *c.options : TSortTextOptions{};
-        EXPECT_EQ(CompareSortTexts(c.style, c.a, c.b, options), c.expected) << c.style << " " << c.a << " " << c.b;
+        EXPECT_EQ(TSortKeys::FromTexts(texts({c.a, c.b}), c.style, false, options).Compare(0, 1), c.expected)
+            << c.style << " " << c.a << " " << c.b;
     }
 }
 

@@ -42,7 +42,7 @@ std::optional<double> CalcCellValue(const QString& text)
         number.replace(decimal, '.');
     bool ok = false;
     const double value = number.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 double CalcSum(const std::vector<TCalcCell>& cells)

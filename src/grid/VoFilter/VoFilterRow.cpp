@@ -73,6 +73,13 @@ bool FilterConditionsMatch(const std::vector<TFilterCondition>& conditions,
     return result;
 }
 
+void CheckFilterConditions(const std::vector<TFilterCondition>& conditions)
+{
+    for (const TFilterCondition& c : conditions)
+        if (c.Data != fcRow && c.Method != fmLiteral && !c.Condition.isEmpty())
+            MatchFilterExpression(c.Condition, QString(), c.CaseSensitive);
+}
+
 TNarrowStep NarrowStep(const QString& condition, const QString& lastCondition)
 {
     if (condition.size() == lastCondition.size() + 1 && condition.startsWith(lastCondition))

@@ -27,6 +27,10 @@ bool FilterConditionMatches(const TFilterCondition& condition, const QString& te
 bool FilterConditionsMatch(const std::vector<TFilterCondition>& conditions,
                            const std::function<QString(const TFilterCondition&)>& cellText);
 
+// Raises the Exception of a condition whose expression cannot be evaluated (brackets nested too deeply),
+// before any row is tested.
+void CheckFilterConditions(const std::vector<TFilterCondition>& conditions);
+
 // What typing into an incremental filter does.
 enum TNarrowStep {
     nsNarrow,   // one character added: a new filter level over the rows still shown

@@ -2224,7 +2224,7 @@ private:
     void restoreHiddenItems(const std::vector<int>& positions);
     void shiftHiddenRows(int fromReal, int delta);
     void hiddenRowsFollowRemoval(const std::vector<int>& rows);
-    void afterRowsRemoved(int count, int oldRow, int oldTop);
+    void afterRowsRemoved(int count, int oldRow, int oldTop, const TGridRect& oldSelection);
     void removeDisplayRows(const std::vector<int>& rows);
     bool rowInSelection(int ARow);
     std::vector<int> rowsBySelection(bool selected, int lastRow);

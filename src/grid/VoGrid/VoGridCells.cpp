@@ -291,7 +291,7 @@ double VOroDavoduRuzu::readFloat(const QString& text) const
         return 0;
     bool ok = false;
     const double value = QLocale::c().toDouble(s, &ok);
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         throw REdaReviZizod(NoFloatMessage);
     return value;
 }

@@ -180,7 +180,7 @@ bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
     case ctRowCheckBox:
         if (ACol != 0)
             return false;
-        State = BoolToCheckBoxState(own ? g->CellBoolean : RowSelect(ARow));
+        State = BoolToCheckBoxState(ARow < FixedRows() ? g->CellBoolean : RowSelect(ARow));
         return true;
     default:
         return false;
@@ -215,6 +215,9 @@ bool VOroDavoduRuzu::SetCheckBoxState(int ACol, int ARow, bool State)
     case ctDataCheckBox:
     case ctVirtCheckBox:
         SetAllCells(ACol, ARow, checkText(ACol, ARow, State));
+        return true;
+    case ctRowCheckBox:
+        SetRowSelect(ARow, State);
         return true;
     default:
         return false;
@@ -252,6 +255,12 @@ bool VOroDavoduRuzu::SetCheckBoxStateNotify(int ACol, int ARow, bool State)
             DoCheckBoxChange(ACol, ARow, State);
         return true;
     }
+    case ctRowCheckBox:
+        if (RowSelect(ARow) != State) {
+            SetRowSelect(ARow, State);
+            DoCheckBoxChange(ACol, ARow, State);
+        }
+        return true;
     default:
         return false;
     }

@@ -152,6 +152,7 @@ void VOroDavoduRuzu::ApplyFilter()
     int tested = 0;
     // The conditions are read once for all rows.
     const std::vector<TFilterCondition> conditions = FFilter.Conditions();
+    CheckFilterConditions(conditions);
     FApplyingConditions = &conditions;
     const ClearOnExit done{FApplyingConditions};
     const auto progress = [&] {
@@ -214,8 +215,8 @@ void VOroDavoduRuzu::SetFilterActive(bool Value)
         if (Value) {
             if (Row() >= RowCount() || Col() >= ColCount())
                 FocusCell(FixedCols(), FixedRows(), true);
-            FFilterActive = true;
             ApplyFilter();
+            FFilterActive = true;
         } else {
             FFilterActive = false;
             if (FFilterLevel > 0) {

@@ -42,6 +42,12 @@ void eraseRows(std::vector<int>& list, const std::vector<int>& rows)
     list.resize(write);
 }
 
+// How many of the removed display rows (ascending) lie before a display row.
+int removedBefore(const std::vector<int>& rows, int displayRow)
+{
+    return static_cast<int>(std::lower_bound(rows.begin(), rows.end(), displayRow) - rows.begin());
+}
+
 void eraseRows(TIntList& list, const std::vector<int>& rows)
 {
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
@@ -80,6 +86,8 @@ void VOroDavoduRuzu::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
         for (int i = 0; i < FControlList.Count(); ++i)
             if (FControlList.GetControl(i).Y >= real)
                 FControlList.GetControl(i).Y += RCount;
+    if (FSelectionHidden || Row() >= RowCount() || Col() >= ColCount())
+        UnHideSelection();
     if (!(ComponentState() & csDestroying))
         CellsChangedNotify({0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
@@ -104,6 +112,7 @@ void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
         return;
     const int oldRow = Row();
     const int oldTop = TopRow();
+    const TGridRect oldSelection = Selection();
     for (int r : rows) {
         FreeCellPropsRect(0, r, TotalColCount() - 1, r);
         for (int i = FControlList.Count() - 1; i >= 0; --i)
@@ -113,12 +122,9 @@ void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
             }
     }
     // Real rows move up by the removed rows before them: those of display rows before their display row.
-    auto removedBefore = [&rows](int displayRow) {
-        return static_cast<int>(std::lower_bound(rows.begin(), rows.end(), displayRow) - rows.begin());
-    };
     for (int i = 0; i < FControlList.Count(); ++i) {
         TControlItem& control = FControlList.GetControl(i);
-        control.Y -= removedBefore(DisplRowIndex(control.Y));
+        control.Y -= removedBefore(rows, DisplRowIndex(control.Y));
     }
     hiddenRowsFollowRemoval(rows);
     if (FShowModified.Enabled)
@@ -126,7 +132,7 @@ void VOroDavoduRuzu::removeDisplayRows(const std::vector<int>& rows)
     eraseRows(FEnabledRows, rows);
     eraseRows(FRowSelect, rows);
     DeleteRowSet(rows);
-    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop);
+    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop, oldSelection);
     CellsChangedNotify({0, rows.front(), ColCount() - 1, rows.back() + 1});
 }
 
@@ -135,18 +141,16 @@ void VOroDavoduRuzu::hiddenRowsFollowRemoval(const std::vector<int>& rows)
 {
     if (FGridItems.empty() || rows.empty())
         return;
-    auto removedBefore = [&rows](int displayRow) {
-        return static_cast<int>(std::lower_bound(rows.begin(), rows.end(), displayRow) - rows.begin());
-    };
     // Item i has Idx - i shown rows before it.
     for (int i = hiddenLowerBound(RealRowIndex(rows.front())); i < NumHiddenRows(); ++i) {
         TGridItem* item = hiddenAt(i);
-        item->Idx -= removedBefore(item->Idx - i);
+        item->Idx -= removedBefore(rows, item->Idx - i);
     }
 }
 
-// The counts after Count rows left; the current row stays when it still is a normal row.
-void VOroDavoduRuzu::afterRowsRemoved(int count, int oldRow, int oldTop)
+// The counts after Count rows left; the current row stays when it still is a normal row. Without normal
+// rows the selection is hidden; it comes back where it was, or on the first normal cell, when rows return.
+void VOroDavoduRuzu::afterRowsRemoved(int count, int oldRow, int oldTop, const TGridRect& oldSelection)
 {
     FMaxRowCount = std::max(FMaxRowCount - count, RowCount());
     NormalRowCount = RowCount();
@@ -156,6 +160,9 @@ void VOroDavoduRuzu::afterRowsRemoved(int count, int oldRow, int oldTop)
         SetTopRow(oldTop);
     } else if (lastNormal >= FixedRows()) {
         TBaseGrid::SetRow(lastNormal);
+    } else if (!FSelectionHidden) {
+        HideSelection();
+        FHiddenSelection = oldSelection;
     }
 }
 
@@ -175,6 +182,7 @@ void VOroDavoduRuzu::RemoveRowsEx(int RowIndex, int RCount)
     const std::vector<int> rows = indexRange(RowIndex, std::min(RCount, RowCount() - RowIndex));
     const int oldRow = Row();
     const int oldTop = TopRow();
+    const TGridRect oldSelection = Selection();
     std::vector<int> heights;
     heights.reserve(static_cast<std::size_t>(RowCount() - RowIndex));
     for (int r = RowIndex; r < RowCount(); ++r)
@@ -185,7 +193,7 @@ void VOroDavoduRuzu::RemoveRowsEx(int RowIndex, int RCount)
     for (int r = RowIndex; r < RowCount(); ++r)
         if (const int h = heights[static_cast<std::size_t>(r - RowIndex)]; RowHeights(r) != h)
             SetRowHeights(r, h);
-    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop);
+    afterRowsRemoved(static_cast<int>(rows.size()), oldRow, oldTop, oldSelection);
     CellsChangedNotify({0, RowIndex, ColCount() - 1, RowIndex + RCount});
 }
 

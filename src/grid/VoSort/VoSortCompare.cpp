@@ -1,22 +1,12 @@
 #include "grid/VoSort/VoSortCompare.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 #include "grid/base/VoUtil/VoUtilText.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
 
 namespace {
-
-int sign(int value)
-{
-    return value < 0 ? -1 : (value > 0 ? 1 : 0);
-}
-
-template <typename T>
-int spaceship(T a, T b)
-{
-    return a < b ? -1 : (a > b ? 1 : 0);
-}
 
 // The separator first occurs at the second or third character, not last, between two digits.
 bool separatorBetweenDigits(const QString& text, QChar separator)
@@ -35,7 +25,8 @@ double leadingNumber(const QString& text)
 {
     static const QRegularExpression number(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
     const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0;
+    const double value = m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0;
+    return std::isfinite(value) ? value : 0;
 }
 
 bool isNumberText(const QString& text)
@@ -115,7 +106,7 @@ double SortNumber(const QString& text, bool financial, const QString& prefix, co
     }
     bool ok = false;
     const double value = t.trimmed().toDouble(&ok);
-    return ok ? value : leadingNumber(t);
+    return ok && std::isfinite(value) ? value : leadingNumber(t);
 }
 
 TDateTime SortDateTime(const QString& text)
@@ -144,43 +135,6 @@ QString UpperAscii(const QString& text)
         if (c >= 'a' && c <= 'z')
             c = QChar(c.unicode() - ('a' - 'A'));
     return out;
-}
-
-int CompareSortTexts(TSortStyle style, const QString& a, const QString& b, const TSortTextOptions& options)
-{
-    switch (ResolveSortStyle(style, a, b, false)) {
-    case ssAlphaNoCase:
-        return sign(QString::compare(UpperAscii(a), UpperAscii(b), Qt::CaseSensitive));
-    case ssAnsiAlphaCase:
-        return sign(QString::localeAwareCompare(a, b));
-    case ssAnsiAlphaNoCase:
-        return sign(QString::localeAwareCompare(a.toLower(), b.toLower()));
-    case ssHTML:
-        return sign(QString::compare(StripHtmlTags(a), StripHtmlTags(b), Qt::CaseSensitive));
-    case ssNumeric:
-    case ssFinancial: {
-        const bool financial = style == ssFinancial;
-        return spaceship(SortNumber(a, financial, options.prefix, options.suffix),
-                         SortNumber(b, financial, options.prefix, options.suffix));
-    }
-    case ssDate:
-    case ssDateTime:
-        return spaceship(SortDateTime(a), SortDateTime(b));
-    case ssTime:
-        return spaceship(SortTime(a), SortTime(b));
-    case ssShortDateEU:
-        return spaceship(ParseDateDayFirst(a), ParseDateDayFirst(b));
-    case ssShortDateUS:
-        return spaceship(ParseDateMonthFirst(a), ParseDateMonthFirst(b));
-    case ssCustom:
-        return options.customCompare ? sign(options.customCompare(a, b)) : 0;
-    case ssRaw:
-    case ssImages:
-    case ssCheckBox:
-        return 0;
-    default:
-        return sign(QString::compare(a, b, Qt::CaseSensitive));
-    }
 }
 
 int PlaceBlanks(int result, bool aEmpty, bool bEmpty, TSortDirection direction, TSortBlankPosition position)

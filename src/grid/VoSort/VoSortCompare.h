@@ -54,8 +54,6 @@ struct TSortTextOptions {
     QString suffix;
     TCustomCompareFunc customCompare;
 };
-// -1, 0 or +1, ascending order.
-int CompareSortTexts(TSortStyle style, const QString& a, const QString& b, const TSortTextOptions& options = {});
 
 // Places an empty text before (blFirst) or after (blLast) a non-empty one in either direction; result is the
 // ascending comparison, which the caller negates for a descending sort.

@@ -84,6 +84,34 @@ TEST(VoGridCheckBox, SetStateIsSilentCheckAllReportsOnlyChanges)
     EXPECT_FALSE(f.grid.HasCheckBox(1, 1));
 }
 
+TEST(VoGridCheckBox, RowCheckBoxesAreTheRowSelection)
+{
+    CheckGrid f;
+    f.grid.MouseActions().SetDisjunctRowSelect(true);
+    f.grid.MouseActions().SetHotmailRowSelect(true);
+    f.grid.SetRowSelect(2, true);
+    ASSERT_EQ(f.grid.GetCellType(0, 2), ctRowCheckBox);
+    bool state = false;
+    EXPECT_TRUE(f.grid.GetCheckBoxState(0, 2, state));
+    EXPECT_TRUE(state);
+    EXPECT_TRUE(f.grid.IsChecked(0, 2));
+    EXPECT_FALSE(f.grid.IsChecked(0, 3));
+
+    EXPECT_TRUE(f.grid.SetCheckBoxState(0, 3, true));  // silent
+    EXPECT_TRUE(f.grid.RowSelect(3));
+    EXPECT_TRUE(f.changes.empty());
+    EXPECT_TRUE(f.grid.SetCheckBoxStateNotify(0, 2, false));
+    EXPECT_TRUE(f.grid.SetCheckBoxStateNotify(0, 2, false));  // no change, no event
+    EXPECT_FALSE(f.grid.RowSelect(2));
+    EXPECT_EQ(f.changes, (std::vector<QString>{QStringLiteral("0,2 off")}));
+
+    f.grid.CheckAll(0);
+    EXPECT_TRUE(f.grid.IsChecked(0, 0));  // the header box: every normal row selected
+    f.grid.SetCheckBoxState(0, 1, false);
+    f.grid.RemoveCheckedRows(0, true);
+    EXPECT_EQ(f.grid.RowCount(), 2);
+}
+
 TEST(VoGridCheckBox, SetStateWithHiddenRowsChangesTheGivenRealRow)
 {
     CheckGrid f;

@@ -3,6 +3,7 @@
 
 #include <QCursor>
 
+#include "platform/SysUtils.h"
 #include "support/TestSeams.h"
 
 namespace {
@@ -113,6 +114,19 @@ TEST(VoGridFilter, LevelsStackAndSwitchingOffLowersTheCount)
     EXPECT_FALSE(g.RemoveLastFilter());
     g.RemoveAllFilters();
     EXPECT_EQ(g.Filter().Count(), 0);
+}
+
+TEST(VoGridFilter, TooDeeplyNestedConditionIsRefusedBeforeAnyRowHides)
+{
+    VOroDavoduRuzu g(nullptr);
+    fill(g);
+    addCondition(g, 1, QString(20000, '(') + QStringLiteral("apple") + QString(20000, ')'), foNONE);
+    EXPECT_THROW(g.SetFilterActive(true), Exception);
+    EXPECT_FALSE(g.FilterActive());
+    EXPECT_EQ(shown(g), (QStringList{"apple", "banana", "cherry", "apricot"}));
+    g.Filter().Items(0)->Condition = QStringLiteral("*p*p*l*e*|*a*a*a*a*a*a*a*a*b");
+    g.SetFilterActive(true);
+    EXPECT_EQ(shown(g), (QStringList{"apple"}));
 }
 
 TEST(VoGridFilter, NodeRowsStayWithNormalCellsOnly)

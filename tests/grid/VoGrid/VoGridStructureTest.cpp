@@ -99,6 +99,17 @@ TEST(VoGridStructure, RemovingTheLastNormalRowMovesTheCurrentRowUp)
     EXPECT_EQ(g.RowCount(), 1);
 }
 
+TEST(VoGridStructure, InsertRowsShowsAHiddenSelectionAgain)
+{
+    RecordingGrid g;
+    fill(g, 3, 5);
+    g.SetRow(2);
+    g.HideSelection();
+    g.InsertRows(3, 1);
+    EXPECT_FALSE(g.SelectionHidden());
+    EXPECT_EQ(g.Selection().Top, 2);
+}
+
 TEST(VoGridStructure, AddRowAndRowMovesKeepTheFooterRowLast)
 {
     RecordingGrid g;

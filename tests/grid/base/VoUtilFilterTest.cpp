@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
 #include "grid/base/LocaleGuard.h"
+#include "platform/SysUtils.h"
 
 TEST(VoUtilFilter, Expressions)
 {
@@ -81,4 +85,93 @@ TEST(VoUtilFilter, Helpers)
     EXPECT_EQ(MatchingBracketPos("(a(b)c"), 0);
     LocaleGuard g(LocaleGuard::German());
     EXPECT_EQ(FilterNumberText("1.234,5x"), "1234.5x");
+}
+
+namespace {
+
+// The pattern step as plainly written: "*" tries every suffix, the shortest first, by recursion.
+bool referencePattern(const QString& p, const QString& t)
+{
+    bool result = true;
+    bool negated = false;
+    int pi = 0;
+    int ti = 0;
+    while (result && (pi < p.size() || ti < t.size())) {
+        if (pi >= p.size()) {
+            result = false;
+            break;
+        }
+        const QChar pc = p.at(pi);
+        if (pc == '!') {
+            negated = true;
+            ++pi;
+        } else if (pc == '"') {
+            ++pi;
+        } else if (pc == '*') {
+            while (pi < p.size() && p.at(pi) == '*')
+                ++pi;
+            result = false;
+            for (int start = static_cast<int>(t.size()); start >= ti && !result; --start)
+                result = referencePattern(p.mid(pi), t.mid(start));
+            break;
+        } else {
+            result = ti < t.size() && (pc == '?' || pc == t.at(ti));
+            ++pi;
+            ++ti;
+        }
+    }
+    return negated ? !result : result;
+}
+
+QString randomText(std::mt19937& rng, const char* alphabet, int maxLength)
+{
+    const int alphabetSize = static_cast<int>(std::strlen(alphabet));
+    const int n = std::uniform_int_distribution<int>(0, maxLength)(rng);
+    QString s;
+    for (int i = 0; i < n; ++i)
+        s += QChar(alphabet[std::uniform_int_distribution<int>(0, alphabetSize - 1)(rng)]);
+    return s;
+}
+
+}  // namespace
+
+TEST(VoUtilFilter, PatternsMatchAsTheirPlainReading)
+{
+    std::mt19937 rng(39);
+    for (int i = 0; i < 20000; ++i) {
+        const QString pattern = randomText(rng, "ab*?\"!", 8);
+        const QString text = randomText(rng, "ab", 8);
+        ASSERT_EQ(MatchFilterCondition(pattern, text), referencePattern(pattern, text))
+            << pattern.toStdString() << " on " << text.toStdString();
+    }
+}
+
+TEST(VoUtilFilter, ManyStarsMatchInPolynomialTime)
+{
+    // Backtracking over every suffix takes years on these; each must answer at once.
+    const QString as(400, 'a');
+    QString stars;
+    for (int i = 0; i < 30; ++i)
+        stars += QStringLiteral("*a");
+    EXPECT_FALSE(MatchFilterCondition(stars + QStringLiteral("*b"), as));
+    EXPECT_TRUE(MatchFilterCondition(stars + QStringLiteral("*"), as));
+    EXPECT_TRUE(MatchFilterCondition(stars + QStringLiteral("*!b"), as + 'b'));  // a negated tail: the empty one
+    EXPECT_TRUE(MatchFilterCondition('!' + stars + QStringLiteral("*b"), as));
+    EXPECT_FALSE(MatchFilterCondition('!' + stars + QStringLiteral("*b"), as + 'b'));
+    EXPECT_FALSE(MatchFilterExpression(stars + QStringLiteral("*b"), as, false));
+}
+
+TEST(VoUtilFilter, DeepBracketsAreRefused)
+{
+    const auto nested = [](int depth) {
+        return QString(depth, '(') + QStringLiteral("A|B") + QString(depth, ')') + QStringLiteral("&A");
+    };
+    EXPECT_TRUE(MatchFilterExpression(nested(MaxFilterNesting), "A", true));
+    EXPECT_FALSE(MatchFilterExpression(nested(MaxFilterNesting), "C", true));
+    try {
+        MatchFilterExpression(nested(60000), "A", true);
+        ADD_FAILURE() << "no refusal";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Filter condition nested too deeply");
+    }
 }

@@ -1,10 +1,13 @@
 #include "grid/base/VoUtil/VoUtilFilter.h"
 
 #include "grid/base/VoUtil/VoUtilText.h"
+#include "platform/SysUtils.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -67,7 +70,7 @@ std::optional<double> readNumber(const QString& text)
     }
     bool ok = false;
     const double value = text.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 std::optional<double> asNumber(const QString& text)
@@ -109,39 +112,147 @@ bool comparison(const QString& c, const QString& cell, QChar op)
     return sign == wanted || (orEqual && sign == 0);
 }
 
-bool matchPattern(const QString& p, const QString& t)
+// The comparison steps of a condition; none when its pattern decides.
+std::optional<bool> comparisonOutcome(const QString& condition, const QString& cellText)
 {
-    bool result = true;
-    bool negated = false;
-    int pi = 0;
-    int ti = 0;
-    while (result && (pi < p.size() || ti < t.size())) {
-        if (pi >= p.size()) {
-            result = false;
-            break;
-        }
-        const QChar pc = p.at(pi);
-        if (pc == '!') {
-            negated = true;
-            ++pi;
-        } else if (pc == '"') {
-            ++pi;
-        } else if (pc == '*') {
-            while (pi < p.size() && p.at(pi) == '*')
+    const QString& c = condition;
+    bool greater = true;
+    bool less = true;
+    bool hasGreater = false;
+    bool hasLess = false;
+    if (c.contains('>')) {
+        greater = comparison(c, cellText, '>');
+        hasGreater = true;
+    }
+    if (c.contains('<')) {
+        less = comparison(c, cellText, '<');
+        hasLess = true;
+    }
+    if (c.contains('!')) {
+        hasGreater = hasGreater || !c.contains('>');
+        hasLess = hasLess || !c.contains('<');
+    }
+    if (c.contains('^') && (hasGreater || hasLess))
+        return greater || less;
+    if (c.contains('&') && hasGreater && hasLess)
+        return greater && less;
+    if (c.contains('>') && greater)
+        return true;
+    if (c.contains('<') && less)
+        return true;
+    return std::nullopt;
+}
+
+bool hasConditionChars(QStringView condition)
+{
+    for (const QChar c : condition)
+        if (c == '>' || c == '<' || c == '!')
+            return true;
+    return false;
+}
+
+// Pattern matching of a condition against a cell text. "*" stands for any suffix matched by the condition
+// that follows it; such a sub-result depends only on where the pattern and the text stand, so each one is
+// worked out once. A plain wildcard pattern is matched in one pass with star back-tracking.
+class TPatternMatch {
+public:
+    TPatternMatch(const QString& pattern, const QString& text)
+        : p(pattern), t(text), np(static_cast<int>(pattern.size())), nt(static_cast<int>(text.size()))
+    {}
+
+    // The pattern from pi against the text from ti, as one whole condition.
+    bool condition(int pi, int ti)
+    {
+        const QStringView rest = QStringView(p).mid(pi);
+        if (!hasConditionChars(rest))
+            return glob(pi, ti);
+        const auto key = static_cast<qint64>(pi) * (nt + 1) + ti;
+        const auto known = memo.find(key);
+        if (known != memo.end())
+            return known->second;
+        const std::optional<bool> compared = comparisonOutcome(rest.toString(), t.mid(ti));
+        const bool result = compared ? *compared : walk(pi, ti);
+        memo.emplace(key, result);
+        return result;
+    }
+
+    // The pattern step of a condition: "!" negates, quotes match nothing, "?" any one character.
+    bool walk(int pi, int ti)
+    {
+        bool result = true;
+        bool negated = false;
+        while (result && (pi < np || ti < nt)) {
+            if (pi >= np) {
+                result = false;
+                break;
+            }
+            const QChar pc = p.at(pi);
+            if (pc == '!') {
+                negated = true;
                 ++pi;
-            const QString rest = p.mid(pi);
-            result = false;
-            for (int start = t.size(); start >= ti && !result; --start)
-                result = MatchFilterCondition(rest, t.mid(start));
-            break;
-        } else {
-            result = ti < t.size() && (pc == '?' || pc == t.at(ti));
-            ++pi;
-            ++ti;
+            } else if (pc == '"') {
+                ++pi;
+            } else if (pc == '*') {
+                while (pi < np && p.at(pi) == '*')
+                    ++pi;
+                result = anySuffix(pi, ti);
+                break;
+            } else {
+                result = ti < nt && (pc == '?' || pc == t.at(ti));
+                ++pi;
+                ++ti;
+            }
+        }
+        return negated ? !result : result;
+    }
+
+private:
+    bool anySuffix(int pi, int ti)
+    {
+        if (!hasConditionChars(QStringView(p).mid(pi)))
+            return glob(pi - 1, ti);  // from the star itself
+        for (int start = nt; start >= ti; --start)
+            if (condition(pi, start))
+                return true;
+        return false;
+    }
+
+    // A pattern of literals, "?", "*" and quotes, in time linear in pattern length times text length.
+    bool glob(int pi, int ti) const
+    {
+        int starP = -1;
+        int starT = 0;
+        for (;;) {
+            while (pi < np && p.at(pi) == '"')
+                ++pi;
+            if (pi < np && p.at(pi) == '*') {
+                starP = ++pi;
+                starT = ti;
+                continue;
+            }
+            if (ti == nt) {
+                while (pi < np && (p.at(pi) == '"' || p.at(pi) == '*'))
+                    ++pi;
+                return pi == np;
+            }
+            if (pi < np && (p.at(pi) == '?' || p.at(pi) == t.at(ti))) {
+                ++pi;
+                ++ti;
+                continue;
+            }
+            if (starP < 0)
+                return false;
+            pi = starP;
+            ti = ++starT;
         }
     }
-    return negated ? !result : result;
-}
+
+    const QString& p;
+    const QString& t;
+    const int np;
+    const int nt;
+    std::unordered_map<qint64, bool> memo;
+};
 
 }  // namespace
 
@@ -206,32 +317,7 @@ QString FilterNumberText(const QString& text)
 
 bool MatchFilterCondition(const QString& condition, const QString& cellText)
 {
-    const QString& c = condition;
-    bool greater = true;
-    bool less = true;
-    bool hasGreater = false;
-    bool hasLess = false;
-    if (c.contains('>')) {
-        greater = comparison(c, cellText, '>');
-        hasGreater = true;
-    }
-    if (c.contains('<')) {
-        less = comparison(c, cellText, '<');
-        hasLess = true;
-    }
-    if (c.contains('!')) {
-        hasGreater = hasGreater || !c.contains('>');
-        hasLess = hasLess || !c.contains('<');
-    }
-    if (c.contains('^') && (hasGreater || hasLess))
-        return greater || less;
-    if (c.contains('&') && hasGreater && hasLess)
-        return greater && less;
-    if (c.contains('>') && greater)
-        return true;
-    if (c.contains('<') && less)
-        return true;
-    return matchPattern(c, cellText);
+    return TPatternMatch(condition, cellText).condition(0, 0);
 }
 
 bool MatchFilterOperand(const QString& condition, const QString& cellText, bool caseSensitive)
@@ -241,8 +327,12 @@ bool MatchFilterOperand(const QString& condition, const QString& cellText, bool 
     return MatchFilterCondition(condition.toUpper(), cellText.toUpper());
 }
 
-bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive)
+namespace {
+
+bool matchExpression(const QString& expression, const QString& cellText, bool caseSensitive, int depth)
 {
+    if (depth > MaxFilterNesting)
+        throw Exception(QStringLiteral("Filter condition nested too deeply"));
     QString e = RemoveSpacesOutsideQuotes(expression.trimmed());
     if (e.startsWith('='))
         e.remove(0, 1);
@@ -262,7 +352,7 @@ bool MatchFilterExpression(const QString& expression, const QString& cellText, b
             const int close = MatchingBracketPos(e);
             if (close == 0)
                 break;  // an unclosed bracket: the rest is one operand
-            combine(MatchFilterExpression(e.mid(1, close - 2), cellText, caseSensitive));
+            combine(matchExpression(e.mid(1, close - 2), cellText, caseSensitive, depth + 1));
             e.remove(0, close);
         } else {
             combine(MatchFilterOperand(e.left(p - 1), cellText, caseSensitive));
@@ -272,4 +362,11 @@ bool MatchFilterExpression(const QString& expression, const QString& cellText, b
     }
     combine(MatchFilterOperand(e, cellText, caseSensitive));
     return result;
+}
+
+}  // namespace
+
+bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive)
+{
+    return matchExpression(expression, cellText, caseSensitive, 0);
 }

@@ -3,6 +3,9 @@
 #include <QChar>
 #include <QString>
 
+// Brackets nest at most this deep; a deeper expression raises an Exception.
+constexpr int MaxFilterNesting = 64;
+
 bool MatchFilterExpression(const QString& expression, const QString& cellText, bool caseSensitive);
 bool MatchFilterOperand(const QString& condition, const QString& cellText, bool caseSensitive);
 bool MatchFilterCondition(const QString& condition, const QString& cellText);
