@@ -1,6 +1,8 @@
 // The pickers' shared selector handling, wheel and painting hook.
 #include "controls/dropdown/VoPickerDropDown.h"
 
+#include <algorithm>
+
 #include "grid/VoGrid/Editors/FlagScope.h"
 #include "platform/SystemMetrics.h"
 
@@ -64,7 +66,8 @@ void TVoPickerDropDown::bindDrawItem(const TDrawItemEvent& Event)
 
 TSize TVoPickerDropDown::selectorDropDownSize() const
 {
-    TSize size = TVoCustomDropDown::DropDownSize();
+    TSize size = {DropDownWidth() > 0 ? DropDownWidth() : std::max(Width(), 60),
+                  DropDownHeight() > 0 ? DropDownHeight() : 100};
     const TSize panel = FItemSelector->GetSelectorPanelSize();
     if (DropDownWidth() < 1)
         size.cx = panel.cx;
