@@ -6,6 +6,7 @@
 #include "shell/ULanguage.h"
 
 #include <QFileInfo>
+#include <array>
 
 namespace {
 
@@ -16,6 +17,12 @@ constexpr int Text_Row_Error = 2923;
 constexpr int Text_ID = 2924;
 constexpr int Text_NB_IN = 2925;
 constexpr int Text_NB_OUT = 2926;
+constexpr int Text_ID_Used = 2928;
+constexpr int Text_Total_IN = 2929;
+constexpr int Text_Total_OUT = 2930;
+
+// The data bank places each slave's bytes after the earlier slaves' bytes, at 16-bit starts.
+constexpr int Max_Total_Bytes = 65535;
 
 constexpr int Column_Widths[] = {45, 100, 100, 100, 375};
 
@@ -86,6 +93,30 @@ bool TFDNet::Controllo_dati()
                 return false;
             }
         }
+    return Check_Whole_Table(used);
+}
+
+bool TFDNet::Check_Whole_Table(int used)
+{
+    std::array<int, 64> rowOfId{};
+    int totalIn = 0;
+    int totalOut = 0;
+    for (int r = 1; r <= used; ++r) {
+        int& first = rowOfId[static_cast<size_t>(Table_Cell_Number(VSG->Cells(1, r)))];
+        if (first > 0) {
+            Row_Error(Text_Row_Error, r, Text_ID_Used, QString::number(first));
+            return false;
+        }
+        first = r;
+        // Each count is at most 65535 and the running totals stay below twice that.
+        totalIn += Table_Cell_Number(VSG->Cells(2, r));
+        totalOut += Table_Cell_Number(VSG->Cells(3, r));
+        const int text = totalIn > Max_Total_Bytes ? Text_Total_IN : totalOut > Max_Total_Bytes ? Text_Total_OUT : 0;
+        if (text != 0) {
+            Row_Error(Text_Row_Error, r, text, QString::number(Max_Total_Bytes));
+            return false;
+        }
+    }
     return true;
 }
 

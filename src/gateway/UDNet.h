@@ -20,6 +20,10 @@ public:
 protected:
     void Load_File() override;
     void Save_File() override;
+
+private:
+    // Over all used rows: no ID twice, and byte totals the data bank can place.
+    bool Check_Whole_Table(int used);
 };
 
 inline TFDNet* FDNet = nullptr;

@@ -118,6 +118,11 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TTable_Editor(AOwner, Text_Base, 
     for (int c = 0; c < 4; ++c)
         ACG_DN_Slaves->Columns().Items(c)->ReadOnly = true;
     ACG_DN_Slaves->OnClick = [this](TObject* s) { ACG_DN_SlavesClick(s); };
+    // The grid clicks on mouse release only: a key that moves to another slave selects it too.
+    ACG_DN_Slaves->OnSelectionChanged = [this](TObject* s, int, int, int, int) {
+        if (ACG_DN_Slaves->Row() - 1 != Slave_Before_Select)
+            ACG_DN_SlavesClick(s);
+    };
 
     Splitter1 = new TSplitter(this);
     Splitter1->SetParent(this);

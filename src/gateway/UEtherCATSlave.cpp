@@ -1,11 +1,15 @@
 #include "gateway/UEtherCATSlave.h"
 
+#include "gateway/ProjectFile.h"
 #include "gateway/ProjectModel.h"
 #include "grid/VoGrid/VoGrid.h"
+#include "platform/Locale.h"
 #include "shell/UComon.h"
 #include "shell/ULanguage.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <span>
 
 namespace {
@@ -17,10 +21,12 @@ constexpr int Text_Tab_Master_Slave = 1035;
 constexpr int Text_Row_Error = 1051;
 constexpr int Text_String_Length_StM = 1052;
 constexpr int Text_String_Length_MtS = 1053;
+constexpr int Text_Init_Value = 1054;
 
 constexpr int Col_Enable = 1;
 constexpr int Col_Type = 2;
 constexpr int Col_Length = 3;
+constexpr int Col_Init_Value = 5;
 
 using TRow_Member = std::optional<QString> TEtherCAT_Slave_Row::*;
 
@@ -64,22 +70,48 @@ std::span<const TColumn> Columns_Of(bool slaveMaster)
     return Master_Slave_Columns;
 }
 
+// The columns' own read-only marks on a row: the computed Position and Start Bit.
+void Mark_Read_Only(VOroDavoduRuzu& grid, int row, bool slaveMaster)
+{
+    const std::span<const TColumn> columns = Columns_Of(slaveMaster);
+    for (size_t c = 1; c < columns.size(); ++c)
+        grid.SetReadOnly(static_cast<int>(c), row, columns[c].Read_Only);
+}
+
 // The Position column; Start Bit follows it.
 int Position_Column(bool slaveMaster)
 {
     return slaveMaster ? 6 : 5;
 }
 
-// The types and their sizes in bytes; 0: the Length cell gives the size.
+// The types, their sizes in bytes (0: the Length cell gives the size) and the range of an integer's
+// initial value.
 struct TVar_Type {
     const char16_t* Name;
     int Size;
+    int64_t Min = 0;
+    int64_t Max = 0;
 };
 
 constexpr TVar_Type Var_Types[] = {
-    {u"Bool", 1},   {u"Int8", 1},   {u"Int16", 2},   {u"Int32", 4},  {u"UInt8", 1},
-    {u"UInt16", 2}, {u"UInt32", 4}, {u"Float32", 4}, {u"String", 0},
+    {u"Bool", 1, 0, 1},
+    {u"Int8", 1, INT8_MIN, INT8_MAX},
+    {u"Int16", 2, INT16_MIN, INT16_MAX},
+    {u"Int32", 4, INT32_MIN, INT32_MAX},
+    {u"UInt8", 1, 0, UINT8_MAX},
+    {u"UInt16", 2, 0, UINT16_MAX},
+    {u"UInt32", 4, 0, UINT32_MAX},
+    {u"Float32", 4},
+    {u"String", 0},
 };
+
+const TVar_Type* Find_Type(const QString& type)
+{
+    for (const TVar_Type& known : Var_Types)
+        if (type == QStringView(known.Name))
+            return &known;
+    return nullptr;
+}
 
 constexpr int Default_String_Length = 10;
 
@@ -91,10 +123,27 @@ bool Is_String(const QString& type)
 // The fixed size of a type; 0 for a String or a text that is no type.
 int Fixed_Size(const QString& type)
 {
-    for (const TVar_Type& known : Var_Types)
-        if (type == QStringView(known.Name))
-            return known.Size;
-    return 0;
+    const TVar_Type* known = Find_Type(type);
+    return known ? known->Size : 0;
+}
+
+// An initial value fits its type: empty (zero), a number in the type's range (a hexadecimal one may give
+// any bit pattern of the type's size), or for Float32 a real number a Float32 holds. Strings take none.
+bool Init_Value_Fits(const QString& type, const QString& text)
+{
+    const TVar_Type* known = Find_Type(type);
+    if (!known || known->Size == 0 || text.isEmpty())
+        return true;
+    if (known->Min == known->Max) {
+        const std::optional<double> real = Parse_Project_Real(text, DecimalSeparator());
+        return real && std::isfinite(*real) && std::fabs(*real) <= FLT_MAX;
+    }
+    const std::optional<int64_t> value = Parse_Project_Number(text);
+    if (!value)
+        return false;
+    const bool hex = text.contains(u'$') || text.contains(u'x', Qt::CaseInsensitive);
+    const int64_t max = hex && known->Min < 0 ? (int64_t(1) << (8 * known->Size)) - 1 : known->Max;
+    return *value >= known->Min && *value <= max;
 }
 
 }  // namespace
@@ -162,13 +211,21 @@ void TFEtherCATSlave::Init_Grid(VOroDavoduRuzu& grid, bool slaveMaster)
     }
     grid.AddCheckBoxColumn(Col_Enable, true, false);
     for (int r = 1; r <= Table_Rows; ++r) {
-        for (int c = 1; c < static_cast<int>(columns.size()); ++c) {
+        for (int c = 1; c < static_cast<int>(columns.size()); ++c)
             grid.SetColors(c, r, columns[static_cast<size_t>(c)].Color);
-            if (columns[static_cast<size_t>(c)].Read_Only)
-                grid.SetReadOnly(c, r, true);
-        }
+        Mark_Read_Only(grid, r, slaveMaster);
         grid.SetAlignments(Col_Enable, r, taCenter);
     }
+}
+
+void TFEtherCATSlave::Reset_Table(TTable& table)
+{
+    TTable_Editor::Reset_Table(table);
+    // Delete Row leaves the last row read-only: every opening starts from the columns' own marks.
+    VOroDavoduRuzu& grid = *table.Grid;
+    const bool slaveMaster = Is_Slave_Master(grid);
+    for (int r = 1; r < grid.RowCount(); ++r)
+        Mark_Read_Only(grid, r, slaveMaster);
 }
 
 void TFEtherCATSlave::Set_Lang()
@@ -244,12 +301,18 @@ bool TFEtherCATSlave::Controllo_dati()
         VOroDavoduRuzu& grid = *Table(t).Grid;
         const int used = Used_Rows(Table(t));
         for (int r = 1; r <= used; ++r) {
-            if (!Enabled(grid, r) || !Is_String(grid.Cells(Col_Type, r)))
+            if (!Enabled(grid, r))
                 continue;
+            const QString type = grid.Cells(Col_Type, r);
             const int length = Table_Cell_Number(grid.Cells(Col_Length, r));
-            if (length < 1 || length > Max_String_Length) {
+            if (Is_String(type) && (length < 1 || length > Max_String_Length)) {
                 Row_Error(Text_Row_Error, r, t == 0 ? Text_String_Length_StM : Text_String_Length_MtS,
                           QString::number(Max_String_Length));
+                return false;
+            }
+            // Only the slaves' outputs carry an initial value.
+            if (t == 0 && !Init_Value_Fits(type, grid.Cells(Col_Init_Value, r))) {
+                Row_Error(Text_Row_Error, r, Text_Init_Value);
                 return false;
             }
         }

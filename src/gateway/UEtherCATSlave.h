@@ -46,6 +46,7 @@ protected:
     void Complete_Load() override;
     void Save_File() override;
     QString Delete_Question(int row) const override;
+    void Reset_Table(TTable& table) override;
     void Paste_Row(TTable& table, int row) override;
     void Rows_Changed(TTable& table) override;
 

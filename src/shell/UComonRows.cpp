@@ -173,11 +173,5 @@ void Grid_Auto_Size_Col(VOroDavoduRuzu& Grid, int Row, int Col)
 {
     if (!Enable_Double_Click_Auto_Size || Row != 0 || Col < 0 || Col >= Grid.ColCount())
         return;
-    TCanvas& canvas = Grid.Canvas();
-    canvas.Font().Assign(Grid.Font());
-    const int real = Grid.RealColIndex(Col);
-    int width = 0;
-    for (int r = 0; r < Grid.RowCount(); ++r)
-        width = std::max(width, canvas.TextWidth(Grid.Cells(real, r)));
-    Grid.SetColWidths(Col, width + 2 * Grid.XYOffset.X + 2);
+    Grid.AutoSizeCol(Col);
 }

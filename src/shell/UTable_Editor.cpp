@@ -135,6 +135,8 @@ TTable_Editor::TTable& TTable_Editor::Add_Table(VOroDavoduRuzu* grid, bool onPag
         grid->SetParent(this);
     }
     grid->SetAlign(alClient);
+    // The header cells explain their columns.
+    grid->ShowHint = true;
     grid->OnClickCell = [this, grid](TObject*, int r, int c) { ClickCell(*grid, r, c); };
     grid->OnDblClickCell = [this, grid](TObject*, int r, int c) { DblClickCell(*grid, r, c); };
     grid->OnKeyPress = [this, grid](TObject*, char16_t& key) { KeyPress(*grid, key); };

@@ -4,9 +4,13 @@
 #include "ProjectFixture.h"
 #include "gateway/ProjectModel.h"
 #include "grid/VoCGrid/VoCGrid.h"
+#include "platform/QtAccess.h"
 #include "shell/ULanguage.h"
 #include "support/TestSeams.h"
 
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -62,6 +66,23 @@ TEST_F(DNetForm, LaysOutItsTableAndTexts)
     EXPECT_TRUE(hint.isEmpty());
 }
 
+TEST_F(DNetForm, RestingOnAHeaderShowsItsColumnsHint)
+{
+    Run([](TFDNet& f) {
+        const auto hintAt = [&](int c, int r) {
+            const TRect cell = f.VSG->CellRect(c, r);
+            const QPoint at(cell.Left + 5, cell.Top + 5);
+            QHelpEvent event(QEvent::ToolTip, at, QtAccess::Widget(*f.VSG)->mapToGlobal(at));
+            QApplication::sendEvent(QtAccess::Widget(*f.VSG), &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        EXPECT_EQ(hintAt(1, 0), QStringLiteral("Insert the ID of DeviceNet Slave"));
+        EXPECT_EQ(hintAt(4, 0), QStringLiteral("Insert a description of DeviceNet Slave"));
+        QToolTip::hideText();
+        f.Btn_Cancel->Click();
+    });
+}
+
 TEST_F(DNetForm, LoadsEditsAndSavesTheRowsAsTheyStand)
 {
     Write(File_DNETM_Net, QStringLiteral("<DNET_Net><row ID=\"3\" NB_IN=\"2\" NB_OUT=\"1\" Mnemonic=\" valve \"/>"
@@ -70,8 +91,8 @@ TEST_F(DNetForm, LoadsEditsAndSavesTheRowsAsTheyStand)
         EXPECT_EQ(Row(1), (QStringList{"1", "3", "2", "1", " valve "}));
         EXPECT_EQ(Row(2), (QStringList{"2", "7", "0", "4", ""}));
         EXPECT_EQ(Row(3), (QStringList{"3", "", "", "", ""}));
-        // Two slaves with one ID pass; rows below the first empty ID are neither checked nor saved.
-        SetRow(3, {"3", "$10", "65535", "same"});
+        // Rows below the first empty ID are neither checked nor saved; the totals may reach 65535.
+        SetRow(3, {"9", "$10", "65530", "same"});
         SetRow(5, {"99", "x", "x", "below"});
         f.Btn_OK->Click();
     });
@@ -80,7 +101,7 @@ TEST_F(DNetForm, LoadsEditsAndSavesTheRowsAsTheyStand)
     ASSERT_TRUE(file);
     ASSERT_EQ(file->Rows.size(), 3u);
     EXPECT_EQ(file->Rows[0], (TDNet_Row{"3", "2", "1", " valve ", std::nullopt, std::nullopt}));
-    EXPECT_EQ(file->Rows[2], (TDNet_Row{"3", "$10", "65535", "same", std::nullopt, std::nullopt}));
+    EXPECT_EQ(file->Rows[2], (TDNet_Row{"9", "$10", "65530", "same", std::nullopt, std::nullopt}));
     const QString text = QString::fromUtf8(Read(File_DNETM_Net));
     EXPECT_FALSE(text.contains(QLatin1String("<?xml")));
     EXPECT_TRUE(text.contains(QLatin1String("</DNET_Net><!--SW_VERSION = 1.000-->"))) << text.toStdString();
@@ -101,13 +122,40 @@ TEST_F(DNetForm, CheckStopsAtTheFirstBadCell)
         MessageBoxRecorder boxes;
         SetRow(64, {"", "", "", ""});
         for (int r = 1; r < 64; ++r)
-            SetRow(r, {"1", "1", "1", ""});
+            SetRow(r, {QString::number(r - 1), "0", "0", ""});
         SetRow(64, c.row);
         EXPECT_EQ(form_->Controllo_dati(), c.textReason == 0) << c.row.join(u'|').toStdString();
         if (c.textReason) {
             ASSERT_EQ(boxes.Shown.size(), 1u);
             EXPECT_EQ(boxes.Shown[0].Kind, mtError);
             EXPECT_EQ(boxes.Shown[0].Text, QStringLiteral("Error in row 64") + Lang_Text[c.textReason]);
+        }
+    }
+}
+
+TEST_F(DNetForm, CheckRefusesAnIdTwiceAndByteTotalsTheBankCantPlace)
+{
+    struct Case {
+        QList<QStringList> rows;
+        QString message;  // empty: passes
+    };
+    const Case cases[] = {
+        {{{"5", "1", "1"}, {"6", "1", "1"}, {"5", "1", "1"}}, "Error in row 3!! ID already used in row 1"},
+        {{{"5", "65535", "0"}, {"6", "0", "65535"}}, ""},
+        {{{"5", "65535", "0"}, {"6", "1", "0"}},
+         "Error in row 2!! The Input Bytes of all Slaves together must not be more than 65535"},
+        {{{"5", "30000", "40000"}, {"6", "30000", "30000"}},
+         "Error in row 2!! The Output Bytes of all Slaves together must not be more than 65535"},
+    };
+    for (const Case& c : cases) {
+        form_->FormShow(nullptr);
+        for (int r = 0; r < c.rows.size(); ++r)
+            SetRow(r + 1, c.rows[r] + QStringList{""});
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(form_->Controllo_dati(), c.message.isEmpty()) << c.message.toStdString();
+        ASSERT_EQ(boxes.Shown.size(), c.message.isEmpty() ? 0u : 1u);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(boxes.Shown[0].Text, c.message);
         }
     }
 }

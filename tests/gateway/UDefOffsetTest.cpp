@@ -60,6 +60,8 @@ std::vector<QString> Offsets(const std::optional<std::vector<TDefOff_Byte>>& byt
 TEST_F(DefOffsetForm, WithoutOffsetsEveryByteIsUnplaced)
 {
     EXPECT_EQ(form_->ClientWidth(), 482);
+    EXPECT_EQ(form_->Label3->Caption(),
+              QStringLiteral("Select \"None\" if the byte must not pass from DeviceNet to EtherCAT."));
     const TModalResult result = Run([](TFDefOffset& f) {
         EXPECT_EQ(Column(*f.ACG_DN_Slaves, 0), (QStringList{"5", "7"}));
         EXPECT_EQ(Column(*f.ACG_ByteIN, 1), (QStringList{"None", "None"}));
@@ -197,6 +199,27 @@ TEST_F(DefOffsetForm, NumbersTheNetworkCheckAcceptsAreRead)
         f.Btn_Cancel->Click();
     });
     EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown[0].Text.toStdString();
+}
+
+TEST_F(DefOffsetForm, ArrowKeysAndTheMouseSelectTheSlave)
+{
+    Run([](TFDefOffset& f) {
+        TVoColumnGrid& slaves = *f.ACG_DN_Slaves;
+        slaves.SetFocus();
+        f.ACG_ByteIN->SetCells(1, 1, QStringLiteral("7"));
+        SendKey(slaves, VK_DOWN);
+        EXPECT_EQ(slaves.Row(), 2);
+        EXPECT_EQ(f.Slave_Before_Select, 1);
+        EXPECT_EQ(f.ACG_ByteOUT->RowCount(), 4);
+        SendKey(slaves, VK_UP);
+        EXPECT_EQ(f.Slave_Before_Select, 0);
+        EXPECT_EQ(Column(*f.ACG_ByteIN, 1), (QStringList{"7", "None"}));
+        const TRect second = slaves.CellRect(1, 2);
+        SendClick(slaves, {second.Left + 4, second.Top + 4});
+        EXPECT_EQ(f.Slave_Before_Select, 1);
+        EXPECT_EQ(Column(*f.ACG_ByteOUT, 1).size(), 3);
+        f.Btn_Cancel->Click();
+    });
 }
 
 TEST_F(DefOffsetForm, ByteGridsFillTheSpaceUnderTheSplitter)

@@ -10,6 +10,7 @@
 #include "shell/ULanguage.h"
 #include "support/TestSeams.h"
 
+#include <QLocale>
 #include <memory>
 
 namespace {
@@ -299,6 +300,60 @@ TEST_F(EtherCATSlaveForm, CheckRefusesStringLengthsOutsideAByte)
     EXPECT_FALSE(QFile::exists(File_EtherCAT_Slave));
 }
 
+TEST_F(EtherCATSlaveForm, CheckRefusesInitValuesTheTypeCantHold)
+{
+    struct Case {
+        const char* type;
+        const char* value;
+        bool passes;
+    };
+    const Case cases[] = {
+        {"Int8", "", true},
+        {"Int8", "-128", true},
+        {"Int8", "$FF", true},
+        {"Int8", "999", false},
+        {"Int8", "-129", false},
+        {"Int16", "70000", false},
+        {"Int16", "-32768", true},
+        {"UInt16", "65535", true},
+        {"UInt16", "-1", false},
+        {"Int32", "2147483648", false},
+        {"UInt32", "4294967295", true},
+        {"UInt32", "0x1FFFFFFFF", false},
+        {"Bool", "1", true},
+        {"Bool", "2", false},
+        {"UInt8", "ten", false},
+        {"Float32", "1.5", true},
+        {"Float32", "-2.5e3", true},
+        {"Float32", "1,5", false},
+        {"Float32", "1e39", false},
+        {"String", "any text", true},
+    };
+    // Reals follow the user's decimal separator: a point here.
+    const QLocale previous;
+    QLocale::setDefault(QLocale::c());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(QLatin1String(c.type), QLatin1String(c.value)).toStdString());
+        form_->FormShow(nullptr);
+        Set(StM(), 1, QStringLiteral("Bool"));
+        Set(StM(), 2, QString::fromLatin1(c.type), QStringLiteral("4"));
+        StM().SetCells(5, 2, QString::fromLatin1(c.value));
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(form_->Controllo_dati(), c.passes);
+        if (!c.passes) {
+            ASSERT_EQ(boxes.Shown.size(), 1u);
+            EXPECT_EQ(boxes.Shown[0].Text, QStringLiteral("Error row 2!! [Slave To Master] The Init Value must be a "
+                                                          "number of the variable's Type and lie in its range"));
+        }
+    }
+    // A disabled row is not checked.
+    form_->FormShow(nullptr);
+    Set(StM(), 1, QStringLiteral("Int8"), QString(), false);
+    StM().SetCells(5, 1, QStringLiteral("999"));
+    EXPECT_TRUE(form_->Controllo_dati());
+    QLocale::setDefault(previous);
+}
+
 TEST_F(EtherCATSlaveForm, RowButtonsMoveChecksAndReadOnlyFlags)
 {
     MessageBoxRecorder boxes({mrOk, mrNo, mrYes});
@@ -341,10 +396,14 @@ TEST_F(EtherCATSlaveForm, RowButtonsMoveChecksAndReadOnlyFlags)
     EXPECT_EQ(boxes.Shown[0].Text, Lang_Text[1102]);
     EXPECT_EQ(boxes.Shown[1].Text, QStringLiteral("Are you sure to delete the Row number 1"));
 
-    // The next opening stays on the page last chosen, and forgets the copy.
-    Run([](TFEtherCATSlave& f) {
+    // The next opening stays on the page last chosen, forgets the copy and frees the row Delete left read-only.
+    Run([this](TFEtherCATSlave& f) {
         EXPECT_EQ(f.PageControl1->ActivePage(), f.TS_MasterToSlave);
         EXPECT_FALSE(f.Table(1).Do_Copy);
+        EXPECT_FALSE(MtS().ReadOnly(2, 256));
+        EXPECT_FALSE(MtS().ReadOnly(3, 256));
+        EXPECT_TRUE(MtS().ReadOnly(5, 256));
+        EXPECT_TRUE(MtS().ReadOnly(6, 256));
         f.Btn_Cancel->Click();
     });
 }

@@ -126,6 +126,27 @@ TEST_F(ColumnRows, EnterJumpsToTheNextFieldOnlyWithTheOption)
     Enable_Jump_Field_Tables = false;
 }
 
+TEST_F(ColumnRows, DoubleClickOnAHeaderSizesTheColumnAsTheGridDoes)
+{
+    grid.SetCells(2, 3, QStringLiteral("a much longer text than the column shows"));
+    struct Case {
+        bool option;
+        int row, col;
+        bool sized;
+    };
+    const Case cases[] = {{true, 0, 2, true}, {true, 0, 1, true}, {false, 0, 2, false}, {true, 1, 2, false}};
+    for (const Case& c : cases) {
+        grid.SetColWidths(c.col, 20);
+        grid.AutoSizeCol(c.col);
+        const int measured = grid.ColWidths(c.col);
+        grid.SetColWidths(c.col, 20);
+        Enable_Double_Click_Auto_Size = c.option;
+        Grid_Auto_Size_Col(grid, c.row, c.col);
+        EXPECT_EQ(grid.ColWidths(c.col), c.sized ? measured : 20) << c.row << ' ' << c.col;
+    }
+    Enable_Double_Click_Auto_Size = false;
+}
+
 namespace {
 
 // A string grid of rows 1..4: column 1 a cell check box, 2 and 3 texts.

@@ -1,7 +1,6 @@
 // Cell text and typed access over the two index spaces: Cells by real column and display row, the All...
 // accessors by real column and real row, integers, floats, dates and times.
 #include <QDate>
-#include <QRegularExpression>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -57,47 +56,6 @@ bool parseInt32(const QString& text, int& value)
         return false;
     value = static_cast<int>(v);
     return true;
-}
-
-// One float conversion of a format string ("%.2f", "%8.3e", "%n" ...) applied to the value; literal text is
-// kept and "%%" is a percent sign. Nothing of the format reaches a printf-style routine unchecked.
-QString formatFloat(const QString& format, double value)
-{
-    static const QRegularExpression spec(QStringLiteral("%([-+ 0#]*)(\\d*)(?:\\.(\\d+))?([fFeEgGnNmM])"));
-    QString out;
-    int pos = 0;
-    bool used = false;
-    while (pos < format.size()) {
-        if (format.at(pos) != u'%') {
-            out += format.at(pos++);
-            continue;
-        }
-        if (format.mid(pos, 2) == QStringLiteral("%%")) {
-            out += u'%';
-            pos += 2;
-            continue;
-        }
-        const QRegularExpressionMatch m =
-            spec.match(format, pos, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!m.hasMatch() || used) {
-            out += format.at(pos++);
-            continue;
-        }
-        const QChar kind = m.captured(4).at(0).toLower();
-        const int width = std::min(m.captured(2).toInt(), 64);
-        const int precision = m.captured(3).isEmpty() ? 2 : std::min(m.captured(3).toInt(), 30);
-        QString number;
-        if (kind == u'n' || kind == u'm')
-            number = QLocale::c().toString(value, 'f', precision);
-        else
-            number = QString::number(value, kind.toLatin1(), precision);
-        if (m.captured(1).contains(u'+') && value >= 0)
-            number.prepend(u'+');
-        out += m.captured(1).contains(u'-') ? number.leftJustified(width) : number.rightJustified(width);
-        used = true;
-        pos = m.capturedEnd();
-    }
-    return out;
 }
 
 const QDate DateOrigin(1899, 12, 30);
@@ -372,7 +330,7 @@ QString VOroDavoduRuzu::QueryFloatFormat(int ACol, int ARow)
 
 void VOroDavoduRuzu::SetFloats(int ACol, int ARow, double Value)
 {
-    SetCells(ACol, ARow, formatFloat(QueryFloatFormat(ACol, ARow), Value));
+    SetCells(ACol, ARow, FormatFloatText(QueryFloatFormat(ACol, ARow), Value));
 }
 
 double VOroDavoduRuzu::AllFloats(int ACol, int ARow)
@@ -382,7 +340,7 @@ double VOroDavoduRuzu::AllFloats(int ACol, int ARow)
 
 void VOroDavoduRuzu::SetAllFloats(int ACol, int ARow, double Value)
 {
-    SetAllCells(ACol, ARow, formatFloat(FloatFormat, Value));
+    SetAllCells(ACol, ARow, FormatFloatText(FloatFormat, Value));
 }
 
 TDateTime VOroDavoduRuzu::Dates(int ACol, int ARow)

@@ -109,8 +109,8 @@ void VOroDavoduRuzu::markMoveTarget(bool Columns)
         return;
     const bool visible = Columns ? target >= std::max(FixedCols(), LeftCol()) && target < LeftCol() + VisibleColCount()
                                  : target >= std::max(FixedRows(), TopRow()) && target < TopRow() + VisibleRowCount();
-    TArrowWindow& first = Columns ? moveArrow(ArwU, arrUp) : moveArrow(ArwL, arrRight);
-    TArrowWindow& second = Columns ? moveArrow(ArwD, arrDown) : moveArrow(ArwR, arrLeft);
+    TArrowWindow& first = Columns ? moveArrow(ArwU, arrUp) : moveArrow(ArwL, arrLeft);
+    TArrowWindow& second = Columns ? moveArrow(ArwD, arrDown) : moveArrow(ArwR, arrRight);
     if (!visible) {
         first.Hide();
         second.Hide();

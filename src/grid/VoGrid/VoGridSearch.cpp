@@ -337,16 +337,12 @@ bool VOroDavoduRuzu::CheckCellText(int Col, int Row)
     auto* checker = dynamic_cast<VOroDavoduRuzuCheck*>(CellChecker);
     if (!checker)
         return true;
-    const QString checked = UnmarkTextTag(Cells(Col, Row), MarkTag);
+    const QString cell = Cells(Col, Row);
     if (checker->GotoCell && Row < RowCount())
         FocusCell(DisplColIndexOf(Col), Row, true);
-    QString text = checked;
-    if (checker->UseCorrect)
-        text = checker->Correct(Col, Row, checked);
-    if (checker->UseMarkError)
-        text = checker->MarkError(Col, Row, checked);
+    const QString text = checker->CheckCell(Col, Row, cell);
     SetCells(Col, Row, text);
-    return text == checked;
+    return text == UnmarkTextTag(cell, MarkTag);
 }
 
 bool VOroDavoduRuzu::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)

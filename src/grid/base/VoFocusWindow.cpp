@@ -87,6 +87,9 @@ void BlurBitmap(TBitmap& bitmap, double radius)
 {
     if (bitmap.PixelFormat() != TBitmap::pf24bit)
         throw Exception(QStringLiteral("Blur only works for 24-bit bitmaps"));
+    // No spread (or no number): the weights would be 0 / 0.
+    if (!(radius > 0))
+        return;
     int r = 0;
     const TKernel w = makeKernel(radius, r);
     const int width = bitmap.Width();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "grid/base/REdaReviZizod.h"
+#include "grid/io/GridCellMap.h"
 #include "grid/io/GridIO.h"
 #include "platform/ImageData.h"
 
@@ -21,6 +22,8 @@ namespace {
 constexpr qsizetype MinCellRecordSize = 16;
 // Largest column and row counts a stream may give (the grid's own limits are far below).
 constexpr std::int64_t MaxStreamCount = 1'000'000'000;
+// The furthest first cell of a whole grid: one that leaves out more fixed cells than this is read as a block.
+constexpr std::int64_t MaxFixedOrigin = 1024;
 
 constexpr std::array<const char*, 3> AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::array<const char*, 3> VAlignmentNames{"vtaTop", "vtaCenter", "vtaBottom"};
@@ -176,11 +179,11 @@ std::vector<int> numberList(const QString& Text)
     return out;
 }
 
-QString numberText(int (VOroDavoduRuzu::*Size)(int) const, const VOroDavoduRuzu& g, int From, int To)
+QString numberText(const std::function<int(int)>& Size, int From, int To)
 {
     QStringList parts;
     for (int i = From; i <= To; ++i)
-        parts << QString::number((g.*Size)(i));
+        parts << QString::number(Size(i));
     return parts.join(u',');
 }
 
@@ -663,25 +666,24 @@ QByteArray TGridIO::RectToBinData(const TGridRect& Rect)
     QByteArray out;
     TRecordWriter w(out);
     w.Begin(QStringLiteral("TGridPropIO"));
-    w.Int(QStringLiteral("ColCount"), Rect.Right - Rect.Left + 1);
-    w.Int(QStringLiteral("RowCount"), Rect.Bottom - Rect.Top + 1);
-    w.String(QStringLiteral("ColWidths"), numberText(&VOroDavoduRuzu::AllColWidths, g, Rect.Left, Rect.Right));
-    w.String(QStringLiteral("RowHeights"), numberText(&TStringGrid::RowHeights, g, Rect.Top, Rect.Bottom));
-    const bool full = g.SaveFixedCells
-                          ? Rect.Right - Rect.Left + 1 == g.ColCount() && Rect.Bottom - Rect.Top + 1 == g.RowCount()
-                          : Rect.Right - Rect.Left + 1 == g.ColCount() - g.FixedCols() &&
-                                Rect.Bottom - Rect.Top + 1 == g.RowCount() - g.FixedRows();
-    w.Bool(QStringLiteral("FullGrid"), full);
+    const TCellMap map(g, Rect);
+    w.Int(QStringLiteral("ColCount"), map.ColCount());
+    w.Int(QStringLiteral("RowCount"), map.RowCount());
+    w.String(QStringLiteral("ColWidths"), numberText([&map](int c) { return map.ColWidth(c); }, Rect.Left, Rect.Right));
+    w.String(QStringLiteral("RowHeights"), numberText([&g](int r) { return g.RowHeights(r); }, Rect.Top, Rect.Bottom));
+    // The whole grid: every cell its save range holds.
+    w.Bool(QStringLiteral("FullGrid"), Rect == saveRange());
     w.Int(QStringLiteral("ID"), static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(&g)));
     w.End();
     g.ExportNotification(esExportStart, Rect.Top);
     int lastProgress = -1;
     for (int r = Rect.Top; r <= Rect.Bottom; ++r) {
         g.ExportNotification(esExportNextRow, r);
-        for (int c = Rect.Left; c <= Rect.Right; ++c) {
+        for (int d = Rect.Left; d <= Rect.Right; ++d) {
+            const int c = map.StoreCol(d);
             const bool hasProp = g.HasCellProperties(c, r);
             w.Begin(QStringLiteral("TGridCellIO"));
-            w.Int(QStringLiteral("Col"), c);
+            w.Int(QStringLiteral("Col"), d);
             w.Int(QStringLiteral("Row"), r);
             const QString text = g.Cells(c, r);
             if (!text.isEmpty())
@@ -719,49 +721,72 @@ void TGridIO::SaveRectToBinStream(const TGridRect& Rect, QIODevice& Stream)
 
 void TGridIO::SaveToBinStream(QIODevice& Stream)
 {
-    SaveRectToBinStream({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, Stream);
+    SaveRectToBinStream(saveRange(), Stream);
 }
 
 void TGridIO::SaveToBinFile(const QString& FileName)
 {
-    const QByteArray data = RectToBinData({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()});
+    const QByteArray data = RectToBinData(saveRange());
     QFile file(FileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
         throw REdaReviZizod(QStringLiteral("Cannot create file \"%1\"").arg(FileName));
 }
 
-void TGridIO::LoadAtPointFromBinData(TPoint Point, const QByteArray& Data)
+TGridRect TGridIO::LoadAtPointFromBinData(TPoint Point, const QByteArray& Data)
 {
-    applyBinStream(Point, ParseBinStream(Data));
+    return applyBinStream(Point, ParseBinStream(Data));
 }
 
-void TGridIO::applyBinStream(TPoint Point, const TBinStream& stream)
+// A whole-grid stream read at the grid's origin or where it was taken from replaces the grid: the grid takes
+// the stream's size (keeping room for the fixed cells, right fixed columns and footer rows the stream left
+// out), its widths and heights, and the cells it covers are emptied first; its cells keep their places. Any other
+// stream is a block whose first cell goes to Point; the grid keeps its size.
+TGridRect TGridIO::applyBinStream(TPoint Point, const TBinStream& stream)
 {
     VOroDavoduRuzu& g = grid_;
     const TBinHeader& h = stream.Header;
-    if (h.FullGrid) {
-        g.Clear();
-        g.SetRowCount(h.RowCount);
-        g.SetColCount(h.ColCount);
-        for (int c = 0; c < h.ColCount; ++c)
-            g.SetColWidths(c, h.ColWidths[c]);
-        for (int r = 0; r < h.RowCount; ++r)
-            g.SetRowHeights(r, h.RowHeights[r]);
-    }
     std::int64_t originCol = 0, originRow = 0;
-    if (!h.FullGrid && !stream.Cells.empty()) {
+    if (!stream.Cells.empty()) {
         originCol = stream.Cells.front().Col;
         originRow = stream.Cells.front().Row;
     }
+    const bool atOrigin = ((Point.X == 0 && Point.Y == 0) || (Point.X == originCol && Point.Y == originRow)) &&
+                          originCol >= 0 && originRow >= 0 && originCol <= MaxFixedOrigin &&
+                          originRow <= MaxFixedOrigin;
+    std::int64_t shiftCol = Point.X - originCol, shiftRow = Point.Y - originRow;
+    if (h.FullGrid && atOrigin) {
+        shiftCol = shiftRow = 0;
+        // A stream that starts where this grid's save range starts left out what this grid's leaves out.
+        const TGridRect save = saveRange();
+        const int afterCols = originCol == save.Left ? g.ColCount() - 1 - save.Right : 0;
+        const int afterRows = originRow == save.Top ? g.RowCount() - 1 - save.Bottom : 0;
+        g.SetRowCount(static_cast<int>(originRow + h.RowCount + afterRows));
+        g.SetColCount(static_cast<int>(originCol + h.ColCount + afterCols));
+        const int left = static_cast<int>(originCol), top = static_cast<int>(originRow);
+        for (int c = 0; c < h.ColCount && left + c < g.ColCount(); ++c) {
+            const int real = g.DisplayToRealCol(left + c);
+            g.ClearRect(real, top, real, top + h.RowCount - 1);
+            g.SetColWidths(left + c, h.ColWidths[c]);
+        }
+        for (int r = 0; r < h.RowCount && top + r < g.RowCount(); ++r)
+            g.SetRowHeights(top + r, h.RowHeights[r]);
+    }
+    TGridRect written{Point.X, Point.Y, Point.X - 1, Point.Y - 1};
+    bool any = false;
     int lastProgress = -1;
     std::int64_t previousRow = -1;
     for (const TBinCell& cell : stream.Cells) {
-        const std::int64_t c = cell.Col + Point.X - originCol;
-        const std::int64_t r = cell.Row + Point.Y - originRow;
+        const std::int64_t r = cell.Row + shiftRow;
+        const std::int64_t d = cell.Col + shiftCol;
+        const int col = TCellMap::TargetCol(g, d);
         // Cells beyond the grid are skipped: the caller grows the grid where it wants them.
-        if (c < 0 || r < 0 || c >= g.TotalColCount() || r >= g.RowCount())
+        if (col < 0 || r < 0 || r >= g.RowCount())
             continue;
-        const int col = static_cast<int>(c), row = static_cast<int>(r);
+        const int row = static_cast<int>(r);
+        written = any ? TGridRect{std::min(written.Left, static_cast<int>(d)), std::min(written.Top, row),
+                                  std::max(written.Right, static_cast<int>(d)), std::max(written.Bottom, row)}
+                      : TGridRect{static_cast<int>(d), row, static_cast<int>(d), row};
+        any = true;
         g.SetCells(col, row, cell.Text);
         if (r != previousRow) {
             previousRow = r;
@@ -777,6 +802,7 @@ void TGridIO::applyBinStream(TPoint Point, const TBinStream& stream)
         if (cell.HasGraphic)
             placeGraphic(g, col, row, cell);
     }
+    return written;
 }
 
 void TGridIO::LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream)

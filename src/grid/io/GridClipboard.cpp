@@ -103,7 +103,10 @@ QString TGridIO::RectToText(const TGridRect& ARect, bool OnlySelected)
             cols.push_back(g.DisplayToRealCol(c));
     QString out;
     bool sized = false;
+    // A rectangle short of the normal rows announces its rows as chosen ones first.
+    const bool partRows = ARect.Top > g.FixedRows() || ARect.Bottom < g.RowCount() - 1 - g.FixedFooters;
     for (int r = ARect.Top; r <= ARect.Bottom; ++r) {
+        g.ExportNotification(partRows ? esExportSelRow : esExportNewRow, r);
         g.ExportNotification(esExportNewRow, r);
         if (rowSkipped(r, OnlySelected))
             continue;

@@ -174,7 +174,8 @@ void TGridDropTarget::DropText(TPoint Pt, const QString& Text)
             g.SetTopRow(top);
     }
     int pastedRows = 0, pastedCols = 0;
-    FIO.PasteTextAt(ACol, ARow, pastedRows, pastedCols, Text);
+    if (FIO.PasteTextAt(ACol, ARow, pastedRows, pastedCols, Text) > 0 && FIO.FDragging)
+        FIO.FMovedInto = FIO.FPastedRect;
     const int left = std::max(ACol, g.FixedCols());
     const int right =
         std::min(g.ColCount() - 1, (g.Options() & goRowSelect) ? left + cols - g.FixedCols() : left + cols - 1);
@@ -190,7 +191,9 @@ void TGridDropTarget::DropStream(TPoint Pt, const QByteArray& Stream)
     bool append = false;
     cellAt(Pt, ACol, ARow, append);
     if (ACol >= 0 && ARow >= 0) {
-        FIO.LoadAtPointFromBinData({FGrid.DisplayToRealCol(ACol), ARow}, Stream);
+        const TGridRect written = FIO.LoadAtPointFromBinData({ACol, ARow}, Stream);
+        if (FIO.FDragging)
+            FIO.FMovedInto = written;
         FGrid.Invalidate();
     }
     hideArrows();
@@ -364,6 +367,7 @@ int TGridIO::dragCells(TGridDropSource& Source, int ACol, int ARow)
     const QString first = g.Cells(g.DisplayToRealCol(ACol), ARow);
     const QByteArray cells = g.Navigation().AllowFmtClipboard ? RectToBinData(FDropSelection) : QByteArray();
     FDragging = true;
+    FMovedInto.reset();
     const int effect = BeginTextDragDrop(g, Source, RectToText(rect, disjunct),
                                          first.contains(QStringLiteral("{\\")) ? first : QString(), cells,
                                          DROPEFFECT_COPY | DROPEFFECT_MOVE);
@@ -386,16 +390,20 @@ void TGridIO::emptyDraggedCells(const TGridRect& Rect, bool Disjunct)
         for (int r = FDropSelection.Top; r <= FDropSelection.Bottom && r < g.RowCount(); ++r)
             rows.push_back(r);
     }
+    // A move onto an overlapping place of this grid: what the drop wrote stays.
+    const auto movedInto = [this](int c, int r) { return FMovedInto && FMovedInto->Contains(c, r); };
     if (g.DragDropSettings().OleRemoveRows && (g.Options() & goRowSelect)) {
         for (auto r = rows.rbegin(); r != rows.rend(); ++r)
-            g.RemoveRows(*r, 1);
+            if (!FMovedInto || *r < FMovedInto->Top || *r > FMovedInto->Bottom)
+                g.RemoveRows(*r, 1);
         return;
     }
     const int left = Disjunct ? Rect.Left : FDropSelection.Left;
     const int right = std::min(Disjunct ? Rect.Right : FDropSelection.Right, g.ColCount() - 1);
     for (int r : rows)
         for (int c = left; c <= right; ++c)
-            g.SetGridCell(g.DisplayToRealCol(c), r, QString());
+            if (!movedInto(c, r))
+                g.SetGridCell(g.DisplayToRealCol(c), r, QString());
     g.Invalidate();
 }
 

@@ -26,7 +26,7 @@ public:
     void DragMouseLeave() override { hideArrows(); }
 
     // The marks of the drop place: left of the drop row, and above and below a column's drop edge.
-    TArrowWindow& ArwL() { return arrow(FArwL, arrRight); }
+    TArrowWindow& ArwL() { return arrow(FArwL, arrLeft); }
     TArrowWindow& ArwU() { return arrow(FArwU, arrUp); }
     TArrowWindow& ArwD() { return arrow(FArwD, arrDown); }
 

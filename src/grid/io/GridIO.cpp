@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "grid/io/GridCellMap.h"
 #include "grid/io/GridDragDrop.h"
 
 TGridIO::TGridIO(VOroDavoduRuzu& AGrid) : grid_(AGrid)
@@ -18,14 +19,9 @@ TGridIO::~TGridIO()
     grid_.DragDropSettings().OnAllowRTFDrop = nullptr;
 }
 
-int TGridIO::SaveStartCol() const
+TGridRect TGridIO::saveRange() const
 {
-    return grid_.SaveFixedCells || grid_.SaveFixedCols ? 0 : grid_.FixedCols();
-}
-
-int TGridIO::SaveStartRow() const
-{
-    return grid_.SaveFixedCells || grid_.SaveFixedRows ? 0 : grid_.FixedRows();
+    return TCellMap::SaveRange(grid_).Rect();
 }
 
 void TGridIO::fireProgress(int Percent, int& Last)

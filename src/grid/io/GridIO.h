@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "grid/VoGrid/VoGrid.h"
@@ -40,14 +41,14 @@ public:
     ~TGridIO() override;
     VOroDavoduRuzu& Grid() const { return grid_; }
 
-    // ---- save range ----
-    int SaveStartCol() const;
-    int SaveStartRow() const;
-    int SaveEndCol() const { return grid_.ColCount() - 1; }
-    int SaveEndRow() const { return grid_.RowCount() - 1; }
+    // ---- save range (see TCellMap) ----
+    int SaveStartCol() const { return saveRange().Left; }
+    int SaveStartRow() const { return saveRange().Top; }
+    int SaveEndCol() const { return saveRange().Right; }
+    int SaveEndRow() const { return saveRange().Bottom; }
     int SaveColCount() const { return SaveEndCol() - SaveStartCol() + 1; }
     int SaveRowCount() const { return SaveEndRow() - SaveStartRow() + 1; }
-    TGridRect saveRange() const { return {SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}; }
+    TGridRect saveRange() const;
 
     // ---- text cell file and stream ----
     void SaveToFile(const QString& FileName, bool Unicode = false);
@@ -65,7 +66,8 @@ public:
     void LoadFromBinStream(QIODevice& Stream);
     void LoadFromBinFile(const QString& FileName);
     QByteArray RectToBinData(const TGridRect& Rect);
-    void LoadAtPointFromBinData(TPoint Point, const QByteArray& Data);
+    // As LoadAtPointFromBinStream; answers the display cells written.
+    TGridRect LoadAtPointFromBinData(TPoint Point, const QByteArray& Data);
 
     // ---- HTML ----
     // The save range as an HTML page: a style block and a table. Cell pictures (with HTMLSettings.ExportImages)
@@ -115,6 +117,8 @@ public:
     TClipOperation FClipLastOp = coCopy;
     TGridRect FDropSelection{};
     bool FDragging = false;  // a drag of this grid's cells runs
+    // The display cells a drop wrote into this grid while its own cells were dragged: a move keeps them.
+    std::optional<TGridRect> FMovedInto;
     int FOleDragCol = -1;
     int FOleDragIndex = -1;
     TStringList* FOleDragList = nullptr;
@@ -136,7 +140,8 @@ private:
     // False when the two first cells hold no series (the block is repeated instead).
     bool smartFillSeries(const TGridRect& Sel);
     void smartFillBlock(const TGridRect& Sel, int BlockLength);
-    void applyBinStream(TPoint Point, const TBinStream& Stream);
+    // Places the cells of a parsed stream from the display cell Point; answers the display cells it wrote.
+    TGridRect applyBinStream(TPoint Point, const TBinStream& Stream);
     void showMoveForm(const TGridRect& Cells);
     TGridRect visiblePart(const TGridRect& Cells) const;
     int dragColumn(TGridDropSource& Source, int ACol);
@@ -147,6 +152,7 @@ private:
     VOroDavoduRuzu& grid_;
     bool FPasteAll = false;
     int FLastPastedCells = 0;  // cells the last paste's source held
+    TGridRect FPastedRect{};   // the display cells the last text paste wrote
     std::unique_ptr<TGridDropTarget> dropTarget_;
 };
 

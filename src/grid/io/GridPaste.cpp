@@ -1,6 +1,5 @@
 // Clipboard paste: the grid's cell format, rich text or tab-separated text at a cell, and the smart fill of
 // the selection with a repeated value, a series or a repeated block.
-#include <QRegularExpression>
 #include <cmath>
 
 #include "grid/base/VoUndo.h"
@@ -34,19 +33,6 @@ qsizetype closingQuote(const QString& Text, qsizetype Start)
         return ends ? j : -1;
     }
     return -1;
-}
-
-// The number in a smart-fill format ("%.2f" and the like): its precision and kind; other formats use two
-// decimals. The format is never handed to a printf-style routine.
-QString formatFloat(const QString& Format, double Value)
-{
-    static const QRegularExpression spec(QStringLiteral("%(?:\\.(\\d{1,2}))?([fegFEG])"));
-    const QRegularExpressionMatch m = spec.match(Format);
-    if (!m.hasMatch())
-        return QString::number(Value, 'f', 2);
-    const int precision = m.captured(1).isEmpty() ? 6 : m.captured(1).toInt();
-    const QString number = QString::number(Value, m.captured(2).at(0).toLower().toLatin1(), precision);
-    return QString(Format).replace(m.capturedStart(), m.capturedLength(), number);
 }
 
 bool parseFloat(QString Text, double& Value)
@@ -243,6 +229,7 @@ int TGridIO::PasteTextAt(int ACol, int ARow, int& Rows, int& Cols, const QString
     }
     if (undo)
         undo->StopSequence();
+    FPastedRect = pasted;
     DoPastedRange(FClipTopLeft, pasted, FClipLastOp);
     if (pasted.Right >= pasted.Left && pasted.Bottom >= pasted.Top)
         g.CellsChangedNotify(
@@ -382,7 +369,7 @@ bool TGridIO::smartFillSeries(const TGridRect& Sel)
         if (!parseFloat(t1, f1) || !parseFloat(t2, f2))
             return true;
         fill([&](std::size_t i, QString& text) {
-            text = formatFloat(g.FloatFormat, f1 + static_cast<double>(i) * (f2 - f1));
+            text = FormatFloatText(g.FloatFormat, f1 + static_cast<double>(i) * (f2 - f1));
             return true;
         });
     } else {
@@ -441,11 +428,15 @@ void TGridIO::PasteSelectionFromClipboard()
             if (!smartFillSeries(sel))
                 smartFillBlock(sel, pasted);
         } else if (rows == 1) {
-            for (int r = sel.Top + 1; r <= sel.Bottom; ++r)
+            for (int r = sel.Top + 1; r <= sel.Bottom; ++r) {
+                g.SetRow(r);
                 PasteFromClipboardAt(sel.Left, r, rows, cols);
+            }
         } else if (cols == 1) {
-            for (int c = sel.Left + 1; c <= sel.Right; ++c)
+            for (int c = sel.Left + 1; c <= sel.Right; ++c) {
+                g.SetCol(c);
                 PasteFromClipboardAt(c, sel.Top, rows, cols);
+            }
         }
         g.SetSelection(sel);
         DoAfterPaste();

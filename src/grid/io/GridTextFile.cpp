@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "grid/base/REdaReviZizod.h"
+#include "grid/io/GridCellMap.h"
 #include "grid/io/GridIO.h"
 
 namespace {
@@ -160,22 +161,22 @@ QStringList decodeLines(const QByteArray& Bytes)
 void TGridIO::SaveToFile(const QString& FileName, bool Unicode)
 {
     VOroDavoduRuzu& g = grid_;
-    const int hidden = g.SaveHiddenCells ? g.NumHiddenColumns() : 0;
-    const int lastCol = SaveEndCol() + hidden;
-    QString text = QStringLiteral("%1,%2\r\n").arg(SaveColCount() + hidden).arg(SaveRowCount());
-    for (int c = SaveStartCol(); c <= lastCol; ++c)
-        text += QStringLiteral("cw %1,%2\r\n").arg(c).arg(g.AllColWidths(c));
-    g.ExportNotification(esExportStart, SaveStartRow());
+    const TCellMap map = TCellMap::SaveRange(g, g.SaveHiddenCells);
+    const TGridRect& range = map.Rect();
+    QString text = QStringLiteral("%1,%2\r\n").arg(map.ColCount()).arg(map.RowCount());
+    for (int c = range.Left; c <= range.Right; ++c)
+        text += QStringLiteral("cw %1,%2\r\n").arg(c).arg(map.ColWidth(c));
+    g.ExportNotification(esExportStart, range.Top);
     int lastProgress = -1;
-    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+    for (int r = range.Top; r <= range.Bottom; ++r) {
         g.ExportNotification(esExportNextRow, r);
-        for (int c = SaveStartCol(); c <= lastCol; ++c) {
-            const QString s = g.CellTextForSave(g.SaveHiddenCells ? c : g.DisplayToRealCol(c), r);
+        for (int c = range.Left; c <= range.Right; ++c) {
+            const QString s = g.CellTextForSave(map.StoreCol(c), r);
             if (!s.isEmpty())
                 text += QStringLiteral("%1,%2,").arg(c).arg(r) + escapeCellText(s) + QStringLiteral("\r\n");
         }
         if (grid_.OnFileProgress)
-            fireProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, SaveRowCount() - 1))), lastProgress);
+            fireProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, map.RowCount() - 1))), lastProgress);
     }
     g.ExportNotification(esExportDone, -1);
     QByteArray bytes;
@@ -197,16 +198,18 @@ void TGridIO::SaveToStream(QIODevice& Stream)
         const QString full = line + QStringLiteral("\r\n");
         Stream.write(reinterpret_cast<const char*>(full.utf16()), full.size() * 2);
     };
-    writeLine(QStringLiteral("%1,%2").arg(SaveColCount()).arg(SaveRowCount()));
+    const TCellMap map = TCellMap::SaveRange(g);
+    const TGridRect& range = map.Rect();
+    writeLine(QStringLiteral("%1,%2").arg(map.ColCount()).arg(map.RowCount()));
     for (int c = 0; c < g.ColCount(); ++c)
         writeLine(QStringLiteral("cw %1,%2").arg(c).arg(g.ColWidths(c)));
-    g.ExportNotification(esExportStart, SaveStartRow());
-    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+    g.ExportNotification(esExportStart, range.Top);
+    for (int r = range.Top; r <= range.Bottom; ++r) {
         g.ExportNotification(esExportNextRow, r);
-        for (int c = SaveStartCol(); c <= SaveEndCol(); ++c) {
-            const QString s = g.CellTextForSave(g.DisplayToRealCol(c), r);
+        for (int c = range.Left; c <= range.Right; ++c) {
+            const QString s = g.CellTextForSave(map.StoreCol(c), r);
             if (!s.isEmpty())
-                writeLine(QStringLiteral("%1,%2,").arg(c - SaveStartCol()).arg(r - SaveStartRow()) + escapeCellText(s));
+                writeLine(QStringLiteral("%1,%2,").arg(c - range.Left).arg(r - range.Top) + escapeCellText(s));
         }
     }
     g.ExportNotification(esExportDone, -1);
@@ -224,12 +227,13 @@ void TGridIO::LoadFromFile(const QString& FileName)
     const REdaReviZizod corrupt(QStringLiteral("File contains no data or corrupt file ") + FileName);
     if (lines.isEmpty())
         throw corrupt;
-    const int colBase = g.SaveFixedCells || g.SaveFixedCols ? 0 : g.FixedCols();
-    const int rowBase = g.SaveFixedCells || g.SaveFixedRows ? 0 : g.FixedRows();
+    // Indexes are store columns when the hidden columns were saved with the cells.
+    const bool storeCols = g.SaveHiddenCells;
     if (!lines[0].isEmpty()) {
         const TCellLine head = splitCellLine(lines[0]);
-        const std::int64_t cols = colBase + lenientNumber(head.HasCol ? head.Col : head.Text);
-        const std::int64_t rows = rowBase + lenientNumber(head.HasCol ? head.Text : QStringView());
+        const std::int64_t cols =
+            TCellMap::LoadedColCount(g, lenientNumber(head.HasCol ? head.Col : head.Text), storeCols);
+        const std::int64_t rows = TCellMap::LoadedRowCount(g, lenientNumber(head.HasCol ? head.Text : QStringView()));
         if (cols <= 0 || rows <= 0 || cols * rows > MaxLoadedCells)
             throw corrupt;
         g.SetColCount(static_cast<int>(cols));
@@ -243,19 +247,16 @@ void TGridIO::LoadFromFile(const QString& FileName)
         if (line.startsWith(u"cw")) {
             const QStringView body = line.mid(3);
             const qsizetype comma = body.indexOf(u',');
-            const std::int64_t c = lenientNumber(comma < 0 ? body : body.left(comma));
-            if (c >= 0 && c < g.ColCount())
-                g.SetColWidths(
-                    static_cast<int>(c),
-                    static_cast<int>(lenientNumber(comma < 0 ? QStringView() : body.mid(comma + 1).left(255))));
+            TCellMap::SetLoadedColWidth(
+                g, lenientNumber(comma < 0 ? body : body.left(comma)),
+                static_cast<int>(lenientNumber(comma < 0 ? QStringView() : body.mid(comma + 1).left(255))), storeCols);
             continue;
         }
         const TCellLine cell = splitCellLine(line);
-        const std::int64_t c = lenientNumber(cell.Col);
+        const int c = TCellMap::TargetCol(g, lenientNumber(cell.Col), storeCols);
         const std::int64_t r = lenientNumber(cell.Row);
-        if (c >= 0 && c < g.ColCount() && r >= 0 && r < g.RowCount())
-            g.StoreLoadedCellText(static_cast<int>(c), static_cast<int>(r),
-                                  unescapeCellText(cell.Text.toString(), g.Multilinecells));
+        if (c >= 0 && r >= 0 && r < g.RowCount())
+            g.StoreLoadedCellText(c, static_cast<int>(r), unescapeCellText(cell.Text.toString(), g.Multilinecells));
         if (grid_.OnFileProgress)
             fireProgress(static_cast<int>(std::lround(100.0 * static_cast<double>(r) / std::max(1, g.RowCount() - 1))),
                          lastProgress);
@@ -286,9 +287,9 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
         readLine(line);
         if (!line.isEmpty()) {
             const TCellLine head = splitCellLine(line);
-            const std::int64_t cols = std::int64_t{strictNumber(head.HasCol ? head.Col : head.Text)} + SaveStartCol();
+            const std::int64_t cols = TCellMap::LoadedColCount(g, strictNumber(head.HasCol ? head.Col : head.Text));
             const std::int64_t rows =
-                std::int64_t{strictNumber(head.HasCol ? head.Text : QStringView())} + SaveStartRow();
+                TCellMap::LoadedRowCount(g, strictNumber(head.HasCol ? head.Text : QStringView()));
             if (cols < 0 || rows < 0 || cols * rows > MaxLoadedCells)
                 throw REdaReviZizod(QStringLiteral("Invalid stream format"));
             g.SetColCount(static_cast<int>(cols));
@@ -303,8 +304,7 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
             const qsizetype comma = body.indexOf(u',');
             const int c = strictNumber(comma < 0 ? body : body.left(comma));
             const int w = strictNumber(comma < 0 ? QStringView() : body.mid(comma + 1));
-            if (c >= 0 && c < g.ColCount())
-                g.SetColWidths(c, w);
+            TCellMap::SetLoadedColWidth(g, c, w);
             continue;
         }
         const TCellLine cell = splitCellLine(line);
@@ -312,11 +312,10 @@ void TGridIO::LoadFromStream(QIODevice& Stream)
             Stream.seek(start);
             break;
         }
-        const std::int64_t c = std::int64_t{strictNumber(cell.Col)} + SaveStartCol();
+        const int c = TCellMap::TargetCol(g, std::int64_t{strictNumber(cell.Col)} + SaveStartCol());
         const std::int64_t r = std::int64_t{strictNumber(cell.Row)} + SaveStartRow();
-        if (c >= 0 && c < g.ColCount() && r >= 0 && r < g.RowCount())
-            g.StoreLoadedCellText(static_cast<int>(c), static_cast<int>(r),
-                                  unescapeCellText(cell.Text.toString(), g.Multilinecells));
+        if (c >= 0 && r >= 0 && r < g.RowCount())
+            g.StoreLoadedCellText(c, static_cast<int>(r), unescapeCellText(cell.Text.toString(), g.Multilinecells));
     }
     g.CellsChangedNotify({0, 0, g.ColCount(), g.RowCount()});
     g.CellsLoaded();

@@ -163,6 +163,47 @@ TEST(VoGridSearch, CellCheckerStripsOldMarks)
     EXPECT_TRUE(g.CheckGrid(false));
 }
 
+namespace {
+
+// Knows one misspelt word and one wrong one.
+class TOneWordCheck : public VOroDavoduRuzuCheck {
+public:
+    using VOroDavoduRuzuCheck::VOroDavoduRuzuCheck;
+    QString Correct(int, int, const QString& text) override { return QString(text).replace("teh", "the"); }
+    QString MarkError(int, int, const QString& text) override { return QString(text).replace("wrogn", "<e>wrogn</e>"); }
+};
+
+}  // namespace
+
+TEST(VoGridSearch, BulkCheckCorrectsThenMarksTheCorrectedText)
+{
+    struct Case {
+        bool correct, mark;
+        const char* before;
+        const char* after;
+        bool allCorrect;
+    };
+    const Case cases[] = {
+        {true, true, "teh wrogn word", "the <e>wrogn</e> word", false},
+        {true, false, "teh wrogn word", "the wrogn word", false},
+        {false, true, "teh wrogn word", "teh <e>wrogn</e> word", false},
+        {true, true, "teh <e>wrogn</e> word", "the <e>wrogn</e> word", false},
+        {true, true, "a fine <e>word</e>", "a fine word", true},
+    };
+    for (const Case& c : cases) {
+        RecordingGrid g;
+        fill(g);
+        TOneWordCheck checker(nullptr);
+        checker.UseCorrect = c.correct;
+        checker.UseMarkError = c.mark;
+        g.CellChecker = &checker;
+        g.SetCells(1, 1, c.before);
+        EXPECT_EQ(g.CheckCells(1, 1, 2, 1), c.allCorrect) << c.before;
+        EXPECT_EQ(g.Cells(1, 1), c.after) << c.before;
+        EXPECT_EQ(g.Cells(2, 1), "x") << "a correct neighbour stays";
+    }
+}
+
 TEST(VoGridSearch, SearchPanelActions)
 {
     RecordingGrid g;

@@ -56,6 +56,20 @@ TEST(VoDateTimePicker, DateAndTimeInOneControl)
     SendKey(*p.TimePicker(), VK_UP);
     EXPECT_DOUBLE_EQ(p.DateTime(), EncodeDateTime(2020, 1, 1, 15, 15, 16, 0));
 
+    // Dates before 30 Dec 1899 with a time of day read as the right day, in both parts.
+    const struct {
+        int y, m, d, h;
+    } early[] = {{1850, 6, 1, 6}, {1899, 12, 29, 23}, {1899, 12, 30, 12}, {1800, 1, 1, 1}};
+    for (const auto& e : early) {
+        p.SetDateTime(EncodeDateTime(e.y, e.m, e.d, e.h, 0, 0, 0));
+        EXPECT_DOUBLE_EQ(p.Date(), EncodeDateTime(e.y, e.m, e.d, 0, 0, 0, 0)) << e.y << "-" << e.m << "-" << e.d;
+        EXPECT_DOUBLE_EQ(p.DateTime(), EncodeDateTime(e.y, e.m, e.d, e.h, 0, 0, 0)) << e.y;
+    }
+    p.SetDate(EncodeDateTime(2020, 1, 1, 0, 0, 0, 0));
+    p.TimePicker()->SetFieldIndex(0);
+    SendKey(*p.TimePicker(), VK_UP);
+    EXPECT_DOUBLE_EQ(p.DateTime(), EncodeDateTime(2020, 1, 1, 2, 0, 0, 0));
+
     int timeChanges = 0;
     p.OnTimeChange = [&](TObject* sender) {
         EXPECT_EQ(sender, &p);
@@ -63,6 +77,26 @@ TEST(VoDateTimePicker, DateAndTimeInOneControl)
     };
     SendKey(*p.TimePicker(), VK_UP);
     EXPECT_EQ(timeChanges, 1);
+
+    // An edge round the picker takes 4 pixels from the time picker's place; a kind without a cut takes none.
+    const TRect plain = p.TimePicker()->BoundsRect();
+    const struct {
+        TBevelKind kind;
+        TBevelCut inner, outer;
+        int allowance;
+    } bevels[] = {{bkNone, bvRaised, bvLowered, 0},
+                  {bkTile, bvRaised, bvLowered, 4},
+                  {bkFlat, bvNone, bvLowered, 4},
+                  {bkSoft, bvNone, bvNone, 0}};
+    for (const auto& b : bevels) {
+        p.SetBevelKind(b.kind);
+        p.SetBevelInner(b.inner);
+        p.SetBevelOuter(b.outer);
+        const TRect r = p.TimePicker()->BoundsRect();
+        EXPECT_EQ(r.Left, plain.Left - b.allowance) << b.kind;
+        EXPECT_EQ(r.Height(), plain.Height() - b.allowance) << b.kind;
+        EXPECT_EQ(r.Width(), plain.Width()) << b.kind;
+    }
 
     p.SetKind(dkDate);
     EXPECT_EQ(p.TimePicker(), nullptr);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/Forms.h"
 #include "platform/SysUtils.h"
 #include "support/TestSeams.h"
@@ -42,6 +44,16 @@ TEST(BlurBitmap, KernelWhiteAreasAndCopiedInterior)
         for (int x = 21; x <= 79; ++x)
             ASSERT_EQ(wide.ScanLine(y)[x], wide.ScanLine(y)[15]) << x << "," << y;
     EXPECT_NE(wide.ScanLine(12)[9], wide.ScanLine(12)[15]);
+
+    // No radius, or none that is a number: the bitmap stays as it is, interior rows included.
+    for (const double radius : {0.0, -2.0, std::nan("")}) {
+        TBitmap same;
+        fill24(same, 50, 50, clWhite);
+        same.Canvas().SetPixel(25, 30, clBlack);
+        BlurBitmap(same, radius);
+        EXPECT_EQ(same.ScanLine(0)[0] & 0xFFFFFF, 0xFFFFFFu) << radius;
+        EXPECT_EQ(same.ScanLine(30)[25] & 0xFFFFFF, 0u) << radius;
+    }
 
     TBitmap bitmap32(10, 10);
     try {

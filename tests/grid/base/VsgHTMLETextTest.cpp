@@ -162,6 +162,22 @@ TEST(VsgHTMLEText, MarkAndUnmark)
     EXPECT_EQ(MarkTextWithTag("a<b", "a", "hi", true), "<hi>a</hi>&lt;b");  // stray bracket: escaped plain text
     EXPECT_EQ(MarkTextWithTag("text", "", "hi", true), "text");
 
+    // Case-blind marks land right after letters whose upper case is longer than they are.
+    const struct {
+        const char* text;
+        const char* search;
+        const char* marked;
+    } caseBlind[] = {
+        {"Straße abc", "abc", "Straße <hi>abc</hi>"},
+        {"\uFB01x abc", "ABC", "\uFB01x <hi>abc</hi>"},
+        {"<b>straße</b> Abc", "STRASSE", "<b>straße</b> Abc"},
+        {"ÄÖÜ äöü", "äöü", "<hi>ÄÖÜ</hi> <hi>äöü</hi>"},
+    };
+    for (const auto& c : caseBlind)
+        EXPECT_EQ(MarkTextWithTag(QString::fromUtf8(c.text), QString::fromUtf8(c.search), "hi", false),
+                  QString::fromUtf8(c.marked))
+            << c.text;
+
     EXPECT_EQ(UnmarkTextTag("<HI>one</hi> &lt;b&gt; <b>x</b>", "hi"), "one <b> <b>x</b>");
     const QString marked = MarkTextWithTag("x < y", "y", "e", true);
     EXPECT_EQ(UnmarkTextTag(marked, "e"), "x < y");

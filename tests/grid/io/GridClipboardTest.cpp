@@ -39,6 +39,35 @@ TEST(GridClipboard, CopiedTextHasOneLfPerBreakAndDoubledQuotes)
     EXPECT_EQ(g.io().FClipLastOp, coCopy);
 }
 
+TEST(GridClipboard, CopiedRowsAreAnnouncedAsChosenRowsWhenTheCopyIsShortOfTheNormalRows)
+{
+    struct RecordingGrid : VOroDavoduRuzu {
+        using VOroDavoduRuzu::VOroDavoduRuzu;
+        QStringList states;
+        void ExportNotification(int AState, int ARow) override
+        {
+            states << QStringLiteral("%1:%2").arg(AState).arg(ARow);
+        }
+    };
+    struct Case {
+        TGridRect rect;
+        const char* expected;
+    } cases[] = {
+        {{0, 1, 1, 3}, "0:-1 3:1 3:1 3:2 3:2 3:3 3:3 4:-1"},  // every normal row, footer left out
+        {{0, 2, 1, 2}, "0:-1 2:2 3:2 4:-1"},
+    };
+    for (const Case& c : cases) {
+        TInProcessClipboard clipboard;
+        RecordingGrid g(nullptr);
+        g.SetColCount(2);
+        g.SetRowCount(5);
+        g.SetFixedRows(1);
+        g.FixedFooters = 1;
+        GridIO(g).RectToText(c.rect, false);
+        EXPECT_EQ(g.states.join(u' '), QString::fromUtf8(c.expected));
+    }
+}
+
 TEST(GridClipboard, EveryOddTextRoundTripsThroughTheClipboardAsTextAndAsCells)
 {
     const std::vector<QString> texts = OddCellTexts();
@@ -283,6 +312,35 @@ TEST(GridClipboard, SmartFillStepsDatesByMonthAndBackByDay)
         g.select(0, 0, 0, 3);
         g.io().PasteSelectionFromClipboard();
         EXPECT_EQ(g.cells(0, 0, 0, 3), QString::fromUtf8(c.expected));
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(GridClipboard, SmartFillAndTheFloatSetterWriteTheRegionalDecimalSeparator)
+{
+    struct Case {
+        QLocale locale;
+        std::vector<QString> source;
+        const char* filled;
+        const char* set;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), {"1,5", "2,5"}, "1,50;2,50;3,50;4,50;", "2,25"},
+        {QLocale::c(), {"1.5", "2.5"}, "1.50;2.50;3.50;4.50;", "2.25"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        QLocale::setDefault(c.locale);
+        ClipGrid g(2, 6);
+        g.grid.Navigation().AllowSmartClipboard = true;
+        g.fill({{c.source[0]}, {c.source[1]}});
+        g.select(0, 0, 0, 1);
+        g.io().CopySelectionToClipboard();
+        g.select(0, 0, 0, 3);
+        g.io().PasteSelectionFromClipboard();
+        EXPECT_EQ(g.cells(0, 0, 0, 3), QString::fromUtf8(c.filled));
+        g.grid.SetFloats(1, 0, 2.25);
+        EXPECT_EQ(g.grid.Cells(1, 0), QString::fromUtf8(c.set));
+        EXPECT_DOUBLE_EQ(g.grid.Floats(1, 0), 2.25);
     }
     QLocale::setDefault(QLocale::c());
 }

@@ -1,7 +1,9 @@
 // Drag and drop: which drop operation a drag's formats reach, drops of text, cells and files on a grid,
 // and a drag of cells from one grid to another or within one grid.
 #include <gtest/gtest.h>
+
 #include <QWidget>
+#include <algorithm>
 
 #include "GridIOFixture.h"
 #include "grid/base/REdaReviZizod.h"
@@ -218,6 +220,10 @@ TEST(GridDragDrop, ArrowsMarkTheDropPlaceAndHideOnLeaveAndDrop)
     // The arrow stands just left of the drop cell (the window system may nudge a floating window a little).
     const auto justLeftOf = [&](int left, int cellLeft) { return left < cellLeft && left > cellLeft - 20; };
     EXPECT_TRUE(justLeftOf(g.target().ArwL().Left(), screenLeft(1, 2)));
+    // It points right, at the row: its tip is its rightmost point.
+    EXPECT_EQ(g.target().ArwL().Dir(), arrLeft);
+    const std::vector<TPoint>& outline = g.target().ArwL().Arrow();
+    EXPECT_EQ(std::max_element(outline.begin(), outline.end(), [](TPoint a, TPoint b) { return a.X < b.X; })->Y, 5);
     EXPECT_FALSE(g.target().ArwD().Visible());
     g.grid.DragDropSettings().OleEntireRows = true;
     g.target().DragOver(0, g.at(1, 2), DROPEFFECT_COPY);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "grid/base/VoStyleIF.h"
+#include "grid/base/VoXPVS.h"
 #include "platform/Bitmap.h"
 
 UINT DTPShiftFocusMessage()
@@ -196,10 +197,35 @@ void TVoDateTimePicker::ArrangeTimePicker()
     const int a = surface.Canvas().TextWidth(FTimePicker->FieldsText().left(255)) + 31;
     const int W = Width();
     const int H = Height();
-    if (IsMetroActive())
-        FTimePicker->SetBounds(W - a - 21, 1, a, H - 2);
+    const bool bevel = FBevelKind != bkNone && (FBevelInner != bvNone || FBevelOuter != bvNone);
+    const int b = bevel ? 4 : 0;
+    // This platform counts as the newer one.
+    if (!ComCtlVersionAbove5())
+        FTimePicker->SetBounds(W - a - 23 - b, -2, a, H - b);
+    else if (!IsThemeActive())
+        FTimePicker->SetBounds(W - a - 21 - b, 2, a, H - 4 - b);
+    else if (IsMetroActive())
+        FTimePicker->SetBounds(W - a - 21 - b, 1, a, H - 2 - b);
     else
-        FTimePicker->SetBounds(W - a - 34, 1, a, H - 2);
+        FTimePicker->SetBounds(W - a - 34 - b, 1, a, H - 2 - b);
+}
+
+void TVoDateTimePicker::SetBevelKind(TBevelKind value)
+{
+    FBevelKind = value;
+    ArrangeTimePicker();
+}
+
+void TVoDateTimePicker::SetBevelInner(TBevelCut value)
+{
+    FBevelInner = value;
+    ArrangeTimePicker();
+}
+
+void TVoDateTimePicker::SetBevelOuter(TBevelCut value)
+{
+    FBevelOuter = value;
+    ArrangeTimePicker();
 }
 
 TDateTime TVoDateTimePicker::DateTime() const

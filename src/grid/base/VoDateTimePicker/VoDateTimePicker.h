@@ -2,9 +2,11 @@
 // The date and time picker that edits a date, a time or both in one control: for both, a date picker
 // with a time picker inside its right part. Typed digits can advance to the next field and from the last
 // date field into the time; the check box enables the time; an attached label as the combo box has.
+#include <cmath>
 #include <memory>
 
 #include "grid/base/VsgDateTimePicker.h"
+#include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
 #include "platform/Timers.h"
 
@@ -43,6 +45,7 @@ private:
 };
 
 enum TVoDateTimeKind { dkDate, dkTime, dkDateTime };
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
 
 class TVoDateTimePicker : public TCustomDateTimePicker {
 public:
@@ -63,7 +66,8 @@ public:
     // Reading takes the time picker's time first; writing drops the milliseconds.
     TDateTime DateTime() const;
     virtual void SetDateTime(TDateTime value);
-    TDateTime Date() const { return static_cast<double>(static_cast<long long>(DateTime())); }
+    // The whole day, also before 30 Dec 1899, where a time of day still counts forward from the day.
+    TDateTime Date() const { return std::floor(DateTime()); }
     // Keeps the present time of day.
     void SetDate(TDateTime value);
     TDateTime Time() const;
@@ -76,6 +80,13 @@ public:
     bool IsInnerPicker() const override { return false; }
     TCustomDateTimePicker* TimePicker() const { return FTimePicker; }
     TTimer* FocusTimer() const { return FFocusTimer; }
+    // An edge round the picker (a kind and a cut inside or outside) takes 4 pixels from the time picker.
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind value);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut value);
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut value);
 
     bool FocusLabel = false;
     QString LabelCaption() const;
@@ -129,4 +140,7 @@ private:
     bool FParentFnt = false;
     bool FFirstRun = true;
     TCustomDateTimePicker* FTimePicker = nullptr;
+    TBevelKind FBevelKind = bkNone;
+    TBevelCut FBevelInner = bvRaised;
+    TBevelCut FBevelOuter = bvLowered;
 };

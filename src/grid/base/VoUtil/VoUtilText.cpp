@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -772,4 +773,42 @@ QString CarriageReturnsToLineFeeds(const QString& text)
 {
     QString out = text;
     return out.replace(CR, LF);
+}
+
+QString FormatFloatText(const QString& format, double value)
+{
+    static const QRegularExpression spec(QStringLiteral("%([-+ 0#]*)(\\d*)(?:\\.(\\d+))?([fFeEgGnNmM])"));
+    const TRegionalSettings rs = RegionalSettings();
+    QString out;
+    int pos = 0;
+    bool used = false;
+    while (pos < format.size()) {
+        if (format.at(pos) != u'%') {
+            out += format.at(pos++);
+            continue;
+        }
+        if (format.mid(pos, 2) == QStringLiteral("%%")) {
+            out += u'%';
+            pos += 2;
+            continue;
+        }
+        const QRegularExpressionMatch m =
+            spec.match(format, pos, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!m.hasMatch() || used) {
+            out += format.at(pos++);
+            continue;
+        }
+        const QChar kind = m.captured(4).at(0).toLower();
+        const int width = std::min(m.captured(2).toInt(), 64);
+        const int precision = m.captured(3).isEmpty() ? 2 : std::min(m.captured(3).toInt(), 30);
+        QString number = kind == u'n' || kind == u'm' ? QLocale::c().toString(value, 'f', precision)
+                                                      : QString::number(value, kind.toLatin1(), precision);
+        number.replace(u'.', rs.DecimalSeparator);
+        if (m.captured(1).contains(u'+') && value >= 0)
+            number.prepend(u'+');
+        out += m.captured(1).contains(u'-') ? number.leftJustified(width) : number.rightJustified(width);
+        used = true;
+        pos = m.capturedEnd();
+    }
+    return out;
 }

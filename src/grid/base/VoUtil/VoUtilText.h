@@ -49,6 +49,10 @@ bool ParseCellAnchor(const QString& text, TPoint& cell);
 enum TNumberTextKind { ntkInteger = 0, ntkDecimal = 1, ntkNoNumber = 2, ntkExponent = 5 };
 int NumberTextKind(const QString& text);
 QString CleanFloatText(const QString& text);
+// One float conversion of a format string ("%.2f", "%8.3e", "%n" ...) applied to the value, with the regional
+// decimal and thousands separators; literal text is kept and "%%" is a percent sign. Nothing of the format
+// reaches a printf-style routine unchecked.
+QString FormatFloatText(const QString& format, double value);
 QString HexOfWord(int color);
 
 // Dates.

@@ -306,22 +306,22 @@ QString MarkTextWithTag(const QString& text, const QString& search, const QStrin
     }
     if (find.isEmpty())
         return work;
-    const QString haystack = caseSensitive ? plain : plain.toUpper();
-    const QString needle = caseSensitive ? find : find.toUpper();
+    // Folded one character at a time, so that positions in the plain text stay where they are.
+    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
     const QString close = QStringLiteral("</") + tag + QLatin1Char('>');
     for (qsizetype from = 0;;) {
-        const qsizetype found = haystack.indexOf(needle, from);
+        const qsizetype found = plain.indexOf(find, from, cs);
         if (found < 0)
             break;
         const int p = static_cast<int>(found) + 1;
         const int startPos = VisibleCharPos(work, p);
         if (startPos > 0)
             work.insert(startPos - 1, open);
-        const int endPos = VisibleCharPos(work, p + static_cast<int>(needle.size()));
+        const int endPos = VisibleCharPos(work, p + static_cast<int>(find.size()));
         if (endPos > 0)
             work.insert(endPos - 1, close);
-        from = found + needle.size();
+        from = found + find.size();
     }
     return work;
 }
