@@ -53,6 +53,9 @@ TVoCustomDropDown::~TVoCustomDropDown()
     FDropDownHeader.OnButtonsChanged = nullptr;
     FDropDownFooter.OnChange = nullptr;
     FDropDownFooter.OnButtonsChanged = nullptr;
+    // The pop-up calls back into this edit while it goes (hiding, realigning its content), so it goes first.
+    delete FDropDownForm;
+    FDropDownForm = nullptr;
 }
 
 void TVoCustomDropDown::CreateDropDownForm()

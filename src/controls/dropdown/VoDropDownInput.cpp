@@ -27,6 +27,12 @@ void TVoCustomDropDown::WndProc(TMessage& Message)
         else
             TCustomMaskEdit::WndProc(Message);
         return;
+    case WM_KEYDOWN:
+        TCustomMaskEdit::WndProc(Message);
+        // No caret movement in an edit that cannot be typed in.
+        if (!FEditorEnabled && Enabled() && Message.WParam != VK_RETURN && Message.WParam != VK_ESCAPE)
+            Message.Result = 1;
+        return;
     case CM_WANTSPECIALKEY:
         wantSpecialKey(Message);
         return;
@@ -129,12 +135,12 @@ void TVoCustomDropDown::KeyDown(WORD& Key, TShiftState Shift)
         return;
     }
     if (!FEditorEnabled && Enabled()) {
-        if (!ReadOnly())
-            toggleKey(Key);
+        const bool toggled = !ReadOnly() && toggleKey(Key);
         if (Key == VK_RETURN || Key == VK_ESCAPE)
             TCustomMaskEdit::KeyDown(Key, Shift);
-        else
+        else if (toggled)
             Key = 0;
+        // Other keys stay for the derived edits' choices; the message handler keeps them from the caret.
         return;
     }
     if ((Shift & ssCtrl) && (Key == VK_TAB || Key == VK_RETURN)) {
