@@ -265,8 +265,7 @@ TSize TVoColorPickerDropDown::DropDownSize() const
 
 void TVoColorPickerDropDown::UpdateDropDownSize()
 {
-    const TSize size = DropDownSize();
-    DropDownForm()->SetBounds(DropDownForm()->Left(), DropDownForm()->Top(), size.cx, size.cy);
+    FitDropDownAround(DropDownSize());
 }
 
 void TVoColorPickerDropDown::discreteSelect()

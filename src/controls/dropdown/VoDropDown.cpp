@@ -187,7 +187,9 @@ void TVoCustomDropDown::SetControl(TControl* AControl)
     if (AControl == FControl)
         return;
     FControl = AControl;
-    PlaceDropDownControl();
+    // Aligned to the pop-up only while open: closed, the content keeps the size that sizes the pop-up.
+    if (FDroppedDown)
+        PlaceDropDownControl();
 }
 
 void TVoCustomDropDown::PlaceDropDownControl()
@@ -216,6 +218,19 @@ void TVoCustomDropDown::UpdateDropDownSize()
             height += FControl->Height();
     }
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), width, height);
+}
+
+void TVoCustomDropDown::FitDropDownAround(TSize Content)
+{
+    if (!FDropDownForm)
+        return;
+    int height = Content.cy + 2 * FDropDownBorderWidth;
+    if (FDropDownHeader.Visible())
+        height += FDropDownHeader.Height;
+    if (FDropDownFooter.Visible())
+        height += FDropDownFooter.Height;
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), Content.cx + 2 * FDropDownBorderWidth,
+                             height);
 }
 
 void TVoCustomDropDown::appearanceChanged()

