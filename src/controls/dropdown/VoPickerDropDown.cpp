@@ -31,6 +31,19 @@ bool TVoPickerDropDown::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
     return WheelStep(false) || handled;
 }
 
+// The wheel over the open pop-up reaches its form, not the edit.
+void TVoPickerDropDown::DropDownFormMouseWheelDown(TShiftState Shift, TPoint MousePos, bool& Handled)
+{
+    TVoCustomDropDown::DropDownFormMouseWheelDown(Shift, MousePos, Handled);
+    Handled = WheelStep(true) || Handled;
+}
+
+void TVoPickerDropDown::DropDownFormMouseWheelUp(TShiftState Shift, TPoint MousePos, bool& Handled)
+{
+    TVoCustomDropDown::DropDownFormMouseWheelUp(Shift, MousePos, Handled);
+    Handled = WheelStep(false) || Handled;
+}
+
 void TVoPickerDropDown::loadItemSelector(std::vector<TSelectorItem> Items, int ItemIndex)
 {
     FItemSelector->OnItemSelect = nullptr;
