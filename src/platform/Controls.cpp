@@ -217,7 +217,8 @@ void TControl::mouseButtonMessage(TMessage& m)
     }
     if (kind == 2) {
         shift |= ssDouble;
-        if (button == TMouseButton::mbLeft)
+        // A control that raises its own clicks raises its own double clicks too.
+        if (button == TMouseButton::mbLeft && (ControlStyle & csClickEvents))
             DblClick();
     }
     if (button == TMouseButton::mbLeft) {

@@ -877,6 +877,8 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner, new NativeWidget<QL
         if (!updating_)
             ControlBridge::guarded([this] { Click(); });
     });
+    QObject::connect(list(), &QListWidget::itemDoubleClicked,
+                     [this] { ControlBridge::guarded([this] { DblClick(); }); });
     QObject::connect(list(), &QListWidget::itemChanged, [this] {
         if (!updating_ && checkable_ && OnClickCheck)
             ControlBridge::guarded([this] { OnClickCheck(this); });

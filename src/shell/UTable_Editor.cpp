@@ -9,6 +9,7 @@
 #include "shell/UForm_Panels.h"
 #include "shell/ULanguage.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -35,6 +36,11 @@ int Hex_Value(QChar c)
 
 int Table_Cell_Number(const QString& text)
 {
+    return Table_Cell_Value(text).value_or(-1);
+}
+
+std::optional<int> Table_Cell_Value(const QString& text)
+{
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ')
@@ -51,15 +57,15 @@ int Table_Cell_Number(const QString& text)
         i += 2;
     }
     if (i == n)
-        return -1;
+        return std::nullopt;
     qint64 value = 0;
     for (; i < n; ++i) {
         const int d = Hex_Value(text[i]);
         if (d < 0 || d >= base)
-            return -1;
+            return std::nullopt;
         value = value * base + d;
         if (value > qint64(std::numeric_limits<quint32>::max()))
-            return -1;
+            return std::nullopt;
     }
     if (negative)
         value = -value;
@@ -67,7 +73,7 @@ int Table_Cell_Number(const QString& text)
     if (base == 16 && value > std::numeric_limits<qint32>::max())
         value -= qint64(1) << 32;
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return -1;
+        return std::nullopt;
     return static_cast<int>(value);
 }
 
@@ -330,9 +336,13 @@ void TTable_Editor::GridHint(VOroDavoduRuzu& Grid, int ARow, int ACol, QString& 
     HintStr.clear();
     if (ARow != 0 || ACol <= 0)
         return;
-    for (auto& table : tables_)
-        if (table->Grid == &Grid && ACol - 1 < table->Hints.Count())
-            HintStr = table->Hints[ACol - 1];
+    for (auto& table : tables_) {
+        if (table->Grid != &Grid)
+            continue;
+        const int column = table->Hint_By_Real_Column ? Grid.RealColIndex(ACol) : ACol;
+        if (column - 1 < table->Hints.Count())
+            HintStr = table->Hints[column - 1];
+    }
 }
 
 void TTable_Editor::Set_Lang()
@@ -358,6 +368,39 @@ void TTable_Editor::Report_Ignored_Rows(int ignored)
 {
     if (ignored > 0)
         MessageDlg(Lang_Text[Text_Rows_Ignored] + QString::number(ignored), mtWarning, mbOK);
+}
+
+void TTable_Editor::Fill_Table(TTable& table, const TTable_Rows& rows, std::span<const TTable_Column> columns,
+                               const QString& file)
+{
+    VOroDavoduRuzu& grid = *table.Grid;
+    const int capacity = grid.RowCount() - 1;
+    const int count = std::min(static_cast<int>(rows.size()), capacity);
+    for (int i = 0; i < count; ++i) {
+        const auto& row = rows[static_cast<size_t>(i)];
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const TTable_Column& column = columns[c];
+            if (row[c])
+                grid.SetCells(column.Column, i + 1, *row[c]);
+            else if (!column.Default)
+                Missing_Attribute(file, column.Attribute);
+            else if (*column.Default)
+                grid.SetCells(column.Column, i + 1, QString::fromLatin1(column.Default));
+        }
+    }
+    Report_Ignored_Rows(static_cast<int>(rows.size()) - count);
+}
+
+TTable_Rows TTable_Editor::Table_Rows(const TTable& table, std::span<const TTable_Column> columns) const
+{
+    TTable_Rows rows;
+    const int used = Used_Rows(table);
+    for (int r = 1; r <= used; ++r) {
+        auto& row = rows.emplace_back();
+        for (const TTable_Column& column : columns)
+            row.emplace_back(table.Grid->Cells(column.Column, r));
+    }
+    return rows;
 }
 
 void TTable_Editor::Missing_Attribute(const QString& file, const char* name)

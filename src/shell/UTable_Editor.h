@@ -9,8 +9,10 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
+#include "shell/UTable_File.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class VOroDavoduRuzu;
@@ -18,6 +20,8 @@ class VOroDavoduRuzu;
 // A cell's number as the checks read it: a signed 32-bit integer, after leading blanks an optional sign
 // and decimal digits, or hexadecimal digits after "$", "x" or "0x"; -1 for any other text.
 int Table_Cell_Number(const QString& text);
+// The same number, empty for an unreadable text (for the checks that read with another fallback).
+std::optional<int> Table_Cell_Value(const QString& text);
 
 class TTable_Editor : public TForm {
 public:
@@ -69,6 +73,8 @@ public:
         int Key_Column = 1;
         // The key is tested after trimming blanks (else as it stands).
         bool Trim_Key = true;
+        // The header hint of a shown column is the entry of its real column (else of the column as shown).
+        bool Hint_By_Real_Column = false;
     };
     TTable& Table(int index) { return *tables_.at(static_cast<size_t>(index)); }
     int Table_Count() const { return static_cast<int>(tables_.size()); }
@@ -111,6 +117,13 @@ protected:
     static void Row_Error(int prefix, int row, int reason, const QString& tail = QString());
     // A file with more rows than a table: the rows that fit were read; says how many were not.
     static void Report_Ignored_Rows(int ignored);
+    // Fills the table from rows read from the file: row i into grid row i + 1, column by column; a missing
+    // attribute takes its default (an empty default leaves the reset cell), one without default raises
+    // with the rows and cells filled so far kept. Rows beyond the table are ignored and reported.
+    void Fill_Table(TTable& table, const TTable_Rows& rows, std::span<const TTable_Column> columns,
+                    const QString& file);
+    // The rows in use of the table, as they are written: the cell texts as they stand.
+    TTable_Rows Table_Rows(const TTable& table, std::span<const TTable_Column> columns) const;
     // Raised by a loader for an attribute that must be there.
     [[noreturn]] static void Missing_Attribute(const QString& file, const char* name);
 

@@ -98,6 +98,8 @@ enum TVoGridStyle {
 enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+// Export states announced to the grid's notification (files, and rows sized one by one).
+enum TGridExportState { esExportStart, esExportNextRow, esExportSelRow, esExportNewRow, esExportDone };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 enum TDragScrollDirection : std::uint8_t { dsdUp = 1 << 0, dsdDown = 1 << 1, dsdLeft = 1 << 2, dsdRight = 1 << 3 };
 using TDragScrollDirections = std::uint8_t;
@@ -977,7 +979,6 @@ public:
 private:
     template <typename F>
     void fillCells(bool DoFixed, F text);
-    int cellTextWidth(int ACol, int ARow);
     bool FSpreadSheet = false;
 
 public:
@@ -1488,6 +1489,8 @@ public:
     // Measuring and placing text (VoGridSurface.cpp). ACol is a real column; SB measures the height of the text
     // wrapped to the cell's width, VS leaves room for a vertical scroll bar.
     TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    // GetCellTextSize of a display column.
+    TSize MeasureCellText(int ACol, int ARow, bool VS, bool SB);
     int PrintXOffsetTotal() const;
     int PrintYOffsetTotal() const;
     int MaxLinesInRow(int ARow);
@@ -2230,6 +2233,11 @@ private:
     TCellGraphic* nodeAt(int ARow);
     int rowLevel(int ARow) const;
     int nodeSpanEnd(int ARow);
+    int contentHeight(int ACol, int RCol, int ARow, int Padding);
+    bool allRowsVisible() const { return FixedRows() + VisibleRowCount() >= RowCount(); }
+    // Show or hide a node's rows without recalculating the footer.
+    void expandNodeRows(int ARowReal);
+    void contractNodeRows(int ARowReal);
     void changeLevels(int ARow, int Count, int Delta);
     void dropNode(int ARow);
     void resizeAncestors(int ARow, int Delta);
@@ -2465,7 +2473,6 @@ protected:
 private:
     struct TCellPaint;
     bool inSelection(int ACol, int ARow) const;
-    bool rowEnabled(int ARow) const;
     bool rowListed(int ARow) const;
     bool colListed(int ACol) const;
     bool mouseSelecting() const;

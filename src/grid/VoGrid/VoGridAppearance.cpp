@@ -32,11 +32,6 @@ bool VOroDavoduRuzu::inSelection(int ACol, int ARow) const
            ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
 }
 
-bool VOroDavoduRuzu::rowEnabled(int ARow) const
-{
-    return ARow < 0 || ARow >= FEnabledRows.Count() || FEnabledRows.GetInteger(ARow) != 0;
-}
-
 bool VOroDavoduRuzu::rowListed(int ARow) const
 {
     return ARow >= 0 && ARow < static_cast<int>(FRowSelect.size()) && FRowSelect[ARow] != 0;
@@ -177,7 +172,7 @@ void VOroDavoduRuzu::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
 
     const int enabledRow =
         (disjunctRows && FMouseActions.RowSelectPersistent) || FEnabledRows.Count() > 0 ? RealRowIndex(ARow) : ARow;
-    if (UseDisabledFont && (!rowEnabled(enabledRow) || !Enabled()))
+    if (UseDisabledFont && (!RowEnabled(enabledRow) || !Enabled()))
         AFont.SetColor(DisabledFontColor);
     if ((AState & gdSelected) && ARow != Row() && disjunctRows && SelectionColorTo == clNone)
         ABrush.SetColor(ColorAdjustPercent(ABrush.Color(), 7));

@@ -10,6 +10,7 @@
 #include "grid/base/REdaReviZizod.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEControls.h"
 #include "grid/base/VsgHTMLE/VsgHTMLEText.h"
+#include "platform/RichText.h"
 #include "platform/SysUtils.h"
 
 namespace {
@@ -382,8 +383,8 @@ QString VOroDavoduRuzu::CellTextForSave(int ACol, int ARow)
     const int kind = CellTextKind(value, EnableHTML);
     if (kind == ctkHtml && !SaveWithHTML)
         value = StripHtmlTags(value);
-    else if (kind == ctkRtf && SaveWithRTF)
-        value.remove(u'\r').remove(u'\n');
+    else if (kind == ctkRtf)
+        value = SaveWithRTF ? value.remove(u'\r').remove(u'\n') : RichTextToPlainText(value);
     if (OnSaveCell)
         OnSaveCell(this, ACol, ARow, value);
     return value;

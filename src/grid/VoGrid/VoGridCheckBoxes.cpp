@@ -177,6 +177,11 @@ bool VOroDavoduRuzu::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State)
     case ctTriStateCheckBox:
         State = g->CellCheckBoxState;
         return true;
+    case ctRowCheckBox:
+        if (ACol != 0)
+            return false;
+        State = BoolToCheckBoxState(own ? g->CellBoolean : RowSelect(ARow));
+        return true;
     default:
         return false;
     }

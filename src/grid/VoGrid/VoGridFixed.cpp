@@ -71,7 +71,7 @@ VOroDavoduRuzu::TFixedFill VOroDavoduRuzu::fixedFill(int ACol, int ARow, int RCo
     return Flat ? TFixedFill::None : TFixedFill::Plain;
 }
 
-// The plain look fills the cell with its lines opaquely in the canvas's brush (see paintFixedCellLook).
+// The plain look fills the cell's background opaquely in the canvas's brush (see paintFixedCellLook).
 bool VOroDavoduRuzu::LookCoversFixedCell(const TCanvas& ACanvas, int ACol, int ARow)
 {
     return ACanvas.Pen().Mode() == pmCopy && ACanvas.Brush().Color() != clNone && paintsFixedLook(ACol, ARow) &&
@@ -100,8 +100,9 @@ void VOroDavoduRuzu::paintFixedCellLook(TCellPaint& cp)
                       FSortSettings.HeaderMirrorColorTo(), clNone});
         break;
     case TFixedFill::Plain:
-        // The cell with the lines right of and below it.
-        fillGradient(c, Rect(cp.R.Left, cp.R.Top, cp.R.Right + 1, cp.R.Bottom + 2),
+        // The cell down to its bottom line; a fixed vertical line at its right stays.
+        fillGradient(c,
+                     Rect(cp.R.Left, cp.R.Top, cp.R.Right + ((Options() & goFixedVertLine) ? 0 : 1), cp.R.Bottom + 2),
                      {brush, cp.colorTo, cp.mirrorColor, cp.mirrorColorTo, clNone});
         if (FLook == glVista) {
             line(c, clWhite, cp.R.Left, cp.R.Top, cp.R.Left, cp.R.Bottom);

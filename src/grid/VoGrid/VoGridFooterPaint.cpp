@@ -43,14 +43,14 @@ VOroDavoduRuzu* TFooterPanel::grid() const
 
 int TFooterPanel::ColumnAt(int X) const
 {
+    // Column widths include the grid line, as the grid's own cells do.
     const VOroDavoduRuzu& g = *grid();
-    const int w = g.GridLineWidth();
     int sum = 0;
     for (int c = 0; c < g.FixedCols() && sum < X; ++c)
-        sum += g.ColWidths(c) + w;
+        sum += g.ColWidths(c);
     int c = g.LeftCol();
     while (sum < X && c < g.ColCount())
-        sum += g.ColWidths(c++) + w;
+        sum += g.ColWidths(c++);
     return sum < X ? -1 : c - 1;
 }
 
@@ -134,12 +134,11 @@ void TFooterPanel::Paint()
 // takes the grid's colour.
 static int footerWidth(const VOroDavoduRuzu& g)
 {
-    const int w = g.GridLineWidth();
     int width = 0;
     for (int c = 0; c < g.FixedCols(); ++c)
-        width += g.ColWidths(c) + w;
+        width += g.ColWidths(c);
     for (int c = g.LeftCol(); c < g.ColCount(); ++c)
-        width += g.ColWidths(c) + w;
+        width += g.ColWidths(c);
     return width;
 }
 
@@ -156,10 +155,9 @@ int TFooterPanel::paintFixedLastRow(TCanvas& c)
     const TGridOptions options = g.Options();
     const bool raised = (g.Look() == glSoft || g.Look() == glQEV || g.Look() == glXP || g.Look() == glVista) && !g.Flat;
     const int row = g.RowCount() - 1;
-    const int lineWidth = g.GridLineWidth();
     int x = 0;
     const auto paintColumn = [&](int col, bool fixed) {
-        const int w = g.ColWidths(col) + lineWidth;
+        const int w = g.ColWidths(col);
         const auto line = [&](TColor color, int x1, int y1, int x2, int y2) {
             c.Pen().SetColor(color);
             c.MoveTo(x1, y1);
@@ -175,7 +173,7 @@ int TFooterPanel::paintFixedLastRow(TCanvas& c)
         if (g.IsMergedCell(col, row)) {
             const TPoint span = g.CellSpan(col, row);
             for (int m = col + 1; m <= col + span.X && m < g.ColCount(); ++m)
-                cellRight += g.ColWidths(m) + lineWidth;
+                cellRight += g.ColWidths(m);
         }
         const TRect r = Rect((options & goFixedHorzLine) && raised ? x + 1 : x, 1, cellRight, h);
         x += w;

@@ -1,6 +1,7 @@
 // Cell graphics: attaching, looking up and removing a cell's graphic object, the type of a cell, the room
 // each type takes beside the text on screen and in print, and the display transform of cell texts.
 #include "grid/VoGrid/VoGrid.h"
+#include "grid/VoGrid/VoGridUnit.h"
 
 TCellGraphic* VOroDavoduRuzu::ownGraphic(int ACol, int ARow) const
 {
@@ -335,6 +336,11 @@ void VOroDavoduRuzu::QueryDisplText(int ACol, int ARow, QString& Value)
                 break;
             }
         }
+    }
+    if (FGrouping.ShowGroupCount && ACol == 1 && IsNode(ARow)) {
+        const int n = GetNodeSpan(ARow) - 1 - GetSubNodeCount(ARow);
+        Value += FGrouping.GroupCountFormat.isEmpty() ? QStringLiteral(" (%1)").arg(n)
+                                                      : FormatIntegers(FGrouping.GroupCountFormat, {n});
     }
 }
 

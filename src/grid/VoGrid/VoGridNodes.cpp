@@ -149,10 +149,16 @@ void VOroDavoduRuzu::UpdateSubNodeCount(int ARow, int Delta)
 
 void VOroDavoduRuzu::ExpandNode(int ARow)
 {
+    expandNodeRows(ARow);
+    CalcFooter(-1);
+}
+
+void VOroDavoduRuzu::expandNodeRows(int ARow)
+{
     if (FCellNode.ExpandOne)
         for (int r = FixedRows(); r < RowCount(); ++r)
             if (nodeAt(r) && !GetNodeState(r) && RealRowIndex(r) != ARow)
-                ContractNode(RealRowIndex(r));
+                contractNodeRows(RealRowIndex(r));
     const int d = DisplRowIndex(ARow);
     TCellGraphic* g = nodeAt(d);
     if (!g || !g->CellBoolean)
@@ -166,6 +172,12 @@ void VOroDavoduRuzu::ExpandNode(int ARow)
 }
 
 void VOroDavoduRuzu::ContractNode(int ARow)
+{
+    contractNodeRows(ARow);
+    CalcFooter(-1);
+}
+
+void VOroDavoduRuzu::contractNodeRows(int ARow)
 {
     HideEditor();
     const int d = DisplRowIndex(ARow);
@@ -197,9 +209,10 @@ void VOroDavoduRuzu::ExpandAll()
 {
     for (int r = FixedRows(); r < RowCount(); ++r)
         if (TCellGraphic* g = nodeAt(r)) {
-            ExpandNode(RealRowIndex(r));
+            expandNodeRows(RealRowIndex(r));
             g->CellBoolean = false;
         }
+    CalcFooter(-1);
 }
 
 void VOroDavoduRuzu::ContractAll()
@@ -220,6 +233,7 @@ void VOroDavoduRuzu::ContractAll()
     }
     if (rows.Count() > 0)
         HideRowList(rows);
+    CalcFooter(-1);
 }
 
 int VOroDavoduRuzu::GetParentRow(int ARow)

@@ -4,6 +4,8 @@
 void VOroDavoduRuzu::SetRowCount(int Value)
 {
     const int old = RowCount();
+    if (FSelectionHidden && FixedRowAlways && old <= FixedRows())
+        UnHideSelection();
     // The rows cut off leave the store: their cell objects are freed.
     if (Value >= 0 && Value < old)
         FreeCellPropsRect(0, Value, TotalColCount() - 1, old - 1);
@@ -12,20 +14,24 @@ void VOroDavoduRuzu::SetRowCount(int Value)
         TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     NormalRowCount = RowCount();
+    UpdateFooter();
     if (ScrollProportional) {
         UpdateProportionalVScroll();
         UpdateProportionalHScroll();
     }
     if (FScrollBarAlways != saNone)
         ApplyScrollBarAlways(false);
+    if (!FFloatingFooter.Visible() || RowCount() == old)
+        return;
     // A fixed footer row stays the last row: its cells move along when the grid grows.
-    if (FFloatingFooter.Visible() && RowCount() > old) {
+    if (RowCount() > old && old > 0) {
         for (int c = 0; c < TotalColCount(); ++c) {
             SetGridCell(c, RowCount() - 1, GetGridCell(c, old - 1));
             SetGridObject(c, RowCount() - 1, GetGridObject(c, old - 1));
             ClearCell(c, old - 1);
         }
     }
+    CalcFooter(-1);
 }
 
 void VOroDavoduRuzu::SetColCount(int Value)
@@ -47,6 +53,7 @@ void VOroDavoduRuzu::SetColCount(int Value)
 void VOroDavoduRuzu::SetDefaultRowHeight(int Value)
 {
     TBaseGrid::SetDefaultRowHeight(Value);
+    FFloatingFooter.SetHeight(Value);
 }
 
 void VOroDavoduRuzu::SetFixedRowHeight(int Value)

@@ -3,6 +3,8 @@
 #include "grid/VoGrid/Editors/VoInplaceEdit.h"
 #include "grid/VoGrid/VoGrid.h"
 #include "grid/base/REdaReviZizod.h"
+#include "grid/base/VoUtil/VoUtilText.h"
+#include "platform/RichText.h"
 
 namespace {
 // Disjunct cells are kept packed: row in the high 16 bits, column in the low 16 bits.
@@ -529,8 +531,10 @@ QString VOroDavoduRuzu::SelectedText()
         QStringList cells;
         for (int c = s.Left; c <= s.Right; ++c) {
             QString text = Cells(RealColIndex(c), r);
-            if (ExcelClipboardFormat && text.contains(u'\n'))
-                text = u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+            if (text.contains(QStringLiteral("{\\")))
+                text = RichTextToPlainText(text);
+            if (ExcelClipboardFormat && CountTextLines(text, Multilinecells) > 1)
+                text = QuoteMultiLine(text);
             cells.append(text);
         }
         lines.append(cells.join(u'\t'));

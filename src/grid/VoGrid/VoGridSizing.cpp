@@ -4,25 +4,7 @@
 #include <QStringList>
 
 #include "grid/VoGrid/VoGrid.h"
-
-namespace {
-// The format with its first two "%d" standing for the column and the row; nothing else is substituted.
-QString formatCell(const QString& fmt, int c, int r)
-{
-    QString out = fmt;
-    const int values[2] = {c, r};
-    qsizetype from = 0;
-    for (int v : values) {
-        const qsizetype at = out.indexOf(QStringLiteral("%d"), from);
-        if (at < 0)
-            break;
-        const QString number = QString::number(v);
-        out.replace(at, 2, number);
-        from = at + number.size();
-    }
-    return out;
-}
-}  // namespace
+#include "grid/VoGrid/VoGridUnit.h"
 
 // --- Fixed areas -----------------------------------------------------------------------------------------------
 
@@ -92,7 +74,7 @@ void VOroDavoduRuzu::TextFill(bool DoFixed, const QString& Txt)
 
 void VOroDavoduRuzu::FormatFill(bool DoFixed, const QString& Fmt)
 {
-    fillCells(DoFixed, [&Fmt](int c, int r) { return formatCell(Fmt, c, r); });
+    fillCells(DoFixed, [&Fmt](int c, int r) { return FormatIntegers(Fmt, {c, r}); });
 }
 
 void VOroDavoduRuzu::RandomFill(bool DoFixed, int Rnd)
@@ -128,17 +110,6 @@ void VOroDavoduRuzu::AutoNumberRow(int ARow)
 
 // --- Sizing to contents ----------------------------------------------------------------------------------------
 
-// The widest line of the cell's shown text in the font the cell is painted with.
-int VOroDavoduRuzu::cellTextWidth(int ACol, int ARow)
-{
-    TCanvas& canvas = Canvas();
-    canvas.Font().Assign(ARow < FixedRows() || ACol < FixedCols() ? FFixedFont : Font());
-    int widest = 0;
-    for (const QString& line : Cells(RealColIndex(ACol), ARow).split(u'\n'))
-        widest = std::max(widest, canvas.TextWidth(line));
-    return widest;
-}
-
 void VOroDavoduRuzu::SizeColumnToContents(int ACol, bool GrowOnly)
 {
     if (ACol < 0 || ACol >= ColCount())
@@ -153,19 +124,24 @@ void VOroDavoduRuzu::SizeColumnToContents(int ACol, bool GrowOnly)
         last = RowCount() - 1;
     }
     const int realCol = RealColIndex(ACol);
+    const bool comboButtons = FControlLook.DropDownAlwaysVisible();
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r))
             continue;
-        int c = GetCellGraphicSize(realCol, r).X + cellTextWidth(ACol, r);
+        const int gw = GetCellGraphicSize(realCol, r).X;
+        int c = gw + MeasureCellText(ACol, r, false, false).cx;
+        if (comboButtons && QueryHasComboBox(realCol, r))
+            c += 16;
         if (FilterDropDownAuto && r == FilterDropDownRow && QueryColumnFilterItems(realCol))
             c += 12;
         if (IsSortIndicatorCell(ACol, r) && ACol == FSortSettings.Column)
             c += 10;
+        if (const TCellGraphic* g = GetCellGraphic(realCol, r); g && g->CellHAlign == haFull)
+            c = gw - 2 * GridLineWidth() - XYOffset.X - 2;
         widest = std::max(widest, c);
     }
-    const int offsets = XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X;
-    int w = widest + offsets + 2 * GridLineWidth() + 2;
+    int w = widest + PrintXOffsetTotal() + 2 * GridLineWidth() + 2;
     if (GrowOnly && ColWidths(ACol) >= w)
         return;
     if (OnUpdateColumnSize)
@@ -191,22 +167,37 @@ void VOroDavoduRuzu::SizeRowToContents(int ARow, bool GrowOnly, int Padding)
 {
     if (ARow < 0 || ARow >= RowCount())
         return;
-    TCanvas& canvas = Canvas();
     int tallest = 0;
     for (int c = 0; c < ColCount(); ++c) {
         const int realCol = RealColIndex(c);
         if (IsYMergedCell(c, ARow) || IsIgnoredColumn(realCol))
             continue;
-        canvas.Font().Assign(ARow < FixedRows() || c < FixedCols() ? FFixedFont : Font());
-        const int lines = static_cast<int>(Cells(realCol, ARow).count(u'\n')) + 1;
-        const int t = lines * canvas.TextHeight(QStringLiteral("gh"));
-        const int g = CalcCellGraphicSize(realCol, ARow, Padding).Y;
-        const bool box = HasCellGraphicType(realCol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRadioButton});
-        tallest = std::max(tallest, box ? DefaultRowHeight() : t + g);
+        tallest = std::max(tallest, contentHeight(c, realCol, ARow, Padding));
     }
-    const int h = XYOffset.Y + tallest + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
+    const int h = PrintYOffsetTotal() + tallest + 2 * GridLineWidth() + (XYOffsetTopLeftOnly ? 2 : 0);
+    const bool typing = allRowsVisible() && EditorMode() && FSizeWhileTyping.Height;
     if (!GrowOnly || RowHeights(ARow) < h)
         SetRowHeights(ARow, ClampAutoSize(h, MinRowHeight, MaxRowHeight));
+    if (typing && !allRowsVisible())
+        ShowInplaceEdit();
+}
+
+// The height of a cell's text (word wrapped as the grid wraps) and graphic.
+int VOroDavoduRuzu::contentHeight(int ACol, int RCol, int ARow, int Padding)
+{
+    if (!IsBaseCell(ACol, ARow))
+        return 0;
+    if (HasCellGraphicType(RCol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRadioButton}))
+        return DefaultRowHeight();
+    int t = GetCellTextSize(RCol, ARow, false, WordWrap).cy;
+    int g = CalcCellGraphicSize(RCol, ARow, Padding).Y;
+    if (const TCellGraphic* graphic = GetCellGraphic(RCol, ARow)) {
+        if (graphic->CellVAlign == vaFull)
+            g = t != 0 ? 0 : DefaultRowHeight();
+        if (g > 0 && (graphic->CellType == ctDataCheckBox || graphic->CellType == ctVirtCheckBox))
+            t = 0;
+    }
+    return t + g;
 }
 
 void VOroDavoduRuzu::AutoSizeRow(int ARow, int Padding)
@@ -218,9 +209,19 @@ void VOroDavoduRuzu::AutoSizeRow(int ARow, int Padding)
 
 void VOroDavoduRuzu::AutoSizeRows(bool DoFixedRows, int Padding)
 {
-    for (int r = DoFixedRows ? 0 : FixedRows(); r < RowCount(); ++r)
-        AutoSizeRow(r, Padding);
+    if (RowCount() == 0)
+        return;
+    const int first = DoFixedRows ? 0 : FixedRows();
+    ExportNotification(esExportStart, first);
+    for (int r = first; r < RowCount(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        if (WordWrap)
+            AutoSizeRow(r, Padding);
+        else
+            SizeRowToLines(r, MaxLinesInRow(r), Padding);
+    }
     ApplyScrollBarAlways(true);
+    ExportNotification(esExportDone, -1);
 }
 
 // Columns and rows only grow here, each cell measured with its own font and without word wrap.
@@ -253,6 +254,8 @@ void VOroDavoduRuzu::SizeRowToLines(int ARow, int Lines, int Extra)
         return;
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
+    TBrush brush;
+    QueryCellColor(FixedCols(), ARow, 0, brush, canvas.Font());
     const int h = canvas.TextHeight(QStringLiteral("gh"));
     SetRowHeights(ARow, ClampAutoSize(Extra + Lines * (h + h / 8), MinRowHeight, MaxRowHeight));
 }
@@ -261,7 +264,7 @@ void VOroDavoduRuzu::SizeToCols()
 {
     int w = 0;
     for (int c = 0; c < ColCount(); ++c)
-        w += ColWidths(c) + GridLineWidth();
+        w += ColWidths(c);
     SetClientWidth(w);
 }
 
@@ -269,7 +272,7 @@ void VOroDavoduRuzu::SizeToRows()
 {
     int h = 0;
     for (int r = 0; r < RowCount(); ++r)
-        h += RowHeights(r) + GridLineWidth();
+        h += RowHeights(r);
     SetClientHeight(h);
 }
 

@@ -26,6 +26,11 @@ int VOroDavoduRuzu::MaxLinesInRow(int ARow)
     return lines;
 }
 
+TSize VOroDavoduRuzu::MeasureCellText(int ACol, int ARow, bool VS, bool SB)
+{
+    return GetCellTextSize(RealColIndex(ACol), ARow, VS, SB);
+}
+
 TSize VOroDavoduRuzu::GetCellTextSize(int ACol, int ARow, bool VS, bool SB)
 {
     const int d = DisplColIndexOf(ACol);

@@ -133,3 +133,18 @@ void VOroDavoduRuzu::Notification(TComponent* AComponent, TOperation Operation)
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
+
+QString FormatIntegers(const QString& Fmt, std::initializer_list<int> Values)
+{
+    QString out = Fmt;
+    qsizetype from = 0;
+    for (int v : Values) {
+        const qsizetype at = out.indexOf(QStringLiteral("%d"), from);
+        if (at < 0)
+            break;
+        const QString number = QString::number(v);
+        out.replace(at, 2, number);
+        from = at + number.size();
+    }
+    return out;
+}

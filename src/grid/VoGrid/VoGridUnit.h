@@ -3,6 +3,7 @@
 // message and clipboard-format numbers, the active focus grid, the link cursor and the locale readers.
 #include <QChar>
 #include <QString>
+#include <initializer_list>
 
 #include "platform/Controls.h"
 #include "platform/Messages.h"
@@ -31,6 +32,9 @@ struct TVoGridUnitState {
     QString HintFontName;
 };
 TVoGridUnitState& VoGridUnit();
+
+// The format with its "%d"s standing for the values in order; nothing else is substituted.
+QString FormatIntegers(const QString& Fmt, std::initializer_list<int> Values);
 
 // Major x 65536 + minor of the file's version, -1 when it has none. This platform has no version
 // resources; it answers for "comctl32.dll" the level its own controls give (6.0).

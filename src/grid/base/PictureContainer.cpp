@@ -294,6 +294,12 @@ THTMLPicture* THTMLPictureCache::GetPicture(int index) const
     return pictures_[static_cast<std::size_t>(index)].get();
 }
 
+void THTMLPictureCache::SetPicture(int index, std::unique_ptr<THTMLPicture> picture)
+{
+    if (index >= 0 && index < Count() && picture)
+        pictures_[static_cast<std::size_t>(index)] = std::move(picture);
+}
+
 bool THTMLPictureCache::Animate()
 {
     bool changed = false;

@@ -39,6 +39,8 @@ public:
     void SaveToStream(QIODevice* stream) const;
     // A compiled-in resource ":/name"; nothing when there is none.
     void LoadFromResourceName(const QString& name);
+    // The compiled-in resource named by the number, ":/" and its digits; nothing when there is none.
+    void LoadFromResourceID(int id) { LoadFromResourceName(QString::number(id)); }
     // "RES://name" and "FILE://path" load; other URLs are only noted.
     void LoadFromURL(const QString& url);
 
@@ -106,6 +108,8 @@ public:
     THTMLPicture* FindPicture(const QString& id) const;
     int Count() const { return static_cast<int>(pictures_.size()); }
     THTMLPicture* GetPicture(int index) const;
+    // Puts the picture in the place of the one at index, which is freed; nothing for an index outside.
+    void SetPicture(int index, std::unique_ptr<THTMLPicture> picture);
     // Steps every picture; true when any frame changed.
     bool Animate();
 

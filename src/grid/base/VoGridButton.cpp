@@ -4,6 +4,7 @@
 
 #include "grid/base/VoStyleIF.h"
 #include "grid/base/VoXPVS.h"
+#include "platform/Accel.h"
 
 namespace {
 
@@ -375,6 +376,14 @@ void TVoGridButton::WndProc(TMessage& m)
         if (FDown)
             DblClick();
         return;
+    case CM_DIALOGCHAR:
+        if (IsAccel(static_cast<char16_t>(m.WParam), Caption()) && Enabled() && Visible() && Parent() &&
+            Parent()->Showing()) {
+            Click();
+            m.Result = 1;
+            return;
+        }
+        break;
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
     case CM_TEXTCHANGED:

@@ -154,10 +154,7 @@ void TVsgDateTimePicker::PaintPickerButton(TCanvas& canvas)
     b = Rect(b.Left + 1, b.Top + 1, b.Right - 1, b.Bottom - 1);
     if (ButtonColor != clNone) {
         const TRect fill = Rect(b.Left + 2, b.Top, b.Right, b.Bottom);
-        PaintColoredDropButton(canvas, fill, *this, FButtonHover, {b.Left + 5, b.Top + 7});
-        canvas.Pen().SetColor(ButtonBorderColor);
-        canvas.MoveTo(b.Left, b.Top);
-        canvas.LineTo(b.Left, b.Bottom);
+        PaintColoredDropButton(canvas, fill, *this, FButtonHover, {b.Left + 5, b.Top + 7}, b.Left);
         return;
     }
     PaintPlainDropButton(canvas, b, IsThemeActiveFor(), Enabled(), FButtonHover, DroppedDown());

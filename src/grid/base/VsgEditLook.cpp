@@ -52,7 +52,8 @@ bool IsMouseButtonDown()
     return GetKeyState(VK_RBUTTON) < 0 || GetKeyState(VK_LBUTTON) < 0;
 }
 
-void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin)
+void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin,
+                            int lineX)
 {
     const bool held = IsMouseButtonDown();
     TColor face = colors.ButtonColor;
@@ -63,8 +64,8 @@ void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& color
     canvas.Pen().SetColor(face);
     canvas.FillRect(r);
     canvas.Pen().SetColor(colors.ButtonBorderColor);
-    canvas.MoveTo(r.Left, r.Top);
-    canvas.LineTo(r.Left, r.Bottom);
+    canvas.MoveTo(lineX, r.Top);
+    canvas.LineTo(lineX, r.Bottom);
     const TColor arrow = held ? colors.ButtonTextColorDown : colors.ButtonTextColor;
     canvas.Brush().SetColor(arrow);
     canvas.Pen().SetColor(arrow);
@@ -100,7 +101,7 @@ void FrameInColor(TCanvas& canvas, const TRect& r, TColor color)
     canvas.FrameRect(r);
 }
 
-void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth)
+TRect PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth)
 {
     const TColor outer = hot ? clBtnFace : parentColor;
     if (hot) {
@@ -108,13 +109,16 @@ void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, 
         FrameInColor(canvas, w, outer);
         w = Rect(w.Left + 1, w.Top + 1, w.Right - 1, w.Bottom - 1);
         FrameInColor(canvas, w, boxColor);
-        return;
+        return w;
     }
     FrameInColor(canvas, w, outer);
-    w = Rect(w.Left + 1, w.Top + 1, w.Right - 1, w.Bottom - 1);
-    FrameInColor(canvas, Rect(w.Left, w.Top, w.Right - buttonWidth, w.Bottom), outer);
+    // The inner frames stop short of the drop button.
+    w = Rect(w.Left + 1, w.Top + 1, w.Right - 1 - buttonWidth, w.Bottom - 1);
+    FrameInColor(canvas, w, outer);
     w = Rect(w.Left + 1, w.Top + 1, w.Right - 1, w.Bottom - 1);
     FrameInColor(canvas, w, boxColor);
+    w.Right += buttonWidth;
+    return w;
 }
 
 void PaintFlatButtonFace(TCanvas& canvas, const TRect& window, int clientWidth, int clientHeight, int buttonWidth,

@@ -40,17 +40,19 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& bounds, TSize labelSize
 bool IsMouseButtonDown();
 
 // A drawn drop button in r: brush ButtonColor, ButtonColorHot when hovered, ButtonColorDown when hovered
-// with a button held; a line in ButtonBorderColor down its left edge; the arrow's top-left corner at
-// arrowOrigin, in ButtonTextColor (ButtonTextColorDown while a button is held).
-void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin);
+// with a button held; one line in ButtonBorderColor at x = lineX from r's top to its bottom; the arrow's
+// top-left corner at arrowOrigin, in ButtonTextColor (ButtonTextColorDown while a button is held).
+void PaintColoredDropButton(TCanvas& canvas, TRect r, const TButtonColors& colors, bool hovered, TPoint arrowOrigin,
+                            int lineX);
 
 // The look of a box's drop button that has no custom colour: themed (state 4 disabled, 3 pressed while
 // dropped, 1 normal, 2 hot) or the classic combo arrow.
 void PaintPlainDropButton(TCanvas& canvas, TRect r, bool themed, bool enabled, bool hovered, bool dropped);
 
 // The flat border of a box without border colours: outer in the button face when hot, else in the
-// parent's colour; inner in the box's colour; not hot, a frame round the text part too.
-void PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth);
+// parent's colour; inner in the box's colour; not hot, the inner frames go round the text part only.
+// Returns the rectangle inside the frames, right side at full width.
+TRect PaintFlatBoxBorder(TCanvas& canvas, TRect w, bool hot, TColor parentColor, TColor boxColor, int buttonWidth);
 
 // The classic flat button area: the button face round a button that is not hot.
 void PaintFlatButtonFace(TCanvas& canvas, const TRect& window, int clientWidth, int clientHeight, int buttonWidth,

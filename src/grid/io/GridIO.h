@@ -28,8 +28,7 @@ struct TPasteLine {
 std::vector<TPasteLine> SplitPasteText(const QString& Text);
 
 enum TClipOperation { coCut, coCopy };
-// Import and export states announced to the grid's notifications.
-enum TGridExportState { esExportStart, esExportNextRow, esExportSelRow, esExportNewRow, esExportDone };
+// Import states announced to the grid's notification.
 enum TGridImportState { isImportStart, isImportNewRow, isImportSelRow, isImportDone };
 
 // The clipboard format of grid cells: the binary cell stream.

@@ -286,6 +286,20 @@ TEST(VoGridCells, LoadAndSaveHooksAndStrippedText)
     EXPECT_EQ(g.StrippedCells(2, 2), QStringLiteral("bold\r\nnext"));
 }
 
+// Rich-text cells leave the grid as their plain text, unless they are saved as rich text.
+TEST(VoGridCells, RichTextCellsSaveAndCopyTheirPlainText)
+{
+    RecordingGrid g;
+    g.SetCells(1, 1, QStringLiteral("{\\rtf1\\ansi hello}"));
+    g.SetCells(2, 1, QStringLiteral("plain"));
+    EXPECT_EQ(g.CellTextForSave(1, 1), QStringLiteral("hello"));
+    g.SetSelection({1, 1, 2, 1});
+    EXPECT_EQ(g.SelectedText(), QStringLiteral("hello\tplain"));
+    g.SaveWithRTF = true;
+    g.SetCells(1, 1, QStringLiteral("{\\rtf1\\ansi\r\nhello}"));
+    EXPECT_EQ(g.CellTextForSave(1, 1), QStringLiteral("{\\rtf1\\ansihello}"));
+}
+
 TEST(VoGridCells, ControlValuesReadAndWriteTheControlOfTheirId)
 {
     RecordingGrid g;

@@ -136,6 +136,25 @@ TEST(VoGridCheckBox, TriStateBoxesAndTheirColumn)
     EXPECT_TRUE(f.grid.HasCheckBox(2, 0));
 }
 
+// With HotmailRowSelect the boxes of column 0 read the row selection.
+TEST(VoGridCheckBox, RowCheckBoxesReadTheRowSelection)
+{
+    CheckGrid f;
+    f.grid.MouseActions().SetHotmailRowSelect(true);
+    f.grid.SetRowSelect(2, true);
+    struct Case {
+        int col, row;
+        bool answer;
+        TCheckBoxState state;
+    } cases[] = {{0, 2, true, cbChecked}, {0, 3, true, cbUnchecked}, {1, 2, false, cbGrayed}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row * 10 + c.col);
+        TCheckBoxState state = cbGrayed;
+        EXPECT_EQ(f.grid.GetCheckBoxState(c.col, c.row, state), c.answer);
+        EXPECT_EQ(state, c.state);
+    }
+}
+
 // A node's three-state box and the boxes of its rows follow each other with AutoCheckGroup, also while the
 // node is folded; summary rows get no box.
 TEST(VoGridCheckBox, AutoCheckGroupLinksANodeAndItsRows)

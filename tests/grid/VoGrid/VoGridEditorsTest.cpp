@@ -545,6 +545,33 @@ TEST(VoGridEditors, EditButtonClickPassesTheEllipsisHookAndPasteKeepsUnicode)
     EXPECT_EQ(f.grid->Cells(1, 1), QStringLiteral(u"Ωmega 日本"));
 }
 
+// A short paste keeps every character: into an empty editor, over a selection, at the caret; only a last
+// CR LF is dropped.
+TEST(VoGridEditors, EditButtonPasteKeepsShortTexts)
+{
+    struct Case {
+        const char* cell;
+        int selStart, selLength;
+        const char* clip;
+        const char* result;
+    } cases[] = {
+        {"", 0, 0, "x", "x"},       {"hello", 0, 5, "x", "x"},    {"hello", 2, 0, "x", "hexllo"},
+        {"ab", 2, 0, "\r\n", "ab"}, {"ab", 2, 0, "c\r\n", "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clip);
+        TypedFixture f(edEditBtn, QString::fromUtf8(c.cell));
+        f.open();
+        TGridEditBtn& edit = *f.grid->BtnEdit();
+        edit.SetSelStart(c.selStart);
+        edit.SetSelLength(c.selLength);
+        Clipboard().SetAsText(QString::fromUtf8(c.clip));
+        edit.Perform(WM_PASTE);
+        EXPECT_EQ(edit.Text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(f.grid->Cells(1, 1), QString::fromUtf8(c.result));
+    }
+}
+
 TEST(VoGridEditors, EditButtonLookupCompletesAndNumericFilterBeeps)
 {
     TypedFixture f(edEditBtn, QString());

@@ -147,3 +147,18 @@ TEST(VoGridNodes, ChangedNodeLooksNotifyOnceEach)
     node.SetShowTreeFull(false);
     EXPECT_EQ(changes, 5);
 }
+
+// A node row shows how many rows it holds beside its text, in the grouping's format when one is given.
+TEST(VoGridNodes, GroupCountInTheNodeText)
+{
+    RecordingGrid g;
+    numberRows(g, 8);
+    g.AddNode(1, 5);
+    EXPECT_EQ(g.Cells(1, 1), QStringLiteral("1"));
+    g.Grouping().ShowGroupCount = true;
+    EXPECT_EQ(g.Cells(1, 1), QStringLiteral("1 (4)"));
+    EXPECT_EQ(g.Cells(1, 2), QStringLiteral("2"));  // not a node row
+    g.Grouping().GroupCountFormat = QStringLiteral(" [%d items]");
+    EXPECT_EQ(g.Cells(1, 1), QStringLiteral("1 [4 items]"));
+    EXPECT_EQ(g.GetGridCell(1, 1), QStringLiteral("1"));  // the stored text stays
+}

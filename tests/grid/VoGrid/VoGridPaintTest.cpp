@@ -382,3 +382,39 @@ TEST(VoGridPaint, FixedCellsLeftUnderTheirLookGiveTheSamePixels)
             }
     EXPECT_GT(coveredCells, 0);
 }
+
+// Only the disabled row takes the disabled font colour; the rows around it keep their own.
+TEST(VoGridPaint, DisabledRowAloneIsGreyed)
+{
+    PaintGrid g;
+    g.SetRowCount(4);
+    g.SetColWidths(1, 60);
+    g.SetCol(2);
+    g.SetRow(1);
+    for (int r = 1; r < 4; ++r)
+        g.SetCells(1, r, QStringLiteral("WWWW"));
+    g.SetRowEnabled(2, false);
+    g.DisabledFontColor = RGB(192, 192, 192);
+    const QImage image = PaintToImage(g);
+    const auto row = [](int r) { return Rect(41, 20 * r + 1, 99, 20 * r + 19); };
+    EXPECT_GT(count(image, row(2), RGB(192, 192, 192)), 10);
+    EXPECT_EQ(darkPixels(image, row(2)), 0);
+    for (int r : {1, 3}) {
+        EXPECT_EQ(count(image, row(r), RGB(192, 192, 192)), 0) << r;
+        EXPECT_GT(darkPixels(image, row(r)), 10) << r;
+    }
+}
+
+// The fixed vertical line between header cells stays in every look, gradient looks included.
+TEST(VoGridPaint, FixedVerticalLineInEveryLook)
+{
+    for (TGridLook look : {glStandard, glSoft, glQEV, glXP, glVista, glWin7, glOffice2007}) {
+        PaintGrid g;
+        g.SetLook(look);
+        g.SetBorderStyle(bsNone);
+        g.SetGridFixedLineColor(RGB(128, 128, 128));
+        const QImage image = PaintToImage(g);
+        EXPECT_EQ(pixel(image, 79, 10), RGB(128, 128, 128)) << look;  // between headers 1 and 2
+        EXPECT_NE(pixel(image, 60, 10), RGB(128, 128, 128)) << look;
+    }
+}

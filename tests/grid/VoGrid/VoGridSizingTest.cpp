@@ -219,14 +219,99 @@ TEST(VoGridSizing, SizeToCellsShowsEveryCell)
     g.SetScrollBars(ssBoth);
     g.SetBounds(0, 0, 50, 50);
     g.SizeToCells();
-    int w = 0;
-    for (int c = 0; c < 3; ++c)
-        w += g.ColWidths(c) + g.GridLineWidth();
-    int h = 0;
-    for (int r = 0; r < 4; ++r)
-        h += g.RowHeights(r) + g.GridLineWidth();
-    EXPECT_EQ(g.ClientWidth(), w);
-    EXPECT_EQ(g.ClientHeight(), h);
+    // Column widths and row heights already hold their grid lines: no strip is left over.
+    EXPECT_EQ(g.ClientWidth(), g.DefaultColWidth() * 2 + 80);
+    EXPECT_EQ(g.ClientHeight(), g.DefaultRowHeight() * 3 + 40);
+    EXPECT_EQ(g.TBaseGrid::CellRect(2, 3).Right, g.ClientWidth());
+    EXPECT_EQ(g.TBaseGrid::CellRect(2, 3).Bottom, g.ClientHeight());
     EXPECT_EQ(g.ScrollBars(), ssBoth);
     EXPECT_EQ(g.VisibleRowCount() + g.FixedRows(), 4);
+}
+
+// A column takes its widest cell as painted: HTML as rendered, the cell's own font, the always-shown combo
+// button; the width adds the offsets, two grid lines and 2.
+TEST(VoGridSizing, ColumnWidthMeasuresTheCellAsPainted)
+{
+    class ComboGrid : public RecordingGrid {
+    public:
+        bool QueryHasComboBox(int ACol, int) override { return ACol == 1 && combo; }
+        bool combo = false;
+    };
+    const auto plainWidth = [](ComboGrid& g, const QString& text) {
+        g.Canvas().Font().Assign(g.Font());
+        return g.Canvas().TextWidth(text) + 2 * g.XYOffset.X + 2 * g.GridLineWidth() + 2;
+    };
+    struct Case {
+        const char* name;
+        QString text;
+        int fontSize;  // 0: the grid's font
+        bool combo;
+        int extra;  // beyond the width of the plain text "abcd"
+    };
+    const Case cases[] = {
+        {"plain", QStringLiteral("abcd"), 0, false, 0},
+        {"html measured as rendered", QStringLiteral("<i>abcd</i>"), 0, false, 0},
+        {"combo button", QStringLiteral("abcd"), 0, true, 16},
+    };
+    for (const Case& c : cases) {
+        ComboGrid g;
+        g.SetColCount(3);
+        g.SetRowCount(3);
+        g.SetCells(1, 1, c.text);
+        g.combo = c.combo;
+        g.ControlLook().SetDropDownAlwaysVisible(c.combo);
+        g.AutoSizeCol(1);
+        const int expected = plainWidth(g, QStringLiteral("abcd")) + c.extra;
+        EXPECT_NEAR(g.ColWidths(1), expected, 3) << c.name;
+    }
+    // The cell's own font: a large text makes the column as wide as that text.
+    ComboGrid big;
+    big.SetColCount(3);
+    big.SetRowCount(3);
+    big.SetCells(1, 1, QStringLiteral("abcd"));
+    big.SetFontSizes(1, 1, 24);
+    big.AutoSizeCol(1);
+    big.Canvas().Font().Assign(big.Font());
+    big.Canvas().Font().SetSize(24);
+    EXPECT_GE(big.ColWidths(1), big.Canvas().TextWidth(QStringLiteral("abcd")) + 8);
+}
+
+// Rows take their word-wrapped text; without word wrap every row gets the lines of its tallest cell.
+TEST(VoGridSizing, RowsFollowWordWrapOrTheirLines)
+{
+    RecordingGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    g.SetColWidths(1, 60);
+    g.SetCells(1, 1, QStringLiteral("one two three four five six seven eight"));
+    g.SetCells(1, 2, QStringLiteral("one"));
+    g.AutoSizeRows(false, 0);
+    const int line = g.Canvas().TextHeight(QStringLiteral("gh"));
+    EXPECT_GE(g.RowHeights(1), 3 * line);  // wrapped into several lines
+    // One line: offsets above and below, the line, two grid lines.
+    EXPECT_EQ(g.RowHeights(2), g.GetCellTextSize(1, 2, false, true).cy + 2 * g.XYOffset.Y + 2 * g.GridLineWidth());
+
+    g.WordWrap = false;
+    g.Multilinecells = true;
+    g.SetCells(1, 3, QStringLiteral("a\rb\rc"));
+    g.AutoSizeRows(false, 2);
+    g.Canvas().Font().Assign(g.Font());
+    const int h = g.Canvas().TextHeight(QStringLiteral("gh"));
+    EXPECT_EQ(g.RowHeights(1), 2 + h + h / 8);
+    EXPECT_EQ(g.RowHeights(3), 2 + 3 * (h + h / 8));
+}
+
+TEST(VoGridSizing, AutoSizeRowsAnnouncesEveryRow)
+{
+    class Announcing : public RecordingGrid {
+    public:
+        std::vector<std::pair<int, int>> states;
+        void ExportNotification(int AState, int ARow) override { states.emplace_back(AState, ARow); }
+    };
+    Announcing g;
+    g.SetRowCount(3);
+    g.AutoSizeRows(false, 0);
+    const std::vector<std::pair<int, int>> expected{
+        {esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}};
+    EXPECT_EQ(g.states, expected);
 }

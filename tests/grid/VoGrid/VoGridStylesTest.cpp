@@ -172,9 +172,15 @@ TEST(VoGridFooter, LastRowFooterHidesTheRowAndShowsItInThePanel)
     // The footer column under a point, with the grid scrolled by two columns.
     g.SetColCount(8);
     g.SetLeftCol(3);
-    const int w = g.DefaultColWidth() + g.GridLineWidth();
+    // The footer's columns are the grid's: the first pixel of a shown column names that column.
+    const int w = g.DefaultColWidth();
     EXPECT_EQ(g.FooterPanel()->ColumnAt(w / 2), 2);          // the fixed column: left column - 1
     EXPECT_EQ(g.FooterPanel()->ColumnAt(w + w + w / 2), 4);  // the second normal column shown
+    for (int c = 3; c < 8; ++c) {
+        const TRect cell = g.TBaseGrid::CellRect(c, 1);
+        EXPECT_EQ(g.FooterPanel()->ColumnAt(cell.Left + 1), c) << c;
+        EXPECT_EQ(g.FooterPanel()->ColumnAt(cell.Right), c) << c;
+    }
     EXPECT_EQ(g.FooterPanel()->ColumnAt(100000), -1);
 
     g.FloatingFooter().SetColor(RGB(0, 160, 0));
@@ -207,6 +213,34 @@ TEST(VoGridFooter, TemplateExpansionAndColumnCalc)
     g.FloatingFooter().SetColumnCalc(1, acSUM);
     EXPECT_EQ(g.FloatingFooter().GetColumnCalc(1), acSUM);
     EXPECT_EQ(g.Cells(1, 4).toDouble(), 6.0);
+}
+
+// The footer row is recalculated when the row count grows.
+TEST(VoGridFooter, CalculationsFollowTheRowCount)
+{
+    RecordingGrid g;
+    g.SetRowCount(5);
+    g.FloatingFooter().SetVisible(true);
+    g.FloatingFooter().SetColumnCalc(1, acCOUNT);
+    EXPECT_EQ(g.Cells(1, 4), QStringLiteral("3"));
+    g.SetRowCount(8);
+    EXPECT_EQ(g.Cells(1, 7), QStringLiteral("6"));
+}
+
+// A footer made visible without a height of its own takes the default row height, so the fixed last row
+// stays in sight.
+TEST(VoGridFooter, TakesTheDefaultRowHeight)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    RecordingGrid g(&form);
+    g.SetParent(&form);
+    g.SetBounds(0, 0, 300, 200);
+    g.SetDefaultRowHeight(24);
+    g.FloatingFooter().SetVisible(true);
+    form.Show();
+    EXPECT_EQ(g.FloatingFooter().Height(), 24);
+    EXPECT_EQ(g.FooterPanel()->Height(), 23);
 }
 
 TEST(VoGridFooter, ScrollThumb)

@@ -170,6 +170,17 @@ TEST(HTMLPicture, CacheAndContainer)
     EXPECT_EQ(cache.FindPicture("FILE://a"), first);
     EXPECT_EQ(cache.FindPicture("file://a"), nullptr);  // identifiers match exactly
     EXPECT_EQ(cache.GetPicture(5), nullptr);
+    // A picture put in a place replaces the one there; outside the list nothing happens.
+    auto replacement = std::make_unique<THTMLPicture>();
+    replacement->SetID("FILE://b");
+    THTMLPicture* b = replacement.get();
+    cache.SetPicture(0, std::move(replacement));
+    EXPECT_EQ(cache.GetPicture(0), b);
+    EXPECT_EQ(cache.FindPicture("FILE://a"), nullptr);
+    cache.SetPicture(2, std::make_unique<THTMLPicture>());
+    EXPECT_EQ(cache.Count(), 2);
+    first = b;
+    first->SetID("FILE://a");
     bool changed = false;
     for (int i = 0; i < 3; ++i)
         changed = cache.Animate() || changed;

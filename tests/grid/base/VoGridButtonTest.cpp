@@ -147,3 +147,39 @@ TEST(VoGridButton, DisabledAndShadeGlyphs)
     EXPECT_EQ(f.a->GlyphShade().Canvas().Pixels(1, 1), TColor(0x808080));
     EXPECT_EQ(f.a->GlyphShade().Canvas().Pixels(0, 7), clFuchsia);
 }
+
+TEST(VoGridButton, DoubleClickOnlyWhenDownAndOnce)
+{
+    ButtonsOnForm f;
+    TVoGridButton& b = *f.a;
+    int doubles = 0;
+    b.OnDblClick = [&](TObject*) { ++doubles; };
+    SendMouse(b, TMouseAction::DblClick, TMouseButton::mbLeft, centre(b));
+    SendMouse(b, TMouseAction::Up, TMouseButton::mbLeft, centre(b));
+    EXPECT_EQ(doubles, 0) << "up";
+    b.SetGroupIndex(1);
+    b.SetDown(true);
+    SendMouse(b, TMouseAction::DblClick, TMouseButton::mbLeft, centre(b));
+    SendMouse(b, TMouseAction::Up, TMouseButton::mbLeft, centre(b));
+    EXPECT_EQ(doubles, 1) << "down";
+}
+
+TEST(VoGridButton, CaptionAcceleratorClicks)
+{
+    ButtonsOnForm f;
+    int clicks = 0;
+    f.a->OnClick = [&](TObject*) { ++clicks; };
+    f.a->SetCaption(QStringLiteral("&Find"));
+    const struct {
+        char16_t key;
+        bool enabled;
+        int clicks;
+    } cases[] = {{u'f', true, 1}, {u'F', true, 1}, {u'i', true, 0}, {u'f', false, 0}};
+    for (const auto& c : cases) {
+        clicks = 0;
+        f.a->SetEnabled(c.enabled);
+        const LRESULT consumed = f.form.Perform(CM_DIALOGCHAR, c.key, 0);
+        EXPECT_EQ(clicks, c.clicks) << char(c.key) << c.enabled;
+        EXPECT_EQ(consumed != 0, c.clicks == 1) << char(c.key) << c.enabled;
+    }
+}

@@ -181,6 +181,37 @@ TEST(VsgCombo, PaintsItsBordersAndButton)
     EXPECT_NE(pixel(image, 0, 10), clFuchsia);
 }
 
+TEST(VsgCombo, FlatLook)
+{
+    ComboOnForm f;
+    TVsgComboBox& c = *f.combo;
+    EXPECT_EQ(c.DropDownCount(), 8);
+    // Flat takes the parent's colour; flat off gives back the window colour, not the parent's.
+    f.form.SetColor(clTeal);
+    c.SetFlat(true);
+    EXPECT_EQ(c.Color(), clTeal);
+    c.SetFlat(false);
+    EXPECT_EQ(c.Color(), clWindow);
+    c.SetColor(clRed);
+    c.SetFlat(true);
+    c.SetFlat(false);
+    EXPECT_EQ(c.Color(), clWindow);
+
+    // The inner frames in the box's colour stop at the drop button; the underline ends before it.
+    c.SetFlatParentColor(false);
+    c.SetFlat(true);
+    c.SetColor(clYellow);
+    c.SetFlatLineColor(clBlue);
+    const QImage image = PaintToImage(c);
+    const int bw = c.ButtonWidth();
+    EXPECT_EQ(pixel(image, 10, 2), clYellow);
+    EXPECT_NE(pixel(image, 120 - 8, 2), clYellow);
+    EXPECT_NE(pixel(image, 120 - 3, 10), clYellow);
+    EXPECT_NE(pixel(image, 120 - 8, 21 - 3), clYellow);
+    EXPECT_EQ(pixel(image, 120 - 2 - bw - 2, 20), clBlue);
+    EXPECT_NE(pixel(image, 120 - 2 - bw, 20), clBlue);
+}
+
 TEST(VsgCombo, DropButtonColoursFollowTheMouse)
 {
     ComboOnForm f;

@@ -110,6 +110,15 @@ TEST(VsgDateTimePicker, MetroLookAndBorders)
     const int buttonLeft = p.Width() - (GetSystemMetrics(SM_CXVSCROLL) + 2) + 3;
     EXPECT_EQ(pixel(image, buttonLeft + 3, 4), clBlue);
     EXPECT_EQ(pixel(image, buttonLeft + 5, 8), clYellow);
+    // One border line left of the drawn button, the fill right of it.
+    p.ButtonBorderColor = clLime;
+    image = PaintToImage(p);
+    int limeColumns = 0;
+    for (int x = buttonLeft - 4; x < p.Width(); ++x)
+        limeColumns += pixel(image, x, 10) == clLime;
+    EXPECT_EQ(limeColumns, 1);
+    EXPECT_EQ(pixel(image, buttonLeft, 10), clLime);
+    EXPECT_EQ(pixel(image, buttonLeft + 2, 10), clBlue);
 
     // The time kind keeps its arrows: no drop button, but the borders.
     p.SetKind(dtkTime);

@@ -122,7 +122,8 @@ TEST_F(HtmlRender, MeasuresLinesOfMarkup)
         {"x<SUP>2</SUP><SUB>3</SUB>", 400, true, "x23", w("x") + w("2") + w("3"), H + 2 * (H / 4)},
         {"<UL><LI>a<LI>b</UL>", 400, true, "\ra\rb", 12 + std::max(w("a"), w("b")), 3 * H},
         {"<UL><UL><LI>a</UL></UL>", 400, true, "\r\ra", 24 + w("a"), 3 * H},
-        {"a<Z>hidden</Z>b", 400, true, "ab", w("a") + w("b"), H},
+        // Hidden text takes no room but is part of the plain text.
+        {"a<Z>hidden</Z>b", 400, true, "ahiddenb", w("a") + w("b"), H},
         {"a&amp;b &lt;c&gt;&nbsp;&euro;", 400, true, "a&b <c> \u20AC", w("a&b ") + w("<c> \u20AC"), H},
         {"<IND x=\"50\">a", 400, true, "a", 50 + w("a"), H},
         {"<B>bold</B><I>it</I><U>u</U><S>s</S>", 400, true, "bolditus",
@@ -131,6 +132,10 @@ TEST_F(HtmlRender, MeasuresLinesOfMarkup)
         // Without word wrap every run goes on the one line.
         {"aaa bbb ccc", 10, false, "aaa bbb ccc", w("aaa bbb ccc"), H},
         {"aaa bbb<BR>ccc", 10, false, "aaa bbb\rccc", w("aaa bbb"), 2 * H},
+        // A run that overruns the line after a space ends the text there; a glued one keeps it going.
+        {"aa <B>bb</B><BR>cc", w("aa ") + 2, false, "aa bb", w("aa ") + w("bb", fsBold), H},
+        {"aa <B>bb</B><BR>cc", 400, false, "aa bb\rcc", w("aa ") + w("bb", fsBold), 2 * H},
+        {"aaa<B>bbb</B><BR>ccc", 10, false, "aaabbb\rccc", w("aaa") + w("bbb", fsBold), 2 * H},
     };
     for (const Case& k : cases) {
         const THtmlRenderResult res = measure(k.text, k.width, k.wrap);
@@ -243,6 +248,12 @@ TEST_F(HtmlRender, PaintsBackgroundsMarksAndBlink)
     EXPECT_TRUE(painted(Rect(w("ok "), 0, w("ok bad"), H), clLime));
     EXPECT_TRUE(painted(Rect(w("ok "), 0, w("ok bad"), H), clRed));
     EXPECT_FALSE(painted(Rect(w("ok bad") + 2, 0, 200, H), clLime));
+
+    // A rule one pixel below the line it ends.
+    clear();
+    render("a<HR>b", Rect(0, 0, 200, 60));
+    EXPECT_TRUE(painted(Rect(150, H + 1, 200, H + 2), clBlack));
+    EXPECT_FALSE(painted(Rect(150, 0, 200, H + 1), clBlack));
 
     clear();
     SetHtmlHighlightColors(clAqua, clWhite);

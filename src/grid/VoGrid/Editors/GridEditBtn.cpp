@@ -160,7 +160,7 @@ void TGridEditBtn::paste()
     const bool Allow = g.EditorPasteText(this, value);
     if (!Allow)
         return;
-    if (value.indexOf(QLatin1String("\r\n")) == value.size() - 2)
+    if (const qsizetype crlf = value.indexOf(QLatin1String("\r\n")); crlf >= 0 && crlf == value.size() - 2)
         value.chop(2);
     const int start = SelStart();
     const bool selected = SelLength() > 0;

@@ -129,19 +129,17 @@ void TBaseGrid::paintCellCore(TCanvas& canvas, int ACol, int ARow, TRect ARect, 
     }
     canvas.Pen().SetColor(canvas.Brush().Color());
 
-    // A fixed cell whose look paints over all of it needs neither background nor lines here.
-    if (!covered) {
-        if (selected && FSelectionStyle != ssDefault && ShowSel) {
-            paintSelectionFrame(canvas, ACol, ARect);
-        } else if (!(UseStylesActive() && (fixed || selected))) {
-            if (mirrorColorTo != clNone)
-                DrawCellBackground(canvas, ARect, canvas.Brush().Color(), colorTo, mirrorColor, mirrorColorTo, true,
-                                   clNone, false, true);
-            else
-                DrawGradientRect(canvas, canvas.Brush().Color(), colorTo, 64, ARect, gd == GradientHorizontal);
-        }
-        paintGridLines(canvas, ACol, ARect, fixed);
+    // A fixed cell whose look paints over its background needs none here; its lines stay.
+    if (selected && FSelectionStyle != ssDefault && ShowSel) {
+        paintSelectionFrame(canvas, ACol, ARect);
+    } else if (!covered && !(UseStylesActive() && (fixed || selected))) {
+        if (mirrorColorTo != clNone)
+            DrawCellBackground(canvas, ARect, canvas.Brush().Color(), colorTo, mirrorColor, mirrorColorTo, true, clNone,
+                               false, true);
+        else
+            DrawGradientRect(canvas, canvas.Brush().Color(), colorTo, 64, ARect, gd == GradientHorizontal);
     }
+    paintGridLines(canvas, ACol, ARect, fixed);
 
     if (full) {
         const int w = FGridLineWidth;

@@ -8,6 +8,7 @@ TVsgCustomCombo::TVsgCustomCombo(TComponent* AOwner)
     : TComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FLabelFont(std::make_unique<TFont>())
 {
     FIsThemed = ComCtlVersionAbove5();
+    SetDropDownCount(8);
     FLabelFont->OnChange = [this](TObject*) {
         if (FLabel)
             PlaceComboLabel();
@@ -35,7 +36,6 @@ void TVsgCustomCombo::Loaded()
     FOldColor = FLoadedColor;
     if (!(FFlatParentColor && !FFlat))
         SetColor(FLoadedColor);
-    FLoaded = true;
     if (FLabel) {
         if (!FLabelAlwaysEnabled)
             FLabel->SetEnabled(Enabled());
@@ -299,7 +299,7 @@ void TVsgCustomCombo::WndProc(TMessage& m)
         MouseLeave();
         return;
     case CM_COLORCHANGED:
-        if (!FLoaded)
+        if (ComponentState() & csLoading)
             FLoadedColor = Color();
         TComboBox::WndProc(m);
         return;

@@ -109,7 +109,6 @@ private:
     TColor FFlatLineColor = clNone;
     bool FFlatParentColor = true;
     TColor FBorderColor = clNone;
-    bool FLoaded = false;
 };
 
 class TVsgComboBox : public TVsgCustomCombo {

@@ -42,7 +42,7 @@ void TVsgCustomCombo::PaintComboButton(TCanvas& canvas)
     r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     if (ButtonColor != clNone) {
         r = Rect(r.Left - 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-        PaintColoredDropButton(canvas, r, *this, FButtonHover, {r.Left + 4, r.Top + 7});
+        PaintColoredDropButton(canvas, r, *this, FButtonHover, {r.Left + 4, r.Top + 7}, r.Left);
         return;
     }
     PaintPlainDropButton(canvas, r, IsThemeActiveFor(), Enabled(), FButtonHover, DroppedDown());
@@ -76,7 +76,7 @@ void TVsgCustomCombo::PaintComboBorder(TCanvas& canvas)
         return;
     }
     const TColor parentColor = Parent() ? Parent()->Color() : Color();
-    PaintFlatBoxBorder(canvas, w, IsBorderHot(), parentColor, Color(), FButtonWidth);
+    w = PaintFlatBoxBorder(canvas, w, IsBorderHot(), parentColor, Color(), FButtonWidth);
     if (FFlat && FFlatLineColor != clNone) {
         canvas.Pen().SetColor(FFlatLineColor);
         canvas.Pen().SetWidth(1);

@@ -40,6 +40,7 @@ struct TLinePass {
     bool listItemSeen = false;
     bool glue = false;  // the last item laid does not end with a space
     bool laid = false;  // something was laid on this line
+    bool cut = false;   // without word wrap, a run overran the line: the rest of the text goes
     bool anchorText = false;
     bool object = false;
     bool drawing() const { return mode == TPassMode::Draw; }

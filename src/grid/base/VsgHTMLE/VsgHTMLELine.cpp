@@ -109,8 +109,11 @@ bool THtmlEngine::takeRun(TLinePass& p, const QString& run)
     if (sup_)
         supReserve_ = std::max(supReserve_, h / 4);
     lineHeight_ = std::max(lineHeight_, h);
-    if (hidden_)
+    if (hidden_) {
+        if (p.mode == TPassMode::Measure)
+            appendPlainText(run);
         return true;
+    }
     int w = 0;
     if (p.testing()) {
         w = runWidth(run, p.r, flags_ & ~DT_END_ELLIPSIS);
@@ -121,14 +124,15 @@ bool THtmlEngine::takeRun(TLinePass& p, const QString& run)
         drawRun(p, run, w);
         p.width += w;
     }
-    if (p.mode == TPassMode::Measure && opt_.WordWrap) {
+    if (p.mode == TPassMode::Measure) {
         // A run wider than the whole line still goes alone on a line of its own.
         const bool fits = p.width < p.r.Width() || p.glue || !p.laid;
-        if (!fits) {
+        if (!fits && opt_.WordWrap) {
             p.width -= w;
             p.broken = true;
             return false;
         }
+        p.cut = !fits;
     }
     const bool spaceEnd = run.endsWith(u' ');
     p.trailing = spaceEnd ? runWidth(QStringLiteral(" "), p.r, flags_ & ~DT_END_ELLIPSIS) : 0;
@@ -166,6 +170,10 @@ qsizetype THtmlEngine::linePass(qsizetype from, qsizetype to, qsizetype& pos, TL
                 break;
             at = end;
             consumed = at;
+            if (p.cut) {
+                dropped = true;
+                break;
+            }
         }
         if (at >= to || text[at] != u'<')
             continue;

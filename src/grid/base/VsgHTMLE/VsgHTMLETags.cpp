@@ -200,8 +200,8 @@ void THtmlEngine::openTag(TLinePass& p, const TTag& tag)
             if (p.drawing()) {
                 const TColor pen = canvas_.Pen().Color();
                 canvas_.Pen().SetColor(clBlack);
-                canvas_.MoveTo(p.r.Left, p.bottom);
-                canvas_.LineTo(p.r.Right, p.bottom);
+                canvas_.MoveTo(p.r.Left, p.bottom + 1);
+                canvas_.LineTo(p.r.Right, p.bottom + 1);
                 canvas_.Pen().SetColor(pen);
             }
         }
