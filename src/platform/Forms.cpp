@@ -73,6 +73,8 @@ void TCustomForm::applyBorder()
     default:
         break;
     }
+    if (PopupMode)
+        flags = Qt::Popup | Qt::FramelessWindowHint;
     if (w->windowFlags() != flags && !w->isVisible())
         w->setWindowFlags(flags);
     if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
@@ -123,6 +125,8 @@ void TCustomForm::ApplyVisible(bool visible)
     placeOnScreen();
     TWinControl::ApplyVisible(true);
     QWidget* w = Widget();
+    if (PopupMode)
+        return;
     w->raise();
     w->activateWindow();
     QApplication::setActiveWindow(w);

@@ -57,6 +57,9 @@ public:
     void controlRemoved(TControl* control);
 
     bool KeyPreview = false;
+    // A pop-up: a frameless window that is never made the active window and that the window system asks
+    // to close (Close, through OnCloseQuery) when the user clicks outside it. Set before it first shows.
+    bool PopupMode = false;
     TPosition Position = poDesigned;
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 
 namespace {
 // The scroll bars the layer's controls draw: the classic 17 pixels.
@@ -22,6 +23,13 @@ int GetSystemMetrics(int index)
     case SM_CYVSCROLL:
     case SM_CXHSCROLL:
         return ScrollBarExtent;
+    case SM_CXSCREEN:
+    case SM_CYSCREEN: {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return 0;
+        return index == SM_CXSCREEN ? screen->geometry().width() : screen->geometry().height();
+    }
     default:
         return 0;
     }
@@ -42,4 +50,15 @@ TPoint GetCursorPos()
 {
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
+}
+
+TRect MonitorWorkArea(TPoint p)
+{
+    const QScreen* screen = QGuiApplication::screenAt({p.X, p.Y});
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect a = screen->availableGeometry();
+    return Rect(a.left(), a.top(), a.left() + a.width(), a.top() + a.height());
 }

@@ -4,6 +4,8 @@
 #include "platform/Types.h"
 
 enum : int {
+    SM_CXSCREEN = 0,    // width of the primary screen
+    SM_CYSCREEN = 1,    // height of the primary screen
     SM_CXVSCROLL = 2,   // width of a vertical scroll bar
     SM_CYHSCROLL = 3,   // height of a horizontal scroll bar
     SM_CXBORDER = 5,    // width of a window border
@@ -23,6 +25,9 @@ int GetSystemMetrics(int index);
 // SPI_GETWHEELSCROLLLINES: the lines one notch of the wheel scrolls, into *(UINT*)pvParam. False for
 // another action or a null pvParam.
 bool SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni);
+
+// The work area (the screen less the desktop's panels) of the monitor nearest to the point.
+TRect MonitorWorkArea(TPoint p);
 
 // The mouse pointer's position on the screen.
 TPoint GetCursorPos();

@@ -88,6 +88,12 @@ private:
     {
         Editor->SetParent(&FGrid);
         Editor->Hide();
+        // The grid's style, tones and bar looks reach its editors when they are made.
+        Editor->SetComponentStyle(FGrid.ComponentStyle());
+        if (FGrid.ColorTones().Background.BrushColor != clNone)
+            Editor->SetColorTones(FGrid.ColorTones());
+        Editor->SetDropDownHeader(FGrid.ControlLook().DropDownHeader());
+        Editor->SetDropDownFooter(FGrid.ControlLook().DropDownFooter());
         Editor->OnDropDownHeaderButtonClick = [this](TObject*, int Index) { FGrid.DropDownHeaderButtonClick(Index); };
         Editor->OnDropDownFooterButtonClick = [this](TObject*, int Index) { FGrid.DropDownFooterButtonClick(Index); };
         return Editor;
@@ -176,7 +182,7 @@ bool TGridDropDownKeys::GridKeyDown(WORD& Key, TShiftState Shift)
         }
     }
     if (FEditor.DroppedDown()) {
-        FEditor.DoHideDropDown(false);
+        FEditor.HideDropDown(false);
         FGrid.HideInplaceEdit();
         if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN)
             Key = 0;

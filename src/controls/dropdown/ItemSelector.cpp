@@ -92,17 +92,6 @@ TImageItem& TImageItem::operator=(const TImageItem& Other)
     return *this;
 }
 
-TSize DropDownDrawHtmlText(TCanvas& Canvas, const QString& Text, const TRect& R, const TImageList* Images,
-                           bool MeasureOnly)
-{
-    THtmlRenderOptions options;
-    options.Images = Images;
-    options.MeasureOnly = MeasureOnly;
-    THtmlRenderResult result;
-    RenderHtmlText(Canvas, Text, R, options, result);
-    return {result.TextWidth, result.TextHeight};
-}
-
 // --- Panel -----------------------------------------------------------------------------------------
 
 TCustomItemSelector::TCustomItemSelector(TVoCustomItemSelector* AOwner) : TCustomControl(AOwner), FOwner(*AOwner)
@@ -141,7 +130,7 @@ TSize TCustomItemSelector::GetItemSize()
         w = std::max(w, content.cx);
         h = std::max(h, content.cy);
         const TSize caption =
-            DropDownDrawHtmlText(Canvas(), item.Caption, Rect(0, 0, 1000, 500), FOwner.Images(), true);
+            DropDownDrawHtmlText(Canvas(), item.Caption, Rect(0, 0, 1000, 500), FOwner.Images(), false);
         cw = std::max(cw, caption.cx);
         ch = std::max(ch, caption.cy);
     }
@@ -385,10 +374,10 @@ void TCustomItemSelector::drawContent(const TSelectorItem& Item, TCanvas& Canvas
     };
     const auto contentY = [&] { return colorBox ? C.Top : C.Top + (C.Height() - size.cy) / 2; };
     const auto caption = [&](TRect& r, bool centred) {
-        const TSize m = DropDownDrawHtmlText(Canvas, Item.Caption, r, FOwner.Images(), true);
+        const TSize m = DropDownDrawHtmlText(Canvas, Item.Caption, r, FOwner.Images(), false);
         if (centred && m.cy < r.Height())
             r.Top += (r.Height() - m.cy) / 2;
-        DropDownDrawHtmlText(Canvas, Item.Caption, r, FOwner.Images(), false);
+        DropDownDrawHtmlText(Canvas, Item.Caption, r, FOwner.Images(), true);
         return m;
     };
     const bool hasCaption = !Item.Caption.isEmpty();

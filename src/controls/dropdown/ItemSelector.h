@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "controls/dropdown/VoDropDownDraw.h"
 #include "platform/Bitmap.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Timers.h"
@@ -158,9 +159,6 @@ private:
     TCustomItemSelector* FPanel;
 };
 
-// Draws (or only measures) a marked-up caption in R; the size it takes.
-TSize DropDownDrawHtmlText(TCanvas& Canvas, const QString& Text, const TRect& R, const TImageList* Images,
-                           bool MeasureOnly);
 // The picker's type-ahead: each key's character extends the text, which a timer clears 500 ms after its
 // first key.
 class TTypeAhead {

@@ -170,7 +170,9 @@ TWinControl& TVoColorPickerDropDown::makeContent()
          std::initializer_list<TWinControl*>{FItemSelector, FColorSelector, FColorCubePanel, FSpectrumPanel})
         if (c)
             c->SetVisible(c == shown);
-    DropDownForm()->SetControl(shown);
+    SetControl(shown);
+    shown->TabStop = true;
+    FFocusControl = shown;
     return *shown;
 }
 
@@ -245,9 +247,8 @@ void TVoColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value)
     FColorSelectionStyle = Value;
     prepareContent();
     if (DroppedDown()) {
-        const TSize size = DropDownSize();
-        DropDownForm()->SetBounds(DropDownForm()->Left(), DropDownForm()->Top(), size.cx, size.cy);
-        DropDownForm()->SetControl(content());
+        UpdateDropDownSize();
+        SetControl(content());
     }
     DropDownForm()->Invalidate();
 }
@@ -260,6 +261,11 @@ TSize TVoColorPickerDropDown::DropDownSize() const
         return {c->Width(), c->Height()};
     }
     return selectorDropDownSize();
+}
+
+void TVoColorPickerDropDown::UpdateDropDownSize()
+{
+    FitDropDownAround(DropDownSize());
 }
 
 void TVoColorPickerDropDown::discreteSelect()

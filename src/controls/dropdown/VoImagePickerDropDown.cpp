@@ -26,7 +26,9 @@ void TVoImagePickerDropDown::CreateDropDownForm()
     }
     FItemSelector->SetColor(DropDownColor());
     FItemSelector->UpdateSelectorPanel();
-    DropDownForm()->SetControl(FItemSelector);
+    SetControl(FItemSelector);
+    FItemSelector->TabStop = true;
+    FFocusControl = FItemSelector;
 }
 
 void TVoImagePickerDropDown::updateItemSelector()
@@ -51,6 +53,11 @@ void TVoImagePickerDropDown::BeforeDropDown()
 TSize TVoImagePickerDropDown::DropDownSize() const
 {
     return selectorDropDownSize();
+}
+
+void TVoImagePickerDropDown::UpdateDropDownSize()
+{
+    FitDropDownAround(DropDownSize());
 }
 
 // A cancelled close puts back the choice of the drop-down.

@@ -36,7 +36,8 @@ public:
 protected:
     void CreateDropDownForm() override;
     void BeforeDropDown() override;
-    TSize DropDownSize() const override;
+    void UpdateDropDownSize() override;
+    TSize DropDownSize() const;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void DrawSelectedValue() override;
     bool WheelStep(bool Down) override;

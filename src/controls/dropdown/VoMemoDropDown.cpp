@@ -1,6 +1,7 @@
 // The memo drop-down: the text, its one-line summary and the pop-up memo.
 #include "controls/dropdown/VoMemoDropDown.h"
 
+#include "grid/VoGrid/Editors/FlagScope.h"
 #include "platform/Bitmap.h"
 
 namespace {
@@ -32,7 +33,9 @@ void TVoMemoDropDown::CreateDropDownForm()
         }
         ControlKeyDown(Key, Shift);
     };
-    DropDownForm()->SetControl(FMemo);
+    SetControl(FMemo);
+    FMemo->TabStop = true;
+    FFocusControl = FMemo;
 }
 
 void TVoMemoDropDown::BeforeDropDown()
@@ -46,6 +49,8 @@ void TVoMemoDropDown::DoHideDropDown(bool CancelChanges)
 {
     if (CancelChanges && DroppedDown())
         FMemo->SetLines(FMemoText.ToQStringList());
+    // A cancel puts back the lines, not the one-line summary the edit shows.
+    const TFlagScope keep(FInternalUpdate);
     TVoCustomDropDown::DoHideDropDown(CancelChanges);
 }
 

@@ -1,6 +1,8 @@
 // The pickers' shared selector handling, wheel and painting hook.
 #include "controls/dropdown/VoPickerDropDown.h"
 
+#include <algorithm>
+
 #include "grid/VoGrid/Editors/FlagScope.h"
 #include "platform/SystemMetrics.h"
 
@@ -27,6 +29,19 @@ bool TVoPickerDropDown::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
     const bool handled = TVoCustomDropDown::DoMouseWheelUp(Shift, MousePos);
     return WheelStep(false) || handled;
+}
+
+// The wheel over the open pop-up reaches its form, not the edit.
+void TVoPickerDropDown::DropDownFormMouseWheelDown(TShiftState Shift, TPoint MousePos, bool& Handled)
+{
+    TVoCustomDropDown::DropDownFormMouseWheelDown(Shift, MousePos, Handled);
+    Handled = WheelStep(true) || Handled;
+}
+
+void TVoPickerDropDown::DropDownFormMouseWheelUp(TShiftState Shift, TPoint MousePos, bool& Handled)
+{
+    TVoCustomDropDown::DropDownFormMouseWheelUp(Shift, MousePos, Handled);
+    Handled = WheelStep(false) || Handled;
 }
 
 void TVoPickerDropDown::loadItemSelector(std::vector<TSelectorItem> Items, int ItemIndex)
@@ -64,7 +79,8 @@ void TVoPickerDropDown::bindDrawItem(const TDrawItemEvent& Event)
 
 TSize TVoPickerDropDown::selectorDropDownSize() const
 {
-    TSize size = TVoCustomDropDown::DropDownSize();
+    TSize size = {DropDownWidth() > 0 ? DropDownWidth() : std::max(Width(), 60),
+                  DropDownHeight() > 0 ? DropDownHeight() : 100};
     const TSize panel = FItemSelector->GetSelectorPanelSize();
     if (DropDownWidth() < 1)
         size.cx = panel.cx;

@@ -27,6 +27,8 @@ protected:
     virtual void AdjustSelector(TVoCustomItemSelector&) {}
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void DropDownFormMouseWheelDown(TShiftState Shift, TPoint MousePos, bool& Handled) override;
+    void DropDownFormMouseWheelUp(TShiftState Shift, TPoint MousePos, bool& Handled) override;
 
     // The selector takes the settings, items and choice without reporting them, then reports its choices.
     void loadItemSelector(std::vector<TSelectorItem> Items, int ItemIndex);

@@ -31,7 +31,9 @@ void TVoTrackBarDropDown::BeforeDropDown()
     FTrackBar->SetFrequency(FFrequency);
     FTrackBar->SetWidth(Width());
     SetDropDownHeight(40);
-    DropDownForm()->SetControl(FTrackBar);
+    SetControl(FTrackBar);
+    FTrackBar->TabStop = true;
+    FFocusControl = FTrackBar;
 }
 
 void TVoTrackBarDropDown::SetMin(int Value)

@@ -39,6 +39,10 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& bounds, TSize labelSize
         return {L + W + m, T + (H - lh) / 2};
     case lpRighBottom:
         return {L + W + m, T + H - lh};
+    case lpTopRight:
+        return {L + W - lw, T - lh - m};
+    case lpBottomRight:
+        return {L + W - lw, T + H + m};
     }
     return {L, T};
 }

@@ -28,6 +28,8 @@ enum TLabelPosition {
     lpRightTop,
     lpRightCenter,
     lpRighBottom,
+    lpTopRight,  // above, right edges aligned (the drop-down edits' label only)
+    lpBottomRight,
 };
 
 // The top-left corner of a label of size labelSize whose text is textWidth wide, placed at position with

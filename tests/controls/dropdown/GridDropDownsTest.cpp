@@ -121,8 +121,8 @@ TEST(GridMemoDropDown, HeaderFooterAndMemoChangesReachTheGrid)
     };
     f.open();
     TGridMemoDropDown& memo = f.memo();
-    memo.HeaderButtonClick(2);
-    memo.FooterButtonClick(0);
+    memo.OnDropDownHeaderButtonClick(&memo, 2);
+    memo.OnDropDownFooterButtonClick(&memo, 0);
     EXPECT_EQ(clicks, (std::vector<QString>{QStringLiteral("header 1,1 2"), QStringLiteral("footer 1,1 0")}));
 
     SendKey(memo, VK_F4);

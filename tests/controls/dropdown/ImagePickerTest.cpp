@@ -225,9 +225,10 @@ TEST(ImagePicker, MouseWheelAndEnterChoose)
     SendWheel(*f.picker, -120, {5, 5});
     EXPECT_EQ(f.picker->ItemIndex(), 1);
 
+    // Open, the pop-up holds the pointer: the wheel turns over its list.
     SendKey(*f.picker, VK_F4);
-    SendWheel(*f.picker, -120, {5, 5});
-    SendWheel(*f.picker, -120, {5, 5});
+    SendWheel(f.selector().Panel(), -120, {5, 5});
+    SendWheel(f.selector().Panel(), -120, {5, 5});
     EXPECT_EQ(f.selector().ItemHot(), 1) << "open: the wheel moves the hot item";
     EXPECT_EQ(f.picker->ItemIndex(), 1);
     SendMouse(f.selector().Panel(), TMouseAction::Move, TMouseButton::mbLeft, f.itemCentre(4));
